@@ -1,0 +1,139 @@
+#include "app/win/OraclineApp.h"
+
+#include "app/DataPaths.h"
+#include "app/OperatingSystemName.h"
+#include "win/MessageBoxes.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <ole2.h>
+#include <commctrl.h>
+#include <gdiplus.h>
+
+namespace {
+
+const char* const kWindows95Refusal =
+    "Oracline Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    ";
+const char* const kDisplayRefusal =
+    "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
+const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
+
+} // namespace
+
+bool OraclineApp::InitInstance(const std::string& commandLine)
+{
+    // The hosted web browser needs OLE on this thread before any window exists.
+    oleInitialized = SUCCEEDED(OleInitialize(nullptr));
+
+    CreateDataDirectories();
+    dataDirectory = DataPaths::dataDirectory;
+
+    if (CurrentOperatingSystemName() == "95") {
+        ShowMessage(kWindows95Refusal, MessageKind::Error);
+        return false;
+    }
+    if (!DisplayIsSufficient()) {
+        ShowMessage(kDisplayRefusal, MessageKind::Information);
+        if (AskQuestion(kAdjustSettingsQuestion))
+            RunControlPanel("Desk.cpl,,3");
+        return false;
+    }
+    SetBrowserFontSize();
+
+    Gdiplus::GdiplusStartupInput input; // version 1, no callback, background thread, codecs on
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
+        gdiplusToken = token;
+        gdiplusStarted = true;
+    }
+
+    (void)commandLine; // the mode choice comes with the main window
+    return false;
+}
+
+void OraclineApp::ExitInstance()
+{
+    if (gdiplusStarted)
+        Gdiplus::GdiplusShutdown(static_cast<ULONG_PTR>(gdiplusToken));
+    gdiplusStarted = false;
+    if (oleInitialized)
+        OleUninitialize();
+    oleInitialized = false;
+}
+
+void OraclineApp::CreateDataDirectories()
+{
+    // Existing or impossible directories are passed over: later file
+    // operations fail quietly on their own.
+    CreateDirectoryA(DataPaths::programFilesDirectory, nullptr);
+    CreateDirectoryA(DataPaths::dataDirectory, nullptr);
+    CreateDirectoryA(DataPaths::reportsDirectory, nullptr);
+}
+
+std::string OraclineApp::CurrentOperatingSystemName()
+{
+    OSVERSIONINFOEXA extended{};
+    extended.dwOSVersionInfoSize = sizeof(extended);
+    if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended)))
+        return OperatingSystemName(static_cast<int>(extended.dwPlatformId),
+                                   static_cast<int>(extended.dwMajorVersion),
+                                   static_cast<int>(extended.dwMinorVersion));
+    OSVERSIONINFOA plain{};
+    plain.dwOSVersionInfoSize = sizeof(plain);
+    if (GetVersionExA(&plain))
+        return OperatingSystemName(static_cast<int>(plain.dwPlatformId),
+                                   static_cast<int>(plain.dwMajorVersion),
+                                   static_cast<int>(plain.dwMinorVersion));
+    return "";
+}
+
+bool OraclineApp::DisplayIsSufficient()
+{
+    if (GetSystemMetrics(SM_CXSCREEN) < 800)
+        return false;
+    HDC memory = CreateCompatibleDC(nullptr);
+    if (!memory)
+        return true;
+    bool palette = (GetDeviceCaps(memory, RASTERCAPS) & RC_PALETTE) != 0;
+    DeleteDC(memory);
+    return !palette;
+}
+
+void OraclineApp::SetBrowserFontSize()
+{
+    static const char* const candidates[] = {
+        "SOFTWARE\\Microsoft\\Internet Explorer\\International\\Scripts\\3",
+        "SOFTWARE\\Microsoft\\Internet Explorer\\International\\1252",
+    };
+    for (const char* subKey : candidates) {
+        HKEY probe = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &probe) != ERROR_SUCCESS)
+            continue;
+        RegCloseKey(probe);
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+            // Medium text size, so the pages lay out as designed.
+            const BYTE medium[4] = {2, 0, 0, 0};
+            RegSetValueExA(key, "IEFontSize", 0, REG_BINARY, medium, sizeof(medium));
+            RegCloseKey(key);
+        }
+        return;
+    }
+}
+
+bool OraclineApp::RunControlPanel(const std::string& argument)
+{
+    std::string commandLine = "CONTROL.EXE " + argument;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}

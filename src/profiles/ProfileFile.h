@@ -1,0 +1,46 @@
+#pragma once
+#include "profiles/Profile.h"
+
+#include <string>
+
+// Profile files: one "<description>.ini" per profile in the data directory,
+// one "Key:value" per line. `dataDirectory` always ends in its separator.
+//
+// None of these report errors: a file that cannot be opened leaves the
+// reader's values as they were, and a writer that cannot write says so only
+// through its result.
+
+// dataDirectory + description + ".ini".
+std::string ProfileFilePath(const std::string& dataDirectory, const std::string& description);
+
+// True when the description can name a file of its own in the data directory
+// on every platform: none of the characters Windows refuses in a file name
+// (control characters, < > : " / \ | ? *) and no device name such as CON or
+// LPT1. Anything else could create a file elsewhere, or nothing at all.
+bool IsStorableDescription(const std::string& description);
+
+// Reads every key, "Profile:" and "Name:" included, from the file of
+// profile.description (the editor opening an existing profile).
+void ReadProfileFull(const std::string& dataDirectory, Profile& profile);
+
+// Reads "Name:" and the date keys, not "Profile:", from a full path (the
+// engine's loader). An empty path or a missing file leaves `profile` as is.
+void ReadProfileForEngine(const std::string& path, Profile& profile);
+
+// Reads only "Name:", "YourMonth:", "YourDate:" and "YourYear:" into the
+// caller's variables, which keep their values for a missing file or key.
+void ReadNameAndBirthDate(const std::string& dataDirectory, const std::string& description,
+                          std::string& fullName, int& month, int& day, int& year);
+
+// True when the profile file of `description` can be opened for reading.
+bool ProfileFileExists(const std::string& dataDirectory, const std::string& description);
+
+// Writes the profile file of profile.description: the seven fixed keys and
+// each date group whose flag is on. False when nothing was written (an
+// unstorable description, a read-only file, any write error); the previous
+// file then stays as it was.
+bool WriteProfile(const std::string& dataDirectory, const Profile& profile);
+
+// Makes the profile file writable and removes it. False when it could not be
+// removed; callers are free to ignore that.
+bool DeleteProfileFile(const std::string& dataDirectory, const std::string& description);

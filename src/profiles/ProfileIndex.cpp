@@ -1,0 +1,67 @@
+#include "profiles/ProfileIndex.h"
+
+#include "profiles/SafeFileWriter.h"
+#include "profiles/TextLines.h"
+
+#include <cstring>
+
+namespace {
+
+const char kFullNameKey[] = "Profile:";
+const char kDescriptionKey[] = "Description:";
+const char kCalibrationKey[] = "Adjustment:";
+
+std::string ValueAfter(const std::string& line, const char* key)
+{
+    return line.substr(std::strlen(key));
+}
+
+void AppendLine(std::string& out, const char* key, const std::string& value)
+{
+    out += key;
+    out += value.c_str();  // "%s": a value ends at its first NUL
+    out += '\n';
+}
+
+}  // namespace
+
+std::string ProfileIndexPath(const std::string& dataDirectory)
+{
+    return dataDirectory + "oc.ini";
+}
+
+std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory)
+{
+    std::vector<ProfileIndexEntry> entries;
+    // Deliberately never reset between entries: a row with a missing line
+    // inherits the previous row's value, as the list always did.
+    ProfileIndexEntry running;
+    ForEachLine(ProfileIndexPath(dataDirectory), [&](const std::string& line) {
+        if (StartsWithKey(line, kFullNameKey)) {
+            running.fullName = ValueAfter(line, kFullNameKey);
+        } else if (StartsWithKey(line, kDescriptionKey)) {
+            running.description = ValueAfter(line, kDescriptionKey);
+        } else if (StartsWithKey(line, kCalibrationKey)) {
+            running.calibration = ValueAfter(line, kCalibrationKey);
+            entries.push_back(running);
+        }
+    });
+    return entries;
+}
+
+bool WriteProfileIndex(const std::string& dataDirectory,
+                       const std::vector<ProfileIndexEntry>& entries)
+{
+    std::string text;
+    for (const ProfileIndexEntry& entry : entries) {
+        AppendLine(text, kFullNameKey, entry.fullName);
+        AppendLine(text, kDescriptionKey, entry.description);
+        AppendLine(text, kCalibrationKey, entry.calibration);
+    }
+    return WriteTextFileSafely(ProfileIndexPath(dataDirectory), text);
+}
+
+bool ProfileIndexExists(const std::string& dataDirectory)
+{
+    return CanOpenForReading(ProfileIndexPath(dataDirectory));
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <functional>
+#include <string>
+
+// The line discipline shared by every text file of the data directory.
+//
+// Files are read as the original fgets loop with a 500-byte buffer saw them:
+// a piece ends after a line feed or after 499 characters, and each piece is a
+// line of its own. CR LF counts as one line feed on every platform, so a file
+// written on Windows reads the same here, including where the 499-character
+// pieces break. What the callback gets is the piece up to its first NUL byte
+// (the part a C string would hold) with the line feed removed.
+//
+// Returns false when the file cannot be opened; a directory or an unreadable
+// file opens on some systems but simply yields no lines.
+bool ForEachLine(const std::string& path,
+                 const std::function<void(const std::string& line)>& onLine);
+
+// True when `path` can be opened and read (an empty file counts, a directory
+// does not).
+bool CanOpenForReading(const std::string& path);
+
+// atoi's reading of a number: leading white space, an optional sign, then
+// decimal digits up to the first other character; no digits gives 0. Values
+// beyond the int range are clamped to INT_MIN or INT_MAX instead of
+// overflowing.
+int LeadingInteger(const std::string& text, std::size_t from = 0);
+
+// Byte-for-byte, case-sensitive test of the start of `line`.
+bool StartsWithKey(const std::string& line, const char* key);

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Checks oracline-cli end to end on real profile files.
+# Usage: run_cli_tests.sh PATH/TO/oracline-cli
+set -u
+cli="${1:?usage: $0 PATH/TO/oracline-cli}"
+work="$(mktemp -d "${TMPDIR:-/tmp}/oracline-cli-XXXXXX")"
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+# check NAME STATUS EXPECTED-STDOUT-OR-EMPTY ARGS...: exit status and exact stdout.
+check() {
+    local name="$1" want_status="$2" want_out="$3"
+    shift 3
+    "$cli" "$@" >"$work/out" 2>"$work/err"
+    local status=$?
+    if [ "$status" -ne "$want_status" ]; then
+        echo "FAIL: $name: exit status $status, expected $want_status" >&2
+        failed=$((failed + 1))
+    elif [ -n "$want_out" ] && [ "$(cat "$work/out"; echo .)" != "$want_out." ]; then
+        echo "FAIL: $name: output differs" >&2
+        diff <(printf '%s' "$want_out") "$work/out" >&2
+        failed=$((failed + 1))
+    else
+        passed=$((passed + 1))
+    fi
+}
+
+jane="$(mktemp "$work/jane-XXXXXX.ini")"
+printf 'Profile:Me\r\nName:Jane Doe\r\nYourMonth:7\r\nYourDate:15\r\nYourYear:1970\r\n' >"$jane"
+title='September 9, 2005  - Jane Doe -  Automatic Calibration'
+# The readings and the day, evil-eye and lottery lines, with the given
+# Physical value (99 in the clamped set, 100 in the plain text).
+readings() {
+    cat <<END
+Emotional Reading: 42%
+Physical Reading: $1%
+Intellectual Reading: 62%
+Intuition Reading: 70%
+Fortune Reading: 50%
+Day Reading: Good Day
+Evil Eye Reading: Not susceptible to the Evil Eye
+Lottery Numbers: 2  10  24  32  53  21 
+END
+}
+
+check "daily" 0 "Daily Analysis - $title
+$(readings 99)
+Soul Number: 2
+Zodiac Sign: Cancer
+" daily "$jane" 2005-09-09
+check "text" 0 "Daily Analysis - $title
+$(readings 100)
+" text "$jane" 2005-09-09
+check "single kind 3" 0 "62
+Hourly Analysis - $title   Reading -Intellectual
+" single "$jane" 3 2005-09-09
+check "single, day after" 0 "35
+Hourly Analysis - $title   Reading - Emotional
+" single "$jane" 1 2005-09-10 2005-09-09
+
+missing="$work/no such profile.ini"
+check "missing profile" 1 "" daily "$missing" 2005-09-09
+if grep -qF "$missing" "$work/err"; then passed=$((passed + 1)); else
+    echo "FAIL: missing profile not named on stderr" >&2
+    failed=$((failed + 1))
+fi
+check "directory as profile" 1 "" text "$work"
+
+for bad in 2005-9-09 05-09-09 2005/09/09 2005-13-01 2005-02-29 2005-04-31 2005-09-00 '2005-09-09 '; do
+    check "bad date '$bad'" 2 "" daily "$jane" "$bad"
+done
+check "leap day" 0 "" daily "$jane" 2004-02-29
+check "bad kind" 2 "" single "$jane" x 2005-09-09
+check "unknown command" 2 "" weekly "$jane"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

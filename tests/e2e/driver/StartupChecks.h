@@ -1,0 +1,21 @@
+#pragma once
+// Expectations about how a start of Oracline.exe ends, shared by the tests on
+// the normal screen and those on screens of their own.
+#include "driver/Driver.h"
+
+#include <string>
+
+namespace e2e {
+
+// The two display messages, then No; asserts their texts and order.
+void ExpectDisplayRefusal(ProgramRun& run);
+// The Windows 95 message, then the end of the process.
+void ExpectWindows95Refusal(ProgramRun& run);
+// The start passed every check: no message box, the program carries on.
+void ExpectAcceptedStart(ProgramRun& run);
+
+extern const char* const kWindows95Refusal;
+extern const char* const kDisplayRefusal;
+extern const char* const kAdjustSettingsQuestion;
+
+} // namespace e2e

@@ -1,0 +1,22 @@
+#pragma once
+#include "engine/Clock.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// The command-line companion: the engine's daily set, its plain text and a
+// single reading for a profile file, without the Windows front end.
+//
+//   daily PROFILE.ini [YYYY-MM-DD]
+//   text PROFILE.ini [YYYY-MM-DD]
+//   single PROFILE.ini KIND YYYY-MM-DD [SHOWN-YYYY-MM-DD]
+//
+// `args` are the arguments after the program name; a date left out is
+// clock.Today(). Returns the exit status: 0 done, 1 the profile file cannot
+// be opened, 2 a malformed command or date (usage on `err`).
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock);
+
+// Strictly "YYYY-MM-DD" in digits, with a month of 1..12 and a day that the
+// month has. False leaves `date` unchanged.
+bool ParseIsoDate(const std::string& text, CivilDate& date);

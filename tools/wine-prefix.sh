@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Prepares the Wine prefix Oracline.exe runs and is tested in (once; later
+# calls return at once). Usage: wine-prefix.sh PREFIX-DIRECTORY
+set -eu
+prefix=$(realpath -m "${1:?usage: wine-prefix.sh PREFIX}")
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+[ -f "$prefix/.oracline-ready" ] && exit 0
+
+here=$(cd "$(dirname "$0")" && pwd)
+mkdir -p "$prefix"
+# No Mono or Gecko installer is looked for while the prefix is created.
+WINEDLLOVERRIDES="mscoree,mshtml=" timeout 180 wine wineboot -i >/dev/null 2>&1
+wineserver -w
+timeout 60 wine regedit /S "$(winepath -w "$here/wine-settings.reg" 2>/dev/null)" >/dev/null 2>&1
+wineserver -w
+touch "$prefix/.oracline-ready"
