@@ -1,0 +1,176 @@
+#include "win/Dialog.h"
+
+#include "win/Theme.h"
+#include "win/ToolTips.h"
+
+#include <commctrl.h>
+
+Dialog::Dialog(int resourceId) : resourceId_(resourceId) {}
+
+Dialog::~Dialog()
+{
+    delete tips_;
+    if (window_ && !modal_ && IsWindow(window_)) {
+        SetWindowLongPtrA(window_, DWLP_USER, 0);
+        DestroyWindow(window_);
+    }
+}
+
+INT_PTR Dialog::RunModal(HWND owner)
+{
+    modal_ = true;
+    return DialogBoxParamA(Theme::Instance(), MAKEINTRESOURCEA(resourceId_), owner,
+                           DialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::CreateModeless(HWND parent)
+{
+    modal_ = false;
+    return CreateDialogParamA(Theme::Instance(), MAKEINTRESOURCEA(resourceId_), parent,
+                              DialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::OnCommand(int controlId, int notification, CommandHandler handler)
+{
+    commands_[{controlId, notification}] = std::move(handler);
+}
+
+void Dialog::OnNotify(int controlId, int code, NotifyHandler handler)
+{
+    notifications_[{controlId, code}] = std::move(handler);
+}
+
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
+{
+    return false;
+}
+
+void Dialog::End(INT_PTR result)
+{
+    if (!window_)
+        return;
+    if (modal_)
+        EndDialog(window_, result);
+    else
+        DestroyWindow(window_);
+}
+
+void Dialog::SetLabelColour(int controlId, COLORREF colour)
+{
+    labelColours_[controlId] = colour;
+    if (HWND control = Item(controlId))
+        InvalidateRect(control, nullptr, TRUE);
+}
+
+void Dialog::UseBoldFont(std::initializer_list<int> controlIds)
+{
+    for (int id : controlIds)
+        if (HWND control = Item(id))
+            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Theme::BoldArial()), TRUE);
+}
+
+ToolTips& Dialog::Tips()
+{
+    if (!tips_)
+        tips_ = new ToolTips(window_);
+    return *tips_;
+}
+
+INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->window_ = window;
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+    } else {
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    }
+    if (!self)
+        return FALSE;
+    // An exception must not unwind through the system's code; the message
+    // counts as handled and the dialog stays as it was.
+    try {
+        INT_PTR result = self->Dispatch(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrA(window, DWLP_USER, 0);
+            self->window_ = nullptr;
+            self->OnDestroyed();
+        }
+        return result;
+    } catch (...) {
+        return TRUE;
+    }
+}
+
+INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog();
+        return TRUE;
+    case WM_COMMAND:
+        if (DispatchCommand(wParam))
+            return TRUE;
+        break;
+    case WM_NOTIFY:
+        if (DispatchNotify(reinterpret_cast<NMHDR*>(lParam)))
+            return TRUE;
+        break;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<INT_PTR>(Theme::BackgroundBrush());
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<INT_PTR>(
+            ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    default:
+        break;
+    }
+    INT_PTR result = 0;
+    if (OnMessage(message, wParam, lParam, result)) {
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+bool Dialog::DispatchCommand(WPARAM wParam)
+{
+    int id = LOWORD(wParam);
+    int code = HIWORD(wParam);
+    auto handler = commands_.find({id, code});
+    if (handler != commands_.end()) {
+        // Copied: the handler may replace its own table entry.
+        CommandHandler run = handler->second;
+        run();
+        return true;
+    }
+    if (code == BN_CLICKED && id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (code == BN_CLICKED && id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool Dialog::DispatchNotify(NMHDR* header)
+{
+    if (!header)
+        return false;
+    auto handler = notifications_.find({static_cast<int>(header->idFrom), static_cast<int>(header->code)});
+    if (handler == notifications_.end())
+        return false;
+    NotifyHandler run = handler->second;
+    run(header);
+    return true;
+}
+
+HBRUSH Dialog::ColourLabel(HDC dc, HWND control)
+{
+    auto colour = labelColours_.find(GetDlgCtrlID(control));
+    SetTextColor(dc, colour != labelColours_.end() ? colour->second : Theme::text);
+    SetBkColor(dc, Theme::background);
+    return Theme::BackgroundBrush();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// A report-style list view of a dialog, by its control id.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class ListView {
+public:
+    ListView(HWND dialog, int controlId) : list_(GetDlgItem(dialog, controlId)) {}
+    HWND Handle() const { return list_; }
+    void AddColumn(int index, const std::string& title, int width);
+    void SetColours(COLORREF background, COLORREF textBackground, COLORREF text);
+    int Count() const;
+    // Appends a row; returns its index.
+    int AppendRow(const std::vector<std::string>& cells);
+    void SetRow(int row, const std::vector<std::string>& cells);
+    void DeleteRow(int row);
+    std::string Cell(int row, int column) const;
+    // Selected rows in list order.
+    std::vector<int> SelectedRows() const;
+    void SetSelected(int row, bool selected);
+    void SelectOnly(int row);
+    void Focus(int row);
+
+private:
+    HWND list_;
+};
