@@ -1,8 +1,4 @@
 # Windows targets: Oracline.exe and the end-to-end tests that drive it under Wine.
-if(NOT MSVC)
-  # A clean Windows has no libgcc or libstdc++ DLLs.
-  add_link_options(-static -static-libgcc -static-libstdc++)
-endif()
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 _WIN32_IE=0x0800)
 
 file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/*.rc)
@@ -47,3 +43,7 @@ foreach(screen 640x480x24 1024x768x8 1024x480x24)
   set_tests_properties(screen_${screen} PROPERTIES
     ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
 endforeach()
+
+# The resource compiler does not report the pictures it embeds as inputs.
+file(GLOB ARTWORK_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/art/*)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/res/Artwork.rc PROPERTIES OBJECT_DEPENDS "${ARTWORK_FILES}")

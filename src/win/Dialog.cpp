@@ -118,10 +118,16 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         break;
     case WM_CTLCOLORDLG:
-        return reinterpret_cast<INT_PTR>(Theme::BackgroundBrush());
-    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORSTATIC: {
+        // A dialog with a look of its own answers with its brush first.
+        INT_PTR brush = 0;
+        if (OnMessage(message, wParam, lParam, brush))
+            return brush;
+        if (message == WM_CTLCOLORDLG)
+            return reinterpret_cast<INT_PTR>(Theme::BackgroundBrush());
         return reinterpret_cast<INT_PTR>(
             ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    }
     default:
         break;
     }

@@ -2,6 +2,8 @@
 
 #include "app/DataPaths.h"
 #include "app/OperatingSystemName.h"
+#include "app/win/InteractiveMode.h"
+#include "schedule/ScheduleRecord.h"
 #include "win/MessageBoxes.h"
 
 #include <windows.h>
@@ -47,7 +49,23 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         gdiplusStarted = true;
     }
 
-    (void)commandLine; // the mode choice comes with the main window
+    // Only the exact path the Task Scheduler was given means an unattended
+    // run; any other spelling, quoted or not, is a person starting the program.
+    if (commandLine == DataPaths::scheduleRecordPath) {
+        ScheduleRecord record = ReadScheduleRecordForDelivery(DataPaths::scheduleRecordPath);
+        scheduledProfilePath = record.profilePath;
+        scheduledEmail = record.email;
+        scheduledReportType = record.reportType;
+        if (record.IsDeliverable()) {
+            // NOT YET DELIVERED: rendering or composing today's report and
+            // sending it is added with the unattended delivery run. Until
+            // then a scheduled start ends here, without a window and without
+            // sending anything.
+            return false;
+        }
+    }
+
+    RunInteractiveMode(dataDirectory);
     return false;
 }
 

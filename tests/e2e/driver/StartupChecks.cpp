@@ -1,5 +1,7 @@
 #include "driver/StartupChecks.h"
 
+#include "driver/MainWindowDriver.h"
+
 #include <gtest/gtest.h>
 
 namespace e2e {
@@ -42,10 +44,30 @@ void ExpectWindows95Refusal(ProgramRun& run)
 void ExpectAcceptedStart(ProgramRun& run)
 {
     ASSERT_TRUE(run.Started());
-    MessageBoxSeen box = WaitForMessageBox(run.ProcessId(), 3000);
+    // An accepted start opens the main window, or on a first start the
+    // introduction page in front of it; a message box means it was refused.
+    HWND shown = nullptr;
+    MessageBoxSeen box;
+    WaitUntil(kWaitMs, [&] {
+        for (HWND window : DialogsOf(run.ProcessId())) {
+            std::string caption = TextOf(window);
+            if (caption == kMainWindowCaption || caption == kIntroductionCaption) {
+                shown = window;
+                return true;
+            }
+            if (caption == "Oracline" && GetDlgItem(window, 0xFFFF)) {
+                box.window = window;
+                box.text = TextOf(GetDlgItem(window, 0xFFFF));
+                box.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
+                return true;
+            }
+        }
+        return false;
+    });
     EXPECT_FALSE(box) << "unexpected message: " << box.text;
     if (box)
         AnswerMessageBox(box, box.hasYesNo ? IDNO : IDOK);
+    EXPECT_TRUE(shown || box) << "neither the main window nor the introduction page appeared";
 }
 
 } // namespace e2e

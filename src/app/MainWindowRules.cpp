@@ -1,0 +1,94 @@
+#include "app/MainWindowRules.h"
+
+bool IsEarlier(const CivilDate& a, const CivilDate& b)
+{
+    if (a.year != b.year)
+        return a.year < b.year;
+    if (a.month != b.month)
+        return a.month < b.month;
+    return a.day < b.day;
+}
+
+int ClampDay(int day, int daysInMonth)
+{
+    if (day > daysInMonth)
+        return daysInMonth;
+    return day < 1 ? 1 : day;
+}
+
+ButtonStates DreamsRule(ButtonStates states, const CivilDate& selected, const CivilDate& today)
+{
+    states.dreams = !IsEarlier(today, selected);
+    states.tip = states.dreams ? QuickTips::analyzeOrDreams : QuickTips::analyzeDay;
+    return states;
+}
+
+ButtonStates SelectionRules(int selectedCount, int rowCount, const CivilDate& selected,
+                            const CivilDate& today)
+{
+    ButtonStates states;
+    if (selectedCount > 2) {
+        states.tip = QuickTips::onlyTwo;
+        return states;
+    }
+    if (selectedCount == 2) {
+        states.companion = true;
+        states.openReport = false;
+        states.tip = QuickTips::companion;
+        return states;
+    }
+    if (selectedCount == 1) {
+        states.editProfile = states.deleteProfile = states.analyzeDay = states.schedule = true;
+        states.openReport = true;
+        return DreamsRule(states, selected, today);
+    }
+    states.tip = RestingTip(rowCount);
+    return states;
+}
+
+QuickTip RestingTip(int rowCount)
+{
+    return rowCount > 0 ? QuickTips::selectProfile : QuickTips::addProfile;
+}
+
+int MainWindowX(int screenWidth, int windowWidth)
+{
+    int room = screenWidth - windowWidth;
+    return room > 0 ? room / 2 : room;
+}
+
+int MainWindowY(int screenHeight, int windowHeight)
+{
+    int room = screenHeight - windowHeight - kQuickTipHeight;
+    return room > 0 ? room / 2 : room;
+}
+
+std::string LowerCase(const std::string& text)
+{
+    std::string lower = text;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
+                  const std::string& secondName, const CivilDate& secondBirth)
+{
+    return LowerCase(firstName) == LowerCase(secondName) && !IsEarlier(firstBirth, secondBirth) &&
+           !IsEarlier(secondBirth, firstBirth);
+}
+
+std::string SamePersonMessage(const std::string& firstName, const std::string& secondName)
+{
+    return LowerCase(firstName) + " and " + LowerCase(secondName) +
+           " - same name/birthdays.   \nCompanion analysis is designed for two different people "
+           "only.     ";
+}
+
+bool IsPageFileName(const std::string& name)
+{
+    const std::string suffix = ".htm";
+    return name.size() >= suffix.size() &&
+           LowerCase(name.substr(name.size() - suffix.size())) == suffix;
+}

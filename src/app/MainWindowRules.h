@@ -1,0 +1,58 @@
+#pragma once
+// What the main window decides, kept apart from the window so it can be
+// tested: which task buttons act for a selection and a date, which hint the
+// Quick Tip shows, where the window goes on the screen, and the small text
+// rules of its tasks.
+#include "app/QuickTips.h"
+#include "engine/Clock.h"
+
+#include <optional>
+#include <string>
+
+// True when `a` lies before `b`, compared as year, then month, then day.
+bool IsEarlier(const CivilDate& a, const CivilDate& b);
+
+// The day that stays selected when the day list shrinks to `daysInMonth`.
+int ClampDay(int day, int daysInMonth);
+
+// Buttons of the main window after a change of selection or date.
+struct ButtonStates {
+    bool editProfile = false;
+    bool deleteProfile = false;
+    bool analyzeDay = false;
+    bool companion = false;
+    bool schedule = false;
+    bool dreams = false;
+    // Left as it is when empty: only one and two selected rows decide it.
+    std::optional<bool> openReport;
+    QuickTip tip = QuickTips::addProfile;
+};
+
+// Dreams acts for dates up to today: later days have no dreams yet.
+ButtonStates DreamsRule(ButtonStates states, const CivilDate& selected, const CivilDate& today);
+
+// The buttons for `selectedCount` selected rows of a list of `rowCount`.
+ButtonStates SelectionRules(int selectedCount, int rowCount, const CivilDate& selected,
+                            const CivilDate& today);
+
+// The hint shown when a task has ended.
+QuickTip RestingTip(int rowCount);
+
+// Left edge of the main window: centred, or pushed left off a narrow screen.
+int MainWindowX(int screenWidth, int windowWidth);
+// Top edge: 85 pixels' worth above centre, keeping room for the Quick Tip
+// strip below the window.
+int MainWindowY(int screenHeight, int windowHeight);
+inline constexpr int kQuickTipHeight = 85;
+
+// Bytewise lower case of ASCII letters; other bytes stay.
+std::string LowerCase(const std::string& text);
+
+// The companion analysis needs two people: equal names (whatever their
+// letter case) with equal birth dates are one person twice.
+bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
+                  const std::string& secondName, const CivilDate& secondBirth);
+std::string SamePersonMessage(const std::string& firstName, const std::string& secondName);
+
+// Page files the program wrote and removes when the main window closes.
+bool IsPageFileName(const std::string& name);

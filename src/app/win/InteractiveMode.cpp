@@ -1,0 +1,27 @@
+#include "app/win/InteractiveMode.h"
+
+#include "app/win/MainWindow.h"
+#include "engine/Clock.h"
+#include "pages/IntroductionPage.h"
+#include "pages/win/PageWindow.h"
+#include "profiles/ProfileIndex.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+void RunInteractiveMode(const std::string& dataDirectory)
+{
+    if (!ProfileIndexExists(dataDirectory)) {
+        std::string page = WriteIntroductionPage(dataDirectory);
+        ShowPageModal(nullptr, page, kIntroductionTitle, kIntroductionWidth, kIntroductionHeight);
+    }
+
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_WIN95_CLASSES | ICC_LISTVIEW_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    LocalClock clock;
+    MainWindow window(dataDirectory, clock);
+    window.RunModal(nullptr);
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+
+// The interactive start: the introduction page when no profile was ever
+// saved, then the main window, run modally until the user closes it.
+void RunInteractiveMode(const std::string& dataDirectory);

@@ -1,0 +1,540 @@
+#include "app/win/MainWindow.h"
+
+#include "MainWindowIds.h"
+#include "ArtworkIds.h"
+#include "app/DataPaths.h"
+#include "app/YearList.h"
+#include "app/win/AboutBox.h"
+#include "daily/win/DailyAnalysisRun.h"
+#include "engine/DayCount.h"
+#include "pages/DreamPage.h"
+#include "pages/PageWriter.h"
+#include "pages/win/PageWindow.h"
+#include "platform/FileOps.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileIndex.h"
+#include "profiles/win/ProfileEditor.h"
+#include "win/ComboBox.h"
+#include "win/Controls.h"
+#include "win/ListView.h"
+#include "win/MessageBoxes.h"
+#include "win/Theme.h"
+#include "win/ToolTips.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+namespace {
+
+const char* const kBeforeBirthRefusal = "You can't analyze a date before your birth date.     ";
+const char* const kDateLabel = "Analyze Date:";
+const char* const kDateHint = "Select any date from your past, present or future.";
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kWhite = RGB(255, 255, 255);
+
+// Posted to itself at the end of WM_INITDIALOG: the dialog manager gives the
+// focus to the first tab stop once initialisation returns, so the focus the
+// first hint asks for can only be set afterwards.
+const UINT kInitialisedMessage = WM_APP + 1;
+
+const int kTaskButtons[] = {IDC_EDIT_PROFILE, IDC_DELETE_PROFILE, IDOK,
+                            IDC_COMPANION,    IDC_SCHEDULE,       IDC_DREAMS};
+
+int ButtonOf(TipFocus focus)
+{
+    switch (focus) {
+    case TipFocus::AddProfile: return IDC_ADD_PROFILE;
+    case TipFocus::AnalyzeDay: return IDOK;
+    case TipFocus::Dreams: return IDC_DREAMS;
+    case TipFocus::Companion: return IDC_COMPANION;
+    case TipFocus::Help: return IDC_HELP_BUTTON;
+    }
+    return IDC_HELP_BUTTON;
+}
+
+std::string Calibration(const Profile& profile)
+{
+    return profile.manualCalibration ? "Manual" : "Automatic";
+}
+
+} // namespace
+
+MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
+    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(dataDirectory), clock_(clock)
+{
+    OnNotify(IDC_PROFILE_LIST, NM_CLICK, [this](NMHDR*) { OnListClick(); });
+    OnNotify(IDC_PROFILE_LIST, NM_DBLCLK, [this](NMHDR*) { OnListDoubleClick(); });
+    OnCommand(IDC_MONTH, CBN_SELCHANGE, [this] { OnMonthChosen(); });
+    OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
+    OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
+    OnClicked(IDC_ADD_PROFILE, [this] { AddProfile(); });
+    OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(firstSelection); });
+    OnClicked(IDC_DELETE_PROFILE, [this] { DeleteProfile(); });
+    OnClicked(IDC_SCHEDULE, [this] { Schedule(); });
+    OnClicked(IDC_OPEN_REPORT, [this] { OpenReport(); });
+    OnClicked(IDC_COMPANION, [this] { Companion(); });
+    OnClicked(IDC_DREAMS, [this] { Dreams(); });
+    OnClicked(IDC_HELP_BUTTON, [this] { Help(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::OnInitDialog()
+{
+    deferFocus_ = true;
+    CivilDate today = clock_.Today();
+    todayYear = selectedYear = today.year;
+    todayMonth = selectedMonth = today.month;
+    todayDay = selectedDay = today.day;
+
+    if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, IDM_ABOUT, "&About Oracline");
+        // The window cannot be maximised; its menu should not offer it.
+        RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    }
+    HICON icon = LoadIconA(Theme::Instance(), MAKEINTRESOURCEA(IDI_MAIN));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+
+    UseBoldFont({IDC_PROFILE_LIST, IDC_ADD_PROFILE, IDC_EDIT_PROFILE, IDC_DELETE_PROFILE,
+                 IDC_DATE_LABEL, IDC_MONTH, IDC_DAY, IDC_YEAR, IDC_DATE_HINT, IDOK, IDC_SCHEDULE,
+                 IDC_OPEN_REPORT, IDC_COMPANION, IDC_DREAMS, IDC_HELP_BUTTON});
+    SetUpList();
+
+    rows_ = ReadProfileIndex(dataDirectory_);
+    ListView list(Handle(), IDC_PROFILE_LIST);
+    for (const ProfileIndexEntry& entry : rows_)
+        list.AppendRow(Cells(entry));
+    if (!rows_.empty()) {
+        firstSelection = 0;
+        firstDescription = rows_[0].description;
+        list.SelectOnly(0);
+    }
+
+    FillDateLists();
+    PlaceWindow();
+    initialised_ = true;
+    ApplySelection();
+
+    Controls::LimitText(Handle(), IDC_DATE_LABEL, 50);
+    Controls::LimitText(Handle(), IDC_DATE_HINT, 100);
+    // The labels are sized to their texts in the bold font; the edit
+    // controls' own inner margins would clip the last letters.
+    for (int label : {IDC_DATE_LABEL, IDC_DATE_HINT})
+        SendDlgItemMessageA(Handle(), label, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    Controls::SetText(Handle(), IDC_DATE_LABEL, kDateLabel);
+    Controls::SetText(Handle(), IDC_DATE_HINT, kDateHint);
+    SetLabelColour(IDC_DATE_LABEL, kBlue);
+    SetLabelColour(IDC_DATE_HINT, kWhite);
+    SetUpToolTips();
+    PostMessageA(Handle(), kInitialisedMessage, 0, 0);
+}
+
+void MainWindow::SetUpList()
+{
+    ListView list(Handle(), IDC_PROFILE_LIST);
+    list.AddColumn(0, "Full Name", 250);
+    list.AddColumn(1, "Description", 300);
+    list.AddColumn(2, "Calibration", 100);
+    list.SetColours(Theme::background, Theme::background, RGB(0, 0, 0));
+}
+
+void MainWindow::FillDateLists()
+{
+    ComboBox months(Handle(), IDC_MONTH);
+    for (int month = 1; month <= 12; ++month)
+        months.Add(std::to_string(month));
+    months.Select(selectedMonth - 1);
+
+    YearList years(todayYear);
+    ComboBox yearList(Handle(), IDC_YEAR);
+    for (int index = 0; index < years.Count(); ++index)
+        yearList.Add(std::to_string(years.YearAt(index)));
+    yearList.Select(years.IndexOf(selectedYear));
+
+    FillDayList();
+}
+
+void MainWindow::FillDayList()
+{
+    ComboBox days(Handle(), IDC_DAY);
+    days.Clear();
+    int count = DaysInMonth(selectedMonth, selectedYear);
+    for (int day = 1; day <= count; ++day)
+        days.Add(std::to_string(day));
+    days.Select(selectedDay - 1);
+}
+
+void MainWindow::PlaceWindow()
+{
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    windowX = MainWindowX(GetSystemMetrics(SM_CXSCREEN), bounds.right - bounds.left);
+    windowY = MainWindowY(GetSystemMetrics(SM_CYSCREEN), bounds.bottom - bounds.top);
+    SetWindowPos(Handle(), HWND_TOP, windowX, windowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void MainWindow::SetUpToolTips()
+{
+    const std::pair<int, const char*> tips[] = {
+        {IDC_PROFILE_LIST, "all profiles"},
+        {IDC_ADD_PROFILE, "add new profile"},
+        {IDC_EDIT_PROFILE, "edit existing profile"},
+        {IDC_DELETE_PROFILE, "delete existing profile"},
+        {IDC_MONTH, "select month"},
+        {IDC_DAY, "select date"},
+        {IDC_YEAR, "select year"},
+        {IDOK, "full daily analysis"},
+        {IDC_SCHEDULE, "schedule daily report delivery"},
+        {IDC_OPEN_REPORT, "open any saved daily report"},
+        {IDC_COMPANION, "companion analysis"},
+        {IDC_DREAMS, "dream interpretation"},
+        {IDC_HELP_BUTTON, "help wizard"},
+    };
+    for (const auto& tip : tips)
+        Tips().Add(tip.first, tip.second);
+    Tips().Activate(true);
+}
+
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
+{
+    switch (message) {
+    case kInitialisedMessage:
+        deferFocus_ = false;
+        if (pendingFocus_)
+            Controls::Focus(Handle(), pendingFocus_);
+        pendingFocus_ = 0;
+        result = 0;
+        return true;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_ABOUT) {
+            AboutBox().RunModal(Handle());
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_HELP:
+        Help();
+        result = TRUE;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Selection and date -------------------------------------------------
+
+void MainWindow::OnListClick()
+{
+    ListView list(Handle(), IDC_PROFILE_LIST);
+    if (list.SelectedRows().empty()) {
+        // Once a row was chosen the list keeps one: a click on empty space
+        // brings the first one back rather than leaving nothing to analyse.
+        if (firstSelection >= 0 && firstSelection < static_cast<int>(rows_.size())) {
+            list.SetSelected(firstSelection, true);
+            list.Focus(firstSelection);
+        }
+        return;
+    }
+    ReadSelection();
+    ApplySelection();
+}
+
+void MainWindow::OnListDoubleClick()
+{
+    OnListClick();
+    std::vector<int> selected = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
+    if (!selected.empty())
+        EditProfile(selected.back());
+}
+
+void MainWindow::ReadSelection()
+{
+    std::vector<int> selected = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
+    firstSelection = secondSelection = -1;
+    firstDescription.clear();
+    secondDescription.clear();
+    tooManySelected = selected.size() > 2;
+    if (!selected.empty()) {
+        firstSelection = selected[0];
+        firstDescription = rows_[firstSelection].description;
+    }
+    if (selected.size() > 1) {
+        secondSelection = selected[1];
+        secondDescription = rows_[secondSelection].description;
+    }
+}
+
+int MainWindow::SelectedCount() const
+{
+    if (tooManySelected)
+        return 3;
+    if (secondSelection >= 0)
+        return 2;
+    return firstSelection >= 0 ? 1 : 0;
+}
+
+void MainWindow::ApplySelection()
+{
+    ButtonStates states = SelectionRules(SelectedCount(), static_cast<int>(rows_.size()),
+                                         SelectedDate(), {todayYear, todayMonth, todayDay});
+    HWND window = Handle();
+    Controls::Enable(window, IDC_EDIT_PROFILE, states.editProfile);
+    Controls::Enable(window, IDC_DELETE_PROFILE, states.deleteProfile);
+    Controls::Enable(window, IDOK, states.analyzeDay);
+    Controls::Enable(window, IDC_COMPANION, states.companion);
+    Controls::Enable(window, IDC_SCHEDULE, states.schedule);
+    Controls::Enable(window, IDC_DREAMS, states.dreams);
+    if (states.openReport)
+        Controls::Enable(window, IDC_OPEN_REPORT, *states.openReport);
+    ShowTip(states.tip);
+}
+
+void MainWindow::OnDayChosen()
+{
+    int index = ComboBox(Handle(), IDC_DAY).Selection();
+    if (index >= 0)
+        selectedDay = index + 1;
+    ApplySelection();
+}
+
+void MainWindow::OnMonthChosen()
+{
+    int index = ComboBox(Handle(), IDC_MONTH).Selection();
+    if (index >= 0)
+        selectedMonth = index + 1;
+    RebuildDaysAfterMonthOrYear();
+}
+
+void MainWindow::OnYearChosen()
+{
+    int year = YearList(todayYear).YearAt(ComboBox(Handle(), IDC_YEAR).Selection());
+    if (year > 0)
+        selectedYear = year;
+    // February depends on the year.
+    RebuildDaysAfterMonthOrYear();
+}
+
+void MainWindow::RebuildDaysAfterMonthOrYear()
+{
+    selectedDay = ClampDay(selectedDay, DaysInMonth(selectedMonth, selectedYear));
+    FillDayList();
+    ApplySelection();
+}
+
+// ---- Tasks --------------------------------------------------------------
+
+std::vector<std::string> MainWindow::Cells(const ProfileIndexEntry& entry)
+{
+    return {entry.fullName, entry.description, entry.calibration};
+}
+
+std::string MainWindow::ProfilePathOf(int row) const
+{
+    return ProfileFilePath(dataDirectory_, rows_[row].description);
+}
+
+void MainWindow::WriteIndexIfChanged()
+{
+    // Tasks read profiles through the index; it must match the list first.
+    if (listChanged)
+        WriteProfileIndex(dataDirectory_, rows_);
+}
+
+bool MainWindow::DateIsAfterBirth(Profile& profile)
+{
+    ReadProfileForEngine(ProfilePathOf(firstSelection), profile);
+    if (IsEarlier(SelectedDate(), {profile.yourYear, profile.yourMonth, profile.yourDate})) {
+        ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::AnalyzeDay()
+{
+    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+        return;
+    WriteIndexIfChanged();
+    Profile profile;
+    if (!DateIsAfterBirth(profile))
+        return;
+    RunDailyAnalysis(Handle(), ProfilePathOf(firstSelection), SelectedDate());
+}
+
+void MainWindow::AddProfile()
+{
+    ShowTip(QuickTips::newProfile);
+    ProfileEditor editor(dataDirectory_);
+    if (editor.RunModal(Handle()) == IDOK) {
+        const Profile& saved = editor.Result();
+        ProfileIndexEntry entry{saved.fullName, saved.description, Calibration(saved)};
+        rows_.push_back(entry);
+        ListView(Handle(), IDC_PROFILE_LIST).AppendRow(Cells(entry));
+        listChanged = true;
+    }
+    ShowTip(RestingTip(static_cast<int>(rows_.size())));
+}
+
+void MainWindow::EditProfile(int row)
+{
+    if (row < 0 || row >= static_cast<int>(rows_.size()))
+        return;
+    ShowTip(QuickTips::editProfile);
+    ProfileEditor editor(dataDirectory_);
+    editor.EditExisting(rows_[row].description);
+    if (editor.RunModal(Handle()) != IDOK)
+        return;
+    const Profile& saved = editor.Result();
+    rows_[row] = {saved.fullName, saved.description, Calibration(saved)};
+    ListView(Handle(), IDC_PROFILE_LIST).SetRow(row, Cells(rows_[row]));
+    listChanged = true;
+    ShowTip(QuickTips::analyzeDay);
+}
+
+void MainWindow::DeleteProfile()
+{
+    int row = firstSelection;
+    if (row < 0 || row >= static_cast<int>(rows_.size()))
+        return;
+    // The question about a scheduled profile comes with the schedule dialogs.
+    DeleteProfileFile(dataDirectory_, rows_[row].description);
+
+    ListView list(Handle(), IDC_PROFILE_LIST);
+    list.DeleteRow(row);
+    rows_.erase(rows_.begin() + row);
+    int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
+    firstSelection = next;
+    firstDescription = next >= 0 ? rows_[next].description : std::string();
+    secondSelection = -1;
+    secondDescription.clear();
+    tooManySelected = false;
+    if (next >= 0)
+        list.SelectOnly(next);
+    SetFocus(list.Handle());
+    listChanged = true;
+    ApplySelection();
+}
+
+void MainWindow::Schedule()
+{
+    if (firstSelection < 0)
+        return;
+    WriteIndexIfChanged();
+    ShowTip(QuickTips::schedule);
+    // The Schedule dialogs open here for ProfilePathOf(firstSelection) once
+    // they exist.
+    ShowTip(QuickTips::analyzeDay);
+}
+
+void MainWindow::OpenReport()
+{
+    ShowTip(QuickTips::openReport);
+    char chosen[MAX_PATH] = {};
+    // Filter pairs are separated by NULs; the literal's own NUL ends the list.
+    static const char filter[] = "Daily Reports (*.jpg)\0*.jpg\0";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = chosen;
+    dialog.nMaxFile = sizeof(chosen);
+    dialog.lpstrInitialDir = DataPaths::reportsDirectory;
+    dialog.lpstrTitle = "Select Daily Report";
+    dialog.lpstrDefExt = "jpg";
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    bool picked = GetOpenFileNameA(&dialog) != FALSE;
+    // The dialog moves the current directory to wherever the user browsed.
+    SetCurrentDirectoryA(dataDirectory_.c_str());
+    if (picked) {
+        // The saved-report viewer opens here on `chosen` once it exists.
+    }
+    ShowTip(RestingTip(static_cast<int>(rows_.size())));
+}
+
+void MainWindow::Companion()
+{
+    if (firstDescription.empty() || secondDescription.empty())
+        return;
+    WriteIndexIfChanged();
+    std::string firstName, secondName;
+    CivilDate firstBirth, secondBirth;
+    ReadNameAndBirthDate(dataDirectory_, firstDescription, firstName, firstBirth.month,
+                         firstBirth.day, firstBirth.year);
+    ReadNameAndBirthDate(dataDirectory_, secondDescription, secondName, secondBirth.month,
+                         secondBirth.day, secondBirth.year);
+    if (IsSamePerson(firstName, firstBirth, secondName, secondBirth)) {
+        ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
+        return;
+    }
+    // The Companion Analysis opens here for the two profiles once it exists.
+}
+
+void MainWindow::Dreams()
+{
+    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+        return;
+    WriteIndexIfChanged();
+    Profile profile;
+    if (!DateIsAfterBirth(profile))
+        return;
+    std::string page = WriteDreamPage(dataDirectory_, ProfilePathOf(firstSelection), selectedYear,
+                                      selectedMonth, selectedDay);
+    ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
+}
+
+void MainWindow::Help()
+{
+    ShowTip(QuickTips::help);
+    // The help wizard runs here, followed by the resting tip, once it exists.
+}
+
+// ---- Quick Tip and closing ----------------------------------------------
+
+void MainWindow::ShowTip(const QuickTip& tip)
+{
+    if (!initialised_)
+        return;
+    std::string page = WriteQuickTipPage(dataDirectory_, tip.text);
+    if (quickTip_) {
+        quickTip_->Navigate(page);
+    } else {
+        RECT bounds{};
+        GetWindowRect(Handle(), &bounds);
+        quickTip_ = std::make_unique<PageWindow>();
+        quickTip_->SetTitle("Quick Tip");
+        quickTip_->SetSize(bounds.right - bounds.left, kQuickTipHeight);
+        quickTip_->SetPosition(bounds.left, bounds.bottom);
+        quickTip_->SetUrl(page);
+        quickTip_->SetMustStayOpen(true);
+        if (HWND strip = quickTip_->CreateModeless(Handle()))
+            ShowWindow(strip, SW_SHOWNOACTIVATE);
+    }
+    FocusButton(tip.focus);
+}
+
+void MainWindow::FocusButton(TipFocus focus)
+{
+    int button = ButtonOf(focus);
+    if (deferFocus_) {
+        pendingFocus_ = button;
+        return;
+    }
+    Controls::Focus(Handle(), button);
+}
+
+void MainWindow::RemovePageFiles()
+{
+    for (const std::string& name : ListFiles(dataDirectory_))
+        if (IsPageFileName(name))
+            RemoveFileForced(dataDirectory_ + name);
+}
+
+void MainWindow::OnCancel()
+{
+    WriteIndexIfChanged();
+    quickTip_.reset();
+    RemovePageFiles();
+    End(IDCANCEL);
+}

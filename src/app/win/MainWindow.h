@@ -1,0 +1,92 @@
+#pragma once
+// The program's home in the interactive mode (dialog 102): the profile list,
+// the date to analyse, the task buttons, and the Quick Tip strip below it
+// that always says what to do next. The list in the window is the master copy
+// of the profile index while the window is open.
+#include "app/MainWindowRules.h"
+#include "engine/Clock.h"
+#include "profiles/Profile.h"
+#include "win/Dialog.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class PageWindow;
+
+class MainWindow : public Dialog {
+public:
+    MainWindow(const std::string& dataDirectory, const Clock& clock);
+    ~MainWindow() override;
+
+protected:
+    void OnInitDialog() override;
+    void OnOK() override { AnalyzeDay(); }
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void SetUpList();
+    void FillDateLists();
+    void FillDayList();
+    void PlaceWindow();
+    void SetUpToolTips();
+
+    // Selection and date.
+    void OnListClick();
+    void OnListDoubleClick();
+    void ReadSelection();
+    int SelectedCount() const;
+    void ApplySelection();
+    void OnMonthChosen();
+    void OnDayChosen();
+    void OnYearChosen();
+    void RebuildDaysAfterMonthOrYear();
+    CivilDate SelectedDate() const { return {selectedYear, selectedMonth, selectedDay}; }
+
+    // Tasks.
+    void AnalyzeDay();
+    void AddProfile();
+    void EditProfile(int row);
+    void DeleteProfile();
+    void Schedule();
+    void OpenReport();
+    void Companion();
+    void Dreams();
+    void Help();
+    void WriteIndexIfChanged();
+    // Loads the selected row's profile; false (after the refusal message) when
+    // the selected date lies before its birth date.
+    bool DateIsAfterBirth(Profile& profile);
+    std::string ProfilePathOf(int row) const;
+    static std::vector<std::string> Cells(const ProfileIndexEntry& entry);
+
+    // The Quick Tip strip and the keyboard focus that goes with each hint.
+    void ShowTip(const QuickTip& tip);
+    void FocusButton(TipFocus focus);
+    void RemovePageFiles();
+
+    std::string dataDirectory_;
+    const Clock& clock_;
+    std::vector<ProfileIndexEntry> rows_;
+
+    int selectedMonth = 1;
+    int selectedDay = 1;
+    int selectedYear = 1900;
+    int todayYear = 1900;
+    int todayMonth = 1;
+    int todayDay = 1;
+    int firstSelection = -1;
+    int secondSelection = -1;
+    std::string firstDescription;
+    std::string secondDescription;
+    bool tooManySelected = false;
+    bool listChanged = false;
+    int windowX = 0;
+    int windowY = 0;
+
+    bool initialised_ = false;
+    bool deferFocus_ = false;
+    int pendingFocus_ = 0;
+    std::unique_ptr<PageWindow> quickTip_;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Stepping the Daily Analysis window between its opening date and the two
+// days around it, and which of its buttons that leaves usable.
+//
+// The window only ever shows the date it was opened for (`baseDate`) or one
+// of its two neighbours: every step starts from `baseDate`, never from the
+// date shown. The hourly buttons (E, P, B, I, F) work only while `baseDate`
+// is shown, since the hourly analysis is always computed around it.
+#include "engine/Clock.h"
+
+// The neighbouring days, found through the local clock the way the rest of
+// the program's date arithmetic does: 00:00:01 of the date less an hour, and
+// 23:59:59 of the date plus an hour.
+CivilDate DayBefore(const CivilDate& date);
+CivilDate DayAfter(const CivilDate& date);
+
+// Navigation refuses dates before this year: the local clock does not reach
+// them on every system.
+inline constexpr int kFirstNavigableYear = 1971;
+
+struct DailyButtons {
+    bool prevDay = true;
+    bool nextDay = true;
+    bool now = false;
+    bool hourly = true;  // E, P, B, I and F together; S is always enabled
+};
+
+class DayNavigation {
+public:
+    // The window's state at initialisation, shown date = opening date.
+    explicit DayNavigation(const CivilDate& baseDate);
+
+    const CivilDate& BaseDate() const { return baseDate_; }
+    const CivilDate& ShownDate() const { return shownDate_; }
+    const DailyButtons& Buttons() const { return buttons_; }
+
+    // Each returns the stop message to show when it refuses (opening date
+    // before 1971; nothing else changes), or nullptr when the shown date was
+    // set: the window then recomputes the set for ShownDate() and repaints.
+    const char* PrevDay();
+    const char* NextDay();
+    // Back to the opening date; also run when an hourly window closes.
+    void Now();
+
+private:
+    bool BeforeFirstYear() const { return baseDate_.year < kFirstNavigableYear; }
+
+    CivilDate baseDate_;
+    CivilDate shownDate_;
+    DailyButtons buttons_;
+};

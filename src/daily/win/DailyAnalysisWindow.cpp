@@ -1,0 +1,217 @@
+#include "daily/win/DailyAnalysisWindow.h"
+
+#include "app/DataPaths.h"
+#include "daily/DailyMessages.h"
+#include "daily/ExplainPage.h"
+#include "daily/ReportDrawing.h"
+#include "daily/win/Printing.h"
+#include "daily/win/ReportTiming.h"
+#include "daily/win/SaveDailyReport.h"
+#include "hourly/Superstitions.h"
+#include "hourly/win/HourlyAnalysisRun.h"
+#include "pages/win/PageWindow.h"
+#include "res/DailyAnalysisWindowIds.h"
+#include "win/Controls.h"
+#include "win/GdiPlusCanvas.h"
+#include "win/MessageBoxes.h"
+#include "win/ToolTips.h"
+
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+namespace {
+
+const int kHourlyButtons[] = {IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL, IDC_DAILY_INTELLECTUAL,
+                              IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE};
+
+struct Tip {
+    int controlId;
+    const char* text;
+};
+const Tip kTips[] = {
+    {IDC_DAILY_EMOTIONAL, "emotional reading hourly"},
+    {IDC_DAILY_PHYSICAL, "physical reading hourly"},
+    {IDC_DAILY_INTELLECTUAL, "intellectual reading hourly"},
+    {IDC_DAILY_INTUITION, "intuition reading hourly"},
+    {IDC_DAILY_FORTUNE, "fortune reading hourly"},
+    {IDC_DAILY_SUPERSTITION, "superstitions"},
+    {IDOK, "print daily report"},
+    {IDC_DAILY_EMAIL, "email daily report"},
+    {IDC_DAILY_SAVE, "save daily report"},
+    {IDC_DAILY_EXPLAIN, "explain all readings"},
+};
+
+std::string CaptionOf(HWND window)
+{
+    char caption[1024] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    return caption;
+}
+
+} // namespace
+
+DailyAnalysisWindow::DailyAnalysisWindow(const std::string& profilePath, const CivilDate& date)
+    : Dialog(IDD_DAILY_ANALYSIS), profilePath_(profilePath), chartFontName_(kChartFontName), navigation_(date)
+{
+    OnClicked(IDC_DAILY_SAVE, [this] { Save(); });
+    OnClicked(IDC_DAILY_EMAIL, [this] { Email(); });
+    OnClicked(IDC_DAILY_EXPLAIN, [this] { Explain(); });
+    OnClicked(IDC_DAILY_PREV_DAY, [this] { PrevDay(); });
+    OnClicked(IDC_DAILY_NEXT_DAY, [this] { NextDay(); });
+    OnClicked(IDC_DAILY_NOW, [this] { Now(); });
+    OnClicked(IDC_DAILY_SUPERSTITION, [this] { ShowSuperstition(); });
+    for (int kind = kEmotionalKind; kind <= kFortuneKind; ++kind)
+        OnClicked(kHourlyButtons[kind - kEmotionalKind], [this, kind] { OpenHourly(kind); });
+}
+
+void DailyAnalysisWindow::OnInitDialog()
+{
+    UseBoldFont({IDOK, IDC_DAILY_EMAIL, IDC_DAILY_SAVE, IDC_DAILY_EXPLAIN, IDC_DAILY_PREV_DAY,
+                 IDC_DAILY_NEXT_DAY, IDC_DAILY_NOW, IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL,
+                 IDC_DAILY_INTELLECTUAL, IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE, IDC_DAILY_SUPERSTITION});
+    Compute();
+    paintReady_ = true;
+    RECT outer;
+    if (GetWindowRect(Handle(), &outer))
+        windowHeight_ = outer.bottom - outer.top;
+    ApplyButtons();
+    Tips().Activate(true);
+    for (const Tip& tip : kTips)
+        Tips().Add(tip.controlId, tip.text);
+}
+
+// Reads the profile afresh, so an edit made while the window is open (or the
+// file's removal) shows at the next step. An empty path keeps the set, and
+// the caption, as they were.
+void DailyAnalysisWindow::Compute()
+{
+    const CivilDate& shown = navigation_.ShownDate();
+    ComputeDailySet(profilePath_, shown.year, shown.month, shown.day, set_);
+    if (!set_.Title.empty())
+        SetWindowTextA(Handle(), set_.Title.c_str());
+}
+
+void DailyAnalysisWindow::ApplyButtons()
+{
+    const DailyButtons& buttons = navigation_.Buttons();
+    HWND window = Handle();
+    Controls::Enable(window, IDC_DAILY_PREV_DAY, buttons.prevDay);
+    Controls::Enable(window, IDC_DAILY_NEXT_DAY, buttons.nextDay);
+    Controls::Enable(window, IDC_DAILY_NOW, buttons.now);
+    for (int id : kHourlyButtons)
+        Controls::Enable(window, id, buttons.hourly);
+}
+
+void DailyAnalysisWindow::RefreshChart()
+{
+    RECT chart{kChartAreaLeft, kChartAreaTop, kChartAreaRight, kChartAreaBottom};
+    HWND window = Handle();
+    ValidateRect(window, &chart);
+    InvalidateRect(window, &chart, FALSE);
+    RedrawWindow(window, &chart, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+}
+
+bool DailyAnalysisWindow::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
+{
+    if (message != WM_PAINT)
+        return false;
+    Paint();
+    result = 0;
+    return true;
+}
+
+// Everything GDI+ needs is made and released within the paint: the window
+// is redrawn rarely, and nothing then outlives a change of display settings.
+void DailyAnalysisWindow::Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    if (dc && paintReady_) {
+        ReportTiming timing("report-screen-paint");
+        Gdiplus::Graphics graphics(dc);
+        GdiPlusCanvas::ApplyQuality(graphics);
+        GdiPlusCanvas canvas(graphics);
+        ReportInput report;
+        report.title = CaptionOf(Handle());
+        report.set = set_;
+        report.fontFamily = chartFontName_;
+        DrawDailyReport(canvas, report, ScreenReport{windowHeight_});
+    }
+    EndPaint(Handle(), &paint);
+}
+
+void DailyAnalysisWindow::Print()
+{
+    ReportInput report;
+    report.title = CaptionOf(Handle());
+    report.set = set_;
+    report.fontFamily = chartFontName_;
+    PrintDailyReport(report);
+}
+
+void DailyAnalysisWindow::Save()
+{
+    SaveDailyReport(Handle(), set_, savedReportPath_);
+}
+
+// The composer that sends the saved report arrives with the mail support;
+// until then Email only makes sure there is a saved report.
+void DailyAnalysisWindow::Email()
+{
+    if (savedReportPath_.empty()) {
+        ShowMessage(kSaveReportFirst, MessageKind::Information);
+        Save();
+    }
+}
+
+void DailyAnalysisWindow::Explain()
+{
+    const std::string page = WriteDailyExplanationPage(DataPaths::dataDirectory);
+    if (!page.empty())
+        ShowPageModal(Handle(), page, kDailyExplanationTitle, kDailyExplanationWidth, kDailyExplanationHeight);
+}
+
+// Follows the day shown, not the opening date.
+void DailyAnalysisWindow::ShowSuperstition()
+{
+    const std::string page = WriteSuperstitionPage(DataPaths::dataDirectory, navigation_.ShownDate().day);
+    if (!page.empty())
+        ShowPageModal(Handle(), page, kSuperstitionTitle, kSuperstitionWidth, kSuperstitionHeight);
+}
+
+void DailyAnalysisWindow::OpenHourly(int kind)
+{
+    OpenHourlyAnalysis(Handle(), kind, profilePath_, navigation_.BaseDate());
+    Now();
+}
+
+void DailyAnalysisWindow::PrevDay()
+{
+    if (const char* refusal = navigation_.PrevDay()) {
+        ShowMessage(refusal, MessageKind::Error);
+        return;
+    }
+    Compute();
+    ApplyButtons();
+    RefreshChart();
+}
+
+void DailyAnalysisWindow::NextDay()
+{
+    if (const char* refusal = navigation_.NextDay()) {
+        ShowMessage(refusal, MessageKind::Error);
+        return;
+    }
+    Compute();
+    ApplyButtons();
+    RefreshChart();
+}
+
+void DailyAnalysisWindow::Now()
+{
+    navigation_.Now();
+    Compute();
+    ApplyButtons();
+    RefreshChart();
+}

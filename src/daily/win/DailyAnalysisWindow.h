@@ -1,0 +1,47 @@
+#pragma once
+// The Daily Analysis window (resource 132): one profile's reading set for one
+// day, drawn straight onto the dialog, and the hub of what can be done with
+// it: print, save, e-mail, explain, the hourly analyses, the superstition of
+// the day, and a step to the day before or after the opening date.
+#include "daily/DayNavigation.h"
+#include "engine/DailyReadingSet.h"
+#include "win/Dialog.h"
+
+#include <string>
+
+class DailyAnalysisWindow : public Dialog {
+public:
+    // `date` is both the opening and the shown date.
+    DailyAnalysisWindow(const std::string& profilePath, const CivilDate& date);
+
+    const std::string& SavedReportPath() const { return savedReportPath_; }
+
+protected:
+    void OnInitDialog() override;
+    void OnOK() override { Print(); }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void Compute();
+    void ApplyButtons();
+    void RefreshChart();
+    void Paint();
+
+    void Print();
+    void Save();
+    void Email();
+    void Explain();
+    void ShowSuperstition();
+    void OpenHourly(int kind);
+    void PrevDay();
+    void NextDay();
+    void Now();
+
+    std::string profilePath_;
+    std::string chartFontName_;
+    DayNavigation navigation_;
+    DailyReadingSet set_;
+    std::string savedReportPath_;
+    bool paintReady_ = false;
+    int windowHeight_ = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// The hourly analysis window: one reading drawn over 24 hours, printed
+// through "hourly.jpg" in the data directory. The chart is kept for the
+// window's life because drawing it may raise its values, and those raises
+// must carry over to every later paint and to the printed image.
+#include "hourly/HourlyChart.h"
+#include "win/Dialog.h"
+
+#include <string>
+
+class HourlyWindow : public Dialog {
+public:
+    explicit HourlyWindow(const HourlyChart& chart);
+    ~HourlyWindow() override;
+
+    const HourlyChart& Chart() const { return chart_; }
+
+    // Draws the 800 x 480 image into "hourly.jpg" (an older one is removed
+    // first). Silent when there is no JPEG encoder; other failures end in a
+    // message. True when the file was written.
+    bool SaveHourlyImage();
+
+    // Where the image goes.
+    static std::string HourlyImagePath();
+
+protected:
+    void OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void Print();
+    void Paint();
+    void CloseWith(INT_PTR result);
+    void InstallKeyFilter();
+    void RemoveKeyFilter();
+    static LRESULT CALLBACK FilterMessage(int code, WPARAM wParam, LPARAM lParam);
+
+    HourlyChart chart_;
+    int windowHeight_ = 0;
+    HHOOK keyFilter_ = nullptr;
+};

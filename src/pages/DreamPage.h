@@ -1,0 +1,21 @@
+#pragma once
+// The dream interpretation page: general advice, and whether the chosen day's
+// Emotional reading is high enough for a dream to carry a message.
+#include <string>
+
+inline constexpr const char* kDreamTitle = " Dream Interpretation";
+inline constexpr int kDreamWidth = 700;
+inline constexpr int kDreamHeight = 350;
+
+// Emotional readings from this value up make a day on which a dream may mean
+// something.
+inline constexpr int kDreamEmotionalThreshold = 70;
+
+// The page's content for a day whose Emotional reading is `emotional`.
+std::string DreamContent(int emotional, int year, int month, int day);
+
+// Computes the profile's Emotional reading for the date, writes "dream_e.htm"
+// and "dream_r.htm" into the data directory and returns the full path of
+// "dream_e.htm".
+std::string WriteDreamPage(const std::string& dataDirectory, const std::string& profilePath, int year, int month,
+                           int day);

@@ -1,0 +1,15 @@
+#pragma once
+// The welcome page shown at the first start, before any profile exists.
+#include <string>
+
+inline constexpr const char* kIntroductionTitle =
+    " Oracline 2005 - Take full control of your past, present and future today.";
+inline constexpr int kIntroductionWidth = 730;
+inline constexpr int kIntroductionHeight = 320;
+
+// The page's content: what the program computes and how to begin.
+std::string IntroductionContent();
+
+// Writes "effects.htm" and "reading.htm" into the data directory; returns the
+// full path of "effects.htm".
+std::string WriteIntroductionPage(const std::string& dataDirectory);

@@ -1,0 +1,426 @@
+#include "pages/win/BrowserControl.h"
+
+#include <ole2.h>
+#include <ocidl.h>
+#include <exdisp.h>
+#include <exdispid.h>
+
+#include <utility>
+
+namespace {
+
+const char* const kHostClass = "OraclineBrowserHost";
+
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
+}
+
+std::string Narrow(const wchar_t* text, int length)
+{
+    if (!text || length <= 0)
+        return std::string();
+    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], size, nullptr, nullptr);
+    return narrow;
+}
+
+// The URL argument of BeforeNavigate2 arrives as a VARIANT by reference
+// holding a BSTR; anything else counts as an empty address.
+std::string UrlOf(const VARIANT& argument)
+{
+    const VARIANT* value = &argument;
+    if (V_VT(value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(value))
+        value = V_VARIANTREF(value);
+    if (V_VT(value) == VT_BSTR)
+        return Narrow(V_BSTR(value), static_cast<int>(SysStringLen(V_BSTR(value))));
+    if (V_VT(value) == (VT_BYREF | VT_BSTR) && V_BSTRREF(value))
+        return Narrow(*V_BSTRREF(value), static_cast<int>(SysStringLen(*V_BSTRREF(value))));
+    return std::string();
+}
+
+} // namespace
+
+// The container side of the browser: client site, in-place site and frame,
+// and the sink of its DWebBrowserEvents2. Reference counted, because the
+// control holds on to it; the BrowserControl drops its own reference in
+// Detach after cutting every link the control has back to it.
+class BrowserSite final : public IOleClientSite,
+                          public IOleInPlaceSite,
+                          public IOleInPlaceFrame,
+                          public IDispatch {
+public:
+    BrowserSite(HWND host, BrowserControl::BeforeNavigate beforeNavigate)
+        : host_(host), beforeNavigate_(std::move(beforeNavigate)) {}
+
+    bool Attach();
+    void Detach();
+    bool Navigate(const std::string& fullPath);
+    void Resize(int width, int height);
+    HWND BrowserWindow();
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IOleClientSite
+    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override { return Refuse(moniker); }
+    STDMETHODIMP GetContainer(IOleContainer** container) override { return Refuse(container, E_NOINTERFACE); }
+    STDMETHODIMP ShowObject() override { return S_OK; }
+    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+
+    // IOleWindow, shared by the in-place site and the frame
+    STDMETHODIMP GetWindow(HWND* window) override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IOleInPlaceSite
+    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnUIActivate() override { return S_OK; }
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                  LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info) override;
+    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
+    STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
+    STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
+    STDMETHODIMP OnPosRectChange(LPCRECT position) override;
+
+    // IOleInPlaceUIWindow and IOleInPlaceFrame: no menus, toolbars or status bar
+    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return S_OK; }
+    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+    STDMETHODIMP RemoveMenus(HMENU) override { return S_OK; }
+    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+    // IDispatch, as the DWebBrowserEvents2 sink
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return Refuse(info); }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                        EXCEPINFO*, UINT*) override;
+
+private:
+    ~BrowserSite() = default;
+    template <typename T>
+    static HRESULT Refuse(T** out, HRESULT result = E_NOTIMPL)
+    {
+        if (out)
+            *out = nullptr;
+        return result;
+    }
+    void BeforeNavigate2(DISPPARAMS* parameters);
+
+    LONG references_ = 1;
+    HWND host_;
+    BrowserControl::BeforeNavigate beforeNavigate_;
+    IOleObject* object_ = nullptr;
+    IWebBrowser2* browser_ = nullptr;
+    IConnectionPoint* events_ = nullptr;
+    DWORD cookie_ = 0;
+};
+
+STDMETHODIMP BrowserSite::QueryInterface(REFIID iid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
+        *object = static_cast<IOleClientSite*>(this);
+    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite))
+        *object = static_cast<IOleInPlaceSite*>(this);
+    else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame))
+        *object = static_cast<IOleInPlaceFrame*>(this);
+    else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID_DWebBrowserEvents2))
+        *object = static_cast<IDispatch*>(this);
+    else
+        return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) BrowserSite::Release()
+{
+    LONG left = InterlockedDecrement(&references_);
+    if (left == 0)
+        delete this;
+    return static_cast<ULONG>(left);
+}
+
+STDMETHODIMP BrowserSite::GetWindow(HWND* window)
+{
+    if (!window)
+        return E_POINTER;
+    *window = host_;
+    return host_ ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                           LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info)
+{
+    if (!frame || !document || !position || !clip || !info)
+        return E_POINTER;
+    *frame = static_cast<IOleInPlaceFrame*>(this);
+    AddRef();
+    *document = nullptr;
+    GetClientRect(host_, position);
+    *clip = *position;
+    info->fMDIApp = FALSE;
+    info->hwndFrame = GetAncestor(host_, GA_ROOT);
+    info->haccel = nullptr;
+    info->cAccelEntries = 0;
+    return S_OK;
+}
+
+STDMETHODIMP BrowserSite::OnPosRectChange(LPCRECT position)
+{
+    IOleInPlaceObject* inPlace = nullptr;
+    if (position && object_ &&
+        SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        inPlace->SetObjectRects(position, position);
+        inPlace->Release();
+    }
+    return S_OK;
+}
+
+STDMETHODIMP BrowserSite::GetTypeInfoCount(UINT* count)
+{
+    if (count)
+        *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP BrowserSite::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                 EXCEPINFO*, UINT*)
+{
+    // Every other event (NavigateError among them, which is all a page ever
+    // gets where no HTML engine is installed) is left to the browser.
+    if (member == DISPID_BEFORENAVIGATE2)
+        BeforeNavigate2(parameters);
+    return S_OK;
+}
+
+void BrowserSite::BeforeNavigate2(DISPPARAMS* parameters)
+{
+    // Arguments come last to first: pDisp, URL, Flags, TargetFrameName,
+    // PostData, Headers, Cancel.
+    if (!parameters || parameters->cArgs < 7 || !parameters->rgvarg)
+        return;
+    VARIANT& cancel = parameters->rgvarg[0];
+    if (V_VT(&cancel) != (VT_BYREF | VT_BOOL) || !V_BOOLREF(&cancel))
+        return;
+    bool allowed = true;
+    if (beforeNavigate_) {
+        // Nothing may unwind into the browser's code; a failing filter
+        // refuses the navigation.
+        try {
+            allowed = beforeNavigate_(UrlOf(parameters->rgvarg[5]));
+        } catch (...) {
+            allowed = false;
+        }
+    }
+    if (!allowed)
+        *V_BOOLREF(&cancel) = VARIANT_TRUE;
+}
+
+bool BrowserSite::Attach()
+{
+    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                reinterpret_cast<void**>(&object_)))) {
+        object_ = nullptr;
+        return false;
+    }
+    if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(this))))
+        return false;
+    // Events are connected before anything can navigate, so the filter sees
+    // the very first page too.
+    IConnectionPointContainer* container = nullptr;
+    if (SUCCEEDED(object_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) {
+        if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_))) {
+            if (FAILED(events_->Advise(static_cast<IDispatch*>(this), &cookie_))) {
+                events_->Release();
+                events_ = nullptr;
+            }
+        } else {
+            events_ = nullptr;
+        }
+        container->Release();
+    }
+    RECT area{};
+    GetClientRect(host_, &area);
+    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
+                               host_, &area)))
+        return false;
+    if (FAILED(object_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_)))) {
+        browser_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+void BrowserSite::Detach()
+{
+    if (events_) {
+        events_->Unadvise(cookie_);
+        events_->Release();
+        events_ = nullptr;
+    }
+    if (browser_) {
+        browser_->Release();
+        browser_ = nullptr;
+    }
+    if (object_) {
+        IOleInPlaceObject* inPlace = nullptr;
+        if (SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+            inPlace->InPlaceDeactivate();
+            inPlace->Release();
+        }
+        object_->Close(OLECLOSE_NOSAVE);
+        object_->SetClientSite(nullptr);
+        object_->Release();
+        object_ = nullptr;
+    }
+    // A late call from a control that still holds the site finds no filter
+    // and no window.
+    beforeNavigate_ = nullptr;
+    host_ = nullptr;
+    Release();
+}
+
+bool BrowserSite::Navigate(const std::string& fullPath)
+{
+    if (!browser_)
+        return false;
+    BSTR url = SysAllocString(Widen(fullPath).c_str());
+    if (!url)
+        return false;
+    VARIANT none;
+    VariantInit(&none);
+    HRESULT result = browser_->Navigate(url, &none, &none, &none, &none);
+    SysFreeString(url);
+    return SUCCEEDED(result);
+}
+
+void BrowserSite::Resize(int width, int height)
+{
+    RECT area{0, 0, width, height};
+    OnPosRectChange(&area);
+}
+
+HWND BrowserSite::BrowserWindow()
+{
+    HWND window = nullptr;
+    IOleInPlaceObject* inPlace = nullptr;
+    if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        if (FAILED(inPlace->GetWindow(&window)))
+            window = nullptr;
+        inPlace->Release();
+    }
+    return window;
+}
+
+BrowserControl::BrowserControl(HWND dialog, int controlId, BeforeNavigate beforeNavigate)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA hostClass{};
+        hostClass.lpfnWndProc = HostProcedure;
+        hostClass.hInstance = GetModuleHandleA(nullptr);
+        hostClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        hostClass.lpszClassName = kHostClass;
+        registered = RegisterClassA(&hostClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+
+    RECT area{0, 0, 0, 0};
+    if (HWND placeholder = GetDlgItem(dialog, controlId)) {
+        GetWindowRect(placeholder, &area);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
+        DestroyWindow(placeholder);
+    }
+    host_ = CreateWindowExA(0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
+                            area.left, area.top, area.right - area.left, area.bottom - area.top, dialog,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (!host_)
+        return;
+    SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Embed(std::move(beforeNavigate));
+}
+
+void BrowserControl::Embed(BeforeNavigate beforeNavigate)
+{
+    site_ = new BrowserSite(host_, std::move(beforeNavigate));
+    if (!site_->Attach()) {
+        site_->Detach();
+        site_ = nullptr;
+    }
+}
+
+BrowserControl::~BrowserControl()
+{
+    if (site_) {
+        site_->Detach();
+        site_ = nullptr;
+    }
+    if (host_) {
+        SetWindowLongPtrA(host_, GWLP_USERDATA, 0);
+        if (IsWindow(host_))
+            DestroyWindow(host_);
+        host_ = nullptr;
+    }
+}
+
+bool BrowserControl::Navigate(const std::string& fullPath)
+{
+    return site_ && site_->Navigate(fullPath);
+}
+
+void BrowserControl::MoveTo(int x, int y, int width, int height)
+{
+    if (host_)
+        MoveWindow(host_, x, y, width, height, TRUE);
+}
+
+void BrowserControl::Focus()
+{
+    if (host_)
+        SetFocus(host_);
+}
+
+LRESULT CALLBACK BrowserControl::HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<BrowserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && self->site_) {
+        switch (message) {
+        case WM_SIZE:
+            self->site_->Resize(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_SETFOCUS:
+            // The dialog manager focuses the host; the keys belong to the
+            // browser's own window.
+            if (HWND browser = self->site_->BrowserWindow()) {
+                SetFocus(browser);
+                return 0;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The dialog (resource 133) that hosts the web browser and shows one page file:
+// modal for explanation pages, modeless for the Quick Tip strip and the sign
+// panel.
+#include "win/Dialog.h"
+
+#include <memory>
+#include <string>
+
+class BrowserControl;
+
+// Posted to the page window when a panel with notifyOnClose is closed; the
+// owner catches it before the window goes.
+constexpr UINT kPageClosingMessage = WM_USER + 4;
+
+class PageWindow : public Dialog {
+public:
+    PageWindow();
+    ~PageWindow() override;
+
+    void SetTitle(const std::string& title) { title_ = title; }
+    void SetUrl(const std::string& url) { url_ = url; }
+    void SetSize(int width, int height) { width_ = width; height_ = height; }
+    void SetPosition(int x, int y) { x_ = x; y_ = y; }
+    void SetMustStayOpen(bool on) { mustStayOpen_ = on; }
+    void SetNotifyOnClose(bool on) { notifyOnClose_ = on; }
+    // Loads another file into the open window.
+    void Navigate(const std::string& url);
+
+protected:
+    void OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    std::string title_;
+    std::string url_;
+    int width_ = 300;
+    int height_ = 200;
+    int x_;
+    int y_;
+    bool mustStayOpen_ = false;
+    bool notifyOnClose_ = false;
+    std::unique_ptr<BrowserControl> browser_;
+};
+
+// Shows a catalogue page modally, centred on the screen, and returns when the
+// user has closed it.
+void ShowPageModal(HWND owner, const std::string& redirectPath, const std::string& title,
+                   int width, int height);

@@ -1,0 +1,15 @@
+#pragma once
+// The animals of the Chinese years, by the Gregorian birth year alone: the
+// lunar new year plays no part.
+#include <string>
+
+// The first and last years the table knows.
+inline constexpr int kFirstAnimalYear = 1900;
+inline constexpr int kLastAnimalYear = 2012;
+
+// "Rat" .. "Pig"; empty outside the known years.
+std::string ChineseYearAnimal(int year);
+
+// "The Year of the Rat<p><font color=\"black\">" and the animal's description;
+// empty outside the known years.
+std::string ChineseYearText(int year);

@@ -1,0 +1,134 @@
+#include "profiles/InformationPages.h"
+
+#include "engine/PersonalNumbers.h"
+#include "pages/PageWriter.h"
+#include "profiles/ChineseYears.h"
+#include "profiles/Profile.h"
+#include "profiles/SignTexts.h"
+#include "profiles/SoulNumberTexts.h"
+#include "profiles/ZodiacSigns.h"
+
+#include <cstdio>
+
+namespace {
+
+const char* const kYellowBold = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
+const char* const kEnd = "</b></font><p>";
+
+// The soul number is the own number of the daily reading, so the page and
+// the Daily Analysis always agree.
+int SoulNumberOf(int month, int day, int year)
+{
+    Profile profile;
+    profile.yourMonth = month;
+    profile.yourDate = day;
+    profile.yourYear = year;
+    profile.analysisMonth = month;
+    profile.analysisDay = day;
+    profile.analysisYear = year;
+    ComputeNumbers(profile);
+    return profile.ownNumber;
+}
+
+std::string WriteInformationPage(const std::string& dataDirectory, const std::string& content, PrintRow printRow,
+                                 PageClosing closing)
+{
+    PageSpec page;
+    page.redirectName = "effects.htm";
+    page.contentName = "reading.htm";
+    page.body = PageBody::B1;
+    page.content = content;
+    page.printRow = printRow;
+    page.closing = closing;
+    return WritePagePair(dataDirectory, page);
+}
+
+// Moves the picture from the bottom up to the top and back down to 44 pixels
+// above the bottom, a pixel every 30 ms, centred for a picture 28 pixels wide.
+const char* const kMovingPictureScript[] = {
+    "<SCRIPT LANGUAGE=\"JavaScript\">var xPos = 0;var step = 1;var delay = 30;var yPos = 0;var height = 0;"
+    "var offset = 0;var yon = 0;",
+    "yPos = document.body.clientHeight;mvpic.style.top = yPos;",
+    "xPos = document.body.clientWidth; xPos = xPos - 28; if (xPos > 0) {xPos = xPos / 2};",
+    "function changePos() {if (yon == 0) {yPos = yPos - step;}else {yPos = yPos + step;}",
+    "height = document.body.clientHeight;offset = 44;if (yPos < 0) {yon = 1;yPos = 0;}",
+    "if (yPos >= (height - offset)) {yon = 0;yPos = (height - offset);}mvpic.style.left = xPos;"
+    "mvpic.style.top = yPos + document.body.scrollTop;}",
+    "function start(){loopfunc();}function loopfunc(){changePos();setTimeout('loopfunc()',delay);}</script>",
+};
+
+// The stripes under the words, from top to bottom.
+const char* const kStripeColours[8] = {"gray", "gray", "white", "gray", "yellow", "gray", "green", "gray"};
+
+void WriteSignPanelContent(const std::string& path, const std::string& signImagePath)
+{
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file)
+        return;
+    WritePageHead(file, 2);
+    std::fputs(BodyTag(PageBody::B4), file);
+    std::fprintf(file,
+                 "<center><div id=\"mvpic\" STYLE=\"position:absolute;visibility:visible;\"><img src=\"%s\" "
+                 "border=\"0\"></div></center>",
+                 signImagePath.c_str());
+    for (const char* piece : kMovingPictureScript)
+        std::fputs(piece, file);
+    WriteAntiSelectionScript(file);
+    std::fputs("<center><table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">", file);
+    std::fputs("<tr><td align=\"center\">", file);
+    std::fputs("<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Y<br>o<br>u<br>r<p><br>Z<br>o<br>d<br>i<br>"
+               "a<br>c<p><br>S<br>i<br>g<br>n</b></font></td></tr>",
+               file);
+    for (const char* colour : kStripeColours)
+        std::fprintf(file, "<tr><td align=\"center\" height=\"15\" bgcolor=\"%s\"></td></tr>", colour);
+    std::fputs("</table></center></body></html>", file);
+    std::fclose(file);
+}
+
+}  // namespace
+
+std::string SignPageContent(int month, int day)
+{
+    const Sign sign = SignOfBirthday(month, day);
+    std::string content = kYellowBold + SignText(sign);
+    if (sign != Sign::None)
+        content += "<br><font color=\"black\">" + Birthstone(sign);
+    return content + ZodiacAttractionText() + kEnd;
+}
+
+std::string NumberPageContent(int month, int day, int year)
+{
+    const int n = SoulNumberOf(month, day, year);
+    return "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Your soul number is: <font color=\"yellow\">" +
+           std::to_string(n) + SoulNumberExplanation() + SoulNumberText(n) + kEnd;
+}
+
+std::string YearPageContent(int year)
+{
+    return kYellowBold + std::string("<font color=\"yellow\">") + std::to_string(year) + " - " +
+           ChineseYearText(year) + kEnd;
+}
+
+std::string WriteSignPage(const std::string& dataDirectory, int month, int day)
+{
+    return WriteInformationPage(dataDirectory, SignPageContent(month, day), PrintRow::P1, PageClosing::C1);
+}
+
+std::string WriteNumberPage(const std::string& dataDirectory, int month, int day, int year)
+{
+    return WriteInformationPage(dataDirectory, NumberPageContent(month, day, year), PrintRow::P2, PageClosing::C3);
+}
+
+std::string WriteYearPage(const std::string& dataDirectory, int year)
+{
+    return WriteInformationPage(dataDirectory, YearPageContent(year), PrintRow::P2, PageClosing::C3);
+}
+
+std::string WriteSignPanelPage(const std::string& dataDirectory, const std::string& signImagePath)
+{
+    const std::string redirectPath = dataDirectory + "sign_e.htm";
+    const std::string contentPath = dataDirectory + "sign_r.htm";
+    WriteRedirectPage(redirectPath, contentPath);
+    WriteSignPanelContent(contentPath, signImagePath);
+    return redirectPath;
+}

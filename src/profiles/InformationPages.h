@@ -1,0 +1,35 @@
+#pragma once
+// The pages the profile editor shows about a birthday: its zodiac sign, soul
+// number and Chinese year, and the narrow panel with the sign's picture.
+// Each Write function writes its page pair into the data directory and
+// returns the full path of the page to open.
+#include <string>
+
+inline constexpr const char* kSignPageTitle = " Astrology: Zodiac Sign";
+inline constexpr int kSignPageWidth = 700;
+inline constexpr int kSignPageHeight = 400;
+
+inline constexpr const char* kNumberPageTitle = " Numerology: Soul Number";
+inline constexpr int kNumberPageWidth = 700;
+inline constexpr int kNumberPageHeight = 400;
+
+inline constexpr const char* kYearPageTitle = " Astrology: Year";
+inline constexpr int kYearPageWidth = 600;
+inline constexpr int kYearPageHeight = 250;
+
+// The panel is as high as the editor beside it.
+inline constexpr const char* kSignPanelTitle = " ";
+inline constexpr int kSignPanelWidth = 60;
+
+std::string SignPageContent(int month, int day);
+std::string NumberPageContent(int month, int day, int year);
+std::string YearPageContent(int year);
+
+// "effects.htm" and "reading.htm".
+std::string WriteSignPage(const std::string& dataDirectory, int month, int day);
+std::string WriteNumberPage(const std::string& dataDirectory, int month, int day, int year);
+std::string WriteYearPage(const std::string& dataDirectory, int year);
+
+// "sign_e.htm" and "sign_r.htm": the picture at `signImagePath` moving up and
+// down beside the words "Your Zodiac Sign".
+std::string WriteSignPanelPage(const std::string& dataDirectory, const std::string& signImagePath);

@@ -1,0 +1,64 @@
+#include "profiles/ProfileEditorChecks.h"
+
+#include "profiles/ProfileFile.h"
+
+namespace EditorMessages {
+const char* const kDescriptionEmpty = "Please enter Profile Description first.    ";
+const char* const kDescriptionTooLong = "Profile Description is limited to 100 characters.    ";
+const char* const kDescriptionNotAFileName =
+    "Profile Description contains characters that cannot be used in a file name.    ";
+const char* const kNameEmpty = "Please enter Full Name first.    ";
+const char* const kNameTooLong = "Full Name is limited to 100 characters.    ";
+const char* const kOlderThanMother =
+    "You indicated that you are older than your mother.    \nPlease correct it and then try again.    ";
+const char* const kMotherTooYoung =
+    "You indicated that your mother was younger than 10 years old when you were born.    \n"
+    "Please correct it and then try again.    ";
+const char* const kOlderThanFather =
+    "You indicated that you are older than your father.    \nPlease correct it and then try again.    ";
+const char* const kFatherTooYoung =
+    "You indicated that your father was younger than 10 years old when you were born.    \n"
+    "Please correct it and then try again.    ";
+const char* const kReplaceQuestion =
+    "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
+const char* const kUnableToSave = "Unable to save profile.    ";
+} // namespace EditorMessages
+
+namespace {
+
+// Empty when the parent's year is plausible for the person's own year.
+const char* ParentProblem(int yourYear, int parentYear, const char* older, const char* tooYoung)
+{
+    if (yourYear < parentYear)
+        return older;
+    // Written as a difference: a year read from a file may be any int.
+    if (static_cast<long long>(yourYear) - parentYear < 10)
+        return tooYoung;
+    return "";
+}
+
+} // namespace
+
+std::string FirstInputProblem(const Profile& profile)
+{
+    using namespace EditorMessages;
+    if (profile.description.empty())
+        return kDescriptionEmpty;
+    if (profile.description.size() > kMaxProfileText)
+        return kDescriptionTooLong;
+    if (!IsStorableDescription(profile.description))
+        return kDescriptionNotAFileName;
+    if (profile.fullName.empty())
+        return kNameEmpty;
+    if (profile.fullName.size() > kMaxProfileText)
+        return kNameTooLong;
+    if (profile.useMotherBirthday) {
+        std::string problem =
+            ParentProblem(profile.yourYear, profile.motherYear, kOlderThanMother, kMotherTooYoung);
+        if (!problem.empty())
+            return problem;
+    }
+    if (profile.useFatherBirthday)
+        return ParentProblem(profile.yourYear, profile.fatherYear, kOlderThanFather, kFatherTooYoung);
+    return "";
+}

@@ -1,0 +1,15 @@
+#pragma once
+// What the zodiac sign page says about each sign.
+#include "profiles/ZodiacSigns.h"
+
+#include <string>
+
+// The sign's name, date range, description and compatible and incompatible
+// signs; empty for Sign::None.
+std::string SignText(Sign sign);
+
+// "Birthstone -- Garnet" and so on; empty for Sign::None.
+std::string Birthstone(Sign sign);
+
+// How the signs of the four elements get on with each other.
+std::string ZodiacAttractionText();

@@ -1,0 +1,411 @@
+#include "profiles/win/ProfileEditor.h"
+
+#include "ProfileEditorIds.h"
+#include "engine/Clock.h"
+#include "pages/win/PageWindow.h"
+#include "profiles/DateLists.h"
+#include "profiles/InformationPages.h"
+#include "profiles/ProfileEditorChecks.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/SignImage.h"
+#include "win/ComboBox.h"
+#include "win/Controls.h"
+#include "win/MessageBoxes.h"
+#include "win/ToolTips.h"
+
+#include <string>
+
+// One date of the profile: its three lists and the fields they edit.
+struct EditorDateGroup {
+    int monthList;
+    int dayList;
+    int yearList;
+    int Profile::*month;
+    int Profile::*day;
+    int Profile::*year;
+    bool ownBirthday;
+};
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+
+const EditorDateGroup kOwn{IDC_YOUR_MONTH, IDC_YOUR_DATE, IDC_YOUR_YEAR,
+                           &Profile::yourMonth, &Profile::yourDate, &Profile::yourYear, true};
+const EditorDateGroup kMother{IDC_MOTHER_MONTH, IDC_MOTHER_DATE, IDC_MOTHER_YEAR,
+                              &Profile::motherMonth, &Profile::motherDate, &Profile::motherYear, false};
+const EditorDateGroup kFather{IDC_FATHER_MONTH, IDC_FATHER_DATE, IDC_FATHER_YEAR,
+                              &Profile::fatherMonth, &Profile::fatherDate, &Profile::fatherYear, false};
+const EditorDateGroup kGood{IDC_GOOD_MONTH, IDC_GOOD_DATE, IDC_GOOD_YEAR,
+                            &Profile::goodMonth, &Profile::goodDate, &Profile::goodYear, false};
+const EditorDateGroup kBad{IDC_BAD_MONTH, IDC_BAD_DATE, IDC_BAD_YEAR,
+                           &Profile::badMonth, &Profile::badDate, &Profile::badYear, false};
+const EditorDateGroup* const kAllGroups[] = {&kOwn, &kMother, &kFather, &kGood, &kBad};
+
+} // namespace
+
+
+
+ProfileEditor::ProfileEditor(const std::string& dataDirectory)
+    : Dialog(IDD_PROFILE_EDITOR),
+      dataDirectory_(dataDirectory),
+      signImagePath_(SignImagePath(dataDirectory, 0, 0))
+{
+    for (const DateGroup* group : kAllGroups) {
+        const DateGroup& g = *group;
+        OnCommand(g.monthList, CBN_SELCHANGE, [this, &g] { MonthChanged(g); });
+        OnCommand(g.yearList, CBN_SELCHANGE, [this, &g] { YearChanged(g); });
+        OnCommand(g.dayList, CBN_SELCHANGE, [this, &g] { DayChanged(g); });
+    }
+    OnClicked(IDC_USE_MOTHER, [this] { GroupSwitched(IDC_USE_MOTHER, &Profile::useMotherBirthday); });
+    OnClicked(IDC_USE_FATHER, [this] { GroupSwitched(IDC_USE_FATHER, &Profile::useFatherBirthday); });
+    OnClicked(IDC_USE_PERSONAL, [this] { GroupSwitched(IDC_USE_PERSONAL, &Profile::manualCalibration); });
+    OnClicked(IDC_YEAR_PAGE, [this] { ShowYearPage(); });
+    OnClicked(IDC_SIGN_PAGE, [this] { ShowSignPage(); });
+    OnClicked(IDC_NUMBER_PAGE, [this] { ShowNumberPage(); });
+}
+
+ProfileEditor::~ProfileEditor() = default;
+
+void ProfileEditor::EditExisting(const std::string& description)
+{
+    profile_.description = description;
+    lockIdentity_ = true;
+}
+
+void ProfileEditor::OnInitDialog()
+{
+    HWND dialog = Handle();
+    topYear_ = DateLists::TopYear(LocalClock().Today().year);
+
+    UseBoldFont({IDOK, IDCANCEL, IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL,
+                 IDC_GOOD_LABEL, IDC_BAD_LABEL, IDC_DESCRIPTION, IDC_FULL_NAME, IDC_USE_MOTHER,
+                 IDC_USE_FATHER, IDC_USE_PERSONAL, IDC_YEAR_PAGE, IDC_SIGN_PAGE, IDC_NUMBER_PAGE});
+    for (const DateGroup* group : kAllGroups)
+        UseBoldFont({group->monthList, group->dayList, group->yearList});
+    SetLabelColour(IDC_DESCRIPTION_LABEL, kGreen);
+    for (int label : {IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL, IDC_GOOD_LABEL, IDC_BAD_LABEL})
+        SetLabelColour(label, kWhite);
+    for (int checkBox : {IDC_USE_MOTHER, IDC_USE_FATHER, IDC_USE_PERSONAL})
+        SetLabelColour(checkBox, kBlue);
+
+    for (const DateGroup* group : {&kMother, &kFather, &kGood, &kBad})
+        EmptyDateGroup(*group);
+
+    // A new profile shows the defaults of a new record, January 1, 1900.
+    if (!profile_.description.empty())
+        ReadProfileFull(dataDirectory_, profile_);
+    ShowStoredDate(kOwn);
+    struct Optional {
+        bool on;
+        int checkBox;
+        const DateGroup* groups[2];
+    };
+    const Optional optional[] = {{profile_.useFatherBirthday, IDC_USE_FATHER, {&kFather, nullptr}},
+                                 {profile_.useMotherBirthday, IDC_USE_MOTHER, {&kMother, nullptr}},
+                                 {profile_.manualCalibration, IDC_USE_PERSONAL, {&kGood, &kBad}}};
+    for (const Optional& item : optional) {
+        if (!item.on)
+            continue;
+        Controls::SetChecked(dialog, item.checkBox, true);
+        for (const DateGroup* group : item.groups)
+            if (group)
+                ShowStoredDate(*group);
+    }
+
+    if (lockIdentity_) {
+        Controls::Enable(dialog, IDC_DESCRIPTION, false);
+        Controls::Enable(dialog, IDC_FULL_NAME, false);
+    }
+
+    PlaceBesideSignPanel();
+
+    signPanelEnabled_ = true;
+    signImagePath_ = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
+    ShowSignPanel();
+
+    Controls::SetText(dialog, IDC_DESCRIPTION, profile_.description);
+    Controls::SetText(dialog, IDC_FULL_NAME, profile_.fullName);
+    Controls::LimitText(dialog, IDC_DESCRIPTION, static_cast<int>(kMaxProfileText));
+    Controls::LimitText(dialog, IDC_FULL_NAME, static_cast<int>(kMaxProfileText));
+
+    Tips().Add(IDC_DESCRIPTION, "profile description");
+    Tips().Add(IDC_FULL_NAME, "full name");
+    Tips().Add(IDC_YEAR_PAGE, "birth year reading");
+    Tips().Add(IDC_SIGN_PAGE, "zodiac sign");
+    Tips().Add(IDC_NUMBER_PAGE, "soul number");
+    Tips().Add(IDC_USE_PERSONAL, "use manual calibration");
+    Tips().Activate(true);
+
+    // The dialog manager gives the focus to the first control once this
+    // returns; a posted request comes after it.
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+}
+
+void ProfileEditor::PlaceBesideSignPanel()
+{
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
+    // Centred together with the panel that stands at the right edge; on a
+    // screen too small for both the dialog is pushed off the left edge
+    // rather than hiding the panel.
+    int spareWidth = GetSystemMetrics(SM_CXSCREEN) - (width + kSignPanelWidth);
+    int spareHeight = GetSystemMetrics(SM_CYSCREEN) - height;
+    x_ = spareWidth > 0 ? spareWidth / 2 : spareWidth;
+    y_ = spareHeight > 0 ? spareHeight / 2 : spareHeight;
+    SetWindowPos(Handle(), HWND_TOP, x_, y_ - 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+// Fills a group's month and year lists with the given selections and its day
+// list for the stored month and year; an index of -1 (a stored value the list
+// does not offer) leaves that list without a selection.
+void ProfileEditor::ShowDate(const DateGroup& group, int monthIndex, int yearIndex)
+{
+    HWND dialog = Handle();
+    for (int list : {group.monthList, group.dayList, group.yearList})
+        Controls::Enable(dialog, list, true);
+
+    ComboBox months(dialog, group.monthList);
+    months.Clear();
+    for (int month = 1; month <= DateLists::kMonthEntries; ++month)
+        months.Add(std::to_string(month));
+    months.Select(monthIndex);
+
+    ComboBox years(dialog, group.yearList);
+    years.Clear();
+    for (int index = 0; index < DateLists::YearEntries(topYear_); ++index)
+        years.Add(std::to_string(DateLists::YearAt(topYear_, index)));
+    years.Select(yearIndex);
+
+    FillDays(group);
+}
+
+void ProfileEditor::ShowStoredDate(const DateGroup& group)
+{
+    ShowDate(group, DateLists::MonthIndex(profile_.*group.month),
+             DateLists::YearIndex(topYear_, profile_.*group.year));
+}
+
+void ProfileEditor::FillDays(const DateGroup& group)
+{
+    ComboBox days(Handle(), group.dayList);
+    days.Clear();
+    int entries = DateLists::DayEntries(profile_.*group.month, profile_.*group.year);
+    for (int day = 1; day <= entries; ++day)
+        days.Add(std::to_string(day));
+    days.Select(DateLists::DayIndex(profile_.*group.day, entries));
+}
+
+void ProfileEditor::EmptyDateGroup(const DateGroup& group)
+{
+    for (int list : {group.monthList, group.dayList, group.yearList}) {
+        ComboBox(Handle(), list).Clear();
+        Controls::Enable(Handle(), list, false);
+    }
+}
+
+// The change handlers only take what the list shows; a list without a
+// selection keeps the stored value.
+void ProfileEditor::MonthChanged(const DateGroup& group)
+{
+    int index = ComboBox(Handle(), group.monthList).Selection();
+    if (index < 0)
+        return;
+    profile_.*group.month = DateLists::MonthAt(index);
+    FillDays(group);
+    if (group.ownBirthday)
+        UpdateSignImage();
+}
+
+void ProfileEditor::YearChanged(const DateGroup& group)
+{
+    int index = ComboBox(Handle(), group.yearList).Selection();
+    if (index < 0)
+        return;
+    profile_.*group.year = DateLists::YearAt(topYear_, index);
+    FillDays(group);
+    if (group.ownBirthday)
+        UpdateSignImage();
+}
+
+void ProfileEditor::DayChanged(const DateGroup& group)
+{
+    int index = ComboBox(Handle(), group.dayList).Selection();
+    if (index < 0)
+        return;
+    profile_.*group.day = DateLists::DayAt(index);
+    if (group.ownBirthday)
+        UpdateSignImage();
+}
+
+// The lists can show a shorter day than the one stored (31 against April);
+// reading month, year and day in this order stores what the lists show.
+void ProfileEditor::ReadDateGroup(const DateGroup& group)
+{
+    MonthChanged(group);
+    YearChanged(group);
+    DayChanged(group);
+}
+
+// Switching a group on shows January 1900 with the stored day, as a fresh
+// start for the date; the stored month and year stay until a list changes.
+void ProfileEditor::GroupSwitched(int checkBoxId, bool Profile::*flag)
+{
+    bool on = Controls::IsChecked(Handle(), checkBoxId);
+    profile_.*flag = on;
+    const DateGroup* groups[2] = {nullptr, nullptr};
+    if (checkBoxId == IDC_USE_MOTHER)
+        groups[0] = &kMother;
+    else if (checkBoxId == IDC_USE_FATHER)
+        groups[0] = &kFather;
+    else {
+        groups[0] = &kGood;
+        groups[1] = &kBad;
+    }
+    for (const DateGroup* group : groups) {
+        if (!group)
+            continue;
+        if (!on) {
+            EmptyDateGroup(*group);
+            continue;
+        }
+        ShowDate(*group, 0, DateLists::YearIndex(topYear_, DateLists::kFirstYear));
+    }
+}
+
+void ProfileEditor::OnOK()
+{
+    if (!PassesChecks())
+        return;
+    ReadDateGroup(kOwn);
+    if (profile_.useMotherBirthday)
+        ReadDateGroup(kMother);
+    if (profile_.useFatherBirthday)
+        ReadDateGroup(kFather);
+    if (profile_.manualCalibration) {
+        ReadDateGroup(kBad);
+        ReadDateGroup(kGood);
+    }
+    // The main window adds or changes its row when the editor ends with OK,
+    // so a file that was not written must not end it.
+    if (!WriteProfile(dataDirectory_, profile_)) {
+        ShowMessage(EditorMessages::kUnableToSave, MessageKind::Error);
+        return;
+    }
+    DropSignPanel();
+    End(IDOK);
+}
+
+bool ProfileEditor::PassesChecks()
+{
+    HWND dialog = Handle();
+    profile_.description = Controls::Text(dialog, IDC_DESCRIPTION);
+    profile_.fullName = Controls::Text(dialog, IDC_FULL_NAME);
+    std::string problem = FirstInputProblem(profile_);
+    if (!problem.empty()) {
+        ShowMessage(problem, MessageKind::Error);
+        return false;
+    }
+    // Asked for an edited profile too: its own file exists.
+    if (ProfileFileExists(dataDirectory_, profile_.description) &&
+        !AskQuestion(EditorMessages::kReplaceQuestion))
+        return false;
+    Controls::SetText(dialog, IDC_DESCRIPTION, profile_.description);
+    Controls::SetText(dialog, IDC_FULL_NAME, profile_.fullName);
+    return true;
+}
+
+void ProfileEditor::OnCancel()
+{
+    for (const DateGroup* group : kAllGroups)
+        for (int list : {group->monthList, group->dayList, group->yearList})
+            ComboBox(Handle(), list).Clear();
+    DropSignPanel();
+    End(IDCANCEL);
+}
+
+// A panel closed by the user announces it with this message; the editor
+// forgets the panel for the rest of its run.
+bool ProfileEditor::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
+{
+    if (message != kPageClosingMessage)
+        return false;
+    signPanelEnabled_ = false;
+    DropSignPanel();
+    result = 0;
+    return true;
+}
+
+void ProfileEditor::UpdateSignImage()
+{
+    std::string path = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
+    if (path == signImagePath_)
+        return;
+    signImagePath_ = path;
+    ShowSignPanel();
+    Controls::Focus(Handle(), IDCANCEL);
+}
+
+// A panel window that is gone while the editor still holds it was closed by
+// the user. Its closing message is posted to the panel itself, which is
+// destroyed before the message could be fetched, so this is how the editor
+// usually learns of it.
+bool ProfileEditor::SignPanelGoneByItself() const
+{
+    return signPanel_ && !IsWindow(signPanel_->Handle());
+}
+
+void ProfileEditor::ShowSignPanel()
+{
+    if (SignPanelGoneByItself()) {
+        signPanelEnabled_ = false;
+        signPanel_.reset();
+    }
+    if (!signPanelEnabled_)
+        return;
+    std::string page = WriteSignPanelPage(dataDirectory_, signImagePath_);
+    if (signPanel_) {
+        signPanel_->Navigate(page);
+        return;
+    }
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    signPanel_ = std::make_unique<PageWindow>();
+    signPanel_->SetSize(kSignPanelWidth, frame.bottom - frame.top);
+    signPanel_->SetPosition(frame.right, frame.top);
+    signPanel_->SetTitle(kSignPanelTitle);
+    signPanel_->SetUrl(page);
+    signPanel_->SetMustStayOpen(false);
+    signPanel_->SetNotifyOnClose(true);
+    if (!signPanel_->CreateModeless(Handle()))
+        signPanel_.reset();
+}
+
+void ProfileEditor::DropSignPanel()
+{
+    // The PageWindow destructor destroys a window that still exists.
+    signPanel_.reset();
+}
+
+void ProfileEditor::ShowYearPage()
+{
+    ShowPageModal(Handle(), WriteYearPage(dataDirectory_, profile_.yourYear), kYearPageTitle,
+                  kYearPageWidth, kYearPageHeight);
+}
+
+void ProfileEditor::ShowSignPage()
+{
+    ShowPageModal(Handle(), WriteSignPage(dataDirectory_, profile_.yourMonth, profile_.yourDate),
+                  kSignPageTitle, kSignPageWidth, kSignPageHeight);
+}
+
+void ProfileEditor::ShowNumberPage()
+{
+    ShowPageModal(Handle(),
+                  WriteNumberPage(dataDirectory_, profile_.yourMonth, profile_.yourDate, profile_.yourYear),
+                  kNumberPageTitle, kNumberPageWidth, kNumberPageHeight);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The modal "Profile" dialog (resource 130) in which a profile is created or
+// changed. On Save it checks the input, writes the profile file and ends with
+// IDOK; on Close it ends with IDCANCEL and writes nothing.
+#include "profiles/Profile.h"
+#include "win/Dialog.h"
+
+#include <memory>
+#include <string>
+
+class PageWindow;
+struct EditorDateGroup;
+
+class ProfileEditor : public Dialog {
+public:
+    explicit ProfileEditor(const std::string& dataDirectory);
+    ~ProfileEditor() override;
+
+    // Opens the editor on an existing profile: its file is read, and the
+    // description and full name cannot be changed.
+    void EditExisting(const std::string& description);
+
+    // The profile as saved (valid after RunModal returned IDOK).
+    const Profile& Result() const { return profile_; }
+
+protected:
+    void OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    using DateGroup = EditorDateGroup;
+
+    void ShowDate(const DateGroup& group, int monthIndex, int yearIndex);
+    void ShowStoredDate(const DateGroup& group);
+    void FillDays(const DateGroup& group);
+    void EmptyDateGroup(const DateGroup& group);
+    void MonthChanged(const DateGroup& group);
+    void YearChanged(const DateGroup& group);
+    void DayChanged(const DateGroup& group);
+    void ReadDateGroup(const DateGroup& group);
+    void GroupSwitched(int checkBoxId, bool Profile::*flag);
+    void PlaceBesideSignPanel();
+    bool PassesChecks();
+    void UpdateSignImage();
+    void ShowSignPanel();
+    void DropSignPanel();
+    bool SignPanelGoneByItself() const;
+    void ShowYearPage();
+    void ShowSignPage();
+    void ShowNumberPage();
+
+    std::string dataDirectory_;
+    Profile profile_;
+    bool lockIdentity_ = false;
+    std::string signImagePath_;
+    std::unique_ptr<PageWindow> signPanel_;
+    bool signPanelEnabled_ = false;
+    int x_ = 0;
+    int y_ = 0;
+    // The year lists run from this year down to 1900.
+    int topYear_ = 1900;
+};

@@ -1,0 +1,42 @@
+// Resource ids of the program's pictures. Shared by Artwork.rc, the dialog
+// templates that place the pictures, and the code that loads the icons, so it
+// holds nothing but #defines that the resource compiler understands too.
+#pragma once
+
+// The word mark in the main window's frame.
+#define IDB_LOGO 175
+
+// Ten small decorations (moons, stars, sun, planets): 148..157.
+#define IDB_DECORATION_FIRST 148
+#define IDB_DECORATION_COUNT 10
+#define IDB_DECORATION_148 148
+#define IDB_DECORATION_149 149
+#define IDB_DECORATION_150 150
+#define IDB_DECORATION_151 151
+#define IDB_DECORATION_152 152
+#define IDB_DECORATION_153 153
+#define IDB_DECORATION_154 154
+#define IDB_DECORATION_155 155
+#define IDB_DECORATION_156 156
+#define IDB_DECORATION_157 157
+
+// The twelve zodiac glyphs, Aries first and Pisces last: 162..173.
+#define IDB_STRIP_FIRST 162
+#define IDB_STRIP_COUNT 12
+#define IDB_STRIP_162 162
+#define IDB_STRIP_163 163
+#define IDB_STRIP_164 164
+#define IDB_STRIP_165 165
+#define IDB_STRIP_166 166
+#define IDB_STRIP_167 167
+#define IDB_STRIP_168 168
+#define IDB_STRIP_169 169
+#define IDB_STRIP_170 170
+#define IDB_STRIP_171 171
+#define IDB_STRIP_172 172
+#define IDB_STRIP_173 173
+
+// The small icon sits in dialogs (About box, beside the decorations); the main
+// icon is the window's own, in the title bar and the task bar.
+#define IDI_SMALL 102
+#define IDI_MAIN 123

@@ -1,0 +1,102 @@
+#include "win/GdiPlusCanvas.h"
+
+#include <windows.h>
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+Gdiplus::Color Opaque(Colour colour)
+{
+    return Gdiplus::Color(255, colour.red, colour.green, colour.blue);
+}
+
+std::wstring Widen(const std::string& text)
+{
+    if (text.empty())
+        return std::wstring();
+    const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (needed <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], needed);
+    return wide;
+}
+
+// GDI+ leaves a pen's caps flat unless told otherwise; set them anyway so a
+// line ends exactly at its end points whatever the platform's default is.
+void MakeFlat(Gdiplus::Pen& pen)
+{
+    pen.SetLineCap(Gdiplus::LineCapFlat, Gdiplus::LineCapFlat, Gdiplus::DashCapFlat);
+}
+
+} // namespace
+
+GdiPlusCanvas::GdiPlusCanvas(Gdiplus::Graphics& graphics) : graphics_(graphics) {}
+
+void GdiPlusCanvas::ApplyQuality(Gdiplus::Graphics& graphics)
+{
+    graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+    graphics.SetCompositingQuality(Gdiplus::CompositingQualityHighQuality);
+    graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+}
+
+void GdiPlusCanvas::Record(int status)
+{
+    if (status != Gdiplus::Ok)
+        lastFailure_ = status;
+}
+
+void GdiPlusCanvas::FillRectangle(int x, int y, int width, int height, Colour colour)
+{
+    Gdiplus::SolidBrush brush(Opaque(colour));
+    Record(graphics_.FillRectangle(&brush, x, y, width, height));
+}
+
+void GdiPlusCanvas::DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth)
+{
+    Gdiplus::Pen pen(Opaque(colour), penWidth);
+    MakeFlat(pen);
+    Record(graphics_.DrawRectangle(&pen, x, y, width, height));
+}
+
+void GdiPlusCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width)
+{
+    Gdiplus::Pen pen(Opaque(colour), width);
+    MakeFlat(pen);
+    Record(graphics_.DrawLine(&pen, x1, y1, x2, y2));
+}
+
+void GdiPlusCanvas::DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width)
+{
+    Gdiplus::Pen pen(Opaque(colour), static_cast<Gdiplus::REAL>(width));
+    MakeFlat(pen);
+    Record(graphics_.DrawLine(&pen, x1, y1, x2, y2));
+}
+
+void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
+{
+    const std::wstring familyName = Widen(font.family);
+    Gdiplus::FontFamily named(familyName.c_str());
+    const Gdiplus::FontFamily* family = &named;
+    // A machine without the family would otherwise lose the text entirely;
+    // the generic sans-serif face keeps the report readable.
+    std::unique_ptr<Gdiplus::FontFamily> fallback;
+    if (named.GetLastStatus() != Gdiplus::Ok || !named.IsAvailable()) {
+        Record(named.GetLastStatus());
+        fallback.reset(Gdiplus::FontFamily::GenericSansSerif()->Clone());
+        family = fallback.get();
+    }
+    const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
+    Gdiplus::Font gdiFont(family, font.size, style, Gdiplus::UnitPixel);
+    Record(gdiFont.GetLastStatus());
+    Gdiplus::SolidBrush brush(Opaque(colour));
+    const std::wstring wide = Widen(text);
+    // The point overload passes a zero-size layout rectangle and no string
+    // format: left/top aligned, never wrapped or clipped.
+    Record(graphics_.DrawString(wide.c_str(), -1, &gdiFont, Gdiplus::PointF(x, y), &brush));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The canvas of the portable drawings on GDI+: a window's paint context, a
+// bitmap, or a printer page measured in inches. Every surface gets the same
+// quality settings (bicubic interpolation, high-quality compositing,
+// anti-aliasing). Call statuses are recorded and drawing goes on; a font
+// family GDI+ does not have is replaced by the generic sans-serif family, so a
+// report never loses its text.
+#include <windows.h>
+// <windows.h> maps DrawText to DrawTextA, which would rename the canvas
+// method differently depending on which header came first.
+#undef DrawText
+
+#include "daily/Canvas.h"
+
+namespace Gdiplus {
+class Graphics;
+}
+
+class GdiPlusCanvas : public Canvas {
+public:
+    // Draws on an existing graphics object (window, bitmap or printer page);
+    // the caller owns it and chooses its page unit.
+    explicit GdiPlusCanvas(Gdiplus::Graphics& graphics);
+
+    void FillRectangle(int x, int y, int width, int height, Colour colour) override;
+    void DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth) override;
+    void DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width) override;
+    void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) override;
+    void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override;
+
+    // The last status other than Ok, or Ok (0) when every call succeeded.
+    int LastFailure() const { return lastFailure_; }
+
+    // Sets the three quality modes on a graphics object.
+    static void ApplyQuality(Gdiplus::Graphics& graphics);
+
+private:
+    void Record(int status);
+
+    Gdiplus::Graphics& graphics_;
+    int lastFailure_ = 0;
+};

@@ -1,0 +1,89 @@
+#include "win/ImageFiles.h"
+
+#include "win/GdiPlusCanvas.h"
+
+#include <windows.h>
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <cstdlib>
+#include <cwchar>
+
+namespace {
+
+// {1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}
+const GUID kEncoderQuality = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
+
+} // namespace
+
+int FindEncoder(const wchar_t* mime, CLSID* classId)
+{
+    UINT count = 0;
+    UINT size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    if (size == 0)
+        return 0;
+    auto* encoders = static_cast<Gdiplus::ImageCodecInfo*>(std::malloc(size));
+    if (encoders == nullptr)
+        return 0;
+    Gdiplus::GetImageEncoders(count, size, encoders);
+    for (UINT i = 0; i < count; ++i) {
+        if (encoders[i].MimeType != nullptr && std::wcscmp(encoders[i].MimeType, mime) == 0) {
+            *classId = encoders[i].Clsid;
+            std::free(encoders);
+            return 1;
+        }
+    }
+    std::free(encoders);
+    return 0;
+}
+
+std::wstring WidePath(const std::string& path)
+{
+    if (path.empty())
+        return std::wstring();
+    const int needed = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    if (needed <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], needed);
+    wide.resize(static_cast<size_t>(needed - 1)); // drop the terminator
+    return wide;
+}
+
+bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
+                       const std::function<void(Canvas&)>& draw, bool* encoderFound)
+{
+    CLSID jpeg;
+    const bool found = FindEncoder(L"image/jpeg", &jpeg) == 1;
+    if (encoderFound != nullptr)
+        *encoderFound = found;
+    if (!found)
+        return false;
+
+    const std::wstring wide = WidePath(path);
+    if (wide.empty())
+        return false;
+
+    Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
+    if (bitmap.GetLastStatus() != Gdiplus::Ok)
+        return false;
+    {
+        Gdiplus::Graphics graphics(&bitmap);
+        if (graphics.GetLastStatus() == Gdiplus::Ok) {
+            GdiPlusCanvas::ApplyQuality(graphics);
+            GdiPlusCanvas canvas(graphics);
+            draw(canvas);
+        }
+    }
+
+    LONG quality = 100;
+    Gdiplus::EncoderParameters parameters;
+    parameters.Count = 1;
+    parameters.Parameter[0].Guid = kEncoderQuality;
+    parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
+    parameters.Parameter[0].NumberOfValues = 1;
+    parameters.Parameter[0].Value = &quality;
+    return bitmap.Save(wide.c_str(), &jpeg, &parameters) == Gdiplus::Ok;
+}

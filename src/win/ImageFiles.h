@@ -1,0 +1,22 @@
+#pragma once
+// Image files the program writes and reads through GDI+.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class Canvas;
+
+// 1 and the class id when an installed encoder has exactly this MIME type,
+// else 0.
+int FindEncoder(const wchar_t* mime, CLSID* classId);
+
+// Narrow (ANSI code page) path to UTF-16.
+std::wstring WidePath(const std::string& path);
+
+// Draws onto a new width x height, 24-bit RGB bitmap and saves it as JPEG
+// with quality 100, replacing an existing file. True only when GDI+ reports
+// the file written. `encoderFound` (optional) tells whether a JPEG encoder
+// exists at all, since callers stay silent when it does not.
+bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
+                       const std::function<void(Canvas&)>& draw, bool* encoderFound = nullptr);

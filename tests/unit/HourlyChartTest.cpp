@@ -1,0 +1,147 @@
+#include "hourly/HourlyChart.h"
+
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+HourlyChart Chart(int previous, int current, int next)
+{
+    HourlyChart chart;
+    chart.previousValue = previous;
+    chart.currentValue = current;
+    chart.nextValue = next;
+    return chart;
+}
+
+TEST(HourlyChart, ScaleCaptionsAndTopOffset)
+{
+    const std::pair<int, const char*> captions[] = {
+        {1, "Emotional"}, {2, "Physical"}, {3, "Intellectual"}, {4, "Intuition"},
+        {5, "Fortune"},   {0, "Fortune"},  {9, "Fortune"},
+    };
+    for (const auto& c : captions)
+        EXPECT_EQ(ScaleCaption(c.first), std::string("Hourly Analysis: ") + c.second + "  [24 Hours Scale]");
+    EXPECT_EQ(HourlyChart().scaleCaption, ScaleCaption(1));
+
+    const std::pair<int, float> tops[] = {{0, 20}, {400, 20}, {474, 20}, {475, 0.5f}, {500, 13}, {600, 63}};
+    for (const auto& t : tops)
+        EXPECT_FLOAT_EQ(HourlyTopOffset(t.first), t.second) << "window height " << t.first;
+}
+
+// Each half runs in straight steps of distance/11 from its start to its end,
+// or rises by 0.11 per hour after a raise when its ends are equal.
+TEST(HourlyChart, BarHeightsAndStoredRaises)
+{
+    struct Case {
+        int previous, current, next;
+        int storedCurrent, storedNext;
+        float firstStep, secondStep;
+        const char *firstPhase, *secondPhase;
+    } cases[] = {
+        {40, 62, 51, 62, 51, 2, 1, " Rising ", " Falling "},
+        {50, 50, 50, 51, 52, 0.11f, 0.11f, " Rising ", " Rising "},  // both halves flat
+        {51, 51, 52, 52, 53, 0.11f, 1 / 11.0f, " Rising ", " Rising "},  // first flat; the raise ends the second
+        {80, 30, 30, 30, 31, 50 / 11.0f, 0.11f, " Falling ", " Rising "},  // only the second half flat
+        {3, 100, 3, 100, 3, 97 / 11.0f, 97 / 11.0f, " Rising ", " Falling "},
+    };
+    for (const Case& c : cases) {
+        HourlyChart chart = Chart(c.previous, c.current, c.next);
+        const HourlyBars bars = chart.ComputeBars();
+        SCOPED_TRACE(std::to_string(c.previous) + "/" + std::to_string(c.current) + "/" + std::to_string(c.next));
+        EXPECT_EQ(chart.previousValue, c.previous);
+        EXPECT_EQ(chart.currentValue, c.storedCurrent);
+        EXPECT_EQ(chart.nextValue, c.storedNext);
+        EXPECT_NEAR(bars.firstStep, c.firstStep, 1e-5);
+        EXPECT_NEAR(bars.secondStep, c.secondStep, 1e-5);
+        const float firstSign = c.storedCurrent >= c.previous ? 1.0f : -1.0f;
+        const float secondSign = c.storedNext >= c.storedCurrent ? 1.0f : -1.0f;
+        for (int h = 0; h <= 11; ++h)
+            EXPECT_NEAR(bars.value[h], c.previous + firstSign * h * c.firstStep, 1e-4) << "hour " << h;
+        EXPECT_EQ(bars.value[12], c.storedCurrent);
+        for (int h = 13; h <= 23; ++h)
+            EXPECT_NEAR(bars.value[h], c.storedCurrent + secondSign * (h - 12) * c.secondStep, 1e-4) << "hour " << h;
+        EXPECT_EQ(bars.value[24], c.storedNext);
+        EXPECT_EQ(chart.FirstPhase(), c.firstPhase);
+        EXPECT_EQ(chart.SecondPhase(), c.secondPhase);
+        // The raise is stored: drawn again, both halves step by at least 1/11.
+        const HourlyBars again = chart.ComputeBars();
+        EXPECT_GE(again.firstStep, 1 / 11.0f - 1e-6f);
+        EXPECT_GE(again.secondStep, 1 / 11.0f - 1e-6f);
+        EXPECT_EQ(chart.currentValue, c.storedCurrent);
+        EXPECT_EQ(chart.nextValue, c.storedNext);
+    }
+}
+
+// The drawing from the 40/62/51 day: 3 heading texts, 11 scale labels, 2 axes,
+// 25 hour labels each followed by its bar, then the two phase words.
+TEST(HourlyChart, ScreenLayout)
+{
+    HourlyChart chart = Chart(40, 62, 51);
+    RecordingCanvas canvas;
+    chart.DrawScreen(canvas, 500);
+    const float t = 13;
+    const FontSpec f{"Verdana", 12, true}, big{"Verdana", 24, true};
+    const auto& c = canvas.calls;
+    ASSERT_EQ(c.size(), 68u);
+    const std::pair<int, DrawCall> spots[] = {
+        {0, {DrawCall::Text, 20, t, 0, 0, Colours::yellow, 0, chart.scaleCaption, f}},
+        {1, {DrawCall::Text, 20, t + 28, 0, 0, Colours::white, 0,
+             "Try to schedule important events and tasks during the \"Rising Phase\".", f}},
+        {2, {DrawCall::Text, 20, t + 53, 0, 0, Colours::black, 0,
+             "Try to avoid important events and tasks during the \"Falling Phase\".", f}},
+        {3, {DrawCall::Text, 10, t + 94, 0, 0, Colours::black, 0, "100", f}},
+        {4, {DrawCall::Text, 18, t + 124, 0, 0, Colours::black, 0, "90", f}},
+        {12, {DrawCall::Text, 18, t + 364, 0, 0, Colours::black, 0, "10", f}},
+        {13, {DrawCall::Text, 26, t + 394, 0, 0, Colours::black, 0, "0", f}},
+        {14, {DrawCall::Line, 53, t + 94, 53, t + 405, Colours::black, 4, "", {}}},
+        {15, {DrawCall::Line, 51, t + 403, 723, t + 403, Colours::black, 4, "", {}}},
+        {66, {DrawCall::Text, 150, t + 320, 0, 0, Colours::yellow, 0, " Rising ", big}},
+        {67, {DrawCall::Text, 480, t + 320, 0, 0, Colours::white, 0, " Falling ", big}},
+    };
+    for (const auto& spot : spots)
+        EXPECT_TRUE(SameCall(c[spot.first], spot.second)) << c[spot.first];
+
+    for (int h = 0; h <= 24; ++h) {
+        const float x = 54.0f + 27 * h;
+        const float value = h <= 11 ? 40 + 2.0f * h : (h == 24 ? 51 : 62 - (h - 12.0f));
+        const std::string label = (h < 10 ? "0" : "") + std::to_string(h);
+        EXPECT_TRUE(SameCall(c[16 + 2 * h], {DrawCall::Text, x, t + 409, 0, 0, Colours::black, 0, label, f}));
+        const float barX = x + (h == 12 ? 11 : 12);
+        const Colour colour = h % 12 == 0 ? Colours::black : Colours::blue;
+        EXPECT_TRUE(SameCall(c[17 + 2 * h], {DrawCall::Line, barX, t + 400, barX, t + 403 - 3 * value, colour, 15,
+                                             "", {}}))
+            << "hour " << h << ": " << c[17 + 2 * h];
+    }
+}
+
+// The image is the window's chart with its top at 25 on a grey ground, the
+// title and the caption in place of the caption and the two lines of advice.
+TEST(HourlyChart, ImageIsTheWindowChartUnderATitle)
+{
+    HourlyChart chart = Chart(0, 100, -4);  // a day without a reading still gets a stub
+    chart.title = "Hourly Analysis - September 9, 2005";
+    HourlyChart window = chart;
+    RecordingCanvas image, screen;
+    chart.DrawImage(image);
+    window.DrawScreen(screen, 524);
+    EXPECT_EQ(chart.previousValue, 3);
+    EXPECT_EQ(chart.nextValue, 3);
+
+    const FontSpec f{"Verdana", 12, true};
+    std::vector<DrawCall> e = {
+        {DrawCall::Fill, 0, 0, 800, 480, Colours::grey, 0, "", {}},
+        {DrawCall::Text, 20, 25, 0, 0, Colours::black, 0, chart.title, f},
+        {DrawCall::Text, 20, 53, 0, 0, Colours::white, 0, chart.scaleCaption, f},
+    };
+    e.insert(e.end(), screen.calls.begin() + 3, screen.calls.end());
+    ASSERT_EQ(image.calls.size(), e.size());
+    for (size_t i = 0; i < e.size(); ++i)
+        EXPECT_TRUE(SameCall(image.calls[i], e[i])) << i << ": " << image.calls[i];
+    // The stub of 3 stands 6 pixels above the foot; 100 reaches 300 above the axis.
+    EXPECT_TRUE(SameCall(image.calls[17], {DrawCall::Line, 66, 425, 66, 419, Colours::black, 15, "", {}}));
+    EXPECT_FLOAT_EQ(image.calls[41].y2, 128);
+}
+
+}  // namespace

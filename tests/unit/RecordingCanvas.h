@@ -1,0 +1,63 @@
+#pragma once
+// A canvas that draws nothing and remembers every call, in order, with its
+// arguments, so drawing tests can compare what was drawn with the layout.
+#include "daily/Canvas.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+struct DrawCall {
+    enum Kind { Fill, Frame, Line, LineI, Text } kind = Text;
+    // Rectangles: x1, y1 the corner, x2, y2 the width and height.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Colour colour;
+    float width = 0;  // pen width
+    std::string text;
+    FontSpec font;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const DrawCall& call)
+{
+    static const char* const kinds[] = {"Fill", "Frame", "Line", "LineI", "Text"};
+    return out << kinds[call.kind] << " \"" << call.text << "\" (" << call.x1 << ", " << call.y1 << ", " << call.x2
+               << ", " << call.y2 << ") rgb(" << int(call.colour.red) << "," << int(call.colour.green) << ","
+               << int(call.colour.blue) << ") width " << call.width << " font " << call.font.family << " "
+               << call.font.size << (call.font.bold ? " bold" : " regular");
+}
+
+class RecordingCanvas : public Canvas {
+public:
+    std::vector<DrawCall> calls;
+
+    void FillRectangle(int x, int y, int width, int height, Colour colour) override
+    {
+        calls.push_back({DrawCall::Fill, float(x), float(y), float(width), float(height), colour, 0, "", {}});
+    }
+    void DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth) override
+    {
+        calls.push_back({DrawCall::Frame, float(x), float(y), float(width), float(height), colour, penWidth, "", {}});
+    }
+    void DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width) override
+    {
+        calls.push_back({DrawCall::Line, x1, y1, x2, y2, colour, width, "", {}});
+    }
+    void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) override
+    {
+        calls.push_back({DrawCall::LineI, float(x1), float(y1), float(x2), float(y2), colour, float(width), "", {}});
+    }
+    void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
+    {
+        calls.push_back({DrawCall::Text, x, y, 0, 0, colour, 0, text, font});
+    }
+};
+
+// Compares every field; coordinates to within `tolerance` (float sums of
+// inches do not land on exact decimals).
+inline bool SameCall(const DrawCall& a, const DrawCall& b, float tolerance = 1e-4f)
+{
+    auto near = [tolerance](float p, float q) { return p - q <= tolerance && q - p <= tolerance; };
+    return a.kind == b.kind && near(a.x1, b.x1) && near(a.y1, b.y1) && near(a.x2, b.x2) && near(a.y2, b.y2) &&
+           a.colour == b.colour && near(a.width, b.width) && a.text == b.text && a.font.family == b.font.family &&
+           near(a.font.size, b.font.size) && a.font.bold == b.font.bold;
+}
