@@ -11,6 +11,9 @@ mkdir -p "$prefix"
 # No Mono or Gecko installer is looked for while the prefix is created.
 WINEDLLOVERRIDES="mscoree,mshtml=" timeout 180 wine wineboot -i >/dev/null 2>&1
 wineserver -w
+# Wine finds its own fonts (Marlett for the caption buttons, the MS Sans Serif
+# the dialog templates are measured in) only in the prefix's Fonts folder.
+cp -n /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 timeout 60 wine regedit /S "$(winepath -w "$here/wine-settings.reg" 2>/dev/null)" >/dev/null 2>&1
 wineserver -w
 touch "$prefix/.oracline-ready"

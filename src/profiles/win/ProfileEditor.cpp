@@ -85,6 +85,11 @@ void ProfileEditor::OnInitDialog()
                  IDC_USE_FATHER, IDC_USE_PERSONAL, IDC_YEAR_PAGE, IDC_SIGN_PAGE, IDC_NUMBER_PAGE});
     for (const DateGroup* group : kAllGroups)
         UseBoldFont({group->monthList, group->dayList, group->yearList});
+    // The labels are sized close to their texts in the bold font; the edit
+    // controls' own inner margins would clip the last letters.
+    for (int label : {IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL, IDC_GOOD_LABEL,
+                      IDC_BAD_LABEL})
+        SendDlgItemMessageA(dialog, label, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     SetLabelColour(IDC_DESCRIPTION_LABEL, kGreen);
     for (int label : {IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL, IDC_GOOD_LABEL, IDC_BAD_LABEL})
         SetLabelColour(label, kWhite);
