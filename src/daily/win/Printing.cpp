@@ -1,4 +1,5 @@
 #include "daily/win/Printing.h"
+#include "win/WaitCursor.h"
 
 #include "daily/DailyMessages.h"
 #include "daily/PrintLayout.h"
@@ -18,17 +19,6 @@
 #include <new>
 
 namespace {
-
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)))) {}
-    ~WaitCursor() { SetCursor(previous_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR previous_;
-};
 
 // One print job from the print dialog to the deletion of its device context.
 // Begin() is the part both kinds of printing share: the dialog, the raster

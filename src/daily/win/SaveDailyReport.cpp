@@ -1,4 +1,5 @@
 #include "daily/win/SaveDailyReport.h"
+#include "win/WaitCursor.h"
 
 #include "app/DataPaths.h"
 #include "daily/DailyMessages.h"
@@ -78,7 +79,7 @@ void SaveDailyReport(HWND window, const DailyReadingSet& set, std::string& saved
     if (!FindEncoder(L"image/jpeg", &jpeg))
         return;
 
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    WaitCursor wait;
     ReportInput report;
     report.title = CaptionOf(window);
     report.set = set;
@@ -89,7 +90,7 @@ void SaveDailyReport(HWND window, const DailyReadingSet& set, std::string& saved
         written = SaveDrawingAsJpeg(savedReportPath, kReportImageWidth, kReportImageHeight,
                                     [&report](Canvas& canvas) { DrawDailyReport(canvas, report, ImageReport{}); });
     }
-    SetCursor(previous);
+    wait.End();
     SetCurrentDirectoryA(paths.dataDirectory.c_str());
     if (written)
         ShowMessage(kReportSaved, MessageKind::Information);

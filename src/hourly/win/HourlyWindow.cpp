@@ -1,4 +1,5 @@
 #include "hourly/win/HourlyWindow.h"
+#include "win/WaitCursor.h"
 
 #include "HourlyWindowIds.h"
 #include "app/DataPaths.h"
@@ -23,17 +24,6 @@ namespace {
 // only be caught on its way through that loop. One hourly window exists at a
 // time (it is modal), so the filter needs no more than this pointer.
 HourlyWindow* filterTarget = nullptr;
-
-class WaitCursor {
-public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)))) {}
-    ~WaitCursor() { SetCursor(previous_); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-    HCURSOR previous_;
-};
 
 void RemoveIfPresent(const std::string& path)
 {
