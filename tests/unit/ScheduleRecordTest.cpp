@@ -8,20 +8,12 @@ namespace {
 
 TEST(ScheduleRecord, DeliveryReaderTakesProfileAddressAndType)
 {
-    struct Case {
-        const char* file;
-        const char* profile;
-        const char* email;
-        int type;
-        bool deliverable;
-    };
-    const Case cases[] = {
+    const struct { const char *file, *profile, *email; int type; bool deliverable; } cases[] = {
         {"Profile:C:\\Program Files\\Oracline\\Me.ini\r\nEmail:a@b.c\r\nTime:7:5AM\r\nType:1\r\n",
          "C:\\Program Files\\Oracline\\Me.ini", "a@b.c", 1, true},
         {"Profile:P\nEmail:e@x\nTime:13:30PM\nType:0\n", "P", "e@x", 0, true},
         // Anything but 0 or 1 is plain text; so are letters and an empty value.
         {"Profile:P\nEmail:e@x\nType:7\n", "P", "e@x", 0, true},
-        {"Profile:P\nEmail:e@x\nType:-1\n", "P", "e@x", 0, true},
         {"Profile:P\nEmail:e@x\nType:x1\n", "P", "e@x", 0, true},
         {"Profile:P\nEmail:e@x\nType:1\nType:\n", "P", "e@x", 1, true},
         {"Profile:P\nEmail:e@x\nType: 1z", "P", "e@x", 1, true},
@@ -31,7 +23,7 @@ TEST(ScheduleRecord, DeliveryReaderTakesProfileAddressAndType)
         {"Email:e@x\nType:1\n", "", "e@x", 1, false},
         {"", "", "", 0, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempDir dir;
         ScheduleRecord record = ReadScheduleRecordForDelivery(dir.Write("task.dtr", c.file));
         SCOPED_TRACE(c.file);

@@ -16,11 +16,7 @@ public:
             throw std::runtime_error("mkdtemp failed");
         root_ = pattern;
     }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
+    ~TempDir() { std::error_code ignored; std::filesystem::remove_all(root_, ignored); }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 

@@ -1,4 +1,5 @@
 #include "hourly/HourlyChart.h"
+#include "hourly/Superstitions.h"
 
 #include "RecordingCanvas.h"
 
@@ -17,15 +18,13 @@ HourlyChart Chart(int previous, int current, int next)
 
 TEST(HourlyChart, ScaleCaptionsAndTopOffset)
 {
-    const std::pair<int, const char*> captions[] = {
-        {1, "Emotional"}, {2, "Physical"}, {3, "Intellectual"}, {4, "Intuition"},
-        {5, "Fortune"},   {0, "Fortune"},  {9, "Fortune"},
-    };
+    const std::pair<int, const char*> captions[] = {{1, "Emotional"}, {2, "Physical"}, {3, "Intellectual"},
+                                                    {4, "Intuition"}, {5, "Fortune"},  {0, "Fortune"}, {9, "Fortune"}};
     for (const auto& c : captions)
         EXPECT_EQ(ScaleCaption(c.first), std::string("Hourly Analysis: ") + c.second + "  [24 Hours Scale]");
     EXPECT_EQ(HourlyChart().scaleCaption, ScaleCaption(1));
 
-    const std::pair<int, float> tops[] = {{0, 20}, {400, 20}, {474, 20}, {475, 0.5f}, {500, 13}, {600, 63}};
+    const std::pair<int, float> tops[] = {{0, 20}, {474, 20}, {475, 0.5f}, {500, 13}, {600, 63}};
     for (const auto& t : tops)
         EXPECT_FLOAT_EQ(HourlyTopOffset(t.first), t.second) << "window height " << t.first;
 }
@@ -34,9 +33,8 @@ TEST(HourlyChart, ScaleCaptionsAndTopOffset)
 // or rises by 0.11 per hour after a raise when its ends are equal.
 TEST(HourlyChart, BarHeightsAndStoredRaises)
 {
-    struct Case {
-        int previous, current, next;
-        int storedCurrent, storedNext;
+    const struct {
+        int previous, current, next, storedCurrent, storedNext;
         float firstStep, secondStep;
         const char *firstPhase, *secondPhase;
     } cases[] = {
@@ -46,13 +44,12 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
         {80, 30, 30, 30, 31, 50 / 11.0f, 0.11f, " Falling ", " Rising "},  // only the second half flat
         {3, 100, 3, 100, 3, 97 / 11.0f, 97 / 11.0f, " Rising ", " Falling "},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         HourlyChart chart = Chart(c.previous, c.current, c.next);
         const HourlyBars bars = chart.ComputeBars();
         SCOPED_TRACE(std::to_string(c.previous) + "/" + std::to_string(c.current) + "/" + std::to_string(c.next));
-        EXPECT_EQ(chart.previousValue, c.previous);
-        EXPECT_EQ(chart.currentValue, c.storedCurrent);
-        EXPECT_EQ(chart.nextValue, c.storedNext);
+        EXPECT_EQ(std::vector<int>({chart.previousValue, chart.currentValue, chart.nextValue}),
+                  std::vector<int>({c.previous, c.storedCurrent, c.storedNext}));
         EXPECT_NEAR(bars.firstStep, c.firstStep, 1e-5);
         EXPECT_NEAR(bars.secondStep, c.secondStep, 1e-5);
         const float firstSign = c.storedCurrent >= c.previous ? 1.0f : -1.0f;
@@ -63,12 +60,9 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
         for (int h = 13; h <= 23; ++h)
             EXPECT_NEAR(bars.value[h], c.storedCurrent + secondSign * (h - 12) * c.secondStep, 1e-4) << "hour " << h;
         EXPECT_EQ(bars.value[24], c.storedNext);
-        EXPECT_EQ(chart.FirstPhase(), c.firstPhase);
-        EXPECT_EQ(chart.SecondPhase(), c.secondPhase);
-        // The raise is stored: drawn again, both halves step by at least 1/11.
-        const HourlyBars again = chart.ComputeBars();
-        EXPECT_GE(again.firstStep, 1 / 11.0f - 1e-6f);
-        EXPECT_GE(again.secondStep, 1 / 11.0f - 1e-6f);
+        EXPECT_EQ(chart.FirstPhase() + chart.SecondPhase(), std::string(c.firstPhase) + c.secondPhase);
+        // The raise is stored, so drawing again does not raise again.
+        chart.ComputeBars();
         EXPECT_EQ(chart.currentValue, c.storedCurrent);
         EXPECT_EQ(chart.nextValue, c.storedNext);
     }
@@ -92,8 +86,6 @@ TEST(HourlyChart, ScreenLayout)
         {2, {DrawCall::Text, 20, t + 53, 0, 0, Colours::black, 0,
              "Try to avoid important events and tasks during the \"Falling Phase\".", f}},
         {3, {DrawCall::Text, 10, t + 94, 0, 0, Colours::black, 0, "100", f}},
-        {4, {DrawCall::Text, 18, t + 124, 0, 0, Colours::black, 0, "90", f}},
-        {12, {DrawCall::Text, 18, t + 364, 0, 0, Colours::black, 0, "10", f}},
         {13, {DrawCall::Text, 26, t + 394, 0, 0, Colours::black, 0, "0", f}},
         {14, {DrawCall::Line, 53, t + 94, 53, t + 405, Colours::black, 4, "", {}}},
         {15, {DrawCall::Line, 51, t + 403, 723, t + 403, Colours::black, 4, "", {}}},
@@ -142,6 +134,43 @@ TEST(HourlyChart, ImageIsTheWindowChartUnderATitle)
     // The stub of 3 stands 6 pixels above the foot; 100 reaches 300 above the axis.
     EXPECT_TRUE(SameCall(image.calls[17], {DrawCall::Line, 66, 425, 66, 419, Colours::black, 15, "", {}}));
     EXPECT_FLOAT_EQ(image.calls[41].y2, 128);
+}
+
+TEST(Superstitions, EntriesAndDays)
+{
+    const std::string keyword = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
+    std::string all;
+    for (int i = 0; i < kSuperstitionCount; ++i) {
+        const std::string entry = SuperstitionEntry(i);
+        EXPECT_EQ(entry.rfind(keyword, 0), 0u) << i;
+        EXPECT_NE(entry.find("<p><font color=\"black\">"), std::string::npos) << i;
+        EXPECT_EQ(entry.substr(entry.size() - 3), "<p>") << i;
+        // Plain ASCII, but for the Windows-1252 apostrophe of two sayings.
+        EXPECT_EQ(entry.find('\x92') != std::string::npos, i == 1 || i == 33) << i;
+        for (char byte : entry)
+            EXPECT_TRUE(byte == '\x92' || (byte >= 0x20 && byte < 0x7F)) << i << ": " << int(byte & 0xFF);
+        all += entry;
+    }
+    EXPECT_EQ(SuperstitionEntry(12), keyword + "umbrella<p><font color=\"black\">It is a very bad luck to open an "
+                                               "umbrella inside a building.<p>");
+    EXPECT_EQ(SuperstitionEntry(16), keyword + "mirror<p><font color=\"black\">Breaking a mirror brings bad luck "
+                                               "for seven years.<p>");
+    EXPECT_EQ(SuperstitionEntry(-1) + SuperstitionEntry(kSuperstitionCount), "");
+
+    // The days take the table in order, two entries on days 1, 5, 10, 15 and 20.
+    std::string days;
+    for (int day = 1; day <= 31; ++day) {
+        const std::string text = DailySuperstition(day);
+        size_t entries = 0;
+        for (size_t at = text.find(keyword); at != std::string::npos; at = text.find(keyword, at + 1))
+            ++entries;
+        EXPECT_EQ(entries, day == 1 || (day % 5 == 0 && day <= 20) ? 2u : 1u) << "day " << day;
+        days += text;
+    }
+    EXPECT_EQ(days, all);
+    EXPECT_EQ(DailySuperstition(1), SuperstitionEntry(0) + SuperstitionEntry(1));
+    EXPECT_EQ(DailySuperstition(31), SuperstitionEntry(35));
+    EXPECT_EQ(DailySuperstition(0) + DailySuperstition(32) + DailySuperstition(-1), "");
 }
 
 }  // namespace

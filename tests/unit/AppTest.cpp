@@ -1,0 +1,133 @@
+#include "app/MainWindowRules.h"
+#include "app/OperatingSystemName.h"
+#include "app/ReleaseDate.h"
+#include "app/YearList.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const CivilDate kToday{2026, 12, 7};
+
+std::string Buttons(const ButtonStates& s)
+{
+    std::string text;
+    text += s.editProfile ? 'E' : '-';
+    text += s.deleteProfile ? 'D' : '-';
+    text += s.analyzeDay ? 'A' : '-';
+    text += s.companion ? 'C' : '-';
+    text += s.schedule ? 'S' : '-';
+    text += s.dreams ? 'R' : '-';
+    text += !s.openReport ? '?' : *s.openReport ? 'O' : '-';
+    return text;
+}
+
+// The tip's focus decides what Enter does, so it is checked by name here.
+TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
+{
+    const struct { int selected, rows; CivilDate date; const char* buttons; QuickTip tip; TipFocus focus; } cases[] = {
+        {0, 0, kToday, "------?", QuickTips::addProfile, TipFocus::AddProfile},
+        {0, 3, kToday, "------?", QuickTips::selectProfile, TipFocus::Help},
+        {1, 1, kToday, "EDA-SRO", QuickTips::analyzeOrDreams, TipFocus::Dreams},
+        {1, 1, {2026, 12, 8}, "EDA-S-O", QuickTips::analyzeDay, TipFocus::AnalyzeDay},
+        {1, 1, {2027, 1, 1}, "EDA-S-O", QuickTips::analyzeDay, TipFocus::AnalyzeDay},
+        {1, 1, {2026, 11, 30}, "EDA-SRO", QuickTips::analyzeOrDreams, TipFocus::Dreams},
+        // Two rows are a companion pair, whatever the date.
+        {2, 2, {2030, 1, 1}, "---C---", QuickTips::companion, TipFocus::Companion},
+        {3, 5, kToday, "------?", QuickTips::onlyTwo, TipFocus::Help},
+    };
+    for (const auto& c : cases) {
+        ButtonStates states = SelectionRules(c.selected, c.rows, c.date, kToday);
+        SCOPED_TRACE(std::to_string(c.selected) + " of " + std::to_string(c.rows) + " on " +
+                     std::to_string(c.date.year) + "-" + std::to_string(c.date.month) + "-" +
+                     std::to_string(c.date.day));
+        EXPECT_EQ(Buttons(states), c.buttons);
+        EXPECT_STREQ(states.tip.text, c.tip.text);
+        EXPECT_EQ(states.tip.focus, c.focus);
+    }
+    EXPECT_EQ(RestingTip(0).focus, TipFocus::AddProfile);
+    EXPECT_EQ(RestingTip(1).focus, TipFocus::Help);
+}
+
+TEST(MainWindowRules, DatesDaysAndPlacement)
+{
+    const struct { CivilDate a, b; bool earlier; } dates[] = {
+        {{2000, 12, 31}, {2001, 1, 1}, true}, {{2001, 1, 31}, {2001, 2, 1}, true},
+        {{2001, 2, 1}, {2001, 2, 2}, true},   {{2001, 2, 2}, {2001, 2, 2}, false},
+        {{2001, 3, 1}, {2001, 2, 28}, false}, {{2002, 1, 1}, {2001, 12, 31}, false},
+    };
+    for (const auto& c : dates)
+        EXPECT_EQ(IsEarlier(c.a, c.b), c.earlier) << c.a.year << "-" << c.a.month << "-" << c.a.day << " vs "
+                                                  << c.b.year << "-" << c.b.month << "-" << c.b.day;
+
+    // A day stays inside the shorter month.
+    EXPECT_EQ(ClampDay(31, 30), 30);
+    EXPECT_EQ(ClampDay(29, 29), 29);
+    EXPECT_EQ(ClampDay(15, 31), 15);
+
+    // Room is left for the tip strip; a window too big goes negative.
+    const int placements[][4] = {
+        // screen, window, x, y
+        {1024, 730, 147, 104}, {1024, 1024, 0, -85}, {800, 815, -15, -100},
+        {800, 714, 43, 0},  // exactly 85 left: no room, so not halved
+        {800, 713, 43, 1},
+    };
+    for (const auto& c : placements) {
+        EXPECT_EQ(MainWindowX(c[0], c[1]), c[2]) << c[0] << " " << c[1];
+        EXPECT_EQ(MainWindowY(c[0], c[1]), c[3]) << c[0] << " " << c[1];
+    }
+}
+
+TEST(MainWindowRules, SamePersonAndPageFiles)
+{
+    const CivilDate born{1970, 5, 4};
+    EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
+    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}));
+    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane  Doe", born));
+    EXPECT_EQ(SamePersonMessage("Jane DOE", "JANE Doe"),
+              "jane doe and jane doe - same name/birthdays.   \n"
+              "Companion analysis is designed for two different people only.     ");
+    // Bytes outside ASCII are left alone rather than mangled by a locale.
+    EXPECT_EQ(LowerCase("\xC9MILE X"), "\xC9mile x");
+
+    for (const char* name : {"tip_e.htm", "READING.HTM", "a.Htm", ".htm"})
+        EXPECT_TRUE(IsPageFileName(name)) << name;
+    for (const char* name : {"page.html", "htm", "x.htm.bak", ""})
+        EXPECT_FALSE(IsPageFileName(name)) << name;
+}
+
+TEST(OperatingSystemName, MapsEveryKnownVersionAndNothingElse)
+{
+    const struct { int platform, major, minor; const char* name; } cases[] = {
+        {0, 3, 10, "32"},  {1, 4, 0, "95"}, {1, 4, 10, "98"}, {1, 4, 90, "ME"}, {1, 4, 3, ""},
+        {1, 5, 0, ""},     {2, 3, 51, "NT"}, {2, 4, 0, "NT"},  {2, 5, 0, "2000"}, {2, 5, 1, "XP"},
+        {2, 5, 2, "XP"},   {2, 6, 1, ""},    {3, 5, 1, ""},    {-1, 4, 0, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name)
+            << c.platform << " " << c.major << "." << c.minor;
+}
+
+TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
+{
+    EXPECT_EQ(ReleaseDateText("Sep  1 2005"), "9/1/2005");
+    EXPECT_EQ(ReleaseDateText("Dec 17 2026"), "12/17/2026");
+    EXPECT_EQ(ReleaseDateText("Foo  1 2005"), "");
+    EXPECT_FALSE(ReleaseDateText(__DATE__).empty());
+}
+
+TEST(YearList, RunsFromTenYearsAheadDownTo1900)
+{
+    YearList years(2026);
+    EXPECT_EQ(std::vector<int>({years.TopYear(), years.Count(), years.IndexOf(2026), years.YearAt(136)}),
+              std::vector<int>({2036, 137, 10, 1900}));
+    // Outside the list nothing is selected and no year is made up.
+    EXPECT_EQ(years.IndexOf(1899) + years.IndexOf(2037), -2);
+    EXPECT_EQ(years.YearAt(-1) + years.YearAt(137), 0);
+    for (int index = 0; index < years.Count(); ++index)
+        ASSERT_EQ(years.IndexOf(years.YearAt(index)), index);
+}
+
+}  // namespace

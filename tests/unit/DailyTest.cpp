@@ -1,0 +1,375 @@
+#include "daily/DailyMessages.h"
+#include "daily/DayNavigation.h"
+#include "daily/PrintLayout.h"
+#include "daily/PrintOptionsModel.h"
+#include "daily/ReportDrawing.h"
+
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string Text(const CivilDate& d)
+{
+    return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
+}
+
+// Month and year ends, leap days, and the days around daylight-saving
+// changes in zones that change at 2 o'clock and at midnight.
+TEST(DayNavigation, NeighbouringDaysInEveryZone)
+{
+    const struct { CivilDate day, before, after; } cases[] = {
+        {{2005, 1, 1}, {2004, 12, 31}, {2005, 1, 2}},    {{2005, 12, 31}, {2005, 12, 30}, {2006, 1, 1}},
+        {{2005, 3, 1}, {2005, 2, 28}, {2005, 3, 2}},     {{2004, 3, 1}, {2004, 2, 29}, {2004, 3, 2}},
+        {{2000, 2, 28}, {2000, 2, 27}, {2000, 2, 29}},   {{2005, 4, 30}, {2005, 4, 29}, {2005, 5, 1}},
+        {{1971, 1, 1}, {1970, 12, 31}, {1971, 1, 2}},    {{2005, 4, 3}, {2005, 4, 2}, {2005, 4, 4}},
+        {{2005, 10, 30}, {2005, 10, 29}, {2005, 10, 31}}, {{2005, 10, 16}, {2005, 10, 15}, {2005, 10, 17}},
+        {{2006, 2, 25}, {2006, 2, 24}, {2006, 2, 26}},   {{2006, 2, 26}, {2006, 2, 25}, {2006, 2, 27}},
+        {{2037, 12, 31}, {2037, 12, 30}, {2038, 1, 1}},
+    };
+    const char* own = std::getenv("TZ");
+    const std::string ownZone = own ? own : "";
+    for (const char* zone : {"UTC", "America/New_York", "America/Sao_Paulo", "Australia/Lord_Howe", "Asia/Tokyo"}) {
+        setenv("TZ", zone, 1);
+        tzset();
+        for (const auto& c : cases) {
+            EXPECT_EQ(Text(DayBefore(c.day)), Text(c.before)) << zone << " before " << Text(c.day);
+            EXPECT_EQ(Text(DayAfter(c.day)), Text(c.after)) << zone << " after " << Text(c.day);
+        }
+    }
+    own ? setenv("TZ", ownZone.c_str(), 1) : unsetenv("TZ");
+    tzset();
+}
+
+std::string Buttons(const DayNavigation& nav)
+{
+    const DailyButtons& b = nav.Buttons();
+    return std::string(b.prevDay ? "P" : "-") + (b.nextDay ? "N" : "-") + (b.now ? "W" : "-") + (b.hourly ? "H" : "-");
+}
+
+TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
+{
+    DayNavigation nav({2005, 12, 31});
+    EXPECT_EQ(Buttons(nav), "PN-H");
+    // Buttons P(rev), N(ext) and W (now), with the date and buttons shown after each.
+    const struct { char button; const char *shown, *buttons; } steps[] = {
+        {'P', "2005-12-30", "-NW-"}, {'N', "2006-1-1", "P-W-"},  // two days after the day shown before
+        {'W', "2005-12-31", "PN-H"}, {'N', "2006-1-1", "P-W-"},
+        {'N', "2006-1-1", "P-W-"},  // never further than one day
+    };
+    for (const auto& s : steps) {
+        const char* refusal = s.button == 'P' ? nav.PrevDay() : s.button == 'N' ? nav.NextDay() : nullptr;
+        if (s.button == 'W')
+            nav.Now();
+        EXPECT_EQ(refusal, nullptr);
+        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), std::string(s.shown) + " " + s.buttons) << s.button;
+        EXPECT_EQ(Text(nav.BaseDate()), "2005-12-31");
+    }
+}
+
+TEST(DayNavigation, DatesBefore1971StayPut)
+{
+    DayNavigation nav({1970, 6, 15});
+    EXPECT_EQ(Buttons(nav), "----");
+    EXPECT_STREQ(nav.PrevDay(), "The Prev Day button does not calculate dates before 1971.     ");
+    EXPECT_STREQ(nav.NextDay(), "The Next Day button does not calculate dates before 1971.     ");
+    nav.Now();
+    EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), "1970-6-15 ----");
+
+    DayNavigation first({1971, 1, 1});
+    EXPECT_EQ(first.PrevDay(), nullptr);
+    EXPECT_EQ(Text(first.ShownDate()), "1970-12-31");
+}
+
+ReportInput SampleReport()
+{
+    ReportInput report;
+    report.title = "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration";
+    // The lowest and highest values the set can hold, and three between.
+    report.set.Emotional = 3, report.set.Physical = 99, report.set.Intellectual = 50;
+    report.set.Intuition = 10, report.set.Fortune = 77;
+    report.set.ZodiacLine = "Zodiac Sign: Cancer";
+    report.set.SoulNumberLine = "Soul Number: 2";
+    report.set.DayReadingLine = "Day Reading: Good Day";
+    report.set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
+    report.set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
+    return report;
+}
+
+DrawCall TextCall(const std::string& text, float x, float y, Colour colour, const FontSpec& font)
+{
+    return {DrawCall::Text, x, y, 0, 0, colour, 0, text, font};
+}
+
+DrawCall LineCall(float x1, float y1, float x2, float y2, Colour colour, float width)
+{
+    return {DrawCall::Line, x1, y1, x2, y2, colour, width, "", {}};
+}
+
+// The layout table: screen pixels measured from (0, T), paper inches from
+// (ox, oy); in drawing order. Paper is black throughout.
+std::vector<DrawCall> Expected(const ReportInput& r, bool paper, float left, float top)
+{
+    const DailyReadingSet& s = r.set;
+    const FontSpec font = paper ? FontSpec{"Verdana", 0.12f, false} : FontSpec{"Verdana", 12, true};
+    std::vector<DrawCall> calls;
+    auto text = [&](const std::string& t, float sx, float sy, Colour colour, float px, float py) {
+        calls.push_back(paper ? TextCall(t, left + px, top + py, Colours::black, font)
+                              : TextCall(t, sx, top + sy, colour, font));
+    };
+    if (paper)
+        calls.push_back(TextCall(r.title, left + 0.08f, top + 0.15f, Colours::black, font));
+    const std::string lines[] = {s.ZodiacLine, s.SoulNumberLine, s.DayReadingLine, s.EvilEyeLine, s.LotteryLine};
+    const Colour colours[] = {Colours::black, Colours::maroon, Colours::white, Colours::blue, Colours::yellow};
+    for (int i = 0; i < 5; ++i)
+        text(lines[i], 90, 25.0f * i, colours[i], 0.08f, 0.45f + 0.3f * i);
+    text("Other Day Readings", 90, 130, Colours::black, 0.08f, 1.95f);
+    // The scale from 100 down to 0, right-aligned by hand.
+    for (int i = 0; i <= 10; ++i) {
+        const int digits = i == 0 ? 3 : i == 10 ? 1 : 2;
+        text(std::to_string(100 - 10 * i), 110 - 8.0f * digits, 160 + 30.0f * i, Colours::black,
+             0.32f - 0.08f * digits, 2.25f + 0.33f * i);
+    }
+    if (paper) {
+        calls.push_back(LineCall(left + 0.45f, top + 2.25f, left + 0.45f, top + 5.55f, Colours::black, 0.05f));
+        calls.push_back(LineCall(left + 0.425f, top + 5.55f, left + 5.42f, top + 5.55f, Colours::black, 0.05f));
+    } else {
+        calls.push_back(LineCall(130, top + 160, 130, top + 460, Colours::black, 4));
+        calls.push_back(LineCall(130, top + 460, 700, top + 460, Colours::black, 4));
+    }
+    const struct { const char* label; float slx, sbx; Colour colour; float plx, pbx; int value; } columns[] = {
+        {"Emotional", 154, 185, Colours::blue, 0.48f, 0.88f, s.Emotional},
+        {"Physical", 264, 290, Colours::red, 1.41f, 1.68f, s.Physical},
+        {"Intellectual", 364, 400, Colours::white, 2.19f, 2.48f, s.Intellectual},
+        {"Intuition", 476, 506, Colours::green, 3.00f, 3.28f, s.Intuition},
+        {"Fortune", 594, 620, Colours::yellow, 3.85f, 4.08f, s.Fortune},
+    };
+    for (const auto& c : columns) {
+        text(c.label, c.slx, 470, Colours::black, c.plx, 5.6f);
+        calls.push_back(paper ? LineCall(left + c.pbx, top + 5.55f, left + c.pbx, top + 5.55f - 0.03f * c.value,
+                                         Colours::black, 0.25f)
+                              : LineCall(c.sbx, top + 458, c.sbx, top + 458 - 3.0f * c.value, c.colour, 40));
+    }
+    return calls;
+}
+
+void ExpectCalls(const std::vector<DrawCall>& actual, const std::vector<DrawCall>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_TRUE(SameCall(actual[i], expected[i])) << "call " << i << "\n  drawn:    " << actual[i]
+                                                      << "\n  expected: " << expected[i];
+}
+
+TEST(ReportDrawing, TopOffsetCentresOnlyWindowsTallerThan576)
+{
+    const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
+                                           {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
+    for (const auto& c : cases)
+        EXPECT_FLOAT_EQ(TopOffset(c.first), c.second) << "window height " << c.first;
+}
+
+TEST(ReportDrawing, ScreenAndPaperLayoutAndOrder)
+{
+    const ReportInput report = SampleReport();
+    RecordingCanvas screen, paper;
+    DrawDailyReport(screen, report, ScreenReport{590});
+    ExpectCalls(screen.calls, Expected(report, false, 0, 7));
+    // Bars are 3 pixels a point: 3 gives 9, 99 gives 297.
+    EXPECT_FLOAT_EQ(screen.calls[20].y1 - screen.calls[20].y2, 9);
+    EXPECT_FLOAT_EQ(screen.calls[22].y1 - screen.calls[22].y2, 297);
+
+    // Paper is black, regular and in inches from the physical offsets.
+    DrawDailyReport(paper, report, PaperReport{0.25f, 0.2f});
+    ExpectCalls(paper.calls, Expected(report, true, 0.25f, 0.2f));
+}
+
+// The image is the screen drawing of a window whose top offset is 39, under
+// a grey background, a frame and the title, with integer lines and two
+// colours swapped.
+TEST(ReportDrawing, ImageIsTheScreenLayoutBelowATitle)
+{
+    ReportInput report = SampleReport();
+    report.fontFamily = "Arial";
+    RecordingCanvas screen, image;
+    DrawDailyReport(screen, report, ScreenReport{654});
+    DrawDailyReport(image, report, ImageReport{});
+
+    std::vector<DrawCall> e = {
+        {DrawCall::Fill, 0, 0, 780, 550, Colours::grey, 0, "", {}},
+        {DrawCall::Frame, 1, 1, 777, 547, Colours::black, 2, "", {}},
+        TextCall(report.title, 90, 14, Colours::black, FontSpec{"Arial", 12, true}),
+    };
+    for (DrawCall call : screen.calls) {
+        if (call.kind == DrawCall::Line)
+            call.kind = DrawCall::LineI;
+        if (call.text == report.set.ZodiacLine)
+            call.colour = Colours::blue;
+        if (call.text == report.set.EvilEyeLine)
+            call.colour = Colours::white;
+        e.push_back(call);
+    }
+    ExpectCalls(image.calls, e);
+    EXPECT_EQ(image.calls[3].y1, 39);
+    EXPECT_EQ(image.calls.back().y2, 497 - 231);
+}
+
+// A letter page at 300 dpi with a quarter inch of unprintable margin.
+const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
+
+void ExpectRect(const PrintRect& r, float x, float y, float w, float h)
+{
+    EXPECT_NEAR(r.x, x, 1e-4);
+    EXPECT_NEAR(r.y, y, 1e-4);
+    EXPECT_NEAR(r.width, w, 1e-4);
+    EXPECT_NEAR(r.height, h, 1e-4);
+}
+
+TEST(PrintLayout, RasterCapabilities)
+{
+    EXPECT_FALSE(PrintsGraphics(0x0002 | 0x0010 | 0x0040 | 0x0400 | 0x1000 | 0x4000));  // banding and the like
+    for (int bit : {0x0001, 0x0004, 0x0008, 0x0080, 0x0100, 0x0200, 0x0800, 0x2000})
+        EXPECT_TRUE(PrintsGraphics(bit)) << std::hex << bit;
+}
+
+TEST(PrintLayout, LongerImageSideFitsTheShorterPageSide)
+{
+    const struct { int iw, ih; float pageW, pageH, width, height; } cases[] = {
+        {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
+        {800, 480, 10.5f, 8.0f, 8.0f, 4.8f},  // landscape: the height is the shorter side
+        {480, 800, 8.0f, 10.5f, 4.8f, 8.0f},  // a tall image keeps its ratio the other way round
+        {780, 550, 8.0f, 8.0f, 8.0f, 5.6410f},
+    };
+    for (const auto& c : cases) {
+        const PrintSize size = FitToPage(c.iw, c.ih, c.pageW, c.pageH);
+        EXPECT_NEAR(size.width, c.width, 1e-4) << c.iw << "x" << c.ih;
+        EXPECT_NEAR(size.height, c.height, 1e-4) << c.iw << "x" << c.ih;
+    }
+}
+
+TEST(PrintLayout, ResizedAndPhotoRectangles)
+{
+    // The page measures come from the device: 8.0 x 10.5 inches at 0.25, 0.25.
+    const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
+    const struct { PrintChoice choice; float x, y, w, h; } cases[] = {
+        {{false, true, 100, false}, 0.25f, 0.25f, 8.0f, 4.8f},
+        {{false, true, 50, false}, 0.25f, 0.25f, 4.0f, 2.4f},
+        {{false, true, 1, false}, 0.25f, 0.25f, 0.08f, 0.048f},
+        // 4 x 6 keeping the ratio comes down from 4.0 to exactly 3.60 x 6.00,
+        // 0.17 inch from the paper's corner, whatever the size chosen.
+        {{true, true, 50, false}, 0.17f, 0.17f, 6.0f, 3.6f},
+        {{true, false, 50, true}, 0, 0, 6.0f, 4.0f},  // exactly 6 x 4, ratio lost
+    };
+    for (const auto& c : cases) {
+        const std::vector<PrintRect> rects = ImageRectangles(c.choice, chart, kLetter);
+        ASSERT_EQ(rects.size(), 1u);
+        SCOPED_TRACE(c.choice.resizePercent);
+        ExpectRect(rects[0], c.x, c.y, c.w, c.h);
+    }
+
+    // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
+    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f}, {1.6f, 3.75f}};
+    for (const auto& c : photos) {
+        const PrintRect r = PhotoKeepingRatio(c.first);
+        EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
+        EXPECT_LE(r.width, 6.0f);
+    }
+}
+
+TEST(PrintLayout, TilingFillsThePageInRowsAndColumns)
+{
+    const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
+    const std::vector<PrintRect> copies = ImageRectangles({false, true, 25, true}, chart, kLetter);
+    // 2.0 x 1.2 inch copies within (pageW - ox) x (pageH - oy) = 7.75 x 10.25:
+    // three columns and eight rows.
+    ASSERT_EQ(copies.size(), 24u);
+    for (size_t i = 0; i < copies.size(); ++i)
+        ExpectRect(copies[i], 0.25f + 2.03f * (i % 3), 0.25f + 1.23f * (i / 3), 2.0f, 1.2f);
+
+    // Wider than the page: the first copy is printed and nothing else, even
+    // where more rows would fit below it.
+    const std::vector<PrintRect> wide = TiledCopies(kLetter, 7.9f, 1.0f);
+    ASSERT_EQ(wide.size(), 1u);
+    ExpectRect(wide[0], 0.25f, 0.25f, 7.9f, 1.0f);
+
+    // Too tall for a second row: one row only.
+    EXPECT_EQ(TiledCopies(kLetter, 1.0f, 6.0f).size(), 7u);
+    // A degenerate size cannot run away.
+    EXPECT_EQ(TiledCopies(kLetter, 0.0f, 1.0f).size(), 1u);
+    EXPECT_EQ(TiledCopies(kLetter, -0.03f, -0.03f).size(), 1u);
+}
+
+std::string State(const PrintOptionsModel& m)
+{
+    std::ostringstream out;
+    out << m.height << "x" << m.width << " " << m.resizePercent << "% @" << m.resizeSelection
+        << (m.resizeEnabled ? "" : " locked") << " tile" << m.tileEntries.size() << "@" << m.tileSelection
+        << (m.tileEnabled ? " on" : " off") << (m.tileCopies ? " copies" : "") << (m.photo4x6 ? " 4x6" : "");
+    return out.str();
+}
+
+// The hourly chart fitted to 8 inches: 8.0 x 4.8, clicked through.
+TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
+{
+    PrintOptionsModel model("C:\\Program Files\\Oracline\\hourly.jpg", 300, 600, PrintSize{8.0f, 4.8f});
+    EXPECT_EQ(model.Caption(), "Print: hourly.jpg");
+    EXPECT_EQ(PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: report.jpg");
+    EXPECT_EQ(model.ResolutionText(), "300 X 600");
+    const std::vector<std::string> entries = ResizeEntries();
+    ASSERT_EQ(entries.size(), 100u);
+    EXPECT_EQ(entries.front() + entries[50] + entries.back(), "100%50%1%");
+
+    const struct { char control; int index; const char* state; } steps[] = {
+        {' ', 0, "4.8x8 100% @0 tile0@-1 off"},  // nothing to tile at full size
+        {'R', 50, "2.4x4 50% @50 tile2@0 on"},   // the 51st entry
+        {'T', 1, "2.4x4 50% @50 tile2@1 on copies"},
+        {'R', -1, "2.4x4 50% @50 tile2@1 on copies"},  // no selection: nothing changes
+        {'R', 66, "1.63x2.72 34% @66 tile2@0 on"},     // 1.632 x 2.72, as the edits show them
+        {'R', 0, "4.8x8 100% @0 tile0@-1 off"},
+        {'R', 25, "3.6x6 75% @25 tile2@0 on"},
+        {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
+        {'P', 0, "4x6 75% @25 locked tile2@0 off 4x6"},  // the size is kept, and still what the list shows
+        {'P', 0, "4x6 75% @25 tile2@0 off"},             // no tiling until the next Resize choice
+        {'R', 25, "3.6x6 75% @25 tile2@0 on"},
+    };
+    for (const auto& step : steps) {
+        if (step.control == 'R')
+            model.ResizeSelected(step.index);
+        else if (step.control == 'T')
+            model.TileSelected(step.index);
+        else if (step.control == 'P') {
+            model.PhotoClicked();
+            EXPECT_EQ(model.Choice(false).photo4x6, model.photo4x6);
+        }
+        EXPECT_EQ(State(model), step.state) << step.control << step.index;
+    }
+    EXPECT_FALSE(model.Choice(false).keepRatio);
+    EXPECT_EQ(model.Choice(true).resizePercent, 75);
+}
+
+TEST(PrintOptionsModel, SizeTextsAndRounding)
+{
+    const struct { const char* text; SizeCheck check; float value; } cases[] = {
+        {" 6.5 ", SizeCheck::Valid, 6.5f},     {"-1", SizeCheck::Valid, -1.0f},
+        {"10000", SizeCheck::Valid, 10000.0f}, {"-1.01", SizeCheck::OutOfRange, 0},
+        {"10000.5", SizeCheck::OutOfRange, 0}, {"", SizeCheck::NotANumber, 0},
+        {"4 x 6", SizeCheck::NotANumber, 0},   {"nan", SizeCheck::NotANumber, 0},
+    };
+    for (const auto& c : cases) {
+        float value = 0;
+        EXPECT_EQ(ReadSizeText(c.text, value), c.check) << '"' << c.text << '"';
+        EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+    }
+
+    EXPECT_EQ(RoundToHundredths(1.0f / 3), 0.33f);
+    EXPECT_EQ(RoundToHundredths(2.999f), 3.0f);
+    EXPECT_EQ(RoundToHundredths(1e30f), 1e30f);  // no overflow of the text
+}
+
+}  // namespace

@@ -1,0 +1,307 @@
+#include "engine/Cycles.h"
+#include "engine/DailyReadingSet.h"
+#include "engine/DayCount.h"
+#include "engine/DigitRules.h"
+#include "engine/PersonalNumbers.h"
+#include "engine/PersonalReadings.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+Profile AtHour(int h)
+{
+    Profile p;
+    p.hourCount = h;
+    return p;
+}
+
+TEST(Cycles, DayByDayFromBirth)
+{
+    const struct { const char* name; int (*reading)(const Profile&); std::vector<int> days; } runs[] = {
+        {"Emotional", EmotionalReading,
+         {50, 57, 64, 71, 78, 85, 93, 100, 93, 85, 78, 71, 64, 57, 49, 42, 35, 28, 21, 14, 7, 1, 7, 14, 21, 28, 35, 42,
+          50, 57, 64}},
+        {"Physical", PhysicalReading,
+         {50, 60, 70, 80, 90, 100, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 1, 1, 10, 20, 30, 40, 50, 50}},
+        {"Intellectual", IntellectualReading,
+         {50, 56, 62, 68, 74, 80, 86, 93, 100, 93, 86, 80, 74, 68, 62, 56, 50,
+          44, 38, 31, 24, 18, 12, 6, 1, 1, 12, 18, 24, 31, 38, 44, 50, 50}},
+    };
+    for (const auto& run : runs)
+        for (std::size_t day = 0; day < run.days.size(); ++day)
+            EXPECT_EQ(run.reading(AtHour(24 * static_cast<int>(day))), run.days[day]) << run.name << " day " << day;
+}
+
+TEST(Cycles, HoursBetweenDaysAndBeforeBirth)
+{
+    const int cases[][4] = {
+        // hour count, emotional, physical, intellectual
+        {145, 100, 90, 93}, {199, 85, 70, 93},
+        {276, 64, 50, 74},  // a full half-period is not reduced: rest column
+        {277, 64, 40, 74},  {397, 28, 1, 44}, {INT_MAX, 93, 40, 93},
+        // Before the birth date every count lands just below the middle.
+        {-1, 42, 40, 44},   {INT_MIN, 42, 40, 44},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EmotionalReading(AtHour(c[0])), c[1]) << c[0];
+        EXPECT_EQ(PhysicalReading(AtHour(c[0])), c[2]) << c[0];
+        EXPECT_EQ(IntellectualReading(AtHour(c[0])), c[3]) << c[0];
+    }
+}
+
+TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
+{
+    enum { Own = 1, Mother = 2, Good = 4, Father = 8, Bad = 16 };
+    const int cases[][4] = {
+        // numbers equal to the day number, day of September 2005, intuition, fortune
+        {Own, 9, 80, 20},          {Mother, 12, 90, 30},     {Good, 10, 60, 40},
+        {Good | Father | Bad, 12, 70, 50},                   {Father, 10, 40, 60},
+        {Father | Bad, 12, 50, 70}, {Bad, 10, 20, 80},       {Bad, 12, 30, 90},
+        {0, 9, 10, 10},
+    };
+    for (const auto& c : cases) {
+        Profile p;
+        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = c[1];
+        const int n = DayNumber(c[1], 9, 2005);
+        int* fields[] = {&p.ownNumber, &p.motherNumber, &p.goodNumber, &p.fatherNumber, &p.badNumber};
+        for (int bit = 0; bit < 5; ++bit)
+            if (c[0] & (1 << bit))
+                *fields[bit] = n;
+        EXPECT_EQ(IntuitionReading(p), c[2]) << "mask " << c[0] << " day " << c[1];
+        EXPECT_EQ(FortuneReading(p), c[3]) << "mask " << c[0] << " day " << c[1];
+    }
+}
+
+TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
+{
+    const int cases[][7] = {
+        {7, 15, 1970, 9, 9, 2005, 12839},
+        {9, 9, 2005, 7, 15, 1970, -12830},  // no leap days counted backwards
+        {1, 1, 1972, 1, 1, 1972, 1},        // a year divisible by 4 counts even within itself
+        {1, 1, 1900, 1, 1, 1901, 366},      // no century rule
+        {2, 28, 2003, 3, 1, 2003, 3},       // a month step is 30 days plus a correction
+        {1, 31, 2001, 2, 1, 2001, -2},
+        {0, 5, 2001, 13, 5, 2001, 392},     // months beyond 1..12 keep the last correction
+        // Extreme years: the exact value modulo 2^32, in constant time.
+        {1, 1, 1900, 1, 1, INT_MAX, -1611307076},
+        {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DayCount(c[0], c[1], c[2], c[3], c[4], c[5]), c[6])
+            << c[0] << "/" << c[1] << "/" << c[2] << " -> " << c[3] << "/" << c[4] << "/" << c[5];
+}
+
+TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
+{
+    // 2100 and 3000 lie past the year where the old lists stopped knowing months.
+    const int cases[][3] = {{2, 2024, 29}, {2, 2023, 28}, {2, 2100, 29}, {2, 1900, 29}, {4, 2030, 30},
+                            {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
+}
+
+TEST(DigitRules, Reductions)
+{
+    const int reduce[][2] = {{0, 0}, {-5, -5}, {9, 9}, {10, 1}, {19, 1}, {28, 1}, {31, 4}, {32, 32}};
+    for (const auto& c : reduce)
+        EXPECT_EQ(ReduceNumber(c[0]), c[1]) << c[0];
+
+    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
+    for (const auto& c : year)
+        EXPECT_EQ(YearDigit(c[0]), c[1]) << c[0];
+
+    // TripleNumber turns every sum outside 10..27 into 1; DayNumber keeps a
+    // small sum and reduces only 10..31. Huge file values wrap, not overflow.
+    const int triple[][4] = {{1, 1, 1, 1}, {2, 3, 4, 1}, {9, 9, 9, 9}, {1, 9, 9, 1},
+                             {9, 9, 8, 8}, {9, 9, 10, 1}, {-1, 9, 9, 8}, {INT_MAX, INT_MAX, 20, 9}};
+    for (const auto& c : triple)
+        EXPECT_EQ(TripleNumber(c[0], c[1], c[2]), c[3]) << c[0] << "+" << c[1] << "+" << c[2];
+
+    const int day[][4] = {{9, 9, 2005, 5},   {1, 1, 1900, 3},    {31, 12, 2099, 7},
+                          {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
+    for (const auto& c : day)
+        EXPECT_EQ(DayNumber(c[0], c[1], c[2]), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
+}
+
+TEST(PersonalNumbers, AdjustmentsRunInOrder)
+{
+    // Month, day, year of own, mother, father, good and bad; a month of 0
+    // leaves the group off (mother, father) or the calibration automatic. A
+    // group that is off keeps 1/1/1900, whose number 1 differs from the
+    // stand-ins 3 and 1 wherever it would matter.
+    const struct { const char* what; int dates[5][3]; int numbers[5]; /* own, mother, father, good, bad */ } cases[] = {
+        {"July 15, 1970, automatic", {{7, 15, 1970}}, {2, 3, 1, 5, 1}},
+        {"all nines", {{9, 9, 1909}, {9, 9, 1909}, {9, 9, 1909}}, {9, 8, 7, 8, 2}},
+        {"mother equal to own is doubled", {{7, 15, 1970}, {2, 2, 1907}}, {2, 4, 1, 6, 1}},
+        // father 3 meets mother 3 -> 6; bad 2 meets own -> 4; father 6 then
+        // meets good 6 -> 3, equal to the mother's number after all.
+        {"manual, every clash", {{7, 15, 1970}, {}, {3, 3, 1906}, {6, 6, 1903}, {1, 1, 1909}}, {2, 3, 3, 6, 4}},
+        {"defaults", {{1, 1, 1900}}, {1, 3, 2, 4, 2}},
+    };
+    int Profile::*const fields[5][3] = {{&Profile::yourMonth, &Profile::yourDate, &Profile::yourYear},
+                                        {&Profile::motherMonth, &Profile::motherDate, &Profile::motherYear},
+                                        {&Profile::fatherMonth, &Profile::fatherDate, &Profile::fatherYear},
+                                        {&Profile::goodMonth, &Profile::goodDate, &Profile::goodYear},
+                                        {&Profile::badMonth, &Profile::badDate, &Profile::badYear}};
+    for (const auto& c : cases) {
+        Profile p;
+        for (int group = 0; group < 5; ++group)
+            for (int k = 0; k < 3 && c.dates[group][0] != 0; ++k)
+                p.*fields[group][k] = c.dates[group][k];
+        p.useMotherBirthday = c.dates[1][0] != 0;
+        p.useFatherBirthday = c.dates[2][0] != 0;
+        p.manualCalibration = c.dates[3][0] != 0;
+        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = 9;
+        ComputeNumbers(p);
+        EXPECT_EQ(std::vector<int>({p.ownNumber, p.motherNumber, p.fatherNumber, p.goodNumber, p.badNumber}),
+                  std::vector<int>(c.numbers, c.numbers + 5))
+            << c.what;
+    }
+}
+
+Profile JaneDoe(int year, int month, int day)
+{
+    Profile p;
+    p.fullName = "Jane Doe";
+    p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970;
+    p.analysisYear = year, p.analysisMonth = month, p.analysisDay = day;
+    ComputeNumbers(p);
+    return p;
+}
+
+TEST(PersonalReadings, LotteryNumbers)
+{
+    EXPECT_EQ(LotteryNumbers(JaneDoe(2005, 9, 9)), "Lottery Numbers: 2  10  24  32  53  21 ");
+    // Even month with a day bonus: b = Y(2020) + 8 = 10, a = 84.
+    EXPECT_EQ(LotteryNumbers(JaneDoe(2005, 10, 5)), "Lottery Numbers: 3  12  25  34  54  23 ");
+
+    // Whatever the name and date, each number stays within 1 .. limit - 1.
+    const int limits[6] = {10, 20, 30, 40, 55, 30};
+    for (const char* name : {"", "Zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz"})
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= 31; ++day) {
+                Profile p = JaneDoe(1999 + day, month, day);
+                p.fullName = name;
+                std::istringstream numbers(LotteryNumbers(p).substr(17));
+                int n = 0;
+                for (int i = 0; i < 6 && numbers >> n; ++i)
+                    EXPECT_TRUE(n >= 1 && n < limits[i]) << n << ": " << name << " " << month << "/" << day;
+            }
+}
+
+TEST(PersonalReadings, NameValueFoldNumberAndMonthName)
+{
+    const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0", 0},
+                                                 {"\xC9\xE9\xFF", 0}, {"Zz", 52}, {"a1b9", 13}};
+    for (const auto& c : names)
+        EXPECT_EQ(NameValue(c.first), c.second) << c.first;
+
+    const int folds[][3] = {{0, 10, 1},   {10, 10, 1},  {9, 10, 9},   {60, 30, 20}, {54, 55, 54},
+                            {55, 55, 45}, {99, 55, 49}, {-7, 10, -7}, {INT_MAX, 20, 17}};
+    for (const auto& c : folds)
+        EXPECT_EQ(FoldNumber(c[0], c[1]), c[2]) << c[0] << " below " << c[1];
+
+    const std::pair<int, const char*> months[] = {{1, "January "}, {11, "November "}, {12, "December "},
+                                                  {0, "December "}, {INT_MIN, "December "}};
+    for (const auto& c : months)
+        EXPECT_EQ(MonthName(c.first), c.second) << c.first;
+}
+
+TEST(PersonalReadings, DayClassPrecedence)
+{
+    // Numbers own, mother, good, father, bad; the analysed date has day number 5.
+    const struct { int numbers[5]; const char* day; const char* evilEye; } cases[] = {
+        {{5, 0, 0, 0, 0}, "Good Day", "Not susceptible to the Evil Eye"},
+        {{0, 5, 0, 0, 0}, "Good Day", "Not susceptible to the Evil Eye"},
+        {{0, 0, 5, 0, 5}, "Good Day", "Not susceptible to the Evil Eye"},
+        {{0, 0, 0, 5, 5}, "Normal Day", "Susceptible to the Evil Eye"},
+        {{0, 0, 0, 0, 5}, "Bad Day", "Someone put the Evil Eye on you"},
+        {{0, 0, 0, 0, 0}, "Normal Day", "Susceptible to the Evil Eye"},
+    };
+    for (const auto& c : cases) {
+        Profile p;
+        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = 9;
+        p.ownNumber = c.numbers[0], p.motherNumber = c.numbers[1], p.goodNumber = c.numbers[2];
+        p.fatherNumber = c.numbers[3], p.badNumber = c.numbers[4];
+        EXPECT_EQ(DayReading(p), std::string("Day Reading: ") + c.day);
+        EXPECT_EQ(EvilEyeReading(p), std::string("Evil Eye Reading: ") + c.evilEye);
+    }
+}
+
+const char kJaneDoe[] = "Profile:Me\r\nName:Jane Doe\r\nYourMonth:7\r\nYourDate:15\r\nYourYear:1970\r\n";
+const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
+
+TEST(DailyReadingSet, JaneDoeOnSeptemberNinth2005)
+{
+    TempDir dir;
+    DailyReadingSet set;
+    ComputeDailySet(dir.Write("Me.ini", kJaneDoe), 2005, 9, 9, set);
+    EXPECT_EQ(set.Title, "Daily Analysis - " + kJaneTitle);
+    // The cycle's 100 is shown as 99.
+    EXPECT_EQ(std::vector<int>({set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune}),
+              std::vector<int>({42, 99, 62, 70, 50}));
+    EXPECT_EQ(set.DayReadingLine, "Day Reading: Good Day");
+    EXPECT_EQ(set.EvilEyeLine, "Evil Eye Reading: Not susceptible to the Evil Eye");
+    EXPECT_EQ(set.LotteryLine, "Lottery Numbers: 2  10  24  32  53  21 ");
+    EXPECT_EQ(set.SoulNumberLine, "Soul Number: 2");
+    EXPECT_EQ(set.ZodiacLine, "Zodiac Sign: Cancer");
+
+    // The plain text keeps the unclamped 100.
+    EXPECT_EQ(ComposeDailyText(dir.path("Me.ini"), FixedClock({2005, 9, 9})),
+              "Daily Analysis - " + kJaneTitle + "\n"
+              "Emotional Reading: 42%\nPhysical Reading: 100%\nIntellectual Reading: 62%\n"
+              "Intuition Reading: 70%\nFortune Reading: 50%\nDay Reading: Good Day\n"
+              "Evil Eye Reading: Not susceptible to the Evil Eye\n"
+              "Lottery Numbers: 2  10  24  32  53  21 \n");
+}
+
+TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Name:Sam\nBadMonth:3\n", "Sam -  Manual Calibration"},
+        {"Name:Sam\nGoodMonth:3\nGoodDate:4\n", "Sam -  Automatic Calibration"},
+        {nullptr, " -  Automatic Calibration"},  // no file: the default person
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        DailyReadingSet set;
+        ComputeDailySet(c.first ? dir.Write("p.ini", c.first) : dir.path("missing.ini"), 1999, 12, 31, set);
+        EXPECT_EQ(set.Title, std::string("Daily Analysis - December 31, 1999  - ") + c.second);
+    }
+
+    DailyReadingSet untouched;
+    untouched.Title = "before";
+    ComputeDailySet("", 2005, 9, 9, untouched);
+    EXPECT_EQ(untouched.Title, "before");
+}
+
+TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
+{
+    TempDir dir;
+    const std::string path = dir.Write("Me.ini", kJaneDoe);
+    const struct { int kind, day, value; const char* suffix; } cases[] = {
+        {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
+        {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"},
+        {5, 9, 50, "   Reading - Fortune"},
+        {1, 10, 35, "   Reading - Emotional"},  // the day after, titled with the shown day
+        {0, 9, 3, ""},                          {6, 9, 3, ""},
+    };
+    for (const auto& c : cases) {
+        std::string title;
+        EXPECT_EQ(ComputeSingleReading(c.kind, 9, c.day, 2005, path, 2005, 9, 9, title), c.value) << c.kind;
+        EXPECT_EQ(title, "Hourly Analysis - " + kJaneTitle + c.suffix) << c.kind;
+    }
+
+    std::string untouched = "keep";
+    EXPECT_EQ(ComputeSingleReading(2, 9, 9, 2005, "", 2005, 9, 9, untouched), 3);
+    EXPECT_EQ(untouched, "keep");
+}
+
+}  // namespace

@@ -1,0 +1,438 @@
+#include "profiles/ChineseYears.h"
+#include "profiles/DateLists.h"
+#include "profiles/InformationPages.h"
+#include "profiles/ProfileEditorChecks.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileIndex.h"
+#include "profiles/SignImage.h"
+#include "profiles/SignTexts.h"
+#include "profiles/SoulNumberTexts.h"
+#include "profiles/TextLines.h"
+#include "profiles/ZodiacSigns.h"
+
+#include "engine/PersonalReadings.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+
+TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
+{
+    const std::string j498(498, 'j'), j499(499, 'j'), j500(500, 'j');
+    const std::pair<std::string, Lines> cases[] = {
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb", {"a\rb"}},  // a lone CR stays, and no final line feed is needed
+        {"\n\n", {"", ""}},
+        {j499 + "\nk\n", {j499, "", "k"}},  // the piece is full before its line feed
+        {j498 + "\r\nk\r\n", {j498, "k"}},  // CR LF counts as one character
+        {j500 + "\n", {j499, "j"}},
+        {"ab\0cd\nef\n"s, {"ab", "ef"}},  // a line ends at its first NUL
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        Lines lines;
+        EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
+        EXPECT_EQ(lines, c.second) << c.first;
+    }
+}
+
+TEST(TextLines, OddFilesYieldNothingOrEverything)
+{
+    TempDir dir;
+    int calls = 0;
+    auto count = [&](const std::string&) { ++calls; };
+    EXPECT_FALSE(ForEachLine(dir.path("missing"), count));
+    ForEachLine(dir.dir(), count);  // opens on POSIX, but must read nothing
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(CanOpenForReading(dir.path("missing")) || CanOpenForReading(dir.dir()));
+    EXPECT_TRUE(CanOpenForReading(dir.Write("empty", "")));
+
+    // Larger than any buffer the reader might hold at once.
+    std::string bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes += std::string(700, static_cast<char>(i)) + "\n";
+    std::string last;
+    ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
+    EXPECT_EQ(last, "last");
+}
+
+TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
+{
+    const std::pair<const char*, int> cases[] = {
+        {" 5", 5}, {"\t 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
+        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX},
+        {"-99999999999999999999999", INT_MIN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
+}
+
+Profile EngineRead(const std::string& path)
+{
+    Profile p;
+    ReadProfileForEngine(path, p);
+    return p;
+}
+
+TEST(ProfileFile, KeyRules)
+{
+    const std::string junk499(499, '#');
+    // flags: 1 mother, 2 father, 4 manual calibration
+    const struct { std::string bytes; int month, day, year, flags; } cases[] = {
+        {"YourMonth:7\r\nYourDate:15\r\nYourYear:1970", 7, 15, 1970, 0},
+        {"YourMonth:\nYourDate:\n", 1, 1, 1900, 0},  // an empty value keeps the default
+        {"YourMonth: 5\nYourDate:6abc\nYourYear:abc\n", 5, 6, 0, 0},
+        {"YourDate:-3\nYourYear:99999999999999999999\n", 1, -3, INT_MAX, 0},
+        {"yourmonth:5\n YourDate:6\n", 1, 1, 1900, 0},  // case-sensitive, at the line start only
+        {"YourMonth:3\nYourMonth:4\n", 4, 1, 1900, 0},
+        {junk499 + "YourMonth:8\n", 8, 1, 1900, 0},  // the second piece of a long line starts with a key
+        {junk499 + "#YourMonth:8\n", 1, 1, 1900, 0},
+        {"YourMonth:\0" "7\nYourDate:4\0" "2\n"s, 1, 4, 1900, 0},  // a value ends at a NUL
+        // Only the month key of a group turns its flag on, and only with a value.
+        {"MotherMonth:5\n", 1, 1, 1900, 1},      {"MotherDate:2\nMotherYear:1945\n", 1, 1, 1900, 0},
+        {"MotherMonth:\n", 1, 1, 1900, 0},       {"FatherMonth:0\n", 1, 1, 1900, 2},
+        {"BadMonth:2\n", 1, 1, 1900, 4},         {"GoodMonth:2\nGoodDate:3\n", 1, 1, 1900, 0},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const Profile p = EngineRead(dir.Write("p.ini", c.bytes));
+        EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear,
+                                    p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration}),
+                  std::vector<int>({c.month, c.day, c.year, c.flags}))
+            << c.bytes;
+    }
+
+    TempDir dir;
+    EXPECT_EQ(EngineRead(dir.Write("p.ini", "Name:" + std::string(600, 'x'))).fullName, std::string(494, 'x'));
+    EXPECT_EQ(EngineRead(dir.Write("p.ini", "Name:  Jane Doe \r\n")).fullName, "  Jane Doe ");
+
+    // Unreadable input leaves the defaults.
+    std::string noise;
+    for (int i = 0; i < 4096; ++i)
+        noise += static_cast<char>(i * 37);
+    for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir(), dir.Write("n.ini", noise)}) {
+        const Profile p = EngineRead(path);
+        EXPECT_EQ(p.yourMonth + p.yourDate + p.yourYear, 1902) << path;
+        EXPECT_FALSE(p.useMotherBirthday || p.useFatherBirthday || p.manualCalibration) << path;
+    }
+}
+
+TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
+{
+    TempDir dir;
+    dir.Write("Work.ini", "Profile:Inside\nName:Sam\nYourMonth:3\nYourDate:7\nYourYear:1970\nMotherMonth:5\n");
+    Profile full;
+    full.description = "Work";
+    ReadProfileFull(dir.dir(), full);
+    EXPECT_EQ(full.description + full.fullName, "InsideSam");
+    EXPECT_TRUE(full.useMotherBirthday);
+    EXPECT_EQ(EngineRead(dir.path("Work.ini")).description, "");
+
+    std::string name = "kept";
+    int month = 11, day = 22, year = 1933;
+    auto read = [&](const char* profile) {
+        ReadNameAndBirthDate(dir.dir(), profile, name, month, day, year);
+        return name + " " + std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
+    };
+    EXPECT_EQ(read("Missing"), "kept 11/22/1933");
+    dir.Write("Partial.ini", "YourYear:1950\nMotherMonth:5\n");
+    EXPECT_EQ(read("Partial"), "kept 11/22/1950");
+    EXPECT_EQ(read("Work"), "Sam 3/7/1970");
+}
+
+TEST(ProfileFile, WriterProducesTheExactFormat)
+{
+    TempDir dir;
+    Profile p;
+    p.description = " Work ";
+    p.fullName = "Sam Example";
+    p.yourMonth = 3, p.yourDate = 7, p.yourYear = 1970;
+    p.useMotherBirthday = p.manualCalibration = true;
+    p.motherMonth = 5, p.motherDate = 2, p.motherYear = 1945;
+    p.fatherYear = 1920;  // group off: not written
+    p.badMonth = -4, p.goodDate = 31;
+    ASSERT_TRUE(WriteProfile(dir.dir(), p));
+    EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
+                                      "MotherMonth:5\nMotherDate:2\nMotherYear:1945\n"
+                                      "BadMonth:-4\nBadDate:1\nBadYear:1900\n"
+                                      "GoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
+    p.useFatherBirthday = true;
+    ASSERT_TRUE(WriteProfile(dir.dir(), p));
+    EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"),
+              std::string::npos);
+    EXPECT_EQ(dir.EntryCount(), 1);  // replaced in place, no temporary file left behind
+}
+
+TEST(ProfileFile, WriterNeverDamagesWhatIsThere)
+{
+    TempDir dir;
+    Profile p;
+    p.description = "Me";
+    dir.Write("Me.ini", "Name:Old\n");
+    chmod(dir.path("Me.ini").c_str(), 0444);
+    EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    EXPECT_EQ(dir.Read("Me.ini"), "Name:Old\n");
+
+    // Names Windows cannot store, or that would leave the data directory.
+    for (const char* bad : {"a/b", "..\\up", "CON"}) {
+        p.description = bad;
+        EXPECT_FALSE(WriteProfile(dir.dir(), p)) << bad;
+        EXPECT_FALSE(DeleteProfileFile(dir.dir(), bad)) << bad;
+    }
+
+    std::filesystem::create_directory(dir.path("Dir.ini"));
+    p.description = "Dir";
+    EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Dir"));
+    EXPECT_EQ(dir.EntryCount(), 2);  // Me.ini and the directory, no temporary files
+
+    EXPECT_TRUE(ProfileFileExists(dir.dir(), "Me"));
+    EXPECT_TRUE(DeleteProfileFile(dir.dir(), "Me"));  // read-only or not
+    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Me"));
+}
+
+std::string Describe(const std::vector<ProfileIndexEntry>& entries)
+{
+    std::string text;
+    for (const ProfileIndexEntry& e : entries)
+        text += "[" + e.fullName + "|" + e.description + "|" + e.calibration + "]";
+    return text;
+}
+
+TEST(ProfileIndex, EntriesEndAtAdjustmentLines)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"Profile:A\r\nDescription:B\r\nAdjustment:Manual\r\nProfile:C\r\nDescription:D\r\nAdjustment:Automatic\r\n",
+         "[A|B|Manual][C|D|Automatic]"},
+        {"Profile:A\nDescription:B\nAdjustment:Manual\nProfile:C\nDescription:D\n", "[A|B|Manual]"},
+        {"Profile:A\nDescription:B\nAdjustment:Manual\nDescription:D\nAdjustment:Automatic",
+         "[A|B|Manual][A|D|Automatic]"},  // running values are not cleared
+        {"profile:x\nName:y\nAdjustment:\n", "[||]"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        dir.Write("oc.ini", c.first);
+        EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.second) << c.first;
+    }
+}
+
+TEST(ProfileIndex, WritesTheExactFormatAndRefusesReadOnly)
+{
+    TempDir dir;
+    EXPECT_FALSE(ProfileIndexExists(dir.dir()));
+    ASSERT_TRUE(WriteProfileIndex(dir.dir(), {{"Jane Doe", "Me", "Automatic"}, {" Sam ", "Work ", "Manual"}}));
+    const std::string written = "Profile:Jane Doe\nDescription:Me\nAdjustment:Automatic\n"
+                                "Profile: Sam \nDescription:Work \nAdjustment:Manual\n";
+    EXPECT_EQ(dir.Read("oc.ini"), written);
+    EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), "[Jane Doe|Me|Automatic][ Sam |Work |Manual]");
+    EXPECT_TRUE(ProfileIndexExists(dir.dir()));
+
+    chmod(dir.path("oc.ini").c_str(), 0444);
+    EXPECT_FALSE(WriteProfileIndex(dir.dir(), {}));
+    EXPECT_EQ(dir.Read("oc.ini"), written);
+    EXPECT_EQ(dir.EntryCount(), 1);
+
+    TempDir other;
+    std::filesystem::create_directory(other.path("oc.ini"));
+    EXPECT_FALSE(ProfileIndexExists(other.dir()));
+    EXPECT_TRUE(ReadProfileIndex(other.dir()).empty());
+    EXPECT_FALSE(WriteProfileIndex(other.dir(), {{"A", "B", "Manual"}}));
+    EXPECT_EQ(other.EntryCount(), 1);
+}
+
+using namespace EditorMessages;
+
+// A profile that passes every check; each case spoils it in one way.
+std::string Problem(const std::function<void(Profile&)>& spoil)
+{
+    Profile p;
+    p.description = "Work";
+    p.fullName = "Sam Example";
+    p.yourYear = 1970;
+    spoil(p);
+    return FirstInputProblem(p);
+}
+
+TEST(ProfileEditorChecks, FirstFailingCheckDecides)
+{
+    const struct { const char* what; void (*spoil)(Profile&); const char* message; } cases[] = {
+        {"valid", [](Profile&) {}, ""},
+        {"everything blank", [](Profile& p) { p.description.clear(); p.fullName.clear(); }, kDescriptionEmpty},
+        {"101-character description and no name",
+         [](Profile& p) { p.description.assign(101, 'd'); p.fullName.clear(); }, kDescriptionTooLong},
+        {"100-character description", [](Profile& p) { p.description.assign(100, 'd'); }, ""},
+        {"slash and no name", [](Profile& p) { p.description = "a/b"; p.fullName.clear(); },
+         kDescriptionNotAFileName},
+        {"too long beats bad characters", [](Profile& p) { p.description = std::string(101, '?'); },
+         kDescriptionTooLong},
+        {"no name", [](Profile& p) { p.fullName.clear(); }, kNameEmpty},
+        {"101-character name", [](Profile& p) { p.fullName.assign(101, 'n'); }, kNameTooLong},
+        {"100-character name", [](Profile& p) { p.fullName.assign(100, 'n'); }, ""},
+        {"long name before mother",
+         [](Profile& p) { p.fullName.assign(101, 'n'); p.useMotherBirthday = true; p.motherYear = 1990; },
+         kNameTooLong},
+        {"mother before father",
+         [](Profile& p) { p.useMotherBirthday = p.useFatherBirthday = true; p.motherYear = 1975; p.fatherYear = 1980; },
+         kOlderThanMother},
+        {"father checked when mother passes",
+         [](Profile& p) { p.useMotherBirthday = p.useFatherBirthday = true; p.motherYear = 1940; p.fatherYear = 1965; },
+         kFatherTooYoung},
+        {"switched-off parents take no part", [](Profile& p) { p.motherYear = 2000; p.fatherYear = 1970; }, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Problem(c.spoil), c.message) << c.what;
+}
+
+TEST(ProfileEditorChecks, ParentYearsAgainstOwnYear)
+{
+    // Own year 1970 throughout; only years count, never months or days.
+    const struct { int parentYear; bool mother; /* else father */ const char* message; } cases[] = {
+        {1971, true, kOlderThanMother},  {1970, true, kMotherTooYoung},  {1961, true, kMotherTooYoung},
+        {1960, true, ""},                {1971, false, kOlderThanFather}, {1961, false, kFatherTooYoung},
+        {1960, false, ""},               {INT_MIN, true, ""},             {INT_MAX, false, kOlderThanFather},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Problem([&c](Profile& p) {
+                      p.yourMonth = 1;
+                      p.motherMonth = p.fatherMonth = 12;
+                      (c.mother ? p.useMotherBirthday : p.useFatherBirthday) = true;
+                      (c.mother ? p.motherYear : p.fatherYear) = c.parentYear;
+                  }),
+                  c.message)
+            << c.parentYear << (c.mother ? " mother" : " father");
+}
+
+TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
+{
+    for (const char* bad : {"a\\b", "a/b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "tab\there", "CON",
+                            "con", "Nul", "COM1", "lpt9", "aux", "PRN", "lpt1.x", "nul "})
+        EXPECT_EQ(Problem([bad](Profile& p) { p.description = bad; }), kDescriptionNotAFileName) << bad;
+    for (const char* good : {"My Work", " padded ", "CONsole", "Müller", "a.b", "NULL", "COM0"})
+        EXPECT_EQ(Problem([good](Profile& p) { p.description = good; }), "") << good;
+}
+
+using namespace DateLists;
+
+TEST(DateLists, YearMonthAndDayLists)
+{
+    const int years[][3] = {{2025, 2025, 0},  {2025, 1900, 125}, {2025, 1970, 55}, {2025, 2026, -1},
+                            {2025, 1899, -1}, {1900, 1900, 0}};  // top year, year, index
+    for (const auto& c : years) {
+        EXPECT_EQ(YearIndex(c[0], c[1]), c[2]) << c[0] << " " << c[1];
+        if (c[2] >= 0) {
+            EXPECT_EQ(YearAt(c[0], c[2]), c[1]);
+        }
+    }
+    EXPECT_EQ(YearEntries(2025), 126);
+    // A clock that went wrong still offers 1900.
+    EXPECT_EQ(TopYear(1850), 1900);
+    EXPECT_EQ(TopYear(2031), 2031);
+
+    for (int month : {0, 13})
+        EXPECT_EQ(MonthIndex(month), -1) << month;
+    EXPECT_EQ(MonthIndex(12), 11);
+    EXPECT_EQ(MonthAt(MonthIndex(7)), 7);
+
+    // A stored day past the month's end selects the last entry.
+    const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {500, 31, 30}, {0, 31, -1}, {-4, 31, -1}};
+    for (const auto& c : days)
+        EXPECT_EQ(DayIndex(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
+    EXPECT_EQ(DayAt(DayIndex(31, DayEntries(4, 2001))), 30);
+}
+
+// Each month's limit day against the places that turn a birthday into a
+// sign: the sign page and its birthstone, the picture and the daily report.
+TEST(Signs, BoundaryDaysOfEveryMonth)
+{
+    const std::string yellow = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
+    const struct { int month, lastDay; std::string upTo, after; const char* birthstone; } cases[] = {
+        {1, 20, "Capricorn", "Aquarius", "Garnet"},     {2, 19, "Aquarius", "Pisces", "Amethyst"},
+        {3, 20, "Pisces", "Aries", "Aquamarine"},       {4, 20, "Aries", "Taurus", "Diamond"},
+        {5, 21, "Taurus", "Gemini", "Emerald"},         {6, 21, "Gemini", "Cancer", "Alexandrite"},
+        {7, 22, "Cancer", "Leo", "Ruby"},               {8, 23, "Leo", "Virgo", "Peridot"},
+        {9, 23, "Virgo", "Libra", "Sapphire"},          {10, 23, "Libra", "Scorpio", "Opal"},
+        {11, 22, "Scorpio", "Sagittarius", "Topaz"},    {12, 21, "Sagittarius", "Capricorn", "Turquoise"},
+    };
+    for (const auto& c : cases)
+        for (int day : {1, c.lastDay, c.lastDay + 1}) {
+            const std::string& sign = day > c.lastDay ? c.after : c.upTo;
+            const std::string page = SignPageContent(c.month, day);
+            SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(day));
+            EXPECT_EQ(page.rfind(yellow + sign + "<p><font color=\"black\">", 0), 0u);
+            if (day == 1) {
+                EXPECT_NE(page.find(std::string("Birthstone -- ") + c.birthstone + "<p>"), std::string::npos);
+            }
+            Profile p;
+            p.yourMonth = c.month, p.yourDate = day;
+            EXPECT_EQ(ZodiacSign(p), "Zodiac Sign: " + sign);
+        }
+    const std::string dir = "C:\\Program Files\\Oracline\\";
+    EXPECT_EQ(SignImagePath(dir, 11, 23), dir + "sagittarius.gif");
+    for (int month : {0, 13, -1}) {
+        EXPECT_EQ(SignPageContent(month, 5), yellow + ZodiacAttractionText() + "</b></font><p>");
+        EXPECT_EQ(SignImagePath(dir, month, 5), dir + "capricorn.gif");
+        Profile p;
+        p.yourMonth = month;
+        EXPECT_EQ(ZodiacSign(p), "");
+    }
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(InformationPages, YearAnimals)
+{
+    const std::pair<int, const char*> cases[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
+                                                 {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChineseYearAnimal(c.first), c.second) << c.first;
+        const std::string head = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b><font color=\"yellow\">" +
+                                 std::to_string(c.first) + " - ";
+        if (*c.second)
+            EXPECT_EQ(YearPageContent(c.first).rfind(head + "The Year of the " + c.second + "<p>", 0), 0u) << c.first;
+        else
+            EXPECT_EQ(YearPageContent(c.first), head + "</b></font><p>") << c.first;
+    }
+}
+
+TEST(InformationPages, SoulNumberIsTheOwnNumberOfTheBirthday)
+{
+    const int cases[][4] = {
+        {1, 1, 1900, 1},    // 1 + 1 + 1 is below 10
+        {12, 31, 2005, 3},  // 3 + 4 + 5 = 12, reduced
+        {13, 40, 1899, 1},  // 4 + 40 + 1 is above 27
+    };
+    for (const auto& c : cases) {
+        const std::string page = NumberPageContent(c[0], c[1], c[2]);
+        EXPECT_EQ(page.rfind("<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Your soul number is: "
+                             "<font color=\"yellow\">" + std::to_string(c[3]) + "</b></font><p>", 0), 0u) << page;
+        EXPECT_TRUE(Contains(page, "</b></font><p>" + SoulNumberText(c[3]))) << page;
+    }
+    EXPECT_EQ(SoulNumberText(10) + SoulNumberText(-1), "");
+}
+
+TEST(InformationPages, SignPanelPage)
+{
+    TempDir dir;
+    EXPECT_EQ(WriteSignPanelPage(dir.dir(), "C:\\Oracline\\leo.gif"), dir.path("sign_e.htm"));
+    EXPECT_TRUE(Contains(dir.Read("sign_e.htm"), "URL=" + dir.path("sign_r.htm") + "\""));
+    const std::string page = dir.Read("sign_r.htm");
+    EXPECT_TRUE(Contains(page, "(Duration=2,Transition=5)\"><TITLE></TITLE></HEAD><body onLoad=\"start()\""));
+    EXPECT_TRUE(Contains(page, "<img src=\"C:\\Oracline\\leo.gif\" border=\"0\">"));
+    EXPECT_TRUE(Contains(page, "bgcolor=\"green\"></td></tr><tr><td align=\"center\" height=\"15\" bgcolor=\"gray\">"
+                               "</td></tr></table></center></body></html>"));
+}
+
+}  // namespace
