@@ -1,7 +1,6 @@
 // The profile editor driven through the real program: the main window opens
 // it, the test types and picks as a user would, and checks the files left in
 // the data directory and the boxes shown on the way.
-#include "driver/EditorDriver.h"
 #include "driver/MainWindowDriver.h"
 #include "res/MainWindowIds.h"
 #include "res/ProfileEditorIds.h"
@@ -9,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 
 namespace e2e {
 namespace {
@@ -17,51 +15,133 @@ namespace {
 const char* const kReplaceQuestion =
     "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
 
-std::string Data(const std::string& name) { return ReadFileBytes(DataDirectory() + name); }
-
-int ThisYear()
+TEST(ProfileEditor, SignPanelCloseWithoutSavingThenChecksInOrderBeforeAdding)
 {
+    // An index without rows keeps the first-start introduction away.
+    MainWindowSession session(DataFilesFor({}));
+    ASSERT_TRUE(session.Window());
+    {
+        EditorDriver editor(session, IDC_ADD_PROFILE);
+        ASSERT_TRUE(editor.Window());
+        HWND panel = WaitForDialog(session.ProcessId(), " ");
+        ASSERT_TRUE(panel);
+        RECT editorFrame{}, panelFrame{};
+        GetWindowRect(editor.Window(), &editorFrame);
+        GetWindowRect(panel, &panelFrame);
+        EXPECT_EQ(panelFrame.left, editorFrame.right);
+        EXPECT_EQ(panelFrame.top, editorFrame.top);
+        EXPECT_EQ(panelFrame.right - panelFrame.left, 60);
+        EXPECT_EQ(panelFrame.bottom - panelFrame.top, editorFrame.bottom - editorFrame.top);
+
+        // The sign page follows the birthday, written again only when the sign changes.
+        const std::string page = DataDirectory() + "sign_r.htm";
+        EXPECT_NE(DataFile("sign_r.htm").find("capricorn.gif"), std::string::npos);
+        const std::pair<const char*, const char*> days[] = {
+            {"20", nullptr}, {"21", "aquarius.gif"}, {"19", "capricorn.gif"}};
+        for (const auto& day : days) {
+            DeleteFileA(page.c_str());
+            editor.Choose(IDC_YOUR_DATE, day.first);
+            if (day.second) {
+                EXPECT_NE(DataFile("sign_r.htm").find(day.second), std::string::npos) << day.first;
+            } else {
+                EXPECT_FALSE(FileExists(page)) << day.first;
+            }
+        }
+        // Closed by the user, the panel stays away for this editor.
+        CloseDialog(panel);
+        ASSERT_TRUE(WaitUntilGone(panel));
+        DeleteFileA(page.c_str());
+        editor.Choose(IDC_YOUR_DATE, "25");
+        EXPECT_FALSE(FileExists(page));
+        EXPECT_FALSE(WaitForDialog(session.ProcessId(), " ", 500));
+        // The information pages are built from the birthday the lists show.
+        PressButton(editor.Window(), IDC_SIGN_PAGE);
+        HWND signPage = WaitForDialog(session.ProcessId(), " Astrology: Zodiac Sign");
+        ASSERT_TRUE(signPage);
+        EXPECT_NE(DataFile("reading.htm").find("Aquarius"), std::string::npos);
+        CloseDialog(signPage);
+        ASSERT_TRUE(WaitUntilGone(signPage));
+
+        // Close writes nothing.
+        editor.SetText(IDC_DESCRIPTION, "Work");
+        editor.SetText(IDC_FULL_NAME, "Sam Example");
+        editor.ClickCheckBox(IDC_USE_PERSONAL);
+        editor.Close();
+        ASSERT_TRUE(editor.WaitGone());
+        EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
+        EXPECT_EQ(session.List().RowCount(), 0);
+    }
+
+    EditorDriver editor(session, IDC_ADD_PROFILE);
+    ASSERT_TRUE(editor.Window());
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return now.wYear;
-}
-
-// An index without rows, so the first-start introduction stays away.
-std::map<std::string, std::string> EmptyIndex() { return {{"oc.ini", ""}}; }
-
-const TestProfile kWork{"Sam Example", "Work", 3, 7, 1970};
-
-TEST(ProfileEditor, AddingWritesTheProfileFileAndTheIndex)
-{
-    MainWindowSession session(EmptyIndex());
-    ASSERT_TRUE(session.Window());
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor.Window());
-
     EXPECT_EQ(editor.ShownDate(IDC_YOUR_MONTH), "1/1/1900");
-    EXPECT_EQ(editor.List(IDC_YOUR_YEAR).Count(), ThisYear() - 1900 + 1);
-    EXPECT_EQ(editor.ItemText(IDC_YOUR_YEAR, 0), std::to_string(ThisYear()));
+    EXPECT_EQ(editor.List(IDC_YOUR_YEAR).Count(), now.wYear - 1900 + 1);
+    EXPECT_EQ(editor.List(IDC_YOUR_YEAR).ItemText(0), std::to_string(now.wYear));
     for (int list : {IDC_MOTHER_MONTH, IDC_FATHER_DATE, IDC_GOOD_YEAR, IDC_BAD_MONTH}) {
         EXPECT_FALSE(editor.Enabled(list)) << list;
         EXPECT_EQ(editor.List(list).Count(), 0) << list;
     }
 
-    editor.SetText(IDC_DESCRIPTION, "Work");
-    editor.SetText(IDC_FULL_NAME, "Sam Example");
-    ASSERT_TRUE(editor.ChooseDate(IDC_YOUR_MONTH, 3, 7, 1970));
-    editor.ClickCheckBox(IDC_USE_MOTHER);
-    EXPECT_TRUE(editor.Enabled(IDC_MOTHER_YEAR));
-    EXPECT_EQ(editor.ShownDate(IDC_MOTHER_MONTH), "1/1/1900");
-    ASSERT_TRUE(editor.ChooseDate(IDC_MOTHER_MONTH, 5, 2, 1945));
+    const std::string again = "    \nPlease correct it and then try again.    ";
+    const std::string badFileName = "Profile Description contains characters that cannot be used in a file name.    ";
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        std::string message;
+    } steps[] = {
+        {"all blank", [] {}, "Please enter Profile Description first.    "},
+        {"101-character description", [&] { editor.SetText(IDC_DESCRIPTION, std::string(101, 'd')); },
+         "Profile Description is limited to 100 characters.    "},
+        {"slash", [&] { editor.SetText(IDC_DESCRIPTION, "Work/Home"); }, badFileName},
+        {"device name", [&] { editor.SetText(IDC_DESCRIPTION, "nul"); }, badFileName},
+        {"no name", [&] { editor.SetText(IDC_DESCRIPTION, "Work"); }, "Please enter Full Name first.    "},
+        {"101-character name", [&] { editor.SetText(IDC_FULL_NAME, std::string(101, 'n')); },
+         "Full Name is limited to 100 characters.    "},
+        {"mother born the same year",
+         [&] {
+             editor.SetText(IDC_FULL_NAME, "Sam Example");
+             editor.ClickCheckBox(IDC_USE_MOTHER);
+             EXPECT_TRUE(editor.Enabled(IDC_MOTHER_YEAR));
+             EXPECT_EQ(editor.ShownDate(IDC_MOTHER_MONTH), "1/1/1900");
+         },
+         "You indicated that your mother was younger than 10 years old when you were born." + again},
+        {"mother born later", [&] { editor.Choose(IDC_MOTHER_YEAR, "1901"); },
+         "You indicated that you are older than your mother." + again},
+        {"mother ten years earlier passes, father later",
+         [&] {
+             editor.Choose(IDC_YOUR_YEAR, "1950");
+             editor.Choose(IDC_MOTHER_YEAR, "1940");
+             editor.ClickCheckBox(IDC_USE_FATHER);
+             editor.Choose(IDC_FATHER_YEAR, "1951");
+         },
+         "You indicated that you are older than your father." + again},
+        {"father nine years earlier", [&] { editor.Choose(IDC_FATHER_YEAR, "1941"); },
+         "You indicated that your father was younger than 10 years old when you were born." + again},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        MessageBoxSeen box = editor.Save();
+        EXPECT_EQ(box.text, step.message);
+        EXPECT_FALSE(box.hasYesNo);
+        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+        EXPECT_TRUE(IsWindowVisible(editor.Window()));
+        EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
+    }
 
-    MessageBoxSeen box = editor.Save(session.ProcessId(), 1000);
+    // With the father's group off his year no longer counts.
+    editor.Choose(IDC_FATHER_YEAR, "1990");
+    editor.ClickCheckBox(IDC_USE_FATHER);
+    ASSERT_TRUE(editor.ChooseDate(IDC_MOTHER_MONTH, 5, 2, 1940));
+    MessageBoxSeen box = editor.Save(1000);
     EXPECT_FALSE(box) << box.text;
     ASSERT_TRUE(editor.WaitGone());
-    EXPECT_EQ(Data("Work.ini"),
-              "Profile:Work\r\nName:Sam Example\r\nYourMonth:3\r\nYourDate:7\r\nYourYear:1970\r\n"
-              "MotherMonth:5\r\nMotherDate:2\r\nMotherYear:1945\r\n");
+    EXPECT_EQ(DataFile("Work.ini"), "Profile:Work\r\nName:Sam Example\r\nYourMonth:1\r\nYourDate:1\r\n"
+                                    "YourYear:1950\r\nMotherMonth:5\r\nMotherDate:2\r\nMotherYear:1940\r\n");
     ASSERT_TRUE(session.Close());
-    EXPECT_EQ(Data("oc.ini"), "Profile:Sam Example\r\nDescription:Work\r\nAdjustment:Automatic\r\n");
+    EXPECT_EQ(DataFile("oc.ini"), "Profile:Sam Example\r\nDescription:Work\r\nAdjustment:Automatic\r\n");
 }
 
 TEST(ProfileEditor, EditingKeepsTheIdentityAndRewritesTheFile)
@@ -74,9 +154,7 @@ TEST(ProfileEditor, EditingKeepsTheIdentityAndRewritesTheFile)
                                 "BadMonth:2\r\nBadDate:29\r\nBadYear:2004\r\nGoodMonth:7\r\nGoodDate:4\r\n"
                                 "GoodYear:1999\r\n"}});
     ASSERT_TRUE(session.Window());
-    session.List().ClickRow(0);
-    session.Settle();
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_EDIT_PROFILE);
+    EditorDriver editor(session, IDC_EDIT_PROFILE);
     ASSERT_TRUE(editor.Window());
 
     EXPECT_EQ(editor.Text(IDC_DESCRIPTION), "Home");
@@ -105,213 +183,59 @@ TEST(ProfileEditor, EditingKeepsTheIdentityAndRewritesTheFile)
     ASSERT_TRUE(editor.Choose(IDC_BAD_YEAR, "2003"));
     EXPECT_EQ(editor.ShownDate(IDC_BAD_MONTH), "2/28/2003");
 
-    MessageBoxSeen box = editor.Save(session.ProcessId());
-    ASSERT_TRUE(box);
+    MessageBoxSeen box = editor.Save();
     EXPECT_EQ(box.text, kReplaceQuestion);
     EXPECT_TRUE(box.hasYesNo);
     ASSERT_TRUE(AnswerMessageBox(box, IDYES));
     ASSERT_TRUE(editor.WaitGone());
-    EXPECT_EQ(Data("Home.ini"),
+    EXPECT_EQ(DataFile("Home.ini"),
               "Profile:Home\r\nName:Ann Example\r\nYourMonth:4\r\nYourDate:30\r\nYourYear:1980\r\n"
               "FatherMonth:1\r\nFatherDate:15\r\nFatherYear:1900\r\n"
               "BadMonth:2\r\nBadDate:28\r\nBadYear:2003\r\nGoodMonth:7\r\nGoodDate:4\r\nGoodYear:1999\r\n");
     ASSERT_TRUE(session.Close());
-    EXPECT_EQ(Data("oc.ini"), index);
+    EXPECT_EQ(DataFile("oc.ini"), index);
 }
 
-TEST(ProfileEditor, ChecksSpeakInTheirOrderAndWriteNothing)
+TEST(ProfileEditor, UnwritableFileKeepsTheEditorOpenAndReplacingAsksFirst)
 {
-    MainWindowSession session(EmptyIndex());
-    ASSERT_TRUE(session.Window());
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor.Window());
-
-    const std::string again = "    \nPlease correct it and then try again.    ";
-    struct Step {
-        const char* what;
-        std::function<void()> change;
-        std::string message;
-    } steps[] = {
-        {"all blank", [] {}, "Please enter Profile Description first.    "},
-        {"101-character description", [&] { editor.SetText(IDC_DESCRIPTION, std::string(101, 'd')); },
-         "Profile Description is limited to 100 characters.    "},
-        {"slash", [&] { editor.SetText(IDC_DESCRIPTION, "Work/Home"); },
-         "Profile Description contains characters that cannot be used in a file name.    "},
-        {"device name", [&] { editor.SetText(IDC_DESCRIPTION, "nul"); },
-         "Profile Description contains characters that cannot be used in a file name.    "},
-        {"no name", [&] { editor.SetText(IDC_DESCRIPTION, "Work"); }, "Please enter Full Name first.    "},
-        {"101-character name", [&] { editor.SetText(IDC_FULL_NAME, std::string(101, 'n')); },
-         "Full Name is limited to 100 characters.    "},
-        {"mother born the same year",
-         [&] {
-             editor.SetText(IDC_FULL_NAME, "Sam Example");
-             editor.ClickCheckBox(IDC_USE_MOTHER);
-         },
-         "You indicated that your mother was younger than 10 years old when you were born." + again},
-        {"mother born later", [&] { editor.Choose(IDC_MOTHER_YEAR, "1901"); },
-         "You indicated that you are older than your mother." + again},
-        {"mother ten years earlier passes, father later",
-         [&] {
-             editor.Choose(IDC_YOUR_YEAR, "1950");
-             editor.Choose(IDC_MOTHER_YEAR, "1940");
-             editor.ClickCheckBox(IDC_USE_FATHER);
-             editor.Choose(IDC_FATHER_YEAR, "1951");
-         },
-         "You indicated that you are older than your father." + again},
-        {"father nine years earlier", [&] { editor.Choose(IDC_FATHER_YEAR, "1941"); },
-         "You indicated that your father was younger than 10 years old when you were born." + again},
-    };
-    for (const Step& step : steps) {
-        step.change();
-        MessageBoxSeen box = editor.Save(session.ProcessId());
-        ASSERT_TRUE(box) << step.what;
-        EXPECT_EQ(box.text, step.message) << step.what;
-        EXPECT_FALSE(box.hasYesNo) << step.what;
-        ASSERT_TRUE(AnswerMessageBox(box, IDOK)) << step.what;
-        EXPECT_TRUE(IsWindowVisible(editor.Window())) << step.what;
-        EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini")) << step.what;
-    }
-
-    // With the mother's group off her year no longer counts.
-    editor.Choose(IDC_MOTHER_YEAR, "1990");
-    editor.ClickCheckBox(IDC_USE_MOTHER);
-    editor.Choose(IDC_FATHER_YEAR, "1940");
-    EXPECT_FALSE(editor.Save(session.ProcessId(), 1000));
-    ASSERT_TRUE(editor.WaitGone());
-    EXPECT_EQ(Data("Work.ini"), "Profile:Work\r\nName:Sam Example\r\nYourMonth:1\r\nYourDate:1\r\n"
-                                "YourYear:1950\r\nFatherMonth:1\r\nFatherDate:1\r\nFatherYear:1940\r\n");
-}
-
-TEST(ProfileEditor, ReplaceQuestionAnsweredNoThenYes)
-{
-    const auto files = DataFilesFor({kWork});
-    MainWindowSession session(files);
-    ASSERT_TRUE(session.Window());
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor.Window());
-    editor.SetText(IDC_DESCRIPTION, "Work");
-    editor.SetText(IDC_FULL_NAME, "Kim Other");
-
-    MessageBoxSeen box = editor.Save(session.ProcessId());
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box.text, kReplaceQuestion);
-    ASSERT_TRUE(AnswerMessageBox(box, IDNO));
-    EXPECT_TRUE(IsWindowVisible(editor.Window()));
-    EXPECT_EQ(Data("Work.ini"), files.at("Work.ini"));
-
-    box = editor.Save(session.ProcessId());
-    ASSERT_TRUE(box);
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
-    ASSERT_TRUE(editor.WaitGone());
-    EXPECT_EQ(Data("Work.ini"),
-              "Profile:Work\r\nName:Kim Other\r\nYourMonth:1\r\nYourDate:1\r\nYourYear:1900\r\n");
-    // Adding always appends a row, even for a description already listed.
-    ASSERT_TRUE(session.Close());
-    EXPECT_EQ(Data("oc.ini"), files.at("oc.ini") +
-                                  "Profile:Kim Other\r\nDescription:Work\r\nAdjustment:Automatic\r\n");
-}
-
-TEST(ProfileEditor, FileThatCannotBeWrittenKeepsTheEditorOpen)
-{
-    const auto files = DataFilesFor({kWork});
+    const auto files = DataFilesFor({{"Sam Example", "Work", 3, 7, 1970}});
     MainWindowSession session(files);
     ASSERT_TRUE(session.Window());
     const std::string path = DataDirectory() + "Work.ini";
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    session.List().ClickRow(0);
-    session.Settle();
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_EDIT_PROFILE);
-    ASSERT_TRUE(editor.Window());
-    editor.Choose(IDC_YOUR_DATE, "9");
-
-    MessageBoxSeen box = editor.Save(session.ProcessId());
-    ASSERT_TRUE(box);
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
-    box = WaitForMessageBox(session.ProcessId(), 3000);
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box.text, "Unable to save profile.    ");
-    EXPECT_FALSE(box.hasYesNo);
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    EXPECT_TRUE(IsWindowVisible(editor.Window()));
-    EXPECT_EQ(editor.ShownDate(IDC_YOUR_MONTH), "3/9/1970");
-
-    editor.Close();
-    ASSERT_TRUE(editor.WaitGone());
+    {
+        EditorDriver editor(session, IDC_EDIT_PROFILE);
+        ASSERT_TRUE(editor.Window());
+        editor.Choose(IDC_YOUR_DATE, "9");
+        ASSERT_TRUE(AnswerMessageBox(editor.Save(), IDYES));
+        MessageBoxSeen box = WaitForMessageBox(session.ProcessId(), 3000);
+        EXPECT_EQ(box.text, "Unable to save profile.    ");
+        EXPECT_FALSE(box.hasYesNo);
+        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+        EXPECT_TRUE(IsWindowVisible(editor.Window()));
+        EXPECT_EQ(editor.ShownDate(IDC_YOUR_MONTH), "3/9/1970");
+        editor.Close();
+        ASSERT_TRUE(editor.WaitGone());
+    }
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(Data("Work.ini"), files.at("Work.ini"));
-    // No row changed, so the index is not even rewritten.
-    ASSERT_TRUE(session.Close());
-    EXPECT_EQ(Data("oc.ini"), files.at("oc.ini"));
-}
+    EXPECT_EQ(DataFile("Work.ini"), files.at("Work.ini"));
 
-TEST(ProfileEditor, CloseWritesNothing)
-{
-    MainWindowSession session(EmptyIndex());
-    ASSERT_TRUE(session.Window());
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_ADD_PROFILE);
+    EditorDriver editor(session, IDC_ADD_PROFILE);
     ASSERT_TRUE(editor.Window());
     editor.SetText(IDC_DESCRIPTION, "Work");
-    editor.SetText(IDC_FULL_NAME, "Sam Example");
-    editor.ClickCheckBox(IDC_USE_PERSONAL);
-    editor.Close();
+    editor.SetText(IDC_FULL_NAME, "Kim Other");
+    MessageBoxSeen box = editor.Save();
+    EXPECT_EQ(box.text, kReplaceQuestion);
+    ASSERT_TRUE(AnswerMessageBox(box, IDNO));
+    EXPECT_TRUE(IsWindowVisible(editor.Window()));
+    EXPECT_EQ(DataFile("Work.ini"), files.at("Work.ini"));
+    ASSERT_TRUE(AnswerMessageBox(editor.Save(), IDYES));
     ASSERT_TRUE(editor.WaitGone());
-    EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
-    EXPECT_EQ(ListViewDriver(Control(session.Window(), IDC_PROFILE_LIST)).RowCount(), 0);
+    EXPECT_EQ(DataFile("Work.ini"), "Profile:Work\r\nName:Kim Other\r\nYourMonth:1\r\nYourDate:1\r\nYourYear:1900\r\n");
+    // Adding always appends a row, even for a description already listed.
     ASSERT_TRUE(session.Close());
-    EXPECT_EQ(Data("oc.ini"), "");
-}
-
-TEST(ProfileEditor, SignPanelFollowsTheBirthdayUntilClosed)
-{
-    MainWindowSession session(EmptyIndex());
-    ASSERT_TRUE(session.Window());
-    EditorDriver editor = EditorDriver::Open(session.ProcessId(), session.Window(), IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor.Window());
-    HWND panel = WaitForDialog(session.ProcessId(), " ");
-    ASSERT_TRUE(panel);
-
-    RECT editorFrame{}, panelFrame{};
-    GetWindowRect(editor.Window(), &editorFrame);
-    GetWindowRect(panel, &panelFrame);
-    EXPECT_EQ(panelFrame.left, editorFrame.right);
-    EXPECT_EQ(panelFrame.top, editorFrame.top);
-    EXPECT_EQ(panelFrame.right - panelFrame.left, 60);
-    EXPECT_EQ(panelFrame.bottom - panelFrame.top, editorFrame.bottom - editorFrame.top);
-
-    const std::string page = DataDirectory() + "sign_r.htm";
-    EXPECT_NE(Data("sign_r.htm").find("capricorn.gif"), std::string::npos);
-    struct Step {
-        const char* day;
-        const char* picture;  // nullptr: the page is not written again
-    } steps[] = {{"20", nullptr}, {"21", "aquarius.gif"}, {"19", "capricorn.gif"}};
-    for (const Step& step : steps) {
-        DeleteFileA(page.c_str());
-        editor.Choose(IDC_YOUR_DATE, step.day);
-        if (!step.picture)
-            EXPECT_FALSE(FileExists(page)) << step.day;
-        else
-            EXPECT_NE(Data("sign_r.htm").find(step.picture), std::string::npos) << step.day;
-    }
-    EXPECT_TRUE(IsWindow(panel));
-
-    // Closed by the user, the panel stays away for this editor.
-    CloseDialog(panel);
-    ASSERT_TRUE(WaitUntilGone(panel));
-    DeleteFileA(page.c_str());
-    editor.Choose(IDC_YOUR_DATE, "25");
-    EXPECT_FALSE(FileExists(page));
-    EXPECT_FALSE(WaitForDialog(session.ProcessId(), " ", 500));
-
-    // The information pages are built from the birthday the lists show.
-    PressButton(editor.Window(), IDC_SIGN_PAGE);
-    HWND signPage = WaitForDialog(session.ProcessId(), " Astrology: Zodiac Sign");
-    ASSERT_TRUE(signPage);
-    EXPECT_NE(Data("reading.htm").find("Aquarius"), std::string::npos);
-    CloseDialog(signPage);
-    ASSERT_TRUE(WaitUntilGone(signPage));
-
-    editor.Close();
-    ASSERT_TRUE(editor.WaitGone());
+    EXPECT_EQ(DataFile("oc.ini"),
+              files.at("oc.ini") + "Profile:Kim Other\r\nDescription:Work\r\nAdjustment:Automatic\r\n");
 }
 
 } // namespace

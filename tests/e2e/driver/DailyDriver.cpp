@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
@@ -9,57 +10,17 @@ namespace e2e {
 
 namespace {
 
-std::string BesideTestExe(const std::string& name)
+// The lines oracline-cli printed, without their CRs.
+std::vector<std::string> CliLines(const std::string& arguments)
 {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1) + name;
+    std::istringstream output(OutputOf("\"" + BesideTestExe("oracline-cli.exe") + "\" " + arguments));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(output, line);)
+        lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
+    return lines;
 }
 
-std::string RunAndRead(const std::string& commandLine)
-{
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return "";
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    const bool started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    std::string output;
-    if (started) {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
-            output.append(buffer, got);
-        WaitForSingleObject(process.hProcess, kWaitMs);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    return output;
-}
-
-// GetProcAddress's FARPROC goes through the generic function pointer type,
-// which converts to any other without a warning.
-template <typename Function>
-Function Entry(HMODULE module, const char* name)
-{
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-// The gdiplus flat API, loaded at run time: the driver library links no
-// imaging library of its own.
+// The gdiplus flat API, loaded at run time.
 struct GdiPlus {
     struct StartupInput {
         UINT32 version = 1;
@@ -67,94 +28,58 @@ struct GdiPlus {
         BOOL noBackgroundThread = FALSE;
         BOOL noExternalCodecs = FALSE;
     };
-    using Startup = int(WINAPI*)(ULONG_PTR*, const StartupInput*, void*);
-    using Load = int(WINAPI*)(const WCHAR*, void**);
     using Size = int(WINAPI*)(void*, UINT*);
-    using GetPixel = int(WINAPI*)(void*, INT, INT, DWORD*);
-    using Dispose = int(WINAPI*)(void*);
+    int(WINAPI* load)(const WCHAR*, void**) = Entry<decltype(load)>("gdiplus.dll", "GdipLoadImageFromFile");
+    Size width = Entry<Size>("gdiplus.dll", "GdipGetImageWidth");
+    Size height = Entry<Size>("gdiplus.dll", "GdipGetImageHeight");
+    int(WINAPI* pixel)(void*, INT, INT, DWORD*) = Entry<decltype(pixel)>("gdiplus.dll", "GdipBitmapGetPixel");
+    int(WINAPI* dispose)(void*) = Entry<decltype(dispose)>("gdiplus.dll", "GdipDisposeImage");
+    bool ready = false;
 
     GdiPlus()
     {
-        HMODULE module = LoadLibraryA("gdiplus.dll");
-        if (!module)
-            return;
-        auto startup = Entry<Startup>(module, "GdiplusStartup");
-        load = Entry<Load>(module, "GdipLoadImageFromFile");
-        width = Entry<Size>(module, "GdipGetImageWidth");
-        height = Entry<Size>(module, "GdipGetImageHeight");
-        pixel = Entry<GetPixel>(module, "GdipBitmapGetPixel");
-        dispose = Entry<Dispose>(module, "GdipDisposeImage");
+        auto startup = Entry<int(WINAPI*)(ULONG_PTR*, const StartupInput*, void*)>("gdiplus.dll", "GdiplusStartup");
         ULONG_PTR token = 0;
         StartupInput input;
         ready = startup && load && width && height && pixel && dispose && startup(&token, &input, nullptr) == 0;
     }
-    static GdiPlus& Instance()
-    {
-        static GdiPlus instance;
-        return instance;
-    }
-
-    bool ready = false;
-    Load load = nullptr;
-    Size width = nullptr;
-    Size height = nullptr;
-    GetPixel pixel = nullptr;
-    Dispose dispose = nullptr;
 };
 
-// An oracline-cli.exe linked against the compiler's shared runtime needs its
-// DLLs on the path; under Wine they sit in the cross compiler's folders.
-void AddCompilerRuntimeToPath()
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA("Z:\\usr\\lib\\gcc\\x86_64-w64-mingw32\\*-posix", &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    FindClose(search);
-    char path[32767] = "";
-    GetEnvironmentVariableA("PATH", path, sizeof path);
-    const std::string extended =
-        std::string("Z:\\usr\\lib\\gcc\\x86_64-w64-mingw32\\") + found.cFileName +
-        ";Z:\\usr\\x86_64-w64-mingw32\\lib;" + path;
-    SetEnvironmentVariableA("PATH", extended.c_str());
-}
-
-std::string RunCli(const std::string& arguments)
-{
-    const std::string commandLine = "\"" + BesideTestExe("oracline-cli.exe") + "\" " + arguments;
-    std::string output = RunAndRead(commandLine);
-    static bool pathExtended = false;
-    if (output.empty() && !pathExtended) {
-        pathExtended = true;
-        AddCompilerRuntimeToPath();
-        output = RunAndRead(commandLine);
-    }
-    return output;
-}
-
 } // namespace
+
+std::string IsoDate(int year, int month, int day)
+{
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, day);
+    return iso;
+}
 
 CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate)
 {
     CliDailySet set;
-    const std::string output = RunCli("daily \"" + profilePath + "\" " + isoDate);
-    std::istringstream lines(output);
-    std::string line;
-    if (!std::getline(lines, line))
+    const std::vector<std::string> lines = CliLines("daily \"" + profilePath + "\" " + isoDate);
+    if (lines.size() < 6)
         return set;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    set.title = line;
-    for (int& reading : set.readings) {
-        if (!std::getline(lines, line))
-            return set;
-        const size_t colon = line.find(": ");
+    set.title = lines[0];
+    for (int i = 0; i < 5; ++i) {
+        const size_t colon = lines[i + 1].find(": ");
         if (colon == std::string::npos)
             return set;
-        reading = std::atoi(line.c_str() + colon + 2);
+        set.readings[i] = std::atoi(lines[i + 1].c_str() + colon + 2);
     }
     set.ok = true;
     return set;
+}
+
+CliSingleReading CliSingle(const std::string& profilePath, int kind, const std::string& isoDate,
+                           const std::string& shownIsoDate)
+{
+    const std::vector<std::string> lines = CliLines("single \"" + profilePath + "\" " + std::to_string(kind) +
+                                                    " " + isoDate + " " + shownIsoDate);
+    CliSingleReading reading;
+    if (lines.size() >= 2)
+        reading = {std::atoi(lines[0].c_str()), lines[1], true};
+    return reading;
 }
 
 bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs)
@@ -163,57 +88,58 @@ bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs)
 }
 
 HWND OpenDailyAnalysis(MainWindowSession& session, int row, int year, int month, int day,
-                       const std::string& expectedCaption)
+                       const std::string& profilePath)
 {
+    const std::string caption = CliDaily(profilePath, IsoDate(year, month, day)).title;
     session.List().ClickRow(row);
     session.Settle();
-    if (!session.Year().ChooseText(std::to_string(year)) || !session.Month().ChooseText(std::to_string(month)) ||
-        !session.Day().ChooseText(std::to_string(day)))
+    if (caption.empty() || !session.ChooseDate(year, month, day))
         return nullptr;
-    PressButton(session.Window(), IDOK);
-    HWND window = WaitForDialog(session.ProcessId(), expectedCaption);
+    session.Press(IDOK);
+    HWND window = WaitForDialog(session.ProcessId(), caption);
     if (window) {
         session.Settle();
         return window;
     }
     // Say what did open, since a caption mismatch is the likely fault.
-    ADD_FAILURE() << "expected \"" << expectedCaption << "\"";
+    ADD_FAILURE() << "expected \"" << caption << "\"";
     for (HWND dialog : DialogsOf(session.ProcessId()))
         ADD_FAILURE() << "open: \"" << TextOf(dialog) << "\"";
     return nullptr;
 }
 
-bool JpegSize(const std::string& bytes, int& width, int& height)
+DailySession::DailySession(const TestProfile& profile, int year, int month, int day)
+    : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"),
+      isoDate_(e2e::IsoDate(year, month, day))
 {
-    if (bytes.size() < 4 || static_cast<unsigned char>(bytes[0]) != 0xFF ||
-        static_cast<unsigned char>(bytes[1]) != 0xD8)
-        return false;
-    size_t at = 2;
-    auto byte = [&bytes](size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    while (at + 9 < bytes.size()) {
-        if (byte(at) != 0xFF)
-            return false;
-        const unsigned marker = byte(at + 1);
-        const size_t length = (byte(at + 2) << 8) | byte(at + 3);
-        // Start-of-frame markers, leaving out DHT (C4), JPG (C8) and DAC (CC).
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
-            height = (byte(at + 5) << 8) | byte(at + 6);
-            width = (byte(at + 7) << 8) | byte(at + 8);
-            return true;
-        }
-        at += 2 + length;
-    }
-    return false;
+    if (main_.Window())
+        daily_ = OpenDailyAnalysis(main_, 0, year, month, day, profilePath_);
+    dailyTitle_ = daily_ ? TextOf(daily_) : std::string();
+}
+
+HWND DailySession::OpenHourly(int kind)
+{
+    const CliSingleReading reading = CliSingle(profilePath_, kind, isoDate_);
+    if (!daily_ || !reading.ok)
+        return nullptr;
+    // E, P, B, I and F follow each other from 1071.
+    PressButton(daily_, 1070 + kind);
+    return WaitForDialog(ProcessId(), reading.title);
+}
+
+void PressF2(HWND window)
+{
+    // Scan code of F2 in the key data, as a real key press carries it.
+    PostMessageA(window, WM_KEYDOWN, VK_F2, 0x003C0001);
+    PostMessageA(window, WM_KEYUP, VK_F2, static_cast<LPARAM>(0xC03C0001u));
 }
 
 DecodedImage::DecodedImage(const std::string& path)
 {
-    GdiPlus& gdi = GdiPlus::Instance();
-    if (!gdi.ready)
-        return;
-    std::wstring wide(path.begin(), path.end());
+    static GdiPlus gdi;
+    const std::wstring wide(path.begin(), path.end());
     void* image = nullptr;
-    if (gdi.load(wide.c_str(), &image) != 0 || !image)
+    if (!gdi.ready || gdi.load(wide.c_str(), &image) != 0 || !image)
         return;
     UINT w = 0;
     UINT h = 0;
@@ -240,9 +166,7 @@ COLORREF DecodedImage::Pixel(int x, int y) const
 
 bool Near(COLORREF pixel, COLORREF colour, int tolerance)
 {
-    if (pixel == CLR_INVALID)
-        return false;
-    return std::abs(GetRValue(pixel) - GetRValue(colour)) <= tolerance &&
+    return pixel != CLR_INVALID && std::abs(GetRValue(pixel) - GetRValue(colour)) <= tolerance &&
            std::abs(GetGValue(pixel) - GetGValue(colour)) <= tolerance &&
            std::abs(GetBValue(pixel) - GetBValue(colour)) <= tolerance;
 }

@@ -1,35 +1,73 @@
 #pragma once
-// The Daily Analysis window of another process, what oracline-cli says the
-// window should show, and the saved report image.
+// The Daily Analysis and hourly windows of another process, what
+// oracline-cli says they should show, and the images they leave.
 #include "driver/MainWindowDriver.h"
-
-#include <windows.h>
 
 #include <string>
 #include <vector>
 
 namespace e2e {
 
-// The daily set as `oracline-cli daily` prints it.
+// "YYYY-MM-DD".
+std::string IsoDate(int year, int month, int day);
+
+// The daily set as `oracline-cli daily` prints it; `ok` is false when the
+// tool printed nothing usable.
 struct CliDailySet {
     std::string title;
     int readings[5] = {};  // Emotional, Physical, Intellectual, Intuition, Fortune, raw
     bool ok = false;
 };
-// Runs oracline-cli.exe beside the test executable on a Windows path.
 CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
 
+// `oracline-cli single PROFILE KIND DATE [SHOWN]`: the reading and the hourly title.
+struct CliSingleReading {
+    int value = 0;
+    std::string title;
+    bool ok = false;
+};
+CliSingleReading CliSingle(const std::string& profilePath, int kind, const std::string& isoDate,
+                           const std::string& shownIsoDate = "");
+
 // Chooses the row and the date in the main window and presses Analyze Day;
-// returns the Daily Analysis window, found by the caption it is expected to
-// show, or null.
+// returns the Daily Analysis window, found by the caption oracline-cli gives
+// for the profile file, or null.
 HWND OpenDailyAnalysis(MainWindowSession& session, int row, int year, int month, int day,
-                       const std::string& expectedCaption);
+                       const std::string& profilePath);
 
 // Waits until a window's text equals `caption`.
 bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs = kWaitMs);
 
-// Width and height from a JPEG's frame header; false when there is none.
-bool JpegSize(const std::string& bytes, int& width, int& height);
+// One profile analysed on one date: the main window and its Daily Analysis
+// window, from which the hourly windows and printing start.
+class DailySession {
+public:
+    DailySession(const TestProfile& profile, int year, int month, int day);
+
+    MainWindowSession& Main() { return main_; }
+    DWORD ProcessId() const { return main_.ProcessId(); }
+    // Null when the window did not open with the expected caption.
+    HWND Daily() const { return daily_; }
+    const std::string& DailyTitle() const { return dailyTitle_; }
+    const std::string& ProfilePath() const { return profilePath_; }
+    const std::string& IsoDate() const { return isoDate_; }
+    // Presses E, P, B, I or F (kind 1 to 5) and waits for the hourly window
+    // with the title oracline-cli gives; null when it does not appear.
+    HWND OpenHourly(int kind);
+
+private:
+    MainWindowSession main_;
+    std::string profilePath_;
+    std::string isoDate_;
+    HWND daily_ = nullptr;
+    std::string dailyTitle_;
+};
+
+// F2 as the keyboard would deliver it to the window's message loop.
+void PressF2(HWND window);
+
+// True when the bytes start as a JPEG file does.
+inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }
 
 // An image file decoded through GDI+ inside the test process.
 class DecodedImage {

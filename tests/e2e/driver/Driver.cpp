@@ -1,5 +1,7 @@
 #include "driver/Driver.h"
 
+#include <dlgs.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -10,38 +12,55 @@ namespace {
 
 const char* const kWineAppKey = "Software\\Wine\\AppDefaults\\Oracline.exe";
 
-std::string ModuleDirectory()
+bool HasClass(HWND window, const char* name)
+{
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof(className));
+    return lstrcmpiA(className, name) == 0;
+}
+
+BOOL CALLBACK CollectDialogs(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->first && IsWindowVisible(window) && HasClass(window, "#32770"))
+        search->second.push_back(window);
+    return TRUE;
+}
+
+// Explorer-style dialogs hold the name in edt1, or in the edit of the combo
+// box cmb13; both may sit below an inner dialog.
+BOOL CALLBACK FindNameField(HWND window, LPARAM parameter)
+{
+    auto* found = reinterpret_cast<std::pair<HWND, HWND>*>(parameter);
+    if (!HasClass(window, "Edit"))
+        return TRUE;
+    if (GetDlgCtrlID(window) == edt1 || GetDlgCtrlID(GetParent(window)) == cmb13) {
+        found->first = window;
+        return FALSE;
+    }
+    if (!found->second && IsWindowVisible(window))
+        found->second = window;
+    return TRUE;
+}
+
+} // namespace
+
+std::string BesideTestExe(const std::string& name)
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string text(path);
-    size_t slash = text.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : text.substr(0, slash + 1);
+    return text.substr(0, text.find_last_of("\\/") + 1) + name;
 }
 
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
+std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
+std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
-BOOL CALLBACK CollectDialogs(HWND window, LPARAM parameter)
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
 {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window))
-        return TRUE;
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof(className));
-    if (std::string(className) == "#32770")
-        search->found.push_back(window);
-    return TRUE;
-}
-
-template <typename Predicate>
-bool WaitFor(DWORD timeoutMs, Predicate done)
-{
-    DWORD start = GetTickCount();
+    const DWORD start = GetTickCount();
     for (;;) {
         if (done())
             return true;
@@ -51,41 +70,57 @@ bool WaitFor(DWORD timeoutMs, Predicate done)
     }
 }
 
-} // namespace
-
-std::string ProgramPath() { return ModuleDirectory() + "Oracline.exe"; }
-std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
+std::string OutputOf(const std::string& commandLine)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return "";
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    const bool started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                        nullptr, &startup, &process);
+    // Only the child may hold the writing end, or the reading never ends.
+    CloseHandle(writeEnd);
+    std::string output;
+    char buffer[4096];
+    DWORD got = 0;
+    while (started && ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+    if (started) {
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(readEnd);
+    return output;
+}
 
 ProgramRun::ProgramRun(const std::string& commandLine)
 {
-    std::string line = "\"" + ProgramPath() + "\"";
-    if (!commandLine.empty())
-        line += " " + commandLine;
+    std::string line = "\"" + ProgramPath() + "\"" + (commandLine.empty() ? "" : " " + commandLine);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(ProgramPath().c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &info)) {
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        processId_ = info.dwProcessId;
-        WaitForInputIdle(process_, 5000);
-    } else {
-        std::fprintf(stderr, "could not start %s (error %lu)\n", ProgramPath().c_str(),
-                     GetLastError());
+    if (!CreateProcessA(ProgramPath().c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        std::fprintf(stderr, "could not start %s (error %lu)\n", ProgramPath().c_str(), GetLastError());
+        return;
     }
-}
-
-ProgramRun::~ProgramRun()
-{
-    Kill();
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    WaitForInputIdle(process_, 5000);
 }
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs, DWORD* code)
 {
-    if (!process_)
-        return false;
-    if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0)
+    if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0)
         return false;
     if (code)
         GetExitCodeProcess(process_, code);
@@ -106,39 +141,43 @@ void ProgramRun::Kill()
 
 std::vector<HWND> DialogsOf(DWORD processId)
 {
-    DialogSearch search{processId, {}};
+    std::pair<DWORD, std::vector<HWND>> search{processId, {}};
     EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.second;
 }
 
 HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
 {
     HWND result = nullptr;
-    WaitFor(timeoutMs, [&] {
+    WaitUntil(timeoutMs, [&] {
         for (HWND window : DialogsOf(processId))
-            if (TextOf(window) == caption) {
+            if (TextOf(window) == caption)
                 result = window;
-                return true;
-            }
-        return false;
+        return result != nullptr;
     });
     return result;
+}
+
+MessageBoxSeen AsMessageBox(HWND window)
+{
+    MessageBoxSeen seen;
+    HWND text = GetDlgItem(window, 0xFFFF);
+    if (text && TextOf(window) == "Oracline") {
+        seen.window = window;
+        seen.text = TextOf(text);
+        seen.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
+    }
+    return seen;
 }
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
     MessageBoxSeen seen;
-    WaitFor(timeoutMs, [&] {
-        for (HWND window : DialogsOf(processId)) {
-            HWND text = GetDlgItem(window, 0xFFFF);
-            if (TextOf(window) == "Oracline" && text) {
-                seen.window = window;
-                seen.text = TextOf(text);
-                seen.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
-                return true;
-            }
-        }
-        return false;
+    WaitUntil(timeoutMs, [&] {
+        for (HWND window : DialogsOf(processId))
+            if (!seen)
+                seen = AsMessageBox(window);
+        return static_cast<bool>(seen);
     });
     return seen;
 }
@@ -147,8 +186,7 @@ bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId)
 {
     if (!box.window)
         return false;
-    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(box.window, buttonId)));
+    PressButton(box.window, buttonId);
     return WaitUntilGone(box.window);
 }
 
@@ -180,6 +218,13 @@ bool ControlEnabled(HWND dialog, int controlId)
     return control && IsWindowEnabled(control);
 }
 
+void SetControlText(HWND dialog, int controlId, const std::string& text)
+{
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(Control(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                        SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
 void PressButton(HWND dialog, int controlId)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
@@ -193,18 +238,77 @@ void CloseDialog(HWND dialog)
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs)
 {
-    return WaitFor(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+    return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+SIZE WindowSize(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+ComboDriver::ComboDriver(HWND dialog, int controlId)
+    : dialog_(dialog), combo_(GetDlgItem(dialog, controlId)), controlId_(controlId)
+{
+}
+
+int ComboDriver::Count() const { return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)); }
+
+int ComboDriver::Selection() const { return static_cast<int>(SendMessageA(combo_, CB_GETCURSEL, 0, 0)); }
+
+std::string ComboDriver::ItemText(int index) const
+{
+    // Across processes Wine hands an entry back in UTF-16 whichever form was
+    // asked for, cut to the ANSI length, so ask for that form; the entries
+    // are plain ASCII.
+    const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    std::wstring wide(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+    const LRESULT copied = length < 0 ? 0
+                                      : SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                                     reinterpret_cast<LPARAM>(&wide[0]));
+    return std::string(wide.begin(), wide.begin() + (copied > 0 ? copied : 0));
+}
+
+void ComboDriver::Choose(int index) const
+{
+    SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(controlId_, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo_));
+}
+
+bool ComboDriver::ChooseText(const std::string& text) const
+{
+    for (int index = 0; index < Count(); ++index)
+        if (ItemText(index) == text) {
+            Choose(index);
+            return true;
+        }
+    return false;
+}
+
+bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs)
+{
+    std::pair<HWND, HWND> field{nullptr, nullptr};
+    EnumChildWindows(fileDialog, FindNameField, reinterpret_cast<LPARAM>(&field));
+    HWND edit = field.first ? field.first : field.second;
+    DWORD_PTR ignored = 0;
+    if (!fileDialog || !edit ||
+        !SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_ABORTIFHUNG,
+                             5000, &ignored))
+        return false;
+    PressButton(fileDialog, IDOK);
+    return WaitUntilGone(fileDialog, timeoutMs);
 }
 
 bool FileExists(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DirectoryExists(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -225,17 +329,15 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes)
 
 bool RemoveTree(const std::string& path)
 {
-    std::string directory = path;
-    if (!directory.empty() && directory.back() != '\\')
-        directory += '\\';
+    const std::string directory = path.empty() || path.back() == '\\' ? path : path + '\\';
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((directory + "*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = data.cFileName;
+            const std::string name = data.cFileName;
+            const std::string full = directory + name;
             if (name == "." || name == "..")
                 continue;
-            std::string full = directory + name;
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(full);
             } else {
@@ -249,10 +351,7 @@ bool RemoveTree(const std::string& path)
     return !DirectoryExists(directory);
 }
 
-void ResetDataDirectory()
-{
-    RemoveTree(DataDirectory());
-}
+void ResetDataDirectory() { RemoveTree(DataDirectory()); }
 
 bool RegistryKeyExists(const std::string& subKey)
 {
@@ -266,8 +365,8 @@ bool RegistryKeyExists(const std::string& subKey)
 void CreateRegistryKey(const std::string& subKey)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS)
         RegCloseKey(key);
 }
 
@@ -279,37 +378,22 @@ void DeleteRegistryTree(const std::string& subKey)
 
 std::string RegistryValueBytes(const std::string& subKey, const std::string& name)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return "";
     BYTE buffer[256];
     DWORD size = sizeof(buffer);
-    DWORD type = 0;
-    std::string bytes;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, buffer, &size) == ERROR_SUCCESS)
-        bytes.assign(reinterpret_cast<char*>(buffer), size);
-    RegCloseKey(key);
-    return bytes;
+    if (RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+                     buffer, &size) != ERROR_SUCCESS)
+        return "";
+    return std::string(reinterpret_cast<char*>(buffer), size);
 }
 
 ReportedWindowsVersion::ReportedWindowsVersion(const std::string& version)
 {
-    if (version.empty()) {
-        DeleteRegistryTree(kWineAppKey);
-        return;
-    }
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kWineAppKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size() + 1));
-        RegCloseKey(key);
-    }
+    DeleteRegistryTree(kWineAppKey);
+    if (!version.empty())
+        RegSetKeyValueA(HKEY_CURRENT_USER, kWineAppKey, "Version", REG_SZ, version.c_str(),
+                        static_cast<DWORD>(version.size() + 1));
 }
 
-ReportedWindowsVersion::~ReportedWindowsVersion()
-{
-    DeleteRegistryTree(kWineAppKey);
-}
+ReportedWindowsVersion::~ReportedWindowsVersion() { DeleteRegistryTree(kWineAppKey); }
 
 } // namespace e2e

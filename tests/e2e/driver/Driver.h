@@ -4,6 +4,7 @@
 // press buttons, read texts, and look at the files it leaves.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,23 +13,38 @@ namespace e2e {
 // How long a step may take before a test gives up with a clear message.
 constexpr DWORD kWaitMs = 15000;
 
-// Oracline.exe beside the test executable.
+// A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
+std::string BesideTestExe(const std::string& name);
 std::string ProgramPath();
 // "C:\Program Files\Oracline\" and its reports folder.
 std::string DataDirectory();
+
+// Polls `done` every 20 ms until it holds; false when the time ran out.
+bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
+// Runs a console program and returns what it wrote to its output.
+std::string OutputOf(const std::string& commandLine);
+
+// An entry point looked up at run time, so the driver links no library
+// beyond the ones every test already has; null when it is missing.
+template <typename Function>
+Function Entry(const char* module, const char* name)
+{
+    HMODULE handle = LoadLibraryA(module);
+    return handle ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(handle, name)))
+                  : nullptr;
+}
 
 // One started Oracline.exe. The destructor ends a process still running, so a
 // failing test never leaves a window behind for the next one.
 class ProgramRun {
 public:
     explicit ProgramRun(const std::string& commandLine = "");
-    ~ProgramRun();
+    ~ProgramRun() { Kill(); }
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     bool Started() const { return process_ != nullptr; }
     DWORD ProcessId() const { return processId_; }
-    HANDLE Process() const { return process_; }
     // True when the process ended within the time; the exit code goes to *code.
     bool WaitForExit(DWORD timeoutMs = kWaitMs, DWORD* code = nullptr);
     void Kill();
@@ -41,7 +57,7 @@ private:
 // A top-level dialog (class #32770) of the process with exactly this caption,
 // or null after the time ran out.
 HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = kWaitMs);
-// Any visible top-level dialog of the process, whatever its caption.
+// Every visible top-level dialog of the process, whatever its caption.
 std::vector<HWND> DialogsOf(DWORD processId);
 
 // A message box of the program: caption "Oracline", text in control 0xFFFF.
@@ -51,6 +67,8 @@ struct MessageBoxSeen {
     bool hasYesNo = false;
     explicit operator bool() const { return window != nullptr; }
 };
+// The window as a message box of the program; empty when it is none.
+MessageBoxSeen AsMessageBox(HWND window);
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = kWaitMs);
 // Presses a message box button (IDOK, IDYES, IDNO) and waits until it is gone.
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
@@ -61,13 +79,44 @@ std::string TextOf(HWND window);
 HWND Control(HWND dialog, int controlId);
 std::string ControlText(HWND dialog, int controlId);
 bool ControlEnabled(HWND dialog, int controlId);
+// WM_SETTEXT passes an edit's length limit, so a test can offer texts the
+// keyboard could not.
+void SetControlText(HWND dialog, int controlId, const std::string& text);
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
 void PressButton(HWND dialog, int controlId);
 // Closes a dialog as Escape or the close box would.
 void CloseDialog(HWND dialog);
-// Waits until the window is destroyed.
+// Waits until the window is destroyed or hidden.
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs);
+// The frame's size in pixels.
+SIZE WindowSize(HWND window);
+
+// A drop-down list of another process's dialog. Choosing an entry sets the
+// selection and then tells the dialog, as the user's choice would.
+class ComboDriver {
+public:
+    ComboDriver(HWND dialog, int controlId);
+
+    int Count() const;
+    int Selection() const;
+    std::string ItemText(int index) const;
+    std::string SelectedText() const { return ItemText(Selection()); }
+    // Returns once the dialog has handled CBN_SELCHANGE.
+    void Choose(int index) const;
+    // False when no entry has this text.
+    bool ChooseText(const std::string& text) const;
+
+private:
+    HWND dialog_;
+    HWND combo_;
+    int controlId_;
+};
+
+// Types a name or full path into a common file dialog, presses its OK and
+// waits until the dialog is gone; false when it stays (it refused the name,
+// or asks something first).
+bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs = 5000);
 
 // Files.
 bool FileExists(const std::string& path);

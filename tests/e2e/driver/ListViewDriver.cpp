@@ -2,90 +2,65 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <functional>
+
 namespace e2e {
 
 namespace {
 
-// Memory inside the process that owns a window, freed on destruction.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HWND window, SIZE_T size) : size_(size)
-    {
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                               processId);
-        if (process_)
-            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                      PAGE_READWRITE);
+// Sends `message` with an lParam pointing to a copy of `bytes` made inside
+// the list's own process, and reads the copy back into `bytes`. `prepare`
+// may fill in pointers once the copy's address is known.
+LRESULT SendThroughProcess(HWND list, UINT message, WPARAM wParam, std::string& bytes,
+                           const std::function<void(char*)>& prepare = nullptr)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    auto* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, bytes.size(),
+                                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+                           : nullptr;
+    LRESULT result = 0;
+    if (remote) {
+        if (prepare)
+            prepare(remote);
+        WriteProcessMemory(process, remote, bytes.data(), bytes.size(), nullptr);
+        result = SendMessageA(list, message, wParam, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &bytes[0], bytes.size(), nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
-    ~RemoteBuffer()
-    {
-        if (address_)
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_)
-            CloseHandle(process_);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    bool Valid() const { return address_ != nullptr; }
-    char* Address(SIZE_T offset = 0) const { return static_cast<char*>(address_) + offset; }
-    bool Write(SIZE_T offset, const void* data, SIZE_T size) const
-    {
-        return offset + size <= size_ &&
-               WriteProcessMemory(process_, Address(offset), data, size, nullptr);
-    }
-    bool Read(SIZE_T offset, void* data, SIZE_T size) const
-    {
-        return offset + size <= size_ &&
-               ReadProcessMemory(process_, Address(offset), data, size, nullptr);
-    }
-
-private:
-    HANDLE process_ = nullptr;
-    void* address_ = nullptr;
-    SIZE_T size_;
-};
+    if (process)
+        CloseHandle(process);
+    return result;
+}
 
 } // namespace
 
-int ListViewDriver::RowCount() const
-{
-    return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
-}
+int ListViewDriver::RowCount() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
 
 std::string ListViewDriver::CellText(int row, int column) const
 {
-    const SIZE_T textSize = 512;
-    RemoteBuffer buffer(list_, sizeof(LVITEMA) + textSize);
-    if (!buffer.Valid())
-        return "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer.Address(sizeof(LVITEMA));
-    item.cchTextMax = static_cast<int>(textSize);
-    buffer.Write(0, &item, sizeof(item));
-    LRESULT length = SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                  reinterpret_cast<LPARAM>(buffer.Address()));
-    std::string text(textSize, '\0');
-    buffer.Read(sizeof(LVITEMA), &text[0], textSize);
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return text;
+    const int textSize = 512;
+    std::string bytes(sizeof(LVITEMA) + textSize, '\0');
+    auto point = [&](char* remote) {
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = remote + sizeof(LVITEMA);
+        item.cchTextMax = textSize;
+        std::memcpy(&bytes[0], &item, sizeof(item));
+    };
+    const LRESULT length = SendThroughProcess(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), bytes, point);
+    return bytes.substr(sizeof(LVITEMA), length > 0 ? static_cast<size_t>(length) : 0);
 }
 
 RECT ListViewDriver::ItemRect(int row) const
 {
-    RECT rect{};
-    RemoteBuffer buffer(list_, sizeof(RECT));
-    if (!buffer.Valid())
-        return rect;
-    rect.left = LVIR_BOUNDS;
-    buffer.Write(0, &rect, sizeof(rect));
-    if (!SendMessageA(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
-                      reinterpret_cast<LPARAM>(buffer.Address())))
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    std::string bytes(reinterpret_cast<const char*>(&rect), sizeof(rect));
+    if (!SendThroughProcess(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), bytes))
         return RECT{};
-    buffer.Read(0, &rect, sizeof(rect));
+    std::memcpy(&rect, bytes.data(), sizeof(rect));
     return rect;
 }
 
@@ -93,49 +68,34 @@ std::vector<int> ListViewDriver::SelectedRows() const
 {
     std::vector<int> rows;
     for (int row = 0; row < RowCount(); ++row)
-        if (SendMessageA(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
-            LVIS_SELECTED)
+        if (SendMessageA(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED)
             rows.push_back(row);
     return rows;
 }
 
-void ListViewDriver::ClickAt(POINT point, WPARAM keys) const
+void ListViewDriver::ClickRow(int row, bool control, bool twice) const
 {
-    LPARAM position = MAKELPARAM(point.x, point.y);
+    const RECT rect = ItemRect(row);
+    // The first column's text is what a user aims at.
+    const LPARAM position = MAKELPARAM(rect.left + 20, (rect.top + rect.bottom) / 2);
+    const WPARAM keys = control ? MK_CONTROL : 0;
     PostMessageA(list_, WM_LBUTTONDOWN, MK_LBUTTON | keys, position);
     PostMessageA(list_, WM_LBUTTONUP, keys, position);
-}
-
-void ListViewDriver::ClickRow(int row, bool control) const
-{
-    RECT rect = ItemRect(row);
-    // The first column's text is what a user aims at.
-    POINT point{rect.left + 20, (rect.top + rect.bottom) / 2};
-    ClickAt(point, control ? MK_CONTROL : 0);
-}
-
-void ListViewDriver::DoubleClickRow(int row) const
-{
-    RECT rect = ItemRect(row);
-    POINT point{rect.left + 20, (rect.top + rect.bottom) / 2};
-    ClickAt(point, 0);
-    LPARAM position = MAKELPARAM(point.x, point.y);
-    PostMessageA(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, position);
-    PostMessageA(list_, WM_LBUTTONUP, 0, position);
+    if (twice) {
+        PostMessageA(list_, WM_LBUTTONDBLCLK, MK_LBUTTON, position);
+        PostMessageA(list_, WM_LBUTTONUP, 0, position);
+    }
 }
 
 void ListViewDriver::ClickEmptySpace() const
 {
     RECT client{};
     GetClientRect(list_, &client);
-    POINT point{20, client.bottom - 4};
-    int rows = RowCount();
-    if (rows > 0) {
-        RECT last = ItemRect(rows - 1);
-        if (last.bottom + 4 < client.bottom)
-            point.y = (last.bottom + client.bottom) / 2;
-    }
-    ClickAt(point, 0);
+    const RECT last = RowCount() > 0 ? ItemRect(RowCount() - 1) : RECT{};
+    const LPARAM position =
+        MAKELPARAM(20, last.bottom + 4 < client.bottom ? (last.bottom + client.bottom) / 2 : client.bottom - 4);
+    PostMessageA(list_, WM_LBUTTONDOWN, MK_LBUTTON, position);
+    PostMessageA(list_, WM_LBUTTONUP, 0, position);
 }
 
 } // namespace e2e

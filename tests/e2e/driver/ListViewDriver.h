@@ -19,15 +19,13 @@ public:
     RECT ItemRect(int row) const;
     std::vector<int> SelectedRows() const;
 
-    // A left click in the middle of the row, with Ctrl held when `control`.
-    void ClickRow(int row, bool control = false) const;
-    void DoubleClickRow(int row) const;
+    // A left click in the middle of the row, with Ctrl held when `control`,
+    // followed by a second one when `twice`.
+    void ClickRow(int row, bool control = false, bool twice = false) const;
     // A click below the last row, where there is no item.
     void ClickEmptySpace() const;
 
 private:
-    void ClickAt(POINT point, WPARAM keys) const;
-
     HWND list_;
 };
 

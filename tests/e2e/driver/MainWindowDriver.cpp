@@ -8,18 +8,6 @@ const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purp
 const char* const kIntroductionCaption =
     " Oracline 2005 - Take full control of your past, present and future today.";
 
-bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (done())
-            return true;
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(20);
-    }
-}
-
 std::string IndexFileText(const std::vector<TestProfile>& profiles)
 {
     std::string text;
@@ -31,9 +19,8 @@ std::string IndexFileText(const std::vector<TestProfile>& profiles)
 
 std::string ProfileFileText(const TestProfile& p)
 {
-    return "Profile:" + p.description + "\r\nName:" + p.fullName +
-           "\r\nYourMonth:" + std::to_string(p.month) + "\r\nYourDate:" + std::to_string(p.day) +
-           "\r\nYourYear:" + std::to_string(p.year) + "\r\n";
+    return "Profile:" + p.description + "\r\nName:" + p.fullName + "\r\nYourMonth:" + std::to_string(p.month) +
+           "\r\nYourDate:" + std::to_string(p.day) + "\r\nYourYear:" + std::to_string(p.year) + "\r\n";
 }
 
 std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& profiles)
@@ -44,10 +31,7 @@ std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& 
     return files;
 }
 
-MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& files)
-    : MainWindowSession(files, "", true)
-{
-}
+std::string DataFile(const std::string& name) { return ReadFileBytes(DataDirectory() + name); }
 
 MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& files,
                                      const std::string& commandLine, bool waitForMainWindow)
@@ -71,14 +55,16 @@ HWND MainWindowSession::WaitForMainWindow()
     return window_;
 }
 
-ListViewDriver MainWindowSession::List() const
-{
-    return ListViewDriver(GetDlgItem(window_, IDC_PROFILE_LIST));
-}
-
+ListViewDriver MainWindowSession::List() const { return ListViewDriver(GetDlgItem(window_, IDC_PROFILE_LIST)); }
 ComboDriver MainWindowSession::Month() const { return ComboDriver(window_, IDC_MONTH); }
 ComboDriver MainWindowSession::Day() const { return ComboDriver(window_, IDC_DAY); }
 ComboDriver MainWindowSession::Year() const { return ComboDriver(window_, IDC_YEAR); }
+
+bool MainWindowSession::ChooseDate(int year, int month, int day) const
+{
+    return Year().ChooseText(std::to_string(year)) && Month().ChooseText(std::to_string(month)) &&
+           Day().ChooseText(std::to_string(day));
+}
 
 std::string MainWindowSession::EnabledButtons() const
 {
@@ -97,15 +83,9 @@ int MainWindowSession::FocusedControlId() const
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    DWORD thread = GetWindowThreadProcessId(window_, nullptr);
-    if (!GetGUIThreadInfo(thread, &info) || !info.hwndFocus)
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) || !info.hwndFocus)
         return 0;
     return GetDlgCtrlID(info.hwndFocus);
-}
-
-std::string MainWindowSession::TipPage() const
-{
-    return ReadFileBytes(DataDirectory() + "tip_e.htm");
 }
 
 void MainWindowSession::Settle() const
@@ -121,6 +101,41 @@ bool MainWindowSession::Close()
         return false;
     CloseDialog(window_);
     return run_->WaitForExit();
+}
+
+EditorDriver::EditorDriver(const MainWindowSession& session, int buttonId) : processId_(session.ProcessId())
+{
+    session.Press(buttonId);
+    dialog_ = WaitForDialog(processId_, "Profile");
+}
+
+bool EditorDriver::Checked(int controlId) const
+{
+    return SendMessageA(Control(dialog_, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool EditorDriver::ChooseDate(int monthListId, int month, int day, int year) const
+{
+    return Choose(monthListId, std::to_string(month)) && Choose(monthListId + 2, std::to_string(year)) &&
+           Choose(monthListId + 1, std::to_string(day));
+}
+
+std::string EditorDriver::ShownDate(int monthListId) const
+{
+    std::string shown;
+    bool empty = true;
+    for (int offset : {0, 1, 2}) {
+        const ComboDriver list = List(monthListId + offset);
+        empty = empty && list.Count() == 0;
+        shown += (offset > 0 ? "/" : "") + (list.Selection() < 0 ? "-" : list.SelectedText());
+    }
+    return empty ? "" : shown;
+}
+
+MessageBoxSeen EditorDriver::Save(DWORD timeoutMs) const
+{
+    PressButton(dialog_, IDOK);
+    return WaitForMessageBox(processId_, timeoutMs);
 }
 
 } // namespace e2e

@@ -1,11 +1,9 @@
 #pragma once
 // Starting Oracline.exe on a prepared data directory and driving its main
-// window through control ids.
-#include "driver/ComboDriver.h"
+// window and profile editor through control ids.
 #include "driver/Driver.h"
 #include "driver/ListViewDriver.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,9 +13,6 @@ namespace e2e {
 
 extern const char* const kMainWindowCaption;
 extern const char* const kIntroductionCaption;
-
-// Polls `done` every 20 ms until it holds; false when the time ran out.
-bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 
 // One profile as the tests prepare it: a row of "oc.ini" and its file.
 struct TestProfile {
@@ -34,16 +29,16 @@ std::string IndexFileText(const std::vector<TestProfile>& profiles);
 std::string ProfileFileText(const TestProfile& profile);
 // The files of a data directory holding these profiles, by file name.
 std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& profiles);
+// A file of the data directory.
+std::string DataFile(const std::string& name);
 
 class MainWindowSession {
 public:
-    // Empties the data directory, puts `files` into it, starts the program
-    // and waits for the main window.
-    explicit MainWindowSession(const std::map<std::string, std::string>& files = {});
-    // The same with a command line; without `waitForMainWindow` it returns
-    // at once (the first start shows the introduction page before it).
-    MainWindowSession(const std::map<std::string, std::string>& files,
-                      const std::string& commandLine, bool waitForMainWindow);
+    // Empties the data directory, puts `files` into it and starts the program
+    // with the command line; with `waitForMainWindow` it waits for the main
+    // window (the first start shows the introduction page before it).
+    explicit MainWindowSession(const std::map<std::string, std::string>& files = {},
+                               const std::string& commandLine = "", bool waitForMainWindow = true);
     MainWindowSession(const MainWindowSession&) = delete;
     MainWindowSession& operator=(const MainWindowSession&) = delete;
 
@@ -57,7 +52,10 @@ public:
     ComboDriver Month() const;
     ComboDriver Day() const;
     ComboDriver Year() const;
+    // Chooses the date in the three lists, year first; false when one lacks it.
+    bool ChooseDate(int year, int month, int day) const;
     bool Enabled(int controlId) const { return ControlEnabled(window_, controlId); }
+    void Press(int controlId) const { PressButton(window_, controlId); }
     // One letter per task button that acts, in window order: Add, Edit,
     // Delete, analYze, Schedule, Open report, Companion, dReams, Help;
     // "-" for one that does not. "AEDYSO-RH" is one row selected today.
@@ -65,7 +63,8 @@ public:
     // Id of the control holding the keyboard focus in the program.
     int FocusedControlId() const;
     // The Quick Tip page as last written.
-    std::string TipPage() const;
+    std::string TipPage() const { return DataFile("tip_e.htm"); }
+    bool TipSays(const std::string& part) const { return TipPage().find(part) != std::string::npos; }
     // Gives the program time to handle posted input.
     void Settle() const;
     // Closes the main window as Escape would and waits for the process to end.
@@ -74,6 +73,38 @@ public:
 private:
     std::unique_ptr<ProgramRun> run_;
     HWND window_ = nullptr;
+};
+
+// The profile editor ("Profile") of a running Oracline.
+class EditorDriver {
+public:
+    // Presses a main-window button (Add or Edit Profile) and waits for the
+    // editor; Window() is null when it never came.
+    EditorDriver(const MainWindowSession& session, int buttonId);
+
+    HWND Window() const { return dialog_; }
+    void SetText(int controlId, const std::string& text) const { SetControlText(dialog_, controlId, text); }
+    std::string Text(int controlId) const { return ControlText(dialog_, controlId); }
+    bool Enabled(int controlId) const { return ControlEnabled(dialog_, controlId); }
+    // An automatic check box flips itself and tells the dialog, as a click would.
+    void ClickCheckBox(int controlId) const { SendMessageA(Control(dialog_, controlId), BM_CLICK, 0, 0); }
+    bool Checked(int controlId) const;
+    ComboDriver List(int controlId) const { return ComboDriver(dialog_, controlId); }
+    bool Choose(int listId, const std::string& text) const { return List(listId).ChooseText(text); }
+    // A date's three lists by the id of its month list (day and year follow).
+    // Chooses month, year and day, in that order; false when a list lacks one.
+    bool ChooseDate(int monthListId, int month, int day, int year) const;
+    // "month/day/year" as the lists show it, "-" for a list without a
+    // selection, "" for all three empty.
+    std::string ShownDate(int monthListId) const;
+    // Presses Save; the box it brings, or none when it brought none in time.
+    MessageBoxSeen Save(DWORD timeoutMs = 3000) const;
+    void Close() const { CloseDialog(dialog_); }
+    bool WaitGone() const { return WaitUntilGone(dialog_); }
+
+private:
+    DWORD processId_;
+    HWND dialog_;
 };
 
 } // namespace e2e

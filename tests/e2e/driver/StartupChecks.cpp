@@ -12,31 +12,32 @@ const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
 
+namespace {
+
+// The next message box: its text and buttons, then the answer.
+void ExpectBox(ProgramRun& run, const char* text, bool yesNo, int answer)
+{
+    MessageBoxSeen box = WaitForMessageBox(run.ProcessId());
+    ASSERT_TRUE(box) << "no message box saying " << text;
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.hasYesNo, yesNo);
+    ASSERT_TRUE(AnswerMessageBox(box, answer));
+}
+
+} // namespace
+
 void ExpectDisplayRefusal(ProgramRun& run)
 {
     ASSERT_TRUE(run.Started());
-    MessageBoxSeen first = WaitForMessageBox(run.ProcessId());
-    ASSERT_TRUE(first) << "no message box about the display";
-    EXPECT_EQ(first.text, kDisplayRefusal);
-    EXPECT_FALSE(first.hasYesNo);
-    ASSERT_TRUE(AnswerMessageBox(first, IDOK));
-
-    MessageBoxSeen second = WaitForMessageBox(run.ProcessId());
-    ASSERT_TRUE(second) << "no question about adjusting the settings";
-    EXPECT_EQ(second.text, kAdjustSettingsQuestion);
-    EXPECT_TRUE(second.hasYesNo);
-    ASSERT_TRUE(AnswerMessageBox(second, IDNO));
+    ExpectBox(run, kDisplayRefusal, false, IDOK);
+    ExpectBox(run, kAdjustSettingsQuestion, true, IDNO);
     EXPECT_TRUE(run.WaitForExit()) << "the program did not end after the refusal";
 }
 
 void ExpectWindows95Refusal(ProgramRun& run)
 {
     ASSERT_TRUE(run.Started());
-    MessageBoxSeen box = WaitForMessageBox(run.ProcessId());
-    ASSERT_TRUE(box) << "no message box about Windows 95";
-    EXPECT_EQ(box.text, kWindows95Refusal);
-    EXPECT_FALSE(box.hasYesNo);
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    ExpectBox(run, kWindows95Refusal, false, IDOK);
     EXPECT_TRUE(run.WaitForExit()) << "the program did not end after the refusal";
     EXPECT_TRUE(DialogsOf(run.ProcessId()).empty());
 }
@@ -55,12 +56,9 @@ void ExpectAcceptedStart(ProgramRun& run)
                 shown = window;
                 return true;
             }
-            if (caption == "Oracline" && GetDlgItem(window, 0xFFFF)) {
-                box.window = window;
-                box.text = TextOf(GetDlgItem(window, 0xFFFF));
-                box.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
+            box = AsMessageBox(window);
+            if (box)
                 return true;
-            }
         }
         return false;
     });
