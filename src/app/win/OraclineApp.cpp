@@ -57,10 +57,9 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         scheduledEmail = record.email;
         scheduledReportType = record.reportType;
         if (record.IsDeliverable()) {
-            // NOT YET DELIVERED: rendering or composing today's report and
-            // sending it is added with the unattended delivery run. Until
-            // then a scheduled start ends here, without a window and without
-            // sending anything.
+            // The delivery itself (today's report rendered or composed, then
+            // mailed) is not built yet: a scheduled start ends here without a
+            // window and sends nothing.
             return false;
         }
     }
