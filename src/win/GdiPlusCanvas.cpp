@@ -78,6 +78,19 @@ void GdiPlusCanvas::DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int
     Record(graphics_.DrawLine(&pen, x1, y1, x2, y2));
 }
 
+void GdiPlusCanvas::PrepareFont(const std::string& family)
+{
+    const std::wstring familyName = Widen(family);
+    Gdiplus::FontFamily named(familyName.c_str());
+    if (named.IsAvailable()) {
+        Gdiplus::Font font(&named, 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+        Gdiplus::Bitmap scratch(1, 1, PixelFormat24bppRGB);
+        Gdiplus::Graphics graphics(&scratch);
+        Gdiplus::RectF bounds;
+        graphics.MeasureString(L"0", -1, &font, Gdiplus::PointF(0, 0), &bounds);
+    }
+}
+
 void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
 {
     const std::wstring familyName = Widen(font.family);

@@ -31,6 +31,10 @@ public:
     // The last status other than Ok, or Ok (0) when every call succeeded.
     int LastFailure() const { return lastFailure_; }
 
+    // Loads a font family once before the first paint: GDI+ reads the
+    // system's fonts on first use, which would otherwise land in a paint.
+    static void PrepareFont(const std::string& family);
+
     // Sets the three quality modes on a graphics object.
     static void ApplyQuality(Gdiplus::Graphics& graphics);
 

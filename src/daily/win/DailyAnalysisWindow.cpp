@@ -71,6 +71,7 @@ void DailyAnalysisWindow::OnInitDialog()
                  IDC_DAILY_NEXT_DAY, IDC_DAILY_NOW, IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL,
                  IDC_DAILY_INTELLECTUAL, IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE, IDC_DAILY_SUPERSTITION});
     Compute();
+    GdiPlusCanvas::PrepareFont(chartFontName_);
     paintReady_ = true;
     RECT outer;
     if (GetWindowRect(Handle(), &outer))
