@@ -51,3 +51,16 @@ public:
     // Text left- and top-aligned at the point, not wrapped or clipped.
     virtual void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) = 0;
 };
+
+// Where a drawing starts in a window `windowHeight` pixels high (outer
+// height; 0 when not yet known): centred in the room the window has beyond
+// `reference` pixels, or at `fallback` when there is no such room.
+inline float CentredTop(int windowHeight, float reference, float fallback)
+{
+    if (windowHeight > 0) {
+        const float centred = (static_cast<float>(windowHeight) - reference) * 0.5f;
+        if (centred > 0)
+            return centred;
+    }
+    return fallback;
+}

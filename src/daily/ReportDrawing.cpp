@@ -174,13 +174,7 @@ void DrawReport(Canvas& canvas, const ReportInput& report, const ReportLayout& l
 
 float TopOffset(int windowHeight)
 {
-    float top = 12;
-    if (windowHeight > 0) {
-        const float centred = (static_cast<float>(windowHeight) - 576.0f) * 0.5f;
-        if (centred > 0)
-            top = centred;
-    }
-    return top;
+    return CentredTop(windowHeight, 576.0f, 12.0f);
 }
 
 void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ScreenReport& surface)

@@ -83,13 +83,7 @@ std::string ScaleCaption(int kind)
 
 float HourlyTopOffset(int windowHeight)
 {
-    float top = 20;
-    if (windowHeight > 0) {
-        const float centred = (static_cast<float>(windowHeight) - 474.0f) * 0.5f;
-        if (centred > 0)
-            top = centred;
-    }
-    return top;
+    return CentredTop(windowHeight, 474.0f, 20.0f);
 }
 
 void HourlyChart::ReplaceMissingValues()

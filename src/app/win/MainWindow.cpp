@@ -342,8 +342,14 @@ void MainWindow::WriteIndexIfChanged()
         WriteProfileIndex(dataDirectory_, rows_);
 }
 
-bool MainWindow::DateIsAfterBirth(Profile& profile)
+// Analyze Day and Dreams both start from the one selected row: the index is
+// brought up to date, then a date before the birth date is refused.
+bool MainWindow::SelectedDayCanBeAnalysed()
 {
+    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+        return false;
+    WriteIndexIfChanged();
+    Profile profile;
     ReadProfileForEngine(ProfilePathOf(firstSelection), profile);
     if (IsEarlier(SelectedDate(), {profile.yourYear, profile.yourMonth, profile.yourDate})) {
         ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
@@ -354,11 +360,7 @@ bool MainWindow::DateIsAfterBirth(Profile& profile)
 
 void MainWindow::AnalyzeDay()
 {
-    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
-        return;
-    WriteIndexIfChanged();
-    Profile profile;
-    if (!DateIsAfterBirth(profile))
+    if (!SelectedDayCanBeAnalysed())
         return;
     RunDailyAnalysis(Handle(), ProfilePathOf(firstSelection), SelectedDate());
 }
@@ -473,11 +475,7 @@ void MainWindow::Companion()
 
 void MainWindow::Dreams()
 {
-    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
-        return;
-    WriteIndexIfChanged();
-    Profile profile;
-    if (!DateIsAfterBirth(profile))
+    if (!SelectedDayCanBeAnalysed())
         return;
     std::string page = WriteDreamPage(dataDirectory_, ProfilePathOf(firstSelection), selectedYear,
                                       selectedMonth, selectedDay);

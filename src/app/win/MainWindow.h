@@ -57,7 +57,7 @@ private:
     void WriteIndexIfChanged();
     // Loads the selected row's profile; false (after the refusal message) when
     // the selected date lies before its birth date.
-    bool DateIsAfterBirth(Profile& profile);
+    bool SelectedDayCanBeAnalysed();
     std::string ProfilePathOf(int row) const;
     static std::vector<std::string> Cells(const ProfileIndexEntry& entry);
 
