@@ -8,41 +8,14 @@ target_link_libraries(Oracline PRIVATE oracline_core
 target_include_directories(Oracline PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
 set_target_properties(Oracline PROPERTIES OUTPUT_NAME Oracline)
 
-# GoogleTest from Debian's sources (or a GTEST_SOURCE_DIR given on the command line).
+# The end-to-end tests need GoogleTest's sources; without them only the
+# program and oracline-cli are built.
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows build")
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-
-file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
-target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32)
-
-set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
-set(E2E_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX}")
-
-# Tests on the normal 1024 x 768 screen of the run.
-file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*Test.cpp)
-add_executable(e2e_tests ${E2E_SOURCES})
-target_link_libraries(e2e_tests PRIVATE e2e_driver gtest_main)
-add_dependencies(e2e_tests Oracline oracline-cli)
-include(GoogleTest)
-gtest_discover_tests(e2e_tests
-  DISCOVERY_MODE PRE_TEST
-  DISCOVERY_TIMEOUT 120
-  PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
-
-# Tests that need a screen of their own: each group runs on a private Xvfb screen.
-file(GLOB E2E_SCREEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/screens/*.cpp)
-add_executable(e2e_screen_tests ${E2E_SCREEN_SOURCES})
-target_link_libraries(e2e_screen_tests PRIVATE e2e_driver gtest_main)
-add_dependencies(e2e_screen_tests Oracline)
-foreach(screen 640x480x24 1024x768x8 1024x480x24)
-  add_test(NAME screen_${screen} COMMAND e2e_screen_tests --gtest_filter=*Screen_${screen}*)
-  set_tests_properties(screen_${screen} PROPERTIES
-    ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
-endforeach()
+if(EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
+  include(cmake/EndToEndTests.cmake)
+else()
+  message(STATUS "No GoogleTest sources at ${GTEST_SOURCE_DIR}: end-to-end tests not built")
+endif()
 
 # The resource compiler does not report the pictures it embeds as inputs.
 file(GLOB ARTWORK_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/art/*)
