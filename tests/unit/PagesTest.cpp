@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 bool Contains(const std::string& text, const std::string& part)
@@ -63,43 +65,79 @@ PageSpec Page(PageBody body, PrintRow printRow, PageClosing closing, const std::
     return page;
 }
 
-// Each case over files left longer by an earlier showing; the content holds
-// printf directives that must come out as they are.
-TEST(PageWriter, EveryBodyPrintRowAndClosingByteForByte)
+using Writer = std::function<std::string(const std::string&)>;
+
+// The content holds printf directives that must come out as they are.
+const std::string kContent = "<b>x</b> 42% %s %d %n\n100%";
+
+Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
+{
+    return [=](const std::string& dir) { return WritePagePair(dir, Page(body, printRow, closing, kContent)); };
+}
+
+// Every frame the writer offers, then the pages of the windows and buttons,
+// each in its own; all over files left longer by an earlier showing.
+TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
 {
     const std::string b2 = "<body bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" "
                            "oncontextmenu=\"return false\" scroll=\"no\"><center>";
     const std::string b4 = "<body onLoad=\"start()\" bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" "
                            "scroll=\"no\" oncontextmenu=\"return false\">";
+    const std::string c1 = kP1 + "</td></tr></table><p><br></center></body></html>";
+    const std::string c2 = kP1 + "</td></tr></table><p><br></body></html>";
+    const std::string p2c3 = kP1 + "<p><br></td></tr></table></center></body></html>";
+    const std::string c4 = "</td></tr></table><br></center></body></html>";
     // The ending is the print row and the closing.
-    const struct { const char* page; PageBody body; PrintRow printRow; PageClosing closing; std::string bodyTag, ending; }
-        cases[] = {
-        {"daily explanation", PageBody::B1, PrintRow::P1, PageClosing::C1, kB1,
-         kP1 + "</td></tr></table><p><br></center></body></html>"},
-        {"superstition", PageBody::B3, PrintRow::P1, PageClosing::C2, kB3,
-         kP1 + "</td></tr></table><p><br></body></html>"},
-        {"companion", PageBody::B2, PrintRow::P1, PageClosing::C3, b2,
-         kP1 + "</td></tr></table></center></body></html>"},
-        {"welcome", PageBody::B1, PrintRow::None, PageClosing::C4, kB1,
-         "</td></tr></table><br></center></body></html>"},
-        {"soul number", PageBody::B1, PrintRow::P2, PageClosing::C3, kB1,
-         kP1 + "<p><br></td></tr></table></center></body></html>"},
-        {"e-mail help", PageBody::B1, PrintRow::None, PageClosing::C5, kB1,
-         "</td></tr></table></center><p>" + kPrintLink + "<p><br></body></html>"},
-        {"sign panel body", PageBody::B4, PrintRow::None, PageClosing::C3, b4,
-         "</td></tr></table></center></body></html>"},
+    const struct { const char* page; Writer write; const char *redirect, *contentFile; std::string bodyTag, content,
+                   ending; } cases[] = {
+        {"daily explanation", Generic(PageBody::B1, PrintRow::P1, PageClosing::C1), "email_e.htm", "email_r.htm",
+         kB1, kContent, c1},
+        {"superstition", Generic(PageBody::B3, PrintRow::P1, PageClosing::C2), "email_e.htm", "email_r.htm", kB3,
+         kContent, c2},
+        {"companion", Generic(PageBody::B2, PrintRow::P1, PageClosing::C3), "email_e.htm", "email_r.htm", b2,
+         kContent, kP1 + "</td></tr></table></center></body></html>"},
+        {"welcome", Generic(PageBody::B1, PrintRow::None, PageClosing::C4), "email_e.htm", "email_r.htm", kB1,
+         kContent, c4},
+        {"soul number", Generic(PageBody::B1, PrintRow::P2, PageClosing::C3), "email_e.htm", "email_r.htm", kB1,
+         kContent, p2c3},
+        {"e-mail help", Generic(PageBody::B1, PrintRow::None, PageClosing::C5), "email_e.htm", "email_r.htm", kB1,
+         kContent, "</td></tr></table></center><p>" + kPrintLink + "<p><br></body></html>"},
+        {"sign panel body", Generic(PageBody::B4, PrintRow::None, PageClosing::C3), "email_e.htm", "email_r.htm", b4,
+         kContent, "</td></tr></table></center></body></html>"},
+        {"introduction page", WriteIntroductionPage, "effects.htm", "reading.htm", kB1, IntroductionContent(), c4},
+        {"explanation page", WriteDailyExplanationPage, "effects.htm", "reading.htm", kB1,
+         DailyExplanationContent(), c1},
+        {"superstition page", [](const std::string& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm",
+         "super_r.htm", kB3, DailySuperstition(1), c2},
+        {"sign page", [](const std::string& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm",
+         kB1, SignPageContent(1, 20), c1},
+        {"number page", [](const std::string& d) { return WriteNumberPage(d, 7, 15, 1970); }, "effects.htm",
+         "reading.htm", kB1, NumberPageContent(7, 15, 1970), p2c3},
+        {"year page", [](const std::string& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm",
+         kB1, YearPageContent(2005), p2c3},
     };
-    const std::string content = "<b>x</b> 42% %s %d %n\n100%";
     for (const auto& c : cases) {
         TempDir dir;
-        dir.Write("email_e.htm", std::string(5000, '~'));
-        dir.Write("email_r.htm", std::string(5000, '~'));
-        EXPECT_EQ(WritePagePair(dir.dir(), Page(c.body, c.printRow, c.closing, content)), dir.path("email_e.htm"));
-        EXPECT_EQ(dir.Read("email_e.htm"), RedirectPage(dir.path("email_r.htm"))) << c.page;
-        EXPECT_EQ(dir.Read("email_r.htm"), Head(3) + c.bodyTag + kScriptAndTable + "<tr><td>" + content + c.ending)
-            << c.page;
+        SCOPED_TRACE(c.page);
+        dir.Write(c.redirect, std::string(5000, '~'));
+        dir.Write(c.contentFile, std::string(50000, '~'));
+        EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
+        EXPECT_EQ(dir.Read(c.redirect), RedirectPage(dir.path(c.contentFile)));
+        EXPECT_EQ(dir.Read(c.contentFile), Head(3) + c.bodyTag + kScriptAndTable + "<tr><td>" + c.content + c.ending);
         EXPECT_EQ(dir.EntryCount(), 2);
     }
+
+    // The superstition texts reach the page as Windows-1252 bytes.
+    TempDir dir;
+    WriteSuperstitionPage(dir.dir(), 1);
+    EXPECT_TRUE(Contains(dir.Read("super_r.htm"), "you\x92ll"));
+
+    // A content page that cannot be written keeps these windows shut.
+    TempDir blocked;
+    std::filesystem::create_directory(blocked.path("reading.htm"));
+    std::filesystem::create_directory(blocked.path("super_r.htm"));
+    EXPECT_EQ(WriteDailyExplanationPage(blocked.dir()), "");
+    EXPECT_EQ(WriteSuperstitionPage(blocked.dir(), 31), "");
 }
 
 TEST(PageWriter, QuickTipIsOneCentredPageWithoutRedirect)
@@ -130,47 +168,6 @@ TEST(PageWriter, PagesThatCannotBeWrittenAreSkipped)
     std::filesystem::create_directory(dir.path("email_e.htm"));
     WritePagePair(dir.dir(), Page(PageBody::B1, PrintRow::None, PageClosing::C4, "still here"));
     EXPECT_TRUE(Contains(dir.Read("email_r.htm"), "still here"));
-}
-
-// The pages of the windows and buttons, each in its own frame.
-TEST(PageContent, EachPageTakesItsFrame)
-{
-    const struct { const char* page; std::string (*write)(const std::string&); const char *redirect, *contentFile;
-                   std::string bodyTag, content, ending; } cases[] = {
-        {"introduction", WriteIntroductionPage, "effects.htm", "reading.htm", kB1, IntroductionContent(),
-         "</td></tr></table><br></center></body></html>"},
-        {"daily explanation", WriteDailyExplanationPage, "effects.htm", "reading.htm", kB1,
-         DailyExplanationContent(), kP1 + "</td></tr></table><p><br></center></body></html>"},
-        {"superstition", [](const std::string& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm",
-         "super_r.htm", kB3, DailySuperstition(1), kP1 + "</td></tr></table><p><br></body></html>"},
-        {"sign", [](const std::string& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm", kB1,
-         SignPageContent(1, 20), kP1 + "</td></tr></table><p><br></center></body></html>"},
-        {"number", [](const std::string& d) { return WriteNumberPage(d, 7, 15, 1970); }, "effects.htm",
-         "reading.htm", kB1, NumberPageContent(7, 15, 1970), kP1 + "<p><br></td></tr></table></center></body></html>"},
-        {"year", [](const std::string& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm", kB1,
-         YearPageContent(2005), kP1 + "<p><br></td></tr></table></center></body></html>"},
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        SCOPED_TRACE(c.page);
-        EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
-        EXPECT_EQ(dir.Read(c.redirect), RedirectPage(dir.path(c.contentFile)));
-        const std::string page = dir.Read(c.contentFile);
-        EXPECT_TRUE(Contains(page, "(Duration=3,Transition=5)\"><TITLE></TITLE></HEAD>" + c.bodyTag + "<script"));
-        EXPECT_TRUE(EndsWith(page, "<tr><td>" + c.content + c.ending));
-    }
-
-    // The superstition texts reach the page as Windows-1252 bytes.
-    TempDir dir;
-    WriteSuperstitionPage(dir.dir(), 1);
-    EXPECT_TRUE(Contains(dir.Read("super_r.htm"), "you\x92ll"));
-
-    // A content page that cannot be written keeps these windows shut.
-    TempDir blocked;
-    std::filesystem::create_directory(blocked.path("reading.htm"));
-    std::filesystem::create_directory(blocked.path("super_r.htm"));
-    EXPECT_EQ(WriteDailyExplanationPage(blocked.dir()), "");
-    EXPECT_EQ(WriteSuperstitionPage(blocked.dir(), 31), "");
 }
 
 // Born September 2, 2005: the Emotional cycle runs 50, 57, 64, 71, ... from
