@@ -1,7 +1,7 @@
 #include "daily/ExplainPage.h"
 
-#include "daily/PageForWindow.h"
 #include "pages/PageStyle.h"
+#include "pages/PageWriter.h"
 
 std::string DailyExplanationContent()
 {

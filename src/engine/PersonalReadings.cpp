@@ -2,6 +2,7 @@
 
 #include "engine/DigitRules.h"
 #include "engine/Int32.h"
+#include "profiles/ZodiacSigns.h"
 
 namespace {
 
@@ -131,22 +132,10 @@ std::string SoulNumber(const Profile& profile)
 
 std::string ZodiacSign(const Profile& profile)
 {
-    struct MonthSigns {
-        int lastDayOfFirst;
-        const char* first;
-        const char* second;
-    };
-    static const MonthSigns kSigns[12] = {
-        {20, "Capricorn", "Aquarius"}, {19, "Aquarius", "Pisces"},  {20, "Pisces", "Aries"},
-        {20, "Aries", "Taurus"},       {21, "Taurus", "Gemini"},    {21, "Gemini", "Cancer"},
-        {22, "Cancer", "Leo"},         {23, "Leo", "Virgo"},        {23, "Virgo", "Libra"},
-        {23, "Libra", "Scorpio"},      {22, "Scorpio", "Sagittarius"}, {21, "Sagittarius", "Capricorn"},
-    };
-    const int month = profile.yourMonth;
-    if (month < 1 || month > 12)
+    const Sign sign = SignOfBirthday(profile.yourMonth, profile.yourDate);
+    if (sign == Sign::None)
         return std::string();
-    const MonthSigns& signs = kSigns[month - 1];
-    return std::string("Zodiac Sign: ") + (profile.yourDate <= signs.lastDayOfFirst ? signs.first : signs.second);
+    return "Zodiac Sign: " + SignName(sign);
 }
 
 std::string MonthName(int month)

@@ -1,6 +1,6 @@
 #include "hourly/Superstitions.h"
 
-#include "daily/PageForWindow.h"
+#include "pages/PageWriter.h"
 
 namespace {
 

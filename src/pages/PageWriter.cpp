@@ -42,11 +42,11 @@ void WriteClosing(std::FILE* file, PageClosing closing)
     }
 }
 
-void WriteContentPage(const std::string& path, const PageSpec& page)
+bool WriteContentPage(const std::string& path, const PageSpec& page)
 {
     std::FILE* file = std::fopen(path.c_str(), "w");
     if (!file)
-        return;
+        return false;
     WritePageHead(file, page.transitionDuration);
     std::fputs(BodyTag(page.body), file);
     WriteAntiSelectionScript(file);
@@ -56,6 +56,7 @@ void WriteContentPage(const std::string& path, const PageSpec& page)
     WritePrintRow(file, page.printRow);
     WriteClosing(file, page.closing);
     std::fclose(file);
+    return true;
 }
 
 }  // namespace
@@ -108,13 +109,22 @@ void WriteAntiSelectionScript(std::FILE* file)
                file);
 }
 
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page)
+std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page, bool* contentWritten)
 {
     const std::string redirectPath = dataDirectory + page.redirectName;
     const std::string contentPath = dataDirectory + page.contentName;
     WriteRedirectPage(redirectPath, contentPath);
-    WriteContentPage(contentPath, page);
+    const bool written = WriteContentPage(contentPath, page);
+    if (contentWritten)
+        *contentWritten = written;
     return redirectPath;
+}
+
+std::string WritePagePairForWindow(const std::string& dataDirectory, const PageSpec& page)
+{
+    bool written = false;
+    const std::string redirectPath = WritePagePair(dataDirectory, page, &written);
+    return written ? redirectPath : std::string();
 }
 
 std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint)

@@ -23,7 +23,14 @@ struct PageSpec {
 
 // Writes the redirect page, then the content page; returns the full path of
 // the redirect page. A file that cannot be written is skipped silently.
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page);
+std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page,
+                          bool* contentWritten = nullptr);
+
+// For windows that must not open on a page they could not write (the
+// explanation and superstition pages stay closed then, without a message):
+// the redirect page's full path, or an empty text when the content page
+// could not be written.
+std::string WritePagePairForWindow(const std::string& dataDirectory, const PageSpec& page);
 
 // Writes "tip_e.htm" alone (the Quick Tip opens it directly); returns its path.
 std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint);

@@ -1,4 +1,5 @@
 #include "win/GdiPlusCanvas.h"
+#include "win/WideText.h"
 
 #include <windows.h>
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
@@ -13,18 +14,6 @@ namespace {
 Gdiplus::Color Opaque(Colour colour)
 {
     return Gdiplus::Color(255, colour.red, colour.green, colour.blue);
-}
-
-std::wstring Widen(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (needed <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], needed);
-    return wide;
 }
 
 // GDI+ leaves a pen's caps flat unless told otherwise; set them anyway so a
@@ -80,7 +69,7 @@ void GdiPlusCanvas::DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int
 
 void GdiPlusCanvas::PrepareFont(const std::string& family)
 {
-    const std::wstring familyName = Widen(family);
+    const std::wstring familyName = WideText(family);
     Gdiplus::FontFamily named(familyName.c_str());
     if (named.IsAvailable()) {
         Gdiplus::Font font(&named, 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
@@ -93,7 +82,7 @@ void GdiPlusCanvas::PrepareFont(const std::string& family)
 
 void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
 {
-    const std::wstring familyName = Widen(font.family);
+    const std::wstring familyName = WideText(font.family);
     Gdiplus::FontFamily named(familyName.c_str());
     const Gdiplus::FontFamily* family = &named;
     // A machine without the family would otherwise lose the text entirely;
@@ -108,7 +97,7 @@ void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const Fo
     Gdiplus::Font gdiFont(family, font.size, style, Gdiplus::UnitPixel);
     Record(gdiFont.GetLastStatus());
     Gdiplus::SolidBrush brush(Opaque(colour));
-    const std::wstring wide = Widen(text);
+    const std::wstring wide = WideText(text);
     // The point overload passes a zero-size layout rectangle and no string
     // format: left/top aligned, never wrapped or clipped.
     Record(graphics_.DrawString(wide.c_str(), -1, &gdiFont, Gdiplus::PointF(x, y), &brush));

@@ -1,4 +1,5 @@
 #include "win/ImageFiles.h"
+#include "win/WideText.h"
 
 #include "win/GdiPlusCanvas.h"
 
@@ -39,19 +40,6 @@ int FindEncoder(const wchar_t* mime, CLSID* classId)
     return 0;
 }
 
-std::wstring WidePath(const std::string& path)
-{
-    if (path.empty())
-        return std::wstring();
-    const int needed = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (needed <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], needed);
-    wide.resize(static_cast<size_t>(needed - 1)); // drop the terminator
-    return wide;
-}
-
 bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
                        const std::function<void(Canvas&)>& draw, bool* encoderFound)
 {
@@ -62,7 +50,7 @@ bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
     if (!found)
         return false;
 
-    const std::wstring wide = WidePath(path);
+    const std::wstring wide = WideText(path);
     if (wide.empty())
         return false;
 

@@ -11,9 +11,6 @@ class Canvas;
 // else 0.
 int FindEncoder(const wchar_t* mime, CLSID* classId);
 
-// Narrow (ANSI code page) path to UTF-16.
-std::wstring WidePath(const std::string& path);
-
 // Draws onto a new width x height, 24-bit RGB bitmap and saves it as JPEG
 // with quality 100, replacing an existing file. True only when GDI+ reports
 // the file written. `encoderFound` (optional) tells whether a JPEG encoder

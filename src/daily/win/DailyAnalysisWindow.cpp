@@ -189,18 +189,18 @@ void DailyAnalysisWindow::OpenHourly(int kind)
 
 void DailyAnalysisWindow::PrevDay()
 {
-    if (const char* refusal = navigation_.PrevDay()) {
-        ShowMessage(refusal, MessageKind::Error);
-        return;
-    }
-    Compute();
-    ApplyButtons();
-    RefreshChart();
+    ShowStep(navigation_.PrevDay());
 }
 
 void DailyAnalysisWindow::NextDay()
 {
-    if (const char* refusal = navigation_.NextDay()) {
+    ShowStep(navigation_.NextDay());
+}
+
+// A refused step (before 1971) leaves the window as it was.
+void DailyAnalysisWindow::ShowStep(const char* refusal)
+{
+    if (refusal) {
         ShowMessage(refusal, MessageKind::Error);
         return;
     }

@@ -35,6 +35,7 @@ private:
     void OpenHourly(int kind);
     void PrevDay();
     void NextDay();
+    void ShowStep(const char* refusal);
     void Now();
 
     std::string profilePath_;

@@ -1,4 +1,5 @@
 #include "daily/win/Printing.h"
+#include "win/WideText.h"
 #include "win/WaitCursor.h"
 
 #include "daily/DailyMessages.h"
@@ -124,7 +125,7 @@ void PrintImageFile(const std::string& path)
         return;
     std::wstring widePath;
     try {
-        widePath = WidePath(path);
+        widePath = WideText(path);
     } catch (const std::bad_alloc&) {
         ShowMessage(kHourlyAnalysisNotSaved, MessageKind::Error);
         return;

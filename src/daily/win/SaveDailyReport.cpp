@@ -1,4 +1,5 @@
 #include "daily/win/SaveDailyReport.h"
+#include "win/WideText.h"
 #include "win/WaitCursor.h"
 
 #include "app/DataPaths.h"
@@ -85,7 +86,7 @@ void SaveDailyReport(HWND window, const DailyReadingSet& set, std::string& saved
     report.set = set;
 
     bool written = false;
-    if (WidePath(savedReportPath).size() <= kLongestWidePath) {
+    if (WideText(savedReportPath).size() <= kLongestWidePath) {
         ReportTiming timing("report-jpeg-save");
         written = SaveDrawingAsJpeg(savedReportPath, kReportImageWidth, kReportImageHeight,
                                     [&report](Canvas& canvas) { DrawDailyReport(canvas, report, ImageReport{}); });

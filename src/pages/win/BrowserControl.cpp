@@ -1,4 +1,5 @@
 #include "pages/win/BrowserControl.h"
+#include "win/WideText.h"
 
 #include <ole2.h>
 #include <ocidl.h>
@@ -10,16 +11,6 @@
 namespace {
 
 const char* const kHostClass = "OraclineBrowserHost";
-
-std::wstring Widen(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
 
 std::string Narrow(const wchar_t* text, int length)
 {
@@ -305,7 +296,7 @@ bool BrowserSite::Navigate(const std::string& fullPath)
 {
     if (!browser_)
         return false;
-    BSTR url = SysAllocString(Widen(fullPath).c_str());
+    BSTR url = SysAllocString(WideText(fullPath).c_str());
     if (!url)
         return false;
     VARIANT none;
