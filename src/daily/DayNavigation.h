@@ -6,7 +6,7 @@
 // of its two neighbours: every step starts from `baseDate`, never from the
 // date shown. The hourly buttons (E, P, B, I, F) work only while `baseDate`
 // is shown, since the hourly analysis is always computed around it.
-#include "engine/Clock.h"
+#include "base/Clock.h"
 
 // The neighbouring days, found through the local clock the way the rest of
 // the program's date arithmetic does: 00:00:01 of the date less an hour, and

@@ -12,7 +12,7 @@
 // The front end makes the canvas (a window, a bitmap or a printer page with
 // the quality modes already set) and calls one of the DrawDailyReport
 // overloads; everything about positions, colours, fonts and order is here.
-#include "daily/Canvas.h"
+#include "base/Canvas.h"
 #include "engine/DailyReadingSet.h"
 
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "profiles/Profile.h"
+#include "engine/Profile.h"
 
 // The five numeric readings of a profile after ComputeNumbers. They only read
 // the profile and may be called in any order.

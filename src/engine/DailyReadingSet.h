@@ -1,6 +1,6 @@
 #pragma once
-#include "engine/Clock.h"
-#include "profiles/Profile.h"
+#include "base/Clock.h"
+#include "engine/Profile.h"
 
 #include <string>
 

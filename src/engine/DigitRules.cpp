@@ -1,6 +1,6 @@
 #include "engine/DigitRules.h"
 
-#include "engine/Int32.h"
+#include "base/Int32.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "engine/PersonalNumbers.h"
 
-#include "engine/DayCount.h"
+#include "base/Calendar.h"
 #include "engine/DigitRules.h"
-#include "engine/Int32.h"
+#include "base/Int32.h"
 
 namespace {
 

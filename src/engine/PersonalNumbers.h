@@ -1,5 +1,5 @@
 #pragma once
-#include "profiles/Profile.h"
+#include "engine/Profile.h"
 
 // Fills ownNumber, motherNumber, fatherNumber, goodNumber, badNumber and
 // hourCount of a loaded profile whose analysisYear/Month/Day are set.

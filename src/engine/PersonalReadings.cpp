@@ -1,8 +1,8 @@
 #include "engine/PersonalReadings.h"
 
 #include "engine/DigitRules.h"
-#include "engine/Int32.h"
-#include "profiles/ZodiacSigns.h"
+#include "base/Int32.h"
+#include "engine/ZodiacSigns.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 // for "hourly.jpg". Drawing may raise the stored values (see HourlyBars), and
 // the raises are meant to stay: they keep a flat curve from being drawn as
 // flat again.
-#include "daily/Canvas.h"
+#include "base/Canvas.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "profiles/DateLists.h"
 
-#include "engine/DayCount.h"
+#include "base/Calendar.h"
 
 namespace DateLists {
 

@@ -3,10 +3,10 @@
 #include "engine/PersonalNumbers.h"
 #include "pages/PageWriter.h"
 #include "profiles/ChineseYears.h"
-#include "profiles/Profile.h"
+#include "engine/Profile.h"
 #include "profiles/SignTexts.h"
 #include "profiles/SoulNumberTexts.h"
-#include "profiles/ZodiacSigns.h"
+#include "engine/ZodiacSigns.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include "profiles/ProfileFile.h"
 
 #include "platform/FileOps.h"
-#include "profiles/SafeFileWriter.h"
-#include "profiles/TextLines.h"
+#include "base/SafeFileWriter.h"
+#include "base/TextLines.h"
 
 #include <cctype>
 #include <cstring>

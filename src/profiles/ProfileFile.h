@@ -1,5 +1,5 @@
 #pragma once
-#include "profiles/Profile.h"
+#include "engine/Profile.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "profiles/ProfileIndex.h"
 
-#include "profiles/SafeFileWriter.h"
-#include "profiles/TextLines.h"
+#include "base/SafeFileWriter.h"
+#include "base/TextLines.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "profiles/SignImage.h"
 
-#include "profiles/ZodiacSigns.h"
+#include "engine/ZodiacSigns.h"
 
 std::string SignImagePath(const std::string& dataDirectory, int month, int day)
 {

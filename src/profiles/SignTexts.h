@@ -1,6 +1,6 @@
 #pragma once
 // What the zodiac sign page says about each sign.
-#include "profiles/ZodiacSigns.h"
+#include "engine/ZodiacSigns.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "schedule/ScheduleRecord.h"
 
-#include "profiles/TextLines.h"
+#include "base/TextLines.h"
 
 #include <cstring>
 

@@ -10,7 +10,7 @@
 // method differently depending on which header came first.
 #undef DrawText
 
-#include "daily/Canvas.h"
+#include "base/Canvas.h"
 
 namespace Gdiplus {
 class Graphics;

@@ -1,7 +1,7 @@
 #include "daily/DailyMessages.h"
 #include "daily/DayNavigation.h"
-#include "daily/PrintLayout.h"
-#include "daily/PrintOptionsModel.h"
+#include "printing/PrintLayout.h"
+#include "printing/PrintOptionsModel.h"
 #include "daily/ReportDrawing.h"
 
 #include "RecordingCanvas.h"

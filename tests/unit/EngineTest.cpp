@@ -1,6 +1,6 @@
 #include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
-#include "engine/DayCount.h"
+#include "base/Calendar.h"
 #include "engine/DigitRules.h"
 #include "engine/PersonalNumbers.h"
 #include "engine/PersonalReadings.h"

@@ -7,8 +7,8 @@
 #include "profiles/SignImage.h"
 #include "profiles/SignTexts.h"
 #include "profiles/SoulNumberTexts.h"
-#include "profiles/TextLines.h"
-#include "profiles/ZodiacSigns.h"
+#include "base/TextLines.h"
+#include "engine/ZodiacSigns.h"
 
 #include "engine/PersonalReadings.h"
 

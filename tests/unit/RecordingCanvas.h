@@ -1,7 +1,7 @@
 #pragma once
 // A canvas that draws nothing and remembers every call, in order, with its
 // arguments, so drawing tests can compare what was drawn with the layout.
-#include "daily/Canvas.h"
+#include "base/Canvas.h"
 
 #include <ostream>
 #include <string>

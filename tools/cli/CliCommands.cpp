@@ -1,8 +1,8 @@
 #include "CliCommands.h"
 
 #include "engine/DailyReadingSet.h"
-#include "engine/DayCount.h"
-#include "profiles/TextLines.h"
+#include "base/Calendar.h"
+#include "base/TextLines.h"
 
 
 namespace {

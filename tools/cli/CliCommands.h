@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/Clock.h"
+#include "base/Clock.h"
 
 #include <ostream>
 #include <string>

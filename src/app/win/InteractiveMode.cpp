@@ -1,7 +1,7 @@
 #include "app/win/InteractiveMode.h"
 
 #include "app/win/MainWindow.h"
-#include "engine/Clock.h"
+#include "base/Clock.h"
 #include "pages/IntroductionPage.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileIndex.h"

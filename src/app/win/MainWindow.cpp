@@ -2,11 +2,11 @@
 
 #include "MainWindowIds.h"
 #include "ArtworkIds.h"
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 #include "app/YearList.h"
 #include "app/win/AboutBox.h"
 #include "daily/win/DailyAnalysisRun.h"
-#include "engine/DayCount.h"
+#include "base/Calendar.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"

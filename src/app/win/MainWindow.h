@@ -4,8 +4,8 @@
 // that always says what to do next. The list in the window is the master copy
 // of the profile index while the window is open.
 #include "app/MainWindowRules.h"
-#include "engine/Clock.h"
-#include "profiles/Profile.h"
+#include "base/Clock.h"
+#include "engine/Profile.h"
 #include "win/Dialog.h"
 
 #include <memory>

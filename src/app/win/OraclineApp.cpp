@@ -1,6 +1,6 @@
 #include "app/win/OraclineApp.h"
 
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "schedule/ScheduleRecord.h"

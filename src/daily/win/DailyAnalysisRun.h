@@ -1,6 +1,6 @@
 #pragma once
 // Opening the Daily Analysis window from the main window.
-#include "engine/Clock.h"
+#include "base/Clock.h"
 
 #include <windows.h>
 

@@ -2,10 +2,10 @@
 #include "win/WideText.h"
 #include "win/WaitCursor.h"
 
-#include "app/DataPaths.h"
+#include "base/DataPaths.h"
 #include "daily/DailyMessages.h"
 #include "daily/ReportDrawing.h"
-#include "daily/win/ReportTiming.h"
+#include "win/ReportTiming.h"
 #include "win/ImageFiles.h"
 #include "win/MessageBoxes.h"
 

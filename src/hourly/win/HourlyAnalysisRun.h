@@ -1,6 +1,6 @@
 #pragma once
 // Opening the hourly analysis from the Daily Analysis window.
-#include "engine/Clock.h"
+#include "base/Clock.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "profiles/win/ProfileEditor.h"
 
 #include "ProfileEditorIds.h"
-#include "engine/Clock.h"
+#include "base/Clock.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/DateLists.h"
 #include "profiles/InformationPages.h"

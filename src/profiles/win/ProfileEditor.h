@@ -2,7 +2,7 @@
 // The modal "Profile" dialog (resource 130) in which a profile is created or
 // changed. On Save it checks the input, writes the profile file and ends with
 // IDOK; on Close it ends with IDCANCEL and writes nothing.
-#include "profiles/Profile.h"
+#include "engine/Profile.h"
 #include "win/Dialog.h"
 
 #include <memory>

@@ -1,4 +1,4 @@
-#include "daily/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "engine/DayCount.h"
+#include "base/Calendar.h"
 
-#include "engine/Int32.h"
+#include "base/Int32.h"
 
 namespace {
 

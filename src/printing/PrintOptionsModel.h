@@ -5,7 +5,7 @@
 // the handler says so, calls the handler, then pushes every field below back
 // to the controls (edits, the two lists with their entries, selection and
 // enabled state, the check box).
-#include "daily/PrintLayout.h"
+#include "printing/PrintLayout.h"
 
 #include <string>
 #include <vector>

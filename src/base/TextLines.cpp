@@ -1,4 +1,4 @@
-#include "profiles/TextLines.h"
+#include "base/TextLines.h"
 
 #include <climits>
 #include <cstdio>

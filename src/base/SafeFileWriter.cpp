@@ -1,4 +1,4 @@
-#include "profiles/SafeFileWriter.h"
+#include "base/SafeFileWriter.h"
 
 #include "platform/FileOps.h"
 

@@ -1,4 +1,4 @@
-#include "daily/PrintOptionsModel.h"
+#include "printing/PrintOptionsModel.h"
 
 #include <cctype>
 #include <cmath>

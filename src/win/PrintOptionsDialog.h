@@ -2,7 +2,7 @@
 // The Print Options dialog: size, resize percentage, tiling and the 4 x 6
 // photo format of an image about to be printed. The model holds every value
 // and decision; the dialog copies between it and the controls.
-#include "daily/PrintOptionsModel.h"
+#include "printing/PrintOptionsModel.h"
 #include "win/Dialog.h"
 
 class PrintOptionsDialog : public Dialog {

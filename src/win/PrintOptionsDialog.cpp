@@ -1,4 +1,4 @@
-#include "daily/win/PrintOptionsDialog.h"
+#include "win/PrintOptionsDialog.h"
 
 #include "PrintOptionsIds.h"
 #include "win/ComboBox.h"

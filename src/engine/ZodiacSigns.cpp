@@ -1,4 +1,4 @@
-#include "profiles/ZodiacSigns.h"
+#include "engine/ZodiacSigns.h"
 
 #include <cctype>
 

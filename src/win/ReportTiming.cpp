@@ -1,4 +1,4 @@
-#include "daily/win/ReportTiming.h"
+#include "win/ReportTiming.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,48 @@
+#pragma once
+// Printing through the system print dialog and the GDI printing calls, drawn
+// with GDI+ in inches. Every printout (the daily report, an image file, the
+// companion result) goes through one PrintJob, so the dialog, the raster
+// check and the document handling are the same for all.
+#include "printing/PrintLayout.h"
+
+#include <windows.h>
+#include <commdlg.h>
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <string>
+
+// One print job from the print dialog to the deletion of its device context.
+// Begin() is the part both kinds of printing share: the dialog, the raster
+// check and the opened document with its one page.
+class PrintJob {
+public:
+    PrintJob() = default;
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+    ~PrintJob() { Release(); }
+
+    bool Begin();
+
+    HDC Dc() const { return dialog_.hDC; }
+
+    // Ends the page and the document; what was drawn goes to the printer.
+    void Finish();
+
+    // Printer measures in inches, for the graphics object's resolution.
+    PageMeasures Measure(Gdiplus::Graphics& graphics) const;
+
+private:
+    void Release();
+
+    PRINTDLGA dialog_{};
+    bool documentOpen_ = false;
+};
+
+// Sets a graphics object on the printer page to the print quality and to
+// inches as its unit.
+void PrepareInches(Gdiplus::Graphics& graphics);
+
+// Prints an image file fitted to the page, after the Print Options dialog.
+void PrintImageFile(const std::string& path);
