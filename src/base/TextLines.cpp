@@ -6,9 +6,6 @@
 
 namespace {
 
-const std::size_t kBufferSize = 500;
-const std::size_t kPieceLength = kBufferSize - 1;
-
 // Hands out the bytes of a file the way a text-mode stream on Windows does: a
 // CR directly followed by LF arrives as a single LF, a lone CR stays a CR.
 // Reads in blocks, since a character-at-a-time getc costs more than the
@@ -75,8 +72,10 @@ void DeliverPiece(std::string& piece,
 }  // namespace
 
 bool ForEachLine(const std::string& path,
-                 const std::function<void(const std::string& line)>& onLine)
+                 const std::function<void(const std::string& line)>& onLine,
+                 std::size_t bufferSize)
 {
+    const std::size_t pieceLength = bufferSize > 1 ? bufferSize - 1 : 1;
     // Binary mode with our own CR LF handling, so that Linux and Windows split
     // a file into exactly the same pieces.
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -85,11 +84,11 @@ bool ForEachLine(const std::string& path,
 
     TextStream stream(file);
     std::string piece;
-    piece.reserve(kBufferSize);
+    piece.reserve(bufferSize);
     int c;
     while ((c = stream.Get()) != EOF) {
         piece.push_back(static_cast<char>(c));
-        if (c == '\n' || piece.size() == kPieceLength)
+        if (c == '\n' || piece.size() == pieceLength)
             DeliverPiece(piece, onLine);
     }
     if (!piece.empty())

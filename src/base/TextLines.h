@@ -12,9 +12,12 @@
 // (the part a C string would hold) with the line feed removed.
 //
 // Returns false when the file cannot be opened; a directory or an unreadable
-// file opens on some systems but simply yields no lines.
+// file opens on some systems but simply yields no lines. A file read with a
+// smaller buffer (the contacts file's is 330 bytes) gives `bufferSize` - 1
+// as the piece length.
 bool ForEachLine(const std::string& path,
-                 const std::function<void(const std::string& line)>& onLine);
+                 const std::function<void(const std::string& line)>& onLine,
+                 std::size_t bufferSize = 500);
 
 // True when `path` can be opened and read (an empty file counts, a directory
 // does not).

@@ -7,6 +7,7 @@
 #include "daily/win/PrintDailyReport.h"
 #include "win/ReportTiming.h"
 #include "daily/win/SaveDailyReport.h"
+#include "mail/win/ComposerRun.h"
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
 #include "pages/win/PageWindow.h"
@@ -156,14 +157,16 @@ void DailyAnalysisWindow::Save()
     SaveDailyReport(Handle(), set_, savedReportPath_);
 }
 
-// The composer that sends the saved report arrives with the mail support;
-// until then Email only makes sure there is a saved report.
+// A save that failed still leaves its path; the composer then finds no file
+// and says so.
 void DailyAnalysisWindow::Email()
 {
     if (savedReportPath_.empty()) {
         ShowMessage(kSaveReportFirst, MessageKind::Information);
         Save();
     }
+    if (!savedReportPath_.empty())
+        RunEmailComposer(Handle(), savedReportPath_);
 }
 
 void DailyAnalysisWindow::Explain()

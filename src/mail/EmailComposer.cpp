@@ -1,0 +1,125 @@
+#include "mail/EmailComposer.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <utility>
+
+std::string SizeText(std::optional<std::uint64_t> bytes)
+{
+    if (!bytes)
+        return "unknown";
+    if (*bytes < 1024)
+        return std::to_string(*bytes) + "B";
+    return std::to_string(*bytes / 1024) + "KB";
+}
+
+std::optional<std::uint64_t> RegularFileSize(const std::string& path)
+{
+    struct stat status;
+    if (path.empty() || stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+bool HasImageExtension(const std::string& path)
+{
+    if (path.size() < 5)
+        return false;
+    std::string ending = path.substr(path.size() - 4);
+    for (char& c : ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* image : {".jpg", ".gif", ".bmp", ".png", ".tif"})
+        if (ending == image)
+            return true;
+    return false;
+}
+
+std::string FileNameOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+EmailComposer::EmailComposer(std::string reportPath)
+    : attachmentPath(std::move(reportPath)), fileName(FileNameOf(attachmentPath))
+{
+}
+
+void EmailComposer::DescribeAttachment(const ImageSizeReader& readImageSize)
+{
+    const std::optional<std::uint64_t> size = RegularFileSize(attachmentPath);
+    attachmentFound = size.has_value();
+    sizeText = SizeText(size);
+    imageWidth = 0;
+    imageHeight = 0;
+    if (!HasImageExtension(attachmentPath)) {
+        resizeCheckEnabled = false;
+        resolutionText = "n/a";
+        return;
+    }
+    resizeCheckEnabled = !resized;
+    int width = 0;
+    int height = 0;
+    if (attachmentFound && readImageSize(attachmentPath, width, height)) {
+        imageWidth = width > 0 ? width : 0;
+        imageHeight = height > 0 ? height : 0;
+    }
+    resolutionText = std::to_string(imageWidth) + " x " + std::to_string(imageHeight);
+}
+
+std::string EmailComposer::AddSelectedContact()
+{
+    const Contact* contact = contacts.SelectedContact();
+    if (!contact)
+        return "";
+    // A substring test, as the list was always checked: an address inside a
+    // longer one counts as present.
+    if (toText.find(contact->address) != std::string::npos)
+        return contact->address + " is already in your To: list.";
+    if (!toText.empty())
+        toText += ";";
+    toText += contact->address;
+    return "";
+}
+
+void EmailComposer::Clear()
+{
+    toText.clear();
+    subject.clear();
+    message.clear();
+}
+
+void EmailComposer::Cancel() { Clear(); }
+
+void EmailComposer::UseResizedCopy(const std::string& copyPath, const ImageSizeReader& readImageSize)
+{
+    attachmentPath = copyPath;
+    fileName = FileNameOf(copyPath);
+    resized = true;
+    DescribeAttachment(readImageSize);
+    resizeCheckEnabled = false;
+    resizeButtonEnabled = false;
+}
+
+std::string EmailComposer::CheckForEmail(bool& askResize) const
+{
+    askResize = false;
+    if (toText.empty())
+        return "Please enter To Address first.    ";
+    if (toText.size() > kToTextLimit)
+        return "To Address is too long. Maximum size is 500 characters.    ";
+    if (subject.empty())
+        return "Please enter Email Subject first.    ";
+    if (subject.size() > kSubjectLimit)
+        return "Email Subject is too long. Maximum size is 50 characters.    ";
+    if (message.size() > kMessageLimit)
+        return "Email Message is too long. Maximum size is 200 characters.    ";
+    // A report deleted after saving would reach the mail client as a path to
+    // nothing; most clients then fail the whole send without saying why.
+    if (!attachmentPath.empty() && !attachmentFound)
+        return "The attached Daily Report cannot be found. Please save it again.    ";
+    askResize = !attachmentPath.empty() && HasImageExtension(fileName) && !resized &&
+                (imageWidth > kLargestMailedImageSide || imageHeight > kLargestMailedImageSide);
+    return "";
+}

@@ -1,0 +1,83 @@
+#include "mail/QuickResizeModel.h"
+
+#include "base/SafeFileWriter.h"
+
+#include <cctype>
+#include <cstdio>
+
+PixelSize ScaledSize(PixelSize source, int index)
+{
+    const double factor = (100 - index) * 0.01;
+    const int width = static_cast<int>(source.width * factor);
+    const int height = static_cast<int>(source.height * factor);
+    return {width > 0 ? width : 1, height > 0 ? height : 1};
+}
+
+std::string ResizedCopyPath(const std::string& reportsDirectory, const std::string& sourcePath)
+{
+    const std::size_t slash = sourcePath.find_last_of('\\');
+    return reportsDirectory + kResizedCopyPrefix +
+           (slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1));
+}
+
+const wchar_t* EncoderMimeType(const std::string& sourcePath)
+{
+    std::string ending = sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : "";
+    for (char& c : ending)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ending == ".bmp")
+        return L"image/bmp";
+    if (ending == ".gif")
+        return L"image/gif";
+    if (ending == ".png")
+        return L"image/png";
+    if (ending == ".tif")
+        return L"image/tiff";
+    return L"image/jpeg";
+}
+
+std::string SizePageHtml(PixelSize size)
+{
+    char sizeLine[200];
+    std::snprintf(sizeLine, sizeof sizeLine,
+                  "<font color=\"navy\" size=\"5\" face=\"Verdana\"><b>Size: <font color=\"black\">%d x %d "
+                  "pixels</b></font>",
+                  size.width, size.height);
+    return std::string("<html><head><title>2005</title></head>") +
+           "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\" "
+           "oncontextmenu=\"return false\">" +
+           sizeLine + "</body></html>";
+}
+
+std::string WriteSizePage(const std::string& dataDirectory, PixelSize size)
+{
+    const std::string path = dataDirectory + kSizePageName;
+    return WriteTextFileSafely(path, SizePageHtml(size)) ? path : "";
+}
+
+QuickResizeModel::QuickResizeModel(PixelSize source) : checkEnabled(source.width > 0 && source.height > 0), source_(source)
+{
+    if (!SourceLoaded())
+        source_ = {};
+}
+
+PixelSize QuickResizeModel::PageSize() const
+{
+    return ScaledSize(source_, switchedOn ? selection : 0);
+}
+
+void QuickResizeModel::CheckClicked()
+{
+    switchedOn = !switchedOn;
+    scaleListShown = switchedOn;
+    selection = 0;
+    saveEnabled = false;
+}
+
+void QuickResizeModel::ScaleSelected(int index)
+{
+    if (index < 0 || index >= kScaleEntryCount)
+        return;
+    selection = index;
+    saveEnabled = switchedOn && index > 0;
+}

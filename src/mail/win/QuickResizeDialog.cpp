@@ -1,0 +1,112 @@
+#include "mail/win/QuickResizeDialog.h"
+
+#include "QuickResizeIds.h"
+#include "base/DataPaths.h"
+#include "mail/EmailComposer.h"
+#include "mail/win/ScaleImage.h"
+#include "pages/NavigationFilter.h"
+#include "pages/win/BrowserControl.h"
+#include "platform/FileOps.h"
+#include "win/ComboBox.h"
+#include "win/Controls.h"
+#include "win/MessageBoxes.h"
+
+#include <utility>
+
+namespace {
+
+const char* const kResizeFailedMessage = "Unable to resize selected report.     ";
+
+} // namespace
+
+QuickResizeDialog::QuickResizeDialog(std::string sourcePath)
+    : Dialog(IDD_QUICK_RESIZE), sourcePath_(std::move(sourcePath)),
+      outputPath_(ResizedCopyPath(DataPaths::reportsDirectory, sourcePath_))
+{
+    OnClicked(IDC_QUICK_RESIZE_SWITCH, [this] { SwitchClicked(); });
+    OnCommand(IDC_QUICK_RESIZE_SCALE, CBN_SELCHANGE, [this] { ScaleChanged(); });
+}
+
+// Out of line, where BrowserControl is complete.
+QuickResizeDialog::~QuickResizeDialog() = default;
+
+void QuickResizeDialog::OnInitDialog()
+{
+    UseBoldFont({IDC_QUICK_RESIZE_SWITCH, IDC_QUICK_RESIZE_SCALE, IDOK, IDCANCEL});
+    SetLabelColour(IDC_QUICK_RESIZE_SWITCH, RGB(255, 255, 0));
+    // A copy left by an earlier resize of the same report would otherwise be
+    // taken for this one's if the save below failed.
+    if (IsReadOnlyFile(outputPath_) || RegularFileSize(outputPath_))
+        RemoveFileForced(outputPath_);
+
+    PixelSize source;
+    if (!ReadImageSize(sourcePath_, source.width, source.height))
+        source = {};
+    model_ = QuickResizeModel(source);
+    if (!model_.SourceLoaded())
+        ShowMessage("Unable to open: " + FileNameOf(sourcePath_), MessageKind::Error);
+
+    ComboBox scale(Handle(), IDC_QUICK_RESIZE_SCALE);
+    for (int percent = 100; percent >= 1; --percent)
+        scale.Add(std::to_string(percent) + "%");
+    SetWindowTextA(Handle(), ("Quick Resize: " + FileNameOf(sourcePath_)).c_str());
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER, NavigationAllowed);
+    ShowSizePage();
+    PushValues();
+}
+
+bool QuickResizeDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&)
+{
+    // The browser goes while its host window still exists.
+    if (message == WM_DESTROY)
+        browser_.reset();
+    return false;
+}
+
+void QuickResizeDialog::SwitchClicked()
+{
+    model_.CheckClicked();
+    ShowSizePage();
+    PushValues();
+}
+
+void QuickResizeDialog::ScaleChanged()
+{
+    model_.ScaleSelected(ComboBox(Handle(), IDC_QUICK_RESIZE_SCALE).Selection());
+    ShowSizePage();
+    PushValues();
+}
+
+void QuickResizeDialog::ShowSizePage()
+{
+    const std::string page = WriteSizePage(DataPaths::dataDirectory, model_.PageSize());
+    if (browser_ && !page.empty())
+        browser_->Navigate(page);
+}
+
+void QuickResizeDialog::PushValues()
+{
+    Controls::SetChecked(Handle(), IDC_QUICK_RESIZE_SWITCH, model_.switchedOn);
+    Controls::Enable(Handle(), IDC_QUICK_RESIZE_SWITCH, model_.checkEnabled);
+    ShowWindow(Item(IDC_QUICK_RESIZE_SCALE), model_.scaleListShown ? SW_SHOW : SW_HIDE);
+    ComboBox(Handle(), IDC_QUICK_RESIZE_SCALE).Select(model_.selection);
+    Controls::Enable(Handle(), IDOK, model_.saveEnabled);
+}
+
+void QuickResizeDialog::OnOK()
+{
+    if (model_.saveEnabled) {
+        resized_ = ScaleImage(sourcePath_, outputPath_, model_.selection);
+        if (!resized_) {
+            ShowMessage(kResizeFailedMessage, MessageKind::Error);
+            RemoveFileForced(outputPath_);
+        }
+    }
+    End(IDOK);
+}
+
+void QuickResizeDialog::OnCancel()
+{
+    resized_ = false;
+    End(IDCANCEL);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The Quick Resize dialog (resource 126): a scaled copy of a report image,
+// "_T_" and its name, in the reports directory, with the new size shown in a
+// small browser pane.
+#include "mail/QuickResizeModel.h"
+#include "win/Dialog.h"
+
+#include <memory>
+#include <string>
+
+class BrowserControl;
+
+class QuickResizeDialog : public Dialog {
+public:
+    explicit QuickResizeDialog(std::string sourcePath);
+    ~QuickResizeDialog() override;
+
+    // True after OK when the scaled copy was written to OutputPath().
+    bool Resized() const { return resized_; }
+    const std::string& OutputPath() const { return outputPath_; }
+
+protected:
+    void OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void SwitchClicked();
+    void ScaleChanged();
+    void ShowSizePage();
+    void PushValues();
+
+    std::string sourcePath_;
+    std::string outputPath_;
+    QuickResizeModel model_{{}};
+    bool resized_ = false;
+    std::unique_ptr<BrowserControl> browser_;
+};
