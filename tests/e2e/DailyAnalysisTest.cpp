@@ -81,7 +81,7 @@ std::string SaveAs(MainWindowSession& session, HWND window, const std::string& n
     return box.text;
 }
 
-// Email goes no further until mail exists; true when it reminded to save first.
+// True when Email reminded to save first.
 bool EmailReminds(MainWindowSession& session, HWND window)
 {
     PressButton(window, IDC_DAILY_EMAIL);
@@ -210,8 +210,14 @@ TEST(DailyAnalysis, SaveEmailExplainAndARemovedProfileFile)
     EXPECT_EQ(box.text, "Unable to save Daily Report.    ");
     AnswerMessageBox(box, IDOK);
     EXPECT_EQ(ReadFileBytes(locked), "old");
-    // The failed save still chose a file: Email does not ask again.
+    // The failed save still chose a file: Email does not ask again and hands
+    // it to the composer.
     EXPECT_FALSE(EmailReminds(session, window));
+    HWND composer = WaitForDialog(session.ProcessId(), "Email");
+    ASSERT_TRUE(composer);
+    EXPECT_EQ(ControlText(composer, 1067), "locked.jpg");
+    CloseDialog(composer);
+    EXPECT_TRUE(WaitUntilGone(composer));
 
     // A name typed without an extension gets ".jpg".
     const std::string path = DataDirectory() + "Reports\\day.jpg";

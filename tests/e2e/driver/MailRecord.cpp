@@ -1,6 +1,6 @@
 #include "driver/MailRecord.h"
 
-#include <windows.h>
+#include "driver/Driver.h"
 
 #include <fstream>
 #include <sstream>
@@ -28,6 +28,7 @@ std::vector<SentMail> ReadMailRecord(const std::string& path)
     std::vector<SentMail> mails;
     std::ifstream in(path, std::ios::binary);
     std::string line;
+    int copies = 0;
     while (std::getline(in, line)) {
         if (line == "MAPISendMail") {
             mails.emplace_back();
@@ -53,7 +54,7 @@ std::vector<SentMail> ReadMailRecord(const std::string& path)
         else if (key == "recipient" && f.size() == 3)
             mail.recipients.push_back({std::stoi(f[0]), f[1], f[2]});
         else if (key == "attachment" && f.size() == 3)
-            mail.attachments.push_back({f[0], f[1], std::stoul(f[2])});
+            mail.attachments.push_back({f[0], f[1], std::stoul(f[2]), path + "." + std::to_string(++copies)});
     }
     return mails;
 }
@@ -61,8 +62,16 @@ std::vector<SentMail> ReadMailRecord(const std::string& path)
 void PrepareMailRecord(unsigned long result, const std::string& path)
 {
     DeleteFileA(path.c_str());
+    DeleteFileA((path + ".result").c_str());
+    for (int i = 1; DeleteFileA((path + "." + std::to_string(i)).c_str()); ++i) {
+    }
     SetEnvironmentVariableA("ORACLINE_MAPI_RECORD", path.c_str());
     SetEnvironmentVariableA("ORACLINE_MAPI_RESULT", std::to_string(result).c_str());
+}
+
+void SetMailResult(unsigned long result, const std::string& path)
+{
+    WriteFileBytes(path + ".result", std::to_string(result));
 }
 
 } // namespace e2e

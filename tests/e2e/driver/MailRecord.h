@@ -20,6 +20,8 @@ struct MailAttachment {
     std::string path;
     std::string name;
     unsigned long position = 0;
+    // The recording library's copy of the file as it was during the call.
+    std::string copy;
 };
 
 struct SentMail {
@@ -36,7 +38,9 @@ struct SentMail {
 std::vector<SentMail> ReadMailRecord(const std::string& path = kMailRecordPath);
 
 // The result code the recording library gives MAPISendMail in programs
-// started afterwards, and removes the record file.
+// started afterwards; removes the record file and an earlier result file.
 void PrepareMailRecord(unsigned long result = 0, const std::string& path = kMailRecordPath);
+// The result code for the next calls, also in a program already running.
+void SetMailResult(unsigned long result, const std::string& path = kMailRecordPath);
 
 } // namespace e2e

@@ -5,8 +5,14 @@
 //   ORACLINE_MAPI_RECORD  file to append to (default C:\oracline-mail.txt)
 //   ORACLINE_MAPI_RESULT  MAPISendMail's result, in decimal (default 0)
 //
+// A file named like the record with ".result" added, when present, holds the
+// result instead, so one running program can meet several answers.
+//
 // One block per call, one item per line, fields separated by tabs; a missing
 // string is written as "(null)". Line feeds inside texts are written as "\n".
+// Each attachment that exists is copied beside the record as ".1", ".2", ...
+// after the record's name (counting over all calls), since the program may
+// delete it once the call returns.
 #include <windows.h>
 #include <mapi.h>
 
@@ -67,6 +73,8 @@ std::string Describe(ULONG_PTR owner, const MapiMessage* message, FLAGS flags)
     return out + "end\n";
 }
 
+int copies = 0;
+
 } // namespace
 
 extern "C" {
@@ -88,7 +96,17 @@ ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS
         std::fwrite(record.data(), 1, record.size(), file);
         std::fclose(file);
     }
-    return std::strtoul(Environment("ORACLINE_MAPI_RESULT", "0").c_str(), nullptr, 10);
+    for (ULONG i = 0; message && message->lpFiles && i < message->nFileCount; ++i)
+        if (message->lpFiles[i].lpszPathName)
+            CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
+    std::string result = Environment("ORACLINE_MAPI_RESULT", "0");
+    if (FILE* file = std::fopen((path + ".result").c_str(), "rb")) {
+        char text[32] = {};
+        if (std::fgets(text, sizeof text, file))
+            result = text;
+        std::fclose(file);
+    }
+    return std::strtoul(result.c_str(), nullptr, 10);
 }
 
 } // extern "C"
