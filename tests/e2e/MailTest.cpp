@@ -1,5 +1,5 @@
 // E-mail from the Daily Analysis window through the recording mapi32.dll:
-// what reaches the mail client, the failures the user is told about, the
+// what reaches the mail client, a failure the user is told about, the
 // contacts file, and a large report resized on the way.
 #include "driver/DailyDriver.h"
 #include "driver/MailRecord.h"
@@ -19,39 +19,26 @@ const char* const kNoMapiClient = "Unable to send email. Make sure you use a MAP
 
 std::string ReportPath(const std::string& name) { return DataDirectory() + "Reports\\" + name; }
 
-// Saves the report through the real Save As dialog.
-bool SaveReport(DailySession& session, const std::string& path)
+// A Daily Analysis window whose report is saved through the real Save As
+// dialog, and a composer opened on it.
+HWND OpenComposer(DailySession& session, const std::string& savedAs = "")
 {
-    PressButton(session.Daily(), IDC_DAILY_SAVE);
-    if (!EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), path))
-        return false;
-    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
-    return AnswerMessageBox(box, IDOK);
-}
-
-HWND OpenComposer(DailySession& session)
-{
+    if (!savedAs.empty()) {
+        PressButton(session.Daily(), IDC_DAILY_SAVE);
+        EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), savedAs);
+        AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDOK);
+    }
     PressButton(session.Daily(), IDC_DAILY_EMAIL);
     return WaitForDialog(session.ProcessId(), "Email");
 }
 
-void AddContact(DailySession& session, HWND composer, const std::string& name, const std::string& address)
-{
-    PressButton(composer, IDC_EMAIL_ADD_CONTACT);
-    HWND contact = WaitForDialog(session.ProcessId(), "Contact Information");
-    ASSERT_TRUE(contact);
-    SetControlText(contact, IDC_CONTACT_NAME, name);
-    SetControlText(contact, IDC_CONTACT_EMAIL, address);
-    PressButton(contact, IDOK);
-    ASSERT_TRUE(WaitUntilGone(contact));
-}
-
-// Fills To and Subject, presses Email and returns the message that followed
+// Fills the texts, presses Email and returns the message that followed
 // within a second (empty when none came).
-std::string Send(DailySession& session, HWND composer)
+std::string Send(DailySession& session, HWND composer, const std::string& to, const std::string& message = "")
 {
-    SetControlText(composer, IDC_EMAIL_TO, "a@b.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Report");
+    SetControlText(composer, IDC_EMAIL_TO, to);
+    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
+    SetControlText(composer, IDC_EMAIL_MESSAGE, message);
     PressButton(composer, IDOK);
     EXPECT_TRUE(WaitUntilGone(composer));
     MessageBoxSeen box = WaitForMessageBox(session.ProcessId(), 1000);
@@ -59,109 +46,63 @@ std::string Send(DailySession& session, HWND composer)
     return box.text;
 }
 
-// A 24-bit BMP of one colour, which GDI+ reads whatever the file is named.
-std::string BitmapBytes(int width, int height)
+void Finish(DailySession& session)
 {
-    const int stride = (width * 3 + 3) / 4 * 4;
-    const int pixels = stride * height;
-    std::string bytes(54 + pixels, '\0');
-    auto put = [&](int at, int value, int size) {
-        for (int i = 0; i < size; ++i)
-            bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put(2, static_cast<int>(bytes.size()), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, width, 4);
-    put(22, height, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    put(34, pixels, 4);
-    for (int i = 54; i < static_cast<int>(bytes.size()); ++i)
-        bytes[i] = static_cast<char>(0x80);
-    return bytes;
+    CloseDialog(session.Daily());
+    EXPECT_TRUE(session.Main().Close());
 }
 
 } // namespace
 
-TEST(Mail, TypedAndChosenRecipientsGetTheSavedReport)
+TEST(Mail, ReportGoesToTypedAndChosenRecipients)
 {
     PrepareMailRecord();
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
     const std::string report = ReportPath("day.jpg");
-    ASSERT_TRUE(SaveReport(session, report));
-    HWND composer = OpenComposer(session);
+    HWND composer = OpenComposer(session, report);
     ASSERT_TRUE(composer);
-    EXPECT_EQ(ControlText(composer, IDC_EMAIL_FILE_NAME), "day.jpg");
-    EXPECT_EQ(ControlText(composer, IDC_EMAIL_SIZE), std::to_string(ReadFileBytes(report).size() / 1024) + "KB");
-    EXPECT_EQ(ControlText(composer, IDC_EMAIL_RESOLUTION), "780 x 550");
-    EXPECT_FALSE(ControlEnabled(composer, IDC_EMAIL_ADD_TO));
-
-    SetControlText(composer, IDC_EMAIL_TO, "a@b.org;c d");
-    AddContact(session, composer, "Ann", "ann@x.org");
-    ASSERT_TRUE(ControlEnabled(composer, IDC_EMAIL_ADD_TO));
-    PressButton(composer, IDC_EMAIL_ADD_TO);
-    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return ControlText(composer, IDC_EMAIL_TO) == "a@b.org;c d;ann@x.org"; }));
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
-    SetControlText(composer, IDC_EMAIL_MESSAGE, "Daily Report");
-    PressButton(composer, IDOK);
+    EXPECT_EQ(ControlText(composer, IDC_EMAIL_FILE_NAME) + " " + ControlText(composer, IDC_EMAIL_SIZE) + " " +
+                  ControlText(composer, IDC_EMAIL_RESOLUTION),
+              "day.jpg " + std::to_string(ReadFileBytes(report).size() / 1024) + "KB 780 x 550");
+    PressButton(composer, IDC_EMAIL_ADD_CONTACT);
+    HWND contact = WaitForDialog(session.ProcessId(), "Contact Information");
+    ASSERT_TRUE(contact);
+    SetControlText(contact, IDC_CONTACT_NAME, "Ann");
+    SetControlText(contact, IDC_CONTACT_EMAIL, "ann@x.org");
+    PressButton(contact, IDOK);
+    ASSERT_TRUE(WaitUntilGone(contact));
+    CloseDialog(composer);
     ASSERT_TRUE(WaitUntilGone(composer));
-    ASSERT_TRUE(WaitUntil(kWaitMs, [] { return !ReadMailRecord().empty(); }));
+    EXPECT_EQ(DataFile("contacts.ini"), "Name:Ann\r\nEmail:ann@x.org\r\n");
 
+    // The contact comes back selected, ready for "<<----".
+    composer = OpenComposer(session);
+    ASSERT_TRUE(composer);
+    SetControlText(composer, IDC_EMAIL_TO, "a@b.org;c d");
+    PressButton(composer, IDC_EMAIL_ADD_TO);
+    ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return ControlText(composer, IDC_EMAIL_TO) == "a@b.org;c d;ann@x.org"; }));
+    EXPECT_EQ(Send(session, composer, ControlText(composer, IDC_EMAIL_TO), "Daily Report"), "");
     const std::vector<SentMail> mails = ReadMailRecord();
     ASSERT_EQ(mails.size(), 1u);
     const SentMail& mail = mails[0];
     EXPECT_EQ(mail.flags, 1u);  // logon allowed, no compose window
     EXPECT_TRUE(mail.owner);
-    EXPECT_EQ(mail.subject, "Today");
-    EXPECT_EQ(mail.note, "Daily Report ");
-    ASSERT_EQ(mail.recipients.size(), 3u);
-    const char* names[] = {"a@b.org", "c d", "ann@x.org"};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(mail.recipients[i].recipientClass, 1);
-        EXPECT_EQ(mail.recipients[i].name, names[i]);
-        EXPECT_EQ(mail.recipients[i].address, "(null)");
-    }
+    EXPECT_EQ(mail.subject + "|" + mail.note, "Today|Daily Report ");
+    std::string recipients;
+    for (const MailRecipient& r : mail.recipients)
+        recipients += std::to_string(r.recipientClass) + " " + r.name + " " + r.address + ";";
+    EXPECT_EQ(recipients, "1 a@b.org (null);1 c d (null);1 ann@x.org (null);");
     ASSERT_EQ(mail.attachments.size(), 1u);
-    EXPECT_EQ(mail.attachments[0].path, report);
-    EXPECT_EQ(mail.attachments[0].name, "(null)");
+    EXPECT_EQ(mail.attachments[0].path + " " + mail.attachments[0].name, report + " (null)");
     EXPECT_EQ(mail.attachments[0].position, 12u);
-    EXPECT_EQ(DataFile("contacts.ini"), "Name:Ann\r\nEmail:ann@x.org\r\n");
-    EXPECT_EQ(WaitForMessageBox(session.ProcessId(), 500).text, "");
-    CloseDialog(session.Daily());
-    EXPECT_TRUE(session.Main().Close());
-}
 
-TEST(Mail, FailuresAreToldAndContactsSurviveCancel)
-{
-    PrepareMailRecord();
-    DailySession session(kJane, 2005, 9, 12);
-    ASSERT_TRUE(session.Daily());
-    ASSERT_TRUE(SaveReport(session, ReportPath("day.jpg")));
-    HWND composer = OpenComposer(session);
+    SetMailResult(2);
+    composer = OpenComposer(session);
     ASSERT_TRUE(composer);
-    AddContact(session, composer, "Ann", "ann@x.org");
-    CloseDialog(composer);
-    ASSERT_TRUE(WaitUntilGone(composer));
-    EXPECT_EQ(DataFile("contacts.ini"), "Name:Ann\r\nEmail:ann@x.org\r\n");
-
-    // A failure code and a failed logon are failures; a cancel in the
-    // mail client is the user's own choice and says nothing.
-    const std::pair<unsigned long, const char*> results[] = {{2, kNoMapiClient}, {3, kNoMapiClient}, {1, ""}};
-    for (const auto& result : results) {
-        SCOPED_TRACE(result.first);
-        SetMailResult(result.first);
-        composer = OpenComposer(session);
-        ASSERT_TRUE(composer);
-        EXPECT_EQ(ListViewDriver(Control(composer, IDC_EMAIL_CONTACT_LIST)).CellText(0, 1), "ann@x.org");
-        EXPECT_EQ(Send(session, composer), result.second);
-    }
-    EXPECT_EQ(ReadMailRecord().size(), 3u);
-    CloseDialog(session.Daily());
-    EXPECT_TRUE(session.Main().Close());
+    EXPECT_EQ(Send(session, composer, "a@b.org"), kNoMapiClient);
+    EXPECT_EQ(ReadMailRecord().size(), 2u);
+    Finish(session);
 }
 
 // Run by CTest on its own, with neither the recording library nor Wine's own
@@ -171,13 +112,11 @@ TEST(MailWithoutMapi, SendingSaysThereIsNoMailClient)
     PrepareMailRecord();
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
-    ASSERT_TRUE(SaveReport(session, ReportPath("day.jpg")));
-    HWND composer = OpenComposer(session);
+    HWND composer = OpenComposer(session, ReportPath("day.jpg"));
     ASSERT_TRUE(composer);
-    EXPECT_EQ(Send(session, composer), kNoMapiClient);
+    EXPECT_EQ(Send(session, composer, "a@b.org"), kNoMapiClient);
     EXPECT_FALSE(FileExists(kMailRecordPath));
-    CloseDialog(session.Daily());
-    EXPECT_TRUE(session.Main().Close());
+    Finish(session);
 }
 
 TEST(Mail, LargeReportIsSentAsAHalfSizeCopy)
@@ -186,9 +125,19 @@ TEST(Mail, LargeReportIsSentAsAHalfSizeCopy)
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
     const std::string report = ReportPath("big.jpg");
-    ASSERT_TRUE(SaveReport(session, report));
-    ASSERT_TRUE(WriteFileBytes(report, BitmapBytes(1026, 20)));
-    HWND composer = OpenComposer(session);
+    HWND composer = OpenComposer(session, report);
+    ASSERT_TRUE(composer);
+    CloseDialog(composer);
+    ASSERT_TRUE(WaitUntilGone(composer));
+    // A grey 1026 x 20 bitmap in its place, which GDI+ reads whatever its name.
+    const int stride = 1026 * 3 + 2;
+    BITMAPFILEHEADER file{0x4D42, DWORD(54 + stride * 20), 0, 0, 54};
+    BITMAPINFOHEADER info{40, 1026, 20, 1, 24, BI_RGB, DWORD(stride * 20), 0, 0, 0, 0};
+    ASSERT_TRUE(WriteFileBytes(report, std::string(reinterpret_cast<char*>(&file), 14) +
+                                           std::string(reinterpret_cast<char*>(&info), 40) +
+                                           std::string(stride * 20, '\x80')));
+
+    composer = OpenComposer(session);
     ASSERT_TRUE(composer);
     EXPECT_EQ(ControlText(composer, IDC_EMAIL_RESOLUTION), "1026 x 20");
     SetControlText(composer, IDC_EMAIL_TO, "a@b.org");
@@ -197,15 +146,12 @@ TEST(Mail, LargeReportIsSentAsAHalfSizeCopy)
     MessageBoxSeen question = WaitForMessageBox(session.ProcessId());
     ASSERT_TRUE(question.hasYesNo);
     AnswerMessageBox(question, IDYES);
-
     HWND resize = WaitForDialog(session.ProcessId(), "Quick Resize: big.jpg");
     ASSERT_TRUE(resize);
     PressButton(resize, IDC_QUICK_RESIZE_SWITCH);
     ComboDriver scale(resize, IDC_QUICK_RESIZE_SCALE);
     ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return scale.Count() == 100; }));
-    EXPECT_FALSE(ControlEnabled(resize, IDOK));
     ASSERT_TRUE(scale.ChooseText("50%"));
-    EXPECT_TRUE(ControlEnabled(resize, IDOK));
     EXPECT_NE(DataFile("message.htm").find("513 x 10 pixels"), std::string::npos);
     PressButton(resize, IDOK);
     ASSERT_TRUE(WaitUntilGone(composer));
@@ -216,11 +162,8 @@ TEST(Mail, LargeReportIsSentAsAHalfSizeCopy)
     ASSERT_EQ(mails[0].attachments.size(), 1u);
     EXPECT_EQ(mails[0].attachments[0].path, ReportPath("_T_big.jpg"));
     DecodedImage sent(mails[0].attachments[0].copy);
-    EXPECT_EQ(sent.Width(), 513);
-    EXPECT_EQ(sent.Height(), 10);
+    EXPECT_EQ(std::to_string(sent.Width()) + " x " + std::to_string(sent.Height()), "513 x 10");
     EXPECT_TRUE(IsJpeg(ReadFileBytes(mails[0].attachments[0].copy)));
     EXPECT_TRUE(WaitUntil(kWaitMs, [] { return !FileExists(ReportPath("_T_big.jpg")); }));
-    EXPECT_TRUE(FileExists(report));
-    CloseDialog(session.Daily());
-    EXPECT_TRUE(session.Main().Close());
+    Finish(session);
 }

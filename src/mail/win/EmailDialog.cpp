@@ -112,6 +112,7 @@ void EmailDialog::PushValues()
     Controls::SetText(window, IDC_EMAIL_SIZE, composer_.sizeText);
     Controls::SetText(window, IDC_EMAIL_RESOLUTION, composer_.resolutionText);
     Controls::Enable(window, IDC_EMAIL_RESIZE_REPORT, composer_.resizeCheckEnabled);
+    Controls::SetChecked(window, IDC_EMAIL_RESIZE_REPORT, composer_.resizeButtonShown);
     Controls::Enable(window, IDC_EMAIL_RESIZE, composer_.resizeButtonEnabled);
     ShowWindow(Item(IDC_EMAIL_RESIZE), composer_.resizeButtonShown ? SW_SHOW : SW_HIDE);
     const bool rowButtons = composer_.contacts.RowButtonsEnabled();

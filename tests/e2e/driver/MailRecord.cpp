@@ -2,59 +2,41 @@
 
 #include "driver/Driver.h"
 
-#include <fstream>
+#include <algorithm>
 #include <sstream>
 
 namespace e2e {
 
-namespace {
-
-std::vector<std::string> Fields(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    std::string field;
-    while (std::getline(in, field, '\t'))
-        fields.push_back(field);
-    if (!line.empty() && line.back() == '\t')
-        fields.emplace_back();
-    return fields;
-}
-
-} // namespace
-
 std::vector<SentMail> ReadMailRecord(const std::string& path)
 {
     std::vector<SentMail> mails;
-    std::ifstream in(path, std::ios::binary);
+    std::istringstream in(ReadFileBytes(path));
     std::string line;
     int copies = 0;
     while (std::getline(in, line)) {
-        if (line == "MAPISendMail") {
+        std::vector<std::string> f;
+        std::istringstream fields(line + "\t");
+        for (std::string field; std::getline(fields, field, '\t');)
+            f.push_back(field);
+        const std::string rest = line.substr(std::min(line.size(), f[0].size() + 1));
+        if (f[0] == "MAPISendMail")
             mails.emplace_back();
+        else if (mails.empty())
             continue;
-        }
-        if (mails.empty())
-            continue;
-        SentMail& mail = mails.back();
-        const std::size_t tab = line.find('\t');
-        const std::string key = line.substr(0, tab);
-        const std::string rest = tab == std::string::npos ? "" : line.substr(tab + 1);
-        const std::vector<std::string> f = Fields(rest);
-        if (key == "flags")
-            mail.flags = std::stoul(rest);
-        else if (key == "owner")
-            mail.owner = rest == "yes";
-        else if (key == "subject")
-            mail.subject = rest;
-        else if (key == "note")
-            mail.note = rest;
-        else if (key == "originator")
-            mail.originator = rest;
-        else if (key == "recipient" && f.size() == 3)
-            mail.recipients.push_back({std::stoi(f[0]), f[1], f[2]});
-        else if (key == "attachment" && f.size() == 3)
-            mail.attachments.push_back({f[0], f[1], std::stoul(f[2]), path + "." + std::to_string(++copies)});
+        else if (f[0] == "flags")
+            mails.back().flags = std::stoul(rest);
+        else if (f[0] == "owner")
+            mails.back().owner = rest == "yes";
+        else if (f[0] == "subject")
+            mails.back().subject = rest;
+        else if (f[0] == "note")
+            mails.back().note = rest;
+        else if (f[0] == "originator")
+            mails.back().originator = rest;
+        else if (f[0] == "recipient" && f.size() == 4)
+            mails.back().recipients.push_back({std::stoi(f[1]), f[2], f[3]});
+        else if (f[0] == "attachment" && f.size() == 4)
+            mails.back().attachments.push_back({f[1], f[2], std::stoul(f[3]), path + "." + std::to_string(++copies)});
     }
     return mails;
 }

@@ -10,9 +10,9 @@
 //
 // One block per call, one item per line, fields separated by tabs; a missing
 // string is written as "(null)". Line feeds inside texts are written as "\n".
-// Each attachment that exists is copied beside the record as ".1", ".2", ...
-// after the record's name (counting over all calls), since the program may
-// delete it once the call returns.
+// Each attachment is copied beside the record as ".1", ".2", ... after the
+// record's name (counting over all calls), since the program may delete it
+// once the call returns.
 #include <windows.h>
 #include <mapi.h>
 
@@ -21,6 +21,8 @@
 #include <string>
 
 namespace {
+
+int copies = 0;
 
 std::string Environment(const char* name, const char* fallback)
 {
@@ -31,49 +33,29 @@ std::string Environment(const char* name, const char* fallback)
 
 std::string Text(const char* text)
 {
-    if (!text)
-        return "(null)";
-    std::string out;
-    for (; *text; ++text) {
-        if (*text == '\n')
-            out += "\\n";
-        else if (*text == '\r')
-            out += "\\r";
-        else
-            out += *text;
-    }
+    std::string out = text ? "" : "(null)";
+    for (; text && *text; ++text)
+        out += *text == '\n' ? std::string("\\n") : *text == '\r' ? std::string("\\r") : std::string(1, *text);
     return out;
 }
 
-std::string Describe(ULONG_PTR owner, const MapiMessage* message, FLAGS flags)
+std::string Recipient(const MapiRecipDesc* r)
 {
-    std::string out = "MAPISendMail\n";
-    out += "flags\t" + std::to_string(flags) + "\n";
-    out += std::string("owner\t") + (owner ? "yes" : "no") + "\n";
-    if (!message)
-        return out + "message\t(null)\nend\n";
-    out += "subject\t" + Text(message->lpszSubject) + "\n";
-    out += "note\t" + Text(message->lpszNoteText) + "\n";
-    if (message->lpOriginator)
-        out += "originator\t" + std::to_string(message->lpOriginator->ulRecipClass) + "\t" +
-               Text(message->lpOriginator->lpszName) + "\t" + Text(message->lpOriginator->lpszAddress) +
-               "\n";
-    else
-        out += "originator\t(null)\n";
-    for (ULONG i = 0; i < message->nRecipCount && message->lpRecips; ++i) {
-        const MapiRecipDesc& r = message->lpRecips[i];
-        out += "recipient\t" + std::to_string(r.ulRecipClass) + "\t" + Text(r.lpszName) + "\t" +
-               Text(r.lpszAddress) + "\n";
-    }
-    for (ULONG i = 0; i < message->nFileCount && message->lpFiles; ++i) {
-        const MapiFileDesc& f = message->lpFiles[i];
-        out += "attachment\t" + Text(f.lpszPathName) + "\t" + Text(f.lpszFileName) + "\t" +
-               std::to_string(f.nPosition) + "\n";
-    }
-    return out + "end\n";
+    return r ? std::to_string(r->ulRecipClass) + "\t" + Text(r->lpszName) + "\t" + Text(r->lpszAddress) : "(null)";
 }
 
-int copies = 0;
+std::string Describe(ULONG_PTR owner, const MapiMessage& message, FLAGS flags)
+{
+    std::string out = "MAPISendMail\nflags\t" + std::to_string(flags) + "\nowner\t" + (owner ? "yes" : "no") +
+                      "\nsubject\t" + Text(message.lpszSubject) + "\nnote\t" + Text(message.lpszNoteText) +
+                      "\noriginator\t" + Recipient(message.lpOriginator) + "\n";
+    for (ULONG i = 0; message.lpRecips && i < message.nRecipCount; ++i)
+        out += "recipient\t" + Recipient(&message.lpRecips[i]) + "\n";
+    for (ULONG i = 0; message.lpFiles && i < message.nFileCount; ++i)
+        out += "attachment\t" + Text(message.lpFiles[i].lpszPathName) + "\t" + Text(message.lpFiles[i].lpszFileName) +
+               "\t" + std::to_string(message.lpFiles[i].nPosition) + "\n";
+    return out + "end\n";
+}
 
 } // namespace
 
@@ -92,21 +74,19 @@ ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS
 {
     const std::string path = Environment("ORACLINE_MAPI_RECORD", "C:\\oracline-mail.txt");
     if (FILE* file = std::fopen(path.c_str(), "ab")) {
-        const std::string record = Describe(owner, message, flags);
+        const std::string record = message ? Describe(owner, *message, flags) : "MAPISendMail\nend\n";
         std::fwrite(record.data(), 1, record.size(), file);
         std::fclose(file);
     }
     for (ULONG i = 0; message && message->lpFiles && i < message->nFileCount; ++i)
-        if (message->lpFiles[i].lpszPathName)
-            CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
-    std::string result = Environment("ORACLINE_MAPI_RESULT", "0");
-    if (FILE* file = std::fopen((path + ".result").c_str(), "rb")) {
-        char text[32] = {};
-        if (std::fgets(text, sizeof text, file))
-            result = text;
-        std::fclose(file);
-    }
-    return std::strtoul(result.c_str(), nullptr, 10);
+        CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
+    char result[32] = {};
+    FILE* chosen = std::fopen((path + ".result").c_str(), "rb");
+    if (!chosen || !std::fgets(result, sizeof result, chosen))
+        Environment("ORACLINE_MAPI_RESULT", "0").copy(result, sizeof result - 1);
+    if (chosen)
+        std::fclose(chosen);
+    return std::strtoul(result, nullptr, 10);
 }
 
 } // extern "C"
