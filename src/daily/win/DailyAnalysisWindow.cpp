@@ -157,8 +157,8 @@ void DailyAnalysisWindow::Save()
     SaveDailyReport(Handle(), set_, savedReportPath_);
 }
 
-// A save that failed still leaves its path; the composer then finds no file
-// and says so.
+// A save that failed still chose a file, and the composer is given it: it
+// shows what is there, or refuses to send a file that is not.
 void DailyAnalysisWindow::Email()
 {
     if (savedReportPath_.empty()) {

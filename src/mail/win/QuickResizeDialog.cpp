@@ -36,8 +36,7 @@ void QuickResizeDialog::OnInitDialog()
     SetLabelColour(IDC_QUICK_RESIZE_SWITCH, RGB(255, 255, 0));
     // A copy left by an earlier resize of the same report would otherwise be
     // taken for this one's if the save below failed.
-    if (IsReadOnlyFile(outputPath_) || RegularFileSize(outputPath_))
-        RemoveFileForced(outputPath_);
+    RemoveFileForced(outputPath_);
 
     PixelSize source;
     if (!ReadImageSize(sourcePath_, source.width, source.height))
