@@ -32,7 +32,8 @@ std::string SendComposedMail(MailSender& sender, const EmailComposer& composer)
     for (const std::string& recipient : SplitRecipients(composer.toText))
         sender.AddRecipient(recipient);
     sender.SetSubject(composer.subject);
-    sender.AddAttachment(composer.attachmentPath);
+    if (!composer.attachmentPath.empty())
+        sender.AddAttachment(composer.attachmentPath);
     sender.SetBody(MailBody(composer.message));
     // A recipient or attachment that could not be added would go out as a
     // different mail than the one composed.
