@@ -9,9 +9,6 @@
 #include <optional>
 #include <string>
 
-// True when `a` lies before `b`, compared as year, then month, then day.
-bool IsEarlier(const CivilDate& a, const CivilDate& b);
-
 // The day that stays selected when the day list shrinks to `daysInMonth`.
 int ClampDay(int day, int daysInMonth);
 

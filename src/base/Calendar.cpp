@@ -29,10 +29,52 @@ int MonthCorrection(int m)
     return kCorrection[m > 12 ? 12 : m];
 }
 
+// Days since March 1 of year 0 in the real calendar, counting a day past the
+// month's end on into the next month. Starting the year in March puts the
+// leap day last, so the month lengths before it are fixed.
+long long SerialDay(long long year, long long month, long long day)
+{
+    const long long yearsOver = FloorDiv(month - 1, 12);
+    year += yearsOver;
+    month -= 12 * yearsOver;
+    if (month <= 2)
+        --year;
+    const long long monthFromMarch = month > 2 ? month - 3 : month + 9;
+    const long long dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
+    return 365 * year + FloorDiv(year, 4) - FloorDiv(year, 100) + FloorDiv(year, 400) + dayOfYear;
+}
+
+CivilDate DateOfSerialDay(long long serial)
+{
+    // Whole 400-year cycles first, then the years within one.
+    const long long cycle = FloorDiv(serial, 146097);
+    const long long dayOfCycle = serial - cycle * 146097;
+    const long long yearOfCycle =
+        (dayOfCycle - dayOfCycle / 1460 + dayOfCycle / 36524 - dayOfCycle / 146096) / 365;
+    const long long dayOfYear = dayOfCycle - (365 * yearOfCycle + yearOfCycle / 4 - yearOfCycle / 100);
+    const long long monthFromMarch = (5 * dayOfYear + 2) / 153;
+    CivilDate date;
+    date.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    date.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    date.year = Wrap32(cycle * 400 + yearOfCycle + (date.month <= 2 ? 1 : 0));
+    return date;
+}
+
+CivilDate StepDay(const CivilDate& date, int days)
+{
+    return DateOfSerialDay(SerialDay(date.year, date.month, date.day) + days);
+}
+
 }  // namespace
 
-int DayCount(int month1, int day1, int year1, int month2, int day2, int year2)
+CivilDate DayBefore(const CivilDate& date) { return StepDay(date, -1); }
+
+CivilDate DayAfter(const CivilDate& date) { return StepDay(date, 1); }
+
+int DayCount(const CivilDate& from, const CivilDate& to)
 {
+    const int year1 = from.year, month1 = from.month, day1 = from.day;
+    const int year2 = to.year, month2 = to.month, day2 = to.day;
     // Formed in long long and wrapped once at the end (see Int32.h): for any
     // real date this is the exact count, for absurd file values it is what
     // 32-bit arithmetic would give, without undefined behaviour.

@@ -1,5 +1,4 @@
 #include "profiles/ChineseYears.h"
-#include "profiles/DateLists.h"
 #include "profiles/InformationPages.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
@@ -7,7 +6,6 @@
 #include "profiles/SignImage.h"
 #include "profiles/SignTexts.h"
 #include "profiles/SoulNumberTexts.h"
-#include "base/TextLines.h"
 #include "engine/ZodiacSigns.h"
 
 #include "engine/PersonalReadings.h"
@@ -24,58 +22,6 @@
 namespace {
 
 using namespace std::string_literals;
-using Lines = std::vector<std::string>;
-
-TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
-{
-    const std::string j498(498, 'j'), j499(499, 'j'), j500(500, 'j');
-    const std::pair<std::string, Lines> cases[] = {
-        {"a\nb\n", {"a", "b"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\rb", {"a\rb"}},  // a lone CR stays, and no final line feed is needed
-        {"\n\n", {"", ""}},
-        {j499 + "\nk\n", {j499, "", "k"}},  // the piece is full before its line feed
-        {j498 + "\r\nk\r\n", {j498, "k"}},  // CR LF counts as one character
-        {j500 + "\n", {j499, "j"}},
-        {"ab\0cd\nef\n"s, {"ab", "ef"}},  // a line ends at its first NUL
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        Lines lines;
-        EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
-        EXPECT_EQ(lines, c.second) << c.first;
-    }
-}
-
-TEST(TextLines, OddFilesYieldNothingOrEverything)
-{
-    TempDir dir;
-    int calls = 0;
-    auto count = [&](const std::string&) { ++calls; };
-    EXPECT_FALSE(ForEachLine(dir.path("missing"), count));
-    ForEachLine(dir.dir(), count);  // opens on POSIX, but must read nothing
-    EXPECT_EQ(calls, 0);
-    EXPECT_FALSE(CanOpenForReading(dir.path("missing")) || CanOpenForReading(dir.dir()));
-    EXPECT_TRUE(CanOpenForReading(dir.Write("empty", "")));
-
-    // Larger than any buffer the reader might hold at once.
-    std::string bytes;
-    for (int i = 0; i < 3000; ++i)
-        bytes += std::string(700, static_cast<char>(i)) + "\n";
-    std::string last;
-    ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
-    EXPECT_EQ(last, "last");
-}
-
-TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
-{
-    const std::pair<const char*, int> cases[] = {
-        {" 5", 5}, {"\t 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
-        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX},
-        {"-99999999999999999999999", INT_MIN}};
-    for (const auto& c : cases)
-        EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
-}
 
 Profile EngineRead(const std::string& path)
 {
@@ -139,10 +85,11 @@ TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
     EXPECT_EQ(EngineRead(dir.path("Work.ini")).description, "");
 
     std::string name = "kept";
-    int month = 11, day = 22, year = 1933;
+    CivilDate born{1933, 11, 22};
     auto read = [&](const char* profile) {
-        ReadNameAndBirthDate(dir.dir(), profile, name, month, day, year);
-        return name + " " + std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
+        ReadNameAndBirthDate(dir.dir(), profile, name, born);
+        return name + " " + std::to_string(born.month) + "/" + std::to_string(born.day) + "/" +
+               std::to_string(born.year);
     };
     EXPECT_EQ(read("Missing"), "kept 11/22/1933");
     dir.Write("Partial.ini", "YourYear:1950\nMotherMonth:5\n");
@@ -320,35 +267,6 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
         EXPECT_EQ(Problem([good](Profile& p) { p.description = good; }), "") << good;
 }
 
-using namespace DateLists;
-
-TEST(DateLists, YearMonthAndDayLists)
-{
-    const int years[][3] = {{2025, 2025, 0},  {2025, 1900, 125}, {2025, 1970, 55}, {2025, 2026, -1},
-                            {2025, 1899, -1}, {1900, 1900, 0}};  // top year, year, index
-    for (const auto& c : years) {
-        EXPECT_EQ(YearIndex(c[0], c[1]), c[2]) << c[0] << " " << c[1];
-        if (c[2] >= 0) {
-            EXPECT_EQ(YearAt(c[0], c[2]), c[1]);
-        }
-    }
-    EXPECT_EQ(YearEntries(2025), 126);
-    // A clock that went wrong still offers 1900.
-    EXPECT_EQ(TopYear(1850), 1900);
-    EXPECT_EQ(TopYear(2031), 2031);
-
-    for (int month : {0, 13})
-        EXPECT_EQ(MonthIndex(month), -1) << month;
-    EXPECT_EQ(MonthIndex(12), 11);
-    EXPECT_EQ(MonthAt(MonthIndex(7)), 7);
-
-    // A stored day past the month's end selects the last entry.
-    const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {500, 31, 30}, {0, 31, -1}, {-4, 31, -1}};
-    for (const auto& c : days)
-        EXPECT_EQ(DayIndex(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
-    EXPECT_EQ(DayAt(DayIndex(31, DayEntries(4, 2001))), 30);
-}
-
 // Each month's limit day against the places that turn a birthday into a
 // sign: the sign page and its birthstone, the picture and the daily report.
 TEST(Signs, BoundaryDaysOfEveryMonth)
@@ -414,7 +332,7 @@ TEST(InformationPages, SoulNumberIsTheOwnNumberOfTheBirthday)
         {13, 40, 1899, 1},  // 4 + 40 + 1 is above 27
     };
     for (const auto& c : cases) {
-        const std::string page = NumberPageContent(c[0], c[1], c[2]);
+        const std::string page = NumberPageContent({c[2], c[0], c[1]});
         EXPECT_EQ(page.rfind("<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Your soul number is: "
                              "<font color=\"yellow\">" + std::to_string(c[3]) + "</b></font><p>", 0), 0u) << page;
         EXPECT_TRUE(Contains(page, "</b></font><p>" + SoulNumberText(c[3]))) << page;
