@@ -5,6 +5,7 @@
 #include "daily/ReportDrawing.h"
 
 #include "Golden.h"
+#include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -92,9 +93,9 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     DrawDailyReport(paper, report, PaperReport{0.25f, 0.2f});
     report.fontFamily = "Arial";
     DrawDailyReport(image, report, ImageReport{});
-    ExpectGolden("report-screen.txt", Listing(screen));
-    ExpectGolden("report-paper.txt", Listing(paper));
-    ExpectGolden("report-image.txt", Listing(image));
+    ExpectGolden("report-screen.txt", screen.Listing());
+    ExpectGolden("report-paper.txt", paper.Listing());
+    ExpectGolden("report-image.txt", image.Listing());
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.

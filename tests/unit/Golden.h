@@ -2,14 +2,11 @@
 // Outputs compared whole with a checked-in file in tests/unit/golden/. After a
 // deliberate change, run the tests once with ORACLINE_UPDATE_GOLDEN=1 set to
 // rewrite the files, then read the diff before committing it.
-#include "RecordingCanvas.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 inline void ExpectGolden(const std::string& name, const std::string& actual)
@@ -22,13 +19,4 @@ inline void ExpectGolden(const std::string& name, const std::string& actual)
     std::ifstream in(path, std::ios::binary);
     ASSERT_TRUE(in) << "no golden file " << path;
     EXPECT_EQ(actual, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())) << name;
-}
-
-// One drawing call a line, in drawing order.
-inline std::string Listing(const RecordingCanvas& canvas)
-{
-    std::ostringstream out;
-    for (const DrawCall& call : canvas.calls)
-        out << call << "\n";
-    return out.str();
 }

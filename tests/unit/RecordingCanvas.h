@@ -1,55 +1,45 @@
 #pragma once
-// A canvas that draws nothing and remembers every call, in order, with its
-// arguments, so drawing tests can list what was drawn.
+// A canvas that draws nothing and lists every call, one a line in drawing
+// order with its arguments, so drawing tests can compare what was drawn with
+// a checked-in list.
 #include "base/Canvas.h"
 
-#include <ostream>
+#include <sstream>
 #include <string>
-#include <vector>
-
-struct DrawCall {
-    enum Kind { Fill, Frame, Line, LineI, Text } kind = Text;
-    // Rectangles: x1, y1 the corner, x2, y2 the width and height.
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Colour colour;
-    float width = 0;  // pen width
-    std::string text;
-    FontSpec font;
-};
-
-inline std::ostream& operator<<(std::ostream& out, const DrawCall& call)
-{
-    static const char* const kinds[] = {"Fill", "Frame", "Line", "LineI", "Text"};
-    out << kinds[call.kind] << " (" << call.x1 << ", " << call.y1 << ", " << call.x2 << ", " << call.y2 << ") rgb("
-        << int(call.colour.red) << "," << int(call.colour.green) << "," << int(call.colour.blue) << ")";
-    if (call.kind != DrawCall::Text)
-        return out << " width " << call.width;
-    return out << " \"" << call.text << "\" " << call.font.family << " " << call.font.size
-               << (call.font.bold ? " bold" : " regular");
-}
 
 class RecordingCanvas : public Canvas {
 public:
-    std::vector<DrawCall> calls;
+    std::string Listing() const { return out_.str(); }
 
     void FillRectangle(int x, int y, int width, int height, Colour colour) override
     {
-        calls.push_back({DrawCall::Fill, float(x), float(y), float(width), float(height), colour, 0, "", {}});
+        Call("Fill", x, y, width, height, colour) << " width 0\n";
     }
     void DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth) override
     {
-        calls.push_back({DrawCall::Frame, float(x), float(y), float(width), float(height), colour, penWidth, "", {}});
+        Call("Frame", x, y, width, height, colour) << " width " << penWidth << "\n";
     }
     void DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width) override
     {
-        calls.push_back({DrawCall::Line, x1, y1, x2, y2, colour, width, "", {}});
+        Call("Line", x1, y1, x2, y2, colour) << " width " << width << "\n";
     }
     void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) override
     {
-        calls.push_back({DrawCall::LineI, float(x1), float(y1), float(x2), float(y2), colour, float(width), "", {}});
+        Call("LineI", x1, y1, x2, y2, colour) << " width " << width << "\n";
     }
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
     {
-        calls.push_back({DrawCall::Text, x, y, 0, 0, colour, 0, text, font});
+        Call("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size
+                                         << (font.bold ? " bold\n" : " regular\n");
     }
+
+private:
+    // Integer and float forms print alike: the lists compare positions.
+    std::ostream& Call(const char* kind, float a, float b, float c, float d, Colour colour)
+    {
+        return out_ << kind << " (" << a << ", " << b << ", " << c << ", " << d << ") rgb(" << int(colour.red) << ","
+                    << int(colour.green) << "," << int(colour.blue) << ")";
+    }
+
+    std::ostringstream out_;
 };
