@@ -5,6 +5,7 @@
 #include "engine/PersonalReadings.h"
 #include "profiles/ProfileFileReadings.h"
 
+#include "Golden.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,21 +22,16 @@ Profile AtHour(int h)
     return p;
 }
 
+// Emotional, Physical and Intellectual readings at midnight of each of the
+// first 34 days from the birth date: over a full period of each cycle.
 TEST(Cycles, DayByDayFromBirth)
 {
-    const struct { const char* name; int (*reading)(const Profile&); std::vector<int> days; } runs[] = {
-        {"Emotional", EmotionalReading,
-         {50, 57, 64, 71, 78, 85, 93, 100, 93, 85, 78, 71, 64, 57, 49, 42, 35, 28, 21, 14, 7, 1, 7, 14, 21, 28, 35, 42,
-          50, 57, 64}},
-        {"Physical", PhysicalReading,
-         {50, 60, 70, 80, 90, 100, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 1, 1, 10, 20, 30, 40, 50, 50}},
-        {"Intellectual", IntellectualReading,
-         {50, 56, 62, 68, 74, 80, 86, 93, 100, 93, 86, 80, 74, 68, 62, 56, 50,
-          44, 38, 31, 24, 18, 12, 6, 1, 1, 12, 18, 24, 31, 38, 44, 50, 50}},
-    };
-    for (const auto& run : runs)
-        for (std::size_t day = 0; day < run.days.size(); ++day)
-            EXPECT_EQ(run.reading(AtHour(24 * static_cast<int>(day))), run.days[day]) << run.name << " day " << day;
+    std::string days;
+    for (int day = 0; day < 34; ++day)
+        days += std::to_string(day) + ": " + std::to_string(EmotionalReading(AtHour(24 * day))) + " " +
+                std::to_string(PhysicalReading(AtHour(24 * day))) + " " +
+                std::to_string(IntellectualReading(AtHour(24 * day))) + "\n";
+    ExpectGolden("cycles.txt", days);
 }
 
 TEST(Cycles, HoursBetweenDaysAndBeforeBirth)
@@ -240,31 +236,24 @@ TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
     }
 }
 
-// The file's entry points read the profile afresh for each computation.
-TEST(ProfileFileReadings, TitleNamesPersonAndCalibration)
+TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"Name:Sam\nBadMonth:3\n", "Sam -  Manual Calibration"},
-        {"Name:Sam\nGoodMonth:3\nGoodDate:4\n", "Sam -  Automatic Calibration"},
-        {nullptr, " -  Automatic Calibration"},  // no file: the default person
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        DailyReadingSet set;
-        ComputeDailySet(c.first ? dir.Write("p.ini", c.first) : dir.path("missing.ini"), {1999, 12, 31}, set);
-        EXPECT_EQ(set.Title, std::string("Daily Analysis - December 31, 1999  - ") + c.second);
-    }
-    TempDir dir;
-    const std::string path = dir.Write("Me.ini", "Name:Jane Doe\nYourMonth:7\nYourDate:15\nYourYear:1970\n");
-    EXPECT_EQ(ComposeDailyText(path, FixedClock(kNinth)), ComposeDailyText(JaneDoe(), kNinth));
+    Profile manual = JaneDoe();
+    manual.manualCalibration = true;
+    DailyReadingSet set;
+    ComputeDailySet(manual, {1999, 12, 31}, set);
+    EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  - Jane Doe -  Manual Calibration");
 
-    // An empty path changes nothing.
-    DailyReadingSet untouched;
-    untouched.Title = "before";
-    ComputeDailySet("", kNinth, untouched);
+    // A missing file is the default person; an empty path changes nothing.
+    TempDir dir;
+    ComputeDailySet(dir.path("missing.ini"), {1999, 12, 31}, set);
+    EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibration");
+    ComputeDailySet("", kNinth, set);
     std::string title = "keep";
     EXPECT_EQ(ComputeSingleReading(2, "", kNinth, kNinth, title), 3);
-    EXPECT_EQ(untouched.Title + title, "beforekeep");
+    EXPECT_EQ(set.Title + title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibrationkeep");
+    const std::string path = dir.Write("Me.ini", "Name:Jane Doe\nYourMonth:7\nYourDate:15\nYourYear:1970\n");
+    EXPECT_EQ(ComposeDailyText(path, FixedClock(kNinth)), ComposeDailyText(JaneDoe(), kNinth));
 }
 
 }  // namespace
