@@ -10,13 +10,16 @@ long long FloorDiv(long long a, long long b)
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
-// Years divisible by 4 in [from, to]; 0 for an empty range. Counted in closed
-// form so that any pair of years from a file takes constant time.
+// The program's leap years: every year divisible by this, with no century rule.
+const int kLeapYearEvery = 4;
+
+// The program's leap years in [from, to]; 0 for an empty range. Counted in
+// closed form so that any pair of years from a file takes constant time.
 long long LeapYearsBetween(int from, int to)
 {
     if (to < from)
         return 0;
-    return FloorDiv(to, 4) - FloorDiv(static_cast<long long>(from) - 1, 4);
+    return FloorDiv(to, kLeapYearEvery) - FloorDiv(static_cast<long long>(from) - 1, kLeapYearEvery);
 }
 
 // Running correction to "30 days per month" at the end of month m: +1 after
@@ -29,47 +32,16 @@ int MonthCorrection(int m)
     return kCorrection[m > 12 ? 12 : m];
 }
 
-// Days since March 1 of year 0 in the real calendar, counting a day past the
-// month's end on into the next month. Starting the year in March puts the
-// leap day last, so the month lengths before it are fixed.
-long long SerialDay(long long year, long long month, long long day)
+// The real calendar's leap years: every fourth year, but of the century
+// years only every fourth.
+int RealDaysInMonth(int month, int year)
 {
-    const long long yearsOver = FloorDiv(month - 1, 12);
-    year += yearsOver;
-    month -= 12 * yearsOver;
-    if (month <= 2)
-        --year;
-    const long long monthFromMarch = month > 2 ? month - 3 : month + 9;
-    const long long dayOfYear = (153 * monthFromMarch + 2) / 5 + day - 1;
-    return 365 * year + FloorDiv(year, 4) - FloorDiv(year, 100) + FloorDiv(year, 400) + dayOfYear;
-}
-
-CivilDate DateOfSerialDay(long long serial)
-{
-    // Whole 400-year cycles first, then the years within one.
-    const long long cycle = FloorDiv(serial, 146097);
-    const long long dayOfCycle = serial - cycle * 146097;
-    const long long yearOfCycle =
-        (dayOfCycle - dayOfCycle / 1460 + dayOfCycle / 36524 - dayOfCycle / 146096) / 365;
-    const long long dayOfYear = dayOfCycle - (365 * yearOfCycle + yearOfCycle / 4 - yearOfCycle / 100);
-    const long long monthFromMarch = (5 * dayOfYear + 2) / 153;
-    CivilDate date;
-    date.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-    date.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-    date.year = Wrap32(cycle * 400 + yearOfCycle + (date.month <= 2 ? 1 : 0));
-    return date;
-}
-
-CivilDate StepDay(const CivilDate& date, int days)
-{
-    return DateOfSerialDay(SerialDay(date.year, date.month, date.day) + days);
+    static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return month == 2 && leapYear ? 29 : kLengths[month - 1];
 }
 
 }  // namespace
-
-CivilDate DayBefore(const CivilDate& date) { return StepDay(date, -1); }
-
-CivilDate DayAfter(const CivilDate& date) { return StepDay(date, 1); }
 
 int DayCount(const CivilDate& from, const CivilDate& to)
 {
@@ -99,8 +71,36 @@ int DaysInMonth(int month, int year)
     case 11:
         return 30;
     case 2:
-        return year % 4 == 0 ? 29 : 28;
+        return year % kLeapYearEvery == 0 ? 29 : 28;
     default:
         return 31;
     }
+}
+
+CivilDate DayBefore(CivilDate date)
+{
+    if (date.month < 1 || date.month > 12)
+        return date;
+    if (--date.day < 1) {
+        if (--date.month < 1) {
+            date.month = 12;
+            --date.year;
+        }
+        date.day = RealDaysInMonth(date.month, date.year);
+    }
+    return date;
+}
+
+CivilDate DayAfter(CivilDate date)
+{
+    if (date.month < 1 || date.month > 12)
+        return date;
+    if (++date.day > RealDaysInMonth(date.month, date.year)) {
+        date.day = 1;
+        if (++date.month > 12) {
+            date.month = 1;
+            ++date.year;
+        }
+    }
+    return date;
 }

@@ -21,9 +21,9 @@ int DayCount(const CivilDate& from, const CivilDate& to);
 // for a month outside 1 to 12 or a year before 1900.
 int DaysInMonth(int month, int year);
 
-// The real calendar's neighbours of a date. A date past its month's end
-// (February 29, 1900, which the date lists offer) counts on into the next
-// month, and a month outside 1 to 12 into the neighbouring years, the way
-// the C library's mktime normalises a date.
-CivilDate DayBefore(const CivilDate& date);
-CivilDate DayAfter(const CivilDate& date);
+// The real calendar's neighbours of a date. A day past the month's end (the
+// date lists offer February 29, 1900) lies between the month's last day and
+// the next month's first; a month outside 1 to 12 names no day, and the date
+// comes back unchanged.
+CivilDate DayBefore(CivilDate date);
+CivilDate DayAfter(CivilDate date);
