@@ -4,7 +4,7 @@
 // Quick Tip shows, where the window goes on the screen, and the small text
 // rules of its tasks.
 #include "app/QuickTips.h"
-#include "base/Clock.h"
+#include "base/CivilDate.h"
 
 #include <optional>
 #include <string>
