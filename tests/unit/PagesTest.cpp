@@ -87,6 +87,8 @@ TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
         {"year", [](const std::string& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
         {"dream", [](const std::string& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); },
          "dream_e.htm", "dream_r.htm"},
+        {"sign-panel", [](const std::string& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
+         "sign_e.htm", "sign_r.htm"},
         {"tip", [](const std::string& d) { return WriteQuickTipPage(d, "In most cases you should <font "
                                                                       "color=\"white\">NOT"); },
          "tip_e.htm", nullptr},

@@ -286,11 +286,6 @@ TEST(Signs, BoundaryDaysOfEveryMonth)
     }
 }
 
-bool Contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 TEST(InformationPages, YearAnimals)
 {
     const std::pair<int, const char*> cases[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
@@ -306,32 +301,11 @@ TEST(InformationPages, YearAnimals)
     }
 }
 
-TEST(InformationPages, SoulNumberIsTheOwnNumberOfTheBirthday)
+// The soul number page itself is compared whole with the other pages.
+TEST(InformationPages, SoulNumberTextsOnlyForZeroToNine)
 {
-    const int cases[][4] = {
-        {1, 1, 1900, 1},    // 1 + 1 + 1 is below 10
-        {12, 31, 2005, 3},  // 3 + 4 + 5 = 12, reduced
-        {13, 40, 1899, 1},  // 4 + 40 + 1 is above 27
-    };
-    for (const auto& c : cases) {
-        const std::string page = NumberPageContent({c[2], c[0], c[1]});
-        EXPECT_EQ(page.rfind("<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Your soul number is: "
-                             "<font color=\"yellow\">" + std::to_string(c[3]) + "</b></font><p>", 0), 0u) << page;
-        EXPECT_TRUE(Contains(page, "</b></font><p>" + SoulNumberText(c[3]))) << page;
-    }
+    EXPECT_FALSE(SoulNumberText(0).empty() || SoulNumberText(9).empty());
     EXPECT_EQ(SoulNumberText(10) + SoulNumberText(-1), "");
-}
-
-TEST(InformationPages, SignPanelPage)
-{
-    TempDir dir;
-    EXPECT_EQ(WriteSignPanelPage(dir.dir(), "C:\\Oracline\\leo.gif"), dir.path("sign_e.htm"));
-    EXPECT_TRUE(Contains(dir.Read("sign_e.htm"), "URL=" + dir.path("sign_r.htm") + "\""));
-    const std::string page = dir.Read("sign_r.htm");
-    EXPECT_TRUE(Contains(page, "(Duration=2,Transition=5)\"><TITLE></TITLE></HEAD><body onLoad=\"start()\""));
-    EXPECT_TRUE(Contains(page, "<img src=\"C:\\Oracline\\leo.gif\" border=\"0\">"));
-    EXPECT_TRUE(Contains(page, "bgcolor=\"green\"></td></tr><tr><td align=\"center\" height=\"15\" bgcolor=\"gray\">"
-                               "</td></tr></table></center></body></html>"));
 }
 
 }  // namespace
