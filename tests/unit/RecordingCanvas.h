@@ -1,45 +1,62 @@
 #pragma once
-// A canvas that draws nothing and lists every call, one a line in drawing
-// order with its arguments, so drawing tests can compare what was drawn with
-// a checked-in list.
+// A canvas that draws nothing and remembers every call, in order, with its
+// arguments: tests compare the listing with a checked-in list, and check
+// invariants of the layout on the calls themselves.
 #include "base/Canvas.h"
 
 #include <sstream>
 #include <string>
+#include <vector>
+
+struct DrawCall {
+    enum Kind { Fill, Frame, Line, LineI, Text } kind = Text;
+    // Rectangles: x1, y1 the corner, x2, y2 the width and height.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Colour colour;
+    float width = 0;  // pen width
+    std::string text;
+    FontSpec font;
+};
 
 class RecordingCanvas : public Canvas {
 public:
-    std::string Listing() const { return out_.str(); }
+    std::vector<DrawCall> calls;
+
+    // One call a line; integer and float forms print alike.
+    std::string Listing() const
+    {
+        static const char* const kinds[] = {"Fill", "Frame", "Line", "LineI", "Text"};
+        std::ostringstream out;
+        for (const DrawCall& c : calls) {
+            out << kinds[c.kind] << " (" << c.x1 << ", " << c.y1 << ", " << c.x2 << ", " << c.y2 << ") rgb("
+                << int(c.colour.red) << "," << int(c.colour.green) << "," << int(c.colour.blue) << ")";
+            if (c.kind == DrawCall::Text)
+                out << " \"" << c.text << "\" " << c.font.family << " " << c.font.size
+                    << (c.font.bold ? " bold\n" : " regular\n");
+            else
+                out << " width " << c.width << "\n";
+        }
+        return out.str();
+    }
 
     void FillRectangle(int x, int y, int width, int height, Colour colour) override
     {
-        Call("Fill", x, y, width, height, colour) << " width 0\n";
+        calls.push_back({DrawCall::Fill, float(x), float(y), float(width), float(height), colour, 0, "", {}});
     }
     void DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth) override
     {
-        Call("Frame", x, y, width, height, colour) << " width " << penWidth << "\n";
+        calls.push_back({DrawCall::Frame, float(x), float(y), float(width), float(height), colour, penWidth, "", {}});
     }
     void DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width) override
     {
-        Call("Line", x1, y1, x2, y2, colour) << " width " << width << "\n";
+        calls.push_back({DrawCall::Line, x1, y1, x2, y2, colour, width, "", {}});
     }
     void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) override
     {
-        Call("LineI", x1, y1, x2, y2, colour) << " width " << width << "\n";
+        calls.push_back({DrawCall::LineI, float(x1), float(y1), float(x2), float(y2), colour, float(width), "", {}});
     }
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
     {
-        Call("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size
-                                         << (font.bold ? " bold\n" : " regular\n");
+        calls.push_back({DrawCall::Text, x, y, 0, 0, colour, 0, text, font});
     }
-
-private:
-    // Integer and float forms print alike: the lists compare positions.
-    std::ostream& Call(const char* kind, float a, float b, float c, float d, Colour colour)
-    {
-        return out_ << kind << " (" << a << ", " << b << ", " << c << ", " << d << ") rgb(" << int(colour.red) << ","
-                    << int(colour.green) << "," << int(colour.blue) << ")";
-    }
-
-    std::ostringstream out_;
 };
