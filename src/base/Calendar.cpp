@@ -45,16 +45,14 @@ int RealDaysInMonth(int month, int year)
 
 int DayCount(const CivilDate& from, const CivilDate& to)
 {
-    const int year1 = from.year, month1 = from.month, day1 = from.day;
-    const int year2 = to.year, month2 = to.month, day2 = to.day;
     // Formed in long long and wrapped once at the end (see Int32.h): for any
     // real date this is the exact count, for absurd file values it is what
     // 32-bit arithmetic would give, without undefined behaviour.
-    long long days = 365LL * (static_cast<long long>(year2) - year1) +
-                     LeapYearsBetween(year1, year2) +
-                     30LL * (static_cast<long long>(month2) - month1) +
-                     MonthCorrection(month2) - MonthCorrection(month1) +
-                     (static_cast<long long>(day2) - day1);
+    long long days = 365LL * (static_cast<long long>(to.year) - from.year) +
+                     LeapYearsBetween(from.year, to.year) +
+                     30LL * (static_cast<long long>(to.month) - from.month) +
+                     MonthCorrection(to.month) - MonthCorrection(from.month) +
+                     (static_cast<long long>(to.day) - from.day);
     return Wrap32(days);
 }
 

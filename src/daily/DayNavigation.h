@@ -8,7 +8,8 @@
 // is shown, since the hourly analysis is always computed around it.
 #include "base/CivilDate.h"
 
-// Navigation refuses dates before this year, as the program always has.
+// Navigation refuses dates before this year: stepping a day once went through
+// the system clock, which starts in 1970, and users know the limit.
 inline constexpr int kFirstNavigableYear = 1971;
 
 struct DailyButtons {
