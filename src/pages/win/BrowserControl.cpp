@@ -1,4 +1,5 @@
 #include "pages/win/BrowserControl.h"
+#include "pages/win/PageView.h"
 #include "win/WideText.h"
 
 #include <ole2.h>
@@ -6,11 +7,34 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
+#include <cctype>
 #include <utility>
 
 namespace {
 
 const char* const kHostClass = "OraclineBrowserHost";
+
+// Posted to the host when the browser failed to load a page of ours: the
+// switch cannot happen inside the browser's own event call.
+constexpr UINT kUseBuiltInViewMessage = WM_APP + 13;
+
+// Once the browser has failed, no page area of this run tries it again.
+bool browserFailed = false;
+
+bool StartsWithNoCase(const std::string& text, const char* prefix)
+{
+    size_t i = 0;
+    for (; prefix[i]; ++i)
+        if (i >= text.size() || std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    return true;
+}
+
+// The program's pages are local files: "C:\...", "file:///C:/...".
+bool IsLocalPage(const std::string& url)
+{
+    return StartsWithNoCase(url, "file:") || (url.size() > 2 && url[1] == ':' && (url[2] == '\\' || url[2] == '/'));
+}
 
 std::string Narrow(const wchar_t* text, int length)
 {
@@ -115,6 +139,7 @@ private:
         return result;
     }
     void BeforeNavigate2(DISPPARAMS* parameters);
+    void NavigateError(DISPPARAMS* parameters);
 
     LONG references_ = 1;
     HWND host_;
@@ -198,11 +223,23 @@ STDMETHODIMP BrowserSite::GetTypeInfoCount(UINT* count)
 STDMETHODIMP BrowserSite::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
                                  EXCEPINFO*, UINT*)
 {
-    // Every other event (NavigateError among them, which is all a page ever
-    // gets where no HTML engine is installed) is left to the browser.
+    // Every other event is left to the browser.
     if (member == DISPID_BEFORENAVIGATE2)
         BeforeNavigate2(parameters);
+    else if (member == DISPID_NAVIGATEERROR)
+        NavigateError(parameters);
     return S_OK;
+}
+
+void BrowserSite::NavigateError(DISPPARAMS* parameters)
+{
+    // Arguments come last to first: pDisp, URL, Frame, StatusCode, Cancel.
+    // An error on a web address is the browser's business; one on our own
+    // file means it cannot show pages at all (no HTML engine).
+    if (!parameters || parameters->cArgs < 5 || !parameters->rgvarg || !host_)
+        return;
+    if (IsLocalPage(UrlOf(parameters->rgvarg[3])))
+        PostMessageA(host_, kUseBuiltInViewMessage, 0, 0);
 }
 
 void BrowserSite::BeforeNavigate2(DISPPARAMS* parameters)
@@ -350,20 +387,42 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, BeforeNavigate before
     if (!host_)
         return;
     SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    Embed(std::move(beforeNavigate));
+    beforeNavigate_ = std::move(beforeNavigate);
+    if (!browserFailed)
+        Embed();
+    if (!site_)
+        UseBuiltInView();
 }
 
-void BrowserControl::Embed(BeforeNavigate beforeNavigate)
+void BrowserControl::Embed()
 {
-    site_ = new BrowserSite(host_, std::move(beforeNavigate));
+    site_ = new BrowserSite(host_, beforeNavigate_);
     if (!site_->Attach()) {
         site_->Detach();
         site_ = nullptr;
     }
 }
 
+void BrowserControl::UseBuiltInView()
+{
+    browserFailed = true;
+    if (view_ || !host_)
+        return;
+    const bool focused = GetFocus() && (GetFocus() == host_ || IsChild(host_, GetFocus()));
+    if (site_) {
+        site_->Detach();
+        site_ = nullptr;
+    }
+    view_ = std::make_unique<PageView>(host_, beforeNavigate_);
+    if (!shownPath_.empty())
+        view_->Show(shownPath_);
+    if (focused && view_->Window())
+        SetFocus(view_->Window());
+}
+
 BrowserControl::~BrowserControl()
 {
+    view_.reset();
     if (site_) {
         site_->Detach();
         site_ = nullptr;
@@ -378,6 +437,9 @@ BrowserControl::~BrowserControl()
 
 bool BrowserControl::Navigate(const std::string& fullPath)
 {
+    shownPath_ = fullPath;
+    if (view_)
+        return view_->Show(fullPath);
     return site_ && site_->Navigate(fullPath);
 }
 
@@ -396,6 +458,25 @@ void BrowserControl::Focus()
 LRESULT CALLBACK BrowserControl::HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<BrowserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && self->view_) {
+        switch (message) {
+        case WM_SIZE:
+            self->view_->Resize(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_SETFOCUS:
+            if (self->view_->Window()) {
+                SetFocus(self->view_->Window());
+                return 0;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (self && message == kUseBuiltInViewMessage) {
+        self->UseBuiltInView();
+        return 0;
+    }
     if (self && self->site_) {
         switch (message) {
         case WM_SIZE:
