@@ -265,6 +265,7 @@ ClientShot CaptureClient(HWND window)
     ClientToScreen(window, &origin);
     if (area.right <= 0 || area.bottom <= 0)
         return shot;
+    shot.width = area.right;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};

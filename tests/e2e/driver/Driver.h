@@ -96,6 +96,7 @@ SIZE WindowSize(HWND window);
 // exactly this colour; and the area's pixels as one text, for comparing two
 // moments.
 struct ClientShot {
+    int width = 0;
     std::vector<COLORREF> pixels;
     int Count(COLORREF colour) const;
 };
