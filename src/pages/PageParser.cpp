@@ -14,6 +14,11 @@ const char* const kDefaultFace = "Times New Roman";
 constexpr float kDefaultSize = 16;
 // A paragraph's margin: one line of the default font, above and below.
 constexpr float kParagraphMargin = 16;
+// Tables are laid out recursively and inline styles are folded for every
+// run of text: a page file anyone can edit must not nest either without
+// limit. The program's own pages nest one table and a few fonts.
+constexpr int kMostNestedTables = 8;
+constexpr size_t kMostOpenStyles = 100;
 
 std::string Lower(std::string text)
 {
@@ -141,7 +146,11 @@ private:
     void AddText(const std::string& text);
     void StartTag(const HtmlToken& token);
     void EndTag(const HtmlToken& token);
-    void PushStyle(StyleEntry entry) { styles_.push_back(std::move(entry)); }
+    void PushStyle(StyleEntry entry)
+    {
+        if (styles_.size() < kMostOpenStyles || entry.reset)
+            styles_.push_back(std::move(entry));
+    }
     bool PopStyle(const std::string& tag);
     void OpenBlock(const std::string& tag, PageAlign align, bool aligned, float margin);
     bool CloseBlock(const std::string& tag);
@@ -158,6 +167,8 @@ private:
     Colour linkColour_ = Colours::blue;
     int ignoring_ = 0;        // inside head, title or script
     int positioned_ = 0;      // inside positioned divs
+    int tables_ = 0;          // open tables
+    int tablesAsText_ = 0;    // nested too deep, shown as text
     std::vector<bool> divPositioned_;
 };
 
@@ -402,7 +413,13 @@ void Builder::StartTag(const HtmlToken& token)
         image.outOfFlow = positioned_ > 0;
         Add(std::move(image));
     } else if (name == "table") {
-        StartTable(token);
+        if (tables_ < kMostNestedTables) {
+            ++tables_;
+            StartTable(token);
+        } else {
+            ++tablesAsText_;
+            AddText(token.text);
+        }
     } else if (name == "tr") {
         StartRow();
     } else if (name == "td" || name == "th") {
@@ -434,7 +451,12 @@ void Builder::EndTag(const HtmlToken& token)
     } else if (name == "td" || name == "th") {
         CloseCell();
     } else if (name == "table") {
-        CloseTable();
+        if (tablesAsText_ > 0) {
+            --tablesAsText_;
+            AddText(token.text);
+        } else if (CloseTable()) {
+            --tables_;
+        }
     } else {
         AddText(token.text);
     }
@@ -457,8 +479,8 @@ void Builder::Take(const HtmlToken& token)
 
 void Builder::Finish()
 {
-    while (CloseTable()) {
-    }
+    while (CloseTable())
+        --tables_;
     while (!Current().openBlocks.empty())
         CloseBlock(Current().openBlocks.back());
 }

@@ -164,9 +164,15 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     EXPECT_TRUE(LoadPageFile(dir.path("a.htm"), page, shown));
 }
 
-// A long page is laid out whole, and cut for paper between its lines.
+// A long page is laid out whole, and cut for paper between its lines; an
+// edited one that nests without end is laid out all the same.
 TEST(PageView, HundredKilobytePageLaysOutAndBreaksBetweenLines)
 {
+    std::string nested;
+    for (int i = 0; i < 20000; ++i)
+        nested += "<table><tr><td><b><font color=\"red\">x";
+    EXPECT_GT(LayOutPage(ParsePage(nested), 700, 400, FixedWidthMeasurer()).pieces.size(), 1000u);
+
     std::string html = "<body bgcolor=\"gray\"><center>" + std::string(kTable) + "<td>";
     int words = 0;
     while (html.size() < 100 * 1024) {
