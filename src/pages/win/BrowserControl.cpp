@@ -30,10 +30,41 @@ bool StartsWithNoCase(const std::string& text, const char* prefix)
     return true;
 }
 
-// The program's pages are local files: "C:\...", "file:///C:/...".
-bool IsLocalPage(const std::string& url)
+// The file a "file:" URL or a plain path names; empty for anything else.
+std::string LocalPathOf(const std::string& url)
 {
-    return StartsWithNoCase(url, "file:") || (url.size() > 2 && url[1] == ':' && (url[2] == '\\' || url[2] == '/'));
+    std::string path;
+    if (StartsWithNoCase(url, "file:")) {
+        size_t start = 5;
+        while (start < url.size() && url[start] == '/')
+            ++start;
+        path = url.substr(start);
+        if (path.size() < 2 || path[1] != ':')
+            path = "//" + path;
+    } else if (url.size() > 2 && url[1] == ':' && (url[2] == '\\' || url[2] == '/')) {
+        path = url;
+    }
+    std::string decoded;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '%' && i + 2 < path.size() && std::isxdigit(static_cast<unsigned char>(path[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(path[i + 2]))) {
+            decoded += static_cast<char>(std::stoi(path.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            decoded += path[i] == '/' ? '\\' : path[i];
+        }
+    }
+    return decoded;
+}
+
+// A page of ours that exists and still did not load: the browser has no
+// engine to show it. A missing file is only a missing page, which the
+// browser reports with its own error page.
+bool IsUnshownLocalPage(const std::string& url)
+{
+    const std::string path = LocalPathOf(url);
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string Narrow(const wchar_t* text, int length)
@@ -234,11 +265,10 @@ STDMETHODIMP BrowserSite::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* 
 void BrowserSite::NavigateError(DISPPARAMS* parameters)
 {
     // Arguments come last to first: pDisp, URL, Frame, StatusCode, Cancel.
-    // An error on a web address is the browser's business; one on our own
-    // file means it cannot show pages at all (no HTML engine).
+    // An error on a web address is the browser's business.
     if (!parameters || parameters->cArgs < 5 || !parameters->rgvarg || !host_)
         return;
-    if (IsLocalPage(UrlOf(parameters->rgvarg[3])))
+    if (IsUnshownLocalPage(UrlOf(parameters->rgvarg[3])))
         PostMessageA(host_, kUseBuiltInViewMessage, 0, 0);
 }
 
