@@ -28,33 +28,14 @@ public:
 
 const char* const kTable = "<table border=\"0\" cellpadding=\"3\" cellspacing=\"2\"><tr>";
 
-// The texts drawn on screen, after the page's background.
-std::vector<DrawCall> Draw(const std::string& html, float width)
+// The texts drawn on screen, after the page's background, one a line.
+std::string Draw(const std::string& html, float width)
 {
     const PageLayout layout = LayOutPage(ParsePage(html), width, 300, FixedWidthMeasurer());
     RecordingCanvas canvas;
     DrawPage(layout, canvas, 0, layout.height, false);
-    canvas.calls.erase(canvas.calls.begin());
-    return canvas.calls;
-}
-
-DrawCall Text(const std::string& text, float x, float y, FontSpec font = {"Times New Roman", 16, false},
-              Colour colour = Colours::black)
-{
-    DrawCall call;
-    call.text = text;
-    call.x1 = x;
-    call.y1 = y;
-    call.font = font;
-    call.colour = colour;
-    return call;
-}
-
-void ExpectCalls(const std::vector<DrawCall>& actual, const std::vector<DrawCall>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i)
-        EXPECT_TRUE(SameCall(actual[i], expected[i])) << actual[i] << "\n  expected " << expected[i];
+    const std::string listing = canvas.Listing();
+    return listing.substr(listing.find('\n') + 1);
 }
 
 } // namespace
@@ -64,41 +45,43 @@ void ExpectCalls(const std::vector<DrawCall>& actual, const std::vector<DrawCall
 TEST(PageView, ParagraphWrapsAtTheCellWidthInsideItsPadding)
 {
     const std::string page = std::string(kTable) + "<td><font face=\"Verdana\" size=\"2\">aaaa bbbb cccc dddd";
-    const FontSpec verdana{"Verdana", 13, false};
     // 13-pixel Verdana: words 26 wide, spaces 6.5; text starts at 8 + 2 + 3.
-    ExpectCalls(Draw(page, 300), {Text("aaaa bbbb cccc dddd", 13, 13, verdana)});
-    ExpectCalls(Draw(page, 86), {Text("aaaa bbbb", 13, 13, verdana), Text("cccc dddd", 13, 30, verdana)});
-    ExpectCalls(Draw(page, 30), {Text("aaaa", 13, 13, verdana), Text("bbbb", 13, 30, verdana),
-                                 Text("cccc", 13, 47, verdana), Text("dddd", 13, 64, verdana)});
+    EXPECT_EQ(Draw(page, 300), "Text (13, 13, 0, 0) rgb(0,0,0) \"aaaa bbbb cccc dddd\" Verdana 13 regular\n");
+    EXPECT_EQ(Draw(page, 86), "Text (13, 13, 0, 0) rgb(0,0,0) \"aaaa bbbb\" Verdana 13 regular\n"
+                              "Text (13, 30, 0, 0) rgb(0,0,0) \"cccc dddd\" Verdana 13 regular\n");
+    EXPECT_EQ(Draw(page, 30), "Text (13, 13, 0, 0) rgb(0,0,0) \"aaaa\" Verdana 13 regular\n"
+                              "Text (13, 30, 0, 0) rgb(0,0,0) \"bbbb\" Verdana 13 regular\n"
+                              "Text (13, 47, 0, 0) rgb(0,0,0) \"cccc\" Verdana 13 regular\n"
+                              "Text (13, 64, 0, 0) rgb(0,0,0) \"dddd\" Verdana 13 regular\n");
 }
 
 TEST(PageView, StylesComeFromTheOpenFontAndBoldTags)
 {
-    const FontSpec verdanaBold{"Verdana", 13, true};
     const struct {
         const char* html;
-        std::vector<DrawCall> calls;
+        const char* listing;
     } cases[] = {
         {"<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Heading</b></font>",
-         {Text("Heading", 8, 8, verdanaBold, Colours::yellow)}},
+         "Text (8, 8, 0, 0) rgb(255,255,0) \"Heading\" Verdana 13 bold\n"},
         {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>",
-         {Text("Print", 8, 8, {"Arial", 18, true}, Colour{0, 0, 128})}},
-        {"<font size=\"5\">Big</font> small", {Text("Big", 8, 8, {"Times New Roman", 24, false}), Text("small", 52, 16)}},
+         "Text (8, 8, 0, 0) rgb(0,0,128) \"Print\" Arial 18 bold\n"},
+        // Different sizes on one line share the baseline.
+        {"<font size=\"5\">Big</font> small",
+         "Text (8, 8, 0, 0) rgb(0,0,0) \"Big\" Times New Roman 24 regular\n"
+         "Text (52, 16, 0, 0) rgb(0,0,0) \"small\" Times New Roman 16 regular\n"},
         // A font left open inside another keeps the outer size and face.
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>",
-         {Text("is:", 8, 8, verdanaBold), Text("7", 34, 8, verdanaBold, Colours::yellow)}},
+         "Text (8, 8, 0, 0) rgb(0,0,0) \"is:\" Verdana 13 bold\n"
+         "Text (34, 8, 0, 0) rgb(255,255,0) \"7\" Verdana 13 bold\n"},
         // Names are written escaped: they show as the characters, never as tags.
-        {"<b>&lt;b&gt;Ann &amp; Bo&#33;</b>", {Text("<b>Ann & Bo!", 8, 8, {"Times New Roman", 16, true})}},
+        {"<b>&lt;b&gt;Ann &amp; Bo&#33;</b>", "Text (8, 8, 0, 0) rgb(0,0,0) \"<b>Ann & Bo!\" Times New Roman 16 bold\n"},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>",
-         {Text("<marquee>hi</marquee>", 8, 8)}},
-        {"a <b", {Text("a <b", 8, 8)}},
-        {"<a href='x", {Text("<a href='x", 8, 8)}},
+         "Text (8, 8, 0, 0) rgb(0,0,0) \"<marquee>hi</marquee>\" Times New Roman 16 regular\n"},
+        {"a <b", "Text (8, 8, 0, 0) rgb(0,0,0) \"a <b\" Times New Roman 16 regular\n"},
+        {"<a href='x", "Text (8, 8, 0, 0) rgb(0,0,0) \"<a href='x\" Times New Roman 16 regular\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.html);
-        std::vector<DrawCall> calls = Draw(c.html, 1000);
-        ExpectCalls(calls, c.calls);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Draw(c.html, 1000), c.listing) << c.html;
 }
 
 TEST(PageView, CentreAndCellAlignment)
@@ -106,7 +89,7 @@ TEST(PageView, CentreAndCellAlignment)
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
     const struct {
         std::string html;
-        float x;  // of "ab", 16 wide in a body 100 wide
+        int x;  // of "ab", 16 wide in a body 100 wide
     } cases[] = {
         {"<center>ab</center>", 50},
         {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 50},
@@ -115,11 +98,10 @@ TEST(PageView, CentreAndCellAlignment)
         {"<center>" + twoRows + ">ab</td></tr></table></center>", 29 + 5},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.html);
-        const std::vector<DrawCall> calls = Draw(c.html, 116);
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(calls.back().text, "ab");
-        EXPECT_FLOAT_EQ(calls.back().x1, c.x);
+        const std::string listing = Draw(c.html, 116);
+        const std::string last = listing.substr(listing.rfind('\n', listing.size() - 2) + 1);
+        EXPECT_EQ(last.substr(0, last.find(',')), "Text (" + std::to_string(c.x)) << c.html;
+        EXPECT_NE(last.find("\"ab\""), std::string::npos) << listing;
     }
 }
 
