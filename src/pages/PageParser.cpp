@@ -234,7 +234,6 @@ bool Builder::PopStyle(const std::string& tag)
 
 void Builder::OpenBlock(const std::string& tag, PageAlign align, bool aligned, float margin)
 {
-    Current().openBlocks.push_back(tag);
     if (margin > 0) {
         FlowItem item = Styled(FlowItem::BlockBreak);
         item.margin = margin;
@@ -244,6 +243,9 @@ void Builder::OpenBlock(const std::string& tag, PageAlign align, bool aligned, f
     start.align = align;
     start.keepsAlign = !aligned;
     Add(std::move(start));
+    // Recorded where the start went: a block between a table's cells opens
+    // a cell of its own, which then holds it.
+    Current().openBlocks.push_back(tag);
 }
 
 bool Builder::CloseBlock(const std::string& tag)
