@@ -268,8 +268,12 @@ void BrowserSite::NavigateError(DISPPARAMS* parameters)
     // An error on a web address is the browser's business.
     if (!parameters || parameters->cArgs < 5 || !parameters->rgvarg || !host_)
         return;
-    if (IsUnshownLocalPage(UrlOf(parameters->rgvarg[3])))
-        PostMessageA(host_, kUseBuiltInViewMessage, 0, 0);
+    // Nothing may unwind into the browser's code.
+    try {
+        if (IsUnshownLocalPage(UrlOf(parameters->rgvarg[3])))
+            PostMessageA(host_, kUseBuiltInViewMessage, 0, 0);
+    } catch (...) {
+    }
 }
 
 void BrowserSite::BeforeNavigate2(DISPPARAMS* parameters)
