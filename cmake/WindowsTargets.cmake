@@ -10,6 +10,8 @@ target_include_directories(Oracline PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOUR
                            ${CMAKE_BINARY_DIR}/generated)
 set_target_properties(Oracline PROPERTIES OUTPUT_NAME Oracline)
 
+include(cmake/Installer.cmake)
+
 # The end-to-end tests need GoogleTest's sources; without them only the
 # program and oracline-cli are built.
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows build")
