@@ -1,6 +1,7 @@
-# End-to-end tests of the setup and the uninstaller. They run in a prefix of
-# their own, made anew by the fixture below, so that installing and removing
-# never touches the prefix the other Windows tests share.
+# End-to-end tests of the setup and the uninstaller, in a Wine prefix of
+# their own (see tests/e2e/setup/run-setup-flows.sh). The flows run in one
+# process, in order: install, install again, uninstall silently, uninstall
+# answering the question.
 add_executable(recording_icacls ${CMAKE_SOURCE_DIR}/tests/e2e/setup/RecordingIcacls.cpp)
 set_target_properties(recording_icacls PROPERTIES OUTPUT_NAME icacls RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/setup-tools)
 
@@ -10,17 +11,8 @@ target_compile_definitions(e2e_setup_tests PRIVATE SETUP_NAME="${SETUP_NAME}" OR
 add_dependencies(e2e_setup_tests setup recording_icacls)
 
 if(CMAKE_CROSSCOMPILING)
-  set(SETUP_PREFIX ${CMAKE_BINARY_DIR}/setup-wine)
-  add_test(NAME setup_fresh_prefix
-           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/setup/fresh-prefix.sh ${SETUP_PREFIX} $<TARGET_FILE:recording_icacls>)
-  set_tests_properties(setup_fresh_prefix PROPERTIES FIXTURES_SETUP setup_prefix RUN_SERIAL TRUE TIMEOUT 180)
-  # icacls.exe=n: the recording stand-in instead of Wine's own; no Linux menu
-  # entries for the shortcuts. The flows run in one process, in order.
-  add_test(NAME setup_flows COMMAND e2e_setup_tests)
-  set_tests_properties(setup_flows PROPERTIES
-    ENVIRONMENT "WINEPREFIX=${SETUP_PREFIX};WINEDLLOVERRIDES=mscoree,mshtml=\\;winemenubuilder.exe=d\\;icacls.exe=n"
-    FIXTURES_REQUIRED setup_prefix RUN_SERIAL TRUE TIMEOUT 170)
-  # The wrapper leaves a persistent wineserver behind for the prefix.
-  add_test(NAME setup_stop_server COMMAND env WINEPREFIX=${SETUP_PREFIX} wineserver -k)
-  set_tests_properties(setup_stop_server PROPERTIES FIXTURES_CLEANUP setup_prefix RUN_SERIAL TRUE)
+  add_test(NAME setup_flows
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/setup/run-setup-flows.sh ${CMAKE_BINARY_DIR}/setup-wine
+                   $<TARGET_FILE:recording_icacls> $<TARGET_FILE:e2e_setup_tests>)
+  set_tests_properties(setup_flows PROPERTIES RUN_SERIAL TRUE TIMEOUT 240)
 endif()
