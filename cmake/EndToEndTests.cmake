@@ -36,7 +36,3 @@ if(CMAKE_CROSSCOMPILING)
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
 endif()
-
-if(SETUP_EXE)
-  include(cmake/SetupTests.cmake)
-endif()

@@ -23,3 +23,5 @@ add_custom_command(
   VERBATIM)
 add_custom_target(setup ALL DEPENDS ${CMAKE_BINARY_DIR}/${SETUP_NAME})
 set(SETUP_EXE ${CMAKE_BINARY_DIR}/${SETUP_NAME})
+
+include(cmake/SetupTests.cmake)
