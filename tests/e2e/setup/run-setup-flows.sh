@@ -22,7 +22,8 @@ user_data=(oc.ini Ann.ini contacts.ini task.dtr Reports/March.jpg)
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 expect() { "${@:2}" || fail "$1"; }
-finish() { wineserver -w >/dev/null 2>&1; }   # every process of the prefix has ended
+# Every process of the prefix has ended (or is ended, when one hangs).
+finish() { timeout 60 wineserver -w >/dev/null 2>&1 || { wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; }; }
 window() { timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -n 1; }
 put_user_data() { for f in "${user_data[@]}"; do echo "$f of the user" >"$dir/$f"; done; }
 user_data_kept() { for f in "${user_data[@]}"; do [ "$(cat "$dir/$f" 2>/dev/null)" = "$f of the user" ] || return 1; done; }
@@ -77,14 +78,15 @@ put_user_data
 timeout 60 wine 'C:\Program Files\Oracline\uninstall.exe' &
 uninstaller=$(window '^Oracline Uninstall')
 [ -n "$uninstaller" ] && xdotool windowfocus --sync "$uninstaller" key Return   # Uninstall
-asked=
+question=
 for _ in $(seq 100); do
-  [ "$(xdotool search --name '^Oracline Uninstall' | wc -l)" -ge 2 ] && { asked=yes; break; }
+  question=$(xdotool search --name '^Oracline Uninstall' | grep -vx "$uninstaller" | head -n 1)
+  [ -n "$question" ] && break
   sleep 0.2
 done
-expect "the uninstaller asks about the user's data" [ -n "$asked" ]
-[ -n "$asked" ] && xdotool key y   # the question has the focus
-timeout 60 bash -c "while [ -e '$dir/uninstall.exe' ]; do sleep 0.2; done"; finish
+expect "the uninstaller asks about the user's data" [ -n "$question" ]
+[ -n "$question" ] && xdotool windowfocus --sync "$question" key y   # Yes
+timeout 30 bash -c "while [ -e '$dir' ]; do sleep 0.2; done"; wineserver -k; finish
 expect "program removed" program_gone
 expect "user's data removed on request" [ ! -e "$dir" ]
 
