@@ -127,13 +127,6 @@ HWND DailySession::OpenHourly(int kind)
     return WaitForDialog(ProcessId(), reading.title);
 }
 
-void PressF2(HWND window)
-{
-    // Scan code of F2 in the key data, as a real key press carries it.
-    PostMessageA(window, WM_KEYDOWN, VK_F2, 0x003C0001);
-    PostMessageA(window, WM_KEYUP, VK_F2, static_cast<LPARAM>(0xC03C0001u));
-}
-
 DecodedImage::DecodedImage(const std::string& path)
 {
     static GdiPlus gdi;

@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -231,6 +232,13 @@ void PressButton(HWND dialog, int controlId)
                  reinterpret_cast<LPARAM>(Control(dialog, controlId)));
 }
 
+void PressKey(HWND window, int virtualKey)
+{
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, scan | 0xC0000001);
+}
+
 void CloseDialog(HWND dialog)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -349,6 +357,28 @@ bool RemoveTree(const std::string& path)
     }
     RemoveDirectoryA(directory.c_str());
     return !DirectoryExists(directory);
+}
+
+bool TakeFromRecycleBin(const std::string& bytes)
+{
+    // Wine names the Linux home "\\??\\Z:\\home\\user" in WINEHOMEDIR.
+    const char* home = std::getenv("WINEHOMEDIR");
+    if (!home || std::string(home).rfind("\\??\\", 0) != 0)
+        return false;
+    const std::string trash = std::string(home + 4) + "\\.local\\share\\Trash\\";
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((trash + "files\\*").c_str(), &data);
+    bool found = false;
+    for (bool more = find != INVALID_HANDLE_VALUE; more && !found; more = FindNextFileA(find, &data)) {
+        const std::string name = data.cFileName;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ReadFileBytes(trash + "files\\" + name) == bytes) {
+            found = DeleteFileA((trash + "files\\" + name).c_str()) != 0;
+            DeleteFileA((trash + "info\\" + name + ".trashinfo").c_str());
+        }
+    }
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+    return found;
 }
 
 void ResetDataDirectory() { RemoveTree(DataDirectory()); }

@@ -85,6 +85,9 @@ void SetControlText(HWND dialog, int controlId, const std::string& text);
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
 void PressButton(HWND dialog, int controlId);
+// A key pressed and released as the keyboard delivers it to the window's
+// message loop (posted, with its scan code).
+void PressKey(HWND window, int virtualKey);
 // Closes a dialog as Escape or the close box would.
 void CloseDialog(HWND dialog);
 // Waits until the window is destroyed or hidden.
@@ -125,6 +128,10 @@ std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Removes a directory with everything in it; true when it is gone.
 bool RemoveTree(const std::string& path);
+// Under Wine the Recycle Bin is the desktop's trash folder: true when a file
+// holding exactly these bytes lies there. The file and its note are taken
+// out again.
+bool TakeFromRecycleBin(const std::string& bytes);
 // Starts every test from an empty data directory.
 void ResetDataDirectory();
 
