@@ -219,6 +219,14 @@ bool ControlEnabled(HWND dialog, int controlId)
     return control && IsWindowEnabled(control);
 }
 
+std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons)
+{
+    std::string letters;
+    for (const auto& button : buttons)
+        letters += ControlEnabled(dialog, button.first) ? button.second : '-';
+    return letters;
+}
+
 void SetControlText(HWND dialog, int controlId, const std::string& text)
 {
     DWORD_PTR ignored = 0;

@@ -79,6 +79,8 @@ std::string TextOf(HWND window);
 HWND Control(HWND dialog, int controlId);
 std::string ControlText(HWND dialog, int controlId);
 bool ControlEnabled(HWND dialog, int controlId);
+// One letter per button, '-' for a disabled one: which buttons act, at a glance.
+std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons);
 // WM_SETTEXT passes an edit's length limit, so a test can offer texts the
 // keyboard could not.
 void SetControlText(HWND dialog, int controlId, const std::string& text);
