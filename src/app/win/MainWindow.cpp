@@ -74,6 +74,17 @@ MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
         return 0;
     });
     OnNotify(IDC_PROFILE_LIST, NM_DBLCLK, [this](NMHDR*) { OnListDoubleClick(); });
+    OnWindowMessage(kInitialisedMessage, [this](WPARAM, LPARAM) {
+        deferFocus_ = false;
+        if (pendingFocus_)
+            Controls::Focus(Handle(), pendingFocus_);
+        pendingFocus_ = 0;
+        return 0;
+    });
+    OnWindowMessage(WM_HELP, [this](WPARAM, LPARAM) {
+        Help();
+        return TRUE;
+    });
     OnCommand(IDC_MONTH, CBN_SELCHANGE, [this] { OnMonthChosen(); });
     OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
     OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
@@ -220,28 +231,13 @@ void MainWindow::SetUpToolTips()
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
 {
-    switch (message) {
-    case kInitialisedMessage:
-        deferFocus_ = false;
-        if (pendingFocus_)
-            Controls::Focus(Handle(), pendingFocus_);
-        pendingFocus_ = 0;
-        result = 0;
-        return true;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == IDM_ABOUT) {
-            AboutBox().RunModal(Handle());
-            result = 0;
-            return true;
-        }
+    // Here rather than in the table: every other system command (moving,
+    // closing) must go on to the default handling.
+    if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != IDM_ABOUT)
         return false;
-    case WM_HELP:
-        Help();
-        result = TRUE;
-        return true;
-    default:
-        return false;
-    }
+    AboutBox().RunModal(Handle());
+    result = 0;
+    return true;
 }
 
 // ---- Selection and date -------------------------------------------------
