@@ -134,12 +134,8 @@ TEST(DailyAnalysis, SaveEmailExplainAndARemovedProfileFile)
     HWND dialog = WaitForDialog(session.ProcessId(), "Save Report");
     EXPECT_FALSE(EnterFileName(dialog, locked, 0));
     // The dialog asks before replacing an existing file.
-    HWND confirm = nullptr;
-    WaitUntil(kWaitMs, [&] {
-        for (HWND candidate : DialogsOf(session.ProcessId()))
-            if (candidate != dialog && candidate != window && GetDlgItem(candidate, IDYES))
-                confirm = candidate;
-        return confirm != nullptr;
+    HWND confirm = WaitForDialogWhere(session.ProcessId(), [&](HWND candidate) {
+        return candidate != dialog && candidate != window && GetDlgItem(candidate, IDYES);
     });
     ASSERT_TRUE(confirm) << "no overwrite question";
     PressButton(confirm, IDYES);

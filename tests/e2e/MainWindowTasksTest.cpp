@@ -15,19 +15,6 @@ const TestProfile kJane{"Jane Doe", "Me", 5, 4, 1990};
 const TestProfile kJohn{"John Smith", "Work", 11, 30, 1965, true};
 const TestProfile kAnn{"Ann Lee", "Friend", 2, 29, 1984};
 
-// The first window of the process whose caption starts with `start`.
-HWND WaitForCaptionStart(DWORD processId, const std::string& start)
-{
-    HWND found = nullptr;
-    WaitUntil(kWaitMs, [&] {
-        for (HWND window : DialogsOf(processId))
-            if (TextOf(window).rfind(start, 0) == 0)
-                found = window;
-        return found != nullptr;
-    });
-    return found;
-}
-
 } // namespace
 
 TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipDeletingAndClosing)
@@ -49,7 +36,8 @@ TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipDeletingAndClosing)
     const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - "}, {IDC_DREAMS, " Dream Interpretation"}};
     for (const auto& task : tasks) {
         session.Press(task.first);
-        HWND opened = WaitForCaptionStart(session.ProcessId(), task.second);
+        HWND opened = WaitForDialogWhere(session.ProcessId(),
+                                         [&](HWND window) { return TextOf(window).rfind(task.second, 0) == 0; });
         ASSERT_TRUE(opened) << task.second;
         CloseDialog(opened);
         ASSERT_TRUE(WaitUntilGone(opened));

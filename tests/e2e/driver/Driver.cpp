@@ -147,16 +147,21 @@ std::vector<HWND> DialogsOf(DWORD processId)
     return search.second;
 }
 
-HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
+HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs)
 {
     HWND result = nullptr;
     WaitUntil(timeoutMs, [&] {
         for (HWND window : DialogsOf(processId))
-            if (TextOf(window) == caption)
+            if (!result && matches(window))
                 result = window;
         return result != nullptr;
     });
     return result;
+}
+
+HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
+{
+    return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
 }
 
 MessageBoxSeen AsMessageBox(HWND window)
@@ -173,14 +178,8 @@ MessageBoxSeen AsMessageBox(HWND window)
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
-    MessageBoxSeen seen;
-    WaitUntil(timeoutMs, [&] {
-        for (HWND window : DialogsOf(processId))
-            if (!seen)
-                seen = AsMessageBox(window);
-        return static_cast<bool>(seen);
-    });
-    return seen;
+    return AsMessageBox(
+        WaitForDialogWhere(processId, [](HWND window) { return static_cast<bool>(AsMessageBox(window)); }, timeoutMs));
 }
 
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId)

@@ -54,8 +54,10 @@ private:
     DWORD processId_ = 0;
 };
 
-// A top-level dialog (class #32770) of the process with exactly this caption,
+// A visible top-level dialog (class #32770) of the process that `matches`,
 // or null after the time ran out.
+HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs = kWaitMs);
+// The one with exactly this caption.
 HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = kWaitMs);
 // Every visible top-level dialog of the process, whatever its caption.
 std::vector<HWND> DialogsOf(DWORD processId);
