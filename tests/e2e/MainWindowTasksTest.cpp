@@ -102,6 +102,8 @@ TEST(MainWindowTasks, DoubleClickEditsAndAnIndexThatCannotBeWrittenStaysAsItWas)
         session.Settle();
         EXPECT_EQ(session.List().RowCount(), left);
     }
+    for (const TestProfile& deleted : {kJane, kJohn})
+        TakeFromRecycleBin(ProfileFileText(deleted));
     EXPECT_EQ(session.EnabledButtons(), "A----O--H");
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
     // Held open without sharing, the index cannot be replaced: the program

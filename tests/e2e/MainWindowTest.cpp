@@ -93,7 +93,7 @@ TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
     // Delete removes the row the list shows.
     session.Press(IDC_DELETE_PROFILE);
     session.Settle();
-    EXPECT_FALSE(FileExists(DataDirectory() + "Friend.ini"));
+    EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kThree[2])));
     EXPECT_TRUE(FileExists(DataDirectory() + "Work.ini"));
 
     // A date list worked with the keyboard keeps the focus too.
