@@ -44,8 +44,7 @@ SIZE OpenAndClosePage(MainWindowSession& session, HWND window, int button, const
     GetWindowRect(Control(page, IDC_BROWSER), &browser);
     EXPECT_EQ(browser.right - browser.left, client.right);
     EXPECT_EQ(browser.bottom - browser.top, client.bottom);
-    CloseDialog(page);
-    EXPECT_TRUE(WaitUntilGone(page));
+    EXPECT_TRUE(CloseAndWait(page));
     return size;
 }
 
@@ -97,8 +96,7 @@ TEST(DailyAnalysis, NavigationButtonStatesAndTheSuperstitionOfTheDayShown)
     EXPECT_NE(page.find("<b>kiss" + entry), std::string::npos);
     EXPECT_NE(page.find('\x92'), std::string::npos);
     EXPECT_EQ(page.find("\xE2\x80\x99"), std::string::npos);
-    CloseDialog(window);
-    ASSERT_TRUE(WaitUntilGone(window));
+    ASSERT_TRUE(CloseAndWait(window));
 
     // Before 1971 only the day itself: the handler refuses as well, should
     // the command arrive anyway.
@@ -189,7 +187,6 @@ TEST(DailyAnalysis, SaveEmailExplainAndARemovedProfileFile)
     EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return TextOf(window).rfind("Daily Analysis - September 13, 2005 ", 0) == 0; }))
         << TextOf(window);
     EXPECT_EQ(TextOf(window).find("Jane Doe"), std::string::npos);
-    CloseDialog(window);
-    EXPECT_TRUE(WaitUntilGone(window));
+    EXPECT_TRUE(CloseAndWait(window));
     EXPECT_TRUE(session.Close());
 }

@@ -39,8 +39,7 @@ TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipDeletingAndClosing)
         HWND opened = WaitForDialogWhere(session.ProcessId(),
                                          [&](HWND window) { return TextOf(window).rfind(task.second, 0) == 0; });
         ASSERT_TRUE(opened) << task.second;
-        CloseDialog(opened);
-        ASSERT_TRUE(WaitUntilGone(opened));
+        ASSERT_TRUE(CloseAndWait(opened));
     }
     EXPECT_TRUE(FileExists(DataDirectory() + "dream_r.htm"));
 
@@ -48,8 +47,7 @@ TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipDeletingAndClosing)
     HWND about = WaitForDialog(session.ProcessId(), "About Oracline 2005");
     ASSERT_TRUE(about);
     EXPECT_NE(ControlText(about, IDC_ABOUT_TEXT).find("Oracline 2005"), std::string::npos);
-    CloseDialog(about);
-    EXPECT_TRUE(WaitUntilGone(about));
+    EXPECT_TRUE(CloseAndWait(about));
 
     // The Quick Tip strip sits under the window and refuses Escape.
     HWND tip = WaitForDialog(session.ProcessId(), "Quick Tip");
@@ -94,8 +92,7 @@ TEST(MainWindowTasks, DoubleClickEditsAndAnIndexThatCannotBeWrittenStaysAsItWas)
     ASSERT_TRUE(editor) << "no profile editor";
     EXPECT_EQ(ControlText(editor, IDC_DESCRIPTION), "Work");
     EXPECT_TRUE(session.TipSays("Use Personal Data for calculation if you want to try manual calibration."));
-    CloseDialog(editor);
-    ASSERT_TRUE(WaitUntilGone(editor));
+    ASSERT_TRUE(CloseAndWait(editor));
 
     for (int left : {1, 0}) {
         session.Press(IDC_DELETE_PROFILE);

@@ -77,8 +77,7 @@ TEST_F(HourlyWindow, EachReadingOpensItsWindowF2PrintsAndNoImageStays)
             EXPECT_EQ(image.Width() * 1000 + image.Height(), 800480);
             EXPECT_TRUE(Near(image.Pixel(780, 200), RGB(128, 128, 128), 12));
             EXPECT_TRUE(Near(image.Pixel(54 + 27 * 6 + 12, 421), RGB(0, 0, 255), 60)) << "an hour's blue bar";
-            CloseDialog(print);
-            ASSERT_TRUE(WaitUntilGone(print));
+            ASSERT_TRUE(CloseAndWait(print));
             // Cancelling the print dialog ends the print: no options follow.
             EXPECT_FALSE(WaitForDialog(session.ProcessId(), kOptionsCaption, 300));
         }
@@ -86,8 +85,7 @@ TEST_F(HourlyWindow, EachReadingOpensItsWindowF2PrintsAndNoImageStays)
             ASSERT_TRUE(WriteFileBytes(kHourlyImage, "left over"));
             SetFileAttributesA(kHourlyImage.c_str(), FILE_ATTRIBUTE_READONLY);
         }
-        CloseDialog(hourly);
-        ASSERT_TRUE(WaitUntilGone(hourly));
+        ASSERT_TRUE(CloseAndWait(hourly));
         EXPECT_FALSE(FileExists(kHourlyImage));
         EXPECT_TRUE(WaitForCaption(session.Daily(), session.DailyTitle()));
     }
@@ -190,8 +188,7 @@ TEST_F(Printing, DailyReportInBlackThenTheHourlyImageAsTheOptionsPlaceIt)
             PressButton(options, IDOK);
             ASSERT_TRUE(AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDOK));
             EXPECT_TRUE(IsWindowVisible(options));
-            CloseDialog(options);
-            ASSERT_TRUE(WaitUntilGone(options));
+            ASSERT_TRUE(CloseAndWait(options));
             continue;
         }
         PressButton(options, IDOK);
@@ -210,8 +207,7 @@ TEST_F(Printing, DailyReportInBlackThenTheHourlyImageAsTheOptionsPlaceIt)
         EXPECT_NEAR(image.bottom + 1 - image.top, dots(test.h), 4);
     }
 
-    CloseDialog(hourly);
-    ASSERT_TRUE(WaitUntilGone(hourly));
+    ASSERT_TRUE(CloseAndWait(hourly));
 }
 
 // The page view's Print link: the grey page comes out as black text on white.

@@ -50,8 +50,7 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenAFirstMessageAndANonAsciiProf
         HWND signPage = WaitForDialog(session.ProcessId(), " Astrology: Zodiac Sign");
         ASSERT_TRUE(signPage);
         EXPECT_NE(DataFile("reading.htm").find("Capricorn"), std::string::npos);
-        CloseDialog(signPage);
-        ASSERT_TRUE(WaitUntilGone(signPage));
+        ASSERT_TRUE(CloseAndWait(signPage));
 
         // Close writes nothing.
         editor.SetText(IDC_DESCRIPTION, "Work");

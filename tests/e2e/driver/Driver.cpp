@@ -251,6 +251,12 @@ void CloseDialog(HWND dialog)
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 
+bool CloseAndWait(HWND dialog)
+{
+    CloseDialog(dialog);
+    return WaitUntilGone(dialog);
+}
+
 bool WaitUntilGone(HWND window, DWORD timeoutMs)
 {
     return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });

@@ -94,6 +94,8 @@ void PressButton(HWND dialog, int controlId);
 void PressKey(HWND window, int virtualKey);
 // Closes a dialog as Escape or the close box would.
 void CloseDialog(HWND dialog);
+// Both, for a dialog that must go: true once it is gone.
+bool CloseAndWait(HWND dialog);
 // Waits until the window is destroyed or hidden.
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs);
 // The frame's size in pixels.
