@@ -175,6 +175,12 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         INT_PTR result = MessageHandler(handler->second)(wParam, lParam);
         if (message == WM_DESTROY || message == WM_NCDESTROY)
             return FALSE;
+        // These few are answered by the procedure's own return value.
+        const bool direct = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                            message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
+                            message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
+        if (direct)
+            return result;
         SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
         return TRUE;
     }
