@@ -25,6 +25,11 @@ QuickResizeDialog::QuickResizeDialog(std::string sourcePath)
 {
     OnClicked(IDC_QUICK_RESIZE_SWITCH, [this] { SwitchClicked(); });
     OnCommand(IDC_QUICK_RESIZE_SCALE, CBN_SELCHANGE, [this] { ScaleChanged(); });
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        // The browser is taken apart while its host window still exists.
+        browser_.reset();
+        return 0;
+    });
 }
 
 // Out of line, where BrowserControl is complete.
@@ -52,14 +57,6 @@ void QuickResizeDialog::OnInitDialog()
     browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER, NavigationAllowed);
     ShowSizePage();
     PushValues();
-}
-
-bool QuickResizeDialog::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&)
-{
-    // The browser goes while its host window still exists.
-    if (message == WM_DESTROY)
-        browser_.reset();
-    return false;
 }
 
 void QuickResizeDialog::SwitchClicked()

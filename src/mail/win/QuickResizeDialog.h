@@ -23,7 +23,6 @@ protected:
     void OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void SwitchClicked();
