@@ -208,6 +208,14 @@ bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
             ShowMessage(kAccountNotSetMessage, MessageKind::Error);
     }
 
+    // The job must run once a day, at one time. A job read back can already
+    // carry a trigger (Wine's loader makes one up for a job saved without),
+    // so anything there goes first.
+    WORD existing = 0;
+    if (SUCCEEDED(task->GetTriggerCount(&existing)))
+        while (existing > 0)
+            task->DeleteTrigger(--existing);
+
     WORD index = 0;
     Ref<ITaskTrigger> trigger;
     if (FAILED(task->CreateTrigger(&index, trigger.Out())))
