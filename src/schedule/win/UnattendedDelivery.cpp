@@ -3,6 +3,7 @@
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
 #include "win/ImageFiles.h"
+#include "win/ReportTiming.h"
 
 #include <windows.h>
 
@@ -12,6 +13,7 @@ void RunUnattendedDelivery(const ScheduleRecord& record, const std::string& data
     DeliveryTools tools;
     tools.createSender = [] { return CreateMailSender(); };
     tools.renderImage = [](const std::string& path, const ReportInput& report) {
+        ReportTiming timing("scheduled-report-jpeg");
         return SaveDrawingAsJpeg(path, kReportImageWidth, kReportImageHeight, [&report](Canvas& canvas) {
             ImageReport mailed;
             mailed.mailed = true;
@@ -19,6 +21,7 @@ void RunUnattendedDelivery(const ScheduleRecord& record, const std::string& data
         });
     };
     const LocalClock clock;
+    ReportTiming timing("scheduled-delivery");
     DeliveryLogEntry entry = DeliverScheduledReport(record, reportsDirectory, clock, tools);
 
     SYSTEMTIME now{};
