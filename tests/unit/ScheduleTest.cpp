@@ -1,8 +1,7 @@
-#include "mail/MailSender.h"
 #include "schedule/AccountChecks.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/ScheduleService.h"
-#include "schedule/ScheduledDelivery.h"
+#include "schedule/DeliveryLog.h"
 
 #include "TempDir.h"
 
@@ -61,38 +60,9 @@ TEST(ScheduleDialog, SaveReplacesTheJobOnlyOnceTheRecordIsWritten)
     EXPECT_EQ(service.calls, "");
 }
 
-TEST(ScheduledDelivery, FallsBackToTextAndLogsWhatHappened)
+TEST(DeliveryLog, KeepsItsNewestLines)
 {
-    struct Sender : MailSender {
-        int error;
-        std::string* attached;
-        Sender(int error, std::string* attached) : error(error), attached(attached) {}
-        int TakeError() override { return error; }
-        bool AddRecipient(const std::string&) override { return true; }
-        void SetSubject(const std::string&) override {}
-        bool AddAttachment(const std::string& path, const std::optional<std::string>&) override
-        {
-            *attached = path;
-            return true;
-        }
-        void SetOriginatorName(const std::string&) override {}
-        void SetBody(const std::string&) override {}
-        unsigned long Send(unsigned long) override { return 0; }
-    };
     TempDir dir;
-    const FixedClock clock({2026, 12, 7});
-    for (int error : {0, static_cast<int>(MailSender::kNoMailLibrary)}) {
-        std::string attached;
-        DeliveryTools tools;
-        tools.createSender = [&] { return std::make_unique<Sender>(error, &attached); };
-        tools.renderImage = [](const std::string&, const ReportInput&) { return false; };
-        DeliveryLogEntry entry = DeliverScheduledReport({dir.path("J.ini"), "j@d", 0, 0, "", 1}, "R/", clock, tools);
-        EXPECT_EQ(entry.form, "plain text (report image failed)");
-        EXPECT_EQ(entry.outcome, error ? "no mail library" : "sent");
-        EXPECT_EQ(attached, "");
-    }
-
-    // The log keeps its newest lines.
     const std::string log = dir.path("delivery.log");
     for (int i = 1; i <= kDeliveryLogLines + 5; ++i)
         ASSERT_TRUE(AppendDeliveryLog(log, "line " + std::to_string(i)));

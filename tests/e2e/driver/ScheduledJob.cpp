@@ -1,29 +1,15 @@
 #include "driver/ScheduledJob.h"
 
-#include <objbase.h>
-
 namespace e2e {
 
 namespace {
 
-const wchar_t* const kJobName = L"Daily Analysis Report";
-
-std::string Narrow(const wchar_t* text)
-{
-    if (!text)
-        return "";
-    char buffer[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof buffer, nullptr, nullptr);
-    return buffer;
-}
-
-template <typename Get>
-std::string TaskText(ITask* task, Get get)
+std::string TaskText(ITask* task, HRESULT (STDMETHODCALLTYPE ITask::*get)(LPWSTR*))
 {
     LPWSTR text = nullptr;
-    if (FAILED((task->*get)(&text)))
-        return "(failed)";
-    std::string narrow = Narrow(text);
+    char narrow[1024] = {};
+    if (SUCCEEDED((task->*get)(&text)) && text)
+        WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
     CoTaskMemFree(text);
     return narrow;
 }
@@ -38,14 +24,14 @@ ScheduledJob ReadScheduledJob()
     ITask* task = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
                                    reinterpret_cast<void**>(&scheduler))) &&
-        SUCCEEDED(scheduler->Activate(kJobName, IID_ITask, reinterpret_cast<IUnknown**>(&task)))) {
+        SUCCEEDED(scheduler->Activate(L"Daily Analysis Report", IID_ITask, reinterpret_cast<IUnknown**>(&task)))) {
         job.exists = true;
         job.application = TaskText(task, &ITask::GetApplicationName);
         job.workingDirectory = TaskText(task, &ITask::GetWorkingDirectory);
         job.parameters = TaskText(task, &ITask::GetParameters);
         WORD count = 0;
-        if (SUCCEEDED(task->GetTriggerCount(&count)))
-            job.triggerCount = count;
+        task->GetTriggerCount(&count);
+        job.triggerCount = count;
         ITaskTrigger* trigger = nullptr;
         if (count > 0 && SUCCEEDED(task->GetTrigger(0, &trigger))) {
             trigger->GetTrigger(&job.trigger);
@@ -57,18 +43,6 @@ ScheduledJob ReadScheduledJob()
         scheduler->Release();
     CoUninitialize();
     return job;
-}
-
-void DeleteScheduledJob()
-{
-    CoInitialize(nullptr);
-    ITaskScheduler* scheduler = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                   reinterpret_cast<void**>(&scheduler)))) {
-        scheduler->Delete(kJobName);
-        scheduler->Release();
-    }
-    CoUninitialize();
 }
 
 } // namespace e2e

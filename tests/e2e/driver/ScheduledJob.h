@@ -10,15 +10,14 @@ namespace e2e {
 
 struct ScheduledJob {
     bool exists = false;
-    std::string application;
-    std::string workingDirectory;
-    std::string parameters;
+    std::string application, workingDirectory, parameters;
     int triggerCount = 0;
     TASK_TRIGGER trigger{};  // the first one
 };
 
 ScheduledJob ReadScheduledJob();
-// Starts a test without a job left over from an earlier one.
-void DeleteScheduledJob();
+
+// Where the scheduler keeps the job; deleting it starts a test without one.
+constexpr const char* kJobFile = "C:\\windows\\tasks\\Daily Analysis Report.job";
 
 } // namespace e2e
