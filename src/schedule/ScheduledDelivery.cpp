@@ -2,8 +2,10 @@
 
 #include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
+#include "engine/PersonalNumbers.h"
 #include "mail/MailSender.h"
 #include "platform/FileOps.h"
+#include "profiles/ProfileFileReadings.h"
 
 namespace {
 
@@ -36,9 +38,11 @@ std::string Send(const DeliveryTools& tools, const std::string& email, const std
 ReportInput MailedReportInput(const std::string& profilePath, CivilDate today)
 {
     ReportInput report;
-    ComputeDailySet(profilePath, today.year, today.month, today.day, report.set);
+    Profile profile = LoadProfile(profilePath);
+    ComputeDailySet(profile, today, report.set);
     report.title = report.set.Title;
-    const Profile profile = LoadProfileForDate(profilePath, today.year, today.month, today.day);
+    profile.SetAnalysisDate(today);
+    ComputeNumbers(profile);
     report.set.Emotional = EmotionalReading(profile);
     report.set.Physical = PhysicalReading(profile);
     report.set.Intellectual = IntellectualReading(profile);

@@ -54,7 +54,7 @@ TEST(ScheduleRecord, DisplayReaderAndProfileTest)
     for (const auto& c : shown) {
         TempDir dir;
         ScheduleDisplay display = ReadScheduleRecordForDisplay(dir.Write("task.dtr", c.file));
-        EXPECT_EQ(display.profile + "|" + display.timeText + "|" + display.typeText, 
+        EXPECT_EQ(display.profile + "|" + display.timeText + "|" + display.typeText,
                   std::string(c.profile) + "|" + c.time + "|" + c.type);
         EXPECT_EQ(display.valid, c.valid) << c.file;
     }
