@@ -82,8 +82,7 @@ TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
     PressButton(current, IDOK);
     HWND schedule = WaitForDialog(session.ProcessId(), kScheduleCaption);
     ASSERT_TRUE(schedule);
-    CloseDialog(schedule);
-    ASSERT_TRUE(WaitUntilGone(schedule));
+    ASSERT_TRUE(CloseAndWait(schedule));
     EXPECT_TRUE(ReadScheduledJob().exists);
     EXPECT_EQ(DataFile("task.dtr"), record);
 
@@ -100,6 +99,7 @@ TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
         EXPECT_EQ(FileExists(DataDirectory() + "task.dtr"), kept);
         EXPECT_EQ(FileExists(DataDirectory() + "Jane Doe.ini"), kept);
     }
+    EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kJane)));
     ASSERT_TRUE(session.Close());
 }
 
