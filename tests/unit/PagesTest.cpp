@@ -3,6 +3,7 @@
 #include "pages/NavigationFilter.h"
 #include "pages/PageWriter.h"
 
+#include "companion/CompanionPage.h"
 #include "daily/ExplainPage.h"
 #include "hourly/Superstitions.h"
 #include "profiles/InformationPages.h"
@@ -107,6 +108,9 @@ TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
         {"introduction page", WriteIntroductionPage, "effects.htm", "reading.htm", kB1, IntroductionContent(), c4},
         {"explanation page", WriteDailyExplanationPage, "effects.htm", "reading.htm", kB1,
          DailyExplanationContent(), c1},
+        {"companion page", [](const std::string& d) { return WriteCompanionExplanationPage(d, {}, {}, {}); },
+         "effects.htm", "reading.htm", b2, CompanionExplanationContent({}, {}, {}),
+         kP1 + "</td></tr></table></center></body></html>"},
         {"superstition page", [](const std::string& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm",
          "super_r.htm", kB3, DailySuperstition(1), c2},
         {"sign page", [](const std::string& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm",

@@ -1,0 +1,109 @@
+#include "companion/CompanionMatch.h"
+
+#include "profiles/SignTexts.h"
+
+namespace {
+
+enum class SignBond { Least, Neutral, Most, SameElement };
+
+SignBond BondOf(Sign first, Sign second)
+{
+    if (SameElement(first, second))
+        return SignBond::SameElement;
+    // The sign pages list each other both ways; either listing counts, so the
+    // bond stays mutual should a page ever list one way only.
+    if (ListsAsLeastCompatible(first, second) || ListsAsLeastCompatible(second, first))
+        return SignBond::Least;
+    if (ListsAsMostCompatible(first, second) || ListsAsMostCompatible(second, first))
+        return SignBond::Most;
+    return SignBond::Neutral;
+}
+
+std::string Signs(const CompanionPerson& first, const CompanionPerson& second)
+{
+    return (first.sign == Sign::None ? std::string("an unknown sign") : SignName(first.sign)) + " and " +
+           (second.sign == Sign::None ? std::string("an unknown sign") : SignName(second.sign));
+}
+
+std::string Numbers(const CompanionPerson& first, const CompanionPerson& second)
+{
+    return "soul numbers " + std::to_string(first.soulNumber) + " and " + std::to_string(second.soulNumber);
+}
+
+std::string BondClause(SignBond bond, const CompanionPerson& first, const CompanionPerson& second)
+{
+    switch (bond) {
+    case SignBond::SameElement:
+        return Signs(first, second) + " are both " + ElementName(first.sign) + " signs";
+    case SignBond::Most:
+        return Signs(first, second) + " are most compatible signs";
+    case SignBond::Least:
+        return Signs(first, second) + " are least compatible signs";
+    case SignBond::Neutral:
+        break;
+    }
+    return Signs(first, second) + " are neither most nor least compatible";
+}
+
+std::string NumberClause(bool complete, const CompanionPerson& first, const CompanionPerson& second)
+{
+    return Numbers(first, second) + (complete ? " complete each other" : " do not complete each other");
+}
+
+} // namespace
+
+std::string MatchingRuleText()
+{
+    return "Soul numbers complete each other when they are the same or one of the pairs 0 and 7, 1 and 6, 2 and 5, "
+           "3 and 4, 9 and 7. Signs of one element (Fire, Earth, Air, Water) understand each other best; each "
+           "sign's page lists its most and least compatible signs.<br>"
+           "Love is good when the soul numbers complete each other and the signs are not least compatible.<br>"
+           "Friendship is good when the signs are most compatible, or when Love is good.<br>"
+           "Business is good when the signs share an element, or when they are most compatible and the soul "
+           "numbers complete each other.";
+}
+
+bool SoulNumbersComplete(int first, int second)
+{
+    if (first < 0 || first > 9 || second < 0 || second > 9)
+        return false;
+    return first == second || first + second == 7 || (first == 9 && second == 7) || (first == 7 && second == 9);
+}
+
+bool SameElement(Sign first, Sign second)
+{
+    return first != Sign::None && second != Sign::None &&
+           static_cast<int>(first) % 4 == static_cast<int>(second) % 4;
+}
+
+std::string ElementName(Sign sign)
+{
+    static const char* const kElements[4] = {"Fire", "Earth", "Air", "Water"};
+    return sign == Sign::None ? std::string() : kElements[static_cast<int>(sign) % 4];
+}
+
+CompanionMatch MatchCompanions(const CompanionPerson& first, const CompanionPerson& second)
+{
+    const SignBond bond = BondOf(first.sign, second.sign);
+    const bool complete = SoulNumbersComplete(first.soulNumber, second.soulNumber);
+    const bool most = bond == SignBond::Most || bond == SignBond::SameElement;
+    const std::string signs = BondClause(bond, first, second);
+    const std::string numbers = NumberClause(complete, first, second);
+
+    CompanionMatch match;
+    match.love.good = complete && bond != SignBond::Least;
+    match.love.reason = complete && bond == SignBond::Least ? signs : numbers;
+
+    match.friendship.good = most || (complete && bond != SignBond::Least);
+    if (most || bond == SignBond::Least)
+        match.friendship.reason = signs;
+    else
+        match.friendship.reason = match.friendship.good ? numbers : signs + " and " + numbers;
+
+    match.business.good = bond == SignBond::SameElement || (most && complete);
+    if (bond == SignBond::SameElement || !most)
+        match.business.reason = signs;
+    else
+        match.business.reason = signs + (complete ? " and " : " but ") + numbers;
+    return match;
+}
