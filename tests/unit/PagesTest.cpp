@@ -1,7 +1,9 @@
 #include "pages/DreamPage.h"
+#include "pages/HelpPage.h"
 #include "pages/IntroductionPage.h"
 #include "pages/NavigationFilter.h"
 #include "pages/PageWriter.h"
+#include "pages/ReportFit.h"
 
 #include "companion/CompanionPage.h"
 #include "daily/ExplainPage.h"
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -214,3 +217,49 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
 }
 
 }  // namespace
+
+TEST(HelpPage, TopicTextOrTheTitlePage)
+{
+    const std::string head = "<html><head><title>2005</title></head><body bgcolor=\"white\" text=\"white\" "
+                             "link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\" "
+                             "oncontextmenu=\"return false\">";
+    TempDir dir;
+    dir.Write("help.htm", std::string(9000, '~'));
+    EXPECT_EQ(WriteHelpPage(dir.dir(), "Tips <p>100% %s"), dir.path("help.htm"));
+    EXPECT_EQ(dir.Read("help.htm"),
+              head + "<table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\"><tr><td>"
+                     "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Tips <p>100% %s</b></font>"
+                     "</td></tr></table><p><A HREF=\"javascript:window.print()\"><font color=\"green\" size=\"4\" "
+                     "face=\"Arial\"><b>Print</b></font></A></body></html>");
+    WriteHelpPage(dir.dir(), "");
+    EXPECT_EQ(dir.Read("help.htm"),
+              head + "<center><table border=\"0\" bordercolor=\"black\" cellpadding=\"0\" cellspacing=\"0\" "
+                     "height=\"100%\" width=\"100%\"><tr><td align=\"center\"><font color=\"black\" size=\"5\" "
+                     "face=\"Verdana\"><b>Help Wizard</b></font></td></tr></table></center></body></html>");
+}
+
+TEST(ReportFit, SavedReportsAreFittedAndPlaced)
+{
+    const struct {
+        int width, height;
+        ShownImage shown;
+    } cases[] = {
+        {600, 400, {600, 400, 97, 85}},
+        {800, 600, {800, 600, 0, 0}},
+        {1600, 900, {800, 450, 0, 60}},
+        {400, 1200, {200, 600, 297, 0}},
+        {1, 1, {1, 1, 396, 284}},
+        // Too wide for even one pixel of height to keep the ratio.
+        {10000, 10, {800, 1, 0, 284}},
+        {1, 60000, {1, 600, 396, 0}},
+        {2147483647, 1, {800, 1, 0, 284}},
+    };
+    for (const auto& c : cases) {
+        const ShownImage got = FitSavedReport(c.width, c.height);
+        EXPECT_EQ(std::make_tuple(got.width, got.height, got.x, got.y),
+                  std::make_tuple(c.shown.width, c.shown.height, c.shown.x, c.shown.y))
+            << c.width << " x " << c.height;
+    }
+    EXPECT_EQ(ViewerOrigin(1024, 800), 112);
+    EXPECT_EQ(ViewerOrigin(800, 800), 0);
+}
