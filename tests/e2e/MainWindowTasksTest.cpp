@@ -166,6 +166,12 @@ TEST(MainWindowTasks, CompanionRefusesOnePersonTwice)
                                      : "");
         EXPECT_FALSE(box.hasYesNo);
         AnswerMessageBox(box, IDOK);
+        if (row != 1) {
+            HWND companion = WaitForDialog(session.ProcessId(), "Companion Analysis");
+            ASSERT_TRUE(companion) << "two people, yet no analysis";
+            CloseDialog(companion);
+            ASSERT_TRUE(WaitUntilGone(companion));
+        }
     }
 }
 
@@ -182,6 +188,12 @@ TEST(MainWindowTasks, OpenReportAsksForASavedReportAndComesBack)
         EXPECT_TRUE(session.TipSays("Select and view any Daily Analysis Report you previously saved."));
         if (choose) {
             EXPECT_TRUE(EnterFileName(dialog, "saved.jpg"));
+            // No picture in it: the viewer stays empty and says nothing.
+            HWND viewer = WaitForDialog(session.ProcessId(), "To print Daily Report in color click on the F2 key");
+            ASSERT_TRUE(viewer) << "no report viewer";
+            EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 500));
+            CloseDialog(viewer);
+            EXPECT_TRUE(WaitUntilGone(viewer));
         } else {
             CloseDialog(dialog);
             EXPECT_TRUE(WaitUntilGone(dialog));

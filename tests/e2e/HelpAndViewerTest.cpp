@@ -1,0 +1,126 @@
+// The Help Wizard's page file, and a saved report opened through the real
+// file dialog into the viewer, shown centred and printed with F2.
+#include "driver/PrinterDriver.h"
+#include "res/HelpWizardIds.h"
+#include "res/MainWindowIds.h"
+#include "res/PrintOptionsIds.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+
+const TestProfile kJane{"Jane Doe", "Me", 5, 4, 1990};
+const char* const kViewerCaption = "To print Daily Report in color click on the F2 key";
+const COLORREF kReportColour = RGB(200, 60, 20);
+
+// A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
+// its name says.
+std::string PlainBitmap(int width, int height, COLORREF colour)
+{
+    const int row = (width * 3 + 3) / 4 * 4;
+    const int size = 54 + row * height;
+    std::string bytes(size, '\0');
+    auto put = [&bytes](int at, int value, int count) {
+        for (int i = 0; i < count; ++i)
+            bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, size, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, width, 4);
+    put(22, height, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int at = 54 + y * row + x * 3;
+            bytes[at] = static_cast<char>(GetBValue(colour));
+            bytes[at + 1] = static_cast<char>(GetGValue(colour));
+            bytes[at + 2] = static_cast<char>(GetRValue(colour));
+        }
+    return bytes;
+}
+
+COLORREF ScreenPixel(HWND window, int clientX, int clientY)
+{
+    POINT at{clientX, clientY};
+    ClientToScreen(window, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+} // namespace
+
+TEST(HelpWizard, ShowsTheFirstTopicAtOnceAndRewritesThePageForEveryChoice)
+{
+    MainWindowSession session(DataFilesFor({kJane}));
+    ASSERT_TRUE(session.Window());
+    session.Press(IDC_HELP_BUTTON);
+    HWND wizard = WaitForDialog(session.ProcessId(), "Help Wizard");
+    ASSERT_TRUE(wizard);
+    ComboDriver topics(wizard, IDC_HELP_TOPICS);
+    EXPECT_EQ(topics.Count(), 9);
+    EXPECT_EQ(topics.SelectedText(), "Oracline in a Nutshell");
+    EXPECT_NE(DataFile("help.htm").find("<b>Oracline 2005 is one of a kind Numerology"), std::string::npos);
+    const std::string faq = "<b><font color=\"red\">Can I schedule email delivery reports for multiple profiles?"
+                            "<p><font color=\"black\">Current version supports scheduled daily reports for a single "
+                            "profile only. We will add scheduled daily reports delivery for multiple profiles in "
+                            "the future.</b>";
+    for (int again = 0; again < 2; ++again) {
+        WriteFileBytes(DataDirectory() + "help.htm", "stale");
+        topics.Choose(7);
+        EXPECT_NE(DataFile("help.htm").find(faq), std::string::npos) << again;
+    }
+    CloseDialog(wizard);
+    ASSERT_TRUE(WaitUntilGone(wizard));
+    ASSERT_TRUE(session.Close());
+}
+
+TEST(ReportViewer, ShowsASavedReportCentredAndPrintsItWithF2EveryTime)
+{
+    std::string problem;
+    ASSERT_TRUE(InstallTestPrinter(&problem)) << problem;
+    MainWindowSession session(DataFilesFor({kJane}));
+    ASSERT_TRUE(session.Window());
+    ASSERT_TRUE(WriteFileBytes(DataDirectory() + "Reports\\today.jpg", PlainBitmap(600, 400, kReportColour)));
+    session.Press(IDC_OPEN_REPORT);
+    HWND files = WaitForDialog(session.ProcessId(), "Select Daily Report");
+    ASSERT_TRUE(files);
+    ASSERT_TRUE(EnterFileName(files, "today.jpg"));
+    HWND viewer = WaitForDialog(session.ProcessId(), kViewerCaption);
+    ASSERT_TRUE(viewer);
+    EXPECT_EQ(WindowSize(viewer).cx, 800);
+    EXPECT_EQ(WindowSize(viewer).cy, 600);
+    session.Settle();
+    // 600 x 400 is drawn at (97, 85) of the client area.
+    EXPECT_TRUE(Near(ScreenPixel(viewer, 97 + 2, 85 + 2), kReportColour, 16));
+    EXPECT_TRUE(Near(ScreenPixel(viewer, 97 + 597, 85 + 397), kReportColour, 16));
+    EXPECT_FALSE(Near(ScreenPixel(viewer, 97 - 3, 85 + 200), kReportColour, 60));
+    EXPECT_FALSE(Near(ScreenPixel(viewer, 97 + 300, 85 - 3), kReportColour, 60));
+
+    for (int press = 1; press <= 2; ++press) {
+        SCOPED_TRACE(press);
+        DeleteFileA(PrintOutputPath().c_str());
+        PressF2(viewer);
+        HWND print = WaitForDialog(session.ProcessId(), "Print");
+        ASSERT_TRUE(print) << "F2 did not print";
+        PressButton(print, IDOK);
+        HWND options = WaitForDialog(session.ProcessId(), "Print: today.jpg");
+        ASSERT_TRUE(options);
+        PressButton(options, IDOK);
+        auto page = PrintedPage(100);
+        ASSERT_TRUE(page) << "no printed page came back";
+        // Fitted to the page's width, in colour.
+        EXPECT_TRUE(Near(page->Pixel(page->Width() / 2, 50 + 200), kReportColour, 40));
+        EXPECT_TRUE(IsWindowVisible(viewer));
+    }
+    CloseDialog(viewer);
+    ASSERT_TRUE(WaitUntilGone(viewer));
+    ASSERT_TRUE(session.Close());
+}
