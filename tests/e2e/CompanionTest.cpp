@@ -19,13 +19,10 @@ const TestProfile kGhost{"Nobody Here", "Ghost", 1, 1, 1980};
 int InkBands(const DecodedImage& page)
 {
     int bands = 0;
-    bool inBand = false;
-    for (int y = 0; y < page.Height(); ++y) {
-        bool ink = false;
-        for (int x = 0; x < page.Width() && !ink; ++x)
-            ink = Near(page.Pixel(x, y), RGB(0, 0, 0), 100);
-        bands += ink && !inBand;
-        inBand = ink;
+    for (int y = 0, x = 0, before = 0; y < page.Height(); ++y, before = x < page.Width(), x = 0) {
+        while (x < page.Width() && !Near(page.Pixel(x, y), RGB(0, 0, 0), 100))
+            ++x;
+        bands += x < page.Width() && !before;
     }
     return bands;
 }
