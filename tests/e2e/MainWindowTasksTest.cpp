@@ -146,35 +146,6 @@ TEST(MainWindowTasks, DoubleClickEditsTheRowClickedAndDeletingAllLeavesOnlyAdd)
     EXPECT_EQ(DataFile("oc.ini"), "");
 }
 
-TEST(MainWindowTasks, CompanionRefusesOnePersonTwice)
-{
-    const TestProfile others[] = {
-        {"JANE doe", "Jane again", 5, 4, 1990}, {"Jane Doe", "Twin", 5, 5, 1990}, {"Jane Dow", "Other", 5, 4, 1990}};
-    MainWindowSession session(DataFilesFor({kJane, others[0], others[1], others[2]}));
-    ASSERT_TRUE(session.Window());
-    for (int row = 1; row <= 3; ++row) {
-        SCOPED_TRACE(others[row - 1].description);
-        session.List().ClickRow(0);
-        session.List().ClickRow(row, true);
-        session.Settle();
-        ASSERT_TRUE(session.Enabled(IDC_COMPANION));
-        session.Press(IDC_COMPANION);
-        // Only the names that differ in case alone are one person.
-        MessageBoxSeen box = WaitForMessageBox(session.ProcessId(), row == 1 ? kWaitMs : 1000);
-        EXPECT_EQ(box.text, row == 1 ? "jane doe and jane doe - same name/birthdays.   \n"
-                                       "Companion analysis is designed for two different people only.     "
-                                     : "");
-        EXPECT_FALSE(box.hasYesNo);
-        AnswerMessageBox(box, IDOK);
-        if (row != 1) {
-            HWND companion = WaitForDialog(session.ProcessId(), "Companion Analysis");
-            ASSERT_TRUE(companion) << "two people, yet no analysis";
-            CloseDialog(companion);
-            ASSERT_TRUE(WaitUntilGone(companion));
-        }
-    }
-}
-
 TEST(MainWindowTasks, OpenReportAsksForASavedReportAndComesBack)
 {
     MainWindowSession session(DataFilesFor({kJane}));

@@ -98,8 +98,6 @@ TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
          kB1, kContent, c1},
         {"superstition", Generic(PageBody::B3, PrintRow::P1, PageClosing::C2), "email_e.htm", "email_r.htm", kB3,
          kContent, c2},
-        {"companion", Generic(PageBody::B2, PrintRow::P1, PageClosing::C3), "email_e.htm", "email_r.htm", b2,
-         kContent, kP1 + "</td></tr></table></center></body></html>"},
         {"welcome", Generic(PageBody::B1, PrintRow::None, PageClosing::C4), "email_e.htm", "email_r.htm", kB1,
          kContent, c4},
         {"soul number", Generic(PageBody::B1, PrintRow::P2, PageClosing::C3), "email_e.htm", "email_r.htm", kB1,
@@ -245,7 +243,6 @@ TEST(ReportFit, SavedReportsAreFittedAndPlaced)
         ShownImage shown;
     } cases[] = {
         {600, 400, {600, 400, 97, 85}},
-        {800, 600, {800, 600, 0, 0}},
         {1600, 900, {800, 450, 0, 60}},
         {400, 1200, {200, 600, 297, 0}},
         {1, 1, {1, 1, 396, 284}},
