@@ -54,13 +54,12 @@ std::string NumberClause(bool complete, const CompanionPerson& first, const Comp
 
 std::string MatchingRuleText()
 {
-    return "Soul numbers complete each other when they are the same or one of the pairs 0 and 7, 1 and 6, 2 and 5, "
-           "3 and 4, 9 and 7. Signs of one element (Fire, Earth, Air, Water) understand each other best; each "
-           "sign's page lists its most and least compatible signs.<br>"
+    return "Soul numbers complete each other when they are equal or paired 0 and 7, 1 and 6, 2 and 5, 3 and 4, "
+           "9 and 7. Signs of one element (Fire, Earth, Air, Water) understand each other best; most and least "
+           "compatible signs are those the sign pages list.<br>"
            "Love is good when the soul numbers complete each other and the signs are not least compatible.<br>"
            "Friendship is good when the signs are most compatible, or when Love is good.<br>"
-           "Business is good when the signs share an element, or when they are most compatible and the soul "
-           "numbers complete each other.";
+           "Business is good when the signs share an element, or are most compatible with completing soul numbers.";
 }
 
 bool SoulNumbersComplete(int first, int second)

@@ -3,7 +3,6 @@
 #include "driver/PrinterDriver.h"
 #include "res/HelpWizardIds.h"
 #include "res/MainWindowIds.h"
-#include "res/PrintOptionsIds.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +26,8 @@ std::string PlainBitmap(int width, int height, COLORREF colour)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             pixels.replace(y * row + x * 3, 3, bgr, 3);
-    return std::string(reinterpret_cast<char*>(&file), 14) + std::string(reinterpret_cast<char*>(&info), 40) + pixels;
+    return std::string(reinterpret_cast<char*>(&file), sizeof file) +
+           std::string(reinterpret_cast<char*>(&info), sizeof info) + pixels;
 }
 
 COLORREF ScreenPixel(HWND window, int clientX, int clientY)
@@ -68,6 +68,7 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
     }
     CloseDialog(wizard);
     ASSERT_TRUE(WaitUntilGone(wizard));
+
     ASSERT_TRUE(WriteFileBytes(DataDirectory() + "Reports\\today.jpg", PlainBitmap(600, 400, kReportColour)));
     session.Press(IDC_OPEN_REPORT);
     HWND files = WaitForDialog(session.ProcessId(), "Select Daily Report");
@@ -75,8 +76,7 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
     ASSERT_TRUE(EnterFileName(files, "today.jpg"));
     HWND viewer = WaitForDialog(session.ProcessId(), kViewerCaption);
     ASSERT_TRUE(viewer);
-    EXPECT_EQ(WindowSize(viewer).cx, 800);
-    EXPECT_EQ(WindowSize(viewer).cy, 600);
+    EXPECT_TRUE(WindowSize(viewer).cx == 800 && WindowSize(viewer).cy == 600);
     session.Settle();
     // 600 x 400 is drawn at (97, 85) of the client area.
     EXPECT_TRUE(Near(ScreenPixel(viewer, 97 + 1, 85 + 1), kReportColour, 16));

@@ -1,6 +1,5 @@
 #include "companion/CompanionDrawing.h"
 #include "companion/CompanionMatch.h"
-#include "companion/CompanionPage.h"
 #include "companion/CompanionPeople.h"
 #include "profiles/SignTexts.h"
 
@@ -91,15 +90,13 @@ TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeight)
     }
 }
 
-TEST(CompanionPeople, SignAndSoulNumberFromTheFileAndNamesEscapedOnThePage)
+TEST(CompanionPeople, SignAndSoulNumberFromTheProfileFile)
 {
     TempDir dir;
     const CompanionPerson jane =
-        LoadCompanionPerson(dir.Write("Me.ini", "Name:Jane <b>Doe\r\nYourMonth:8\r\nYourDate:1\r\nYourYear:1990\r\n"));
+        LoadCompanionPerson(dir.Write("Me.ini", "Name:Jane Doe\r\nYourMonth:8\r\nYourDate:1\r\nYourYear:1990\r\n"));
     EXPECT_EQ(jane.sign, Sign::Leo);
     EXPECT_EQ(jane.soulNumber, 9);  // as the daily analysis gives it
     const CompanionPerson nobody = LoadCompanionPerson(dir.path("missing.ini"));
     EXPECT_EQ(nobody.sign, Sign::Capricorn);
-    const std::string content = CompanionExplanationContent(jane, nobody, MatchCompanions(jane, nobody));
-    EXPECT_NE(content.find("Jane &lt;b&gt;Doe and :<br>Love: "), std::string::npos);
 }

@@ -14,8 +14,6 @@ CompanionWindow::CompanionWindow(const std::string& dataDirectory, const Compani
                                  const CompanionPerson& second)
     : Dialog(IDD_COMPANION_WINDOW),
       dataDirectory_(dataDirectory),
-      first_(first),
-      second_(second),
       match_(MatchCompanions(first, second))
 {
     result_ = {first.fullName, second.fullName, match_.love.good, match_.friendship.good, match_.business.good};
@@ -57,7 +55,7 @@ void CompanionWindow::Paint()
 
 void CompanionWindow::Explain()
 {
-    const std::string page = WriteCompanionExplanationPage(dataDirectory_, first_, second_, match_);
+    const std::string page = WriteCompanionExplanationPage(dataDirectory_, match_);
     if (!page.empty())
         ShowPageModal(Handle(), page, kCompanionExplanationTitle, kCompanionExplanationWidth,
                       kCompanionExplanationHeight);

@@ -23,8 +23,6 @@ private:
     void Explain();
 
     std::string dataDirectory_;
-    CompanionPerson first_;
-    CompanionPerson second_;
     CompanionMatch match_;
     CompanionResult result_;
     std::string fontFamily_ = kCompanionFontName;
