@@ -15,9 +15,7 @@ CompanionPerson LoadCompanionPerson(const std::string& path)
     ReadProfileForEngine(path, profile);
     // The soul number comes from the birth date alone; the analysed date
     // only matters to readings the companion analysis does not use.
-    profile.analysisYear = profile.yourYear;
-    profile.analysisMonth = profile.yourMonth;
-    profile.analysisDay = profile.yourDate;
+    profile.SetAnalysisDate(profile.Birthday());
     ComputeNumbers(profile);
     return {profile.fullName, SignOfBirthday(profile.yourMonth, profile.yourDate), profile.ownNumber};
 }

@@ -3,6 +3,7 @@
 #include "companion/CompanionPeople.h"
 #include "profiles/SignTexts.h"
 
+#include "Golden.h"
 #include "RecordingCanvas.h"
 #include "TempDir.h"
 
@@ -72,22 +73,20 @@ TEST(CompanionMatch, PairsWorkedByHand)
     }
 }
 
-TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeight)
+// The window's client height places the lines: unknown, no room, centred,
+// centred, and centred but drawn higher; then the lines on paper.
+TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
 {
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
-    const std::string texts[4] = {"Jane Doe and John Smith", "Love: Good Match", "Friendship: Bad Match",
-                                  "Business: Good Match"};
-    const Colour colours[4] = {Colours::black, Colours::blue, Colours::white, Colours::yellow};
-    // Unknown, no room, centred, centred, and centred but drawn higher.
-    for (const auto& top : {std::make_pair(0, 36.f), {202, 36.f}, {264, 31.f}, {300, 49.f}, {400, 74.f}}) {
-        RecordingCanvas canvas;
-        DrawCompanionScreen(canvas, result, top.first);
-        ASSERT_EQ(canvas.calls.size(), 4u);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_TRUE(SameCall(canvas.calls[i], {DrawCall::Text, 36, top.second + 40 * i, 0, 0, colours[i], 0,
-                                                   texts[i], FontSpec{"Verdana", 12, true}}))
-                << "h " << top.first << ": " << canvas.calls[i];
+    std::string listing;
+    for (int height : {0, 202, 264, 300, 400}) {
+        RecordingCanvas screen;
+        DrawCompanionScreen(screen, result, height);
+        listing += "h " + std::to_string(height) + "\n" + screen.Listing();
     }
+    RecordingCanvas paper;
+    DrawCompanionPaper(paper, result, 0.25f, 0.2f);
+    ExpectGolden("companion.txt", listing + "paper\n" + paper.Listing());
 }
 
 TEST(CompanionPeople, SignAndSoulNumberFromTheProfileFile)

@@ -1,9 +1,8 @@
 #include "CliCommands.h"
 
-#include "engine/DailyReadingSet.h"
 #include "base/Calendar.h"
 #include "base/TextLines.h"
-
+#include "profiles/ProfileFileReadings.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ bool CheckProfile(const std::string& path, std::ostream& err)
 int RunDaily(const std::string& path, const CivilDate& date, std::ostream& out)
 {
     DailyReadingSet set;
-    ComputeDailySet(path, date.year, date.month, date.day, set);
+    ComputeDailySet(path, date, set);
     out << set.Title << "\n"
         << "Emotional Reading: " << set.Emotional << "%\n"
         << "Physical Reading: " << set.Physical << "%\n"
@@ -133,8 +132,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (!CheckProfile(path, err))
             return kFileError;
         std::string title;
-        int value = ComputeSingleReading(kind, date.month, date.day, date.year, path, shown.year, shown.month,
-                                         shown.day, title);
+        int value = ComputeSingleReading(kind, path, date, shown, title);
         out << value << "\n" << title << "\n";
         return 0;
     }
