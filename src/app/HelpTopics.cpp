@@ -29,7 +29,7 @@ const Topic kTopics[kHelpTopicCount] = {
      "show your emotional, physical, intellectual, intuition and fortune readings from 1 to 100: the higher the "
      "better. Click on E, P, B, I or F for the hours of one reading, and on S for the superstition of the day. "
      "Prev Day, Next Day and Now move through the days; Explain tells what each line means.<p>"
-     "Select two profiles and click on Companion to match two people."},
+     "Select two profiles and click on Companion to match two people; the match is made this way:"},
     {"How do I schedule Daily Reports?",
      "You can schedule Daily Reports to be delivered to you automatically every day at a certain time. Select "
      "your profile and click on the Schedule button. Enter the e-mail address the report should go to, choose "

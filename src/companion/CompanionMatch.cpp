@@ -36,9 +36,9 @@ std::string BondClause(SignBond bond, const CompanionPerson& first, const Compan
     case SignBond::SameElement:
         return Signs(first, second) + " are both " + ElementName(first.sign) + " signs";
     case SignBond::Most:
-        return Signs(first, second) + " are most compatible signs";
+        return Signs(first, second) + " are most compatible";
     case SignBond::Least:
-        return Signs(first, second) + " are least compatible signs";
+        return Signs(first, second) + " are least compatible";
     case SignBond::Neutral:
         break;
     }
@@ -47,19 +47,20 @@ std::string BondClause(SignBond bond, const CompanionPerson& first, const Compan
 
 std::string NumberClause(bool complete, const CompanionPerson& first, const CompanionPerson& second)
 {
-    return Numbers(first, second) + (complete ? " complete each other" : " do not complete each other");
+    return Numbers(first, second) + (complete ? " complete each other" : " do not complete");
 }
 
 } // namespace
 
 std::string MatchingRuleText()
 {
-    return "Soul numbers complete each other when they are equal or paired 0 and 7, 1 and 6, 2 and 5, 3 and 4, "
-           "9 and 7. Signs of one element (Fire, Earth, Air, Water) understand each other best; most and least "
-           "compatible signs are those the sign pages list.<br>"
-           "Love is good when the soul numbers complete each other and the signs are not least compatible.<br>"
-           "Friendship is good when the signs are most compatible, or when Love is good.<br>"
-           "Business is good when the signs share an element, or are most compatible with completing soul numbers.";
+    // Each sentence is kept to one line of the explanation page, which
+    // cannot scroll.
+    return "Soul numbers complete each other when equal or paired 0-7, 1-6, 2-5, 3-4 or 9-7.<br>"
+           "Signs of one element get on best; sign pages list most and least compatible signs.<br>"
+           "Love: good when the soul numbers complete and the signs are not least compatible.<br>"
+           "Friendship: good when the signs are most compatible, or when Love is good.<br>"
+           "Business: good for one element, or most compatible signs with completing numbers.";
 }
 
 bool SoulNumbersComplete(int first, int second)
@@ -97,7 +98,8 @@ CompanionMatch MatchCompanions(const CompanionPerson& first, const CompanionPers
     if (most || bond == SignBond::Least)
         match.friendship.reason = signs;
     else
-        match.friendship.reason = match.friendship.good ? numbers : signs + " and " + numbers;
+        match.friendship.reason =
+            match.friendship.good ? numbers : Signs(first, second) + " are not most compatible and " + numbers;
 
     match.business.good = bond == SignBond::SameElement || (most && complete);
     if (bond == SignBond::SameElement || !most)

@@ -55,7 +55,7 @@ TEST(CompanionAnalysis, ExplainsPrintsTheFourLinesAndRefusesOnePersonTwiceAndAMi
     ASSERT_TRUE(page) << "no explanation page";
     const std::string reading = DataFile("reading.htm");
     EXPECT_NE(reading.find("Companion Analysis Explained"), std::string::npos);
-    EXPECT_NE(reading.find("Friendship: Bad Match - Taurus and Sagittarius are least compatible signs."),
+    EXPECT_NE(reading.find("Friendship: Bad Match - Taurus and Sagittarius are least compatible."),
               std::string::npos);
     CloseDialog(page);
     ASSERT_TRUE(WaitUntilGone(page));
