@@ -127,7 +127,9 @@ ReportLayout PaperLayout(float ox, float oy, const std::string& family)
         layout.barColour[i] = Colours::black;
     }
     layout.barBase = oy + 5.55f;
-    layout.barUnit = 0.03f;
+    // The scale's labels stand 0.33 inch apart per ten points: a bar must
+    // grow at the same rate to end at its value's label.
+    layout.barUnit = 0.033f;
     layout.barWidth = 0.25f;
     return layout;
 }
@@ -182,11 +184,14 @@ void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ScreenRepo
     DrawReport(canvas, report, ScreenLayout(surface.windowHeight, report.fontFamily));
 }
 
-void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ImageReport&)
+void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ImageReport& surface)
 {
     canvas.FillRectangle(0, 0, kReportImageWidth, kReportImageHeight, Colours::grey);
     canvas.DrawRectangle(1, 1, 777, 547, Colours::black, 2);
-    DrawReport(canvas, report, ImageLayout(report.fontFamily));
+    ReportLayout layout = ImageLayout(report.fontFamily);
+    if (surface.mailed)
+        layout.columnLabelX[3] += 8;
+    DrawReport(canvas, report, layout);
 }
 
 void DrawDailyReport(Canvas& canvas, const ReportInput& report, const PaperReport& surface)

@@ -85,7 +85,7 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
         DeleteFileA(PrintOutputPath().c_str());
-        PressF2(viewer);
+        PressKey(viewer, VK_F2);
         HWND print = WaitForDialog(session.ProcessId(), "Print");
         ASSERT_TRUE(print) << "F2 did not print";
         PressButton(print, IDOK);

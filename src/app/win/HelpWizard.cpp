@@ -13,6 +13,11 @@ HelpWizard::HelpWizard(const std::string& dataDirectory) : Dialog(IDD_HELP_WIZAR
     // Windows reports a click on the entry already chosen as a change too,
     // so choosing a topic again rewrites and reloads its page.
     OnCommand(IDC_HELP_TOPICS, CBN_SELCHANGE, [this] { ShowTopic(); });
+    // The browser is taken apart while its host window still exists.
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        browser_.reset();
+        return 0;
+    });
 }
 
 // Out of line, where BrowserControl is complete.
@@ -28,15 +33,6 @@ void HelpWizard::OnInitDialog()
         topics.Add(HelpTopicName(topic));
     topics.Select(0);
     ShowTopic();
-}
-
-bool HelpWizard::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR&)
-{
-    // The browser is taken apart while its host window still exists; the
-    // message goes on to the default handling.
-    if (message == WM_DESTROY)
-        browser_.reset();
-    return false;
 }
 
 void HelpWizard::ShowTopic()

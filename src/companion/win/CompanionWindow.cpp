@@ -18,6 +18,10 @@ CompanionWindow::CompanionWindow(const std::string& dataDirectory, const Compani
 {
     result_ = {first.fullName, second.fullName, match_.love.good, match_.friendship.good, match_.business.good};
     OnClicked(IDC_COMPANION_EXPLAIN, [this] { Explain(); });
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
 }
 
 void CompanionWindow::OnInitDialog()
@@ -29,15 +33,6 @@ void CompanionWindow::OnInitDialog()
         height_ = client.bottom - client.top;
     resultsReady_ = true;
     InvalidateRect(Handle(), nullptr, TRUE);
-}
-
-bool CompanionWindow::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
-{
-    if (message != WM_PAINT)
-        return false;
-    Paint();
-    result = 0;
-    return true;
 }
 
 void CompanionWindow::Paint()

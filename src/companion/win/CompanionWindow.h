@@ -16,7 +16,6 @@ public:
 
 protected:
     void OnInitDialog() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Paint();

@@ -3,6 +3,7 @@
 #include "ReportViewerIds.h"
 #include "pages/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
+#include "win/MessageFilters.h"
 #include "win/Printing.h"
 #include "win/WideText.h"
 
@@ -16,18 +17,22 @@ namespace {
 
 const char* const kViewerCaption = "To print Daily Report in color click on the F2 key";
 
-// DialogBox runs its own message loop, so F2 can only be caught on its way
-// through that loop. The viewer is modal: one at a time.
-ReportViewer* filterTarget = nullptr;
-
 } // namespace
 
-ReportViewer::ReportViewer() : Dialog(IDD_REPORT_VIEWER) {}
-
-ReportViewer::~ReportViewer()
+ReportViewer::ReportViewer() : Dialog(IDD_REPORT_VIEWER)
 {
-    RemoveKeyFilter();
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        keyFilter_.reset();
+        return 0;
+    });
 }
+
+// Out of line, where MessageFilterRegistration is complete.
+ReportViewer::~ReportViewer() = default;
 
 void ReportViewer::OnInitDialog()
 {
@@ -35,28 +40,15 @@ void ReportViewer::OnInitDialog()
                  ViewerOrigin(GetSystemMetrics(SM_CYSCREEN), kViewerHeight), kViewerWidth, kViewerHeight,
                  SWP_SHOWWINDOW);
     SetWindowTextA(Handle(), kViewerCaption);
-    InstallKeyFilter();
+    // DialogBox runs its own message loop, so F2 can only be caught on its
+    // way through that loop.
+    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
 }
 
 void ReportViewer::OnCancel()
 {
-    RemoveKeyFilter();
+    keyFilter_.reset();
     End(IDCANCEL);
-}
-
-bool ReportViewer::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
-{
-    switch (message) {
-    case WM_PAINT:
-        Paint();
-        result = 0;
-        return true;
-    case WM_DESTROY:
-        RemoveKeyFilter();
-        return false;
-    default:
-        return false;
-    }
 }
 
 // The file is read anew at every paint, so the window always shows what is
@@ -90,44 +82,12 @@ void ReportViewer::Paint()
     EndPaint(Handle(), &paint);
 }
 
-void ReportViewer::Print()
+bool ReportViewer::TakeKey(const MSG& message)
 {
+    // The print dialog and the Print Options dialog opened from here keep
+    // their keys.
+    if (message.message != WM_KEYDOWN || message.wParam != VK_F2 || !IsWithin(message.hwnd, Handle()))
+        return false;
     PrintImageFile(reportPath_);
-}
-
-void ReportViewer::InstallKeyFilter()
-{
-    if (keyFilter_)
-        return;
-    filterTarget = this;
-    keyFilter_ = SetWindowsHookExA(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId());
-}
-
-void ReportViewer::RemoveKeyFilter()
-{
-    if (keyFilter_) {
-        UnhookWindowsHookEx(keyFilter_);
-        keyFilter_ = nullptr;
-    }
-    if (filterTarget == this)
-        filterTarget = nullptr;
-}
-
-LRESULT CALLBACK ReportViewer::FilterMessage(int code, WPARAM wParam, LPARAM lParam)
-{
-    // Only F2 in the viewer itself; the print dialog and the Print Options
-    // dialog opened from here run their own loops through the same filter
-    // and keep their keys.
-    MSG* message = reinterpret_cast<MSG*>(lParam);
-    ReportViewer* target = filterTarget;
-    if (code == MSGF_DIALOGBOX && message && target && message->message == WM_KEYDOWN &&
-        message->wParam == VK_F2 && message->hwnd == target->Handle()) {
-        try {
-            target->Print();
-        } catch (...) {
-            // Nothing may unwind through the system's message loop.
-        }
-        return 1;
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return true;
 }

@@ -3,7 +3,10 @@
 // 800 x 600 window, printed in colour with F2.
 #include "win/Dialog.h"
 
+#include <memory>
 #include <string>
+
+class MessageFilterRegistration;
 
 class ReportViewer : public Dialog {
 public:
@@ -17,15 +20,12 @@ protected:
     // Enter has no button to press here; only Escape and the close box end it.
     void OnOK() override {}
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Paint();
-    void Print();
-    void InstallKeyFilter();
-    void RemoveKeyFilter();
-    static LRESULT CALLBACK FilterMessage(int code, WPARAM wParam, LPARAM lParam);
+    // F2 anywhere in the viewer prints; other messages take their course.
+    bool TakeKey(const MSG& message);
 
     std::string reportPath_;
-    HHOOK keyFilter_ = nullptr;
+    std::unique_ptr<MessageFilterRegistration> keyFilter_;
 };
