@@ -56,8 +56,7 @@ TEST(CompanionAnalysis, ExplainsPrintsTheFourLinesAndRefusesAMissingProfile)
     EXPECT_NE(reading.find("Companion Analysis Explained"), std::string::npos);
     EXPECT_NE(reading.find("Friendship: Bad Match - Taurus and Sagittarius are least compatible."),
               std::string::npos);
-    CloseDialog(page);
-    ASSERT_TRUE(WaitUntilGone(page));
+    ASSERT_TRUE(CloseAndWait(page));
 
     DeleteFileA(PrintOutputPath().c_str());
     PressButton(companion, IDOK);

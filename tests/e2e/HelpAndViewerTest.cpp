@@ -66,8 +66,7 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
         topics.Choose(7);
         EXPECT_NE(DataFile("help.htm").find(faq), std::string::npos) << again;
     }
-    CloseDialog(wizard);
-    ASSERT_TRUE(WaitUntilGone(wizard));
+    ASSERT_TRUE(CloseAndWait(wizard));
 
     ASSERT_TRUE(WriteFileBytes(DataDirectory() + "Reports\\today.jpg", PlainBitmap(600, 400, kReportColour)));
     session.Press(IDC_OPEN_REPORT);
@@ -98,6 +97,5 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
         EXPECT_TRUE(Near(page->Pixel(page->Width() / 2, 50 + 200), kReportColour, 40));
         EXPECT_TRUE(IsWindowVisible(viewer));
     }
-    CloseDialog(viewer);
-    ASSERT_TRUE(WaitUntilGone(viewer));
+    ASSERT_TRUE(CloseAndWait(viewer));
 }

@@ -135,8 +135,7 @@ TEST(MainWindowTasks, CompanionAndOpenReport)
     HWND viewer = WaitForDialog(session.ProcessId(), "To print Daily Report in color click on the F2 key");
     ASSERT_TRUE(viewer) << "no report viewer";
     EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 500));
-    CloseDialog(viewer);
-    ASSERT_TRUE(WaitUntilGone(viewer));
+    ASSERT_TRUE(CloseAndWait(viewer));
     session.Settle();
     EXPECT_TRUE(session.TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
     ASSERT_TRUE(session.Close());
