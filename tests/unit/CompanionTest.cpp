@@ -1,11 +1,9 @@
 #include "companion/CompanionDrawing.h"
 #include "companion/CompanionMatch.h"
-#include "companion/CompanionPeople.h"
 #include "profiles/SignTexts.h"
 
 #include "Golden.h"
 #include "RecordingCanvas.h"
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -86,15 +84,4 @@ TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
     RecordingCanvas paper;
     DrawCompanionPaper(paper, result, 0.25f, 0.2f);
     ExpectGolden("companion.txt", listing + "paper\n" + paper.Listing());
-}
-
-TEST(CompanionPeople, SignAndSoulNumberFromTheProfileFile)
-{
-    TempDir dir;
-    const CompanionPerson jane =
-        LoadCompanionPerson(dir.Write("Me.ini", "Name:Jane Doe\r\nYourMonth:8\r\nYourDate:1\r\nYourYear:1990\r\n"));
-    EXPECT_EQ(jane.sign, Sign::Leo);
-    EXPECT_EQ(jane.soulNumber, 9);  // as the daily analysis gives it
-    const CompanionPerson nobody = LoadCompanionPerson(dir.path("missing.ini"));
-    EXPECT_EQ(nobody.sign, Sign::Capricorn);
 }
