@@ -72,8 +72,7 @@ TEST(Mail, ReportGoesToTypedAndChosenRecipients)
     SetControlText(contact, IDC_CONTACT_EMAIL, "ann@x.org");
     PressButton(contact, IDOK);
     ASSERT_TRUE(WaitUntilGone(contact));
-    CloseDialog(composer);
-    ASSERT_TRUE(WaitUntilGone(composer));
+    ASSERT_TRUE(CloseAndWait(composer));
     EXPECT_EQ(DataFile("contacts.ini"), "Name:Ann\r\nEmail:ann@x.org\r\n");
 
     // The contact comes back selected, ready for "<<----".
@@ -127,8 +126,7 @@ TEST(Mail, LargeReportIsSentAsAHalfSizeCopy)
     const std::string report = ReportPath("big.jpg");
     HWND composer = OpenComposer(session, report);
     ASSERT_TRUE(composer);
-    CloseDialog(composer);
-    ASSERT_TRUE(WaitUntilGone(composer));
+    ASSERT_TRUE(CloseAndWait(composer));
     // A grey 1026 x 20 bitmap in its place, which GDI+ reads whatever its name.
     const int stride = 1026 * 3 + 2;
     BITMAPFILEHEADER file{0x4D42, DWORD(54 + stride * 20), 0, 0, 54};
