@@ -183,12 +183,22 @@ TEST(ProfileFile, WriterNeverDamagesWhatIsThere)
     EXPECT_FALSE(WriteProfile(dir.dir(), p));
     EXPECT_EQ(dir.Read("Me.ini"), "Name:Old\n");
 
-    // Names Windows cannot store, or that would leave the data directory.
-    for (const char* bad : {"a/b", "..\\up", "CON"}) {
+    // Names Windows cannot store, that would leave the data directory or
+    // replace the index.
+    for (const char* bad : {"a/b", "..\\up", "CON", "oc"}) {
         p.description = bad;
         EXPECT_FALSE(WriteProfile(dir.dir(), p)) << bad;
         EXPECT_FALSE(DeleteProfileFile(dir.dir(), bad)) << bad;
     }
+    // A name that would start a line of its own, or spill past a 499-byte piece.
+    p.description = "Other";
+    for (const std::string& bad : {"Jane Doe\nProfile:Bob"s, std::string(494, 'n') + "BadMonth:5"}) {
+        p.fullName = bad;
+        EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    }
+    ASSERT_TRUE(WriteProfileIndex(dir.dir(), {{"A\nB", "Me", "Manual"}, {"C", "oc", "Manual"}}));
+    EXPECT_EQ(dir.Read("oc.ini"), "");  // rows the reader would skip are not written
+    std::filesystem::remove(dir.path("oc.ini"));
 
     std::filesystem::create_directory(dir.path("Dir.ini"));
     p.description = "Dir";
@@ -217,7 +227,12 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLines)
         {"Profile:A\nDescription:B\nAdjustment:Manual\nProfile:C\nDescription:D\n", "[A|B|Manual]"},
         {"Profile:A\nDescription:B\nAdjustment:Manual\nDescription:D\nAdjustment:Automatic",
          "[A|B|Manual][A|D|Automatic]"},  // running values are not cleared
-        {"profile:x\nName:y\nAdjustment:\n", "[||]"},
+        {"profile:x\nName:y\nAdjustment:\n", ""},  // no description, no file to name
+        // Rows whose description or name the rules refuse are skipped.
+        {"Profile:A\nDescription:..\\..\\Windows\\win\nAdjustment:Manual\n"
+         "Description:OC\nAdjustment:Manual\nDescription:BOBSMI~1\nAdjustment:Manual\n"
+         "Profile:A\tB\nDescription:B\nAdjustment:Manual\nProfile:C\nAdjustment:Manual\n",
+         "[C|B|Manual]"},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -314,10 +329,17 @@ TEST(ProfileEditorChecks, ParentYearsAgainstOwnYear)
 
 TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
 {
-    for (const char* bad : {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "con", "COM1", "lpt1.x", "nul "})
+    // Separators, devices (superscripts in Windows-1252), 8.3 aliases and the
+    // program's own files in any letter case.
+    for (const char* bad : {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "con", "COM1",
+                            "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x", "BOBSMI~1",
+                            "~", "oc", "OC", "Contacts", "CONTACTS"})
         EXPECT_EQ(Problem([bad](Profile& p) { p.description = bad; }), kDescriptionNotAFileName) << bad;
-    for (const char* good : {"My Work", " padded ", "CONsole", "Müller", "a.b", "NULL", "COM0"})
+    for (const char* good : {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4",
+                             "oc ", "oc.ini", "contacts list", "CONIN"})
         EXPECT_EQ(Problem([good](Profile& p) { p.description = good; }), "") << good;
+    for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe"})
+        EXPECT_EQ(Problem([bad](Profile& p) { p.fullName = bad; }), kNameNotStorable) << bad;
 }
 
 using namespace DateLists;

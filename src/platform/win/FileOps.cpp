@@ -2,6 +2,37 @@
 
 #include <windows.h>
 
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+
+NewFile WriteNewFileDurably(const std::string& path, const std::string& text, const std::string&)
+{
+    // _O_EXCL opens with CREATE_NEW, which neither reuses nor follows anything
+    // already there; _O_TEXT gives the CR LF line ends of the file format.
+    int fd = _sopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT | _O_NOINHERIT, _SH_DENYRW,
+                    _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < text.size()) {
+        const std::size_t chunk = text.size() - done < INT_MAX / 2 ? text.size() - done : INT_MAX / 2;
+        // In text mode _write reports the bytes taken from the buffer, not
+        // the larger count that reached the file.
+        const int n = _write(fd, text.data() + done, static_cast<unsigned int>(chunk));
+        ok = n > 0;
+        if (ok)
+            done += static_cast<std::size_t>(n);
+    }
+    ok = ok && _commit(fd) == 0;  // FlushFileBuffers
+    ok = _close(fd) == 0 && ok;
+    return ok ? NewFile::Written : NewFile::Failed;
+}
+
 bool MoveFileOver(const std::string& source, const std::string& target)
 {
     return MoveFileExA(source.c_str(), target.c_str(),
