@@ -2,6 +2,7 @@
 
 #include "daily/DailyMessages.h"
 
+#include <climits>
 #include <ctime>
 
 namespace {
@@ -24,24 +25,32 @@ int MonthLength(int month, int year)
     return lengths[(month - 1) % 12];
 }
 
-// The plain calendar neighbour, for what the local clock cannot answer.
+// The plain calendar neighbour, for what the local clock cannot answer. A
+// day outside its month steps past the month's edge; the first and last days
+// of the int range of years have no neighbour beyond it and stay.
 CivilDate CalendarStep(CivilDate date, int direction)
 {
     if (date.month < 1 || date.month > 12)
         return date;
-    date.day += direction;
-    if (date.day < 1) {
+    const long long day = static_cast<long long>(date.day) + direction;
+    if (day < 1) {
+        if (date.month == 1 && date.year == INT_MIN)
+            return date;
         if (--date.month < 1) {
             date.month = 12;
             --date.year;
         }
         date.day = MonthLength(date.month, date.year);
-    } else if (date.day > MonthLength(date.month, date.year)) {
+    } else if (day > MonthLength(date.month, date.year)) {
+        if (date.month == 12 && date.year == INT_MAX)
+            return date;
         date.day = 1;
         if (++date.month > 12) {
             date.month = 1;
             ++date.year;
         }
+    } else {
+        date.day = static_cast<int>(day);
     }
     return date;
 }
@@ -53,6 +62,10 @@ CivilDate CalendarStep(CivilDate date, int direction)
 CivilDate LocalNeighbour(const CivilDate& date, int hour, int minute, int second, int shiftSeconds)
 {
     const int direction = shiftSeconds < 0 ? -1 : 1;
+    // tm counts years from 1900 and months from 0 in ints; what it cannot
+    // hold, on the way in or out, is left to the calendar.
+    if (date.year < INT_MIN + 1900 || date.month == INT_MIN)
+        return CalendarStep(date, direction);
     std::tm when{};
     when.tm_year = date.year - 1900;
     when.tm_mon = date.month - 1;
@@ -71,7 +84,7 @@ CivilDate LocalNeighbour(const CivilDate& date, int hour, int minute, int second
 #else
     const bool converted = localtime_r(&moment, &local) != nullptr;
 #endif
-    if (!converted)
+    if (!converted || local.tm_year > INT_MAX - 1900)
         return CalendarStep(date, direction);
     const CivilDate neighbour{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
     return SameDate(neighbour, date) ? CalendarStep(date, direction) : neighbour;

@@ -32,6 +32,10 @@ bool RemoveFileForced(const std::string& path);
 // True when `path` names an existing regular file that cannot be written to.
 bool IsReadOnlyFile(const std::string& path);
 
+// True when `path` is a regular file (after links), with its size in `bytes`.
+// Devices, pipes and directories give false: reading them may never end.
+bool RegularFileSize(const std::string& path, long long& bytes);
+
 // Names (not paths) of the regular files directly inside `directory`, which
 // ends in its separator. Empty when the directory cannot be read.
 std::vector<std::string> ListFiles(const std::string& directory);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <sstream>
@@ -32,6 +33,8 @@ TEST(DayNavigation, NeighbouringDaysInEveryZone)
         {{2005, 10, 30}, {2005, 10, 29}, {2005, 10, 31}}, {{2005, 10, 16}, {2005, 10, 15}, {2005, 10, 17}},
         {{2006, 2, 25}, {2006, 2, 24}, {2006, 2, 26}},   {{2006, 2, 26}, {2006, 2, 25}, {2006, 2, 27}},
         {{2037, 12, 31}, {2037, 12, 30}, {2038, 1, 1}},
+        // The ends of the int range of years have no neighbour beyond them.
+        {{INT_MAX, 12, 31}, {INT_MAX, 12, 30}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 1}, {INT_MIN, 1, 1}, {INT_MIN, 1, 2}},
     };
     const char* own = std::getenv("TZ");
     const std::string ownZone = own ? own : "";

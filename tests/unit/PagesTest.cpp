@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <functional>
 
 namespace {
@@ -194,17 +196,28 @@ TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
 TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
 {
     const std::pair<std::string, bool> cases[] = {
-        {"", true}, {"C:\\Program Files\\Oracline\\reading.htm", true}, {"x.HtM", true}, {".htm", true},
-        {"file:///C:/Program%20Files/Oracline/effects.htm", true}, {"javascript:window.print()", true},
-        {"x.html", false}, {"reading.htm#top", false}, {"reading.htm ", false}, {"http://www.example.com/", false},
+        {"", true}, {"C:\\Program Files\\Oracline\\reading.htm", true}, {"c:\\program files\\oracline\\x.HtM", true},
+        {"file:///C:/Program%20Files/Oracline/effects.htm", true}, {"file://C:\\Program Files\\Oracline\\a.htm", true},
+        {"javascript:window.print()", true},
+        {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
+        {"x.html", false}, {"C:\\Program Files\\Oracline\\reading.htm#top", false}, {"http://www.example.com/", false},
         {"C:\\Program Files\\Oracline\\aries.gif", false}, {"htm", false}, {"JavaScript:window.print()", false},
         {"javascript:window.print();", false}, {"javascript:window.close()", false},
+        // Other hosts, folders and schemes that merely end in ".htm".
+        {"http://x/a.htm", false}, {"\\\\host\\share\\a.htm", false}, {"javascript:alert(1)//.htm", false},
+        {"C:\\Program Files\\Oracline\\..\\..\\Windows\\a.htm", false},
+        {"C:\\Program Files\\Oracline\\Reports\\a.htm", false},
+        {"file:///C:/Program%20Files/Oracline/..%5c..%5ca.htm", false}, {"file:///C:/Program%20Files/Oracline/%zz.htm", false},
+        {"file://host/C:/Program%20Files/Oracline/a.htm", false}, {"C:\\Program Files\\OraclineX\\a.htm", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NavigationAllowed(c.first), c.second) << '"' << c.first << '"';
 
+    EXPECT_EQ(EscapeHtml("<b>Tom & \"Jo\" O'Neil</b>"), "&lt;b&gt;Tom &amp; &quot;Jo&quot; O&#39;Neil&lt;/b&gt;");
+
     // screen, page, offset; integer halves round down
-    const int offsets[][3] = {{1024, 700, 162}, {1024, 701, 161}, {700, 700, 0}, {640, 730, 0}, {302, 300, 1}};
+    const int offsets[][3] = {{1024, 700, 162}, {1024, 701, 161}, {700, 700, 0},         {640, 730, 0},
+                              {302, 300, 1},     {INT_MAX, INT_MIN, INT_MAX}, {INT_MIN, INT_MAX, 0}};
     for (const auto& c : offsets)
         EXPECT_EQ(CentreOffset(c[0], c[1]), c[2]) << c[0] << " - " << c[1];
 }

@@ -3,6 +3,7 @@
 #include "engine/DailyReadingSet.h"
 #include "base/Calendar.h"
 #include "base/TextLines.h"
+#include "platform/FileOps.h"
 
 
 namespace {
@@ -47,14 +48,31 @@ bool ParseKind(const std::string& text, int& kind)
     return true;
 }
 
+// A profile file holds a few hundred bytes; anything far larger is not one.
+const long long kMaxProfileBytes = 1 << 20;
+
 // The engine treats a missing profile file as the default person; on the
-// command line that is almost always a typing error, so it is refused.
+// command line that is almost always a typing error, so it is refused. So is
+// anything but a regular file of a bounded size: a device or a pipe would
+// keep the engine reading forever.
 bool CheckProfile(const std::string& path, std::ostream& err)
 {
-    if (CanOpenForReading(path))
+    long long bytes = 0;
+    if (RegularFileSize(path, bytes) && bytes <= kMaxProfileBytes && CanOpenForReading(path))
         return true;
     err << "oracline-cli: cannot open profile file: " << path << "\n";
     return false;
+}
+
+// The real (Gregorian) calendar, not the date lists' rule that gives 1900
+// and 2100 a February 29.
+int DaysInRealMonth(int month, int year)
+{
+    if (month == 2) {
+        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+        return leap ? 29 : 28;
+    }
+    return DaysInMonth(month, 2001);
 }
 
 int RunDaily(const std::string& path, const CivilDate& date, std::ostream& out)
@@ -89,7 +107,7 @@ bool ParseIsoDate(const std::string& text, CivilDate& date)
     parsed.month = Digits(text, 5, 2);
     parsed.day = Digits(text, 8, 2);
     if (parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
-        parsed.day > DaysInMonth(parsed.month, parsed.year))
+        parsed.day > DaysInRealMonth(parsed.month, parsed.year))
         return false;
     date = parsed;
     return true;

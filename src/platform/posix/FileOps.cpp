@@ -88,6 +88,15 @@ bool IsReadOnlyFile(const std::string& path)
     return (st.st_mode & S_IWUSR) == 0;
 }
 
+bool RegularFileSize(const std::string& path, long long& bytes)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    bytes = static_cast<long long>(st.st_size);
+    return true;
+}
+
 std::vector<std::string> ListFiles(const std::string& directory)
 {
     std::vector<std::string> names;

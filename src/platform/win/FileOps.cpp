@@ -61,6 +61,23 @@ bool IsReadOnlyFile(const std::string& path)
     return (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+bool RegularFileSize(const std::string& path, long long& bytes)
+{
+    // Device names (CON, NUL, COM1) and pipes have no file attributes of a
+    // plain file; GetFileType tells them apart once opened.
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool regular = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+                         !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    CloseHandle(file);
+    if (regular)
+        bytes = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    return regular;
+}
+
 std::vector<std::string> ListFiles(const std::string& directory)
 {
     std::vector<std::string> names;
