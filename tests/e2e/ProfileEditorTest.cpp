@@ -85,7 +85,7 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenChecksInOrderBeforeAdding)
     }
 
     const std::string again = "    \nPlease correct it and then try again.    ";
-    const std::string badFileName = "Profile Description contains characters that cannot be used in a file name.    ";
+    const std::string badFileName = "This Profile Description cannot be used." + again;
     struct Step {
         const char* what;
         std::function<void()> change;
@@ -94,8 +94,8 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenChecksInOrderBeforeAdding)
         {"all blank", [] {}, "Please enter Profile Description first.    "},
         {"101-character description", [&] { editor.SetText(IDC_DESCRIPTION, std::string(101, 'd')); },
          "Profile Description is limited to 100 characters.    "},
-        {"slash", [&] { editor.SetText(IDC_DESCRIPTION, "Work/Home"); }, badFileName},
-        {"device name", [&] { editor.SetText(IDC_DESCRIPTION, "nul"); }, badFileName},
+        {"the index's own name", [&] { editor.SetText(IDC_DESCRIPTION, "OC"); }, badFileName},
+        {"a short name", [&] { editor.SetText(IDC_DESCRIPTION, "CON~1"); }, badFileName},
         {"no name", [&] { editor.SetText(IDC_DESCRIPTION, "Work"); }, "Please enter Full Name first.    "},
         {"101-character name", [&] { editor.SetText(IDC_FULL_NAME, std::string(101, 'n')); },
          "Full Name is limited to 100 characters.    "},
