@@ -9,17 +9,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Values values{data, size};
+    FuzzedDataProvider values(data, size);
     Profile profile;
     for (int* field : {&profile.yourMonth, &profile.yourDate, &profile.yourYear, &profile.motherMonth,
                        &profile.motherDate, &profile.motherYear, &profile.fatherMonth, &profile.fatherDate,
                        &profile.fatherYear, &profile.badMonth, &profile.badDate, &profile.badYear,
                        &profile.goodMonth, &profile.goodDate, &profile.goodYear})
-        *field = values.Int();
-    const int flags = values.Int();
+        *field = values.ConsumeIntegral<int>();
+    const int flags = values.ConsumeIntegral<int>();
     profile.useMotherBirthday = flags & 1, profile.useFatherBirthday = flags & 2, profile.manualCalibration = flags & 4;
-    const CivilDate date{values.Int(), values.Int(), values.Int()};
-    profile.fullName = values.Rest();
+    const CivilDate date{values.ConsumeIntegral<int>(), values.ConsumeIntegral<int>(), values.ConsumeIntegral<int>()};
+    profile.fullName = values.ConsumeRemainingBytesAsString();
 
     DailyReadingSet set;
     FillDailySet(profile, date.year, date.month, date.day, set);

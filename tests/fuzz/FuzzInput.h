@@ -1,10 +1,11 @@
 #pragma once
 // Shared pieces of the fuzz targets: the input as a file in a scratch data
-// directory of this process, and fuzzed values taken from the input's front.
+// directory of this process, and fuzzed values (libFuzzer's provider).
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -35,20 +36,5 @@ inline std::string WriteScratchFile(const std::string& name, const std::uint8_t*
     FUZZ_CHECK(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0);
     return path;
 }
-
-// Ints from the front of the input (zeros once it is used up), then the rest as text.
-struct Values {
-    const std::uint8_t* data;
-    std::size_t size;
-    int Int()
-    {
-        int value = 0;
-        std::memcpy(&value, data, size < sizeof value ? size : sizeof value);
-        const std::size_t used = size < sizeof value ? size : sizeof value;
-        data += used, size -= used;
-        return value;
-    }
-    std::string Rest() const { return std::string(reinterpret_cast<const char*>(data), size); }
-};
 
 } // namespace fuzz

@@ -10,12 +10,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::Values values{data, size};
-    const int screen = values.Int(), page = values.Int();
+    FuzzedDataProvider values(data, size);
+    const int screen = values.ConsumeIntegral<int>(), page = values.ConsumeIntegral<int>();
     const int offset = CentreOffset(screen, page);
     FUZZ_CHECK(offset >= 0 && 2LL * offset <= std::max(0LL, static_cast<long long>(screen) - page));
 
-    const std::string url = values.Rest();
+    const std::string url = values.ConsumeRemainingBytesAsString();
     if (!NavigationAllowed(url) || url.empty() || url == "javascript:window.print()")
         return 0;
     std::string path = url;
