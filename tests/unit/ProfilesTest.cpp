@@ -116,11 +116,8 @@ TEST(ProfileFile, KeyRules)
     EXPECT_EQ(EngineRead(dir.Write("p.ini", "Name:" + std::string(600, 'x'))).fullName, std::string(494, 'x'));
     EXPECT_EQ(EngineRead(dir.Write("p.ini", "Name:  Jane Doe \r\n")).fullName, "  Jane Doe ");
 
-    // Unreadable input leaves the defaults.
-    std::string noise;
-    for (int i = 0; i < 4096; ++i)
-        noise += static_cast<char>(i * 37);
-    for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir(), dir.Write("n.ini", noise)}) {
+    // Nothing to read leaves the defaults (bytes of any kind are the fuzz target's).
+    for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir()}) {
         const Profile p = EngineRead(path);
         EXPECT_EQ(p.yourMonth + p.yourDate + p.yourYear, 1902) << path;
         EXPECT_FALSE(p.useMotherBirthday || p.useFatherBirthday || p.manualCalibration) << path;
