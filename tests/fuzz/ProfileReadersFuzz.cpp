@@ -1,5 +1,6 @@
-// The three readers of a profile file on any bytes: they must neither crash
-// nor make up a flag that its marker key did not set.
+// The three readers of a profile file on any bytes: no crash, no flag without
+// its marker key, no value longer than a line, and the short reader agrees
+// with the engine's on the name.
 #include "FuzzInput.h"
 
 #include "profiles/ProfileFile.h"
@@ -8,17 +9,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string path = fuzz::WriteScratchFile("Fuzzed.ini", data, size);
     const std::string text(reinterpret_cast<const char*>(data), size);
-
-    Profile full;
+    Profile full, engine;
     full.description = "Fuzzed";
     ReadProfileFull(fuzz::ScratchDirectory(), full);
-    Profile engine;
     ReadProfileForEngine(path, engine);
     FUZZ_CHECK(!engine.useMotherBirthday || text.find("MotherMonth:") != std::string::npos);
     FUZZ_CHECK(!engine.manualCalibration || text.find("BadMonth:") != std::string::npos);
-    // A line holds at most 499 bytes, so no value can be longer.
     FUZZ_CHECK(full.fullName.size() < 500 && full.description.size() < 500);
-
     std::string name = "kept";
     int month = 1, day = 1, year = 1900;
     ReadNameAndBirthDate(fuzz::ScratchDirectory(), "Fuzzed", name, month, day, year);

@@ -24,30 +24,27 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     EXPECT_EQ(outside.EntryCount(), 1);
 
     chmod(dir.Write("private.ini", "old").c_str(), 0600);
-    ASSERT_TRUE(WriteTextFileSafely(dir.path("private.ini"), "new\n"));
     struct stat st;
-    ASSERT_EQ(stat(dir.path("private.ini").c_str(), &st), 0);
+    ASSERT_TRUE(WriteTextFileSafely(dir.path("private.ini"), "new\n") && stat(dir.path("private.ini").c_str(), &st) == 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
 {
     TempDir dir;
-    const std::string versions[] = {std::string(20000, 'a'), std::string(30000, 'b')};
-    WriteTextFileSafely(dir.path("oc.ini"), versions[0]);
+    const std::string a(20000, 'a'), b(30000, 'b');
+    WriteTextFileSafely(dir.path("oc.ini"), a);
     std::atomic<int> failures{0}, done{0};
     auto writer = [&](const std::string& text) {
         for (int i = 0; i < 150; ++i)
             failures += !WriteTextFileSafely(dir.path("oc.ini"), text);
         ++done;
     };
-    std::thread a(writer, versions[0]), b(writer, versions[1]);
-    while (done < 2) {  // a reader in between only ever sees a complete version
-        const std::string seen = dir.Read("oc.ini");
-        failures += seen != versions[0] && seen != versions[1];
-    }
-    a.join();
-    b.join();
+    std::thread first(writer, a), second(writer, b);
+    for (std::string seen; done < 2; failures += seen != a && seen != b)  // a reader in between
+        seen = dir.Read("oc.ini");
+    first.join();
+    second.join();
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(dir.EntryCount(), 1);  // no temporary file left behind
 }
