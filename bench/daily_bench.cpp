@@ -1,6 +1,5 @@
 // How long one Daily Analysis takes, and how much of that is the file read.
-#include "engine/DailyReadingSet.h"
-#include "profiles/ProfileFile.h"
+#include "profiles/ProfileFileReadings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,7 +47,7 @@ void BM_ComputeDailySet(benchmark::State& state)
     const std::string& path = TheProfile().path();
     DailyReadingSet set;
     for (auto _ : state) {
-        ComputeDailySet(path, 2005, 9, 9, set);
+        ComputeDailySet(path, CivilDate{2005, 9, 9}, set);
         benchmark::DoNotOptimize(set);
     }
 }
@@ -56,12 +55,11 @@ BENCHMARK(BM_ComputeDailySet);
 
 void BM_ComputeLoadedProfile(benchmark::State& state)
 {
-    Profile loaded;
-    ReadProfileForEngine(TheProfile().path(), loaded);
+    const Profile loaded = LoadProfile(TheProfile().path());
     DailyReadingSet set;
     for (auto _ : state) {
         // Numbers, title, five readings and five lines; no file access.
-        FillDailySet(loaded, 2005, 9, 9, set);
+        ComputeDailySet(loaded, CivilDate{2005, 9, 9}, set);
         benchmark::DoNotOptimize(set);
     }
 }

@@ -1,14 +1,5 @@
 #include "app/MainWindowRules.h"
 
-bool IsEarlier(const CivilDate& a, const CivilDate& b)
-{
-    if (a.year != b.year)
-        return a.year < b.year;
-    if (a.month != b.month)
-        return a.month < b.month;
-    return a.day < b.day;
-}
-
 int ClampDay(int day, int daysInMonth)
 {
     if (day > daysInMonth)
@@ -18,7 +9,7 @@ int ClampDay(int day, int daysInMonth)
 
 ButtonStates DreamsRule(ButtonStates states, const CivilDate& selected, const CivilDate& today)
 {
-    states.dreams = !IsEarlier(today, selected);
+    states.dreams = selected <= today;
     states.tip = states.dreams ? QuickTips::analyzeOrDreams : QuickTips::analyzeDay;
     return states;
 }
@@ -75,8 +66,7 @@ std::string LowerCase(const std::string& text)
 bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
                   const std::string& secondName, const CivilDate& secondBirth)
 {
-    return LowerCase(firstName) == LowerCase(secondName) && !IsEarlier(firstBirth, secondBirth) &&
-           !IsEarlier(secondBirth, firstBirth);
+    return LowerCase(firstName) == LowerCase(secondName) && firstBirth == secondBirth;
 }
 
 std::string SamePersonMessage(const std::string& firstName, const std::string& secondName)

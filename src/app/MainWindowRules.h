@@ -4,13 +4,10 @@
 // Quick Tip shows, where the window goes on the screen, and the small text
 // rules of its tasks.
 #include "app/QuickTips.h"
-#include "base/Clock.h"
+#include "base/CivilDate.h"
 
 #include <optional>
 #include <string>
-
-// True when `a` lies before `b`, compared as year, then month, then day.
-bool IsEarlier(const CivilDate& a, const CivilDate& b);
 
 // The day that stays selected when the day list shrinks to `daysInMonth`.
 int ClampDay(int day, int daysInMonth);

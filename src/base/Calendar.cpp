@@ -2,6 +2,8 @@
 
 #include "base/Int32.h"
 
+#include <climits>
+
 namespace {
 
 long long FloorDiv(long long a, long long b)
@@ -10,13 +12,16 @@ long long FloorDiv(long long a, long long b)
     return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
-// Years divisible by 4 in [from, to]; 0 for an empty range. Counted in closed
-// form so that any pair of years from a file takes constant time.
+// The program's leap years: every year divisible by this, with no century rule.
+const int kLeapYearEvery = 4;
+
+// The program's leap years in [from, to]; 0 for an empty range. Counted in
+// closed form so that any pair of years from a file takes constant time.
 long long LeapYearsBetween(int from, int to)
 {
     if (to < from)
         return 0;
-    return FloorDiv(to, 4) - FloorDiv(static_cast<long long>(from) - 1, 4);
+    return FloorDiv(to, kLeapYearEvery) - FloorDiv(static_cast<long long>(from) - 1, kLeapYearEvery);
 }
 
 // Running correction to "30 days per month" at the end of month m: +1 after
@@ -31,17 +36,24 @@ int MonthCorrection(int m)
 
 }  // namespace
 
-int DayCount(int month1, int day1, int year1, int month2, int day2, int year2)
+int DayCount(const CivilDate& from, const CivilDate& to)
 {
     // Formed in long long and wrapped once at the end (see Int32.h): for any
     // real date this is the exact count, for absurd file values it is what
     // 32-bit arithmetic would give, without undefined behaviour.
-    long long days = 365LL * (static_cast<long long>(year2) - year1) +
-                     LeapYearsBetween(year1, year2) +
-                     30LL * (static_cast<long long>(month2) - month1) +
-                     MonthCorrection(month2) - MonthCorrection(month1) +
-                     (static_cast<long long>(day2) - day1);
+    long long days = 365LL * (static_cast<long long>(to.year) - from.year) +
+                     LeapYearsBetween(from.year, to.year) +
+                     30LL * (static_cast<long long>(to.month) - from.month) +
+                     MonthCorrection(to.month) - MonthCorrection(from.month) +
+                     (static_cast<long long>(to.day) - from.day);
     return Wrap32(days);
+}
+
+int RealDaysInMonth(int month, int year)
+{
+    static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return month == 2 && leapYear ? 29 : kLengths[month - 1];
 }
 
 int DaysInMonth(int month, int year)
@@ -57,8 +69,46 @@ int DaysInMonth(int month, int year)
     case 11:
         return 30;
     case 2:
-        return year % 4 == 0 ? 29 : 28;
+        return year % kLeapYearEvery == 0 ? 29 : 28;
     default:
         return 31;
     }
+}
+
+CivilDate DayBefore(CivilDate date)
+{
+    if (date.month < 1 || date.month > 12 || (date.year == INT_MIN && date.month == 1 && date.day <= 1))
+        return date;
+    // Days outside the month step as its edges do, and never overflow.
+    if (date.day > RealDaysInMonth(date.month, date.year) + 1)
+        date.day = RealDaysInMonth(date.month, date.year) + 1;
+    if (date.day < 1)
+        date.day = 1;
+    if (--date.day < 1) {
+        if (--date.month < 1) {
+            date.month = 12;
+            --date.year;
+        }
+        date.day = RealDaysInMonth(date.month, date.year);
+    }
+    return date;
+}
+
+CivilDate DayAfter(CivilDate date)
+{
+    if (date.month < 1 || date.month > 12 ||
+        (date.year == INT_MAX && date.month == 12 && date.day >= RealDaysInMonth(12, date.year)))
+        return date;
+    if (date.day < 0)
+        date.day = 0;
+    if (date.day > RealDaysInMonth(date.month, date.year))
+        date.day = RealDaysInMonth(date.month, date.year);
+    if (++date.day > RealDaysInMonth(date.month, date.year)) {
+        date.day = 1;
+        if (++date.month > 12) {
+            date.month = 1;
+            ++date.year;
+        }
+    }
+    return date;
 }

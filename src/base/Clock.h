@@ -1,12 +1,5 @@
 #pragma once
-
-// A civil date from the local calendar: month 1 to 12, day of the month,
-// four-digit year.
-struct CivilDate {
-    int year = 1900;
-    int month = 1;
-    int day = 1;
-};
+#include "base/CivilDate.h"
 
 // "Today" comes from here so tests can fix the date.
 class Clock {

@@ -6,16 +6,10 @@
 // of its two neighbours: every step starts from `baseDate`, never from the
 // date shown. The hourly buttons (E, P, B, I, F) work only while `baseDate`
 // is shown, since the hourly analysis is always computed around it.
-#include "base/Clock.h"
+#include "base/CivilDate.h"
 
-// The neighbouring days, found through the local clock the way the rest of
-// the program's date arithmetic does: 00:00:01 of the date less an hour, and
-// 23:59:59 of the date plus an hour.
-CivilDate DayBefore(const CivilDate& date);
-CivilDate DayAfter(const CivilDate& date);
-
-// Navigation refuses dates before this year: the local clock does not reach
-// them on every system.
+// Navigation refuses dates before this year: stepping a day once went through
+// the system clock, which starts in 1970, and users know the limit.
 inline constexpr int kFirstNavigableYear = 1971;
 
 struct DailyButtons {

@@ -67,7 +67,7 @@ enum class DayMatch { OwnOrMother, Good, Father, Bad, None };
 
 DayMatch MatchDay(const Profile& p)
 {
-    const int n = DayNumber(p.analysisDay, p.analysisMonth, p.analysisYear);
+    const int n = DayNumber(p.AnalysisDate());
     if (n == p.ownNumber || n == p.motherNumber)
         return DayMatch::OwnOrMother;
     if (n == p.goodNumber)

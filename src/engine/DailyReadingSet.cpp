@@ -3,7 +3,6 @@
 #include "engine/Cycles.h"
 #include "engine/PersonalNumbers.h"
 #include "engine/PersonalReadings.h"
-#include "profiles/ProfileFile.h"
 
 namespace {
 
@@ -43,26 +42,22 @@ int ReadingOfKind(int kind, const Profile& profile)
     }
 }
 
-}  // namespace
-
-Profile LoadProfileForDate(const std::string& path, int year, int month, int day)
+// Every reading needs the numbers of the analysed date first.
+void ForDate(Profile& profile, const CivilDate& date)
 {
-    Profile profile;
-    ReadProfileForEngine(path, profile);
-    profile.analysisYear = year;
-    profile.analysisMonth = month;
-    profile.analysisDay = day;
+    profile.SetAnalysisDate(date);
     ComputeNumbers(profile);
-    return profile;
 }
 
-std::string AnalysisTitle(const std::string& heading, const Profile& profile, int year, int month, int day)
+}  // namespace
+
+std::string AnalysisTitle(const std::string& heading, const Profile& profile, const CivilDate& date)
 {
     std::string title = heading;
-    title += MonthName(month);
-    title += std::to_string(day);
+    title += MonthName(date.month);
+    title += std::to_string(date.day);
     title += ", ";
-    title += std::to_string(year);
+    title += std::to_string(date.year);
     title += "  - ";
     title += profile.fullName;
     title += " -";
@@ -70,14 +65,10 @@ std::string AnalysisTitle(const std::string& heading, const Profile& profile, in
     return title;
 }
 
-void FillDailySet(Profile profile, int year, int month, int day, DailyReadingSet& set)
+void ComputeDailySet(Profile profile, const CivilDate& date, DailyReadingSet& set)
 {
-    profile.analysisYear = year;
-    profile.analysisMonth = month;
-    profile.analysisDay = day;
-    ComputeNumbers(profile);
-
-    set.Title = AnalysisTitle("Daily Analysis - ", profile, year, month, day);
+    ForDate(profile, date);
+    set.Title = AnalysisTitle("Daily Analysis - ", profile, date);
     set.Emotional = ClampForDisplay(EmotionalReading(profile));
     set.Physical = ClampForDisplay(PhysicalReading(profile));
     set.Intellectual = ClampForDisplay(IntellectualReading(profile));
@@ -90,23 +81,11 @@ void FillDailySet(Profile profile, int year, int month, int day, DailyReadingSet
     set.ZodiacLine = ZodiacSign(profile);
 }
 
-void ComputeDailySet(const std::string& path, int year, int month, int day, DailyReadingSet& set)
+int ComputeSingleReading(int kind, Profile profile, const CivilDate& date, const CivilDate& shownDate,
+                         std::string& title)
 {
-    if (path.empty())
-        return;
-    Profile profile;
-    ReadProfileForEngine(path, profile);
-    FillDailySet(profile, year, month, day, set);
-}
-
-int ComputeSingleReading(int kind, int month, int day, int year, const std::string& path,
-                         int shownYear, int shownMonth, int shownDay, std::string& title)
-{
-    if (path.empty())
-        return 3;
-    const Profile profile = LoadProfileForDate(path, year, month, day);
-
-    title = AnalysisTitle("Hourly Analysis - ", profile, shownYear, shownMonth, shownDay);
+    ForDate(profile, date);
+    title = AnalysisTitle("Hourly Analysis - ", profile, shownDate);
     const char* suffix = KindSuffix(kind);
     if (!suffix)
         return 3;
@@ -116,13 +95,11 @@ int ComputeSingleReading(int kind, int month, int day, int year, const std::stri
     return value <= 0 ? 3 : value;
 }
 
-std::string ComposeDailyText(const std::string& path, const Clock& clock)
+std::string ComposeDailyText(Profile profile, const CivilDate& date)
 {
-    const CivilDate today = clock.Today();
-    const Profile profile = LoadProfileForDate(path, today.year, today.month, today.day);
-
+    ForDate(profile, date);
     // Unlike the chart, the text gives the readings as computed (1 to 100).
-    std::string text = AnalysisTitle("Daily Analysis - ", profile, today.year, today.month, today.day) + "\n";
+    std::string text = AnalysisTitle("Daily Analysis - ", profile, date) + "\n";
     text += "Emotional Reading: " + std::to_string(EmotionalReading(profile)) + "%\n";
     text += "Physical Reading: " + std::to_string(PhysicalReading(profile)) + "%\n";
     text += "Intellectual Reading: " + std::to_string(IntellectualReading(profile)) + "%\n";
@@ -132,9 +109,4 @@ std::string ComposeDailyText(const std::string& path, const Clock& clock)
     text += EvilEyeReading(profile) + "\n";
     text += LotteryNumbers(profile) + "\n";
     return text;
-}
-
-std::string ComposeDailyText(const std::string& path)
-{
-    return ComposeDailyText(path, LocalClock());
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "base/Clock.h"
+#include "base/CivilDate.h"
 #include "engine/Profile.h"
 
 #include <string>
@@ -28,34 +28,24 @@ enum ReadingKind {
     kFortuneKind = 5,
 };
 
-// The profile file at `path` (defaults when it is missing) with its numbers
-// computed for the given date. Every computation loads afresh, so an edited
-// profile shows at once.
-Profile LoadProfileForDate(const std::string& path, int year, int month, int day);
-
 // "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration":
 // `heading` ("Daily Analysis - " or "Hourly Analysis - "), then the date, the
 // full name and the calibration of the profile.
-std::string AnalysisTitle(const std::string& heading, const Profile& profile, int year, int month, int day);
+std::string AnalysisTitle(const std::string& heading, const Profile& profile, const CivilDate& date);
 
-// Fills `set` from a profile already read from its file: computes its numbers
-// for the date, the title, the five readings and the five lines.
-void FillDailySet(Profile profile, int year, int month, int day, DailyReadingSet& set);
+// Fills `set` for the profile on the date: its numbers, the title, the five
+// readings and the five lines.
+void ComputeDailySet(Profile profile, const CivilDate& date, DailyReadingSet& set);
 
-// Reads the profile file and fills `set` for the date. With an empty path it
-// does nothing, so the set keeps what it had.
-void ComputeDailySet(const std::string& path, int year, int month, int day, DailyReadingSet& set);
+// One reading of `kind` on `date`, for the hourly curve. The hourly title is
+// written into `title` and names `shownDate` (the day the Daily Analysis
+// window is on), not the date of the value. Values of 0 or less become 3;
+// there is no upper clamp. An unknown kind returns 3 with a title without
+// suffix.
+int ComputeSingleReading(int kind, Profile profile, const CivilDate& date, const CivilDate& shownDate,
+                         std::string& title);
 
-// One reading of `kind` for month/day/year, for the hourly curve. The hourly
-// title is written into `title` and names the shown date (the day the Daily
-// Analysis window is on), not the date of the value. Values of 0 or less
-// become 3; there is no upper clamp. An empty path returns 3 and leaves
-// `title` untouched; an unknown kind returns 3 with a title without suffix.
-int ComputeSingleReading(int kind, int month, int day, int year, const std::string& path,
-                         int shownYear, int shownMonth, int shownDay, std::string& title);
-
-// The plain-text form of today's set (the e-mailed report): the title, the
-// five readings as "Name Reading: N%" unclamped, and the day, evil-eye and
-// lottery lines, each ending in "\n".
-std::string ComposeDailyText(const std::string& path, const Clock& clock);
-std::string ComposeDailyText(const std::string& path);
+// The plain-text form of the set (the e-mailed report): the title, the five
+// readings as "Name Reading: N%" unclamped, and the day, evil-eye and lottery
+// lines, each ending in "\n".
+std::string ComposeDailyText(Profile profile, const CivilDate& date);

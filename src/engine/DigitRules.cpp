@@ -34,8 +34,8 @@ int TripleNumber(int a, int b, int c)
     return (s >= 10 && s <= 27) ? DigitalRoot(s) : 1;
 }
 
-int DayNumber(int day, int month, int year)
+int DayNumber(const CivilDate& date)
 {
-    long long sum = static_cast<long long>(ReduceNumber(day)) + ReduceNumber(month) + YearDigit(year);
+    long long sum = static_cast<long long>(ReduceNumber(date.day)) + ReduceNumber(date.month) + YearDigit(date.year);
     return ReduceNumber(Wrap32(sum));
 }

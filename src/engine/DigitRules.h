@@ -1,4 +1,5 @@
 #pragma once
+#include "base/CivilDate.h"
 
 // The digit reductions behind every numerological figure. The digital root of
 // a positive n is (n - 1) mod 9 + 1.
@@ -17,4 +18,4 @@ int TripleNumber(int a, int b, int c);
 
 // ReduceNumber(ReduceNumber(day) + ReduceNumber(month) + YearDigit(year));
 // unlike TripleNumber a small sum stays as it is.
-int DayNumber(int day, int month, int year);
+int DayNumber(const CivilDate& date);

@@ -6,9 +6,9 @@
 
 namespace {
 
-int DateNumber(int month, int day, int year)
+int DateNumber(const CivilDate& date)
 {
-    return TripleNumber(ReduceNumber(month), ReduceNumber(day), YearDigit(year));
+    return TripleNumber(ReduceNumber(date.month), ReduceNumber(date.day), YearDigit(date.year));
 }
 
 }  // namespace
@@ -17,10 +17,10 @@ void ComputeNumbers(Profile& p)
 {
     // The order of the steps matters: each adjustment sees the results of
     // the ones before it.
-    p.ownNumber = DateNumber(p.yourMonth, p.yourDate, p.yourYear);
+    p.ownNumber = DateNumber(p.Birthday());
 
-    p.motherNumber = p.useMotherBirthday ? DateNumber(p.motherMonth, p.motherDate, p.motherYear) : 3;
-    p.fatherNumber = p.useFatherBirthday ? DateNumber(p.fatherMonth, p.fatherDate, p.fatherYear) : 1;
+    p.motherNumber = p.useMotherBirthday ? DateNumber({p.motherYear, p.motherMonth, p.motherDate}) : 3;
+    p.fatherNumber = p.useFatherBirthday ? DateNumber({p.fatherYear, p.fatherMonth, p.fatherDate}) : 1;
 
     if (p.ownNumber == 9 && p.motherNumber == 9)
         p.motherNumber = 8;
@@ -35,8 +35,8 @@ void ComputeNumbers(Profile& p)
 
     int bad;
     if (p.manualCalibration) {
-        p.goodNumber = DateNumber(p.goodMonth, p.goodDate, p.goodYear);
-        bad = DateNumber(p.badMonth, p.badDate, p.badYear);
+        p.goodNumber = DateNumber({p.goodYear, p.goodMonth, p.goodDate});
+        bad = DateNumber({p.badYear, p.badMonth, p.badDate});
     } else {
         p.goodNumber = ReduceNumber(p.ownNumber + p.motherNumber);
         bad = p.ownNumber > p.fatherNumber ? p.ownNumber - p.fatherNumber : p.fatherNumber - p.ownNumber;
@@ -49,6 +49,6 @@ void ComputeNumbers(Profile& p)
     if (p.fatherNumber == p.ownNumber || p.fatherNumber == p.motherNumber || p.fatherNumber == p.goodNumber)
         p.fatherNumber = ReduceNumber(2 * p.fatherNumber);
 
-    int days = DayCount(p.yourMonth, p.yourDate, p.yourYear, p.analysisMonth, p.analysisDay, p.analysisYear);
+    const int days = DayCount(p.Birthday(), p.AnalysisDate());
     p.hourCount = Wrap32(24LL * days);
 }

@@ -12,7 +12,7 @@ enum class DayClass { Good, Normal, Bad };
 // is normal, and one matching the good and the bad number is good.
 DayClass ClassifyDay(const Profile& p)
 {
-    const int n = DayNumber(p.analysisDay, p.analysisMonth, p.analysisYear);
+    const int n = DayNumber(p.AnalysisDate());
     if (n == p.ownNumber || n == p.motherNumber || n == p.goodNumber)
         return DayClass::Good;
     if (n == p.fatherNumber)

@@ -1,4 +1,6 @@
 #pragma once
+#include "base/CivilDate.h"
+
 #include <string>
 
 // One person, as stored in a profile file, plus the figures the engine
@@ -44,6 +46,15 @@ struct Profile {
     int fatherNumber = 0;
     int goodNumber = 0;
     int badNumber = 0;
+
+    CivilDate Birthday() const { return {yourYear, yourMonth, yourDate}; }
+    CivilDate AnalysisDate() const { return {analysisYear, analysisMonth, analysisDay}; }
+    void SetAnalysisDate(const CivilDate& date)
+    {
+        analysisYear = date.year;
+        analysisMonth = date.month;
+        analysisDay = date.day;
+    }
 };
 
 // One row of the main window's profile list and of the index file "oc.ini".

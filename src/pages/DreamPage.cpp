@@ -7,10 +7,10 @@
 
 namespace {
 
-std::string TimingVerdict(int emotional, int year, int month, int day)
+std::string TimingVerdict(int emotional, const CivilDate& date)
 {
-    const std::string date = MonthName(month) + std::to_string(day) + ", " + std::to_string(year);
-    const std::string reading = "Your Emotional reading for " + date + " is " + std::to_string(emotional) + "%. ";
+    const std::string day = MonthName(date.month) + std::to_string(date.day) + ", " + std::to_string(date.year);
+    const std::string reading = "Your Emotional reading for " + day + " is " + std::to_string(emotional) + "%. ";
     if (emotional >= kDreamEmotionalThreshold)
         return reading + "This is a day of high emotion: a vivid dream of this night may well carry a message, "
                          "so write it down and think it over.";
@@ -20,7 +20,7 @@ std::string TimingVerdict(int emotional, int year, int month, int day)
 
 }  // namespace
 
-std::string DreamContent(int emotional, int year, int month, int day)
+std::string DreamContent(int emotional, const CivilDate& date)
 {
     return PageHeading("Dream Interpretation - The Usual Suspects") +
            PageText("Most dreams mean nothing at all. While you sleep your mind sorts through the day: what you "
@@ -41,20 +41,19 @@ std::string DreamContent(int emotional, int year, int month, int day)
            PageText("A meaningful dream comes only on a day of high Emotional reading, when your feelings are "
                     "strong and open to signs. On other days even a vivid dream is most likely one of the "
                     "usual suspects. Below, Oracline checks the Emotional reading of the chosen day for you.") +
-           PageText(TimingVerdict(emotional, year, month, day));
+           PageText(TimingVerdict(emotional, date));
 }
 
-std::string WriteDreamPage(const std::string& dataDirectory, const std::string& profilePath, int year, int month,
-                           int day)
+std::string WriteDreamPage(const std::string& dataDirectory, const Profile& profile, const CivilDate& date)
 {
     DailyReadingSet set;
-    ComputeDailySet(profilePath, year, month, day, set);
+    ComputeDailySet(profile, date, set);
 
     PageSpec page;
     page.redirectName = "dream_e.htm";
     page.contentName = "dream_r.htm";
     page.body = PageBody::B1;
-    page.content = DreamContent(set.Emotional, year, month, day);
+    page.content = DreamContent(set.Emotional, date);
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C1;
     return WritePagePair(dataDirectory, page);

@@ -1,6 +1,9 @@
 #pragma once
 // The dream interpretation page: general advice, and whether the chosen day's
 // Emotional reading is high enough for a dream to carry a message.
+#include "base/CivilDate.h"
+#include "engine/Profile.h"
+
 #include <string>
 
 inline constexpr const char* kDreamTitle = " Dream Interpretation";
@@ -12,10 +15,9 @@ inline constexpr int kDreamHeight = 350;
 inline constexpr int kDreamEmotionalThreshold = 70;
 
 // The page's content for a day whose Emotional reading is `emotional`.
-std::string DreamContent(int emotional, int year, int month, int day);
+std::string DreamContent(int emotional, const CivilDate& date);
 
 // Computes the profile's Emotional reading for the date, writes "dream_e.htm"
 // and "dream_r.htm" into the data directory and returns the full path of
 // "dream_e.htm".
-std::string WriteDreamPage(const std::string& dataDirectory, const std::string& profilePath, int year, int month,
-                           int day);
+std::string WriteDreamPage(const std::string& dataDirectory, const Profile& profile, const CivilDate& date);

@@ -17,15 +17,13 @@ const char* const kEnd = "</b></font><p>";
 
 // The soul number is the own number of the daily reading, so the page and
 // the Daily Analysis always agree.
-int SoulNumberOf(int month, int day, int year)
+int SoulNumberOf(const CivilDate& birthday)
 {
     Profile profile;
-    profile.yourMonth = month;
-    profile.yourDate = day;
-    profile.yourYear = year;
-    profile.analysisMonth = month;
-    profile.analysisDay = day;
-    profile.analysisYear = year;
+    profile.yourMonth = birthday.month;
+    profile.yourDate = birthday.day;
+    profile.yourYear = birthday.year;
+    profile.SetAnalysisDate(birthday);
     ComputeNumbers(profile);
     return profile.ownNumber;
 }
@@ -96,9 +94,9 @@ std::string SignPageContent(int month, int day)
     return content + ZodiacAttractionText() + kEnd;
 }
 
-std::string NumberPageContent(int month, int day, int year)
+std::string NumberPageContent(const CivilDate& birthday)
 {
-    const int n = SoulNumberOf(month, day, year);
+    const int n = SoulNumberOf(birthday);
     return "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Your soul number is: <font color=\"yellow\">" +
            std::to_string(n) + SoulNumberExplanation() + SoulNumberText(n) + kEnd;
 }
@@ -114,9 +112,9 @@ std::string WriteSignPage(const std::string& dataDirectory, int month, int day)
     return WriteInformationPage(dataDirectory, SignPageContent(month, day), PrintRow::P1, PageClosing::C1);
 }
 
-std::string WriteNumberPage(const std::string& dataDirectory, int month, int day, int year)
+std::string WriteNumberPage(const std::string& dataDirectory, const CivilDate& birthday)
 {
-    return WriteInformationPage(dataDirectory, NumberPageContent(month, day, year), PrintRow::P2, PageClosing::C3);
+    return WriteInformationPage(dataDirectory, NumberPageContent(birthday), PrintRow::P2, PageClosing::C3);
 }
 
 std::string WriteYearPage(const std::string& dataDirectory, int year)

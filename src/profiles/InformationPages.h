@@ -3,6 +3,8 @@
 // number and Chinese year, and the narrow panel with the sign's picture.
 // Each Write function writes its page pair into the data directory and
 // returns the full path of the page to open.
+#include "base/CivilDate.h"
+
 #include <string>
 
 inline constexpr const char* kSignPageTitle = " Astrology: Zodiac Sign";
@@ -22,12 +24,12 @@ inline constexpr const char* kSignPanelTitle = " ";
 inline constexpr int kSignPanelWidth = 60;
 
 std::string SignPageContent(int month, int day);
-std::string NumberPageContent(int month, int day, int year);
+std::string NumberPageContent(const CivilDate& birthday);
 std::string YearPageContent(int year);
 
 // "effects.htm" and "reading.htm".
 std::string WriteSignPage(const std::string& dataDirectory, int month, int day);
-std::string WriteNumberPage(const std::string& dataDirectory, int month, int day, int year);
+std::string WriteNumberPage(const std::string& dataDirectory, const CivilDate& birthday);
 std::string WriteYearPage(const std::string& dataDirectory, int year);
 
 // "sign_e.htm" and "sign_r.htm": the picture at `signImagePath` moving up and

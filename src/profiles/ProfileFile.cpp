@@ -115,20 +115,18 @@ void ReadProfileForEngine(const std::string& path, Profile& profile)
 }
 
 void ReadNameAndBirthDate(const std::string& dataDirectory, const std::string& description,
-                          std::string& fullName, int& month, int& day, int& year)
+                          std::string& fullName, CivilDate& birthday)
 {
     if (!IsStorableDescription(description))
         return;
     Profile profile;
     profile.fullName = fullName;
-    profile.yourMonth = month;
-    profile.yourDate = day;
-    profile.yourYear = year;
+    profile.yourMonth = birthday.month;
+    profile.yourDate = birthday.day;
+    profile.yourYear = birthday.year;
     ReadKeys(ProfileFilePath(dataDirectory, description), kShortReader, profile);
     fullName = profile.fullName;
-    month = profile.yourMonth;
-    day = profile.yourDate;
-    year = profile.yourYear;
+    birthday = profile.Birthday();
 }
 
 bool ProfileFileExists(const std::string& dataDirectory, const std::string& description)

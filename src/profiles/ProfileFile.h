@@ -25,7 +25,7 @@ void ReadProfileForEngine(const std::string& path, Profile& profile);
 // Reads only "Name:", "YourMonth:", "YourDate:" and "YourYear:" into the
 // caller's variables, which keep their values for a missing file or key.
 void ReadNameAndBirthDate(const std::string& dataDirectory, const std::string& description,
-                          std::string& fullName, int& month, int& day, int& year);
+                          std::string& fullName, CivilDate& birthday);
 
 // True when the profile file of `description` can be opened for reading.
 bool ProfileFileExists(const std::string& dataDirectory, const std::string& description);

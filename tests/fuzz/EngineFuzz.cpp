@@ -4,7 +4,6 @@
 #include "FuzzInput.h"
 
 #include "base/Calendar.h"
-#include "daily/DayNavigation.h"
 #include "engine/DailyReadingSet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -22,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     profile.fullName = values.ConsumeRemainingBytesAsString();
 
     DailyReadingSet set;
-    FillDailySet(profile, date.year, date.month, date.day, set);
+    ComputeDailySet(profile, date, set);
     for (int reading : {set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune})
         FUZZ_CHECK(reading >= 1 && reading <= 99);
-    DayCount(profile.yourMonth, profile.yourDate, profile.yourYear, date.month, date.day, date.year);
+    DayCount({profile.yourYear, profile.yourMonth, profile.yourDate}, date);
     const CivilDate after = DayAfter(date), before = DayBefore(date);
     if (date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 28)
         FUZZ_CHECK(after.month >= 1 && after.month <= 12 && before.month >= 1 && before.month <= 12);

@@ -1,11 +1,8 @@
 #include "app/MainWindowRules.h"
 #include "app/OperatingSystemName.h"
 #include "app/ReleaseDate.h"
-#include "app/YearList.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 namespace {
 
@@ -50,17 +47,8 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
     EXPECT_EQ(RestingTip(1).focus, TipFocus::Help);
 }
 
-TEST(MainWindowRules, DatesDaysAndPlacement)
+TEST(MainWindowRules, DaysAndPlacement)
 {
-    const struct { CivilDate a, b; bool earlier; } dates[] = {
-        {{2000, 12, 31}, {2001, 1, 1}, true}, {{2001, 1, 31}, {2001, 2, 1}, true},
-        {{2001, 2, 1}, {2001, 2, 2}, true},   {{2001, 2, 2}, {2001, 2, 2}, false},
-        {{2001, 3, 1}, {2001, 2, 28}, false}, {{2002, 1, 1}, {2001, 12, 31}, false},
-    };
-    for (const auto& c : dates)
-        EXPECT_EQ(IsEarlier(c.a, c.b), c.earlier) << c.a.year << "-" << c.a.month << "-" << c.a.day << " vs "
-                                                  << c.b.year << "-" << c.b.month << "-" << c.b.day;
-
     // A day stays inside the shorter month.
     EXPECT_EQ(ClampDay(31, 30), 30);
     EXPECT_EQ(ClampDay(29, 29), 29);
@@ -114,18 +102,6 @@ TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
     EXPECT_EQ(ReleaseDateText("Dec 17 2026"), "12/17/2026");
     EXPECT_EQ(ReleaseDateText("Foo  1 2005"), "");
     EXPECT_FALSE(ReleaseDateText(__DATE__).empty());
-}
-
-TEST(YearList, RunsFromTenYearsAheadDownTo1900)
-{
-    YearList years(2026);
-    EXPECT_EQ(std::vector<int>({years.TopYear(), years.Count(), years.IndexOf(2026), years.YearAt(136)}),
-              std::vector<int>({2036, 137, 10, 1900}));
-    // Outside the list nothing is selected and no year is made up.
-    EXPECT_EQ(years.IndexOf(1899) + years.IndexOf(2037), -2);
-    EXPECT_EQ(years.YearAt(-1) + years.YearAt(137), 0);
-    for (int index = 0; index < years.Count(); ++index)
-        ASSERT_EQ(years.IndexOf(years.YearAt(index)), index);
 }
 
 }  // namespace

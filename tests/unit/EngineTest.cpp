@@ -1,10 +1,11 @@
 #include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
-#include "base/Calendar.h"
 #include "engine/DigitRules.h"
 #include "engine/PersonalNumbers.h"
 #include "engine/PersonalReadings.h"
+#include "profiles/ProfileFileReadings.h"
 
+#include "Golden.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,21 +22,16 @@ Profile AtHour(int h)
     return p;
 }
 
+// Emotional, Physical and Intellectual readings at midnight of each of the
+// first 34 days from the birth date: over a full period of each cycle.
 TEST(Cycles, DayByDayFromBirth)
 {
-    const struct { const char* name; int (*reading)(const Profile&); std::vector<int> days; } runs[] = {
-        {"Emotional", EmotionalReading,
-         {50, 57, 64, 71, 78, 85, 93, 100, 93, 85, 78, 71, 64, 57, 49, 42, 35, 28, 21, 14, 7, 1, 7, 14, 21, 28, 35, 42,
-          50, 57, 64}},
-        {"Physical", PhysicalReading,
-         {50, 60, 70, 80, 90, 100, 100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 1, 1, 10, 20, 30, 40, 50, 50}},
-        {"Intellectual", IntellectualReading,
-         {50, 56, 62, 68, 74, 80, 86, 93, 100, 93, 86, 80, 74, 68, 62, 56, 50,
-          44, 38, 31, 24, 18, 12, 6, 1, 1, 12, 18, 24, 31, 38, 44, 50, 50}},
-    };
-    for (const auto& run : runs)
-        for (std::size_t day = 0; day < run.days.size(); ++day)
-            EXPECT_EQ(run.reading(AtHour(24 * static_cast<int>(day))), run.days[day]) << run.name << " day " << day;
+    std::string days;
+    for (int day = 0; day < 34; ++day)
+        days += std::to_string(day) + ": " + std::to_string(EmotionalReading(AtHour(24 * day))) + " " +
+                std::to_string(PhysicalReading(AtHour(24 * day))) + " " +
+                std::to_string(IntellectualReading(AtHour(24 * day))) + "\n";
+    ExpectGolden("cycles.txt", days);
 }
 
 TEST(Cycles, HoursBetweenDaysAndBeforeBirth)
@@ -68,7 +64,7 @@ TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
     for (const auto& c : cases) {
         Profile p;
         p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = c[1];
-        const int n = DayNumber(c[1], 9, 2005);
+        const int n = DayNumber(p.AnalysisDate());
         int* fields[] = {&p.ownNumber, &p.motherNumber, &p.goodNumber, &p.fatherNumber, &p.badNumber};
         for (int bit = 0; bit < 5; ++bit)
             if (c[0] & (1 << bit))
@@ -76,34 +72,6 @@ TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
         EXPECT_EQ(IntuitionReading(p), c[2]) << "mask " << c[0] << " day " << c[1];
         EXPECT_EQ(FortuneReading(p), c[3]) << "mask " << c[0] << " day " << c[1];
     }
-}
-
-TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
-{
-    const int cases[][7] = {
-        {7, 15, 1970, 9, 9, 2005, 12839},
-        {9, 9, 2005, 7, 15, 1970, -12830},  // no leap days counted backwards
-        {1, 1, 1972, 1, 1, 1972, 1},        // a year divisible by 4 counts even within itself
-        {1, 1, 1900, 1, 1, 1901, 366},      // no century rule
-        {2, 28, 2003, 3, 1, 2003, 3},       // a month step is 30 days plus a correction
-        {1, 31, 2001, 2, 1, 2001, -2},
-        {0, 5, 2001, 13, 5, 2001, 392},     // months beyond 1..12 keep the last correction
-        // Extreme years: the exact value modulo 2^32, in constant time.
-        {1, 1, 1900, 1, 1, INT_MAX, -1611307076},
-        {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DayCount(c[0], c[1], c[2], c[3], c[4], c[5]), c[6])
-            << c[0] << "/" << c[1] << "/" << c[2] << " -> " << c[3] << "/" << c[4] << "/" << c[5];
-}
-
-TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
-{
-    // 2100 and 3000 lie past the year where the old lists stopped knowing months.
-    const int cases[][3] = {{2, 2024, 29}, {2, 2023, 28}, {2, 2100, 29}, {2, 1900, 29}, {4, 2030, 30},
-                            {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
-    for (const auto& c : cases)
-        EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
 }
 
 TEST(DigitRules, Reductions)
@@ -126,7 +94,7 @@ TEST(DigitRules, Reductions)
     const int day[][4] = {{9, 9, 2005, 5},   {1, 1, 1900, 3},    {31, 12, 2099, 7},
                           {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
     for (const auto& c : day)
-        EXPECT_EQ(DayNumber(c[0], c[1], c[2]), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
+        EXPECT_EQ(DayNumber({c[2], c[1], c[0]}), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
 }
 
 TEST(PersonalNumbers, AdjustmentsRunInOrder)
@@ -165,21 +133,27 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
     }
 }
 
-Profile JaneDoe(int year, int month, int day)
+Profile JaneDoe()
 {
     Profile p;
     p.fullName = "Jane Doe";
     p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970;
-    p.analysisYear = year, p.analysisMonth = month, p.analysisDay = day;
+    return p;
+}
+
+Profile JaneDoeOn(const CivilDate& date)
+{
+    Profile p = JaneDoe();
+    p.SetAnalysisDate(date);
     ComputeNumbers(p);
     return p;
 }
 
 TEST(PersonalReadings, LotteryNumbers)
 {
-    EXPECT_EQ(LotteryNumbers(JaneDoe(2005, 9, 9)), "Lottery Numbers: 2  10  24  32  53  21 ");
+    EXPECT_EQ(LotteryNumbers(JaneDoeOn({2005, 9, 9})), "Lottery Numbers: 2  10  24  32  53  21 ");
     // Even month with a day bonus: b = Y(2020) + 8 = 10, a = 84.
-    EXPECT_EQ(LotteryNumbers(JaneDoe(2005, 10, 5)), "Lottery Numbers: 3  12  25  34  54  23 ");
+    EXPECT_EQ(LotteryNumbers(JaneDoeOn({2005, 10, 5})), "Lottery Numbers: 3  12  25  34  54  23 ");
 }
 
 TEST(PersonalReadings, NameValueFoldNumberAndMonthName)
@@ -221,26 +195,24 @@ TEST(PersonalReadings, DayClassPrecedence)
     }
 }
 
-const char kJaneDoe[] = "Profile:Me\r\nName:Jane Doe\r\nYourMonth:7\r\nYourDate:15\r\nYourYear:1970\r\n";
+const CivilDate kNinth{2005, 9, 9};
 const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
 
 TEST(DailyReadingSet, JaneDoeOnSeptemberNinth2005)
 {
-    TempDir dir;
     DailyReadingSet set;
-    ComputeDailySet(dir.Write("Me.ini", kJaneDoe), 2005, 9, 9, set);
+    ComputeDailySet(JaneDoe(), kNinth, set);
     EXPECT_EQ(set.Title, "Daily Analysis - " + kJaneTitle);
     // The cycle's 100 is shown as 99.
     EXPECT_EQ(std::vector<int>({set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune}),
               std::vector<int>({42, 99, 62, 70, 50}));
-    EXPECT_EQ(set.DayReadingLine, "Day Reading: Good Day");
-    EXPECT_EQ(set.EvilEyeLine, "Evil Eye Reading: Not susceptible to the Evil Eye");
-    EXPECT_EQ(set.LotteryLine, "Lottery Numbers: 2  10  24  32  53  21 ");
-    EXPECT_EQ(set.SoulNumberLine, "Soul Number: 2");
-    EXPECT_EQ(set.ZodiacLine, "Zodiac Sign: Cancer");
+    EXPECT_EQ(set.DayReadingLine + "|" + set.EvilEyeLine + "|" + set.LotteryLine + "|" + set.SoulNumberLine + "|" +
+                  set.ZodiacLine,
+              "Day Reading: Good Day|Evil Eye Reading: Not susceptible to the Evil Eye|"
+              "Lottery Numbers: 2  10  24  32  53  21 |Soul Number: 2|Zodiac Sign: Cancer");
 
     // The plain text keeps the unclamped 100.
-    EXPECT_EQ(ComposeDailyText(dir.path("Me.ini"), FixedClock({2005, 9, 9})),
+    EXPECT_EQ(ComposeDailyText(JaneDoe(), kNinth),
               "Daily Analysis - " + kJaneTitle + "\n"
               "Emotional Reading: 42%\nPhysical Reading: 100%\nIntellectual Reading: 62%\n"
               "Intuition Reading: 70%\nFortune Reading: 50%\nDay Reading: Good Day\n"
@@ -248,30 +220,8 @@ TEST(DailyReadingSet, JaneDoeOnSeptemberNinth2005)
               "Lottery Numbers: 2  10  24  32  53  21 \n");
 }
 
-TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"Name:Sam\nBadMonth:3\n", "Sam -  Manual Calibration"},
-        {"Name:Sam\nGoodMonth:3\nGoodDate:4\n", "Sam -  Automatic Calibration"},
-        {nullptr, " -  Automatic Calibration"},  // no file: the default person
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        DailyReadingSet set;
-        ComputeDailySet(c.first ? dir.Write("p.ini", c.first) : dir.path("missing.ini"), 1999, 12, 31, set);
-        EXPECT_EQ(set.Title, std::string("Daily Analysis - December 31, 1999  - ") + c.second);
-    }
-
-    DailyReadingSet untouched;
-    untouched.Title = "before";
-    ComputeDailySet("", 2005, 9, 9, untouched);
-    EXPECT_EQ(untouched.Title, "before");
-}
-
 TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
 {
-    TempDir dir;
-    const std::string path = dir.Write("Me.ini", kJaneDoe);
     const struct { int kind, day, value; const char* suffix; } cases[] = {
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
         {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"},
@@ -281,13 +231,29 @@ TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
     };
     for (const auto& c : cases) {
         std::string title;
-        EXPECT_EQ(ComputeSingleReading(c.kind, 9, c.day, 2005, path, 2005, 9, 9, title), c.value) << c.kind;
+        EXPECT_EQ(ComputeSingleReading(c.kind, JaneDoe(), {2005, 9, c.day}, kNinth, title), c.value) << c.kind;
         EXPECT_EQ(title, "Hourly Analysis - " + kJaneTitle + c.suffix) << c.kind;
     }
+}
 
-    std::string untouched = "keep";
-    EXPECT_EQ(ComputeSingleReading(2, 9, 9, 2005, "", 2005, 9, 9, untouched), 3);
-    EXPECT_EQ(untouched, "keep");
+TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
+{
+    Profile manual = JaneDoe();
+    manual.manualCalibration = true;
+    DailyReadingSet set;
+    ComputeDailySet(manual, {1999, 12, 31}, set);
+    EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  - Jane Doe -  Manual Calibration");
+
+    // A missing file is the default person; an empty path changes nothing.
+    TempDir dir;
+    ComputeDailySet(dir.path("missing.ini"), {1999, 12, 31}, set);
+    EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibration");
+    ComputeDailySet("", kNinth, set);
+    std::string title = "keep";
+    EXPECT_EQ(ComputeSingleReading(2, "", kNinth, kNinth, title), 3);
+    EXPECT_EQ(set.Title + title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibrationkeep");
+    const std::string path = dir.Write("Me.ini", "Name:Jane Doe\nYourMonth:7\nYourDate:15\nYourYear:1970\n");
+    EXPECT_EQ(ComposeDailyText(path, FixedClock(kNinth)), ComposeDailyText(JaneDoe(), kNinth));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "hourly/HourlyChart.h"
 #include "hourly/Superstitions.h"
 
+#include "Golden.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -68,95 +69,37 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
     }
 }
 
-// Only the window draws the caption and the two lines of advice; the rest of
-// its drawing is the image's chart, compared call for call below.
-TEST(HourlyChart, ScreenHeadingAndPhaseWords)
+// The window draws the caption, two lines of advice and the phase words over
+// the chart; the image puts its top at 25 on a grey ground, with the title
+// and the caption instead of the advice.
+TEST(HourlyChart, ScreenAndImageLayouts)
 {
     HourlyChart chart = Chart(40, 62, 51);
-    RecordingCanvas canvas;
-    chart.DrawScreen(canvas, 500);
-    const float t = 13;
-    const FontSpec f{"Verdana", 12, true}, big{"Verdana", 24, true};
-    const auto& c = canvas.calls;
-    ASSERT_EQ(c.size(), 68u);
-    const std::pair<int, DrawCall> spots[] = {
-        {0, {DrawCall::Text, 20, t, 0, 0, Colours::yellow, 0, chart.scaleCaption, f}},
-        {1, {DrawCall::Text, 20, t + 28, 0, 0, Colours::white, 0,
-             "Try to schedule important events and tasks during the \"Rising Phase\".", f}},
-        {2, {DrawCall::Text, 20, t + 53, 0, 0, Colours::black, 0,
-             "Try to avoid important events and tasks during the \"Falling Phase\".", f}},
-        {14, {DrawCall::Line, 53, t + 94, 53, t + 405, Colours::black, 4, "", {}}},
-        {66, {DrawCall::Text, 150, t + 320, 0, 0, Colours::yellow, 0, " Rising ", big}},
-        {67, {DrawCall::Text, 480, t + 320, 0, 0, Colours::white, 0, " Falling ", big}},
-    };
-    for (const auto& spot : spots)
-        EXPECT_TRUE(SameCall(c[spot.first], spot.second)) << c[spot.first];
+    RecordingCanvas screen, image;
+    chart.DrawScreen(screen, 500);
+    ExpectGolden("hourly-screen.txt", screen.Listing());
+
+    HourlyChart stubs = Chart(0, 100, -4);  // a day without a reading still gets a stub
+    stubs.title = "Hourly Analysis - September 9, 2005";
+    stubs.DrawImage(image);
+    EXPECT_EQ(stubs.previousValue + stubs.nextValue, 6);
+    ExpectGolden("hourly-image.txt", image.Listing());
 }
 
-// The image is the window's chart with its top at 25 on a grey ground, the
-// title and the caption in place of the caption and the two lines of advice.
-TEST(HourlyChart, ImageIsTheWindowChartUnderATitle)
+// The days take the table in order, two entries on days 1, 5, 10, 15 and
+// 20; the texts are plain ASCII but for the Windows-1252 apostrophe of two
+// sayings.
+TEST(Superstitions, EveryDaysEntries)
 {
-    HourlyChart chart = Chart(0, 100, -4);  // a day without a reading still gets a stub
-    chart.title = "Hourly Analysis - September 9, 2005";
-    HourlyChart window = chart;
-    RecordingCanvas image, screen;
-    chart.DrawImage(image);
-    window.DrawScreen(screen, 524);
-    EXPECT_EQ(chart.previousValue, 3);
-    EXPECT_EQ(chart.nextValue, 3);
-
-    const FontSpec f{"Verdana", 12, true};
-    std::vector<DrawCall> e = {
-        {DrawCall::Fill, 0, 0, 800, 480, Colours::grey, 0, "", {}},
-        {DrawCall::Text, 20, 25, 0, 0, Colours::black, 0, chart.title, f},
-        {DrawCall::Text, 20, 53, 0, 0, Colours::white, 0, chart.scaleCaption, f},
-    };
-    e.insert(e.end(), screen.calls.begin() + 3, screen.calls.end());
-    ASSERT_EQ(image.calls.size(), e.size());
-    for (size_t i = 0; i < e.size(); ++i)
-        EXPECT_TRUE(SameCall(image.calls[i], e[i])) << i << ": " << image.calls[i];
-    // The stub of 3 stands 6 pixels above the foot; 100 reaches 300 above the axis.
-    EXPECT_TRUE(SameCall(image.calls[17], {DrawCall::Line, 66, 425, 66, 419, Colours::black, 15, "", {}}));
-    EXPECT_FLOAT_EQ(image.calls[41].y2, 128);
-    EXPECT_TRUE(SameCall(image.calls[64], {DrawCall::Text, 702, 434, 0, 0, Colours::black, 0, "24", f}));
-}
-
-TEST(Superstitions, EntriesAndDays)
-{
-    const std::string keyword = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
-    std::string all;
-    for (int i = 0; i < kSuperstitionCount; ++i) {
-        const std::string entry = SuperstitionEntry(i);
-        EXPECT_EQ(entry.rfind(keyword, 0), 0u) << i;
-        EXPECT_NE(entry.find("<p><font color=\"black\">"), std::string::npos) << i;
-        EXPECT_EQ(entry.substr(entry.size() - 3), "<p>") << i;
-        // Plain ASCII, but for the Windows-1252 apostrophe of two sayings.
-        EXPECT_EQ(entry.find('\x92') != std::string::npos, i == 1 || i == 33) << i;
-        for (char byte : entry)
-            EXPECT_TRUE(byte == '\x92' || (byte >= 0x20 && byte < 0x7F)) << i << ": " << int(byte & 0xFF);
-        all += entry;
+    std::string listing, days, entries;
+    for (int day = 0; day <= 32; ++day) {
+        listing += "== day " + std::to_string(day) + "\n" + DailySuperstition(day) + "\n";
+        days += DailySuperstition(day);
     }
-    EXPECT_EQ(SuperstitionEntry(12), keyword + "umbrella<p><font color=\"black\">It is a very bad luck to open an "
-                                               "umbrella inside a building.<p>");
-    EXPECT_EQ(SuperstitionEntry(16), keyword + "mirror<p><font color=\"black\">Breaking a mirror brings bad luck "
-                                               "for seven years.<p>");
-    EXPECT_EQ(SuperstitionEntry(-1) + SuperstitionEntry(kSuperstitionCount), "");
-
-    // The days take the table in order, two entries on days 1, 5, 10, 15 and 20.
-    std::string days;
-    for (int day = 1; day <= 31; ++day) {
-        const std::string text = DailySuperstition(day);
-        size_t entries = 0;
-        for (size_t at = text.find(keyword); at != std::string::npos; at = text.find(keyword, at + 1))
-            ++entries;
-        EXPECT_EQ(entries, day == 1 || (day % 5 == 0 && day <= 20) ? 2u : 1u) << "day " << day;
-        days += text;
-    }
-    EXPECT_EQ(days, all);
-    EXPECT_EQ(DailySuperstition(1), SuperstitionEntry(0) + SuperstitionEntry(1));
-    EXPECT_EQ(DailySuperstition(31), SuperstitionEntry(35));
-    EXPECT_EQ(DailySuperstition(0) + DailySuperstition(32) + DailySuperstition(-1), "");
+    for (int i = -1; i <= kSuperstitionCount; ++i)
+        entries += SuperstitionEntry(i);
+    ExpectGolden("superstitions.txt", listing);
+    EXPECT_EQ(days, entries);  // every entry once, in order, and none outside the table
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #pragma once
 // A canvas that draws nothing and remembers every call, in order, with its
-// arguments, so drawing tests can compare what was drawn with the layout.
+// arguments: tests compare the listing with a checked-in list, and check
+// invariants of the layout on the calls themselves.
 #include "base/Canvas.h"
 
-#include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,18 +18,26 @@ struct DrawCall {
     FontSpec font;
 };
 
-inline std::ostream& operator<<(std::ostream& out, const DrawCall& call)
-{
-    static const char* const kinds[] = {"Fill", "Frame", "Line", "LineI", "Text"};
-    return out << kinds[call.kind] << " \"" << call.text << "\" (" << call.x1 << ", " << call.y1 << ", " << call.x2
-               << ", " << call.y2 << ") rgb(" << int(call.colour.red) << "," << int(call.colour.green) << ","
-               << int(call.colour.blue) << ") width " << call.width << " font " << call.font.family << " "
-               << call.font.size << (call.font.bold ? " bold" : " regular");
-}
-
 class RecordingCanvas : public Canvas {
 public:
     std::vector<DrawCall> calls;
+
+    // One call a line; integer and float forms print alike.
+    std::string Listing() const
+    {
+        static const char* const kinds[] = {"Fill", "Frame", "Line", "LineI", "Text"};
+        std::ostringstream out;
+        for (const DrawCall& c : calls) {
+            out << kinds[c.kind] << " (" << c.x1 << ", " << c.y1 << ", " << c.x2 << ", " << c.y2 << ") rgb("
+                << int(c.colour.red) << "," << int(c.colour.green) << "," << int(c.colour.blue) << ")";
+            if (c.kind == DrawCall::Text)
+                out << " \"" << c.text << "\" " << c.font.family << " " << c.font.size
+                    << (c.font.bold ? " bold\n" : " regular\n");
+            else
+                out << " width " << c.width << "\n";
+        }
+        return out.str();
+    }
 
     void FillRectangle(int x, int y, int width, int height, Colour colour) override
     {
@@ -51,13 +60,3 @@ public:
         calls.push_back({DrawCall::Text, x, y, 0, 0, colour, 0, text, font});
     }
 };
-
-// Compares every field; coordinates to within `tolerance` (float sums of
-// inches do not land on exact decimals).
-inline bool SameCall(const DrawCall& a, const DrawCall& b, float tolerance = 1e-4f)
-{
-    auto near = [tolerance](float p, float q) { return p - q <= tolerance && q - p <= tolerance; };
-    return a.kind == b.kind && near(a.x1, b.x1) && near(a.y1, b.y1) && near(a.x2, b.x2) && near(a.y2, b.y2) &&
-           a.colour == b.colour && near(a.width, b.width) && a.text == b.text && a.font.family == b.font.family &&
-           near(a.font.size, b.font.size) && a.font.bold == b.font.bold;
-}

@@ -1,10 +1,9 @@
 #include "CliCommands.h"
 
-#include "engine/DailyReadingSet.h"
 #include "base/Calendar.h"
 #include "base/TextLines.h"
 #include "platform/FileOps.h"
-
+#include "profiles/ProfileFileReadings.h"
 
 namespace {
 
@@ -64,21 +63,10 @@ bool CheckProfile(const std::string& path, std::ostream& err)
     return false;
 }
 
-// The real (Gregorian) calendar, not the date lists' rule that gives 1900
-// and 2100 a February 29.
-int DaysInRealMonth(int month, int year)
-{
-    if (month == 2) {
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-        return leap ? 29 : 28;
-    }
-    return DaysInMonth(month, 2001);
-}
-
 int RunDaily(const std::string& path, const CivilDate& date, std::ostream& out)
 {
     DailyReadingSet set;
-    ComputeDailySet(path, date.year, date.month, date.day, set);
+    ComputeDailySet(path, date, set);
     out << set.Title << "\n"
         << "Emotional Reading: " << set.Emotional << "%\n"
         << "Physical Reading: " << set.Physical << "%\n"
@@ -107,7 +95,7 @@ bool ParseIsoDate(const std::string& text, CivilDate& date)
     parsed.month = Digits(text, 5, 2);
     parsed.day = Digits(text, 8, 2);
     if (parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
-        parsed.day > DaysInRealMonth(parsed.month, parsed.year))
+        parsed.day > RealDaysInMonth(parsed.month, parsed.year))
         return false;
     date = parsed;
     return true;
@@ -151,8 +139,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (!CheckProfile(path, err))
             return kFileError;
         std::string title;
-        int value = ComputeSingleReading(kind, date.month, date.day, date.year, path, shown.year, shown.month,
-                                         shown.day, title);
+        int value = ComputeSingleReading(kind, path, date, shown, title);
         out << value << "\n" << title << "\n";
         return 0;
     }

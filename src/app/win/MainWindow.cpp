@@ -3,15 +3,16 @@
 #include "MainWindowIds.h"
 #include "ArtworkIds.h"
 #include "base/DataPaths.h"
-#include "app/YearList.h"
 #include "app/win/AboutBox.h"
 #include "daily/win/DailyAnalysisRun.h"
 #include "base/Calendar.h"
+#include "base/DateLists.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"
 #include "platform/FileOps.h"
 #include "profiles/ProfileFile.h"
+#include "profiles/ProfileFileReadings.h"
 #include "profiles/ProfileIndex.h"
 #include "profiles/win/ProfileEditor.h"
 #include "win/ComboBox.h"
@@ -147,7 +148,7 @@ void MainWindow::FillDateLists()
         months.Add(std::to_string(month));
     months.Select(selectedMonth - 1);
 
-    YearList years(todayYear);
+    const YearList years = YearList::ForMainWindow(todayYear);
     ComboBox yearList(Handle(), IDC_YEAR);
     for (int index = 0; index < years.Count(); ++index)
         yearList.Add(std::to_string(years.YearAt(index)));
@@ -309,7 +310,7 @@ void MainWindow::OnMonthChosen()
 
 void MainWindow::OnYearChosen()
 {
-    int year = YearList(todayYear).YearAt(ComboBox(Handle(), IDC_YEAR).Selection());
+    int year = YearList::ForMainWindow(todayYear).YearAt(ComboBox(Handle(), IDC_YEAR).Selection());
     if (year > 0)
         selectedYear = year;
     // February depends on the year.
@@ -351,7 +352,7 @@ bool MainWindow::SelectedDayCanBeAnalysed()
     WriteIndexIfChanged();
     Profile profile;
     ReadProfileForEngine(ProfilePathOf(firstSelection), profile);
-    if (IsEarlier(SelectedDate(), {profile.yourYear, profile.yourMonth, profile.yourDate})) {
+    if (SelectedDate() < profile.Birthday()) {
         ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
         return false;
     }
@@ -462,10 +463,8 @@ void MainWindow::Companion()
     WriteIndexIfChanged();
     std::string firstName, secondName;
     CivilDate firstBirth, secondBirth;
-    ReadNameAndBirthDate(dataDirectory_, firstDescription, firstName, firstBirth.month,
-                         firstBirth.day, firstBirth.year);
-    ReadNameAndBirthDate(dataDirectory_, secondDescription, secondName, secondBirth.month,
-                         secondBirth.day, secondBirth.year);
+    ReadNameAndBirthDate(dataDirectory_, firstDescription, firstName, firstBirth);
+    ReadNameAndBirthDate(dataDirectory_, secondDescription, secondName, secondBirth);
     if (IsSamePerson(firstName, firstBirth, secondName, secondBirth)) {
         ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
         return;
@@ -477,8 +476,7 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, ProfilePathOf(firstSelection), selectedYear,
-                                      selectedMonth, selectedDay);
+    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(firstSelection)), SelectedDate());
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Opening the Daily Analysis window from the main window.
-#include "base/Clock.h"
+#include "base/CivilDate.h"
 
 #include <windows.h>
 

@@ -10,6 +10,7 @@
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
 #include "pages/win/PageWindow.h"
+#include "profiles/ProfileFileReadings.h"
 #include "res/DailyAnalysisWindowIds.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
@@ -87,8 +88,7 @@ void DailyAnalysisWindow::OnInitDialog()
 // the caption, as they were.
 void DailyAnalysisWindow::Compute()
 {
-    const CivilDate& shown = navigation_.ShownDate();
-    ComputeDailySet(profilePath_, shown.year, shown.month, shown.day, set_);
+    ComputeDailySet(profilePath_, navigation_.ShownDate(), set_);
     if (!set_.Title.empty())
         SetWindowTextA(Handle(), set_.Title.c_str());
 }

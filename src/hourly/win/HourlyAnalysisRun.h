@@ -1,6 +1,6 @@
 #pragma once
 // Opening the hourly analysis from the Daily Analysis window.
-#include "base/Clock.h"
+#include "base/CivilDate.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 #include "ProfileEditorIds.h"
 #include "base/Clock.h"
 #include "pages/win/PageWindow.h"
-#include "profiles/DateLists.h"
+#include "base/DateLists.h"
 #include "profiles/InformationPages.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
@@ -78,7 +78,7 @@ void ProfileEditor::EditExisting(const std::string& description)
 void ProfileEditor::OnInitDialog()
 {
     HWND dialog = Handle();
-    topYear_ = DateLists::TopYear(LocalClock().Today().year);
+    years_ = YearList::ForEditor(LocalClock().Today().year);
 
     UseBoldFont({IDOK, IDCANCEL, IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL,
                  IDC_GOOD_LABEL, IDC_BAD_LABEL, IDC_DESCRIPTION, IDC_FULL_NAME, IDC_USE_MOTHER,
@@ -182,8 +182,8 @@ void ProfileEditor::ShowDate(const DateGroup& group, int monthIndex, int yearInd
 
     ComboBox years(dialog, group.yearList);
     years.Clear();
-    for (int index = 0; index < DateLists::YearEntries(topYear_); ++index)
-        years.Add(std::to_string(DateLists::YearAt(topYear_, index)));
+    for (int index = 0; index < years_.Count(); ++index)
+        years.Add(std::to_string(years_.YearAt(index)));
     years.Select(yearIndex);
 
     FillDays(group);
@@ -192,7 +192,7 @@ void ProfileEditor::ShowDate(const DateGroup& group, int monthIndex, int yearInd
 void ProfileEditor::ShowStoredDate(const DateGroup& group)
 {
     ShowDate(group, DateLists::MonthIndex(profile_.*group.month),
-             DateLists::YearIndex(topYear_, profile_.*group.year));
+             years_.IndexOf(profile_.*group.year));
 }
 
 void ProfileEditor::FillDays(const DateGroup& group)
@@ -231,7 +231,7 @@ void ProfileEditor::YearChanged(const DateGroup& group)
     int index = ComboBox(Handle(), group.yearList).Selection();
     if (index < 0)
         return;
-    profile_.*group.year = DateLists::YearAt(topYear_, index);
+    profile_.*group.year = years_.YearAt(index);
     FillDays(group);
     if (group.ownBirthday)
         UpdateSignImage();
@@ -278,7 +278,7 @@ void ProfileEditor::GroupSwitched(int checkBoxId, bool Profile::*flag)
             EmptyDateGroup(*group);
             continue;
         }
-        ShowDate(*group, 0, DateLists::YearIndex(topYear_, DateLists::kFirstYear));
+        ShowDate(*group, 0, years_.IndexOf(YearList::oldestYear));
     }
 }
 
@@ -411,6 +411,6 @@ void ProfileEditor::ShowSignPage()
 void ProfileEditor::ShowNumberPage()
 {
     ShowPageModal(Handle(),
-                  WriteNumberPage(dataDirectory_, profile_.yourMonth, profile_.yourDate, profile_.yourYear),
+                  WriteNumberPage(dataDirectory_, profile_.Birthday()),
                   kNumberPageTitle, kNumberPageWidth, kNumberPageHeight);
 }

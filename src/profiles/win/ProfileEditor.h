@@ -2,6 +2,7 @@
 // The modal "Profile" dialog (resource 130) in which a profile is created or
 // changed. On Save it checks the input, writes the profile file and ends with
 // IDOK; on Close it ends with IDCANCEL and writes nothing.
+#include "base/DateLists.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
 
@@ -60,5 +61,5 @@ private:
     int x_ = 0;
     int y_ = 0;
     // The year lists run from this year down to 1900.
-    int topYear_ = 1900;
+    YearList years_{YearList::oldestYear};
 };

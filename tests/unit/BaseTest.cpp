@@ -1,0 +1,144 @@
+#include "base/Calendar.h"
+#include "base/DateLists.h"
+#include "base/TextLines.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+
+TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
+{
+    const std::string j498(498, 'j'), j499(499, 'j'), j500(500, 'j');
+    const std::pair<std::string, Lines> cases[] = {
+        {"a\nb\n", {"a", "b"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\rb", {"a\rb"}},  // a lone CR stays, and no final line feed is needed
+        {"\n\n", {"", ""}},
+        {j499 + "\nk\n", {j499, "", "k"}},  // the piece is full before its line feed
+        {j498 + "\r\nk\r\n", {j498, "k"}},  // CR LF counts as one character
+        {j500 + "\n", {j499, "j"}},
+        {"ab\0cd\nef\n"s, {"ab", "ef"}},  // a line ends at its first NUL
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        Lines lines;
+        EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
+        EXPECT_EQ(lines, c.second) << c.first;
+    }
+}
+
+TEST(TextLines, OddFilesYieldNothingOrEverything)
+{
+    TempDir dir;
+    int calls = 0;
+    auto count = [&](const std::string&) { ++calls; };
+    EXPECT_FALSE(ForEachLine(dir.path("missing"), count));
+    ForEachLine(dir.dir(), count);  // opens on POSIX, but must read nothing
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(CanOpenForReading(dir.path("missing")) || CanOpenForReading(dir.dir()));
+    EXPECT_TRUE(CanOpenForReading(dir.Write("empty", "")));
+
+    // Larger than any buffer the reader might hold at once.
+    std::string bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes += std::string(700, static_cast<char>(i)) + "\n";
+    std::string last;
+    ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
+    EXPECT_EQ(last, "last");
+}
+
+TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
+{
+    const std::pair<const char*, int> cases[] = {
+        {" 5", 5}, {"\t 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
+        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX},
+        {"-99999999999999999999999", INT_MIN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
+}
+
+TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
+{
+    const int cases[][7] = {
+        {7, 15, 1970, 9, 9, 2005, 12839},
+        {9, 9, 2005, 7, 15, 1970, -12830},  // no leap days counted backwards
+        {1, 1, 1972, 1, 1, 1972, 1},        // a year divisible by 4 counts even within itself
+        {1, 1, 1900, 1, 1, 1901, 366},      // no century rule
+        {2, 28, 2003, 3, 1, 2003, 3},       // a month step is 30 days plus a correction
+        {1, 31, 2001, 2, 1, 2001, -2},
+        {0, 5, 2001, 13, 5, 2001, 392},     // months beyond 1..12 keep the last correction
+        // Extreme years: the exact value modulo 2^32, in constant time.
+        {1, 1, 1900, 1, 1, INT_MAX, -1611307076},
+        {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DayCount({c[2], c[0], c[1]}, {c[5], c[3], c[4]}), c[6])
+            << c[0] << "/" << c[1] << "/" << c[2] << " -> " << c[3] << "/" << c[4] << "/" << c[5];
+}
+
+TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
+{
+    // 2100 and 3000 lie past the year where the old lists stopped knowing months.
+    const int cases[][3] = {{2, 2024, 29}, {2, 2023, 28}, {2, 2100, 29}, {2, 1900, 29}, {4, 2030, 30},
+                            {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
+}
+
+// Stepping the shown day follows the wall calendar, century rule included,
+// where the readings' own count does not.
+TEST(Calendar, RealNeighboursOfADay)
+{
+    const struct { CivilDate day, before, after; } cases[] = {
+        {{2005, 1, 1}, {2004, 12, 31}, {2005, 1, 2}},   {{2005, 3, 1}, {2005, 2, 28}, {2005, 3, 2}},
+        {{2004, 3, 1}, {2004, 2, 29}, {2004, 3, 2}},    {{2000, 2, 28}, {2000, 2, 27}, {2000, 2, 29}},
+        {{2100, 2, 28}, {2100, 2, 27}, {2100, 3, 1}},   {{2005, 4, 30}, {2005, 4, 29}, {2005, 5, 1}},
+        {{1900, 2, 29}, {1900, 2, 28}, {1900, 3, 1}},  // offered by the lists, a day past February
+        {{2005, 12, 31}, {2005, 12, 30}, {2006, 1, 1}}, {{2005, 13, 1}, {2005, 13, 1}, {2005, 13, 1}},
+        // Days from a file anywhere in the int range; the range of years has ends.
+        {{2005, 4, INT_MAX}, {2005, 4, 30}, {2005, 5, 1}},  {{2005, 4, INT_MIN}, {2005, 3, 31}, {2005, 4, 1}},
+        {{INT_MAX, 12, 31}, {INT_MAX, 12, 30}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 1}, {INT_MIN, 1, 1}, {INT_MIN, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayBefore(c.day), c.before) << c.day.year << "-" << c.day.month << "-" << c.day.day;
+        EXPECT_EQ(DayAfter(c.day), c.after) << c.day.year << "-" << c.day.month << "-" << c.day.day;
+    }
+}
+
+using namespace DateLists;
+
+// The main window's list runs ten years ahead, the editor's to this year.
+TEST(DateLists, YearMonthAndDayLists)
+{
+    const YearList main = YearList::ForMainWindow(2026), editor = YearList::ForEditor(2026);
+    EXPECT_EQ(std::vector<int>({main.TopYear(), main.Count(), main.IndexOf(2026), main.YearAt(136)}),
+              std::vector<int>({2036, 137, 10, 1900}));
+    EXPECT_EQ(std::vector<int>({editor.TopYear(), editor.Count(), editor.IndexOf(1970), editor.YearAt(56)}),
+              std::vector<int>({2026, 127, 56, 1970}));
+    // Outside the list nothing is selected and no year is made up.
+    EXPECT_EQ(main.IndexOf(1899) + main.IndexOf(2037), -2);
+    EXPECT_EQ(main.YearAt(-1) + main.YearAt(137), 0);
+    // A clock that went wrong still offers 1900.
+    EXPECT_EQ(YearList::ForEditor(1850).Count(), 1);
+    EXPECT_EQ(YearList::ForEditor(1850).YearAt(0), 1900);
+
+    for (int month : {0, 13})
+        EXPECT_EQ(MonthIndex(month), -1) << month;
+    EXPECT_EQ(MonthAt(MonthIndex(12)), 12);
+
+    // A stored day past the month's end selects the last entry.
+    const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};
+    for (const auto& c : days)
+        EXPECT_EQ(DayIndex(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
+    EXPECT_EQ(DayAt(DayIndex(31, DayEntries(4, 2001))), 30);
+}
+
+}  // namespace
