@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!engine.manualCalibration || text.find("BadMonth:") != std::string::npos);
     FUZZ_CHECK(full.fullName.size() < 500 && full.description.size() < 500);
     std::string name = "kept";
-    int month = 1, day = 1, year = 1900;
-    ReadNameAndBirthDate(fuzz::ScratchDirectory(), "Fuzzed", name, month, day, year);
+    CivilDate birthday;
+    ReadNameAndBirthDate(fuzz::ScratchDirectory(), "Fuzzed", name, birthday);
     FUZZ_CHECK(name == engine.fullName || (name == "kept" && engine.fullName.empty()));
     return 0;
 }
