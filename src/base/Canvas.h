@@ -50,6 +50,9 @@ public:
     virtual void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) = 0;
     // Text left- and top-aligned at the point, not wrapped or clipped.
     virtual void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) = 0;
+    // An image file scaled into the rectangle; only pages show images, so
+    // the drawings' canvases need not have it.
+    virtual void DrawImage(const std::string& /*path*/, float /*x*/, float /*y*/, float /*width*/, float /*height*/) {}
 };
 
 // Where a drawing starts in a window `windowHeight` pixels high (outer

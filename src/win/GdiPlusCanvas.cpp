@@ -102,3 +102,11 @@ void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const Fo
     // format: left/top aligned, never wrapped or clipped.
     Record(graphics_.DrawString(wide.c_str(), -1, &gdiFont, Gdiplus::PointF(x, y), &brush));
 }
+
+void GdiPlusCanvas::DrawImage(const std::string& path, float x, float y, float width, float height)
+{
+    Gdiplus::Image image(WideText(path).c_str());
+    Record(image.GetLastStatus());
+    if (image.GetLastStatus() == Gdiplus::Ok)
+        Record(graphics_.DrawImage(&image, Gdiplus::RectF(x, y, width, height)));
+}

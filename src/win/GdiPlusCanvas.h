@@ -27,6 +27,7 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width) override;
     void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) override;
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override;
+    void DrawImage(const std::string& path, float x, float y, float width, float height) override;
 
     // The last status other than Ok, or Ok (0) when every call succeeded.
     int LastFailure() const { return lastFailure_; }

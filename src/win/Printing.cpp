@@ -39,6 +39,14 @@ PageMeasures PrintJob::Measure(Gdiplus::Graphics& graphics) const
                        GetDeviceCaps(dc, VERTRES));
 }
 
+void PrintJob::NextPage()
+{
+    if (!documentOpen_)
+        return;
+    EndPage(dialog_.hDC);
+    StartPage(dialog_.hDC);
+}
+
 void PrintJob::Finish()
 {
     if (!documentOpen_)

@@ -27,6 +27,9 @@ public:
 
     HDC Dc() const { return dialog_.hDC; }
 
+    // Ends the page and starts another (a page longer than one sheet).
+    void NextPage();
+
     // Ends the page and the document; what was drawn goes to the printer.
     void Finish();
 

@@ -3,6 +3,7 @@
 // the hourly image through the Print Options dialog, read back as a picture
 // of the page.
 #include "driver/PrinterDriver.h"
+#include "res/DailyAnalysisWindowIds.h"
 #include "res/HourlyWindowIds.h"
 #include "res/PrintOptionsIds.h"
 
@@ -163,6 +164,43 @@ TEST_F(Printing, DailyReportIsPrintedInBlackWithoutOptions)
     EXPECT_GT(ink.right - ink.left, 300);
     EXPECT_FALSE(WaitForDialog(session.ProcessId(), kOptionsCaption, 200));
     EXPECT_TRUE(WaitForCaption(session.Daily(), session.DailyTitle()));
+}
+
+// The page view's Print link: the grey page comes out as black text on white.
+TEST_F(Printing, PagePrintLinkPrintsBlackOnWhite)
+{
+    DailySession session(kJane, 2024, 3, 15);
+    PressButton(session.Daily(), IDC_DAILY_SUPERSTITION);
+    HWND page = WaitForDialog(session.ProcessId(), " Daily Superstition");
+    ASSERT_TRUE(page);
+    HWND view = GetWindow(Control(page, 1003), GW_CHILD);
+    size_t link = 0;
+    ASSERT_TRUE(WaitUntil(kWaitMs, [&] {
+        const ClientShot shot = CaptureClient(view);
+        const auto navy = std::find(shot.pixels.begin(), shot.pixels.end(), RGB(0, 0, 128));
+        link = static_cast<size_t>(navy - shot.pixels.begin());
+        return navy != shot.pixels.end() && shot.width > 0;
+    })) << "no navy Print link on the page";
+    const int width = CaptureClient(view).width;
+    const LPARAM at = MAKELPARAM(static_cast<int>(link) % width, static_cast<int>(link) / width);
+    PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(view, WM_LBUTTONUP, 0, at);
+    ASSERT_TRUE(AnswerPrintDialog(session.ProcessId(), IDOK));
+    auto paper = PrintedPage(kDotsPerInch);
+    ASSERT_TRUE(paper) << "no printed page came back";
+    const RECT ink = BoxOf(*paper, [](COLORREF p) { return p != CLR_INVALID && Near(p, RGB(0, 0, 0), 60); });
+    const RECT rest = BoxOf(*paper, [](COLORREF p) {
+        return p != CLR_INVALID && !Near(p, RGB(255, 255, 255), 40) && !Near(p, RGB(0, 0, 0), 60) &&
+               std::max({GetRValue(p), GetGValue(p), GetBValue(p)}) - std::min({GetRValue(p), GetGValue(p), GetBValue(p)}) > 48;
+    });
+    EXPECT_GT(ink.right - ink.left, 300) << "the superstition's text";
+    EXPECT_LT(rest.right, rest.left) << "no colour on paper";
+    int grey = 0;
+    for (int y = 0; y < paper->Height(); ++y)
+        for (int x = 0; x < paper->Width(); ++x)
+            grey += Near(paper->Pixel(x, y), RGB(128, 128, 128), 6);
+    EXPECT_LT(grey, paper->Width() * paper->Height() / 100) << "no grey background on paper";
+    CloseDialog(page);
 }
 
 TEST_F(Printing, OptionsPlaceTheHourlyImageAndAnUnreadableOnePrintsAnEmptyPage)

@@ -1,4 +1,5 @@
 #include "pages/win/BrowserControl.h"
+#include "pages/win/PageView.h"
 #include "win/WideText.h"
 
 #include <ole2.h>
@@ -6,11 +7,65 @@
 #include <exdisp.h>
 #include <exdispid.h>
 
+#include <cctype>
 #include <utility>
 
 namespace {
 
 const char* const kHostClass = "OraclineBrowserHost";
+
+// Posted to the host when the browser failed to load a page of ours: the
+// switch cannot happen inside the browser's own event call.
+constexpr UINT kUseBuiltInViewMessage = WM_APP + 13;
+
+// Once the browser has failed, no page area of this run tries it again.
+bool browserFailed = false;
+
+bool StartsWithNoCase(const std::string& text, const char* prefix)
+{
+    size_t i = 0;
+    for (; prefix[i]; ++i)
+        if (i >= text.size() || std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+            return false;
+    return true;
+}
+
+// The file a "file:" URL or a plain path names; empty for anything else.
+std::string LocalPathOf(const std::string& url)
+{
+    std::string path;
+    if (StartsWithNoCase(url, "file:")) {
+        size_t start = 5;
+        while (start < url.size() && url[start] == '/')
+            ++start;
+        path = url.substr(start);
+        if (path.size() < 2 || path[1] != ':')
+            path = "//" + path;
+    } else if (url.size() > 2 && url[1] == ':' && (url[2] == '\\' || url[2] == '/')) {
+        path = url;
+    }
+    std::string decoded;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '%' && i + 2 < path.size() && std::isxdigit(static_cast<unsigned char>(path[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(path[i + 2]))) {
+            decoded += static_cast<char>(std::stoi(path.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            decoded += path[i] == '/' ? '\\' : path[i];
+        }
+    }
+    return decoded;
+}
+
+// A page of ours that exists and still did not load: the browser has no
+// engine to show it. A missing file is only a missing page, which the
+// browser reports with its own error page.
+bool IsUnshownLocalPage(const std::string& url)
+{
+    const std::string path = LocalPathOf(url);
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 std::string Narrow(const wchar_t* text, int length)
 {
@@ -115,6 +170,7 @@ private:
         return result;
     }
     void BeforeNavigate2(DISPPARAMS* parameters);
+    void NavigateError(DISPPARAMS* parameters);
 
     LONG references_ = 1;
     HWND host_;
@@ -198,11 +254,26 @@ STDMETHODIMP BrowserSite::GetTypeInfoCount(UINT* count)
 STDMETHODIMP BrowserSite::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
                                  EXCEPINFO*, UINT*)
 {
-    // Every other event (NavigateError among them, which is all a page ever
-    // gets where no HTML engine is installed) is left to the browser.
+    // Every other event is left to the browser.
     if (member == DISPID_BEFORENAVIGATE2)
         BeforeNavigate2(parameters);
+    else if (member == DISPID_NAVIGATEERROR)
+        NavigateError(parameters);
     return S_OK;
+}
+
+void BrowserSite::NavigateError(DISPPARAMS* parameters)
+{
+    // Arguments come last to first: pDisp, URL, Frame, StatusCode, Cancel.
+    // An error on a web address is the browser's business.
+    if (!parameters || parameters->cArgs < 5 || !parameters->rgvarg || !host_)
+        return;
+    // Nothing may unwind into the browser's code.
+    try {
+        if (IsUnshownLocalPage(UrlOf(parameters->rgvarg[3])))
+            PostMessageA(host_, kUseBuiltInViewMessage, 0, 0);
+    } catch (...) {
+    }
 }
 
 void BrowserSite::BeforeNavigate2(DISPPARAMS* parameters)
@@ -350,20 +421,42 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, BeforeNavigate before
     if (!host_)
         return;
     SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    Embed(std::move(beforeNavigate));
+    beforeNavigate_ = std::move(beforeNavigate);
+    if (!browserFailed)
+        Embed();
+    if (!site_)
+        UseBuiltInView();
 }
 
-void BrowserControl::Embed(BeforeNavigate beforeNavigate)
+void BrowserControl::Embed()
 {
-    site_ = new BrowserSite(host_, std::move(beforeNavigate));
+    site_ = new BrowserSite(host_, beforeNavigate_);
     if (!site_->Attach()) {
         site_->Detach();
         site_ = nullptr;
     }
 }
 
+void BrowserControl::UseBuiltInView()
+{
+    browserFailed = true;
+    if (view_ || !host_)
+        return;
+    const bool focused = GetFocus() && (GetFocus() == host_ || IsChild(host_, GetFocus()));
+    if (site_) {
+        site_->Detach();
+        site_ = nullptr;
+    }
+    view_ = std::make_unique<PageView>(host_, beforeNavigate_);
+    if (!shownPath_.empty())
+        view_->Show(shownPath_);
+    if (focused && view_->Window())
+        SetFocus(view_->Window());
+}
+
 BrowserControl::~BrowserControl()
 {
+    view_.reset();
     if (site_) {
         site_->Detach();
         site_ = nullptr;
@@ -378,6 +471,9 @@ BrowserControl::~BrowserControl()
 
 bool BrowserControl::Navigate(const std::string& fullPath)
 {
+    shownPath_ = fullPath;
+    if (view_)
+        return view_->Show(fullPath);
     return site_ && site_->Navigate(fullPath);
 }
 
@@ -396,6 +492,25 @@ void BrowserControl::Focus()
 LRESULT CALLBACK BrowserControl::HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<BrowserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && self->view_) {
+        switch (message) {
+        case WM_SIZE:
+            self->view_->Resize(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case WM_SETFOCUS:
+            if (self->view_->Window()) {
+                SetFocus(self->view_->Window());
+                return 0;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (self && message == kUseBuiltInViewMessage) {
+        self->UseBuiltInView();
+        return 0;
+    }
     if (self && self->site_) {
         switch (message) {
         case WM_SIZE:

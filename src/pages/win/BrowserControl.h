@@ -2,12 +2,19 @@
 // The hosted web-browser control. All of its COM (the container site, the
 // event sink, the control's interfaces) stays inside this class; the rest of
 // the program sees only the before-navigate callback.
+//
+// Where the control cannot show the program's pages (it cannot be created or
+// activated, or a local page file fails to load, as on Wine without an HTML
+// engine), the area shows them in the built-in page view instead, and every
+// page area does so for the rest of the run.
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class BrowserSite;
+class PageView;
 
 class BrowserControl {
 public:
@@ -15,15 +22,15 @@ public:
     using BeforeNavigate = std::function<bool(const std::string& url)>;
 
     // Replaces the placeholder control `controlId` of `dialog` with a host
-    // window of the same id and rectangle and puts the browser into it. When
-    // the browser cannot be created the host window stays, white and empty.
+    // window of the same id and rectangle and puts the browser, or the
+    // built-in view, into it.
     BrowserControl(HWND dialog, int controlId, BeforeNavigate beforeNavigate);
     ~BrowserControl();
     BrowserControl(const BrowserControl&) = delete;
     BrowserControl& operator=(const BrowserControl&) = delete;
 
-    // Loads a file given by its full path; false when there is no browser or
-    // it refused the call.
+    // Loads a file given by its full path; false when it was refused or
+    // cannot be shown.
     bool Navigate(const std::string& fullPath);
     // Places the host window (and the browser with it) in dialog coordinates.
     void MoveTo(int x, int y, int width, int height);
@@ -34,8 +41,12 @@ public:
 
 private:
     static LRESULT CALLBACK HostProcedure(HWND, UINT, WPARAM, LPARAM);
-    void Embed(BeforeNavigate beforeNavigate);
+    void Embed();
+    void UseBuiltInView();
 
     HWND host_ = nullptr;
+    BeforeNavigate beforeNavigate_;
     BrowserSite* site_ = nullptr;
+    std::unique_ptr<PageView> view_;
+    std::string shownPath_;  // the page last asked for, shown again after a switch
 };

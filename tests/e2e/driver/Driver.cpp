@@ -248,6 +248,47 @@ SIZE WindowSize(HWND window)
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
+int ClientShot::Count(COLORREF colour) const
+{
+    int count = 0;
+    for (COLORREF pixel : pixels)
+        count += pixel == colour;
+    return count;
+}
+
+ClientShot CaptureClient(HWND window)
+{
+    ClientShot shot;
+    RECT area{};
+    GetClientRect(window, &area);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    if (area.right <= 0 || area.bottom <= 0)
+        return shot;
+    shot.width = area.right;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = area.right;
+    info.bmiHeader.biHeight = -area.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, area.right, area.bottom, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* quads = static_cast<const RGBQUAD*>(bits);
+    for (LONG i = 0; bits && i < area.right * area.bottom; ++i)
+        shot.pixels.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
 ComboDriver::ComboDriver(HWND dialog, int controlId)
     : dialog_(dialog), combo_(GetDlgItem(dialog, controlId)), controlId_(controlId)
 {

@@ -92,6 +92,16 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs);
 // The frame's size in pixels.
 SIZE WindowSize(HWND window);
 
+// How many pixels of a window's client area, as it is on the screen, have
+// exactly this colour; and the area's pixels as one text, for comparing two
+// moments.
+struct ClientShot {
+    int width = 0;
+    std::vector<COLORREF> pixels;
+    int Count(COLORREF colour) const;
+};
+ClientShot CaptureClient(HWND window);
+
 // A drop-down list of another process's dialog. Choosing an entry sets the
 // selection and then tells the dialog, as the user's choice would.
 class ComboDriver {

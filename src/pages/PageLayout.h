@@ -1,0 +1,53 @@
+#pragma once
+// Places a PageDocument in a view of a given width: words wrapped to the width
+// of their block or cell, lines aligned, tables sized to their content, and
+// the page's links as rectangles. Drawn through the canvas, on screen in the
+// page's colours or on paper in black on white.
+#include "base/Canvas.h"
+#include "pages/PageDocument.h"
+#include "pages/PageMeasurer.h"
+
+#include <string>
+#include <vector>
+
+struct PagePiece {
+    enum Kind { Fill, Text, Image } kind = Text;
+    float x = 0;
+    float y = 0;
+    float width = 0;
+    float height = 0;
+    std::string text;  // the text, or the image's path
+    FontSpec font;
+    Colour colour;
+};
+
+struct PageLink {
+    float x = 0;
+    float y = 0;
+    float width = 0;
+    float height = 0;
+    std::string target;
+};
+
+struct PageLayout {
+    Colour background = Colours::white;
+    float width = 0;
+    float height = 0;  // of the content, margins included
+    std::vector<PagePiece> pieces;
+    std::vector<PageLink> links;
+};
+
+// Lays the page out `width` pixels wide in a view `viewHeight` high (where a
+// positioned picture rests).
+PageLayout LayOutPage(const PageDocument& page, float width, float viewHeight, const PageMeasurer& measurer);
+
+// Draws what lies in the band from `top` to `top + height` of the layout at
+// the canvas's origin. On paper every text is black and no area is filled.
+void DrawPage(const PageLayout& layout, Canvas& canvas, float top, float height, bool onPaper);
+
+// The link under a point of the layout, or null.
+const PageLink* LinkAt(const PageLayout& layout, float x, float y);
+
+// Where to cut a layout `height` high into pages `pageHeight` high, so that
+// no line of text is cut in two: the top of every page after the first.
+std::vector<float> PageBreaks(const PageLayout& layout, float pageHeight);

@@ -1,0 +1,321 @@
+#include "pages/win/PageView.h"
+
+#include "pages/PageParser.h"
+#include "win/GdiPlusCanvas.h"
+#include "win/Printing.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const char* const kViewClass = "OraclinePageView";
+const char* const kPrintLink = "javascript:window.print()";
+// One arrow key or wheel notch, in pixels, as browsers scroll.
+constexpr int kLineStep = 40;
+constexpr float kPixelsPerInch = 96;
+
+bool RegisterViewClass(WNDPROC procedure)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA viewClass{};
+        viewClass.style = CS_HREDRAW | CS_VREDRAW;
+        viewClass.lpfnWndProc = procedure;
+        viewClass.hInstance = GetModuleHandleA(nullptr);
+        viewClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        viewClass.lpszClassName = kViewClass;
+        registered = RegisterClassA(&viewClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+    return registered;
+}
+
+// The page in inches for the printer's graphics, which measure in inches.
+PageLayout InInches(PageLayout layout)
+{
+    const float k = 1 / kPixelsPerInch;
+    for (PagePiece& piece : layout.pieces) {
+        piece.x *= k;
+        piece.y *= k;
+        piece.width *= k;
+        piece.height *= k;
+        piece.font.size *= k;
+    }
+    layout.width *= k;
+    layout.height *= k;
+    return layout;
+}
+
+} // namespace
+
+PageView::PageView(HWND parent, BeforeNavigate beforeNavigate) : beforeNavigate_(std::move(beforeNavigate))
+{
+    if (!RegisterViewClass(Procedure))
+        return;
+    RECT area{};
+    GetClientRect(parent, &area);
+    window_ = CreateWindowExA(0, kViewClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, area.right, area.bottom,
+                              parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window_)
+        SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+PageView::~PageView()
+{
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        if (IsWindow(window_))
+            DestroyWindow(window_);
+    }
+}
+
+bool PageView::Show(const std::string& path)
+{
+    if (beforeNavigate_ && !beforeNavigate_(path))
+        return false;
+    PageDocument page;
+    std::string shown;
+    if (!LoadPageFile(path, page, shown))
+        return false;
+    page_ = std::move(page);
+    shownPath_ = shown;
+    top_ = 0;
+    LayOut();
+    if (window_)
+        InvalidateRect(window_, nullptr, FALSE);
+    return true;
+}
+
+void PageView::Resize(int width, int height)
+{
+    if (window_)
+        MoveWindow(window_, 0, 0, width, height, TRUE);
+}
+
+void PageView::LayOut()
+{
+    if (!window_ || layingOut_)
+        return;
+    layingOut_ = true;
+    RECT area{};
+    GetClientRect(window_, &area);
+    const bool hadBar = (GetWindowLongPtrA(window_, GWL_STYLE) & WS_VSCROLL) != 0;
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int width = area.right + (hadBar ? barWidth : 0);
+    const int height = area.bottom;
+    layout_ = LayOutPage(page_, static_cast<float>(width), static_cast<float>(height), measurer_);
+    const bool needsBar = page_.scrolls && layout_.height > height;
+    if (needsBar)
+        layout_ = LayOutPage(page_, static_cast<float>(width - barWidth), static_cast<float>(height), measurer_);
+    ShowScrollBar(window_, SB_VERT, needsBar);
+    const int contentHeight = static_cast<int>(std::ceil(layout_.height));
+    top_ = needsBar ? std::clamp(top_, 0, std::max(0, contentHeight - height)) : 0;
+    if (needsBar) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMin = 0;
+        info.nMax = contentHeight - 1;
+        info.nPage = static_cast<UINT>(height);
+        info.nPos = top_;
+        SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    }
+    layingOut_ = false;
+}
+
+void PageView::ScrollTo(int top)
+{
+    if (!page_.scrolls)
+        return;
+    RECT area{};
+    GetClientRect(window_, &area);
+    const int limit = std::max(0, static_cast<int>(std::ceil(layout_.height)) - static_cast<int>(area.bottom));
+    top = std::clamp(top, 0, limit);
+    if (top == top_)
+        return;
+    top_ = top;
+    SetScrollPos(window_, SB_VERT, top_, TRUE);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void PageView::Scrolled(int request)
+{
+    RECT area{};
+    GetClientRect(window_, &area);
+    const int page = std::max(kLineStep, static_cast<int>(area.bottom) - kLineStep);
+    switch (request) {
+    case SB_LINEUP: ScrollBy(-kLineStep); break;
+    case SB_LINEDOWN: ScrollBy(kLineStep); break;
+    case SB_PAGEUP: ScrollBy(-page); break;
+    case SB_PAGEDOWN: ScrollBy(page); break;
+    case SB_TOP: ScrollTo(0); break;
+    case SB_BOTTOM: ScrollTo(static_cast<int>(layout_.height)); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(window_, SB_VERT, &info))
+            ScrollTo(info.nTrackPos);
+        break;
+    }
+    default: break;
+    }
+}
+
+bool PageView::Key(WPARAM key)
+{
+    static const std::pair<WPARAM, int> kKeys[] = {
+        {VK_UP, SB_LINEUP},     {VK_DOWN, SB_LINEDOWN}, {VK_PRIOR, SB_PAGEUP}, {VK_NEXT, SB_PAGEDOWN},
+        {VK_SPACE, SB_PAGEDOWN}, {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM},
+    };
+    for (const auto& entry : kKeys)
+        if (entry.first == key) {
+            Scrolled(entry.second);
+            return true;
+        }
+    return false;
+}
+
+void PageView::Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    RECT area{};
+    GetClientRect(window_, &area);
+    if (area.right > 0 && area.bottom > 0) {
+        // Drawn off screen first, so scrolling does not flicker.
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, area.right, area.bottom);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        {
+            Gdiplus::Graphics graphics(memory);
+            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+            graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+            GdiPlusCanvas canvas(graphics);
+            PageLayout band = layout_;
+            band.width = std::max(band.width, static_cast<float>(area.right));
+            DrawPage(band, canvas, static_cast<float>(top_), static_cast<float>(area.bottom), false);
+        }
+        BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    }
+    EndPaint(window_, &paint);
+}
+
+const PageLink* PageView::LinkUnder(LPARAM point) const
+{
+    const float x = static_cast<float>(static_cast<short>(LOWORD(point)));
+    const float y = static_cast<float>(static_cast<short>(HIWORD(point)));
+    return LinkAt(layout_, x, y + static_cast<float>(top_));
+}
+
+void PageView::Follow(const std::string& target)
+{
+    if (beforeNavigate_ && !beforeNavigate_(target))
+        return;
+    if (target == kPrintLink) {
+        Print();
+        return;
+    }
+    // Page files are named by full path or beside the page that links them.
+    std::string path = target;
+    const bool absolute = path.size() > 1 && (path[1] == ':' || path[0] == '\\' || path[0] == '/');
+    const size_t slash = shownPath_.find_last_of("\\/");
+    if (!absolute && slash != std::string::npos)
+        path = shownPath_.substr(0, slash + 1) + path;
+    Show(path);
+}
+
+void PageView::Print()
+{
+    PrintJob job;
+    if (!job.Begin())
+        return;
+    PageMeasures measures;
+    {
+        Gdiplus::Graphics graphics(job.Dc());
+        measures = job.Measure(graphics);
+    }
+    const float pageHeight = measures.pageHeight * kPixelsPerInch;
+    const PageLayout paper = LayOutPage(page_, measures.pageWidth * kPixelsPerInch, pageHeight, measurer_);
+    const PageLayout inches = InInches(paper);
+    std::vector<float> tops{0};
+    for (float cut : PageBreaks(paper, pageHeight))
+        tops.push_back(cut);
+    for (size_t i = 0; i < tops.size(); ++i) {
+        if (i > 0)
+            job.NextPage();
+        const float bottom = i + 1 < tops.size() ? tops[i + 1] : paper.height;
+        Gdiplus::Graphics graphics(job.Dc());
+        PrepareInches(graphics);
+        GdiPlusCanvas canvas(graphics);
+        DrawPage(inches, canvas, tops[i] / kPixelsPerInch, (bottom - tops[i]) / kPixelsPerInch, true);
+    }
+    job.Finish();
+}
+
+LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SIZE:
+        LayOut();
+        InvalidateRect(window_, nullptr, FALSE);
+        return 0;
+    case WM_VSCROLL:
+        Scrolled(LOWORD(wParam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        ScrollBy(-static_cast<short>(HIWORD(wParam)) * kLineStep / WHEEL_DELTA);
+        return 0;
+    case WM_KEYDOWN:
+        if (Key(wParam))
+            return 0;
+        break;
+    case WM_GETDLGCODE:
+        // Arrows scroll the page; Escape and Enter stay with the dialog.
+        return DLGC_WANTARROWS;
+    case WM_LBUTTONDOWN:
+        SetFocus(window_);
+        return 0;
+    case WM_LBUTTONUP:
+        if (const PageLink* link = LinkUnder(lParam)) {
+            const std::string target = link->target;
+            Follow(target);
+        }
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            POINT point{};
+            GetCursorPos(&point);
+            ScreenToClient(window_, &point);
+            const bool overLink = LinkUnder(MAKELPARAM(point.x, point.y)) != nullptr;
+            SetCursor(LoadCursor(nullptr, overLink ? IDC_HAND : IDC_ARROW));
+            return TRUE;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PageView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<PageView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
+    // Nothing may unwind through the system's code.
+    try {
+        return self->Handle(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
