@@ -51,11 +51,11 @@ std::string PathOfFileUrl(const std::string& url)
     return path;
 }
 
-// A page file directly in the data directory: nothing after the folder but a
-// plain name ending in ".htm".
-bool IsPageFileInDataDirectory(const std::string& path)
+}  // namespace
+
+bool IsPageFileIn(const std::string& path, const std::string& folderPath)
 {
-    const std::string folder = Lower(DataPaths::dataDirectory);
+    const std::string folder = Lower(folderPath);
     const std::string lower = Lower(path);
     if (lower.compare(0, folder.size(), folder) != 0)
         return false;
@@ -69,8 +69,6 @@ bool IsPageFileInDataDirectory(const std::string& path)
     }
     return true;
 }
-
-}  // namespace
 
 int CentreOffset(int screenSize, int pageSize)
 {
@@ -87,5 +85,5 @@ bool NavigationAllowed(const std::string& url)
     if (url == "javascript:window.print()")
         return true;
     const std::string path = PathOfFileUrl(url);
-    return IsPageFileInDataDirectory(path.empty() ? url : path);
+    return IsPageFileIn(path.empty() ? url : path, DataPaths::dataDirectory);
 }

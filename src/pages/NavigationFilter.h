@@ -12,3 +12,8 @@ int CentreOffset(int screenSize, int pageSize);
 // pass, written as a path or as a "file:" URL; every other link (other
 // schemes, other folders, network shares, "..") does nothing.
 bool NavigationAllowed(const std::string& url);
+
+// True for a ".htm" file directly inside `folder` (which ends in its
+// separator): nothing after the folder but a plain name, compared without
+// regard to case.
+bool IsPageFileIn(const std::string& path, const std::string& folder);

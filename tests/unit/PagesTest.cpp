@@ -1,6 +1,7 @@
 #include "pages/DreamPage.h"
 #include "pages/IntroductionPage.h"
 #include "pages/NavigationFilter.h"
+#include "pages/PageParser.h"
 #include "pages/PageWriter.h"
 
 #include "daily/ExplainPage.h"
@@ -17,6 +18,8 @@
 #include <functional>
 
 namespace {
+
+using namespace std::string_literals;
 
 bool Contains(const std::string& text, const std::string& part)
 {
@@ -171,6 +174,16 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
     };
     for (const auto& c : cases)
         EXPECT_EQ(NavigationAllowed(c.first), c.second) << '"' << c.first << '"';
+
+    // A page file edited to redirect out of its folder is shown, not followed.
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("in"));
+    for (const std::string& target : {"..\\x.htm"s, "../x.htm"s, "\\\\host\\share\\x.htm"s, dir.Write("x.htm", "x")}) {
+        PageDocument page;
+        std::string shown;
+        EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", "<META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + target + "\">"), page, shown));
+        EXPECT_EQ(shown, dir.path("in/a.htm")) << target;
+    }
 
     EXPECT_EQ(EscapeHtml("<b>Tom & \"Jo\" O'Neil</b>"), "&lt;b&gt;Tom &amp; &quot;Jo&quot; O&#39;Neil&lt;/b&gt;");
 
