@@ -3,7 +3,6 @@
 // directory of this process, and fuzzed values (libFuzzer's provider).
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,16 +15,17 @@
 
 namespace fuzz {
 
-// Ends in its separator; in memory where the system offers it, since every
-// run writes and syncs files. Removed when the fuzzer ends.
+// Ends in its separator; in memory, since every run writes and syncs files.
+// Removed when the fuzzer ends.
 inline const std::string& ScratchDirectory()
 {
-    static const std::string dir = [] {
-        static std::string made = access("/dev/shm", W_OK) == 0 ? "/dev/shm/oracline-fuzz-XXXXXX" : "/tmp/oracline-fuzz-XXXXXX";
-        FUZZ_CHECK(mkdtemp(&made[0]));
-        std::atexit([] { std::error_code ignored; std::filesystem::remove_all(made, ignored); });
-        return made + "/";
+    static const std::string dir = "/dev/shm/oracline-fuzz-" + std::to_string(getpid()) + "/";
+    static const bool made = [] {
+        std::filesystem::create_directory(dir);
+        std::atexit([] { std::filesystem::remove_all(dir); });
+        return std::filesystem::is_directory(dir);
     }();
+    FUZZ_CHECK(made);
     return dir;
 }
 
