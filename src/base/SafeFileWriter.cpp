@@ -68,7 +68,6 @@ bool WriteTextFileSafely(const std::string& target, const std::string& text)
             RemoveFileForced(temp);
             return false;
         case NewFile::Failed:
-            RemoveFileForced(temp);
             return false;
         }
     }

@@ -13,8 +13,8 @@ enum class NewFile { Written, NameTaken, Failed };
 // Windows), forces it onto the disk and closes it. A file, directory or link
 // already named `path` is never opened or followed: that gives NameTaken.
 // On POSIX systems the file gets the permissions of `permissionsOf` when that
-// is an existing regular file. After Failed a partial file may remain; it is
-// the caller's to remove.
+// is an existing regular file. A file it created and could not complete is
+// removed again; nothing else is ever removed.
 NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
                             const std::string& permissionsOf);
 

@@ -53,6 +53,8 @@ NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
     ok = ok && (!keep || fchmod(fd, model.st_mode & 07777) == 0);
     ok = ok && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
+    if (!ok)
+        unlink(path.c_str());
     return ok ? NewFile::Written : NewFile::Failed;
 }
 

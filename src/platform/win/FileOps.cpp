@@ -30,6 +30,8 @@ NewFile WriteNewFileDurably(const std::string& path, const std::string& text, co
     }
     ok = ok && _commit(fd) == 0;  // FlushFileBuffers
     ok = _close(fd) == 0 && ok;
+    if (!ok)
+        DeleteFileA(path.c_str());
     return ok ? NewFile::Written : NewFile::Failed;
 }
 
