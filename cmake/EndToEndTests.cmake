@@ -7,7 +7,7 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32)
+target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool)
 
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(E2E_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX}")

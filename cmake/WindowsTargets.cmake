@@ -5,8 +5,12 @@ file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/*.rc)
 add_executable(Oracline WIN32 ${FRONT_END_SOURCES} ${RESOURCE_SCRIPTS})
 target_link_libraries(Oracline PRIVATE oracline_core
   gdiplus comctl32 comdlg32 ole32 oleaut32 uuid mstask shlwapi advapi32 winspool)
-target_include_directories(Oracline PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
+configure_file(${CMAKE_SOURCE_DIR}/src/res/OraclineVersion.h.in ${CMAKE_BINARY_DIR}/generated/OraclineVersion.h)
+target_include_directories(Oracline PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res
+                           ${CMAKE_BINARY_DIR}/generated)
 set_target_properties(Oracline PROPERTIES OUTPUT_NAME Oracline)
+
+include(cmake/Installer.cmake)
 
 # The end-to-end tests need GoogleTest's sources; without them only the
 # program and oracline-cli are built.

@@ -245,9 +245,11 @@ bmp "$work/logo.png" "$art/logo175.bmp"
 # decorations) and on a rounded square (123, the window's own icon) ---------
 icon() {   # icon OUT SHAPE
   local sizes=()
-  for n in 48 32 16; do
-    local big=$(( n * SS )) rimw=1
-    [[ $n -ge 48 ]] && rimw=2
+  # 256 for Explorer's large views and the setup's pages, 48 to 16 for lists,
+  # captions and the task bar; the rim grows with the icon so it stays visible.
+  for n in 256 48 32 16; do
+    local big=$(( n * SS )) rimw=$(( n / 24 ))
+    [[ $rimw -lt 1 ]] && rimw=1
     if [[ $2 == disc ]]; then
       disc "$work/base.png" "$n" "$n" "$rimw"
     else
@@ -260,7 +262,7 @@ icon() {   # icon OUT SHAPE
           "$work/base.png"
     fi
     crescent_with_star "$work/em.png" "$n" "$(calc "$n * 0.34")"
-    convert "$work/base.png" "$work/em.png" -compose Over -composite "${shrink[@]}" "${plain[@]}" "$work/icon$n.png"
+    convert "$work/base.png" "$work/em.png" -compose Over -composite "${shrink[@]}" -depth 8 "${plain[@]}" "$work/icon$n.png"
     sizes+=("$work/icon$n.png")
   done
   convert "${sizes[@]}" "$1"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Puts the files Oracline expects beside its data (the twelve sign images) into
-# the data directory of a Wine prefix, as the installer will on Windows.
+# the data directory of a Wine prefix, as the setup does, for the tests that
+# run the freshly built exe.
 # Usage: stage-data.sh PREFIX-DIRECTORY
 set -eu
 prefix=${1:?usage: stage-data.sh PREFIX}

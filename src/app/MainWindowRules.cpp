@@ -82,3 +82,12 @@ bool IsPageFileName(const std::string& name)
     return name.size() >= suffix.size() &&
            LowerCase(name.substr(name.size() - suffix.size())) == suffix;
 }
+
+int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description)
+{
+    const std::string wanted = LowerCase(description);
+    for (size_t row = 0; row < rows.size(); ++row)
+        if (LowerCase(rows[row].description) == wanted)
+            return static_cast<int>(row);
+    return -1;
+}

@@ -5,9 +5,11 @@
 // rules of its tasks.
 #include "app/QuickTips.h"
 #include "base/CivilDate.h"
+#include "profiles/ProfileIndex.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The day that stays selected when the day list shrinks to `daysInMonth`.
 int ClampDay(int day, int daysInMonth);
@@ -50,6 +52,10 @@ std::string LowerCase(const std::string& text);
 bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
                   const std::string& secondName, const CivilDate& secondBirth);
 std::string SamePersonMessage(const std::string& firstName, const std::string& secondName);
+
+// The row a profile saved under `description` replaces: each description
+// names one file, and file names ignore the letter case. -1 when none does.
+int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description);
 
 // Page files the program wrote and removes when the main window closes.
 bool IsPageFileName(const std::string& name);

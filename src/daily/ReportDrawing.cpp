@@ -127,7 +127,9 @@ ReportLayout PaperLayout(float ox, float oy, const std::string& family)
         layout.barColour[i] = Colours::black;
     }
     layout.barBase = oy + 5.55f;
-    layout.barUnit = 0.03f;
+    // The scale's labels stand 0.33 inch apart per ten points: a bar must
+    // grow at the same rate to end at its value's label.
+    layout.barUnit = 0.033f;
     layout.barWidth = 0.25f;
     return layout;
 }

@@ -29,6 +29,10 @@ bool MakeWritable(const std::string& path);
 // Makes the file writable and removes it; false when it could not be removed.
 bool RemoveFileForced(const std::string& path);
 
+// Moves the file to the Recycle Bin without asking or showing anything;
+// false when it is still there (no bin on this platform, or it refused).
+bool MoveToRecycleBin(const std::string& path);
+
 // True when `path` names an existing regular file that cannot be written to.
 bool IsReadOnlyFile(const std::string& path);
 

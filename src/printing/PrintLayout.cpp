@@ -55,29 +55,29 @@ float ResizeFactor(int resizePercent)
 
 std::vector<PrintRect> TiledCopies(const PageMeasures& page, float width, float height)
 {
-    std::vector<PrintRect> copies{{page.ox, page.oy, width, height}};
+    std::vector<PrintRect> copies{{0, 0, width, height}};
     // A copy with no extent would never move the next one along.
     if (!(width > 0 && height > 0) || !std::isfinite(width) || !std::isfinite(height))
         return copies;
 
-    const float right = page.pageWidth - page.ox;
-    const float bottom = page.pageHeight - page.oy;
+    const float right = page.pageWidth;
+    const float bottom = page.pageHeight;
     const float pitchX = width + kTileGap;
     const float pitchY = height + kTileGap;
     // Positions are multiples of the pitch rather than running sums, so the
     // last copy of a long row does not drift off the edge it should meet.
     for (int k = 1;; ++k) {
-        const float x = page.ox + pitchX * static_cast<float>(k);
+        const float x = pitchX * static_cast<float>(k);
         if (!(x + width <= right))
             break;
-        copies.push_back({x, page.oy, width, height});
+        copies.push_back({x, 0, width, height});
     }
     for (int j = 1;; ++j) {
-        const float y = page.oy + pitchY * static_cast<float>(j);
+        const float y = pitchY * static_cast<float>(j);
         if (!(y + height <= bottom))
             break;
         for (int k = 0;; ++k) {
-            const float x = page.ox + pitchX * static_cast<float>(k);
+            const float x = pitchX * static_cast<float>(k);
             if (!(x + width <= right))
                 break;
             copies.push_back({x, y, width, height});
@@ -120,5 +120,5 @@ std::vector<PrintRect> ImageRectangles(const PrintChoice& choice, const PrintSiz
     const float height = factor * fitted.height;
     if (choice.tileCopies)
         return TiledCopies(page, width, height);
-    return {{page.ox, page.oy, width, height}};
+    return {{0, 0, width, height}};
 }

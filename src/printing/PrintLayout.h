@@ -2,8 +2,9 @@
 // The arithmetic of printing an image file (the hourly chart, a saved
 // report): fitting it to the page, resizing, tiling copies over the page and
 // the 4 x 6 inch photo format. All measures are in inches on a page whose
-// origin is the corner of the paper; the printable area starts at the
-// printer's physical offsets.
+// origin is the corner of the printable area, as on a printer's device
+// context; the physical offsets say how far that corner lies from the
+// paper's.
 #include <vector>
 
 struct PrintRect {
@@ -46,15 +47,15 @@ PrintSize FitToPage(int imageWidth, int imageHeight, float pageWidth, float page
 float ResizeFactor(int resizePercent);
 
 // Copies of width x height laid over the printable area 0.03 inch apart, in
-// rows from the top left. The first copy is always there, even when it does
+// rows from its top left corner. The first copy is always there, even when it does
 // not fit; further copies only where they fit whole.
 std::vector<PrintRect> TiledCopies(const PageMeasures& page, float width, float height);
 
 // 4 x 6 photo paper keeping the ratio `aspect` (width / height): the height
 // starts at 4 inches and comes down in hundredths until the width is at most
-// 6; placed 0.17 inch in from the paper's corner.
+// 6; placed 0.17 inch in from the origin.
 PrintRect PhotoKeepingRatio(float aspect);
-// Exactly 6 x 4 inches at the paper's corner, whatever the image's ratio.
+// Exactly 6 x 4 inches at the origin, whatever the image's ratio.
 PrintRect PhotoExact();
 
 struct PrintChoice {

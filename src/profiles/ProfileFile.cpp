@@ -172,5 +172,7 @@ bool DeleteProfileFile(const std::string& dataDirectory, const std::string& desc
 {
     if (!IsStorableDescription(description))
         return false;
-    return RemoveFileForced(ProfileFilePath(dataDirectory, description));
+    // Deleting does not ask, so the file stays recoverable where it can.
+    const std::string path = ProfileFilePath(dataDirectory, description);
+    return MoveToRecycleBin(path) || RemoveFileForced(path);
 }

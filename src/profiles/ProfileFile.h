@@ -36,6 +36,7 @@ bool ProfileFileExists(const std::string& dataDirectory, const std::string& desc
 // file, any write error); the previous file then stays as it was.
 bool WriteProfile(const std::string& dataDirectory, const Profile& profile);
 
-// Makes the profile file writable and removes it. False when it could not be
-// removed; callers are free to ignore that.
+// Moves the profile file to the Recycle Bin, or where that fails makes it
+// writable and removes it. False when it is still there; callers are free to
+// ignore that.
 bool DeleteProfileFile(const std::string& dataDirectory, const std::string& description);

@@ -4,12 +4,16 @@ namespace Controls {
 
 std::string Text(HWND dialog, int controlId)
 {
-    HWND control = GetDlgItem(dialog, controlId);
-    if (!control)
+    return WindowText(GetDlgItem(dialog, controlId));
+}
+
+std::string WindowText(HWND window)
+{
+    if (!window)
         return "";
-    int length = GetWindowTextLengthA(control);
+    int length = GetWindowTextLengthA(window);
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    int copied = GetWindowTextA(control, &text[0], length + 1);
+    int copied = GetWindowTextA(window, &text[0], length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
 }

@@ -30,6 +30,19 @@ HWND Dialog::CreateModeless(HWND parent)
                               DialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
+HWND Dialog::ShowModeless(std::unique_ptr<Dialog> dialog, HWND parent)
+{
+    if (!dialog)
+        return nullptr;
+    HWND window = dialog->CreateModeless(parent);
+    if (!window)
+        return nullptr;
+    // From here the window's end deletes the object (WM_NCDESTROY).
+    dialog->ownsItself_ = true;
+    dialog.release();
+    return window;
+}
+
 void Dialog::OnCommand(int controlId, int notification, CommandHandler handler)
 {
     commands_[{controlId, notification}] = std::move(handler);
@@ -37,7 +50,20 @@ void Dialog::OnCommand(int controlId, int notification, CommandHandler handler)
 
 void Dialog::OnNotify(int controlId, int code, NotifyHandler handler)
 {
+    notifications_[{controlId, code}] = [handler = std::move(handler)](NMHDR* header) -> LRESULT {
+        handler(header);
+        return 0;
+    };
+}
+
+void Dialog::OnNotifyWithResult(int controlId, int code, NotifyResultHandler handler)
+{
     notifications_[{controlId, code}] = std::move(handler);
+}
+
+void Dialog::OnWindowMessage(UINT message, MessageHandler handler)
+{
+    messages_[message] = std::move(handler);
 }
 
 bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
@@ -90,17 +116,26 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wPara
         return FALSE;
     // An exception must not unwind through the system's code; the message
     // counts as handled and the dialog stays as it was.
+    INT_PTR result = TRUE;
+    ++self->dispatchDepth_;
     try {
-        INT_PTR result = self->Dispatch(message, wParam, lParam);
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrA(window, DWLP_USER, 0);
-            self->window_ = nullptr;
-            self->OnDestroyed();
-        }
-        return result;
+        result = self->Dispatch(message, wParam, lParam);
     } catch (...) {
-        return TRUE;
     }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        self->window_ = nullptr;
+        try {
+            self->OnDestroyed();
+        } catch (...) {
+        }
+    }
+    --self->dispatchDepth_;
+    // A dialog that owns itself goes with its window, but only once no
+    // handler of it is still running further up the stack.
+    if (self->ownsItself_ && !self->window_ && self->dispatchDepth_ == 0)
+        delete self;
+    return result;
 }
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
@@ -120,6 +155,9 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC: {
         // A dialog with a look of its own answers with its brush first.
+        auto handler = messages_.find(message);
+        if (handler != messages_.end())
+            return MessageHandler(handler->second)(wParam, lParam);
         INT_PTR brush = 0;
         if (OnMessage(message, wParam, lParam, brush))
             return brush;
@@ -130,6 +168,21 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     }
     default:
         break;
+    }
+    auto handler = messages_.find(message);
+    if (handler != messages_.end()) {
+        // Copied: the handler may replace its own table entry.
+        INT_PTR result = MessageHandler(handler->second)(wParam, lParam);
+        if (message == WM_DESTROY || message == WM_NCDESTROY)
+            return FALSE;
+        // These few are answered by the procedure's own return value.
+        const bool direct = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                            message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
+                            message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
+        if (direct)
+            return result;
+        SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+        return TRUE;
     }
     INT_PTR result = 0;
     if (OnMessage(message, wParam, lParam, result)) {
@@ -168,8 +221,8 @@ bool Dialog::DispatchNotify(NMHDR* header)
     auto handler = notifications_.find({static_cast<int>(header->idFrom), static_cast<int>(header->code)});
     if (handler == notifications_.end())
         return false;
-    NotifyHandler run = handler->second;
-    run(header);
+    NotifyResultHandler run = handler->second;
+    SetWindowLongPtrA(window_, DWLP_MSGRESULT, run(header));
     return true;
 }
 

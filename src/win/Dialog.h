@@ -1,12 +1,13 @@
 #pragma once
-// The base of every dialog: stores `this` at WM_INITDIALOG, routes WM_COMMAND
-// and WM_NOTIFY through a table keyed by control id and notification code,
-// paints read-only labels through the control-colour hook on the grey
-// background, and never lets an exception leave the window procedure.
+// The base of every dialog: stores `this` at WM_INITDIALOG, routes WM_COMMAND,
+// WM_NOTIFY and any other message through tables of handlers, paints
+// read-only labels through the control-colour hook on the grey background,
+// and never lets an exception leave the window procedure.
 #include <windows.h>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -23,6 +24,20 @@ public:
     INT_PTR RunModal(HWND owner = nullptr);
     // Creates the dialog modelessly; it lives until DestroyWindow.
     HWND CreateModeless(HWND parent);
+    // Creates a modeless dialog that owns itself: the object is deleted once
+    // its window is gone, however it went. Owners keep the window handle and
+    // reach the object through FromHandle. Null (and the dialog deleted)
+    // when the window could not be created.
+    static HWND ShowModeless(std::unique_ptr<Dialog> dialog, HWND parent);
+    // The dialog object of a window of ours, or null when the window is gone
+    // or is no dialog of type T.
+    template <typename T>
+    static T* FromHandle(HWND window)
+    {
+        if (!window || !IsWindow(window))
+            return nullptr;
+        return dynamic_cast<T*>(reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER)));
+    }
 
     HWND Handle() const { return window_; }
     HWND Item(int controlId) const { return GetDlgItem(window_, controlId); }
@@ -30,17 +45,27 @@ public:
 protected:
     using CommandHandler = std::function<void()>;
     using NotifyHandler = std::function<void(NMHDR*)>;
+    // Returns the notification's result (DWLP_MSGRESULT).
+    using NotifyResultHandler = std::function<LRESULT(NMHDR*)>;
+    // Returns the message's result: DWLP_MSGRESULT, or the value itself for
+    // the messages a dialog procedure answers directly (WM_CTLCOLOR…).
+    using MessageHandler = std::function<INT_PTR(WPARAM, LPARAM)>;
 
     // Handler table entries, usually registered in the constructor.
     void OnCommand(int controlId, int notification, CommandHandler handler);
     void OnClicked(int controlId, CommandHandler handler) { OnCommand(controlId, BN_CLICKED, std::move(handler)); }
     void OnNotify(int controlId, int code, NotifyHandler handler);
+    void OnNotifyWithResult(int controlId, int code, NotifyResultHandler handler);
+    // Any other message. WM_DESTROY and WM_NCDESTROY still go on to the
+    // default handling after the handler.
+    void OnWindowMessage(UINT message, MessageHandler handler);
 
     virtual void OnInitDialog() {}
     // IDOK (Enter) and IDCANCEL (Escape, close box) unless the table has them.
     virtual void OnOK() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }
-    // Any other message; return true when handled, with the result in `result`.
+    // A message the tables do not have; return true when handled, with the
+    // result in `result`. Prefer OnWindowMessage.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
     // Called once the window is gone (for modeless dialogs that own themselves).
     virtual void OnDestroyed() {}
@@ -61,9 +86,12 @@ private:
 
     int resourceId_;
     bool modal_ = false;
+    bool ownsItself_ = false;
+    int dispatchDepth_ = 0;
     HWND window_ = nullptr;
     std::map<std::pair<int, int>, CommandHandler> commands_;
-    std::map<std::pair<int, int>, NotifyHandler> notifications_;
+    std::map<std::pair<int, int>, NotifyResultHandler> notifications_;
+    std::map<UINT, MessageHandler> messages_;
     std::map<int, COLORREF> labelColours_;
     ToolTips* tips_ = nullptr;
 };

@@ -47,11 +47,6 @@ void PrintOptionsDialog::OnInitDialog()
     tips.Activate(true);
 }
 
-bool PrintOptionsDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
-{
-    return false;
-}
-
 void PrintOptionsDialog::OnOK()
 {
     if (!ReadSizes())

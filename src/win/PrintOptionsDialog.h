@@ -12,7 +12,6 @@ public:
 protected:
     void OnInitDialog() override;
     void OnOK() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void ResizeChanged();

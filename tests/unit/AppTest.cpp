@@ -83,6 +83,11 @@ TEST(MainWindowRules, SamePersonAndPageFiles)
         EXPECT_TRUE(IsPageFileName(name)) << name;
     for (const char* name : {"page.html", "htm", "x.htm.bak", ""})
         EXPECT_FALSE(IsPageFileName(name)) << name;
+
+    // A replaced profile keeps the row that names its file, whatever the case.
+    const std::vector<ProfileIndexEntry> rows = {{"A", "Home", "Automatic"}, {"B", "Work", "Manual"}};
+    EXPECT_EQ(RowOfSameFile(rows, "WORK"), 1);
+    EXPECT_EQ(RowOfSameFile(rows, "Work "), -1);
 }
 
 TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)

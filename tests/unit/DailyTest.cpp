@@ -98,6 +98,26 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     ExpectGolden("report-image.txt", image.Listing());
 }
 
+// On paper a bar ends level with its value's label (Intellectual 50, Intuition 10).
+TEST(ReportDrawing, PaperBarsEndAtTheirValuesOnTheScale)
+{
+    RecordingCanvas paper;
+    DrawDailyReport(paper, SampleReport(), PaperReport{0.25f, 0.2f});
+    auto labelY = [&](const std::string& label) {
+        for (const DrawCall& call : paper.calls)
+            if (call.kind == DrawCall::Text && call.text == label)
+                return call.y1;
+        return -1.0f;
+    };
+    std::vector<float> barTops;
+    for (const DrawCall& call : paper.calls)
+        if (call.kind == DrawCall::Line && call.width == 0.25f)
+            barTops.push_back(call.y2);
+    ASSERT_EQ(barTops.size(), 5u);
+    EXPECT_NEAR(barTops[2], labelY("50"), 1e-4);
+    EXPECT_NEAR(barTops[3], labelY("10"), 1e-4);
+}
+
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
 const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
 
@@ -135,10 +155,12 @@ TEST(PrintLayout, ResizedAndPhotoRectangles)
 {
     // The page measures come from the device: 8.0 x 10.5 inches at 0.25, 0.25.
     const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
+    // Fitted and resized images start at the printable area's corner, which
+    // is the drawing's origin: the physical offsets are not added again.
     const struct { PrintChoice choice; float x, y, w, h; } cases[] = {
-        {{false, true, 100, false}, 0.25f, 0.25f, 8.0f, 4.8f},
-        {{false, true, 50, false}, 0.25f, 0.25f, 4.0f, 2.4f},
-        {{false, true, 1, false}, 0.25f, 0.25f, 0.08f, 0.048f},
+        {{false, true, 100, false}, 0, 0, 8.0f, 4.8f},
+        {{false, true, 50, false}, 0, 0, 4.0f, 2.4f},
+        {{false, true, 1, false}, 0, 0, 0.08f, 0.048f},
         // 4 x 6 keeping the ratio comes down from 4.0 to exactly 3.60 x 6.00,
         // 0.17 inch from the paper's corner, whatever the size chosen.
         {{true, true, 50, false}, 0.17f, 0.17f, 6.0f, 3.6f},
@@ -164,17 +186,17 @@ TEST(PrintLayout, TilingFillsThePageInRowsAndColumns)
 {
     const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
     const std::vector<PrintRect> copies = ImageRectangles({false, true, 25, true}, chart, kLetter);
-    // 2.0 x 1.2 inch copies within (pageW - ox) x (pageH - oy) = 7.75 x 10.25:
+    // 2.0 x 1.2 inch copies from the origin within the printable 8.0 x 10.5:
     // three columns and eight rows.
     ASSERT_EQ(copies.size(), 24u);
     for (size_t i = 0; i < copies.size(); ++i)
-        ExpectRect(copies[i], 0.25f + 2.03f * (i % 3), 0.25f + 1.23f * (i / 3), 2.0f, 1.2f);
+        ExpectRect(copies[i], 2.03f * (i % 3), 1.23f * (i / 3), 2.0f, 1.2f);
 
     // Wider than the page: the first copy is printed and nothing else, even
     // where more rows would fit below it.
-    const std::vector<PrintRect> wide = TiledCopies(kLetter, 7.9f, 1.0f);
+    const std::vector<PrintRect> wide = TiledCopies(kLetter, 8.1f, 1.0f);
     ASSERT_EQ(wide.size(), 1u);
-    ExpectRect(wide[0], 0.25f, 0.25f, 7.9f, 1.0f);
+    ExpectRect(wide[0], 0, 0, 8.1f, 1.0f);
 
     // Too tall for a second row: one row only.
     EXPECT_EQ(TiledCopies(kLetter, 1.0f, 6.0f).size(), 7u);

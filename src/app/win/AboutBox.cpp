@@ -1,6 +1,7 @@
 #include "app/win/AboutBox.h"
 
 #include "MainWindowIds.h"
+#include "OraclineVersion.h"
 #include "app/ReleaseDate.h"
 #include "win/Theme.h"
 
@@ -24,7 +25,7 @@ INT_PTR CALLBACK AboutBox::Procedure(HWND window, UINT message, WPARAM wParam, L
 {
     switch (message) {
     case WM_INITDIALOG: {
-        std::string line = "Oracline 2005, released " + ReleaseDateText(__DATE__);
+        std::string line = "Oracline 2005, version " ORACLINE_VERSION_TEXT "\nreleased " + ReleaseDateText(__DATE__);
         SetDlgItemTextA(window, IDC_ABOUT_TEXT, line.c_str());
         return TRUE;
     }

@@ -1,6 +1,6 @@
 #pragma once
-// The About box (dialog 100): the program's name and release date in yellow
-// on black. It has no controls to route, so it keeps its own small dialog
+// The About box (dialog 100): the program's name, version and release date in
+// yellow on black. It has no controls to route, so it keeps its own small dialog
 // procedure instead of the grey-themed Dialog base.
 #include <windows.h>
 

@@ -37,6 +37,9 @@ const COLORREF kWhite = RGB(255, 255, 255);
 // focus to the first tab stop once initialisation returns, so the focus the
 // first hint asks for can only be set afterwards.
 const UINT kInitialisedMessage = WM_APP + 1;
+// Posted once for the burst of item changes one click or key makes, so the
+// selection is read when the list has finished changing it.
+const UINT kSelectionSettledMessage = WM_APP + 2;
 
 const int kTaskButtons[] = {IDC_EDIT_PROFILE, IDC_DELETE_PROFILE, IDOK,
                             IDC_COMPANION,    IDC_SCHEDULE,       IDC_DREAMS};
@@ -63,8 +66,26 @@ std::string Calibration(const Profile& profile)
 MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
     : Dialog(IDD_MAIN_WINDOW), dataDirectory_(dataDirectory), clock_(clock)
 {
-    OnNotify(IDC_PROFILE_LIST, NM_CLICK, [this](NMHDR*) { OnListClick(); });
+    OnNotify(IDC_PROFILE_LIST, LVN_ITEMCHANGED,
+             [this](NMHDR* header) { OnListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });
+    OnWindowMessage(kSelectionSettledMessage, [this](WPARAM, LPARAM) {
+        // A double click may have read the selection already.
+        if (selectionPending_)
+            OnSelectionSettled();
+        return 0;
+    });
     OnNotify(IDC_PROFILE_LIST, NM_DBLCLK, [this](NMHDR*) { OnListDoubleClick(); });
+    OnWindowMessage(kInitialisedMessage, [this](WPARAM, LPARAM) {
+        deferFocus_ = false;
+        if (pendingFocus_)
+            Controls::Focus(Handle(), pendingFocus_);
+        pendingFocus_ = 0;
+        return 0;
+    });
+    OnWindowMessage(WM_HELP, [this](WPARAM, LPARAM) {
+        Help();
+        return TRUE;
+    });
     OnCommand(IDC_MONTH, CBN_SELCHANGE, [this] { OnMonthChosen(); });
     OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
     OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
@@ -105,6 +126,7 @@ void MainWindow::OnInitDialog()
 
     rows_ = ReadProfileIndex(dataDirectory_);
     ListView list(Handle(), IDC_PROFILE_LIST);
+    changingList_ = true;
     for (const ProfileIndexEntry& entry : rows_)
         list.AppendRow(Cells(entry));
     if (!rows_.empty()) {
@@ -112,6 +134,7 @@ void MainWindow::OnInitDialog()
         firstDescription = rows_[0].description;
         list.SelectOnly(0);
     }
+    changingList_ = false;
 
     FillDateLists();
     PlaceWindow();
@@ -129,6 +152,15 @@ void MainWindow::OnInitDialog()
     SetLabelColour(IDC_DATE_LABEL, kBlue);
     SetLabelColour(IDC_DATE_HINT, kWhite);
     SetUpToolTips();
+    inputWatch_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) {
+        if (IsWithin(message.hwnd, Handle())) {
+            if (message.message == WM_KEYDOWN)
+                keyboardInput_ = true;
+            else if (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK)
+                keyboardInput_ = false;
+        }
+        return false;
+    });
     PostMessageA(Handle(), kInitialisedMessage, 0, 0);
 }
 
@@ -200,51 +232,48 @@ void MainWindow::SetUpToolTips()
 
 bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
 {
-    switch (message) {
-    case kInitialisedMessage:
-        deferFocus_ = false;
-        if (pendingFocus_)
-            Controls::Focus(Handle(), pendingFocus_);
-        pendingFocus_ = 0;
-        result = 0;
-        return true;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == IDM_ABOUT) {
-            AboutBox().RunModal(Handle());
-            result = 0;
-            return true;
-        }
+    // Here rather than in the table: every other system command (moving,
+    // closing) must go on to the default handling.
+    if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != IDM_ABOUT)
         return false;
-    case WM_HELP:
-        Help();
-        result = TRUE;
-        return true;
-    default:
-        return false;
-    }
+    AboutBox().RunModal(Handle());
+    result = 0;
+    return true;
 }
 
 // ---- Selection and date -------------------------------------------------
 
-void MainWindow::OnListClick()
+void MainWindow::OnListItemChanged(const NMLISTVIEW& change)
 {
+    const bool selectionChanged =
+        (change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED);
+    if (changingList_ || !selectionChanged || selectionPending_)
+        return;
+    selectionPending_ = true;
+    PostMessageA(Handle(), kSelectionSettledMessage, 0, 0);
+}
+
+void MainWindow::OnSelectionSettled()
+{
+    selectionPending_ = false;
     ListView list(Handle(), IDC_PROFILE_LIST);
     if (list.SelectedRows().empty()) {
         // Once a row was chosen the list keeps one: a click on empty space
         // brings the first one back rather than leaving nothing to analyse.
-        if (firstSelection >= 0 && firstSelection < static_cast<int>(rows_.size())) {
-            list.SetSelected(firstSelection, true);
-            list.Focus(firstSelection);
-        }
-        return;
+        if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+            return;
+        changingList_ = true;
+        list.SetSelected(firstSelection, true);
+        list.Focus(firstSelection);
+        changingList_ = false;
     }
     ReadSelection();
-    ApplySelection();
+    ApplySelection(MovesFocus());
 }
 
 void MainWindow::OnListDoubleClick()
 {
-    OnListClick();
+    OnSelectionSettled();
     std::vector<int> selected = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
     if (!selected.empty())
         EditProfile(selected.back());
@@ -276,7 +305,7 @@ int MainWindow::SelectedCount() const
     return firstSelection >= 0 ? 1 : 0;
 }
 
-void MainWindow::ApplySelection()
+void MainWindow::ApplySelection(bool moveFocus)
 {
     ButtonStates states = SelectionRules(SelectedCount(), static_cast<int>(rows_.size()),
                                          SelectedDate(), {todayYear, todayMonth, todayDay});
@@ -289,7 +318,7 @@ void MainWindow::ApplySelection()
     Controls::Enable(window, IDC_DREAMS, states.dreams);
     if (states.openReport)
         Controls::Enable(window, IDC_OPEN_REPORT, *states.openReport);
-    ShowTip(states.tip);
+    ShowTip(states.tip, moveFocus);
 }
 
 void MainWindow::OnDayChosen()
@@ -297,7 +326,7 @@ void MainWindow::OnDayChosen()
     int index = ComboBox(Handle(), IDC_DAY).Selection();
     if (index >= 0)
         selectedDay = index + 1;
-    ApplySelection();
+    ApplySelection(MovesFocus());
 }
 
 void MainWindow::OnMonthChosen()
@@ -321,7 +350,7 @@ void MainWindow::RebuildDaysAfterMonthOrYear()
 {
     selectedDay = ClampDay(selectedDay, DaysInMonth(selectedMonth, selectedYear));
     FillDayList();
-    ApplySelection();
+    ApplySelection(MovesFocus());
 }
 
 // ---- Tasks --------------------------------------------------------------
@@ -373,9 +402,20 @@ void MainWindow::AddProfile()
     if (editor.RunModal(Handle()) == IDOK) {
         const Profile& saved = editor.Result();
         ProfileIndexEntry entry{saved.fullName, saved.description, Calibration(saved)};
-        rows_.push_back(entry);
-        ListView(Handle(), IDC_PROFILE_LIST).AppendRow(Cells(entry));
+        ListView list(Handle(), IDC_PROFILE_LIST);
+        changingList_ = true;
+        // A replaced profile keeps its row: two rows must not name one file.
+        const int replaced = RowOfSameFile(rows_, saved.description);
+        if (replaced >= 0) {
+            rows_[replaced] = entry;
+            list.SetRow(replaced, Cells(entry));
+        } else {
+            rows_.push_back(entry);
+            list.AppendRow(Cells(entry));
+        }
+        changingList_ = false;
         listChanged = true;
+        ReadSelection();
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
 }
@@ -391,7 +431,9 @@ void MainWindow::EditProfile(int row)
         return;
     const Profile& saved = editor.Result();
     rows_[row] = {saved.fullName, saved.description, Calibration(saved)};
+    changingList_ = true;
     ListView(Handle(), IDC_PROFILE_LIST).SetRow(row, Cells(rows_[row]));
+    changingList_ = false;
     listChanged = true;
     ShowTip(QuickTips::analyzeDay);
 }
@@ -405,6 +447,7 @@ void MainWindow::DeleteProfile()
     DeleteProfileFile(dataDirectory_, rows_[row].description);
 
     ListView list(Handle(), IDC_PROFILE_LIST);
+    changingList_ = true;
     list.DeleteRow(row);
     rows_.erase(rows_.begin() + row);
     int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
@@ -415,6 +458,7 @@ void MainWindow::DeleteProfile()
     tooManySelected = false;
     if (next >= 0)
         list.SelectOnly(next);
+    changingList_ = false;
     SetFocus(list.Handle());
     listChanged = true;
     ApplySelection();
@@ -488,26 +532,28 @@ void MainWindow::Help()
 
 // ---- Quick Tip and closing ----------------------------------------------
 
-void MainWindow::ShowTip(const QuickTip& tip)
+void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
     std::string page = WriteQuickTipPage(dataDirectory_, tip.text);
-    if (quickTip_) {
-        quickTip_->Navigate(page);
+    if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
+        strip->Navigate(page);
     } else {
         RECT bounds{};
         GetWindowRect(Handle(), &bounds);
-        quickTip_ = std::make_unique<PageWindow>();
-        quickTip_->SetTitle("Quick Tip");
-        quickTip_->SetSize(bounds.right - bounds.left, kQuickTipHeight);
-        quickTip_->SetPosition(bounds.left, bounds.bottom);
-        quickTip_->SetUrl(page);
-        quickTip_->SetMustStayOpen(true);
-        if (HWND strip = quickTip_->CreateModeless(Handle()))
-            ShowWindow(strip, SW_SHOWNOACTIVATE);
+        auto created = std::make_unique<PageWindow>();
+        created->SetTitle("Quick Tip");
+        created->SetSize(bounds.right - bounds.left, kQuickTipHeight);
+        created->SetPosition(bounds.left, bounds.bottom);
+        created->SetUrl(page);
+        created->SetMustStayOpen(true);
+        quickTip_ = Dialog::ShowModeless(std::move(created), Handle());
+        if (quickTip_)
+            ShowWindow(quickTip_, SW_SHOWNOACTIVATE);
     }
-    FocusButton(tip.focus);
+    if (moveFocus)
+        FocusButton(tip.focus);
 }
 
 void MainWindow::FocusButton(TipFocus focus)
@@ -530,7 +576,10 @@ void MainWindow::RemovePageFiles()
 void MainWindow::OnCancel()
 {
     WriteIndexIfChanged();
-    quickTip_.reset();
+    inputWatch_.reset();
+    if (quickTip_ && IsWindow(quickTip_))
+        DestroyWindow(quickTip_);
+    quickTip_ = nullptr;
     RemovePageFiles();
     End(IDCANCEL);
 }

@@ -7,6 +7,9 @@
 #include "base/Clock.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
+#include "win/MessageFilters.h"
+
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -32,12 +35,15 @@ private:
     void PlaceWindow();
     void SetUpToolTips();
 
-    // Selection and date.
-    void OnListClick();
+    // Selection and date. `moveFocus` is off while the user works the lists
+    // with the keyboard: the focus stays where the user is.
+    void OnListItemChanged(const NMLISTVIEW& change);
+    void OnSelectionSettled();
     void OnListDoubleClick();
     void ReadSelection();
     int SelectedCount() const;
-    void ApplySelection();
+    void ApplySelection(bool moveFocus = true);
+    bool MovesFocus() const { return !keyboardInput_; }
     void OnMonthChosen();
     void OnDayChosen();
     void OnYearChosen();
@@ -62,7 +68,7 @@ private:
     static std::vector<std::string> Cells(const ProfileIndexEntry& entry);
 
     // The Quick Tip strip and the keyboard focus that goes with each hint.
-    void ShowTip(const QuickTip& tip);
+    void ShowTip(const QuickTip& tip, bool moveFocus = true);
     void FocusButton(TipFocus focus);
     void RemovePageFiles();
 
@@ -86,7 +92,13 @@ private:
     int windowY = 0;
 
     bool initialised_ = false;
+    // The program's own changes of the list are not the user's selection.
+    bool changingList_ = false;
+    bool selectionPending_ = false;
+    // Whether the latest input in the window came from the keyboard.
+    bool keyboardInput_ = false;
+    std::unique_ptr<MessageFilterRegistration> inputWatch_;
     bool deferFocus_ = false;
     int pendingFocus_ = 0;
-    std::unique_ptr<PageWindow> quickTip_;
+    HWND quickTip_ = nullptr;  // the strip owns itself
 };

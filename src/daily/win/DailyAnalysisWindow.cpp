@@ -43,19 +43,16 @@ const Tip kTips[] = {
     {IDC_DAILY_EXPLAIN, "explain all readings"},
 };
 
-std::string CaptionOf(HWND window)
-{
-    char caption[1024] = "";
-    GetWindowTextA(window, caption, sizeof caption);
-    return caption;
-}
-
 } // namespace
 
 DailyAnalysisWindow::DailyAnalysisWindow(const std::string& profilePath, const CivilDate& date)
     : Dialog(IDD_DAILY_ANALYSIS), profilePath_(profilePath), chartFontName_(kChartFontName), navigation_(date)
 {
     OnClicked(IDC_DAILY_SAVE, [this] { Save(); });
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
     OnClicked(IDC_DAILY_EMAIL, [this] { Email(); });
     OnClicked(IDC_DAILY_EXPLAIN, [this] { Explain(); });
     OnClicked(IDC_DAILY_PREV_DAY, [this] { PrevDay(); });
@@ -113,15 +110,6 @@ void DailyAnalysisWindow::RefreshChart()
     RedrawWindow(window, &chart, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
 }
 
-bool DailyAnalysisWindow::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
-{
-    if (message != WM_PAINT)
-        return false;
-    Paint();
-    result = 0;
-    return true;
-}
-
 // Everything GDI+ needs is made and released within the paint: the window
 // is redrawn rarely, and nothing then outlives a change of display settings.
 void DailyAnalysisWindow::Paint()
@@ -134,7 +122,7 @@ void DailyAnalysisWindow::Paint()
         GdiPlusCanvas::ApplyQuality(graphics);
         GdiPlusCanvas canvas(graphics);
         ReportInput report;
-        report.title = CaptionOf(Handle());
+        report.title = Controls::WindowText(Handle());
         report.set = set_;
         report.fontFamily = chartFontName_;
         DrawDailyReport(canvas, report, ScreenReport{windowHeight_});
@@ -145,7 +133,7 @@ void DailyAnalysisWindow::Paint()
 void DailyAnalysisWindow::Print()
 {
     ReportInput report;
-    report.title = CaptionOf(Handle());
+    report.title = Controls::WindowText(Handle());
     report.set = set_;
     report.fontFamily = chartFontName_;
     PrintDailyReport(report);

@@ -19,7 +19,6 @@ public:
 protected:
     void OnInitDialog() override;
     void OnOK() override { Print(); }
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Compute();

@@ -7,6 +7,7 @@
 #include "daily/ReportDrawing.h"
 #include "win/ReportTiming.h"
 #include "win/ImageFiles.h"
+#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 
 #include <commdlg.h>
@@ -31,15 +32,6 @@ struct ExportPaths {
     std::string dataDirectory = DataPaths::dataDirectory;
     std::string reportsDirectory = DataPaths::reportsDirectory;
 };
-
-std::string CaptionOf(HWND window)
-{
-    const int length = GetWindowTextLengthA(window);
-    std::string caption(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, &caption[0], length + 1);
-    caption.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return caption;
-}
 
 // The file the user chose, or false when the dialog was cancelled.
 bool AskForFile(HWND window, const ExportPaths& paths, std::string& chosen)
@@ -74,7 +66,8 @@ void SaveDailyReport(HWND window, const DailyReadingSet& set, std::string& saved
     SetCurrentDirectoryA(paths.dataDirectory.c_str());
     if (!picked)
         return;
-    savedReportPath = chosen;
+    // Email hands on only a file that was really written.
+    savedReportPath.clear();
 
     CLSID jpeg;
     if (!FindEncoder(L"image/jpeg", &jpeg))
@@ -82,19 +75,21 @@ void SaveDailyReport(HWND window, const DailyReadingSet& set, std::string& saved
 
     WaitCursor wait;
     ReportInput report;
-    report.title = CaptionOf(window);
+    report.title = Controls::WindowText(window);
     report.set = set;
 
     bool written = false;
-    if (WideText(savedReportPath).size() <= kLongestWidePath) {
+    if (WideText(chosen).size() <= kLongestWidePath) {
         ReportTiming timing("report-jpeg-save");
-        written = SaveDrawingAsJpeg(savedReportPath, kReportImageWidth, kReportImageHeight,
+        written = SaveDrawingAsJpeg(chosen, kReportImageWidth, kReportImageHeight,
                                     [&report](Canvas& canvas) { DrawDailyReport(canvas, report, ImageReport{}); });
     }
     wait.End();
     SetCurrentDirectoryA(paths.dataDirectory.c_str());
-    if (written)
+    if (written) {
+        savedReportPath = chosen;
         ShowMessage(kReportSaved, MessageKind::Information);
+    }
     else
         ShowMessage(kReportNotSaved, MessageKind::Error);
 }

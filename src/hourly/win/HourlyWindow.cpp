@@ -20,11 +20,6 @@
 
 namespace {
 
-// DialogBox runs its own message loop, so a key meant for the whole window can
-// only be caught on its way through that loop. One hourly window exists at a
-// time (it is modal), so the filter needs no more than this pointer.
-HourlyWindow* filterTarget = nullptr;
-
 void RemoveIfPresent(const std::string& path)
 {
     // A file that cannot be removed is simply replaced or left behind; the
@@ -38,12 +33,17 @@ void RemoveIfPresent(const std::string& path)
 HourlyWindow::HourlyWindow(const HourlyChart& chart) : Dialog(IDD_HOURLY_WINDOW), chart_(chart)
 {
     OnClicked(IDC_HOURLY_PRINT, [this] { Print(); });
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        keyFilter_.reset();
+        return 0;
+    });
 }
 
-HourlyWindow::~HourlyWindow()
-{
-    RemoveKeyFilter();
-}
+HourlyWindow::~HourlyWindow() = default;
 
 std::string HourlyWindow::HourlyImagePath()
 {
@@ -57,7 +57,9 @@ void HourlyWindow::OnInitDialog()
     RECT outer{};
     if (GetWindowRect(Handle(), &outer))
         windowHeight_ = outer.bottom - outer.top;
-    InstallKeyFilter();
+    // DialogBox runs its own message loop, so a key meant for the whole
+    // window can only be caught on its way through that loop.
+    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
 }
 
 void HourlyWindow::OnOK()
@@ -74,23 +76,8 @@ void HourlyWindow::CloseWith(INT_PTR result)
 {
     // The image only lives between a Print and the window's closing.
     RemoveIfPresent(HourlyImagePath());
-    RemoveKeyFilter();
+    keyFilter_.reset();
     End(result);
-}
-
-bool HourlyWindow::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
-{
-    switch (message) {
-    case WM_PAINT:
-        Paint();
-        result = 0;
-        return true;
-    case WM_DESTROY:
-        RemoveKeyFilter();
-        return false;
-    default:
-        return false;
-    }
 }
 
 void HourlyWindow::Paint()
@@ -140,42 +127,12 @@ void HourlyWindow::Print()
         PrintImageFile(HourlyImagePath());
 }
 
-void HourlyWindow::InstallKeyFilter()
-{
-    if (keyFilter_)
-        return;
-    filterTarget = this;
-    keyFilter_ = SetWindowsHookExA(WH_MSGFILTER, FilterMessage, nullptr, GetCurrentThreadId());
-}
-
-void HourlyWindow::RemoveKeyFilter()
-{
-    if (keyFilter_) {
-        UnhookWindowsHookEx(keyFilter_);
-        keyFilter_ = nullptr;
-    }
-    if (filterTarget == this)
-        filterTarget = nullptr;
-}
-
-LRESULT CALLBACK HourlyWindow::FilterMessage(int code, WPARAM wParam, LPARAM lParam)
+bool HourlyWindow::TakeKey(const MSG& message)
 {
     // Only F2 in this window or one of its controls; the print dialog and
-    // message boxes opened from here run their own loops through the same
-    // filter and keep their keys.
-    MSG* message = reinterpret_cast<MSG*>(lParam);
-    HourlyWindow* target = filterTarget;
-    if (code == MSGF_DIALOGBOX && message && target && message->message == WM_KEYDOWN &&
-        message->wParam == VK_F2) {
-        HWND window = target->Handle();
-        if (window && (message->hwnd == window || IsChild(window, message->hwnd))) {
-            try {
-                target->Print();
-            } catch (...) {
-                // Nothing may unwind through the system's message loop.
-            }
-            return 1;
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    // message boxes opened from here keep their keys.
+    if (message.message != WM_KEYDOWN || message.wParam != VK_F2 || !IsWithin(message.hwnd, Handle()))
+        return false;
+    Print();
+    return true;
 }

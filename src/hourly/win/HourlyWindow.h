@@ -5,7 +5,9 @@
 // must carry over to every later paint and to the printed image.
 #include "hourly/HourlyChart.h"
 #include "win/Dialog.h"
+#include "win/MessageFilters.h"
 
+#include <memory>
 #include <string>
 
 class HourlyWindow : public Dialog {
@@ -27,17 +29,14 @@ protected:
     void OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void Print();
     void Paint();
     void CloseWith(INT_PTR result);
-    void InstallKeyFilter();
-    void RemoveKeyFilter();
-    static LRESULT CALLBACK FilterMessage(int code, WPARAM wParam, LPARAM lParam);
+    bool TakeKey(const MSG& message);
 
     HourlyChart chart_;
     int windowHeight_ = 0;
-    HHOOK keyFilter_ = nullptr;
+    std::unique_ptr<MessageFilterRegistration> keyFilter_;
 };

@@ -67,16 +67,6 @@ bool IsUnshownLocalPage(const std::string& url)
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Narrow(const wchar_t* text, int length)
-{
-    if (!text || length <= 0)
-        return std::string();
-    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, &narrow[0], size, nullptr, nullptr);
-    return narrow;
-}
-
 // The URL argument of BeforeNavigate2 arrives as a VARIANT by reference
 // holding a BSTR; anything else counts as an empty address.
 std::string UrlOf(const VARIANT& argument)
@@ -85,9 +75,9 @@ std::string UrlOf(const VARIANT& argument)
     if (V_VT(value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(value))
         value = V_VARIANTREF(value);
     if (V_VT(value) == VT_BSTR)
-        return Narrow(V_BSTR(value), static_cast<int>(SysStringLen(V_BSTR(value))));
+        return NarrowText(V_BSTR(value), SysStringLen(V_BSTR(value)));
     if (V_VT(value) == (VT_BYREF | VT_BSTR) && V_BSTRREF(value))
-        return Narrow(*V_BSTRREF(value), static_cast<int>(SysStringLen(*V_BSTRREF(value))));
+        return NarrowText(*V_BSTRREF(value), SysStringLen(*V_BSTRREF(value)));
     return std::string();
 }
 

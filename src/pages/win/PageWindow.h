@@ -3,14 +3,14 @@
 // modal for explanation pages, modeless for the Quick Tip strip and the sign
 // panel.
 #include "win/Dialog.h"
+#include "win/MessageFilters.h"
 
 #include <memory>
 #include <string>
 
 class BrowserControl;
 
-// Posted to the page window when a panel with notifyOnClose is closed; the
-// owner catches it before the window goes.
+// Posted to the owner when the user closes a panel with notifyOnClose.
 constexpr UINT kPageClosingMessage = WM_USER + 4;
 
 class PageWindow : public Dialog {
@@ -31,9 +31,10 @@ protected:
     void OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    bool TakeKey(MSG& message);
+
     std::string title_;
     std::string url_;
     int width_ = 300;
@@ -43,6 +44,7 @@ private:
     bool mustStayOpen_ = false;
     bool notifyOnClose_ = false;
     std::unique_ptr<BrowserControl> browser_;
+    std::unique_ptr<MessageFilterRegistration> keyFilter_;
 };
 
 // Shows a catalogue page modally, centred on the screen, and returns when the

@@ -82,6 +82,11 @@ bool RemoveFileForced(const std::string& path)
     return std::remove(path.c_str()) == 0;
 }
 
+bool MoveToRecycleBin(const std::string&)
+{
+    return false;
+}
+
 bool IsReadOnlyFile(const std::string& path)
 {
     struct stat st;

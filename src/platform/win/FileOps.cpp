@@ -1,6 +1,7 @@
 #include "platform/FileOps.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cerrno>
 #include <climits>
@@ -53,6 +54,20 @@ bool RemoveFileForced(const std::string& path)
 {
     MakeWritable(path);
     return DeleteFileA(path.c_str()) != 0;
+}
+
+bool MoveToRecycleBin(const std::string& path)
+{
+    // The list of sources ends in an empty name.
+    std::string from = path;
+    from.append(2, '\0');
+    SHFILEOPSTRUCTA operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    if (SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted)
+        return false;
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 bool IsReadOnlyFile(const std::string& path)

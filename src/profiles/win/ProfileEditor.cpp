@@ -65,6 +65,13 @@ ProfileEditor::ProfileEditor(const std::string& dataDirectory)
     OnClicked(IDC_YEAR_PAGE, [this] { ShowYearPage(); });
     OnClicked(IDC_SIGN_PAGE, [this] { ShowSignPage(); });
     OnClicked(IDC_NUMBER_PAGE, [this] { ShowNumberPage(); });
+    // A panel closed by the user announces it; the editor forgets the panel
+    // for the rest of its run.
+    OnWindowMessage(kPageClosingMessage, [this](WPARAM, LPARAM) {
+        signPanelEnabled_ = false;
+        DropSignPanel();
+        return 0;
+    });
 }
 
 ProfileEditor::~ProfileEditor() = default;
@@ -333,18 +340,6 @@ void ProfileEditor::OnCancel()
     End(IDCANCEL);
 }
 
-// A panel closed by the user announces it with this message; the editor
-// forgets the panel for the rest of its run.
-bool ProfileEditor::OnMessage(UINT message, WPARAM, LPARAM, INT_PTR& result)
-{
-    if (message != kPageClosingMessage)
-        return false;
-    signPanelEnabled_ = false;
-    DropSignPanel();
-    result = 0;
-    return true;
-}
-
 void ProfileEditor::UpdateSignImage()
 {
     std::string path = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
@@ -356,44 +351,42 @@ void ProfileEditor::UpdateSignImage()
 }
 
 // A panel window that is gone while the editor still holds it was closed by
-// the user. Its closing message is posted to the panel itself, which is
-// destroyed before the message could be fetched, so this is how the editor
-// usually learns of it.
+// the user, even when its closing message has not arrived yet.
 bool ProfileEditor::SignPanelGoneByItself() const
 {
-    return signPanel_ && !IsWindow(signPanel_->Handle());
+    return signPanel_ && !IsWindow(signPanel_);
 }
 
 void ProfileEditor::ShowSignPanel()
 {
     if (SignPanelGoneByItself()) {
         signPanelEnabled_ = false;
-        signPanel_.reset();
+        signPanel_ = nullptr;
     }
     if (!signPanelEnabled_)
         return;
     std::string page = WriteSignPanelPage(dataDirectory_, signImagePath_);
-    if (signPanel_) {
-        signPanel_->Navigate(page);
+    if (PageWindow* panel = Dialog::FromHandle<PageWindow>(signPanel_)) {
+        panel->Navigate(page);
         return;
     }
     RECT frame{};
     GetWindowRect(Handle(), &frame);
-    signPanel_ = std::make_unique<PageWindow>();
-    signPanel_->SetSize(kSignPanelWidth, frame.bottom - frame.top);
-    signPanel_->SetPosition(frame.right, frame.top);
-    signPanel_->SetTitle(kSignPanelTitle);
-    signPanel_->SetUrl(page);
-    signPanel_->SetMustStayOpen(false);
-    signPanel_->SetNotifyOnClose(true);
-    if (!signPanel_->CreateModeless(Handle()))
-        signPanel_.reset();
+    auto panel = std::make_unique<PageWindow>();
+    panel->SetSize(kSignPanelWidth, frame.bottom - frame.top);
+    panel->SetPosition(frame.right, frame.top);
+    panel->SetTitle(kSignPanelTitle);
+    panel->SetUrl(page);
+    panel->SetMustStayOpen(false);
+    panel->SetNotifyOnClose(true);
+    signPanel_ = Dialog::ShowModeless(std::move(panel), Handle());
 }
 
 void ProfileEditor::DropSignPanel()
 {
-    // The PageWindow destructor destroys a window that still exists.
-    signPanel_.reset();
+    if (signPanel_ && IsWindow(signPanel_))
+        DestroyWindow(signPanel_);
+    signPanel_ = nullptr;
 }
 
 void ProfileEditor::ShowYearPage()

@@ -28,7 +28,6 @@ protected:
     void OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     using DateGroup = EditorDateGroup;
@@ -56,7 +55,7 @@ private:
     Profile profile_;
     bool lockIdentity_ = false;
     std::string signImagePath_;
-    std::unique_ptr<PageWindow> signPanel_;
+    HWND signPanel_ = nullptr;  // the panel owns itself
     bool signPanelEnabled_ = false;
     int x_ = 0;
     int y_ = 0;

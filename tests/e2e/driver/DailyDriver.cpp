@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -19,31 +23,6 @@ std::vector<std::string> CliLines(const std::string& arguments)
         lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
     return lines;
 }
-
-// The gdiplus flat API, loaded at run time.
-struct GdiPlus {
-    struct StartupInput {
-        UINT32 version = 1;
-        void* callback = nullptr;
-        BOOL noBackgroundThread = FALSE;
-        BOOL noExternalCodecs = FALSE;
-    };
-    using Size = int(WINAPI*)(void*, UINT*);
-    int(WINAPI* load)(const WCHAR*, void**) = Entry<decltype(load)>("gdiplus.dll", "GdipLoadImageFromFile");
-    Size width = Entry<Size>("gdiplus.dll", "GdipGetImageWidth");
-    Size height = Entry<Size>("gdiplus.dll", "GdipGetImageHeight");
-    int(WINAPI* pixel)(void*, INT, INT, DWORD*) = Entry<decltype(pixel)>("gdiplus.dll", "GdipBitmapGetPixel");
-    int(WINAPI* dispose)(void*) = Entry<decltype(dispose)>("gdiplus.dll", "GdipDisposeImage");
-    bool ready = false;
-
-    GdiPlus()
-    {
-        auto startup = Entry<int(WINAPI*)(ULONG_PTR*, const StartupInput*, void*)>("gdiplus.dll", "GdiplusStartup");
-        ULONG_PTR token = 0;
-        StartupInput input;
-        ready = startup && load && width && height && pixel && dispose && startup(&token, &input, nullptr) == 0;
-    }
-};
 
 } // namespace
 
@@ -127,34 +106,26 @@ HWND DailySession::OpenHourly(int kind)
     return WaitForDialog(ProcessId(), reading.title);
 }
 
-void PressF2(HWND window)
-{
-    // Scan code of F2 in the key data, as a real key press carries it.
-    PostMessageA(window, WM_KEYDOWN, VK_F2, 0x003C0001);
-    PostMessageA(window, WM_KEYUP, VK_F2, static_cast<LPARAM>(0xC03C0001u));
-}
-
 DecodedImage::DecodedImage(const std::string& path)
 {
-    static GdiPlus gdi;
-    const std::wstring wide(path.begin(), path.end());
-    void* image = nullptr;
-    if (!gdi.ready || gdi.load(wide.c_str(), &image) != 0 || !image)
+    static const bool started = [] {
+        ULONG_PTR token = 0;
+        Gdiplus::GdiplusStartupInput input;
+        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }();
+    Gdiplus::Bitmap bitmap(std::wstring(path.begin(), path.end()).c_str());
+    if (!started || bitmap.GetLastStatus() != Gdiplus::Ok)
         return;
-    UINT w = 0;
-    UINT h = 0;
-    gdi.width(image, &w);
-    gdi.height(image, &h);
+    const int w = static_cast<int>(bitmap.GetWidth()), h = static_cast<int>(bitmap.GetHeight());
     pixels_.resize(static_cast<size_t>(w) * h);
-    for (UINT y = 0; y < h; ++y)
-        for (UINT x = 0; x < w; ++x) {
-            DWORD argb = 0;
-            gdi.pixel(image, static_cast<INT>(x), static_cast<INT>(y), &argb);
-            pixels_[static_cast<size_t>(y) * w + x] = RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            Gdiplus::Color colour;
+            bitmap.GetPixel(x, y, &colour);
+            pixels_[static_cast<size_t>(y) * w + x] = RGB(colour.GetR(), colour.GetG(), colour.GetB());
         }
-    gdi.dispose(image);
-    width_ = static_cast<int>(w);
-    height_ = static_cast<int>(h);
+    width_ = w;
+    height_ = h;
 }
 
 COLORREF DecodedImage::Pixel(int x, int y) const

@@ -63,8 +63,6 @@ private:
     std::string dailyTitle_;
 };
 
-// F2 as the keyboard would deliver it to the window's message loop.
-void PressF2(HWND window);
 
 // True when the bytes start as a JPEG file does.
 inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }

@@ -3,6 +3,7 @@
 #include <dlgs.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -146,16 +147,21 @@ std::vector<HWND> DialogsOf(DWORD processId)
     return search.second;
 }
 
-HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
+HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs)
 {
     HWND result = nullptr;
     WaitUntil(timeoutMs, [&] {
         for (HWND window : DialogsOf(processId))
-            if (TextOf(window) == caption)
+            if (!result && matches(window))
                 result = window;
         return result != nullptr;
     });
     return result;
+}
+
+HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
+{
+    return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
 }
 
 MessageBoxSeen AsMessageBox(HWND window)
@@ -172,14 +178,8 @@ MessageBoxSeen AsMessageBox(HWND window)
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
-    MessageBoxSeen seen;
-    WaitUntil(timeoutMs, [&] {
-        for (HWND window : DialogsOf(processId))
-            if (!seen)
-                seen = AsMessageBox(window);
-        return static_cast<bool>(seen);
-    });
-    return seen;
+    return AsMessageBox(
+        WaitForDialogWhere(processId, [](HWND window) { return static_cast<bool>(AsMessageBox(window)); }, timeoutMs));
 }
 
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId)
@@ -218,6 +218,14 @@ bool ControlEnabled(HWND dialog, int controlId)
     return control && IsWindowEnabled(control);
 }
 
+std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons)
+{
+    std::string letters;
+    for (const auto& button : buttons)
+        letters += ControlEnabled(dialog, button.first) ? button.second : '-';
+    return letters;
+}
+
 void SetControlText(HWND dialog, int controlId, const std::string& text)
 {
     DWORD_PTR ignored = 0;
@@ -231,9 +239,22 @@ void PressButton(HWND dialog, int controlId)
                  reinterpret_cast<LPARAM>(Control(dialog, controlId)));
 }
 
+void PressKey(HWND window, int virtualKey)
+{
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, scan | 0xC0000001);
+}
+
 void CloseDialog(HWND dialog)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+bool CloseAndWait(HWND dialog)
+{
+    CloseDialog(dialog);
+    return WaitUntilGone(dialog);
 }
 
 bool WaitUntilGone(HWND window, DWORD timeoutMs)
@@ -390,6 +411,28 @@ bool RemoveTree(const std::string& path)
     }
     RemoveDirectoryA(directory.c_str());
     return !DirectoryExists(directory);
+}
+
+bool TakeFromRecycleBin(const std::string& bytes)
+{
+    // Wine names the Linux home "\\??\\Z:\\home\\user" in WINEHOMEDIR.
+    const char* home = std::getenv("WINEHOMEDIR");
+    if (!home || std::string(home).rfind("\\??\\", 0) != 0)
+        return false;
+    const std::string trash = std::string(home + 4) + "\\.local\\share\\Trash\\";
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((trash + "files\\*").c_str(), &data);
+    bool found = false;
+    for (bool more = find != INVALID_HANDLE_VALUE; more && !found; more = FindNextFileA(find, &data)) {
+        const std::string name = data.cFileName;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ReadFileBytes(trash + "files\\" + name) == bytes) {
+            found = DeleteFileA((trash + "files\\" + name).c_str()) != 0;
+            DeleteFileA((trash + "info\\" + name + ".trashinfo").c_str());
+        }
+    }
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+    return found;
 }
 
 void ResetDataDirectory() { RemoveTree(DataDirectory()); }

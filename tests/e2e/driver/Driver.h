@@ -54,8 +54,10 @@ private:
     DWORD processId_ = 0;
 };
 
-// A top-level dialog (class #32770) of the process with exactly this caption,
+// A visible top-level dialog (class #32770) of the process that `matches`,
 // or null after the time ran out.
+HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs = kWaitMs);
+// The one with exactly this caption.
 HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = kWaitMs);
 // Every visible top-level dialog of the process, whatever its caption.
 std::vector<HWND> DialogsOf(DWORD processId);
@@ -79,14 +81,21 @@ std::string TextOf(HWND window);
 HWND Control(HWND dialog, int controlId);
 std::string ControlText(HWND dialog, int controlId);
 bool ControlEnabled(HWND dialog, int controlId);
+// One letter per button, '-' for a disabled one: which buttons act, at a glance.
+std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons);
 // WM_SETTEXT passes an edit's length limit, so a test can offer texts the
 // keyboard could not.
 void SetControlText(HWND dialog, int controlId, const std::string& text);
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
 void PressButton(HWND dialog, int controlId);
+// A key pressed and released as the keyboard delivers it to the window's
+// message loop (posted, with its scan code).
+void PressKey(HWND window, int virtualKey);
 // Closes a dialog as Escape or the close box would.
 void CloseDialog(HWND dialog);
+// Both, for a dialog that must go: true once it is gone.
+bool CloseAndWait(HWND dialog);
 // Waits until the window is destroyed or hidden.
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs);
 // The frame's size in pixels.
@@ -135,6 +144,10 @@ std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Removes a directory with everything in it; true when it is gone.
 bool RemoveTree(const std::string& path);
+// Under Wine the Recycle Bin is the desktop's trash folder: true when a file
+// holding exactly these bytes lies there. The file and its note are taken
+// out again.
+bool TakeFromRecycleBin(const std::string& bytes);
 // Starts every test from an empty data directory.
 void ResetDataDirectory();
 

@@ -68,15 +68,9 @@ bool MainWindowSession::ChooseDate(int year, int month, int day) const
 
 std::string MainWindowSession::EnabledButtons() const
 {
-    const std::pair<int, char> buttons[] = {
-        {IDC_ADD_PROFILE, 'A'}, {IDC_EDIT_PROFILE, 'E'}, {IDC_DELETE_PROFILE, 'D'},
-        {IDOK, 'Y'},            {IDC_SCHEDULE, 'S'},     {IDC_OPEN_REPORT, 'O'},
-        {IDC_COMPANION, 'C'},   {IDC_DREAMS, 'R'},       {IDC_HELP_BUTTON, 'H'},
-    };
-    std::string letters;
-    for (const auto& button : buttons)
-        letters += Enabled(button.first) ? button.second : '-';
-    return letters;
+    return EnabledLetters(window_, {{IDC_ADD_PROFILE, 'A'}, {IDC_EDIT_PROFILE, 'E'}, {IDC_DELETE_PROFILE, 'D'},
+                                    {IDOK, 'Y'}, {IDC_SCHEDULE, 'S'}, {IDC_OPEN_REPORT, 'O'},
+                                    {IDC_COMPANION, 'C'}, {IDC_DREAMS, 'R'}, {IDC_HELP_BUTTON, 'H'}});
 }
 
 int MainWindowSession::FocusedControlId() const

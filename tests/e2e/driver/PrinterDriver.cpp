@@ -9,10 +9,6 @@ namespace {
 const char* const kPrinterName = "Oracline Test Printer";
 const char* const kPpdName = "oracline-test.ppd";
 
-// The spooler's calls are looked up at run time: the driver library links
-// no winspool of its own.
-#define SPOOLER(name) Entry<decltype(&name)>("winspool.drv", #name)
-
 // The PPD lives beside this source file; a Linux path is reached under Wine
 // through drive Z:.
 std::string SourcePpd()
@@ -28,8 +24,7 @@ bool IsDefaultPrinter()
 {
     char name[256] = {};
     DWORD size = sizeof name;
-    auto getDefault = SPOOLER(GetDefaultPrinterA);
-    return getDefault && getDefault(name, &size) && std::string(name) == kPrinterName;
+    return GetDefaultPrinterA(name, &size) && std::string(name) == kPrinterName;
 }
 
 // The Linux path of a Windows path, through Wine's own conversion.
@@ -56,21 +51,12 @@ bool InstallTestPrinter(std::string* problem)
             *problem = what + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     };
-    auto openPrinter = SPOOLER(OpenPrinterA);
-    auto closePrinter = SPOOLER(ClosePrinter);
-    auto addDriver = SPOOLER(AddPrinterDriverExA);
-    auto addPrinter = SPOOLER(AddPrinterA);
-    auto setDefault = SPOOLER(SetDefaultPrinterA);
-    auto driverDirectory = SPOOLER(GetPrinterDriverDirectoryA);
-    if (!openPrinter || !closePrinter || !addDriver || !addPrinter || !setDefault || !driverDirectory)
-        return fail("winspool.drv lacks the printer calls");
-
     // Wine's spooler copies a driver's files only from the system folder, so
     // the PPD is put into the driver folder (version-3 drivers live below the
     // environment's) directly; the driver's data file then names it there.
     char folder[MAX_PATH] = {};
     DWORD needed = 0;
-    if (!driverDirectory(nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(folder), sizeof folder, &needed))
+    if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(folder), sizeof folder, &needed))
         return fail("GetPrinterDriverDirectoryA");
     std::string ppd = std::string(folder) + "\\3\\" + kPpdName;
     if (!FileExists(ppd) && !CopyFileA(SourcePpd().c_str(), ppd.c_str(), FALSE))
@@ -78,7 +64,7 @@ bool InstallTestPrinter(std::string* problem)
 
     std::string printerName = kPrinterName;
     HANDLE printer = nullptr;
-    if (!openPrinter(&printerName[0], &printer, nullptr)) {
+    if (!OpenPrinterA(&printerName[0], &printer, nullptr)) {
         std::string driverFile = "wineps.drv";
         std::string dataType = "RAW";
         DRIVER_INFO_3A driver{};
@@ -87,7 +73,7 @@ bool InstallTestPrinter(std::string* problem)
         driver.pDriverPath = driver.pConfigFile = &driverFile[0];
         driver.pDataFile = &ppd[0];
         driver.pDefaultDataType = &dataType[0];
-        if (!addDriver(nullptr, 3, reinterpret_cast<LPBYTE>(&driver), APD_COPY_NEW_FILES))
+        if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver), APD_COPY_NEW_FILES))
             return fail("AddPrinterDriverExA");
         std::string port = PrintOutputPath();
         std::string processor = "WinPrint";
@@ -97,12 +83,12 @@ bool InstallTestPrinter(std::string* problem)
         info.pPrintProcessor = &processor[0];
         info.pDatatype = &dataType[0];
         info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-        printer = addPrinter(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+        printer = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
         if (!printer)
             return fail("AddPrinterA");
     }
-    closePrinter(printer);
-    if (!IsDefaultPrinter() && !setDefault(kPrinterName))
+    ClosePrinter(printer);
+    if (!IsDefaultPrinter() && !SetDefaultPrinterA(kPrinterName))
         return fail("SetDefaultPrinterA");
     return IsDefaultPrinter() || fail("the test printer is not the default");
 }

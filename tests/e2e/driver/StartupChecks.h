@@ -11,8 +11,8 @@ namespace e2e {
 void ExpectDisplayRefusal(ProgramRun& run);
 // The Windows 95 message, then the end of the process.
 void ExpectWindows95Refusal(ProgramRun& run);
-// The start passed every check: the main window (or, on a first start, the
-// introduction page) appears and no message box does.
+// The start from an empty data directory passed every check: the
+// introduction page appears.
 void ExpectAcceptedStart(ProgramRun& run);
 
 extern const char* const kWindows95Refusal;
