@@ -7,7 +7,16 @@ add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
 add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool)
+target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid)
+
+# The recording mapi32.dll, beside Oracline.exe in the build folder; only runs
+# whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load it
+# instead of Wine's own.
+add_library(mapi32_recording SHARED
+  ${CMAKE_SOURCE_DIR}/tests/e2e/mapi32/RecordingMapi.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/mapi32/mapi32.def)
+set_target_properties(mapi32_recording PROPERTIES OUTPUT_NAME mapi32 PREFIX ""
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_link_options(mapi32_recording PRIVATE -Wl,--kill-at)
 
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)
 set(E2E_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX}")
@@ -16,7 +25,7 @@ set(E2E_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX}")
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*Test.cpp)
 add_executable(e2e_tests ${E2E_SOURCES})
 target_link_libraries(e2e_tests PRIVATE e2e_driver gtest_main)
-add_dependencies(e2e_tests Oracline oracline-cli)
+add_dependencies(e2e_tests Oracline oracline-cli mapi32_recording)
 include(GoogleTest)
 gtest_discover_tests(e2e_tests
   DISCOVERY_MODE PRE_TEST

@@ -147,7 +147,15 @@ zodiac_glyphs=(♈ ♉ ♊ ♋ ♌ ♍ ♎ ♏ ♐ ♑ ♒ ♓)
 
 disc "$work/strip_disc.png" 40 30 1
 disc "$work/sign_disc.png" 28 26 1
+disc "$work/small_disc.png" 22 20 1
 for i in "${!zodiac_names[@]}"; do
+  # The smaller row of the Schedule dialog.
+  glyph "$work/z.png" 11 "${zodiac_glyphs[i]}" 0.5
+  convert -size $(( 22 * SS ))x$(( 22 * SS )) xc:none \
+      "$work/small_disc.png" -gravity center -compose Over -composite \
+      "$work/z.png" -gravity center -compose Over -composite "$work/small.png"
+  bmp "$work/small.png" "$art/small$(( 135 + i )).bmp"
+
   glyph "$work/z.png" 18 "${zodiac_glyphs[i]}" 0.5
   convert -size $(( 40 * SS ))x$(( 32 * SS )) xc:none \
       "$work/strip_disc.png" -gravity center -compose Over -composite \
@@ -284,11 +292,13 @@ if [[ -n $sheet ]]; then
   decos=(); strips=(); gifs=()
   for i in $(seq 148 157); do decos+=("$art/deco$i.bmp"); done
   for i in $(seq 162 173); do strips+=("$art/strip$i.bmp"); done
+  smalls=(); for i in $(seq 135 146); do smalls+=("$art/small$i.bmp"); done
   for n in "${zodiac_names[@]}"; do gifs+=("$signs/$n.gif"); done
   row "$work/r1.png" "$art/logo175.bmp" "$art"/icon102.ico "$art"/icon123.ico
   row "$work/r2.png" "${decos[@]}"
   row "$work/r3.png" "${strips[@]:0:6}"
   row "$work/r4.png" "${strips[@]:6:6}"
   row "$work/r5.png" "${gifs[@]}"
-  convert -background "$grey" "$work"/r[1-5].png -gravity west -append "${plain[@]}" "$sheet"
+  row "$work/r6.png" "${smalls[@]}"
+  convert -background "$grey" "$work"/r[1-6].png -gravity west -append "${plain[@]}" "$sheet"
 fi

@@ -184,11 +184,14 @@ void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ScreenRepo
     DrawReport(canvas, report, ScreenLayout(surface.windowHeight, report.fontFamily));
 }
 
-void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ImageReport&)
+void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ImageReport& surface)
 {
     canvas.FillRectangle(0, 0, kReportImageWidth, kReportImageHeight, Colours::grey);
     canvas.DrawRectangle(1, 1, 777, 547, Colours::black, 2);
-    DrawReport(canvas, report, ImageLayout(report.fontFamily));
+    ReportLayout layout = ImageLayout(report.fontFamily);
+    if (surface.mailed)
+        layout.columnLabelX[3] += 8;
+    DrawReport(canvas, report, layout);
 }
 
 void DrawDailyReport(Canvas& canvas, const ReportInput& report, const PaperReport& surface)

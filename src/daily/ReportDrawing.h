@@ -47,7 +47,11 @@ float TopOffset(int windowHeight);
 struct ScreenReport {
     int windowHeight = 0;
 };
-struct ImageReport {};
+struct ImageReport {
+    // The scheduled e-mail's image has always set "Intuition" 8 pixels
+    // further right than the saved one.
+    bool mailed = false;
+};
 // The printer's physical offsets in inches (PHYSICALOFFSETX / dpiX, ...).
 struct PaperReport {
     float ox = 0;

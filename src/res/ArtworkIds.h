@@ -36,6 +36,20 @@
 #define IDB_STRIP_172 172
 #define IDB_STRIP_173 173
 
+// The twelve small zodiac glyphs of the Schedule dialog, Aries first: 135..146.
+#define IDB_SMALL_135 135
+#define IDB_SMALL_136 136
+#define IDB_SMALL_137 137
+#define IDB_SMALL_138 138
+#define IDB_SMALL_139 139
+#define IDB_SMALL_140 140
+#define IDB_SMALL_141 141
+#define IDB_SMALL_142 142
+#define IDB_SMALL_143 143
+#define IDB_SMALL_144 144
+#define IDB_SMALL_145 145
+#define IDB_SMALL_146 146
+
 // The small icon sits in dialogs (About box, beside the decorations); the main
 // icon is the window's own, in the title bar and the task bar.
 #define IDI_SMALL 102

@@ -1,8 +1,11 @@
 #include "schedule/ScheduleRecord.h"
 
+#include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
+#include "platform/FileOps.h"
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -11,34 +14,111 @@ const char* const kEmailKey = "Email:";
 const char* const kTimeKey = "Time:";
 const char* const kTypeKey = "Type:";
 
-std::string ValueAfter(const std::string& line, const char* key)
-{
-    return line.substr(std::strlen(key));
-}
+enum class Key { None, Profile, Email, Time, Type };
 
-} // namespace
-
-ScheduleRecord ReadScheduleRecordForDelivery(const std::string& recordPath)
+// Calls `onValue` with the key and value of every line that starts with one
+// of the four keys, in file order.
+void ForEachEntry(const std::string& recordPath, const std::function<void(Key, const std::string&)>& onValue)
 {
-    ScheduleRecord record;
+    static const std::pair<Key, const char*> keys[] = {
+        {Key::Profile, kProfileKey}, {Key::Email, kEmailKey}, {Key::Time, kTimeKey}, {Key::Type, kTypeKey}};
     ForEachLine(recordPath, [&](const std::string& read) {
         // A record written on Windows and read elsewhere keeps its CRs.
         std::string line = read;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (StartsWithKey(line, kProfileKey)) {
-            record.profilePath = ValueAfter(line, kProfileKey);
-        } else if (StartsWithKey(line, kEmailKey)) {
-            record.email = ValueAfter(line, kEmailKey);
-        } else if (StartsWithKey(line, kTimeKey)) {
-            // Shown to the user only; the registered task decides the time.
-        } else if (StartsWithKey(line, kTypeKey)) {
-            std::string value = ValueAfter(line, kTypeKey);
-            if (!value.empty()) {
-                int type = LeadingInteger(value);
-                record.reportType = type == ReportType::fullColours ? type : ReportType::plainText;
+        for (const auto& key : keys) {
+            if (StartsWithKey(line, key.second)) {
+                onValue(key.first, line.substr(std::strlen(key.second)));
+                return;
             }
         }
     });
+}
+
+} // namespace
+
+const char* DayHalfOf(int hour)
+{
+    return hour < 12 ? "AM" : "PM";
+}
+
+std::string FormatScheduleRecord(const ScheduleRecord& record)
+{
+    return std::string(kProfileKey) + record.profilePath + "\n" + kEmailKey + record.email + "\n" + kTimeKey +
+           std::to_string(record.hour) + ":" + std::to_string(record.minute) + DayHalfOf(record.hour) + "\n" +
+           kTypeKey + std::to_string(record.reportType) + "\n";
+}
+
+bool WriteScheduleRecord(const std::string& recordPath, const ScheduleRecord& record)
+{
+    return WriteTextFileSafely(recordPath, FormatScheduleRecord(record));
+}
+
+void RemoveScheduleRecord(const std::string& recordPath)
+{
+    RemoveFileForced(recordPath);
+}
+
+std::string ScheduledFileName(const std::string& path)
+{
+    const size_t n = path.size();
+    if (n == 0)
+        return "";
+    if (n >= 4 && path[n - 4] != '.' && path[n - 3] != '.' && path[n - 2] != '.')
+        return "";
+    const size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+ScheduleRecord ReadScheduleRecordForDelivery(const std::string& recordPath)
+{
+    ScheduleRecord record;
+    ForEachEntry(recordPath, [&](Key key, const std::string& value) {
+        switch (key) {
+        case Key::Profile: record.profilePath = value; break;
+        case Key::Email: record.email = value; break;
+        case Key::Type:
+            if (!value.empty()) {
+                const int type = LeadingInteger(value);
+                record.reportType = type == ReportType::fullColours ? type : ReportType::plainText;
+            }
+            break;
+        default: break;  // the registered task decides the time
+        }
+    });
     return record;
+}
+
+ScheduleDisplay ReadScheduleRecordForDisplay(const std::string& recordPath)
+{
+    ScheduleDisplay shown;
+    shown.timeText = kDeliverAtLabel;
+    ForEachEntry(recordPath, [&](Key key, const std::string& value) {
+        switch (key) {
+        case Key::Profile: shown.profile = ScheduledFileName(value); break;
+        case Key::Email: shown.email = value; break;
+        case Key::Time: shown.timeText += value; break;
+        case Key::Type:
+            // Any non-zero number reads as full colours here, though the
+            // delivery sends plain text for anything but 1.
+            if (!value.empty())
+                shown.typeText = LeadingInteger(value) != 0 ? kFullColoursText : kPlainTextText;
+            break;
+        default: break;
+        }
+    });
+    shown.valid = !shown.profile.empty() && !shown.email.empty();
+    return shown;
+}
+
+bool IsProfileScheduled(const std::string& recordPath, const std::string& profilePath)
+{
+    const std::string wanted = ScheduledFileName(profilePath);
+    bool scheduled = false;
+    ForEachEntry(recordPath, [&](Key key, const std::string& value) {
+        if (key == Key::Profile && ScheduledFileName(value) == wanted)
+            scheduled = true;
+    });
+    return scheduled;
 }

@@ -8,34 +8,68 @@ namespace {
 
 TEST(ScheduleRecord, DeliveryReaderTakesProfileAddressAndType)
 {
-    const struct { const char *file, *profile, *email; int type; bool deliverable; } cases[] = {
+    const struct { const char *file, *profile, *email; int type; } cases[] = {
         {"Profile:C:\\Program Files\\Oracline\\Me.ini\r\nEmail:a@b.c\r\nTime:7:5AM\r\nType:1\r\n",
-         "C:\\Program Files\\Oracline\\Me.ini", "a@b.c", 1, true},
-        {"Profile:P\nEmail:e@x\nTime:13:30PM\nType:0\n", "P", "e@x", 0, true},
-        // Anything but 0 or 1 is plain text; an empty value changes nothing.
-        {"Profile:P\nEmail:e@x\nType:7\n", "P", "e@x", 0, true},
-        {"Profile:P\nEmail:e@x\nType:1\nType:\n", "P", "e@x", 1, true},
+         "C:\\Program Files\\Oracline\\Me.ini", "a@b.c", 1},
+        // Anything but 1 is plain text; an empty value keeps what was read.
+        {"Profile:P\nEmail:e@x\nType:7\n", "P", "e@x", 0},
+        {"Profile:P\nEmail:e@x\nType:1\nType:\n", "P", "e@x", 1},
         // Later lines win; keys are case-sensitive.
-        {"Profile:A\nProfile:B\nemail:no\nEmail:\n", "B", "", 0, false},
-        {"profile:P\nEMAIL:e@x\n", "", "", 0, false},
-        {"Email:e@x\nType:1\n", "", "e@x", 1, false},
-        {"", "", "", 0, false},
+        {"Profile:A\nProfile:B\nemail:no\nEmail:\n", "B", "", 0},
+        {"profile:P\nEMAIL:e@x\n", "", "", 0},
     };
     for (const auto& c : cases) {
         TempDir dir;
         ScheduleRecord record = ReadScheduleRecordForDelivery(dir.Write("task.dtr", c.file));
         SCOPED_TRACE(c.file);
-        EXPECT_EQ(record.profilePath, c.profile);
-        EXPECT_EQ(record.email, c.email);
+        EXPECT_EQ(record.profilePath + "|" + record.email, std::string(c.profile) + "|" + c.email);
         EXPECT_EQ(record.reportType, c.type);
-        EXPECT_EQ(record.IsDeliverable(), c.deliverable);
+        EXPECT_EQ(record.IsDeliverable(), *c.profile && *c.email);
     }
+    EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr").IsDeliverable());
 }
 
-TEST(ScheduleRecord, MissingFileIsNoDelivery)
+} // namespace
+
+namespace {
+
+TEST(ScheduleRecord, WriterLines)
 {
-    TempDir dir;
-    EXPECT_FALSE(ReadScheduleRecordForDelivery(dir.path("task.dtr")).IsDeliverable());
+    const struct { int hour, minute; const char* time; } cases[] = {
+        {7, 5, "Time:7:5AM\n"}, {12, 0, "Time:12:0PM\n"}, {11, 59, "Time:11:59AM\n"}, {23, 45, "Time:23:45PM\n"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatScheduleRecord({"C:\\x\\J.ini", "j@d", c.hour, c.minute, "", 1}),
+                  "Profile:C:\\x\\J.ini\nEmail:j@d\n" + std::string(c.time) + "Type:1\n");
+}
+
+TEST(ScheduleRecord, DisplayReaderAndProfileTest)
+{
+    const struct { const char *file, *profile, *time, *type; bool valid; } shown[] = {
+        {"Profile:C:\\x\\Jane Doe.ini\r\nEmail:j@d\r\nTime:7:0AM\r\nType:7\r\n", "Jane Doe.ini",
+         "Deliver daily at: 7:0AM", "Deliver report in full colors", true},
+        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:x\nTime:1:2AM\nTime:3:4PM\n", "", "Deliver daily at: 1:2AM3:4PM",
+         "Deliver report in plain text", false},
+        {"profile:C:\\a.ini\nProfile:C:\\b.ini\nEmail:\nType:\n", "b.ini", "Deliver daily at: ", "", false},
+    };
+    for (const auto& c : shown) {
+        TempDir dir;
+        ScheduleDisplay display = ReadScheduleRecordForDisplay(dir.Write("task.dtr", c.file));
+        EXPECT_EQ(display.profile + "|" + display.timeText + "|" + display.typeText,
+                  std::string(c.profile) + "|" + c.time + "|" + c.type);
+        EXPECT_EQ(display.valid, c.valid) << c.file;
+    }
+    // The profile test compares file-name parts, wherever the folders are;
+    // names without an extension are empty on both sides and match.
+    const struct { const char *file, *profile; bool scheduled; } named[] = {
+        {"Profile:D:\\elsewhere\\Jane Doe.ini\n", "C:\\x\\Jane Doe.ini", true},
+        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false},
+        {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
+        {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
+    };
+    for (const auto& c : named) {
+        TempDir dir;
+        EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "profiles/ProfileFileReadings.h"
 #include "profiles/ProfileIndex.h"
 #include "profiles/win/ProfileEditor.h"
+#include "schedule/win/ScheduleDialogs.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
 #include "win/ListView.h"
@@ -443,7 +444,8 @@ void MainWindow::DeleteProfile()
     int row = firstSelection;
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
-    // The question about a scheduled profile comes with the schedule dialogs.
+    if (!EndScheduleBeforeDeleting(ProfilePathOf(row)))
+        return;
     DeleteProfileFile(dataDirectory_, rows_[row].description);
 
     ListView list(Handle(), IDC_PROFILE_LIST);
@@ -470,8 +472,7 @@ void MainWindow::Schedule()
         return;
     WriteIndexIfChanged();
     ShowTip(QuickTips::schedule);
-    // The Schedule dialogs open here for ProfilePathOf(firstSelection) once
-    // they exist.
+    RunScheduleDialogs(Handle(), ProfilePathOf(firstSelection), dataDirectory_, clock_);
     ShowTip(QuickTips::analyzeDay);
 }
 

@@ -4,6 +4,7 @@
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "schedule/ScheduleRecord.h"
+#include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
 
 #include <windows.h>
@@ -60,9 +61,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         scheduledEmail = record.email;
         scheduledReportType = record.reportType;
         if (record.IsDeliverable()) {
-            // The delivery itself (today's report rendered or composed, then
-            // mailed) is not built yet: a scheduled start ends here without a
-            // window and sends nothing.
+            RunUnattendedDelivery(record, dataDirectory, DataPaths::reportsDirectory);
             return false;
         }
     }

@@ -1,0 +1,197 @@
+#include "mail/win/SimpleMapiSender.h"
+
+#include "win/WaitCursor.h"
+
+#include <windows.h>
+#include <mapi.h>
+
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The library is mapped once for the whole process. Senders may overlap (the
+// composer and a scheduled run never do, but nothing forbids it), so the last
+// one alive unloads it rather than the first one destroyed.
+HMODULE gMapiLibrary = nullptr;
+int gLiveSenders = 0;
+
+struct Attachment {
+    std::string path;
+    std::optional<std::string> displayName;
+};
+
+// The windows of this thread that MAPISendMail must not let the user reach
+// while it blocks: every enabled top-level window, and among them the active
+// one, which the mail client may use as its owner.
+class ModalFreeze {
+public:
+    ModalFreeze()
+    {
+        HWND active = GetActiveWindow();
+        owner_ = active ? GetAncestor(active, GA_ROOT) : nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &ModalFreeze::Collect, reinterpret_cast<LPARAM>(this));
+        for (HWND window : disabled_)
+            EnableWindow(window, FALSE);
+        if (owner_) {
+            SetCapture(owner_);
+            SetFocus(nullptr);
+            if (IsWindowEnabled(owner_)) {
+                EnableWindow(owner_, FALSE);
+                disabled_.push_back(owner_);
+            }
+        }
+    }
+    ~ModalFreeze()
+    {
+        if (owner_)
+            ReleaseCapture();
+        for (HWND window : disabled_)
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+        if (owner_ && IsWindow(owner_)) {
+            SetActiveWindow(owner_);
+            SetFocus(owner_);
+        }
+    }
+    ModalFreeze(const ModalFreeze&) = delete;
+    ModalFreeze& operator=(const ModalFreeze&) = delete;
+
+    HWND Owner() const { return owner_; }
+
+private:
+    static BOOL CALLBACK Collect(HWND window, LPARAM self)
+    {
+        if (IsWindowVisible(window) && IsWindowEnabled(window))
+            reinterpret_cast<ModalFreeze*>(self)->disabled_.push_back(window);
+        return TRUE;
+    }
+
+    HWND owner_ = nullptr;
+    std::vector<HWND> disabled_;
+};
+
+class SimpleMapiSender final : public MailSender {
+public:
+    SimpleMapiSender()
+    {
+        ++gLiveSenders;
+        if (!gMapiLibrary)
+            gMapiLibrary = LoadLibraryA("mapi32.dll");
+        if (!gMapiLibrary) {
+            error_ = kNoMailLibrary;
+            return;
+        }
+        sendMail_ = reinterpret_cast<LPMAPISENDMAIL>(
+            reinterpret_cast<void (*)()>(GetProcAddress(gMapiLibrary, "MAPISendMail")));
+        const bool hasLogon = GetProcAddress(gMapiLibrary, "MAPILogon") != nullptr;
+        if (!sendMail_ || !hasLogon) {
+            sendMail_ = nullptr;
+            error_ = kMissingEntryPoint;
+        }
+    }
+
+    ~SimpleMapiSender() override
+    {
+        if (--gLiveSenders == 0 && gMapiLibrary) {
+            FreeLibrary(gMapiLibrary);
+            gMapiLibrary = nullptr;
+        }
+    }
+
+    int TakeError() override
+    {
+        const int error = error_;
+        error_ = kNoError;
+        return error;
+    }
+
+    bool AddRecipient(const std::string& text) override
+    {
+        try {
+            recipients_.push_back(text);
+            return true;
+        } catch (const std::bad_alloc&) {
+            error_ = kNoRecipientMemory;
+            return false;
+        }
+    }
+
+    void SetSubject(const std::string& text) override { subject_ = text; }
+
+    bool AddAttachment(const std::string& fullPath, const std::optional<std::string>& displayName) override
+    {
+        try {
+            attachments_.push_back({fullPath, displayName});
+            return true;
+        } catch (const std::bad_alloc&) {
+            error_ = kNoAttachmentMemory;
+            return false;
+        }
+    }
+
+    void SetOriginatorName(const std::string& text) override { originatorName_ = text; }
+    void SetBody(const std::string& text) override { body_ = text; }
+
+    unsigned long Send(unsigned long extraFlags) override
+    {
+        if (!sendMail_)
+            return MAPI_E_FAILURE;
+        WaitCursor wait;
+        // Simple MAPI puts each attachment at a character of the note; one
+        // blank per attachment after the text gives each a place of its own.
+        const std::size_t textLength = body_.size();
+        body_.append(attachments_.size(), ' ');
+
+        std::vector<MapiRecipDesc> recipients(recipients_.size());
+        for (std::size_t i = 0; i < recipients_.size(); ++i) {
+            recipients[i] = MapiRecipDesc{};
+            recipients[i].ulRecipClass = MAPI_TO;
+            recipients[i].lpszName = &recipients_[i][0];
+        }
+        std::vector<MapiFileDesc> files(attachments_.size());
+        for (std::size_t i = 0; i < attachments_.size(); ++i) {
+            files[i] = MapiFileDesc{};
+            files[i].nPosition = static_cast<ULONG>(textLength + i);
+            files[i].lpszPathName = &attachments_[i].path[0];
+            if (attachments_[i].displayName)
+                files[i].lpszFileName = &(*attachments_[i].displayName)[0];
+        }
+        MapiRecipDesc originator{};
+        originator.ulRecipClass = MAPI_ORIG;
+        if (!originatorName_.empty())
+            originator.lpszName = &originatorName_[0];
+        MapiMessage message{};
+        message.lpszSubject = &subject_[0];
+        message.lpszNoteText = &body_[0];
+        message.lpOriginator = &originator;
+        message.nRecipCount = static_cast<ULONG>(recipients.size());
+        message.lpRecips = recipients.empty() ? nullptr : recipients.data();
+        message.nFileCount = static_cast<ULONG>(files.size());
+        message.lpFiles = files.empty() ? nullptr : files.data();
+
+        ULONG result;
+        {
+            ModalFreeze freeze;
+            result = sendMail_(0, reinterpret_cast<ULONG_PTR>(freeze.Owner()), &message,
+                               extraFlags | MAPI_LOGON_UI, 0);
+        }
+        recipients_.clear();
+        attachments_.clear();
+        return result;
+    }
+
+private:
+    int error_ = kNoError;
+    LPMAPISENDMAIL sendMail_ = nullptr;
+    std::vector<std::string> recipients_;
+    std::vector<Attachment> attachments_;
+    std::string subject_;
+    std::string originatorName_;
+    std::string body_;
+};
+
+} // namespace
+
+std::unique_ptr<MailSender> CreateMailSender() { return std::make_unique<SimpleMapiSender>(); }

@@ -1,0 +1,31 @@
+#pragma once
+// "delivery.log" in the data directory: one line per unattended run, so the
+// user can see whether the daily mails go out although the run itself shows
+// nothing. Only the newest lines are kept; no body and no password is ever
+// written.
+#include "base/Clock.h"
+
+#include <string>
+
+inline constexpr const char* kDeliveryLogName = "delivery.log";
+inline constexpr int kDeliveryLogLines = 100;
+
+struct DeliveryLogEntry {
+    std::string when;     // local "YYYY-MM-DD HH:MM"
+    std::string profile;  // the profile's file name
+    std::string email;
+    std::string form;     // "plain text", "full colours", or the fall-back
+    std::string outcome;  // "sent", "MAPI result N", "no mail library", ...
+};
+
+std::string DeliveryTimestamp(CivilDate date, int hour, int minute);
+
+// "2026-12-07 07:05, Jane Doe.ini, jane@example.com, full colours, sent".
+std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry);
+
+// Adds the line behind the existing ones and keeps the last
+// kDeliveryLogLines; false when the file could not be replaced.
+bool AppendDeliveryLog(const std::string& logPath, const std::string& line);
+
+// The newest line, or an empty text without a log.
+std::string LastDeliveryLogLine(const std::string& logPath);

@@ -1,0 +1,26 @@
+#pragma once
+// The operating system's task scheduler as the schedule dialogs see it: one
+// job, "Daily Analysis Report", that starts the program once a day with the
+// schedule record's path. The Win32 implementation lives in schedule/win/;
+// tests use a fake.
+#include "base/Clock.h"
+
+inline constexpr const char* kScheduledJobName = "Daily Analysis Report";
+
+class ScheduleService {
+public:
+    virtual ~ScheduleService() = default;
+
+    // True when the scheduler runs or was just started (without waiting for
+    // it to be up).
+    virtual bool EnsureRunning() = 0;
+    // True when the job exists and is ready, running or has not run yet.
+    virtual bool IsJobScheduled() = 0;
+    // Ends a running job and deletes it; false when there was none to open.
+    virtual bool DeleteJob() = 0;
+    // Creates the job, without a trigger; false when it exists already.
+    virtual bool CreateJob() = 0;
+    // Gives the created job its daily trigger from `firstDay` at hour:minute
+    // and, where the system wants one, the account it runs under.
+    virtual bool ActivateJob(CivilDate firstDay, int hour, int minute) = 0;
+};

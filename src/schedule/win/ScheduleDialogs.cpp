@@ -1,0 +1,39 @@
+#include "schedule/win/ScheduleDialogs.h"
+
+#include "base/DataPaths.h"
+#include "schedule/DeliveryLog.h"
+#include "schedule/ScheduleDialogModel.h"
+#include "schedule/win/CurrentlyScheduledDialog.h"
+#include "schedule/win/ScheduleDialog.h"
+#include "schedule/win/SecurityAttributesDialog.h"
+#include "schedule/win/TaskSchedulerService.h"
+#include "win/MessageBoxes.h"
+
+namespace {
+
+TaskSchedulerService MakeService()
+{
+    return TaskSchedulerService([] { return SecurityAttributesDialog().Ask(); });
+}
+
+} // namespace
+
+void RunScheduleDialogs(HWND owner, const std::string& profilePath, const std::string& dataDirectory,
+                        const Clock& clock)
+{
+    TaskSchedulerService service = MakeService();
+    const std::string recordPath = DataPaths::scheduleRecordPath;
+    if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
+        CurrentlyScheduledDialog current(recordPath, dataDirectory + kDeliveryLogName);
+        if (current.RunModal(owner) != IDOK)
+            return;
+    }
+    ScheduleDialogModel model(profilePath);
+    ScheduleDialog(model, service, dataDirectory, clock).RunModal(owner);
+}
+
+bool EndScheduleBeforeDeleting(const std::string& profilePath)
+{
+    TaskSchedulerService service = MakeService();
+    return EndScheduleOfDeletedProfile(DataPaths::scheduleRecordPath, profilePath, service, AskQuestion);
+}

@@ -1,0 +1,31 @@
+#include "schedule/win/UnattendedDelivery.h"
+
+#include "mail/win/SimpleMapiSender.h"
+#include "schedule/ScheduledDelivery.h"
+#include "win/ImageFiles.h"
+#include "win/ReportTiming.h"
+
+#include <windows.h>
+
+void RunUnattendedDelivery(const ScheduleRecord& record, const std::string& dataDirectory,
+                           const std::string& reportsDirectory)
+{
+    DeliveryTools tools;
+    tools.createSender = [] { return CreateMailSender(); };
+    tools.renderImage = [](const std::string& path, const ReportInput& report) {
+        ReportTiming timing("scheduled-report-jpeg");
+        return SaveDrawingAsJpeg(path, kReportImageWidth, kReportImageHeight, [&report](Canvas& canvas) {
+            ImageReport mailed;
+            mailed.mailed = true;
+            DrawDailyReport(canvas, report, mailed);
+        });
+    };
+    const LocalClock clock;
+    ReportTiming timing("scheduled-delivery");
+    DeliveryLogEntry entry = DeliverScheduledReport(record, reportsDirectory, clock, tools);
+
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    entry.when = DeliveryTimestamp({now.wYear, now.wMonth, now.wDay}, now.wHour, now.wMinute);
+    AppendDeliveryLog(dataDirectory + kDeliveryLogName, FormatDeliveryLogLine(entry));
+}

@@ -1,0 +1,208 @@
+// Scheduled delivery through the real program: the Schedule dialogs with the
+// job they register in the Task Scheduler, deleting the scheduled profile,
+// the account dialog of Windows XP, and the unattended run the job starts,
+// mailing through the recording mapi32.dll.
+#include "driver/DailyDriver.h"
+#include "driver/MailRecord.h"
+#include "driver/ScheduledJob.h"
+#include "res/MainWindowIds.h"
+#include "res/ScheduleIds.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+
+const char* const kScheduleCaption = "Schedule Daily Analysis Report via Email Delivery";
+const char* const kRecordPath = "C:\\Program Files\\Oracline\\task.dtr";
+const TestProfile kJane{"Jane Doe", "Jane Doe", 5, 4, 1990};
+
+SYSTEMTIME Today()
+{
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now;
+}
+
+// Opens the Schedule dialog from the main window, fills it with 13:30 and
+// full colours and presses Save.
+void ScheduleAtHalfPastOne(MainWindowSession& session)
+{
+    session.Press(IDC_SCHEDULE);
+    HWND dialog = WaitForDialog(session.ProcessId(), kScheduleCaption);
+    ASSERT_TRUE(dialog);
+    SetControlText(dialog, IDC_SCHEDULE_EMAIL, "jane@example.com");
+    ComboDriver(dialog, IDC_SCHEDULE_HOUR).ChooseText("13");
+    ComboDriver(dialog, IDC_SCHEDULE_MINUTE).ChooseText("30");
+    ComboDriver(dialog, IDC_SCHEDULE_TYPE).Choose(1);
+    PressButton(dialog, IDOK);
+}
+
+} // namespace
+
+TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
+{
+    DeleteFileA(kJobFile);
+    std::map<std::string, std::string> files = DataFilesFor({kJane});
+    files["delivery.log"] = "2026-01-02 07:05, Jane Doe.ini, jane@example.com, plain text, sent\r\n";
+    MainWindowSession session(files);
+    ASSERT_TRUE(session.Window());
+
+    ScheduleAtHalfPastOne(session);
+    MessageBoxSeen saved = WaitForMessageBox(session.ProcessId());
+    EXPECT_EQ(saved.text, "Daily Analysis Report was scheduled successfully.     \nProfile: Jane Doe.ini    \n"
+                          "Email To: jane@example.com     \nDeliver report in full colors.     ");
+    ASSERT_TRUE(AnswerMessageBox(saved, IDOK));
+    const std::string record = "Profile:" + DataDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
+                               "Time:13:30PM\r\nType:1\r\n";
+    EXPECT_EQ(DataFile("task.dtr"), record);
+
+    const ScheduledJob job = ReadScheduledJob();
+    ASSERT_TRUE(job.exists);
+    EXPECT_EQ(job.application, "C:\\Program Files\\Oracline\\Oracline.exe");
+    EXPECT_EQ(job.workingDirectory, "C:\\Program Files\\Oracline");
+    EXPECT_EQ(job.parameters, kRecordPath);
+    ASSERT_EQ(job.triggerCount, 1);
+    const SYSTEMTIME today = Today();
+    const TASK_TRIGGER& t = job.trigger;
+    EXPECT_EQ(IsoDate(t.wBeginYear, t.wBeginMonth, t.wBeginDay), IsoDate(today.wYear, today.wMonth, today.wDay));
+    EXPECT_EQ(std::to_string(t.TriggerType) + " every " + std::to_string(t.Type.Daily.DaysInterval) + " at " +
+                  std::to_string(t.wStartHour) + ":" + std::to_string(t.wStartMinute),
+              "1 every 1 at 13:30");
+
+    // The next press shows the schedule; Change then Close keeps it whole.
+    session.Press(IDC_SCHEDULE);
+    HWND current = WaitForDialog(session.ProcessId(), "Currently Scheduled Daily Report");
+    ASSERT_TRUE(current);
+    EXPECT_EQ(ControlText(current, IDC_CURRENT_PROFILE), "Jane Doe.ini");
+    EXPECT_EQ(ControlText(current, IDC_CURRENT_TIME), "Deliver daily at: 13:30PM");
+    EXPECT_EQ(ControlText(current, IDC_CURRENT_LAST_DELIVERY),
+              "Last delivery: 2026-01-02 07:05, Jane Doe.ini, jane@example.com, plain text, sent");
+    PressButton(current, IDOK);
+    HWND schedule = WaitForDialog(session.ProcessId(), kScheduleCaption);
+    ASSERT_TRUE(schedule);
+    ASSERT_TRUE(CloseAndWait(schedule));
+    EXPECT_TRUE(ReadScheduledJob().exists);
+    EXPECT_EQ(DataFile("task.dtr"), record);
+
+    // Deleting the scheduled profile asks first; No keeps everything.
+    for (int answer : {IDNO, IDYES}) {
+        session.Press(IDC_DELETE_PROFILE);
+        MessageBoxSeen question = WaitForMessageBox(session.ProcessId());
+        EXPECT_EQ(question.text, "This profile is used for daily email delivery.    \nIf you delete it, daily email "
+                                 "delivery will end too.    \n\nDo you want to continue?    ");
+        ASSERT_TRUE(AnswerMessageBox(question, answer));
+        session.Settle();
+        const bool kept = answer == IDNO;
+        EXPECT_EQ(ReadScheduledJob().exists, kept);
+        EXPECT_EQ(FileExists(DataDirectory() + "task.dtr"), kept);
+        EXPECT_EQ(FileExists(DataDirectory() + "Jane Doe.ini"), kept);
+    }
+    EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kJane)));
+    ASSERT_TRUE(session.Close());
+}
+
+TEST(Schedule, WindowsXpAsksForTheAccount)
+{
+    DeleteFileA(kJobFile);
+    ReportedWindowsVersion xp("winxp");
+    MainWindowSession session(DataFilesFor({kJane}));
+    ASSERT_TRUE(session.Window());
+    ScheduleAtHalfPastOne(session);
+    HWND account = WaitForDialog(session.ProcessId(), "Set Security Attributes");
+    ASSERT_TRUE(account);
+    EXPECT_FALSE(ControlText(account, IDC_ACCOUNT_USER).empty());
+    EXPECT_FALSE(ControlEnabled(account, IDC_ACCOUNT_USER));
+    PressButton(account, IDCANCEL);  // Use Defaults asks first
+    ASSERT_TRUE(AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDYES));
+    ASSERT_TRUE(WaitUntilGone(account));
+    // Whether Wine takes the default account or not, the job gets its trigger.
+    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    if (box.text.find("Unable to set security attributes.") == 0) {
+        AnswerMessageBox(box, IDOK);
+        box = WaitForMessageBox(session.ProcessId());
+    }
+    EXPECT_EQ(box.text.find("Daily Analysis Report was scheduled successfully."), 0u) << box.text;
+    AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(ReadScheduledJob().triggerCount, 1);
+    ASSERT_TRUE(session.Close());
+    DeleteFileA(kJobFile);
+}
+
+TEST(Schedule, UnattendedRunMailsTodaysReport)
+{
+    const SYSTEMTIME today = Today();
+    const std::string iso = IsoDate(today.wYear, today.wMonth, today.wDay);
+    const std::string profilePath = DataDirectory() + "Jane Doe.ini";
+    struct Case {
+        const char* type;
+        unsigned long mapiResult;
+        bool image, reportsBlocked;
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"1", 0, true, false, "Jane Doe.ini, jane@example.com, full colours, sent"},
+        {"0", 0, false, false, "Jane Doe.ini, jane@example.com, plain text, sent"},
+        {"7", 3, false, false, "Jane Doe.ini, jane@example.com, plain text, MAPI result 3"},
+        // A file where the reports folder belongs: the image cannot be saved.
+        {"1", 0, false, true, "Jane Doe.ini, jane@example.com, plain text (report image failed), sent"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.logged);
+        std::map<std::string, std::string> files = DataFilesFor({kJane});
+        if (c.reportsBlocked)
+            files["Reports"] = "not a folder";
+        const std::string record = "Profile:" + profilePath + "\r\nEmail:jane@example.com\r\nTime:7:5AM\r\nType:" +
+                                   c.type + "\r\n";
+        files["task.dtr"] = record;
+        PrepareMailRecord(c.mapiResult);
+        // Exactly as the Task Scheduler passes it: unquoted.
+        MainWindowSession session(files, kRecordPath, false);
+        ASSERT_TRUE(session.Run().WaitForExit());
+        EXPECT_TRUE(DialogsOf(session.ProcessId()).empty());
+        EXPECT_EQ(DataFile("task.dtr"), record);
+
+        const std::vector<SentMail> mails = ReadMailRecord();
+        ASSERT_EQ(mails.size(), 1u);
+        const SentMail& mail = mails[0];
+        // A logon may be asked for, never a compose window; one To recipient.
+        EXPECT_EQ(mail.flags, 1u);
+        EXPECT_EQ(mail.subject, "Daily Report");
+        EXPECT_NE(mail.originator.find("Oracline"), std::string::npos) << mail.originator;
+        ASSERT_EQ(mail.recipients.size(), 1u);
+        EXPECT_EQ(std::to_string(mail.recipients[0].recipientClass) + " " + mail.recipients[0].name,
+                  "1 jane@example.com");
+
+        const std::string log = DataFile("delivery.log");
+        EXPECT_EQ(log.substr(0, 11), iso + " ");
+        EXPECT_NE(log.find(std::string(c.logged) + "\r\n"), std::string::npos) << log;
+
+        if (!c.image) {
+            std::string text = OutputOf("\"" + BesideTestExe("oracline-cli.exe") + "\" text \"" + profilePath + "\"");
+            std::string escaped;
+            for (char ch : text)
+                escaped += ch == '\n' ? std::string("\\n") : ch == '\r' ? "" : std::string(1, ch);
+            EXPECT_EQ(mail.note, escaped);
+            EXPECT_TRUE(mail.attachments.empty());
+            continue;
+        }
+        EXPECT_EQ(mail.note, "Daily Report ");
+        ASSERT_EQ(mail.attachments.size(), 1u);
+        EXPECT_EQ(mail.attachments[0].path, "C:\\Program Files\\Oracline\\Reports\\report.jpg");
+        EXPECT_EQ(mail.attachments[0].position, 12u);
+        // The bars stand at the readings as computed, not clamped to 3..99.
+        const CliDailySet set = CliDaily(profilePath, iso);
+        DecodedImage image(mail.attachments[0].path);
+        ASSERT_TRUE(set.ok && image.Loaded());
+        const COLORREF colours[] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0),
+                                    RGB(255, 255, 0)};
+        const int x[] = {185, 290, 400, 506, 620};
+        for (int i = 0; i < 5; ++i) {
+            int top = 150;
+            while (top <= 500 && !Near(image.Pixel(x[i], top), colours[i], 60))
+                ++top;
+            EXPECT_NEAR(top, 497 - 3 * set.readings[i], 2) << "bar " << i;
+        }
+    }
+}

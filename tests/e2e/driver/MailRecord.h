@@ -1,0 +1,42 @@
+#pragma once
+// What the recording mapi32.dll of the tests wrote: one entry per call of
+// MAPISendMail. Launch Oracline.exe with WINEDLLOVERRIDES holding
+// "mapi32=n,b" (wine-run.sh sets it) so the recording library is loaded.
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Where the recording library writes unless ORACLINE_MAPI_RECORD says otherwise.
+constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
+
+struct MailRecipient {
+    int recipientClass = -1;
+    std::string name;     // "(null)" when none was given
+    std::string address;
+};
+
+struct MailAttachment {
+    std::string path;
+    std::string name;
+    unsigned long position = 0;
+};
+
+struct SentMail {
+    unsigned long flags = 0;
+    bool owner = false;
+    std::string subject;
+    std::string note;  // line feeds appear as "\n"
+    std::string originator;  // class, name and address joined by tabs, or "(null)"
+    std::vector<MailRecipient> recipients;
+    std::vector<MailAttachment> attachments;
+};
+
+// Every call recorded in the file, oldest first; empty when there is none.
+std::vector<SentMail> ReadMailRecord(const std::string& path = kMailRecordPath);
+
+// The result code the recording library gives MAPISendMail in programs
+// started afterwards, and removes the record file.
+void PrepareMailRecord(unsigned long result = 0, const std::string& path = kMailRecordPath);
+
+} // namespace e2e
