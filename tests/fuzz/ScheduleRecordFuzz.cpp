@@ -1,4 +1,5 @@
-// The schedule record's delivery reader on any bytes.
+// The schedule record's three readers (delivery, display, the profile check)
+// on any bytes.
 #include "FuzzInput.h"
 
 #include "schedule/ScheduleRecord.h"
@@ -9,5 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ScheduleRecord record = ReadScheduleRecordForDelivery(path);
     FUZZ_CHECK(record.reportType == ReportType::plainText || record.reportType == ReportType::fullColours);
     FUZZ_CHECK(record.profilePath.size() < 500 && record.email.size() < 500);
+    ReadScheduleRecordForDisplay(path);
+    IsProfileScheduled(path, record.profilePath);
     return 0;
 }
