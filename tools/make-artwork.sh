@@ -249,6 +249,26 @@ convert "$work/banner.png" \
     -gravity northwest -fill "$gold" "${sky[@]}" "$work/logo.png"
 bmp "$work/logo.png" "$art/logo175.bmp"
 
+# --- Companion banner: the twelve signs in a row on a blue banner, for the
+# Companion Analysis window, whose matching is made from them ----------------
+cw=$(( 328 * SS )); ch=$(( 36 * SS ))
+convert -size "${ch}x${cw}" gradient:"$navy_light"-"$navy_dark" -rotate 90 "$work/cbanner_fill.png"
+convert -size "${cw}x${ch}" xc:black -fill white \
+    -draw "roundrectangle 0,0 $(( cw - 1 )),$(( ch - 1 )) $(( 8 * SS )),$(( 8 * SS ))" "$work/cbanner_mask.png"
+convert "$work/cbanner_fill.png" "$work/cbanner_mask.png" -alpha off -compose CopyOpacity -composite \
+    -fill none -stroke "$rim" -strokewidth "$SS" \
+    -draw "roundrectangle $(( SS / 2 )),$(( SS / 2 )) $(( cw - SS / 2 - 1 )),$(( ch - SS / 2 - 1 )) $(( 8 * SS )),$(( 8 * SS ))" \
+    "$work/cbanner.png"
+for i in "${!zodiac_glyphs[@]}"; do
+  glyph "$work/z.png" 17 "${zodiac_glyphs[i]}" 0.5
+  # Twelve cells of 26 pixels after a margin of 8, each glyph in the middle of its cell.
+  convert "$work/cbanner.png" \( "$work/z.png" -gravity center -background none \
+      -extent "$(( 26 * SS ))x$(( 28 * SS ))" \) \
+      -gravity northwest -geometry "+$(( (8 + 26 * i) * SS ))+$(( 4 * SS ))" -compose Over -composite \
+      "$work/cbanner.png"
+done
+bmp "$work/cbanner.png" "$art/banner160.bmp"
+
 # --- Icons: the emblem on a disc (102, shown inside dialogs beside the round
 # decorations) and on a rounded square (123, the window's own icon) ---------
 icon() {   # icon OUT SHAPE
@@ -294,7 +314,7 @@ if [[ -n $sheet ]]; then
   for i in $(seq 162 173); do strips+=("$art/strip$i.bmp"); done
   smalls=(); for i in $(seq 135 146); do smalls+=("$art/small$i.bmp"); done
   for n in "${zodiac_names[@]}"; do gifs+=("$signs/$n.gif"); done
-  row "$work/r1.png" "$art/logo175.bmp" "$art"/icon102.ico "$art"/icon123.ico
+  row "$work/r1.png" "$art/logo175.bmp" "$art/banner160.bmp" "$art"/icon102.ico "$art"/icon123.ico
   row "$work/r2.png" "${decos[@]}"
   row "$work/r3.png" "${strips[@]:0:6}"
   row "$work/r4.png" "${strips[@]:6:6}"

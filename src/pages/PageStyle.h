@@ -13,3 +13,4 @@ inline std::string PageText(const std::string& text)
 {
     return "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>" + text + "</b></font><p>";
 }
+

@@ -8,6 +8,11 @@
 // signs; empty for Sign::None.
 std::string SignText(Sign sign);
 
+// Whether the sign's page names `other` among its most (least) compatible
+// signs; false when either is Sign::None.
+bool ListsAsMostCompatible(Sign sign, Sign other);
+bool ListsAsLeastCompatible(Sign sign, Sign other);
+
 // "Birthstone -- Garnet" and so on; empty for Sign::None.
 std::string Birthstone(Sign sign);
 

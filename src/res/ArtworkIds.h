@@ -54,3 +54,6 @@
 // icon is the window's own, in the title bar and the task bar.
 #define IDI_SMALL 102
 #define IDI_MAIN 123
+
+// The banner of the twelve signs in the Companion Analysis window.
+#define IDB_COMPANION_BANNER 160

@@ -131,6 +131,11 @@ TEST(MainWindowTasks, CompanionAndOpenReport)
     ASSERT_TRUE(dialog) << "no file dialog";
     EXPECT_TRUE(session.TipSays("Select and view any Daily Analysis Report you previously saved."));
     EXPECT_TRUE(EnterFileName(dialog, "saved.jpg"));
+    // No picture in it: the viewer stays empty and says nothing.
+    HWND viewer = WaitForDialog(session.ProcessId(), "To print Daily Report in color click on the F2 key");
+    ASSERT_TRUE(viewer) << "no report viewer";
+    EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 500));
+    ASSERT_TRUE(CloseAndWait(viewer));
     session.Settle();
     EXPECT_TRUE(session.TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
     ASSERT_TRUE(session.Close());

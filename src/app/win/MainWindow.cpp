@@ -4,12 +4,16 @@
 #include "ArtworkIds.h"
 #include "base/DataPaths.h"
 #include "app/win/AboutBox.h"
+#include "app/win/HelpWizard.h"
+#include "companion/CompanionPeople.h"
+#include "companion/win/CompanionAnalysisRun.h"
 #include "daily/win/DailyAnalysisRun.h"
 #include "base/Calendar.h"
 #include "base/DateLists.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"
+#include "pages/win/ReportViewer.h"
 #include "platform/FileOps.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
@@ -479,15 +483,15 @@ void MainWindow::Schedule()
 void MainWindow::OpenReport()
 {
     ShowTip(QuickTips::openReport);
-    char chosen[MAX_PATH] = {};
+    std::vector<char> chosen(5000, '\0');
     // Filter pairs are separated by NULs; the literal's own NUL ends the list.
     static const char filter[] = "Daily Reports (*.jpg)\0*.jpg\0";
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = Handle();
     dialog.lpstrFilter = filter;
-    dialog.lpstrFile = chosen;
-    dialog.nMaxFile = sizeof(chosen);
+    dialog.lpstrFile = chosen.data();
+    dialog.nMaxFile = static_cast<DWORD>(chosen.size());
     dialog.lpstrInitialDir = DataPaths::reportsDirectory;
     dialog.lpstrTitle = "Select Daily Report";
     dialog.lpstrDefExt = "jpg";
@@ -496,7 +500,9 @@ void MainWindow::OpenReport()
     // The dialog moves the current directory to wherever the user browsed.
     SetCurrentDirectoryA(dataDirectory_.c_str());
     if (picked) {
-        // The saved-report viewer opens here on `chosen` once it exists.
+        ReportViewer viewer;
+        viewer.SetReportPath(chosen.data());
+        viewer.RunModal(Handle());
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
 }
@@ -506,6 +512,14 @@ void MainWindow::Companion()
     if (firstDescription.empty() || secondDescription.empty())
         return;
     WriteIndexIfChanged();
+    // Two profiles that cannot be read are not one person twice: nothing
+    // can be said about them at all.
+    for (const std::string* description : {&firstDescription, &secondDescription}) {
+        if (!ProfileFileExists(dataDirectory_, *description)) {
+            ShowMessage(UnreadableProfileMessage(*description), MessageKind::Error);
+            return;
+        }
+    }
     std::string firstName, secondName;
     CivilDate firstBirth, secondBirth;
     ReadNameAndBirthDate(dataDirectory_, firstDescription, firstName, firstBirth);
@@ -514,7 +528,8 @@ void MainWindow::Companion()
         ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
         return;
     }
-    // The Companion Analysis opens here for the two profiles once it exists.
+    RunCompanionAnalysis(Handle(), dataDirectory_, ProfileFilePath(dataDirectory_, firstDescription),
+                         ProfileFilePath(dataDirectory_, secondDescription));
 }
 
 void MainWindow::Dreams()
@@ -528,7 +543,8 @@ void MainWindow::Dreams()
 void MainWindow::Help()
 {
     ShowTip(QuickTips::help);
-    // The help wizard runs here, followed by the resting tip, once it exists.
+    HelpWizard(dataDirectory_).RunModal(Handle());
+    ShowTip(RestingTip(static_cast<int>(rows_.size())));
 }
 
 // ---- Quick Tip and closing ----------------------------------------------

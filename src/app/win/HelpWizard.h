@@ -1,0 +1,25 @@
+#pragma once
+// The Help Wizard (dialog 129): a list of topics and the chosen one's page in
+// a hosted browser, which follows the same navigation filter as every page
+// window.
+#include "win/Dialog.h"
+
+#include <memory>
+#include <string>
+
+class BrowserControl;
+
+class HelpWizard : public Dialog {
+public:
+    explicit HelpWizard(const std::string& dataDirectory);
+    ~HelpWizard() override;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void ShowTopic();
+
+    std::string dataDirectory_;
+    std::unique_ptr<BrowserControl> browser_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The page behind the Companion Analysis window's Explain button: what the
+// reading is based on, the matching rule in plain words, and why the two
+// people got the results they did.
+#include "companion/CompanionMatch.h"
+
+#include <string>
+
+inline constexpr const char* kCompanionExplanationTitle = " Companion Analysis";
+inline constexpr int kCompanionExplanationWidth = 680;
+inline constexpr int kCompanionExplanationHeight = 300;
+
+std::string CompanionExplanationContent(const CompanionMatch& match);
+
+// Writes "effects.htm" and "reading.htm" into the data directory; returns
+// the full path of "effects.htm", or an empty text when "reading.htm" could
+// not be written.
+std::string WriteCompanionExplanationPage(const std::string& dataDirectory, const CompanionMatch& match);

@@ -1,0 +1,14 @@
+#include "companion/win/CompanionAnalysisRun.h"
+
+#include "companion/CompanionPeople.h"
+#include "companion/win/CompanionWindow.h"
+#include "companion/win/PrintCompanionResult.h"
+
+void RunCompanionAnalysis(HWND owner, const std::string& dataDirectory, const std::string& firstProfilePath,
+                          const std::string& secondProfilePath)
+{
+    CompanionWindow window(dataDirectory, LoadCompanionPerson(firstProfilePath),
+                           LoadCompanionPerson(secondProfilePath));
+    if (window.RunModal(owner) == IDOK)
+        PrintCompanionResult(window.Result());
+}

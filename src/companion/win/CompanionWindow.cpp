@@ -1,0 +1,57 @@
+#include "companion/win/CompanionWindow.h"
+
+#include "CompanionWindowIds.h"
+#include "companion/CompanionPage.h"
+#include "companion/CompanionPeople.h"
+#include "pages/win/PageWindow.h"
+#include "win/GdiPlusCanvas.h"
+
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+CompanionWindow::CompanionWindow(const std::string& dataDirectory, const CompanionPerson& first,
+                                 const CompanionPerson& second)
+    : Dialog(IDD_COMPANION_WINDOW),
+      dataDirectory_(dataDirectory),
+      match_(MatchCompanions(first, second))
+{
+    result_ = {first.fullName, second.fullName, match_.love.good, match_.friendship.good, match_.business.good};
+    OnClicked(IDC_COMPANION_EXPLAIN, [this] { Explain(); });
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
+}
+
+void CompanionWindow::OnInitDialog()
+{
+    UseBoldFont({IDOK, IDC_COMPANION_EXPLAIN, IDCANCEL});
+    GdiPlusCanvas::PrepareFont(fontFamily_);
+    RECT client{};
+    if (GetClientRect(Handle(), &client))
+        height_ = client.bottom - client.top;
+    resultsReady_ = true;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CompanionWindow::Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    if (dc && resultsReady_) {
+        Gdiplus::Graphics graphics(dc);
+        GdiPlusCanvas::ApplyQuality(graphics);
+        GdiPlusCanvas canvas(graphics);
+        DrawCompanionScreen(canvas, result_, height_, fontFamily_);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+void CompanionWindow::Explain()
+{
+    const std::string page = WriteCompanionExplanationPage(dataDirectory_, match_);
+    if (!page.empty())
+        ShowPageModal(Handle(), page, kCompanionExplanationTitle, kCompanionExplanationWidth,
+                      kCompanionExplanationHeight);
+}

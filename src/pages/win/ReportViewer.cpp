@@ -1,0 +1,93 @@
+#include "pages/win/ReportViewer.h"
+
+#include "ReportViewerIds.h"
+#include "pages/ReportFit.h"
+#include "win/GdiPlusCanvas.h"
+#include "win/MessageFilters.h"
+#include "win/Printing.h"
+#include "win/WideText.h"
+
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <new>
+
+namespace {
+
+const char* const kViewerCaption = "To print Daily Report in color click on the F2 key";
+
+} // namespace
+
+ReportViewer::ReportViewer() : Dialog(IDD_REPORT_VIEWER)
+{
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        keyFilter_.reset();
+        return 0;
+    });
+}
+
+// Out of line, where MessageFilterRegistration is complete.
+ReportViewer::~ReportViewer() = default;
+
+void ReportViewer::OnInitDialog()
+{
+    SetWindowPos(Handle(), HWND_TOP, ViewerOrigin(GetSystemMetrics(SM_CXSCREEN), kViewerWidth),
+                 ViewerOrigin(GetSystemMetrics(SM_CYSCREEN), kViewerHeight), kViewerWidth, kViewerHeight,
+                 SWP_SHOWWINDOW);
+    SetWindowTextA(Handle(), kViewerCaption);
+    // DialogBox runs its own message loop, so F2 can only be caught on its
+    // way through that loop.
+    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
+}
+
+void ReportViewer::OnCancel()
+{
+    keyFilter_.reset();
+    End(IDCANCEL);
+}
+
+// The file is read anew at every paint, so the window always shows what is
+// on disk; one that is no image leaves the window empty.
+void ReportViewer::Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    if (dc) {
+        try {
+            Gdiplus::Image image(WideText(reportPath_).c_str());
+            const int width = static_cast<int>(image.GetWidth());
+            const int height = static_cast<int>(image.GetHeight());
+            if (image.GetLastStatus() == Gdiplus::Ok && width > 0 && height > 0) {
+                const ShownImage shown = FitSavedReport(width, height);
+                Gdiplus::Graphics screen(dc);
+                GdiPlusCanvas::ApplyQuality(screen);
+                Gdiplus::Bitmap bitmap(shown.width, shown.height, PixelFormat32bppARGB);
+                {
+                    Gdiplus::Graphics scaled(&bitmap);
+                    GdiPlusCanvas::ApplyQuality(scaled);
+                    scaled.DrawImage(&image, 0, 0, shown.width, shown.height);
+                }
+                Gdiplus::CachedBitmap cached(&bitmap, &screen);
+                screen.DrawCachedBitmap(&cached, shown.x, shown.y);
+            }
+        } catch (const std::bad_alloc&) {
+            // An image too large for memory shows as an empty window.
+        }
+    }
+    EndPaint(Handle(), &paint);
+}
+
+bool ReportViewer::TakeKey(const MSG& message)
+{
+    // The print dialog and the Print Options dialog opened from here keep
+    // their keys.
+    if (message.message != WM_KEYDOWN || message.wParam != VK_F2 || !IsWithin(message.hwnd, Handle()))
+        return false;
+    PrintImageFile(reportPath_);
+    return true;
+}

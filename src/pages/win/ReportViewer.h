@@ -1,0 +1,31 @@
+#pragma once
+// The saved-report viewer (dialog 125): one saved report image in an
+// 800 x 600 window, printed in colour with F2.
+#include "win/Dialog.h"
+
+#include <memory>
+#include <string>
+
+class MessageFilterRegistration;
+
+class ReportViewer : public Dialog {
+public:
+    ReportViewer();
+    ~ReportViewer() override;
+
+    void SetReportPath(const std::string& path) { reportPath_ = path; }
+
+protected:
+    void OnInitDialog() override;
+    // Enter has no button to press here; only Escape and the close box end it.
+    void OnOK() override {}
+    void OnCancel() override;
+
+private:
+    void Paint();
+    // F2 anywhere in the viewer prints; other messages take their course.
+    bool TakeKey(const MSG& message);
+
+    std::string reportPath_;
+    std::unique_ptr<MessageFilterRegistration> keyFilter_;
+};

@@ -1,0 +1,3 @@
+#pragma once
+// Resource id of the saved-report viewer (dialog 125).
+#define IDD_REPORT_VIEWER 125

@@ -1,0 +1,87 @@
+#include "companion/CompanionDrawing.h"
+#include "companion/CompanionMatch.h"
+#include "profiles/SignTexts.h"
+
+#include "Golden.h"
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
+{
+    int good[3] = {};
+    for (int pair = 0; pair < 144 * 100; ++pair) {
+        const Sign s = static_cast<Sign>(pair / 1200), t = static_cast<Sign>(pair / 100 % 12);
+        const int m = pair / 10 % 10, n = pair % 10;
+        const CompanionMatch ab = MatchCompanions({"", s, m}, {"", t, n});
+        const CompanionMatch ba = MatchCompanions({"", t, n}, {"", s, m});
+        SCOPED_TRACE(SignName(s) + " " + std::to_string(m) + " / " + SignName(t) + " " + std::to_string(n));
+        ASSERT_EQ(ab.love.good, ba.love.good);
+        ASSERT_EQ(ab.friendship.good, ba.friendship.good);
+        ASSERT_EQ(ab.business.good, ba.business.good);
+        // Lovers and business partners are friends; soul mates need completing numbers.
+        ASSERT_TRUE(!ab.love.good || (ab.friendship.good && SoulNumbersComplete(m, n)));
+        ASSERT_TRUE(!ab.business.good || ab.friendship.good);
+        ASSERT_TRUE(!SameElement(s, t) || (ab.friendship.good && ab.business.good));
+        ASSERT_TRUE(!ListsAsLeastCompatible(s, t) || !(ab.love.good || ab.friendship.good || ab.business.good));
+        ASSERT_TRUE(s != t || m != n || ab.love.good);
+        ASSERT_FALSE(ab.love.reason.empty() || ab.friendship.reason.empty() || ab.business.reason.empty());
+        good[0] += ab.love.good;
+        good[1] += ab.friendship.good;
+        good[2] += ab.business.good;
+    }
+    // Every category tells pairs apart: none is nearly always good or bad.
+    for (int count : good) {
+        EXPECT_GT(count, 14400 / 20);
+        EXPECT_LT(count, 14400 / 2);
+    }
+}
+
+TEST(CompanionMatch, PairsWorkedByHand)
+{
+    // "+" good or "-" bad, then the reason; love, friendship, business.
+    const struct {
+        CompanionPerson a, b;
+        const char* results[3];
+    } cases[] = {
+        {{"", Sign::Aries, 3}, {"", Sign::Leo, 4},
+         {"+soul numbers 3 and 4 complete each other", "+Aries and Leo are both Fire signs",
+          "+Aries and Leo are both Fire signs"}},
+        {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6},
+         {"-Aries and Taurus are least compatible", "-Aries and Taurus are least compatible",
+          "-Aries and Taurus are least compatible"}},
+        {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2},
+         {"-soul numbers 1 and 2 do not complete", "+Aries and Gemini are most compatible",
+          "-Aries and Gemini are most compatible but soul numbers 1 and 2 do not complete"}},
+        {{"", Sign::Libra, 7}, {"", Sign::Aries, 9},
+         {"+soul numbers 7 and 9 complete each other", "+soul numbers 7 and 9 complete each other",
+          "-Libra and Aries are neither most nor least compatible"}},
+        // A birth month outside the calendar gives no sign; soul numbers outside 0..9 complete nothing.
+        {{"", Sign::None, 10}, {"", Sign::Leo, 10},
+         {"-soul numbers 10 and 10 do not complete",
+          "-an unknown sign and Leo are not most compatible and soul numbers 10 and 10 do not complete",
+          "-an unknown sign and Leo are neither most nor least compatible"}},
+    };
+    for (const auto& c : cases) {
+        const CompanionMatch match = MatchCompanions(c.a, c.b);
+        const CategoryMatch* got[3] = {&match.love, &match.friendship, &match.business};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ((got[i]->good ? "+" : "-") + got[i]->reason, c.results[i]);
+    }
+}
+
+// The window's client height places the lines: unknown, no room, centred,
+// centred, and centred but drawn higher; then the lines on paper.
+TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
+{
+    const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
+    std::string listing;
+    for (int height : {0, 202, 264, 300, 400}) {
+        RecordingCanvas screen;
+        DrawCompanionScreen(screen, result, height);
+        listing += "h " + std::to_string(height) + "\n" + screen.Listing();
+    }
+    RecordingCanvas paper;
+    DrawCompanionPaper(paper, result, 0.25f, 0.2f);
+    ExpectGolden("companion.txt", listing + "paper\n" + paper.Listing());
+}
