@@ -2,6 +2,8 @@
 
 #include "base/Int32.h"
 
+#include <climits>
+
 namespace {
 
 long long FloorDiv(long long a, long long b)
@@ -32,15 +34,6 @@ int MonthCorrection(int m)
     return kCorrection[m > 12 ? 12 : m];
 }
 
-// The real calendar's leap years: every fourth year, but of the century
-// years only every fourth.
-int RealDaysInMonth(int month, int year)
-{
-    static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return month == 2 && leapYear ? 29 : kLengths[month - 1];
-}
-
 }  // namespace
 
 int DayCount(const CivilDate& from, const CivilDate& to)
@@ -54,6 +47,13 @@ int DayCount(const CivilDate& from, const CivilDate& to)
                      MonthCorrection(to.month) - MonthCorrection(from.month) +
                      (static_cast<long long>(to.day) - from.day);
     return Wrap32(days);
+}
+
+int RealDaysInMonth(int month, int year)
+{
+    static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return month == 2 && leapYear ? 29 : kLengths[month - 1];
 }
 
 int DaysInMonth(int month, int year)
@@ -77,8 +77,13 @@ int DaysInMonth(int month, int year)
 
 CivilDate DayBefore(CivilDate date)
 {
-    if (date.month < 1 || date.month > 12)
+    if (date.month < 1 || date.month > 12 || (date.year == INT_MIN && date.month == 1 && date.day <= 1))
         return date;
+    // Days outside the month step as its edges do, and never overflow.
+    if (date.day > RealDaysInMonth(date.month, date.year) + 1)
+        date.day = RealDaysInMonth(date.month, date.year) + 1;
+    if (date.day < 1)
+        date.day = 1;
     if (--date.day < 1) {
         if (--date.month < 1) {
             date.month = 12;
@@ -91,8 +96,13 @@ CivilDate DayBefore(CivilDate date)
 
 CivilDate DayAfter(CivilDate date)
 {
-    if (date.month < 1 || date.month > 12)
+    if (date.month < 1 || date.month > 12 ||
+        (date.year == INT_MAX && date.month == 12 && date.day >= RealDaysInMonth(12, date.year)))
         return date;
+    if (date.day < 0)
+        date.day = 0;
+    if (date.day > RealDaysInMonth(date.month, date.year))
+        date.day = RealDaysInMonth(date.month, date.year);
     if (++date.day > RealDaysInMonth(date.month, date.year)) {
         date.day = 1;
         if (++date.month > 12) {

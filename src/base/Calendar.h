@@ -21,9 +21,15 @@ int DayCount(const CivilDate& from, const CivilDate& to);
 // for a month outside 1 to 12 or a year before 1900.
 int DaysInMonth(int month, int year);
 
+// Days of a month (1 to 12) in the real calendar: of the century years only
+// every fourth is a leap year.
+int RealDaysInMonth(int month, int year);
+
 // The real calendar's neighbours of a date. A day past the month's end (the
 // date lists offer February 29, 1900) lies between the month's last day and
-// the next month's first; a month outside 1 to 12 names no day, and the date
-// comes back unchanged.
+// the next month's first, and a day before the first lies between the previous
+// month's last day and the first; a month outside 1 to 12 names no day, and
+// the date comes back unchanged, as do the first and the last day of the int
+// range of years, which have no neighbour beyond them.
 CivilDate DayBefore(CivilDate date);
 CivilDate DayAfter(CivilDate date);

@@ -2,7 +2,53 @@
 
 #include "platform/FileOps.h"
 
-#include <cstdio>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+namespace {
+
+// Tries enough names that only a folder we cannot create files in runs out.
+const int kNameAttempts = 100;
+
+std::uint64_t Mix(std::uint64_t x)
+{
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
+// Differs between processes even where random_device is deterministic, so
+// two programs writing the same file rarely even try the same name; the
+// exclusive creation keeps them apart when they do.
+std::uint64_t ProcessSeed()
+{
+    static const std::uint64_t seed = [] {
+        std::uint64_t value = std::random_device{}();
+        value = Mix(value ^ static_cast<std::uint64_t>(
+                                std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+        int local = 0;
+        return Mix(value ^ reinterpret_cast<std::uintptr_t>(&local));
+    }();
+    return seed;
+}
+
+std::string FreshTempName(const std::string& target)
+{
+    static std::atomic<std::uint64_t> counter{0};
+    std::uint64_t value = Mix(ProcessSeed() + counter++);
+    static const char hex[] = "0123456789abcdef";
+    std::string suffix(12, '0');
+    for (char& c : suffix) {
+        c = hex[value & 15];
+        value >>= 4;
+    }
+    return target + "." + suffix + ".tmp";
+}
+
+} // namespace
 
 bool WriteTextFileSafely(const std::string& target, const std::string& text)
 {
@@ -11,22 +57,19 @@ bool WriteTextFileSafely(const std::string& target, const std::string& text)
     if (IsReadOnlyFile(target))
         return false;
 
-    const std::string temp = target + ".tmp";
-    if (IsReadOnlyFile(temp))
-        MakeWritable(temp);  // left over from an interrupted run
-
-    std::FILE* file = std::fopen(temp.c_str(), "w");
-    if (!file)
-        return false;
-
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = !std::ferror(file) && ok;
-    ok = std::fclose(file) == 0 && ok;
-
-    if (ok && MoveFileOver(temp, target))
-        return true;
-
-    RemoveFileForced(temp);
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string temp = FreshTempName(target);
+        switch (WriteNewFileDurably(temp, text, target)) {
+        case NewFile::NameTaken:
+            continue;
+        case NewFile::Written:
+            if (MoveFileOver(temp, target))
+                return true;
+            RemoveFileForced(temp);
+            return false;
+        case NewFile::Failed:
+            return false;
+        }
+    }
     return false;
 }

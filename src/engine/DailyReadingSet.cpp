@@ -6,9 +6,9 @@
 
 namespace {
 
-// The Daily Analysis shows its readings within 3..99, so a cycle peak of
-// 100 appears as 99 there; the hourly values and the plain text keep the raw
-// value.
+// What the Daily Analysis shows: 0 or less becomes 3 and 100 or more becomes
+// 99 (so a cycle peak of 100 appears as 99); 1 and 2 stay as they are. The
+// hourly values and the plain text keep the raw value.
 int ClampForDisplay(int value)
 {
     if (value <= 0)

@@ -7,7 +7,7 @@
 // Everything a Daily Analysis shows for one profile and one date.
 struct DailyReadingSet {
     std::string Title;
-    int Emotional = 0;     // the five readings, clamped to 3..99
+    int Emotional = 0;     // the five readings: 0 or less shown as 3, 100 or more as 99
     int Physical = 0;
     int Intellectual = 0;
     int Intuition = 0;

@@ -3,9 +3,17 @@
 // they can be tested on their own.
 #include <string>
 
-// (screen size - page size) / 2, or 0 when the screen is not larger.
+// (screen size - page size) / 2, or 0 when the screen is not larger; any two
+// ints give a result.
 int CentreOffset(int screenSize, int pageSize);
 
 // The browser's before-navigate filter: true lets the navigation proceed.
-// Page files and the print link pass; every other link does nothing.
+// Only the print link and ".htm" files directly inside the data directory
+// pass, written as a path or as a "file:" URL; every other link (other
+// schemes, other folders, network shares, "..") does nothing.
 bool NavigationAllowed(const std::string& url);
+
+// True for a ".htm" file directly inside `folder` (which ends in its
+// separator): nothing after the folder but a plain name, compared without
+// regard to case.
+bool IsPageFileIn(const std::string& path, const std::string& folder);

@@ -1,6 +1,7 @@
 #include "pages/PageParser.h"
 
 #include "pages/HtmlTokens.h"
+#include "pages/NavigationFilter.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -537,7 +538,10 @@ bool LoadPageFile(const std::string& path, PageDocument& page, std::string& show
     // transition to show, so it goes at once.
     for (int step = 0; step < 4 && !page.refreshTarget.empty(); ++step) {
         const std::string next = TargetPath(page.refreshTarget, shownPath);
-        if (!ReadWholeFile(next, html))
+        // A page file edited to redirect elsewhere (another folder, a share)
+        // is not followed out of its own folder.
+        if (!IsPageFileIn(next, shownPath.substr(0, shownPath.find_last_of("/\\") + 1)) ||
+            !ReadWholeFile(next, html))
             break;
         page = ParsePage(html);
         shownPath = next;

@@ -7,8 +7,20 @@
 // on Windows replacing an existing file takes MoveFileEx. Each platform
 // provides these in its own folder (win/ or posix/).
 
-// Moves `source` over `target`, replacing `target` in one step when it exists.
-// The old target stays untouched when the move fails.
+enum class NewFile { Written, NameTaken, Failed };
+
+// Creates `path` as a new file, writes `text` in text mode ("\n" is CR LF on
+// Windows), forces it onto the disk and closes it. A file, directory or link
+// already named `path` is never opened or followed: that gives NameTaken.
+// On POSIX systems the file gets the permissions of `permissionsOf` when that
+// is an existing regular file. A file it created and could not complete is
+// removed again; nothing else is ever removed.
+NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
+                            const std::string& permissionsOf);
+
+// Moves `source` over `target`, replacing `target` in one step when it exists,
+// and returns only once the move itself is on the disk. The old target stays
+// untouched when the move fails.
 bool MoveFileOver(const std::string& source, const std::string& target);
 
 // Clears the read-only attribute (adds write permission for the owner).
@@ -23,6 +35,10 @@ bool MoveToRecycleBin(const std::string& path);
 
 // True when `path` names an existing regular file that cannot be written to.
 bool IsReadOnlyFile(const std::string& path);
+
+// True when `path` is a regular file (after links), with its size in `bytes`.
+// Devices, pipes and directories give false: reading them may never end.
+bool RegularFileSize(const std::string& path, long long& bytes);
 
 // Names (not paths) of the regular files directly inside `directory`, which
 // ends in its separator. Empty when the directory cannot be read.

@@ -6,9 +6,11 @@ namespace EditorMessages {
 const char* const kDescriptionEmpty = "Please enter Profile Description first.    ";
 const char* const kDescriptionTooLong = "Profile Description is limited to 100 characters.    ";
 const char* const kDescriptionNotAFileName =
-    "Profile Description contains characters that cannot be used in a file name.    ";
+    "This Profile Description cannot be used.    \nPlease correct it and then try again.    ";
 const char* const kNameEmpty = "Please enter Full Name first.    ";
 const char* const kNameTooLong = "Full Name is limited to 100 characters.    ";
+const char* const kNameNotStorable =
+    "Full Name contains characters that cannot be used.    \nPlease correct it and then try again.    ";
 const char* const kOlderThanMother =
     "You indicated that you are older than your mother.    \nPlease correct it and then try again.    ";
 const char* const kMotherTooYoung =
@@ -52,6 +54,8 @@ std::string FirstInputProblem(const Profile& profile)
         return kNameEmpty;
     if (profile.fullName.size() > kMaxProfileText)
         return kNameTooLong;
+    if (!IsStorableText(profile.fullName))
+        return kNameNotStorable;
     if (profile.useMotherBirthday) {
         std::string problem =
             ParentProblem(profile.yourYear, profile.motherYear, kOlderThanMother, kMotherTooYoung);

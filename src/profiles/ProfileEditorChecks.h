@@ -1,7 +1,7 @@
 #pragma once
 #include "engine/Profile.h"
+#include "profiles/DescriptionRules.h"
 
-#include <cstddef>
 #include <string>
 
 // What the profile editor says before it saves. The texts are shown exactly
@@ -12,6 +12,7 @@ extern const char* const kDescriptionTooLong;
 extern const char* const kDescriptionNotAFileName;
 extern const char* const kNameEmpty;
 extern const char* const kNameTooLong;
+extern const char* const kNameNotStorable;
 extern const char* const kOlderThanMother;
 extern const char* const kMotherTooYoung;
 extern const char* const kOlderThanFather;
@@ -19,9 +20,6 @@ extern const char* const kFatherTooYoung;
 extern const char* const kReplaceQuestion;
 extern const char* const kUnableToSave;
 } // namespace EditorMessages
-
-// Longest description and full name the editor accepts.
-constexpr std::size_t kMaxProfileText = 100;
 
 // The first input check the profile fails, as the message to show, or an
 // empty text when every check passes. The order matters: a user who left
@@ -31,5 +29,7 @@ constexpr std::size_t kMaxProfileText = 100;
 // switched on; a parent born in the same year, or fewer than ten years
 // earlier, is refused as too young. The file-name check comes right after the
 // description's length so that nothing is written under a name that would
-// land outside the data directory or nowhere at all.
+// land outside the data directory, on a device, over the program's own files
+// or nowhere at all; a name with a control character is refused after its
+// length, since it would spill a line of its own into the profile file.
 std::string FirstInputProblem(const Profile& profile);

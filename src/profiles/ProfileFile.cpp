@@ -4,7 +4,6 @@
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
@@ -81,22 +80,6 @@ void ReadKeys(const std::string& path, Reader reader, Profile& profile)
     ForEachLine(path, [&](const std::string& line) { ApplyLine(line, reader, profile); });
 }
 
-bool IsDeviceName(const std::string& description)
-{
-    // Windows maps these names to devices whatever extension follows them.
-    std::string base = description.substr(0, description.find('.'));
-    while (!base.empty() && base.back() == ' ')
-        base.pop_back();
-    for (char& c : base)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
-    for (const char* device : kDevices)
-        if (base == device)
-            return true;
-    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-           base[3] >= '1' && base[3] <= '9';
-}
-
 void AppendText(std::string& out, const char* key, const std::string& value)
 {
     // "%s" semantics: a value ends at its first NUL.
@@ -117,15 +100,6 @@ void AppendNumber(std::string& out, const char* key, int value)
 std::string ProfileFilePath(const std::string& dataDirectory, const std::string& description)
 {
     return dataDirectory + description + ".ini";
-}
-
-bool IsStorableDescription(const std::string& description)
-{
-    for (char c : description) {
-        if (static_cast<unsigned char>(c) < 32 || std::strchr("<>:\"/\\|?*", c))
-            return false;
-    }
-    return !IsDeviceName(description);
 }
 
 void ReadProfileFull(const std::string& dataDirectory, Profile& profile)
@@ -163,7 +137,7 @@ bool ProfileFileExists(const std::string& dataDirectory, const std::string& desc
 
 bool WriteProfile(const std::string& dataDirectory, const Profile& profile)
 {
-    if (!IsStorableDescription(profile.description))
+    if (!IsStorableDescription(profile.description) || !IsStorableText(profile.fullName))
         return false;
 
     std::string text;

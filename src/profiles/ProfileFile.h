@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Profile.h"
+#include "profiles/DescriptionRules.h"
 
 #include <string>
 
@@ -12,12 +13,6 @@
 
 // dataDirectory + description + ".ini".
 std::string ProfileFilePath(const std::string& dataDirectory, const std::string& description);
-
-// True when the description can name a file of its own in the data directory
-// on every platform: none of the characters Windows refuses in a file name
-// (control characters, < > : " / \ | ? *) and no device name such as CON or
-// LPT1. Anything else could create a file elsewhere, or nothing at all.
-bool IsStorableDescription(const std::string& description);
 
 // Reads every key, "Profile:" and "Name:" included, from the file of
 // profile.description (the editor opening an existing profile).
@@ -37,8 +32,8 @@ bool ProfileFileExists(const std::string& dataDirectory, const std::string& desc
 
 // Writes the profile file of profile.description: the seven fixed keys and
 // each date group whose flag is on. False when nothing was written (an
-// unstorable description, a read-only file, any write error); the previous
-// file then stays as it was.
+// unstorable description, a name that is not storable text, a read-only
+// file, any write error); the previous file then stays as it was.
 bool WriteProfile(const std::string& dataDirectory, const Profile& profile);
 
 // Moves the profile file to the Recycle Bin, or where that fails makes it

@@ -1,6 +1,7 @@
 #include "profiles/ProfileIndex.h"
 
 #include "base/SafeFileWriter.h"
+#include "profiles/DescriptionRules.h"
 #include "base/TextLines.h"
 
 #include <cstring>
@@ -23,6 +24,12 @@ void AppendLine(std::string& out, const char* key, const std::string& value)
     out += '\n';
 }
 
+bool IsSoundEntry(const ProfileIndexEntry& entry)
+{
+    return IsStorableDescription(entry.description) && IsStorableText(entry.fullName) &&
+           IsStorableText(entry.calibration);
+}
+
 }  // namespace
 
 std::string ProfileIndexPath(const std::string& dataDirectory)
@@ -43,7 +50,8 @@ std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory
             running.description = ValueAfter(line, kDescriptionKey);
         } else if (StartsWithKey(line, kCalibrationKey)) {
             running.calibration = ValueAfter(line, kCalibrationKey);
-            entries.push_back(running);
+            if (entries.size() < kMaxIndexRows && IsSoundEntry(running))
+                entries.push_back(running);
         }
     });
     return entries;
@@ -54,6 +62,8 @@ bool WriteProfileIndex(const std::string& dataDirectory,
 {
     std::string text;
     for (const ProfileIndexEntry& entry : entries) {
+        if (!IsSoundEntry(entry))
+            continue;
         AppendLine(text, kFullNameKey, entry.fullName);
         AppendLine(text, kDescriptionKey, entry.description);
         AppendLine(text, kCalibrationKey, entry.calibration);

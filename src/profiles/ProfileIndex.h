@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Profile.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,14 +12,21 @@
 // dataDirectory + "oc.ini"; `dataDirectory` ends in its separator.
 std::string ProfileIndexPath(const std::string& dataDirectory);
 
+// Most rows the list takes from the index; a longer index is a damaged or
+// hostile one, and its further rows are ignored.
+constexpr std::size_t kMaxIndexRows = 10000;
+
 // The entries in file order. An entry is complete at its "Adjustment:" line,
 // so a trailing entry without one is lost; a missing "Profile:" or
 // "Description:" line repeats the previous entry's value. A missing file
-// gives no entries.
+// gives no entries. An entry whose description is not a storable description
+// or whose other values are not storable text is skipped: its description
+// would otherwise become a file name the program opens, replaces or deletes.
 std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory);
 
-// Writes every entry in order. False when nothing was written (read-only or
-// unwritable index); the previous index then stays as it was.
+// Writes every entry in order, leaving out those the reader would skip. False
+// when nothing was written (read-only or unwritable index); the previous
+// index then stays as it was.
 bool WriteProfileIndex(const std::string& dataDirectory,
                        const std::vector<ProfileIndexEntry>& entries);
 

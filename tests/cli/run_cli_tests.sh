@@ -12,7 +12,7 @@ failed=0
 check() {
     local name="$1" want_status="$2" want_out="$3"
     shift 3
-    "$cli" "$@" >"$work/out" 2>"$work/err"
+    timeout 10 "$cli" "$@" >"$work/out" 2>"$work/err"
     local status=$?
     if [ "$status" -ne "$want_status" ]; then
         echo "FAIL: $name: exit status $status, expected $want_status" >&2
@@ -66,11 +66,20 @@ if grep -qF "$missing" "$work/err"; then passed=$((passed + 1)); else
     failed=$((failed + 1))
 fi
 check "directory as profile" 1 "" text "$work"
+# Devices and pipes would never end; a huge file is no profile.
+mkfifo "$work/fifo"
+for odd in /dev/zero /dev/urandom "$work/fifo"; do
+    check "$odd as profile" 1 "" daily "$odd" 2005-09-09
+done
+truncate -s 2M "$work/huge.ini"
+check "huge profile" 1 "" daily "$work/huge.ini" 2005-09-09
 
-for bad in 2005-9-09 05-09-09 2005/09/09 2005-13-01 2005-02-29 2005-04-31 2005-09-00 '2005-09-09 '; do
+for bad in 2005-9-09 05-09-09 2005/09/09 2005-13-01 2005-02-29 2005-02-31 1900-02-29 2100-02-29 2005-04-31 \
+           2005-09-00 '2005-09-09 '; do
     check "bad date '$bad'" 2 "" daily "$jane" "$bad"
 done
 check "leap day" 0 "" daily "$jane" 2004-02-29
+check "leap day of a century" 0 "" daily "$jane" 2000-02-29
 check "bad kind" 2 "" single "$jane" x 2005-09-09
 check "unknown command" 2 "" weekly "$jane"
 

@@ -132,3 +132,19 @@ TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
     EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
     ASSERT_TRUE(session.Close());
 }
+
+TEST(MainWindow, ASecondStartBringsTheFirstToTheFrontAndEnds)
+{
+    MainWindowSession session(DataFilesFor(kThree));
+    ASSERT_TRUE(session.Window());
+    ShowWindow(session.Window(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session.Window()) != 0; }));
+
+    ProgramRun second;
+    ASSERT_TRUE(second.WaitForExit()) << "a second main window opened";
+    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session.Window()); }));
+    DWORD foregroundProcess = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
+    EXPECT_EQ(foregroundProcess, session.ProcessId());
+    ASSERT_TRUE(session.Close());
+}

@@ -66,11 +66,19 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenAFirstMessageAndANonAsciiProf
     EXPECT_EQ(editor.ShownDate(IDC_YOUR_MONTH), "1/1/1900");
     EXPECT_FALSE(editor.Enabled(IDC_MOTHER_MONTH));
     // A refused Save keeps the editor open and writes nothing (the order of
-    // the checks is the unit tests' business).
-    MessageBoxSeen box = editor.Save();
-    EXPECT_EQ(box.text, "Please enter Profile Description first.    ");
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-    EXPECT_TRUE(IsWindowVisible(editor.Window()));
+    // the checks is the unit tests' business): no description, the index's
+    // own name, a short name that can reach another profile's file.
+    const std::string badDescription = "This Profile Description cannot be used.    \nPlease correct it and then try again.    ";
+    MessageBoxSeen box;
+    for (const auto& [description, message] : {std::pair<std::string, std::string>{"", "Please enter Profile Description first.    "},
+                                               {"OC", badDescription}, {"CON~1", badDescription}}) {
+        editor.SetText(IDC_DESCRIPTION, description);
+        box = editor.Save();
+        EXPECT_EQ(box.text, message) << description;
+        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+        EXPECT_TRUE(IsWindowVisible(editor.Window()));
+    }
+    EXPECT_EQ(DataFile("oc.ini"), "");
 
     // Letters beyond ASCII travel in the ANSI code page into the file name,
     // both files and the list.

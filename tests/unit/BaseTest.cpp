@@ -1,12 +1,18 @@
 #include "base/Calendar.h"
 #include "base/DateLists.h"
+#include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
+#include "platform/FileOps.h"
 
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <climits>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -103,6 +109,9 @@ TEST(Calendar, RealNeighboursOfADay)
         {{2100, 2, 28}, {2100, 2, 27}, {2100, 3, 1}},   {{2005, 4, 30}, {2005, 4, 29}, {2005, 5, 1}},
         {{1900, 2, 29}, {1900, 2, 28}, {1900, 3, 1}},  // offered by the lists, a day past February
         {{2005, 12, 31}, {2005, 12, 30}, {2006, 1, 1}}, {{2005, 13, 1}, {2005, 13, 1}, {2005, 13, 1}},
+        // Days from a file anywhere in the int range; the range of years has ends.
+        {{2005, 4, INT_MAX}, {2005, 4, 30}, {2005, 5, 1}},  {{2005, 4, INT_MIN}, {2005, 3, 31}, {2005, 4, 1}},
+        {{INT_MAX, 12, 31}, {INT_MAX, 12, 30}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 1}, {INT_MIN, 1, 1}, {INT_MIN, 1, 2}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DayBefore(c.day), c.before) << c.day.year << "-" << c.day.month << "-" << c.day.day;
@@ -136,6 +145,43 @@ TEST(DateLists, YearMonthAndDayLists)
     for (const auto& c : days)
         EXPECT_EQ(DayIndex(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
     EXPECT_EQ(DayAt(DayIndex(31, DayEntries(4, 2001))), 30);
+}
+
+TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
+{
+    TempDir dir, outside;
+    outside.Write("victim", "keep");
+    ASSERT_EQ(symlink(outside.path("victim").c_str(), dir.path("link").c_str()), 0);
+    ASSERT_EQ(symlink(outside.path("missing").c_str(), dir.path("dangling").c_str()), 0);
+    for (const char* name : {"link", "dangling"})
+        EXPECT_EQ(WriteNewFileDurably(dir.path(name), "new", ""), NewFile::NameTaken) << name;
+    EXPECT_EQ(outside.Read("victim"), "keep");
+    EXPECT_EQ(outside.EntryCount(), 1);
+
+    chmod(dir.Write("private.ini", "old").c_str(), 0600);
+    struct stat st;
+    ASSERT_TRUE(WriteTextFileSafely(dir.path("private.ini"), "new\n") && stat(dir.path("private.ini").c_str(), &st) == 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+}
+
+TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
+{
+    TempDir dir;
+    const std::string a(20000, 'a'), b(30000, 'b');
+    WriteTextFileSafely(dir.path("oc.ini"), a);
+    std::atomic<int> failures{0}, done{0};
+    auto writer = [&](const std::string& text) {
+        for (int i = 0; i < 150; ++i)
+            failures += !WriteTextFileSafely(dir.path("oc.ini"), text);
+        ++done;
+    };
+    std::thread first(writer, a), second(writer, b);
+    for (std::string seen; done < 2; failures += seen != a && seen != b)  // a reader in between
+        seen = dir.Read("oc.ini");
+    first.join();
+    second.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(dir.EntryCount(), 1);  // no temporary file left behind
 }
 
 }  // namespace

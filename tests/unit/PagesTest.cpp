@@ -2,6 +2,7 @@
 #include "pages/HelpPage.h"
 #include "pages/IntroductionPage.h"
 #include "pages/NavigationFilter.h"
+#include "pages/PageParser.h"
 #include "pages/PageWriter.h"
 #include "pages/ReportFit.h"
 
@@ -15,10 +16,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <functional>
 #include <tuple>
 
 namespace {
+
+using namespace std::string_literals;
 
 bool Contains(const std::string& text, const std::string& part)
 {
@@ -163,15 +168,37 @@ TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
 TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
 {
     const std::pair<std::string, bool> cases[] = {
-        {"", true}, {"C:\\Program Files\\Oracline\\reading.htm", true}, {"x.HtM", true}, {".htm", true},
-        {"javascript:window.print()", true}, {"x.html", false}, {"reading.htm#top", false}, {"htm", false},
-        {"http://www.example.com/", false}, {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
+        {"", true}, {"C:\\Program Files\\Oracline\\reading.htm", true}, {"c:\\program files\\oracline\\x.HtM", true},
+        {"file:///C:/Program%20Files/Oracline/effects.htm", true}, {"file://C:\\Program Files\\Oracline\\a.htm", true},
+        {"javascript:window.print()", true},
+        {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
+        {"C:\\Program Files\\Oracline\\reading.htm#top", false}, {"C:\\Program Files\\Oracline\\aries.gif", false},
+        {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
+        // Other hosts, folders and schemes that merely end in ".htm".
+        {"http://x/a.htm", false}, {"\\\\host\\share\\a.htm", false}, {"javascript:alert(1)//.htm", false},
+        {"C:\\Program Files\\Oracline\\..\\..\\Windows\\a.htm", false},
+        {"C:\\Program Files\\Oracline\\Reports\\a.htm", false},
+        {"file:///C:/Program%20Files/Oracline/..%5c..%5ca.htm", false}, {"file:///C:/Program%20Files/Oracline/%zz.htm", false},
+        {"file://host/C:/Program%20Files/Oracline/a.htm", false}, {"C:\\Program Files\\OraclineX\\a.htm", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NavigationAllowed(c.first), c.second) << '"' << c.first << '"';
 
+    // A page file edited to redirect out of its folder is shown, not followed.
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("in"));
+    for (const std::string& target : {"..\\x.htm"s, "../x.htm"s, "\\\\host\\share\\x.htm"s, dir.Write("x.htm", "x")}) {
+        PageDocument page;
+        std::string shown;
+        EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", "<META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + target + "\">"), page, shown));
+        EXPECT_EQ(shown, dir.path("in/a.htm")) << target;
+    }
+
+    EXPECT_EQ(EscapeHtml("<b>Tom & \"Jo\" O'Neil</b>"), "&lt;b&gt;Tom &amp; &quot;Jo&quot; O&#39;Neil&lt;/b&gt;");
+
     // screen, page, offset; integer halves round down
-    const int offsets[][3] = {{1024, 700, 162}, {1024, 701, 161}, {700, 700, 0}, {640, 730, 0}, {302, 300, 1}};
+    const int offsets[][3] = {{1024, 700, 162}, {1024, 701, 161}, {700, 700, 0},         {640, 730, 0},
+                              {302, 300, 1},     {INT_MAX, INT_MIN, INT_MAX}, {INT_MIN, INT_MAX, 0}};
     for (const auto& c : offsets)
         EXPECT_EQ(CentreOffset(c[0], c[1]), c[2]) << c[0] << " - " << c[1];
 }

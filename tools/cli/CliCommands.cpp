@@ -2,6 +2,7 @@
 
 #include "base/Calendar.h"
 #include "base/TextLines.h"
+#include "platform/FileOps.h"
 #include "profiles/ProfileFileReadings.h"
 
 namespace {
@@ -46,11 +47,17 @@ bool ParseKind(const std::string& text, int& kind)
     return true;
 }
 
+// A profile file holds a few hundred bytes; anything far larger is not one.
+const long long kMaxProfileBytes = 1 << 20;
+
 // The engine treats a missing profile file as the default person; on the
-// command line that is almost always a typing error, so it is refused.
+// command line that is almost always a typing error, so it is refused. So is
+// anything but a regular file of a bounded size: a device or a pipe would
+// keep the engine reading forever.
 bool CheckProfile(const std::string& path, std::ostream& err)
 {
-    if (CanOpenForReading(path))
+    long long bytes = 0;
+    if (RegularFileSize(path, bytes) && bytes <= kMaxProfileBytes && CanOpenForReading(path))
         return true;
     err << "oracline-cli: cannot open profile file: " << path << "\n";
     return false;
@@ -88,7 +95,7 @@ bool ParseIsoDate(const std::string& text, CivilDate& date)
     parsed.month = Digits(text, 5, 2);
     parsed.day = Digits(text, 8, 2);
     if (parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
-        parsed.day > DaysInMonth(parsed.month, parsed.year))
+        parsed.day > RealDaysInMonth(parsed.month, parsed.year))
         return false;
     date = parsed;
     return true;

@@ -14,9 +14,10 @@
 //
 // `args` are the arguments after the program name; a date left out is
 // clock.Today(). Returns the exit status: 0 done, 1 the profile file cannot
-// be opened, 2 a malformed command or date (usage on `err`).
+// be opened or is not a regular file of at most 1 MiB, 2 a malformed command
+// or date (usage on `err`).
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock);
 
 // Strictly "YYYY-MM-DD" in digits, with a month of 1..12 and a day that the
-// month has. False leaves `date` unchanged.
+// month has in the real calendar. False leaves `date` unchanged.
 bool ParseIsoDate(const std::string& text, CivilDate& date);

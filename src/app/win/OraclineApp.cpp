@@ -21,6 +21,9 @@ const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
 
+const char* const kInteractiveMutexName = "Oracline.InteractiveInstance";
+const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purposes only";
+
 } // namespace
 
 bool OraclineApp::InitInstance(const std::string& commandLine)
@@ -63,12 +66,47 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         }
     }
 
+    // Two windows editing the same index would each write their own list
+    // over the other's; a second start shows the first one instead.
+    if (!ClaimInteractiveInstance()) {
+        BringRunningInstanceToFront();
+        return false;
+    }
     RunInteractiveMode(dataDirectory);
     return false;
 }
 
+bool OraclineApp::ClaimInteractiveInstance()
+{
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kInteractiveMutexName);
+    if (!mutex)
+        return true;  // cannot tell; better a second window than none
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    interactiveMutex = mutex;
+    return true;
+}
+
+void OraclineApp::BringRunningInstanceToFront()
+{
+    // Before its main window opens the other Oracline shows the introduction
+    // page, which comes to the front by itself.
+    HWND main = FindWindowA("#32770", kMainWindowCaption);
+    if (!main)
+        return;
+    if (IsIconic(main))
+        ShowWindow(main, SW_RESTORE);
+    // The editor or a message box open over the main window comes first.
+    SetForegroundWindow(GetLastActivePopup(main));
+}
+
 void OraclineApp::ExitInstance()
 {
+    if (interactiveMutex)
+        CloseHandle(static_cast<HANDLE>(interactiveMutex));
+    interactiveMutex = nullptr;
     if (gdiplusStarted)
         Gdiplus::GdiplusShutdown(static_cast<ULONG_PTR>(gdiplusToken));
     gdiplusStarted = false;

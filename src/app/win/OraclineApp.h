@@ -20,8 +20,11 @@ public:
 private:
     static std::string CurrentOperatingSystemName();
     static void CreateDataDirectories();
+    bool ClaimInteractiveInstance();
+    static void BringRunningInstanceToFront();
 
     unsigned long long gdiplusToken = 0;
     bool gdiplusStarted = false;
     bool oleInitialized = false;
+    void* interactiveMutex = nullptr;  // held while this is the interactive Oracline
 };

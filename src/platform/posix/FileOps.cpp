@@ -1,13 +1,71 @@
 #include "platform/FileOps.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+bool WriteAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A rename is only durable once the folder that holds both names is synced.
+bool SyncFolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool synced = fsync(fd) == 0;
+    close(fd);
+    return synced;
+}
+
+}  // namespace
+
+NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
+                            const std::string& permissionsOf)
+{
+    struct stat model;
+    const bool keep = !permissionsOf.empty() && stat(permissionsOf.c_str(), &model) == 0 &&
+                      S_ISREG(model.st_mode);
+    // O_EXCL refuses an existing name even when it is a dangling link.
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;
+    // fchmod, not the mode of open: the umask would narrow that.
+    bool ok = WriteAll(fd, text);
+    ok = ok && (!keep || fchmod(fd, model.st_mode & 07777) == 0);
+    ok = ok && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok)
+        unlink(path.c_str());
+    return ok ? NewFile::Written : NewFile::Failed;
+}
+
 bool MoveFileOver(const std::string& source, const std::string& target)
 {
-    return std::rename(source.c_str(), target.c_str()) == 0;
+    if (std::rename(source.c_str(), target.c_str()) != 0)
+        return false;
+    // The new name is in place; a folder that cannot be synced (some file
+    // systems refuse) does not undo that.
+    SyncFolderOf(target);
+    return true;
 }
 
 bool MakeWritable(const std::string& path)
@@ -35,6 +93,15 @@ bool IsReadOnlyFile(const std::string& path)
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     return (st.st_mode & S_IWUSR) == 0;
+}
+
+bool RegularFileSize(const std::string& path, long long& bytes)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    bytes = static_cast<long long>(st.st_size);
+    return true;
 }
 
 std::vector<std::string> ListFiles(const std::string& directory)

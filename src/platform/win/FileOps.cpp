@@ -3,6 +3,39 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+
+NewFile WriteNewFileDurably(const std::string& path, const std::string& text, const std::string&)
+{
+    // _O_EXCL opens with CREATE_NEW, which neither reuses nor follows anything
+    // already there; _O_TEXT gives the CR LF line ends of the file format.
+    int fd = _sopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT | _O_NOINHERIT, _SH_DENYRW,
+                    _S_IREAD | _S_IWRITE);
+    if (fd < 0)
+        return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < text.size()) {
+        const std::size_t chunk = text.size() - done < INT_MAX / 2 ? text.size() - done : INT_MAX / 2;
+        // In text mode _write reports the bytes taken from the buffer, not
+        // the larger count that reached the file.
+        const int n = _write(fd, text.data() + done, static_cast<unsigned int>(chunk));
+        ok = n > 0;
+        if (ok)
+            done += static_cast<std::size_t>(n);
+    }
+    ok = ok && _commit(fd) == 0;  // FlushFileBuffers
+    ok = _close(fd) == 0 && ok;
+    if (!ok)
+        DeleteFileA(path.c_str());
+    return ok ? NewFile::Written : NewFile::Failed;
+}
+
 bool MoveFileOver(const std::string& source, const std::string& target)
 {
     return MoveFileExA(source.c_str(), target.c_str(),
@@ -43,6 +76,23 @@ bool IsReadOnlyFile(const std::string& path)
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     return (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool RegularFileSize(const std::string& path, long long& bytes)
+{
+    // Device names (CON, NUL, COM1) and pipes have no file attributes of a
+    // plain file; GetFileType tells them apart once opened.
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool regular = GetFileType(file) == FILE_TYPE_DISK && GetFileInformationByHandle(file, &info) &&
+                         !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    CloseHandle(file);
+    if (regular)
+        bytes = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    return regular;
 }
 
 std::vector<std::string> ListFiles(const std::string& directory)

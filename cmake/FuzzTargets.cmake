@@ -1,0 +1,23 @@
+# libFuzzer targets of the portable core (clang, with AddressSanitizer and
+# UndefinedBehaviorSanitizer). Each tests/fuzz/<Name>Fuzz.cpp becomes
+# fuzz_<Name>, seeded from tests/fuzz/corpus/<Name>/; CTest runs each for a
+# short while, longer runs are by hand (README).
+set(ORACLINE_FUZZ_SECONDS 12 CACHE STRING "How long CTest lets each fuzz target run")
+
+file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*Fuzz.cpp)
+foreach(source ${FUZZ_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  string(REGEX REPLACE "Fuzz$" "" name ${name})
+  add_executable(fuzz_${name} ${source})
+  target_link_libraries(fuzz_${name} PRIVATE oracline_core)
+  target_include_directories(fuzz_${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/fuzz)
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  # New inputs go to the build folder; the seeds in the tree stay as they are.
+  set(work_corpus ${CMAKE_BINARY_DIR}/corpus/${name})
+  file(MAKE_DIRECTORY ${work_corpus})
+  add_test(NAME fuzz_${name}
+           COMMAND fuzz_${name} -max_total_time=${ORACLINE_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=1024
+                   -print_final_stats=1 ${work_corpus} ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+  set_tests_properties(fuzz_${name} PROPERTIES TIMEOUT 120
+    ENVIRONMENT "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+endforeach()

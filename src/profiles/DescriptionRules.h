@@ -1,0 +1,25 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+// Which descriptions and names may reach a profile file, the index or a file
+// name. A description is the base name of its profile's file, so whatever it
+// spells is opened, replaced or deleted by the program: these rules keep that
+// file inside the data directory and different from every other file there.
+
+// Longest description and full name the editor accepts and the writers write.
+constexpr std::size_t kMaxProfileText = 100;
+
+// True for a value that fits on one line of a profile file or the index:
+// at most kMaxProfileText bytes and no control characters. A line break in a
+// name would start a key of its own in the file.
+bool IsStorableText(const std::string& text);
+
+// True when "<description>.ini" names a file of its own in the data
+// directory on every platform: a storable, non-empty text without the
+// characters Windows refuses in a file name (< > : " / \ | ? *) or "~" (with
+// which an 8.3 short name such as BOBSMI~1 reaches another profile's file),
+// not a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9, their superscript forms,
+// CONIN$, CONOUT$, whatever extension follows) and not one of the program's
+// own files.
+bool IsStorableDescription(const std::string& description);

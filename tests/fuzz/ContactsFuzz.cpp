@@ -1,0 +1,28 @@
+// The contacts file on any bytes: every text fits one piece of the reader and
+// holds no line feed, and what was read is written back and read again
+// unchanged. (A text ending in CR is the exception on Linux, where the writer
+// does not turn "\n" into CR LF.)
+#include "FuzzInput.h"
+
+#include "mail/Contacts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string path = fuzz::WriteScratchFile(kContactsFileName, data, size);
+    std::vector<Contact> contacts;
+    FUZZ_CHECK(LoadContacts(path, contacts));
+    bool endsInCr = false;
+    for (const Contact& c : contacts) {
+        FUZZ_CHECK(c.name.size() <= 324 && c.address.size() <= 323);
+        FUZZ_CHECK((c.name + c.address).find('\n') == std::string::npos);
+        endsInCr = endsInCr || (!c.name.empty() && c.name.back() == '\r') ||
+                   (!c.address.empty() && c.address.back() == '\r');
+    }
+    FUZZ_CHECK(SaveContacts(path, contacts));
+    std::vector<Contact> again;
+    FUZZ_CHECK(LoadContacts(path, again));
+    FUZZ_CHECK(endsInCr || again.size() == contacts.size());
+    for (std::size_t i = 0; !endsInCr && i < again.size(); ++i)
+        FUZZ_CHECK(again[i].name == contacts[i].name && again[i].address == contacts[i].address);
+    return 0;
+}
