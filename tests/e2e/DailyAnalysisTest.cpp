@@ -66,28 +66,17 @@ TEST(DailyAnalysis, NavigationButtonStatesAndTheSuperstitionOfTheDayShown)
     HWND window = OpenDailyAnalysis(session, 0, 2005, 8, 31, kProfilePath);
     ASSERT_TRUE(window) << "no Daily Analysis window with the cli's title";
     EXPECT_EQ(ButtonStates(window), "p-nEPBIFSrmsx");
-    struct Step {
-        int button;
-        int year, month, day;  // the date then shown
-        const char* states;
-    };
-    const Step steps[] = {
-        {IDC_DAILY_NEXT_DAY, 2005, 9, 1, "pw------Srmsx"},
-        // Each step starts from the opening date, not from the day shown.
-        {IDC_DAILY_PREV_DAY, 2005, 8, 30, "-wn-----Srmsx"},
-        {IDC_DAILY_NOW, 2005, 8, 31, "p-nEPBIFSrmsx"},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(IsoDate(step.year, step.month, step.day));
-        PressButton(window, step.button);
-        EXPECT_TRUE(WaitForCaption(window, TitleFor(step.year, step.month, step.day))) << TextOf(window);
-        EXPECT_EQ(ButtonStates(window), step.states);
-    }
-    // The superstition follows the day shown: September 1 has the kiss saying.
+    // The window shows what the navigation rules decide; the rules
+    // themselves are unit-tested.
     PressButton(window, IDC_DAILY_NEXT_DAY);
-    ASSERT_TRUE(WaitForCaption(window, TitleFor(2005, 9, 1)));
+    ASSERT_TRUE(WaitForCaption(window, TitleFor(2005, 9, 1))) << TextOf(window);
+    EXPECT_EQ(ButtonStates(window), "pw------Srmsx");
+    // The superstition follows the day shown: September 1 has the kiss saying.
     OpenAndClosePage(session, window, IDC_DAILY_SUPERSTITION, " Daily Superstition");
     EXPECT_NE(DataFile("super_r.htm").find("<b>kiss<p>"), std::string::npos);
+    PressButton(window, IDC_DAILY_NOW);
+    EXPECT_TRUE(WaitForCaption(window, TitleFor(2005, 8, 31))) << TextOf(window);
+    EXPECT_EQ(ButtonStates(window), "p-nEPBIFSrmsx");
     ASSERT_TRUE(CloseAndWait(window));
 
     // Before 1971 only the day itself: the handler refuses as well, should
