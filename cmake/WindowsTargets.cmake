@@ -3,25 +3,33 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 _WIN32_
 
 file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/*.rc)
 add_executable(Oracline WIN32 ${FRONT_END_SOURCES} ${RESOURCE_SCRIPTS})
-# The common dialogs are loaded on first use only: loading comdlg32.dll (and
-# the shell libraries it pulls in) at start-up cost most of the scheduled
-# run's time under Wine, which never opens a dialog.
+# Libraries that only some paths use are loaded on first use: loading
+# comdlg32.dll and shell32.dll (with the shell libraries they pull in),
+# comctl32.dll and oleaut32.dll at start-up cost most of the scheduled run's
+# time under Wine, and that run opens no dialog, control or browser.
+# cmake/delay-load/<dll>.def lists what the program takes from each.
+set(DELAY_LOADED comdlg32 shell32 comctl32 oleaut32)
+set(DELAY_LIBRARIES)
 if(MINGW)
-  set(COMDLG32_DELAY ${CMAKE_BINARY_DIR}/libcomdlg32_delay.a)
-  add_custom_command(OUTPUT ${COMDLG32_DELAY}
-    COMMAND ${CMAKE_DLLTOOL} --input-def ${CMAKE_SOURCE_DIR}/cmake/comdlg32-delay.def
-            --output-delaylib ${COMDLG32_DELAY} --dllname comdlg32.dll
-    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/comdlg32-delay.def)
-  add_custom_target(comdlg32_delay DEPENDS ${COMDLG32_DELAY})
-  add_dependencies(Oracline comdlg32_delay)
-  set(COMMON_DIALOGS ${COMDLG32_DELAY})
+  foreach(dll ${DELAY_LOADED})
+    set(library ${CMAKE_BINARY_DIR}/lib${dll}_delay.a)
+    add_custom_command(OUTPUT ${library}
+      COMMAND ${CMAKE_DLLTOOL} --input-def ${CMAKE_SOURCE_DIR}/cmake/delay-load/${dll}.def
+              --output-delaylib ${library} --dllname ${dll}.dll
+      DEPENDS ${CMAKE_SOURCE_DIR}/cmake/delay-load/${dll}.def)
+    list(APPEND DELAY_LIBRARIES ${library})
+  endforeach()
+  add_custom_target(delay_load_libraries DEPENDS ${DELAY_LIBRARIES})
+  add_dependencies(Oracline delay_load_libraries)
 else()
-  set(COMMON_DIALOGS comdlg32)
-  target_link_options(Oracline PRIVATE /DELAYLOAD:comdlg32.dll)
+  foreach(dll ${DELAY_LOADED})
+    list(APPEND DELAY_LIBRARIES ${dll})
+    target_link_options(Oracline PRIVATE /DELAYLOAD:${dll}.dll)
+  endforeach()
   target_link_libraries(Oracline PRIVATE delayimp)
 endif()
-target_link_libraries(Oracline PRIVATE oracline_core
-  gdiplus comctl32 ${COMMON_DIALOGS} ole32 oleaut32 uuid mstask shlwapi advapi32 winspool)
+target_link_libraries(Oracline PRIVATE oracline_core ${DELAY_LIBRARIES}
+  gdiplus ole32 uuid mstask shlwapi advapi32 winspool)
 configure_file(${CMAKE_SOURCE_DIR}/src/res/OraclineVersion.h.in ${CMAKE_BINARY_DIR}/generated/OraclineVersion.h)
 target_include_directories(Oracline PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res
                            ${CMAKE_BINARY_DIR}/generated)

@@ -40,6 +40,18 @@ int FindEncoder(const wchar_t* mime, CLSID* classId)
     return 0;
 }
 
+bool SaveWithQuality100(Gdiplus::Image& image, const std::wstring& path, const CLSID& encoder)
+{
+    LONG quality = 100;
+    Gdiplus::EncoderParameters parameters;
+    parameters.Count = 1;
+    parameters.Parameter[0].Guid = kEncoderQuality;
+    parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
+    parameters.Parameter[0].NumberOfValues = 1;
+    parameters.Parameter[0].Value = &quality;
+    return image.Save(path.c_str(), &encoder, &parameters) == Gdiplus::Ok;
+}
+
 bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
                        const std::function<void(Canvas&)>& draw, bool* encoderFound)
 {
@@ -66,12 +78,5 @@ bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
         }
     }
 
-    LONG quality = 100;
-    Gdiplus::EncoderParameters parameters;
-    parameters.Count = 1;
-    parameters.Parameter[0].Guid = kEncoderQuality;
-    parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
-    parameters.Parameter[0].NumberOfValues = 1;
-    parameters.Parameter[0].Value = &quality;
-    return bitmap.Save(wide.c_str(), &jpeg, &parameters) == Gdiplus::Ok;
+    return SaveWithQuality100(bitmap, wide, jpeg);
 }

@@ -77,6 +77,23 @@ void PrepareInches(Gdiplus::Graphics& graphics)
     graphics.SetPageUnit(Gdiplus::UnitInch);
 }
 
+void PrintDrawingInInches(const std::function<void(Canvas&, const PageMeasures&)>& draw)
+{
+    PrintJob job;
+    if (!job.Begin())
+        return;
+    {
+        Gdiplus::Graphics graphics(job.Dc());
+        SetMapMode(job.Dc(), MM_ISOTROPIC);
+        const PageMeasures page = job.Measure(graphics);
+        PrepareInches(graphics);
+        WaitCursor wait;
+        GdiPlusCanvas canvas(graphics);
+        draw(canvas, page);
+    }
+    job.Finish();
+}
+
 void PrintImageFile(const std::string& path)
 {
     PrintJob job;

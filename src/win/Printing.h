@@ -11,7 +11,10 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <functional>
 #include <string>
+
+class Canvas;
 
 // One print job from the print dialog to the deletion of its device context.
 // Begin() is the part both kinds of printing share: the dialog, the raster
@@ -46,6 +49,11 @@ private:
 // Sets a graphics object on the printer page to the print quality and to
 // inches as its unit.
 void PrepareInches(Gdiplus::Graphics& graphics);
+
+// The whole print of a drawing made in inches: the print dialog, one page
+// drawn through the canvas (the printer's physical offsets are handed to
+// the drawing), and the end of the document.
+void PrintDrawingInInches(const std::function<void(Canvas&, const PageMeasures&)>& draw);
 
 // Prints an image file fitted to the page, after the Print Options dialog.
 void PrintImageFile(const std::string& path);

@@ -10,13 +10,6 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
-namespace {
-
-// {1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}
-const GUID kEncoderQuality = {0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
-
-} // namespace
-
 bool ReadImageSize(const std::string& path, int& width, int& height)
 {
     const std::wstring wide = WideText(path);
@@ -57,12 +50,5 @@ bool ScaleImage(const std::string& sourcePath, const std::string& outputPath, in
     CLSID encoder;
     if (FindEncoder(EncoderMimeType(sourcePath), &encoder) != 1)
         return false;
-    LONG quality = 100;
-    Gdiplus::EncoderParameters parameters;
-    parameters.Count = 1;
-    parameters.Parameter[0].Guid = kEncoderQuality;
-    parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
-    parameters.Parameter[0].NumberOfValues = 1;
-    parameters.Parameter[0].Value = &quality;
-    return bitmap.Save(output.c_str(), &encoder, &parameters) == Gdiplus::Ok;
+    return SaveWithQuality100(bitmap, output, encoder);
 }

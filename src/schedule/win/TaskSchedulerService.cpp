@@ -71,6 +71,12 @@ bool OpenJob(Ref<ITaskScheduler>& scheduler, Ref<ITask>& task)
            SUCCEEDED(scheduler->Activate(JobName().c_str(), IID_ITask, reinterpret_cast<IUnknown**>(task.Out())));
 }
 
+// Opens the job and reads its status; false when there is no job to look at.
+bool OpenJobWithStatus(Ref<ITaskScheduler>& scheduler, Ref<ITask>& task, HRESULT& status)
+{
+    return OpenJob(scheduler, task) && SUCCEEDED(task->GetStatus(&status));
+}
+
 bool SaveJob(ITask* task)
 {
     Ref<IPersistFile> file;
@@ -151,7 +157,7 @@ bool TaskSchedulerService::IsJobScheduled()
     Ref<ITaskScheduler> scheduler;
     Ref<ITask> task;
     HRESULT status = 0;
-    if (!OpenJob(scheduler, task) || FAILED(task->GetStatus(&status)))
+    if (!OpenJobWithStatus(scheduler, task, status))
         return false;
     return status == SCHED_S_TASK_READY || status == SCHED_S_TASK_RUNNING || status == SCHED_S_TASK_HAS_NOT_RUN;
 }
@@ -164,7 +170,7 @@ bool TaskSchedulerService::DeleteJob()
     Ref<ITaskScheduler> scheduler;
     Ref<ITask> task;
     HRESULT status = 0;
-    if (!OpenJob(scheduler, task) || FAILED(task->GetStatus(&status)))
+    if (!OpenJobWithStatus(scheduler, task, status))
         return false;
     if (status == SCHED_S_TASK_RUNNING && FAILED(task->Terminate()))
         return false;
