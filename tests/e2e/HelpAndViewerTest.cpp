@@ -57,10 +57,7 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
     ComboDriver topics(wizard, IDC_HELP_TOPICS);
     EXPECT_EQ(topics.Count(), 9);
     EXPECT_NE(DataFile("help.htm").find("<b>Oracline 2005 is one of a kind Numerology"), std::string::npos);
-    const std::string faq = "<b><font color=\"red\">Can I schedule email delivery reports for multiple profiles?"
-                            "<p><font color=\"black\">Current version supports scheduled daily reports for a single "
-                            "profile only. We will add scheduled daily reports delivery for multiple profiles in "
-                            "the future.</b>";
+    const std::string faq = "Can I schedule email delivery reports for multiple profiles?";
     for (int again = 0; again < 2; ++again) {
         WriteFileBytes(DataDirectory() + "help.htm", "stale");
         topics.Choose(7);

@@ -65,19 +65,13 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenAFirstMessageAndANonAsciiProf
     ASSERT_TRUE(editor.Window());
     EXPECT_EQ(editor.ShownDate(IDC_YOUR_MONTH), "1/1/1900");
     EXPECT_FALSE(editor.Enabled(IDC_MOTHER_MONTH));
-    // A refused Save keeps the editor open and writes nothing (the order of
-    // the checks is the unit tests' business): no description, the index's
-    // own name, a short name that can reach another profile's file.
-    const std::string badDescription = "This Profile Description cannot be used.    \nPlease correct it and then try again.    ";
-    MessageBoxSeen box;
-    for (const auto& [description, message] : {std::pair<std::string, std::string>{"", "Please enter Profile Description first.    "},
-                                               {"OC", badDescription}, {"CON~1", badDescription}}) {
-        editor.SetText(IDC_DESCRIPTION, description);
-        box = editor.Save();
-        EXPECT_EQ(box.text, message) << description;
-        ASSERT_TRUE(AnswerMessageBox(box, IDOK));
-        EXPECT_TRUE(IsWindowVisible(editor.Window()));
-    }
+    // A refused Save keeps the editor open and writes nothing; which check
+    // refuses is the unit tests' business. Here, the index's own name.
+    editor.SetText(IDC_DESCRIPTION, "OC");
+    MessageBoxSeen box = editor.Save();
+    EXPECT_EQ(box.text, "This Profile Description cannot be used.    \nPlease correct it and then try again.    ");
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(IsWindowVisible(editor.Window()));
     EXPECT_EQ(DataFile("oc.ini"), "");
 
     // Letters beyond ASCII travel in the ANSI code page into the file name,

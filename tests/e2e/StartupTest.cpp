@@ -56,10 +56,3 @@ TEST_F(Startup, CreatesTheFoldersAndSetsTheBrowserFontInTheFirstKeyThatExists)
         EXPECT_EQ(RegistryValueBytes(kCodePageKey, "IEFontSize"), both ? "" : kMediumSize);
     }
 }
-
-TEST_F(Startup, Windows95IsRefused)
-{
-    ReportedWindowsVersion version("win95");
-    ProgramRun run;
-    ExpectWindows95Refusal(run);
-}

@@ -6,7 +6,6 @@
 #include "profiles/ProfileIndex.h"
 #include "profiles/SignImage.h"
 #include "profiles/SignTexts.h"
-#include "profiles/SoulNumberTexts.h"
 #include "engine/ZodiacSigns.h"
 
 #include "engine/PersonalReadings.h"
@@ -313,13 +312,6 @@ TEST(InformationPages, YearAnimals)
         else
             EXPECT_EQ(YearPageContent(c.first), head + "</b></font><p>") << c.first;
     }
-}
-
-// The soul number page itself is compared whole with the other pages.
-TEST(InformationPages, SoulNumberTextsOnlyForZeroToNine)
-{
-    EXPECT_FALSE(SoulNumberText(0).empty() || SoulNumberText(9).empty());
-    EXPECT_EQ(SoulNumberText(10) + SoulNumberText(-1), "");
 }
 
 }  // namespace

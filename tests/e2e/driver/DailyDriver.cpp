@@ -50,17 +50,6 @@ CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate)
     return set;
 }
 
-CliSingleReading CliSingle(const std::string& profilePath, int kind, const std::string& isoDate,
-                           const std::string& shownIsoDate)
-{
-    const std::vector<std::string> lines = CliLines("single \"" + profilePath + "\" " + std::to_string(kind) +
-                                                    " " + isoDate + " " + shownIsoDate);
-    CliSingleReading reading;
-    if (lines.size() >= 2)
-        reading = {std::atoi(lines[0].c_str()), lines[1], true};
-    return reading;
-}
-
 bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs)
 {
     return WaitUntil(timeoutMs, [&] { return TextOf(window) == caption; });
@@ -98,12 +87,14 @@ DailySession::DailySession(const TestProfile& profile, int year, int month, int 
 
 HWND DailySession::OpenHourly(int kind)
 {
-    const CliSingleReading reading = CliSingle(profilePath_, kind, isoDate_);
-    if (!daily_ || !reading.ok)
+    // `oracline-cli single` prints the reading, then the hourly window's title.
+    const std::vector<std::string> lines =
+        CliLines("single \"" + profilePath_ + "\" " + std::to_string(kind) + " " + isoDate_);
+    if (!daily_ || lines.size() < 2)
         return nullptr;
     // E, P, B, I and F follow each other from 1071.
     PressButton(daily_, 1070 + kind);
-    return WaitForDialog(ProcessId(), reading.title);
+    return WaitForDialog(ProcessId(), lines[1]);
 }
 
 DecodedImage::DecodedImage(const std::string& path)

@@ -20,15 +20,6 @@ struct CliDailySet {
 };
 CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
 
-// `oracline-cli single PROFILE KIND DATE [SHOWN]`: the reading and the hourly title.
-struct CliSingleReading {
-    int value = 0;
-    std::string title;
-    bool ok = false;
-};
-CliSingleReading CliSingle(const std::string& profilePath, int kind, const std::string& isoDate,
-                           const std::string& shownIsoDate = "");
-
 // Chooses the row and the date in the main window and presses Analyze Day;
 // returns the Daily Analysis window, found by the caption oracline-cli gives
 // for the profile file, or null.
