@@ -108,6 +108,21 @@ TEST_F(Printing, DailyReportInBlackThenTheHourlyImageAsTheOptionsPlaceIt)
     EXPECT_EQ(report->Width() * 10000 + report->Height(), 8501100);
     const RECT coloured = BoxOf(*report, Colourful);
     EXPECT_LT(coloured.right, coloured.left) << "the paper report is black only";
+    // Each bar reaches its value on the scale: 0.033 inch a point above the
+    // middle of the 0.05-inch axis. The bars stand 0.8 inch apart from 1.38.
+    const CliDailySet set = CliDaily(session.ProfilePath(), session.IsoDate());
+    ASSERT_TRUE(set.ok);
+    for (int i = 0; i < 5; ++i) {
+        const int x = 138 + 80 * i, value = set.readings[i] <= 0 ? 3 : std::min(set.readings[i], 99);
+        auto inked = [&](int y) { return report->Pixel(x, y) != CLR_INVALID && GetRValue(report->Pixel(x, y)) < 100; };
+        int top = 265;  // below the heading that crosses the first column
+        while (top < 700 && !inked(top))
+            ++top;
+        int bottom = top;
+        while (bottom < 700 && inked(bottom))
+            ++bottom;
+        EXPECT_NEAR(bottom - top, 3.3 * value + 2.5, 3) << "bar " << i << ", reading " << value;
+    }
     EXPECT_FALSE(WaitForDialog(session.ProcessId(), kOptionsCaption, 200));
 
     HWND hourly = session.OpenHourly(1);
