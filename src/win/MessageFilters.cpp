@@ -64,3 +64,13 @@ bool IsWithin(HWND window, HWND top)
 {
     return window && top && (window == top || IsChild(top, window));
 }
+
+std::unique_ptr<MessageFilterRegistration> CatchKeyDown(HWND window, WPARAM key, std::function<void()> action)
+{
+    return std::make_unique<MessageFilterRegistration>([window, key, action](MSG& message) {
+        if (message.message != WM_KEYDOWN || message.wParam != key || !IsWithin(message.hwnd, window))
+            return false;
+        action();
+        return true;
+    });
+}

@@ -35,3 +35,9 @@ private:
 
 // True when `window` is `top` or one of its descendants.
 bool IsWithin(HWND window, HWND top);
+
+// Runs `action` when `key` goes down in `window` or one of its controls, even
+// inside the window's own modal loop; dialogs opened from there (the print
+// dialog, message boxes) keep their keys. Keeping the result alive keeps the
+// key caught.
+std::unique_ptr<MessageFilterRegistration> CatchKeyDown(HWND window, WPARAM key, std::function<void()> action);

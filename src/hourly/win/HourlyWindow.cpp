@@ -59,7 +59,7 @@ void HourlyWindow::OnInitDialog()
         windowHeight_ = outer.bottom - outer.top;
     // DialogBox runs its own message loop, so a key meant for the whole
     // window can only be caught on its way through that loop.
-    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
+    keyFilter_ = CatchKeyDown(Handle(), VK_F2, [this] { Print(); });
 }
 
 void HourlyWindow::OnOK()
@@ -127,12 +127,3 @@ void HourlyWindow::Print()
         PrintImageFile(HourlyImagePath());
 }
 
-bool HourlyWindow::TakeKey(const MSG& message)
-{
-    // Only F2 in this window or one of its controls; the print dialog and
-    // message boxes opened from here keep their keys.
-    if (message.message != WM_KEYDOWN || message.wParam != VK_F2 || !IsWithin(message.hwnd, Handle()))
-        return false;
-    Print();
-    return true;
-}

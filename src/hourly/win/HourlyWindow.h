@@ -34,7 +34,6 @@ private:
     void Print();
     void Paint();
     void CloseWith(INT_PTR result);
-    bool TakeKey(const MSG& message);
 
     HourlyChart chart_;
     int windowHeight_ = 0;

@@ -42,7 +42,7 @@ void ReportViewer::OnInitDialog()
     SetWindowTextA(Handle(), kViewerCaption);
     // DialogBox runs its own message loop, so F2 can only be caught on its
     // way through that loop.
-    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
+    keyFilter_ = CatchKeyDown(Handle(), VK_F2, [this] { PrintImageFile(reportPath_); });
 }
 
 void ReportViewer::OnCancel()
@@ -82,12 +82,3 @@ void ReportViewer::Paint()
     EndPaint(Handle(), &paint);
 }
 
-bool ReportViewer::TakeKey(const MSG& message)
-{
-    // The print dialog and the Print Options dialog opened from here keep
-    // their keys.
-    if (message.message != WM_KEYDOWN || message.wParam != VK_F2 || !IsWithin(message.hwnd, Handle()))
-        return false;
-    PrintImageFile(reportPath_);
-    return true;
-}

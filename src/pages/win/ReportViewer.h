@@ -23,8 +23,6 @@ protected:
 
 private:
     void Paint();
-    // F2 anywhere in the viewer prints; other messages take their course.
-    bool TakeKey(const MSG& message);
 
     std::string reportPath_;
     std::unique_ptr<MessageFilterRegistration> keyFilter_;
