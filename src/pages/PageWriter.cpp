@@ -141,20 +141,3 @@ std::string WriteQuickTipPage(const std::string& dataDirectory, const std::strin
     WriteContentPage(path, tip);
     return path;
 }
-
-std::string EscapeHtml(const std::string& text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}

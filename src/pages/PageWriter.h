@@ -50,7 +50,3 @@ const char* BodyTag(PageBody body);
 
 // The script that stops the user from selecting the page's text.
 void WriteAntiSelectionScript(std::FILE* file);
-
-// `text` with & < > " and ' written as character references, for user text
-// (names) placed into a page: a name is never markup or script.
-std::string EscapeHtml(const std::string& text);
