@@ -1,5 +1,7 @@
 #include "base/TextLines.h"
 
+#include "platform/FileOps.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +15,9 @@ namespace {
 class TextStream {
 public:
     explicit TextStream(std::FILE* file) : file_(file) {}
+
+    // True once more than kMaxDataFileBytes came in.
+    bool Overlong() const { return total_ > kMaxDataFileBytes; }
 
     int Get()
     {
@@ -40,7 +45,10 @@ private:
     bool Fill()
     {
         pos_ = 0;
-        end_ = std::fread(block_, 1, sizeof block_, file_);
+        end_ = Overlong() ? 0 : std::fread(block_, 1, sizeof block_, file_);
+        total_ += static_cast<long long>(end_);
+        if (Overlong())
+            end_ = 0;
         return end_ > 0;
     }
 
@@ -48,7 +56,17 @@ private:
     char block_[4096];
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    long long total_ = 0;
 };
+
+// Opens `path` for reading only when it is a regular file within the bound.
+std::FILE* OpenBounded(const std::string& path)
+{
+    long long bytes = 0;
+    if (!RegularFileSize(path, bytes) || bytes > kMaxDataFileBytes)
+        return nullptr;
+    return std::fopen(path.c_str(), "rb");
+}
 
 // White space as isspace sees it in the "C" locale, independent of the
 // locale the program runs in.
@@ -78,7 +96,7 @@ bool ForEachLine(const std::string& path,
     const std::size_t pieceLength = bufferSize > 1 ? bufferSize - 1 : 1;
     // Binary mode with our own CR LF handling, so that Linux and Windows split
     // a file into exactly the same pieces.
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenBounded(path);
     if (!file)
         return false;
 
@@ -91,10 +109,30 @@ bool ForEachLine(const std::string& path,
         if (c == '\n' || piece.size() == pieceLength)
             DeliverPiece(piece, onLine);
     }
-    if (!piece.empty())
+    if (!piece.empty() && !stream.Overlong())
         DeliverPiece(piece, onLine);
 
     std::fclose(file);
+    return !stream.Overlong();
+}
+
+bool ReadSmallFile(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    std::FILE* file = OpenBounded(path);
+    if (!file)
+        return false;
+    char block[4096];
+    std::size_t got;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0 &&
+           static_cast<long long>(bytes.size()) <= kMaxDataFileBytes)
+        bytes.append(block, got);
+    const bool error = std::ferror(file) != 0;
+    std::fclose(file);
+    if (error || static_cast<long long>(bytes.size()) > kMaxDataFileBytes) {
+        bytes.clear();
+        return false;
+    }
     return true;
 }
 

@@ -2,6 +2,10 @@
 #include <functional>
 #include <string>
 
+// The largest file of the shared data folder the program reads. Its own files
+// hold a few kilobytes; anything larger is not one of them.
+constexpr long long kMaxDataFileBytes = 1 << 20;
+
 // The line discipline shared by every text file of the data directory.
 //
 // Files are read as the original fgets loop with a 500-byte buffer saw them:
@@ -11,13 +15,22 @@
 // pieces break. What the callback gets is the piece up to its first NUL byte
 // (the part a C string would hold) with the line feed removed.
 //
-// Returns false when the file cannot be opened; a directory or an unreadable
-// file opens on some systems but simply yields no lines. A file read with a
+// Returns false when the file cannot be opened, and also, without reading a
+// byte, for anything that is not a regular file of at most kMaxDataFileBytes
+// (a device or a pipe could keep the reader waiting forever, a huge file
+// costs memory the program's own files never need): such a file counts as a
+// missing one. A file that grows past the bound while it is read stops
+// there, also with false. A directory or an unreadable file opens on some
+// systems but simply yields no lines. A file read with a
 // smaller buffer (the contacts file's is 330 bytes) gives `bufferSize` - 1
 // as the piece length.
 bool ForEachLine(const std::string& path,
                  const std::function<void(const std::string& line)>& onLine,
                  std::size_t bufferSize = 500);
+
+// The whole of a regular file of at most kMaxDataFileBytes, bytes as they
+// are; false (and `bytes` empty) for anything ForEachLine would refuse.
+bool ReadSmallFile(const std::string& path, std::string& bytes);
 
 // True when `path` can be opened and read (an empty file counts, a directory
 // does not).

@@ -54,11 +54,23 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
 
     // Larger than any buffer the reader might hold at once.
     std::string bytes;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 1400; ++i)
         bytes += std::string(700, static_cast<char>(i)) + "\n";
     std::string last;
     ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
     EXPECT_EQ(last, "last");
+
+    // Past the bound a file counts as missing: no line, no bytes.
+    const std::string tooBig = dir.Write("huge", std::string(kMaxDataFileBytes, 'x') + "\n");
+    calls = 0;
+    EXPECT_FALSE(ForEachLine(tooBig, count));
+    std::string whole = "stale";
+    EXPECT_FALSE(ReadSmallFile(tooBig, whole));
+    EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(whole.empty());
+    EXPECT_TRUE(ReadSmallFile(dir.Write("fits", std::string(kMaxDataFileBytes, 'y')), whole));
+    EXPECT_EQ(whole.size(), static_cast<std::size_t>(kMaxDataFileBytes));
+    EXPECT_FALSE(ForEachLine("/dev/zero", count));
 }
 
 TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)

@@ -47,9 +47,6 @@ bool ParseKind(const std::string& text, int& kind)
     return true;
 }
 
-// A profile file holds a few hundred bytes; anything far larger is not one.
-const long long kMaxProfileBytes = 1 << 20;
-
 // The engine treats a missing profile file as the default person; on the
 // command line that is almost always a typing error, so it is refused. So is
 // anything but a regular file of a bounded size: a device or a pipe would
@@ -57,7 +54,7 @@ const long long kMaxProfileBytes = 1 << 20;
 bool CheckProfile(const std::string& path, std::ostream& err)
 {
     long long bytes = 0;
-    if (RegularFileSize(path, bytes) && bytes <= kMaxProfileBytes && CanOpenForReading(path))
+    if (RegularFileSize(path, bytes) && bytes <= kMaxDataFileBytes && CanOpenForReading(path))
         return true;
     err << "oracline-cli: cannot open profile file: " << path << "\n";
     return false;
