@@ -4,7 +4,7 @@
 #include "pages/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageFilters.h"
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 #include "win/WideText.h"
 
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
