@@ -1,7 +1,7 @@
-#include "pages/win/ReportViewer.h"
+#include "daily/win/ReportViewer.h"
 
 #include "ReportViewerIds.h"
-#include "pages/ReportFit.h"
+#include "daily/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageFilters.h"
 #include "printing/win/Printing.h"
