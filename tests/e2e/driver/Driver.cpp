@@ -78,6 +78,24 @@ void RemoveTree(const std::string& directory)
     RemoveDirectoryA(directory.c_str());
 }
 
+// Starts a program, its output and errors going to `output` when given; the
+// process handle, or null when it did not start.
+HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
+    startup.hStdOutput = startup.hStdError = output;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output != nullptr,
+                        output ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    if (processId)
+        *processId = process.dwProcessId;
+    return process.hProcess;
+}
+
 std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
 
 MessageBoxSeen AsMessageBox(HWND window)
@@ -114,22 +132,6 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
             return false;
         Sleep(20);
     }
-}
-
-HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId)
-{
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
-    startup.hStdOutput = startup.hStdError = output;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output != nullptr,
-                        output ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    if (processId)
-        *processId = process.dwProcessId;
-    return process.hProcess;
 }
 
 std::string OutputOf(const std::string& commandLine)

@@ -20,9 +20,6 @@ std::string DataDirectory();
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
-// Starts a program, its output and errors going to `output` when given; the
-// process handle, or null when it did not start.
-HANDLE StartProcess(std::string commandLine, HANDLE output = nullptr, DWORD* processId = nullptr);
 // Runs a console program and returns what it wrote to its output.
 std::string OutputOf(const std::string& commandLine);
 

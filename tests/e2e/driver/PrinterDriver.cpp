@@ -116,18 +116,28 @@ std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
     const std::string partialUnix = UnixPath(partial);
     if (steady < 2 || source.empty() || partialUnix.empty())
         return nullptr;
-    const std::string command = "/bin/sh -c \"gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
+    std::string command = "/bin/sh -c \"gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
                           std::to_string(dotsPerInch) + " '-sOutputFile=" + partialUnix + "' '" + source +
                           "' && mv '" + partialUnix + "' '" +
                           partialUnix.substr(0, partialUnix.size() - 5) + ".png'\"";
-    HANDLE process = StartProcess(command);
-    if (!process)
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return nullptr;
-    CloseHandle(process);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
     if (!WaitUntil(30000, [&] { return FileExists(picture); }))
         return nullptr;
     auto page = std::make_unique<DecodedImage>(picture);
     return page->Loaded() ? std::move(page) : nullptr;
+}
+
+bool AnswerPrintDialog(DWORD processId, int button)
+{
+    HWND print = WaitForDialog(processId, "Print");
+    PressButton(print, button);
+    return print && WaitUntilGone(print);
 }
 
 } // namespace e2e
