@@ -19,16 +19,17 @@ declare -A allowed=(
   [profiles]="base platform engine pages"
   [daily]="base platform engine pages printing profiles"
   [hourly]="base platform engine pages printing profiles"
+  [month]="base platform engine pages printing profiles"
   [companion]="base platform engine pages printing profiles"
   [mail]="base platform engine pages"
   [schedule]="base platform engine pages printing profiles daily mail"
-  [app]="base platform engine pages printing profiles daily hourly companion mail schedule"
+  [app]="base platform engine pages printing profiles daily hourly month companion mail schedule"
   [win]="base platform printing"
   [res]=""
 )
 # Windows that open each other's windows.
 declare -A extraWin=(
-  [daily]="hourly mail"
+  [daily]="hourly month mail"
 )
 
 ok_edge() { # from-folder from-is-win to-folder to-is-win
