@@ -30,10 +30,17 @@ TEST(MonthlyOutlook, OpensWithMSavesAndMovesTheDailyAnalysisToTheChosenDay)
                                     RGB(255, 255, 0)};
     ASSERT_TRUE(WaitUntil(kWaitMs, [&] {
         shot = CaptureClient(outlook);
-        return shot.Count(RGB(0, 0, 255)) > 0;
+        return shot.width == 800 && shot.Count(RGB(0, 0, 255)) > 0;
     }));
-    for (COLORREF colour : lineColours)
-        EXPECT_GT(shot.Count(colour), 100) << std::hex << colour;
+    // Inside the plot only, between the levels of 100 and 0, where neither
+    // the legend nor the white buttons are.
+    for (COLORREF colour : lineColours) {
+        int inPlot = 0;
+        for (int y = 60; y < 360; ++y)
+            for (int x = 52; x < 772; ++x)
+                inPlot += shot.pixels[static_cast<size_t>(y * shot.width + x)] == colour;
+        EXPECT_GT(inPlot, 100) << std::hex << colour;
+    }
 
     const std::string path = DataDirectory() + "Reports\\month.jpg";
     PressButton(outlook, IDC_MONTHLY_SAVE);
