@@ -7,6 +7,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -154,7 +155,9 @@ bool IsPicture(HWND control)
 
 } // namespace
 
-float WindowScale(HWND window)
+namespace {
+
+UINT WindowDpi(HWND window)
 {
     // GetDpiForWindow came with Windows 10 (1607); before it the whole
     // system has one DPI, that of the screen's device context.
@@ -168,7 +171,38 @@ float WindowScale(HWND window)
         if (screen)
             ReleaseDC(nullptr, screen);
     }
-    return dpi > 0 ? static_cast<float>(dpi) / 96 : 1.0f;
+    return dpi > 0 ? dpi : 96;
+}
+
+// Every dialog of the program is laid out in MS Sans Serif 8, whose base
+// units (the pixels of four and eight dialog units) are 6 and 13 at 96 dpi.
+constexpr float kBaseUnitX = 6;
+constexpr float kBaseUnitY = 13;
+
+// How much a dialog grew over its size at 96 dpi. A face that comes in a
+// few fixed sizes grows less than the DPI (under Wine, MS Sans Serif stops
+// at its 144-dpi size), and drawings must grow with the dialog around them.
+// 0 for a window that is no dialog.
+float DialogGrowth(HWND dialog)
+{
+    char name[8] = {};
+    RECT units{0, 0, 4, 8};
+    if (!GetClassNameA(dialog, name, sizeof name) || lstrcmpA(name, "#32770") != 0 ||
+        !MapDialogRect(dialog, &units))
+        return 0;
+    return std::min(static_cast<float>(units.right) / kBaseUnitX, static_cast<float>(units.bottom) / kBaseUnitY);
+}
+
+} // namespace
+
+float WindowScale(HWND window)
+{
+    const UINT dpi = WindowDpi(window);
+    const float scale = static_cast<float>(dpi) / 96;
+    if (dpi == 96 || !window)
+        return scale;
+    const float growth = DialogGrowth(GetAncestor(window, GA_ROOT));
+    return growth > 1 && growth < scale * 0.95f ? growth : scale;
 }
 
 int ScreenPixels(HWND window, int layoutPixels)

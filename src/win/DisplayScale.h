@@ -5,7 +5,8 @@
 // window's scale here.
 #include <windows.h>
 
-// The window's DPI over 96: 1.5 at 144 dpi.
+// The window's DPI over 96 (1.5 at 144 dpi), or less when the font of the
+// dialog it belongs to grew less: a drawing fills its dialog at any scale.
 float WindowScale(HWND window);
 
 // Screen pixels of `window` for a length in 96-dpi pixels, and back.
