@@ -102,6 +102,7 @@ void PageView::LayOut()
     const int barWidth = LayoutPixels(window_, GetSystemMetrics(SM_CXVSCROLL));
     const int width = area.right + (hadBar ? barWidth : 0);
     const int height = area.bottom;
+    measurer_.SetScale(WindowScale(window_));
     layout_ = LayOutPage(page_, static_cast<float>(width), static_cast<float>(height), measurer_);
     const bool needsBar = page_.scrolls && layout_.height > height;
     if (needsBar)
@@ -229,7 +230,9 @@ void PageView::Print()
         measures = job.Measure(graphics);
     }
     const float pageHeight = measures.pageHeight * kPixelsPerInch;
+    measurer_.SetScale(1);
     const PageLayout paper = LayOutPage(page_, measures.pageWidth * kPixelsPerInch, pageHeight, measurer_);
+    measurer_.SetScale(WindowScale(window_));
     const PageLayout inches = InInches(paper);
     std::vector<float> tops{0};
     for (float cut : PageBreaks(paper, pageHeight))
