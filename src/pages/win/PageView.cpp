@@ -3,7 +3,7 @@
 #include "pages/PageParser.h"
 #include "pages/PageUrl.h"
 #include "win/GdiPlusCanvas.h"
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 
 #include <algorithm>
 #include <cmath>
