@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
+#include <ctime>
 
 namespace {
 
@@ -161,7 +161,8 @@ std::string Repeat(const std::string& piece, size_t bytes)
 
 // Page files edited by hand, up to the size the reader accepts: each is read,
 // laid out and cut for paper in time that grows with its size, not with its
-// square (sanitizer builds run several times slower).
+// square. Measured in processor time, which other work on the machine does
+// not stretch; sanitizer builds run several times slower.
 TEST(PageView, HostilePagesOfAMebibyteAreShownAndPrintedWithinASecond)
 {
 #if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
@@ -184,11 +185,10 @@ TEST(PageView, HostilePagesOfAMebibyteAreShownAndPrintedWithinASecond)
         {"tall table", "<table><tr><td>" + Repeat("<img src=tall>", kMiB)},
     };
     for (const auto& c : cases) {
-        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t start = std::clock();
         const PageLayout layout = LayOutPage(ParsePage(c.second), 700, 400, FixedWidthMeasurer());
         const std::vector<float> cuts = PageBreaks(layout, 1056);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(took.count(), limit) << c.first;
+        EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, limit) << c.first;
         EXPECT_LE(layout.height, kMostLayoutHeight) << c.first;
         EXPECT_TRUE(std::is_sorted(cuts.begin(), cuts.end())) << c.first;
     }
