@@ -50,6 +50,12 @@ if(CMAKE_CROSSCOMPILING)
     set_tests_properties(screen_${screen} PROPERTIES
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
+  # A user's own prefix is not the test prefix: the first start in one that
+  # wineboot alone made, without Wine's fonts.
+  add_test(NAME plain_prefix
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
+                   $<TARGET_FILE:e2e_screen_tests>)
+  set_tests_properties(plain_prefix PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
 endif()
 
 # The drawings at another display scale: the run at 96 dpi records what the

@@ -3,6 +3,7 @@
 #include "base/DataPaths.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
+#include "pages/win/HeldPages.h"
 #include "schedule/ScheduleRecord.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
@@ -72,6 +73,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return false;
     }
+    StartHeldPages(dataDirectory);
     RunInteractiveMode(dataDirectory);
     return false;
 }
