@@ -48,6 +48,10 @@ EmailDialog::EmailDialog(EmailComposer& composer, std::string contactsPath, std:
       openingMessage_(std::move(openingMessage))
 {
     OnWindowMessage(kShowOpeningMessage, [this](WPARAM, LPARAM) {
+        // The modal loop shows the dialog only once its queue is empty,
+        // which is after this message.
+        ShowWindow(Handle(), SW_SHOW);
+        UpdateWindow(Handle());
         ShowMessage(openingMessage_, MessageKind::Error);
         return 0;
     });
