@@ -3,8 +3,8 @@
 #include "mail/win/PrivateTempFile.h"
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
-#include "win/ImageFiles.h"
-#include "win/ReportTiming.h"
+#include "printing/win/SaveDrawingAsJpeg.h"
+#include "base/ReportTiming.h"
 
 #include <windows.h>
 
