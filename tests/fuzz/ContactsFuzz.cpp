@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string path = fuzz::WriteScratchFile(kContactsFileName, data, size);
     std::vector<Contact> contacts;
-    FUZZ_CHECK(LoadContacts(path, contacts));
+    FUZZ_CHECK(LoadContacts(path, contacts) == ContactsFile::read);
+    FUZZ_CHECK(contacts.size() <= kMaxContacts);
     bool endsInCr = false;
     for (const Contact& c : contacts) {
         FUZZ_CHECK(c.name.size() <= 324 && c.address.size() <= 323);
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(SaveContacts(path, contacts));
     std::vector<Contact> again;
-    FUZZ_CHECK(LoadContacts(path, again));
+    FUZZ_CHECK(LoadContacts(path, again) == ContactsFile::read);
     FUZZ_CHECK(endsInCr || again.size() == contacts.size());
     for (std::size_t i = 0; !endsInCr && i < again.size(); ++i)
         FUZZ_CHECK(again[i].name == contacts[i].name && again[i].address == contacts[i].address);
