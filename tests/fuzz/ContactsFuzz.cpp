@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = fuzz::WriteScratchFile(kContactsFileName, data, size);
+    const std::string path = fuzz::WriteScratchFile(kContactsFileName, fuzz::Text(data, size));
     std::vector<Contact> contacts;
     if (LoadContacts(path, contacts) != ContactsFile::read) {
         FUZZ_CHECK(size > static_cast<std::size_t>(kMaxDataFileBytes) && contacts.empty());

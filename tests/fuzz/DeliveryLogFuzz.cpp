@@ -12,9 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DeliveryLogEntry entry;
     for (std::string* field : {&entry.when, &entry.profile, &entry.email, &entry.form, &entry.outcome})
         *field = input.ConsumeRandomLengthString(200);
-    const std::string existing = input.ConsumeRemainingBytesAsString();
-    const std::string path = fuzz::WriteScratchFile(kDeliveryLogName, reinterpret_cast<const std::uint8_t*>(existing.data()),
-                                                    existing.size());
+    const std::string path = fuzz::WriteScratchFile(kDeliveryLogName, input.ConsumeRemainingBytesAsString());
     LastDeliveryLogLine(path);
     const std::string line = FormatDeliveryLogLine(entry);
     FUZZ_CHECK(AppendDeliveryLog(path, line));

@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string description(reinterpret_cast<const char*>(data), size);
+    const std::string description = fuzz::Text(data, size);
     if (!IsStorableDescription(description))
         return 0;
     std::string upper = description;

@@ -29,11 +29,16 @@ inline const std::string& ScratchDirectory()
     return dir;
 }
 
-inline std::string WriteScratchFile(const std::string& name, const std::uint8_t* data, std::size_t size)
+inline std::string Text(const std::uint8_t* data, std::size_t size)
+{
+    return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+inline std::string WriteScratchFile(const std::string& name, const std::string& bytes)
 {
     const std::string path = ScratchDirectory() + name;
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0);
+    FUZZ_CHECK(file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fclose(file) == 0);
     return path;
 }
 

@@ -11,12 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider values(data, size);
     const std::string target = values.ConsumeRandomLengthString(300);
-    const std::string second = values.ConsumeRandomLengthString(size);
-    const std::string first = "<meta http-equiv=refresh content=\"1; URL=" + target + "\">" +
-                              values.ConsumeRemainingBytesAsString();
-    const std::string firstPath = fuzz::WriteScratchFile("a.htm", reinterpret_cast<const std::uint8_t*>(first.data()),
-                                                         first.size());
-    fuzz::WriteScratchFile("b.htm", reinterpret_cast<const std::uint8_t*>(second.data()), second.size());
+    fuzz::WriteScratchFile("b.htm", values.ConsumeRandomLengthString(size));
+    const std::string firstPath = fuzz::WriteScratchFile(
+        "a.htm", "<meta http-equiv=refresh content=\"1; URL=" + target + "\">" + values.ConsumeRemainingBytesAsString());
     PageDocument page;
     std::string shown;
     FUZZ_CHECK(LoadPageFile(firstPath, page, shown));

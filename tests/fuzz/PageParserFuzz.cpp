@@ -6,6 +6,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    ParsePage(std::string(reinterpret_cast<const char*>(data), size));
+    ParsePage(fuzz::Text(data, size));
     return 0;
 }

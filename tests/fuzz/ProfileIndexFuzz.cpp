@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    fuzz::WriteScratchFile("oc.ini", data, size);
+    fuzz::WriteScratchFile("oc.ini", fuzz::Text(data, size));
     const std::vector<ProfileIndexEntry> entries = ReadProfileIndex(fuzz::ScratchDirectory());
     FUZZ_CHECK(entries.size() <= kMaxIndexRows);
     for (const ProfileIndexEntry& e : entries)

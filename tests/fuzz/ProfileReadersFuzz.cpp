@@ -6,8 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = fuzz::WriteScratchFile("Fuzzed.ini", data, size);
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string text = fuzz::Text(data, size);
+    const std::string path = fuzz::WriteScratchFile("Fuzzed.ini", text);
     Profile full, engine;
     full.description = "Fuzzed";
     ReadProfileFull(fuzz::ScratchDirectory(), full);

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = fuzz::WriteScratchFile("task.dtr", data, size);
+    const std::string path = fuzz::WriteScratchFile("task.dtr", fuzz::Text(data, size));
     ScheduleRecord record;
     ReadScheduleRecordForDelivery(path, record);
     FUZZ_CHECK(record.reportType == ReportType::plainText || record.reportType == ReportType::fullColours);

@@ -37,37 +37,23 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
     }
 }
 
+// Love, friendship and business, "+" good or "-" bad with the reason. A
+// birth month outside the calendar gives no sign; soul numbers outside 0..9
+// complete nothing.
 TEST(CompanionMatch, PairsWorkedByHand)
 {
-    // "+" good or "-" bad, then the reason; love, friendship, business.
-    const struct {
-        CompanionPerson a, b;
-        const char* results[3];
-    } cases[] = {
-        {{"", Sign::Aries, 3}, {"", Sign::Leo, 4},
-         {"+soul numbers 3 and 4 complete each other", "+Aries and Leo are both Fire signs",
-          "+Aries and Leo are both Fire signs"}},
-        {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6},
-         {"-Aries and Taurus are least compatible", "-Aries and Taurus are least compatible",
-          "-Aries and Taurus are least compatible"}},
-        {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2},
-         {"-soul numbers 1 and 2 do not complete", "+Aries and Gemini are most compatible",
-          "-Aries and Gemini are most compatible but soul numbers 1 and 2 do not complete"}},
-        {{"", Sign::Libra, 7}, {"", Sign::Aries, 9},
-         {"+soul numbers 7 and 9 complete each other", "+soul numbers 7 and 9 complete each other",
-          "-Libra and Aries are neither most nor least compatible"}},
-        // A birth month outside the calendar gives no sign; soul numbers outside 0..9 complete nothing.
-        {{"", Sign::None, 10}, {"", Sign::Leo, 10},
-         {"-soul numbers 10 and 10 do not complete",
-          "-an unknown sign and Leo are not most compatible and soul numbers 10 and 10 do not complete",
-          "-an unknown sign and Leo are neither most nor least compatible"}},
+    const std::pair<CompanionPerson, CompanionPerson> cases[] = {
+        {{"", Sign::Aries, 3}, {"", Sign::Leo, 4}},   {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6}},
+        {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2}}, {{"", Sign::Libra, 7}, {"", Sign::Aries, 9}},
+        {{"", Sign::None, 10}, {"", Sign::Leo, 10}},
     };
+    std::string listing;
     for (const auto& c : cases) {
-        const CompanionMatch match = MatchCompanions(c.a, c.b);
-        const CategoryMatch* got[3] = {&match.love, &match.friendship, &match.business};
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ((got[i]->good ? "+" : "-") + got[i]->reason, c.results[i]);
+        const CompanionMatch match = MatchCompanions(c.first, c.second);
+        for (const CategoryMatch* got : {&match.love, &match.friendship, &match.business})
+            listing += (got->good ? "+" : "-") + got->reason + "\n";
     }
+    ExpectGolden("companion-pairs.txt", listing);
 }
 
 // The window's client height places the lines: unknown, no room, centred,

@@ -33,10 +33,6 @@ TEST(ScheduleRecord, DeliveryReaderTakesProfileAddressAndType)
     EXPECT_EQ(record.profilePath + record.email, "");
 }
 
-} // namespace
-
-namespace {
-
 TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
 {
     // The writer's forms, hand-written 12-hour forms, and what is no time.
