@@ -36,9 +36,7 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
     };
     for (const auto& c : cases) {
         ButtonStates states = SelectionRules(c.selected, c.rows, c.date, kToday);
-        SCOPED_TRACE(std::to_string(c.selected) + " of " + std::to_string(c.rows) + " on " +
-                     std::to_string(c.date.year) + "-" + std::to_string(c.date.month) + "-" +
-                     std::to_string(c.date.day));
+        SCOPED_TRACE(&c - cases);
         EXPECT_EQ(Buttons(states), c.buttons);
         EXPECT_STREQ(states.tip.text, c.tip.text);
         EXPECT_EQ(states.tip.focus, c.focus);

@@ -78,20 +78,16 @@ TEST(ScheduledDelivery, AcceptsOnlyAProfileOfTheDataFolderAndOneAddress)
     TempDir dir;
     dir.Write("Jane.ini", "Profile:Jane\n");
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
+    const std::string elsewhere = "the profile is not a profile file of the data folder",
+                      unread = "the profile is missing or not a regular file of at most 1 MiB",
+                      address = "the address is not a single e-mail address", jane = dir.path("Jane.ini");
     const struct { std::string profile, email, refusal; } cases[] = {
-        {dir.path("Jane.ini"), "j@x.org", ""},
-        {dir.path("..\\Jane.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
-        {dir.path("sub\\Jane.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
-        {"\\\\host\\share\\Jane.ini", "j@x.org", "the profile is not a profile file of the data folder"},
-        {"\\\\.\\pipe\\x", "j@x.org", "the profile is not a profile file of the data folder"},
-        {dir.path("NUL.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
-        {dir.path("a:b.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
-        {dir.path("Jane.txt"), "j@x.org", "the profile is not a profile file of the data folder"},
-        {dir.path("Gone.ini"), "j@x.org", "the profile is missing or not a regular file of at most 1 MiB"},
-        {dir.path("Big.ini"), "j@x.org", "the profile is missing or not a regular file of at most 1 MiB"},
-        {dir.path("Jane.ini"), "j@x.org\nBcc:k@x", "the address is not a single e-mail address"},
-        {dir.path("Jane.ini"), "j@x.org;k@x.org", "the address is not a single e-mail address"},
-        {dir.path("Jane.ini"), "", "the address is not a single e-mail address"},
+        {jane, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
+        {dir.path("sub\\Jane.ini"), "j@x.org", elsewhere}, {"\\\\host\\share\\Jane.ini", "j@x.org", elsewhere},
+        {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
+        {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
+        {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
+        {jane, "j@x.org\nBcc:k@x", address}, {jane, "j@x.org;k@x.org", address}, {jane, "", address},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
