@@ -139,13 +139,11 @@ TEST(ScheduledDelivery, EveryBranchEndsInItsLogLine)
         EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(record, dir.dir(), clock, tools)),
                   ", " + ScheduledFileName(profile) + ", " + c.logged);
         EXPECT_FALSE(std::filesystem::exists(dir.path("private.jpg")));
-        if (std::string(c.logged).find("full colours, sent") != std::string::npos) {
+        if (std::string(c.logged).find("full colours, sent") != std::string::npos)
             EXPECT_EQ(sent, "to:j@x.org\nfile:" + image + " as report.jpg\nfrom:Oracline\nsubject:Daily Report\n"
                             "body:Daily Report\nsend");
-        }
-        if (std::string(c.logged).find("plain text (report image failed), sent") != std::string::npos) {
+        if (std::string(c.logged).find("plain text (report image failed), sent") != std::string::npos)
             EXPECT_EQ(sent, "to:j@x.org\nfrom:Oracline\nsubject:Daily Report\nbody:" + text + "\nsend");
-        }
     }
     const std::string missing = dir.path("task.dtr");
     std::filesystem::remove(missing);
