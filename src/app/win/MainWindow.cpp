@@ -87,6 +87,14 @@ MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
         pendingFocus_ = 0;
         return 0;
     });
+    OnWindowMessage(WM_SYSCOMMAND, [this](WPARAM wParam, LPARAM) -> std::optional<INT_PTR> {
+        // Every other system command (moving, closing) goes on to the
+        // default handling.
+        if ((wParam & 0xFFF0) != IDM_ABOUT)
+            return std::nullopt;
+        AboutBox().RunModal(Handle());
+        return 0;
+    });
     OnWindowMessage(WM_HELP, [this](WPARAM, LPARAM) {
         Help();
         return TRUE;
@@ -157,7 +165,7 @@ void MainWindow::OnInitDialog()
     SetLabelColour(IDC_DATE_LABEL, kBlue);
     SetLabelColour(IDC_DATE_HINT, kWhite);
     SetUpToolTips();
-    inputWatch_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) {
+    AddMessageFilter([this](MSG& message) {
         if (IsWithin(message.hwnd, Handle())) {
             if (message.message == WM_KEYDOWN)
                 keyboardInput_ = true;
@@ -233,17 +241,6 @@ void MainWindow::SetUpToolTips()
     for (const auto& tip : tips)
         Tips().Add(tip.first, tip.second);
     Tips().Activate(true);
-}
-
-bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
-{
-    // Here rather than in the table: every other system command (moving,
-    // closing) must go on to the default handling.
-    if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != IDM_ABOUT)
-        return false;
-    AboutBox().RunModal(Handle());
-    result = 0;
-    return true;
 }
 
 // ---- Selection and date -------------------------------------------------
@@ -593,7 +590,6 @@ void MainWindow::RemovePageFiles()
 void MainWindow::OnCancel()
 {
     WriteIndexIfChanged();
-    inputWatch_.reset();
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;

@@ -7,7 +7,6 @@
 #include "base/Clock.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
 
 #include <commctrl.h>
 
@@ -26,7 +25,6 @@ protected:
     void OnInitDialog() override;
     void OnOK() override { AnalyzeDay(); }
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void SetUpList();
@@ -97,7 +95,6 @@ private:
     bool selectionPending_ = false;
     // Whether the latest input in the window came from the keyboard.
     bool keyboardInput_ = false;
-    std::unique_ptr<MessageFilterRegistration> inputWatch_;
     bool deferFocus_ = false;
     int pendingFocus_ = 0;
     HWND quickTip_ = nullptr;  // the strip owns itself

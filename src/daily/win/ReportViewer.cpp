@@ -3,7 +3,6 @@
 #include "ReportViewerIds.h"
 #include "daily/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
-#include "win/MessageFilters.h"
 #include "printing/win/Printing.h"
 #include "win/WideText.h"
 
@@ -25,14 +24,7 @@ ReportViewer::ReportViewer() : Dialog(IDD_REPORT_VIEWER)
         Paint();
         return 0;
     });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        keyFilter_.reset();
-        return 0;
-    });
 }
-
-// Out of line, where MessageFilterRegistration is complete.
-ReportViewer::~ReportViewer() = default;
 
 void ReportViewer::OnInitDialog()
 {
@@ -42,13 +34,7 @@ void ReportViewer::OnInitDialog()
     SetWindowTextA(Handle(), kViewerCaption);
     // DialogBox runs its own message loop, so F2 can only be caught on its
     // way through that loop.
-    keyFilter_ = CatchKeyDown(Handle(), VK_F2, [this] { PrintImageFile(reportPath_); });
-}
-
-void ReportViewer::OnCancel()
-{
-    keyFilter_.reset();
-    End(IDCANCEL);
+    CatchKey(VK_F2, [this] { PrintImageFile(reportPath_); });
 }
 
 // The file is read anew at every paint, so the window always shows what is

@@ -18,7 +18,6 @@ PageWindow::PageWindow()
 {
     OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
         // The browser is taken apart while its host window still exists.
-        keyFilter_.reset();
         browser_.reset();
         return 0;
     });
@@ -29,7 +28,6 @@ PageWindow::PageWindow()
 // open modeless window without passing WM_DESTROY on to us.
 PageWindow::~PageWindow()
 {
-    keyFilter_.reset();
     browser_.reset();
 }
 
@@ -38,7 +36,7 @@ void PageWindow::OnInitDialog()
     // A modeless page lives inside its owner's modal loop, which feeds only
     // the owner to IsDialogMessage: Escape and the dialog keys would never
     // reach the page without the filter.
-    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
+    AddMessageFilter([this](MSG& message) { return TakeKey(message); });
     SetWindowTextA(Handle(), title_.c_str());
     browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER, NavigationAllowed);
     SetWindowPos(Handle(), HWND_TOP, x_, y_, width_, height_, SWP_SHOWWINDOW);
