@@ -44,9 +44,6 @@ int MainWindowX(int screenWidth, int windowWidth);
 int MainWindowY(int screenHeight, int windowHeight);
 inline constexpr int kQuickTipHeight = 85;
 
-// Bytewise lower case of ASCII letters; other bytes stay.
-std::string LowerCase(const std::string& text);
-
 // The companion analysis needs two people: equal names (whatever their
 // letter case) with equal birth dates are one person twice.
 bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,

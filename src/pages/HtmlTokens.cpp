@@ -1,5 +1,7 @@
 #include "pages/HtmlTokens.h"
 
+#include "base/AsciiText.h"
+
 #include <cctype>
 #include <cstdlib>
 
@@ -15,20 +17,13 @@ bool IsLetter(char c)
     return std::isalpha(static_cast<unsigned char>(c)) != 0;
 }
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // Position of `needle` in `html` from `from` on, ignoring case; npos if none.
 size_t FindNoCase(const std::string& html, const std::string& needle, size_t from)
 {
     for (size_t i = from; i + needle.size() <= html.size(); ++i) {
         size_t k = 0;
         while (k < needle.size() &&
-               std::tolower(static_cast<unsigned char>(html[i + k])) == static_cast<unsigned char>(needle[k]))
+               LowerAscii(html[i + k]) == needle[k])
             ++k;
         if (k == needle.size())
             return i;
@@ -58,7 +53,7 @@ bool ReadTag(const std::string& html, size_t at, HtmlToken& token, size_t& end)
     const size_t nameStart = i;
     while (i < html.size() && !IsSpace(html[i]) && html[i] != '>' && html[i] != '/')
         ++i;
-    token.name = Lower(html.substr(nameStart, i - nameStart));
+    token.name = LowerAscii(html.substr(nameStart, i - nameStart));
     for (;;) {
         while (i < html.size() && (IsSpace(html[i]) || html[i] == '/'))
             ++i;
@@ -69,7 +64,7 @@ bool ReadTag(const std::string& html, size_t at, HtmlToken& token, size_t& end)
         const size_t attributeStart = i;
         while (i < html.size() && !IsSpace(html[i]) && html[i] != '>' && html[i] != '=' && html[i] != '/')
             ++i;
-        std::string name = Lower(html.substr(attributeStart, i - attributeStart));
+        std::string name = LowerAscii(html.substr(attributeStart, i - attributeStart));
         while (i < html.size() && IsSpace(html[i]))
             ++i;
         std::string value;

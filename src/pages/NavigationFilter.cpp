@@ -1,20 +1,9 @@
 #include "pages/NavigationFilter.h"
 
+#include "base/AsciiText.h"
 #include "base/DataPaths.h"
 
 namespace {
-
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = LowerAscii(c);
-    return text;
-}
 
 int HexValue(char c)
 {
@@ -30,7 +19,7 @@ std::string PathOfFileUrl(const std::string& url)
 {
     // The browser writes both "file:///C:/..." and "file://C:\...".
     const std::string prefix = "file://";
-    if (Lower(url.substr(0, prefix.size())) != prefix)
+    if (LowerAscii(url.substr(0, prefix.size())) != prefix)
         return "";
     std::size_t start = prefix.size();
     if (start < url.size() && url[start] == '/')
@@ -55,8 +44,8 @@ std::string PathOfFileUrl(const std::string& url)
 
 bool IsPageFileIn(const std::string& path, const std::string& folderPath)
 {
-    const std::string folder = Lower(folderPath);
-    const std::string lower = Lower(path);
+    const std::string folder = LowerAscii(folderPath);
+    const std::string lower = LowerAscii(path);
     if (lower.compare(0, folder.size(), folder) != 0)
         return false;
     const std::string name = lower.substr(folder.size());

@@ -3,6 +3,8 @@
 #include "pages/HtmlTokens.h"
 #include "pages/NavigationFilter.h"
 
+#include "base/AsciiText.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -20,13 +22,6 @@ constexpr float kParagraphMargin = 16;
 // limit. The program's own pages nest one table and a few fonts.
 constexpr int kMostNestedTables = 8;
 constexpr size_t kMostOpenStyles = 100;
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 std::string Trim(const std::string& text)
 {
@@ -53,7 +48,7 @@ const NamedColour kColours[] = {
 
 std::optional<Colour> ParseColour(const std::string& value)
 {
-    const std::string name = Lower(Trim(value));
+    const std::string name = LowerAscii(Trim(value));
     for (const NamedColour& named : kColours)
         if (name == named.name)
             return named.colour;
@@ -99,7 +94,7 @@ float ParsePixels(const std::string& value, float fallback)
 
 PageAlign ParseAlign(const std::string& value, PageAlign fallback)
 {
-    const std::string name = Lower(Trim(value));
+    const std::string name = LowerAscii(Trim(value));
     if (name == "center" || name == "middle")
         return PageAlign::Centre;
     if (name == "right")
@@ -351,10 +346,10 @@ bool Builder::CloseTable()
 
 void Builder::Meta(const HtmlToken& token)
 {
-    if (Lower(token.Attribute("http-equiv")) != "refresh")
+    if (LowerAscii(token.Attribute("http-equiv")) != "refresh")
         return;
     const std::string content = token.Attribute("content");
-    const size_t url = Lower(content).find("url=");
+    const size_t url = LowerAscii(content).find("url=");
     if (url != std::string::npos)
         page_.refreshTarget = Trim(content.substr(url + 4));
 }
@@ -372,11 +367,11 @@ void Builder::StartTag(const HtmlToken& token)
             page_.background = *colour;
         if (auto colour = ParseColour(token.Attribute("link")))
             linkColour_ = *colour;
-        page_.scrolls = Lower(Trim(token.Attribute("scroll"))) != "no";
+        page_.scrolls = LowerAscii(Trim(token.Attribute("scroll"))) != "no";
     } else if (name == "center") {
         OpenBlock(name, PageAlign::Centre, true, 0);
     } else if (name == "div") {
-        const bool positioned = Lower(token.Attribute("style")).find("absolute") != std::string::npos;
+        const bool positioned = LowerAscii(token.Attribute("style")).find("absolute") != std::string::npos;
         divPositioned_.push_back(positioned);
         if (positioned)
             ++positioned_;
@@ -502,9 +497,9 @@ bool ReadWholeFile(const std::string& path, std::string& text)
 std::string TargetPath(const std::string& target, const std::string& from)
 {
     std::string path = target;
-    if (Lower(path.substr(0, 8)) == "file:///")
+    if (LowerAscii(path.substr(0, 8)) == "file:///")
         path = path.substr(8);
-    else if (Lower(path.substr(0, 5)) == "file:")
+    else if (LowerAscii(path.substr(0, 5)) == "file:")
         path = path.substr(5);
     const bool absolute = (path.size() > 1 && path[1] == ':') || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
     if (!absolute) {

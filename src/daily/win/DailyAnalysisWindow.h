@@ -14,7 +14,6 @@ public:
     // `date` is both the opening and the shown date.
     DailyAnalysisWindow(const std::string& profilePath, const CivilDate& date);
 
-    const std::string& SavedReportPath() const { return savedReportPath_; }
 
 protected:
     void OnInitDialog() override;

@@ -2,6 +2,8 @@
 #include "pages/win/PageView.h"
 #include "win/WideText.h"
 
+#include "base/AsciiText.h"
+
 #include <ole2.h>
 #include <ocidl.h>
 #include <exdisp.h>
@@ -25,7 +27,7 @@ bool StartsWithNoCase(const std::string& text, const char* prefix)
 {
     size_t i = 0;
     for (; prefix[i]; ++i)
-        if (i >= text.size() || std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
+        if (i >= text.size() || LowerAscii(text[i]) != prefix[i])
             return false;
     return true;
 }

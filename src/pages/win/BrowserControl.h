@@ -37,7 +37,6 @@ public:
     void Focus();
 
     HWND Window() const { return host_; }
-    bool HasBrowser() const { return site_ != nullptr; }
 
 private:
     static LRESULT CALLBACK HostProcedure(HWND, UINT, WPARAM, LPARAM);
