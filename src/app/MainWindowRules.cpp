@@ -44,12 +44,6 @@ QuickTip RestingTip(int rowCount)
     return rowCount > 0 ? QuickTips::selectProfile : QuickTips::addProfile;
 }
 
-int MainWindowX(int screenWidth, int windowWidth)
-{
-    int room = screenWidth - windowWidth;
-    return room > 0 ? room / 2 : room;
-}
-
 int MainWindowY(int screenHeight, int windowHeight)
 {
     int room = screenHeight - windowHeight - kQuickTipHeight;

@@ -37,9 +37,7 @@ ButtonStates SelectionRules(int selectedCount, int rowCount, const CivilDate& se
 // The hint shown when a task has ended.
 QuickTip RestingTip(int rowCount);
 
-// Left edge of the main window: centred, or pushed left off a narrow screen.
-int MainWindowX(int screenWidth, int windowWidth);
-// Top edge: 85 pixels' worth above centre, keeping room for the Quick Tip
+// Top edge of the main window: 85 pixels' worth above centre, keeping room for the Quick Tip
 // strip below the window.
 int MainWindowY(int screenHeight, int windowHeight);
 inline constexpr int kQuickTipHeight = 85;

@@ -59,13 +59,6 @@ bool IsPageFileIn(const std::string& path, const std::string& folderPath)
     return true;
 }
 
-int CentreOffset(int screenSize, int pageSize)
-{
-    if (screenSize <= pageSize)
-        return 0;
-    return static_cast<int>((static_cast<long long>(screenSize) - pageSize) / 2);
-}
-
 bool NavigationAllowed(const std::string& url)
 {
     if (url.empty())

@@ -3,10 +3,6 @@
 // they can be tested on their own.
 #include <string>
 
-// (screen size - page size) / 2, or 0 when the screen is not larger; any two
-// ints give a result.
-int CentreOffset(int screenSize, int pageSize);
-
 // The browser's before-navigate filter: true lets the navigation proceed.
 // Only the print link and ".htm" files directly inside the data directory
 // pass, written as a path or as a "file:" URL; every other link (other

@@ -1,6 +1,7 @@
 #include "app/MainWindowRules.h"
 #include "app/OperatingSystemName.h"
 #include "app/ReleaseDate.h"
+#include "base/ScreenPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -59,12 +60,14 @@ TEST(MainWindowRules, DaysAndPlacement)
         // screen, window, x, y
         {1024, 730, 147, 104}, {1024, 1024, 0, -85}, {800, 815, -15, -100},
         {800, 714, 43, 0},  // exactly 85 left: no room, so not halved
-        {800, 713, 43, 1},
+        {800, 713, 43, 1}, {1024, 701, 161, 119},
     };
     for (const auto& c : placements) {
-        EXPECT_EQ(MainWindowX(c[0], c[1]), c[2]) << c[0] << " " << c[1];
+        EXPECT_EQ(CentredOrigin(c[0], c[1]), c[2]) << c[0] << " " << c[1];
         EXPECT_EQ(MainWindowY(c[0], c[1]), c[3]) << c[0] << " " << c[1];
     }
+    EXPECT_EQ(CentredOrigin(INT_MAX, INT_MIN), INT_MAX);
+    EXPECT_EQ(CentredOrigin(INT_MIN, INT_MAX), INT_MIN);
 }
 
 TEST(MainWindowRules, SamePersonAndPageFiles)

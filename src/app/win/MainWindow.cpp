@@ -10,6 +10,7 @@
 #include "daily/win/DailyAnalysisRun.h"
 #include "base/Calendar.h"
 #include "base/DateLists.h"
+#include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"
@@ -216,7 +217,7 @@ void MainWindow::PlaceWindow()
 {
     RECT bounds{};
     GetWindowRect(Handle(), &bounds);
-    windowX = MainWindowX(GetSystemMetrics(SM_CXSCREEN), bounds.right - bounds.left);
+    windowX = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), bounds.right - bounds.left);
     windowY = MainWindowY(GetSystemMetrics(SM_CYSCREEN), bounds.bottom - bounds.top);
     SetWindowPos(Handle(), HWND_TOP, windowX, windowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }

@@ -1,6 +1,7 @@
 #include "daily/win/ReportViewer.h"
 
 #include "ReportViewerIds.h"
+#include "base/ScreenPlacement.h"
 #include "daily/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
 #include "printing/win/Printing.h"
@@ -28,8 +29,8 @@ ReportViewer::ReportViewer() : Dialog(IDD_REPORT_VIEWER)
 
 void ReportViewer::OnInitDialog()
 {
-    SetWindowPos(Handle(), HWND_TOP, ViewerOrigin(GetSystemMetrics(SM_CXSCREEN), kViewerWidth),
-                 ViewerOrigin(GetSystemMetrics(SM_CYSCREEN), kViewerHeight), kViewerWidth, kViewerHeight,
+    SetWindowPos(Handle(), HWND_TOP, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), kViewerWidth),
+                 CentredOrigin(GetSystemMetrics(SM_CYSCREEN), kViewerHeight), kViewerWidth, kViewerHeight,
                  SWP_SHOWWINDOW);
     SetWindowTextA(Handle(), kViewerCaption);
     // DialogBox runs its own message loop, so F2 can only be caught on its

@@ -1,6 +1,7 @@
 #include "pages/win/PageWindow.h"
 
 #include "PageWindowIds.h"
+#include "base/ScreenPlacement.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "win/MessageBoxes.h"
@@ -81,8 +82,9 @@ void ShowPageModal(HWND owner, const std::string& redirectPath, const std::strin
 {
     PageWindow page;
     page.SetSize(width, height);
-    page.SetPosition(CentreOffset(GetSystemMetrics(SM_CXSCREEN), width),
-                     CentreOffset(GetSystemMetrics(SM_CYSCREEN), height));
+    // A page larger than the screen keeps its top left corner in view.
+    page.SetPosition(std::max(0, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width)),
+                     std::max(0, CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height)));
     page.SetTitle(title);
     page.SetUrl(redirectPath);
     page.RunModal(owner);
