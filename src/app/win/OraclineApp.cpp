@@ -6,6 +6,7 @@
 #include "schedule/ScheduleRecord.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowsVersion.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -126,19 +127,8 @@ void OraclineApp::CreateDataDirectories()
 
 std::string OraclineApp::CurrentOperatingSystemName()
 {
-    OSVERSIONINFOEXA extended{};
-    extended.dwOSVersionInfoSize = sizeof(extended);
-    if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended)))
-        return OperatingSystemName(static_cast<int>(extended.dwPlatformId),
-                                   static_cast<int>(extended.dwMajorVersion),
-                                   static_cast<int>(extended.dwMinorVersion));
-    OSVERSIONINFOA plain{};
-    plain.dwOSVersionInfoSize = sizeof(plain);
-    if (GetVersionExA(&plain))
-        return OperatingSystemName(static_cast<int>(plain.dwPlatformId),
-                                   static_cast<int>(plain.dwMajorVersion),
-                                   static_cast<int>(plain.dwMinorVersion));
-    return "";
+    const WindowsVersion version = CurrentWindowsVersion();
+    return version.platformId < 0 ? "" : OperatingSystemName(version.platformId, version.major, version.minor);
 }
 
 bool OraclineApp::DisplayIsSufficient()
