@@ -51,3 +51,12 @@ if(CMAKE_CROSSCOMPILING)
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
 endif()
+
+# The framework's own rules that need Windows but no Oracline.exe.
+add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.rc
+  ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp)
+target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 user32)
+add_test(NAME framework COMMAND framework_tests)
+set_tests_properties(framework PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" TIMEOUT 60)
