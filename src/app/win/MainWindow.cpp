@@ -104,7 +104,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
     OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
     OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
     OnClicked(IDC_ADD_PROFILE, [this] { AddProfile(); });
-    OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(firstSelection); });
+    OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(FirstSelected()); });
     OnClicked(IDC_DELETE_PROFILE, [this] { DeleteProfile(); });
     OnClicked(IDC_SCHEDULE, [this] { Schedule(); });
     OnClicked(IDC_OPEN_REPORT, [this] { OpenReport(); });
@@ -144,8 +144,7 @@ void MainWindow::OnInitDialog()
     for (const ProfileIndexEntry& entry : rows_)
         list.AppendRow(Cells(entry));
     if (!rows_.empty()) {
-        firstSelection = 0;
-        firstDescription = rows_[0].description;
+        selection_ = {0};
         list.SelectOnly(0);
     }
     changingList_ = false;
@@ -263,11 +262,12 @@ void MainWindow::OnSelectionSettled()
     if (list.SelectedRows().empty()) {
         // Once a row was chosen the list keeps one: a click on empty space
         // brings the first one back rather than leaving nothing to analyse.
-        if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+        const int first = FirstSelected();
+        if (first < 0 || first >= static_cast<int>(rows_.size()))
             return;
         changingList_ = true;
-        list.SetSelected(firstSelection, true);
-        list.Focus(firstSelection);
+        list.SetSelected(first, true);
+        list.Focus(first);
         changingList_ = false;
     }
     ReadSelection();
@@ -284,28 +284,7 @@ void MainWindow::OnListDoubleClick()
 
 void MainWindow::ReadSelection()
 {
-    std::vector<int> selected = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
-    firstSelection = secondSelection = -1;
-    firstDescription.clear();
-    secondDescription.clear();
-    tooManySelected = selected.size() > 2;
-    if (!selected.empty()) {
-        firstSelection = selected[0];
-        firstDescription = rows_[firstSelection].description;
-    }
-    if (selected.size() > 1) {
-        secondSelection = selected[1];
-        secondDescription = rows_[secondSelection].description;
-    }
-}
-
-int MainWindow::SelectedCount() const
-{
-    if (tooManySelected)
-        return 3;
-    if (secondSelection >= 0)
-        return 2;
-    return firstSelection >= 0 ? 1 : 0;
+    selection_ = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
 }
 
 void MainWindow::ApplySelection(bool moveFocus)
@@ -379,11 +358,12 @@ void MainWindow::WriteIndexIfChanged()
 // brought up to date, then a date before the birth date is refused.
 bool MainWindow::SelectedDayCanBeAnalysed()
 {
-    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+    const int first = FirstSelected();
+    if (first < 0 || first >= static_cast<int>(rows_.size()))
         return false;
     WriteIndexIfChanged();
     Profile profile;
-    ReadProfileForEngine(ProfilePathOf(firstSelection), profile);
+    ReadProfileForEngine(ProfilePathOf(FirstSelected()), profile);
     if (SelectedDate() < profile.Birthday()) {
         ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
         return false;
@@ -395,7 +375,7 @@ void MainWindow::AnalyzeDay()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    RunDailyAnalysis(Handle(), ProfilePathOf(firstSelection), SelectedDate());
+    RunDailyAnalysis(Handle(), ProfilePathOf(FirstSelected()), SelectedDate());
 }
 
 void MainWindow::AddProfile()
@@ -443,7 +423,7 @@ void MainWindow::EditProfile(int row)
 
 void MainWindow::DeleteProfile()
 {
-    int row = firstSelection;
+    const int row = FirstSelected();
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
     if (!EndScheduleBeforeDeleting(ProfilePathOf(row)))
@@ -455,13 +435,11 @@ void MainWindow::DeleteProfile()
     list.DeleteRow(row);
     rows_.erase(rows_.begin() + row);
     int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
-    firstSelection = next;
-    firstDescription = next >= 0 ? rows_[next].description : std::string();
-    secondSelection = -1;
-    secondDescription.clear();
-    tooManySelected = false;
-    if (next >= 0)
+    selection_.clear();
+    if (next >= 0) {
+        selection_ = {next};
         list.SelectOnly(next);
+    }
     changingList_ = false;
     SetFocus(list.Handle());
     listChanged = true;
@@ -470,11 +448,11 @@ void MainWindow::DeleteProfile()
 
 void MainWindow::Schedule()
 {
-    if (firstSelection < 0)
+    if (FirstSelected() < 0)
         return;
     WriteIndexIfChanged();
     ShowTip(QuickTips::schedule);
-    RunScheduleDialogs(Handle(), ProfilePathOf(firstSelection), dataDirectory_, clock_);
+    RunScheduleDialogs(Handle(), ProfilePathOf(FirstSelected()), dataDirectory_, clock_);
     ShowTip(QuickTips::analyzeDay);
 }
 
@@ -507,8 +485,10 @@ void MainWindow::OpenReport()
 
 void MainWindow::Companion()
 {
-    if (firstDescription.empty() || secondDescription.empty())
+    if (selection_.size() < 2)
         return;
+    const std::string firstDescription = rows_[selection_[0]].description;
+    const std::string secondDescription = rows_[selection_[1]].description;
     WriteIndexIfChanged();
     // Two profiles that cannot be read are not one person twice: nothing
     // can be said about them at all.
@@ -534,7 +514,7 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(firstSelection)), SelectedDate());
+    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), SelectedDate());
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 

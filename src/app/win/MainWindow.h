@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,7 +40,8 @@ private:
     void OnSelectionSettled();
     void OnListDoubleClick();
     void ReadSelection();
-    int SelectedCount() const;
+    int SelectedCount() const { return static_cast<int>(std::min<size_t>(selection_.size(), 3)); }
+    int FirstSelected() const { return selection_.empty() ? -1 : selection_[0]; }
     void ApplySelection(bool moveFocus = true);
     bool MovesFocus() const { return !keyboardInput_; }
     void OnMonthChosen();
@@ -80,11 +82,8 @@ private:
     int todayYear = 1900;
     int todayMonth = 1;
     int todayDay = 1;
-    int firstSelection = -1;
-    int secondSelection = -1;
-    std::string firstDescription;
-    std::string secondDescription;
-    bool tooManySelected = false;
+    // The list's selected rows in list order, as last read from the list.
+    std::vector<int> selection_;
     bool listChanged = false;
     int windowX = 0;
     int windowY = 0;
