@@ -69,8 +69,8 @@ std::string Calibration(const Profile& profile)
 
 } // namespace
 
-MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
-    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(dataDirectory), clock_(clock)
+MainWindow::MainWindow(const Clock& clock)
+    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
 {
     OnNotify(IDC_PROFILE_LIST, LVN_ITEMCHANGED,
              [this](NMHDR* header) { OnListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });
@@ -381,7 +381,7 @@ void MainWindow::AnalyzeDay()
 void MainWindow::AddProfile()
 {
     ShowTip(QuickTips::newProfile);
-    ProfileEditor editor(dataDirectory_);
+    ProfileEditor editor;
     if (editor.RunModal(Handle()) == IDOK) {
         const Profile& saved = editor.Result();
         ProfileIndexEntry entry{saved.fullName, saved.description, Calibration(saved)};
@@ -408,7 +408,7 @@ void MainWindow::EditProfile(int row)
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
     ShowTip(QuickTips::editProfile);
-    ProfileEditor editor(dataDirectory_);
+    ProfileEditor editor;
     editor.EditExisting(rows_[row].description);
     if (editor.RunModal(Handle()) != IDOK)
         return;
@@ -452,7 +452,7 @@ void MainWindow::Schedule()
         return;
     WriteIndexIfChanged();
     ShowTip(QuickTips::schedule);
-    RunScheduleDialogs(Handle(), ProfilePathOf(FirstSelected()), dataDirectory_, clock_);
+    RunScheduleDialogs(Handle(), ProfilePathOf(FirstSelected()), clock_);
     ShowTip(QuickTips::analyzeDay);
 }
 
@@ -506,7 +506,7 @@ void MainWindow::Companion()
         ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
         return;
     }
-    RunCompanionAnalysis(Handle(), dataDirectory_, ProfileFilePath(dataDirectory_, firstDescription),
+    RunCompanionAnalysis(Handle(), ProfileFilePath(dataDirectory_, firstDescription),
                          ProfileFilePath(dataDirectory_, secondDescription));
 }
 
@@ -521,7 +521,7 @@ void MainWindow::Dreams()
 void MainWindow::Help()
 {
     ShowTip(QuickTips::help);
-    HelpWizard(dataDirectory_).RunModal(Handle());
+    HelpWizard().RunModal(Handle());
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
 }
 

@@ -19,7 +19,7 @@ class PageWindow;
 
 class MainWindow : public Dialog {
 public:
-    MainWindow(const std::string& dataDirectory, const Clock& clock);
+    explicit MainWindow(const Clock& clock);
     ~MainWindow() override;
 
 protected:

@@ -33,7 +33,6 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     oleInitialized = SUCCEEDED(OleInitialize(nullptr));
 
     CreateDataDirectories();
-    dataDirectory = DataPaths::dataDirectory;
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
@@ -62,7 +61,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         scheduledEmail = record.email;
         scheduledReportType = record.reportType;
         if (record.IsDeliverable()) {
-            RunUnattendedDelivery(record, dataDirectory, DataPaths::reportsDirectory);
+            RunUnattendedDelivery(record, DataPaths::dataDirectory, DataPaths::reportsDirectory);
             return false;
         }
     }
@@ -73,7 +72,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return false;
     }
-    RunInteractiveMode(dataDirectory);
+    RunInteractiveMode();
     return false;
 }
 

@@ -12,7 +12,6 @@ public:
     static bool DisplayIsSufficient();
     static void SetBrowserFontSize();
 
-    std::string dataDirectory;
     std::string scheduledProfilePath;
     std::string scheduledEmail;
     int scheduledReportType = 0;

@@ -18,18 +18,17 @@ TaskSchedulerService MakeService()
 
 } // namespace
 
-void RunScheduleDialogs(HWND owner, const std::string& profilePath, const std::string& dataDirectory,
-                        const Clock& clock)
+void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
 {
     TaskSchedulerService service = MakeService();
     const std::string recordPath = DataPaths::scheduleRecordPath;
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
-        CurrentlyScheduledDialog current(recordPath, dataDirectory + kDeliveryLogName);
+        CurrentlyScheduledDialog current(recordPath, std::string(DataPaths::dataDirectory) + kDeliveryLogName);
         if (current.RunModal(owner) != IDOK)
             return;
     }
     ScheduleDialogModel model(profilePath);
-    ScheduleDialog(model, service, dataDirectory, clock).RunModal(owner);
+    ScheduleDialog(model, service, clock).RunModal(owner);
 }
 
 bool EndScheduleBeforeDeleting(const std::string& profilePath)
