@@ -100,26 +100,6 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     ExpectGolden("report-image.txt", image.Listing());
 }
 
-// On paper a bar ends level with its value's label (Intellectual 50, Intuition 10).
-TEST(ReportDrawing, PaperBarsEndAtTheirValuesOnTheScale)
-{
-    RecordingCanvas paper;
-    DrawDailyReport(paper, SampleReport(), PaperReport{0.25f, 0.2f});
-    auto labelY = [&](const std::string& label) {
-        for (const DrawCall& call : paper.calls)
-            if (call.kind == DrawCall::Text && call.text == label)
-                return call.y1;
-        return -1.0f;
-    };
-    std::vector<float> barTops;
-    for (const DrawCall& call : paper.calls)
-        if (call.kind == DrawCall::Line && call.width == 0.25f)
-            barTops.push_back(call.y2);
-    ASSERT_EQ(barTops.size(), 5u);
-    EXPECT_NEAR(barTops[2], labelY("50"), 1e-4);
-    EXPECT_NEAR(barTops[3], labelY("10"), 1e-4);
-}
-
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
 const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
 
