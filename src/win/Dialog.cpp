@@ -1,5 +1,6 @@
 #include "win/Dialog.h"
 
+#include "win/DisplayScale.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
 
@@ -87,7 +88,9 @@ void Dialog::UseBoldFont(std::initializer_list<int> controlIds)
 {
     for (int id : controlIds)
         if (HWND control = Item(id))
-            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Theme::BoldArial()), TRUE);
+            SendMessageA(control, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(Theme::BoldArial(ScreenPixels(window_, Theme::kBoldArialHeight))),
+                         TRUE);
 }
 
 void Dialog::AddMessageFilter(MessageFilterRegistration::Filter filter)
@@ -148,15 +151,20 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        ScaleDialogArt(window_, resourceId_);
         OnInitDialog();
         return TRUE;
+    case WM_DPICHANGED:
+        FollowDpiChange(window_, resourceId_, lParam);
+        break;
+    case WM_DESTROY:
+        ReleaseDialogArt(window_);
+        DropMessageFilters();
+        break;
     case WM_COMMAND:
         return DispatchCommand(wParam);
     case WM_NOTIFY:
         return DispatchNotify(reinterpret_cast<NMHDR*>(lParam));
-    case WM_DESTROY:
-        DropMessageFilters();
-        break;
     default:
         break;
     }

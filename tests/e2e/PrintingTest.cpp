@@ -40,14 +40,6 @@ bool Colourful(COLORREF p)
     return p != CLR_INVALID && std::max({r, g, b}) - std::min({r, g, b}) > 48;
 }
 
-// Waits for the print dialog the program has just opened and presses OK or Cancel.
-bool AnswerPrintDialog(DWORD processId, int button)
-{
-    HWND print = WaitForDialog(processId, "Print");
-    PressButton(print, button);
-    return print && WaitUntilGone(print);
-}
-
 class Printing : public ::testing::Test {
 protected:
     // The print dialog needs a printer to offer; the test one never reaches paper.

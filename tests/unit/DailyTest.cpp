@@ -4,12 +4,14 @@
 #include "printing/PrintLayout.h"
 #include "printing/PrintOptionsModel.h"
 #include "daily/ReportDrawing.h"
+#include "base/ScaledCanvas.h"
 
 #include "Golden.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -45,6 +47,24 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
         EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), std::string(s.shown) + " " + s.buttons) << s.button;
         EXPECT_EQ(Text(nav.BaseDate()), "2005-12-31");
     }
+}
+
+// A day chosen in the Monthly Outlook: the neighbours and the opening date
+// behave as their buttons, a day further on leaves only Now.
+TEST(DayNavigation, ShowDayChosenFurtherOn)
+{
+    const struct { CivilDate day; const char* shown; } cases[] = {
+        {{2006, 1, 9}, "2006-1-9 --W-"}, {{2006, 1, 1}, "2006-1-1 P-W-"},
+        {{2005, 12, 30}, "2005-12-30 -NW-"}, {{2005, 12, 31}, "2005-12-31 PN-H"},
+    };
+    DayNavigation nav({2005, 12, 31});
+    for (const auto& c : cases) {
+        EXPECT_EQ(nav.ShowDay(c.day), nullptr);
+        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), c.shown);
+    }
+    DayNavigation early({1970, 6, 15});
+    EXPECT_STREQ(early.ShowDay({1970, 6, 20}), "The Next Day button does not calculate dates before 1971.     ");
+    EXPECT_EQ(Text(early.ShownDate()), "1970-6-15");
 }
 
 TEST(DayNavigation, DatesBefore1971StayPut)
@@ -98,6 +118,45 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     ExpectGolden("report-screen.txt", screen.Listing());
     ExpectGolden("report-paper.txt", paper.Listing());
     ExpectGolden("report-image.txt", image.Listing());
+}
+
+// The screen report drawn at 1.5 and 2 times lands where its 96-dpi layout
+// scaled would put it: rectangles by their rounded edges, so neighbours still
+// touch; text and lines exactly, text at the scaled size. At 1 nothing moves.
+TEST(ReportDrawing, ScaledScreenReportKeepsItsLayout)
+{
+    RecordingCanvas plain;
+    DrawDailyReport(plain, SampleReport(), ScreenReport{590});
+    for (float scale : {1.0f, 1.5f, 2.0f}) {
+        RecordingCanvas scaled;
+        ScaledCanvas canvas(scaled, scale);
+        DrawDailyReport(canvas, SampleReport(), ScreenReport{590});
+        ASSERT_EQ(scaled.calls.size(), plain.calls.size());
+        auto edge = [scale](float v) { return std::round(v * scale); };
+        for (size_t i = 0; i < plain.calls.size(); ++i) {
+            const DrawCall& a = plain.calls[i];
+            const DrawCall& b = scaled.calls[i];
+            SCOPED_TRACE(std::to_string(scale) + " call " + std::to_string(i));
+            EXPECT_EQ(b.kind, a.kind);
+            if (a.kind == DrawCall::Fill || a.kind == DrawCall::Frame) {
+                EXPECT_EQ(b.x1, edge(a.x1));
+                EXPECT_EQ(b.y1, edge(a.y1));
+                EXPECT_EQ(b.x1 + b.x2, edge(a.x1 + a.x2));
+                EXPECT_EQ(b.y1 + b.y2, edge(a.y1 + a.y2));
+            } else if (a.kind == DrawCall::LineI) {
+                EXPECT_EQ(b.x1, edge(a.x1));
+                EXPECT_EQ(b.y2, edge(a.y2));
+            } else {
+                EXPECT_FLOAT_EQ(b.x1, a.x1 * scale);
+                EXPECT_FLOAT_EQ(b.y1, a.y1 * scale);
+                EXPECT_FLOAT_EQ(a.kind == DrawCall::Text ? b.font.size : b.width,
+                                (a.kind == DrawCall::Text ? a.font.size : a.width) * scale);
+            }
+        }
+        if (scale == 1.0f) {
+            EXPECT_EQ(scaled.Listing(), plain.Listing());
+        }
+    }
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.

@@ -10,6 +10,7 @@
 #include "mail/win/ComposerRun.h"
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
+#include "month/win/MonthlyOutlookWindow.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileFileReadings.h"
 #include "res/DailyAnalysisWindowIds.h"
@@ -17,10 +18,6 @@
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
-
-// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
-#include <objidl.h>
-#include <gdiplus.h>
 
 namespace {
 
@@ -38,6 +35,7 @@ const Tip kTips[] = {
     {IDC_DAILY_INTUITION, "intuition reading hourly"},
     {IDC_DAILY_FORTUNE, "fortune reading hourly"},
     {IDC_DAILY_SUPERSTITION, "superstitions"},
+    {IDC_DAILY_MONTHLY, "monthly outlook"},
     {IDOK, "print daily report"},
     {IDC_DAILY_EMAIL, "email daily report"},
     {IDC_DAILY_SAVE, "save daily report"},
@@ -60,6 +58,7 @@ DailyAnalysisWindow::DailyAnalysisWindow(const std::string& profilePath, const C
     OnClicked(IDC_DAILY_NEXT_DAY, [this] { NextDay(); });
     OnClicked(IDC_DAILY_NOW, [this] { Now(); });
     OnClicked(IDC_DAILY_SUPERSTITION, [this] { ShowSuperstition(); });
+    OnClicked(IDC_DAILY_MONTHLY, [this] { OpenMonthly(); });
     for (int kind = kEmotionalKind; kind <= kFortuneKind; ++kind)
         OnClicked(kHourlyButtons[kind - kEmotionalKind], [this, kind] { OpenHourly(kind); });
 }
@@ -68,17 +67,21 @@ void DailyAnalysisWindow::OnInitDialog()
 {
     UseBoldFont({IDOK, IDC_DAILY_EMAIL, IDC_DAILY_SAVE, IDC_DAILY_EXPLAIN, IDC_DAILY_PREV_DAY,
                  IDC_DAILY_NEXT_DAY, IDC_DAILY_NOW, IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL,
-                 IDC_DAILY_INTELLECTUAL, IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE, IDC_DAILY_SUPERSTITION});
+                 IDC_DAILY_INTELLECTUAL, IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE, IDC_DAILY_SUPERSTITION,
+                 IDC_DAILY_MONTHLY});
     Compute();
     GdiPlusCanvas::PrepareFont(chartFontName_);
     paintReady_ = true;
     RECT outer;
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = outer.bottom - outer.top;
+        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
     ApplyButtons();
     Tips().Activate(true);
     for (const Tip& tip : kTips)
         Tips().Add(tip.controlId, tip.text);
+    // The window runs inside DialogBox's loop, where a plain letter would
+    // only go to the focused button.
+    CatchKey('M', [this] { OpenMonthly(); });
 }
 
 // Reads the profile afresh, so an edit made while the window is open (or the
@@ -115,20 +118,16 @@ void DailyAnalysisWindow::RefreshChart()
 // is redrawn rarely, and nothing then outlives a change of display settings.
 void DailyAnalysisWindow::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc && paintReady_) {
+    PaintWindow(Handle(), [this](Canvas& canvas) {
+        if (!paintReady_)
+            return;
         ReportTiming timing("report-screen-paint");
-        Gdiplus::Graphics graphics(dc);
-        GdiPlusCanvas::ApplyQuality(graphics);
-        GdiPlusCanvas canvas(graphics);
         ReportInput report;
         report.title = Controls::WindowText(Handle());
         report.set = set_;
         report.fontFamily = chartFontName_;
         DrawDailyReport(canvas, report, ScreenReport{windowHeight_});
-    }
-    EndPaint(Handle(), &paint);
+    });
 }
 
 void DailyAnalysisWindow::Print()
@@ -175,6 +174,14 @@ void DailyAnalysisWindow::OpenHourly(int kind)
 {
     OpenHourlyAnalysis(Handle(), kind, profilePath_, navigation_.BaseDate());
     Now();
+}
+
+// Starts at the day shown; the day chosen there is shown next.
+void DailyAnalysisWindow::OpenMonthly()
+{
+    CivilDate chosen;
+    if (OpenMonthlyOutlook(Handle(), profilePath_, navigation_.ShownDate(), Controls::WindowText(Handle()), chosen))
+        ShowStep(navigation_.ShowDay(chosen));
 }
 
 void DailyAnalysisWindow::PrevDay()

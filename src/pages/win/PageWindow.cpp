@@ -4,6 +4,7 @@
 #include "base/ScreenPlacement.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
+#include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -80,6 +81,8 @@ bool PageWindow::TakeKey(MSG& message)
 void ShowPageModal(HWND owner, const std::string& redirectPath, const std::string& title, int width,
                    int height)
 {
+    width = ScreenPixels(owner, width);
+    height = ScreenPixels(owner, height);
     PageWindow page;
     page.SetSize(width, height);
     // A page larger than the screen keeps its top left corner in view.
