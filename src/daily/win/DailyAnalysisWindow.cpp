@@ -59,10 +59,6 @@ DailyAnalysisWindow::DailyAnalysisWindow(const std::string& profilePath, const C
     OnClicked(IDC_DAILY_NOW, [this] { Now(); });
     OnClicked(IDC_DAILY_SUPERSTITION, [this] { ShowSuperstition(); });
     OnClicked(IDC_DAILY_MONTHLY, [this] { OpenMonthly(); });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        monthlyKey_.reset();
-        return 0;
-    });
     for (int kind = kEmotionalKind; kind <= kFortuneKind; ++kind)
         OnClicked(kHourlyButtons[kind - kEmotionalKind], [this, kind] { OpenHourly(kind); });
 }
@@ -85,7 +81,7 @@ void DailyAnalysisWindow::OnInitDialog()
         Tips().Add(tip.controlId, tip.text);
     // The window runs inside DialogBox's loop, where a plain letter would
     // only go to the focused button.
-    monthlyKey_ = CatchKeyDown(Handle(), 'M', [this] { OpenMonthly(); });
+    CatchKey('M', [this] { OpenMonthly(); });
 }
 
 // Reads the profile afresh, so an edit made while the window is open (or the

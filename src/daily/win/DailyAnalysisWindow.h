@@ -7,7 +7,6 @@
 #include "daily/DayNavigation.h"
 #include "engine/DailyReadingSet.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
 
 #include <memory>
 #include <string>
@@ -17,7 +16,6 @@ public:
     // `date` is both the opening and the shown date.
     DailyAnalysisWindow(const std::string& profilePath, const CivilDate& date);
 
-    const std::string& SavedReportPath() const { return savedReportPath_; }
 
 protected:
     void OnInitDialog() override;
@@ -48,5 +46,4 @@ private:
     std::string savedReportPath_;
     bool paintReady_ = false;
     int windowHeight_ = 0;
-    std::unique_ptr<MessageFilterRegistration> monthlyKey_;
 };

@@ -2,6 +2,7 @@
 
 #include "ProfileEditorIds.h"
 #include "base/Clock.h"
+#include "base/DataPaths.h"
 #include "pages/win/PageWindow.h"
 #include "base/DateLists.h"
 #include "profiles/InformationPages.h"
@@ -49,10 +50,10 @@ const EditorDateGroup* const kAllGroups[] = {&kOwn, &kMother, &kFather, &kGood, 
 
 
 
-ProfileEditor::ProfileEditor(const std::string& dataDirectory)
+ProfileEditor::ProfileEditor()
     : Dialog(IDD_PROFILE_EDITOR),
-      dataDirectory_(dataDirectory),
-      signImagePath_(SignImagePath(dataDirectory, 0, 0))
+      dataDirectory_(DataPaths::dataDirectory),
+      signImagePath_(SignImagePath(dataDirectory_, 0, 0))
 {
     for (const DateGroup* group : kAllGroups) {
         const DateGroup& g = *group;

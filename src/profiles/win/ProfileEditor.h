@@ -14,7 +14,7 @@ struct EditorDateGroup;
 
 class ProfileEditor : public Dialog {
 public:
-    explicit ProfileEditor(const std::string& dataDirectory);
+    ProfileEditor();
     ~ProfileEditor() override;
 
     // Opens the editor on an existing profile: its file is read, and the
