@@ -157,15 +157,7 @@ void MainWindow::OnInitDialog()
     SetLabelColour(IDC_DATE_LABEL, kBlue);
     SetLabelColour(IDC_DATE_HINT, kWhite);
     SetUpToolTips();
-    inputWatch_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) {
-        if (IsWithin(message.hwnd, Handle())) {
-            if (message.message == WM_KEYDOWN)
-                keyboardInput_ = true;
-            else if (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK)
-                keyboardInput_ = false;
-        }
-        return false;
-    });
+    inputWatch_ = std::make_unique<InputWatch>(Handle());
     PostMessageA(Handle(), kInitialisedMessage, 0, 0);
 }
 

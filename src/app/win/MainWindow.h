@@ -7,7 +7,7 @@
 #include "base/Clock.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
+#include "win/InputWatch.h"
 
 #include <commctrl.h>
 
@@ -43,7 +43,7 @@ private:
     void ReadSelection();
     int SelectedCount() const;
     void ApplySelection(bool moveFocus = true);
-    bool MovesFocus() const { return !keyboardInput_; }
+    bool MovesFocus() const { return !inputWatch_ || inputWatch_->MayMoveFocus(); }
     void OnMonthChosen();
     void OnDayChosen();
     void OnYearChosen();
@@ -95,9 +95,7 @@ private:
     // The program's own changes of the list are not the user's selection.
     bool changingList_ = false;
     bool selectionPending_ = false;
-    // Whether the latest input in the window came from the keyboard.
-    bool keyboardInput_ = false;
-    std::unique_ptr<MessageFilterRegistration> inputWatch_;
+    std::unique_ptr<InputWatch> inputWatch_;
     bool deferFocus_ = false;
     int pendingFocus_ = 0;
     HWND quickTip_ = nullptr;  // the strip owns itself

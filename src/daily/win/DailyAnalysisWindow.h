@@ -6,8 +6,11 @@
 #include "daily/DayNavigation.h"
 #include "engine/DailyReadingSet.h"
 #include "win/Dialog.h"
+#include "win/MessageFilters.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class DailyAnalysisWindow : public Dialog {
 public:
@@ -36,6 +39,7 @@ private:
     void NextDay();
     void ShowStep(const char* refusal);
     void Now();
+    void PressLetterButton(int button);
 
     std::string profilePath_;
     std::string chartFontName_;
@@ -44,4 +48,5 @@ private:
     std::string savedReportPath_;
     bool paintReady_ = false;
     int windowHeight_ = 0;
+    std::vector<std::unique_ptr<MessageFilterRegistration>> letterKeys_;
 };

@@ -10,6 +10,7 @@
 #include "profiles/SignImage.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
+#include "win/InputWatch.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 
@@ -85,6 +86,7 @@ void ProfileEditor::EditExisting(const std::string& description)
 void ProfileEditor::OnInitDialog()
 {
     HWND dialog = Handle();
+    inputWatch_ = std::make_unique<InputWatch>(dialog);
     years_ = YearList::ForEditor(LocalClock().Today().year);
 
     UseBoldFont({IDOK, IDCANCEL, IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL,
@@ -347,7 +349,8 @@ void ProfileEditor::UpdateSignImage()
         return;
     signImagePath_ = path;
     ShowSignPanel();
-    Controls::Focus(Handle(), IDCANCEL);
+    if (inputWatch_->MayMoveFocus())
+        Controls::Focus(Handle(), IDCANCEL);
 }
 
 // A panel window that is gone while the editor still holds it was closed by

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class InputWatch;
 class PageWindow;
 struct EditorDateGroup;
 
@@ -59,6 +60,7 @@ private:
     bool signPanelEnabled_ = false;
     int x_ = 0;
     int y_ = 0;
+    std::unique_ptr<InputWatch> inputWatch_;
     // The year lists run from this year down to 1900.
     YearList years_{YearList::oldestYear};
 };
