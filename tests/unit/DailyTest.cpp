@@ -47,6 +47,24 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
     }
 }
 
+// A day chosen in the Monthly Outlook: the neighbours and the opening date
+// behave as their buttons, a day further on leaves only Now.
+TEST(DayNavigation, ShowDayChosenFurtherOn)
+{
+    const struct { CivilDate day; const char* shown; } cases[] = {
+        {{2006, 1, 9}, "2006-1-9 --W-"}, {{2006, 1, 1}, "2006-1-1 P-W-"},
+        {{2005, 12, 30}, "2005-12-30 -NW-"}, {{2005, 12, 31}, "2005-12-31 PN-H"},
+    };
+    DayNavigation nav({2005, 12, 31});
+    for (const auto& c : cases) {
+        EXPECT_EQ(nav.ShowDay(c.day), nullptr);
+        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), c.shown);
+    }
+    DayNavigation early({1970, 6, 15});
+    EXPECT_STREQ(early.ShowDay({1970, 6, 20}), "The Next Day button does not calculate dates before 1971.     ");
+    EXPECT_EQ(Text(early.ShownDate()), "1970-6-15");
+}
+
 TEST(DayNavigation, DatesBefore1971StayPut)
 {
     DayNavigation nav({1970, 6, 15});
