@@ -1,5 +1,7 @@
 #include "win/GdiPlusCanvas.h"
 #include "win/WideText.h"
+#include "base/ScaledCanvas.h"
+#include "win/DisplayScale.h"
 
 #include <windows.h>
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
@@ -109,4 +111,44 @@ void GdiPlusCanvas::DrawImage(const std::string& path, float x, float y, float w
     Record(image.GetLastStatus());
     if (image.GetLastStatus() == Gdiplus::Ok)
         Record(graphics_.DrawImage(&image, Gdiplus::RectF(x, y, width, height)));
+}
+
+void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT area{};
+    GetClientRect(window, &area);
+    if (dc && area.right > 0 && area.bottom > 0) {
+        HDC target = dc;
+        HDC memory = nullptr;
+        HBITMAP bitmap = nullptr;
+        HGDIOBJ old = nullptr;
+        if (offScreen) {
+            memory = CreateCompatibleDC(dc);
+            bitmap = memory ? CreateCompatibleBitmap(dc, area.right, area.bottom) : nullptr;
+            if (bitmap) {
+                old = SelectObject(memory, bitmap);
+                target = memory;
+            }
+        }
+        {
+            Gdiplus::Graphics graphics(target);
+            GdiPlusCanvas::ApplyQuality(graphics);
+            if (offScreen)
+                graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+            GdiPlusCanvas canvas(graphics);
+            ScaledCanvas scaled(canvas, WindowScale(window));
+            draw(scaled);
+        }
+        if (target == memory) {
+            BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+        }
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (memory)
+            DeleteDC(memory);
+    }
+    EndPaint(window, &paint);
 }

@@ -11,6 +11,9 @@
 #undef DrawText
 
 #include "base/Canvas.h"
+#include "win/DisplayScale.h"
+
+#include <functional>
 
 namespace Gdiplus {
 class Graphics;
@@ -45,3 +48,9 @@ private:
     Gdiplus::Graphics& graphics_;
     int lastFailure_ = 0;
 };
+
+// Paints a window's invalid area: `draw` gets a canvas in 96-dpi pixels that
+// lands on the window at its scale (the one place drawings are scaled), with the quality settings of every
+// surface. `offScreen` draws into a bitmap first and copies it at once, so a
+// view that scrolls does not flicker; it then paints the whole client area.
+void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen = false);

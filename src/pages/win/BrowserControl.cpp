@@ -6,6 +6,7 @@
 #include <ocidl.h>
 #include <exdisp.h>
 #include <exdispid.h>
+#include <mshtmhst.h>
 
 #include <cctype>
 #include <utility>
@@ -90,6 +91,7 @@ std::string UrlOf(const VARIANT& argument)
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,
                           public IOleInPlaceFrame,
+                          public IDocHostUIHandler,
                           public IDispatch {
 public:
     BrowserSite(HWND host, BrowserControl::BeforeNavigate beforeNavigate)
@@ -143,6 +145,24 @@ public:
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
+    // IDocHostUIHandler: the page scales with the window's DPI, as the
+    // built-in view does; everything else is left to the control.
+    STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* info) override;
+    STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return S_FALSE; }
+    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                        IOleInPlaceUIWindow*) override { return S_FALSE; }
+    STDMETHODIMP HideUI() override { return S_OK; }
+    STDMETHODIMP UpdateUI() override { return S_OK; }
+    STDMETHODIMP OnDocWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnFrameWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, const GUID*, DWORD) override { return S_FALSE; }
+    STDMETHODIMP GetOptionKeyPath(LPOLESTR* key, DWORD) override { return Refuse(key, S_FALSE); }
+    STDMETHODIMP GetDropTarget(IDropTarget*, IDropTarget** target) override { return Refuse(target); }
+    STDMETHODIMP GetExternal(IDispatch** external) override { return Refuse(external); }
+    STDMETHODIMP TranslateUrl(DWORD, LPWSTR, LPWSTR* url) override { return Refuse(url, S_FALSE); }
+    STDMETHODIMP FilterDataObject(IDataObject*, IDataObject** data) override { return Refuse(data, S_FALSE); }
+
     // IDispatch, as the DWebBrowserEvents2 sink
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return Refuse(info); }
@@ -182,11 +202,22 @@ STDMETHODIMP BrowserSite::QueryInterface(REFIID iid, void** object)
         *object = static_cast<IOleInPlaceSite*>(this);
     else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame))
         *object = static_cast<IOleInPlaceFrame*>(this);
+    else if (IsEqualIID(iid, IID_IDocHostUIHandler))
+        *object = static_cast<IDocHostUIHandler*>(this);
     else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID_DWebBrowserEvents2))
         *object = static_cast<IDispatch*>(this);
     else
         return E_NOINTERFACE;
     AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP BrowserSite::GetHostInfo(DOCHOSTUIINFO* info)
+{
+    if (!info || info->cbSize < sizeof(DOCHOSTUIINFO))
+        return E_INVALIDARG;
+    info->dwFlags = DOCHOSTUIFLAG_DPI_AWARE;
+    info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
     return S_OK;
 }
 

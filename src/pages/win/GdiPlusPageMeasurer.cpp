@@ -64,19 +64,21 @@ const GdiPlusPageMeasurer::Face& GdiPlusPageMeasurer::FaceFor(const FontSpec& fo
 
 float GdiPlusPageMeasurer::TextWidth(const std::string& text, const FontSpec& font) const
 {
-    const std::string key = KeyOf(font) + '|' + text;
+    FontSpec drawn = font;
+    drawn.size *= scale_;
+    const std::string key = KeyOf(drawn) + '|' + text;
     auto found = widths_.find(key);
     if (found != widths_.end())
         return found->second;
-    const Face& face = FaceFor(font);
+    const Face& face = FaceFor(drawn);
     Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
     format.SetFormatFlags(format.GetFormatFlags() | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
     const std::wstring wide = WideText(text);
     Gdiplus::RectF bounds;
     graphics_->MeasureString(wide.c_str(), static_cast<INT>(wide.size()), face.font.get(), Gdiplus::PointF(0, 0),
                              &format, &bounds);
-    widths_.emplace(key, bounds.Width);
-    return bounds.Width;
+    widths_.emplace(key, bounds.Width / scale_);
+    return bounds.Width / scale_;
 }
 
 FontMetrics GdiPlusPageMeasurer::Metrics(const FontSpec& font) const

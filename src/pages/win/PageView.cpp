@@ -97,12 +97,12 @@ void PageView::LayOut()
     if (!window_ || layingOut_)
         return;
     layingOut_ = true;
-    RECT area{};
-    GetClientRect(window_, &area);
+    const RECT area = Area();
     const bool hadBar = (GetWindowLongPtrA(window_, GWL_STYLE) & WS_VSCROLL) != 0;
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int barWidth = LayoutPixels(window_, GetSystemMetrics(SM_CXVSCROLL));
     const int width = area.right + (hadBar ? barWidth : 0);
     const int height = area.bottom;
+    measurer_.SetScale(WindowScale(window_));
     layout_ = LayOutPage(page_, static_cast<float>(width), static_cast<float>(height), measurer_);
     const bool needsBar = page_.scrolls && layout_.height > height;
     if (needsBar)
@@ -127,8 +127,7 @@ void PageView::ScrollTo(int top)
 {
     if (!page_.scrolls)
         return;
-    RECT area{};
-    GetClientRect(window_, &area);
+    const RECT area = Area();
     const int limit = std::max(0, static_cast<int>(std::ceil(layout_.height)) - static_cast<int>(area.bottom));
     top = std::clamp(top, 0, limit);
     if (top == top_)
@@ -140,8 +139,7 @@ void PageView::ScrollTo(int top)
 
 void PageView::Scrolled(int request)
 {
-    RECT area{};
-    GetClientRect(window_, &area);
+    const RECT area = Area();
     const int page = std::max(kLineStep, static_cast<int>(area.bottom) - kLineStep);
     switch (request) {
     case SB_LINEUP: ScrollBy(-kLineStep); break;
@@ -177,38 +175,30 @@ bool PageView::Key(WPARAM key)
     return false;
 }
 
-void PageView::Paint()
+// Laid out and scrolled in 96-dpi pixels; the paint brings it to the
+// window's scale.
+RECT PageView::Area() const
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
     RECT area{};
     GetClientRect(window_, &area);
-    if (area.right > 0 && area.bottom > 0) {
-        // Drawn off screen first, so scrolling does not flicker.
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, area.right, area.bottom);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        {
-            Gdiplus::Graphics graphics(memory);
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-            graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-            GdiPlusCanvas canvas(graphics);
-            PageLayout band = layout_;
-            band.width = std::max(band.width, static_cast<float>(area.right));
-            DrawPage(band, canvas, static_cast<float>(top_), static_cast<float>(area.bottom), false);
-        }
-        BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-    }
-    EndPaint(window_, &paint);
+    return {0, 0, LayoutPixels(window_, area.right), LayoutPixels(window_, area.bottom)};
+}
+
+void PageView::Paint()
+{
+    const RECT area = Area();
+    PaintWindow(window_, [&](Canvas& canvas) {
+        PageLayout band = layout_;
+        band.width = std::max(band.width, static_cast<float>(area.right));
+        DrawPage(band, canvas, static_cast<float>(top_), static_cast<float>(area.bottom), false);
+    }, true);
 }
 
 const PageLink* PageView::LinkUnder(LPARAM point) const
 {
-    const float x = static_cast<float>(static_cast<short>(LOWORD(point)));
-    const float y = static_cast<float>(static_cast<short>(HIWORD(point)));
+    const float scale = WindowScale(window_);
+    const float x = static_cast<float>(static_cast<short>(LOWORD(point))) / scale;
+    const float y = static_cast<float>(static_cast<short>(HIWORD(point))) / scale;
     return LinkAt(layout_, x, y + static_cast<float>(top_));
 }
 
@@ -240,7 +230,9 @@ void PageView::Print()
         measures = job.Measure(graphics);
     }
     const float pageHeight = measures.pageHeight * kPixelsPerInch;
+    measurer_.SetScale(1);
     const PageLayout paper = LayOutPage(page_, measures.pageWidth * kPixelsPerInch, pageHeight, measurer_);
+    measurer_.SetScale(WindowScale(window_));
     const PageLayout inches = InInches(paper);
     std::vector<float> tops{0};
     for (float cut : PageBreaks(paper, pageHeight))

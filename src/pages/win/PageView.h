@@ -33,6 +33,7 @@ private:
     static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void LayOut();
+    RECT Area() const;
     void Paint();
     void ScrollTo(int top);
     void ScrollBy(int delta) { ScrollTo(top_ + delta); }
