@@ -9,9 +9,10 @@ add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid)
 
-# The recording mapi32.dll, beside Oracline.exe in the build folder; only runs
-# whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load it
-# instead of Wine's own.
+# The recording mapi32.dll. The driver copies it into the prefix's System32,
+# where runs whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load
+# it instead of Wine's own; the copy beside Oracline.exe in the build folder
+# stands for a planted one the program must not load.
 add_library(mapi32_recording SHARED
   ${CMAKE_SOURCE_DIR}/tests/e2e/mapi32/RecordingMapi.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/mapi32/mapi32.def)
 set_target_properties(mapi32_recording PROPERTIES OUTPUT_NAME mapi32 PREFIX ""
@@ -50,6 +51,12 @@ if(CMAKE_CROSSCOMPILING)
     set_tests_properties(screen_${screen} PROPERTIES
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
+  # A user's own prefix is not the test prefix: the first start in one that
+  # wineboot alone made, without Wine's fonts.
+  add_test(NAME plain_prefix
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
+                   $<TARGET_FILE:e2e_screen_tests>)
+  set_tests_properties(plain_prefix PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
 endif()
 
 # The drawings at another display scale: the run at 96 dpi records what the

@@ -1,4 +1,5 @@
 #include "win/GdiPlusCanvas.h"
+#include "win/FontFamilies.h"
 #include "win/WideText.h"
 #include "base/ScaledCanvas.h"
 #include "win/DisplayScale.h"
@@ -71,10 +72,8 @@ void GdiPlusCanvas::DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int
 
 void GdiPlusCanvas::PrepareFont(const std::string& family)
 {
-    const std::wstring familyName = WideText(family);
-    Gdiplus::FontFamily named(familyName.c_str());
-    if (named.IsAvailable()) {
-        Gdiplus::Font font(&named, 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+    if (const auto usable = UsableFontFamily(family)) {
+        Gdiplus::Font font(usable.get(), 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
         Gdiplus::Bitmap scratch(1, 1, PixelFormat24bppRGB);
         Gdiplus::Graphics graphics(&scratch);
         Gdiplus::RectF bounds;
@@ -84,19 +83,13 @@ void GdiPlusCanvas::PrepareFont(const std::string& family)
 
 void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
 {
-    const std::wstring familyName = WideText(font.family);
-    Gdiplus::FontFamily named(familyName.c_str());
-    const Gdiplus::FontFamily* family = &named;
-    // A machine without the family would otherwise lose the text entirely;
-    // the generic sans-serif face keeps the report readable.
-    std::unique_ptr<Gdiplus::FontFamily> fallback;
-    if (named.GetLastStatus() != Gdiplus::Ok || !named.IsAvailable()) {
-        Record(named.GetLastStatus());
-        fallback.reset(Gdiplus::FontFamily::GenericSansSerif()->Clone());
-        family = fallback.get();
+    const auto family = UsableFontFamily(font.family);
+    if (!family) {
+        Record(Gdiplus::FontFamilyNotFound);
+        return;
     }
     const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
-    Gdiplus::Font gdiFont(family, font.size, style, Gdiplus::UnitPixel);
+    Gdiplus::Font gdiFont(family.get(), font.size, style, Gdiplus::UnitPixel);
     Record(gdiFont.GetLastStatus());
     Gdiplus::SolidBrush brush(Opaque(colour));
     const std::wstring wide = WideText(text);

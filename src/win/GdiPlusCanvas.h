@@ -3,8 +3,8 @@
 // bitmap, or a printer page measured in inches. Every surface gets the same
 // quality settings (bicubic interpolation, high-quality compositing,
 // anti-aliasing). Call statuses are recorded and drawing goes on; a font
-// family GDI+ does not have is replaced by the generic sans-serif family, so a
-// report never loses its text.
+// family GDI+ does not have is replaced as UsableFontFamily says, so a report
+// keeps its text wherever any font is installed.
 #include <windows.h>
 // <windows.h> maps DrawText to DrawTextA, which would rename the canvas
 // method differently depending on which header came first.

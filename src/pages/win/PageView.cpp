@@ -1,6 +1,7 @@
 #include "pages/win/PageView.h"
 
 #include "pages/PageParser.h"
+#include "pages/PageUrl.h"
 #include "win/GdiPlusCanvas.h"
 #include "printing/win/Printing.h"
 
@@ -10,7 +11,10 @@
 namespace {
 
 const char* const kViewClass = "OraclinePageView";
-const char* const kPrintLink = "javascript:window.print()";
+// Shown instead of a page the program could not write or read back.
+const char* const kUnavailablePage =
+    "<body bgcolor=\"gray\"><center><font color=\"white\" size=\"2\" face=\"Verdana\"><b>"
+    "This page is unavailable.</b></font></center></body>";
 // One arrow key or wheel notch, in pixels, as browsers scroll.
 constexpr int kLineStep = 40;
 constexpr float kPixelsPerInch = 96;
@@ -39,8 +43,9 @@ PageLayout InInches(PageLayout layout)
         piece.y *= k;
         piece.width *= k;
         piece.height *= k;
-        piece.font.size *= k;
     }
+    for (PageStyle& style : layout.styles)
+        style.font.size *= k;
     layout.width *= k;
     layout.height *= k;
     return layout;
@@ -71,19 +76,20 @@ PageView::~PageView()
 
 bool PageView::Show(const std::string& path)
 {
-    if (beforeNavigate_ && !beforeNavigate_(path))
+    if (!path.empty() && beforeNavigate_ && !beforeNavigate_(path))
         return false;
     PageDocument page;
     std::string shown;
-    if (!LoadPageFile(path, page, shown))
-        return false;
+    const bool loaded = !path.empty() && LoadPageFile(path, page, shown);
+    if (!loaded)
+        page = ParsePage(kUnavailablePage);
     page_ = std::move(page);
     shownPath_ = shown;
     top_ = 0;
     LayOut();
     if (window_)
         InvalidateRect(window_, nullptr, FALSE);
-    return true;
+    return loaded;
 }
 
 void PageView::Resize(int width, int height)
@@ -202,23 +208,6 @@ const PageLink* PageView::LinkUnder(LPARAM point) const
     return LinkAt(layout_, x, y + static_cast<float>(top_));
 }
 
-void PageView::Follow(const std::string& target)
-{
-    if (beforeNavigate_ && !beforeNavigate_(target))
-        return;
-    if (target == kPrintLink) {
-        Print();
-        return;
-    }
-    // Page files are named by full path or beside the page that links them.
-    std::string path = target;
-    const bool absolute = path.size() > 1 && (path[1] == ':' || path[0] == '\\' || path[0] == '/');
-    const size_t slash = shownPath_.find_last_of("\\/");
-    if (!absolute && slash != std::string::npos)
-        path = shownPath_.substr(0, slash + 1) + path;
-    Show(path);
-}
-
 void PageView::Print()
 {
     PrintJob job;
@@ -278,10 +267,9 @@ LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetFocus(window_);
         return 0;
     case WM_LBUTTONUP:
-        if (const PageLink* link = LinkUnder(lParam)) {
-            const std::string target = link->target;
-            Follow(target);
-        }
+        // The print link is the only link the program's pages carry.
+        if (LinkUnder(lParam) && (!beforeNavigate_ || beforeNavigate_(kPrintLink)))
+            Print();
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {

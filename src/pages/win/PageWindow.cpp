@@ -1,6 +1,7 @@
 #include "pages/win/PageWindow.h"
 
 #include "PageWindowIds.h"
+#include "base/Centring.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "win/GdiPlusCanvas.h"
