@@ -77,6 +77,12 @@ TEST(DailyAnalysis, NavigationButtonStatesAndTheSuperstitionOfTheDayShown)
     PressButton(window, IDC_DAILY_NOW);
     EXPECT_TRUE(WaitForCaption(window, TitleFor(2005, 8, 31))) << TextOf(window);
     EXPECT_EQ(ButtonStates(window), "p-nEPBIFSrmsx");
+    // The letter on a button, pressed on the keyboard, acts as the button.
+    RealInput("key e");
+    HWND hourly = WaitForDialogWhere(session.ProcessId(), [](HWND dialog) {
+        return TextOf(dialog).find("Reading - Emotional") != std::string::npos;
+    });
+    EXPECT_TRUE(hourly && CloseAndWait(hourly));
     ASSERT_TRUE(CloseAndWait(window));
     EXPECT_TRUE(session.Close());
 }

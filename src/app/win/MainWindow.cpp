@@ -166,15 +166,7 @@ void MainWindow::OnInitDialog()
     SetLabelColour(IDC_DATE_LABEL, kBlue);
     SetLabelColour(IDC_DATE_HINT, kWhite);
     SetUpToolTips();
-    AddMessageFilter([this](MSG& message) {
-        if (IsWithin(message.hwnd, Handle())) {
-            if (message.message == WM_KEYDOWN)
-                keyboardInput_ = true;
-            else if (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK)
-                keyboardInput_ = false;
-        }
-        return false;
-    });
+    AddMessageFilter(inputWatch_.FilterFor(Handle()));
     PostMessageA(Handle(), kInitialisedMessage, 0, 0);
 }
 

@@ -7,6 +7,7 @@
 #include "base/Clock.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
+#include "win/InputWatch.h"
 
 #include <commctrl.h>
 
@@ -43,7 +44,7 @@ private:
     int SelectedCount() const { return static_cast<int>(std::min<size_t>(selection_.size(), 3)); }
     int FirstSelected() const { return selection_.empty() ? -1 : selection_[0]; }
     void ApplySelection(bool moveFocus = true);
-    bool MovesFocus() const { return !keyboardInput_; }
+    bool MovesFocus() const { return inputWatch_.MayMoveFocus(); }
     void OnMonthChosen();
     void OnDayChosen();
     void OnYearChosen();
@@ -92,8 +93,7 @@ private:
     // The program's own changes of the list are not the user's selection.
     bool changingList_ = false;
     bool selectionPending_ = false;
-    // Whether the latest input in the window came from the keyboard.
-    bool keyboardInput_ = false;
+    InputWatch inputWatch_;
     bool deferFocus_ = false;
     int pendingFocus_ = 0;
     HWND quickTip_ = nullptr;  // the strip owns itself

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class DailyAnalysisWindow : public Dialog {
 public:
@@ -38,6 +39,7 @@ private:
     void NextDay();
     void ShowStep(const char* refusal);
     void Now();
+    void PressLetterButton(int button);
 
     std::string profilePath_;
     std::string chartFontName_;

@@ -12,6 +12,7 @@
 #include "win/ComboBox.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
+#include "win/InputWatch.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 
@@ -87,6 +88,7 @@ void ProfileEditor::EditExisting(const std::string& description)
 void ProfileEditor::OnInitDialog()
 {
     HWND dialog = Handle();
+    AddMessageFilter(inputWatch_.FilterFor(dialog));
     years_ = YearList::ForEditor(LocalClock().Today().year);
 
     UseBoldFont({IDOK, IDCANCEL, IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL,
@@ -349,7 +351,8 @@ void ProfileEditor::UpdateSignImage()
         return;
     signImagePath_ = path;
     ShowSignPanel();
-    Controls::Focus(Handle(), IDCANCEL);
+    if (inputWatch_.MayMoveFocus())
+        Controls::Focus(Handle(), IDCANCEL);
 }
 
 // A panel window that is gone while the editor still holds it was closed by

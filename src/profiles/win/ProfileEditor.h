@@ -5,6 +5,7 @@
 #include "base/DateLists.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
+#include "win/InputWatch.h"
 
 #include <memory>
 #include <string>
@@ -59,6 +60,7 @@ private:
     bool signPanelEnabled_ = false;
     int x_ = 0;
     int y_ = 0;
+    InputWatch inputWatch_;
     // The year lists run from this year down to 1900.
     YearList years_{YearList::oldestYear};
 };
