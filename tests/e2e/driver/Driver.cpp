@@ -277,6 +277,13 @@ void PressKey(HWND window, int virtualKey)
     PostMessageA(window, WM_KEYUP, virtualKey, scan | 0xC0000001);
 }
 
+void RealInput(const std::string& xdotoolArguments)
+{
+    // Wine starts a Linux program by its path, and the output pipe ends
+    // when it has.
+    OutputOf("/usr/bin/xdotool " + xdotoolArguments);
+}
+
 void CloseDialog(HWND dialog)
 {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
