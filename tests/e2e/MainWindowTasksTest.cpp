@@ -104,8 +104,8 @@ TEST(MainWindowTasks, DoubleClickEditsAndAnIndexThatCannotBeWrittenStaysAsItWas)
             MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
             EXPECT_EQ(box.text, "Unable to save profile.    ");
             AnswerMessageBox(box, IDOK);
-            EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
             CloseHandle(held);
+            EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
         }
         session.Settle();
         EXPECT_EQ(session.List().RowCount(), left);
