@@ -165,7 +165,11 @@ Section "Oracline" ProgramSection
   File "Readme.txt"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   StrCpy $R9 protected
-  !insertmacro ProgramFiles ProtectFile
+  !insertmacro ProtectFile Oracline.exe
+  !insertmacro ProtectFile uninstall.exe
+  !insertmacro ProtectFile Readme.txt
+  ; The sign images in one call; a .gif another account left here gets the same list.
+  !insertmacro ProtectFile *.gif
   CreateDirectory "$INSTDIR\Reports"
 
   ; The program writes its data here without elevation; the program files

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The setup and the uninstaller, end to end, in a Wine prefix made anew for
 # them: a machine on which Oracline was never installed, and never the prefix
-# the other Windows tests share. One flow per behaviour, in order: install,
-# install again over the user's data, uninstall silently, uninstall answering
-# "remove". The windows are driven through X (xdotool).
+# the other Windows tests share. One flow per behaviour, in order: refuse a
+# linked folder, install, install again over the user's data, uninstall
+# silently, uninstall answering "remove". The windows are driven through X
+# (xdotool).
 # Usage: run-setup-flows.sh PREFIX SETUP-EXE
 set -u
 prefix=${1:?usage: run-setup-flows.sh PREFIX SETUP-EXE}
@@ -36,6 +37,13 @@ wineserver -k >/dev/null 2>&1; finish
 rm -rf "$prefix"
 "$here/tools/wine-prefix.sh" "$prefix" || exit 1
 
+echo "--- setup refuses a folder that is a link"
+mkdir -p "$prefix/elsewhere" "$(dirname "$dir")"; ln -s "$prefix/elsewhere" "$dir"
+timeout 60 wine "$setup" /S; refused=$?; finish
+expect "setup into a linked folder refused" [ "$refused" -ne 0 ]
+expect "nothing written through the link" [ -z "$(ls -A "$prefix/elsewhere")" ]
+rm "$dir"
+
 echo "--- silent setup"
 # Wine's icacls changes nothing but reports its arguments on the fixme channel.
 WINEDEBUG=-all,fixme+icacls timeout 60 wine "$setup" /S 2>"$prefix/setup.log"; finish
@@ -46,7 +54,7 @@ grant=$(grep -nF 'Program Files\\Oracline" "/grant" "*S-1-5-32-545:(OI)(CI)M"' "
 expect "Users granted modify rights" [ -n "$grant" ]
 # Each program file gets a list of its own, without write for Users, before
 # the folder's grant could reach it.
-for f in "${program_files[@]}"; do
+for f in Oracline.exe uninstall.exe Readme.txt '*.gif'; do
   own=$(grep -nF "Oracline\\\\$f\" \"/inheritance:r\" \"/grant:r\" \"*S-1-5-18:F\" \"*S-1-5-32-544:F\" \"*S-1-5-32-545:RX\"" \
         "$prefix/setup.log" | head -n 1 | cut -d: -f1)
   expect "$f has its own list before the folder's grant" [ "${own:-999999}" -lt "${grant:-0}" ]
