@@ -2,10 +2,8 @@
 // Image files the program writes and reads through GDI+.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
-class Canvas;
 namespace Gdiplus { class Image; }
 
 // 1 and the class id when an installed encoder has exactly this MIME type,
@@ -16,10 +14,3 @@ int FindEncoder(const wchar_t* mime, CLSID* classId);
 // the program is written with, quality 100. True only when GDI+ reports the
 // file written.
 bool SaveWithQuality100(Gdiplus::Image& image, const std::wstring& path, const CLSID& encoder);
-
-// Draws onto a new width x height, 24-bit RGB bitmap and saves it as JPEG
-// with quality 100, replacing an existing file. True only when GDI+ reports
-// the file written. `encoderFound` (optional) tells whether a JPEG encoder
-// exists at all, since callers stay silent when it does not.
-bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
-                       const std::function<void(Canvas&)>& draw, bool* encoderFound = nullptr);

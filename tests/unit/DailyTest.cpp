@@ -1,5 +1,6 @@
 #include "daily/DailyMessages.h"
 #include "daily/DayNavigation.h"
+#include "daily/ReportFit.h"
 #include "printing/PrintLayout.h"
 #include "printing/PrintOptionsModel.h"
 #include "daily/ReportDrawing.h"
@@ -11,6 +12,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -273,3 +275,28 @@ TEST(PrintOptionsModel, SizeTextsAndRounding)
 }
 
 }  // namespace
+
+TEST(ReportFit, SavedReportsAreFittedAndPlaced)
+{
+    const struct {
+        int width, height;
+        ShownImage shown;
+    } cases[] = {
+        {600, 400, {600, 400, 97, 85}},
+        {1600, 900, {800, 450, 0, 60}},
+        {400, 1200, {200, 600, 297, 0}},
+        {1, 1, {1, 1, 396, 284}},
+        // Too wide for even one pixel of height to keep the ratio.
+        {10000, 10, {800, 1, 0, 284}},
+        {1, 60000, {1, 600, 396, 0}},
+        {2147483647, 1, {800, 1, 0, 284}},
+    };
+    for (const auto& c : cases) {
+        const ShownImage got = FitSavedReport(c.width, c.height);
+        EXPECT_EQ(std::make_tuple(got.width, got.height, got.x, got.y),
+                  std::make_tuple(c.shown.width, c.shown.height, c.shown.x, c.shown.y))
+            << c.width << " x " << c.height;
+    }
+    EXPECT_EQ(ViewerOrigin(1024, 800), 112);
+    EXPECT_EQ(ViewerOrigin(800, 800), 0);
+}

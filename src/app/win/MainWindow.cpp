@@ -13,7 +13,7 @@
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"
-#include "pages/win/ReportViewer.h"
+#include "daily/win/ReportViewer.h"
 #include "platform/FileOps.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"

@@ -1,6 +1,6 @@
 #include "companion/win/PrintCompanionResult.h"
 
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 
 void PrintCompanionResult(const CompanionResult& result)
 {

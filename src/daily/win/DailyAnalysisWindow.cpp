@@ -5,7 +5,7 @@
 #include "daily/ExplainPage.h"
 #include "daily/ReportDrawing.h"
 #include "daily/win/PrintDailyReport.h"
-#include "win/ReportTiming.h"
+#include "base/ReportTiming.h"
 #include "daily/win/SaveDailyReport.h"
 #include "mail/win/ComposerRun.h"
 #include "hourly/Superstitions.h"

@@ -1,6 +1,6 @@
 #include "daily/win/PrintDailyReport.h"
 
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 
 void PrintDailyReport(const ReportInput& report)
 {

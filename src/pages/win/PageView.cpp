@@ -2,7 +2,7 @@
 
 #include "pages/PageParser.h"
 #include "win/GdiPlusCanvas.h"
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 
 #include <algorithm>
 #include <cmath>

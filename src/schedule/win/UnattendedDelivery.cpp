@@ -2,8 +2,8 @@
 
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
-#include "win/ImageFiles.h"
-#include "win/ReportTiming.h"
+#include "printing/win/SaveDrawingAsJpeg.h"
+#include "base/ReportTiming.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 #include "win/WideText.h"
 #include "win/WaitCursor.h"
 
 #include "printing/PrintMessages.h"
 #include "printing/PrintOptionsModel.h"
-#include "win/PrintOptionsDialog.h"
+#include "printing/win/PrintOptionsDialog.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 

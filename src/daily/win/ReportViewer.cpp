@@ -1,10 +1,10 @@
-#include "pages/win/ReportViewer.h"
+#include "daily/win/ReportViewer.h"
 
 #include "ReportViewerIds.h"
-#include "pages/ReportFit.h"
+#include "daily/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageFilters.h"
-#include "win/Printing.h"
+#include "printing/win/Printing.h"
 #include "win/WideText.h"
 
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.

@@ -1,4 +1,4 @@
-#include "win/PrintOptionsDialog.h"
+#include "printing/win/PrintOptionsDialog.h"
 
 #include "PrintOptionsIds.h"
 #include "win/ComboBox.h"

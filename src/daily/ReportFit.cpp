@@ -1,4 +1,4 @@
-#include "pages/ReportFit.h"
+#include "daily/ReportFit.h"
 
 ShownImage FitSavedReport(int width, int height)
 {

@@ -2,7 +2,7 @@
 // Optional timing of the report's drawing, for benchmarks of the running
 // program: with ORACLINE_TIMING naming a file, each timed step appends one
 // line "name milliseconds" to it; without it nothing is measured or written.
-#include <windows.h>
+#include <chrono>
 
 class ReportTiming {
 public:
@@ -15,6 +15,6 @@ public:
 
 private:
     const char* name_;
-    LARGE_INTEGER start_{};
+    std::chrono::steady_clock::time_point start_{};
     bool on_ = false;
 };
