@@ -20,17 +20,18 @@ declare -A allowed=(
   [profiles]="base platform engine pages"
   [daily]="base platform engine pages printing profiles"
   [hourly]="base platform engine pages printing profiles"
+  [month]="base platform engine pages printing profiles"
   [companion]="base platform engine pages printing profiles"
   [mail]="base platform engine pages"
   [schedule]="base platform engine pages printing profiles daily mail"
-  [app]="base platform engine pages printing profiles daily hourly companion mail schedule"
+  [app]="base platform engine pages printing profiles daily hourly month companion mail schedule"
   [win]="base platform"
   [res]=""
 )
 # Windows that open each other's windows; the page view prints its page
 # through the print job.
 declare -A extraWin=(
-  [daily]="hourly mail"
+  [daily]="hourly month mail"
   [pages]="printing"
 )
 

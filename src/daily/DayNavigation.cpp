@@ -30,6 +30,21 @@ const char* DayNavigation::NextDay()
     return nullptr;
 }
 
+const char* DayNavigation::ShowDay(const CivilDate& date)
+{
+    if (date == baseDate_) {
+        Now();
+        return nullptr;
+    }
+    if (date == DayBefore(baseDate_))
+        return PrevDay();
+    if (date == DayAfter(baseDate_) || BeforeFirstYear())
+        return NextDay();
+    shownDate_ = date;
+    buttons_ = DailyButtons{false, false, true, false};
+    return nullptr;
+}
+
 void DayNavigation::Now()
 {
     shownDate_ = baseDate_;

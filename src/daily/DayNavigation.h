@@ -2,9 +2,9 @@
 // Stepping the Daily Analysis window between its opening date and the two
 // days around it, and which of its buttons that leaves usable.
 //
-// The window only ever shows the date it was opened for (`baseDate`) or one
-// of its two neighbours: every step starts from `baseDate`, never from the
-// date shown. The hourly buttons (E, P, B, I, F) work only while `baseDate`
+// Every step starts from the date the window was opened for (`baseDate`),
+// never from the date shown; only a day chosen in the Monthly Outlook goes
+// further than one of its two neighbours. The hourly buttons (E, P, B, I, F) work only while `baseDate`
 // is shown, since the hourly analysis is always computed around it.
 #include "base/CivilDate.h"
 
@@ -33,6 +33,10 @@ public:
     // set: the window then recomputes the set for ShownDate() and repaints.
     const char* PrevDay();
     const char* NextDay();
+    // Any later day, chosen in the Monthly Outlook: the two neighbours as
+    // Prev and Next Day reach them, the opening date as Now; further days
+    // leave only Now, since Prev and Next Day step around the opening date.
+    const char* ShowDay(const CivilDate& date);
     // Back to the opening date; also run when an hourly window closes.
     void Now();
 

@@ -12,10 +12,12 @@
 #define IDC_DAILY_NEXT_DAY 1066
 #define IDC_DAILY_NOW 1067
 
-// The hourly analysis of each reading, then the superstition of the day.
+// The hourly analysis of each reading, the superstition of the day, then the
+// Monthly Outlook.
 #define IDC_DAILY_EMOTIONAL 1071
 #define IDC_DAILY_PHYSICAL 1072
 #define IDC_DAILY_INTELLECTUAL 1073
 #define IDC_DAILY_INTUITION 1074
 #define IDC_DAILY_FORTUNE 1075
 #define IDC_DAILY_SUPERSTITION 1076
+#define IDC_DAILY_MONTHLY 1078

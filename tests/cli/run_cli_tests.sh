@@ -81,6 +81,31 @@ done
 check "leap day" 0 "" daily "$jane" 2004-02-29
 check "leap day of a century" 0 "" daily "$jane" 2000-02-29
 check "bad kind" 2 "" single "$jane" x 2005-09-09
+
+# Sixty days from late February of a leap year: each row is the day after the
+# one before in the real calendar and carries that day's daily set.
+"$cli" month "$jane" 2024-02-25 60 >"$work/month" 2>/dev/null
+rows=0 mismatches=0
+expected=2024-02-25
+while IFS=, read -r day e p b i f reading; do
+    [ "$day" = date ] && continue
+    rows=$((rows + 1))
+    "$cli" daily "$jane" "$day" >"$work/daily"
+    want="$expected,$(sed -n 's/.*Reading: \([0-9]*\)%$/\1/p' "$work/daily" | paste -sd,),$(sed -n 's/^Day Reading: //p' "$work/daily")"
+    [ "$day,$e,$p,$b,$i,$f,$reading" = "$want" ] || { mismatches=$((mismatches + 1)); echo "month row $day != $want" >&2; }
+    expected=$(date -u -d "$expected + 1 day" +%F)
+done <"$work/month"
+if [ "$rows" -eq 60 ] && [ "$mismatches" -eq 0 ] && [ "$(head -1 "$work/month")" = date,emotional,physical,intellectual,intuition,fortune,day ]; then
+    passed=$((passed + 1))
+else
+    echo "FAIL: month CSV: $rows rows, $mismatches differ from daily" >&2
+    failed=$((failed + 1))
+fi
+for bad in "0" "367" "2025-02-29" "2024-02-25 x" "2024-02-25 30 1"; do
+    # shellcheck disable=SC2086  # the words are the arguments
+    check "month refuses '$bad'" 2 "" month "$jane" $bad
+done
+check "month of a missing profile" 1 "" month "$missing"
 check "unknown command" 2 "" weekly "$jane"
 
 echo "$passed passed, $failed failed"

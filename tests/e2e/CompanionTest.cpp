@@ -59,9 +59,7 @@ TEST(CompanionAnalysis, ExplainsPrintsTheFourLinesAndRefusesAMissingProfile)
     DeleteFileA(PrintOutputPath().c_str());
     PressButton(companion, IDOK);
     ASSERT_TRUE(WaitUntilGone(companion));
-    HWND print = WaitForDialog(session.ProcessId(), "Print");
-    ASSERT_TRUE(print);
-    PressButton(print, IDOK);
+    ASSERT_TRUE(AnswerPrintDialog(session.ProcessId()));
     auto printed = PrintedPage(100);
     ASSERT_TRUE(printed) << "no printed page came back";
     EXPECT_EQ(InkBands(*printed), 4);

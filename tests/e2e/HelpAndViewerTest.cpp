@@ -82,9 +82,7 @@ TEST(HelpAndViewer, HelpRewritesItsPageForEveryChoiceAndASavedReportIsShownAndPr
         SCOPED_TRACE(press);
         DeleteFileA(PrintOutputPath().c_str());
         PressKey(viewer, VK_F2);
-        HWND print = WaitForDialog(session.ProcessId(), "Print");
-        ASSERT_TRUE(print) << "F2 did not print";
-        PressButton(print, IDOK);
+        ASSERT_TRUE(AnswerPrintDialog(session.ProcessId())) << "F2 did not print";
         HWND options = WaitForDialog(session.ProcessId(), "Print: today.jpg");
         ASSERT_TRUE(options);
         PressButton(options, IDOK);

@@ -47,6 +47,24 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
     }
 }
 
+// A day chosen in the Monthly Outlook: the neighbours and the opening date
+// behave as their buttons, a day further on leaves only Now.
+TEST(DayNavigation, ShowDayChosenFurtherOn)
+{
+    const struct { CivilDate day; const char* shown; } cases[] = {
+        {{2006, 1, 9}, "2006-1-9 --W-"}, {{2006, 1, 1}, "2006-1-1 P-W-"},
+        {{2005, 12, 30}, "2005-12-30 -NW-"}, {{2005, 12, 31}, "2005-12-31 PN-H"},
+    };
+    DayNavigation nav({2005, 12, 31});
+    for (const auto& c : cases) {
+        EXPECT_EQ(nav.ShowDay(c.day), nullptr);
+        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), c.shown);
+    }
+    DayNavigation early({1970, 6, 15});
+    EXPECT_STREQ(early.ShowDay({1970, 6, 20}), "The Next Day button does not calculate dates before 1971.     ");
+    EXPECT_EQ(Text(early.ShownDate()), "1970-6-15");
+}
+
 TEST(DayNavigation, DatesBefore1971StayPut)
 {
     DayNavigation nav({1970, 6, 15});
@@ -98,26 +116,6 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     ExpectGolden("report-screen.txt", screen.Listing());
     ExpectGolden("report-paper.txt", paper.Listing());
     ExpectGolden("report-image.txt", image.Listing());
-}
-
-// On paper a bar ends level with its value's label (Intellectual 50, Intuition 10).
-TEST(ReportDrawing, PaperBarsEndAtTheirValuesOnTheScale)
-{
-    RecordingCanvas paper;
-    DrawDailyReport(paper, SampleReport(), PaperReport{0.25f, 0.2f});
-    auto labelY = [&](const std::string& label) {
-        for (const DrawCall& call : paper.calls)
-            if (call.kind == DrawCall::Text && call.text == label)
-                return call.y1;
-        return -1.0f;
-    };
-    std::vector<float> barTops;
-    for (const DrawCall& call : paper.calls)
-        if (call.kind == DrawCall::Line && call.width == 0.25f)
-            barTops.push_back(call.y2);
-    ASSERT_EQ(barTops.size(), 5u);
-    EXPECT_NEAR(barTops[2], labelY("50"), 1e-4);
-    EXPECT_NEAR(barTops[3], labelY("10"), 1e-4);
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.

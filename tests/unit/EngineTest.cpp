@@ -1,5 +1,6 @@
 #include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
+#include "engine/DailySeries.h"
 #include "engine/DigitRules.h"
 #include "engine/PersonalNumbers.h"
 #include "engine/PersonalReadings.h"
@@ -253,6 +254,35 @@ TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
     EXPECT_EQ(set.Title + title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibrationkeep");
     const std::string path = dir.Write("Me.ini", "Name:Jane Doe\nYourMonth:7\nYourDate:15\nYourYear:1970\n");
     EXPECT_EQ(ComposeDailyText(path, FixedClock(kNinth)), ComposeDailyText(JaneDoe(), kNinth));
+}
+
+// The days follow the real calendar through a leap day, a century year
+// without one and a year end, each with its daily set's values; a count
+// outside 1 to 366 gives nothing.
+TEST(DailySeries, RealDaysWithTheirDailySets)
+{
+    const struct { CivilDate start; int days; const char* dates; } cases[] = {
+        {{2024, 2, 27}, 4, "2024-2-27 2024-2-28 2024-2-29 2024-3-1"},
+        {{2100, 2, 28}, 2, "2100-2-28 2100-3-1"},
+        {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"},
+        {{2026, 12, 30}, 0, ""},
+        {{2026, 12, 30}, 367, ""},
+    };
+    for (const auto& c : cases) {
+        std::string dates;
+        for (const SeriesDay& day : ComputeDailySeries(JaneDoe(), c.start, c.days)) {
+            const CivilDate& d = day.date;
+            dates += (dates.empty() ? "" : " ") + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
+                     std::to_string(d.day);
+            DailyReadingSet set;
+            ComputeDailySet(JaneDoe(), d, set);
+            EXPECT_EQ(std::vector<int>(day.readings, day.readings + 5),
+                      std::vector<int>({set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune}));
+            EXPECT_EQ("Day Reading: " + day.dayReading, set.DayReadingLine);
+        }
+        EXPECT_EQ(dates, c.dates);
+    }
+    EXPECT_EQ(ComputeDailySeries(JaneDoe(), kNinth, 366).size(), 366u);
 }
 
 }  // namespace

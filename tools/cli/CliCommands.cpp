@@ -2,8 +2,11 @@
 
 #include "base/Calendar.h"
 #include "base/TextLines.h"
+#include "engine/DailySeries.h"
 #include "platform/FileOps.h"
 #include "profiles/ProfileFileReadings.h"
+
+#include <iomanip>
 
 namespace {
 
@@ -15,6 +18,7 @@ void PrintUsage(std::ostream& err)
     err << "usage: oracline-cli daily PROFILE.ini [YYYY-MM-DD]\n"
            "       oracline-cli text PROFILE.ini [YYYY-MM-DD]\n"
            "       oracline-cli single PROFILE.ini KIND YYYY-MM-DD [SHOWN-YYYY-MM-DD]\n"
+           "       oracline-cli month PROFILE.ini [YYYY-MM-DD] [DAYS]\n"
            "KIND: 1 Emotional, 2 Physical, 3 Intellectual, 4 Intuition, 5 Fortune\n";
 }
 
@@ -75,6 +79,35 @@ int RunDaily(const std::string& path, const CivilDate& date, std::ostream& out)
         << set.LotteryLine << "\n"
         << set.SoulNumberLine << "\n"
         << set.ZodiacLine << "\n";
+    return 0;
+}
+
+// A day count of 1 to kLongestSeries in plain digits.
+bool ParseDays(const std::string& text, int& days)
+{
+    if (text.empty() || text.size() > 3)
+        return false;
+    for (char c : text)
+        if (!IsDigit(c))
+            return false;
+    const int value = Digits(text, 0, text.size());
+    if (value < 1 || value > kLongestSeries)
+        return false;
+    days = value;
+    return true;
+}
+
+// One CSV line a day, for spreadsheets: none of the fields holds a comma.
+int RunMonth(const std::string& path, const CivilDate& start, int days, std::ostream& out)
+{
+    out << "date,emotional,physical,intellectual,intuition,fortune,day\n";
+    for (const SeriesDay& day : ComputeDailySeries(LoadProfile(path), start, days)) {
+        out << std::setfill('0') << std::setw(4) << day.date.year << '-' << std::setw(2) << day.date.month << '-'
+            << std::setw(2) << day.date.day << std::setfill(' ');
+        for (int value : day.readings)
+            out << ',' << value;
+        out << ',' << day.dayReading << "\n";
+    }
     return 0;
 }
 
@@ -139,6 +172,24 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         int value = ComputeSingleReading(kind, path, date, shown, title);
         out << value << "\n" << title << "\n";
         return 0;
+    }
+
+    if (command == "month") {
+        int days = kOutlookDays;
+        // A lone optional argument is the date when it has a date's length.
+        std::size_t next = 2;
+        bool ok = true;
+        if (args.size() > next && args[next].size() == 10)
+            ok = ParseIsoDate(args[next++], date);
+        if (ok && args.size() > next)
+            ok = ParseDays(args[next++], days);
+        if (!ok || args.size() > next) {
+            PrintUsage(err);
+            return kUsageError;
+        }
+        if (!CheckProfile(path, err))
+            return kFileError;
+        return RunMonth(path, date, days, out);
     }
 
     PrintUsage(err);

@@ -10,6 +10,7 @@
 #include "mail/win/ComposerRun.h"
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
+#include "month/win/MonthlyOutlookWindow.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileFileReadings.h"
 #include "res/DailyAnalysisWindowIds.h"
@@ -38,6 +39,7 @@ const Tip kTips[] = {
     {IDC_DAILY_INTUITION, "intuition reading hourly"},
     {IDC_DAILY_FORTUNE, "fortune reading hourly"},
     {IDC_DAILY_SUPERSTITION, "superstitions"},
+    {IDC_DAILY_MONTHLY, "monthly outlook"},
     {IDOK, "print daily report"},
     {IDC_DAILY_EMAIL, "email daily report"},
     {IDC_DAILY_SAVE, "save daily report"},
@@ -60,6 +62,11 @@ DailyAnalysisWindow::DailyAnalysisWindow(const std::string& profilePath, const C
     OnClicked(IDC_DAILY_NEXT_DAY, [this] { NextDay(); });
     OnClicked(IDC_DAILY_NOW, [this] { Now(); });
     OnClicked(IDC_DAILY_SUPERSTITION, [this] { ShowSuperstition(); });
+    OnClicked(IDC_DAILY_MONTHLY, [this] { OpenMonthly(); });
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        monthlyKey_.reset();
+        return 0;
+    });
     for (int kind = kEmotionalKind; kind <= kFortuneKind; ++kind)
         OnClicked(kHourlyButtons[kind - kEmotionalKind], [this, kind] { OpenHourly(kind); });
 }
@@ -68,7 +75,8 @@ void DailyAnalysisWindow::OnInitDialog()
 {
     UseBoldFont({IDOK, IDC_DAILY_EMAIL, IDC_DAILY_SAVE, IDC_DAILY_EXPLAIN, IDC_DAILY_PREV_DAY,
                  IDC_DAILY_NEXT_DAY, IDC_DAILY_NOW, IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL,
-                 IDC_DAILY_INTELLECTUAL, IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE, IDC_DAILY_SUPERSTITION});
+                 IDC_DAILY_INTELLECTUAL, IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE, IDC_DAILY_SUPERSTITION,
+                 IDC_DAILY_MONTHLY});
     Compute();
     GdiPlusCanvas::PrepareFont(chartFontName_);
     paintReady_ = true;
@@ -79,6 +87,9 @@ void DailyAnalysisWindow::OnInitDialog()
     Tips().Activate(true);
     for (const Tip& tip : kTips)
         Tips().Add(tip.controlId, tip.text);
+    // The window runs inside DialogBox's loop, where a plain letter would
+    // only go to the focused button.
+    monthlyKey_ = CatchKeyDown(Handle(), 'M', [this] { OpenMonthly(); });
 }
 
 // Reads the profile afresh, so an edit made while the window is open (or the
@@ -175,6 +186,14 @@ void DailyAnalysisWindow::OpenHourly(int kind)
 {
     OpenHourlyAnalysis(Handle(), kind, profilePath_, navigation_.BaseDate());
     Now();
+}
+
+// Starts at the day shown; the day chosen there is shown next.
+void DailyAnalysisWindow::OpenMonthly()
+{
+    CivilDate chosen;
+    if (OpenMonthlyOutlook(Handle(), profilePath_, navigation_.ShownDate(), Controls::WindowText(Handle()), chosen))
+        ShowStep(navigation_.ShowDay(chosen));
 }
 
 void DailyAnalysisWindow::PrevDay()

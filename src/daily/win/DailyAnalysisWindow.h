@@ -2,11 +2,14 @@
 // The Daily Analysis window (resource 132): one profile's reading set for one
 // day, drawn straight onto the dialog, and the hub of what can be done with
 // it: print, save, e-mail, explain, the hourly analyses, the superstition of
-// the day, and a step to the day before or after the opening date.
+// the day, the Monthly Outlook, and a step to the day before or after the
+// opening date (or to a day chosen in the outlook).
 #include "daily/DayNavigation.h"
 #include "engine/DailyReadingSet.h"
 #include "win/Dialog.h"
+#include "win/MessageFilters.h"
 
+#include <memory>
 #include <string>
 
 class DailyAnalysisWindow : public Dialog {
@@ -32,6 +35,7 @@ private:
     void Explain();
     void ShowSuperstition();
     void OpenHourly(int kind);
+    void OpenMonthly();
     void PrevDay();
     void NextDay();
     void ShowStep(const char* refusal);
@@ -44,4 +48,5 @@ private:
     std::string savedReportPath_;
     bool paintReady_ = false;
     int windowHeight_ = 0;
+    std::unique_ptr<MessageFilterRegistration> monthlyKey_;
 };

@@ -46,6 +46,70 @@ BOOL CALLBACK FindNameField(HWND window, LPARAM parameter)
     return TRUE;
 }
 
+// SendMessageTimeout with the driver's patience; false when the window hung.
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr)
+{
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, result ? result : &ignored);
+}
+
+// Calls `visit` for each entry of a directory but "." and "..".
+void ForEachEntry(const std::string& directory, const std::function<void(const WIN32_FIND_DATAA&)>& visit)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((directory + "*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data))
+        if (std::string(data.cFileName) != "." && std::string(data.cFileName) != "..")
+            visit(data);
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+}
+
+// Removes a directory (ending in its separator) with everything in it.
+void RemoveTree(const std::string& directory)
+{
+    ForEachEntry(directory, [&](const WIN32_FIND_DATAA& entry) {
+        const std::string full = directory + entry.cFileName;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            return RemoveTree(full + "\\");
+        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(full.c_str());
+    });
+    RemoveDirectoryA(directory.c_str());
+}
+
+// Starts a program, its output and errors going to `output` when given; the
+// process handle, or null when it did not start.
+HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
+    startup.hStdOutput = startup.hStdError = output;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output != nullptr,
+                        output ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    if (processId)
+        *processId = process.dwProcessId;
+    return process.hProcess;
+}
+
+std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
+
+MessageBoxSeen AsMessageBox(HWND window)
+{
+    MessageBoxSeen seen;
+    HWND text = GetDlgItem(window, 0xFFFF);
+    if (text && TextOf(window) == "Oracline") {
+        seen.window = window;
+        seen.text = TextOf(text);
+        seen.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
+    }
+    return seen;
+}
+
 } // namespace
 
 std::string BesideTestExe(const std::string& name)
@@ -56,7 +120,6 @@ std::string BesideTestExe(const std::string& name)
     return text.substr(0, text.find_last_of("\\/") + 1) + name;
 }
 
-std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
 std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
@@ -79,44 +142,28 @@ std::string OutputOf(const std::string& commandLine)
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return "";
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    const bool started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                        nullptr, &startup, &process);
+    HANDLE process = StartProcess(commandLine, writeEnd);
     // Only the child may hold the writing end, or the reading never ends.
     CloseHandle(writeEnd);
     std::string output;
     char buffer[4096];
     DWORD got = 0;
-    while (started && ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    while (process && ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
         output.append(buffer, got);
-    if (started) {
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
+    if (process)
+        CloseHandle(process);
     CloseHandle(readEnd);
     return output;
 }
 
 ProgramRun::ProgramRun(const std::string& commandLine)
 {
-    std::string line = "\"" + ProgramPath() + "\"" + (commandLine.empty() ? "" : " " + commandLine);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(ProgramPath().c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    process_ = StartProcess("\"" + ProgramPath() + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr,
+                            &processId_);
+    if (process_)
+        WaitForInputIdle(process_, 5000);
+    else
         std::fprintf(stderr, "could not start %s (error %lu)\n", ProgramPath().c_str(), GetLastError());
-        return;
-    }
-    CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    processId_ = info.dwProcessId;
-    WaitForInputIdle(process_, 5000);
 }
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs, DWORD* code)
@@ -164,18 +211,6 @@ HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
     return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
 }
 
-MessageBoxSeen AsMessageBox(HWND window)
-{
-    MessageBoxSeen seen;
-    HWND text = GetDlgItem(window, 0xFFFF);
-    if (text && TextOf(window) == "Oracline") {
-        seen.window = window;
-        seen.text = TextOf(text);
-        seen.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
-    }
-    return seen;
-}
-
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
     return AsMessageBox(
@@ -192,13 +227,11 @@ bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId)
 
 std::string TextOf(HWND window)
 {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+    DWORD_PTR length = 0, copied = 0;
+    if (!SendWithin(window, WM_GETTEXTLENGTH, 0, 0, &length))
         return "";
     std::string text(static_cast<size_t>(length) + 1, '\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
-                             SMTO_ABORTIFHUNG, 5000, &copied))
+    if (!SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied))
         return "";
     text.resize(static_cast<size_t>(copied));
     return text;
@@ -228,9 +261,7 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 
 void SetControlText(HWND dialog, int controlId, const std::string& text)
 {
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(Control(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                        SMTO_ABORTIFHUNG, 5000, &ignored);
+    SendWithin(Control(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void PressButton(HWND dialog, int controlId)
@@ -353,10 +384,7 @@ bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs)
     std::pair<HWND, HWND> field{nullptr, nullptr};
     EnumChildWindows(fileDialog, FindNameField, reinterpret_cast<LPARAM>(&field));
     HWND edit = field.first ? field.first : field.second;
-    DWORD_PTR ignored = 0;
-    if (!fileDialog || !edit ||
-        !SendMessageTimeoutA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()), SMTO_ABORTIFHUNG,
-                             5000, &ignored))
+    if (!fileDialog || !edit || !SendWithin(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())))
         return false;
     PressButton(fileDialog, IDOK);
     return WaitUntilGone(fileDialog, timeoutMs);
@@ -364,8 +392,8 @@ bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs)
 
 bool FileExists(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    // INVALID_FILE_ATTRIBUTES has every bit set, the directory bit too.
+    return !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool DirectoryExists(const std::string& path)
@@ -389,49 +417,21 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes)
     return static_cast<bool>(out);
 }
 
-bool RemoveTree(const std::string& path)
-{
-    const std::string directory = path.empty() || path.back() == '\\' ? path : path + '\\';
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((directory + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = data.cFileName;
-            const std::string full = directory + name;
-            if (name == "." || name == "..")
-                continue;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(directory.c_str());
-    return !DirectoryExists(directory);
-}
-
 bool TakeFromRecycleBin(const std::string& bytes)
 {
     // Wine names the Linux home "\\??\\Z:\\home\\user" in WINEHOMEDIR.
     const char* home = std::getenv("WINEHOMEDIR");
     if (!home || std::string(home).rfind("\\??\\", 0) != 0)
         return false;
-    const std::string trash = std::string(home + 4) + "\\.local\\share\\Trash\\";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((trash + "files\\*").c_str(), &data);
+    const std::string trash = std::string(home + 4) + "\\.local\\share\\Trash\\", files = trash + "files\\";
     bool found = false;
-    for (bool more = find != INVALID_HANDLE_VALUE; more && !found; more = FindNextFileA(find, &data)) {
-        const std::string name = data.cFileName;
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ReadFileBytes(trash + "files\\" + name) == bytes) {
-            found = DeleteFileA((trash + "files\\" + name).c_str()) != 0;
+    ForEachEntry(files, [&](const WIN32_FIND_DATAA& entry) {
+        const std::string name = entry.cFileName;
+        if (!found && !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && ReadFileBytes(files + name) == bytes) {
+            found = DeleteFileA((files + name).c_str()) != 0;
             DeleteFileA((trash + "info\\" + name + ".trashinfo").c_str());
         }
-    }
-    if (find != INVALID_HANDLE_VALUE)
-        FindClose(find);
+    });
     return found;
 }
 

@@ -15,7 +15,6 @@ constexpr DWORD kWaitMs = 15000;
 
 // A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
 std::string BesideTestExe(const std::string& name);
-std::string ProgramPath();
 // "C:\Program Files\Oracline\" and its reports folder.
 std::string DataDirectory();
 
@@ -69,8 +68,6 @@ struct MessageBoxSeen {
     bool hasYesNo = false;
     explicit operator bool() const { return window != nullptr; }
 };
-// The window as a message box of the program; empty when it is none.
-MessageBoxSeen AsMessageBox(HWND window);
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = kWaitMs);
 // Presses a message box button (IDOK, IDYES, IDNO) and waits until it is gone.
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
@@ -142,8 +139,6 @@ bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
-// Removes a directory with everything in it; true when it is gone.
-bool RemoveTree(const std::string& path);
 // Under Wine the Recycle Bin is the desktop's trash folder: true when a file
 // holding exactly these bytes lies there. The file and its note are taken
 // out again.

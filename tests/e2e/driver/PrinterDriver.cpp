@@ -133,4 +133,11 @@ std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
     return page->Loaded() ? std::move(page) : nullptr;
 }
 
+bool AnswerPrintDialog(DWORD processId, int button)
+{
+    HWND print = WaitForDialog(processId, "Print");
+    PressButton(print, button);
+    return print && WaitUntilGone(print);
+}
+
 } // namespace e2e

@@ -22,4 +22,8 @@ bool InstallTestPrinter(std::string* problem = nullptr);
 // with Ghostscript at `dotsPerInch`; null when no job or no picture came.
 std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch);
 
+// Waits for the print dialog the program has just opened and presses OK or
+// Cancel; false when none came or it stayed.
+bool AnswerPrintDialog(DWORD processId, int button = IDOK);
+
 } // namespace e2e

@@ -6,13 +6,13 @@
 
 namespace e2e {
 
+namespace {
+
 const char* const kWindows95Refusal =
     "Oracline Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    ";
 const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
-
-namespace {
 
 // The next message box: its text and buttons, then the answer.
 void ExpectBox(ProgramRun& run, const char* text, bool yesNo, int answer)

@@ -15,8 +15,4 @@ void ExpectWindows95Refusal(ProgramRun& run);
 // introduction page appears.
 void ExpectAcceptedStart(ProgramRun& run);
 
-extern const char* const kWindows95Refusal;
-extern const char* const kDisplayRefusal;
-extern const char* const kAdjustSettingsQuestion;
-
 } // namespace e2e

@@ -1,0 +1,189 @@
+#include "month/win/MonthlyOutlookWindow.h"
+
+#include "MonthlyOutlookIds.h"
+#include "base/DataPaths.h"
+#include "base/TextLines.h"
+#include "month/MonthlyMessages.h"
+#include "platform/FileOps.h"
+#include "printing/win/Printing.h"
+#include "printing/win/SaveDrawingAsJpeg.h"
+#include "profiles/ProfileFileReadings.h"
+#include "win/GdiPlusCanvas.h"
+#include "win/ImageFiles.h"
+#include "win/JpegFileDialog.h"
+#include "win/MessageBoxes.h"
+#include "win/ToolTips.h"
+#include "win/WaitCursor.h"
+
+#include <windowsx.h>
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
+
+namespace {
+
+constexpr char kFilter[] = "Monthly Outlook (*.jpg)\0*.jpg\0";
+
+void RemoveIfPresent(const std::string& path)
+{
+    // Left behind or replaced next time when it cannot be removed.
+    if (CanOpenForReading(path))
+        RemoveFileForced(path);
+}
+
+bool WriteImage(const MonthlyChart& chart, const std::string& path)
+{
+    WaitCursor wait;
+    return SaveDrawingAsJpeg(path, kMonthlyImageWidth, kMonthlyImageHeight,
+                             [&chart](Canvas& canvas) { chart.DrawImage(canvas); });
+}
+
+} // namespace
+
+MonthlyOutlookWindow::MonthlyOutlookWindow(const MonthlyChart& chart) : Dialog(IDD_MONTHLY_OUTLOOK), chart_(chart)
+{
+    OnClicked(IDC_MONTHLY_SAVE, [this] { Save(); });
+    OnClicked(IDC_MONTHLY_PRINT, [this] { Print(); });
+    OnWindowMessage(WM_PAINT, [this](WPARAM, LPARAM) {
+        Paint();
+        return 0;
+    });
+    OnWindowMessage(WM_LBUTTONDOWN, [this](WPARAM, LPARAM point) {
+        const int day = chart_.DayAt(GET_X_LPARAM(point), GET_Y_LPARAM(point));
+        if (day >= 0)
+            Select(day);
+        return 0;
+    });
+    OnWindowMessage(WM_LBUTTONDBLCLK, [this](WPARAM, LPARAM point) {
+        const int day = chart_.DayAt(GET_X_LPARAM(point), GET_Y_LPARAM(point));
+        if (day >= 0) {
+            Select(day);
+            Choose();
+        }
+        return 0;
+    });
+    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
+        keys_.clear();
+        return 0;
+    });
+}
+
+MonthlyOutlookWindow::~MonthlyOutlookWindow() = default;
+
+const CivilDate& MonthlyOutlookWindow::SelectedDate() const
+{
+    return chart_.days[static_cast<std::size_t>(chart_.selected)].date;
+}
+
+std::string MonthlyOutlookWindow::PrintImagePath()
+{
+    return std::string(DataPaths::dataDirectory) + kMonthlyImageName;
+}
+
+void MonthlyOutlookWindow::OnInitDialog()
+{
+    UseBoldFont({IDC_MONTHLY_SAVE, IDC_MONTHLY_PRINT});
+    SetWindowTextA(Handle(), chart_.title.c_str());
+    // The chart is laid out in pixels, so the client area is made to fit it
+    // exactly rather than left to the dialog units.
+    RECT frame{0, 0, kMonthlyImageWidth, kMonthlyImageHeight};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(Handle(), nullptr, outer.left + (outer.right - outer.left - width) / 2,
+                 outer.top + (outer.bottom - outer.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& button : {std::make_pair(IDC_MONTHLY_SAVE, kMonthlySaveLeft),
+                               std::make_pair(IDC_MONTHLY_PRINT, kMonthlyPrintLeft)})
+        SetWindowPos(Item(button.first), nullptr, button.second, kMonthlyButtonTop, kMonthlyButtonWidth,
+                     kMonthlyButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    Tips().Activate(true);
+    Tips().Add(IDC_MONTHLY_SAVE, "save monthly outlook");
+    Tips().Add(IDC_MONTHLY_PRINT, "print monthly outlook");
+
+    // DialogBox runs its own message loop, and arrows and Enter would move
+    // between or press the buttons: the keys are caught on their way through.
+    const HWND window = Handle();
+    keys_.push_back(CatchKeyDown(window, VK_LEFT, [this] { Select(chart_.selected - 1); }));
+    keys_.push_back(CatchKeyDown(window, VK_RIGHT, [this] { Select(chart_.selected + 1); }));
+    keys_.push_back(CatchKeyDown(window, VK_RETURN, [this] { Choose(); }));
+    keys_.push_back(CatchKeyDown(window, VK_F2, [this] { Print(); }));
+}
+
+void MonthlyOutlookWindow::Paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    if (dc) {
+        Gdiplus::Graphics graphics(dc);
+        GdiPlusCanvas::ApplyQuality(graphics);
+        GdiPlusCanvas canvas(graphics);
+        chart_.DrawScreen(canvas);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+void MonthlyOutlookWindow::Select(int index)
+{
+    chart_.Select(index);
+    // The band and the selection line leave their old places: the dialog's
+    // grey is painted under the whole chart again.
+    RECT chart{0, 0, kMonthlyImageWidth, kMonthlyButtonTop};
+    InvalidateRect(Handle(), &chart, TRUE);
+}
+
+void MonthlyOutlookWindow::Choose()
+{
+    if (!chart_.days.empty())
+        CloseWith(IDOK);
+}
+
+void MonthlyOutlookWindow::CloseWith(INT_PTR result)
+{
+    // The printed image only lives while the window is open.
+    RemoveIfPresent(PrintImagePath());
+    keys_.clear();
+    End(result);
+}
+
+void MonthlyOutlookWindow::Save()
+{
+    std::string chosen;
+    if (!AskForJpegFile(Handle(), "Save Monthly Outlook", kFilter, chosen))
+        return;
+    CLSID jpeg;
+    if (!FindEncoder(L"image/jpeg", &jpeg))
+        return;
+    if (WriteImage(chart_, chosen))
+        ShowMessage(kMonthlyOutlookSaved, MessageKind::Information);
+    else
+        ShowMessage(kMonthlyOutlookNotSaved, MessageKind::Error);
+}
+
+void MonthlyOutlookWindow::Print()
+{
+    const std::string path = PrintImagePath();
+    RemoveIfPresent(path);
+    CLSID jpeg;
+    if (!FindEncoder(L"image/jpeg", &jpeg))
+        return;
+    if (WriteImage(chart_, path))
+        PrintImageFile(path);
+    else
+        ShowMessage(kMonthlyOutlookNotSaved, MessageKind::Error);
+}
+
+bool OpenMonthlyOutlook(HWND owner, const std::string& profilePath, const CivilDate& shownDate,
+                        const std::string& dailyCaption, CivilDate& chosen)
+{
+    MonthlyChart chart;
+    chart.title = MonthlyCaption(dailyCaption);
+    chart.days = ComputeDailySeries(LoadProfile(profilePath), shownDate, kOutlookDays);
+    MonthlyOutlookWindow window(chart);
+    if (window.RunModal(owner) != IDOK)
+        return false;
+    chosen = window.SelectedDate();
+    return true;
+}

@@ -1,0 +1,41 @@
+#include "win/JpegFileDialog.h"
+
+#include "base/DataPaths.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace {
+
+constexpr DWORD kFileBufferSize = 5000;
+constexpr DWORD kSaveFlags =
+    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_EXTENSIONDIFFERENT | OFN_PATHMUSTEXIST | OFN_EXPLORER;
+// A name typed without an extension gets ".jpg". The dialog documents the
+// default extension as bare letters, without dot or wildcard; "*.jpg" only
+// works where the dialog falls back on the filter's pattern instead.
+constexpr const char* kDefaultExtension = "jpg";
+
+} // namespace
+
+bool AskForJpegFile(HWND owner, const char* title, const char* filter, std::string& chosen)
+{
+    const std::string reportsDirectory = DataPaths::reportsDirectory;
+    std::vector<char> file(kFileBufferSize, '\0');
+    lstrcpynA(file.data(), "*.jpg", static_cast<int>(file.size()));
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = kFileBufferSize;
+    dialog.lpstrInitialDir = reportsDirectory.c_str();
+    dialog.lpstrTitle = title;
+    dialog.Flags = kSaveFlags;
+    dialog.lpstrDefExt = kDefaultExtension;
+    const bool picked = GetSaveFileNameA(&dialog) != FALSE;
+    SetCurrentDirectoryA(DataPaths::dataDirectory);
+    if (picked)
+        chosen = file.data();
+    return picked;
+}

@@ -1,0 +1,73 @@
+#include "month/MonthlyChart.h"
+
+#include "Golden.h"
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Four days across a month end, with a good and a bad day and readings at
+// both ends of the scale, the third day selected.
+MonthlyChart FourDays()
+{
+    MonthlyChart chart;
+    chart.title = "Monthly Outlook - March 30, 2026  - Jane Doe -  Automatic Calibration";
+    const struct { CivilDate date; int readings[5]; const char* day; } rows[] = {
+        {{2026, 3, 30}, {3, 50, 99, 10, 10}, "Normal Day"},
+        {{2026, 3, 31}, {20, 60, 90, 40, 60}, "Good Day"},
+        {{2026, 4, 1}, {40, 70, 80, 90, 30}, "Bad Day"},
+        {{2026, 4, 2}, {60, 80, 70, 10, 10}, "Normal Day"},
+    };
+    for (const auto& row : rows) {
+        SeriesDay day;
+        day.date = row.date;
+        std::copy(row.readings, row.readings + 5, day.readings);
+        day.dayReading = row.day;
+        chart.days.push_back(day);
+    }
+    chart.Select(2);
+    return chart;
+}
+
+TEST(MonthlyChart, CaptionSelectionAndColumns)
+{
+    EXPECT_EQ(MonthlyCaption("Daily Analysis - March 30, 2026  - Jane Doe -  Manual Calibration"),
+              "Monthly Outlook - March 30, 2026  - Jane Doe -  Manual Calibration");
+    EXPECT_EQ(MonthlyCaption("Daily Analysis"), "Monthly Outlook - Daily Analysis");
+
+    MonthlyChart chart = FourDays();
+    EXPECT_EQ(chart.SelectionLine(),
+              "April 1, 2026:  Emotional 40%  Physical 70%  Intellectual 80%  Intuition 90%  Fortune 30%  Bad Day");
+    const struct { int select, selected; } moves[] = {{-1, 0}, {3, 3}, {4, 3}};
+    for (const auto& m : moves) {
+        chart.Select(m.select);
+        EXPECT_EQ(chart.selected, m.selected) << m.select;
+    }
+    // Columns 24 pixels wide from x = 52, between the level of 100 and the
+    // selection line.
+    const struct { int x, y, day; } points[] = {
+        {52, 60, 0}, {75, 200, 0}, {76, 200, 1}, {147, 415, 3}, {148, 200, -1}, {51, 200, -1}, {60, 59, -1},
+        {60, 416, -1},
+    };
+    for (const auto& p : points)
+        EXPECT_EQ(chart.DayAt(p.x, p.y), p.day) << p.x << "," << p.y;
+}
+
+// The five lines in the bars' colours, the month's first labelled, the good
+// and bad marks on the axis, the shown day framed and the chosen one banded.
+TEST(MonthlyChart, ScreenAndImageLayouts)
+{
+    const MonthlyChart chart = FourDays();
+    RecordingCanvas screen, image;
+    chart.DrawScreen(screen);
+    ExpectGolden("monthly-screen.txt", screen.Listing());
+    chart.DrawImage(image);
+    ASSERT_GE(image.calls.size(), 2u);
+    EXPECT_EQ(image.calls[1].text, chart.title);
+    // The image is the screen's drawing on a grey ground under the title.
+    image.calls.erase(image.calls.begin(), image.calls.begin() + 2);
+    EXPECT_EQ(image.Listing(), screen.Listing());
+}
+
+}  // namespace
