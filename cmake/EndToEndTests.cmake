@@ -50,4 +50,24 @@ if(CMAKE_CROSSCOMPILING)
     set_tests_properties(screen_${screen} PROPERTIES
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
+  # A user's own prefix is not the test prefix: the first start in one that
+  # wineboot alone made, without Wine's fonts.
+  add_test(NAME plain_prefix
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
+                   $<TARGET_FILE:e2e_screen_tests>)
+  set_tests_properties(plain_prefix PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+endif()
+
+# The drawings at another display scale: the run at 96 dpi records what the
+# one at 144 dpi compares with, on a screen large enough for the grown windows.
+if(CMAKE_CROSSCOMPILING)
+  foreach(dpi 96 144)
+    add_test(NAME display_scale_${dpi} COMMAND e2e_screen_tests --gtest_filter=DisplayScale.*)
+    set_tests_properties(display_scale_${dpi} PROPERTIES
+      ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=1920x1440x24;ORACLINE_LOGPIXELS=${dpi};ORACLINE_DPI_RECORD=${CMAKE_BINARY_DIR}/display-scale"
+      RUN_SERIAL TRUE TIMEOUT 150)
+  endforeach()
+  set_tests_properties(display_scale_96 PROPERTIES FIXTURES_SETUP display_scale)
+  set_tests_properties(display_scale_144 PROPERTIES FIXTURES_REQUIRED display_scale)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/display-scale)
 endif()

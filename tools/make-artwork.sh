@@ -79,11 +79,18 @@ glyph() {
 # shrink: ImageMagick options that average SS*SS blocks into one pixel.
 shrink=(-filter Box -resize "$(calc "100 / $SS")%")
 
+# shrink2x: the same for the pictures at twice the size, for screens of 144
+# dpi and more.
+shrink2x=(-filter Box -resize "$(calc "200 / $SS")%")
+
 # bmp IN OUT: the picture over the grey, reduced, as a plain 24-bit BMP that
-# the resource compiler and LoadImage take.
+# the resource compiler and LoadImage take; beside it OUT-2x.bmp at twice
+# the size.
 bmp() {
   convert "$1" -background "$grey" -alpha remove -alpha off "${shrink[@]}" \
       "${plain[@]}" -type TrueColor BMP3:"$2"
+  convert "$1" -background "$grey" -alpha remove -alpha off "${shrink2x[@]}" \
+      "${plain[@]}" -type TrueColor BMP3:"${2%.bmp}-2x.bmp"
 }
 
 # moon OUT SIZE RADIUS PHASE: a moon of the given phase on a transparent

@@ -34,5 +34,5 @@ std::string WriteCompanionExplanationPage(const std::string& dataDirectory, cons
     page.content = CompanionExplanationContent(match);
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C3;
-    return WritePagePairForWindow(dataDirectory, page);
+    return WritePagePair(dataDirectory, page);
 }

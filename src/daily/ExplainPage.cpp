@@ -37,5 +37,5 @@ std::string WriteDailyExplanationPage(const std::string& dataDirectory)
     page.content = DailyExplanationContent();
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C1;
-    return WritePagePairForWindow(dataDirectory, page);
+    return WritePagePair(dataDirectory, page);
 }

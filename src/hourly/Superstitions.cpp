@@ -123,5 +123,5 @@ std::string WriteSuperstitionPage(const std::string& dataDirectory, int day)
     page.content = DailySuperstition(day);
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C2;
-    return WritePagePairForWindow(dataDirectory, page);
+    return WritePagePair(dataDirectory, page);
 }

@@ -1,8 +1,5 @@
 #include "pages/HtmlTokens.h"
 
-#include <cctype>
-#include <cstdlib>
-
 namespace {
 
 bool IsSpace(char c)
@@ -12,196 +9,154 @@ bool IsSpace(char c)
 
 bool IsLetter(char c)
 {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-std::string Lower(std::string text)
+char LowerAscii(char c)
 {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Position of `needle` in `html` from `from` on, ignoring case; npos if none.
-size_t FindNoCase(const std::string& html, const std::string& needle, size_t from)
+// Position of the lower-case `needle` in `html` from `from` on, ignoring
+// case; npos if none. The needle is a closing tag of a few bytes.
+size_t FindNoCase(std::string_view html, std::string_view needle, size_t from)
 {
-    for (size_t i = from; i + needle.size() <= html.size(); ++i) {
-        size_t k = 0;
-        while (k < needle.size() &&
-               std::tolower(static_cast<unsigned char>(html[i + k])) == static_cast<unsigned char>(needle[k]))
-            ++k;
-        if (k == needle.size())
+    for (size_t i = from; i + needle.size() <= html.size(); ++i)
+        if (SameNoCase(html.substr(i, needle.size()), needle))
             return i;
-    }
-    return std::string::npos;
+    return std::string_view::npos;
 }
 
-struct NamedEntity {
-    const char* name;
-    char value;
-};
-
-const NamedEntity kEntities[] = {
-    {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", '\xA0'},
-};
-
-// Reads one tag from `html` at `at` (just after '<'); false when the tag has
-// no closing '>', so the '<' is text after all.
-bool ReadTag(const std::string& html, size_t at, HtmlToken& token, size_t& end)
+// Reads the tag starting at the '<' at `at`. `end` is where it ends, or,
+// when it does not end within kMostTagBytes, where reading stopped.
+bool ReadTag(std::string_view html, size_t at, HtmlToken& token, size_t& end)
 {
-    size_t i = at;
+    const size_t limit = std::min(html.size(), at + kMostTagBytes);
+    size_t i = at + 1;
     token.kind = HtmlToken::StartTag;
+    token.attributes.clear();
     if (html[i] == '/') {
         token.kind = HtmlToken::EndTag;
         ++i;
     }
     const size_t nameStart = i;
-    while (i < html.size() && !IsSpace(html[i]) && html[i] != '>' && html[i] != '/')
+    while (i < limit && !IsSpace(html[i]) && html[i] != '>' && html[i] != '/')
         ++i;
-    token.name = Lower(html.substr(nameStart, i - nameStart));
+    token.name = html.substr(nameStart, i - nameStart);
     for (;;) {
-        while (i < html.size() && (IsSpace(html[i]) || html[i] == '/'))
+        while (i < limit && (IsSpace(html[i]) || html[i] == '/'))
             ++i;
-        if (i >= html.size())
+        if (i >= limit) {
+            end = limit;
             return false;
+        }
         if (html[i] == '>')
             break;
-        const size_t attributeStart = i;
-        while (i < html.size() && !IsSpace(html[i]) && html[i] != '>' && html[i] != '=' && html[i] != '/')
+        const size_t nameAt = i;
+        while (i < limit && !IsSpace(html[i]) && html[i] != '>' && html[i] != '=' && html[i] != '/')
             ++i;
-        std::string name = Lower(html.substr(attributeStart, i - attributeStart));
-        while (i < html.size() && IsSpace(html[i]))
+        const std::string_view name = html.substr(nameAt, i - nameAt);
+        while (i < limit && IsSpace(html[i]))
             ++i;
-        std::string value;
-        if (i < html.size() && html[i] == '=') {
+        std::string_view value;
+        if (i < limit && html[i] == '=') {
             ++i;
-            while (i < html.size() && IsSpace(html[i]))
+            while (i < limit && IsSpace(html[i]))
                 ++i;
-            if (i < html.size() && (html[i] == '"' || html[i] == '\'')) {
+            if (i < limit && (html[i] == '"' || html[i] == '\'')) {
                 const char quote = html[i++];
-                const size_t close = html.find(quote, i);
-                if (close == std::string::npos)
+                const size_t close = html.substr(0, limit).find(quote, i);
+                if (close == std::string_view::npos) {
+                    end = limit;
                     return false;
+                }
                 value = html.substr(i, close - i);
                 i = close + 1;
             } else {
-                const size_t valueStart = i;
-                while (i < html.size() && !IsSpace(html[i]) && html[i] != '>')
+                const size_t valueAt = i;
+                while (i < limit && !IsSpace(html[i]) && html[i] != '>')
                     ++i;
-                value = html.substr(valueStart, i - valueStart);
+                value = html.substr(valueAt, i - valueAt);
             }
         }
         if (!name.empty())
-            token.attributes.emplace_back(std::move(name), DecodeEntities(value));
+            token.attributes.emplace_back(name, value);
     }
     end = i + 1;
-    token.text = html.substr(at - 1, end - (at - 1));
+    token.text = html.substr(at, end - at);
     return true;
 }
 
 } // namespace
 
-std::string HtmlToken::Attribute(const std::string& wanted, const std::string& fallback) const
+bool SameNoCase(std::string_view text, std::string_view lower)
+{
+    if (text.size() != lower.size())
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (LowerAscii(text[i]) != lower[i])
+            return false;
+    return true;
+}
+
+bool HtmlToken::Is(std::string_view lowerName) const
+{
+    return SameNoCase(name, lowerName);
+}
+
+std::string_view HtmlToken::Attribute(std::string_view lowerName) const
 {
     for (const auto& attribute : attributes)
-        if (attribute.first == wanted)
+        if (SameNoCase(attribute.first, lowerName))
             return attribute.second;
-    return fallback;
+    return std::string_view();
 }
 
-std::string DecodeEntities(const std::string& text)
+void TokenizeHtml(std::string_view html, const std::function<void(const HtmlToken&)>& take)
 {
-    if (text.find('&') == std::string::npos)
-        return text;
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t semicolon = text[i] == '&' ? text.find(';', i) : std::string::npos;
-        if (semicolon == std::string::npos || semicolon - i > 10) {
-            out += text[i];
-            continue;
-        }
-        const std::string name = text.substr(i + 1, semicolon - i - 1);
-        bool known = false;
-        if (name.size() > 1 && name[0] == '#') {
-            const bool hex = name[1] == 'x' || name[1] == 'X';
-            const std::string digits = name.substr(hex ? 2 : 1);
-            char* rest = nullptr;
-            const long code = digits.empty() ? -1 : std::strtol(digits.c_str(), &rest, hex ? 16 : 10);
-            if (rest && *rest == '\0' && code > 0) {
-                // Pages are in the ANSI code page; what it cannot hold shows as '?'.
-                out += code < 256 ? static_cast<char>(code) : '?';
-                known = true;
-            }
-        } else {
-            for (const NamedEntity& entity : kEntities)
-                if (name == entity.name) {
-                    out += entity.value;
-                    known = true;
-                }
-        }
-        if (known)
-            i = semicolon;
-        else
-            out += text[i];
-    }
-    return out;
-}
-
-std::vector<HtmlToken> TokenizeHtml(const std::string& html)
-{
-    std::vector<HtmlToken> tokens;
-    std::string pending;
-    auto flushText = [&] {
-        if (pending.empty())
+    HtmlToken token;
+    size_t textStart = 0;
+    auto flushText = [&](size_t end) {
+        if (end <= textStart)
             return;
         HtmlToken text;
-        text.text = DecodeEntities(pending);
-        tokens.push_back(std::move(text));
-        pending.clear();
+        text.text = html.substr(textStart, end - textStart);
+        take(text);
     };
     size_t i = 0;
-    while (i < html.size()) {
-        if (html[i] != '<' || i + 1 >= html.size()) {
-            pending += html[i++];
-            continue;
-        }
+    while ((i = html.find('<', i)) != std::string_view::npos && i + 1 < html.size()) {
         const char next = html[i + 1];
         if (next == '!' || next == '?') {
             // Comments and declarations.
             size_t end;
             if (html.compare(i, 4, "<!--") == 0) {
                 end = html.find("-->", i + 4);
-                end = end == std::string::npos ? html.size() : end + 3;
+                end = end == std::string_view::npos ? html.size() : end + 3;
             } else {
                 end = html.find('>', i);
-                end = end == std::string::npos ? html.size() : end + 1;
+                end = end == std::string_view::npos ? html.size() : end + 1;
             }
-            flushText();
-            i = end;
+            flushText(i);
+            i = textStart = end;
             continue;
         }
         if (!IsLetter(next) && !(next == '/' && i + 2 < html.size() && IsLetter(html[i + 2]))) {
-            pending += html[i++];
+            ++i;
             continue;
         }
-        HtmlToken tag;
         size_t end = 0;
-        if (!ReadTag(html, i + 1, tag, end)) {
-            pending += html[i++];
+        if (!ReadTag(html, i, token, end)) {
+            i = end;
             continue;
         }
-        flushText();
-        i = end;
-        const bool rawText = tag.kind == HtmlToken::StartTag && (tag.name == "script" || tag.name == "style");
-        const std::string closing = "</" + tag.name;
-        tokens.push_back(std::move(tag));
-        if (rawText) {
+        flushText(i);
+        i = textStart = end;
+        take(token);
+        if (token.kind == HtmlToken::StartTag && (token.Is("script") || token.Is("style"))) {
             // What a script holds is never shown, '<' or not.
-            const size_t close = FindNoCase(html, closing, i);
-            i = close == std::string::npos ? html.size() : close;
+            const size_t close = FindNoCase(html, token.Is("script") ? "</script" : "</style", i);
+            i = textStart = close == std::string_view::npos ? html.size() : close;
         }
     }
-    flushText();
-    return tokens;
+    flushText(html.size());
 }

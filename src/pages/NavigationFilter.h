@@ -1,19 +1,10 @@
 #pragma once
-// Placement and navigation rules of the page window, kept free of Windows so
-// they can be tested on their own.
+// The browser's before-navigate filter, kept free of Windows so it can be
+// tested on its own.
 #include <string>
 
-// (screen size - page size) / 2, or 0 when the screen is not larger; any two
-// ints give a result.
-int CentreOffset(int screenSize, int pageSize);
-
-// The browser's before-navigate filter: true lets the navigation proceed.
-// Only the print link and ".htm" files directly inside the data directory
-// pass, written as a path or as a "file:" URL; every other link (other
-// schemes, other folders, network shares, "..") does nothing.
+// True lets the navigation proceed. Only the print link and ".htm" files
+// directly inside the data directory pass, written as a path or as a "file:"
+// URL; every other link (other schemes, other folders, network shares, "..")
+// does nothing.
 bool NavigationAllowed(const std::string& url);
-
-// True for a ".htm" file directly inside `folder` (which ends in its
-// separator): nothing after the folder but a plain name, compared without
-// regard to case.
-bool IsPageFileIn(const std::string& path, const std::string& folder);

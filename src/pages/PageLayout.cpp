@@ -17,15 +17,10 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-bool SameFont(const FontSpec& a, const FontSpec& b)
-{
-    return a.family == b.family && a.size == b.size && a.bold == b.bold;
-}
-
 // Calls `word` for each word of a text run and `space` for each stretch of
 // white space between them.
 template <typename OnWord, typename OnSpace>
-void SplitWords(const std::string& text, OnWord word, OnSpace space)
+void SplitWords(std::string_view text, OnWord word, OnSpace space)
 {
     size_t i = 0;
     while (i < text.size()) {
@@ -38,7 +33,7 @@ void SplitWords(const std::string& text, OnWord word, OnSpace space)
         const size_t start = i;
         while (i < text.size() && !IsSpace(text[i]))
             ++i;
-        word(text.substr(start, i - start));
+        word(std::string(text.substr(start, i - start)));
     }
 }
 
@@ -47,9 +42,32 @@ struct Widths {
     float most = 0;   // the widest line when nothing wraps
 };
 
-Widths TableWidths(const PageTable& table, const PageMeasurer& measurer);
+class Measures {
+public:
+    Measures(const PageMeasurer& measurer, const PageDocument& page, const std::vector<PageStyle>& styles)
+        : measurer_(measurer), page_(page), styles_(styles) {}
+    const PageDocument& Page() const { return page_; }
+    std::string_view Text(const FlowItem& item) const { return page_.TextOf(item); }
+    const PageTable& Table(const FlowItem& item) const { return page_.tables[static_cast<size_t>(item.table)]; }
+    const FontSpec& Font(int style) const { return styles_[static_cast<size_t>(style)].font; }
+    float TextWidth(const std::string& text, int style) const { return measurer_.TextWidth(text, Font(style)); }
+    FontMetrics Metrics(int style) const { return measurer_.Metrics(Font(style)); }
+    // False for an image that cannot be read or whose size is no size.
+    bool ImageSize(const std::string& path, float& width, float& height) const
+    {
+        return measurer_.ImageSize(path, width, height) && std::isfinite(width) && std::isfinite(height) &&
+               width >= 0 && height >= 0;
+    }
 
-Widths FlowWidths(const Flow& flow, const PageMeasurer& measurer)
+private:
+    const PageMeasurer& measurer_;
+    const PageDocument& page_;
+    const std::vector<PageStyle>& styles_;
+};
+
+Widths TableWidths(const PageTable& table, const Measures& measures);
+
+Widths FlowWidths(const Flow& flow, const Measures& measures)
 {
     Widths widths;
     float line = 0;
@@ -68,23 +86,23 @@ Widths FlowWidths(const Flow& flow, const PageMeasurer& measurer)
         switch (item.kind) {
         case FlowItem::Text:
             SplitWords(
-                item.text, [&](const std::string& word) { take(measurer.TextWidth(word, item.font)); },
+                measures.Text(item), [&](const std::string& word) { take(measures.TextWidth(word, item.style)); },
                 [&] {
                     if (line > 0 && !space) {
-                        line += measurer.TextWidth(" ", item.font);
+                        line += measures.TextWidth(" ", item.style);
                         space = true;
                     }
                 });
             break;
         case FlowItem::Image: {
             float width = 0, height = 0;
-            if (!item.outOfFlow && measurer.ImageSize(item.text, width, height))
+            if (!item.outOfFlow && measures.ImageSize(std::string(measures.Text(item)), width, height))
                 take(width);
             break;
         }
         case FlowItem::Table: {
             endLine();
-            const Widths inner = TableWidths(*item.table, measurer);
+            const Widths inner = TableWidths(measures.Table(item), measures);
             widths.least = std::max(widths.least, inner.least);
             widths.most = std::max(widths.most, inner.most);
             break;
@@ -104,71 +122,36 @@ Widths FlowWidths(const Flow& flow, const PageMeasurer& measurer)
     return widths;
 }
 
-size_t ColumnCount(const PageTable& table)
+// The room spacing and padding take beside the content.
+float TableExtra(const PageTable& table)
 {
-    size_t columns = 0;
-    for (const auto& row : table.rows)
-        columns = std::max(columns, row.size());
-    return columns;
+    return 2 * table.spacing + 2 * table.padding;
 }
 
-// Column widths (content only) and the extra room of spacing and padding.
-std::vector<Widths> ColumnWidths(const PageTable& table, const PageMeasurer& measurer)
-{
-    std::vector<Widths> columns(ColumnCount(table));
-    for (const auto& row : table.rows)
-        for (size_t c = 0; c < row.size(); ++c) {
-            const Widths cell = FlowWidths(row[c].flow, measurer);
-            columns[c].least = std::max(columns[c].least, cell.least);
-            columns[c].most = std::max(columns[c].most, cell.most);
-        }
-    return columns;
-}
-
-float TableExtra(const PageTable& table, size_t columns)
-{
-    return table.spacing * static_cast<float>(columns + 1) + 2 * table.padding * static_cast<float>(columns);
-}
-
-Widths TableWidths(const PageTable& table, const PageMeasurer& measurer)
+// The content's widths: those of the widest cell.
+Widths CellWidths(const PageTable& table, const Measures& measures)
 {
     Widths widths;
-    const std::vector<Widths> columns = ColumnWidths(table, measurer);
-    for (const Widths& column : columns) {
-        widths.least += column.least;
-        widths.most += column.most;
+    for (const PageCell& cell : table.rows) {
+        const Widths inner = FlowWidths(cell.flow, measures);
+        widths.least = std::max(widths.least, inner.least);
+        widths.most = std::max(widths.most, inner.most);
     }
-    const float extra = TableExtra(table, columns.size());
-    widths.least += extra;
-    widths.most += extra;
     return widths;
 }
 
-// Columns as wide as their content when the table fits, else narrowed
-// between their least and most widths in proportion.
-std::vector<float> FitColumns(const std::vector<Widths>& columns, float room)
+Widths TableWidths(const PageTable& table, const Measures& measures)
 {
-    float least = 0, most = 0;
-    for (const Widths& column : columns) {
-        least += column.least;
-        most += column.most;
-    }
-    std::vector<float> widths;
-    for (const Widths& column : columns) {
-        if (most <= room)
-            widths.push_back(column.most);
-        else if (least >= room || most <= least)
-            widths.push_back(column.least);
-        else
-            widths.push_back(column.least + (column.most - column.least) * (room - least) / (most - least));
-    }
+    Widths widths = CellWidths(table, measures);
+    widths.least += TableExtra(table);
+    widths.most += TableExtra(table);
     return widths;
 }
 
 struct Line {
     std::vector<PagePiece> pieces;  // x from the line's start; y from its top, set at the end
     std::vector<float> ascents;
-    std::vector<int> links;
+    std::vector<bool> linked;
     float width = 0;
     float ascent = 0;
     float descent = 0;
@@ -177,9 +160,9 @@ struct Line {
 
 class FlowLayout {
 public:
-    FlowLayout(const PageMeasurer& measurer, float left, float top, float width, float viewHeight,
-               bool cellQuirks, PageLayout& out)
-        : measurer_(measurer), left_(left), y_(top), width_(width), viewHeight_(viewHeight),
+    FlowLayout(const Measures& measures, float left, float top, float width, float viewHeight, bool cellQuirks,
+               PageLayout& out)
+        : measures_(measures), left_(left), y_(top), width_(width), viewHeight_(viewHeight),
           cellQuirks_(cellQuirks), out_(out)
     {
         aligns_.push_back(PageAlign::Left);
@@ -197,7 +180,7 @@ private:
     void PlaceTable(const PageTable& table);
     float Indent(float width) const;
 
-    const PageMeasurer& measurer_;
+    const Measures& measures_;
     float left_;
     float y_;
     float width_;
@@ -205,10 +188,10 @@ private:
     bool cellQuirks_;
     PageLayout& out_;
     std::vector<PageAlign> aligns_;
-    std::vector<std::string> links_;
+    int links_ = 0;  // open print links
     Line line_;
     bool space_ = false;
-    FontSpec spaceFont_;
+    int spaceStyle_ = 0;
     float margin_ = 0;
     bool placed_ = false;
 };
@@ -245,36 +228,26 @@ void FlowLayout::Grow(float ascent, float descent)
 
 void FlowLayout::Inline(PagePiece piece, float ascent, float descent)
 {
-    const int link = links_.empty() ? -1 : static_cast<int>(out_.links.size());
-    if (!links_.empty()) {
-        PageLink area;
-        area.target = links_.back();
-        out_.links.push_back(area);
-    }
     piece.x = line_.width;
     line_.width += piece.width;
     line_.pieces.push_back(std::move(piece));
     line_.ascents.push_back(ascent);
-    line_.links.push_back(link);
+    line_.linked.push_back(links_ > 0);
     Grow(ascent, descent);
 }
 
 void FlowLayout::Word(const std::string& word, const FlowItem& item)
 {
-    const float width = measurer_.TextWidth(word, item.font);
-    float space = space_ && !line_.pieces.empty() ? measurer_.TextWidth(" ", spaceFont_) : 0;
+    const float width = measures_.TextWidth(word, item.style);
+    float space = space_ && !line_.pieces.empty() ? measures_.TextWidth(" ", spaceStyle_) : 0;
     if (!line_.pieces.empty() && line_.width + space + width > width_ + 0.01f) {
         EndLine();
         space = 0;
     }
     space_ = false;
-    const FontMetrics metrics = measurer_.Metrics(item.font);
     if (!line_.pieces.empty()) {
         PagePiece& last = line_.pieces.back();
-        const int link = line_.links.back();
-        const bool sameLink = links_.empty() ? link < 0
-                                             : link >= 0 && out_.links[static_cast<size_t>(link)].target == links_.back();
-        if (last.kind == PagePiece::Text && SameFont(last.font, item.font) && last.colour == item.colour && sameLink) {
+        if (last.kind == PagePiece::Text && last.style == item.style && line_.linked.back() == (links_ > 0)) {
             if (space > 0)
                 last.text += ' ';
             last.text += word;
@@ -284,13 +257,13 @@ void FlowLayout::Word(const std::string& word, const FlowItem& item)
         }
         line_.width += space;
     }
+    const FontMetrics metrics = measures_.Metrics(item.style);
     PagePiece piece;
     piece.kind = PagePiece::Text;
     piece.text = word;
     piece.width = width;
     piece.height = metrics.lineHeight;
-    piece.font = item.font;
-    piece.colour = item.colour;
+    piece.style = item.style;
     Inline(std::move(piece), metrics.ascent, metrics.lineHeight - metrics.ascent);
 }
 
@@ -304,72 +277,62 @@ void FlowLayout::EndLine()
     ApplyMargin();
     const float indent = left_ + Indent(line_.width);
     for (size_t i = 0; i < line_.pieces.size(); ++i) {
-        PagePiece piece = line_.pieces[i];
+        PagePiece& piece = line_.pieces[i];
         piece.x += indent;
         piece.y = y_ + line_.ascent - line_.ascents[i];
-        if (line_.links[i] >= 0) {
-            PageLink& area = out_.links[static_cast<size_t>(line_.links[i])];
-            area.x = piece.x;
-            area.y = y_;
-            area.width = piece.width;
-            area.height = line_.ascent + line_.descent;
-        }
+        if (line_.linked[i])
+            out_.links.push_back(PageLink{piece.x, y_, piece.width, line_.ascent + line_.descent});
         out_.pieces.push_back(std::move(piece));
     }
+    out_.lines.push_back(LineBox{y_, y_ + line_.ascent + line_.descent});
     y_ += line_.ascent + line_.descent;
     line_ = Line();
 }
 
 void FlowLayout::PlaceTable(const PageTable& table)
 {
-    const std::vector<Widths> columns = ColumnWidths(table, measurer_);
-    const float extra = TableExtra(table, columns.size());
-    const std::vector<float> widths = FitColumns(columns, width_ - extra);
-    float tableWidth = extra;
-    for (float width : widths)
-        tableWidth += width;
+    const Widths content = CellWidths(table, measures_);
+    const float extra = TableExtra(table);
+    // As wide as the content when it fits, else as narrow as the room
+    // allows down to the widest thing that cannot be broken.
+    const float width = std::max(content.least, std::min(content.most, width_ - extra));
     ApplyMargin();
-    const float x0 = left_ + Indent(tableWidth);
+    const float x = left_ + Indent(width + extra) + table.spacing;
     float y = y_ + table.spacing;
-    for (const auto& row : table.rows) {
-        // Each cell is laid out on its own first: the row is as high as its
-        // highest cell, and the others are centred in it.
-        std::vector<PageLayout> cells(row.size());
-        std::vector<float> heights(row.size());
-        float rowHeight = 0;
-        for (size_t c = 0; c < row.size(); ++c) {
-            FlowLayout inner(measurer_, 0, 0, widths[c], viewHeight_, true, cells[c]);
-            inner.Run(row[c].flow);
-            heights[c] = inner.Bottom();
-            rowHeight = std::max({rowHeight, heights[c] + 2 * table.padding, row[c].height});
+    for (const PageCell& cell : table.rows) {
+        if (y > kMostLayoutHeight)
+            break;
+        // The cell is laid out on its own first: its content is centred in
+        // the row when the row is higher.
+        PageLayout inner;
+        FlowLayout flow(measures_, 0, 0, width, viewHeight_, true, inner);
+        flow.Run(cell.flow);
+        const float height = flow.Bottom();
+        const float rowHeight = std::max(height + 2 * table.padding, cell.height);
+        if (cell.hasBackground) {
+            PagePiece fill;
+            fill.kind = PagePiece::Fill;
+            fill.x = x;
+            fill.y = y;
+            fill.width = width + 2 * table.padding;
+            fill.height = rowHeight;
+            fill.fill = cell.background;
+            out_.pieces.push_back(fill);
         }
-        float x = x0 + table.spacing;
-        for (size_t c = 0; c < row.size(); ++c) {
-            const float cellWidth = widths[c] + 2 * table.padding;
-            if (row[c].hasBackground) {
-                PagePiece fill;
-                fill.kind = PagePiece::Fill;
-                fill.x = x;
-                fill.y = y;
-                fill.width = cellWidth;
-                fill.height = rowHeight;
-                fill.colour = row[c].background;
-                out_.pieces.push_back(fill);
-            }
-            const float dx = x + table.padding;
-            const float dy = y + table.padding + std::floor((rowHeight - 2 * table.padding - heights[c]) / 2);
-            for (PagePiece piece : cells[c].pieces) {
-                piece.x += dx;
-                piece.y += dy;
-                out_.pieces.push_back(std::move(piece));
-            }
-            for (PageLink link : cells[c].links) {
-                link.x += dx;
-                link.y += dy;
-                out_.links.push_back(std::move(link));
-            }
-            x += cellWidth + table.spacing;
+        const float dx = x + table.padding;
+        const float dy = y + table.padding + std::floor((rowHeight - 2 * table.padding - height) / 2);
+        for (PagePiece& piece : inner.pieces) {
+            piece.x += dx;
+            piece.y += dy;
+            out_.pieces.push_back(std::move(piece));
         }
+        for (PageLink link : inner.links) {
+            link.x += dx;
+            link.y += dy;
+            out_.links.push_back(link);
+        }
+        for (LineBox line : inner.lines)
+            out_.lines.push_back(LineBox{line.top + dy, line.bottom + dy});
         y += rowHeight + table.spacing;
     }
     y_ = y;
@@ -378,19 +341,21 @@ void FlowLayout::PlaceTable(const PageTable& table)
 void FlowLayout::Run(const Flow& flow)
 {
     for (const FlowItem& item : flow) {
+        if (y_ > kMostLayoutHeight)
+            break;
         switch (item.kind) {
         case FlowItem::Text:
             SplitWords(
-                item.text, [&](const std::string& word) { Word(word, item); },
+                measures_.Text(item), [&](const std::string& word) { Word(word, item); },
                 [&] {
                     if (!space_) {
                         space_ = true;
-                        spaceFont_ = item.font;
+                        spaceStyle_ = item.style;
                     }
                 });
             break;
         case FlowItem::LineBreak: {
-            const FontMetrics metrics = measurer_.Metrics(item.font);
+            const FontMetrics metrics = measures_.Metrics(item.style);
             Grow(metrics.ascent, metrics.lineHeight - metrics.ascent);
             line_.broken = true;
             EndLine();
@@ -402,7 +367,7 @@ void FlowLayout::Run(const Flow& flow)
             break;
         case FlowItem::AlignStart:
             EndLine();
-            aligns_.push_back(item.keepsAlign ? aligns_.back() : item.align);
+            aligns_.push_back(item.align);
             break;
         case FlowItem::AlignEnd:
             EndLine();
@@ -412,8 +377,8 @@ void FlowLayout::Run(const Flow& flow)
         case FlowItem::Image: {
             PagePiece piece;
             piece.kind = PagePiece::Image;
-            piece.text = item.text;
-            if (!measurer_.ImageSize(item.text, piece.width, piece.height))
+            piece.text = std::string(measures_.Text(item));
+            if (!measures_.ImageSize(piece.text, piece.width, piece.height))
                 break;
             if (item.outOfFlow) {
                 piece.x = left_ + std::floor((width_ - piece.width) / 2);
@@ -430,14 +395,14 @@ void FlowLayout::Run(const Flow& flow)
         }
         case FlowItem::Table:
             EndLine();
-            PlaceTable(*item.table);
+            PlaceTable(measures_.Table(item));
             break;
         case FlowItem::LinkStart:
-            links_.push_back(item.text);
+            ++links_;
             break;
         case FlowItem::LinkEnd:
-            if (!links_.empty())
-                links_.pop_back();
+            if (links_ > 0)
+                --links_;
             break;
         }
     }
@@ -448,6 +413,12 @@ void FlowLayout::Run(const Flow& flow)
     margin_ = 0;
 }
 
+// A coordinate as the canvas's int forms take it.
+int Pixels(float value)
+{
+    return std::isfinite(value) ? static_cast<int>(std::clamp(value, -kMostLayoutHeight, 2 * kMostLayoutHeight)) : 0;
+}
+
 } // namespace
 
 PageLayout LayOutPage(const PageDocument& page, float width, float viewHeight, const PageMeasurer& measurer)
@@ -455,10 +426,12 @@ PageLayout LayOutPage(const PageDocument& page, float width, float viewHeight, c
     PageLayout layout;
     layout.background = page.background;
     layout.width = width;
-    FlowLayout body(measurer, kBodyMargin, kBodyMargin, std::max(0.0f, width - 2 * kBodyMargin), viewHeight, false,
+    layout.styles = page.styles;
+    const Measures measures(measurer, page, layout.styles);
+    FlowLayout body(measures, kBodyMargin, kBodyMargin, std::max(0.0f, width - 2 * kBodyMargin), viewHeight, false,
                     layout);
     body.Run(page.body);
-    layout.height = body.Bottom() + kBodyMargin;
+    layout.height = std::min(body.Bottom() + kBodyMargin, kMostLayoutHeight);
     // Links that never reached a line (an empty link) have no area.
     layout.links.erase(std::remove_if(layout.links.begin(), layout.links.end(),
                                       [](const PageLink& link) { return link.width <= 0 || link.height <= 0; }),
@@ -469,8 +442,7 @@ PageLayout LayOutPage(const PageDocument& page, float width, float viewHeight, c
 void DrawPage(const PageLayout& layout, Canvas& canvas, float top, float height, bool onPaper)
 {
     if (!onPaper)
-        canvas.FillRectangle(0, 0, static_cast<int>(std::ceil(layout.width)), static_cast<int>(std::ceil(height)),
-                             layout.background);
+        canvas.FillRectangle(0, 0, Pixels(std::ceil(layout.width)), Pixels(std::ceil(height)), layout.background);
     for (const PagePiece& piece : layout.pieces) {
         const bool inBand = onPaper ? piece.y >= top && piece.y < top + height
                                     : piece.y < top + height && piece.y + piece.height > top;
@@ -480,12 +452,14 @@ void DrawPage(const PageLayout& layout, Canvas& canvas, float top, float height,
         switch (piece.kind) {
         case PagePiece::Fill:
             if (!onPaper)
-                canvas.FillRectangle(static_cast<int>(piece.x), static_cast<int>(std::floor(y)),
-                                     static_cast<int>(piece.width), static_cast<int>(piece.height), piece.colour);
+                canvas.FillRectangle(Pixels(piece.x), Pixels(std::floor(y)), Pixels(piece.width), Pixels(piece.height),
+                                     piece.fill);
             break;
-        case PagePiece::Text:
-            canvas.DrawText(piece.text, piece.x, y, piece.font, onPaper ? Colours::black : piece.colour);
+        case PagePiece::Text: {
+            const PageStyle& style = layout.styles[static_cast<size_t>(piece.style)];
+            canvas.DrawText(piece.text, piece.x, y, style.font, onPaper ? Colours::black : style.colour);
             break;
+        }
         case PagePiece::Image:
             canvas.DrawImage(piece.text, piece.x, y, piece.width, piece.height);
             break;
@@ -504,15 +478,20 @@ const PageLink* LinkAt(const PageLayout& layout, float x, float y)
 std::vector<float> PageBreaks(const PageLayout& layout, float pageHeight)
 {
     std::vector<float> breaks;
-    if (pageHeight <= 0)
+    if (!(pageHeight > 0) || !std::isfinite(pageHeight))
         return breaks;
-    float top = 0;
+    std::vector<LineBox> lines = layout.lines;
+    std::sort(lines.begin(), lines.end(), [](const LineBox& a, const LineBox& b) { return a.top < b.top; });
+    // Lines do not overlap, so one walk down them finds every cut.
+    size_t next = 0;
+    double top = 0;
     while (top + pageHeight < layout.height) {
-        float cut = top + pageHeight;
-        for (const PagePiece& piece : layout.pieces)
-            if (piece.kind != PagePiece::Fill && piece.y > top && piece.y < cut && piece.y + piece.height > cut)
-                cut = piece.y;
-        breaks.push_back(cut);
+        double cut = top + pageHeight;
+        while (next < lines.size() && lines[next].bottom <= cut)
+            ++next;
+        if (next < lines.size() && lines[next].top > top && lines[next].top < cut)
+            cut = lines[next].top;
+        breaks.push_back(static_cast<float>(cut));
         top = cut;
     }
     return breaks;

@@ -1,13 +1,15 @@
 #include "pages/PageParser.h"
 
+#include "base/TextLines.h"
 #include "pages/HtmlTokens.h"
-#include "pages/NavigationFilter.h"
+#include "pages/PageUrl.h"
 
-#include <cctype>
+#include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <map>
 #include <optional>
+#include <string_view>
+#include <tuple>
 
 namespace {
 
@@ -15,24 +17,24 @@ const char* const kDefaultFace = "Times New Roman";
 constexpr float kDefaultSize = 16;
 // A paragraph's margin: one line of the default font, above and below.
 constexpr float kParagraphMargin = 16;
-// Tables are laid out recursively and inline styles are folded for every
-// run of text: a page file anyone can edit must not nest either without
-// limit. The program's own pages nest one table and a few fonts.
+// Tables are laid out recursively, inline styles are folded for every run
+// of text and a closing block tag looks through the open ones: a page file
+// anyone can edit must not nest any of them without limit. The program's
+// own pages nest one table, a few fonts and two blocks.
 constexpr int kMostNestedTables = 8;
 constexpr size_t kMostOpenStyles = 100;
+constexpr size_t kMostOpenBlocks = 100;
+// Windows keeps a face name in 32 characters with its terminator; a longer
+// one names no font.
+constexpr size_t kMostFaceName = 31;
+// Sizes and paddings beyond any window of the program are someone's edit.
+constexpr double kMostPixels = 10000;
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string Trim(const std::string& text)
+std::string_view Trim(std::string_view text)
 {
     const size_t first = text.find_first_not_of(" \t\r\n\"'");
-    if (first == std::string::npos)
-        return std::string();
+    if (first == std::string_view::npos)
+        return std::string_view();
     const size_t last = text.find_last_not_of(" \t\r\n\"'");
     return text.substr(first, last - first + 1);
 }
@@ -42,69 +44,50 @@ struct NamedColour {
     Colour colour;
 };
 
+// The colours the page writers use.
 const NamedColour kColours[] = {
-    {"black", {0, 0, 0}},        {"silver", {192, 192, 192}}, {"gray", {128, 128, 128}},
-    {"grey", {128, 128, 128}},   {"white", {255, 255, 255}},  {"maroon", {128, 0, 0}},
-    {"red", {255, 0, 0}},        {"purple", {128, 0, 128}},   {"fuchsia", {255, 0, 255}},
-    {"green", {0, 128, 0}},      {"lime", {0, 255, 0}},       {"olive", {128, 128, 0}},
-    {"yellow", {255, 255, 0}},   {"navy", {0, 0, 128}},       {"blue", {0, 0, 255}},
-    {"teal", {0, 128, 128}},     {"aqua", {0, 255, 255}},     {"orange", {255, 165, 0}},
+    {"black", {0, 0, 0}},   {"gray", {128, 128, 128}}, {"white", {255, 255, 255}}, {"yellow", {255, 255, 0}},
+    {"navy", {0, 0, 128}},  {"green", {0, 128, 0}},    {"red", {255, 0, 0}},
 };
 
-std::optional<Colour> ParseColour(const std::string& value)
+std::optional<Colour> ParseColour(std::string_view value)
 {
-    const std::string name = Lower(Trim(value));
+    const std::string_view name = Trim(value);
     for (const NamedColour& named : kColours)
-        if (name == named.name)
+        if (SameNoCase(name, named.name))
             return named.colour;
-    const std::string hex = !name.empty() && name[0] == '#' ? name.substr(1) : name;
-    if (hex.size() == 6 && hex.find_first_not_of("0123456789abcdef") == std::string::npos) {
-        const long rgb = std::strtol(hex.c_str(), nullptr, 16);
-        return Colour{static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                      static_cast<std::uint8_t>(rgb)};
-    }
     return std::nullopt;
 }
 
-// HTML font sizes 1 to 7 in pixels, as browsers show them; "+1" and "-2"
-// count from the default size 3.
-std::optional<float> ParseFontSize(const std::string& value)
+// The HTML font sizes the page writers use, in pixels as browsers show them.
+std::optional<float> ParseFontSize(std::string_view value)
 {
-    static const float kPixels[] = {10, 13, 16, 18, 24, 32, 48};
-    const std::string text = Trim(value);
-    if (text.empty())
-        return std::nullopt;
-    char* rest = nullptr;
-    long size = std::strtol(text.c_str(), &rest, 10);
-    if (rest == text.c_str())
-        return std::nullopt;
-    if (text[0] == '+' || text[0] == '-')
-        size += 3;
-    if (size < 1)
-        size = 1;
-    if (size > 7)
-        size = 7;
-    return kPixels[size - 1];
+    static const std::pair<const char*, float> kSizes[] = {{"2", 13}, {"4", 18}, {"5", 24}};
+    const std::string_view text = Trim(value);
+    for (const auto& size : kSizes)
+        if (text == size.first)
+            return size.second;
+    return std::nullopt;
 }
 
-float ParsePixels(const std::string& value, float fallback)
+float ParsePixels(std::string_view value, float fallback)
 {
+    const std::string text(Trim(value));
     char* rest = nullptr;
-    const std::string text = Trim(value);
     const double number = std::strtod(text.c_str(), &rest);
-    if (rest == text.c_str() || number < 0 || number > 10000)
+    if (rest == text.c_str() || !std::isfinite(number) || number < 0 || number > kMostPixels)
         return fallback;
     return static_cast<float>(number);
 }
 
-PageAlign ParseAlign(const std::string& value, PageAlign fallback)
+PageAlign ParseAlign(std::string_view value, PageAlign fallback)
 {
-    const std::string name = Lower(Trim(value));
-    if (name == "center" || name == "middle")
+    const std::string_view name = Trim(value);
+    if (SameNoCase(name, "center") || SameNoCase(name, "middle"))
         return PageAlign::Centre;
-    if (name == "right")
+    if (SameNoCase(name, "right"))
         return PageAlign::Right;
-    if (name == "left")
+    if (SameNoCase(name, "left"))
         return PageAlign::Left;
     return fallback;
 }
@@ -112,12 +95,18 @@ PageAlign ParseAlign(const std::string& value, PageAlign fallback)
 // One open inline element (font, b, a) and what it changes; a table cell
 // opens a reset entry, since styles outside a table do not reach into it.
 struct StyleEntry {
-    std::string tag;
+    std::string_view tag;
     bool reset = false;
     std::optional<Colour> colour;
     std::optional<float> size;
-    std::optional<std::string> face;
+    std::string_view face;
     bool bold = false;
+};
+
+// An open block; `aligns` when it began an AlignStart of its own.
+struct OpenBlock {
+    std::string_view tag;
+    bool aligns = false;
 };
 
 // Where content goes: the body, a table between its cells, or a cell.
@@ -126,7 +115,7 @@ struct Frame {
     Flow* flow = nullptr;
     PageTable* table = nullptr;
     size_t styleBase = 0;
-    std::vector<std::string> openBlocks;  // center, div, p
+    std::vector<OpenBlock> openBlocks;
     int linkDepth = 0;
 };
 
@@ -142,21 +131,19 @@ public:
 
 private:
     Frame& Current() { return frames_.back(); }
-    FlowItem Styled(FlowItem::Kind kind) const;
+    int Style();
+    FlowItem Styled(FlowItem::Kind kind);
+    FlowItem Textual(FlowItem::Kind kind, std::string_view text);
     void Add(FlowItem item);
-    void AddText(const std::string& text);
+    void AddText(std::string_view text);
+    void Break(float margin);
     void StartTag(const HtmlToken& token);
     void EndTag(const HtmlToken& token);
-    void PushStyle(StyleEntry entry)
-    {
-        if (styles_.size() < kMostOpenStyles || entry.reset)
-            styles_.push_back(std::move(entry));
-    }
-    bool PopStyle(const std::string& tag);
-    void OpenBlock(const std::string& tag, PageAlign align, bool aligned, float margin);
-    bool CloseBlock(const std::string& tag);
+    void PushStyle(StyleEntry entry);
+    bool PopStyle(std::string_view tag);
+    void Open(std::string_view tag, bool aligns, PageAlign align, float margin);
+    bool Close(std::string_view tag);
     void StartTable(const HtmlToken& token);
-    void StartRow();
     void StartCell(const HtmlToken& token);
     void CloseCell();
     bool CloseTable();
@@ -165,6 +152,8 @@ private:
     PageDocument& page_;
     std::vector<Frame> frames_;
     std::vector<StyleEntry> styles_;
+    int style_ = -1;  // the open styles' index in the page, -1 when they changed
+    std::map<std::tuple<std::string, float, bool, std::uint8_t, std::uint8_t, std::uint8_t>, int> known_;
     Colour linkColour_ = Colours::blue;
     int ignoring_ = 0;        // inside head, title or script
     int positioned_ = 0;      // inside positioned divs
@@ -173,14 +162,15 @@ private:
     std::vector<bool> divPositioned_;
 };
 
-FlowItem Builder::Styled(FlowItem::Kind kind) const
+int Builder::Style()
 {
-    FlowItem item;
-    item.kind = kind;
-    item.font.family = kDefaultFace;
-    item.font.size = kDefaultSize;
-    item.font.bold = false;
-    item.colour = Colours::black;
+    if (style_ >= 0)
+        return style_;
+    PageStyle style;
+    style.font.family = kDefaultFace;
+    style.font.size = kDefaultSize;
+    style.font.bold = false;
+    style.colour = Colours::black;
     size_t first = 0;
     for (size_t i = styles_.size(); i > 0; --i)
         if (styles_[i - 1].reset) {
@@ -190,14 +180,39 @@ FlowItem Builder::Styled(FlowItem::Kind kind) const
     for (size_t i = first; i < styles_.size(); ++i) {
         const StyleEntry& entry = styles_[i];
         if (entry.colour)
-            item.colour = *entry.colour;
+            style.colour = *entry.colour;
         if (entry.size)
-            item.font.size = *entry.size;
-        if (entry.face)
-            item.font.family = *entry.face;
+            style.font.size = *entry.size;
+        if (!entry.face.empty())
+            style.font.family = std::string(entry.face);
         if (entry.bold)
-            item.font.bold = true;
+            style.font.bold = true;
     }
+    const auto key = std::make_tuple(style.font.family, style.font.size, style.font.bold, style.colour.red,
+                                     style.colour.green, style.colour.blue);
+    const auto found = known_.find(key);
+    if (found != known_.end())
+        return style_ = found->second;
+    style_ = static_cast<int>(page_.styles.size());
+    page_.styles.push_back(std::move(style));
+    known_.emplace(key, style_);
+    return style_;
+}
+
+FlowItem Builder::Styled(FlowItem::Kind kind)
+{
+    FlowItem item;
+    item.kind = kind;
+    item.style = Style();
+    return item;
+}
+
+FlowItem Builder::Textual(FlowItem::Kind kind, std::string_view text)
+{
+    FlowItem item = Styled(kind);
+    item.textAt = static_cast<std::uint32_t>(page_.text.size());
+    item.textLength = static_cast<std::uint32_t>(text.size());
+    page_.text += text;
     return item;
 }
 
@@ -207,64 +222,84 @@ void Builder::Add(FlowItem item)
     if (frame.kind == Frame::Table) {
         // Text between cells: browsers put it before the table; only white
         // space is written there, so it is dropped.
-        if (item.kind == FlowItem::Text && item.text.find_first_not_of(" \t\r\n") == std::string::npos)
+        if (item.kind == FlowItem::Text &&
+            page_.TextOf(item).find_first_not_of(" \t\r\n") == std::string_view::npos)
             return;
         StartCell(HtmlToken{});
     }
-    Current().flow->push_back(std::move(item));
+    Flow& flow = *Current().flow;
+    // Breaks in a row are one break with the largest margin: a page of
+    // paragraphs costs one item a paragraph, not two.
+    if (item.kind == FlowItem::BlockBreak && !flow.empty() && flow.back().kind == FlowItem::BlockBreak) {
+        flow.back().margin = std::max(flow.back().margin, item.margin);
+        return;
+    }
+    flow.push_back(std::move(item));
 }
 
-void Builder::AddText(const std::string& text)
+void Builder::AddText(std::string_view text)
 {
     if (ignoring_ > 0)
         return;
-    FlowItem item = Styled(FlowItem::Text);
-    item.text = text;
+    Add(Textual(FlowItem::Text, text));
+}
+
+void Builder::Break(float margin)
+{
+    FlowItem item = Styled(FlowItem::BlockBreak);
+    item.margin = margin;
     Add(std::move(item));
 }
 
-bool Builder::PopStyle(const std::string& tag)
+void Builder::PushStyle(StyleEntry entry)
+{
+    if (styles_.size() < kMostOpenStyles || entry.reset) {
+        styles_.push_back(entry);
+        style_ = -1;
+    }
+}
+
+bool Builder::PopStyle(std::string_view tag)
 {
     for (size_t i = styles_.size(); i > Current().styleBase; --i)
         if (styles_[i - 1].tag == tag) {
             styles_.erase(styles_.begin() + static_cast<std::ptrdiff_t>(i - 1));
+            style_ = -1;
             return true;
         }
     return false;
 }
 
-void Builder::OpenBlock(const std::string& tag, PageAlign align, bool aligned, float margin)
+void Builder::Open(std::string_view tag, bool aligns, PageAlign align, float margin)
 {
-    if (margin > 0) {
-        FlowItem item = Styled(FlowItem::BlockBreak);
-        item.margin = margin;
-        Add(std::move(item));
+    if (margin > 0 || !aligns)
+        Break(margin);
+    if (aligns) {
+        FlowItem start = Styled(FlowItem::AlignStart);
+        start.align = align;
+        Add(std::move(start));
     }
-    FlowItem start = Styled(FlowItem::AlignStart);
-    start.align = align;
-    start.keepsAlign = !aligned;
-    Add(std::move(start));
     // Recorded where the start went: a block between a table's cells opens
-    // a cell of its own, which then holds it.
-    Current().openBlocks.push_back(tag);
+    // a cell of its own, which then holds it. Blocks beyond the limit still
+    // break the line but align nothing and are never closed.
+    if (Current().openBlocks.size() < kMostOpenBlocks)
+        Current().openBlocks.push_back(OpenBlock{tag, aligns});
 }
 
-bool Builder::CloseBlock(const std::string& tag)
+bool Builder::Close(std::string_view tag)
 {
-    std::vector<std::string>& blocks = Current().openBlocks;
+    std::vector<OpenBlock>& blocks = Current().openBlocks;
     for (size_t i = blocks.size(); i > 0; --i) {
-        if (blocks[i - 1] != tag)
+        if (blocks[i - 1].tag != tag)
             continue;
         while (blocks.size() >= i) {
-            const std::string closing = blocks.back();
+            const OpenBlock closing = blocks.back();
             blocks.pop_back();
-            Add(Styled(FlowItem::AlignEnd));
-            if (closing == "p") {
-                FlowItem item = Styled(FlowItem::BlockBreak);
-                item.margin = kParagraphMargin;
-                Add(std::move(item));
-            }
-            if (closing == "div" && !divPositioned_.empty()) {
+            if (closing.aligns)
+                Add(Styled(FlowItem::AlignEnd));
+            if (closing.tag == "p" || !closing.aligns)
+                Break(closing.tag == "p" ? kParagraphMargin : 0);
+            if (closing.tag == "div" && !divPositioned_.empty()) {
                 if (divPositioned_.back())
                     --positioned_;
                 divPositioned_.pop_back();
@@ -277,21 +312,13 @@ bool Builder::CloseBlock(const std::string& tag)
 
 void Builder::StartTable(const HtmlToken& token)
 {
-    auto table = std::make_shared<PageTable>();
-    table->padding = ParsePixels(token.Attribute("cellpadding"), 1);
-    table->spacing = ParsePixels(token.Attribute("cellspacing"), 2);
     FlowItem item = Styled(FlowItem::Table);
-    item.table = table;
+    item.table = static_cast<int>(page_.tables.size());
     Add(std::move(item));
-    frames_.push_back(Frame{Frame::Table, nullptr, table.get(), styles_.size(), {}, 0});
-}
-
-void Builder::StartRow()
-{
-    if (Current().kind == Frame::Cell)
-        CloseCell();
-    if (Current().kind == Frame::Table)
-        Current().table->rows.emplace_back();
+    PageTable& table = page_.tables.emplace_back();
+    table.padding = ParsePixels(token.Attribute("cellpadding"), 1);
+    table.spacing = ParsePixels(token.Attribute("cellspacing"), 2);
+    frames_.push_back(Frame{Frame::Table, nullptr, &table, styles_.size(), {}, 0});
 }
 
 void Builder::StartCell(const HtmlToken& token)
@@ -301,10 +328,8 @@ void Builder::StartCell(const HtmlToken& token)
     if (Current().kind != Frame::Table)
         return;
     PageTable& table = *Current().table;
-    if (table.rows.empty())
-        table.rows.emplace_back();
-    table.rows.back().emplace_back();
-    PageCell& cell = table.rows.back().back();
+    table.rows.emplace_back();
+    PageCell& cell = table.rows.back();
     cell.align = ParseAlign(token.Attribute("align"), PageAlign::Left);
     if (auto colour = ParseColour(token.Attribute("bgcolor"))) {
         cell.hasBackground = true;
@@ -328,94 +353,98 @@ void Builder::CloseCell()
     if (Current().kind != Frame::Cell)
         return;
     while (!Current().openBlocks.empty())
-        CloseBlock(Current().openBlocks.back());
+        Close(Current().openBlocks.back().tag);
     for (int i = 0; i < Current().linkDepth; ++i)
         Current().flow->push_back(Styled(FlowItem::LinkEnd));
     styles_.resize(Current().styleBase);
+    style_ = -1;
     frames_.pop_back();
 }
 
 bool Builder::CloseTable()
 {
-    bool inside = false;
-    for (const Frame& frame : frames_)
-        inside = inside || frame.kind == Frame::Table;
-    if (!inside)
+    if (tables_ == 0)
         return false;
     while (Current().kind != Frame::Table)
         CloseCell();
     styles_.resize(Current().styleBase);
+    style_ = -1;
     frames_.pop_back();
+    --tables_;
     return true;
 }
 
 void Builder::Meta(const HtmlToken& token)
 {
-    if (Lower(token.Attribute("http-equiv")) != "refresh")
+    if (!SameNoCase(Trim(token.Attribute("http-equiv")), "refresh"))
         return;
-    const std::string content = token.Attribute("content");
-    const size_t url = Lower(content).find("url=");
-    if (url != std::string::npos)
-        page_.refreshTarget = Trim(content.substr(url + 4));
+    const std::string_view content = token.Attribute("content");
+    for (size_t i = 0; i + 4 <= content.size(); ++i)
+        if (SameNoCase(content.substr(i, 4), "url=")) {
+            page_.refreshTarget = std::string(Trim(content.substr(i + 4)));
+            return;
+        }
 }
 
 void Builder::StartTag(const HtmlToken& token)
 {
-    const std::string& name = token.name;
-    if (name == "head" || name == "title" || name == "script" || name == "style") {
+    if (token.Is("head") || token.Is("title") || token.Is("script") || token.Is("style")) {
         ++ignoring_;
-    } else if (name == "meta") {
+    } else if (token.Is("meta")) {
         Meta(token);
-    } else if (name == "html") {
-    } else if (name == "body") {
+    } else if (token.Is("html")) {
+    } else if (token.Is("body")) {
         if (auto colour = ParseColour(token.Attribute("bgcolor")))
             page_.background = *colour;
         if (auto colour = ParseColour(token.Attribute("link")))
             linkColour_ = *colour;
-        page_.scrolls = Lower(Trim(token.Attribute("scroll"))) != "no";
-    } else if (name == "center") {
-        OpenBlock(name, PageAlign::Centre, true, 0);
-    } else if (name == "div") {
-        const bool positioned = Lower(token.Attribute("style")).find("absolute") != std::string::npos;
+        page_.scrolls = !SameNoCase(Trim(token.Attribute("scroll")), "no");
+    } else if (token.Is("center")) {
+        Open("center", true, PageAlign::Centre, 0);
+    } else if (token.Is("div")) {
+        const std::string_view style = token.Attribute("style");
+        bool positioned = false;
+        for (size_t i = 0; i + 8 <= style.size() && !positioned; ++i)
+            positioned = SameNoCase(style.substr(i, 8), "absolute");
         divPositioned_.push_back(positioned);
         if (positioned)
             ++positioned_;
-        const PageAlign align = ParseAlign(token.Attribute("align"), PageAlign::Left);
-        OpenBlock(name, align, !token.Attribute("align").empty(), 0);
-    } else if (name == "p") {
-        CloseBlock("p");
-        OpenBlock(name, PageAlign::Left, false, kParagraphMargin);
-    } else if (name == "br") {
+        const std::string_view align = token.Attribute("align");
+        Open("div", !align.empty(), ParseAlign(align, PageAlign::Left), 0);
+    } else if (token.Is("p")) {
+        Close("p");
+        Open("p", false, PageAlign::Left, kParagraphMargin);
+    } else if (token.Is("br")) {
         Add(Styled(FlowItem::LineBreak));
-    } else if (name == "font") {
+    } else if (token.Is("font")) {
         StyleEntry entry;
-        entry.tag = name;
+        entry.tag = "font";
         entry.colour = ParseColour(token.Attribute("color"));
         entry.size = ParseFontSize(token.Attribute("size"));
-        const std::string face = token.Attribute("face");
-        if (!face.empty())
-            entry.face = Trim(face.substr(0, face.find(',')));
+        const std::string_view face = token.Attribute("face");
+        entry.face = Trim(face.substr(0, face.find(',')));
+        if (entry.face.size() > kMostFaceName)
+            entry.face = std::string_view();
         PushStyle(entry);
-    } else if (name == "b") {
+    } else if (token.Is("b")) {
         StyleEntry entry;
-        entry.tag = name;
+        entry.tag = "b";
         entry.bold = true;
         PushStyle(entry);
-    } else if (name == "a") {
+    } else if (token.Is("a")) {
         StyleEntry entry;
-        entry.tag = name;
+        entry.tag = "a";
         entry.colour = linkColour_;
         PushStyle(entry);
-        FlowItem link = Styled(FlowItem::LinkStart);
-        link.text = token.Attribute("href");
-        Add(std::move(link));
-        ++Current().linkDepth;
-    } else if (name == "img") {
-        FlowItem image = Styled(FlowItem::Image);
-        image.text = token.Attribute("src");
+        if (token.Attribute("href") == kPrintLink) {
+            Add(Styled(FlowItem::LinkStart));
+            ++Current().linkDepth;
+        }
+    } else if (token.Is("img")) {
+        FlowItem image = Textual(FlowItem::Image, token.Attribute("src"));
         image.outOfFlow = positioned_ > 0;
         Add(std::move(image));
-    } else if (name == "table") {
+    } else if (token.Is("table")) {
         if (tables_ < kMostNestedTables) {
             ++tables_;
             StartTable(token);
@@ -423,9 +452,10 @@ void Builder::StartTag(const HtmlToken& token)
             ++tablesAsText_;
             AddText(token.text);
         }
-    } else if (name == "tr") {
-        StartRow();
-    } else if (name == "td" || name == "th") {
+    } else if (token.Is("tr")) {
+        if (Current().kind == Frame::Cell)
+            CloseCell();
+    } else if (token.Is("td") || token.Is("th")) {
         StartCell(token);
     } else {
         AddText(token.text);
@@ -434,31 +464,33 @@ void Builder::StartTag(const HtmlToken& token)
 
 void Builder::EndTag(const HtmlToken& token)
 {
-    const std::string& name = token.name;
-    if (name == "head" || name == "title" || name == "script" || name == "style") {
+    if (token.Is("head") || token.Is("title") || token.Is("script") || token.Is("style")) {
         if (ignoring_ > 0)
             --ignoring_;
-    } else if (name == "html" || name == "body" || name == "tr" || name == "meta" || name == "br" ||
-               name == "img") {
-        if (name == "tr")
-            CloseCell();
-    } else if (name == "center" || name == "div" || name == "p") {
-        CloseBlock(name);
-    } else if (name == "font" || name == "b") {
-        PopStyle(name);
-    } else if (name == "a") {
-        if (PopStyle(name) && Current().linkDepth > 0) {
+    } else if (token.Is("html") || token.Is("body") || token.Is("meta") || token.Is("br") || token.Is("img")) {
+    } else if (token.Is("tr") || token.Is("td") || token.Is("th")) {
+        CloseCell();
+    } else if (token.Is("center")) {
+        Close("center");
+    } else if (token.Is("div")) {
+        Close("div");
+    } else if (token.Is("p")) {
+        Close("p");
+    } else if (token.Is("font")) {
+        PopStyle("font");
+    } else if (token.Is("b")) {
+        PopStyle("b");
+    } else if (token.Is("a")) {
+        if (PopStyle("a") && Current().linkDepth > 0) {
             --Current().linkDepth;
             Add(Styled(FlowItem::LinkEnd));
         }
-    } else if (name == "td" || name == "th") {
-        CloseCell();
-    } else if (name == "table") {
+    } else if (token.Is("table")) {
         if (tablesAsText_ > 0) {
             --tablesAsText_;
             AddText(token.text);
-        } else if (CloseTable()) {
-            --tables_;
+        } else {
+            CloseTable();
         }
     } else {
         AddText(token.text);
@@ -482,37 +514,10 @@ void Builder::Take(const HtmlToken& token)
 
 void Builder::Finish()
 {
-    while (CloseTable())
-        --tables_;
-    while (!Current().openBlocks.empty())
-        CloseBlock(Current().openBlocks.back());
-}
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
-}
-
-// A refresh target as written ("C:\...\reading.htm", "file:///C:/...",
-// or a name beside the redirect page) as a path the file functions take.
-std::string TargetPath(const std::string& target, const std::string& from)
-{
-    std::string path = target;
-    if (Lower(path.substr(0, 8)) == "file:///")
-        path = path.substr(8);
-    else if (Lower(path.substr(0, 5)) == "file:")
-        path = path.substr(5);
-    const bool absolute = (path.size() > 1 && path[1] == ':') || (!path.empty() && (path[0] == '/' || path[0] == '\\'));
-    if (!absolute) {
-        const size_t slash = from.find_last_of("/\\");
-        if (slash != std::string::npos)
-            path = from.substr(0, slash + 1) + path;
+    while (CloseTable()) {
     }
-    return path;
+    while (!Current().openBlocks.empty())
+        Close(Current().openBlocks.back().tag);
 }
 
 } // namespace
@@ -521,8 +526,7 @@ PageDocument ParsePage(const std::string& html)
 {
     PageDocument page;
     Builder builder(page);
-    for (const HtmlToken& token : TokenizeHtml(html))
-        builder.Take(token);
+    TokenizeHtml(html, [&](const HtmlToken& token) { builder.Take(token); });
     builder.Finish();
     return page;
 }
@@ -530,20 +534,19 @@ PageDocument ParsePage(const std::string& html)
 bool LoadPageFile(const std::string& path, PageDocument& page, std::string& shownPath)
 {
     std::string html;
-    if (!ReadWholeFile(path, html))
+    if (!ReadSmallFile(path, html))
         return false;
     page = ParsePage(html);
     shownPath = path;
+    if (page.refreshTarget.empty())
+        return true;
     // The browser waits a second before it follows; the built-in view has no
-    // transition to show, so it goes at once.
-    for (int step = 0; step < 4 && !page.refreshTarget.empty(); ++step) {
-        const std::string next = TargetPath(page.refreshTarget, shownPath);
-        // A page file edited to redirect elsewhere (another folder, a share)
-        // is not followed out of its own folder.
-        if (!IsPageFileIn(next, shownPath.substr(0, shownPath.find_last_of("/\\") + 1)) ||
-            !ReadWholeFile(next, html))
-            break;
+    // transition to show, so it goes at once. A page file edited to redirect
+    // elsewhere (another folder, a share) is shown, not followed.
+    const std::string next = PageTarget(page.refreshTarget, path);
+    if (IsPageFileIn(next, FolderOf(path)) && ReadSmallFile(next, html)) {
         page = ParsePage(html);
+        page.refreshTarget.clear();
         shownPath = next;
     }
     return true;

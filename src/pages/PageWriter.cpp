@@ -1,5 +1,8 @@
 #include "pages/PageWriter.h"
 
+#include "pages/PageFiles.h"
+#include "pages/PageUrl.h"
+
 namespace {
 
 // Marks the files as ours for anyone who opens them in an editor; the browser
@@ -8,78 +11,65 @@ const char* const kHeadComment = "<!-- Oracline page -->";
 
 const char* const kTableStart = "<table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">";
 
-const char* const kPrintLink =
-    "<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>";
-
-void WritePrintRow(std::FILE* file, PrintRow row)
+std::string PrintLink()
 {
-    if (row == PrintRow::None)
-        return;
-    std::fprintf(file, "</td></tr><tr><td>%s", kPrintLink);
-    if (row == PrintRow::P2)
-        std::fputs("<p><br>", file);
+    return std::string("<A HREF=\"") + kPrintLink +
+           "\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>";
 }
 
-void WriteClosing(std::FILE* file, PageClosing closing)
+std::string PrintRowOf(PrintRow row)
+{
+    switch (row) {
+    case PrintRow::None:
+        return "";
+    case PrintRow::P1:
+        return "</td></tr><tr><td>" + PrintLink();
+    case PrintRow::P2:
+        return "</td></tr><tr><td>" + PrintLink() + "<p><br>";
+    }
+    return "";
+}
+
+std::string ClosingOf(PageClosing closing)
 {
     switch (closing) {
     case PageClosing::C1:
-        std::fputs("</td></tr></table><p><br></center></body></html>", file);
-        return;
+        return "</td></tr></table><p><br></center></body></html>";
     case PageClosing::C2:
-        std::fputs("</td></tr></table><p><br></body></html>", file);
-        return;
+        return "</td></tr></table><p><br></body></html>";
     case PageClosing::C3:
-        std::fputs("</td></tr></table></center></body></html>", file);
-        return;
+        return "</td></tr></table></center></body></html>";
     case PageClosing::C4:
-        std::fputs("</td></tr></table><br></center></body></html>", file);
-        return;
+        return "</td></tr></table><br></center></body></html>";
     case PageClosing::C5:
-        std::fprintf(file, "</td></tr></table></center><p>%s", kPrintLink);
-        std::fputs("<p><br></body></html>", file);
-        return;
+        return "</td></tr></table></center><p>" + PrintLink() + "<p><br></body></html>";
     }
+    return "";
 }
 
 bool WriteContentPage(const std::string& path, const PageSpec& page)
 {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file)
-        return false;
-    WritePageHead(file, page.transitionDuration);
-    std::fputs(BodyTag(page.body), file);
-    WriteAntiSelectionScript(file);
-    std::fputs(kTableStart, file);
-    std::fputs(page.centredRow ? "<tr><td align=\"center\">" : "<tr><td>", file);
-    std::fprintf(file, "%s", page.content.c_str());
-    WritePrintRow(file, page.printRow);
-    WriteClosing(file, page.closing);
-    std::fclose(file);
-    return true;
+    return WritePageFile(path, PageHead(page.transitionDuration) + BodyTag(page.body) + AntiSelectionScript() +
+                                   kTableStart + (page.centredRow ? "<tr><td align=\"center\">" : "<tr><td>") +
+                                   page.content + PrintRowOf(page.printRow) + ClosingOf(page.closing));
 }
 
 }  // namespace
 
-void WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath)
+bool WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath)
 {
-    std::FILE* file = std::fopen(redirectPath.c_str(), "w");
-    if (!file)
-        return;
-    std::fprintf(file,
-                 "<html>%s<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=%s\"><TITLE></TITLE></HEAD>",
-                 kHeadComment, contentPath.c_str());
-    std::fprintf(file, "<body bgcolor=\"gray\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\">");
-    std::fprintf(file, "</body></html>");
-    std::fclose(file);
+    return WritePageFile(redirectPath, std::string("<html>") + kHeadComment +
+                                           "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + contentPath +
+                                           "\"><TITLE></TITLE></HEAD>"
+                                           "<body bgcolor=\"gray\" link=\"white\" vlink=\"white\" "
+                                           "alink=\"white\" scroll=\"no\"></body></html>");
 }
 
-void WritePageHead(std::FILE* file, int transitionDuration)
+std::string PageHead(int transitionDuration)
 {
-    std::fprintf(file,
-                 "<html>%s<HEAD><META http-equiv=\"Page-Enter\" "
-                 "CONTENT=\"RevealTrans(Duration=%d,Transition=5)\"><TITLE></TITLE></HEAD>",
-                 kHeadComment, transitionDuration);
+    return std::string("<html>") + kHeadComment +
+           "<HEAD><META http-equiv=\"Page-Enter\" CONTENT=\"RevealTrans(Duration=" +
+           std::to_string(transitionDuration) + ",Transition=5)\"><TITLE></TITLE></HEAD>";
 }
 
 const char* BodyTag(PageBody body)
@@ -101,30 +91,20 @@ const char* BodyTag(PageBody body)
     return "";
 }
 
-void WriteAntiSelectionScript(std::FILE* file)
+const char* AntiSelectionScript()
 {
-    std::fputs("<script language=\"JavaScript1.2\"> function disableselect(e) { return false; }", file);
-    std::fputs("function reEnable() { return true; } document.onselectstart=new Function (\"return false\");", file);
-    std::fputs("if (window.sidebar){ document.onmousedown=disableselect; document.onclick=reEnable; } </script>",
-               file);
+    return "<script language=\"JavaScript1.2\"> function disableselect(e) { return false; }"
+           "function reEnable() { return true; } document.onselectstart=new Function (\"return false\");"
+           "if (window.sidebar){ document.onmousedown=disableselect; document.onclick=reEnable; } </script>";
 }
 
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page, bool* contentWritten)
+std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page)
 {
     const std::string redirectPath = dataDirectory + page.redirectName;
     const std::string contentPath = dataDirectory + page.contentName;
-    WriteRedirectPage(redirectPath, contentPath);
-    const bool written = WriteContentPage(contentPath, page);
-    if (contentWritten)
-        *contentWritten = written;
-    return redirectPath;
-}
-
-std::string WritePagePairForWindow(const std::string& dataDirectory, const PageSpec& page)
-{
-    bool written = false;
-    const std::string redirectPath = WritePagePair(dataDirectory, page, &written);
-    return written ? redirectPath : std::string();
+    const bool redirectWritten = WriteRedirectPage(redirectPath, contentPath);
+    const bool contentWritten = WriteContentPage(contentPath, page);
+    return redirectWritten && contentWritten ? redirectPath : std::string();
 }
 
 std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint)
@@ -138,6 +118,5 @@ std::string WriteQuickTipPage(const std::string& dataDirectory, const std::strin
     tip.printRow = PrintRow::None;
     tip.closing = PageClosing::C3;
     const std::string path = dataDirectory + tip.contentName;
-    WriteContentPage(path, tip);
-    return path;
+    return WriteContentPage(path, tip) ? path : std::string();
 }

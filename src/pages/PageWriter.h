@@ -3,7 +3,6 @@
 // directory and loaded by the hosted browser: a redirect page that switches to
 // the content page after one second, so the content arrives with its
 // page-enter transition.
-#include <cstdio>
 #include <string>
 
 enum class PageBody { B1, B2, B3, B4 };
@@ -22,31 +21,25 @@ struct PageSpec {
 };
 
 // Writes the redirect page, then the content page; returns the full path of
-// the redirect page. A file that cannot be written is skipped silently.
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page,
-                          bool* contentWritten = nullptr);
+// the redirect page, or an empty text when either could not be written (a
+// window does not show a page it could not write).
+std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page);
 
-// For windows that must not open on a page they could not write (the
-// explanation and superstition pages stay closed then, without a message):
-// the redirect page's full path, or an empty text when the content page
-// could not be written.
-std::string WritePagePairForWindow(const std::string& dataDirectory, const PageSpec& page);
-
-// Writes "tip_e.htm" alone (the Quick Tip opens it directly); returns its path.
+// Writes "tip_e.htm" alone (the Quick Tip opens it directly); returns its
+// path, or an empty text when it could not be written.
 std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint);
 
 // The pieces of the frame, for a page that lays out the rest of its content
-// page itself (the sign panel). Each writes to an open file.
+// page itself (the sign panel).
 
-// The redirect page at `redirectPath`, switching to `contentPath`; skipped
-// silently when the file cannot be opened.
-void WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath);
+// Writes the redirect page at `redirectPath`, switching to `contentPath`.
+bool WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath);
 
 // "<html>", the comment and the head with its page-enter transition.
-void WritePageHead(std::FILE* file, int transitionDuration);
+std::string PageHead(int transitionDuration);
 
 // The body tag of a content page.
 const char* BodyTag(PageBody body);
 
 // The script that stops the user from selecting the page's text.
-void WriteAntiSelectionScript(std::FILE* file);
+const char* AntiSelectionScript();

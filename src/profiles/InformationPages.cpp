@@ -1,14 +1,13 @@
 #include "profiles/InformationPages.h"
 
 #include "engine/PersonalNumbers.h"
+#include "pages/PageFiles.h"
 #include "pages/PageWriter.h"
 #include "profiles/ChineseYears.h"
 #include "engine/Profile.h"
 #include "profiles/SignTexts.h"
 #include "profiles/SoulNumberTexts.h"
 #include "engine/ZodiacSigns.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -58,29 +57,22 @@ const char* const kMovingPictureScript[] = {
 // The stripes under the words, from top to bottom.
 const char* const kStripeColours[8] = {"gray", "gray", "white", "gray", "yellow", "gray", "green", "gray"};
 
-void WriteSignPanelContent(const std::string& path, const std::string& signImagePath)
+bool WriteSignPanelContent(const std::string& path, const std::string& signImagePath)
 {
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file)
-        return;
-    WritePageHead(file, 2);
-    std::fputs(BodyTag(PageBody::B4), file);
-    std::fprintf(file,
-                 "<center><div id=\"mvpic\" STYLE=\"position:absolute;visibility:visible;\"><img src=\"%s\" "
-                 "border=\"0\"></div></center>",
-                 signImagePath.c_str());
+    std::string page = PageHead(2) + BodyTag(PageBody::B4) +
+                       "<center><div id=\"mvpic\" STYLE=\"position:absolute;visibility:visible;\"><img src=\"" +
+                       signImagePath + "\" border=\"0\"></div></center>";
     for (const char* piece : kMovingPictureScript)
-        std::fputs(piece, file);
-    WriteAntiSelectionScript(file);
-    std::fputs("<center><table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">", file);
-    std::fputs("<tr><td align=\"center\">", file);
-    std::fputs("<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Y<br>o<br>u<br>r<p><br>Z<br>o<br>d<br>i<br>"
-               "a<br>c<p><br>S<br>i<br>g<br>n</b></font></td></tr>",
-               file);
+        page += piece;
+    page += AntiSelectionScript();
+    page += "<center><table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">"
+            "<tr><td align=\"center\">"
+            "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Y<br>o<br>u<br>r<p><br>Z<br>o<br>d<br>i<br>"
+            "a<br>c<p><br>S<br>i<br>g<br>n</b></font></td></tr>";
     for (const char* colour : kStripeColours)
-        std::fprintf(file, "<tr><td align=\"center\" height=\"15\" bgcolor=\"%s\"></td></tr>", colour);
-    std::fputs("</table></center></body></html>", file);
-    std::fclose(file);
+        page += std::string("<tr><td align=\"center\" height=\"15\" bgcolor=\"") + colour + "\"></td></tr>";
+    page += "</table></center></body></html>";
+    return WritePageFile(path, page);
 }
 
 }  // namespace
@@ -126,7 +118,6 @@ std::string WriteSignPanelPage(const std::string& dataDirectory, const std::stri
 {
     const std::string redirectPath = dataDirectory + "sign_e.htm";
     const std::string contentPath = dataDirectory + "sign_r.htm";
-    WriteRedirectPage(redirectPath, contentPath);
-    WriteSignPanelContent(contentPath, signImagePath);
-    return redirectPath;
+    const bool redirectWritten = WriteRedirectPage(redirectPath, contentPath);
+    return WriteSignPanelContent(contentPath, signImagePath) && redirectWritten ? redirectPath : std::string();
 }

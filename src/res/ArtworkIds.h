@@ -57,3 +57,7 @@
 
 // The banner of the twelve signs in the Companion Analysis window.
 #define IDB_COMPANION_BANNER 160
+
+// Every bitmap also comes drawn at twice its size, for screens of 144 dpi and
+// more, under its own id plus this offset.
+#define IDB_DOUBLE_SIZE_OFFSET 1000

@@ -1,5 +1,6 @@
 #include "win/Dialog.h"
 
+#include "win/DisplayScale.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
 
@@ -92,7 +93,9 @@ void Dialog::UseBoldFont(std::initializer_list<int> controlIds)
 {
     for (int id : controlIds)
         if (HWND control = Item(id))
-            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(Theme::BoldArial()), TRUE);
+            SendMessageA(control, WM_SETFONT,
+                         reinterpret_cast<WPARAM>(Theme::BoldArial(ScreenPixels(window_, Theme::kBoldArialHeight))),
+                         TRUE);
 }
 
 ToolTips& Dialog::Tips()
@@ -142,8 +145,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        ScaleDialogArt(window_, resourceId_);
         OnInitDialog();
         return TRUE;
+    case WM_DPICHANGED:
+        FollowDpiChange(window_, resourceId_, lParam);
+        break;
+    case WM_DESTROY:
+        ReleaseDialogArt(window_);
+        break;
     case WM_COMMAND:
         if (DispatchCommand(wParam))
             return TRUE;

@@ -1,5 +1,8 @@
 #include "win/GdiPlusCanvas.h"
+#include "win/FontFamilies.h"
 #include "win/WideText.h"
+#include "base/ScaledCanvas.h"
+#include "win/DisplayScale.h"
 
 #include <windows.h>
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
@@ -69,10 +72,8 @@ void GdiPlusCanvas::DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int
 
 void GdiPlusCanvas::PrepareFont(const std::string& family)
 {
-    const std::wstring familyName = WideText(family);
-    Gdiplus::FontFamily named(familyName.c_str());
-    if (named.IsAvailable()) {
-        Gdiplus::Font font(&named, 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
+    if (const auto usable = UsableFontFamily(family)) {
+        Gdiplus::Font font(usable.get(), 12, Gdiplus::FontStyleBold, Gdiplus::UnitPixel);
         Gdiplus::Bitmap scratch(1, 1, PixelFormat24bppRGB);
         Gdiplus::Graphics graphics(&scratch);
         Gdiplus::RectF bounds;
@@ -82,19 +83,13 @@ void GdiPlusCanvas::PrepareFont(const std::string& family)
 
 void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
 {
-    const std::wstring familyName = WideText(font.family);
-    Gdiplus::FontFamily named(familyName.c_str());
-    const Gdiplus::FontFamily* family = &named;
-    // A machine without the family would otherwise lose the text entirely;
-    // the generic sans-serif face keeps the report readable.
-    std::unique_ptr<Gdiplus::FontFamily> fallback;
-    if (named.GetLastStatus() != Gdiplus::Ok || !named.IsAvailable()) {
-        Record(named.GetLastStatus());
-        fallback.reset(Gdiplus::FontFamily::GenericSansSerif()->Clone());
-        family = fallback.get();
+    const auto family = UsableFontFamily(font.family);
+    if (!family) {
+        Record(Gdiplus::FontFamilyNotFound);
+        return;
     }
     const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
-    Gdiplus::Font gdiFont(family, font.size, style, Gdiplus::UnitPixel);
+    Gdiplus::Font gdiFont(family.get(), font.size, style, Gdiplus::UnitPixel);
     Record(gdiFont.GetLastStatus());
     Gdiplus::SolidBrush brush(Opaque(colour));
     const std::wstring wide = WideText(text);
@@ -109,4 +104,44 @@ void GdiPlusCanvas::DrawImage(const std::string& path, float x, float y, float w
     Record(image.GetLastStatus());
     if (image.GetLastStatus() == Gdiplus::Ok)
         Record(graphics_.DrawImage(&image, Gdiplus::RectF(x, y, width, height)));
+}
+
+void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT area{};
+    GetClientRect(window, &area);
+    if (dc && area.right > 0 && area.bottom > 0) {
+        HDC target = dc;
+        HDC memory = nullptr;
+        HBITMAP bitmap = nullptr;
+        HGDIOBJ old = nullptr;
+        if (offScreen) {
+            memory = CreateCompatibleDC(dc);
+            bitmap = memory ? CreateCompatibleBitmap(dc, area.right, area.bottom) : nullptr;
+            if (bitmap) {
+                old = SelectObject(memory, bitmap);
+                target = memory;
+            }
+        }
+        {
+            Gdiplus::Graphics graphics(target);
+            GdiPlusCanvas::ApplyQuality(graphics);
+            if (offScreen)
+                graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+            GdiPlusCanvas canvas(graphics);
+            ScaledCanvas scaled(canvas, WindowScale(window));
+            draw(scaled);
+        }
+        if (target == memory) {
+            BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, old);
+        }
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (memory)
+            DeleteDC(memory);
+    }
+    EndPaint(window, &paint);
 }

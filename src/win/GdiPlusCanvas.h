@@ -3,14 +3,17 @@
 // bitmap, or a printer page measured in inches. Every surface gets the same
 // quality settings (bicubic interpolation, high-quality compositing,
 // anti-aliasing). Call statuses are recorded and drawing goes on; a font
-// family GDI+ does not have is replaced by the generic sans-serif family, so a
-// report never loses its text.
+// family GDI+ does not have is replaced as UsableFontFamily says, so a report
+// keeps its text wherever any font is installed.
 #include <windows.h>
 // <windows.h> maps DrawText to DrawTextA, which would rename the canvas
 // method differently depending on which header came first.
 #undef DrawText
 
 #include "base/Canvas.h"
+#include "win/DisplayScale.h"
+
+#include <functional>
 
 namespace Gdiplus {
 class Graphics;
@@ -45,3 +48,9 @@ private:
     Gdiplus::Graphics& graphics_;
     int lastFailure_ = 0;
 };
+
+// Paints a window's invalid area: `draw` gets a canvas in 96-dpi pixels that
+// lands on the window at its scale (the one place drawings are scaled), with the quality settings of every
+// surface. `offScreen` draws into a bitmap first and copies it at once, so a
+// view that scrolls does not flicker; it then paints the whole client area.
+void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen = false);

@@ -1,4 +1,5 @@
 #include "win/ListView.h"
+#include "win/DisplayScale.h"
 
 #include <commctrl.h>
 
@@ -7,7 +8,7 @@ void ListView::AddColumn(int index, const std::string& title, int width)
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(title.c_str());
-    column.cx = width;
+    column.cx = ScreenPixels(list_, width);
     column.iSubItem = index;
     SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }

@@ -9,6 +9,7 @@ class ListView {
 public:
     ListView(HWND dialog, int controlId) : list_(GetDlgItem(dialog, controlId)) {}
     HWND Handle() const { return list_; }
+    // The width in 96-dpi pixels.
     void AddColumn(int index, const std::string& title, int width);
     void SetColours(COLORREF background, COLORREF textBackground, COLORREF text);
     int Count() const;

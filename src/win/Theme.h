@@ -6,8 +6,11 @@ namespace Theme {
 constexpr COLORREF background = RGB(128, 128, 128);
 constexpr COLORREF text = RGB(0, 0, 0);
 HBRUSH BackgroundBrush();
-// Arial, 16 pixels high, weight 700, ANSI character set; created once.
-HFONT BoldArial();
+// Arial, weight 700, ANSI character set, 16 pixels high on a 96-dpi screen;
+// one font for each height asked for, created once.
+constexpr int kBoldArialHeight = 16;
+HFONT BoldArial(int height = kBoldArialHeight);
+bool IsBoldArial(HFONT font);
 // Instance handle of the program, for resources.
 HINSTANCE Instance();
 } // namespace Theme

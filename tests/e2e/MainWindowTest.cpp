@@ -29,7 +29,17 @@ TEST(MainWindow, FirstStartShowsTheIntroductionThenAnEmptyList)
     MainWindowSession session({}, "", false);
     HWND intro = WaitForDialog(session.ProcessId(), kIntroductionCaption);
     ASSERT_TRUE(intro) << "no introduction page";
-    EXPECT_TRUE(FileExists(DataDirectory() + "reading.htm"));
+    // Shown pages are held: another process may read them, not replace them.
+    for (const char* page : {"effects.htm", "reading.htm"}) {
+        HANDLE file = CreateFileA((DataDirectory() + page).c_str(), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0,
+                                  nullptr);
+        EXPECT_EQ(file, INVALID_HANDLE_VALUE) << page;
+        if (file != INVALID_HANDLE_VALUE)
+            CloseHandle(file);
+        EXPECT_FALSE(DeleteFileA((DataDirectory() + page).c_str())) << page;
+        EXPECT_FALSE(DataFile(page).empty()) << page;
+    }
     // The main window waits until the introduction is closed.
     EXPECT_FALSE(WaitForDialog(session.ProcessId(), kMainWindowCaption, 500));
 

@@ -30,11 +30,19 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenAFirstMessageAndANonAsciiProf
                                      panelFrame.bottom}),
                   std::vector<LONG>({editorFrame.right, editorFrame.top, 60, editorFrame.bottom}));
 
-        // The sign page follows the birthday, written again only when the sign changes.
+        // The sign page follows the birthday, written again only when the
+        // sign changes (while shown it is held, so it cannot be deleted).
         const std::string page = DataDirectory() + "sign_r.htm";
-        DeleteFileA(page.c_str());
+        const auto written = [&] {
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            GetFileAttributesExA(page.c_str(), GetFileExInfoStandard, &data);
+            return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                   data.ftLastWriteTime.dwLowDateTime;
+        };
+        const ULONGLONG before = written();
+        Sleep(50);
         editor.Choose(IDC_YOUR_DATE, "20");
-        EXPECT_FALSE(FileExists(page));
+        EXPECT_EQ(written(), before);
         editor.Choose(IDC_YOUR_DATE, "21");
         EXPECT_NE(DataFile("sign_r.htm").find("aquarius.gif"), std::string::npos);
         // Closed by the user with Escape, the panel stays away for this editor.

@@ -9,7 +9,8 @@
 # ORACLINE_SCREEN=WxHxD runs the test on a private Xvfb screen of that shape
 # (the display checks need small and palette screens). The wineserver is
 # restarted around such a run, since one left over from another display makes
-# later GUI calls fail.
+# later GUI calls fail. ORACLINE_LOGPIXELS=N runs it at N dpi, the prefix's
+# setting made with the server stopped and put back to 96 afterwards.
 set -u
 : "${WINEPREFIX:=$(pwd)/wine}"
 export WINEPREFIX WINEDEBUG=-all
@@ -36,9 +37,16 @@ if [ -n "${ORACLINE_SCREEN:-}" ]; then
   for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   export DISPLAY=":$n"
   stop_server
+  logpixels() {
+    timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        </dev/null >/dev/null 2>&1
+    stop_server
+  }
+  [ -n "${ORACLINE_LOGPIXELS:-}" ] && logpixels "$ORACLINE_LOGPIXELS"
   timeout 120 wine "$@" </dev/null
   rc=$?
   stop_server
+  [ -n "${ORACLINE_LOGPIXELS:-}" ] && logpixels 96
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
   exit $rc

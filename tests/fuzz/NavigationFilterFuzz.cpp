@@ -3,6 +3,7 @@
 // (judged here apart from the filter); and the centring on any two sizes.
 #include "FuzzInput.h"
 
+#include "base/Centring.h"
 #include "pages/NavigationFilter.h"
 
 #include <algorithm>

@@ -4,12 +4,14 @@
 #include "printing/PrintLayout.h"
 #include "printing/PrintOptionsModel.h"
 #include "daily/ReportDrawing.h"
+#include "base/ScaledCanvas.h"
 
 #include "Golden.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -116,6 +118,45 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     ExpectGolden("report-screen.txt", screen.Listing());
     ExpectGolden("report-paper.txt", paper.Listing());
     ExpectGolden("report-image.txt", image.Listing());
+}
+
+// The screen report drawn at 1.5 and 2 times lands where its 96-dpi layout
+// scaled would put it: rectangles by their rounded edges, so neighbours still
+// touch; text and lines exactly, text at the scaled size. At 1 nothing moves.
+TEST(ReportDrawing, ScaledScreenReportKeepsItsLayout)
+{
+    RecordingCanvas plain;
+    DrawDailyReport(plain, SampleReport(), ScreenReport{590});
+    for (float scale : {1.0f, 1.5f, 2.0f}) {
+        RecordingCanvas scaled;
+        ScaledCanvas canvas(scaled, scale);
+        DrawDailyReport(canvas, SampleReport(), ScreenReport{590});
+        ASSERT_EQ(scaled.calls.size(), plain.calls.size());
+        auto edge = [scale](float v) { return std::round(v * scale); };
+        for (size_t i = 0; i < plain.calls.size(); ++i) {
+            const DrawCall& a = plain.calls[i];
+            const DrawCall& b = scaled.calls[i];
+            SCOPED_TRACE(std::to_string(scale) + " call " + std::to_string(i));
+            EXPECT_EQ(b.kind, a.kind);
+            if (a.kind == DrawCall::Fill || a.kind == DrawCall::Frame) {
+                EXPECT_EQ(b.x1, edge(a.x1));
+                EXPECT_EQ(b.y1, edge(a.y1));
+                EXPECT_EQ(b.x1 + b.x2, edge(a.x1 + a.x2));
+                EXPECT_EQ(b.y1 + b.y2, edge(a.y1 + a.y2));
+            } else if (a.kind == DrawCall::LineI) {
+                EXPECT_EQ(b.x1, edge(a.x1));
+                EXPECT_EQ(b.y2, edge(a.y2));
+            } else {
+                EXPECT_FLOAT_EQ(b.x1, a.x1 * scale);
+                EXPECT_FLOAT_EQ(b.y1, a.y1 * scale);
+                EXPECT_FLOAT_EQ(a.kind == DrawCall::Text ? b.font.size : b.width,
+                                (a.kind == DrawCall::Text ? a.font.size : a.width) * scale);
+            }
+        }
+        if (scale == 1.0f) {
+            EXPECT_EQ(scaled.Listing(), plain.Listing());
+        }
+    }
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.

@@ -9,6 +9,13 @@
 #include <iterator>
 #include <string>
 
+// The checked-in text of a golden file; empty when there is none.
+inline std::string ReadGolden(const std::string& name)
+{
+    std::ifstream in(std::string(ORACLINE_SOURCE_DIR) + "/tests/unit/golden/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 inline void ExpectGolden(const std::string& name, const std::string& actual)
 {
     const std::string path = std::string(ORACLINE_SOURCE_DIR) + "/tests/unit/golden/" + name;

@@ -1,7 +1,9 @@
 #include "pages/DreamPage.h"
 #include "pages/HelpPage.h"
 #include "pages/IntroductionPage.h"
+#include "base/Centring.h"
 #include "pages/NavigationFilter.h"
+#include "pages/PageFiles.h"
 #include "pages/PageParser.h"
 #include "pages/PageWriter.h"
 
@@ -72,9 +74,11 @@ std::string Written(const TempDir& dir, const std::vector<std::string>& names)
     return all;
 }
 
-// Every frame the writer offers, then the pages of the windows and buttons,
-// each in its own; all over files left longer by an earlier showing.
-TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
+const char* const kFrameContent = "<b>x</b> 42% %s %d %n\n100%";
+
+// Every frame the writer offers, the pages that lay out their own, each over
+// files left longer by an earlier showing.
+TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
         {"frame-b1-p1-c1", Generic(PageBody::B1, PrintRow::P1, PageClosing::C1), "email_e.htm", "email_r.htm"},
@@ -84,21 +88,8 @@ TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
         {"frame-b1-p2-c3", Generic(PageBody::B1, PrintRow::P2, PageClosing::C3), "email_e.htm", "email_r.htm"},
         {"frame-b1-c5", Generic(PageBody::B1, PrintRow::None, PageClosing::C5), "email_e.htm", "email_r.htm"},
         {"frame-b4-c3", Generic(PageBody::B4, PrintRow::None, PageClosing::C3), "email_e.htm", "email_r.htm"},
-        {"introduction", WriteIntroductionPage, "effects.htm", "reading.htm"},
-        {"explanation", WriteDailyExplanationPage, "effects.htm", "reading.htm"},
-        {"superstition", [](const std::string& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm",
-         "super_r.htm"},
-        {"sign", [](const std::string& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm"},
-        {"number", [](const std::string& d) { return WriteNumberPage(d, {1970, 7, 15}); }, "effects.htm",
-         "reading.htm"},
-        {"year", [](const std::string& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
-        {"dream", [](const std::string& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); },
-         "dream_e.htm", "dream_r.htm"},
         {"sign-panel", [](const std::string& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
          "sign_e.htm", "sign_r.htm"},
-        {"companion", [](const std::string& d) {
-             return WriteCompanionExplanationPage(d, MatchCompanions({"", Sign::Aries, 3}, {"", Sign::Gemini, 5}));
-         }, "effects.htm", "reading.htm"},
         {"help", [](const std::string& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
         {"help-title", [](const std::string& d) { return WriteHelpPage(d, ""); }, "help.htm", nullptr},
         {"tip", [](const std::string& d) { return WriteQuickTipPage(d, "In most cases you should <font "
@@ -118,6 +109,50 @@ TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
         ExpectGolden(std::string("pages/") + c.golden + ".txt", Written(dir, names));
         EXPECT_EQ(dir.EntryCount(), static_cast<std::ptrdiff_t>(names.size()));
     }
+}
+
+// The pages of the windows and buttons: each in its frame, which the frames'
+// listings pin byte for byte, around its own content.
+TEST(PageWriter, EachPageInItsFrame)
+{
+    const struct { const char* frame; Writer write; const char *redirect, *content, *phrase; } cases[] = {
+        {"frame-b1-c4", WriteIntroductionPage, "effects.htm", "reading.htm", "Welcome to Oracline 2005"},
+        {"frame-b1-p1-c1", WriteDailyExplanationPage, "effects.htm", "reading.htm", "Lottery numbers are unique"},
+        {"frame-b3-p1-c2", [](const std::string& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm",
+         "super_r.htm", "A black cat crossing your path"},
+        {"frame-b1-p1-c1", [](const std::string& d) { return WriteSignPage(d, 1, 20); }, "effects.htm",
+         "reading.htm", "Capricorn<p><font color=\"black\">22 December -- 20 January"},
+        {"frame-b1-p2-c3", [](const std::string& d) { return WriteNumberPage(d, {1970, 7, 15}); }, "effects.htm",
+         "reading.htm", "Your soul number is: <font color=\"yellow\">2"},
+        {"frame-b1-p2-c3", [](const std::string& d) { return WriteYearPage(d, 2005); }, "effects.htm",
+         "reading.htm", "2005 - The Year of the Rooster"},
+        {"frame-b1-p1-c1", [](const std::string& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); },
+         "dream_e.htm", "dream_r.htm", "Your Emotional reading for September 9, 2005 is 99%"},
+        {"frame-b2-p1-c3", [](const std::string& d) {
+             return WriteCompanionExplanationPage(d, MatchCompanions({"", Sign::Aries, 3}, {"", Sign::Gemini, 5}));
+         }, "effects.htm", "reading.htm", "Friendship: Good Match - Aries and Gemini are most compatible."},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        SCOPED_TRACE(c.content);
+        const std::string frame = ReadGolden(std::string("pages/") + c.frame + ".txt");
+        const size_t content = frame.find("== email_r.htm\n");
+        const size_t inside = frame.find(kFrameContent);
+        ASSERT_NE(inside, std::string::npos);
+        std::string redirect = frame.substr(0, content);
+        redirect.replace(redirect.find("email_e.htm"), 11, c.redirect);
+        redirect.replace(redirect.find("email_r.htm"), 11, c.content);
+
+        EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
+        const std::string written = Written(dir, {c.redirect, c.content});
+        const std::string before = frame.substr(content + 15, inside - content - 15);
+        const std::string after = frame.substr(inside + std::string(kFrameContent).size());
+        const size_t page = written.find("== " + std::string(c.content) + "\n") + 4 + std::string(c.content).size();
+        EXPECT_EQ(written.substr(0, redirect.size()), redirect);
+        EXPECT_EQ(written.compare(page, before.size(), before), 0) << written;
+        EXPECT_EQ(written.compare(written.size() - after.size(), after.size(), after), 0) << written;
+        EXPECT_TRUE(Contains(written.substr(page), c.phrase));
+    }
 
     // A content page that cannot be written keeps these windows shut.
     TempDir blocked;
@@ -127,18 +162,26 @@ TEST(PageWriter, EveryFrameAndEachPageInItsFrameByteForByte)
     EXPECT_EQ(WriteSuperstitionPage(blocked.dir(), 31), "");
 }
 
-TEST(PageWriter, PagesThatCannotBeWrittenAreSkipped)
+// A page that cannot be written whole is not offered for showing.
+TEST(PageWriter, PagesThatCannotBeWrittenAreNotOffered)
 {
     const std::string missing = "/nonexistent-oracline-dir/";
-    EXPECT_EQ(WritePagePair(missing, Page(PageBody::B1, PrintRow::P1, PageClosing::C1, "x")),
-              missing + "email_e.htm");
-    EXPECT_EQ(WriteQuickTipPage(missing, "tip"), missing + "tip_e.htm");
-
-    // A redirect page that is a directory does not stop the content page.
+    EXPECT_EQ(WritePagePair(missing, Page(PageBody::B1, PrintRow::P1, PageClosing::C1, "x")), "");
+    EXPECT_EQ(WriteQuickTipPage(missing, "tip"), "");
+    EXPECT_EQ(WriteHelpPage(missing, "tip"), "");
     TempDir dir;
     std::filesystem::create_directory(dir.path("email_e.htm"));
-    WritePagePair(dir.dir(), Page(PageBody::B1, PrintRow::None, PageClosing::C4, "still here"));
-    EXPECT_TRUE(Contains(dir.Read("email_r.htm"), "still here"));
+    EXPECT_EQ(WritePagePair(dir.dir(), Page(PageBody::B1, PrintRow::None, PageClosing::C4, "x")), "");
+    std::filesystem::create_directory(dir.path("sign_r.htm"));
+    EXPECT_EQ(WriteSignPanelPage(dir.dir(), "leo.gif"), "");
+
+    // Pages a run left behind go at the next start; other files stay.
+    dir.Write("reading.htm", "x");
+    dir.Write("oc.ini", "x");
+    RemoveLeftPages(dir.dir());
+    EXPECT_FALSE(std::filesystem::exists(dir.path("reading.htm")));
+    EXPECT_TRUE(std::filesystem::exists(dir.path("oc.ini")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("email_e.htm")));
 }
 
 // The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100

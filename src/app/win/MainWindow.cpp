@@ -23,6 +23,7 @@
 #include "schedule/win/ScheduleDialogs.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
+#include "win/GdiPlusCanvas.h"
 #include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Theme.h"
@@ -579,7 +580,7 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
         GetWindowRect(Handle(), &bounds);
         auto created = std::make_unique<PageWindow>();
         created->SetTitle("Quick Tip");
-        created->SetSize(bounds.right - bounds.left, kQuickTipHeight);
+        created->SetSize(bounds.right - bounds.left, ScreenPixels(Handle(), kQuickTipHeight));
         created->SetPosition(bounds.left, bounds.bottom);
         created->SetUrl(page);
         created->SetMustStayOpen(true);

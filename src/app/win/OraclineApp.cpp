@@ -4,6 +4,7 @@
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
+#include "pages/win/HeldPages.h"
 #include "schedule/ScheduleRecord.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
@@ -74,6 +75,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         return false;
     }
     RemoveStaleTemporaryFiles(dataDirectory);
+    StartHeldPages(dataDirectory);
     RunInteractiveMode(dataDirectory);
     return false;
 }

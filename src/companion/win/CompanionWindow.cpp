@@ -6,10 +6,6 @@
 #include "pages/win/PageWindow.h"
 #include "win/GdiPlusCanvas.h"
 
-// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
-#include <objidl.h>
-#include <gdiplus.h>
-
 CompanionWindow::CompanionWindow(const std::string& dataDirectory, const CompanionPerson& first,
                                  const CompanionPerson& second)
     : Dialog(IDD_COMPANION_WINDOW),
@@ -30,22 +26,17 @@ void CompanionWindow::OnInitDialog()
     GdiPlusCanvas::PrepareFont(fontFamily_);
     RECT client{};
     if (GetClientRect(Handle(), &client))
-        height_ = client.bottom - client.top;
+        height_ = LayoutPixels(Handle(), client.bottom - client.top);
     resultsReady_ = true;
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void CompanionWindow::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc && resultsReady_) {
-        Gdiplus::Graphics graphics(dc);
-        GdiPlusCanvas::ApplyQuality(graphics);
-        GdiPlusCanvas canvas(graphics);
-        DrawCompanionScreen(canvas, result_, height_, fontFamily_);
-    }
-    EndPaint(Handle(), &paint);
+    PaintWindow(Handle(), [this](Canvas& canvas) {
+        if (resultsReady_)
+            DrawCompanionScreen(canvas, result_, height_, fontFamily_);
+    });
 }
 
 void CompanionWindow::Explain()

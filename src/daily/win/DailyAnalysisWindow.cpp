@@ -19,10 +19,6 @@
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 
-// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
-#include <objidl.h>
-#include <gdiplus.h>
-
 namespace {
 
 const int kHourlyButtons[] = {IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL, IDC_DAILY_INTELLECTUAL,
@@ -82,7 +78,7 @@ void DailyAnalysisWindow::OnInitDialog()
     paintReady_ = true;
     RECT outer;
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = outer.bottom - outer.top;
+        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
     ApplyButtons();
     Tips().Activate(true);
     for (const Tip& tip : kTips)
@@ -126,20 +122,16 @@ void DailyAnalysisWindow::RefreshChart()
 // is redrawn rarely, and nothing then outlives a change of display settings.
 void DailyAnalysisWindow::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc && paintReady_) {
+    PaintWindow(Handle(), [this](Canvas& canvas) {
+        if (!paintReady_)
+            return;
         ReportTiming timing("report-screen-paint");
-        Gdiplus::Graphics graphics(dc);
-        GdiPlusCanvas::ApplyQuality(graphics);
-        GdiPlusCanvas canvas(graphics);
         ReportInput report;
         report.title = Controls::WindowText(Handle());
         report.set = set_;
         report.fontFamily = chartFontName_;
         DrawDailyReport(canvas, report, ScreenReport{windowHeight_});
-    }
-    EndPaint(Handle(), &paint);
+    });
 }
 
 void DailyAnalysisWindow::Print()

@@ -36,9 +36,10 @@ ReportViewer::~ReportViewer() = default;
 
 void ReportViewer::OnInitDialog()
 {
-    SetWindowPos(Handle(), HWND_TOP, ViewerOrigin(GetSystemMetrics(SM_CXSCREEN), kViewerWidth),
-                 ViewerOrigin(GetSystemMetrics(SM_CYSCREEN), kViewerHeight), kViewerWidth, kViewerHeight,
-                 SWP_SHOWWINDOW);
+    const int width = ScreenPixels(Handle(), kViewerWidth);
+    const int height = ScreenPixels(Handle(), kViewerHeight);
+    SetWindowPos(Handle(), HWND_TOP, ViewerOrigin(GetSystemMetrics(SM_CXSCREEN), width),
+                 ViewerOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_SHOWWINDOW);
     SetWindowTextA(Handle(), kViewerCaption);
     // DialogBox runs its own message loop, so F2 can only be caught on its
     // way through that loop.
@@ -55,30 +56,18 @@ void ReportViewer::OnCancel()
 // on disk; one that is no image leaves the window empty.
 void ReportViewer::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc) {
+    PaintWindow(Handle(), [this](Canvas& canvas) {
         try {
             Gdiplus::Image image(WideText(reportPath_).c_str());
             const int width = static_cast<int>(image.GetWidth());
             const int height = static_cast<int>(image.GetHeight());
             if (image.GetLastStatus() == Gdiplus::Ok && width > 0 && height > 0) {
                 const ShownImage shown = FitSavedReport(width, height);
-                Gdiplus::Graphics screen(dc);
-                GdiPlusCanvas::ApplyQuality(screen);
-                Gdiplus::Bitmap bitmap(shown.width, shown.height, PixelFormat32bppARGB);
-                {
-                    Gdiplus::Graphics scaled(&bitmap);
-                    GdiPlusCanvas::ApplyQuality(scaled);
-                    scaled.DrawImage(&image, 0, 0, shown.width, shown.height);
-                }
-                Gdiplus::CachedBitmap cached(&bitmap, &screen);
-                screen.DrawCachedBitmap(&cached, shown.x, shown.y);
+                canvas.DrawImage(reportPath_, static_cast<float>(shown.x), static_cast<float>(shown.y),
+                                 static_cast<float>(shown.width), static_cast<float>(shown.height));
             }
         } catch (const std::bad_alloc&) {
             // An image too large for memory shows as an empty window.
         }
-    }
-    EndPaint(Handle(), &paint);
+    });
 }
-

@@ -57,7 +57,7 @@ void HourlyWindow::OnInitDialog()
     SetWindowTextA(Handle(), chart_.title.c_str());
     RECT outer{};
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = outer.bottom - outer.top;
+        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
     // DialogBox runs its own message loop, so a key meant for the whole
     // window can only be caught on its way through that loop.
     keyFilter_ = CatchKeyDown(Handle(), VK_F2, [this] { Print(); });
@@ -83,15 +83,7 @@ void HourlyWindow::CloseWith(INT_PTR result)
 
 void HourlyWindow::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc) {
-        Gdiplus::Graphics graphics(dc);
-        GdiPlusCanvas::ApplyQuality(graphics);
-        GdiPlusCanvas canvas(graphics);
-        chart_.DrawScreen(canvas, windowHeight_);
-    }
-    EndPaint(Handle(), &paint);
+    PaintWindow(Handle(), [this](Canvas& canvas) { chart_.DrawScreen(canvas, windowHeight_); });
 }
 
 bool HourlyWindow::SaveHourlyImage()

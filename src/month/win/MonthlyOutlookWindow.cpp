@@ -16,9 +16,6 @@
 #include "win/WaitCursor.h"
 
 #include <windowsx.h>
-// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
-#include <objidl.h>
-#include <gdiplus.h>
 
 namespace {
 
@@ -49,13 +46,13 @@ MonthlyOutlookWindow::MonthlyOutlookWindow(const MonthlyChart& chart) : Dialog(I
         return 0;
     });
     OnWindowMessage(WM_LBUTTONDOWN, [this](WPARAM, LPARAM point) {
-        const int day = chart_.DayAt(GET_X_LPARAM(point), GET_Y_LPARAM(point));
+        const int day = chart_.DayAt(LayoutPixels(Handle(), GET_X_LPARAM(point)), LayoutPixels(Handle(), GET_Y_LPARAM(point)));
         if (day >= 0)
             Select(day);
         return 0;
     });
     OnWindowMessage(WM_LBUTTONDBLCLK, [this](WPARAM, LPARAM point) {
-        const int day = chart_.DayAt(GET_X_LPARAM(point), GET_Y_LPARAM(point));
+        const int day = chart_.DayAt(LayoutPixels(Handle(), GET_X_LPARAM(point)), LayoutPixels(Handle(), GET_Y_LPARAM(point)));
         if (day >= 0) {
             Select(day);
             Choose();
@@ -84,9 +81,9 @@ void MonthlyOutlookWindow::OnInitDialog()
 {
     UseBoldFont({IDC_MONTHLY_SAVE, IDC_MONTHLY_PRINT});
     SetWindowTextA(Handle(), chart_.title.c_str());
-    // The chart is laid out in pixels, so the client area is made to fit it
-    // exactly rather than left to the dialog units.
-    RECT frame{0, 0, kMonthlyImageWidth, kMonthlyImageHeight};
+    // The chart is laid out in 96-dpi pixels, so the client area is made to
+    // fit it at the window's scale rather than left to the dialog units.
+    RECT frame{0, 0, ScreenPixels(Handle(), kMonthlyImageWidth), ScreenPixels(Handle(), kMonthlyImageHeight)};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     RECT outer{};
@@ -97,8 +94,9 @@ void MonthlyOutlookWindow::OnInitDialog()
                  outer.top + (outer.bottom - outer.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& button : {std::make_pair(IDC_MONTHLY_SAVE, kMonthlySaveLeft),
                                std::make_pair(IDC_MONTHLY_PRINT, kMonthlyPrintLeft)})
-        SetWindowPos(Item(button.first), nullptr, button.second, kMonthlyButtonTop, kMonthlyButtonWidth,
-                     kMonthlyButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(Item(button.first), nullptr, ScreenPixels(Handle(), button.second),
+                     ScreenPixels(Handle(), kMonthlyButtonTop), ScreenPixels(Handle(), kMonthlyButtonWidth),
+                     ScreenPixels(Handle(), kMonthlyButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     Tips().Activate(true);
     Tips().Add(IDC_MONTHLY_SAVE, "save monthly outlook");
     Tips().Add(IDC_MONTHLY_PRINT, "print monthly outlook");
@@ -114,15 +112,7 @@ void MonthlyOutlookWindow::OnInitDialog()
 
 void MonthlyOutlookWindow::Paint()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc) {
-        Gdiplus::Graphics graphics(dc);
-        GdiPlusCanvas::ApplyQuality(graphics);
-        GdiPlusCanvas canvas(graphics);
-        chart_.DrawScreen(canvas);
-    }
-    EndPaint(Handle(), &paint);
+    PaintWindow(Handle(), [this](Canvas& canvas) { chart_.DrawScreen(canvas); });
 }
 
 void MonthlyOutlookWindow::Select(int index)
@@ -130,7 +120,7 @@ void MonthlyOutlookWindow::Select(int index)
     chart_.Select(index);
     // The band and the selection line leave their old places: the dialog's
     // grey is painted under the whole chart again.
-    RECT chart{0, 0, kMonthlyImageWidth, kMonthlyButtonTop};
+    RECT chart{0, 0, ScreenPixels(Handle(), kMonthlyImageWidth), ScreenPixels(Handle(), kMonthlyButtonTop)};
     InvalidateRect(Handle(), &chart, TRUE);
 }
 

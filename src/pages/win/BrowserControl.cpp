@@ -1,4 +1,6 @@
 #include "pages/win/BrowserControl.h"
+#include "pages/PageUrl.h"
+#include "pages/win/HeldPages.h"
 #include "pages/win/PageView.h"
 #include "win/WideText.h"
 
@@ -6,8 +8,8 @@
 #include <ocidl.h>
 #include <exdisp.h>
 #include <exdispid.h>
+#include <mshtmhst.h>
 
-#include <cctype>
 #include <utility>
 
 namespace {
@@ -21,48 +23,12 @@ constexpr UINT kUseBuiltInViewMessage = WM_APP + 13;
 // Once the browser has failed, no page area of this run tries it again.
 bool browserFailed = false;
 
-bool StartsWithNoCase(const std::string& text, const char* prefix)
-{
-    size_t i = 0;
-    for (; prefix[i]; ++i)
-        if (i >= text.size() || std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    return true;
-}
-
-// The file a "file:" URL or a plain path names; empty for anything else.
-std::string LocalPathOf(const std::string& url)
-{
-    std::string path;
-    if (StartsWithNoCase(url, "file:")) {
-        size_t start = 5;
-        while (start < url.size() && url[start] == '/')
-            ++start;
-        path = url.substr(start);
-        if (path.size() < 2 || path[1] != ':')
-            path = "//" + path;
-    } else if (url.size() > 2 && url[1] == ':' && (url[2] == '\\' || url[2] == '/')) {
-        path = url;
-    }
-    std::string decoded;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '%' && i + 2 < path.size() && std::isxdigit(static_cast<unsigned char>(path[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(path[i + 2]))) {
-            decoded += static_cast<char>(std::stoi(path.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            decoded += path[i] == '/' ? '\\' : path[i];
-        }
-    }
-    return decoded;
-}
-
 // A page of ours that exists and still did not load: the browser has no
 // engine to show it. A missing file is only a missing page, which the
 // browser reports with its own error page.
 bool IsUnshownLocalPage(const std::string& url)
 {
-    const std::string path = LocalPathOf(url);
+    const std::string path = LocalPathOfUrl(url);
     const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -90,6 +56,7 @@ std::string UrlOf(const VARIANT& argument)
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,
                           public IOleInPlaceFrame,
+                          public IDocHostUIHandler,
                           public IDispatch {
 public:
     BrowserSite(HWND host, BrowserControl::BeforeNavigate beforeNavigate)
@@ -143,6 +110,24 @@ public:
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
+    // IDocHostUIHandler: the page scales with the window's DPI, as the
+    // built-in view does; everything else is left to the control.
+    STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* info) override;
+    STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return S_FALSE; }
+    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
+                        IOleInPlaceUIWindow*) override { return S_FALSE; }
+    STDMETHODIMP HideUI() override { return S_OK; }
+    STDMETHODIMP UpdateUI() override { return S_OK; }
+    STDMETHODIMP OnDocWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnFrameWindowActivate(BOOL) override { return S_OK; }
+    STDMETHODIMP ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, const GUID*, DWORD) override { return S_FALSE; }
+    STDMETHODIMP GetOptionKeyPath(LPOLESTR* key, DWORD) override { return Refuse(key, S_FALSE); }
+    STDMETHODIMP GetDropTarget(IDropTarget*, IDropTarget** target) override { return Refuse(target); }
+    STDMETHODIMP GetExternal(IDispatch** external) override { return Refuse(external); }
+    STDMETHODIMP TranslateUrl(DWORD, LPWSTR, LPWSTR* url) override { return Refuse(url, S_FALSE); }
+    STDMETHODIMP FilterDataObject(IDataObject*, IDataObject** data) override { return Refuse(data, S_FALSE); }
+
     // IDispatch, as the DWebBrowserEvents2 sink
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return Refuse(info); }
@@ -182,11 +167,22 @@ STDMETHODIMP BrowserSite::QueryInterface(REFIID iid, void** object)
         *object = static_cast<IOleInPlaceSite*>(this);
     else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame))
         *object = static_cast<IOleInPlaceFrame*>(this);
+    else if (IsEqualIID(iid, IID_IDocHostUIHandler))
+        *object = static_cast<IDocHostUIHandler*>(this);
     else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID_DWebBrowserEvents2))
         *object = static_cast<IDispatch*>(this);
     else
         return E_NOINTERFACE;
     AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP BrowserSite::GetHostInfo(DOCHOSTUIINFO* info)
+{
+    if (!info || info->cbSize < sizeof(DOCHOSTUIINFO))
+        return E_INVALIDARG;
+    info->dwFlags = DOCHOSTUIFLAG_DPI_AWARE;
+    info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
     return S_OK;
 }
 
@@ -415,21 +411,28 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, BeforeNavigate before
     if (!browserFailed)
         Embed();
     if (!site_)
-        UseBuiltInView();
+        UseBuiltInView(true);
 }
 
 void BrowserControl::Embed()
 {
-    site_ = new BrowserSite(host_, beforeNavigate_);
+    // A page the filter lets the browser load (a redirect's target too) is
+    // held from here on, like the page first asked for.
+    site_ = new BrowserSite(host_, [this](const std::string& url) {
+        const bool allowed = !beforeNavigate_ || beforeNavigate_(url);
+        if (allowed)
+            Hold(LocalPathOfUrl(url));
+        return allowed;
+    });
     if (!site_->Attach()) {
         site_->Detach();
         site_ = nullptr;
     }
 }
 
-void BrowserControl::UseBuiltInView()
+void BrowserControl::UseBuiltInView(bool forGood)
 {
-    browserFailed = true;
+    browserFailed = browserFailed || forGood;
     if (view_ || !host_)
         return;
     const bool focused = GetFocus() && (GetFocus() == host_ || IsChild(host_, GetFocus()));
@@ -438,8 +441,10 @@ void BrowserControl::UseBuiltInView()
         site_ = nullptr;
     }
     view_ = std::make_unique<PageView>(host_, beforeNavigate_);
-    if (!shownPath_.empty())
+    if (!shownPath_.empty() || !forGood) {
         view_->Show(shownPath_);
+        Hold(view_->ShownPath());
+    }
     if (focused && view_->Window())
         SetFocus(view_->Window());
 }
@@ -447,6 +452,7 @@ void BrowserControl::UseBuiltInView()
 BrowserControl::~BrowserControl()
 {
     view_.reset();
+    ReleaseHolds();
     if (site_) {
         site_->Detach();
         site_ = nullptr;
@@ -461,10 +467,31 @@ BrowserControl::~BrowserControl()
 
 bool BrowserControl::Navigate(const std::string& fullPath)
 {
+    ReleaseHolds();
     shownPath_ = fullPath;
-    if (view_)
-        return view_->Show(fullPath);
+    Hold(fullPath);
+    // The browser has no page to say that a page could not be written.
+    if (fullPath.empty())
+        UseBuiltInView(false);
+    if (view_) {
+        const bool shown = view_->Show(fullPath);
+        Hold(view_->ShownPath());
+        return shown;
+    }
     return site_ && site_->Navigate(fullPath);
+}
+
+void BrowserControl::Hold(const std::string& path)
+{
+    if (const unsigned writing = path.empty() ? 0 : HeldPageWriting(path))
+        held_.emplace_back(path, writing);
+}
+
+void BrowserControl::ReleaseHolds()
+{
+    for (const auto& page : held_)
+        ReleaseHeldPage(page.first, page.second);
+    held_.clear();
 }
 
 void BrowserControl::MoveTo(int x, int y, int width, int height)
@@ -498,7 +525,7 @@ LRESULT CALLBACK BrowserControl::HostProcedure(HWND window, UINT message, WPARAM
         }
     }
     if (self && message == kUseBuiltInViewMessage) {
-        self->UseBuiltInView();
+        self->UseBuiltInView(true);
         return 0;
     }
     if (self && self->site_) {

@@ -6,12 +6,18 @@
 // Where the control cannot show the program's pages (it cannot be created or
 // activated, or a local page file fails to load, as on Wine without an HTML
 // engine), the area shows them in the built-in page view instead, and every
-// page area does so for the rest of the run.
+// page area does so for the rest of the run. The view also says so when a
+// page could not be written.
+//
+// The page shown, and the page a redirect leads to, stay held (see
+// HeldPages) until the control shows another page or goes.
 #include <windows.h>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class BrowserSite;
 class PageView;
@@ -30,23 +36,26 @@ public:
     BrowserControl& operator=(const BrowserControl&) = delete;
 
     // Loads a file given by its full path; false when it was refused or
-    // cannot be shown.
+    // cannot be shown. An empty path is a page that could not be written.
     bool Navigate(const std::string& fullPath);
     // Places the host window (and the browser with it) in dialog coordinates.
     void MoveTo(int x, int y, int width, int height);
     void Focus();
 
     HWND Window() const { return host_; }
-    bool HasBrowser() const { return site_ != nullptr; }
 
 private:
     static LRESULT CALLBACK HostProcedure(HWND, UINT, WPARAM, LPARAM);
     void Embed();
-    void UseBuiltInView();
+    // `forGood` when the browser failed, not just the page.
+    void UseBuiltInView(bool forGood);
+    void Hold(const std::string& path);
+    void ReleaseHolds();
 
     HWND host_ = nullptr;
     BeforeNavigate beforeNavigate_;
     BrowserSite* site_ = nullptr;
     std::unique_ptr<PageView> view_;
     std::string shownPath_;  // the page last asked for, shown again after a switch
+    std::vector<std::pair<std::string, unsigned>> held_;  // paths and their writings
 };

@@ -1,4 +1,5 @@
 #include "pages/win/GdiPlusPageMeasurer.h"
+#include "win/FontFamilies.h"
 #include "win/WideText.h"
 
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
@@ -37,19 +38,13 @@ const GdiPlusPageMeasurer::Face& GdiPlusPageMeasurer::FaceFor(const FontSpec& fo
     if (found != faces_.end())
         return *found->second;
     auto face = std::make_unique<Face>();
-    const std::wstring familyName = WideText(font.family);
-    Gdiplus::FontFamily named(familyName.c_str());
-    std::unique_ptr<Gdiplus::FontFamily> fallback;
-    const Gdiplus::FontFamily* family = &named;
-    // The canvas draws a missing family in the generic sans-serif face; the
-    // words must be measured in the face they are drawn in.
-    if (named.GetLastStatus() != Gdiplus::Ok || !named.IsAvailable()) {
-        fallback.reset(Gdiplus::FontFamily::GenericSansSerif()->Clone());
-        family = fallback.get();
-    }
+    // Measured in the face the canvas draws in. With no font installed at
+    // all nothing is drawn, and the layout keeps rough sizes.
+    const auto family = UsableFontFamily(font.family);
     const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
-    face->font = std::make_unique<Gdiplus::Font>(family, font.size, style, Gdiplus::UnitPixel);
-    const float em = family->GetEmHeight(style);
+    const float em = family ? family->GetEmHeight(style) : 0;
+    if (family)
+        face->font = std::make_unique<Gdiplus::Font>(family.get(), font.size, style, Gdiplus::UnitPixel);
     if (em > 0) {
         face->metrics.ascent = std::round(font.size * family->GetCellAscent(style) / em);
         const float descent = std::round(font.size * family->GetCellDescent(style) / em);
@@ -64,19 +59,26 @@ const GdiPlusPageMeasurer::Face& GdiPlusPageMeasurer::FaceFor(const FontSpec& fo
 
 float GdiPlusPageMeasurer::TextWidth(const std::string& text, const FontSpec& font) const
 {
-    const std::string key = KeyOf(font) + '|' + text;
+    FontSpec drawn = font;
+    drawn.size *= scale_;
+    const std::string key = KeyOf(drawn) + '|' + text;
     auto found = widths_.find(key);
     if (found != widths_.end())
         return found->second;
-    const Face& face = FaceFor(font);
+    const Face& face = FaceFor(drawn);
+    if (!face.font) {
+        const float width = static_cast<float>(text.size()) * font.size / 2;
+        widths_.emplace(key, width);
+        return width;
+    }
     Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
     format.SetFormatFlags(format.GetFormatFlags() | Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
     const std::wstring wide = WideText(text);
     Gdiplus::RectF bounds;
     graphics_->MeasureString(wide.c_str(), static_cast<INT>(wide.size()), face.font.get(), Gdiplus::PointF(0, 0),
                              &format, &bounds);
-    widths_.emplace(key, bounds.Width);
-    return bounds.Width;
+    widths_.emplace(key, bounds.Width / scale_);
+    return bounds.Width / scale_;
 }
 
 FontMetrics GdiPlusPageMeasurer::Metrics(const FontSpec& font) const

@@ -28,6 +28,9 @@ public:
     float TextWidth(const std::string& text, const FontSpec& font) const override;
     FontMetrics Metrics(const FontSpec& font) const override;
     bool ImageSize(const std::string& path, float& width, float& height) const override;
+    // Widths for a page drawn at this scale (1 on paper): text is measured at
+    // the size it is drawn in, since its width does not grow exactly with it.
+    void SetScale(float scale) { scale_ = scale; }
 
 private:
     struct Face;
@@ -37,4 +40,5 @@ private:
     std::unique_ptr<Gdiplus::Graphics> graphics_;
     mutable std::map<std::string, std::unique_ptr<Face>> faces_;
     mutable std::unordered_map<std::string, float> widths_;
+    float scale_ = 1;
 };

@@ -1,6 +1,7 @@
 #include "pages/win/PageView.h"
 
 #include "pages/PageParser.h"
+#include "pages/PageUrl.h"
 #include "win/GdiPlusCanvas.h"
 #include "printing/win/Printing.h"
 
@@ -10,7 +11,10 @@
 namespace {
 
 const char* const kViewClass = "OraclinePageView";
-const char* const kPrintLink = "javascript:window.print()";
+// Shown instead of a page the program could not write or read back.
+const char* const kUnavailablePage =
+    "<body bgcolor=\"gray\"><center><font color=\"white\" size=\"2\" face=\"Verdana\"><b>"
+    "This page is unavailable.</b></font></center></body>";
 // One arrow key or wheel notch, in pixels, as browsers scroll.
 constexpr int kLineStep = 40;
 constexpr float kPixelsPerInch = 96;
@@ -39,8 +43,9 @@ PageLayout InInches(PageLayout layout)
         piece.y *= k;
         piece.width *= k;
         piece.height *= k;
-        piece.font.size *= k;
     }
+    for (PageStyle& style : layout.styles)
+        style.font.size *= k;
     layout.width *= k;
     layout.height *= k;
     return layout;
@@ -71,19 +76,20 @@ PageView::~PageView()
 
 bool PageView::Show(const std::string& path)
 {
-    if (beforeNavigate_ && !beforeNavigate_(path))
+    if (!path.empty() && beforeNavigate_ && !beforeNavigate_(path))
         return false;
     PageDocument page;
     std::string shown;
-    if (!LoadPageFile(path, page, shown))
-        return false;
+    const bool loaded = !path.empty() && LoadPageFile(path, page, shown);
+    if (!loaded)
+        page = ParsePage(kUnavailablePage);
     page_ = std::move(page);
     shownPath_ = shown;
     top_ = 0;
     LayOut();
     if (window_)
         InvalidateRect(window_, nullptr, FALSE);
-    return true;
+    return loaded;
 }
 
 void PageView::Resize(int width, int height)
@@ -97,12 +103,12 @@ void PageView::LayOut()
     if (!window_ || layingOut_)
         return;
     layingOut_ = true;
-    RECT area{};
-    GetClientRect(window_, &area);
+    const RECT area = Area();
     const bool hadBar = (GetWindowLongPtrA(window_, GWL_STYLE) & WS_VSCROLL) != 0;
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int barWidth = LayoutPixels(window_, GetSystemMetrics(SM_CXVSCROLL));
     const int width = area.right + (hadBar ? barWidth : 0);
     const int height = area.bottom;
+    measurer_.SetScale(WindowScale(window_));
     layout_ = LayOutPage(page_, static_cast<float>(width), static_cast<float>(height), measurer_);
     const bool needsBar = page_.scrolls && layout_.height > height;
     if (needsBar)
@@ -127,8 +133,7 @@ void PageView::ScrollTo(int top)
 {
     if (!page_.scrolls)
         return;
-    RECT area{};
-    GetClientRect(window_, &area);
+    const RECT area = Area();
     const int limit = std::max(0, static_cast<int>(std::ceil(layout_.height)) - static_cast<int>(area.bottom));
     top = std::clamp(top, 0, limit);
     if (top == top_)
@@ -140,8 +145,7 @@ void PageView::ScrollTo(int top)
 
 void PageView::Scrolled(int request)
 {
-    RECT area{};
-    GetClientRect(window_, &area);
+    const RECT area = Area();
     const int page = std::max(kLineStep, static_cast<int>(area.bottom) - kLineStep);
     switch (request) {
     case SB_LINEUP: ScrollBy(-kLineStep); break;
@@ -177,56 +181,31 @@ bool PageView::Key(WPARAM key)
     return false;
 }
 
-void PageView::Paint()
+// Laid out and scrolled in 96-dpi pixels; the paint brings it to the
+// window's scale.
+RECT PageView::Area() const
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
     RECT area{};
     GetClientRect(window_, &area);
-    if (area.right > 0 && area.bottom > 0) {
-        // Drawn off screen first, so scrolling does not flicker.
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, area.right, area.bottom);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        {
-            Gdiplus::Graphics graphics(memory);
-            graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-            graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-            GdiPlusCanvas canvas(graphics);
-            PageLayout band = layout_;
-            band.width = std::max(band.width, static_cast<float>(area.right));
-            DrawPage(band, canvas, static_cast<float>(top_), static_cast<float>(area.bottom), false);
-        }
-        BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-    }
-    EndPaint(window_, &paint);
+    return {0, 0, LayoutPixels(window_, area.right), LayoutPixels(window_, area.bottom)};
+}
+
+void PageView::Paint()
+{
+    const RECT area = Area();
+    PaintWindow(window_, [&](Canvas& canvas) {
+        PageLayout band = layout_;
+        band.width = std::max(band.width, static_cast<float>(area.right));
+        DrawPage(band, canvas, static_cast<float>(top_), static_cast<float>(area.bottom), false);
+    }, true);
 }
 
 const PageLink* PageView::LinkUnder(LPARAM point) const
 {
-    const float x = static_cast<float>(static_cast<short>(LOWORD(point)));
-    const float y = static_cast<float>(static_cast<short>(HIWORD(point)));
+    const float scale = WindowScale(window_);
+    const float x = static_cast<float>(static_cast<short>(LOWORD(point))) / scale;
+    const float y = static_cast<float>(static_cast<short>(HIWORD(point))) / scale;
     return LinkAt(layout_, x, y + static_cast<float>(top_));
-}
-
-void PageView::Follow(const std::string& target)
-{
-    if (beforeNavigate_ && !beforeNavigate_(target))
-        return;
-    if (target == kPrintLink) {
-        Print();
-        return;
-    }
-    // Page files are named by full path or beside the page that links them.
-    std::string path = target;
-    const bool absolute = path.size() > 1 && (path[1] == ':' || path[0] == '\\' || path[0] == '/');
-    const size_t slash = shownPath_.find_last_of("\\/");
-    if (!absolute && slash != std::string::npos)
-        path = shownPath_.substr(0, slash + 1) + path;
-    Show(path);
 }
 
 void PageView::Print()
@@ -240,7 +219,9 @@ void PageView::Print()
         measures = job.Measure(graphics);
     }
     const float pageHeight = measures.pageHeight * kPixelsPerInch;
+    measurer_.SetScale(1);
     const PageLayout paper = LayOutPage(page_, measures.pageWidth * kPixelsPerInch, pageHeight, measurer_);
+    measurer_.SetScale(WindowScale(window_));
     const PageLayout inches = InInches(paper);
     std::vector<float> tops{0};
     for (float cut : PageBreaks(paper, pageHeight))
@@ -286,10 +267,9 @@ LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetFocus(window_);
         return 0;
     case WM_LBUTTONUP:
-        if (const PageLink* link = LinkUnder(lParam)) {
-            const std::string target = link->target;
-            Follow(target);
-        }
+        // The print link is the only link the program's pages carry.
+        if (LinkUnder(lParam) && (!beforeNavigate_ || beforeNavigate_(kPrintLink)))
+            Print();
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {

@@ -2,8 +2,7 @@
 // The built-in page view: shows the program's own page files where the
 // browser control cannot. A child window that fills its parent, draws the
 // page with GDI+, scrolls when the page is taller than the window (unless
-// the body says scroll="no"), follows page links through the navigation
-// filter and prints the page from its Print link.
+// the body says scroll="no") and prints the page from its Print link.
 #include <windows.h>
 
 #include "pages/PageDocument.h"
@@ -24,8 +23,12 @@ public:
     PageView& operator=(const PageView&) = delete;
 
     // Shows a page file by its full path, following a redirect page to its
-    // content; false when the filter refused it or it cannot be read.
+    // content; false when the filter refused it (the page shown stays) or it
+    // cannot be read (the view says the page is unavailable). An empty path
+    // is a page the program could not write.
     bool Show(const std::string& path);
+    // The file last shown: the redirect's target, or the page itself.
+    const std::string& ShownPath() const { return shownPath_; }
     void Resize(int width, int height);
     HWND Window() const { return window_; }
 
@@ -33,13 +36,13 @@ private:
     static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void LayOut();
+    RECT Area() const;
     void Paint();
     void ScrollTo(int top);
     void ScrollBy(int delta) { ScrollTo(top_ + delta); }
     bool Key(WPARAM key);
     void Scrolled(int request);
     const PageLink* LinkUnder(LPARAM point) const;
-    void Follow(const std::string& target);
     void Print();
 
     HWND window_ = nullptr;

@@ -1,8 +1,10 @@
 #include "pages/win/PageWindow.h"
 
 #include "PageWindowIds.h"
+#include "base/Centring.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
+#include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -81,6 +83,8 @@ bool PageWindow::TakeKey(MSG& message)
 void ShowPageModal(HWND owner, const std::string& redirectPath, const std::string& title, int width,
                    int height)
 {
+    width = ScreenPixels(owner, width);
+    height = ScreenPixels(owner, height);
     PageWindow page;
     page.SetSize(width, height);
     page.SetPosition(CentreOffset(GetSystemMetrics(SM_CXSCREEN), width),

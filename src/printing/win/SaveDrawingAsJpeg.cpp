@@ -26,6 +26,9 @@ bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
     Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
     if (bitmap.GetLastStatus() != Gdiplus::Ok)
         return false;
+    // A new bitmap takes the screen's DPI, which the JPEG would carry: the
+    // file is the same at every display scale.
+    bitmap.SetResolution(96, 96);
     {
         Gdiplus::Graphics graphics(&bitmap);
         if (graphics.GetLastStatus() == Gdiplus::Ok) {

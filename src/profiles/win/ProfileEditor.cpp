@@ -10,6 +10,7 @@
 #include "profiles/SignImage.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
+#include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 
@@ -165,7 +166,7 @@ void ProfileEditor::PlaceBesideSignPanel()
     // Centred together with the panel that stands at the right edge; on a
     // screen too small for both the dialog is pushed off the left edge
     // rather than hiding the panel.
-    int spareWidth = GetSystemMetrics(SM_CXSCREEN) - (width + kSignPanelWidth);
+    int spareWidth = GetSystemMetrics(SM_CXSCREEN) - (width + ScreenPixels(Handle(), kSignPanelWidth));
     int spareHeight = GetSystemMetrics(SM_CYSCREEN) - height;
     x_ = spareWidth > 0 ? spareWidth / 2 : spareWidth;
     y_ = spareHeight > 0 ? spareHeight / 2 : spareHeight;
@@ -373,7 +374,7 @@ void ProfileEditor::ShowSignPanel()
     RECT frame{};
     GetWindowRect(Handle(), &frame);
     auto panel = std::make_unique<PageWindow>();
-    panel->SetSize(kSignPanelWidth, frame.bottom - frame.top);
+    panel->SetSize(ScreenPixels(Handle(), kSignPanelWidth), frame.bottom - frame.top);
     panel->SetPosition(frame.right, frame.top);
     panel->SetTitle(kSignPanelTitle);
     panel->SetUrl(page);

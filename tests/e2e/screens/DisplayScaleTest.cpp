@@ -1,0 +1,107 @@
+// The windows at the screen's DPI. CTest runs this at 96 dpi, which records
+// what it sees, then at 144 dpi, which compares: the Daily Analysis and
+// hourly windows and their drawings grown by the scale, the saved images the
+// same bytes.
+#include "driver/DailyDriver.h"
+#include "driver/PrinterDriver.h"
+#include "res/DailyAnalysisWindowIds.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+using namespace e2e;
+
+namespace {
+
+const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
+const std::string kHourlyImage = "C:\\Program Files\\Oracline\\hourly.jpg";
+
+// The smallest rectangle holding every pixel of exactly this colour.
+RECT BoxOf(const ClientShot& shot, COLORREF colour)
+{
+    RECT box{shot.width, 1 << 20, -1, -1};
+    for (size_t i = 0; i < shot.pixels.size(); ++i)
+        if (shot.pixels[i] == colour) {
+            const LONG x = static_cast<LONG>(i % shot.width), y = static_cast<LONG>(i / shot.width);
+            box = RECT{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+        }
+    return box;
+}
+
+// Where the run at 96 dpi leaves its findings, as a path of this process.
+std::string Recorded(const std::string& name)
+{
+    const char* folder = std::getenv("ORACLINE_DPI_RECORD");
+    std::string path = std::string("Z:") + (folder ? folder : "/tmp") + "/" + name;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+// A window's size and the size of the box of one colour in it, as it is on
+// the screen. Only sizes: a drawing stands centred in its window, and a
+// dialog grows by its font, not exactly by the scale.
+void Measure(HWND window, COLORREF bars, std::vector<long>& measures)
+{
+    const RECT box = BoxOf(CaptureClient(window), bars);
+    const SIZE size = WindowSize(window);
+    measures.insert(measures.end(), {size.cx, size.cy, box.right - box.left, box.bottom - box.top});
+}
+
+} // namespace
+
+TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
+{
+    ResetDataDirectory();
+    std::string problem;
+    ASSERT_TRUE(InstallTestPrinter(&problem)) << problem;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+
+    DailySession session(kJane, 2005, 8, 31);
+    HWND daily = session.Daily();
+    ASSERT_TRUE(daily);
+    std::vector<long> now;
+    // The Physical bar, the only red of the report.
+    Measure(daily, RGB(255, 0, 0), now);
+    const std::string saved = DataDirectory() + "Reports\\scale.jpg";
+    PressButton(daily, IDC_DAILY_SAVE);
+    ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
+    AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDOK);
+    HWND hourly = session.OpenHourly(1);
+    ASSERT_TRUE(hourly);
+    Measure(hourly, RGB(0, 0, 255), now);
+    PressKey(hourly, VK_F2);
+    HWND print = WaitForDialog(session.ProcessId(), "Print");
+    const std::string hourlyImage = ReadFileBytes(kHourlyImage);
+    EXPECT_TRUE(CloseAndWait(print));
+    EXPECT_TRUE(CloseAndWait(hourly));
+
+    std::ostringstream text;
+    for (long value : now)
+        text << value << ' ';
+    if (dpi == 96) {
+        ASSERT_TRUE(WriteFileBytes(Recorded("measures.txt"), text.str()));
+        ASSERT_TRUE(WriteFileBytes(Recorded("daily.jpg"), ReadFileBytes(saved)));
+        ASSERT_TRUE(WriteFileBytes(Recorded("hourly.jpg"), hourlyImage));
+        return;
+    }
+    std::istringstream recorded(ReadFileBytes(Recorded("measures.txt")));
+    std::vector<long> then;
+    for (long value; recorded >> value;)
+        then.push_back(value);
+    ASSERT_EQ(then.size(), now.size()) << "no record of the run at 96 dpi";
+    const double scale = dpi / 96.0;
+    // The dialogs grow with their font, whose metrics follow the scale
+    // closely but not exactly; the drawings follow it to the pixel.
+    for (size_t i = 0; i < now.size(); ++i)
+        EXPECT_NEAR(now[i], then[i] * scale, i % 4 < 2 ? then[i] * scale * 0.08 : 2.0)
+            << "measure " << i << " at " << dpi << " dpi: " << text.str();
+    EXPECT_TRUE(ReadFileBytes(saved) == ReadFileBytes(Recorded("daily.jpg"))) << "saved report differs";
+    EXPECT_TRUE(hourlyImage == ReadFileBytes(Recorded("hourly.jpg"))) << "hourly image differs";
+}

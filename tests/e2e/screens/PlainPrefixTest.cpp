@@ -1,0 +1,24 @@
+// The first start in a prefix made by wineboot alone, as a user's own ~/.wine
+// is: none of Wine's fonts, so not even GDI+'s generic families exist. The
+// pages fall back to any installed family, or show no text, and the program
+// goes on.
+#include "driver/MainWindowDriver.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+TEST(PlainPrefix, ClosingTheIntroductionLeavesTheMainWindowWithItsQuickTip)
+{
+    MainWindowSession session({}, "", false);
+    HWND intro = WaitForDialog(session.ProcessId(), kIntroductionCaption);
+    ASSERT_TRUE(intro) << "no introduction page";
+    PostMessageA(intro, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntilGone(intro, 5000));
+    ASSERT_TRUE(session.WaitForMainWindow());
+    HWND tip = WaitForDialog(session.ProcessId(), "Quick Tip", 2000);
+    ASSERT_TRUE(tip);
+    const ClientShot shot = CaptureClient(GetWindow(Control(tip, 1003), GW_CHILD));
+    EXPECT_GT(shot.Count(RGB(128, 128, 128)), static_cast<int>(shot.pixels.size()) / 2);
+    ASSERT_TRUE(session.Close());
+}
