@@ -9,9 +9,10 @@ add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid)
 
-# The recording mapi32.dll, built beside Oracline.exe and copied by the test
-# wrapper into the prefix's System32; only runs whose WINEDLLOVERRIDES hold
-# "mapi32=n,b" (the test wrapper's) load it instead of Wine's own.
+# The recording mapi32.dll. The driver copies it into the prefix's System32,
+# where runs whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load
+# it instead of Wine's own; the copy beside Oracline.exe in the build folder
+# stands for a planted one the program must not load.
 add_library(mapi32_recording SHARED
   ${CMAKE_SOURCE_DIR}/tests/e2e/mapi32/RecordingMapi.cpp ${CMAKE_SOURCE_DIR}/tests/e2e/mapi32/mapi32.def)
 set_target_properties(mapi32_recording PROPERTIES OUTPUT_NAME mapi32 PREFIX ""

@@ -20,26 +20,20 @@ std::vector<std::string> SplitRecipients(const std::string& toText)
 
 std::string MailBody(const std::string& message) { return message.empty() ? kEmptyMessageBody : message; }
 
-bool SendSucceeded(unsigned long mapiResult)
-{
-    return mapiResult == MapiResult::kSuccess || mapiResult == MapiResult::kUserAbort;
-}
-
 std::string SendComposedMail(MailSender& sender, const EmailComposer& composer)
 {
-    if (sender.TakeError() != MailSender::kNoError)
-        return kNoMapiClientMessage;
-    for (const std::string& recipient : SplitRecipients(composer.toText))
-        sender.AddRecipient(recipient);
-    sender.SetSubject(composer.subject);
+    OutgoingMail mail;
+    mail.recipients = SplitRecipients(composer.toText);
+    mail.subject = composer.subject;
+    mail.body = MailBody(composer.message);
     if (!composer.attachmentPath.empty())
-        sender.AddAttachment(composer.attachmentPath);
-    sender.SetBody(MailBody(composer.message));
-    // A recipient or attachment that could not be added would go out as a
-    // different mail than the one composed.
-    if (sender.TakeError() != MailSender::kNoError)
-        return kNoMapiClientMessage;
-    return SendSucceeded(sender.Send(0)) ? "" : kNoMapiClientMessage;
+        mail.attachments.push_back({composer.attachmentPath, composer.fileName});
+    const SendResult result = SendMail(sender, mail);
+    // Cancelled by the user in the mail client is the user's choice, not a
+    // failure to report.
+    const bool done = result.outcome == SendResult::sent ||
+                      (result.outcome == SendResult::refused && result.code == MapiResult::kUserAbort);
+    return done ? "" : kNoMapiClientMessage;
 }
 
 void RemoveResizedCopy(const EmailComposer& composer)

@@ -2,7 +2,7 @@
 // Handing what the composer holds to a mail sender, and what the user is told
 // afterwards.
 #include "mail/EmailComposer.h"
-#include "mail/MailSender.h"
+#include "mail/SendMail.h"
 
 #include <string>
 #include <vector>
@@ -18,12 +18,9 @@ std::vector<std::string> SplitRecipients(const std::string& toText);
 // The message field, or the fixed sentence when it is empty.
 std::string MailBody(const std::string& message);
 
-// Sent, or cancelled by the user in the mail client. A failed logon sent
-// nothing, so it counts as a failure.
-bool SendSucceeded(unsigned long mapiResult);
-
-// Fills the sender from the composer and sends once. Returns the message to
-// show afterwards, or an empty text when there is none.
+// Sends what the composer holds once. Returns the message to show
+// afterwards, or an empty text when the mail went out or the user cancelled
+// it in the mail client (a failed logon sent nothing, so it is a failure).
 std::string SendComposedMail(MailSender& sender, const EmailComposer& composer);
 
 // Removes the resized copy the composer attached, if any; the copy never

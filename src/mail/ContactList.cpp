@@ -12,6 +12,7 @@ const Contact* ContactList::SelectedContact() const
 void ContactList::Fill(std::vector<Contact> rows)
 {
     rows_ = std::move(rows);
+    changed_ = false;
     rowButtonsEnabled_ = !rows_.empty();
     selected_ = rows_.empty() ? -1 : 0;
 }
@@ -31,6 +32,7 @@ std::string ContactList::Add(const Contact& contact)
     if (ContainsAddress(rows_, contact.address))
         return contact.address + " is already in your contacts.";
     rows_.push_back(contact);
+    changed_ = true;
     rowButtonsEnabled_ = true;
     if (rows_.size() == 1)
         selected_ = 0;
@@ -42,8 +44,10 @@ void ContactList::Edit(const Contact& contact)
     if (!SelectedContact())
         return;
     Contact& row = rows_[static_cast<std::size_t>(selected_)];
-    if (row.name != contact.name || row.address != contact.address)
+    if (row.name != contact.name || row.address != contact.address) {
         row = contact;
+        changed_ = true;
+    }
 }
 
 void ContactList::Delete()
@@ -51,6 +55,7 @@ void ContactList::Delete()
     if (!SelectedContact())
         return;
     rows_.erase(rows_.begin() + selected_);
+    changed_ = true;
     if (selected_ > 0)
         --selected_;
     if (rows_.empty()) {

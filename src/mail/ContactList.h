@@ -15,6 +15,8 @@ public:
     int Selected() const { return selected_; }
     bool RowButtonsEnabled() const { return rowButtonsEnabled_; }
     const Contact* SelectedContact() const;
+    // True once Add, Edit or Delete changed a row since Fill.
+    bool Changed() const { return changed_; }
 
     // Rows read from the file; the first row is selected when there is one.
     void Fill(std::vector<Contact> rows);
@@ -33,4 +35,5 @@ private:
     std::vector<Contact> rows_;
     int selected_ = -1;
     bool rowButtonsEnabled_ = false;
+    bool changed_ = false;
 };

@@ -3,25 +3,34 @@
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 namespace {
 
 const std::size_t kContactsLineBuffer = 330;
 
 } // namespace
 
-bool LoadContacts(const std::string& path, std::vector<Contact>& contacts)
+ContactsFile LoadContacts(const std::string& path, std::vector<Contact>& contacts)
 {
     contacts.clear();
     std::string name;
-    return ForEachLine(
+    const bool read = ForEachLine(
         path,
         [&](const std::string& line) {
             if (StartsWithKey(line, "Name:"))
                 name = line.substr(5);
-            else if (StartsWithKey(line, "Email:"))
+            else if (StartsWithKey(line, "Email:") && contacts.size() < kMaxContacts)
                 contacts.push_back({name, line.substr(6)});
         },
         kContactsLineBuffer);
+    if (read)
+        return ContactsFile::read;
+    contacts.clear();
+    struct stat status;
+    return stat(path.c_str(), &status) != 0 && errno == ENOENT ? ContactsFile::missing : ContactsFile::unreadable;
 }
 
 bool SaveContacts(const std::string& path, const std::vector<Contact>& contacts)
@@ -46,6 +55,11 @@ std::string ContactRefusal(const std::string& name, const std::string& address)
         return "Please enter Contact's Name first.    ";
     if (name.size() > kContactTextLimit)
         return "Contact's Name is too long. Maximum size is 100 characters.    ";
+    return AddressRefusal(address);
+}
+
+std::string AddressRefusal(const std::string& address)
+{
     if (address.empty())
         return "Please enter Contact's Email first.     ";
     if (address.size() > kContactTextLimit)

@@ -11,12 +11,19 @@ struct Contact {
 
 inline constexpr const char* kContactsFileName = "contacts.ini";
 inline constexpr std::size_t kContactTextLimit = 100;
+// Like the profile index: a list nobody could page through, and a file that
+// would grow with every save.
+inline constexpr std::size_t kMaxContacts = 10000;
 
-// Replaces `contacts` with what the file holds. An "Email:" line makes a row
-// with the latest "Name:" seen so far, so a name without its own line repeats
-// the one before (or is empty at the start). Lines are read in pieces of 329
-// characters. False, with `contacts` empty, when the file cannot be opened.
-bool LoadContacts(const std::string& path, std::vector<Contact>& contacts);
+enum class ContactsFile { read, missing, unreadable };
+
+// Replaces `contacts` with what the file holds, at most kMaxContacts rows. An
+// "Email:" line makes a row with the latest "Name:" seen so far, so a name
+// without its own line repeats the one before (or is empty at the start).
+// Lines are read in pieces of 329 characters. Without a readable file
+// `contacts` is empty, and the result tells a missing file from one that is
+// there but could not be read (locked, refused, not a file).
+ContactsFile LoadContacts(const std::string& path, std::vector<Contact>& contacts);
 
 // Replaces the file only once the new one is complete; false when it could not
 // be written, and the old file is left as it was.
@@ -28,6 +35,8 @@ bool ContainsAddress(const std::vector<Contact>& contacts, const std::string& ad
 // What the Contact Information dialog says before closing with Save: the
 // first refusal in the order the user meets them, or an empty text.
 std::string ContactRefusal(const std::string& name, const std::string& address);
+// The part of it about the address alone.
+std::string AddressRefusal(const std::string& address);
 
 // The error box after a failed save of the contacts file.
 inline constexpr const char* kContactsNotSavedMessage =

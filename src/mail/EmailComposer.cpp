@@ -1,5 +1,7 @@
 #include "mail/EmailComposer.h"
 
+#include "mail/ComposedMail.h"
+
 #include <sys/stat.h>
 
 #include <cctype>
@@ -92,10 +94,23 @@ void EmailComposer::Clear()
 
 void EmailComposer::Cancel() { Clear(); }
 
-void EmailComposer::UseResizedCopy(const std::string& copyPath, const ImageSizeReader& readImageSize)
+void EmailComposer::ReadContacts(const std::string& path)
+{
+    std::vector<Contact> rows;
+    contactsReplaceable = LoadContacts(path, rows) != ContactsFile::unreadable;
+    contacts.Fill(std::move(rows));
+}
+
+bool EmailComposer::SaveChangedContacts(const std::string& path) const
+{
+    return !contactsReplaceable || !contacts.Changed() || SaveContacts(path, contacts.Rows());
+}
+
+void EmailComposer::UseResizedCopy(const std::string& copyPath, const std::string& copyName,
+                                   const ImageSizeReader& readImageSize)
 {
     attachmentPath = copyPath;
-    fileName = FileNameOf(copyPath);
+    fileName = copyName;
     resized = true;
     DescribeAttachment(readImageSize);
     resizeCheckEnabled = false;
@@ -109,6 +124,13 @@ std::string EmailComposer::CheckForEmail(bool& askResize) const
         return "Please enter To Address first.    ";
     if (toText.size() > kToTextLimit)
         return "To Address is too long. Maximum size is 500 characters.    ";
+    // A name the mail client cannot resolve fails the whole send, after the
+    // composer has closed.
+    for (const std::string& recipient : SplitRecipients(toText)) {
+        const std::string refusal = AddressRefusal(recipient);
+        if (!refusal.empty())
+            return refusal;
+    }
     if (subject.empty())
         return "Please enter Email Subject first.    ";
     if (subject.size() > kSubjectLimit)

@@ -44,11 +44,21 @@ public:
     std::string AddSelectedContact();
     void Clear();
     void ToggleResizeButton() { resizeButtonShown = !resizeButtonShown; }
-    // After Quick Resize wrote `copyPath`: it becomes the attachment, and the
-    // report cannot be resized again in this run.
-    void UseResizedCopy(const std::string& copyPath, const ImageSizeReader& readImageSize);
+    // After Quick Resize wrote `copyPath`: it becomes the attachment, shown
+    // and mailed as `copyName`, and the report cannot be resized again in
+    // this run.
+    void UseResizedCopy(const std::string& copyPath, const std::string& copyName,
+                        const ImageSizeReader& readImageSize);
     // "Cancel" empties the texts.
     void Cancel();
+
+    // Fills the contact list from the file.
+    void ReadContacts(const std::string& path);
+    // Writes the list back only when the user changed it and the file was
+    // read or did not exist: a file that was there but could not be read
+    // (locked, refused) is never replaced by what little the list holds.
+    // False only when a needed write failed.
+    bool SaveChangedContacts(const std::string& path) const;
 
     // "Email": the first refusal in the order the user meets them, else an
     // empty text. `askResize` says whether the resize question comes first.
@@ -70,4 +80,5 @@ public:
     bool resizeButtonEnabled = true;
     bool resized = false;
     ContactList contacts;
+    bool contactsReplaceable = false;
 };

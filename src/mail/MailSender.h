@@ -1,36 +1,28 @@
 #pragma once
-#include <optional>
 #include <string>
 
 // One outgoing message handed to the user's mail client through Simple MAPI:
-// created, filled, sent once, destroyed. The composer and the unattended
-// delivery fill it; the Win32 implementation lives in mail/win/, tests use a
-// fake.
+// created, filled, sent once, destroyed. SendMail fills it; the Win32
+// implementation lives in mail/win/, tests use a fake.
 class MailSender {
 public:
-    // What create and the add operations leave behind; TakeError reads and
-    // resets it.
-    enum Error {
-        kNoError = 0,
-        kNoMailLibrary = 1,       // "mapi32.dll" cannot be loaded
-        kMissingEntryPoint = 2,   // MAPISendMail or MAPILogon is missing
-        kNoRecipientMemory = 3,
-        kNoAttachmentMemory = 5,
-    };
-
     virtual ~MailSender() = default;
 
-    virtual int TakeError() = 0;
-    // The text is the recipient's name, unchanged; the mail client resolves it.
+    // False when the mail library or one of its entry points is missing:
+    // nothing can be sent, and the user is told before filling anything.
+    virtual bool HasMailLibrary() const = 0;
+    // Each add says whether it was taken; a message missing one of its parts
+    // must not go out. The recipient's text is passed unchanged for the mail
+    // client to resolve; an empty display name lets the client show the
+    // file's own name.
     virtual bool AddRecipient(const std::string& text) = 0;
+    virtual bool AddAttachment(const std::string& fullPath, const std::string& displayName) = 0;
     virtual void SetSubject(const std::string& text) = 0;
-    virtual bool AddAttachment(const std::string& fullPath,
-                               const std::optional<std::string>& displayName = std::nullopt) = 0;
     virtual void SetOriginatorName(const std::string& text) = 0;
     virtual void SetBody(const std::string& text) = 0;
     // Sends what was added and empties the recipients and attachments, so a
     // filling is sent once. Returns MAPISendMail's result code (0 = sent).
-    virtual unsigned long Send(unsigned long extraFlags) = 0;
+    virtual unsigned long Send() = 0;
 };
 
 // Simple MAPI result codes the program tells apart.

@@ -13,11 +13,17 @@ PixelSize ScaledSize(PixelSize source, int index)
     return {width > 0 ? width : 1, height > 0 ? height : 1};
 }
 
-std::string ResizedCopyPath(const std::string& reportsDirectory, const std::string& sourcePath)
+std::string ResizedCopyName(const std::string& sourcePath)
 {
     const std::size_t slash = sourcePath.find_last_of('\\');
-    return reportsDirectory + kResizedCopyPrefix +
-           (slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1));
+    return kResizedCopyPrefix + (slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1));
+}
+
+std::string ExtensionOf(const std::string& sourcePath)
+{
+    const std::size_t dot = sourcePath.find_last_of('.');
+    const std::size_t slash = sourcePath.find_last_of('\\');
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : sourcePath.substr(dot);
 }
 
 const wchar_t* EncoderMimeType(const std::string& sourcePath)

@@ -16,9 +16,13 @@ inline constexpr const char* kResizedCopyPrefix = "_T_";
 // The size at 100 - `index` percent, each side truncated, at least 1.
 PixelSize ScaledSize(PixelSize source, int index);
 
-// The reports directory (ending in its separator), "_T_" and the file name
-// of the source.
-std::string ResizedCopyPath(const std::string& reportsDirectory, const std::string& sourcePath);
+// The name the resized copy is shown and mailed under: "_T_" and the file
+// name of the source.
+std::string ResizedCopyName(const std::string& sourcePath);
+
+// The source's extension with its dot (".jpg"), for the copy's private file;
+// empty when its file name has none.
+std::string ExtensionOf(const std::string& sourcePath);
 
 // The MIME type of the encoder for the copy, chosen by the source's last four
 // characters in any case; JPEG for anything unknown.

@@ -15,7 +15,13 @@ std::string DeliveryTimestamp(CivilDate date, int hour, int minute)
 
 std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry)
 {
-    return entry.when + ", " + entry.profile + ", " + entry.email + ", " + entry.form + ", " + entry.outcome;
+    // The profile and address come from a record every account can write: a
+    // line break in them must not forge a line of its own.
+    std::string line = entry.when + ", " + entry.profile + ", " + entry.email + ", " + entry.form + ", " + entry.outcome;
+    for (char& c : line)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return line;
 }
 
 bool AppendDeliveryLog(const std::string& logPath, const std::string& line)

@@ -14,13 +14,14 @@ struct DeliveryLogEntry {
     std::string when;     // local "YYYY-MM-DD HH:MM"
     std::string profile;  // the profile's file name
     std::string email;
-    std::string form;     // "plain text", "full colours", or the fall-back
-    std::string outcome;  // "sent", "MAPI result N", "no mail library", ...
+    std::string form;     // "plain text", "full colours", the fall-back, "nothing sent"
+    std::string outcome;  // "sent", "MAPI result N", "record refused: why", ...
 };
 
 std::string DeliveryTimestamp(CivilDate date, int hour, int minute);
 
-// "2026-12-07 07:05, Jane Doe.ini, jane@example.com, full colours, sent".
+// "2026-12-07 07:05, Jane Doe.ini, jane@example.com, full colours, sent";
+// control characters become "?".
 std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry);
 
 // Adds the line behind the existing ones and keeps the last

@@ -72,9 +72,22 @@ void ScheduleDialogModel::TypeSelected(int index)
 
 void ScheduleDialogModel::Reset()
 {
-    hour = 6;
+    hour = kFirstHourSelection + 1;
     minute = 0;
     reportType = ReportType::plainText;
+    address.clear();
+}
+
+void ScheduleDialogModel::TakeCurrent(const ScheduleDisplay& current)
+{
+    address = current.email;
+    reportType = current.reportType;
+    const std::optional<ClockTime> time = ParseStoredTime(current.storedTime);
+    // Midnight cannot be chosen; such a time keeps the first offer.
+    if (time && time->hour >= 1) {
+        hour = time->hour;
+        minute = time->minute;
+    }
 }
 
 ScheduleRecord ScheduleDialogModel::Record(const std::string& address) const
@@ -92,18 +105,21 @@ ScheduleRecord ScheduleDialogModel::Record(const std::string& address) const
 ScheduleSaveResult SaveSchedule(const ScheduleRecord& record, const std::string& recordPath,
                                 ScheduleService& service, CivilDate today)
 {
-    if (!WriteScheduleRecord(recordPath, record))
-        return {false, ScheduleMessages::cannotSave};
     if (!service.EnsureRunning())
         return {false, ScheduleMessages::cannotStart};
     service.DeleteJob();
     if (!service.CreateJob())
         return {false, ScheduleMessages::cannotSchedule};
+    // A job without a trigger never runs, and one whose record could not be
+    // written would deliver the old one: the user is told nothing is
+    // scheduled, so nothing may be.
     if (!service.ActivateJob(today, record.hour, record.minute)) {
-        // A job without a trigger never runs; the user is told nothing is
-        // scheduled, so nothing may be.
         service.DeleteJob();
         return {false, ScheduleMessages::cannotActivate};
+    }
+    if (!WriteScheduleRecord(recordPath, record)) {
+        service.DeleteJob();
+        return {false, ScheduleMessages::cannotSave};
     }
     return {true, ScheduledSuccessText(record)};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the Schedule dialog (177) holds and decides, apart from its controls:
 // the list entries, the day-half label, the address checks, and Save's order
-// of writing the record and registering the job. The dialog copies values
+// of registering the job and writing the record. The dialog copies values
 // between its controls and this model.
 #include "base/Clock.h"
 #include "schedule/ScheduleRecord.h"
@@ -39,14 +39,18 @@ public:
     void TypeSelected(int index);
     // Close forgets the choices.
     void Reset();
+    // Change from the Currently Scheduled dialog starts from what is
+    // scheduled: address, time and form.
+    void TakeCurrent(const ScheduleDisplay& current);
 
     std::string DayHalf() const { return DayHalfOf(hour); }
     ScheduleRecord Record(const std::string& address) const;
 
     std::string profilePath;
-    int hour = 6;     // 1..23; the hour list shows hour - 1 selected
+    int hour = kFirstHourSelection + 1;  // 1..23; the hour list shows hour - 1 selected
     int minute = 0;
     int reportType = ReportType::plainText;
+    std::string address;  // shown when the dialog opens
 };
 
 // What Save ends in: the message to show, and whether the dialog closes.
@@ -55,10 +59,11 @@ struct ScheduleSaveResult {
     std::string message;  // an error unless `saved`
 };
 
-// Writes the record, then replaces the job: the old job is deleted only just
+// Replaces the job, then writes the record: the old job is deleted only just
 // before the new one is created, so a failure before that keeps the old
-// delivery. A job that cannot be activated is deleted again rather than
-// left without a trigger.
+// delivery, and the old record stays until the new job is complete. A job
+// that cannot be activated, or whose record cannot be written, is deleted
+// again.
 ScheduleSaveResult SaveSchedule(const ScheduleRecord& record, const std::string& recordPath,
                                 ScheduleService& service, CivilDate today);
 

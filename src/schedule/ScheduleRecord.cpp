@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -18,11 +19,11 @@ enum class Key { None, Profile, Email, Time, Type };
 
 // Calls `onValue` with the key and value of every line that starts with one
 // of the four keys, in file order.
-void ForEachEntry(const std::string& recordPath, const std::function<void(Key, const std::string&)>& onValue)
+bool ForEachEntry(const std::string& recordPath, const std::function<void(Key, const std::string&)>& onValue)
 {
     static const std::pair<Key, const char*> keys[] = {
         {Key::Profile, kProfileKey}, {Key::Email, kEmailKey}, {Key::Time, kTimeKey}, {Key::Type, kTypeKey}};
-    ForEachLine(recordPath, [&](const std::string& read) {
+    return ForEachLine(recordPath, [&](const std::string& read) {
         // A record written on Windows and read elsewhere keeps its CRs.
         std::string line = read;
         if (!line.empty() && line.back() == '\r')
@@ -71,10 +72,10 @@ std::string ScheduledFileName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-ScheduleRecord ReadScheduleRecordForDelivery(const std::string& recordPath)
+bool ReadScheduleRecordForDelivery(const std::string& recordPath, ScheduleRecord& record)
 {
-    ScheduleRecord record;
-    ForEachEntry(recordPath, [&](Key key, const std::string& value) {
+    record = ScheduleRecord();
+    return ForEachEntry(recordPath, [&](Key key, const std::string& value) {
         switch (key) {
         case Key::Profile: record.profilePath = value; break;
         case Key::Email: record.email = value; break;
@@ -87,23 +88,23 @@ ScheduleRecord ReadScheduleRecordForDelivery(const std::string& recordPath)
         default: break;  // the registered task decides the time
         }
     });
-    return record;
 }
 
 ScheduleDisplay ReadScheduleRecordForDisplay(const std::string& recordPath)
 {
     ScheduleDisplay shown;
-    shown.timeText = kDeliverAtLabel;
     ForEachEntry(recordPath, [&](Key key, const std::string& value) {
         switch (key) {
         case Key::Profile: shown.profile = ScheduledFileName(value); break;
         case Key::Email: shown.email = value; break;
-        case Key::Time: shown.timeText += value; break;
+        case Key::Time: shown.storedTime = value; break;
         case Key::Type:
             // Any non-zero number reads as full colours here, though the
             // delivery sends plain text for anything but 1.
-            if (!value.empty())
-                shown.typeText = LeadingInteger(value) != 0 ? kFullColoursText : kPlainTextText;
+            if (!value.empty()) {
+                shown.reportType = LeadingInteger(value) != 0 ? ReportType::fullColours : ReportType::plainText;
+                shown.typeText = shown.reportType == ReportType::fullColours ? kFullColoursText : kPlainTextText;
+            }
             break;
         default: break;
         }
@@ -121,4 +122,35 @@ bool IsProfileScheduled(const std::string& recordPath, const std::string& profil
             scheduled = true;
     });
     return scheduled;
+}
+
+std::optional<ClockTime> ParseStoredTime(const std::string& stored)
+{
+    // "H:M" then "AM" or "PM", as the writer puts it; the hour is on the
+    // 24-hour clock there, but a hand-written 12-hour form reads as meant.
+    int parts[2] = {0, 0};
+    std::size_t at = 0;
+    for (int& part : parts) {
+        const std::size_t start = at;
+        while (at < stored.size() && at - start < 2 && stored[at] >= '0' && stored[at] <= '9')
+            part = part * 10 + (stored[at++] - '0');
+        if (at == start)
+            return std::nullopt;
+        if (&part == &parts[0] && (at >= stored.size() || stored[at++] != ':'))
+            return std::nullopt;
+    }
+    std::string half = stored.substr(at);
+    while (!half.empty() && half.front() == ' ')
+        half.erase(0, 1);
+    int hour = parts[0];
+    const int minute = parts[1];
+    if (half == "PM" && hour < 12)
+        hour += 12;
+    else if (half == "AM" && hour == 12)
+        hour = 0;
+    else if (half != "AM" && half != "PM" && !half.empty())
+        return std::nullopt;
+    if (hour > 23 || minute > 59)
+        return std::nullopt;
+    return ClockTime{hour, minute};
 }

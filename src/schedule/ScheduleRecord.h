@@ -2,6 +2,7 @@
 // The schedule record "task.dtr": which profile is analysed every day, to
 // whom the report goes and in which form. Four "Key:value" lines: Profile,
 // Email, Time (for display only) and Type.
+#include <optional>
 #include <string>
 
 struct ScheduleRecord {
@@ -11,9 +12,6 @@ struct ScheduleRecord {
     int minute = 0;           // 0..59
     std::string dayHalf;      // "AM" or "PM"
     int reportType = 0;       // 1 = the report image, 0 = plain text
-
-    // A delivery needs somebody to analyse and somebody to send to.
-    bool IsDeliverable() const { return !profilePath.empty() && !email.empty(); }
 };
 
 namespace ReportType {
@@ -42,17 +40,18 @@ void RemoveScheduleRecord(const std::string& recordPath);
 std::string ScheduledFileName(const std::string& path);
 
 // What the unattended delivery needs: profile path, address and report type;
-// the time line is not read back. A missing file gives an empty record, a
-// later line of the same key replaces an earlier one, and a type other than
-// 0 or 1 counts as plain text.
-ScheduleRecord ReadScheduleRecordForDelivery(const std::string& recordPath);
+// the time line is not read back. False, with an empty record, when the file
+// is missing or refused; a later line of the same key replaces an earlier
+// one, and a type other than 0 or 1 counts as plain text.
+bool ReadScheduleRecordForDelivery(const std::string& recordPath, ScheduleRecord& record);
 
 // What the Currently Scheduled dialog shows.
 struct ScheduleDisplay {
     std::string profile;   // file-name part of the recorded profile
     std::string email;
-    std::string timeText;  // "Deliver daily at: " and every Time value behind it
+    std::string storedTime;  // the last Time value, as stored
     std::string typeText;  // empty without a usable Type line
+    int reportType = ReportType::plainText;
     bool valid = false;    // profile and address both recorded
 };
 inline constexpr const char* kDeliverAtLabel = "Deliver daily at: ";
@@ -60,6 +59,15 @@ inline constexpr const char* kFullColoursText = "Deliver report in full colors";
 inline constexpr const char* kPlainTextText = "Deliver report in plain text";
 
 ScheduleDisplay ReadScheduleRecordForDisplay(const std::string& recordPath);
+
+struct ClockTime {
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+};
+
+// The time a stored Time value means ("7:5AM" is 07:05, "13:30PM" is
+// 13:30, "1:30 PM" is 13:30); nothing for a value that is not a time.
+std::optional<ClockTime> ParseStoredTime(const std::string& stored);
 
 // True when a "Profile:" line of the record names a file with the same
 // file-name part as `profilePath`, wherever its folder.

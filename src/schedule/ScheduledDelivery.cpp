@@ -1,36 +1,48 @@
 #include "schedule/ScheduledDelivery.h"
 
+#include "base/TextLines.h"
 #include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
 #include "engine/PersonalNumbers.h"
-#include "mail/MailSender.h"
+#include "mail/SendMail.h"
 #include "platform/FileOps.h"
+#include "profiles/DescriptionRules.h"
 #include "profiles/ProfileFileReadings.h"
+#include "schedule/ScheduleDialogModel.h"
 
 namespace {
 
 const char* const kPlainTextForm = "plain text";
 const char* const kFullColoursForm = "full colours";
 const char* const kFallBackForm = "plain text (report image failed)";
+const char* const kProfileExtension = ".ini";
 
-// Fills and sends one message; the outcome text for the log.
 std::string Send(const DeliveryTools& tools, const std::string& email, const std::string& body,
                  const std::string& attachment)
 {
     std::unique_ptr<MailSender> sender = tools.createSender ? tools.createSender() : nullptr;
     if (!sender)
-        return "no mail library";
-    const int error = sender->TakeError();
-    if (error == MailSender::kNoMailLibrary || error == MailSender::kMissingEntryPoint)
-        return "no mail library";
-    sender->AddRecipient(email);
-    sender->SetOriginatorName(kDeliveryOriginator);
-    sender->SetSubject(kDeliverySubject);
+        return SendResultText({SendResult::noMailLibrary, 0});
+    OutgoingMail mail;
+    mail.recipients = {email};
+    mail.originator = kDeliveryOriginator;
+    mail.subject = kDeliverySubject;
+    mail.body = body;
     if (!attachment.empty())
-        sender->AddAttachment(attachment);
-    sender->SetBody(body);
-    const unsigned long result = sender->Send(0);
-    return result == MapiResult::kSuccess ? "sent" : "MAPI result " + std::to_string(result);
+        mail.attachments.push_back({attachment, kMailedReportName});
+    return SendResultText(SendMail(*sender, mail));
+}
+
+bool IsSingleAddress(const std::string& address)
+{
+    if (!CheckAddress(address).empty())
+        return false;
+    for (char c : address) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || c == ';' || c == ',')
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -51,8 +63,25 @@ ReportInput MailedReportInput(const std::string& profilePath, CivilDate today)
     return report;
 }
 
-DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const std::string& reportsDirectory,
-                                        const Clock& clock, const DeliveryTools& tools)
+std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataDirectory)
+{
+    const std::string& path = record.profilePath;
+    const std::size_t nameLength = path.size() - std::min(path.size(), dataDirectory.size());
+    const std::size_t extension = std::char_traits<char>::length(kProfileExtension);
+    if (path.compare(0, dataDirectory.size(), dataDirectory) != 0 || nameLength <= extension ||
+        path.compare(path.size() - extension, extension, kProfileExtension) != 0 ||
+        !IsStorableDescription(path.substr(dataDirectory.size(), nameLength - extension)))
+        return "the profile is not a profile file of the data folder";
+    std::string bytes;
+    if (!ReadSmallFile(path, bytes))
+        return "the profile is missing or not a regular file of at most 1 MiB";
+    if (!IsSingleAddress(record.email))
+        return "the address is not a single e-mail address";
+    return "";
+}
+
+DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Clock& clock,
+                                        const DeliveryTools& tools)
 {
     DeliveryLogEntry entry;
     entry.profile = ScheduledFileName(record.profilePath);
@@ -60,19 +89,38 @@ DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const std:
     entry.form = kPlainTextForm;
 
     if (record.reportType == ReportType::fullColours) {
-        const std::string image = reportsDirectory + kMailedReportName;
-        RemoveFileForced(image);
-        const bool rendered =
-            tools.renderImage && tools.renderImage(image, MailedReportInput(record.profilePath, clock.Today()));
+        const std::string image = tools.createImageFile ? tools.createImageFile() : "";
+        const bool rendered = !image.empty() && tools.renderImage &&
+                              tools.renderImage(image, MailedReportInput(record.profilePath, clock.Today()));
         if (rendered) {
             entry.form = kFullColoursForm;
             entry.outcome = Send(tools, record.email, kDeliverySubject, image);
-            return entry;
         }
+        if (!image.empty())
+            RemoveFileForced(image);
+        if (rendered)
+            return entry;
         entry.form = kFallBackForm;
     }
 
     const std::string text = ComposeDailyText(record.profilePath, clock);
     entry.outcome = text.empty() ? "nothing to send" : Send(tools, record.email, text, "");
+    return entry;
+}
+
+DeliveryLogEntry RunScheduledDelivery(const std::string& recordPath, const std::string& dataDirectory,
+                                      const Clock& clock, const DeliveryTools& tools)
+{
+    ScheduleRecord record;
+    const std::string refusal = ReadScheduleRecordForDelivery(recordPath, record)
+                                    ? RecordRefusal(record, dataDirectory)
+                                    : "there is no readable schedule record";
+    if (refusal.empty())
+        return DeliverScheduledReport(record, clock, tools);
+    DeliveryLogEntry entry;
+    entry.profile = ScheduledFileName(record.profilePath);
+    entry.email = record.email;
+    entry.form = "nothing sent";
+    entry.outcome = "record refused: " + refusal;
     return entry;
 }

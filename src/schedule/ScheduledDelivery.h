@@ -19,9 +19,11 @@ inline constexpr const char* kDeliveryOriginator = "Oracline";
 
 // What the run needs from the platform.
 struct DeliveryTools {
-    // A sender for one message; null, or one whose TakeError reports a
-    // missing mail library, means there is no way to send.
+    // A sender for one message; null means there is no way to send.
     std::function<std::unique_ptr<MailSender>()> createSender;
+    // A new file of the running account's own for the image, created for this
+    // run and removed after it; empty when none could be made.
+    std::function<std::string()> createImageFile;
     // Draws the report on the image surface and writes it as JPEG to the
     // path; false without a JPEG encoder or when saving failed.
     std::function<bool(const std::string& path, const ReportInput& report)> renderImage;
@@ -31,7 +33,19 @@ struct DeliveryTools {
 // readings as computed (1 to 100), not clamped as in the window.
 ReportInput MailedReportInput(const std::string& profilePath, CivilDate today);
 
-// Runs one delivery of a deliverable record and says how it went, for the
-// log (`when` is left to the caller).
-DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const std::string& reportsDirectory,
-                                        const Clock& clock, const DeliveryTools& tools);
+// Why the run must not act on the record, or an empty text when it may. The
+// record is writable by every account, so it may name only a profile file
+// directly in the data directory, by a name a profile could have (never
+// another folder, a share or a device), that is a regular file of at most
+// kMaxDataFileBytes, and one address without control characters.
+std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataDirectory);
+
+// One delivery of an accepted record, and how it went, for the log (`when`
+// is left to the caller).
+DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Clock& clock,
+                                        const DeliveryTools& tools);
+
+// The whole run: the record read and checked, then delivered or refused;
+// either way one entry for the log.
+DeliveryLogEntry RunScheduledDelivery(const std::string& recordPath, const std::string& dataDirectory,
+                                      const Clock& clock, const DeliveryTools& tools);

@@ -76,12 +76,20 @@ TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
     HWND current = WaitForDialog(session.ProcessId(), "Currently Scheduled Daily Report");
     ASSERT_TRUE(current);
     EXPECT_EQ(ControlText(current, IDC_CURRENT_PROFILE), "Jane Doe.ini");
-    EXPECT_EQ(ControlText(current, IDC_CURRENT_TIME), "Deliver daily at: 13:30PM");
+    // The time as the system's clock format shows 13:30, not as stored.
+    SYSTEMTIME halfPastOne{2000, 1, 0, 1, 13, 30, 0, 0};
+    char clock[64] = {};
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &halfPastOne, nullptr, clock, sizeof clock);
+    EXPECT_EQ(ControlText(current, IDC_CURRENT_TIME), "Deliver daily at: " + std::string(clock));
     EXPECT_EQ(ControlText(current, IDC_CURRENT_LAST_DELIVERY),
               "Last delivery: 2026-01-02 07:05, Jane Doe.ini, jane@example.com, plain text, sent");
     PressButton(current, IDOK);
     HWND schedule = WaitForDialog(session.ProcessId(), kScheduleCaption);
     ASSERT_TRUE(schedule);
+    EXPECT_EQ(ControlText(schedule, IDC_SCHEDULE_EMAIL) + " " + ComboDriver(schedule, IDC_SCHEDULE_HOUR).SelectedText() +
+                  ":" + ComboDriver(schedule, IDC_SCHEDULE_MINUTE).SelectedText() + " " +
+                  std::to_string(ComboDriver(schedule, IDC_SCHEDULE_TYPE).Selection()),
+              "jane@example.com 13:30 1");
     ASSERT_TRUE(CloseAndWait(schedule));
     EXPECT_TRUE(ReadScheduledJob().exists);
     EXPECT_EQ(DataFile("task.dtr"), record);
@@ -130,79 +138,77 @@ TEST(Schedule, WindowsXpAsksForTheAccount)
     DeleteFileA(kJobFile);
 }
 
+// The branches of the run are unit-tested through its seams; this run proves
+// the real exe draws, mails from a private file and logs, with the System32
+// mail library although one lies beside the program.
 TEST(Schedule, UnattendedRunMailsTodaysReport)
 {
     const SYSTEMTIME today = Today();
     const std::string iso = IsoDate(today.wYear, today.wMonth, today.wDay);
     const std::string profilePath = DataDirectory() + "Jane Doe.ini";
-    struct Case {
-        const char* type;
-        unsigned long mapiResult;
-        bool image, reportsBlocked;
-        const char* logged;
+    ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
+    std::map<std::string, std::string> files = DataFilesFor({kJane});
+    const std::string record = "Profile:" + profilePath + "\r\nEmail:jane@example.com\r\nTime:7:5AM\r\nType:1\r\n";
+    files["task.dtr"] = record;
+    PrepareMailRecord();
+    // Exactly as the Task Scheduler passes it: unquoted.
+    MainWindowSession session(files, kRecordPath, false);
+    ASSERT_TRUE(session.Run().WaitForExit());
+    EXPECT_TRUE(DialogsOf(session.ProcessId()).empty());
+    EXPECT_EQ(DataFile("task.dtr"), record);
+
+    const std::vector<SentMail> mails = ReadMailRecord();
+    ASSERT_EQ(mails.size(), 1u);
+    const SentMail& mail = mails[0];
+    EXPECT_EQ(mail.library, SystemMailLibrary());
+    // A logon may be asked for, never a compose window; one To recipient.
+    EXPECT_EQ(mail.flags, 1u);
+    EXPECT_EQ(mail.subject + "|" + mail.note, "Daily Report|Daily Report ");
+    EXPECT_NE(mail.originator.find("Oracline"), std::string::npos) << mail.originator;
+    ASSERT_EQ(mail.recipients.size(), 1u);
+    EXPECT_EQ(std::to_string(mail.recipients[0].recipientClass) + " " + mail.recipients[0].name, "1 jane@example.com");
+    const std::string log = DataFile("delivery.log");
+    EXPECT_EQ(log.substr(0, 11), iso + " ");
+    EXPECT_NE(log.find("Jane Doe.ini, jane@example.com, full colours, sent\r\n"), std::string::npos) << log;
+
+    // Drawn outside the shared folder, gone once mailed, never in Reports.
+    ASSERT_EQ(mail.attachments.size(), 1u);
+    const MailAttachment& image = mail.attachments[0];
+    EXPECT_EQ(image.path.find(DataDirectory()), std::string::npos) << image.path;
+    EXPECT_FALSE(FileExists(image.path)) << image.path;
+    EXPECT_FALSE(FileExists(DataDirectory() + "Reports\\report.jpg"));
+    EXPECT_EQ(image.name + " " + std::to_string(image.position), "report.jpg 12");
+    // The bars stand at the readings as computed, not clamped to 3..99.
+    const CliDailySet set = CliDaily(profilePath, iso);
+    DecodedImage drawn(image.copy);
+    ASSERT_TRUE(set.ok && drawn.Loaded());
+    const COLORREF colours[] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0), RGB(255, 255, 0)};
+    const int x[] = {185, 290, 400, 506, 620};
+    for (int i = 0; i < 5; ++i) {
+        int top = 150;
+        while (top <= 500 && !Near(drawn.Pixel(x[i], top), colours[i], 60))
+            ++top;
+        EXPECT_NEAR(top, 497 - 3 * set.readings[i], 2) << "bar " << i;
+    }
+}
+
+TEST(Schedule, UnusableRecordSendsNothingAndSaysWhy)
+{
+    const struct { const char *record, *logged; } cases[] = {
+        {nullptr, ", , , nothing sent, record refused: there is no readable schedule record\r\n"},
+        {"Profile:C:\\windows\\win.ini\r\nEmail:jane@example.com\r\nType:0\r\n",
+         ", win.ini, jane@example.com, nothing sent, record refused: the profile is not a profile file of the data folder\r\n"},
     };
-    const Case cases[] = {
-        {"1", 0, true, false, "Jane Doe.ini, jane@example.com, full colours, sent"},
-        {"0", 0, false, false, "Jane Doe.ini, jane@example.com, plain text, sent"},
-        {"7", 3, false, false, "Jane Doe.ini, jane@example.com, plain text, MAPI result 3"},
-        // A file where the reports folder belongs: the image cannot be saved.
-        {"1", 0, false, true, "Jane Doe.ini, jane@example.com, plain text (report image failed), sent"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.logged);
+    for (const auto& c : cases) {
         std::map<std::string, std::string> files = DataFilesFor({kJane});
-        if (c.reportsBlocked)
-            files["Reports"] = "not a folder";
-        const std::string record = "Profile:" + profilePath + "\r\nEmail:jane@example.com\r\nTime:7:5AM\r\nType:" +
-                                   c.type + "\r\n";
-        files["task.dtr"] = record;
-        PrepareMailRecord(c.mapiResult);
-        // Exactly as the Task Scheduler passes it: unquoted.
+        if (c.record)
+            files["task.dtr"] = c.record;
+        PrepareMailRecord();
         MainWindowSession session(files, kRecordPath, false);
         ASSERT_TRUE(session.Run().WaitForExit());
         EXPECT_TRUE(DialogsOf(session.ProcessId()).empty());
-        EXPECT_EQ(DataFile("task.dtr"), record);
-
-        const std::vector<SentMail> mails = ReadMailRecord();
-        ASSERT_EQ(mails.size(), 1u);
-        const SentMail& mail = mails[0];
-        // A logon may be asked for, never a compose window; one To recipient.
-        EXPECT_EQ(mail.flags, 1u);
-        EXPECT_EQ(mail.subject, "Daily Report");
-        EXPECT_NE(mail.originator.find("Oracline"), std::string::npos) << mail.originator;
-        ASSERT_EQ(mail.recipients.size(), 1u);
-        EXPECT_EQ(std::to_string(mail.recipients[0].recipientClass) + " " + mail.recipients[0].name,
-                  "1 jane@example.com");
-
+        EXPECT_TRUE(ReadMailRecord().empty());
         const std::string log = DataFile("delivery.log");
-        EXPECT_EQ(log.substr(0, 11), iso + " ");
-        EXPECT_NE(log.find(std::string(c.logged) + "\r\n"), std::string::npos) << log;
-
-        if (!c.image) {
-            std::string text = OutputOf("\"" + BesideTestExe("oracline-cli.exe") + "\" text \"" + profilePath + "\"");
-            std::string escaped;
-            for (char ch : text)
-                escaped += ch == '\n' ? std::string("\\n") : ch == '\r' ? "" : std::string(1, ch);
-            EXPECT_EQ(mail.note, escaped);
-            EXPECT_TRUE(mail.attachments.empty());
-            continue;
-        }
-        EXPECT_EQ(mail.note, "Daily Report ");
-        ASSERT_EQ(mail.attachments.size(), 1u);
-        EXPECT_EQ(mail.attachments[0].path, "C:\\Program Files\\Oracline\\Reports\\report.jpg");
-        EXPECT_EQ(mail.attachments[0].position, 12u);
-        // The bars stand at the readings as computed, not clamped to 3..99.
-        const CliDailySet set = CliDaily(profilePath, iso);
-        DecodedImage image(mail.attachments[0].path);
-        ASSERT_TRUE(set.ok && image.Loaded());
-        const COLORREF colours[] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0),
-                                    RGB(255, 255, 0)};
-        const int x[] = {185, 290, 400, 506, 620};
-        for (int i = 0; i < 5; ++i) {
-            int top = 150;
-            while (top <= 500 && !Near(image.Pixel(x[i], top), colours[i], 60))
-                ++top;
-            EXPECT_NEAR(top, 497 - 3 * set.readings[i], 2) << "bar " << i;
-        }
+        EXPECT_EQ(log.substr(16), c.logged);
     }
 }

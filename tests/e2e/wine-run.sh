@@ -16,13 +16,6 @@ set -u
 export WINEPREFIX WINEDEBUG=-all
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;mapi32=n,b}"
 lock="$WINEPREFIX.lock"
-# Oracline loads libraries by name from System32 alone, so the recording
-# mapi32.dll built beside the tests stands in for the system's there.
-recording_mapi="$(dirname "$1")/mapi32.dll"
-system_mapi="$WINEPREFIX/drive_c/windows/system32/mapi32.dll"
-if [ -f "$recording_mapi" ] && [ -d "$(dirname "$system_mapi")" ] && ! cmp -s "$recording_mapi" "$system_mapi"; then
-  cp "$recording_mapi" "$system_mapi"
-fi
 
 stop_server() {
   wineserver -k >/dev/null 2>&1

@@ -7,7 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string path = fuzz::WriteScratchFile("task.dtr", data, size);
-    const ScheduleRecord record = ReadScheduleRecordForDelivery(path);
+    ScheduleRecord record;
+    ReadScheduleRecordForDelivery(path, record);
     FUZZ_CHECK(record.reportType == ReportType::plainText || record.reportType == ReportType::fullColours);
     FUZZ_CHECK(record.profilePath.size() < 500 && record.email.size() < 500);
     ReadScheduleRecordForDisplay(path);

@@ -1,6 +1,8 @@
 #include "mail/ComposedMail.h"
 #include "mail/QuickResizeModel.h"
+#include "base/TextLines.h"
 
+#include "FakeSender.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -28,13 +30,39 @@ TEST(Contacts, ReadAndWritten)
     TempDir dir;
     std::vector<Contact> contacts;
     for (const auto& c : cases) {
-        EXPECT_TRUE(LoadContacts(dir.Write(kContactsFileName, c.file), contacts));
+        EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, c.file), contacts), ContactsFile::read);
         EXPECT_EQ(Rows(contacts), c.rows) << c.file;
     }
-    EXPECT_FALSE(LoadContacts(dir.path("missing.ini"), contacts));
+    EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
     EXPECT_TRUE(contacts.empty());
+    std::string many;
+    for (std::size_t i = 0; i <= kMaxContacts; ++i)
+        many += "Email:a@x\n";
+    EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, many), contacts), ContactsFile::read);
+    EXPECT_EQ(contacts.size(), kMaxContacts);
     ASSERT_TRUE(SaveContacts(dir.path(kContactsFileName), {{"Ann", "a@x"}, {"", "e@x"}}));
     EXPECT_EQ(dir.Read(kContactsFileName), "Name:Ann\nEmail:a@x\nName:\nEmail:e@x\n");
+}
+
+TEST(Contacts, TheFileIsReplacedOnlyWhenReadAndChanged)
+{
+    const std::string refused(kMaxDataFileBytes + 1, '\n');
+    const struct { const char* what; std::string file; bool change; std::string after; } cases[] = {
+        {"missing, changed", "", true, "Name:Bo\nEmail:b@x\n"},
+        {"read, unchanged", "Email:a@x", false, "Email:a@x"},
+        {"read, changed", "Email:a@x", true, "Name:\nEmail:a@x\nName:Bo\nEmail:b@x\n"},
+        {"refused, changed", refused, true, refused},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string path = c.file.empty() ? dir.path(kContactsFileName) : dir.Write(kContactsFileName, c.file);
+        EmailComposer composer("day.jpg");
+        composer.ReadContacts(path);
+        if (c.change)
+            composer.contacts.Add({"Bo", "b@x"});
+        EXPECT_TRUE(composer.SaveChangedContacts(path)) << c.what;
+        EXPECT_TRUE(dir.Read(kContactsFileName) == c.after) << c.what;
+    }
 }
 
 TEST(Contacts, ChecksAndSelection)
@@ -61,42 +89,25 @@ TEST(Contacts, ChecksAndSelection)
     EXPECT_FALSE(list.RowButtonsEnabled());
 }
 
-class FakeSender : public MailSender {
-public:
-    int TakeError() override { return std::exchange(error, 0); }
-    bool AddRecipient(const std::string& text) override { return sent += "to:" + text + "\n", true; }
-    void SetSubject(const std::string& text) override { sent += "subject:" + text + "\n"; }
-    bool AddAttachment(const std::string& path, const std::optional<std::string>&) override
-    {
-        return sent += "file:" + path + "\n", true;
-    }
-    void SetOriginatorName(const std::string&) override {}
-    void SetBody(const std::string& text) override { sent += "body:" + text + "\n"; }
-    unsigned long Send(unsigned long flags) override { return sent += "send" + std::to_string(flags), result; }
-
-    int error = 0;
-    unsigned long result = 0;
-    std::string sent;
-};
-
 TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
 {
     EmailComposer composer("C:\\R\\day.jpg");
     composer.subject = "S";
-    const struct { const char* to; const char* message; int error; unsigned long result; std::string sent, said; } cases[] = {
-        {"a@b.org;c d", "", 0, 0, "to:a@b.org\nto:c d\nsubject:S\nfile:C:\\R\\day.jpg\nbody:" +
-         std::string(kEmptyMessageBody) + "\nsend0", ""},
-        {";; a@b.org ; ;", "Hi", 0, MapiResult::kUserAbort, "to:a@b.org\nsubject:S\nfile:C:\\R\\day.jpg\nbody:Hi\nsend0", ""},
-        {"a", "Hi", 0, MapiResult::kLoginFailure, "to:a\nsubject:S\nfile:C:\\R\\day.jpg\nbody:Hi\nsend0", kNoMapiClientMessage},
-        {"a", "Hi", 0, 2, "to:a\nsubject:S\nfile:C:\\R\\day.jpg\nbody:Hi\nsend0", kNoMapiClientMessage},
-        {"a", "Hi", MailSender::kNoMailLibrary, 0, "", kNoMapiClientMessage},
+    const std::string file = "file:C:\\R\\day.jpg as day.jpg\n";
+    const struct { const char* to; const char* message; bool library, attaches; unsigned long result; std::string sent, said; } cases[] = {
+        {"a@b.org;c@d", "", true, true, 0, "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" +
+         std::string(kEmptyMessageBody) + "\nsend", ""},
+        {";; a@b.org ; ;", "Hi", true, true, MapiResult::kUserAbort, "to:a@b.org\n" + file + "subject:S\nbody:Hi\nsend", ""},
+        {"a", "Hi", true, true, MapiResult::kLoginFailure, "to:a\n" + file + "subject:S\nbody:Hi\nsend", kNoMapiClientMessage},
+        // A mail that lost a part is not sent at all.
+        {"a", "Hi", true, false, 0, "to:a\n" + file, kNoMapiClientMessage},
+        {"a", "Hi", false, true, 0, "", kNoMapiClientMessage},
     };
     for (const auto& c : cases) {
         composer.toText = c.to;
         composer.message = c.message;
         FakeSender sender;
-        sender.error = c.error;
-        sender.result = c.result;
+        sender.library = c.library, sender.attaches = c.attaches, sender.result = c.result;
         EXPECT_EQ(SendComposedMail(sender, composer), c.said) << c.to;
         EXPECT_EQ(sender.sent, c.sent) << c.to;
     }
@@ -111,16 +122,20 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         EXPECT_EQ(composer.sizeText + " " + composer.resolutionText, c.second + std::string(" 780 x 550"));
     }
     const std::string report = dir.Write("day.jpg", "x");
+    std::string longestTo;
+    for (int i = 0; i < 5; ++i)
+        longestTo += (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b";
     const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } cases[] = {
         {"", "", std::string(201, 'm'), report, 0, 0, "Please enter To Address first.    ", false},
         {std::string(501, 't'), "", "", report, 0, 0, "To Address is too long. Maximum size is 500 characters.    ", false},
-        {std::string(500, 't'), "", "", report, 0, 0, "Please enter Email Subject first.    ", false},
-        {"t", std::string(51, 's'), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
-        {"t", "s", std::string(201, 'm'), report, 0, 0, "Email Message is too long. Maximum size is 200 characters.    ", false},
-        {"t", "s", "", dir.path("gone.jpg"), 1025, 0, "The attached Daily Report cannot be found. Please save it again.    ", false},
-        {"t", std::string(50, 's'), std::string(200, 'm'), report, 1024, 1024, "", false},
-        {"t", "s", "", report, 1025, 10, "", true},
-        {"t", "s", "", report, 10, 1025, "", true},
+        {longestTo, "", "", report, 0, 0, "Please enter Email Subject first.    ", false},
+        {"a@b.org; Ann", "s", "", report, 0, 0, "Contact's Email is not valid.     ", false},
+        {"t@", std::string(51, 's'), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
+        {"t@", "s", std::string(201, 'm'), report, 0, 0, "Email Message is too long. Maximum size is 200 characters.    ", false},
+        {"t@", "s", "", dir.path("gone.jpg"), 1025, 0, "The attached Daily Report cannot be found. Please save it again.    ", false},
+        {"t@", std::string(50, 's'), std::string(200, 'm'), report, 1024, 1024, "", false},
+        {"t@", "s", "", report, 1025, 10, "", true},
+        {"t@", "s", "", report, 10, 1025, "", true},
     };
     for (const auto& c : cases) {
         EmailComposer composer(c.file);

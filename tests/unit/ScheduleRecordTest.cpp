@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 TEST(ScheduleRecord, DeliveryReaderTakesProfileAddressAndType)
@@ -20,18 +22,37 @@ TEST(ScheduleRecord, DeliveryReaderTakesProfileAddressAndType)
     };
     for (const auto& c : cases) {
         TempDir dir;
-        ScheduleRecord record = ReadScheduleRecordForDelivery(dir.Write("task.dtr", c.file));
+        ScheduleRecord record;
+        EXPECT_TRUE(ReadScheduleRecordForDelivery(dir.Write("task.dtr", c.file), record));
         SCOPED_TRACE(c.file);
         EXPECT_EQ(record.profilePath + "|" + record.email, std::string(c.profile) + "|" + c.email);
         EXPECT_EQ(record.reportType, c.type);
-        EXPECT_EQ(record.IsDeliverable(), *c.profile && *c.email);
     }
-    EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr").IsDeliverable());
+    ScheduleRecord record{"P", "e@x", 1, 1, "AM", 1};
+    EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr", record));
+    EXPECT_EQ(record.profilePath + record.email, "");
 }
 
 } // namespace
 
 namespace {
+
+TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
+{
+    // The writer's forms, hand-written 12-hour forms, and what is no time.
+    const struct { const char *stored, *shown; } cases[] = {
+        {"7:5AM", "07:05"}, {"14:3PM", "14:03"}, {"12:0PM", "12:00"}, {"23:59PM", "23:59"}, {"1:30 PM", "13:30"},
+        {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
+        {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<ClockTime> time = ParseStoredTime(c.stored);
+        char shown[8] = "-";
+        if (time)
+            std::snprintf(shown, sizeof shown, "%02d:%02d", time->hour, time->minute);
+        EXPECT_STREQ(shown, c.shown) << c.stored;
+    }
+}
 
 TEST(ScheduleRecord, WriterLines)
 {
@@ -46,15 +67,15 @@ TEST(ScheduleRecord, DisplayReaderAndProfileTest)
 {
     const struct { const char *file, *profile, *time, *type; bool valid; } shown[] = {
         {"Profile:C:\\x\\Jane Doe.ini\r\nEmail:j@d\r\nTime:7:0AM\r\nType:7\r\n", "Jane Doe.ini",
-         "Deliver daily at: 7:0AM", "Deliver report in full colors", true},
-        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:x\nTime:1:2AM\nTime:3:4PM\n", "", "Deliver daily at: 1:2AM3:4PM",
+         "7:0AM", "Deliver report in full colors", true},
+        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:x\nTime:1:2AM\nTime:3:4PM\n", "", "3:4PM",
          "Deliver report in plain text", false},
-        {"profile:C:\\a.ini\nProfile:C:\\b.ini\nEmail:\nType:\n", "b.ini", "Deliver daily at: ", "", false},
+        {"profile:C:\\a.ini\nProfile:C:\\b.ini\nEmail:\nType:\n", "b.ini", "", "", false},
     };
     for (const auto& c : shown) {
         TempDir dir;
         ScheduleDisplay display = ReadScheduleRecordForDisplay(dir.Write("task.dtr", c.file));
-        EXPECT_EQ(display.profile + "|" + display.timeText + "|" + display.typeText,
+        EXPECT_EQ(display.profile + "|" + display.storedTime + "|" + display.typeText,
                   std::string(c.profile) + "|" + c.time + "|" + c.type);
         EXPECT_EQ(display.valid, c.valid) << c.file;
     }

@@ -2,10 +2,18 @@
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
+#include "schedule/ScheduledDelivery.h"
+#include "base/TextLines.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileFileReadings.h"
+
+#include "FakeSender.h"
 
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -38,26 +46,115 @@ TEST(ScheduleDialog, ChecksInOrder)
     EXPECT_EQ(CheckAccount(std::string(50, 'u'), std::string(50, 'p')), "");
 }
 
-TEST(ScheduleDialog, SaveReplacesTheJobOnlyOnceTheRecordIsWritten)
+TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
 {
-    const struct { bool running, creates, activates; const char *calls, *message; } cases[] = {
-        {false, true, true, "run ", "Unable to start Task Scheduler.    "},
-        {true, false, true, "run delete create ", "Unable to schedule Daily Report.    "},
-        // No job without a trigger is left behind.
-        {true, true, false, "run delete create activate 13:30 delete ", "Unable to activate Daily Report.    "},
+    const struct { bool running, creates, activates; const char* where; const char *calls, *message; } cases[] = {
+        {false, true, true, "", "run ", "Unable to start Task Scheduler.    "},
+        {true, false, true, "", "run delete create ", "Unable to schedule Daily Report.    "},
+        // No job without a trigger, or with a record it was not made for.
+        {true, true, false, "", "run delete create activate 13:30 delete ", "Unable to activate Daily Report.    "},
+        {true, true, true, "no/such/", "run delete create activate 13:30 delete ", "Unable to save profile.    "},
     };
     for (const auto& c : cases) {
         TempDir dir;
         FakeService service;
         service.running = c.running, service.creates = c.creates, service.activates = c.activates;
         const ScheduleRecord record{"J.ini", "j@d", 13, 30, "PM", 1};
-        EXPECT_EQ(SaveSchedule(record, dir.path("task.dtr"), service, {}).message, c.message);
+        dir.Write("task.dtr", "old");
+        EXPECT_EQ(SaveSchedule(record, dir.path(c.where + std::string("task.dtr")), service, {}).message, c.message);
         EXPECT_EQ(service.calls, c.calls);
-        EXPECT_EQ(dir.Read("task.dtr"), FormatScheduleRecord(record));
+        EXPECT_EQ(dir.Read("task.dtr"), "old");
     }
-    FakeService service;
-    EXPECT_EQ(SaveSchedule({}, "/no/such/dir/task.dtr", service, {}).message, "Unable to save profile.    ");
-    EXPECT_EQ(service.calls, "");
+    // Change starts from what is scheduled; midnight cannot be offered.
+    ScheduleDialogModel model("J.ini");
+    model.TakeCurrent({"J.ini", "j@d", "0:15AM", "", ReportType::fullColours, true});
+    EXPECT_EQ(model.address + " " + std::to_string(model.hour) + ":" + std::to_string(model.minute), "j@d 7:0");
+    model.TakeCurrent({"J.ini", "k@d", "14:3PM", "", ReportType::plainText, true});
+    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
+}
+
+TEST(ScheduledDelivery, AcceptsOnlyAProfileOfTheDataFolderAndOneAddress)
+{
+    TempDir dir;
+    dir.Write("Jane.ini", "Profile:Jane\n");
+    dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
+    const struct { std::string profile, email, refusal; } cases[] = {
+        {dir.path("Jane.ini"), "j@x.org", ""},
+        {dir.path("..\\Jane.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
+        {dir.path("sub\\Jane.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
+        {"\\\\host\\share\\Jane.ini", "j@x.org", "the profile is not a profile file of the data folder"},
+        {"\\\\.\\pipe\\x", "j@x.org", "the profile is not a profile file of the data folder"},
+        {dir.path("NUL.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
+        {dir.path("a:b.ini"), "j@x.org", "the profile is not a profile file of the data folder"},
+        {dir.path("Jane.txt"), "j@x.org", "the profile is not a profile file of the data folder"},
+        {dir.path("Gone.ini"), "j@x.org", "the profile is missing or not a regular file of at most 1 MiB"},
+        {dir.path("Big.ini"), "j@x.org", "the profile is missing or not a regular file of at most 1 MiB"},
+        {dir.path("Jane.ini"), "j@x.org\nBcc:k@x", "the address is not a single e-mail address"},
+        {dir.path("Jane.ini"), "j@x.org;k@x.org", "the address is not a single e-mail address"},
+        {dir.path("Jane.ini"), "", "the address is not a single e-mail address"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
+}
+
+TEST(ScheduledDelivery, EveryBranchEndsInItsLogLine)
+{
+    TempDir dir;
+    Profile jane;
+    jane.description = "Jane";
+    jane.fullName = "Jane Doe";
+    jane.yourMonth = 5, jane.yourDate = 4, jane.yourYear = 1990;
+    ASSERT_TRUE(WriteProfile(dir.dir(), jane));
+    const std::string profile = dir.path("Jane.ini");
+    const FixedClock clock({2026, 12, 7});
+    const std::string text = ComposeDailyText(profile, clock);
+    const struct {
+        const char* record;
+        bool library, makesImage, renders, attaches;
+        unsigned long result;
+        const char* logged;
+    } cases[] = {
+        {"Type:1", true, true, true, true, 0, "j@x.org, full colours, sent"},
+        {"Type:0", true, true, true, true, 0, "j@x.org, plain text, sent"},
+        {"Type:7", true, true, true, true, 3, "j@x.org, plain text, MAPI result 3"},
+        {"Type:1", true, true, false, true, 0, "j@x.org, plain text (report image failed), sent"},
+        {"Type:1", true, false, true, true, 0, "j@x.org, plain text (report image failed), sent"},
+        {"Type:1", true, true, true, false, 0,
+         "j@x.org, full colours, not sent: a recipient or the attachment could not be added"},
+        {"Type:1", false, true, true, true, 0, "j@x.org, full colours, no mail library"},
+        // The log line cannot be split by what the record holds.
+        {"Email:j@x.org\rBcc:k@x.org", true, true, true, true, 0,
+         "j@x.org?Bcc:k@x.org, nothing sent, record refused: the address is not a single e-mail address"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.logged);
+        const std::string record = dir.Write("task.dtr", "Profile:" + profile + "\nEmail:j@x.org\n" + c.record + "\n");
+        std::string sent, image;
+        DeliveryTools tools;
+        tools.createSender = [&]() -> std::unique_ptr<MailSender> {
+            auto sender = std::make_unique<FakeSender>(&sent);
+            sender->library = c.library, sender->attaches = c.attaches, sender->result = c.result;
+            return sender;
+        };
+        tools.createImageFile = [&] { return c.makesImage ? image = dir.Write("private.jpg", "") : ""; };
+        tools.renderImage = [&](const std::string& path, const ReportInput& report) {
+            return path == image && !report.title.empty() && c.renders;
+        };
+        EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(record, dir.dir(), clock, tools)),
+                  ", " + ScheduledFileName(profile) + ", " + c.logged);
+        EXPECT_FALSE(std::filesystem::exists(dir.path("private.jpg")));
+        if (std::string(c.logged).find("full colours, sent") != std::string::npos) {
+            EXPECT_EQ(sent, "to:j@x.org\nfile:" + image + " as report.jpg\nfrom:Oracline\nsubject:Daily Report\n"
+                            "body:Daily Report\nsend");
+        }
+        if (std::string(c.logged).find("plain text (report image failed), sent") != std::string::npos) {
+            EXPECT_EQ(sent, "to:j@x.org\nfrom:Oracline\nsubject:Daily Report\nbody:" + text + "\nsend");
+        }
+    }
+    const std::string missing = dir.path("task.dtr");
+    std::filesystem::remove(missing);
+    EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(missing, dir.dir(), clock, {})),
+              ", , , nothing sent, record refused: there is no readable schedule record");
 }
 
 TEST(DeliveryLog, KeepsItsNewestLines)

@@ -5,7 +5,6 @@
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "pages/win/HeldPages.h"
-#include "schedule/ScheduleRecord.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
 
@@ -56,16 +55,12 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     }
 
     // Only the exact path the Task Scheduler was given means an unattended
-    // run; any other spelling, quoted or not, is a person starting the program.
+    // run; any other spelling, quoted or not, is a person starting the
+    // program. Nobody sits at an unattended run, usable record or not, so it
+    // never opens a window.
     if (commandLine == DataPaths::scheduleRecordPath) {
-        ScheduleRecord record = ReadScheduleRecordForDelivery(DataPaths::scheduleRecordPath);
-        scheduledProfilePath = record.profilePath;
-        scheduledEmail = record.email;
-        scheduledReportType = record.reportType;
-        if (record.IsDeliverable()) {
-            RunUnattendedDelivery(record, dataDirectory, DataPaths::reportsDirectory);
-            return false;
-        }
+        RunUnattendedDelivery(DataPaths::scheduleRecordPath, dataDirectory);
+        return false;
     }
 
     // Two windows editing the same index would each write their own list

@@ -13,9 +13,6 @@ public:
     static void SetBrowserFontSize();
 
     std::string dataDirectory;
-    std::string scheduledProfilePath;
-    std::string scheduledEmail;
-    int scheduledReportType = 0;
 
 private:
     static std::string CurrentOperatingSystemName();

@@ -4,7 +4,6 @@
 #include "mail/ComposedMail.h"
 #include "mail/win/EmailDialog.h"
 #include "mail/win/SimpleMapiSender.h"
-#include "win/MessageBoxes.h"
 #include "win/WaitCursor.h"
 
 #include <memory>
@@ -12,18 +11,19 @@
 void RunEmailComposer(HWND owner, const std::string& reportPath)
 {
     EmailComposer composer(reportPath);
-    EmailDialog dialog(composer, std::string(DataPaths::dataDirectory) + kContactsFileName);
-    if (dialog.RunModal(owner) != IDOK) {
-        RemoveResizedCopy(composer);
-        return;
-    }
-    std::string failure;
-    {
-        std::unique_ptr<MailSender> sender = CreateMailSender();
+    std::unique_ptr<MailSender> sender = CreateMailSender();
+    // Without a mail library the user learns it before typing anything.
+    std::string failure = sender->HasMailLibrary() ? "" : kNoMapiClientMessage;
+    // A failed send opens the composer again with everything still in it and
+    // the failure over it; Cancel there discards the mail.
+    for (;;) {
+        EmailDialog dialog(composer, std::string(DataPaths::dataDirectory) + kContactsFileName, failure);
+        if (dialog.RunModal(owner) != IDOK)
+            break;
         WaitCursor wait;
         failure = SendComposedMail(*sender, composer);
-        RemoveResizedCopy(composer);
+        if (failure.empty())
+            break;
     }
-    if (!failure.empty())
-        ShowMessage(failure, MessageKind::Error);
+    RemoveResizedCopy(composer);
 }

@@ -39,12 +39,22 @@ const struct {
 };
 
 const ImageSizeReader kReadImageSize = ReadImageSize;
+const UINT kShowOpeningMessage = WM_APP + 1;
 
 } // namespace
 
-EmailDialog::EmailDialog(EmailComposer& composer, std::string contactsPath)
-    : Dialog(IDD_EMAIL), composer_(composer), contactsPath_(std::move(contactsPath))
+EmailDialog::EmailDialog(EmailComposer& composer, std::string contactsPath, std::string openingMessage)
+    : Dialog(IDD_EMAIL), composer_(composer), contactsPath_(std::move(contactsPath)),
+      openingMessage_(std::move(openingMessage))
 {
+    OnWindowMessage(kShowOpeningMessage, [this](WPARAM, LPARAM) {
+        // The modal loop shows the dialog only once its queue is empty,
+        // which is after this message.
+        ShowWindow(Handle(), SW_SHOW);
+        UpdateWindow(Handle());
+        ShowMessage(openingMessage_, MessageKind::Error);
+        return 0;
+    });
     OnClicked(IDC_EMAIL_ADD_CONTACT, [this] { AddContact(); });
     OnClicked(IDC_EMAIL_EDIT_CONTACT, [this] { EditContact(); });
     OnClicked(IDC_EMAIL_DELETE_CONTACT, [this] { DeleteContact(); });
@@ -83,9 +93,7 @@ void EmailDialog::OnInitDialog()
     list.AddColumn(0, "Name", 110);
     list.AddColumn(1, "Email Address", 177);
     list.SetColours(Theme::background, Theme::background, Theme::text);
-    std::vector<Contact> rows;
-    LoadContacts(contactsPath_, rows);
-    composer_.contacts.Fill(std::move(rows));
+    composer_.ReadContacts(contactsPath_);
     composer_.DescribeAttachment(kReadImageSize);
     PushContacts();
     PushValues();
@@ -93,6 +101,9 @@ void EmailDialog::OnInitDialog()
     Tips().Activate(true);
     for (const auto& tip : kTips)
         Tips().Add(tip.controlId, tip.text);
+    // Shown once the composer is on screen, so the box stands over it.
+    if (!openingMessage_.empty())
+        PostMessageA(Handle(), kShowOpeningMessage, 0, 0);
 }
 
 void EmailDialog::ReadFields()
@@ -207,7 +218,7 @@ void EmailDialog::Resize()
     if (dialog.RunModal(Handle()) != IDOK || !dialog.Resized())
         return;
     ReadFields();
-    composer_.UseResizedCopy(dialog.OutputPath(), kReadImageSize);
+    composer_.UseResizedCopy(dialog.OutputPath(), ResizedCopyName(composer_.attachmentPath), kReadImageSize);
     PushValues();
 }
 
@@ -233,7 +244,7 @@ void EmailDialog::OnCancel()
 
 void EmailDialog::Close(INT_PTR result)
 {
-    if (!SaveContacts(contactsPath_, composer_.contacts.Rows()))
+    if (!composer_.SaveChangedContacts(contactsPath_))
         ShowMessage(kContactsNotSavedMessage, MessageKind::Error);
     composer_.contacts.Clear();
     End(result);

@@ -9,8 +9,10 @@
 
 class EmailDialog : public Dialog {
 public:
-    // `contactsPath` is read when the dialog opens and written when it closes.
-    EmailDialog(EmailComposer& composer, std::string contactsPath);
+    // `contactsPath` is read when the dialog opens and written when it closes
+    // after a change. A non-empty `openingMessage` is shown over the dialog
+    // as soon as it is up.
+    EmailDialog(EmailComposer& composer, std::string contactsPath, std::string openingMessage);
 
 protected:
     void OnInitDialog() override;
@@ -35,4 +37,5 @@ private:
 
     EmailComposer& composer_;
     std::string contactsPath_;
+    std::string openingMessage_;
 };

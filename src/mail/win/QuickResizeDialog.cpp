@@ -3,6 +3,7 @@
 #include "QuickResizeIds.h"
 #include "base/DataPaths.h"
 #include "mail/EmailComposer.h"
+#include "mail/win/PrivateTempFile.h"
 #include "mail/win/ScaleImage.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
@@ -20,8 +21,7 @@ const char* const kResizeFailedMessage = "Unable to resize selected report.     
 } // namespace
 
 QuickResizeDialog::QuickResizeDialog(std::string sourcePath)
-    : Dialog(IDD_QUICK_RESIZE), sourcePath_(std::move(sourcePath)),
-      outputPath_(ResizedCopyPath(DataPaths::reportsDirectory, sourcePath_))
+    : Dialog(IDD_QUICK_RESIZE), sourcePath_(std::move(sourcePath))
 {
     OnClicked(IDC_QUICK_RESIZE_SWITCH, [this] { SwitchClicked(); });
     OnCommand(IDC_QUICK_RESIZE_SCALE, CBN_SELCHANGE, [this] { ScaleChanged(); });
@@ -39,9 +39,6 @@ void QuickResizeDialog::OnInitDialog()
 {
     UseBoldFont({IDC_QUICK_RESIZE_SWITCH, IDC_QUICK_RESIZE_SCALE, IDOK, IDCANCEL});
     SetLabelColour(IDC_QUICK_RESIZE_SWITCH, RGB(255, 255, 0));
-    // A copy left by an earlier resize of the same report would otherwise be
-    // taken for this one's if the save below failed.
-    RemoveFileForced(outputPath_);
 
     PixelSize source;
     if (!ReadImageSize(sourcePath_, source.width, source.height))
@@ -92,10 +89,12 @@ void QuickResizeDialog::PushValues()
 void QuickResizeDialog::OnOK()
 {
     if (model_.saveEnabled) {
-        resized_ = ScaleImage(sourcePath_, outputPath_, model_.selection);
+        outputPath_ = CreatePrivateTempFile(ExtensionOf(sourcePath_));
+        resized_ = !outputPath_.empty() && ScaleImage(sourcePath_, outputPath_, model_.selection);
         if (!resized_) {
             ShowMessage(kResizeFailedMessage, MessageKind::Error);
-            RemoveFileForced(outputPath_);
+            if (!outputPath_.empty())
+                RemoveFileForced(outputPath_);
         }
     }
     End(IDOK);

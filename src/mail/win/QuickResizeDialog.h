@@ -1,7 +1,7 @@
 #pragma once
-// The Quick Resize dialog (resource 126): a scaled copy of a report image,
-// "_T_" and its name, in the reports directory, with the new size shown in a
-// small browser pane.
+// The Quick Resize dialog (resource 126): a scaled copy of a report image in
+// a private file of the user's own (mailed as "_T_" and the report's name),
+// with the new size shown in a small browser pane.
 #include "mail/QuickResizeModel.h"
 #include "win/Dialog.h"
 

@@ -17,9 +17,26 @@ namespace {
 HMODULE gMapiLibrary = nullptr;
 int gLiveSenders = 0;
 
+// Only the System32 library: a mapi32.dll dropped beside the program in the
+// shared folder would otherwise run inside whoever sends mail. On Windows the
+// System32 stub hands over to the user's default mail client. Systems whose
+// loader predates the search flags refuse them with ERROR_INVALID_PARAMETER;
+// there the full System32 path does the same.
+HMODULE LoadMailLibrary()
+{
+    HMODULE library = LoadLibraryExA("mapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (library || GetLastError() != ERROR_INVALID_PARAMETER)
+        return library;
+    char system[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH - 12)
+        return nullptr;
+    return LoadLibraryExA((std::string(system) + "\\mapi32.dll").c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
 struct Attachment {
     std::string path;
-    std::optional<std::string> displayName;
+    std::string displayName;
 };
 
 // The windows of this thread that MAPISendMail must not let the user reach
@@ -78,18 +95,13 @@ public:
     {
         ++gLiveSenders;
         if (!gMapiLibrary)
-            gMapiLibrary = LoadLibraryA("mapi32.dll");
-        if (!gMapiLibrary) {
-            error_ = kNoMailLibrary;
+            gMapiLibrary = LoadMailLibrary();
+        if (!gMapiLibrary)
             return;
-        }
         sendMail_ = reinterpret_cast<LPMAPISENDMAIL>(
             reinterpret_cast<void (*)()>(GetProcAddress(gMapiLibrary, "MAPISendMail")));
-        const bool hasLogon = GetProcAddress(gMapiLibrary, "MAPILogon") != nullptr;
-        if (!sendMail_ || !hasLogon) {
+        if (!GetProcAddress(gMapiLibrary, "MAPILogon"))
             sendMail_ = nullptr;
-            error_ = kMissingEntryPoint;
-        }
     }
 
     ~SimpleMapiSender() override
@@ -100,12 +112,7 @@ public:
         }
     }
 
-    int TakeError() override
-    {
-        const int error = error_;
-        error_ = kNoError;
-        return error;
-    }
+    bool HasMailLibrary() const override { return sendMail_ != nullptr; }
 
     bool AddRecipient(const std::string& text) override
     {
@@ -113,20 +120,23 @@ public:
             recipients_.push_back(text);
             return true;
         } catch (const std::bad_alloc&) {
-            error_ = kNoRecipientMemory;
             return false;
         }
     }
 
     void SetSubject(const std::string& text) override { subject_ = text; }
 
-    bool AddAttachment(const std::string& fullPath, const std::optional<std::string>& displayName) override
+    bool AddAttachment(const std::string& fullPath, const std::string& displayName) override
     {
+        // A path to nothing would make most clients fail the whole message
+        // without saying why.
+        const DWORD attributes = GetFileAttributesA(fullPath.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return false;
         try {
             attachments_.push_back({fullPath, displayName});
             return true;
         } catch (const std::bad_alloc&) {
-            error_ = kNoAttachmentMemory;
             return false;
         }
     }
@@ -134,7 +144,7 @@ public:
     void SetOriginatorName(const std::string& text) override { originatorName_ = text; }
     void SetBody(const std::string& text) override { body_ = text; }
 
-    unsigned long Send(unsigned long extraFlags) override
+    unsigned long Send() override
     {
         if (!sendMail_)
             return MAPI_E_FAILURE;
@@ -155,8 +165,8 @@ public:
             files[i] = MapiFileDesc{};
             files[i].nPosition = static_cast<ULONG>(textLength + i);
             files[i].lpszPathName = &attachments_[i].path[0];
-            if (attachments_[i].displayName)
-                files[i].lpszFileName = &(*attachments_[i].displayName)[0];
+            if (!attachments_[i].displayName.empty())
+                files[i].lpszFileName = &attachments_[i].displayName[0];
         }
         MapiRecipDesc originator{};
         originator.ulRecipClass = MAPI_ORIG;
@@ -175,7 +185,7 @@ public:
         {
             ModalFreeze freeze;
             result = sendMail_(0, reinterpret_cast<ULONG_PTR>(freeze.Owner()), &message,
-                               extraFlags | MAPI_LOGON_UI, 0);
+                               MAPI_LOGON_UI, 0);
         }
         recipients_.clear();
         attachments_.clear();
@@ -183,7 +193,6 @@ public:
     }
 
 private:
-    int error_ = kNoError;
     LPMAPISENDMAIL sendMail_ = nullptr;
     std::vector<std::string> recipients_;
     std::vector<Attachment> attachments_;

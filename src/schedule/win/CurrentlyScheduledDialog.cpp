@@ -2,18 +2,42 @@
 
 #include "ScheduleIds.h"
 #include "schedule/DeliveryLog.h"
-#include "schedule/ScheduleRecord.h"
 #include "win/Controls.h"
 
-CurrentlyScheduledDialog::CurrentlyScheduledDialog(const std::string& recordPath, const std::string& logPath)
-    : Dialog(IDD_CURRENTLY_SCHEDULED), recordPath_(recordPath), logPath_(logPath)
+#include <utility>
+
+namespace {
+
+// As the clock in the taskbar shows it ("14:03", "2:03 PM"); the record keeps
+// its own form, and a value that is no time is shown as stored.
+std::string ShownTime(const std::string& stored)
+{
+    const std::optional<ClockTime> time = ParseStoredTime(stored);
+    if (!time)
+        return stored;
+    SYSTEMTIME at{};
+    at.wYear = 2000;
+    at.wMonth = 1;
+    at.wDay = 1;
+    at.wHour = static_cast<WORD>(time->hour);
+    at.wMinute = static_cast<WORD>(time->minute);
+    char text[64];
+    if (GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &at, nullptr, text, sizeof text) == 0)
+        return stored;
+    return text;
+}
+
+} // namespace
+
+CurrentlyScheduledDialog::CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath)
+    : Dialog(IDD_CURRENTLY_SCHEDULED), shown_(std::move(shown)), logPath_(logPath)
 {
 }
 
 void CurrentlyScheduledDialog::OnInitDialog()
 {
     UseBoldFont({IDC_CURRENT_PROFILE_LABEL, IDC_CURRENT_PROFILE, IDC_CURRENT_EMAIL_LABEL, IDC_CURRENT_EMAIL,
-                 IDC_CURRENT_TIME, IDC_CURRENT_TYPE, IDOK, IDCANCEL});
+                 IDC_CURRENT_TIME, IDC_CURRENT_TYPE, IDC_CURRENT_LAST_DELIVERY, IDOK, IDCANCEL});
     SetLabelColour(IDC_CURRENT_PROFILE_LABEL, RGB(0, 255, 0));
     SetLabelColour(IDC_CURRENT_PROFILE, RGB(0, 0, 0));
     SetLabelColour(IDC_CURRENT_EMAIL_LABEL, RGB(255, 255, 0));
@@ -22,12 +46,12 @@ void CurrentlyScheduledDialog::OnInitDialog()
     SetLabelColour(IDC_CURRENT_TYPE, RGB(255, 255, 255));
     SetLabelColour(IDC_CURRENT_LAST_DELIVERY, RGB(0, 0, 0));
 
-    const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath_);
+    const ScheduleDisplay& shown = shown_;
     Controls::SetText(Handle(), IDC_CURRENT_PROFILE_LABEL, "Profile:");
     Controls::SetText(Handle(), IDC_CURRENT_EMAIL_LABEL, "Email To:");
     Controls::SetText(Handle(), IDC_CURRENT_PROFILE, shown.profile);
     Controls::SetText(Handle(), IDC_CURRENT_EMAIL, shown.email);
-    Controls::SetText(Handle(), IDC_CURRENT_TIME, shown.timeText);
+    Controls::SetText(Handle(), IDC_CURRENT_TIME, kDeliverAtLabel + ShownTime(shown.storedTime));
     Controls::SetText(Handle(), IDC_CURRENT_TYPE, shown.typeText);
     const std::string last = LastDeliveryLogLine(logPath_);
     Controls::SetText(Handle(), IDC_CURRENT_LAST_DELIVERY, last.empty() ? "" : "Last delivery: " + last);

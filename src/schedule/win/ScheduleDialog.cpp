@@ -45,9 +45,9 @@ void ScheduleDialog::OnInitDialog()
     SetLabelColour(IDC_SCHEDULE_EMAIL_LABEL, RGB(255, 255, 0));
     SetLabelColour(IDC_SCHEDULE_TYPE_LABEL, RGB(0, 0, 255));
 
-    Fill(Handle(), IDC_SCHEDULE_HOUR, HourEntries(), kFirstHourSelection);
-    Fill(Handle(), IDC_SCHEDULE_MINUTE, MinuteEntries(), 0);
-    Fill(Handle(), IDC_SCHEDULE_TYPE, ReportTypeEntries(), 0);
+    Fill(Handle(), IDC_SCHEDULE_HOUR, HourEntries(), model_.hour - 1);
+    Fill(Handle(), IDC_SCHEDULE_MINUTE, MinuteEntries(), model_.minute);
+    Fill(Handle(), IDC_SCHEDULE_TYPE, ReportTypeEntries(), model_.reportType);
     Controls::LimitText(Handle(), IDC_SCHEDULE_EMAIL, kLongestAddress);
 
     Controls::SetText(Handle(), IDC_SCHEDULE_AT_LABEL, "Schedule to email report at: ");
@@ -55,6 +55,7 @@ void ScheduleDialog::OnInitDialog()
     Controls::SetText(Handle(), IDC_SCHEDULE_EMAIL_LABEL, "Email To:");
     Controls::SetText(Handle(), IDC_SCHEDULE_TYPE_LABEL, "Report Type:");
     Controls::SetText(Handle(), IDC_SCHEDULE_PROFILE, model_.profilePath);
+    Controls::SetText(Handle(), IDC_SCHEDULE_EMAIL, model_.address);
     Controls::SetText(Handle(), IDC_SCHEDULE_DAY_HALF, model_.DayHalf());
 }
 

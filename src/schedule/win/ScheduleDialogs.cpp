@@ -23,12 +23,14 @@ void RunScheduleDialogs(HWND owner, const std::string& profilePath, const std::s
 {
     TaskSchedulerService service = MakeService();
     const std::string recordPath = DataPaths::scheduleRecordPath;
+    ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
-        CurrentlyScheduledDialog current(recordPath, dataDirectory + kDeliveryLogName);
+        const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
+        CurrentlyScheduledDialog current(shown, dataDirectory + kDeliveryLogName);
         if (current.RunModal(owner) != IDOK)
             return;
+        model.TakeCurrent(shown);
     }
-    ScheduleDialogModel model(profilePath);
     ScheduleDialog(model, service, dataDirectory, clock).RunModal(owner);
 }
 

@@ -1,5 +1,6 @@
 #include "schedule/win/UnattendedDelivery.h"
 
+#include "mail/win/PrivateTempFile.h"
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
@@ -7,11 +8,11 @@
 
 #include <windows.h>
 
-void RunUnattendedDelivery(const ScheduleRecord& record, const std::string& dataDirectory,
-                           const std::string& reportsDirectory)
+void RunUnattendedDelivery(const std::string& recordPath, const std::string& dataDirectory)
 {
     DeliveryTools tools;
     tools.createSender = [] { return CreateMailSender(); };
+    tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
     tools.renderImage = [](const std::string& path, const ReportInput& report) {
         ReportTiming timing("scheduled-report-jpeg");
         return SaveDrawingAsJpeg(path, kReportImageWidth, kReportImageHeight, [&report](Canvas& canvas) {
@@ -22,7 +23,7 @@ void RunUnattendedDelivery(const ScheduleRecord& record, const std::string& data
     };
     const LocalClock clock;
     ReportTiming timing("scheduled-delivery");
-    DeliveryLogEntry entry = DeliverScheduledReport(record, reportsDirectory, clock, tools);
+    DeliveryLogEntry entry = RunScheduledDelivery(recordPath, dataDirectory, clock, tools);
 
     SYSTEMTIME now{};
     GetLocalTime(&now);

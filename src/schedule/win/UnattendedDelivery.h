@@ -1,10 +1,8 @@
 #pragma once
-// The scheduled start's work on Windows: the report drawn with GDI+ and
-// mailed through Simple MAPI, one line in the delivery log, no window.
-#include "schedule/ScheduleRecord.h"
-
+// The scheduled start's work on Windows: the record checked, the report drawn
+// with GDI+ into a private file and mailed through Simple MAPI, one line in
+// the delivery log, no window.
 #include <string>
 
 // Needs GDI+ started. Never shows anything and never touches the record.
-void RunUnattendedDelivery(const ScheduleRecord& record, const std::string& dataDirectory,
-                           const std::string& reportsDirectory);
+void RunUnattendedDelivery(const std::string& recordPath, const std::string& dataDirectory);

@@ -23,6 +23,8 @@ std::vector<SentMail> ReadMailRecord(const std::string& path)
             mails.emplace_back();
         else if (mails.empty())
             continue;
+        else if (f[0] == "library")
+            mails.back().library = rest;
         else if (f[0] == "flags")
             mails.back().flags = std::stoul(rest);
         else if (f[0] == "owner")
@@ -41,8 +43,16 @@ std::vector<SentMail> ReadMailRecord(const std::string& path)
     return mails;
 }
 
+std::string SystemMailLibrary()
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system) + "\\mapi32.dll";
+}
+
 void PrepareMailRecord(unsigned long result, const std::string& path)
 {
+    CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
     DeleteFileA(path.c_str());
     DeleteFileA((path + ".result").c_str());
     for (int i = 1; DeleteFileA((path + "." + std::to_string(i)).c_str()); ++i) {

@@ -10,6 +10,9 @@ namespace e2e {
 // Where the recording library writes unless ORACLINE_MAPI_RECORD says otherwise.
 constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
 
+// Where the program must take its mail library from.
+std::string SystemMailLibrary();
+
 struct MailRecipient {
     int recipientClass = -1;
     std::string name;     // "(null)" when none was given
@@ -25,6 +28,7 @@ struct MailAttachment {
 };
 
 struct SentMail {
+    std::string library;  // the recording library's own path
     unsigned long flags = 0;
     bool owner = false;
     std::string subject;
@@ -38,7 +42,10 @@ struct SentMail {
 std::vector<SentMail> ReadMailRecord(const std::string& path = kMailRecordPath);
 
 // The result code the recording library gives MAPISendMail in programs
-// started afterwards; removes the record file and an earlier result file.
+// started afterwards; removes the record file and an earlier result file,
+// and puts the recording library into the prefix's System32, the only place
+// the program loads it from (the build folder's copy beside Oracline.exe
+// stands for a planted one).
 void PrepareMailRecord(unsigned long result = 0, const std::string& path = kMailRecordPath);
 // The result code for the next calls, also in a program already running.
 void SetMailResult(unsigned long result, const std::string& path = kMailRecordPath);

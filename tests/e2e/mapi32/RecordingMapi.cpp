@@ -9,7 +9,8 @@
 // result instead, so one running program can meet several answers.
 //
 // One block per call, one item per line, fields separated by tabs; a missing
-// string is written as "(null)". Line feeds inside texts are written as "\n".
+// string is written as "(null)". The first item is where this library was
+// loaded from, so a test can tell the System32 copy from a planted one. Line feeds inside texts are written as "\n".
 // Each attachment is copied beside the record as ".1", ".2", ... after the
 // record's name (counting over all calls), since the program may delete it
 // once the call returns.
@@ -19,6 +20,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
@@ -46,7 +49,9 @@ std::string Recipient(const MapiRecipDesc* r)
 
 std::string Describe(ULONG_PTR owner, const MapiMessage& message, FLAGS flags)
 {
-    std::string out = "MAPISendMail\nflags\t" + std::to_string(flags) + "\nowner\t" + (owner ? "yes" : "no") +
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(reinterpret_cast<HMODULE>(&__ImageBase), self, MAX_PATH);
+    std::string out = "MAPISendMail\nlibrary\t" + std::string(self) + "\nflags\t" + std::to_string(flags) + "\nowner\t" + (owner ? "yes" : "no") +
                       "\nsubject\t" + Text(message.lpszSubject) + "\nnote\t" + Text(message.lpszNoteText) +
                       "\noriginator\t" + Recipient(message.lpOriginator) + "\n";
     for (ULONG i = 0; message.lpRecips && i < message.nRecipCount; ++i)
