@@ -3,6 +3,11 @@
 # fuzz_<Name>, seeded from tests/fuzz/corpus/<Name>/; CTest runs each for a
 # short while, longer runs are by hand (README).
 set(ORACLINE_FUZZ_SECONDS 12 CACHE STRING "How long CTest lets each fuzz target run")
+# As large as the biggest file a reader accepts: libFuzzer's default of about
+# 4 KB never shows time or memory that grows faster than the input. Without
+# -len_control=0 the limit would only creep up from the seeds' sizes, a few
+# hundred bytes in a run this short.
+set(ORACLINE_FUZZ_MAX_LEN 1048576)
 
 file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*Fuzz.cpp)
 foreach(source ${FUZZ_SOURCES})
@@ -16,7 +21,8 @@ foreach(source ${FUZZ_SOURCES})
   set(work_corpus ${CMAKE_BINARY_DIR}/corpus/${name})
   file(MAKE_DIRECTORY ${work_corpus})
   add_test(NAME fuzz_${name}
-           COMMAND fuzz_${name} -max_total_time=${ORACLINE_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=1024
+           COMMAND fuzz_${name} -max_total_time=${ORACLINE_FUZZ_SECONDS} -max_len=${ORACLINE_FUZZ_MAX_LEN}
+                   -len_control=0 -timeout=10 -rss_limit_mb=1024
                    -print_final_stats=1 ${work_corpus} ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
   set_tests_properties(fuzz_${name} PROPERTIES TIMEOUT 120
     ENVIRONMENT "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")

@@ -7,8 +7,15 @@ add_executable(Oracline WIN32 ${FRONT_END_SOURCES} ${RESOURCE_SCRIPTS})
 # comdlg32.dll and shell32.dll (with the shell libraries they pull in),
 # comctl32.dll and oleaut32.dll at start-up cost most of the scheduled run's
 # time under Wine, and that run opens no dialog, control or browser.
+# gdiplus.dll is loaded on first use for another reason: it is not a known
+# DLL on every Windows, so as an import resolved at start-up it would be
+# looked for in the program folder, which every account can write to; loaded
+# later, it comes from System32 alone (WinMain). MinGW's gdiplus library
+# stays in the link for the few objects gdiplus.h takes from it; a GDI+
+# function missing from gdiplus.def would come from there too and make
+# gdiplus.dll a start-up import again, which the check after linking refuses.
 # cmake/delay-load/<dll>.def lists what the program takes from each.
-set(DELAY_LOADED comdlg32 shell32 comctl32 oleaut32)
+set(DELAY_LOADED comdlg32 shell32 comctl32 oleaut32 gdiplus)
 set(DELAY_LIBRARIES)
 if(MINGW)
   foreach(dll ${DELAY_LOADED})
@@ -21,6 +28,9 @@ if(MINGW)
   endforeach()
   add_custom_target(delay_load_libraries DEPENDS ${DELAY_LIBRARIES})
   add_dependencies(Oracline delay_load_libraries)
+  add_custom_command(TARGET Oracline POST_BUILD
+    COMMAND sh -c "! ${CMAKE_OBJDUMP} -p \"$0\" | grep -qi 'DLL Name: gdiplus' || { echo \"$0 imports gdiplus.dll at start-up: add the GDI+ functions objdump -p lists under it to cmake/delay-load/gdiplus.def\" >&2; rm -f \"$0\"; exit 1; }" $<TARGET_FILE:Oracline>
+    VERBATIM)
 else()
   foreach(dll ${DELAY_LOADED})
     list(APPEND DELAY_LIBRARIES ${dll})

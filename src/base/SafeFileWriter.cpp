@@ -5,12 +5,22 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 
 namespace {
 
 // Tries enough names that only a folder we cannot create files in runs out.
 const int kNameAttempts = 100;
+
+// Temporary names are the target's name, a dot, this many lower-case hex
+// digits and this ending.
+const std::size_t kSuffixDigits = 12;
+const char* const kTempEnding = ".tmp";
+
+// A write holds its temporary file for well under a second; one that is
+// older than this belongs to a writer that is gone.
+const long long kStaleSeconds = 10 * 60;
 
 std::uint64_t Mix(std::uint64_t x)
 {
@@ -40,12 +50,27 @@ std::string FreshTempName(const std::string& target)
     static std::atomic<std::uint64_t> counter{0};
     std::uint64_t value = Mix(ProcessSeed() + counter++);
     static const char hex[] = "0123456789abcdef";
-    std::string suffix(12, '0');
+    std::string suffix(kSuffixDigits, '0');
     for (char& c : suffix) {
         c = hex[value & 15];
         value >>= 4;
     }
-    return target + "." + suffix + ".tmp";
+    return target + "." + suffix + kTempEnding;
+}
+
+bool IsTempName(const std::string& name)
+{
+    const std::string ending = kTempEnding;
+    const std::size_t tail = 1 + kSuffixDigits + ending.size();
+    if (name.size() <= tail || name.compare(name.size() - ending.size(), ending.size(), ending) != 0)
+        return false;
+    const std::size_t dot = name.size() - tail;
+    if (name[dot] != '.')
+        return false;
+    for (std::size_t i = dot + 1; i < dot + 1 + kSuffixDigits; ++i)
+        if (!((name[i] >= '0' && name[i] <= '9') || (name[i] >= 'a' && name[i] <= 'f')))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -72,4 +97,14 @@ bool WriteTextFileSafely(const std::string& target, const std::string& text)
         }
     }
     return false;
+}
+
+void RemoveStaleTemporaryFiles(const std::string& directory)
+{
+    for (const std::string& name : ListFiles(directory)) {
+        long long age = 0;
+        const std::string path = directory + name;
+        if (IsTempName(name) && SecondsSinceWritten(path, age) && age > kStaleSeconds)
+            std::remove(path.c_str());
+    }
 }

@@ -7,13 +7,23 @@
 // The text goes to a temporary file of a fresh name in the same folder,
 // created exclusively: a file or link already there under that name is never
 // opened, so nothing left behind can redirect the write. Only when that file
-// is complete and on the disk does it take the place of the target, in one
-// step. A crash, a power cut, a full disk, a bad name or a second writer at
-// the same moment therefore never leaves a half-written, emptied or mixed
+// is complete and flushed to the disk is it renamed over the target, in one
+// step of the file system. A crash, a full disk, a bad name or a second writer
+// at the same moment therefore never leaves a half-written, emptied or mixed
 // file behind: the target holds either its old text or one writer's new one.
-// On POSIX systems the new file keeps the target's permissions.
+// After a power cut the same holds as far as the file system keeps a rename
+// whole (NTFS and journaling file systems do), but the rename may be undone,
+// bringing the old text back. On POSIX systems the new file keeps the
+// target's permissions.
 //
 // Writes nothing and returns false when the target is read-only, or when the
-// temporary file cannot be created, written or moved into place; the
-// temporary file is removed again in every failing case.
+// temporary file cannot be created, written or moved into place (on Windows
+// after a short wait for readers that hold the target open); the temporary
+// file is then removed again. Only a crash leaves one behind.
 bool WriteTextFileSafely(const std::string& target, const std::string& text);
+
+// Removes the temporary files a crashed writer left in `directory` (ending in
+// its separator): regular files named like this writer's temporary names and
+// older than any write takes, so another process's write under way is never
+// disturbed. Everything else stays.
+void RemoveStaleTemporaryFiles(const std::string& directory);

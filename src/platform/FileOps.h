@@ -18,9 +18,13 @@ enum class NewFile { Written, NameTaken, Failed };
 NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
                             const std::string& permissionsOf);
 
-// Moves `source` over `target`, replacing `target` in one step when it exists,
-// and returns only once the move itself is on the disk. The old target stays
-// untouched when the move fails.
+// Moves `source` over `target`, replacing `target` in one step when it exists.
+// The old target stays untouched when the move fails. On Windows a target
+// that another process holds open (a reader, a virus scanner, the search
+// indexer) is tried again for about a quarter of a second before giving up.
+// Whether the rename itself has reached the disk when this returns is up to
+// the file system: POSIX systems sync the folder, Windows does not for a
+// rename within one volume.
 bool MoveFileOver(const std::string& source, const std::string& target);
 
 // Clears the read-only attribute (adds write permission for the owner).
@@ -39,6 +43,10 @@ bool IsReadOnlyFile(const std::string& path);
 // True when `path` is a regular file (after links), with its size in `bytes`.
 // Devices, pipes and directories give false: reading them may never end.
 bool RegularFileSize(const std::string& path, long long& bytes);
+
+// Seconds since `path` was last written (negative when its time lies ahead);
+// false when there is no such file.
+bool SecondsSinceWritten(const std::string& path, long long& seconds);
 
 // Names (not paths) of the regular files directly inside `directory`, which
 // ends in its separator. Empty when the directory cannot be read.

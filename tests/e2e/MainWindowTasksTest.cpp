@@ -63,8 +63,8 @@ TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipDeletingAndClosing)
     AnswerMessageBox(box, IDOK);
     EXPECT_TRUE(IsWindow(tip) && IsWindowVisible(tip));
 
-    // Deleting does not ask; the file goes to the Recycle Bin and the row
-    // above takes the selection. Nothing is written before the window closes.
+    // Deleting does not ask; the file goes to the Recycle Bin, the row above
+    // takes the selection and the index is written at once.
     session.List().ClickRow(1);
     session.Settle();
     session.Press(IDC_DELETE_PROFILE);
@@ -72,10 +72,9 @@ TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipDeletingAndClosing)
     EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
     EXPECT_TRUE(TakeFromRecycleBin(files["Work.ini"]));
     EXPECT_EQ(session.List().SelectedRows(), std::vector<int>{0});
-    EXPECT_EQ(DataFile("oc.ini"), files["oc.ini"]);
+    EXPECT_EQ(DataFile("oc.ini"), IndexFileText({kJane, kAnn}));
 
     ASSERT_TRUE(session.Close());
-    EXPECT_EQ(DataFile("oc.ini"), IndexFileText({kJane, kAnn}));
     // Every page file goes at closing, whatever the case of its extension.
     for (const char* gone : {"old.HTM", "tip_e.htm", "dream_r.htm"})
         EXPECT_FALSE(FileExists(DataDirectory() + gone)) << gone;
@@ -94,23 +93,29 @@ TEST(MainWindowTasks, DoubleClickEditsAndAnIndexThatCannotBeWrittenStaysAsItWas)
     EXPECT_TRUE(session.TipSays("Use Personal Data for calculation if you want to try manual calibration."));
     ASSERT_TRUE(CloseAndWait(editor));
 
+    // Held open without sharing, the index cannot be replaced: the user is
+    // told, the old index stays whole, and the next change writes it.
+    const std::string index = DataDirectory() + "oc.ini";
+    HANDLE held = CreateFileA(index.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     for (int left : {1, 0}) {
         session.Press(IDC_DELETE_PROFILE);
+        if (left == 1) {
+            MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+            EXPECT_EQ(box.text, "Unable to save profile.    ");
+            AnswerMessageBox(box, IDOK);
+            CloseHandle(held);
+            EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
+        }
         session.Settle();
         EXPECT_EQ(session.List().RowCount(), left);
     }
+    EXPECT_EQ(DataFile("oc.ini"), "");
     for (const TestProfile& deleted : {kJane, kJohn})
         TakeFromRecycleBin(ProfileFileText(deleted));
     EXPECT_EQ(session.EnabledButtons(), "A----O--H");
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
-    // Held open without sharing, the index cannot be replaced: the program
-    // still closes, and the old index is whole.
-    const std::string index = DataDirectory() + "oc.ini";
-    HANDLE held = CreateFileA(index.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_TRUE(session.Close());
-    CloseHandle(held);
-    EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
 }
 
 TEST(MainWindowTasks, CompanionAndOpenReport)

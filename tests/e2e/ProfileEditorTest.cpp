@@ -97,7 +97,8 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenAFirstMessageAndANonAsciiProf
               "Profile:" + description + "\r\nName:" + name + "\r\nYourMonth:1\r\nYourDate:1\r\n"
               "YourYear:1950\r\nMotherMonth:5\r\nMotherDate:2\r\nMotherYear:1940\r\n");
     EXPECT_EQ(session.List().CellText(0, 0) + "|" + session.List().CellText(0, 1), name + "|" + description);
-    ASSERT_TRUE(session.Close());
+    // Ended without closing, as by a crash: the index was written at once.
+    session.Run().Kill();
     EXPECT_EQ(DataFile("oc.ini"), "Profile:" + name + "\r\nDescription:" + description + "\r\nAdjustment:Automatic\r\n");
 }
 

@@ -5,7 +5,37 @@
 
 #include "pages/NavigationFilter.h"
 
-#include <regex>
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+// Written out rather than as std::regex, which recurses once per character
+// and overflows the stack on the long URLs the fuzzer makes. A '|' in
+// `lower` stands for either slash.
+bool SameLetters(const std::string& text, std::size_t at, const std::string& lower)
+{
+    if (text.size() < at + lower.size())
+        return false;
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[at + i])));
+        if (lower[i] == '|' ? c != '/' && c != '\\' : c != lower[i])
+            return false;
+    }
+    return true;
+}
+
+bool IsPageFileOfTheDataFolder(const std::string& path)
+{
+    const std::string folder = "c:|program files|oracline|", ending = ".htm";
+    if (path.size() <= folder.size() + ending.size() || !SameLetters(path, 0, folder) ||
+        !SameLetters(path, path.size() - ending.size(), ending))
+        return false;
+    const std::string name = path.substr(folder.size());
+    return name.find_first_of("\\/:") == std::string::npos;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -14,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!NavigationAllowed(url) || url.empty() || url == "javascript:window.print()")
         return 0;
     std::string path = url;
-    if (std::regex_search(url, std::regex("^file://", std::regex::icase))) {
+    if (SameLetters(url, 0, "file://")) {
         path.clear();
         for (std::size_t i = url[7] == '/' ? 8 : 7; i < url.size(); ++i) {
             const bool escape = url[i] == '%' && i + 2 < url.size();
@@ -22,8 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             i += escape ? 2 : 0;
         }
     }
-    static const std::regex page_file("c:[\\\\/]program files[\\\\/]oracline[\\\\/][^\\\\/:]+\\.htm",
-                                      std::regex::icase);
-    FUZZ_CHECK(std::regex_match(path, page_file));
+    FUZZ_CHECK(IsPageFileOfTheDataFolder(path));
     return 0;
 }

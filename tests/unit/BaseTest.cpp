@@ -10,9 +10,11 @@
 
 #include <atomic>
 #include <climits>
+#include <cstdio>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utime.h>
 #include <vector>
 
 namespace {
@@ -200,6 +202,33 @@ TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
     second.join();
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(dir.EntryCount(), 1);  // no temporary file left behind
+}
+
+TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
+{
+    TempDir dir;
+    const struct { const char* name; bool old; bool removed; } files[] = {
+        {"oc.ini.0123456789ab.tmp", true, true},
+        {"Ann Smith.ini.ffffffffffff.tmp", true, true},
+        {"oc.ini.0123456789ab.tmp", false, false},  // a write under way in another process
+        {"oc.ini.0123456789AB.tmp", true, false},
+        {"oc.ini.0123456789a.tmp", true, false},
+        {"oc.ini.0123456789abc.tmp", true, false},
+        {"oc.ini-0123456789ab.tmp", true, false},
+        {".0123456789ab.tmp", true, false},
+        {"oc.ini.0123456789ab.tmp.jpg", true, false},
+        {"report.tmp", true, false},
+        {"oc.ini", true, false},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        const std::string path = dir.Write(file.name, "x");
+        const utimbuf longAgo{1000000000, 1000000000};
+        ASSERT_TRUE(!file.old || utime(path.c_str(), &longAgo) == 0);
+        RemoveStaleTemporaryFiles(dir.dir());
+        EXPECT_EQ(access(path.c_str(), F_OK) != 0, file.removed);
+        std::remove(path.c_str());
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
 #include "platform/FileOps.h"
+#include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 #include "profiles/ProfileIndex.h"
@@ -100,6 +101,13 @@ MainWindow::MainWindow(const Clock& clock)
     OnWindowMessage(WM_HELP, [this](WPARAM, LPARAM) {
         Help();
         return TRUE;
+    });
+    // The process may end at any moment once this returns, and no one is
+    // there to read a message: a write that failed earlier gets one more try.
+    OnWindowMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM) {
+        if (ending && listChanged)
+            listChanged = !WriteProfileIndex(dataDirectory_, rows_);
+        return 0;
     });
     OnCommand(IDC_MONTH, CBN_SELCHANGE, [this] { OnMonthChosen(); });
     OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
@@ -344,7 +352,17 @@ void MainWindow::WriteIndexIfChanged()
 {
     // Tasks read profiles through the index; it must match the list first.
     if (listChanged)
-        WriteProfileIndex(dataDirectory_, rows_);
+        WriteIndex();
+}
+
+// Right after every change of the list: a logoff, a shutdown or a crash
+// must not leave a profile's file on the disk and its row gone. A write that
+// fails stays pending for the next task or for closing.
+void MainWindow::WriteIndex()
+{
+    listChanged = !WriteProfileIndex(dataDirectory_, rows_);
+    if (listChanged)
+        ShowMessage(EditorMessages::kUnableToSave, MessageKind::Error);
 }
 
 // Analyze Day and Dreams both start from the one selected row: the index is
@@ -390,7 +408,7 @@ void MainWindow::AddProfile()
             list.AppendRow(Cells(entry));
         }
         changingList_ = false;
-        listChanged = true;
+        WriteIndex();
         ReadSelection();
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
@@ -410,7 +428,7 @@ void MainWindow::EditProfile(int row)
     changingList_ = true;
     ListView(Handle(), IDC_PROFILE_LIST).SetRow(row, Cells(rows_[row]));
     changingList_ = false;
-    listChanged = true;
+    WriteIndex();
     ShowTip(QuickTips::analyzeDay);
 }
 
@@ -434,8 +452,8 @@ void MainWindow::DeleteProfile()
         list.SelectOnly(next);
     }
     changingList_ = false;
+    WriteIndex();
     SetFocus(list.Handle());
-    listChanged = true;
     ApplySelection();
 }
 

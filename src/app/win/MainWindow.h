@@ -62,6 +62,7 @@ private:
     void Dreams();
     void Help();
     void WriteIndexIfChanged();
+    void WriteIndex();
     // Loads the selected row's profile; false (after the refusal message) when
     // the selected date lies before its birth date.
     bool SelectedDayCanBeAnalysed();

@@ -1,6 +1,7 @@
 #include "app/win/OraclineApp.h"
 
 #include "base/DataPaths.h"
+#include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "pages/win/HeldPages.h"
@@ -68,6 +69,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return false;
     }
+    RemoveStaleTemporaryFiles(DataPaths::dataDirectory);
     StartHeldPages(DataPaths::dataDirectory);
     RunInteractiveMode();
     return false;
@@ -164,13 +166,20 @@ void OraclineApp::SetBrowserFontSize()
 
 bool OraclineApp::RunControlPanel(const std::string& argument)
 {
-    std::string commandLine = "CONTROL.EXE " + argument;
+    // By its full path: a bare name is looked up beside the exe first, in
+    // the folder every account can write to.
+    char system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    const std::string program = std::string(system) + "\\CONTROL.EXE";
+    std::string commandLine = "\"" + program + "\" " + argument;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
                         nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hThread);

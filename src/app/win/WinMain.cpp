@@ -2,8 +2,29 @@
 
 #include <windows.h>
 
+namespace {
+
+// The program folder is writable by every account, so a library found there
+// by name would run inside whoever starts the program, the scheduled job's
+// account included. From here on, libraries loaded by name (by the program,
+// its delay-loaded imports or Windows components on its behalf) come from
+// System32 alone. Looked up at run time: a system without the call still
+// starts, with its old search order.
+void LoadLibrariesFromSystem32Only()
+{
+    using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+    const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    const FARPROC found = kernel ? GetProcAddress(kernel, "SetDefaultDllDirectories") : nullptr;
+    if (found)
+        reinterpret_cast<SetDefaultDllDirectoriesCall>(reinterpret_cast<void*>(found))(
+            LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
+    LoadLibrariesFromSystem32Only();
     OraclineApp app;
     app.InitInstance(commandLine ? commandLine : "");
     app.ExitInstance();

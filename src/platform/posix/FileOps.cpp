@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,6 +102,15 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     bytes = static_cast<long long>(st.st_size);
+    return true;
+}
+
+bool SecondsSinceWritten(const std::string& path, long long& seconds)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return false;
+    seconds = static_cast<long long>(std::time(nullptr)) - static_cast<long long>(st.st_mtime);
     return true;
 }
 

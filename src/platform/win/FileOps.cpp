@@ -38,8 +38,22 @@ NewFile WriteNewFileDurably(const std::string& path, const std::string& text, co
 
 bool MoveFileOver(const std::string& source, const std::string& target)
 {
-    return MoveFileExA(source.c_str(), target.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    // Readers that open the target without FILE_SHARE_DELETE (our own, virus
+    // scanners, the search indexer) let go within moments; until then the
+    // rename fails with a sharing or lock violation, or with access denied
+    // when the target is open or still being deleted.
+    const int kAttempts = 6;
+    const DWORD kPauseMilliseconds = 50;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                          error == ERROR_ACCESS_DENIED;
+        if (!held || attempt == kAttempts)
+            return false;
+        Sleep(kPauseMilliseconds);
+    }
 }
 
 bool MakeWritable(const std::string& path)
@@ -93,6 +107,21 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     if (regular)
         bytes = (static_cast<long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     return regular;
+}
+
+bool SecondsSinceWritten(const std::string& path, long long& seconds)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    auto ticks = [](const FILETIME& time) {
+        return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                                      time.dwLowDateTime);
+    };
+    seconds = (ticks(now) - ticks(data.ftLastWriteTime)) / 10000000;  // 100 ns ticks
+    return true;
 }
 
 std::vector<std::string> ListFiles(const std::string& directory)

@@ -90,13 +90,16 @@ bool EnsureAgentRunning()
 {
     if (FindWindowExA(nullptr, nullptr, "SAGEWINDOWCLASS", "SYSTEM AGENT COM WINDOW"))
         return true;
-    char agent[MAX_PATH] = {};
-    if (!SearchPathA(nullptr, "mstask.exe", nullptr, MAX_PATH, agent, nullptr))
+    // From the system folder only: a search by name looks beside the exe first.
+    char system[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
         return false;
+    const std::string agent = std::string(system) + "\\mstask.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(agent, nullptr, nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP,
+    if (!CreateProcessA(agent.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP,
                         nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hThread);

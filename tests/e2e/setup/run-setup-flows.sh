@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The setup and the uninstaller, end to end, in a Wine prefix made anew for
 # them: a machine on which Oracline was never installed, and never the prefix
-# the other Windows tests share. One flow per behaviour, in order: install,
-# install again over the user's data, uninstall silently, uninstall answering
-# "remove". The windows are driven through X (xdotool).
+# the other Windows tests share. One flow per behaviour, in order: refuse a
+# linked folder, install, install again over the user's data, uninstall
+# silently, uninstall answering "remove". The windows are driven through X
+# (xdotool).
 # Usage: run-setup-flows.sh PREFIX SETUP-EXE
 set -u
 prefix=${1:?usage: run-setup-flows.sh PREFIX SETUP-EXE}
@@ -18,6 +19,8 @@ shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Orac
 job="$prefix/drive_c/windows/tasks/Daily Analysis Report.job"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Oracline'
 user_data=(oc.ini Ann.ini contacts.ini task.dtr Reports/March.jpg)
+program_files=(Oracline.exe uninstall.exe Readme.txt aries.gif taurus.gif gemini.gif cancer.gif leo.gif virgo.gif
+               libra.gif scorpio.gif sagittarius.gif capricorn.gif aquarius.gif pisces.gif)
 
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
@@ -34,14 +37,28 @@ wineserver -k >/dev/null 2>&1; finish
 rm -rf "$prefix"
 "$here/tools/wine-prefix.sh" "$prefix" || exit 1
 
+echo "--- setup refuses a folder that is a link"
+mkdir -p "$prefix/elsewhere" "$(dirname "$dir")"; ln -s "$prefix/elsewhere" "$dir"
+timeout 60 wine "$setup" /S; refused=$?; finish
+expect "setup into a linked folder refused" [ "$refused" -ne 0 ]
+expect "nothing written through the link" [ -z "$(ls -A "$prefix/elsewhere")" ]
+rm "$dir"
+
 echo "--- silent setup"
 # Wine's icacls changes nothing but reports its arguments on the fixme channel.
 WINEDEBUG=-all,fixme+icacls timeout 60 wine "$setup" /S 2>"$prefix/setup.log"; finish
-for f in Oracline.exe uninstall.exe Readme.txt Reports aries.gif taurus.gif gemini.gif cancer.gif leo.gif \
-         virgo.gif libra.gif scorpio.gif sagittarius.gif capricorn.gif aquarius.gif pisces.gif; do
+for f in Reports "${program_files[@]}"; do
   expect "installed $f" [ -e "$dir/$f" ]
 done
-expect "Users granted modify rights" grep -qF 'Program Files\\Oracline" "/grant" "*S-1-5-32-545:(OI)(CI)M"' "$prefix/setup.log"
+grant=$(grep -nF 'Program Files\\Oracline" "/grant" "*S-1-5-32-545:(OI)(CI)M"' "$prefix/setup.log" | head -n 1 | cut -d: -f1)
+expect "Users granted modify rights" [ -n "$grant" ]
+# Each program file gets a list of its own, without write for Users, before
+# the folder's grant could reach it.
+for f in Oracline.exe uninstall.exe Readme.txt '*.gif'; do
+  own=$(grep -nF "Oracline\\\\$f\" \"/inheritance:r\" \"/grant:r\" \"*S-1-5-18:F\" \"*S-1-5-32-544:F\" \"*S-1-5-32-545:RX\"" \
+        "$prefix/setup.log" | head -n 1 | cut -d: -f1)
+  expect "$f has its own list before the folder's grant" [ "${own:-999999}" -lt "${grant:-0}" ]
+done
 expect "Start-menu shortcut" [ -e "$shortcut" ]
 expect "no desktop shortcut unless asked" [ ! -e "$prefix/drive_c/users/Public/Desktop/Oracline.lnk" ]
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r' | sed -E 's/^ +//; s/ {4}/|/g')
@@ -75,6 +92,7 @@ expect "user's data kept by a silent uninstall" user_data_kept
 echo "--- uninstall answered: remove the data"
 timeout 60 wine "$setup" /S; finish
 put_user_data
+echo "not the program's" >"$dir/notes.txt"
 timeout 60 wine 'C:\Program Files\Oracline\uninstall.exe' &
 uninstaller=$(window '^Oracline Uninstall')
 [ -n "$uninstaller" ] && xdotool windowfocus --sync "$uninstaller" key Return   # Uninstall
@@ -86,9 +104,12 @@ for _ in $(seq 100); do
 done
 expect "the uninstaller asks about the user's data" [ -n "$question" ]
 [ -n "$question" ] && xdotool windowfocus --sync "$question" key y   # Yes
-timeout 30 bash -c "while [ -e '$dir' ]; do sleep 0.2; done"; wineserver -k; finish
+timeout 30 bash -c "while [ -e '$dir/Reports' ]; do sleep 0.2; done"; wineserver -k; finish
 expect "program removed" program_gone
-expect "user's data removed on request" [ ! -e "$dir" ]
+for f in "${user_data[@]}"; do
+  expect "user's $f removed on request" [ ! -e "$dir/$f" ]
+done
+expect "a file of another kind kept" [ "$(cat "$dir/notes.txt" 2>/dev/null)" = "not the program's" ]
 
 wineserver -k >/dev/null 2>&1; finish
 echo "$failures failed"
