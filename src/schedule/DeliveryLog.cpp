@@ -3,8 +3,18 @@
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <deque>
+
+namespace {
+
+// The line reader hands a line of 499 characters or more back in pieces, and
+// each piece written back would read as a piece and an empty line: the log
+// would outgrow its line limit. Lines are kept below that length instead.
+constexpr std::size_t kLongestLine = 498;
+
+}  // namespace
 
 std::string DeliveryTimestamp(CivilDate date, int hour, int minute)
 {
@@ -21,6 +31,7 @@ std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry)
     for (char& c : line)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';
+    line.resize(std::min(line.size(), kLongestLine));
     return line;
 }
 
@@ -28,7 +39,7 @@ bool AppendDeliveryLog(const std::string& logPath, const std::string& line)
 {
     std::deque<std::string> lines;
     ForEachLine(logPath, [&](const std::string& read) {
-        lines.push_back(read);
+        lines.push_back(read.substr(0, kLongestLine));
         if (lines.size() >= static_cast<size_t>(kDeliveryLogLines))
             lines.pop_front();  // room for the new line
     });
