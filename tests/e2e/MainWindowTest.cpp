@@ -132,13 +132,9 @@ TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
     EXPECT_FALSE(session.Enabled(IDC_DREAMS));
     EXPECT_EQ(session.FocusedControlId(), IDC_YEAR);
 
-    // With the mouse the tip's button takes the focus; day 31 of January
-    // becomes 30 in April.
+    // With the mouse the tip's button takes the focus.
     list.ClickRow(0);
-    ASSERT_TRUE(session.ChooseDate(2004, 1, 31));
     ASSERT_TRUE(session.Month().ChooseText("4"));
-    EXPECT_EQ(session.Day().Count(), 30);
-    EXPECT_EQ(session.Day().SelectedText(), "30");
     EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
     ASSERT_TRUE(session.Close());
 }

@@ -11,8 +11,6 @@ namespace e2e {
 
 namespace {
 
-const char* const kWineAppKey = "Software\\Wine\\AppDefaults\\Oracline.exe";
-
 bool HasClass(HWND window, const char* name)
 {
     char className[64] = {};
@@ -469,15 +467,5 @@ std::string RegistryValueBytes(const std::string& subKey, const std::string& nam
         return "";
     return std::string(reinterpret_cast<char*>(buffer), size);
 }
-
-ReportedWindowsVersion::ReportedWindowsVersion(const std::string& version)
-{
-    DeleteRegistryTree(kWineAppKey);
-    if (!version.empty())
-        RegSetKeyValueA(HKEY_CURRENT_USER, kWineAppKey, "Version", REG_SZ, version.c_str(),
-                        static_cast<DWORD>(version.size() + 1));
-}
-
-ReportedWindowsVersion::~ReportedWindowsVersion() { DeleteRegistryTree(kWineAppKey); }
 
 } // namespace e2e

@@ -153,12 +153,4 @@ void DeleteRegistryTree(const std::string& subKey);
 // Raw bytes of a value; empty when it is missing.
 std::string RegistryValueBytes(const std::string& subKey, const std::string& name);
 
-// The Windows version Wine reports to Oracline.exe alone ("win95", "winxp", …);
-// an empty name goes back to the prefix's default. Restored by the destructor.
-class ReportedWindowsVersion {
-public:
-    explicit ReportedWindowsVersion(const std::string& version);
-    ~ReportedWindowsVersion();
-};
-
 } // namespace e2e
