@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace e2e {
 
@@ -118,8 +118,6 @@ std::string BesideTestExe(const std::string& name)
     return text.substr(0, text.find_last_of("\\/") + 1) + name;
 }
 
-std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
-
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
 {
     const DWORD start = GetTickCount();
@@ -204,11 +202,6 @@ HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matche
     return result;
 }
 
-HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
-{
-    return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
-}
-
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
     return AsMessageBox(
@@ -233,20 +226,6 @@ std::string TextOf(HWND window)
         return "";
     text.resize(static_cast<size_t>(copied));
     return text;
-}
-
-HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
-
-std::string ControlText(HWND dialog, int controlId)
-{
-    HWND control = Control(dialog, controlId);
-    return control ? TextOf(control) : std::string();
-}
-
-bool ControlEnabled(HWND dialog, int controlId)
-{
-    HWND control = Control(dialog, controlId);
-    return control && IsWindowEnabled(control);
 }
 
 std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons)
@@ -275,35 +254,11 @@ void PressKey(HWND window, int virtualKey)
     PostMessageA(window, WM_KEYUP, virtualKey, scan | 0xC0000001);
 }
 
-void CloseDialog(HWND dialog)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-}
-
-bool CloseAndWait(HWND dialog)
-{
-    CloseDialog(dialog);
-    return WaitUntilGone(dialog);
-}
-
-bool WaitUntilGone(HWND window, DWORD timeoutMs)
-{
-    return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
-}
-
 SIZE WindowSize(HWND window)
 {
     RECT frame{};
     GetWindowRect(window, &frame);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-int ClientShot::Count(COLORREF colour) const
-{
-    int count = 0;
-    for (COLORREF pixel : pixels)
-        count += pixel == colour;
-    return count;
 }
 
 ClientShot CaptureClient(HWND window)
@@ -343,10 +298,6 @@ ComboDriver::ComboDriver(HWND dialog, int controlId)
     : dialog_(dialog), combo_(GetDlgItem(dialog, controlId)), controlId_(controlId)
 {
 }
-
-int ComboDriver::Count() const { return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)); }
-
-int ComboDriver::Selection() const { return static_cast<int>(SendMessageA(combo_, CB_GETCURSEL, 0, 0)); }
 
 std::string ComboDriver::ItemText(int index) const
 {
@@ -388,31 +339,15 @@ bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs)
     return WaitUntilGone(fileDialog, timeoutMs);
 }
 
-bool FileExists(const std::string& path)
-{
-    // INVALID_FILE_ATTRIBUTES has every bit set, the directory bit too.
-    return !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool DirectoryExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes);
 }
 
 bool TakeFromRecycleBin(const std::string& bytes)
