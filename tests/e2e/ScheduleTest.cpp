@@ -18,25 +18,11 @@ const char* const kScheduleCaption = "Schedule Daily Analysis Report via Email D
 const char* const kRecordPath = "C:\\Program Files\\Oracline\\task.dtr";
 const TestProfile kJane{"Jane Doe", "Jane Doe", 5, 4, 1990};
 
-SYSTEMTIME Today()
+std::string TodayIso()
 {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return now;
-}
-
-// Opens the Schedule dialog from the main window, fills it with 13:30 and
-// full colours and presses Save.
-void ScheduleAtHalfPastOne(MainWindowSession& session)
-{
-    session.Press(IDC_SCHEDULE);
-    HWND dialog = WaitForDialog(session.ProcessId(), kScheduleCaption);
-    ASSERT_TRUE(dialog);
-    SetControlText(dialog, IDC_SCHEDULE_EMAIL, "jane@example.com");
-    ComboDriver(dialog, IDC_SCHEDULE_HOUR).ChooseText("13");
-    ComboDriver(dialog, IDC_SCHEDULE_MINUTE).ChooseText("30");
-    ComboDriver(dialog, IDC_SCHEDULE_TYPE).Choose(1);
-    PressButton(dialog, IDOK);
+    return IsoDate(now.wYear, now.wMonth, now.wDay);
 }
 
 } // namespace
@@ -48,8 +34,14 @@ TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
     files["delivery.log"] = "2026-01-02 07:05, Jane Doe.ini, jane@example.com, plain text, sent\r\n";
     MainWindowSession session(files);
     ASSERT_TRUE(session.Window());
-
-    ScheduleAtHalfPastOne(session);
+    session.Press(IDC_SCHEDULE);
+    HWND dialog = WaitForDialog(session.ProcessId(), kScheduleCaption);
+    ASSERT_TRUE(dialog);
+    SetControlText(dialog, IDC_SCHEDULE_EMAIL, "jane@example.com");
+    ComboDriver(dialog, IDC_SCHEDULE_HOUR).ChooseText("13");
+    ComboDriver(dialog, IDC_SCHEDULE_MINUTE).ChooseText("30");
+    ComboDriver(dialog, IDC_SCHEDULE_TYPE).Choose(1);
+    PressButton(dialog, IDOK);
     MessageBoxSeen saved = WaitForMessageBox(session.ProcessId());
     EXPECT_EQ(saved.text, "Daily Analysis Report was scheduled successfully.     \nProfile: Jane Doe.ini    \n"
                           "Email To: jane@example.com     \nDeliver report in full colors.     ");
@@ -60,16 +52,14 @@ TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
 
     const ScheduledJob job = ReadScheduledJob();
     ASSERT_TRUE(job.exists);
-    EXPECT_EQ(job.application, "C:\\Program Files\\Oracline\\Oracline.exe");
-    EXPECT_EQ(job.workingDirectory, "C:\\Program Files\\Oracline");
-    EXPECT_EQ(job.parameters, kRecordPath);
+    EXPECT_EQ(job.application + "|" + job.workingDirectory + "|" + job.parameters,
+              "C:\\Program Files\\Oracline\\Oracline.exe|C:\\Program Files\\Oracline|" + std::string(kRecordPath));
     ASSERT_EQ(job.triggerCount, 1);
-    const SYSTEMTIME today = Today();
     const TASK_TRIGGER& t = job.trigger;
-    EXPECT_EQ(IsoDate(t.wBeginYear, t.wBeginMonth, t.wBeginDay), IsoDate(today.wYear, today.wMonth, today.wDay));
-    EXPECT_EQ(std::to_string(t.TriggerType) + " every " + std::to_string(t.Type.Daily.DaysInterval) + " at " +
-                  std::to_string(t.wStartHour) + ":" + std::to_string(t.wStartMinute),
-              "1 every 1 at 13:30");
+    EXPECT_EQ(IsoDate(t.wBeginYear, t.wBeginMonth, t.wBeginDay) + " " + std::to_string(t.TriggerType) + " every " +
+                  std::to_string(t.Type.Daily.DaysInterval) + " at " + std::to_string(t.wStartHour) + ":" +
+                  std::to_string(t.wStartMinute),
+              TodayIso() + " 1 every 1 at 13:30");
 
     // The next press shows the schedule; Change then Close keeps it whole.
     session.Press(IDC_SCHEDULE);
@@ -110,8 +100,7 @@ TEST(Schedule, SaveShowChangeCloseAndDeleteTheScheduledProfile)
 // mail library although one lies beside the program.
 TEST(Schedule, UnattendedRunMailsTodaysReport)
 {
-    const SYSTEMTIME today = Today();
-    const std::string iso = IsoDate(today.wYear, today.wMonth, today.wDay);
+    const std::string iso = TodayIso();
     const std::string profilePath = DataDirectory() + "Jane Doe.ini";
     ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
     std::map<std::string, std::string> files = DataFilesFor({kJane});

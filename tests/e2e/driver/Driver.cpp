@@ -76,24 +76,6 @@ void RemoveTree(const std::string& directory)
     RemoveDirectoryA(directory.c_str());
 }
 
-// Starts a program, its output and errors going to `output` when given; the
-// process handle, or null when it did not start.
-HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr)
-{
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
-    startup.hStdOutput = startup.hStdError = output;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output != nullptr,
-                        output ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hThread);
-    if (processId)
-        *processId = process.dwProcessId;
-    return process.hProcess;
-}
-
 std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
 
 MessageBoxSeen AsMessageBox(HWND window)
@@ -109,6 +91,22 @@ MessageBoxSeen AsMessageBox(HWND window)
 }
 
 } // namespace
+
+HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
+    startup.hStdOutput = startup.hStdError = output;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output != nullptr,
+                        output ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    if (processId)
+        *processId = process.dwProcessId;
+    return process.hProcess;
+}
 
 std::string BesideTestExe(const std::string& name)
 {
@@ -239,12 +237,6 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 void SetControlText(HWND dialog, int controlId, const std::string& text)
 {
     SendWithin(Control(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void PressButton(HWND dialog, int controlId)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(Control(dialog, controlId)));
 }
 
 void PressKey(HWND window, int virtualKey)

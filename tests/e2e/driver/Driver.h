@@ -21,6 +21,9 @@ inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
+// Starts a program, its output and errors going to `output` when given; the
+// process handle, or null when it did not start.
+HANDLE StartProcess(std::string commandLine, HANDLE output = nullptr, DWORD* processId = nullptr);
 // Runs a console program and returns what it wrote to its output.
 std::string OutputOf(const std::string& commandLine);
 
@@ -92,7 +95,10 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 void SetControlText(HWND dialog, int controlId, const std::string& text);
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
-void PressButton(HWND dialog, int controlId);
+inline void PressButton(HWND dialog, int controlId)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED), reinterpret_cast<LPARAM>(Control(dialog, controlId)));
+}
 // A key pressed and released as the keyboard delivers it to the window's
 // message loop (posted, with its scan code).
 void PressKey(HWND window, int virtualKey);

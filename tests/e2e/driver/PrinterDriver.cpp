@@ -120,13 +120,10 @@ std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
                           std::to_string(dotsPerInch) + " '-sOutputFile=" + partialUnix + "' '" + source +
                           "' && mv '" + partialUnix + "' '" +
                           partialUnix.substr(0, partialUnix.size() - 5) + ".png'\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    HANDLE gs = StartProcess(command);
+    if (!gs)
         return nullptr;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    CloseHandle(gs);
     if (!WaitUntil(30000, [&] { return FileExists(picture); }))
         return nullptr;
     auto page = std::make_unique<DecodedImage>(picture);
