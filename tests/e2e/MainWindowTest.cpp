@@ -129,7 +129,7 @@ TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
 
     // With the mouse the tip's button takes the focus.
     list.ClickRow(0);
-    ASSERT_TRUE(session.Month().ChooseText("4"));
+    ASSERT_TRUE(session.ChooseDate(2004, 4, 30));
     EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
     ASSERT_TRUE(session.Close());
 }

@@ -68,13 +68,14 @@ ULONG WINAPI MAPILogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG) { return SUCCESS_SUCCE
 ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS flags, ULONG)
 {
     const std::string& path = kRecord;
+    // Copied before the record grows, so a test that sees the call finds the copies.
+    for (ULONG i = 0; message && message->lpFiles && i < message->nFileCount; ++i)
+        CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
     if (FILE* file = std::fopen(path.c_str(), "ab")) {
         const std::string record = message ? Describe(owner, *message, flags) : "MAPISendMail\nend\n";
         std::fwrite(record.data(), 1, record.size(), file);
         std::fclose(file);
     }
-    for (ULONG i = 0; message && message->lpFiles && i < message->nFileCount; ++i)
-        CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
     char result[32] = {};
     FILE* chosen = std::fopen((path + ".result").c_str(), "rb");
     if (chosen) {
