@@ -76,8 +76,6 @@ void RemoveTree(const std::string& directory)
     RemoveDirectoryA(directory.c_str());
 }
 
-std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
-
 MessageBoxSeen AsMessageBox(HWND window)
 {
     MessageBoxSeen seen;
@@ -90,9 +88,9 @@ MessageBoxSeen AsMessageBox(HWND window)
     return seen;
 }
 
-} // namespace
-
-HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId)
+// Starts a program, its output and errors going to `output` when given; the
+// process handle, or null when it did not start.
+HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -107,6 +105,9 @@ HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId)
         *processId = process.dwProcessId;
     return process.hProcess;
 }
+
+
+} // namespace
 
 std::string BesideTestExe(const std::string& name)
 {
@@ -152,12 +153,12 @@ std::string OutputOf(const std::string& commandLine)
 
 ProgramRun::ProgramRun(const std::string& commandLine)
 {
-    process_ = StartProcess("\"" + ProgramPath() + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr,
+    process_ = StartProcess("\"" + BesideTestExe("Oracline.exe") + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr,
                             &processId_);
     if (process_)
         WaitForInputIdle(process_, 5000);
     else
-        std::fprintf(stderr, "could not start %s (error %lu)\n", ProgramPath().c_str(), GetLastError());
+        std::fprintf(stderr, "could not start %s (error %lu)\n", BesideTestExe("Oracline.exe").c_str(), GetLastError());
 }
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs, DWORD* code)
@@ -244,13 +245,6 @@ void PressKey(HWND window, int virtualKey)
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
     PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
     PostMessageA(window, WM_KEYUP, virtualKey, scan | 0xC0000001);
-}
-
-SIZE WindowSize(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
 ClientShot CaptureClient(HWND window)

@@ -21,9 +21,6 @@ inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
-// Starts a program, its output and errors going to `output` when given; the
-// process handle, or null when it did not start.
-HANDLE StartProcess(std::string commandLine, HANDLE output = nullptr, DWORD* processId = nullptr);
 // Runs a console program and returns what it wrote to its output.
 std::string OutputOf(const std::string& commandLine);
 
@@ -112,7 +109,12 @@ inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
 }
 inline bool CloseAndWait(HWND dialog) { return CloseDialog(dialog), WaitUntilGone(dialog); }
 // The frame's size in pixels.
-SIZE WindowSize(HWND window);
+inline SIZE WindowSize(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
 
 // How many pixels of a window's client area, as it is on the screen, have
 // exactly this colour; and the area's pixels as one text, for comparing two

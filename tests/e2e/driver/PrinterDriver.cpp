@@ -2,6 +2,8 @@
 
 #include <winspool.h>
 
+#include <algorithm>
+
 namespace e2e {
 
 namespace {
@@ -15,8 +17,7 @@ std::string SourcePpd()
 {
     std::string path = __FILE__;
     path = path.substr(0, path.find_last_of("\\/")) + "\\..\\" + kPpdName;
-    for (char& c : path)
-        c = c == '/' ? '\\' : c;
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path[0] == '\\' ? "Z:" + path : path;
 }
 
@@ -120,10 +121,13 @@ std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
                           std::to_string(dotsPerInch) + " '-sOutputFile=" + partialUnix + "' '" + source +
                           "' && mv '" + partialUnix + "' '" +
                           partialUnix.substr(0, partialUnix.size() - 5) + ".png'\"";
-    HANDLE gs = StartProcess(command);
-    if (!gs)
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return nullptr;
-    CloseHandle(gs);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
     if (!WaitUntil(30000, [&] { return FileExists(picture); }))
         return nullptr;
     auto page = std::make_unique<DecodedImage>(picture);

@@ -21,7 +21,6 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
-int copies = 0;
 const std::string kRecord = "C:\\oracline-mail.txt";
 
 std::string Text(const char* text)
@@ -69,8 +68,16 @@ ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS
 {
     const std::string& path = kRecord;
     // Copied before the record grows, so a test that sees the call finds the copies.
-    for (ULONG i = 0; message && message->lpFiles && i < message->nFileCount; ++i)
-        CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
+    // The program may unload the library between calls, so the next number
+    // is the first one not taken.
+    for (ULONG i = 0, n = 1; message && message->lpFiles && i < message->nFileCount; ++i, ++n) {
+        while (GetFileAttributesA((path + "." + std::to_string(n)).c_str()) != INVALID_FILE_ATTRIBUTES)
+            ++n;
+        const std::string copy = path + "." + std::to_string(n);
+        // An empty copy still takes its number, which the reader counts on.
+        if (!CopyFileA(message->lpFiles[i].lpszPathName, copy.c_str(), FALSE))
+            CloseHandle(CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    }
     if (FILE* file = std::fopen(path.c_str(), "ab")) {
         const std::string record = message ? Describe(owner, *message, flags) : "MAPISendMail\nend\n";
         std::fwrite(record.data(), 1, record.size(), file);
