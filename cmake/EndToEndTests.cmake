@@ -72,3 +72,12 @@ if(CMAKE_CROSSCOMPILING)
   set_tests_properties(display_scale_144 PROPERTIES FIXTURES_REQUIRED display_scale)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/display-scale)
 endif()
+
+# The framework's own rules that need Windows but no Oracline.exe.
+add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.rc
+  ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp)
+target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
+target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32)
+add_test(NAME framework COMMAND framework_tests)
+set_tests_properties(framework PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" TIMEOUT 60)

@@ -1,5 +1,7 @@
 #include "app/MainWindowRules.h"
 
+#include "base/AsciiText.h"
+
 int ClampDay(int day, int daysInMonth)
 {
     if (day > daysInMonth)
@@ -42,36 +44,21 @@ QuickTip RestingTip(int rowCount)
     return rowCount > 0 ? QuickTips::selectProfile : QuickTips::addProfile;
 }
 
-int MainWindowX(int screenWidth, int windowWidth)
-{
-    int room = screenWidth - windowWidth;
-    return room > 0 ? room / 2 : room;
-}
-
 int MainWindowY(int screenHeight, int windowHeight)
 {
     int room = screenHeight - windowHeight - kQuickTipHeight;
     return room > 0 ? room / 2 : room;
 }
 
-std::string LowerCase(const std::string& text)
-{
-    std::string lower = text;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
                   const std::string& secondName, const CivilDate& secondBirth)
 {
-    return LowerCase(firstName) == LowerCase(secondName) && firstBirth == secondBirth;
+    return LowerAscii(firstName) == LowerAscii(secondName) && firstBirth == secondBirth;
 }
 
 std::string SamePersonMessage(const std::string& firstName, const std::string& secondName)
 {
-    return LowerCase(firstName) + " and " + LowerCase(secondName) +
+    return LowerAscii(firstName) + " and " + LowerAscii(secondName) +
            " - same name/birthdays.   \nCompanion analysis is designed for two different people "
            "only.     ";
 }
@@ -80,14 +67,14 @@ bool IsPageFileName(const std::string& name)
 {
     const std::string suffix = ".htm";
     return name.size() >= suffix.size() &&
-           LowerCase(name.substr(name.size() - suffix.size())) == suffix;
+           LowerAscii(name.substr(name.size() - suffix.size())) == suffix;
 }
 
 int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description)
 {
-    const std::string wanted = LowerCase(description);
+    const std::string wanted = LowerAscii(description);
     for (size_t row = 0; row < rows.size(); ++row)
-        if (LowerCase(rows[row].description) == wanted)
+        if (LowerAscii(rows[row].description) == wanted)
             return static_cast<int>(row);
     return -1;
 }

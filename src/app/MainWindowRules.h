@@ -37,15 +37,10 @@ ButtonStates SelectionRules(int selectedCount, int rowCount, const CivilDate& se
 // The hint shown when a task has ended.
 QuickTip RestingTip(int rowCount);
 
-// Left edge of the main window: centred, or pushed left off a narrow screen.
-int MainWindowX(int screenWidth, int windowWidth);
-// Top edge: 85 pixels' worth above centre, keeping room for the Quick Tip
+// Top edge of the main window: 85 pixels' worth above centre, keeping room for the Quick Tip
 // strip below the window.
 int MainWindowY(int screenHeight, int windowHeight);
 inline constexpr int kQuickTipHeight = 85;
-
-// Bytewise lower case of ASCII letters; other bytes stay.
-std::string LowerCase(const std::string& text);
 
 // The companion analysis needs two people: equal names (whatever their
 // letter case) with equal birth dates are one person twice.

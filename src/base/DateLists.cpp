@@ -21,7 +21,10 @@ int MonthIndex(int month)
 
 int MonthAt(int index) { return index + 1; }
 
-int DayEntries(int month, int year) { return DaysInMonth(month, year); }
+int DayEntries(int month, int year)
+{
+    return month >= 1 && month <= kMonthEntries ? RealDaysInMonth(month, year) : 31;
+}
 
 int DayIndex(int day, int entries)
 {

@@ -40,7 +40,9 @@ constexpr int kMonthEntries = 12;
 int MonthIndex(int month);
 int MonthAt(int index);
 
-// Day list "1" .. DaysInMonth(month, year).
+// The editor's day list "1" .. the month's length in the real calendar: a
+// birthday is a day that was (no February 29, 1900). A month outside 1 to 12
+// gives 31, so no stored day is cut short by a month the list cannot show.
 int DayEntries(int month, int year);
 // The wanted day's entry, or the last entry when the month is shorter (31
 // shown against April selects 30); -1 for a day below 1.

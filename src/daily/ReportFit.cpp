@@ -31,9 +31,3 @@ ShownImage FitSavedReport(int width, int height)
     }
     return shown;
 }
-
-int ViewerOrigin(int screenSize, int windowSize)
-{
-    const int room = screenSize - windowSize;
-    return room > 0 ? room / 2 : room;
-}

@@ -16,7 +16,3 @@ struct ShownImage {
 // size when it fits, otherwise scaled down with its ratio to at most 600
 // high and 800 wide, never below one pixel either way.
 ShownImage FitSavedReport(int width, int height);
-
-// The window's left (top) edge on a screen `screenSize` pixels wide (high):
-// centred, or as far off the screen as it is too large.
-int ViewerOrigin(int screenSize, int windowSize);

@@ -1,6 +1,6 @@
 #include "engine/ZodiacSigns.h"
 
-#include <cctype>
+#include "base/AsciiText.h"
 
 namespace {
 
@@ -44,8 +44,5 @@ std::string SignImageFile(int month, int day)
     Sign sign = SignOfBirthday(month, day);
     if (sign == Sign::None)
         sign = Sign::Capricorn;
-    std::string name = SignName(sign);
-    for (char& c : name)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return name + ".gif";
+    return LowerAscii(SignName(sign)) + ".gif";
 }

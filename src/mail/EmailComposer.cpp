@@ -1,6 +1,7 @@
 #include "mail/EmailComposer.h"
 
 #include "mail/ComposedMail.h"
+#include "base/AsciiText.h"
 
 #include <sys/stat.h>
 
@@ -28,9 +29,7 @@ bool HasImageExtension(const std::string& path)
 {
     if (path.size() < 5)
         return false;
-    std::string ending = path.substr(path.size() - 4);
-    for (char& c : ending)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ending = LowerAscii(path.substr(path.size() - 4));
     for (const char* image : {".jpg", ".gif", ".bmp", ".png", ".tif"})
         if (ending == image)
             return true;

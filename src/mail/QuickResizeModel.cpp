@@ -2,7 +2,7 @@
 
 #include "base/SafeFileWriter.h"
 
-#include <cctype>
+#include "base/AsciiText.h"
 #include <cstdio>
 
 PixelSize ScaledSize(PixelSize source, int index)
@@ -28,9 +28,7 @@ std::string ExtensionOf(const std::string& sourcePath)
 
 const wchar_t* EncoderMimeType(const std::string& sourcePath)
 {
-    std::string ending = sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : "";
-    for (char& c : ending)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string ending = LowerAscii(sourcePath.size() >= 4 ? sourcePath.substr(sourcePath.size() - 4) : "");
     if (ending == ".bmp")
         return L"image/bmp";
     if (ending == ".gif")

@@ -1,5 +1,7 @@
 #include "pages/HtmlTokens.h"
 
+#include "base/AsciiText.h"
+
 namespace {
 
 bool IsSpace(char c)
@@ -10,11 +12,6 @@ bool IsSpace(char c)
 bool IsLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // Position of the lower-case `needle` in `html` from `from` on, ignoring

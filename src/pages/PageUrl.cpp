@@ -1,18 +1,8 @@
 #include "pages/PageUrl.h"
 
+#include "base/AsciiText.h"
+
 namespace {
-
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = LowerAscii(c);
-    return text;
-}
 
 int HexValue(char c)
 {
@@ -32,7 +22,7 @@ bool IsDrivePath(const std::string& path)
 std::string LocalPathOfUrl(const std::string& url)
 {
     const std::string prefix = "file://";
-    if (Lower(url.substr(0, prefix.size())) != prefix)
+    if (LowerAscii(url.substr(0, prefix.size())) != prefix)
         return IsDrivePath(url) ? url : std::string();
     // The browser writes both "file:///C:/..." and "file://C:\...".
     std::size_t start = prefix.size();
@@ -77,8 +67,8 @@ std::string FolderOf(const std::string& path)
 
 bool IsPageFileIn(const std::string& path, const std::string& folderPath)
 {
-    const std::string folder = Lower(folderPath);
-    const std::string lower = Lower(path);
+    const std::string folder = LowerAscii(folderPath);
+    const std::string lower = LowerAscii(path);
     if (folder.empty() || lower.compare(0, folder.size(), folder) != 0)
         return false;
     const std::string name = lower.substr(folder.size());

@@ -1,19 +1,11 @@
 #include "profiles/DescriptionRules.h"
 
+#include "base/AsciiText.h"
 #include "base/DataPaths.h"
 
 #include <cstring>
 
 namespace {
-
-// Windows file names ignore the case of ASCII letters only.
-std::string UpperAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
 
 bool IsDeviceName(const std::string& description)
 {
@@ -22,12 +14,12 @@ bool IsDeviceName(const std::string& description)
     std::string base = description.substr(0, description.find('.'));
     while (!base.empty() && base.back() == ' ')
         base.pop_back();
-    base = UpperAscii(base);
-    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    base = LowerAscii(base);
+    static const char* const kDevices[] = {"con", "prn", "aux", "nul", "conin$", "conout$"};
     for (const char* device : kDevices)
         if (base == device)
             return true;
-    if (base.size() != 4 || (base.compare(0, 3, "COM") != 0 && base.compare(0, 3, "LPT") != 0))
+    if (base.size() != 4 || (base.compare(0, 3, "com") != 0 && base.compare(0, 3, "lpt") != 0))
         return false;
     // Windows-1252 superscript one, two and three count as digits here.
     const unsigned char digit = static_cast<unsigned char>(base[3]);
@@ -36,9 +28,9 @@ bool IsDeviceName(const std::string& description)
 
 bool IsOwnFileName(const std::string& description)
 {
-    const std::string fileName = UpperAscii(description + ".ini");
+    const std::string fileName = LowerAscii(description + ".ini");
     for (const char* own : DataPaths::ownFileNames)
-        if (fileName == UpperAscii(own))
+        if (fileName == LowerAscii(own))
             return true;
     return false;
 }

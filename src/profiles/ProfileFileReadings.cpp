@@ -27,8 +27,3 @@ std::string ComposeDailyText(const std::string& path, const Clock& clock)
 {
     return ComposeDailyText(LoadProfile(path), clock.Today());
 }
-
-std::string ComposeDailyText(const std::string& path)
-{
-    return ComposeDailyText(path, LocalClock());
-}

@@ -19,4 +19,3 @@ int ComputeSingleReading(int kind, const std::string& path, const CivilDate& dat
 
 // The plain text of the set for the clock's today.
 std::string ComposeDailyText(const std::string& path, const Clock& clock);
-std::string ComposeDailyText(const std::string& path);

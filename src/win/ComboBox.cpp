@@ -18,14 +18,3 @@ void ComboBox::Select(int index)
 {
     SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
-
-std::string ComboBox::TextAt(int index) const
-{
-    LRESULT length = SendMessageA(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR)
-        return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}

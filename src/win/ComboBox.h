@@ -14,7 +14,6 @@ public:
     int Selection() const;
     // An index outside the list leaves it without a selection.
     void Select(int index);
-    std::string TextAt(int index) const;
 
 private:
     HWND combo_;

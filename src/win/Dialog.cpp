@@ -6,10 +6,17 @@
 
 #include <commctrl.h>
 
-Dialog::Dialog(int resourceId) : resourceId_(resourceId) {}
+Dialog::Dialog(int resourceId) : resourceId_(resourceId)
+{
+    OnWindowMessage(WM_CTLCOLORDLG, [](WPARAM, LPARAM) { return reinterpret_cast<INT_PTR>(Theme::BackgroundBrush()); });
+    OnWindowMessage(WM_CTLCOLORSTATIC, [this](WPARAM wParam, LPARAM lParam) {
+        return reinterpret_cast<INT_PTR>(ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    });
+}
 
 Dialog::~Dialog()
 {
+    DropMessageFilters();
     delete tips_;
     if (window_ && !modal_ && IsWindow(window_)) {
         SetWindowLongPtrA(window_, DWLP_USER, 0);
@@ -51,14 +58,6 @@ void Dialog::OnCommand(int controlId, int notification, CommandHandler handler)
 
 void Dialog::OnNotify(int controlId, int code, NotifyHandler handler)
 {
-    notifications_[{controlId, code}] = [handler = std::move(handler)](NMHDR* header) -> LRESULT {
-        handler(header);
-        return 0;
-    };
-}
-
-void Dialog::OnNotifyWithResult(int controlId, int code, NotifyResultHandler handler)
-{
     notifications_[{controlId, code}] = std::move(handler);
 }
 
@@ -67,15 +66,11 @@ void Dialog::OnWindowMessage(UINT message, MessageHandler handler)
     messages_[message] = std::move(handler);
 }
 
-bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&)
-{
-    return false;
-}
-
 void Dialog::End(INT_PTR result)
 {
     if (!window_)
         return;
+    DropMessageFilters();
     if (modal_)
         EndDialog(window_, result);
     else
@@ -96,6 +91,21 @@ void Dialog::UseBoldFont(std::initializer_list<int> controlIds)
             SendMessageA(control, WM_SETFONT,
                          reinterpret_cast<WPARAM>(Theme::BoldArial(ScreenPixels(window_, Theme::kBoldArialHeight))),
                          TRUE);
+}
+
+void Dialog::AddMessageFilter(MessageFilterRegistration::Filter filter)
+{
+    messageFilters_.push_back(std::make_unique<MessageFilterRegistration>(std::move(filter)));
+}
+
+void Dialog::CatchKey(WPARAM key, std::function<void()> action)
+{
+    messageFilters_.push_back(CatchKeyDown(window_, key, std::move(action)));
+}
+
+void Dialog::DropMessageFilters()
+{
+    messageFilters_.clear();
 }
 
 ToolTips& Dialog::Tips()
@@ -128,10 +138,6 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wPara
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->window_ = nullptr;
-        try {
-            self->OnDestroyed();
-        } catch (...) {
-        }
     }
     --self->dispatchDepth_;
     // A dialog that owns itself goes with its window, but only once no
@@ -153,53 +159,30 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_DESTROY:
         ReleaseDialogArt(window_);
+        DropMessageFilters();
         break;
     case WM_COMMAND:
-        if (DispatchCommand(wParam))
-            return TRUE;
-        break;
+        return DispatchCommand(wParam);
     case WM_NOTIFY:
-        if (DispatchNotify(reinterpret_cast<NMHDR*>(lParam)))
-            return TRUE;
-        break;
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSTATIC: {
-        // A dialog with a look of its own answers with its brush first.
-        auto handler = messages_.find(message);
-        if (handler != messages_.end())
-            return MessageHandler(handler->second)(wParam, lParam);
-        INT_PTR brush = 0;
-        if (OnMessage(message, wParam, lParam, brush))
-            return brush;
-        if (message == WM_CTLCOLORDLG)
-            return reinterpret_cast<INT_PTR>(Theme::BackgroundBrush());
-        return reinterpret_cast<INT_PTR>(
-            ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-    }
+        return DispatchNotify(reinterpret_cast<NMHDR*>(lParam));
     default:
         break;
     }
     auto handler = messages_.find(message);
-    if (handler != messages_.end()) {
-        // Copied: the handler may replace its own table entry.
-        INT_PTR result = MessageHandler(handler->second)(wParam, lParam);
-        if (message == WM_DESTROY || message == WM_NCDESTROY)
-            return FALSE;
-        // These few are answered by the procedure's own return value.
-        const bool direct = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
-                            message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
-                            message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
-        if (direct)
-            return result;
-        SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
-    INT_PTR result = 0;
-    if (OnMessage(message, wParam, lParam, result)) {
-        SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
-        return TRUE;
-    }
-    return FALSE;
+    if (handler == messages_.end())
+        return FALSE;
+    // Copied: the handler may replace its own table entry.
+    const std::optional<INT_PTR> result = MessageHandler(handler->second)(wParam, lParam);
+    if (!result || message == WM_DESTROY || message == WM_NCDESTROY)
+        return FALSE;
+    // These few are answered by the procedure's own return value.
+    const bool direct = (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                        message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+                        message == WM_QUERYDRAGICON;
+    if (direct)
+        return *result;
+    SetWindowLongPtrA(window_, DWLP_MSGRESULT, *result);
+    return TRUE;
 }
 
 bool Dialog::DispatchCommand(WPARAM wParam)
@@ -231,8 +214,9 @@ bool Dialog::DispatchNotify(NMHDR* header)
     auto handler = notifications_.find({static_cast<int>(header->idFrom), static_cast<int>(header->code)});
     if (handler == notifications_.end())
         return false;
-    NotifyResultHandler run = handler->second;
-    SetWindowLongPtrA(window_, DWLP_MSGRESULT, run(header));
+    NotifyHandler run = handler->second;
+    run(header);
+    SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
     return true;
 }
 

@@ -3,13 +3,17 @@
 // WM_NOTIFY and any other message through tables of handlers, paints
 // read-only labels through the control-colour hook on the grey background,
 // and never lets an exception leave the window procedure.
+#include "win/MessageFilters.h"
+
 #include <windows.h>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class ToolTips;
 
@@ -45,32 +49,33 @@ public:
 protected:
     using CommandHandler = std::function<void()>;
     using NotifyHandler = std::function<void(NMHDR*)>;
-    // Returns the notification's result (DWLP_MSGRESULT).
-    using NotifyResultHandler = std::function<LRESULT(NMHDR*)>;
     // Returns the message's result: DWLP_MSGRESULT, or the value itself for
-    // the messages a dialog procedure answers directly (WM_CTLCOLOR…).
-    using MessageHandler = std::function<INT_PTR(WPARAM, LPARAM)>;
+    // the messages a dialog procedure answers directly (WM_CTLCOLOR…); no
+    // value declines the message, which then gets the default handling.
+    using MessageHandler = std::function<std::optional<INT_PTR>(WPARAM, LPARAM)>;
 
     // Handler table entries, usually registered in the constructor.
     void OnCommand(int controlId, int notification, CommandHandler handler);
     void OnClicked(int controlId, CommandHandler handler) { OnCommand(controlId, BN_CLICKED, std::move(handler)); }
     void OnNotify(int controlId, int code, NotifyHandler handler);
-    void OnNotifyWithResult(int controlId, int code, NotifyResultHandler handler);
-    // Any other message. WM_DESTROY and WM_NCDESTROY still go on to the
-    // default handling after the handler.
+    // Any other message, replacing the base's own handler (the grey
+    // background and label colours answer WM_CTLCOLORDLG/STATIC). WM_DESTROY
+    // and WM_NCDESTROY still go on to the default handling after the handler.
     void OnWindowMessage(UINT message, MessageHandler handler);
 
     virtual void OnInitDialog() {}
     // IDOK (Enter) and IDCANCEL (Escape, close box) unless the table has them.
     virtual void OnOK() { End(IDOK); }
     virtual void OnCancel() { End(IDCANCEL); }
-    // A message the tables do not have; return true when handled, with the
-    // result in `result`. Prefer OnWindowMessage.
-    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
-    // Called once the window is gone (for modeless dialogs that own themselves).
-    virtual void OnDestroyed() {}
 
+    // Ends a modal dialog or destroys a modeless one; the message filters
+    // go at once, so no key is caught for a window on its way out.
     void End(INT_PTR result);
+    // A message filter (see MessageFilters.h) kept until the window ends.
+    void AddMessageFilter(MessageFilterRegistration::Filter filter);
+    // Runs `action` when `key` goes down in this window (CatchKeyDown),
+    // until the window ends.
+    void CatchKey(WPARAM key, std::function<void()> action);
     // Text colour of a read-only edit or static used as a label.
     void SetLabelColour(int controlId, COLORREF colour);
     // The bold Arial font on the given controls.
@@ -83,6 +88,7 @@ private:
     bool DispatchCommand(WPARAM wParam);
     bool DispatchNotify(NMHDR* header);
     HBRUSH ColourLabel(HDC dc, HWND control);
+    void DropMessageFilters();
 
     int resourceId_;
     bool modal_ = false;
@@ -90,8 +96,9 @@ private:
     int dispatchDepth_ = 0;
     HWND window_ = nullptr;
     std::map<std::pair<int, int>, CommandHandler> commands_;
-    std::map<std::pair<int, int>, NotifyResultHandler> notifications_;
+    std::map<std::pair<int, int>, NotifyHandler> notifications_;
     std::map<UINT, MessageHandler> messages_;
     std::map<int, COLORREF> labelColours_;
+    std::vector<std::unique_ptr<MessageFilterRegistration>> messageFilters_;
     ToolTips* tips_ = nullptr;
 };

@@ -37,37 +37,31 @@ void GdiPlusCanvas::ApplyQuality(Gdiplus::Graphics& graphics)
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
 }
 
-void GdiPlusCanvas::Record(int status)
-{
-    if (status != Gdiplus::Ok)
-        lastFailure_ = status;
-}
-
 void GdiPlusCanvas::FillRectangle(int x, int y, int width, int height, Colour colour)
 {
     Gdiplus::SolidBrush brush(Opaque(colour));
-    Record(graphics_.FillRectangle(&brush, x, y, width, height));
+    graphics_.FillRectangle(&brush, x, y, width, height);
 }
 
 void GdiPlusCanvas::DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth)
 {
     Gdiplus::Pen pen(Opaque(colour), penWidth);
     MakeFlat(pen);
-    Record(graphics_.DrawRectangle(&pen, x, y, width, height));
+    graphics_.DrawRectangle(&pen, x, y, width, height);
 }
 
 void GdiPlusCanvas::DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width)
 {
     Gdiplus::Pen pen(Opaque(colour), width);
     MakeFlat(pen);
-    Record(graphics_.DrawLine(&pen, x1, y1, x2, y2));
+    graphics_.DrawLine(&pen, x1, y1, x2, y2);
 }
 
 void GdiPlusCanvas::DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width)
 {
     Gdiplus::Pen pen(Opaque(colour), static_cast<Gdiplus::REAL>(width));
     MakeFlat(pen);
-    Record(graphics_.DrawLine(&pen, x1, y1, x2, y2));
+    graphics_.DrawLine(&pen, x1, y1, x2, y2);
 }
 
 void GdiPlusCanvas::PrepareFont(const std::string& family)
@@ -84,26 +78,22 @@ void GdiPlusCanvas::PrepareFont(const std::string& family)
 void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
 {
     const auto family = UsableFontFamily(font.family);
-    if (!family) {
-        Record(Gdiplus::FontFamilyNotFound);
+    if (!family)
         return;
-    }
     const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
     Gdiplus::Font gdiFont(family.get(), font.size, style, Gdiplus::UnitPixel);
-    Record(gdiFont.GetLastStatus());
     Gdiplus::SolidBrush brush(Opaque(colour));
     const std::wstring wide = WideText(text);
     // The point overload passes a zero-size layout rectangle and no string
     // format: left/top aligned, never wrapped or clipped.
-    Record(graphics_.DrawString(wide.c_str(), -1, &gdiFont, Gdiplus::PointF(x, y), &brush));
+    graphics_.DrawString(wide.c_str(), -1, &gdiFont, Gdiplus::PointF(x, y), &brush);
 }
 
 void GdiPlusCanvas::DrawImage(const std::string& path, float x, float y, float width, float height)
 {
     Gdiplus::Image image(WideText(path).c_str());
-    Record(image.GetLastStatus());
     if (image.GetLastStatus() == Gdiplus::Ok)
-        Record(graphics_.DrawImage(&image, Gdiplus::RectF(x, y, width, height)));
+        graphics_.DrawImage(&image, Gdiplus::RectF(x, y, width, height));
 }
 
 void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen)

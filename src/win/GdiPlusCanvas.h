@@ -32,9 +32,6 @@ public:
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override;
     void DrawImage(const std::string& path, float x, float y, float width, float height) override;
 
-    // The last status other than Ok, or Ok (0) when every call succeeded.
-    int LastFailure() const { return lastFailure_; }
-
     // Loads a font family once before the first paint: GDI+ reads the
     // system's fonts on first use, which would otherwise land in a paint.
     static void PrepareFont(const std::string& family);
@@ -43,10 +40,7 @@ public:
     static void ApplyQuality(Gdiplus::Graphics& graphics);
 
 private:
-    void Record(int status);
-
     Gdiplus::Graphics& graphics_;
-    int lastFailure_ = 0;
 };
 
 // Paints a window's invalid area: `draw` gets a canvas in 96-dpi pixels that

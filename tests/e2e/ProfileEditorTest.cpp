@@ -101,6 +101,41 @@ TEST(ProfileEditor, SignPanelCloseWithoutSavingThenAFirstMessageAndANonAsciiProf
     EXPECT_EQ(DataFile("oc.ini"), "Profile:" + name + "\r\nDescription:" + description + "\r\nAdjustment:Automatic\r\n");
 }
 
+// Real keys, as a keyboard user presses them: a change made from the
+// keyboard in a list leaves the focus in the list (so the list stays open and
+// Enter only closes it), and after a refusal the keys reach the field again.
+TEST(ProfileEditor, KeysStayWhereTheUserWorks)
+{
+    MainWindowSession session(DataFilesFor({}));
+    ASSERT_TRUE(session.Window());
+    EditorDriver editor(session, IDC_ADD_PROFILE);
+    ASSERT_TRUE(editor.Window());
+    RECT month{};
+    GetWindowRect(Control(editor.Window(), IDC_YOUR_MONTH), &month);
+    RealInput("mousemove " + std::to_string((month.left + month.right) / 2) + " " +
+              std::to_string((month.top + month.bottom) / 2) + " click 1");
+    // February changes the sign on the way.
+    RealInput("key --delay 150 Down Down Return");
+    session.Settle();
+    EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 300));
+    EXPECT_TRUE(IsWindowVisible(editor.Window()));
+    EXPECT_EQ(editor.ShownDate(IDC_YOUR_MONTH), "3/1/1900");
+    EXPECT_EQ(session.FocusedControlId(), IDC_YOUR_MONTH);
+
+    // Up to the description, where Enter is refused.
+    RealInput("key --delay 150 shift+Tab shift+Tab Return");
+    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    EXPECT_EQ(box.text, "Please enter Profile Description first.    ");
+    RealInput("key Return");
+    ASSERT_TRUE(WaitUntilGone(box.window));
+    RealInput("type --delay 100 Work");
+    EXPECT_TRUE(WaitUntil(3000, [&] { return editor.Text(IDC_DESCRIPTION) == "Work"; }))
+        << editor.Text(IDC_DESCRIPTION);
+    editor.Close();
+    EXPECT_TRUE(editor.WaitGone());
+    EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
+}
+
 TEST(ProfileEditor, EditingKeepsTheIdentityAndRewritesTheFile)
 {
     // A line too long for one read comes in pieces that match no key.

@@ -1,21 +1,15 @@
 // The navigation filter on any URL: what passes is the print link or a
 // ".htm" file directly in the data directory, as a path or a "file:" URL
-// (judged here apart from the filter); and the centring on any two sizes.
+// (judged here apart from the filter).
 #include "FuzzInput.h"
 
-#include "base/Centring.h"
 #include "pages/NavigationFilter.h"
 
-#include <algorithm>
 #include <regex>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider values(data, size);
-    const int screen = values.ConsumeIntegral<int>(), page = values.ConsumeIntegral<int>();
-    const int offset = CentreOffset(screen, page);
-    FUZZ_CHECK(offset >= 0 && 2LL * offset <= std::max(0LL, static_cast<long long>(screen) - page));
-
     const std::string url = values.ConsumeRemainingBytesAsString();
     if (!NavigationAllowed(url) || url.empty() || url == "javascript:window.print()")
         return 0;

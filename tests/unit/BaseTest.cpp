@@ -157,6 +157,12 @@ TEST(DateLists, YearMonthAndDayLists)
     for (const auto& c : days)
         EXPECT_EQ(DayIndex(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
     EXPECT_EQ(DayAt(DayIndex(31, DayEntries(4, 2001))), 30);
+
+    // The editor's day lists follow the real calendar, unlike the readings.
+    const int lengths[][3] = {{2, 1900, 28}, {2, 2000, 29}, {2, 2100, 28}, {2, 2024, 29}, {2, 2023, 28},
+                              {4, 1900, 30}, {12, 1900, 31}, {0, 1900, 31}, {13, 2000, 31}};
+    for (const auto& c : lengths)
+        EXPECT_EQ(DayEntries(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)

@@ -1,7 +1,6 @@
 #include "pages/DreamPage.h"
 #include "pages/HelpPage.h"
 #include "pages/IntroductionPage.h"
-#include "base/Centring.h"
 #include "pages/NavigationFilter.h"
 #include "pages/PageFiles.h"
 #include "pages/PageParser.h"
@@ -17,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 
 #include <functional>
 
@@ -229,12 +227,6 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
         EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", "<META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + target + "\">"), page, shown));
         EXPECT_EQ(shown, dir.path("in/a.htm")) << target;
     }
-
-    // screen, page, offset; integer halves round down
-    const int offsets[][3] = {{1024, 700, 162}, {1024, 701, 161}, {700, 700, 0},         {640, 730, 0},
-                              {302, 300, 1},     {INT_MAX, INT_MIN, INT_MAX}, {INT_MIN, INT_MAX, 0}};
-    for (const auto& c : offsets)
-        EXPECT_EQ(CentreOffset(c[0], c[1]), c[2]) << c[0] << " - " << c[1];
 }
 
 }  // namespace

@@ -172,6 +172,16 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLines)
         dir.Write("oc.ini", c.first);
         EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.second) << c.first;
     }
+
+    // Only the first 10 000 rows are read.
+    std::string many = "Profile:P\n";
+    for (int i = 0; i <= 10000; ++i)
+        many += "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n";
+    TempDir dir;
+    dir.Write("oc.ini", many);
+    const std::vector<ProfileIndexEntry> rows = ReadProfileIndex(dir.dir());
+    ASSERT_EQ(rows.size(), 10000u);
+    EXPECT_EQ(rows.back().description, "D9999");
 }
 
 TEST(ProfileIndex, WritesTheExactFormat)

@@ -2,13 +2,14 @@
 
 #include "HelpWizardIds.h"
 #include "app/HelpTopics.h"
+#include "base/DataPaths.h"
 #include "pages/HelpPage.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "win/ComboBox.h"
 #include "win/WaitCursor.h"
 
-HelpWizard::HelpWizard(const std::string& dataDirectory) : Dialog(IDD_HELP_WIZARD), dataDirectory_(dataDirectory)
+HelpWizard::HelpWizard() : Dialog(IDD_HELP_WIZARD), dataDirectory_(DataPaths::dataDirectory)
 {
     // Windows reports a click on the entry already chosen as a change too,
     // so choosing a topic again rewrites and reloads its page.

@@ -11,7 +11,7 @@ class BrowserControl;
 
 class HelpWizard : public Dialog {
 public:
-    explicit HelpWizard(const std::string& dataDirectory);
+    HelpWizard();
     ~HelpWizard() override;
 
 protected:

@@ -1,6 +1,7 @@
 #include "app/win/InteractiveMode.h"
 
 #include "app/win/MainWindow.h"
+#include "base/DataPaths.h"
 #include "base/Clock.h"
 #include "pages/IntroductionPage.h"
 #include "pages/win/PageWindow.h"
@@ -9,10 +10,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-void RunInteractiveMode(const std::string& dataDirectory)
+void RunInteractiveMode()
 {
-    if (!ProfileIndexExists(dataDirectory)) {
-        std::string page = WriteIntroductionPage(dataDirectory);
+    if (!ProfileIndexExists(DataPaths::dataDirectory)) {
+        std::string page = WriteIntroductionPage(DataPaths::dataDirectory);
         ShowPageModal(nullptr, page, kIntroductionTitle, kIntroductionWidth, kIntroductionHeight);
     }
 
@@ -22,6 +23,6 @@ void RunInteractiveMode(const std::string& dataDirectory)
     InitCommonControlsEx(&controls);
 
     LocalClock clock;
-    MainWindow window(dataDirectory, clock);
+    MainWindow window(clock);
     window.RunModal(nullptr);
 }

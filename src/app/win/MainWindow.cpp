@@ -10,6 +10,7 @@
 #include "daily/win/DailyAnalysisRun.h"
 #include "base/Calendar.h"
 #include "base/DateLists.h"
+#include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"
@@ -69,8 +70,8 @@ std::string Calibration(const Profile& profile)
 
 } // namespace
 
-MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
-    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(dataDirectory), clock_(clock)
+MainWindow::MainWindow(const Clock& clock)
+    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
 {
     OnNotify(IDC_PROFILE_LIST, LVN_ITEMCHANGED,
              [this](NMHDR* header) { OnListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });
@@ -88,6 +89,14 @@ MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
         pendingFocus_ = 0;
         return 0;
     });
+    OnWindowMessage(WM_SYSCOMMAND, [this](WPARAM wParam, LPARAM) -> std::optional<INT_PTR> {
+        // Every other system command (moving, closing) goes on to the
+        // default handling.
+        if ((wParam & 0xFFF0) != IDM_ABOUT)
+            return std::nullopt;
+        AboutBox().RunModal(Handle());
+        return 0;
+    });
     OnWindowMessage(WM_HELP, [this](WPARAM, LPARAM) {
         Help();
         return TRUE;
@@ -96,7 +105,7 @@ MainWindow::MainWindow(const std::string& dataDirectory, const Clock& clock)
     OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
     OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
     OnClicked(IDC_ADD_PROFILE, [this] { AddProfile(); });
-    OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(firstSelection); });
+    OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(FirstSelected()); });
     OnClicked(IDC_DELETE_PROFILE, [this] { DeleteProfile(); });
     OnClicked(IDC_SCHEDULE, [this] { Schedule(); });
     OnClicked(IDC_OPEN_REPORT, [this] { OpenReport(); });
@@ -136,8 +145,7 @@ void MainWindow::OnInitDialog()
     for (const ProfileIndexEntry& entry : rows_)
         list.AppendRow(Cells(entry));
     if (!rows_.empty()) {
-        firstSelection = 0;
-        firstDescription = rows_[0].description;
+        selection_ = {0};
         list.SelectOnly(0);
     }
     changingList_ = false;
@@ -158,15 +166,7 @@ void MainWindow::OnInitDialog()
     SetLabelColour(IDC_DATE_LABEL, kBlue);
     SetLabelColour(IDC_DATE_HINT, kWhite);
     SetUpToolTips();
-    inputWatch_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) {
-        if (IsWithin(message.hwnd, Handle())) {
-            if (message.message == WM_KEYDOWN)
-                keyboardInput_ = true;
-            else if (message.message == WM_LBUTTONDOWN || message.message == WM_LBUTTONDBLCLK)
-                keyboardInput_ = false;
-        }
-        return false;
-    });
+    AddMessageFilter(inputWatch_.FilterFor(Handle()));
     PostMessageA(Handle(), kInitialisedMessage, 0, 0);
 }
 
@@ -209,7 +209,7 @@ void MainWindow::PlaceWindow()
 {
     RECT bounds{};
     GetWindowRect(Handle(), &bounds);
-    windowX = MainWindowX(GetSystemMetrics(SM_CXSCREEN), bounds.right - bounds.left);
+    windowX = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), bounds.right - bounds.left);
     windowY = MainWindowY(GetSystemMetrics(SM_CYSCREEN), bounds.bottom - bounds.top);
     SetWindowPos(Handle(), HWND_TOP, windowX, windowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }
@@ -236,17 +236,6 @@ void MainWindow::SetUpToolTips()
     Tips().Activate(true);
 }
 
-bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result)
-{
-    // Here rather than in the table: every other system command (moving,
-    // closing) must go on to the default handling.
-    if (message != WM_SYSCOMMAND || (wParam & 0xFFF0) != IDM_ABOUT)
-        return false;
-    AboutBox().RunModal(Handle());
-    result = 0;
-    return true;
-}
-
 // ---- Selection and date -------------------------------------------------
 
 void MainWindow::OnListItemChanged(const NMLISTVIEW& change)
@@ -266,11 +255,12 @@ void MainWindow::OnSelectionSettled()
     if (list.SelectedRows().empty()) {
         // Once a row was chosen the list keeps one: a click on empty space
         // brings the first one back rather than leaving nothing to analyse.
-        if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+        const int first = FirstSelected();
+        if (first < 0 || first >= static_cast<int>(rows_.size()))
             return;
         changingList_ = true;
-        list.SetSelected(firstSelection, true);
-        list.Focus(firstSelection);
+        list.SetSelected(first, true);
+        list.Focus(first);
         changingList_ = false;
     }
     ReadSelection();
@@ -287,28 +277,7 @@ void MainWindow::OnListDoubleClick()
 
 void MainWindow::ReadSelection()
 {
-    std::vector<int> selected = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
-    firstSelection = secondSelection = -1;
-    firstDescription.clear();
-    secondDescription.clear();
-    tooManySelected = selected.size() > 2;
-    if (!selected.empty()) {
-        firstSelection = selected[0];
-        firstDescription = rows_[firstSelection].description;
-    }
-    if (selected.size() > 1) {
-        secondSelection = selected[1];
-        secondDescription = rows_[secondSelection].description;
-    }
-}
-
-int MainWindow::SelectedCount() const
-{
-    if (tooManySelected)
-        return 3;
-    if (secondSelection >= 0)
-        return 2;
-    return firstSelection >= 0 ? 1 : 0;
+    selection_ = ListView(Handle(), IDC_PROFILE_LIST).SelectedRows();
 }
 
 void MainWindow::ApplySelection(bool moveFocus)
@@ -382,11 +351,12 @@ void MainWindow::WriteIndexIfChanged()
 // brought up to date, then a date before the birth date is refused.
 bool MainWindow::SelectedDayCanBeAnalysed()
 {
-    if (firstSelection < 0 || firstSelection >= static_cast<int>(rows_.size()))
+    const int first = FirstSelected();
+    if (first < 0 || first >= static_cast<int>(rows_.size()))
         return false;
     WriteIndexIfChanged();
     Profile profile;
-    ReadProfileForEngine(ProfilePathOf(firstSelection), profile);
+    ReadProfileForEngine(ProfilePathOf(FirstSelected()), profile);
     if (SelectedDate() < profile.Birthday()) {
         ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
         return false;
@@ -398,13 +368,13 @@ void MainWindow::AnalyzeDay()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    RunDailyAnalysis(Handle(), ProfilePathOf(firstSelection), SelectedDate());
+    RunDailyAnalysis(Handle(), ProfilePathOf(FirstSelected()), SelectedDate());
 }
 
 void MainWindow::AddProfile()
 {
     ShowTip(QuickTips::newProfile);
-    ProfileEditor editor(dataDirectory_);
+    ProfileEditor editor;
     if (editor.RunModal(Handle()) == IDOK) {
         const Profile& saved = editor.Result();
         ProfileIndexEntry entry{saved.fullName, saved.description, Calibration(saved)};
@@ -431,7 +401,7 @@ void MainWindow::EditProfile(int row)
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
     ShowTip(QuickTips::editProfile);
-    ProfileEditor editor(dataDirectory_);
+    ProfileEditor editor;
     editor.EditExisting(rows_[row].description);
     if (editor.RunModal(Handle()) != IDOK)
         return;
@@ -446,7 +416,7 @@ void MainWindow::EditProfile(int row)
 
 void MainWindow::DeleteProfile()
 {
-    int row = firstSelection;
+    const int row = FirstSelected();
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
     if (!EndScheduleBeforeDeleting(ProfilePathOf(row)))
@@ -458,13 +428,11 @@ void MainWindow::DeleteProfile()
     list.DeleteRow(row);
     rows_.erase(rows_.begin() + row);
     int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
-    firstSelection = next;
-    firstDescription = next >= 0 ? rows_[next].description : std::string();
-    secondSelection = -1;
-    secondDescription.clear();
-    tooManySelected = false;
-    if (next >= 0)
+    selection_.clear();
+    if (next >= 0) {
+        selection_ = {next};
         list.SelectOnly(next);
+    }
     changingList_ = false;
     SetFocus(list.Handle());
     listChanged = true;
@@ -473,11 +441,11 @@ void MainWindow::DeleteProfile()
 
 void MainWindow::Schedule()
 {
-    if (firstSelection < 0)
+    if (FirstSelected() < 0)
         return;
     WriteIndexIfChanged();
     ShowTip(QuickTips::schedule);
-    RunScheduleDialogs(Handle(), ProfilePathOf(firstSelection), dataDirectory_, clock_);
+    RunScheduleDialogs(Handle(), ProfilePathOf(FirstSelected()), clock_);
     ShowTip(QuickTips::analyzeDay);
 }
 
@@ -510,8 +478,10 @@ void MainWindow::OpenReport()
 
 void MainWindow::Companion()
 {
-    if (firstDescription.empty() || secondDescription.empty())
+    if (selection_.size() < 2)
         return;
+    const std::string firstDescription = rows_[selection_[0]].description;
+    const std::string secondDescription = rows_[selection_[1]].description;
     WriteIndexIfChanged();
     // Two profiles that cannot be read are not one person twice: nothing
     // can be said about them at all.
@@ -529,7 +499,7 @@ void MainWindow::Companion()
         ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
         return;
     }
-    RunCompanionAnalysis(Handle(), dataDirectory_, ProfileFilePath(dataDirectory_, firstDescription),
+    RunCompanionAnalysis(Handle(), ProfileFilePath(dataDirectory_, firstDescription),
                          ProfileFilePath(dataDirectory_, secondDescription));
 }
 
@@ -537,14 +507,14 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(firstSelection)), SelectedDate());
+    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), SelectedDate());
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 
 void MainWindow::Help()
 {
     ShowTip(QuickTips::help);
-    HelpWizard(dataDirectory_).RunModal(Handle());
+    HelpWizard().RunModal(Handle());
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
 }
 
@@ -594,7 +564,6 @@ void MainWindow::RemovePageFiles()
 void MainWindow::OnCancel()
 {
     WriteIndexIfChanged();
-    inputWatch_.reset();
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;

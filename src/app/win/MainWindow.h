@@ -7,10 +7,11 @@
 #include "base/Clock.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
+#include "win/InputWatch.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,14 +20,13 @@ class PageWindow;
 
 class MainWindow : public Dialog {
 public:
-    MainWindow(const std::string& dataDirectory, const Clock& clock);
+    explicit MainWindow(const Clock& clock);
     ~MainWindow() override;
 
 protected:
     void OnInitDialog() override;
     void OnOK() override { AnalyzeDay(); }
     void OnCancel() override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     void SetUpList();
@@ -41,9 +41,10 @@ private:
     void OnSelectionSettled();
     void OnListDoubleClick();
     void ReadSelection();
-    int SelectedCount() const;
+    int SelectedCount() const { return static_cast<int>(std::min<size_t>(selection_.size(), 3)); }
+    int FirstSelected() const { return selection_.empty() ? -1 : selection_[0]; }
     void ApplySelection(bool moveFocus = true);
-    bool MovesFocus() const { return !keyboardInput_; }
+    bool MovesFocus() const { return inputWatch_.MayMoveFocus(); }
     void OnMonthChosen();
     void OnDayChosen();
     void OnYearChosen();
@@ -82,11 +83,8 @@ private:
     int todayYear = 1900;
     int todayMonth = 1;
     int todayDay = 1;
-    int firstSelection = -1;
-    int secondSelection = -1;
-    std::string firstDescription;
-    std::string secondDescription;
-    bool tooManySelected = false;
+    // The list's selected rows in list order, as last read from the list.
+    std::vector<int> selection_;
     bool listChanged = false;
     int windowX = 0;
     int windowY = 0;
@@ -95,9 +93,7 @@ private:
     // The program's own changes of the list are not the user's selection.
     bool changingList_ = false;
     bool selectionPending_ = false;
-    // Whether the latest input in the window came from the keyboard.
-    bool keyboardInput_ = false;
-    std::unique_ptr<MessageFilterRegistration> inputWatch_;
+    InputWatch inputWatch_;
     bool deferFocus_ = false;
     int pendingFocus_ = 0;
     HWND quickTip_ = nullptr;  // the strip owns itself

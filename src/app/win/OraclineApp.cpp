@@ -6,6 +6,7 @@
 #include "pages/win/HeldPages.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
+#include "win/WindowsVersion.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -32,7 +33,6 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     oleInitialized = SUCCEEDED(OleInitialize(nullptr));
 
     CreateDataDirectories();
-    dataDirectory = DataPaths::dataDirectory;
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
@@ -58,7 +58,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     // program. Nobody sits at an unattended run, usable record or not, so it
     // never opens a window.
     if (commandLine == DataPaths::scheduleRecordPath) {
-        RunUnattendedDelivery(DataPaths::scheduleRecordPath, dataDirectory);
+        RunUnattendedDelivery(DataPaths::scheduleRecordPath, DataPaths::dataDirectory);
         return false;
     }
 
@@ -68,8 +68,8 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return false;
     }
-    StartHeldPages(dataDirectory);
-    RunInteractiveMode(dataDirectory);
+    StartHeldPages(DataPaths::dataDirectory);
+    RunInteractiveMode();
     return false;
 }
 
@@ -123,19 +123,8 @@ void OraclineApp::CreateDataDirectories()
 
 std::string OraclineApp::CurrentOperatingSystemName()
 {
-    OSVERSIONINFOEXA extended{};
-    extended.dwOSVersionInfoSize = sizeof(extended);
-    if (GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&extended)))
-        return OperatingSystemName(static_cast<int>(extended.dwPlatformId),
-                                   static_cast<int>(extended.dwMajorVersion),
-                                   static_cast<int>(extended.dwMinorVersion));
-    OSVERSIONINFOA plain{};
-    plain.dwOSVersionInfoSize = sizeof(plain);
-    if (GetVersionExA(&plain))
-        return OperatingSystemName(static_cast<int>(plain.dwPlatformId),
-                                   static_cast<int>(plain.dwMajorVersion),
-                                   static_cast<int>(plain.dwMinorVersion));
-    return "";
+    const WindowsVersion version = CurrentWindowsVersion();
+    return version.platformId < 0 ? "" : OperatingSystemName(version.platformId, version.major, version.minor);
 }
 
 bool OraclineApp::DisplayIsSufficient()

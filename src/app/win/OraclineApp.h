@@ -12,8 +12,6 @@ public:
     static bool DisplayIsSufficient();
     static void SetBrowserFontSize();
 
-    std::string dataDirectory;
-
 private:
     static std::string CurrentOperatingSystemName();
     static void CreateDataDirectories();

@@ -4,11 +4,9 @@
 #include "companion/win/CompanionWindow.h"
 #include "companion/win/PrintCompanionResult.h"
 
-void RunCompanionAnalysis(HWND owner, const std::string& dataDirectory, const std::string& firstProfilePath,
-                          const std::string& secondProfilePath)
+void RunCompanionAnalysis(HWND owner, const std::string& firstProfilePath, const std::string& secondProfilePath)
 {
-    CompanionWindow window(dataDirectory, LoadCompanionPerson(firstProfilePath),
-                           LoadCompanionPerson(secondProfilePath));
+    CompanionWindow window(LoadCompanionPerson(firstProfilePath), LoadCompanionPerson(secondProfilePath));
     if (window.RunModal(owner) == IDOK)
         PrintCompanionResult(window.Result());
 }

@@ -1,15 +1,15 @@
 #include "companion/win/CompanionWindow.h"
 
 #include "CompanionWindowIds.h"
+#include "base/DataPaths.h"
 #include "companion/CompanionPage.h"
 #include "companion/CompanionPeople.h"
 #include "pages/win/PageWindow.h"
 #include "win/GdiPlusCanvas.h"
 
-CompanionWindow::CompanionWindow(const std::string& dataDirectory, const CompanionPerson& first,
-                                 const CompanionPerson& second)
+CompanionWindow::CompanionWindow(const CompanionPerson& first, const CompanionPerson& second)
     : Dialog(IDD_COMPANION_WINDOW),
-      dataDirectory_(dataDirectory),
+      dataDirectory_(DataPaths::dataDirectory),
       match_(MatchCompanions(first, second))
 {
     result_ = {first.fullName, second.fullName, match_.love.good, match_.friendship.good, match_.business.good};

@@ -10,7 +10,7 @@
 
 class CompanionWindow : public Dialog {
 public:
-    CompanionWindow(const std::string& dataDirectory, const CompanionPerson& first, const CompanionPerson& second);
+    CompanionWindow(const CompanionPerson& first, const CompanionPerson& second);
 
     const CompanionResult& Result() const { return result_; }
 

@@ -24,6 +24,19 @@ namespace {
 const int kHourlyButtons[] = {IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL, IDC_DAILY_INTELLECTUAL,
                               IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE};
 
+// The letter a button of the column bears presses it wherever the focus is
+// in the window, with its label left as it is. A new button of the column is
+// one more row.
+struct LetterKey {
+    char letter;
+    int button;
+};
+const LetterKey kLetterKeys[] = {
+    {'E', IDC_DAILY_EMOTIONAL}, {'P', IDC_DAILY_PHYSICAL}, {'B', IDC_DAILY_INTELLECTUAL},
+    {'I', IDC_DAILY_INTUITION}, {'F', IDC_DAILY_FORTUNE},  {'S', IDC_DAILY_SUPERSTITION},
+    {'M', IDC_DAILY_MONTHLY},
+};
+
 struct Tip {
     int controlId;
     const char* text;
@@ -59,10 +72,6 @@ DailyAnalysisWindow::DailyAnalysisWindow(const std::string& profilePath, const C
     OnClicked(IDC_DAILY_NOW, [this] { Now(); });
     OnClicked(IDC_DAILY_SUPERSTITION, [this] { ShowSuperstition(); });
     OnClicked(IDC_DAILY_MONTHLY, [this] { OpenMonthly(); });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        monthlyKey_.reset();
-        return 0;
-    });
     for (int kind = kEmotionalKind; kind <= kFortuneKind; ++kind)
         OnClicked(kHourlyButtons[kind - kEmotionalKind], [this, kind] { OpenHourly(kind); });
 }
@@ -83,9 +92,17 @@ void DailyAnalysisWindow::OnInitDialog()
     Tips().Activate(true);
     for (const Tip& tip : kTips)
         Tips().Add(tip.controlId, tip.text);
-    // The window runs inside DialogBox's loop, where a plain letter would
-    // only go to the focused button.
-    monthlyKey_ = CatchKeyDown(Handle(), 'M', [this] { OpenMonthly(); });
+    for (const LetterKey& key : kLetterKeys)
+        CatchKey(key.letter, [this, key] { PressLetterButton(key.button); });
+}
+
+// Sent, not posted: the window the button opens is modal, so a held key's
+// repeats go to it instead of opening another one.
+void DailyAnalysisWindow::PressLetterButton(int button)
+{
+    HWND control = Item(button);
+    if (control && IsWindowEnabled(control))
+        SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
 }
 
 // Reads the profile afresh, so an edit made while the window is open (or the

@@ -7,17 +7,16 @@
 #include "daily/DayNavigation.h"
 #include "engine/DailyReadingSet.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class DailyAnalysisWindow : public Dialog {
 public:
     // `date` is both the opening and the shown date.
     DailyAnalysisWindow(const std::string& profilePath, const CivilDate& date);
 
-    const std::string& SavedReportPath() const { return savedReportPath_; }
 
 protected:
     void OnInitDialog() override;
@@ -40,6 +39,7 @@ private:
     void NextDay();
     void ShowStep(const char* refusal);
     void Now();
+    void PressLetterButton(int button);
 
     std::string profilePath_;
     std::string chartFontName_;
@@ -48,5 +48,4 @@ private:
     std::string savedReportPath_;
     bool paintReady_ = false;
     int windowHeight_ = 0;
-    std::unique_ptr<MessageFilterRegistration> monthlyKey_;
 };

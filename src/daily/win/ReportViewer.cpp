@@ -1,9 +1,9 @@
 #include "daily/win/ReportViewer.h"
 
 #include "ReportViewerIds.h"
+#include "base/ScreenPlacement.h"
 #include "daily/ReportFit.h"
 #include "win/GdiPlusCanvas.h"
-#include "win/MessageFilters.h"
 #include "printing/win/Printing.h"
 #include "win/WideText.h"
 
@@ -25,31 +25,18 @@ ReportViewer::ReportViewer() : Dialog(IDD_REPORT_VIEWER)
         Paint();
         return 0;
     });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        keyFilter_.reset();
-        return 0;
-    });
 }
-
-// Out of line, where MessageFilterRegistration is complete.
-ReportViewer::~ReportViewer() = default;
 
 void ReportViewer::OnInitDialog()
 {
     const int width = ScreenPixels(Handle(), kViewerWidth);
     const int height = ScreenPixels(Handle(), kViewerHeight);
-    SetWindowPos(Handle(), HWND_TOP, ViewerOrigin(GetSystemMetrics(SM_CXSCREEN), width),
-                 ViewerOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_SHOWWINDOW);
+    SetWindowPos(Handle(), HWND_TOP, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
+                 CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_SHOWWINDOW);
     SetWindowTextA(Handle(), kViewerCaption);
     // DialogBox runs its own message loop, so F2 can only be caught on its
     // way through that loop.
-    keyFilter_ = CatchKeyDown(Handle(), VK_F2, [this] { PrintImageFile(reportPath_); });
-}
-
-void ReportViewer::OnCancel()
-{
-    keyFilter_.reset();
-    End(IDCANCEL);
+    CatchKey(VK_F2, [this] { PrintImageFile(reportPath_); });
 }
 
 // The file is read anew at every paint, so the window always shows what is

@@ -3,15 +3,11 @@
 // 800 x 600 window, printed in colour with F2.
 #include "win/Dialog.h"
 
-#include <memory>
 #include <string>
-
-class MessageFilterRegistration;
 
 class ReportViewer : public Dialog {
 public:
     ReportViewer();
-    ~ReportViewer() override;
 
     void SetReportPath(const std::string& path) { reportPath_ = path; }
 
@@ -19,11 +15,9 @@ protected:
     void OnInitDialog() override;
     // Enter has no button to press here; only Escape and the close box end it.
     void OnOK() override {}
-    void OnCancel() override;
 
 private:
     void Paint();
 
     std::string reportPath_;
-    std::unique_ptr<MessageFilterRegistration> keyFilter_;
 };

@@ -38,13 +38,7 @@ HourlyWindow::HourlyWindow(const HourlyChart& chart) : Dialog(IDD_HOURLY_WINDOW)
         Paint();
         return 0;
     });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        keyFilter_.reset();
-        return 0;
-    });
 }
-
-HourlyWindow::~HourlyWindow() = default;
 
 std::string HourlyWindow::HourlyImagePath()
 {
@@ -60,7 +54,7 @@ void HourlyWindow::OnInitDialog()
         windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
     // DialogBox runs its own message loop, so a key meant for the whole
     // window can only be caught on its way through that loop.
-    keyFilter_ = CatchKeyDown(Handle(), VK_F2, [this] { Print(); });
+    CatchKey(VK_F2, [this] { Print(); });
 }
 
 void HourlyWindow::OnOK()
@@ -77,7 +71,6 @@ void HourlyWindow::CloseWith(INT_PTR result)
 {
     // The image only lives between a Print and the window's closing.
     RemoveIfPresent(HourlyImagePath());
-    keyFilter_.reset();
     End(result);
 }
 

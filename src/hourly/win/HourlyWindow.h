@@ -5,17 +5,12 @@
 // must carry over to every later paint and to the printed image.
 #include "hourly/HourlyChart.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
 
-#include <memory>
 #include <string>
 
 class HourlyWindow : public Dialog {
 public:
     explicit HourlyWindow(const HourlyChart& chart);
-    ~HourlyWindow() override;
-
-    const HourlyChart& Chart() const { return chart_; }
 
     // Draws the 800 x 480 image into "hourly.jpg" (an older one is removed
     // first). Silent when there is no JPEG encoder; other failures end in a
@@ -37,5 +32,4 @@ private:
 
     HourlyChart chart_;
     int windowHeight_ = 0;
-    std::unique_ptr<MessageFilterRegistration> keyFilter_;
 };

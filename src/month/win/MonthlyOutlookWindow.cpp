@@ -59,10 +59,6 @@ MonthlyOutlookWindow::MonthlyOutlookWindow(const MonthlyChart& chart) : Dialog(I
         }
         return 0;
     });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        keys_.clear();
-        return 0;
-    });
 }
 
 MonthlyOutlookWindow::~MonthlyOutlookWindow() = default;
@@ -103,11 +99,10 @@ void MonthlyOutlookWindow::OnInitDialog()
 
     // DialogBox runs its own message loop, and arrows and Enter would move
     // between or press the buttons: the keys are caught on their way through.
-    const HWND window = Handle();
-    keys_.push_back(CatchKeyDown(window, VK_LEFT, [this] { Select(chart_.selected - 1); }));
-    keys_.push_back(CatchKeyDown(window, VK_RIGHT, [this] { Select(chart_.selected + 1); }));
-    keys_.push_back(CatchKeyDown(window, VK_RETURN, [this] { Choose(); }));
-    keys_.push_back(CatchKeyDown(window, VK_F2, [this] { Print(); }));
+    CatchKey(VK_LEFT, [this] { Select(chart_.selected - 1); });
+    CatchKey(VK_RIGHT, [this] { Select(chart_.selected + 1); });
+    CatchKey(VK_RETURN, [this] { Choose(); });
+    CatchKey(VK_F2, [this] { Print(); });
 }
 
 void MonthlyOutlookWindow::Paint()
@@ -134,7 +129,6 @@ void MonthlyOutlookWindow::CloseWith(INT_PTR result)
 {
     // The printed image only lives while the window is open.
     RemoveIfPresent(PrintImagePath());
-    keys_.clear();
     End(result);
 }
 

@@ -4,7 +4,6 @@
 // double click) is where the Daily Analysis window goes next.
 #include "month/MonthlyChart.h"
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
 
 #include <memory>
 #include <string>
@@ -33,7 +32,6 @@ private:
     static std::string PrintImagePath();
 
     MonthlyChart chart_;
-    std::vector<std::unique_ptr<MessageFilterRegistration>> keys_;
 };
 
 // Runs the outlook of the profile from `shownDate` modally over the Daily

@@ -2,6 +2,7 @@
 #include "pages/PageUrl.h"
 #include "pages/win/HeldPages.h"
 #include "pages/win/PageView.h"
+#include "win/ComRef.h"
 #include "win/WideText.h"
 
 #include <ole2.h>
@@ -150,9 +151,9 @@ private:
     LONG references_ = 1;
     HWND host_;
     BrowserControl::BeforeNavigate beforeNavigate_;
-    IOleObject* object_ = nullptr;
-    IWebBrowser2* browser_ = nullptr;
-    IConnectionPoint* events_ = nullptr;
+    ComRef<IOleObject> object_;
+    ComRef<IWebBrowser2> browser_;
+    ComRef<IConnectionPoint> events_;
     DWORD cookie_ = 0;
 };
 
@@ -221,12 +222,9 @@ STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlace
 
 STDMETHODIMP BrowserSite::OnPosRectChange(LPCRECT position)
 {
-    IOleInPlaceObject* inPlace = nullptr;
-    if (position && object_ &&
-        SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+    ComRef<IOleInPlaceObject> inPlace;
+    if (position && object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.OutVoid())))
         inPlace->SetObjectRects(position, position);
-        inPlace->Release();
-    }
     return S_OK;
 }
 
@@ -287,34 +285,27 @@ void BrowserSite::BeforeNavigate2(DISPPARAMS* parameters)
 
 bool BrowserSite::Attach()
 {
-    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                reinterpret_cast<void**>(&object_)))) {
-        object_ = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object_.OutVoid()))) {
+        object_.Reset();
         return false;
     }
     if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(this))))
         return false;
     // Events are connected before anything can navigate, so the filter sees
     // the very first page too.
-    IConnectionPointContainer* container = nullptr;
-    if (SUCCEEDED(object_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) {
-        if (SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, &events_))) {
-            if (FAILED(events_->Advise(static_cast<IDispatch*>(this), &cookie_))) {
-                events_->Release();
-                events_ = nullptr;
-            }
-        } else {
-            events_ = nullptr;
-        }
-        container->Release();
+    ComRef<IConnectionPointContainer> container;
+    if (SUCCEEDED(object_->QueryInterface(IID_IConnectionPointContainer, container.OutVoid()))) {
+        if (FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.Out())) ||
+            FAILED(events_->Advise(static_cast<IDispatch*>(this), &cookie_)))
+            events_.Reset();
     }
     RECT area{};
     GetClientRect(host_, &area);
     if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
                                host_, &area)))
         return false;
-    if (FAILED(object_->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_)))) {
-        browser_ = nullptr;
+    if (FAILED(object_->QueryInterface(IID_IWebBrowser2, browser_.OutVoid()))) {
+        browser_.Reset();
         return false;
     }
     return true;
@@ -324,23 +315,17 @@ void BrowserSite::Detach()
 {
     if (events_) {
         events_->Unadvise(cookie_);
-        events_->Release();
-        events_ = nullptr;
+        events_.Reset();
     }
-    if (browser_) {
-        browser_->Release();
-        browser_ = nullptr;
-    }
+    browser_.Reset();
     if (object_) {
-        IOleInPlaceObject* inPlace = nullptr;
-        if (SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        ComRef<IOleInPlaceObject> inPlace;
+        if (SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.OutVoid())))
             inPlace->InPlaceDeactivate();
-            inPlace->Release();
-        }
+        inPlace.Reset();
         object_->Close(OLECLOSE_NOSAVE);
         object_->SetClientSite(nullptr);
-        object_->Release();
-        object_ = nullptr;
+        object_.Reset();
     }
     // A late call from a control that still holds the site finds no filter
     // and no window.
@@ -372,12 +357,10 @@ void BrowserSite::Resize(int width, int height)
 HWND BrowserSite::BrowserWindow()
 {
     HWND window = nullptr;
-    IOleInPlaceObject* inPlace = nullptr;
-    if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
-        if (FAILED(inPlace->GetWindow(&window)))
-            window = nullptr;
-        inPlace->Release();
-    }
+    ComRef<IOleInPlaceObject> inPlace;
+    if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.OutVoid())) &&
+        FAILED(inPlace->GetWindow(&window)))
+        window = nullptr;
     return window;
 }
 

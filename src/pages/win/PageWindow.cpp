@@ -1,7 +1,7 @@
 #include "pages/win/PageWindow.h"
 
 #include "PageWindowIds.h"
-#include "base/Centring.h"
+#include "base/ScreenPlacement.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "win/GdiPlusCanvas.h"
@@ -20,7 +20,6 @@ PageWindow::PageWindow()
 {
     OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
         // The browser is taken apart while its host window still exists.
-        keyFilter_.reset();
         browser_.reset();
         return 0;
     });
@@ -31,7 +30,6 @@ PageWindow::PageWindow()
 // open modeless window without passing WM_DESTROY on to us.
 PageWindow::~PageWindow()
 {
-    keyFilter_.reset();
     browser_.reset();
 }
 
@@ -40,7 +38,7 @@ void PageWindow::OnInitDialog()
     // A modeless page lives inside its owner's modal loop, which feeds only
     // the owner to IsDialogMessage: Escape and the dialog keys would never
     // reach the page without the filter.
-    keyFilter_ = std::make_unique<MessageFilterRegistration>([this](MSG& message) { return TakeKey(message); });
+    AddMessageFilter([this](MSG& message) { return TakeKey(message); });
     SetWindowTextA(Handle(), title_.c_str());
     browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER, NavigationAllowed);
     SetWindowPos(Handle(), HWND_TOP, x_, y_, width_, height_, SWP_SHOWWINDOW);
@@ -87,8 +85,9 @@ void ShowPageModal(HWND owner, const std::string& redirectPath, const std::strin
     height = ScreenPixels(owner, height);
     PageWindow page;
     page.SetSize(width, height);
-    page.SetPosition(CentreOffset(GetSystemMetrics(SM_CXSCREEN), width),
-                     CentreOffset(GetSystemMetrics(SM_CYSCREEN), height));
+    // A page larger than the screen keeps its top left corner in view.
+    page.SetPosition(std::max(0, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width)),
+                     std::max(0, CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height)));
     page.SetTitle(title);
     page.SetUrl(redirectPath);
     page.RunModal(owner);

@@ -3,7 +3,6 @@
 // modal for explanation pages, modeless for the Quick Tip strip and the sign
 // panel.
 #include "win/Dialog.h"
-#include "win/MessageFilters.h"
 
 #include <memory>
 #include <string>
@@ -44,7 +43,6 @@ private:
     bool mustStayOpen_ = false;
     bool notifyOnClose_ = false;
     std::unique_ptr<BrowserControl> browser_;
-    std::unique_ptr<MessageFilterRegistration> keyFilter_;
 };
 
 // Shows a catalogue page modally, centred on the screen, and returns when the

@@ -1,8 +1,8 @@
 #pragma once
 // Printing through the system print dialog and the GDI printing calls, drawn
-// with GDI+ in inches. Every printout (the daily report, an image file, the
-// companion result) goes through one PrintJob, so the dialog, the raster
-// check and the document handling are the same for all.
+// with GDI+ in inches. Every printout (the daily report, the companion
+// result, an image file, a page) goes through one PrintJob, so the dialog,
+// the raster check and the document handling are the same for all.
 #include "printing/PrintLayout.h"
 
 #include <windows.h>
@@ -17,8 +17,8 @@
 class Canvas;
 
 // One print job from the print dialog to the deletion of its device context.
-// Begin() is the part both kinds of printing share: the dialog, the raster
-// check and the opened document with its one page.
+// Begin() shows the dialog, refuses a printer that cannot take a drawing and
+// opens the document at its first page.
 class PrintJob {
 public:
     PrintJob() = default;

@@ -2,6 +2,7 @@
 
 #include "ProfileEditorIds.h"
 #include "base/Clock.h"
+#include "base/DataPaths.h"
 #include "pages/win/PageWindow.h"
 #include "base/DateLists.h"
 #include "profiles/InformationPages.h"
@@ -11,6 +12,7 @@
 #include "win/ComboBox.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
+#include "win/InputWatch.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 
@@ -49,10 +51,10 @@ const EditorDateGroup* const kAllGroups[] = {&kOwn, &kMother, &kFather, &kGood, 
 
 
 
-ProfileEditor::ProfileEditor(const std::string& dataDirectory)
+ProfileEditor::ProfileEditor()
     : Dialog(IDD_PROFILE_EDITOR),
-      dataDirectory_(dataDirectory),
-      signImagePath_(SignImagePath(dataDirectory, 0, 0))
+      dataDirectory_(DataPaths::dataDirectory),
+      signImagePath_(SignImagePath(dataDirectory_, 0, 0))
 {
     for (const DateGroup* group : kAllGroups) {
         const DateGroup& g = *group;
@@ -86,6 +88,7 @@ void ProfileEditor::EditExisting(const std::string& description)
 void ProfileEditor::OnInitDialog()
 {
     HWND dialog = Handle();
+    AddMessageFilter(inputWatch_.FilterFor(dialog));
     years_ = YearList::ForEditor(LocalClock().Today().year);
 
     UseBoldFont({IDOK, IDCANCEL, IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL,
@@ -348,7 +351,8 @@ void ProfileEditor::UpdateSignImage()
         return;
     signImagePath_ = path;
     ShowSignPanel();
-    Controls::Focus(Handle(), IDCANCEL);
+    if (inputWatch_.MayMoveFocus())
+        Controls::Focus(Handle(), IDCANCEL);
 }
 
 // A panel window that is gone while the editor still holds it was closed by

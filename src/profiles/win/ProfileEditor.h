@@ -5,6 +5,7 @@
 #include "base/DateLists.h"
 #include "engine/Profile.h"
 #include "win/Dialog.h"
+#include "win/InputWatch.h"
 
 #include <memory>
 #include <string>
@@ -14,7 +15,7 @@ struct EditorDateGroup;
 
 class ProfileEditor : public Dialog {
 public:
-    explicit ProfileEditor(const std::string& dataDirectory);
+    ProfileEditor();
     ~ProfileEditor() override;
 
     // Opens the editor on an existing profile: its file is read, and the
@@ -59,6 +60,7 @@ private:
     bool signPanelEnabled_ = false;
     int x_ = 0;
     int y_ = 0;
+    InputWatch inputWatch_;
     // The year lists run from this year down to 1900.
     YearList years_{YearList::oldestYear};
 };

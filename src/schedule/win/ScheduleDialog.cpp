@@ -21,9 +21,8 @@ void Fill(HWND dialog, int controlId, const std::vector<std::string>& entries, i
 
 } // namespace
 
-ScheduleDialog::ScheduleDialog(ScheduleDialogModel& model, ScheduleService& service, const std::string& dataDirectory,
-                               const Clock& clock)
-    : Dialog(IDD_SCHEDULE), model_(model), service_(service), dataDirectory_(dataDirectory), clock_(clock)
+ScheduleDialog::ScheduleDialog(ScheduleDialogModel& model, ScheduleService& service, const Clock& clock)
+    : Dialog(IDD_SCHEDULE), model_(model), service_(service), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
 {
     OnCommand(IDC_SCHEDULE_HOUR, CBN_SELCHANGE, [this] { HourChanged(); });
     OnCommand(IDC_SCHEDULE_MINUTE, CBN_SELCHANGE,

@@ -12,7 +12,7 @@ class ScheduleService;
 
 class ScheduleDialog : public Dialog {
 public:
-    ScheduleDialog(ScheduleDialogModel& model, ScheduleService& service, const std::string& dataDirectory,
+    ScheduleDialog(ScheduleDialogModel& model, ScheduleService& service,
                    const Clock& clock);
 
 protected:

@@ -18,20 +18,19 @@ TaskSchedulerService MakeService()
 
 } // namespace
 
-void RunScheduleDialogs(HWND owner, const std::string& profilePath, const std::string& dataDirectory,
-                        const Clock& clock)
+void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
 {
     TaskSchedulerService service = MakeService();
     const std::string recordPath = DataPaths::scheduleRecordPath;
     ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-        CurrentlyScheduledDialog current(shown, dataDirectory + kDeliveryLogName);
+        CurrentlyScheduledDialog current(shown, std::string(DataPaths::dataDirectory) + kDeliveryLogName);
         if (current.RunModal(owner) != IDOK)
             return;
         model.TakeCurrent(shown);
     }
-    ScheduleDialog(model, service, dataDirectory, clock).RunModal(owner);
+    ScheduleDialog(model, service, clock).RunModal(owner);
 }
 
 bool EndScheduleBeforeDeleting(const std::string& profilePath)

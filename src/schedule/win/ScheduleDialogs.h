@@ -9,8 +9,7 @@
 // The Schedule button for the selected profile's file: the Currently
 // Scheduled dialog first when a job is registered, then (on Change, or
 // directly) the Schedule dialog.
-void RunScheduleDialogs(HWND owner, const std::string& profilePath, const std::string& dataDirectory,
-                        const Clock& clock);
+void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock);
 
 // Before a profile file is deleted: when it is the scheduled one, asks, and
 // on Yes ends the delivery (job and record). False when the user said No.

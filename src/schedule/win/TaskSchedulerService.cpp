@@ -2,8 +2,10 @@
 
 #include "base/DataPaths.h"
 #include "schedule/AccountChecks.h"
+#include "win/ComRef.h"
 #include "win/MessageBoxes.h"
 #include "win/WideText.h"
+#include "win/WindowsVersion.h"
 
 #include <windows.h>
 #include <mstask.h>
@@ -11,8 +13,17 @@
 
 namespace {
 
-const char* const kApplication = "C:\\Program Files\\Oracline\\Oracline.exe";
-const char* const kWorkingDirectory = "C:\\Program Files\\Oracline";
+// The program is installed in its data directory.
+std::string ApplicationPath()
+{
+    return std::string(DataPaths::dataDirectory) + "Oracline.exe";
+}
+
+std::string WorkingDirectory()
+{
+    const std::string folder = DataPaths::dataDirectory;
+    return folder.substr(0, folder.size() - 1);
+}
 
 // CoInitialize for the span of one operation. On the program's own thread OLE
 // is already up, and the call merely counts once more.
@@ -30,56 +41,33 @@ private:
     bool ok_;
 };
 
-// Releases an interface when it goes out of scope.
-template <typename T>
-class Ref {
-public:
-    Ref() = default;
-    ~Ref() { Reset(); }
-    Ref(const Ref&) = delete;
-    Ref& operator=(const Ref&) = delete;
-    T** Out() { Reset(); return &p_; }
-    void** OutVoid() { return reinterpret_cast<void**>(Out()); }
-    T* operator->() const { return p_; }
-    T* Get() const { return p_; }
-    void Reset()
-    {
-        if (p_)
-            p_->Release();
-        p_ = nullptr;
-    }
-
-private:
-    T* p_ = nullptr;
-};
-
 const std::wstring& JobName()
 {
     static const std::wstring name = WideText(kScheduledJobName);
     return name;
 }
 
-bool CreateScheduler(Ref<ITaskScheduler>& scheduler)
+bool CreateScheduler(ComRef<ITaskScheduler>& scheduler)
 {
     return SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
                                       scheduler.OutVoid()));
 }
 
-bool OpenJob(Ref<ITaskScheduler>& scheduler, Ref<ITask>& task)
+bool OpenJob(ComRef<ITaskScheduler>& scheduler, ComRef<ITask>& task)
 {
     return CreateScheduler(scheduler) &&
            SUCCEEDED(scheduler->Activate(JobName().c_str(), IID_ITask, reinterpret_cast<IUnknown**>(task.Out())));
 }
 
 // Opens the job and reads its status; false when there is no job to look at.
-bool OpenJobWithStatus(Ref<ITaskScheduler>& scheduler, Ref<ITask>& task, HRESULT& status)
+bool OpenJobWithStatus(ComRef<ITaskScheduler>& scheduler, ComRef<ITask>& task, HRESULT& status)
 {
     return OpenJob(scheduler, task) && SUCCEEDED(task->GetStatus(&status));
 }
 
 bool SaveJob(ITask* task)
 {
-    Ref<IPersistFile> file;
+    ComRef<IPersistFile> file;
     if (FAILED(task->QueryInterface(IID_IPersistFile, file.OutVoid())))
         return false;
     return SUCCEEDED(file->Save(nullptr, TRUE));
@@ -89,22 +77,13 @@ bool SaveJob(ITask* task)
 // their own default.
 bool SystemWantsAccount()
 {
-    OSVERSIONINFOEXA extended{};
-    extended.dwOSVersionInfoSize = sizeof(extended);
-    OSVERSIONINFOA* info = reinterpret_cast<OSVERSIONINFOA*>(&extended);
-    if (!GetVersionExA(info)) {
-        info->dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-        if (!GetVersionExA(info))
-            return false;
-    }
-    return info->dwPlatformId == VER_PLATFORM_WIN32_NT && info->dwMajorVersion == 5;
+    const WindowsVersion version = CurrentWindowsVersion();
+    return version.platformId == VER_PLATFORM_WIN32_NT && version.major == 5;
 }
 
 bool IsNineX()
 {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+    return CurrentWindowsVersion().platformId == VER_PLATFORM_WIN32_WINDOWS;
 }
 
 bool EnsureAgentRunning()
@@ -154,8 +133,8 @@ bool TaskSchedulerService::IsJobScheduled()
     ComScope com;
     if (!com.Ok())
         return false;
-    Ref<ITaskScheduler> scheduler;
-    Ref<ITask> task;
+    ComRef<ITaskScheduler> scheduler;
+    ComRef<ITask> task;
     HRESULT status = 0;
     if (!OpenJobWithStatus(scheduler, task, status))
         return false;
@@ -167,8 +146,8 @@ bool TaskSchedulerService::DeleteJob()
     ComScope com;
     if (!com.Ok())
         return false;
-    Ref<ITaskScheduler> scheduler;
-    Ref<ITask> task;
+    ComRef<ITaskScheduler> scheduler;
+    ComRef<ITask> task;
     HRESULT status = 0;
     if (!OpenJobWithStatus(scheduler, task, status))
         return false;
@@ -184,14 +163,14 @@ bool TaskSchedulerService::CreateJob()
     ComScope com;
     if (!com.Ok())
         return false;
-    Ref<ITaskScheduler> scheduler;
-    Ref<ITask> task;
+    ComRef<ITaskScheduler> scheduler;
+    ComRef<ITask> task;
     if (!CreateScheduler(scheduler) ||
         FAILED(scheduler->NewWorkItem(JobName().c_str(), CLSID_CTask, IID_ITask,
                                       reinterpret_cast<IUnknown**>(task.Out()))))
         return false;
-    task->SetApplicationName(WideText(kApplication).c_str());
-    task->SetWorkingDirectory(WideText(kWorkingDirectory).c_str());
+    task->SetApplicationName(WideText(ApplicationPath()).c_str());
+    task->SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
     task->SetParameters(WideText(DataPaths::scheduleRecordPath).c_str());
     return SaveJob(task.Get());
 }
@@ -201,8 +180,8 @@ bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
     ComScope com;
     if (!com.Ok())
         return false;
-    Ref<ITaskScheduler> scheduler;
-    Ref<ITask> task;
+    ComRef<ITaskScheduler> scheduler;
+    ComRef<ITask> task;
     if (!OpenJob(scheduler, task))
         return false;
     scheduler.Reset();
@@ -223,7 +202,7 @@ bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
             task->DeleteTrigger(--existing);
 
     WORD index = 0;
-    Ref<ITaskTrigger> trigger;
+    ComRef<ITaskTrigger> trigger;
     if (FAILED(task->CreateTrigger(&index, trigger.Out())))
         return false;
     TASK_TRIGGER daily{};

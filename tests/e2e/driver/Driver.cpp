@@ -247,6 +247,13 @@ void PressKey(HWND window, int virtualKey)
     PostMessageA(window, WM_KEYUP, virtualKey, scan | 0xC0000001);
 }
 
+void RealInput(const std::string& xdotoolArguments)
+{
+    // Wine starts a Linux program by its path, and the output pipe ends
+    // when it has.
+    OutputOf("/usr/bin/xdotool " + xdotoolArguments);
+}
+
 ClientShot CaptureClient(HWND window)
 {
     ClientShot shot;

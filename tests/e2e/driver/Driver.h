@@ -99,6 +99,10 @@ inline void PressButton(HWND dialog, int controlId)
 // A key pressed and released as the keyboard delivers it to the window's
 // message loop (posted, with its scan code).
 void PressKey(HWND window, int virtualKey);
+// Real input on the X display the program runs on, through xdotool ("key
+// --delay 150 Down Return", "mousemove 400 250 click 1"): it reaches whatever
+// window has the focus, as the user's would. Returns once it is sent.
+void RealInput(const std::string& xdotoolArguments);
 // Closes a dialog as Escape or the close box would.
 inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
 // Both, for a dialog that must go: true once it is gone.

@@ -1,0 +1,88 @@
+// The framework's lifetime rules, which no flow through the program can
+// reach in a chosen order: the message filters asked while one of them runs,
+// and a modeless dialog that goes with its window.
+#include "win/Dialog.h"
+#include "win/MessageFilters.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+// What a modal loop does with each message: true when a filter took it.
+bool Offer(UINT message = WM_KEYDOWN)
+{
+    MSG msg{};
+    msg.message = message;
+    return CallMsgFilterA(&msg, MSGF_DIALOGBOX) != FALSE;
+}
+
+TEST(MessageFilters, NewestFirstNeverReenteredAndChangesWaitForTheNextMessage)
+{
+    std::string asked;
+    std::unique_ptr<MessageFilterRegistration> added, self;
+    auto older = std::make_unique<MessageFilterRegistration>([&](MSG& m) {
+        asked += "o";
+        return m.message == WM_CHAR;
+    });
+    self = std::make_unique<MessageFilterRegistration>([&](MSG& m) {
+        asked += "s";
+        if (m.message == WM_KEYUP) {
+            // Offered again from inside, then replaced while it still runs.
+            Offer();
+            added = std::make_unique<MessageFilterRegistration>([&](MSG&) { return asked += "a", false; });
+            self.reset();
+        }
+        return false;
+    });
+    EXPECT_TRUE(Offer(WM_CHAR));
+    EXPECT_FALSE(Offer(WM_KEYUP));
+    EXPECT_FALSE(Offer());
+    EXPECT_EQ(asked, "so" "soo" "ao");
+}
+
+struct Trace {
+    bool handlerDone = false, deletedAfterHandler = false, deleted = false;
+    int filtered = 0;
+};
+
+class OwnedDialog : public Dialog {
+public:
+    explicit OwnedDialog(Trace& trace) : Dialog(1), trace_(trace)
+    {
+        OnClicked(100, [this] {
+            End(IDOK);
+            trace_.handlerDone = true;  // the window is gone, the object not yet
+        });
+    }
+    ~OwnedDialog() override { trace_.deleted = true, trace_.deletedAfterHandler = trace_.handlerDone; }
+
+protected:
+    void OnInitDialog() override { AddMessageFilter([this](MSG&) { return ++trace_.filtered, false; }); }
+
+private:
+    Trace& trace_;
+};
+
+TEST(Dialog, AModelessDialogGoesWithItsWindowOnceItsHandlerReturns)
+{
+    for (const bool fromOutside : {false, true}) {
+        Trace trace;
+        HWND window = Dialog::ShowModeless(std::make_unique<OwnedDialog>(trace), nullptr);
+        ASSERT_TRUE(Dialog::FromHandle<OwnedDialog>(window));
+        Offer();
+        if (fromOutside)
+            DestroyWindow(window);
+        else
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), 0);
+        Offer();
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_TRUE(trace.deleted) << fromOutside;
+        EXPECT_EQ(trace.deletedAfterHandler, !fromOutside);
+        EXPECT_EQ(trace.filtered, 1) << "the dialog's filter outlived its window";
+    }
+}
+
+}  // namespace
