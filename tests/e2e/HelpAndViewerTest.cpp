@@ -14,30 +14,10 @@ const TestProfile kJane{"Jane Doe", "Me", 5, 4, 1990};
 const char* const kViewerCaption = "To print Daily Report in color click on the F2 key";
 const COLORREF kReportColour = RGB(200, 60, 20);
 
-// A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
-// its name says.
-std::string PlainBitmap(int width, int height, COLORREF colour)
+COLORREF ScreenPixel(HWND window, int x, int y)
 {
-    const int row = (width * 3 + 3) / 4 * 4;
-    BITMAPFILEHEADER file{0x4D42, DWORD(54 + row * height), 0, 0, 54};
-    BITMAPINFOHEADER info{40, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const char bgr[3] = {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
-    std::string pixels(row * height, '\0');
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.replace(y * row + x * 3, 3, bgr, 3);
-    return std::string(reinterpret_cast<char*>(&file), sizeof file) +
-           std::string(reinterpret_cast<char*>(&info), sizeof info) + pixels;
-}
-
-COLORREF ScreenPixel(HWND window, int clientX, int clientY)
-{
-    POINT at{clientX, clientY};
-    ClientToScreen(window, &at);
-    HDC screen = GetDC(nullptr);
-    const COLORREF pixel = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return pixel;
+    const ClientShot shot = CaptureClient(window);
+    return shot.pixels.at(static_cast<size_t>(y * shot.width + x));
 }
 
 } // namespace

@@ -12,34 +12,26 @@ const std::string kScriptsKey = "SOFTWARE\\Microsoft\\Internet Explorer\\Interna
 const std::string kCodePageKey = "SOFTWARE\\Microsoft\\Internet Explorer\\International\\1252";
 const std::string kMediumSize("\x02\x00\x00\x00", 4);
 
-class Startup : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ResetDataDirectory();
-        DeleteRegistryTree(kScriptsKey);
-        DeleteRegistryTree(kCodePageKey);
-    }
-    void TearDown() override
-    {
-        DeleteRegistryTree(kScriptsKey);
-        DeleteRegistryTree(kCodePageKey);
-    }
+void ClearBrowserKeys()
+{
+    DeleteRegistryTree(kScriptsKey);
+    DeleteRegistryTree(kCodePageKey);
+}
 
-    void StartAndFinish()
-    {
-        ProgramRun run;
-        ExpectAcceptedStart(run);
-        run.Kill();
-    }
-};
+void StartAndFinish()
+{
+    ProgramRun run;
+    ExpectAcceptedStart(run);
+}
 
 } // namespace
 
 // A first start makes the folders and no browser key; with both keys only
 // the first takes the font size, with the second alone that one does.
-TEST_F(Startup, CreatesTheFoldersAndSetsTheBrowserFontInTheFirstKeyThatExists)
+TEST(Startup, CreatesTheFoldersAndSetsTheBrowserFontInTheFirstKeyThatExists)
 {
+    ResetDataDirectory();
+    ClearBrowserKeys();
     ASSERT_FALSE(DirectoryExists(DataDirectory()));
     StartAndFinish();
     EXPECT_TRUE(DirectoryExists(DataDirectory() + "Reports\\"));
@@ -47,7 +39,8 @@ TEST_F(Startup, CreatesTheFoldersAndSetsTheBrowserFontInTheFirstKeyThatExists)
 
     for (bool both : {true, false}) {
         SCOPED_TRACE(both ? "both keys" : "the code page key alone");
-        SetUp();
+        ResetDataDirectory();
+        ClearBrowserKeys();
         if (both)
             CreateRegistryKey(kScriptsKey);
         CreateRegistryKey(kCodePageKey);
@@ -55,4 +48,5 @@ TEST_F(Startup, CreatesTheFoldersAndSetsTheBrowserFontInTheFirstKeyThatExists)
         EXPECT_EQ(RegistryValueBytes(kScriptsKey, "IEFontSize"), both ? kMediumSize : "");
         EXPECT_EQ(RegistryValueBytes(kCodePageKey, "IEFontSize"), both ? "" : kMediumSize);
     }
+    ClearBrowserKeys();
 }

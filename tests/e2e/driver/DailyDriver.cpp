@@ -69,10 +69,7 @@ HWND OpenDailyAnalysis(MainWindowSession& session, int row, int year, int month,
         session.Settle();
         return window;
     }
-    // Say what did open, since a caption mismatch is the likely fault.
-    ADD_FAILURE() << "expected \"" << caption << "\"";
-    for (HWND dialog : DialogsOf(session.ProcessId()))
-        ADD_FAILURE() << "open: \"" << TextOf(dialog) << "\"";
+    ADD_FAILURE() << "no window captioned \"" << caption << "\"";
     return nullptr;
 }
 
@@ -131,6 +128,20 @@ bool Near(COLORREF pixel, COLORREF colour, int tolerance)
     return pixel != CLR_INVALID && std::abs(GetRValue(pixel) - GetRValue(colour)) <= tolerance &&
            std::abs(GetGValue(pixel) - GetGValue(colour)) <= tolerance &&
            std::abs(GetBValue(pixel) - GetBValue(colour)) <= tolerance;
+}
+
+std::string PlainBitmap(int width, int height, COLORREF colour)
+{
+    const int row = (width * 3 + 3) / 4 * 4;
+    BITMAPFILEHEADER file{0x4D42, DWORD(54 + row * height), 0, 0, 54};
+    BITMAPINFOHEADER info{40, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const char bgr[3] = {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
+    std::string pixels(row * height, '\0');
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.replace(y * row + x * 3, 3, bgr, 3);
+    return std::string(reinterpret_cast<char*>(&file), sizeof file) +
+           std::string(reinterpret_cast<char*>(&info), sizeof info) + pixels;
 }
 
 } // namespace e2e

@@ -76,4 +76,8 @@ private:
 // True when each channel is within `tolerance` of the colour.
 bool Near(COLORREF pixel, COLORREF colour, int tolerance);
 
+// A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
+// its name says.
+std::string PlainBitmap(int width, int height, COLORREF colour);
+
 } // namespace e2e

@@ -5,13 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace e2e {
 
 namespace {
-
-const char* const kWineAppKey = "Software\\Wine\\AppDefaults\\Oracline.exe";
 
 bool HasClass(HWND window, const char* name)
 {
@@ -78,6 +76,18 @@ void RemoveTree(const std::string& directory)
     RemoveDirectoryA(directory.c_str());
 }
 
+MessageBoxSeen AsMessageBox(HWND window)
+{
+    MessageBoxSeen seen;
+    HWND text = GetDlgItem(window, 0xFFFF);
+    if (text && TextOf(window) == "Oracline") {
+        seen.window = window;
+        seen.text = TextOf(text);
+        seen.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
+    }
+    return seen;
+}
+
 // Starts a program, its output and errors going to `output` when given; the
 // process handle, or null when it did not start.
 HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr)
@@ -96,19 +106,6 @@ HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = n
     return process.hProcess;
 }
 
-std::string ProgramPath() { return BesideTestExe("Oracline.exe"); }
-
-MessageBoxSeen AsMessageBox(HWND window)
-{
-    MessageBoxSeen seen;
-    HWND text = GetDlgItem(window, 0xFFFF);
-    if (text && TextOf(window) == "Oracline") {
-        seen.window = window;
-        seen.text = TextOf(text);
-        seen.hasYesNo = GetDlgItem(window, IDYES) != nullptr;
-    }
-    return seen;
-}
 
 } // namespace
 
@@ -119,8 +116,6 @@ std::string BesideTestExe(const std::string& name)
     std::string text(path);
     return text.substr(0, text.find_last_of("\\/") + 1) + name;
 }
-
-std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
 {
@@ -158,12 +153,12 @@ std::string OutputOf(const std::string& commandLine)
 
 ProgramRun::ProgramRun(const std::string& commandLine)
 {
-    process_ = StartProcess("\"" + ProgramPath() + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr,
+    process_ = StartProcess("\"" + BesideTestExe("Oracline.exe") + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr,
                             &processId_);
     if (process_)
         WaitForInputIdle(process_, 5000);
     else
-        std::fprintf(stderr, "could not start %s (error %lu)\n", ProgramPath().c_str(), GetLastError());
+        std::fprintf(stderr, "could not start %s (error %lu)\n", BesideTestExe("Oracline.exe").c_str(), GetLastError());
 }
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs, DWORD* code)
@@ -206,11 +201,6 @@ HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matche
     return result;
 }
 
-HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs)
-{
-    return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
-}
-
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
     return AsMessageBox(
@@ -237,20 +227,6 @@ std::string TextOf(HWND window)
     return text;
 }
 
-HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
-
-std::string ControlText(HWND dialog, int controlId)
-{
-    HWND control = Control(dialog, controlId);
-    return control ? TextOf(control) : std::string();
-}
-
-bool ControlEnabled(HWND dialog, int controlId)
-{
-    HWND control = Control(dialog, controlId);
-    return control && IsWindowEnabled(control);
-}
-
 std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons)
 {
     std::string letters;
@@ -262,12 +238,6 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 void SetControlText(HWND dialog, int controlId, const std::string& text)
 {
     SendWithin(Control(dialog, controlId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void PressButton(HWND dialog, int controlId)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(Control(dialog, controlId)));
 }
 
 void PressKey(HWND window, int virtualKey)
@@ -282,37 +252,6 @@ void RealInput(const std::string& xdotoolArguments)
     // Wine starts a Linux program by its path, and the output pipe ends
     // when it has.
     OutputOf("/usr/bin/xdotool " + xdotoolArguments);
-}
-
-void CloseDialog(HWND dialog)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-}
-
-bool CloseAndWait(HWND dialog)
-{
-    CloseDialog(dialog);
-    return WaitUntilGone(dialog);
-}
-
-bool WaitUntilGone(HWND window, DWORD timeoutMs)
-{
-    return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
-}
-
-SIZE WindowSize(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
-
-int ClientShot::Count(COLORREF colour) const
-{
-    int count = 0;
-    for (COLORREF pixel : pixels)
-        count += pixel == colour;
-    return count;
 }
 
 ClientShot CaptureClient(HWND window)
@@ -352,10 +291,6 @@ ComboDriver::ComboDriver(HWND dialog, int controlId)
     : dialog_(dialog), combo_(GetDlgItem(dialog, controlId)), controlId_(controlId)
 {
 }
-
-int ComboDriver::Count() const { return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)); }
-
-int ComboDriver::Selection() const { return static_cast<int>(SendMessageA(combo_, CB_GETCURSEL, 0, 0)); }
 
 std::string ComboDriver::ItemText(int index) const
 {
@@ -397,31 +332,15 @@ bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs)
     return WaitUntilGone(fileDialog, timeoutMs);
 }
 
-bool FileExists(const std::string& path)
-{
-    // INVALID_FILE_ATTRIBUTES has every bit set, the directory bit too.
-    return !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool DirectoryExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    return static_cast<bool>(out);
+    return static_cast<bool>(std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes);
 }
 
 bool TakeFromRecycleBin(const std::string& bytes)
@@ -476,15 +395,5 @@ std::string RegistryValueBytes(const std::string& subKey, const std::string& nam
         return "";
     return std::string(reinterpret_cast<char*>(buffer), size);
 }
-
-ReportedWindowsVersion::ReportedWindowsVersion(const std::string& version)
-{
-    DeleteRegistryTree(kWineAppKey);
-    if (!version.empty())
-        RegSetKeyValueA(HKEY_CURRENT_USER, kWineAppKey, "Version", REG_SZ, version.c_str(),
-                        static_cast<DWORD>(version.size() + 1));
-}
-
-ReportedWindowsVersion::~ReportedWindowsVersion() { DeleteRegistryTree(kWineAppKey); }
 
 } // namespace e2e

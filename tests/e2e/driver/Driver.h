@@ -4,6 +4,7 @@
 // press buttons, read texts, and look at the files it leaves.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,7 +17,7 @@ constexpr DWORD kWaitMs = 15000;
 // A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
 std::string BesideTestExe(const std::string& name);
 // "C:\Program Files\Oracline\" and its reports folder.
-std::string DataDirectory();
+inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
@@ -57,7 +58,11 @@ private:
 // or null after the time ran out.
 HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs = kWaitMs);
 // The one with exactly this caption.
-HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = kWaitMs);
+std::string TextOf(HWND window);
+inline HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = kWaitMs)
+{
+    return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
+}
 // Every visible top-level dialog of the process, whatever its caption.
 std::vector<HWND> DialogsOf(DWORD processId);
 
@@ -74,10 +79,12 @@ bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
 
 // Text of any window of another process (GetWindowText reads nothing across
 // processes, WM_GETTEXT does).
-std::string TextOf(HWND window);
-HWND Control(HWND dialog, int controlId);
-std::string ControlText(HWND dialog, int controlId);
-bool ControlEnabled(HWND dialog, int controlId);
+inline HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
+inline std::string ControlText(HWND dialog, int controlId)
+{
+    return Control(dialog, controlId) ? TextOf(Control(dialog, controlId)) : std::string();
+}
+inline bool ControlEnabled(HWND dialog, int controlId) { return IsWindowEnabled(Control(dialog, controlId)) != 0; }
 // One letter per button, '-' for a disabled one: which buttons act, at a glance.
 std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons);
 // WM_SETTEXT passes an edit's length limit, so a test can offer texts the
@@ -85,7 +92,10 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 void SetControlText(HWND dialog, int controlId, const std::string& text);
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
-void PressButton(HWND dialog, int controlId);
+inline void PressButton(HWND dialog, int controlId)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED), reinterpret_cast<LPARAM>(Control(dialog, controlId)));
+}
 // A key pressed and released as the keyboard delivers it to the window's
 // message loop (posted, with its scan code).
 void PressKey(HWND window, int virtualKey);
@@ -94,13 +104,21 @@ void PressKey(HWND window, int virtualKey);
 // window has the focus, as the user's would. Returns once it is sent.
 void RealInput(const std::string& xdotoolArguments);
 // Closes a dialog as Escape or the close box would.
-void CloseDialog(HWND dialog);
+inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
 // Both, for a dialog that must go: true once it is gone.
-bool CloseAndWait(HWND dialog);
 // Waits until the window is destroyed or hidden.
-bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs);
+inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
+{
+    return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+inline bool CloseAndWait(HWND dialog) { return CloseDialog(dialog), WaitUntilGone(dialog); }
 // The frame's size in pixels.
-SIZE WindowSize(HWND window);
+inline SIZE WindowSize(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
 
 // How many pixels of a window's client area, as it is on the screen, have
 // exactly this colour; and the area's pixels as one text, for comparing two
@@ -108,7 +126,7 @@ SIZE WindowSize(HWND window);
 struct ClientShot {
     int width = 0;
     std::vector<COLORREF> pixels;
-    int Count(COLORREF colour) const;
+    int Count(COLORREF colour) const { return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour)); }
 };
 ClientShot CaptureClient(HWND window);
 
@@ -118,8 +136,8 @@ class ComboDriver {
 public:
     ComboDriver(HWND dialog, int controlId);
 
-    int Count() const;
-    int Selection() const;
+    int Count() const { return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)); }
+    int Selection() const { return static_cast<int>(SendMessageA(combo_, CB_GETCURSEL, 0, 0)); }
     std::string ItemText(int index) const;
     std::string SelectedText() const { return ItemText(Selection()); }
     // Returns once the dialog has handled CBN_SELCHANGE.
@@ -139,8 +157,12 @@ private:
 bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs = 5000);
 
 // Files.
-bool FileExists(const std::string& path);
-bool DirectoryExists(const std::string& path);
+// INVALID_FILE_ATTRIBUTES has every bit set, the directory bit too.
+inline bool FileExists(const std::string& path) { return !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY); }
+inline bool DirectoryExists(const std::string& path)
+{
+    return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Under Wine the Recycle Bin is the desktop's trash folder: true when a file
@@ -156,13 +178,5 @@ void CreateRegistryKey(const std::string& subKey);
 void DeleteRegistryTree(const std::string& subKey);
 // Raw bytes of a value; empty when it is missing.
 std::string RegistryValueBytes(const std::string& subKey, const std::string& name);
-
-// The Windows version Wine reports to Oracline.exe alone ("win95", "winxp", …);
-// an empty name goes back to the prefix's default. Restored by the destructor.
-class ReportedWindowsVersion {
-public:
-    explicit ReportedWindowsVersion(const std::string& version);
-    ~ReportedWindowsVersion();
-};
 
 } // namespace e2e

@@ -7,8 +7,9 @@
 
 namespace e2e {
 
-std::vector<SentMail> ReadMailRecord(const std::string& path)
+std::vector<SentMail> ReadMailRecord()
 {
+    const std::string path = kMailRecordPath;
     std::vector<SentMail> mails;
     std::istringstream in(ReadFileBytes(path));
     std::string line;
@@ -50,20 +51,16 @@ std::string SystemMailLibrary()
     return std::string(system) + "\\mapi32.dll";
 }
 
-void PrepareMailRecord(unsigned long result, const std::string& path)
+void PrepareMailRecord()
 {
+    const std::string path = kMailRecordPath;
     CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
     DeleteFileA(path.c_str());
     DeleteFileA((path + ".result").c_str());
     for (int i = 1; DeleteFileA((path + "." + std::to_string(i)).c_str()); ++i) {
     }
-    SetEnvironmentVariableA("ORACLINE_MAPI_RECORD", path.c_str());
-    SetEnvironmentVariableA("ORACLINE_MAPI_RESULT", std::to_string(result).c_str());
 }
 
-void SetMailResult(unsigned long result, const std::string& path)
-{
-    WriteFileBytes(path + ".result", std::to_string(result));
-}
+void SetMailResult(unsigned long result) { WriteFileBytes(std::string(kMailRecordPath) + ".result", std::to_string(result)); }
 
 } // namespace e2e

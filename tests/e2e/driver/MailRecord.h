@@ -7,7 +7,7 @@
 
 namespace e2e {
 
-// Where the recording library writes unless ORACLINE_MAPI_RECORD says otherwise.
+// Where the recording library writes.
 constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
 
 // Where the program must take its mail library from.
@@ -39,15 +39,13 @@ struct SentMail {
 };
 
 // Every call recorded in the file, oldest first; empty when there is none.
-std::vector<SentMail> ReadMailRecord(const std::string& path = kMailRecordPath);
+std::vector<SentMail> ReadMailRecord();
 
-// The result code the recording library gives MAPISendMail in programs
-// started afterwards; removes the record file and an earlier result file,
-// and puts the recording library into the prefix's System32, the only place
-// the program loads it from (the build folder's copy beside Oracline.exe
-// stands for a planted one).
-void PrepareMailRecord(unsigned long result = 0, const std::string& path = kMailRecordPath);
+// Removes the record, its copies and a result file, and puts the recording
+// library into the prefix's System32, the only place the program loads it
+// from (the build folder's copy beside Oracline.exe stands for a planted one).
+void PrepareMailRecord();
 // The result code for the next calls, also in a program already running.
-void SetMailResult(unsigned long result, const std::string& path = kMailRecordPath);
+void SetMailResult(unsigned long result);
 
 } // namespace e2e

@@ -2,6 +2,8 @@
 
 #include <winspool.h>
 
+#include <algorithm>
+
 namespace e2e {
 
 namespace {
@@ -15,8 +17,7 @@ std::string SourcePpd()
 {
     std::string path = __FILE__;
     path = path.substr(0, path.find_last_of("\\/")) + "\\..\\" + kPpdName;
-    for (char& c : path)
-        c = c == '/' ? '\\' : c;
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path[0] == '\\' ? "Z:" + path : path;
 }
 

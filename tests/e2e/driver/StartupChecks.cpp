@@ -8,8 +8,6 @@ namespace e2e {
 
 namespace {
 
-const char* const kWindows95Refusal =
-    "Oracline Minimum Requirements:   \n\nWindows 98/98SE/ME/NT/2000/XP/2003.    ";
 const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
@@ -32,14 +30,6 @@ void ExpectDisplayRefusal(ProgramRun& run)
     ExpectBox(run, kDisplayRefusal, false, IDOK);
     ExpectBox(run, kAdjustSettingsQuestion, true, IDNO);
     EXPECT_TRUE(run.WaitForExit()) << "the program did not end after the refusal";
-}
-
-void ExpectWindows95Refusal(ProgramRun& run)
-{
-    ASSERT_TRUE(run.Started());
-    ExpectBox(run, kWindows95Refusal, false, IDOK);
-    EXPECT_TRUE(run.WaitForExit()) << "the program did not end after the refusal";
-    EXPECT_TRUE(DialogsOf(run.ProcessId()).empty());
 }
 
 void ExpectAcceptedStart(ProgramRun& run)

@@ -9,8 +9,6 @@ namespace e2e {
 
 // The two display messages, then No; asserts their texts and order.
 void ExpectDisplayRefusal(ProgramRun& run);
-// The Windows 95 message, then the end of the process.
-void ExpectWindows95Refusal(ProgramRun& run);
 // The start from an empty data directory passed every check: the
 // introduction page appears.
 void ExpectAcceptedStart(ProgramRun& run);

@@ -1,12 +1,8 @@
 // A mapi32.dll for the end-to-end tests: instead of handing the message to a
 // mail client it appends what MAPISendMail received to a file, and answers
-// with the result code the test chose.
-//
-//   ORACLINE_MAPI_RECORD  file to append to (default C:\oracline-mail.txt)
-//   ORACLINE_MAPI_RESULT  MAPISendMail's result, in decimal (default 0)
-//
-// A file named like the record with ".result" added, when present, holds the
-// result instead, so one running program can meet several answers.
+// with the result code the test chose: the decimal number in the file named
+// like the record with ".result" added, read at every call so one running
+// program can meet several answers; 0 without it.
 //
 // One block per call, one item per line, fields separated by tabs; a missing
 // string is written as "(null)". The first item is where this library was
@@ -25,14 +21,7 @@ extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
-int copies = 0;
-
-std::string Environment(const char* name, const char* fallback)
-{
-    char value[1024] = {};
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? value : fallback;
-}
+const std::string kRecord = "C:\\oracline-mail.txt";
 
 std::string Text(const char* text)
 {
@@ -77,10 +66,18 @@ ULONG WINAPI MAPILogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG) { return SUCCESS_SUCCE
 
 ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS flags, ULONG)
 {
-    const std::string path = Environment("ORACLINE_MAPI_RECORD", "C:\\oracline-mail.txt");
-    // The copies first: a test reads them as soon as the record shows the mail.
-    for (ULONG i = 0; message && message->lpFiles && i < message->nFileCount; ++i)
-        CopyFileA(message->lpFiles[i].lpszPathName, (path + "." + std::to_string(++copies)).c_str(), FALSE);
+    const std::string& path = kRecord;
+    // Copied before the record grows, so a test that sees the call finds the copies.
+    // The program may unload the library between calls, so the next number
+    // is the first one not taken.
+    for (ULONG i = 0, n = 1; message && message->lpFiles && i < message->nFileCount; ++i, ++n) {
+        while (GetFileAttributesA((path + "." + std::to_string(n)).c_str()) != INVALID_FILE_ATTRIBUTES)
+            ++n;
+        const std::string copy = path + "." + std::to_string(n);
+        // An empty copy still takes its number, which the reader counts on.
+        if (!CopyFileA(message->lpFiles[i].lpszPathName, copy.c_str(), FALSE))
+            CloseHandle(CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    }
     if (FILE* file = std::fopen(path.c_str(), "ab")) {
         const std::string record = message ? Describe(owner, *message, flags) : "MAPISendMail\nend\n";
         std::fwrite(record.data(), 1, record.size(), file);
@@ -88,10 +85,10 @@ ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS
     }
     char result[32] = {};
     FILE* chosen = std::fopen((path + ".result").c_str(), "rb");
-    if (!chosen || !std::fgets(result, sizeof result, chosen))
-        Environment("ORACLINE_MAPI_RESULT", "0").copy(result, sizeof result - 1);
-    if (chosen)
+    if (chosen) {
+        std::fgets(result, sizeof result, chosen);
         std::fclose(chosen);
+    }
     return std::strtoul(result, nullptr, 10);
 }
 

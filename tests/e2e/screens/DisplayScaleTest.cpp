@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 
 using namespace e2e;
@@ -36,9 +38,7 @@ std::string Recorded(const std::string& name)
 {
     const char* folder = std::getenv("ORACLINE_DPI_RECORD");
     std::string path = std::string("Z:") + (folder ? folder : "/tmp") + "/" + name;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
@@ -92,9 +92,7 @@ TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
         return;
     }
     std::istringstream recorded(ReadFileBytes(Recorded("measures.txt")));
-    std::vector<long> then;
-    for (long value; recorded >> value;)
-        then.push_back(value);
+    const std::vector<long> then{std::istream_iterator<long>(recorded), {}};
     ASSERT_EQ(then.size(), now.size()) << "no record of the run at 96 dpi";
     const double scale = dpi / 96.0;
     // The dialogs grow with their font, whose metrics follow the scale

@@ -13,8 +13,7 @@ TEST(PlainPrefix, ClosingTheIntroductionLeavesTheMainWindowWithItsQuickTip)
     MainWindowSession session({}, "", false);
     HWND intro = WaitForDialog(session.ProcessId(), kIntroductionCaption);
     ASSERT_TRUE(intro) << "no introduction page";
-    PostMessageA(intro, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(WaitUntilGone(intro, 5000));
+    EXPECT_TRUE(CloseAndWait(intro));
     ASSERT_TRUE(session.WaitForMainWindow());
     HWND tip = WaitForDialog(session.ProcessId(), "Quick Tip", 2000);
     ASSERT_TRUE(tip);

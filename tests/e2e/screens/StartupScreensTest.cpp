@@ -26,13 +26,6 @@ TEST_F(StartupOnScreen_640x480x24, NarrowScreenIsRefusedWithBothMessagesInOrder)
     EXPECT_FALSE(FileExists(DataDirectory() + "oc.ini"));
 }
 
-TEST_F(StartupOnScreen_640x480x24, Windows95IsRefusedBeforeTheDisplayIsLookedAt)
-{
-    ReportedWindowsVersion version("win95");
-    ProgramRun run;
-    ExpectWindows95Refusal(run);
-}
-
 TEST_F(StartupOnScreen_1024x768x8, PaletteScreenIsRefused)
 {
     HDC screen = GetDC(nullptr);
