@@ -15,7 +15,6 @@
 
 inline constexpr int kMonthlyImageWidth = 800;
 inline constexpr int kMonthlyImageHeight = 480;
-inline constexpr const char* kMonthlyImageName = "monthly.jpg";  // in the data directory, while printing
 
 // The buttons' strip, client pixels: Save, then Print, right-aligned.
 inline constexpr int kMonthlyButtonTop = 446;

@@ -8,6 +8,7 @@
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowsVersion.h"
+#include "win/SystemFolder.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -166,13 +167,9 @@ void OraclineApp::SetBrowserFontSize()
 
 bool OraclineApp::RunControlPanel(const std::string& argument)
 {
-    // By its full path: a bare name is looked up beside the exe first, in
-    // the folder every account can write to.
-    char system[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const std::string program = SystemFilePath("CONTROL.EXE");
+    if (program.empty())
         return false;
-    const std::string program = std::string(system) + "\\CONTROL.EXE";
     std::string commandLine = "\"" + program + "\" " + argument;
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);

@@ -3,7 +3,7 @@
 #include "QuickResizeIds.h"
 #include "base/DataPaths.h"
 #include "mail/EmailComposer.h"
-#include "mail/win/PrivateTempFile.h"
+#include "win/PrivateTempFile.h"
 #include "mail/win/ScaleImage.h"
 #include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"

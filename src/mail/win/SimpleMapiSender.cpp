@@ -1,6 +1,7 @@
 #include "mail/win/SimpleMapiSender.h"
 
 #include "win/WaitCursor.h"
+#include "win/SystemFolder.h"
 
 #include <windows.h>
 #include <mapi.h>
@@ -27,11 +28,8 @@ HMODULE LoadMailLibrary()
     HMODULE library = LoadLibraryExA("mapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (library || GetLastError() != ERROR_INVALID_PARAMETER)
         return library;
-    char system[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH - 12)
-        return nullptr;
-    return LoadLibraryExA((std::string(system) + "\\mapi32.dll").c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    const std::string path = SystemFilePath("mapi32.dll");
+    return path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 struct Attachment {

@@ -1,17 +1,15 @@
 #include "month/win/MonthlyOutlookWindow.h"
 
 #include "MonthlyOutlookIds.h"
-#include "base/DataPaths.h"
-#include "base/TextLines.h"
 #include "month/MonthlyMessages.h"
 #include "platform/FileOps.h"
 #include "printing/win/Printing.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
 #include "profiles/ProfileFileReadings.h"
 #include "win/GdiPlusCanvas.h"
-#include "win/ImageFiles.h"
 #include "win/JpegFileDialog.h"
 #include "win/MessageBoxes.h"
+#include "win/PrivateTempFile.h"
 #include "win/ToolTips.h"
 #include "win/WaitCursor.h"
 
@@ -21,18 +19,13 @@ namespace {
 
 constexpr char kFilter[] = "Monthly Outlook (*.jpg)\0*.jpg\0";
 
-void RemoveIfPresent(const std::string& path)
-{
-    // Left behind or replaced next time when it cannot be removed.
-    if (CanOpenForReading(path))
-        RemoveFileForced(path);
-}
-
-bool WriteImage(const MonthlyChart& chart, const std::string& path)
+// Without a JPEG encoder nothing is written and nothing is said, as for the
+// daily report.
+bool WriteImage(const MonthlyChart& chart, const std::string& path, bool& encoderFound)
 {
     WaitCursor wait;
     return SaveDrawingAsJpeg(path, kMonthlyImageWidth, kMonthlyImageHeight,
-                             [&chart](Canvas& canvas) { chart.DrawImage(canvas); });
+                             [&chart](Canvas& canvas) { chart.DrawImage(canvas); }, &encoderFound);
 }
 
 } // namespace
@@ -66,11 +59,6 @@ MonthlyOutlookWindow::~MonthlyOutlookWindow() = default;
 const CivilDate& MonthlyOutlookWindow::SelectedDate() const
 {
     return chart_.days[static_cast<std::size_t>(chart_.selected)].date;
-}
-
-std::string MonthlyOutlookWindow::PrintImagePath()
-{
-    return std::string(DataPaths::dataDirectory) + kMonthlyImageName;
 }
 
 void MonthlyOutlookWindow::OnInitDialog()
@@ -122,14 +110,7 @@ void MonthlyOutlookWindow::Select(int index)
 void MonthlyOutlookWindow::Choose()
 {
     if (!chart_.days.empty())
-        CloseWith(IDOK);
-}
-
-void MonthlyOutlookWindow::CloseWith(INT_PTR result)
-{
-    // The printed image only lives while the window is open.
-    RemoveIfPresent(PrintImagePath());
-    End(result);
+        End(IDOK);
 }
 
 void MonthlyOutlookWindow::Save()
@@ -137,26 +118,26 @@ void MonthlyOutlookWindow::Save()
     std::string chosen;
     if (!AskForJpegFile(Handle(), "Save Monthly Outlook", kFilter, chosen))
         return;
-    CLSID jpeg;
-    if (!FindEncoder(L"image/jpeg", &jpeg))
-        return;
-    if (WriteImage(chart_, chosen))
+    bool encoderFound = false;
+    if (WriteImage(chart_, chosen, encoderFound))
         ShowMessage(kMonthlyOutlookSaved, MessageKind::Information);
-    else
+    else if (encoderFound)
         ShowMessage(kMonthlyOutlookNotSaved, MessageKind::Error);
 }
 
 void MonthlyOutlookWindow::Print()
 {
-    const std::string path = PrintImagePath();
-    RemoveIfPresent(path);
-    CLSID jpeg;
-    if (!FindEncoder(L"image/jpeg", &jpeg))
-        return;
-    if (WriteImage(chart_, path))
+    // The printed image is the running account's own, made afresh and gone
+    // once printed: nothing another account could swap sits in the shared
+    // folder meanwhile.
+    const std::string path = CreatePrivateTempFile(".jpg");
+    bool encoderFound = true;
+    if (!path.empty() && WriteImage(chart_, path, encoderFound))
         PrintImageFile(path);
-    else
+    else if (encoderFound)
         ShowMessage(kMonthlyOutlookNotSaved, MessageKind::Error);
+    if (!path.empty())
+        RemoveFileForced(path);
 }
 
 bool OpenMonthlyOutlook(HWND owner, const std::string& profilePath, const CivilDate& shownDate,

@@ -20,7 +20,6 @@ public:
 protected:
     void OnInitDialog() override;
     void OnOK() override { Choose(); }
-    void OnCancel() override { CloseWith(IDCANCEL); }
 
 private:
     void Paint();
@@ -28,8 +27,6 @@ private:
     void Choose();
     void Save();
     void Print();
-    void CloseWith(INT_PTR result);
-    static std::string PrintImagePath();
 
     MonthlyChart chart_;
 };

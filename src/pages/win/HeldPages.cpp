@@ -1,5 +1,6 @@
 #include "pages/win/HeldPages.h"
 
+#include "base/AsciiText.h"
 #include "pages/PageFiles.h"
 
 #include <windows.h>
@@ -22,11 +23,7 @@ std::map<std::string, Hold>& Holds()
 // Windows compares file names without regard to case.
 std::string KeyOf(const std::string& path)
 {
-    std::string key = path;
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return key;
+    return LowerAscii(path);
 }
 
 void Let(Hold& hold)

@@ -6,6 +6,7 @@
 #include "win/MessageBoxes.h"
 #include "win/WideText.h"
 #include "win/WindowsVersion.h"
+#include "win/SystemFolder.h"
 
 #include <windows.h>
 #include <mstask.h>
@@ -90,12 +91,9 @@ bool EnsureAgentRunning()
 {
     if (FindWindowExA(nullptr, nullptr, "SAGEWINDOWCLASS", "SYSTEM AGENT COM WINDOW"))
         return true;
-    // From the system folder only: a search by name looks beside the exe first.
-    char system[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(system, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    const std::string agent = SystemFilePath("mstask.exe");
+    if (agent.empty())
         return false;
-    const std::string agent = std::string(system) + "\\mstask.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};

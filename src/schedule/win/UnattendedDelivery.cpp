@@ -1,6 +1,6 @@
 #include "schedule/win/UnattendedDelivery.h"
 
-#include "mail/win/PrivateTempFile.h"
+#include "win/PrivateTempFile.h"
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"

@@ -1,4 +1,4 @@
-#include "mail/win/PrivateTempFile.h"
+#include "win/PrivateTempFile.h"
 
 #include <windows.h>
 
