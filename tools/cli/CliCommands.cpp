@@ -3,7 +3,6 @@
 #include "base/Calendar.h"
 #include "base/TextLines.h"
 #include "engine/DailySeries.h"
-#include "platform/FileOps.h"
 #include "profiles/ProfileFileReadings.h"
 
 #include <iomanip>
@@ -52,13 +51,13 @@ bool ParseKind(const std::string& text, int& kind)
 }
 
 // The engine treats a missing profile file as the default person; on the
-// command line that is almost always a typing error, so it is refused. So is
-// anything but a regular file of a bounded size: a device or a pipe would
-// keep the engine reading forever.
+// command line that is almost always a typing error, so it is refused, and
+// so is whatever the program's own readers would refuse (a device, a pipe, a
+// file over their bound), which the engine would also take as missing.
 bool CheckProfile(const std::string& path, std::ostream& err)
 {
-    long long bytes = 0;
-    if (RegularFileSize(path, bytes) && bytes <= kMaxDataFileBytes && CanOpenForReading(path))
+    std::string bytes;
+    if (ReadSmallFile(path, bytes))
         return true;
     err << "oracline-cli: cannot open profile file: " << path << "\n";
     return false;
