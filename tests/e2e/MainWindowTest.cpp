@@ -1,5 +1,6 @@
 // The main window: the first start, the list, the selection as mouse and
-// keyboard make it, and the date lists with the Quick Tip and its focus.
+// keyboard make it, the date lists with the Quick Tip and its focus, later
+// starts while it runs, and the browser's text size each start sets.
 #include "driver/MainWindowDriver.h"
 #include "res/MainWindowIds.h"
 
@@ -21,11 +22,40 @@ const std::vector<TestProfile> kThree = {
     {"John Smith", "Work", 11, 30, 1965, true},
     {"Ann Lee", "Friend", 2, 29, 1984},
 };
+const std::string kRecordPath = DataDirectory() + "task.dtr";
+
+// The browser's text size goes into the first of these keys that exists, and
+// never into one made for it.
+const std::string kBrowserKeys[] = {"SOFTWARE\\Microsoft\\Internet Explorer\\International\\Scripts\\3",
+                                    "SOFTWARE\\Microsoft\\Internet Explorer\\International\\1252"};
+
+// Leaves, of the two keys, those named by a letter: 'S' scripts, 'C' code page.
+void KeepBrowserKeys(const std::string& letters)
+{
+    for (int i : {0, 1}) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kBrowserKeys[i].c_str());
+        if (letters.find("SC"[i]) != std::string::npos)
+            RegSetKeyValueA(HKEY_CURRENT_USER, kBrowserKeys[i].c_str(), nullptr, REG_SZ, "", 1);
+    }
+}
+
+// The text size in each key, scripts first: 'M' medium, '-' none, '?' another.
+std::string BrowserTextSizes()
+{
+    std::string sizes;
+    for (const std::string& key : kBrowserKeys) {
+        DWORD value = 0, size = sizeof value;
+        const LONG got = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "IEFontSize", RRF_RT_ANY, nullptr, &value, &size);
+        sizes += got == ERROR_FILE_NOT_FOUND ? '-' : got == ERROR_SUCCESS && size == 4 && value == 2 ? 'M' : '?';
+    }
+    return sizes;
+}
 
 } // namespace
 
 TEST(MainWindow, FirstStartShowsTheIntroductionThenAnEmptyList)
 {
+    KeepBrowserKeys("");
     MainWindowSession session({}, "", false);
     HWND intro = WaitForDialog(session.ProcessId(), kIntroductionCaption);
     ASSERT_TRUE(intro) << "no introduction page";
@@ -61,6 +91,8 @@ TEST(MainWindow, FirstStartShowsTheIntroductionThenAnEmptyList)
     EXPECT_TRUE(WaitUntilGone(intro, 5000));
 
     ASSERT_TRUE(session.WaitForMainWindow());
+    EXPECT_TRUE(DirectoryExists(DataDirectory() + "Reports\\"));
+    EXPECT_EQ(BrowserTextSizes(), "--");
     EXPECT_EQ(session.List().RowCount(), 0);
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
     EXPECT_TRUE(WaitForDialog(session.ProcessId(), "Quick Tip", 2000));
@@ -69,16 +101,24 @@ TEST(MainWindow, FirstStartShowsTheIntroductionThenAnEmptyList)
 
 // The selection the buttons act on is the one the list shows, however it
 // was made; the keyboard changes the tip but leaves the focus where it is.
-TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
+// Only the exact path the Task Scheduler is given means an unattended run
+// (that run itself is in ScheduleTest): any other spelling, this one's or
+// the later starts', is a person starting the program.
+TEST(MainWindow, SelectionDecidesWhatTheButtonsDoAndLaterStartsBringTheWindowBack)
 {
-    MainWindowSession session(DataFilesFor(kThree));
+    std::map<std::string, std::string> files = DataFilesFor(kThree);
+    files["task.dtr"] = "Profile:" + DataDirectory() + "Me.ini\r\nEmail:me@example.com\r\nTime:7:5AM\r\nType:0\r\n";
+    KeepBrowserKeys("SC");
+    MainWindowSession session(files, "c:\\program files\\oracline\\task.dtr");
     ASSERT_TRUE(session.Window());
+    EXPECT_EQ(BrowserTextSizes(), "M-");
     ListViewDriver list = session.List();
     ASSERT_EQ(list.RowCount(), 3);
     EXPECT_EQ(list.CellText(1, 0) + "|" + list.CellText(1, 1) + "|" + list.CellText(1, 2), "John Smith|Work|Manual");
     const std::time_t now = std::time(nullptr);
     const std::tm today = *std::localtime(&now);
-    EXPECT_EQ(session.Year().SelectedText() + "-" + session.Month().SelectedText() + "-" + session.Day().SelectedText(),
+    auto shown = [&](int listId) { return ComboDriver(session.Window(), listId).SelectedText(); };
+    EXPECT_EQ(shown(IDC_YEAR) + "-" + shown(IDC_MONTH) + "-" + shown(IDC_DAY),
               std::to_string(today.tm_year + 1900) + "-" + std::to_string(today.tm_mon + 1) + "-" +
                   std::to_string(today.tm_mday));
 
@@ -123,7 +163,7 @@ TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
 
     // A date list worked with the keyboard keeps the focus too.
     key(IDC_YEAR, VK_UP);
-    EXPECT_EQ(session.Year().SelectedText(), std::to_string(today.tm_year + 1900 + 1));
+    EXPECT_EQ(shown(IDC_YEAR), std::to_string(today.tm_year + 1900 + 1));
     EXPECT_FALSE(session.Enabled(IDC_DREAMS));
     EXPECT_EQ(session.FocusedControlId(), IDC_YEAR);
 
@@ -131,21 +171,21 @@ TEST(MainWindow, MouseAndKeyboardSelectionDecideWhatTheButtonsDo)
     list.ClickRow(0);
     ASSERT_TRUE(session.ChooseDate(2004, 4, 30));
     EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
-    ASSERT_TRUE(session.Close());
-}
 
-TEST(MainWindow, ASecondStartBringsTheFirstToTheFrontAndEnds)
-{
-    MainWindowSession session(DataFilesFor(kThree));
-    ASSERT_TRUE(session.Window());
-    ShowWindow(session.Window(), SW_MINIMIZE);
-    ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session.Window()) != 0; }));
-
-    ProgramRun second;
-    ASSERT_TRUE(second.WaitForExit()) << "a second main window opened";
-    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session.Window()); }));
-    DWORD foregroundProcess = 0;
-    GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
-    EXPECT_EQ(foregroundProcess, session.ProcessId());
+    // A second start brings this window to the front and ends.
+    KeepBrowserKeys("C");
+    for (const std::string& commandLine : {"\"" + kRecordPath + "\"", kRecordPath + " "}) {
+        SCOPED_TRACE(commandLine);
+        ShowWindow(session.Window(), SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session.Window()) != 0; }));
+        ProgramRun second(commandLine);
+        ASSERT_TRUE(second.WaitForExit()) << "a second main window opened";
+        EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session.Window()); }));
+        DWORD foregroundProcess = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
+        EXPECT_EQ(foregroundProcess, session.ProcessId());
+    }
+    EXPECT_EQ(BrowserTextSizes(), "-M");
+    KeepBrowserKeys("");
     ASSERT_TRUE(session.Close());
 }

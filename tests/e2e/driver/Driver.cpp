@@ -363,37 +363,4 @@ bool TakeFromRecycleBin(const std::string& bytes)
 
 void ResetDataDirectory() { RemoveTree(DataDirectory()); }
 
-bool RegistryKeyExists(const std::string& subKey)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void CreateRegistryKey(const std::string& subKey)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS)
-        RegCloseKey(key);
-}
-
-void DeleteRegistryTree(const std::string& subKey)
-{
-    RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
-    RegDeleteKeyA(HKEY_CURRENT_USER, subKey.c_str());
-}
-
-std::string RegistryValueBytes(const std::string& subKey, const std::string& name)
-{
-    BYTE buffer[256];
-    DWORD size = sizeof(buffer);
-    if (RegGetValueA(HKEY_CURRENT_USER, subKey.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr,
-                     buffer, &size) != ERROR_SUCCESS)
-        return "";
-    return std::string(reinterpret_cast<char*>(buffer), size);
-}
-
 } // namespace e2e

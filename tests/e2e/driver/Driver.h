@@ -172,11 +172,4 @@ bool TakeFromRecycleBin(const std::string& bytes);
 // Starts every test from an empty data directory.
 void ResetDataDirectory();
 
-// Registry, under HKEY_CURRENT_USER.
-bool RegistryKeyExists(const std::string& subKey);
-void CreateRegistryKey(const std::string& subKey);
-void DeleteRegistryTree(const std::string& subKey);
-// Raw bytes of a value; empty when it is missing.
-std::string RegistryValueBytes(const std::string& subKey, const std::string& name);
-
 } // namespace e2e

@@ -56,14 +56,12 @@ HWND MainWindowSession::WaitForMainWindow()
 }
 
 ListViewDriver MainWindowSession::List() const { return ListViewDriver(GetDlgItem(window_, IDC_PROFILE_LIST)); }
-ComboDriver MainWindowSession::Month() const { return ComboDriver(window_, IDC_MONTH); }
-ComboDriver MainWindowSession::Day() const { return ComboDriver(window_, IDC_DAY); }
-ComboDriver MainWindowSession::Year() const { return ComboDriver(window_, IDC_YEAR); }
 
 bool MainWindowSession::ChooseDate(int year, int month, int day) const
 {
-    return Year().ChooseText(std::to_string(year)) && Month().ChooseText(std::to_string(month)) &&
-           Day().ChooseText(std::to_string(day));
+    return ComboDriver(window_, IDC_YEAR).ChooseText(std::to_string(year)) &&
+           ComboDriver(window_, IDC_MONTH).ChooseText(std::to_string(month)) &&
+           ComboDriver(window_, IDC_DAY).ChooseText(std::to_string(day));
 }
 
 std::string MainWindowSession::EnabledButtons() const
@@ -101,11 +99,6 @@ EditorDriver::EditorDriver(const MainWindowSession& session, int buttonId) : pro
 {
     session.Press(buttonId);
     dialog_ = WaitForDialog(processId_, "Profile");
-}
-
-bool EditorDriver::Checked(int controlId) const
-{
-    return SendMessageA(Control(dialog_, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 bool EditorDriver::ChooseDate(int monthListId, int month, int day, int year) const

@@ -49,9 +49,6 @@ public:
     HWND WaitForMainWindow();
 
     ListViewDriver List() const;
-    ComboDriver Month() const;
-    ComboDriver Day() const;
-    ComboDriver Year() const;
     // Chooses the date in the three lists, year first; false when one lacks it.
     bool ChooseDate(int year, int month, int day) const;
     bool Enabled(int controlId) const { return ControlEnabled(window_, controlId); }
@@ -88,7 +85,6 @@ public:
     bool Enabled(int controlId) const { return ControlEnabled(dialog_, controlId); }
     // An automatic check box flips itself and tells the dialog, as a click would.
     void ClickCheckBox(int controlId) const { SendMessageA(Control(dialog_, controlId), BM_CLICK, 0, 0); }
-    bool Checked(int controlId) const;
     ComboDriver List(int controlId) const { return ComboDriver(dialog_, controlId); }
     bool Choose(int listId, const std::string& text) const { return List(listId).ChooseText(text); }
     // A date's three lists by the id of its month list (day and year follow).
