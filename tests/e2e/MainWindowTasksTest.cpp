@@ -1,8 +1,11 @@
-// The main window's tasks: the birth-date check, the dream page, the About
-// box, the Quick Tip strip, editing by double click, deleting, closing, the
-// Companion Analysis with its refusals and printout, the Help Wizard's page
-// file, and a saved report opened through the real file dialog into the
-// viewer, shown centred and printed with F2.
+// The main window and its tasks: the list, the selection as mouse and
+// keyboard make it, the date lists with the Quick Tip and its focus, later
+// starts while it runs and the browser's text size each start sets, the
+// birth-date check, the dream page, the About box, the Quick Tip strip,
+// editing by double click, deleting, closing, the Companion Analysis with its
+// refusals and printout, the Help Wizard's page file, and a saved report
+// opened through the real file dialog into the viewer, shown centred and
+// printed with F2. The first start is in ProfileEditorTest.
 #include "driver/PrinterDriver.h"
 #include "res/CompanionWindowIds.h"
 #include "res/HelpWizardIds.h"
@@ -11,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <functional>
+
 using namespace e2e;
 
 namespace {
@@ -18,6 +24,39 @@ namespace {
 const TestProfile kJane{"Jane Doe", "Me", 5, 4, 1990};
 const TestProfile kJohn{"John Smith", "Work", 11, 30, 1965, true};
 const TestProfile kAnn{"Ann Lee", "Friend", 2, 29, 1984};
+const char* const kDreamsTip = "Click on the Analyze Day button or click on the Dreams button.";
+const char* const kCompanionTip =
+    "Click on the Companion button to get full Companion Analysis: business, friendship and love.";
+
+const std::string kRecordPath = DataDirectory() + "task.dtr";
+
+// The browser's text size goes into the first of these keys that exists, and
+// never into one made for it.
+const std::string kBrowserKeys[] = {"SOFTWARE\\Microsoft\\Internet Explorer\\International\\Scripts\\3",
+                                    "SOFTWARE\\Microsoft\\Internet Explorer\\International\\1252"};
+
+// Leaves, of the two keys, those named by a letter: 'S' scripts, 'C' code page.
+void KeepBrowserKeys(const std::string& letters)
+{
+    for (int i : {0, 1}) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kBrowserKeys[i].c_str());
+        if (letters.find("SC"[i]) != std::string::npos)
+            RegSetKeyValueA(HKEY_CURRENT_USER, kBrowserKeys[i].c_str(), nullptr, REG_SZ, "", 1);
+    }
+}
+
+// The text size in each key, scripts first: 'M' medium, '-' none, '?' another.
+std::string BrowserTextSizes()
+{
+    std::string sizes;
+    for (const std::string& key : kBrowserKeys) {
+        DWORD value = 0, size = sizeof value;
+        const LONG got = RegGetValueA(HKEY_CURRENT_USER, key.c_str(), "IEFontSize", RRF_RT_ANY, nullptr, &value, &size);
+        sizes += got == ERROR_FILE_NOT_FOUND ? '-' : got == ERROR_SUCCESS && size == 4 && value == 2 ? 'M' : '?';
+    }
+    return sizes;
+}
+
 const char* const kViewerCaption = "To print Daily Report in color click on the F2 key";
 const COLORREF kReportColour = RGB(200, 60, 20);
 
@@ -41,19 +80,104 @@ COLORREF ScreenPixel(HWND window, int x, int y)
 
 } // namespace
 
-TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
+// The selection the buttons act on is the one the list shows, however it
+// was made; the keyboard changes the tip but leaves the focus where it is.
+// Only the exact path the Task Scheduler is given means an unattended run
+// (that run itself is in ScheduleTest): any other spelling, this one's or
+// the later starts', is a person starting the program.
+TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
 {
     std::map<std::string, std::string> files = DataFilesFor({kJane, kJohn, kAnn});
     for (const char* extra : {"old.HTM", "keep.html"})
         files[extra] = "x";
     // A line no reader knows makes this run's file unlike any other in the bin.
     files["Work.ini"] += "Run:" + std::to_string(GetTickCount()) + "\r\n";
-    MainWindowSession session(files);
+    files["task.dtr"] = "Profile:" + DataDirectory() + "Nobody.ini\r\nEmail:me@example.com\r\nTime:7:5AM\r\nType:0\r\n";
+    KeepBrowserKeys("SC");
+    MainWindowSession session(files, "c:\\program files\\oracline\\task.dtr");
     ASSERT_TRUE(session.Window());
+    EXPECT_EQ(BrowserTextSizes(), "M-");
+    ListViewDriver list = session.List();
+    ASSERT_EQ(list.RowCount(), 3);
+    EXPECT_EQ(list.CellText(1, 0) + "|" + list.CellText(1, 1) + "|" + list.CellText(1, 2), "John Smith|Work|Manual");
+    const std::time_t now = std::time(nullptr);
+    const std::tm today = *std::localtime(&now);
+    auto shown = [&](int listId) { return ComboDriver(session.Window(), listId).SelectedText(); };
+    EXPECT_EQ(shown(IDC_YEAR) + "-" + shown(IDC_MONTH) + "-" + shown(IDC_DAY),
+              std::to_string(today.tm_year + 1900) + "-" + std::to_string(today.tm_mon + 1) + "-" +
+                  std::to_string(today.tm_mday));
 
+    // A key as the user gives it: the control has the focus first.
+    auto key = [&](int controlId, int virtualKey) {
+        HWND control = Control(session.Window(), controlId);
+        PostMessageA(session.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        PressKey(control, virtualKey);
+        session.Settle();
+    };
+    const struct { const char* what; std::function<void()> act; std::vector<int> selected;
+                   const char *buttons, *tip; int focus; } steps[] = {
+        {"Ctrl adds the third row", [&] { list.ClickRow(2, true); }, {0, 2}, "A-----C-H", kCompanionTip, IDC_COMPANION},
+        // A plain click leaves one row, and the buttons say so.
+        {"plain click on the second", [&] { list.ClickRow(1); }, {1}, "AEDYSO-RH", kDreamsTip, IDC_DREAMS},
+        {"empty space keeps it", [&] { list.ClickEmptySpace(); }, {1}, "AEDYSO-RH", kDreamsTip, 0},
+        {"Down in the list", [&] { key(IDC_PROFILE_LIST, VK_DOWN); }, {2}, "AEDYSO-RH", kDreamsTip, IDC_PROFILE_LIST},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        session.Settle();
+        EXPECT_EQ(list.SelectedRows(), step.selected);
+        EXPECT_EQ(session.EnabledButtons(), step.buttons);
+        EXPECT_TRUE(session.TipSays(step.tip)) << session.TipPage();
+        if (step.focus) {
+            EXPECT_EQ(session.FocusedControlId(), step.focus);
+        }
+    }
+    // Delete removes the row the list shows, without asking. Held open
+    // without sharing, the index cannot be replaced: the user is told, the
+    // old index stays whole, and the next change writes it.
+    HANDLE held = CreateFileA((DataDirectory() + "oc.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    session.Press(IDC_DELETE_PROFILE);
+    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    EXPECT_EQ(box.text, "Unable to save profile.    ");
+    AnswerMessageBox(box, IDOK);
+    CloseHandle(held);
+    EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
+    EXPECT_EQ(list.RowCount(), 2);
+    EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kAnn)));
+    EXPECT_TRUE(FileExists(DataDirectory() + "Work.ini"));
+
+    // A date list worked with the keyboard keeps the focus too.
+    key(IDC_YEAR, VK_UP);
+    EXPECT_EQ(shown(IDC_YEAR), std::to_string(today.tm_year + 1900 + 1));
+    EXPECT_EQ(session.EnabledButtons(), "AEDYSO--H");
+    EXPECT_EQ(session.FocusedControlId(), IDC_YEAR);
+
+    // With the mouse the tip's button takes the focus.
+    list.ClickRow(0);
+    ASSERT_TRUE(session.ChooseDate(2004, 4, 30));
+    EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
+
+    // A second start brings this window to the front and ends.
+    const struct { std::string commandLine; const char *keys, *sizes; } later[] = {
+        {"\"" + kRecordPath + "\"", "C", "-M"}, {kRecordPath + " ", "", "--"}};
+    for (const auto& start : later) {
+        SCOPED_TRACE(start.commandLine);
+        KeepBrowserKeys(start.keys);
+        ShowWindow(session.Window(), SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session.Window()) != 0; }));
+        ProgramRun second(start.commandLine);
+        ASSERT_TRUE(second.WaitForExit()) << "a second main window opened";
+        EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session.Window()); }));
+        DWORD foregroundProcess = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
+        EXPECT_EQ(foregroundProcess, session.ProcessId());
+        EXPECT_EQ(BrowserTextSizes(), start.sizes);
+    }
     ASSERT_TRUE(session.ChooseDate(1990, 5, 3));
     session.Press(IDOK);
-    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    box = WaitForMessageBox(session.ProcessId());
     EXPECT_EQ(box.text, "You can't analyze a date before your birth date.     ");
     AnswerMessageBox(box, IDOK);
     ASSERT_TRUE(session.ChooseDate(1990, 5, 4));
@@ -94,34 +218,17 @@ TEST(MainWindowTasks, BirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
     EXPECT_TRUE(session.TipSays("Use Personal Data for calculation if you want to try manual calibration."));
     ASSERT_TRUE(CloseAndWait(editor));
 
-    // Deleting does not ask; the file goes to the Recycle Bin, the row above
-    // takes the selection and the index is written at once.
-    session.Press(IDC_DELETE_PROFILE);
-    session.Settle();
-    EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
-    EXPECT_TRUE(TakeFromRecycleBin(files["Work.ini"]));
-    EXPECT_EQ(session.List().SelectedRows(), std::vector<int>{0});
-    EXPECT_EQ(DataFile("oc.ini"), IndexFileText({kJane, kAnn}));
-
-    // Held open without sharing, the index cannot be replaced: the user is
-    // told, the old index stays whole, and the next change writes it.
-    HANDLE held = CreateFileA((DataDirectory() + "oc.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    // The row above takes the selection, and the index is written at once.
     for (int left : {1, 0}) {
         session.Press(IDC_DELETE_PROFILE);
-        if (left == 1) {
-            box = WaitForMessageBox(session.ProcessId());
-            EXPECT_EQ(box.text, "Unable to save profile.    ");
-            AnswerMessageBox(box, IDOK);
-            CloseHandle(held);
-            EXPECT_EQ(DataFile("oc.ini"), IndexFileText({kJane, kAnn}));
-        }
         session.Settle();
-        EXPECT_EQ(session.List().RowCount(), left);
+        EXPECT_EQ(list.RowCount(), left);
+        EXPECT_EQ(list.SelectedRows(), std::vector<int>(left, 0));
+        EXPECT_EQ(DataFile("oc.ini"), left ? IndexFileText({kJane}) : "");
     }
-    EXPECT_EQ(DataFile("oc.ini"), "");
-    for (const TestProfile& deleted : {kJane, kAnn})
-        TakeFromRecycleBin(ProfileFileText(deleted));
+    EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
+    EXPECT_TRUE(TakeFromRecycleBin(files["Work.ini"]));
+    TakeFromRecycleBin(ProfileFileText(kJane));
     EXPECT_EQ(session.EnabledButtons(), "A----O--H");
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
 

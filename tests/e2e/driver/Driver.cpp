@@ -18,16 +18,6 @@ bool HasClass(HWND window, const char* name)
     return lstrcmpiA(className, name) == 0;
 }
 
-BOOL CALLBACK CollectDialogs(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->first && IsWindowVisible(window) && HasClass(window, "#32770"))
-        search->second.push_back(window);
-    return TRUE;
-}
-
 // Explorer-style dialogs hold the name in edt1, or in the edit of the combo
 // box cmb13; both may sit below an inner dialog.
 BOOL CALLBACK FindNameField(HWND window, LPARAM parameter)
@@ -105,7 +95,6 @@ HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = n
         *processId = process.dwProcessId;
     return process.hProcess;
 }
-
 
 } // namespace
 
@@ -185,7 +174,14 @@ void ProgramRun::Kill()
 std::vector<HWND> DialogsOf(DWORD processId)
 {
     std::pair<DWORD, std::vector<HWND>> search{processId, {}};
-    EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&search));
+    EnumWindows([](HWND window, LPARAM parameter) -> BOOL {
+        auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == search->first && IsWindowVisible(window) && HasClass(window, "#32770"))
+            search->second.push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 
@@ -217,14 +213,12 @@ bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId)
 
 std::string TextOf(HWND window)
 {
-    DWORD_PTR length = 0, copied = 0;
-    if (!SendWithin(window, WM_GETTEXTLENGTH, 0, 0, &length))
-        return "";
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    if (!SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied))
-        return "";
-    text.resize(static_cast<size_t>(copied));
-    return text;
+    // Longer than any text the program shows.
+    std::string text(1 << 16, '\0');
+    DWORD_PTR copied = 0;
+    return SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied)
+               ? text.substr(0, static_cast<size_t>(copied))
+               : "";
 }
 
 std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons)
@@ -258,38 +252,26 @@ ClientShot CaptureClient(HWND window)
 {
     ClientShot shot;
     RECT area{};
-    GetClientRect(window, &area);
     POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    if (area.right <= 0 || area.bottom <= 0)
+    if (!GetClientRect(window, &area) || area.right <= 0 || area.bottom <= 0 || !ClientToScreen(window, &origin))
         return shot;
-    shot.width = area.right;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = area.right;
-    info.bmiHeader.biHeight = -area.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, area.right, area.bottom, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* quads = static_cast<const RGBQUAD*>(bits);
-    for (LONG i = 0; bits && i < area.right * area.bottom; ++i)
-        shot.pixels.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
     SelectObject(memory, old);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    std::vector<RGBQUAD> quads(static_cast<size_t>(area.right * area.bottom));
+    if (GetDIBits(memory, bitmap, 0, area.bottom, quads.data(), &info, DIB_RGB_COLORS) == area.bottom) {
+        shot.width = area.right;
+        for (const RGBQUAD& quad : quads)
+            shot.pixels.push_back(RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue));
+    }
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return shot;
-}
-
-ComboDriver::ComboDriver(HWND dialog, int controlId)
-    : dialog_(dialog), combo_(GetDlgItem(dialog, controlId)), controlId_(controlId)
-{
 }
 
 std::string ComboDriver::ItemText(int index) const
@@ -308,7 +290,7 @@ std::string ComboDriver::ItemText(int index) const
 void ComboDriver::Choose(int index) const
 {
     SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(controlId_, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo_));
+    SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo_), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo_));
 }
 
 bool ComboDriver::ChooseText(const std::string& text) const

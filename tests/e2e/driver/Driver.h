@@ -16,7 +16,7 @@ constexpr DWORD kWaitMs = 15000;
 
 // A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
 std::string BesideTestExe(const std::string& name);
-// "C:\Program Files\Oracline\" and its reports folder.
+// "C:\Program Files\Oracline\".
 inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
@@ -54,11 +54,12 @@ private:
     DWORD processId_ = 0;
 };
 
-// A visible top-level dialog (class #32770) of the process that `matches`,
-// or null after the time ran out.
-HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs = kWaitMs);
-// The one with exactly this caption.
+// Text of any window of another process (GetWindowText reads nothing across
+// processes, WM_GETTEXT does).
 std::string TextOf(HWND window);
+// A visible top-level dialog (class #32770) of the process that `matches`,
+// or null after the time ran out; then the one with exactly this caption.
+HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs = kWaitMs);
 inline HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD timeoutMs = kWaitMs)
 {
     return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
@@ -77,8 +78,6 @@ MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = kWaitMs);
 // Presses a message box button (IDOK, IDYES, IDNO) and waits until it is gone.
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
 
-// Text of any window of another process (GetWindowText reads nothing across
-// processes, WM_GETTEXT does).
 inline HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
 inline std::string ControlText(HWND dialog, int controlId)
 {
@@ -105,8 +104,8 @@ void PressKey(HWND window, int virtualKey);
 void RealInput(const std::string& xdotoolArguments);
 // Closes a dialog as Escape or the close box would.
 inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
-// Both, for a dialog that must go: true once it is gone.
-// Waits until the window is destroyed or hidden.
+// Waits until the window is destroyed or hidden; with CloseDialog first,
+// for a dialog that must go.
 inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
 {
     return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
@@ -134,7 +133,7 @@ ClientShot CaptureClient(HWND window);
 // selection and then tells the dialog, as the user's choice would.
 class ComboDriver {
 public:
-    ComboDriver(HWND dialog, int controlId);
+    ComboDriver(HWND dialog, int controlId) : dialog_(dialog), combo_(GetDlgItem(dialog, controlId)) {}
 
     int Count() const { return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0)); }
     int Selection() const { return static_cast<int>(SendMessageA(combo_, CB_GETCURSEL, 0, 0)); }
@@ -148,7 +147,6 @@ public:
 private:
     HWND dialog_;
     HWND combo_;
-    int controlId_;
 };
 
 // Types a name or full path into a common file dialog, presses its OK and

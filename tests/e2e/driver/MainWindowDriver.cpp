@@ -95,34 +95,4 @@ bool MainWindowSession::Close()
     return run_->WaitForExit();
 }
 
-EditorDriver::EditorDriver(const MainWindowSession& session, int buttonId) : processId_(session.ProcessId())
-{
-    session.Press(buttonId);
-    dialog_ = WaitForDialog(processId_, "Profile");
-}
-
-bool EditorDriver::ChooseDate(int monthListId, int month, int day, int year) const
-{
-    return Choose(monthListId, std::to_string(month)) && Choose(monthListId + 2, std::to_string(year)) &&
-           Choose(monthListId + 1, std::to_string(day));
-}
-
-std::string EditorDriver::ShownDate(int monthListId) const
-{
-    std::string shown;
-    bool empty = true;
-    for (int offset : {0, 1, 2}) {
-        const ComboDriver list = List(monthListId + offset);
-        empty = empty && list.Count() == 0;
-        shown += (offset > 0 ? "/" : "") + (list.Selection() < 0 ? "-" : list.SelectedText());
-    }
-    return empty ? "" : shown;
-}
-
-MessageBoxSeen EditorDriver::Save(DWORD timeoutMs) const
-{
-    PressButton(dialog_, IDOK);
-    return WaitForMessageBox(processId_, timeoutMs);
-}
-
 } // namespace e2e

@@ -1,6 +1,6 @@
 #pragma once
 // Starting Oracline.exe on a prepared data directory and driving its main
-// window and profile editor through control ids.
+// window through control ids.
 #include "driver/Driver.h"
 #include "driver/ListViewDriver.h"
 
@@ -51,7 +51,6 @@ public:
     ListViewDriver List() const;
     // Chooses the date in the three lists, year first; false when one lacks it.
     bool ChooseDate(int year, int month, int day) const;
-    bool Enabled(int controlId) const { return ControlEnabled(window_, controlId); }
     void Press(int controlId) const { PressButton(window_, controlId); }
     // One letter per task button that acts, in window order: Add, Edit,
     // Delete, analYze, Schedule, Open report, Companion, dReams, Help;
@@ -70,37 +69,6 @@ public:
 private:
     std::unique_ptr<ProgramRun> run_;
     HWND window_ = nullptr;
-};
-
-// The profile editor ("Profile") of a running Oracline.
-class EditorDriver {
-public:
-    // Presses a main-window button (Add or Edit Profile) and waits for the
-    // editor; Window() is null when it never came.
-    EditorDriver(const MainWindowSession& session, int buttonId);
-
-    HWND Window() const { return dialog_; }
-    void SetText(int controlId, const std::string& text) const { SetControlText(dialog_, controlId, text); }
-    std::string Text(int controlId) const { return ControlText(dialog_, controlId); }
-    bool Enabled(int controlId) const { return ControlEnabled(dialog_, controlId); }
-    // An automatic check box flips itself and tells the dialog, as a click would.
-    void ClickCheckBox(int controlId) const { SendMessageA(Control(dialog_, controlId), BM_CLICK, 0, 0); }
-    ComboDriver List(int controlId) const { return ComboDriver(dialog_, controlId); }
-    bool Choose(int listId, const std::string& text) const { return List(listId).ChooseText(text); }
-    // A date's three lists by the id of its month list (day and year follow).
-    // Chooses month, year and day, in that order; false when a list lacks one.
-    bool ChooseDate(int monthListId, int month, int day, int year) const;
-    // "month/day/year" as the lists show it, "-" for a list without a
-    // selection, "" for all three empty.
-    std::string ShownDate(int monthListId) const;
-    // Presses Save; the box it brings, or none when it brought none in time.
-    MessageBoxSeen Save(DWORD timeoutMs = 3000) const;
-    void Close() const { CloseDialog(dialog_); }
-    bool WaitGone() const { return WaitUntilGone(dialog_); }
-
-private:
-    DWORD processId_;
-    HWND dialog_;
 };
 
 } // namespace e2e

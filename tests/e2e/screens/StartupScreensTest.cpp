@@ -8,25 +8,23 @@ using namespace e2e;
 
 namespace {
 
-// The next message box: its text and buttons, then the answer.
-void ExpectBox(ProgramRun& run, const char* text, bool yesNo, int answer)
-{
-    MessageBoxSeen box = WaitForMessageBox(run.ProcessId());
-    ASSERT_TRUE(box) << "no message box saying " << text;
-    EXPECT_EQ(box.text, text);
-    EXPECT_EQ(box.hasYesNo, yesNo);
-    ASSERT_TRUE(AnswerMessageBox(box, answer));
-}
-
-// The two display messages, then No, and the program ends.
+// The two display messages in order, answered OK and No, and the program ends.
 void ExpectDisplayRefusal()
 {
     ResetDataDirectory();
     ProgramRun run;
     ASSERT_TRUE(run.Started());
-    ExpectBox(run, "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ",
-              false, IDOK);
-    ExpectBox(run, "Do you want to adjust your settings?    ", true, IDNO);
+    const struct { const char* text; bool yesNo; int answer; } boxes[] = {
+        {"Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ", false,
+         IDOK},
+        {"Do you want to adjust your settings?    ", true, IDNO}};
+    for (const auto& expected : boxes) {
+        MessageBoxSeen box = WaitForMessageBox(run.ProcessId());
+        ASSERT_TRUE(box) << "no message box saying " << expected.text;
+        EXPECT_EQ(box.text, expected.text);
+        EXPECT_EQ(box.hasYesNo, expected.yesNo);
+        ASSERT_TRUE(AnswerMessageBox(box, expected.answer));
+    }
     EXPECT_TRUE(run.WaitForExit()) << "the program did not end after the refusal";
 }
 

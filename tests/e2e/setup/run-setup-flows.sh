@@ -96,12 +96,8 @@ echo "not the program's" >"$dir/notes.txt"
 timeout 60 wine 'C:\Program Files\Oracline\uninstall.exe' &
 uninstaller=$(window '^Oracline Uninstall')
 [ -n "$uninstaller" ] && xdotool windowfocus --sync "$uninstaller" key Return   # Uninstall
-question=
-for _ in $(seq 100); do
-  question=$(xdotool search --name '^Oracline Uninstall' | grep -vx "$uninstaller" | head -n 1)
-  [ -n "$question" ] && break
-  sleep 0.2
-done
+question=$(timeout 20 bash -c "until xdotool search --name '^Oracline Uninstall' | grep -vx '$uninstaller'; do sleep 0.2; done" |
+           head -n 1)
 expect "the uninstaller asks about the user's data" [ -n "$question" ]
 [ -n "$question" ] && xdotool windowfocus --sync "$question" key y   # Yes
 timeout 30 bash -c "while [ -e '$dir/Reports' ]; do sleep 0.2; done"; wineserver -k; finish
