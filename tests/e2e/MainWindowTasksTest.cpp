@@ -72,12 +72,6 @@ int InkBands(const DecodedImage& page)
     return bands;
 }
 
-COLORREF ScreenPixel(HWND window, int x, int y)
-{
-    const ClientShot shot = CaptureClient(window);
-    return shot.pixels.at(static_cast<size_t>(y * shot.width + x));
-}
-
 } // namespace
 
 // The selection the buttons act on is the one the list shows, however it
@@ -326,8 +320,10 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     EXPECT_TRUE(WindowSize(viewer).cx == 800 && WindowSize(viewer).cy == 600);
     session.Settle();
     // 600 x 400 is drawn at (97, 85) of the client area.
-    EXPECT_TRUE(Near(ScreenPixel(viewer, 97 + 1, 85 + 1), kReportColour, 16));
-    EXPECT_FALSE(Near(ScreenPixel(viewer, 97 - 2, 85 - 2), kReportColour, 60));
+    const ClientShot shot = CaptureClient(viewer);
+    auto pixel = [&](int x, int y) { return shot.pixels.at(static_cast<size_t>(y * shot.width + x)); };
+    EXPECT_TRUE(Near(pixel(97 + 1, 85 + 1), kReportColour, 16));
+    EXPECT_FALSE(Near(pixel(97 - 2, 85 - 2), kReportColour, 60));
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
         DeleteFileA(PrintOutputPath().c_str());
