@@ -2,17 +2,18 @@
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
+#include "schedule/ScheduleRecord.h"
 #include "schedule/ScheduledDelivery.h"
 #include "base/TextLines.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 
 #include "FakeSender.h"
-
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -31,6 +32,71 @@ struct FakeService : ScheduleService {
         return activates;
     }
 };
+
+// Both readers on the same files: later lines win, keys are case-sensitive,
+// an empty type keeps what was read. The delivery sends colours for Type:1
+// alone, the display shows them for any non-zero number.
+TEST(ScheduleRecord, DeliveryAndDisplayReaders)
+{
+    const std::string colours = "|Deliver report in full colors|", plain = "|Deliver report in plain text|";
+    const struct { const char* file; std::string delivery, display; } cases[] = {
+        {"Profile:C:\\x\\Jane Doe.ini\r\nEmail:j@d\r\nTime:7:0AM\r\nType:7\r\n", "C:\\x\\Jane Doe.ini|j@d|0",
+         "Jane Doe.ini|j@d|7:0AM" + colours + "valid"},
+        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:1\nType:\nTime:1:2AM\nTime:3:4PM\n", "C:\\x\\Jane|j@d|1",
+         "|j@d|3:4PM" + colours},
+        {"Profile:C:\\x\\Jane.ini\nEmail:j@d\nType:x\n", "C:\\x\\Jane.ini|j@d|0", "Jane.ini|j@d|" + plain + "valid"},
+        {"profile:C:\\a.ini\nProfile:C:\\b.ini\nemail:no\nEMAIL:e@x\nEmail:\nType:\n", "C:\\b.ini||0", "b.ini||||"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string path = dir.Write("task.dtr", c.file);
+        ScheduleRecord record;
+        EXPECT_TRUE(ReadScheduleRecordForDelivery(path, record));
+        EXPECT_EQ(record.profilePath + "|" + record.email + "|" + std::to_string(record.reportType), c.delivery);
+        const ScheduleDisplay shown = ReadScheduleRecordForDisplay(path);
+        EXPECT_EQ(shown.profile + "|" + shown.email + "|" + shown.storedTime + "|" + shown.typeText + "|" +
+                      (shown.valid ? "valid" : ""),
+                  c.display);
+    }
+    ScheduleRecord record{"P", "e@x", 1, 1, "AM", 1};
+    EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr", record));
+    EXPECT_EQ(record.profilePath + record.email, "");
+
+    // The profile test compares file-name parts, wherever the folders are;
+    // names without an extension are empty on both sides and match.
+    const struct { const char *file, *profile; bool scheduled; } named[] = {
+        {"Profile:D:\\elsewhere\\Jane Doe.ini\n", "C:\\x\\Jane Doe.ini", true},
+        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false},
+        {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
+        {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
+    };
+    for (const auto& c : named) {
+        TempDir dir;
+        EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
+    }
+}
+
+TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
+{
+    // The writer's forms, which it writes back the same, hand-written 12-hour
+    // forms, and what is no time.
+    const struct { const char *stored, *shown; bool written = false; } cases[] = {
+        {"7:5AM", "07:05", true}, {"14:3PM", "14:03", true}, {"12:0PM", "12:00", true}, {"11:59AM", "11:59", true},
+        {"23:59PM", "23:59", true}, {"1:30 PM", "13:30"}, {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
+        {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<ClockTime> time = ParseStoredTime(c.stored);
+        char shown[8] = "-";
+        if (time)
+            std::snprintf(shown, sizeof shown, "%02d:%02d", time->hour, time->minute);
+        EXPECT_STREQ(shown, c.shown) << c.stored;
+        if (c.written && time) {
+            EXPECT_EQ(FormatScheduleRecord({"C:\\x\\J.ini", "j@d", time->hour, time->minute, "", 1}),
+                      "Profile:C:\\x\\J.ini\nEmail:j@d\nTime:" + std::string(c.stored) + "\nType:1\n");
+        }
+    }
+}
 
 TEST(ScheduleDialog, ChecksInOrder)
 {
