@@ -10,24 +10,19 @@
 
 namespace {
 
-class FuzzedMeasurer : public PageMeasurer {
-public:
-    FuzzedMeasurer(float charWidth, float imageHeight) : charWidth_(charWidth), imageHeight_(imageHeight) {}
+struct FuzzedMeasurer : PageMeasurer {
     float TextWidth(const std::string& text, const FontSpec& font) const override
     {
-        return static_cast<float>(text.size()) * font.size * charWidth_;
+        return static_cast<float>(text.size()) * font.size * charWidth;
     }
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
         width = 28;
-        height = imageHeight_;
+        height = imageHeight;
         return !path.empty();
     }
-
-private:
-    float charWidth_;
-    float imageHeight_;
+    float charWidth = 0, imageHeight = 0;
 };
 
 // The layout, with a measurer whose sizes come from the input too, must end,
@@ -37,8 +32,9 @@ void Layout(const std::string& input)
     FuzzedDataProvider values(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
     const float width = values.ConsumeFloatingPointInRange<float>(0, 4000);
     const float pageHeight = values.ConsumeFloatingPoint<float>();
-    const FuzzedMeasurer measurer(values.ConsumeFloatingPointInRange<float>(0, 2),
-                                  values.ConsumeFloatingPoint<float>());
+    FuzzedMeasurer measurer;
+    measurer.charWidth = values.ConsumeFloatingPointInRange<float>(0, 2);
+    measurer.imageHeight = values.ConsumeFloatingPoint<float>();
     const PageLayout layout = LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, 400, measurer);
     FUZZ_CHECK(layout.height <= kMostLayoutHeight);
     const std::vector<float> cuts = PageBreaks(layout, pageHeight);
