@@ -139,27 +139,9 @@ TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
     EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
 }
 
-TEST(ScheduledDelivery, AcceptsOnlyAProfileOfTheDataFolderAndOneAddress)
-{
-    TempDir dir;
-    dir.Write("Jane.ini", "Profile:Jane\n");
-    dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
-    const std::string elsewhere = "the profile is not a profile file of the data folder",
-                      unread = "the profile is missing or not a regular file of at most 1 MiB",
-                      address = "the address is not a single e-mail address", jane = dir.path("Jane.ini");
-    const struct { std::string profile, email, refusal; } cases[] = {
-        {jane, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
-        {dir.path("sub\\Jane.ini"), "j@x.org", elsewhere}, {"\\\\host\\share\\Jane.ini", "j@x.org", elsewhere},
-        {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
-        {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
-        {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
-        {jane, "j@x.org\nBcc:k@x", address}, {jane, "j@x.org;k@x.org", address}, {jane, "", address},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
-}
-
-TEST(ScheduledDelivery, EveryBranchEndsInItsLogLine)
+// Only a profile of the data folder and a single address are accepted, and
+// every branch of the delivery ends in its log line.
+TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
 {
     TempDir dir;
     Profile jane;
@@ -168,6 +150,22 @@ TEST(ScheduledDelivery, EveryBranchEndsInItsLogLine)
     jane.yourMonth = 5, jane.yourDate = 4, jane.yourYear = 1990;
     ASSERT_TRUE(WriteProfile(dir.dir(), jane));
     const std::string profile = dir.path("Jane.ini");
+
+    dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
+    const std::string elsewhere = "the profile is not a profile file of the data folder",
+                      unread = "the profile is missing or not a regular file of at most 1 MiB",
+                      address = "the address is not a single e-mail address";
+    const struct { std::string profile, email, refusal; } refused[] = {
+        {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
+        {dir.path("sub\\Jane.ini"), "j@x.org", elsewhere}, {"\\\\host\\share\\Jane.ini", "j@x.org", elsewhere},
+        {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
+        {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
+        {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
+        {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
+    };
+    for (const auto& c : refused)
+        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
+
     const FixedClock clock({2026, 12, 7});
     const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
                       head = "from:Oracline\nsubject:Daily Report\nbody:", colours = to + file + head + "Daily Report\nsend",
