@@ -261,8 +261,9 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
 }
 
 // Each month's limit day against the places that turn a birthday into a
-// sign: the sign page and its birthstone, the picture and the daily report.
-TEST(Signs, BoundaryDaysOfEveryMonth)
+// sign: the sign page and its birthstone, the picture and the daily report;
+// the years the year page knows.
+TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
 {
     const std::string yellow = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
     const struct { int month, lastDay; std::string upTo, after; const char* birthstone; } cases[] = {
@@ -295,16 +296,12 @@ TEST(Signs, BoundaryDaysOfEveryMonth)
         p.yourMonth = month;
         EXPECT_EQ(ZodiacSign(p), "");
     }
-}
 
-TEST(InformationPages, YearAnimals)
-{
-    const std::pair<int, const char*> cases[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
+    const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
                                                  {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
-    for (const auto& c : cases) {
+    for (const auto& c : years) {
         EXPECT_EQ(ChineseYearAnimal(c.first), c.second) << c.first;
-        const std::string head = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b><font color=\"yellow\">" +
-                                 std::to_string(c.first) + " - ";
+        const std::string head = yellow + "<font color=\"yellow\">" + std::to_string(c.first) + " - ";
         if (*c.second)
             EXPECT_EQ(YearPageContent(c.first).rfind(head + "The Year of the " + c.second + "<p>", 0), 0u) << c.first;
         else
