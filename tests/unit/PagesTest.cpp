@@ -159,7 +159,7 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
         {"file://host/C:/Program%20Files/Oracline/a.htm", false}, {"C:\\Program Files\\OraclineX\\a.htm", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NavigationAllowed(c.first), c.second) << '"' << c.first << '"';
+        EXPECT_EQ(NavigationAllowed(c.first, "C:\\Program Files\\Oracline\\"), c.second) << '"' << c.first << '"';
 }
 
 // The built-in page view's reading and layout of the pages the program
