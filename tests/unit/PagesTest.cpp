@@ -164,8 +164,7 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
 
 // The built-in page view's reading and layout of the pages the program
 // writes, with a measurer whose every character is half the font size wide.
-class FixedWidthMeasurer : public PageMeasurer {
-public:
+struct FixedWidthMeasurer : PageMeasurer {
     float TextWidth(const std::string& text, const FontSpec& font) const override
     {
         return static_cast<float>(text.size()) * font.size / 2;
