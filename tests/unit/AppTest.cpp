@@ -9,17 +9,13 @@ namespace {
 
 const CivilDate kToday{2026, 12, 7};
 
+// Each button's initial or -, with O(pen report) ? while it is left as it was.
 std::string Buttons(const ButtonStates& s)
 {
     std::string text;
-    text += s.editProfile ? 'E' : '-';
-    text += s.deleteProfile ? 'D' : '-';
-    text += s.analyzeDay ? 'A' : '-';
-    text += s.companion ? 'C' : '-';
-    text += s.schedule ? 'S' : '-';
-    text += s.dreams ? 'R' : '-';
-    text += !s.openReport ? '?' : *s.openReport ? 'O' : '-';
-    return text;
+    for (bool on : {s.editProfile, s.deleteProfile, s.analyzeDay, s.companion, s.schedule, s.dreams})
+        text += on ? "EDACSR"[text.size()] : '-';
+    return text + (!s.openReport ? '?' : *s.openReport ? 'O' : '-');
 }
 
 // The tip's focus decides what Enter does, so it is checked by name here;

@@ -14,7 +14,6 @@
 #include <cmath>
 #include <sstream>
 #include <string>
-#include <tuple>
 
 namespace {
 
@@ -29,56 +28,41 @@ std::string Buttons(const DayNavigation& nav)
     return std::string(b.prevDay ? "P" : "-") + (b.nextDay ? "N" : "-") + (b.now ? "W" : "-") + (b.hourly ? "H" : "-");
 }
 
+// O(pens) a window for the day, then presses P(rev), N(ext), W (now) or S(hows
+// a day chosen in the Monthly Outlook); each row gives the refusal's first
+// word, then the date and the buttons P, N, W and H shown after it.
 TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
 {
-    DayNavigation nav({2005, 12, 31});
-    EXPECT_EQ(Buttons(nav), "PN-H");
-    // Buttons P(rev), N(ext) and W (now), with the date and buttons shown after each.
-    const struct { char button; const char *shown, *buttons; } steps[] = {
-        {'P', "2005-12-30", "-NW-"}, {'N', "2006-1-1", "P-W-"},  // two days after the day shown before
-        {'W', "2005-12-31", "PN-H"}, {'N', "2006-1-1", "P-W-"},
-        {'N', "2006-1-1", "P-W-"},  // never further than one day
+    const struct { char button; CivilDate day; const char *refusal, *shown; } steps[] = {
+        {'O', {2005, 12, 31}, "", "2005-12-31 PN-H"}, {'P', {}, "", "2005-12-30 -NW-"},
+        {'N', {}, "", "2006-1-1 P-W-"},  // two days after the day shown before
+        {'W', {}, "", "2005-12-31 PN-H"}, {'N', {}, "", "2006-1-1 P-W-"},
+        {'N', {}, "", "2006-1-1 P-W-"},  // never further than one day
+        // The neighbours and the opening date behave as their buttons; a day
+        // further on leaves only Now.
+        {'S', {2006, 1, 9}, "", "2006-1-9 --W-"},      {'S', {2006, 1, 1}, "", "2006-1-1 P-W-"},
+        {'S', {2005, 12, 30}, "", "2005-12-30 -NW-"},  {'S', {2005, 12, 31}, "", "2005-12-31 PN-H"},
+        {'O', {1970, 6, 15}, "", "1970-6-15 ----"},    {'P', {}, "Prev", "1970-6-15 ----"},
+        {'N', {}, "Next", "1970-6-15 ----"},           {'S', {1970, 6, 20}, "Next", "1970-6-15 ----"},
+        {'W', {}, "", "1970-6-15 ----"},               {'O', {1971, 1, 1}, "", "1971-1-1 PN-H"},
+        {'P', {}, "", "1970-12-31 -NW-"},
     };
+    const std::string before1971 = " Day button does not calculate dates before 1971.     ";
+    DayNavigation nav({});
     for (const auto& s : steps) {
-        const char* refusal = s.button == 'P' ? nav.PrevDay() : s.button == 'N' ? nav.NextDay() : nullptr;
-        if (s.button == 'W')
+        const CivilDate base = nav.BaseDate();
+        const char* refusal = nullptr;
+        if (s.button == 'O')
+            nav = DayNavigation(s.day);
+        else if (s.button == 'W')
             nav.Now();
-        EXPECT_EQ(refusal, nullptr);
-        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), std::string(s.shown) + " " + s.buttons) << s.button;
-        EXPECT_EQ(Text(nav.BaseDate()), "2005-12-31");
+        else
+            refusal = s.button == 'P' ? nav.PrevDay() : s.button == 'N' ? nav.NextDay() : nav.ShowDay(s.day);
+        SCOPED_TRACE(std::string(1, s.button) + " " + s.shown);
+        EXPECT_EQ(refusal ? refusal : "", *s.refusal ? "The " + std::string(s.refusal) + before1971 : "");
+        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), s.shown);
+        EXPECT_EQ(Text(nav.BaseDate()), Text(s.button == 'O' ? s.day : base));
     }
-}
-
-// A day chosen in the Monthly Outlook: the neighbours and the opening date
-// behave as their buttons, a day further on leaves only Now.
-TEST(DayNavigation, ShowDayChosenFurtherOn)
-{
-    const struct { CivilDate day; const char* shown; } cases[] = {
-        {{2006, 1, 9}, "2006-1-9 --W-"}, {{2006, 1, 1}, "2006-1-1 P-W-"},
-        {{2005, 12, 30}, "2005-12-30 -NW-"}, {{2005, 12, 31}, "2005-12-31 PN-H"},
-    };
-    DayNavigation nav({2005, 12, 31});
-    for (const auto& c : cases) {
-        EXPECT_EQ(nav.ShowDay(c.day), nullptr);
-        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), c.shown);
-    }
-    DayNavigation early({1970, 6, 15});
-    EXPECT_STREQ(early.ShowDay({1970, 6, 20}), "The Next Day button does not calculate dates before 1971.     ");
-    EXPECT_EQ(Text(early.ShownDate()), "1970-6-15");
-}
-
-TEST(DayNavigation, DatesBefore1971StayPut)
-{
-    DayNavigation nav({1970, 6, 15});
-    EXPECT_EQ(Buttons(nav), "----");
-    EXPECT_STREQ(nav.PrevDay(), "The Prev Day button does not calculate dates before 1971.     ");
-    EXPECT_STREQ(nav.NextDay(), "The Next Day button does not calculate dates before 1971.     ");
-    nav.Now();
-    EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), "1970-6-15 ----");
-
-    DayNavigation first({1971, 1, 1});
-    EXPECT_EQ(first.PrevDay(), nullptr);
-    EXPECT_EQ(Text(first.ShownDate()), "1970-12-31");
 }
 
 ReportInput SampleReport()
@@ -132,26 +116,18 @@ TEST(ReportDrawing, ScaledScreenReportKeepsItsLayout)
         ScaledCanvas canvas(scaled, scale);
         DrawDailyReport(canvas, SampleReport(), ScreenReport{590});
         ASSERT_EQ(scaled.calls.size(), plain.calls.size());
-        auto edge = [scale](float v) { return std::round(v * scale); };
         for (size_t i = 0; i < plain.calls.size(); ++i) {
-            const DrawCall& a = plain.calls[i];
-            const DrawCall& b = scaled.calls[i];
+            const DrawCall &a = plain.calls[i], &b = scaled.calls[i];
             SCOPED_TRACE(std::to_string(scale) + " call " + std::to_string(i));
+            const bool rect = a.kind == DrawCall::Fill || a.kind == DrawCall::Frame;
+            auto at = [&](float v) { return rect || a.kind == DrawCall::LineI ? std::round(v * scale) : v * scale; };
             EXPECT_EQ(b.kind, a.kind);
-            if (a.kind == DrawCall::Fill || a.kind == DrawCall::Frame) {
-                EXPECT_EQ(b.x1, edge(a.x1));
-                EXPECT_EQ(b.y1, edge(a.y1));
-                EXPECT_EQ(b.x1 + b.x2, edge(a.x1 + a.x2));
-                EXPECT_EQ(b.y1 + b.y2, edge(a.y1 + a.y2));
-            } else if (a.kind == DrawCall::LineI) {
-                EXPECT_EQ(b.x1, edge(a.x1));
-                EXPECT_EQ(b.y2, edge(a.y2));
-            } else {
-                EXPECT_FLOAT_EQ(b.x1, a.x1 * scale);
-                EXPECT_FLOAT_EQ(b.y1, a.y1 * scale);
-                EXPECT_FLOAT_EQ(a.kind == DrawCall::Text ? b.font.size : b.width,
-                                (a.kind == DrawCall::Text ? a.font.size : a.width) * scale);
-            }
+            EXPECT_FLOAT_EQ(b.x1, at(a.x1));
+            EXPECT_FLOAT_EQ(b.y1, at(a.y1));
+            EXPECT_FLOAT_EQ(rect ? b.x1 + b.x2 : b.x2, at(rect ? a.x1 + a.x2 : a.x2));
+            EXPECT_FLOAT_EQ(rect ? b.y1 + b.y2 : b.y2, at(rect ? a.y1 + a.y2 : a.y2));
+            EXPECT_FLOAT_EQ(b.width, a.kind == DrawCall::LineI ? at(a.width) : a.width * scale);
+            EXPECT_FLOAT_EQ(b.font.size, a.font.size * (a.kind == DrawCall::Text ? scale : 1));
         }
         if (scale == 1.0f) {
             EXPECT_EQ(scaled.Listing(), plain.Listing());
@@ -317,23 +293,16 @@ TEST(PrintOptionsModel, SizeTextsAndRounding)
 
 TEST(ReportFit, SavedReportsAreFittedAndPlaced)
 {
-    const struct {
-        int width, height;
-        ShownImage shown;
-    } cases[] = {
-        {600, 400, {600, 400, 97, 85}},
-        {1600, 900, {800, 450, 0, 60}},
-        {400, 1200, {200, 600, 297, 0}},
-        {1, 1, {1, 1, 396, 284}},
+    const int cases[][6] = {
+        // image width and height; shown width, height, x and y
+        {600, 400, 600, 400, 97, 85}, {1600, 900, 800, 450, 0, 60}, {400, 1200, 200, 600, 297, 0},
+        {1, 1, 1, 1, 396, 284},
         // Too wide for even one pixel of height to keep the ratio.
-        {10000, 10, {800, 1, 0, 284}},
-        {1, 60000, {1, 600, 396, 0}},
-        {2147483647, 1, {800, 1, 0, 284}},
+        {10000, 10, 800, 1, 0, 284}, {1, 60000, 1, 600, 396, 0}, {2147483647, 1, 800, 1, 0, 284},
     };
     for (const auto& c : cases) {
-        const ShownImage got = FitSavedReport(c.width, c.height);
-        EXPECT_EQ(std::make_tuple(got.width, got.height, got.x, got.y),
-                  std::make_tuple(c.shown.width, c.shown.height, c.shown.x, c.shown.y))
-            << c.width << " x " << c.height;
+        const ShownImage got = FitSavedReport(c[0], c[1]);
+        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6))
+            << c[0] << " x " << c[1];
     }
 }
