@@ -203,18 +203,13 @@ TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
 TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
 {
     TempDir dir;
-    const struct { const char* name; bool old; bool removed; } files[] = {
-        {"oc.ini.0123456789ab.tmp", true, true},
-        {"Ann Smith.ini.ffffffffffff.tmp", true, true},
+    const struct { const char* name; bool old, removed; } files[] = {
+        {"oc.ini.0123456789ab.tmp", true, true},    {"Ann Smith.ini.ffffffffffff.tmp", true, true},
         {"oc.ini.0123456789ab.tmp", false, false},  // a write under way in another process
-        {"oc.ini.0123456789AB.tmp", true, false},
-        {"oc.ini.0123456789a.tmp", true, false},
-        {"oc.ini.0123456789abc.tmp", true, false},
-        {"oc.ini-0123456789ab.tmp", true, false},
-        {".0123456789ab.tmp", true, false},
-        {"oc.ini.0123456789ab.tmp.jpg", true, false},
-        {"report.tmp", true, false},
-        {"oc.ini", true, false},
+        {"oc.ini.0123456789AB.tmp", true, false},   {"oc.ini.0123456789a.tmp", true, false},
+        {"oc.ini.0123456789abc.tmp", true, false},  {"oc.ini-0123456789ab.tmp", true, false},
+        {".0123456789ab.tmp", true, false},         {"oc.ini.0123456789ab.tmp.jpg", true, false},
+        {"report.tmp", true, false},                {"oc.ini", true, false},
     };
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);

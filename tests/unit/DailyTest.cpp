@@ -168,7 +168,7 @@ TEST(PrintLayout, LongerImageSideFitsTheShorterPageSide)
     }
 }
 
-TEST(PrintLayout, ResizedAndPhotoRectangles)
+TEST(PrintLayout, ResizedPhotoAndTiledRectangles)
 {
     // The page measures come from the device: 8.0 x 10.5 inches at 0.25, 0.25.
     const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
@@ -197,11 +197,7 @@ TEST(PrintLayout, ResizedAndPhotoRectangles)
         EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
         EXPECT_LE(r.width, 6.0f);
     }
-}
 
-TEST(PrintLayout, TilingFillsThePageInRowsAndColumns)
-{
-    const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
     const std::vector<PrintRect> copies = ImageRectangles({false, true, 25, true}, chart, kLetter);
     // 2.0 x 1.2 inch copies from the origin within the printable 8.0 x 10.5:
     // three columns and eight rows.

@@ -16,40 +16,33 @@
 
 namespace {
 
-Profile AtHour(int h)
+// Emotional, Physical and Intellectual readings at an hour count from birth.
+std::string Readings(int hourCount)
 {
     Profile p;
-    p.hourCount = h;
-    return p;
+    p.hourCount = hourCount;
+    return std::to_string(EmotionalReading(p)) + " " + std::to_string(PhysicalReading(p)) + " " +
+           std::to_string(IntellectualReading(p));
 }
 
-// Emotional, Physical and Intellectual readings at midnight of each of the
-// first 34 days from the birth date: over a full period of each cycle.
-TEST(Cycles, DayByDayFromBirth)
+// At midnight of each of the first 34 days from the birth date (over a full
+// period of each cycle), then at hours between days and before birth.
+TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
 {
     std::string days;
     for (int day = 0; day < 34; ++day)
-        days += std::to_string(day) + ": " + std::to_string(EmotionalReading(AtHour(24 * day))) + " " +
-                std::to_string(PhysicalReading(AtHour(24 * day))) + " " +
-                std::to_string(IntellectualReading(AtHour(24 * day))) + "\n";
+        days += std::to_string(day) + ": " + Readings(24 * day) + "\n";
     ExpectGolden("cycles.txt", days);
-}
 
-TEST(Cycles, HoursBetweenDaysAndBeforeBirth)
-{
-    const int cases[][4] = {
-        // hour count, emotional, physical, intellectual
-        {145, 100, 90, 93}, {199, 85, 70, 93},
-        {276, 64, 50, 74},  // a full half-period is not reduced: rest column
-        {277, 64, 40, 74},  {397, 28, 1, 44}, {INT_MAX, 93, 40, 93},
+    const std::pair<int, const char*> cases[] = {
+        {145, "100 90 93"}, {199, "85 70 93"},
+        {276, "64 50 74"},  // a full half-period is not reduced: rest column
+        {277, "64 40 74"},  {397, "28 1 44"}, {INT_MAX, "93 40 93"},
         // Before the birth date every count lands just below the middle.
-        {-1, 42, 40, 44},   {INT_MIN, 42, 40, 44},
+        {-1, "42 40 44"},   {INT_MIN, "42 40 44"},
     };
-    for (const auto& c : cases) {
-        const Profile p = AtHour(c[0]);
-        EXPECT_EQ(std::vector<int>({EmotionalReading(p), PhysicalReading(p), IntellectualReading(p)}),
-                  std::vector<int>(c + 1, c + 4)) << c[0];
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Readings(c.first), c.second) << c.first;
 }
 
 TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
