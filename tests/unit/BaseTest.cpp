@@ -146,9 +146,8 @@ TEST(DateLists, YearMonthAndDayLists)
     EXPECT_EQ(YearList::ForEditor(1850).Count(), 1);
     EXPECT_EQ(YearList::ForEditor(1850).YearAt(0), 1900);
 
-    for (int month : {0, 13})
-        EXPECT_EQ(MonthIndex(month), -1) << month;
-    EXPECT_EQ(MonthAt(MonthIndex(12)), 12);
+    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}),
+              std::vector<int>({-1, -1, 12}));
 
     // A stored day past the month's end selects the last entry.
     const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};

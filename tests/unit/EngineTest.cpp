@@ -63,8 +63,8 @@ TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
         for (int bit = 0; bit < 5; ++bit)
             if (c[0] & (1 << bit))
                 *fields[bit] = n;
-        EXPECT_EQ(IntuitionReading(p), c[2]) << "mask " << c[0] << " day " << c[1];
-        EXPECT_EQ(FortuneReading(p), c[3]) << "mask " << c[0] << " day " << c[1];
+        EXPECT_EQ(std::vector<int>({IntuitionReading(p), FortuneReading(p)}), std::vector<int>(c + 2, c + 4))
+            << "mask " << c[0] << " day " << c[1];
     }
 }
 

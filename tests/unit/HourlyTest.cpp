@@ -82,7 +82,7 @@ TEST(HourlyChart, ScreenAndImageLayouts)
 
 // The days take the table in order, two entries on days 1, 5, 10, 15 and
 // 20; the texts are plain ASCII but for the Windows-1252 apostrophe of two
-// sayings.
+// sayings (the pages' golden holds the other).
 TEST(Superstitions, EveryDaysEntries)
 {
     std::string days, entries;
@@ -100,7 +100,6 @@ TEST(Superstitions, EveryDaysEntries)
     EXPECT_EQ(days, entries);  // every entry once, in order, and none outside the table
     EXPECT_EQ(DailySuperstition(14), "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>mirror<p>"
                                      "<font color=\"black\">Breaking a mirror brings bad luck for seven years.<p>");
-    EXPECT_NE(DailySuperstition(1).find("you\x92ll kiss a fool"), std::string::npos);
     EXPECT_NE(DailySuperstition(29).find("you\x92ll have good luck"), std::string::npos);
 }
 
