@@ -23,7 +23,8 @@ std::string Buttons(const ButtonStates& s)
 TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
 {
     const struct { int selected, rows; CivilDate date; const char* buttons; QuickTip tip; TipFocus focus; } cases[] = {
-        {0, 3, kToday, "------?", QuickTips::selectProfile, TipFocus::Help},
+        {0, 1, kToday, "------?", QuickTips::selectProfile, TipFocus::Help},
+        {0, 0, kToday, "------?", QuickTips::addProfile, TipFocus::AddProfile},
         {1, 1, kToday, "EDA-SRO", QuickTips::analyzeOrDreams, TipFocus::Dreams},
         {1, 1, {2026, 12, 8}, "EDA-S-O", QuickTips::analyzeDay, TipFocus::AnalyzeDay},
         {1, 1, {2026, 11, 30}, "EDA-SRO", QuickTips::analyzeOrDreams, TipFocus::Dreams},
@@ -38,8 +39,6 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
         EXPECT_STREQ(states.tip.text, c.tip.text);
         EXPECT_EQ(states.tip.focus, c.focus);
     }
-    EXPECT_EQ(RestingTip(0).focus, TipFocus::AddProfile);
-    EXPECT_EQ(RestingTip(1).focus, TipFocus::Help);
 }
 
 TEST(MainWindowRules, DaysAndPlacement)

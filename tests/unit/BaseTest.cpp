@@ -1,9 +1,11 @@
 #include "base/Calendar.h"
 #include "base/DateLists.h"
 #include "base/SafeFileWriter.h"
+#include "base/ScaledCanvas.h"
 #include "base/TextLines.h"
 #include "platform/FileOps.h"
 
+#include "RecordingCanvas.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +162,29 @@ TEST(DateLists, YearMonthAndDayLists)
                               {4, 1900, 30}, {12, 1900, 31}, {0, 1900, 31}, {13, 2000, 31}};
     for (const auto& c : lengths)
         EXPECT_EQ(DayEntries(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
+}
+
+// A drawing laid out at 96 dpi drawn at 1.5 times: rectangles by their
+// rounded edges, not sizes, so the two that touch still touch; lines, pens
+// and text exactly; a whole-pixel line never thinner than one pixel.
+TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
+{
+    RecordingCanvas out;
+    ScaledCanvas canvas(out, 1.5f);
+    canvas.FillRectangle(1, 1, 1, 3, Colours::red);
+    canvas.FillRectangle(2, 1, 1, 3, Colours::blue);
+    canvas.DrawRectangle(1, 1, 2, 2, Colours::black, 2);
+    canvas.DrawLine(1, 2, 3, 4.5f, Colours::black, 1);
+    canvas.DrawLineI(1, 1, 3, 3, Colours::black, 1);
+    canvas.DrawText("x", 10, 21, {"Verdana", 12, true}, Colours::black);
+    ScaledCanvas(out, 0.2f).DrawLineI(0, 0, 10, 10, Colours::black, 1);
+    EXPECT_EQ(out.Listing(), "Fill (2, 2, 1, 4) rgb(255,0,0) width 0\n"
+                             "Fill (3, 2, 2, 4) rgb(0,0,255) width 0\n"
+                             "Frame (2, 2, 3, 3) rgb(0,0,0) width 3\n"
+                             "Line (1.5, 3, 4.5, 6.75) rgb(0,0,0) width 1.5\n"
+                             "LineI (2, 2, 5, 5) rgb(0,0,0) width 2\n"
+                             "Text (15, 31.5, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n"
+                             "LineI (0, 0, 2, 2) rgb(0,0,0) width 1\n");
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
