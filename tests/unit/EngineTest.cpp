@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 #include <vector>
 
 namespace {
@@ -45,26 +46,33 @@ TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
         EXPECT_EQ(Readings(c.first), c.second) << c.first;
 }
 
-TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
+// The first number equal to the day number decides the intuition, fortune
+// and the day: G(ood), N(ormal) or B(ad), each with its Evil Eye reading.
+TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
 {
     enum { Own = 1, Mother = 2, Good = 4, Father = 8, Bad = 16 };
-    const int cases[][4] = {
-        // numbers equal to the day number, day of September 2005, intuition, fortune
-        {Own, 9, 80, 20},          {Mother, 12, 90, 30},     {Good, 10, 60, 40},
-        {Good | Father | Bad, 12, 70, 50},                   {Father, 10, 40, 60},
-        {Father | Bad, 12, 50, 70}, {Bad, 10, 20, 80},       {Bad, 12, 30, 90},
-        {0, 9, 10, 10},
+    const struct { int mask, day, intuition, fortune; char dayClass; } cases[] = {
+        // numbers equal to the day number, day of September 2005, intuition, fortune, day
+        {Own, 9, 80, 20, 'G'},           {Mother, 12, 90, 30, 'G'},  {Good, 10, 60, 40, 'G'},
+        {Good | Father | Bad, 12, 70, 50, 'G'},                      {Father, 10, 40, 60, 'N'},
+        {Father | Bad, 12, 50, 70, 'N'}, {Bad, 10, 20, 80, 'B'},     {Bad, 12, 30, 90, 'B'},
+        {0, 9, 10, 10, 'N'},
     };
+    const std::map<char, std::string> days = {
+        {'G', "Good Day / Evil Eye Reading: Not susceptible to the Evil Eye"},
+        {'N', "Normal Day / Evil Eye Reading: Susceptible to the Evil Eye"},
+        {'B', "Bad Day / Evil Eye Reading: Someone put the Evil Eye on you"}};
     for (const auto& c : cases) {
         Profile p;
-        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = c[1];
+        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = c.day;
         const int n = DayNumber(p.AnalysisDate());
         int* fields[] = {&p.ownNumber, &p.motherNumber, &p.goodNumber, &p.fatherNumber, &p.badNumber};
         for (int bit = 0; bit < 5; ++bit)
-            if (c[0] & (1 << bit))
+            if (c.mask & (1 << bit))
                 *fields[bit] = n;
-        EXPECT_EQ(std::vector<int>({IntuitionReading(p), FortuneReading(p)}), std::vector<int>(c + 2, c + 4))
-            << "mask " << c[0] << " day " << c[1];
+        SCOPED_TRACE("mask " + std::to_string(c.mask) + " day " + std::to_string(c.day));
+        EXPECT_EQ(std::make_pair(IntuitionReading(p), FortuneReading(p)), std::make_pair(c.intuition, c.fortune));
+        EXPECT_EQ(DayReading(p) + " / " + EvilEyeReading(p), "Day Reading: " + days.at(c.dayClass));
     }
 }
 
@@ -151,27 +159,6 @@ TEST(PersonalReadings, NameValueFoldNumberAndMonthName)
                                                   {0, "December "}, {INT_MIN, "December "}};
     for (const auto& c : months)
         EXPECT_EQ(MonthName(c.first), c.second) << c.first;
-}
-
-TEST(PersonalReadings, DayClassPrecedence)
-{
-    // Numbers own, mother, good, father, bad; the analysed date has day number 5.
-    const struct { int numbers[5]; const char* day; const char* evilEye; } cases[] = {
-        {{5, 0, 0, 0, 0}, "Good Day", "Not susceptible to the Evil Eye"},
-        {{0, 5, 0, 0, 0}, "Good Day", "Not susceptible to the Evil Eye"},
-        {{0, 0, 5, 0, 5}, "Good Day", "Not susceptible to the Evil Eye"},
-        {{0, 0, 0, 5, 5}, "Normal Day", "Susceptible to the Evil Eye"},
-        {{0, 0, 0, 0, 5}, "Bad Day", "Someone put the Evil Eye on you"},
-        {{0, 0, 0, 0, 0}, "Normal Day", "Susceptible to the Evil Eye"},
-    };
-    for (const auto& c : cases) {
-        Profile p;
-        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = 9;
-        p.ownNumber = c.numbers[0], p.motherNumber = c.numbers[1], p.goodNumber = c.numbers[2];
-        p.fatherNumber = c.numbers[3], p.badNumber = c.numbers[4];
-        EXPECT_EQ(DayReading(p), std::string("Day Reading: ") + c.day);
-        EXPECT_EQ(EvilEyeReading(p), std::string("Evil Eye Reading: ") + c.evilEye);
-    }
 }
 
 const CivilDate kNinth{2005, 9, 9};
