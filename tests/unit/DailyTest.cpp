@@ -118,23 +118,20 @@ TEST(PrintLayout, RasterCapabilities)
         EXPECT_TRUE(PrintsGraphics(bit)) << std::hex << bit;
 }
 
-TEST(PrintLayout, LongerImageSideFitsTheShorterPageSide)
+TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
 {
-    const struct { int iw, ih; float pageW, pageH, width, height; } cases[] = {
+    const struct { int iw, ih; float pageW, pageH, width, height; } fits[] = {
         {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
         {800, 480, 10.5f, 8.0f, 8.0f, 4.8f},  // landscape: the height is the shorter side
         {480, 800, 8.0f, 10.5f, 4.8f, 8.0f},  // a tall image keeps its ratio the other way round
         {780, 550, 8.0f, 8.0f, 8.0f, 5.6410f},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : fits) {
         const PrintSize size = FitToPage(c.iw, c.ih, c.pageW, c.pageH);
         EXPECT_NEAR(size.width, c.width, 1e-4) << c.iw << "x" << c.ih;
         EXPECT_NEAR(size.height, c.height, 1e-4) << c.iw << "x" << c.ih;
     }
-}
 
-TEST(PrintLayout, ResizedPhotoAndTiledRectangles)
-{
     // The page measures come from the device: 8.0 x 10.5 inches at 0.25, 0.25.
     const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
     // Fitted and resized images start at the printable area's corner, which

@@ -181,7 +181,7 @@ TEST(DailyReadingSet, JaneDoeOnTwoDays)
     EXPECT_EQ(set.LotteryLine, "Lottery Numbers: 3  12  25  34  54  23 ");
 }
 
-TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
+TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
 {
     const struct { int kind, day, value; const char* suffix; } cases[] = {
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
@@ -195,10 +195,7 @@ TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
         EXPECT_EQ(ComputeSingleReading(c.kind, JaneDoe(), {2005, 9, c.day}, kNinth, title), c.value) << c.kind;
         EXPECT_EQ(title, "Hourly Analysis - " + kJaneTitle + c.suffix) << c.kind;
     }
-}
 
-TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
-{
     Profile manual = JaneDoe();
     manual.manualCalibration = true;
     DailyReadingSet set;
