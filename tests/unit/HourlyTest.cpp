@@ -23,7 +23,6 @@ TEST(HourlyChart, ScaleCaptionsAndTopOffset)
                                                     {4, "Intuition"}, {5, "Fortune"},  {0, "Fortune"}, {9, "Fortune"}};
     for (const auto& c : captions)
         EXPECT_EQ(ScaleCaption(c.first), std::string("Hourly Analysis: ") + c.second + "  [24 Hours Scale]");
-    EXPECT_EQ(HourlyChart().scaleCaption, ScaleCaption(1));
 
     const std::pair<int, float> tops[] = {{0, 20}, {474, 20}, {475, 0.5f}, {500, 13}, {600, 63}};
     for (const auto& t : tops)
