@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <unistd.h>
 
@@ -29,9 +30,16 @@ inline const std::string& ScratchDirectory()
     return dir;
 }
 
-inline std::string Text(const std::uint8_t* data, std::size_t size)
+// Readers of one kind of input share a target: the first byte picks the
+// reader and the rest is its input, so a seed for the second reader begins
+// with '1'. The fuzzer's length limit counts that byte too.
+inline int Dispatch(const std::uint8_t* data, std::size_t size,
+                    std::initializer_list<void (*)(const std::string& input)> readers)
 {
-    return std::string(reinterpret_cast<const char*>(data), size);
+    if (size > 0)
+        readers.begin()[static_cast<std::uint8_t>(data[0] - '0') % readers.size()](
+            std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+    return 0;
 }
 
 inline std::string WriteScratchFile(const std::string& name, const std::string& bytes)

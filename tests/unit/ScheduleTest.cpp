@@ -2,17 +2,18 @@
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
+#include "schedule/ScheduleRecord.h"
 #include "schedule/ScheduledDelivery.h"
 #include "base/TextLines.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 
 #include "FakeSender.h"
-
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -31,6 +32,71 @@ struct FakeService : ScheduleService {
         return activates;
     }
 };
+
+// Both readers on the same files: later lines win, keys are case-sensitive,
+// an empty type keeps what was read. The delivery sends colours for Type:1
+// alone, the display shows them for any non-zero number.
+TEST(ScheduleRecord, DeliveryAndDisplayReaders)
+{
+    const std::string colours = "|Deliver report in full colors|", plain = "|Deliver report in plain text|";
+    const struct { const char* file; std::string delivery, display; } cases[] = {
+        {"Profile:C:\\x\\Jane Doe.ini\r\nEmail:j@d\r\nTime:7:0AM\r\nType:7\r\n", "C:\\x\\Jane Doe.ini|j@d|0",
+         "Jane Doe.ini|j@d|7:0AM" + colours + "valid"},
+        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:1\nType:\nTime:1:2AM\nTime:3:4PM\n", "C:\\x\\Jane|j@d|1",
+         "|j@d|3:4PM" + colours},
+        {"Profile:C:\\x\\Jane.ini\nEmail:j@d\nType:x\n", "C:\\x\\Jane.ini|j@d|0", "Jane.ini|j@d|" + plain + "valid"},
+        {"profile:C:\\a.ini\nProfile:C:\\b.ini\nemail:no\nEMAIL:e@x\nEmail:\nType:\n", "C:\\b.ini||0", "b.ini||||"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string path = dir.Write("task.dtr", c.file);
+        ScheduleRecord record;
+        EXPECT_TRUE(ReadScheduleRecordForDelivery(path, record));
+        EXPECT_EQ(record.profilePath + "|" + record.email + "|" + std::to_string(record.reportType), c.delivery);
+        const ScheduleDisplay shown = ReadScheduleRecordForDisplay(path);
+        EXPECT_EQ(shown.profile + "|" + shown.email + "|" + shown.storedTime + "|" + shown.typeText + "|" +
+                      (shown.valid ? "valid" : ""),
+                  c.display);
+    }
+    ScheduleRecord record{"P", "e@x", 1, 1, "AM", 1};
+    EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr", record));
+    EXPECT_EQ(record.profilePath + record.email, "");
+
+    // The profile test compares file-name parts, wherever the folders are;
+    // names without an extension are empty on both sides and match.
+    const struct { const char *file, *profile; bool scheduled; } named[] = {
+        {"Profile:D:\\elsewhere\\Jane Doe.ini\n", "C:\\x\\Jane Doe.ini", true},
+        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false},
+        {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
+        {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
+    };
+    for (const auto& c : named) {
+        TempDir dir;
+        EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
+    }
+}
+
+TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
+{
+    // The writer's forms, which it writes back the same, hand-written 12-hour
+    // forms, and what is no time.
+    const struct { const char *stored, *shown; bool written = false; } cases[] = {
+        {"7:5AM", "07:05", true}, {"14:3PM", "14:03", true}, {"12:0PM", "12:00", true}, {"11:59AM", "11:59", true},
+        {"23:59PM", "23:59", true}, {"1:30 PM", "13:30"}, {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
+        {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<ClockTime> time = ParseStoredTime(c.stored);
+        char shown[8] = "-";
+        if (time)
+            std::snprintf(shown, sizeof shown, "%02d:%02d", time->hour, time->minute);
+        EXPECT_STREQ(shown, c.shown) << c.stored;
+        if (c.written && time) {
+            EXPECT_EQ(FormatScheduleRecord({"C:\\x\\J.ini", "j@d", time->hour, time->minute, "", 1}),
+                      "Profile:C:\\x\\J.ini\nEmail:j@d\nTime:" + std::string(c.stored) + "\nType:1\n");
+        }
+    }
+}
 
 TEST(ScheduleDialog, ChecksInOrder)
 {
@@ -73,27 +139,9 @@ TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
     EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
 }
 
-TEST(ScheduledDelivery, AcceptsOnlyAProfileOfTheDataFolderAndOneAddress)
-{
-    TempDir dir;
-    dir.Write("Jane.ini", "Profile:Jane\n");
-    dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
-    const std::string elsewhere = "the profile is not a profile file of the data folder",
-                      unread = "the profile is missing or not a regular file of at most 1 MiB",
-                      address = "the address is not a single e-mail address", jane = dir.path("Jane.ini");
-    const struct { std::string profile, email, refusal; } cases[] = {
-        {jane, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
-        {dir.path("sub\\Jane.ini"), "j@x.org", elsewhere}, {"\\\\host\\share\\Jane.ini", "j@x.org", elsewhere},
-        {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
-        {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
-        {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
-        {jane, "j@x.org\nBcc:k@x", address}, {jane, "j@x.org;k@x.org", address}, {jane, "", address},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
-}
-
-TEST(ScheduledDelivery, EveryBranchEndsInItsLogLine)
+// Only a profile of the data folder and a single address are accepted, and
+// every branch of the delivery ends in its log line.
+TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
 {
     TempDir dir;
     Profile jane;
@@ -102,48 +150,63 @@ TEST(ScheduledDelivery, EveryBranchEndsInItsLogLine)
     jane.yourMonth = 5, jane.yourDate = 4, jane.yourYear = 1990;
     ASSERT_TRUE(WriteProfile(dir.dir(), jane));
     const std::string profile = dir.path("Jane.ini");
+
+    dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
+    const std::string elsewhere = "the profile is not a profile file of the data folder",
+                      unread = "the profile is missing or not a regular file of at most 1 MiB",
+                      address = "the address is not a single e-mail address";
+    const struct { std::string profile, email, refusal; } refused[] = {
+        {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
+        {dir.path("sub\\Jane.ini"), "j@x.org", elsewhere}, {"\\\\host\\share\\Jane.ini", "j@x.org", elsewhere},
+        {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
+        {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
+        {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
+        {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
+    };
+    for (const auto& c : refused)
+        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
+
     const FixedClock clock({2026, 12, 7});
-    const std::string text = ComposeDailyText(profile, clock);
+    const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
+                      head = "from:Oracline\nsubject:Daily Report\nbody:", colours = to + file + head + "Daily Report\nsend",
+                      plain = to + head + ComposeDailyText(profile, clock) + "\nsend";
     const struct {
         const char* record;
         bool library, makesImage, renders, attaches;
         unsigned long result;
         const char* logged;
+        std::string sent;
     } cases[] = {
-        {"Type:1", true, true, true, true, 0, "j@x.org, full colours, sent"},
-        {"Type:0", true, true, true, true, 0, "j@x.org, plain text, sent"},
-        {"Type:7", true, true, true, true, 3, "j@x.org, plain text, MAPI result 3"},
-        {"Type:1", true, true, false, true, 0, "j@x.org, plain text (report image failed), sent"},
-        {"Type:1", true, false, true, true, 0, "j@x.org, plain text (report image failed), sent"},
+        {"Type:1", true, true, true, true, 0, "j@x.org, full colours, sent", colours},
+        {"Type:0", true, true, true, true, 0, "j@x.org, plain text, sent", plain},
+        {"Type:7", true, true, true, true, 3, "j@x.org, plain text, MAPI result 3", plain},
+        {"Type:1", true, true, false, true, 0, "j@x.org, plain text (report image failed), sent", plain},
+        {"Type:1", true, false, true, true, 0, "j@x.org, plain text (report image failed), sent", plain},
         {"Type:1", true, true, true, false, 0,
-         "j@x.org, full colours, not sent: a recipient or the attachment could not be added"},
-        {"Type:1", false, true, true, true, 0, "j@x.org, full colours, no mail library"},
+         "j@x.org, full colours, not sent: a recipient or the attachment could not be added", to + file},
+        {"Type:1", false, true, true, true, 0, "j@x.org, full colours, no mail library", ""},
         // The log line cannot be split by what the record holds.
         {"Email:j@x.org\rBcc:k@x.org", true, true, true, true, 0,
-         "j@x.org?Bcc:k@x.org, nothing sent, record refused: the address is not a single e-mail address"},
+         "j@x.org?Bcc:k@x.org, nothing sent, record refused: the address is not a single e-mail address", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.logged);
         const std::string record = dir.Write("task.dtr", "Profile:" + profile + "\nEmail:j@x.org\n" + c.record + "\n");
-        std::string sent, image;
+        std::string sent;
         DeliveryTools tools;
         tools.createSender = [&]() -> std::unique_ptr<MailSender> {
             auto sender = std::make_unique<FakeSender>(&sent);
             sender->library = c.library, sender->attaches = c.attaches, sender->result = c.result;
             return sender;
         };
-        tools.createImageFile = [&] { return c.makesImage ? image = dir.Write("private.jpg", "") : ""; };
+        tools.createImageFile = [&] { return c.makesImage ? dir.Write("private.jpg", "") : ""; };
         tools.renderImage = [&](const std::string& path, const ReportInput& report) {
             return path == image && !report.title.empty() && c.renders;
         };
         EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(record, dir.dir(), clock, tools)),
                   ", " + ScheduledFileName(profile) + ", " + c.logged);
         EXPECT_FALSE(std::filesystem::exists(dir.path("private.jpg")));
-        if (std::string(c.logged).find("full colours, sent") != std::string::npos)
-            EXPECT_EQ(sent, "to:j@x.org\nfile:" + image + " as report.jpg\nfrom:Oracline\nsubject:Daily Report\n"
-                            "body:Daily Report\nsend");
-        if (std::string(c.logged).find("plain text (report image failed), sent") != std::string::npos)
-            EXPECT_EQ(sent, "to:j@x.org\nfrom:Oracline\nsubject:Daily Report\nbody:" + text + "\nsend");
+        EXPECT_EQ(sent, c.sent);
     }
     const std::string missing = dir.path("task.dtr");
     std::filesystem::remove(missing);

@@ -1,0 +1,122 @@
+// The readers and writers of the data folder's small files on any bytes, one
+// per run, picked by the first byte. (The delivery log has a target of its
+// own: its large seeds would slow the others down.)
+#include "FuzzInput.h"
+
+#include "base/TextLines.h"
+#include "mail/Contacts.h"
+#include "platform/FileOps.h"
+#include "profiles/DescriptionRules.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileIndex.h"
+#include "schedule/ScheduleRecord.h"
+
+#include <cctype>
+#include <cstring>
+#include <regex>
+
+namespace {
+
+// The three readers of a profile file: no flag without its marker key, no
+// value longer than a line.
+void ProfileReaders(const std::string& text)
+{
+    const std::string path = fuzz::WriteScratchFile("Fuzzed.ini", text);
+    Profile full, engine;
+    full.description = "Fuzzed";
+    ReadProfileFull(fuzz::ScratchDirectory(), full);
+    ReadProfileForEngine(path, engine);
+    FUZZ_CHECK(!engine.useMotherBirthday || text.find("MotherMonth:") != std::string::npos);
+    FUZZ_CHECK(!engine.manualCalibration || text.find("BadMonth:") != std::string::npos);
+    FUZZ_CHECK(full.fullName.size() < 500 && full.description.size() < 500);
+    std::string name;
+    CivilDate birthday;
+    ReadNameAndBirthDate(fuzz::ScratchDirectory(), "Fuzzed", name, birthday);
+}
+
+// Every row of the index names a file of its own in the data directory, and
+// there are never more rows than the bound.
+void IndexReader(const std::string& text)
+{
+    fuzz::WriteScratchFile("oc.ini", text);
+    const std::vector<ProfileIndexEntry> entries = ReadProfileIndex(fuzz::ScratchDirectory());
+    FUZZ_CHECK(entries.size() <= kMaxIndexRows);
+    for (const ProfileIndexEntry& e : entries)
+        FUZZ_CHECK(IsStorableDescription(e.description) && IsStorableText(e.fullName) && IsStorableText(e.calibration));
+}
+
+// What the description rules accept never names a device, one of the
+// program's own files, an 8.3 alias or a path (judged here apart from the
+// rules), and the writer then makes exactly "<description>.ini" in the data
+// directory and nothing else.
+void DescriptionRules(const std::string& description)
+{
+    if (!IsStorableDescription(description))
+        return;
+    std::string upper = description;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    static const std::regex device("(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)[1-9\xB9\xB2\xB3]) *(\\..*)?");
+    FUZZ_CHECK(!std::regex_match(upper, device));
+    FUZZ_CHECK(upper != "OC" && upper != "CONTACTS" && description.size() <= 100);
+    for (char c : description)
+        FUZZ_CHECK(static_cast<unsigned char>(c) >= 32 && !std::strchr("<>:\"/\\|?*~", c));
+
+    Profile profile;
+    profile.description = description;
+    profile.fullName = "Fuzz";
+    // A folder of its own: the other readers leave their files in the scratch one.
+    static const std::string dir = fuzz::ScratchDirectory() + "names/";
+    std::filesystem::create_directory(dir);
+    FUZZ_CHECK(WriteProfile(dir, profile));
+    const std::vector<std::string> files = ListFiles(dir);
+    FUZZ_CHECK(files.size() == 1 && files[0] == description + ".ini");
+    FUZZ_CHECK(DeleteProfileFile(dir, description));
+}
+
+// The schedule record's three readers (delivery, display, the profile check).
+void ScheduleReaders(const std::string& text)
+{
+    const std::string path = fuzz::WriteScratchFile("task.dtr", text);
+    ScheduleRecord record;
+    ReadScheduleRecordForDelivery(path, record);
+    FUZZ_CHECK(record.reportType == ReportType::plainText || record.reportType == ReportType::fullColours);
+    FUZZ_CHECK(record.profilePath.size() < 500 && record.email.size() < 500);
+    ReadScheduleRecordForDisplay(path);
+    IsProfileScheduled(path, record.profilePath);
+}
+
+// Every contact's text fits one piece of the reader and holds no line feed,
+// and what was read is written back and read again unchanged. (A text ending
+// in CR is the exception on Linux, where the writer does not turn "\n" into
+// CR LF.)
+void ContactsReader(const std::string& text)
+{
+    const std::string path = fuzz::WriteScratchFile(kContactsFileName, text);
+    std::vector<Contact> contacts;
+    if (LoadContacts(path, contacts) != ContactsFile::read) {
+        FUZZ_CHECK(text.size() > static_cast<std::size_t>(kMaxDataFileBytes) && contacts.empty());
+        return;
+    }
+    FUZZ_CHECK(contacts.size() <= kMaxContacts);
+    bool endsInCr = false;
+    for (const Contact& c : contacts) {
+        FUZZ_CHECK(c.name.size() <= 324 && c.address.size() <= 323);
+        FUZZ_CHECK((c.name + c.address).find('\n') == std::string::npos);
+        endsInCr = endsInCr || (!c.name.empty() && c.name.back() == '\r') ||
+                   (!c.address.empty() && c.address.back() == '\r');
+    }
+    FUZZ_CHECK(SaveContacts(path, contacts));
+    std::vector<Contact> again;
+    FUZZ_CHECK(LoadContacts(path, again) == ContactsFile::read);
+    FUZZ_CHECK(endsInCr || again.size() == contacts.size());
+    for (std::size_t i = 0; !endsInCr && i < again.size(); ++i)
+        FUZZ_CHECK(again[i].name == contacts[i].name && again[i].address == contacts[i].address);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    return fuzz::Dispatch(data, size, {ProfileReaders, IndexReader, DescriptionRules, ScheduleReaders, ContactsReader});
+}
