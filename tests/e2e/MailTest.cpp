@@ -1,6 +1,7 @@
-// E-mail from the Daily Analysis window through the recording mapi32.dll:
-// what reaches the mail client, a failure the user is told about, the
-// contacts file, and a large report resized on the way.
+// Saving the daily report and mailing it through the recording mapi32.dll: a
+// save that fails, Email's reminder, the saved JPEG, what reaches the mail
+// client, a failure the user is told about, the contacts file, and a large
+// report resized on the way.
 #include "driver/DailyDriver.h"
 #include "driver/MailRecord.h"
 #include "res/ContactDialogIds.h"
@@ -19,15 +20,21 @@ const char* const kNoMapiClient = "Unable to send email. Make sure you use a MAP
 
 std::string ReportPath(const std::string& name) { return DataDirectory() + "Reports\\" + name; }
 
-// A Daily Analysis window whose report is saved through the real Save As
-// dialog, and a composer opened on it.
-HWND OpenComposer(DailySession& session, const std::string& savedAs = "")
+// Email on a report not saved yet: what the reminder said, then what saving
+// as `name` through the real Save As dialog said.
+std::string EmailSavingFirst(DailySession& session, const std::string& name)
 {
-    if (!savedAs.empty()) {
-        PressButton(session.Daily(), IDC_DAILY_SAVE);
-        EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), savedAs);
-        AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDOK);
-    }
+    PressButton(session.Daily(), IDC_DAILY_EMAIL);
+    MessageBoxSeen reminder = WaitForMessageBox(session.ProcessId(), 1000);
+    AnswerMessageBox(reminder, IDOK);
+    EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), ReportPath(name));
+    MessageBoxSeen saved = WaitForMessageBox(session.ProcessId());
+    AnswerMessageBox(saved, IDOK);
+    return reminder.text + "|" + saved.text;
+}
+
+HWND OpenComposer(DailySession& session)
+{
     PressButton(session.Daily(), IDC_DAILY_EMAIL);
     return WaitForDialog(session.ProcessId(), "Email");
 }
@@ -46,21 +53,42 @@ std::string Send(DailySession& session, HWND composer, const std::string& to, co
     return box.text;
 }
 
-void Finish(DailySession& session)
-{
-    CloseDialog(session.Daily());
-    EXPECT_TRUE(session.Main().Close());
-}
-
 } // namespace
 
-TEST(Mail, ReportGoesToTypedAndChosenRecipientsAndALargeOneAsAHalfSizeCopy)
+TEST(Mail, SavedReportGoesToTypedAndChosenRecipientsAndALargeOneAsAHalfSizeCopy)
 {
     PrepareMailRecord();
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
+    // Held open without sharing, a file cannot be replaced. (A read-only
+    // attribute would not do under Wine run as root, which writes anyway.)
+    const std::string locked = ReportPath("locked.jpg");
+    ASSERT_TRUE(WriteFileBytes(locked, "old"));
+    HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    PressButton(session.Daily(), IDC_DAILY_SAVE);
+    HWND dialog = WaitForDialog(session.ProcessId(), "Save Report");
+    EXPECT_FALSE(EnterFileName(dialog, locked, 0));
+    // The dialog asks before replacing an existing file.
+    HWND confirm = WaitForDialogWhere(session.ProcessId(), [&](HWND candidate) {
+        return candidate != dialog && candidate != session.Daily() && GetDlgItem(candidate, IDYES);
+    });
+    ASSERT_TRUE(confirm) << "no overwrite question";
+    PressButton(confirm, IDYES);
+    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    CloseHandle(held);
+    EXPECT_EQ(box.text, "Unable to save Daily Report.    ");
+    AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(ReadFileBytes(locked), "old");
+
+    // A failed save is no saved report: Email reminds and saves, a name typed
+    // without an extension getting ".jpg", then goes on to the composer.
+    EXPECT_EQ(EmailSavingFirst(session, "day"),
+              "Please save Daily Report first.     |Your Daily Report was saved successfully.     ");
     const std::string report = ReportPath("day.jpg");
-    HWND composer = OpenComposer(session, report);
+    EXPECT_TRUE(IsJpeg(ReadFileBytes(report))) << report;
+    EXPECT_TRUE(Near(DecodedImage(report).Pixel(760, 300), RGB(128, 128, 128), 12)) << "background";
+    HWND composer = WaitForDialog(session.ProcessId(), "Email");
     ASSERT_TRUE(composer);
     EXPECT_EQ(ControlText(composer, IDC_EMAIL_FILE_NAME) + " " + ControlText(composer, IDC_EMAIL_SIZE) + " " +
                   ControlText(composer, IDC_EMAIL_RESOLUTION),
@@ -75,28 +103,23 @@ TEST(Mail, ReportGoesToTypedAndChosenRecipientsAndALargeOneAsAHalfSizeCopy)
     ASSERT_TRUE(CloseAndWait(composer));
     EXPECT_EQ(DataFile("contacts.ini"), "Name:Ann\r\nEmail:ann@x.org\r\n");
 
-    // The contact comes back selected, ready for "<<----".
+    // Saved once, Email goes to the composer at once; the contact comes back
+    // selected, ready for "<<----".
     composer = OpenComposer(session);
     ASSERT_TRUE(composer);
     SetControlText(composer, IDC_EMAIL_TO, "a@b.org;c@d");
     PressButton(composer, IDC_EMAIL_ADD_TO);
     ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return ControlText(composer, IDC_EMAIL_TO) == "a@b.org;c@d;ann@x.org"; }));
     EXPECT_EQ(Send(session, composer, ControlText(composer, IDC_EMAIL_TO), "Daily Report"), "");
-    const std::vector<SentMail> mails = ReadMailRecord();
+    const std::vector<std::string> mails = ReadMailRecord();
     ASSERT_EQ(mails.size(), 1u);
-    const SentMail& mail = mails[0];
-    // Not the mapi32.dll beside Oracline.exe.
-    EXPECT_EQ(mail.library, SystemMailLibrary());
-    EXPECT_EQ(mail.flags, 1u);  // logon allowed, no compose window
-    EXPECT_TRUE(mail.owner);
-    EXPECT_EQ(mail.subject + "|" + mail.note, "Today|Daily Report ");
-    std::string recipients;
-    for (const MailRecipient& r : mail.recipients)
-        recipients += std::to_string(r.recipientClass) + " " + r.name + " " + r.address + ";";
-    EXPECT_EQ(recipients, "1 a@b.org (null);1 c@d (null);1 ann@x.org (null);");
-    ASSERT_EQ(mail.attachments.size(), 1u);
-    EXPECT_EQ(mail.attachments[0].path + " " + mail.attachments[0].name, report + " day.jpg");
-    EXPECT_EQ(mail.attachments[0].position, 12u);
+    // From the System32 library, not the one beside Oracline.exe; a logon
+    // allowed, no compose window; a place for the attachment after the text.
+    ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
+    EXPECT_EQ(mails[0], "library\t" + SystemMailLibrary() +
+                            "\nflags\t1\nowner\tyes\nsubject\tToday\nnote\tDaily Report \noriginator\t0\t(null)\t(null)\n"
+                            "recipient\t1\ta@b.org\t(null)\nrecipient\t1\tc@d\t(null)\nrecipient\t1\tann@x.org\t(null)\n"
+                            "attachment\t" + report + "\tday.jpg\t12\n");
 
     // A refused send brings the composer back as it was, the failure over
     // it; Cancel then discards the mail.
@@ -109,7 +132,6 @@ TEST(Mail, ReportGoesToTypedAndChosenRecipientsAndALargeOneAsAHalfSizeCopy)
     EXPECT_EQ(ControlText(composer, IDC_EMAIL_TO) + "|" + ControlText(composer, IDC_EMAIL_SUBJECT) + "|" +
                   ControlText(composer, IDC_EMAIL_MESSAGE) + "|" + ControlText(composer, IDC_EMAIL_FILE_NAME),
               "a@b.org|Today|Again|day.jpg");
-    EXPECT_EQ(ReadMailRecord().size(), 2u);
     PressButton(composer, IDCANCEL);
     ASSERT_TRUE(WaitUntilGone(composer));
     EXPECT_EQ(ReadMailRecord().size(), 2u);
@@ -136,15 +158,15 @@ TEST(Mail, ReportGoesToTypedAndChosenRecipientsAndALargeOneAsAHalfSizeCopy)
     PressButton(resize, IDOK);
     ASSERT_TRUE(WaitUntilGone(composer));
     ASSERT_TRUE(WaitUntil(kWaitMs, [] { return ReadMailRecord().size() == 3; }));
-    const std::vector<MailAttachment> sent = ReadMailRecord().back().attachments;
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0].path.find(DataDirectory()), std::string::npos) << sent[0].path;
-    EXPECT_EQ(sent[0].name, "_T_day.jpg");
-    DecodedImage copy(sent[0].copy);
+    const std::string sent = MailItem(ReadMailRecord().back(), "attachment");
+    EXPECT_EQ(sent.find(DataDirectory()), std::string::npos) << sent;
+    EXPECT_NE(sent.find("\t_T_day.jpg\t"), std::string::npos) << sent;
+    DecodedImage copy(AttachmentCopy(3));
     EXPECT_EQ(std::to_string(copy.Width()) + " x " + std::to_string(copy.Height()), "513 x 10");
-    EXPECT_TRUE(IsJpeg(ReadFileBytes(sent[0].copy)));
-    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !FileExists(sent[0].path); }));
-    Finish(session);
+    EXPECT_TRUE(IsJpeg(ReadFileBytes(AttachmentCopy(3))));
+    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !FileExists(sent.substr(0, sent.find('\t'))); }));
+    CloseDialog(session.Daily());
+    EXPECT_TRUE(session.Main().Close());
 }
 
 // Run by CTest on its own, with neither the recording library nor Wine's own
@@ -154,12 +176,14 @@ TEST(MailWithoutMapi, TheComposerSaysSoWhenItOpens)
     PrepareMailRecord();
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
-    HWND composer = OpenComposer(session, ReportPath("day.jpg"));
+    EmailSavingFirst(session, "day.jpg");
+    HWND composer = WaitForDialog(session.ProcessId(), "Email");
     ASSERT_TRUE(composer);
     MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
     EXPECT_EQ(box.text, kNoMapiClient);
     AnswerMessageBox(box, IDOK);
     ASSERT_TRUE(CloseAndWait(composer));
     EXPECT_FALSE(FileExists(kMailRecordPath));
-    Finish(session);
+    CloseDialog(session.Daily());
+    EXPECT_TRUE(session.Main().Close());
 }

@@ -1,4 +1,5 @@
 #include "driver/DailyDriver.h"
+#include "res/DailyAnalysisWindowIds.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,22 @@ std::vector<std::string> CliLines(const std::string& arguments)
     for (std::string line; std::getline(output, line);)
         lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
     return lines;
+}
+
+// Chooses the first row and the date in the main window and presses Analyze
+// Day; the Daily Analysis window with the caption oracline-cli gives, or null.
+HWND OpenDailyAnalysis(MainWindowSession& session, int year, int month, int day, const std::string& caption)
+{
+    session.List().ClickRow(0);
+    session.Settle();
+    if (caption.empty() || !session.ChooseDate(year, month, day))
+        return nullptr;
+    session.Press(IDOK);
+    HWND window = WaitForDialog(session.ProcessId(), caption);
+    if (!window)
+        ADD_FAILURE() << "no window captioned \"" << caption << "\"";
+    session.Settle();
+    return window;
 }
 
 } // namespace
@@ -55,31 +72,18 @@ bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs)
     return WaitUntil(timeoutMs, [&] { return TextOf(window) == caption; });
 }
 
-HWND OpenDailyAnalysis(MainWindowSession& session, int row, int year, int month, int day,
-                       const std::string& profilePath)
-{
-    const std::string caption = CliDaily(profilePath, IsoDate(year, month, day)).title;
-    session.List().ClickRow(row);
-    session.Settle();
-    if (caption.empty() || !session.ChooseDate(year, month, day))
-        return nullptr;
-    session.Press(IDOK);
-    HWND window = WaitForDialog(session.ProcessId(), caption);
-    if (window) {
-        session.Settle();
-        return window;
-    }
-    ADD_FAILURE() << "no window captioned \"" << caption << "\"";
-    return nullptr;
-}
-
 DailySession::DailySession(const TestProfile& profile, int year, int month, int day)
     : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"),
       isoDate_(e2e::IsoDate(year, month, day))
 {
     if (main_.Window())
-        daily_ = OpenDailyAnalysis(main_, 0, year, month, day, profilePath_);
+        daily_ = OpenDailyAnalysis(main_, year, month, day, TitleOn(year, month, day));
     dailyTitle_ = daily_ ? TextOf(daily_) : std::string();
+}
+
+std::string DailySession::TitleOn(int year, int month, int day) const
+{
+    return CliDaily(profilePath_, e2e::IsoDate(year, month, day)).title;
 }
 
 HWND DailySession::OpenHourly(int kind)
@@ -89,8 +93,7 @@ HWND DailySession::OpenHourly(int kind)
         CliLines("single \"" + profilePath_ + "\" " + std::to_string(kind) + " " + isoDate_);
     if (!daily_ || lines.size() < 2)
         return nullptr;
-    // E, P, B, I and F follow each other from 1071.
-    PressButton(daily_, 1070 + kind);
+    PressButton(daily_, IDC_DAILY_EMOTIONAL - 1 + kind);
     return WaitForDialog(ProcessId(), lines[1]);
 }
 
