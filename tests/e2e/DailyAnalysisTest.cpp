@@ -1,18 +1,62 @@
-// The Daily Analysis window: its caption against oracline-cli, day
-// navigation and the buttons it leaves usable, the superstition and
-// explanation pages, a letter key, the Monthly Outlook (its colours, Save
-// through the real Save As dialog, a chosen day moving the Daily Analysis
-// there) and a profile file removed underneath.
+// The Daily Analysis window in one run: its caption against oracline-cli,
+// day navigation and the buttons it leaves usable, the superstition and
+// explanation pages, a letter key, the Monthly Outlook (its colours, Save, a
+// chosen day moving the Daily Analysis there), saving the report through the
+// real Save As dialog and mailing it through the recording mapi32.dll (a
+// failure the user is told about, the contacts file, a large report resized
+// on the way), and a profile file removed underneath.
 #include "driver/DailyDriver.h"
+#include "driver/MailRecord.h"
+#include "res/ContactDialogIds.h"
 #include "res/DailyAnalysisWindowIds.h"
+#include "res/EmailDialogIds.h"
 #include "res/MonthlyOutlookIds.h"
 #include "res/PageWindowIds.h"
+#include "res/QuickResizeIds.h"
 
 #include <gtest/gtest.h>
 
 using namespace e2e;
 
 namespace {
+
+const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
+const char* const kNoMapiClient = "Unable to send email. Make sure you use a MAPI client.  ";
+
+std::string ReportPath(const std::string& name) { return DataDirectory() + "Reports\\" + name; }
+
+// Email on a report not saved yet: what the reminder said, then what saving
+// as `name` through the real Save As dialog said.
+std::string EmailSavingFirst(DailySession& session, const std::string& name)
+{
+    PressButton(session.Daily(), IDC_DAILY_EMAIL);
+    MessageBoxSeen reminder = WaitForMessageBox(session.ProcessId(), 1000);
+    AnswerMessageBox(reminder, IDOK);
+    EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), ReportPath(name));
+    MessageBoxSeen saved = WaitForMessageBox(session.ProcessId());
+    AnswerMessageBox(saved, IDOK);
+    return reminder.text + "|" + saved.text;
+}
+
+HWND OpenComposer(DailySession& session)
+{
+    PressButton(session.Daily(), IDC_DAILY_EMAIL);
+    return WaitForDialog(session.ProcessId(), "Email");
+}
+
+// Fills the texts, presses Email and returns the message that followed
+// within a second (empty when none came).
+std::string Send(DailySession& session, HWND composer, const std::string& to, const std::string& message = "")
+{
+    SetControlText(composer, IDC_EMAIL_TO, to);
+    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
+    SetControlText(composer, IDC_EMAIL_MESSAGE, message);
+    PressButton(composer, IDOK);
+    EXPECT_TRUE(WaitUntilGone(composer));
+    MessageBoxSeen box = WaitForMessageBox(session.ProcessId(), 1000);
+    AnswerMessageBox(box, IDOK);
+    return box.text;
+}
 
 // Prev, noW, Next, the hourly E P B I F and S, pRint, eMail, Save, eXplain.
 std::string ButtonStates(HWND window)
@@ -44,10 +88,11 @@ SIZE OpenAndClosePage(DailySession& session, int button, const std::string& capt
 
 } // namespace
 
-TEST(DailyAnalysis, NavigationPagesLetterKeyMonthlyOutlookAndARemovedProfileFile)
+TEST(DailyAnalysis, NavigationPagesLetterKeyMonthlyOutlookSaveMailAndARemovedProfileFile)
 {
+    PrepareMailRecord();
     // The last day of a 31-day month: Next Day crosses into the next month.
-    DailySession session({"Jane Doe", "Me", 3, 2, 1950}, 2005, 8, 31);
+    DailySession session(kJane, 2005, 8, 31);
     HWND window = session.Daily();
     ASSERT_TRUE(window) << "no Daily Analysis window with the cli's title";
     EXPECT_EQ(ButtonStates(window), "p-nEPBIFSrmsx");
@@ -101,6 +146,113 @@ TEST(DailyAnalysis, NavigationPagesLetterKeyMonthlyOutlookAndARemovedProfileFile
     EXPECT_TRUE(WaitUntilGone(outlook));
     EXPECT_TRUE(WaitForCaption(window, session.TitleOn(2005, 9, 1))) << TextOf(window);
 
+    // Saving the report over a file held open without sharing fails. (A
+    // read-only attribute would not do under Wine run as root, which writes
+    // anyway.)
+    const std::string locked = ReportPath("locked.jpg");
+    ASSERT_TRUE(WriteFileBytes(locked, "old"));
+    HANDLE held = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    PressButton(window, IDC_DAILY_SAVE);
+    HWND dialog = WaitForDialog(session.ProcessId(), "Save Report");
+    EXPECT_FALSE(EnterFileName(dialog, locked, 0));
+    // The dialog asks before replacing an existing file.
+    HWND confirm = WaitForDialogWhere(session.ProcessId(), [&](HWND candidate) {
+        return candidate != dialog && candidate != window && GetDlgItem(candidate, IDYES);
+    });
+    ASSERT_TRUE(confirm) << "no overwrite question";
+    PressButton(confirm, IDYES);
+    box = WaitForMessageBox(session.ProcessId());
+    CloseHandle(held);
+    EXPECT_EQ(box.text, "Unable to save Daily Report.    ");
+    AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(ReadFileBytes(locked), "old");
+
+    // A failed save is no saved report: Email reminds and saves, a name typed
+    // without an extension getting ".jpg", then goes on to the composer.
+    EXPECT_EQ(EmailSavingFirst(session, "day"),
+              "Please save Daily Report first.     |Your Daily Report was saved successfully.     ");
+    const std::string report = ReportPath("day.jpg");
+    EXPECT_TRUE(IsJpeg(ReadFileBytes(report))) << report;
+    EXPECT_TRUE(Near(DecodedImage(report).Pixel(760, 300), RGB(128, 128, 128), 12)) << "background";
+    HWND composer = WaitForDialog(session.ProcessId(), "Email");
+    ASSERT_TRUE(composer);
+    EXPECT_EQ(ControlText(composer, IDC_EMAIL_FILE_NAME) + " " + ControlText(composer, IDC_EMAIL_SIZE) + " " +
+                  ControlText(composer, IDC_EMAIL_RESOLUTION),
+              "day.jpg " + std::to_string(ReadFileBytes(report).size() / 1024) + "KB 780 x 550");
+    PressButton(composer, IDC_EMAIL_ADD_CONTACT);
+    HWND contact = WaitForDialog(session.ProcessId(), "Contact Information");
+    ASSERT_TRUE(contact);
+    SetControlText(contact, IDC_CONTACT_NAME, "Ann");
+    SetControlText(contact, IDC_CONTACT_EMAIL, "ann@x.org");
+    PressButton(contact, IDOK);
+    ASSERT_TRUE(WaitUntilGone(contact));
+    ASSERT_TRUE(CloseAndWait(composer));
+    EXPECT_EQ(DataFile("contacts.ini"), "Name:Ann\r\nEmail:ann@x.org\r\n");
+
+    // Saved once, Email goes to the composer at once; the contact comes back
+    // selected, ready for "<<----".
+    composer = OpenComposer(session);
+    ASSERT_TRUE(composer);
+    SetControlText(composer, IDC_EMAIL_TO, "a@b.org;c@d");
+    PressButton(composer, IDC_EMAIL_ADD_TO);
+    ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return ControlText(composer, IDC_EMAIL_TO) == "a@b.org;c@d;ann@x.org"; }));
+    EXPECT_EQ(Send(session, composer, ControlText(composer, IDC_EMAIL_TO), "Daily Report"), "");
+    const std::vector<std::string> mails = ReadMailRecord();
+    ASSERT_EQ(mails.size(), 1u);
+    // From the System32 library, not the one beside Oracline.exe; a logon
+    // allowed, no compose window; a place for the attachment after the text.
+    ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
+    EXPECT_EQ(mails[0], "library\t" + SystemMailLibrary() +
+                            "\nflags\t1\nowner\tyes\nsubject\tToday\nnote\tDaily Report \noriginator\t0\t(null)\t(null)\n"
+                            "recipient\t1\ta@b.org\t(null)\nrecipient\t1\tc@d\t(null)\nrecipient\t1\tann@x.org\t(null)\n"
+                            "attachment\t" + report + "\tday.jpg\t12\n");
+
+    // A refused send brings the composer back as it was, the failure over
+    // it; Cancel then discards the mail.
+    SetMailResult(2);
+    composer = OpenComposer(session);
+    ASSERT_TRUE(composer);
+    EXPECT_EQ(Send(session, composer, "a@b.org", "Again"), kNoMapiClient);
+    composer = WaitForDialog(session.ProcessId(), "Email");
+    ASSERT_TRUE(composer);
+    EXPECT_EQ(ControlText(composer, IDC_EMAIL_TO) + "|" + ControlText(composer, IDC_EMAIL_SUBJECT) + "|" +
+                  ControlText(composer, IDC_EMAIL_MESSAGE) + "|" + ControlText(composer, IDC_EMAIL_FILE_NAME),
+              "a@b.org|Today|Again|day.jpg");
+    PressButton(composer, IDCANCEL);
+    ASSERT_TRUE(WaitUntilGone(composer));
+    EXPECT_EQ(ReadMailRecord().size(), 2u);
+
+    // A large report is sent as a private half-size copy, named after it and
+    // removed after sending.
+    SetMailResult(0);
+    ASSERT_TRUE(WriteFileBytes(report, PlainBitmap(1026, 20, RGB(128, 128, 128))));
+    composer = OpenComposer(session);
+    ASSERT_TRUE(composer);
+    EXPECT_EQ(ControlText(composer, IDC_EMAIL_RESOLUTION), "1026 x 20");
+    SetControlText(composer, IDC_EMAIL_TO, "a@b.org");
+    SetControlText(composer, IDC_EMAIL_SUBJECT, "Big");
+    PressButton(composer, IDOK);
+    MessageBoxSeen question = WaitForMessageBox(session.ProcessId());
+    ASSERT_TRUE(question.hasYesNo);
+    AnswerMessageBox(question, IDYES);
+    HWND resize = WaitForDialog(session.ProcessId(), "Quick Resize: day.jpg");
+    ASSERT_TRUE(resize);
+    PressButton(resize, IDC_QUICK_RESIZE_SWITCH);
+    ComboDriver scale(resize, IDC_QUICK_RESIZE_SCALE);
+    ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return scale.Count() == 100; }));
+    ASSERT_TRUE(scale.ChooseText("50%"));
+    PressButton(resize, IDOK);
+    ASSERT_TRUE(WaitUntilGone(composer));
+    ASSERT_TRUE(WaitUntil(kWaitMs, [] { return ReadMailRecord().size() == 3; }));
+    const std::string sent = MailItem(ReadMailRecord().back(), "attachment");
+    EXPECT_EQ(sent.find(DataDirectory()), std::string::npos) << sent;
+    EXPECT_NE(sent.find("\t_T_day.jpg\t"), std::string::npos) << sent;
+    DecodedImage copy(AttachmentCopy(3));
+    EXPECT_EQ(std::to_string(copy.Width()) + " x " + std::to_string(copy.Height()), "513 x 10");
+    EXPECT_TRUE(IsJpeg(ReadFileBytes(AttachmentCopy(3))));
+    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !FileExists(sent.substr(0, sent.find('\t'))); }));
+
     // Without its file the set comes from the defaults: no name, but the day
     // still moves.
     ASSERT_TRUE(DeleteFileA(session.ProfilePath().c_str()));
@@ -109,5 +261,24 @@ TEST(DailyAnalysis, NavigationPagesLetterKeyMonthlyOutlookAndARemovedProfileFile
         << TextOf(window);
     EXPECT_EQ(TextOf(window).find("Jane Doe"), std::string::npos);
     EXPECT_TRUE(CloseAndWait(window));
+    EXPECT_TRUE(session.Main().Close());
+}
+
+// Run by CTest on its own, with neither the recording library nor Wine's own
+// mapi32 loadable (WINEDLLOVERRIDES is read only when a program starts).
+TEST(MailWithoutMapi, TheComposerSaysSoWhenItOpens)
+{
+    PrepareMailRecord();
+    DailySession session(kJane, 2005, 9, 12);
+    ASSERT_TRUE(session.Daily());
+    EmailSavingFirst(session, "day.jpg");
+    HWND composer = WaitForDialog(session.ProcessId(), "Email");
+    ASSERT_TRUE(composer);
+    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    EXPECT_EQ(box.text, kNoMapiClient);
+    AnswerMessageBox(box, IDOK);
+    ASSERT_TRUE(CloseAndWait(composer));
+    EXPECT_FALSE(FileExists(kMailRecordPath));
+    CloseDialog(session.Daily());
     EXPECT_TRUE(session.Main().Close());
 }
