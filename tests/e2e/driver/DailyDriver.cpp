@@ -25,22 +25,6 @@ std::vector<std::string> CliLines(const std::string& arguments)
     return lines;
 }
 
-// Chooses the first row and the date in the main window and presses Analyze
-// Day; the Daily Analysis window with the caption oracline-cli gives, or null.
-HWND OpenDailyAnalysis(MainWindowSession& session, int year, int month, int day, const std::string& caption)
-{
-    session.List().ClickRow(0);
-    session.Settle();
-    if (caption.empty() || !session.ChooseDate(year, month, day))
-        return nullptr;
-    session.Press(IDOK);
-    HWND window = WaitForDialog(session.ProcessId(), caption);
-    if (!window)
-        ADD_FAILURE() << "no window captioned \"" << caption << "\"";
-    session.Settle();
-    return window;
-}
-
 } // namespace
 
 std::string IsoDate(int year, int month, int day)
@@ -76,9 +60,19 @@ DailySession::DailySession(const TestProfile& profile, int year, int month, int 
     : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"),
       isoDate_(e2e::IsoDate(year, month, day))
 {
-    if (main_.Window())
-        daily_ = OpenDailyAnalysis(main_, year, month, day, TitleOn(year, month, day));
-    dailyTitle_ = daily_ ? TextOf(daily_) : std::string();
+    // Analyze Day on the first row, with the date chosen in the main window.
+    const std::string caption = TitleOn(year, month, day);
+    if (!main_.Window() || caption.empty())
+        return;
+    main_.List().ClickRow(0);
+    main_.Settle();
+    if (!main_.ChooseDate(year, month, day))
+        return;
+    main_.Press(IDOK);
+    daily_ = WaitForDialog(ProcessId(), caption);
+    EXPECT_TRUE(daily_) << "no window captioned \"" << caption << "\"";
+    dailyTitle_ = daily_ ? caption : "";
+    main_.Settle();
 }
 
 std::string DailySession::TitleOn(int year, int month, int day) const

@@ -21,13 +21,6 @@ std::string SourcePpd()
     return path[0] == '\\' ? "Z:" + path : path;
 }
 
-bool IsDefaultPrinter()
-{
-    char name[256] = {};
-    DWORD size = sizeof name;
-    return GetDefaultPrinterA(name, &size) && std::string(name) == kPrinterName;
-}
-
 // The Linux path of a Windows path, through Wine's own conversion.
 std::string UnixPath(const std::string& windowsPath)
 {
@@ -89,9 +82,11 @@ bool InstallTestPrinter(std::string* problem)
             return fail("AddPrinterA");
     }
     ClosePrinter(printer);
-    if (!IsDefaultPrinter() && !SetDefaultPrinterA(kPrinterName))
-        return fail("SetDefaultPrinterA");
-    return IsDefaultPrinter() || fail("the test printer is not the default");
+    char name[256] = {};
+    DWORD size = sizeof name;
+    if (!SetDefaultPrinterA(kPrinterName) || !GetDefaultPrinterA(name, &size) || name != printerName)
+        return fail("making the test printer the default");
+    return true;
 }
 
 std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)

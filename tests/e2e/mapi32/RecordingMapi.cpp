@@ -55,12 +55,8 @@ std::string Describe(ULONG_PTR owner, const MapiMessage& message, FLAGS flags)
 
 extern "C" {
 
-ULONG WINAPI MAPILogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE session)
-{
-    if (session)
-        *session = 1;
-    return SUCCESS_SUCCESS;
-}
+// The program only checks that MAPILogon is there, as in a real mail library.
+ULONG WINAPI MAPILogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE) { return SUCCESS_SUCCESS; }
 
 ULONG WINAPI MAPILogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG) { return SUCCESS_SUCCESS; }
 
