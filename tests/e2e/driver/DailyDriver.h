@@ -35,7 +35,6 @@ public:
     HWND Daily() const { return daily_; }
     const std::string& DailyTitle() const { return dailyTitle_; }
     const std::string& ProfilePath() const { return profilePath_; }
-    const std::string& IsoDate() const { return isoDate_; }
     // Presses E, P, B, I or F (kind 1 to 5) and waits for the hourly window
     // with the title oracline-cli gives; null when it does not appear.
     HWND OpenHourly(int kind);
