@@ -1,11 +1,10 @@
 #include "pages/NavigationFilter.h"
 
-#include "base/DataPaths.h"
 #include "pages/PageUrl.h"
 
-bool NavigationAllowed(const std::string& url)
+bool NavigationAllowed(const std::string& url, const std::string& dataDirectory)
 {
     if (url.empty() || url == kPrintLink)
         return true;
-    return IsPageFileIn(LocalPathOfUrl(url), DataPaths::dataDirectory);
+    return IsPageFileIn(LocalPathOfUrl(url), dataDirectory);
 }

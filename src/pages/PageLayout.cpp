@@ -1,5 +1,7 @@
 #include "pages/PageLayout.h"
 
+#include "pages/MovingPicture.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,10 +9,6 @@ namespace {
 
 // The body's margin on every side, as browsers give it.
 constexpr float kBodyMargin = 8;
-// The sign panel's script moves its picture up and down the panel and turns
-// back 44 pixels above the bottom; the view, which runs no script, keeps the
-// picture there.
-constexpr float kPictureRestAboveBottom = 44;
 
 bool IsSpace(char c)
 {
@@ -382,7 +380,7 @@ void FlowLayout::Run(const Flow& flow)
                 break;
             if (item.outOfFlow) {
                 piece.x = left_ + std::floor((width_ - piece.width) / 2);
-                piece.y = std::max(0.0f, viewHeight_ - kPictureRestAboveBottom);
+                piece.y = std::max(0.0f, viewHeight_ - kMovingPictureTurnAboveBottom);
                 out_.pieces.push_back(std::move(piece));
                 break;
             }

@@ -1,6 +1,7 @@
 #include "profiles/InformationPages.h"
 
 #include "engine/PersonalNumbers.h"
+#include "pages/MovingPicture.h"
 #include "pages/PageFiles.h"
 #include "pages/PageWriter.h"
 #include "profiles/ChineseYears.h"
@@ -40,20 +41,6 @@ std::string WriteInformationPage(const std::string& dataDirectory, const std::st
     return WritePagePair(dataDirectory, page);
 }
 
-// Moves the picture from the bottom up to the top and back down to 44 pixels
-// above the bottom, a pixel every 30 ms, centred for a picture 28 pixels wide.
-const char* const kMovingPictureScript[] = {
-    "<SCRIPT LANGUAGE=\"JavaScript\">var xPos = 0;var step = 1;var delay = 30;var yPos = 0;var height = 0;"
-    "var offset = 0;var yon = 0;",
-    "yPos = document.body.clientHeight;mvpic.style.top = yPos;",
-    "xPos = document.body.clientWidth; xPos = xPos - 28; if (xPos > 0) {xPos = xPos / 2};",
-    "function changePos() {if (yon == 0) {yPos = yPos - step;}else {yPos = yPos + step;}",
-    "height = document.body.clientHeight;offset = 44;if (yPos < 0) {yon = 1;yPos = 0;}",
-    "if (yPos >= (height - offset)) {yon = 0;yPos = (height - offset);}mvpic.style.left = xPos;"
-    "mvpic.style.top = yPos + document.body.scrollTop;}",
-    "function start(){loopfunc();}function loopfunc(){changePos();setTimeout('loopfunc()',delay);}</script>",
-};
-
 // The stripes under the words, from top to bottom.
 const char* const kStripeColours[8] = {"gray", "gray", "white", "gray", "yellow", "gray", "green", "gray"};
 
@@ -62,8 +49,7 @@ bool WriteSignPanelContent(const std::string& path, const std::string& signImage
     std::string page = PageHead(2) + BodyTag(PageBody::B4) +
                        "<center><div id=\"mvpic\" STYLE=\"position:absolute;visibility:visible;\"><img src=\"" +
                        signImagePath + "\" border=\"0\"></div></center>";
-    for (const char* piece : kMovingPictureScript)
-        page += piece;
+    page += MovingPictureScript();
     page += AntiSelectionScript();
     page += "<center><table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">"
             "<tr><td align=\"center\">"

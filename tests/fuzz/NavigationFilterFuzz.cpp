@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider values(data, size);
     const std::string url = values.ConsumeRemainingBytesAsString();
-    if (!NavigationAllowed(url) || url.empty() || url == "javascript:window.print()")
+    if (!NavigationAllowed(url, "C:\\Program Files\\Oracline\\") || url.empty() || url == "javascript:window.print()")
         return 0;
     std::string path = url;
     if (SameLetters(url, 0, "file://")) {

@@ -1,9 +1,11 @@
 #include "base/Calendar.h"
 #include "base/DateLists.h"
 #include "base/SafeFileWriter.h"
+#include "base/ScaledCanvas.h"
 #include "base/TextLines.h"
 #include "platform/FileOps.h"
 
+#include "RecordingCanvas.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -48,11 +50,19 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
     TempDir dir;
     int calls = 0;
     auto count = [&](const std::string&) { ++calls; };
-    EXPECT_FALSE(ForEachLine(dir.path("missing"), count));
-    ForEachLine(dir.dir(), count);  // opens on POSIX, but must read nothing
+    // Past the bound a file counts as missing, and so do folders, devices and
+    // pipes, which might never end: no line, no bytes.
+    ASSERT_EQ(mkfifo(dir.path("fifo").c_str(), 0600), 0);
+    const std::string tooBig = dir.Write("huge", std::string(kMaxDataFileBytes, 'x') + "\n");
+    std::string whole = "stale";
+    for (const std::string& odd : {dir.path("missing"), dir.dir(), dir.path("fifo"), "/dev/zero"s, tooBig})
+        EXPECT_FALSE(ForEachLine(odd, count) || ReadSmallFile(odd, whole)) << odd;
     EXPECT_EQ(calls, 0);
+    EXPECT_TRUE(whole.empty());
     EXPECT_FALSE(CanOpenForReading(dir.path("missing")) || CanOpenForReading(dir.dir()));
     EXPECT_TRUE(CanOpenForReading(dir.Write("empty", "")));
+    EXPECT_TRUE(ReadSmallFile(dir.Write("fits", std::string(kMaxDataFileBytes, 'y')), whole));
+    EXPECT_EQ(whole.size(), static_cast<std::size_t>(kMaxDataFileBytes));
 
     // Larger than any buffer the reader might hold at once.
     std::string bytes;
@@ -61,18 +71,6 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
     std::string last;
     ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
     EXPECT_EQ(last, "last");
-
-    // Past the bound a file counts as missing: no line, no bytes.
-    const std::string tooBig = dir.Write("huge", std::string(kMaxDataFileBytes, 'x') + "\n");
-    calls = 0;
-    EXPECT_FALSE(ForEachLine(tooBig, count));
-    std::string whole = "stale";
-    EXPECT_FALSE(ReadSmallFile(tooBig, whole));
-    EXPECT_EQ(calls, 0);
-    EXPECT_TRUE(whole.empty());
-    EXPECT_TRUE(ReadSmallFile(dir.Write("fits", std::string(kMaxDataFileBytes, 'y')), whole));
-    EXPECT_EQ(whole.size(), static_cast<std::size_t>(kMaxDataFileBytes));
-    EXPECT_FALSE(ForEachLine("/dev/zero", count));
 }
 
 TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
@@ -150,9 +148,8 @@ TEST(DateLists, YearMonthAndDayLists)
     EXPECT_EQ(YearList::ForEditor(1850).Count(), 1);
     EXPECT_EQ(YearList::ForEditor(1850).YearAt(0), 1900);
 
-    for (int month : {0, 13})
-        EXPECT_EQ(MonthIndex(month), -1) << month;
-    EXPECT_EQ(MonthAt(MonthIndex(12)), 12);
+    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}),
+              std::vector<int>({-1, -1, 12}));
 
     // A stored day past the month's end selects the last entry.
     const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};
@@ -165,6 +162,29 @@ TEST(DateLists, YearMonthAndDayLists)
                               {4, 1900, 30}, {12, 1900, 31}, {0, 1900, 31}, {13, 2000, 31}};
     for (const auto& c : lengths)
         EXPECT_EQ(DayEntries(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
+}
+
+// A drawing laid out at 96 dpi drawn at 1.5 times: rectangles by their
+// rounded edges, not sizes, so the two that touch still touch; lines, pens
+// and text exactly; a whole-pixel line never thinner than one pixel.
+TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
+{
+    RecordingCanvas out;
+    ScaledCanvas canvas(out, 1.5f);
+    canvas.FillRectangle(1, 1, 1, 3, Colours::red);
+    canvas.FillRectangle(2, 1, 1, 3, Colours::blue);
+    canvas.DrawRectangle(1, 1, 2, 2, Colours::black, 2);
+    canvas.DrawLine(1, 2, 3, 4.5f, Colours::black, 1);
+    canvas.DrawLineI(1, 1, 3, 3, Colours::black, 1);
+    canvas.DrawText("x", 10, 21, {"Verdana", 12, true}, Colours::black);
+    ScaledCanvas(out, 0.2f).DrawLineI(0, 0, 10, 10, Colours::black, 1);
+    EXPECT_EQ(out.Listing(), "Fill (2, 2, 1, 4) rgb(255,0,0) width 0\n"
+                             "Fill (3, 2, 2, 4) rgb(0,0,255) width 0\n"
+                             "Frame (2, 2, 3, 3) rgb(0,0,0) width 3\n"
+                             "Line (1.5, 3, 4.5, 6.75) rgb(0,0,0) width 1.5\n"
+                             "LineI (2, 2, 5, 5) rgb(0,0,0) width 2\n"
+                             "Text (15, 31.5, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n"
+                             "LineI (0, 0, 2, 2) rgb(0,0,0) width 1\n");
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
@@ -207,18 +227,13 @@ TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
 TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
 {
     TempDir dir;
-    const struct { const char* name; bool old; bool removed; } files[] = {
-        {"oc.ini.0123456789ab.tmp", true, true},
-        {"Ann Smith.ini.ffffffffffff.tmp", true, true},
+    const struct { const char* name; bool old, removed; } files[] = {
+        {"oc.ini.0123456789ab.tmp", true, true},    {"Ann Smith.ini.ffffffffffff.tmp", true, true},
         {"oc.ini.0123456789ab.tmp", false, false},  // a write under way in another process
-        {"oc.ini.0123456789AB.tmp", true, false},
-        {"oc.ini.0123456789a.tmp", true, false},
-        {"oc.ini.0123456789abc.tmp", true, false},
-        {"oc.ini-0123456789ab.tmp", true, false},
-        {".0123456789ab.tmp", true, false},
-        {"oc.ini.0123456789ab.tmp.jpg", true, false},
-        {"report.tmp", true, false},
-        {"oc.ini", true, false},
+        {"oc.ini.0123456789AB.tmp", true, false},   {"oc.ini.0123456789a.tmp", true, false},
+        {"oc.ini.0123456789abc.tmp", true, false},  {"oc.ini-0123456789ab.tmp", true, false},
+        {".0123456789ab.tmp", true, false},         {"oc.ini.0123456789ab.tmp.jpg", true, false},
+        {"report.tmp", true, false},                {"oc.ini", true, false},
     };
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);

@@ -4,81 +4,61 @@
 #include "printing/PrintLayout.h"
 #include "printing/PrintOptionsModel.h"
 #include "daily/ReportDrawing.h"
-#include "base/ScaledCanvas.h"
 
 #include "Golden.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <sstream>
 #include <string>
-#include <tuple>
 
 namespace {
 
-std::string Text(const CivilDate& d)
+// The date shown, then the buttons P(rev), N(ext), W (now) and H(ourly) or -.
+std::string Shown(const DayNavigation& nav)
 {
-    return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
-}
-
-std::string Buttons(const DayNavigation& nav)
-{
+    const CivilDate& d = nav.ShownDate();
     const DailyButtons& b = nav.Buttons();
-    return std::string(b.prevDay ? "P" : "-") + (b.nextDay ? "N" : "-") + (b.now ? "W" : "-") + (b.hourly ? "H" : "-");
+    return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day) + " " +
+           (b.prevDay ? "P" : "-") + (b.nextDay ? "N" : "-") + (b.now ? "W" : "-") + (b.hourly ? "H" : "-");
 }
 
+// O(pens) a window for the day, then presses P(rev), N(ext), W (now) or S(hows
+// a day chosen in the Monthly Outlook); each row gives the refusal's first
+// word and what is shown after it.
 TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
 {
-    DayNavigation nav({2005, 12, 31});
-    EXPECT_EQ(Buttons(nav), "PN-H");
-    // Buttons P(rev), N(ext) and W (now), with the date and buttons shown after each.
-    const struct { char button; const char *shown, *buttons; } steps[] = {
-        {'P', "2005-12-30", "-NW-"}, {'N', "2006-1-1", "P-W-"},  // two days after the day shown before
-        {'W', "2005-12-31", "PN-H"}, {'N', "2006-1-1", "P-W-"},
-        {'N', "2006-1-1", "P-W-"},  // never further than one day
+    const struct { char button; CivilDate day; const char *refusal, *shown; } steps[] = {
+        {'O', {2005, 12, 31}, "", "2005-12-31 PN-H"}, {'P', {}, "", "2005-12-30 -NW-"},
+        {'N', {}, "", "2006-1-1 P-W-"},  // two days after the day shown before
+        {'W', {}, "", "2005-12-31 PN-H"}, {'N', {}, "", "2006-1-1 P-W-"},
+        {'N', {}, "", "2006-1-1 P-W-"},  // never further than one day
+        // The neighbours and the opening date behave as their buttons; a day
+        // further on leaves only Now.
+        {'S', {2006, 1, 9}, "", "2006-1-9 --W-"},      {'S', {2006, 1, 1}, "", "2006-1-1 P-W-"},
+        {'S', {2005, 12, 30}, "", "2005-12-30 -NW-"},  {'S', {2005, 12, 31}, "", "2005-12-31 PN-H"},
+        {'O', {1970, 6, 15}, "", "1970-6-15 ----"},    {'P', {}, "Prev", "1970-6-15 ----"},
+        {'N', {}, "Next", "1970-6-15 ----"},           {'S', {1970, 6, 20}, "Next", "1970-6-15 ----"},
+        {'W', {}, "", "1970-6-15 ----"},               {'O', {1971, 1, 1}, "", "1971-1-1 PN-H"},
+        {'P', {}, "", "1970-12-31 -NW-"},
     };
+    const std::string before1971 = " Day button does not calculate dates before 1971.     ";
+    DayNavigation nav({});
     for (const auto& s : steps) {
-        const char* refusal = s.button == 'P' ? nav.PrevDay() : s.button == 'N' ? nav.NextDay() : nullptr;
-        if (s.button == 'W')
+        const CivilDate base = nav.BaseDate();
+        const char* refusal = nullptr;
+        if (s.button == 'O')
+            nav = DayNavigation(s.day);
+        else if (s.button == 'W')
             nav.Now();
-        EXPECT_EQ(refusal, nullptr);
-        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), std::string(s.shown) + " " + s.buttons) << s.button;
-        EXPECT_EQ(Text(nav.BaseDate()), "2005-12-31");
+        else
+            refusal = s.button == 'P' ? nav.PrevDay() : s.button == 'N' ? nav.NextDay() : nav.ShowDay(s.day);
+        SCOPED_TRACE(std::string(1, s.button) + " " + s.shown);
+        EXPECT_EQ(refusal ? refusal : "", *s.refusal ? "The " + std::string(s.refusal) + before1971 : "");
+        EXPECT_EQ(Shown(nav), s.shown);
+        EXPECT_TRUE(nav.BaseDate() == (s.button == 'O' ? s.day : base));
     }
-}
-
-// A day chosen in the Monthly Outlook: the neighbours and the opening date
-// behave as their buttons, a day further on leaves only Now.
-TEST(DayNavigation, ShowDayChosenFurtherOn)
-{
-    const struct { CivilDate day; const char* shown; } cases[] = {
-        {{2006, 1, 9}, "2006-1-9 --W-"}, {{2006, 1, 1}, "2006-1-1 P-W-"},
-        {{2005, 12, 30}, "2005-12-30 -NW-"}, {{2005, 12, 31}, "2005-12-31 PN-H"},
-    };
-    DayNavigation nav({2005, 12, 31});
-    for (const auto& c : cases) {
-        EXPECT_EQ(nav.ShowDay(c.day), nullptr);
-        EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), c.shown);
-    }
-    DayNavigation early({1970, 6, 15});
-    EXPECT_STREQ(early.ShowDay({1970, 6, 20}), "The Next Day button does not calculate dates before 1971.     ");
-    EXPECT_EQ(Text(early.ShownDate()), "1970-6-15");
-}
-
-TEST(DayNavigation, DatesBefore1971StayPut)
-{
-    DayNavigation nav({1970, 6, 15});
-    EXPECT_EQ(Buttons(nav), "----");
-    EXPECT_STREQ(nav.PrevDay(), "The Prev Day button does not calculate dates before 1971.     ");
-    EXPECT_STREQ(nav.NextDay(), "The Next Day button does not calculate dates before 1971.     ");
-    nav.Now();
-    EXPECT_EQ(Text(nav.ShownDate()) + " " + Buttons(nav), "1970-6-15 ----");
-
-    DayNavigation first({1971, 1, 1});
-    EXPECT_EQ(first.PrevDay(), nullptr);
-    EXPECT_EQ(Text(first.ShownDate()), "1970-12-31");
 }
 
 ReportInput SampleReport()
@@ -120,45 +100,6 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     ExpectGolden("report-image.txt", image.Listing());
 }
 
-// The screen report drawn at 1.5 and 2 times lands where its 96-dpi layout
-// scaled would put it: rectangles by their rounded edges, so neighbours still
-// touch; text and lines exactly, text at the scaled size. At 1 nothing moves.
-TEST(ReportDrawing, ScaledScreenReportKeepsItsLayout)
-{
-    RecordingCanvas plain;
-    DrawDailyReport(plain, SampleReport(), ScreenReport{590});
-    for (float scale : {1.0f, 1.5f, 2.0f}) {
-        RecordingCanvas scaled;
-        ScaledCanvas canvas(scaled, scale);
-        DrawDailyReport(canvas, SampleReport(), ScreenReport{590});
-        ASSERT_EQ(scaled.calls.size(), plain.calls.size());
-        auto edge = [scale](float v) { return std::round(v * scale); };
-        for (size_t i = 0; i < plain.calls.size(); ++i) {
-            const DrawCall& a = plain.calls[i];
-            const DrawCall& b = scaled.calls[i];
-            SCOPED_TRACE(std::to_string(scale) + " call " + std::to_string(i));
-            EXPECT_EQ(b.kind, a.kind);
-            if (a.kind == DrawCall::Fill || a.kind == DrawCall::Frame) {
-                EXPECT_EQ(b.x1, edge(a.x1));
-                EXPECT_EQ(b.y1, edge(a.y1));
-                EXPECT_EQ(b.x1 + b.x2, edge(a.x1 + a.x2));
-                EXPECT_EQ(b.y1 + b.y2, edge(a.y1 + a.y2));
-            } else if (a.kind == DrawCall::LineI) {
-                EXPECT_EQ(b.x1, edge(a.x1));
-                EXPECT_EQ(b.y2, edge(a.y2));
-            } else {
-                EXPECT_FLOAT_EQ(b.x1, a.x1 * scale);
-                EXPECT_FLOAT_EQ(b.y1, a.y1 * scale);
-                EXPECT_FLOAT_EQ(a.kind == DrawCall::Text ? b.font.size : b.width,
-                                (a.kind == DrawCall::Text ? a.font.size : a.width) * scale);
-            }
-        }
-        if (scale == 1.0f) {
-            EXPECT_EQ(scaled.Listing(), plain.Listing());
-        }
-    }
-}
-
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
 const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
 
@@ -177,23 +118,20 @@ TEST(PrintLayout, RasterCapabilities)
         EXPECT_TRUE(PrintsGraphics(bit)) << std::hex << bit;
 }
 
-TEST(PrintLayout, LongerImageSideFitsTheShorterPageSide)
+TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
 {
-    const struct { int iw, ih; float pageW, pageH, width, height; } cases[] = {
+    const struct { int iw, ih; float pageW, pageH, width, height; } fits[] = {
         {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
         {800, 480, 10.5f, 8.0f, 8.0f, 4.8f},  // landscape: the height is the shorter side
         {480, 800, 8.0f, 10.5f, 4.8f, 8.0f},  // a tall image keeps its ratio the other way round
         {780, 550, 8.0f, 8.0f, 8.0f, 5.6410f},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : fits) {
         const PrintSize size = FitToPage(c.iw, c.ih, c.pageW, c.pageH);
         EXPECT_NEAR(size.width, c.width, 1e-4) << c.iw << "x" << c.ih;
         EXPECT_NEAR(size.height, c.height, 1e-4) << c.iw << "x" << c.ih;
     }
-}
 
-TEST(PrintLayout, ResizedAndPhotoRectangles)
-{
     // The page measures come from the device: 8.0 x 10.5 inches at 0.25, 0.25.
     const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
     // Fitted and resized images start at the printable area's corner, which
@@ -221,11 +159,7 @@ TEST(PrintLayout, ResizedAndPhotoRectangles)
         EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
         EXPECT_LE(r.width, 6.0f);
     }
-}
 
-TEST(PrintLayout, TilingFillsThePageInRowsAndColumns)
-{
-    const PrintSize chart = FitToPage(800, 480, kLetter.pageWidth, kLetter.pageHeight);
     const std::vector<PrintRect> copies = ImageRectangles({false, true, 25, true}, chart, kLetter);
     // 2.0 x 1.2 inch copies from the origin within the printable 8.0 x 10.5:
     // three columns and eight rows.
@@ -233,17 +167,16 @@ TEST(PrintLayout, TilingFillsThePageInRowsAndColumns)
     for (size_t i = 0; i < copies.size(); ++i)
         ExpectRect(copies[i], 2.03f * (i % 3), 1.23f * (i / 3), 2.0f, 1.2f);
 
-    // Wider than the page: the first copy is printed and nothing else, even
-    // where more rows would fit below it.
-    const std::vector<PrintRect> wide = TiledCopies(kLetter, 8.1f, 1.0f);
-    ASSERT_EQ(wide.size(), 1u);
-    ExpectRect(wide[0], 0, 0, 8.1f, 1.0f);
-
-    // Too tall for a second row: one row only.
-    EXPECT_EQ(TiledCopies(kLetter, 1.0f, 6.0f).size(), 7u);
-    // A degenerate size cannot run away.
-    EXPECT_EQ(TiledCopies(kLetter, 0.0f, 1.0f).size(), 1u);
-    EXPECT_EQ(TiledCopies(kLetter, -0.03f, -0.03f).size(), 1u);
+    const struct { float w, h; size_t count; } sizes[] = {
+        {8.1f, 1.0f, 1},  // wider than the page: the first copy only, though more rows would fit
+        {1.0f, 6.0f, 7},  // too tall for a second row: one row only
+        {0.0f, 1.0f, 1},  {-0.03f, -0.03f, 1},  // a degenerate size cannot run away
+    };
+    for (const auto& c : sizes) {
+        const std::vector<PrintRect> tiles = TiledCopies(kLetter, c.w, c.h);
+        ASSERT_EQ(tiles.size(), c.count) << c.w << " x " << c.h;
+        ExpectRect(tiles[0], 0, 0, c.w, c.h);
+    }
 }
 
 std::string State(const PrintOptionsModel& m)
@@ -317,23 +250,16 @@ TEST(PrintOptionsModel, SizeTextsAndRounding)
 
 TEST(ReportFit, SavedReportsAreFittedAndPlaced)
 {
-    const struct {
-        int width, height;
-        ShownImage shown;
-    } cases[] = {
-        {600, 400, {600, 400, 97, 85}},
-        {1600, 900, {800, 450, 0, 60}},
-        {400, 1200, {200, 600, 297, 0}},
-        {1, 1, {1, 1, 396, 284}},
+    const int cases[][6] = {
+        // image width and height; shown width, height, x and y
+        {600, 400, 600, 400, 97, 85}, {1600, 900, 800, 450, 0, 60}, {400, 1200, 200, 600, 297, 0},
+        {1, 1, 1, 1, 396, 284},
         // Too wide for even one pixel of height to keep the ratio.
-        {10000, 10, {800, 1, 0, 284}},
-        {1, 60000, {1, 600, 396, 0}},
-        {2147483647, 1, {800, 1, 0, 284}},
+        {10000, 10, 800, 1, 0, 284}, {1, 60000, 1, 600, 396, 0}, {2147483647, 1, 800, 1, 0, 284},
     };
     for (const auto& c : cases) {
-        const ShownImage got = FitSavedReport(c.width, c.height);
-        EXPECT_EQ(std::make_tuple(got.width, got.height, got.x, got.y),
-                  std::make_tuple(c.shown.width, c.shown.height, c.shown.x, c.shown.y))
-            << c.width << " x " << c.height;
+        const ShownImage got = FitSavedReport(c[0], c[1]);
+        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6))
+            << c[0] << " x " << c[1];
     }
 }

@@ -12,66 +12,67 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 #include <vector>
 
 namespace {
 
-Profile AtHour(int h)
+// Emotional, Physical and Intellectual readings at an hour count from birth.
+std::string Readings(int hourCount)
 {
     Profile p;
-    p.hourCount = h;
-    return p;
+    p.hourCount = hourCount;
+    return std::to_string(EmotionalReading(p)) + " " + std::to_string(PhysicalReading(p)) + " " +
+           std::to_string(IntellectualReading(p));
 }
 
-// Emotional, Physical and Intellectual readings at midnight of each of the
-// first 34 days from the birth date: over a full period of each cycle.
-TEST(Cycles, DayByDayFromBirth)
+// At midnight of each of the first 34 days from the birth date (over a full
+// period of each cycle), then at hours between days and before birth.
+TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
 {
     std::string days;
     for (int day = 0; day < 34; ++day)
-        days += std::to_string(day) + ": " + std::to_string(EmotionalReading(AtHour(24 * day))) + " " +
-                std::to_string(PhysicalReading(AtHour(24 * day))) + " " +
-                std::to_string(IntellectualReading(AtHour(24 * day))) + "\n";
+        days += std::to_string(day) + ": " + Readings(24 * day) + "\n";
     ExpectGolden("cycles.txt", days);
-}
 
-TEST(Cycles, HoursBetweenDaysAndBeforeBirth)
-{
-    const int cases[][4] = {
-        // hour count, emotional, physical, intellectual
-        {145, 100, 90, 93}, {199, 85, 70, 93},
-        {276, 64, 50, 74},  // a full half-period is not reduced: rest column
-        {277, 64, 40, 74},  {397, 28, 1, 44}, {INT_MAX, 93, 40, 93},
+    const std::pair<int, const char*> cases[] = {
+        {145, "100 90 93"}, {199, "85 70 93"},
+        {276, "64 50 74"},  // a full half-period is not reduced: rest column
+        {277, "64 40 74"},  {397, "28 1 44"}, {INT_MAX, "93 40 93"},
         // Before the birth date every count lands just below the middle.
-        {-1, 42, 40, 44},   {INT_MIN, 42, 40, 44},
+        {-1, "42 40 44"},   {INT_MIN, "42 40 44"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(EmotionalReading(AtHour(c[0])), c[1]) << c[0];
-        EXPECT_EQ(PhysicalReading(AtHour(c[0])), c[2]) << c[0];
-        EXPECT_EQ(IntellectualReading(AtHour(c[0])), c[3]) << c[0];
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Readings(c.first), c.second) << c.first;
 }
 
-TEST(Cycles, IntuitionAndFortuneByFirstMatchingNumber)
+// The first number equal to the day number decides the intuition, fortune
+// and the day: G(ood), N(ormal) or B(ad), each with its Evil Eye reading.
+TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
 {
     enum { Own = 1, Mother = 2, Good = 4, Father = 8, Bad = 16 };
-    const int cases[][4] = {
-        // numbers equal to the day number, day of September 2005, intuition, fortune
-        {Own, 9, 80, 20},          {Mother, 12, 90, 30},     {Good, 10, 60, 40},
-        {Good | Father | Bad, 12, 70, 50},                   {Father, 10, 40, 60},
-        {Father | Bad, 12, 50, 70}, {Bad, 10, 20, 80},       {Bad, 12, 30, 90},
-        {0, 9, 10, 10},
+    const struct { int mask, day, intuition, fortune; char dayClass; } cases[] = {
+        // numbers equal to the day number, day of September 2005, intuition, fortune, day
+        {Own, 9, 80, 20, 'G'},           {Mother, 12, 90, 30, 'G'},  {Good, 10, 60, 40, 'G'},
+        {Good | Father | Bad, 12, 70, 50, 'G'},                      {Father, 10, 40, 60, 'N'},
+        {Father | Bad, 12, 50, 70, 'N'}, {Bad, 10, 20, 80, 'B'},     {Bad, 12, 30, 90, 'B'},
+        {0, 9, 10, 10, 'N'},
     };
+    const std::map<char, std::string> days = {
+        {'G', "Good Day / Evil Eye Reading: Not susceptible to the Evil Eye"},
+        {'N', "Normal Day / Evil Eye Reading: Susceptible to the Evil Eye"},
+        {'B', "Bad Day / Evil Eye Reading: Someone put the Evil Eye on you"}};
     for (const auto& c : cases) {
         Profile p;
-        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = c[1];
+        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = c.day;
         const int n = DayNumber(p.AnalysisDate());
         int* fields[] = {&p.ownNumber, &p.motherNumber, &p.goodNumber, &p.fatherNumber, &p.badNumber};
         for (int bit = 0; bit < 5; ++bit)
-            if (c[0] & (1 << bit))
+            if (c.mask & (1 << bit))
                 *fields[bit] = n;
-        EXPECT_EQ(IntuitionReading(p), c[2]) << "mask " << c[0] << " day " << c[1];
-        EXPECT_EQ(FortuneReading(p), c[3]) << "mask " << c[0] << " day " << c[1];
+        SCOPED_TRACE("mask " + std::to_string(c.mask) + " day " + std::to_string(c.day));
+        EXPECT_EQ(std::make_pair(IntuitionReading(p), FortuneReading(p)), std::make_pair(c.intuition, c.fortune));
+        EXPECT_EQ(DayReading(p) + " / " + EvilEyeReading(p), "Day Reading: " + days.at(c.dayClass));
     }
 }
 
@@ -142,20 +143,6 @@ Profile JaneDoe()
     return p;
 }
 
-Profile JaneDoeOn(const CivilDate& date)
-{
-    Profile p = JaneDoe();
-    p.SetAnalysisDate(date);
-    ComputeNumbers(p);
-    return p;
-}
-
-TEST(PersonalReadings, LotteryNumbers)
-{
-    // Even month with a day bonus: b = Y(2020) + 8 = 10, a = 84.
-    EXPECT_EQ(LotteryNumbers(JaneDoeOn({2005, 10, 5})), "Lottery Numbers: 3  12  25  34  54  23 ");
-}
-
 TEST(PersonalReadings, NameValueFoldNumberAndMonthName)
 {
     const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0", 0},
@@ -174,32 +161,11 @@ TEST(PersonalReadings, NameValueFoldNumberAndMonthName)
         EXPECT_EQ(MonthName(c.first), c.second) << c.first;
 }
 
-TEST(PersonalReadings, DayClassPrecedence)
-{
-    // Numbers own, mother, good, father, bad; the analysed date has day number 5.
-    const struct { int numbers[5]; const char* day; const char* evilEye; } cases[] = {
-        {{5, 0, 0, 0, 0}, "Good Day", "Not susceptible to the Evil Eye"},
-        {{0, 5, 0, 0, 0}, "Good Day", "Not susceptible to the Evil Eye"},
-        {{0, 0, 5, 0, 5}, "Good Day", "Not susceptible to the Evil Eye"},
-        {{0, 0, 0, 5, 5}, "Normal Day", "Susceptible to the Evil Eye"},
-        {{0, 0, 0, 0, 5}, "Bad Day", "Someone put the Evil Eye on you"},
-        {{0, 0, 0, 0, 0}, "Normal Day", "Susceptible to the Evil Eye"},
-    };
-    for (const auto& c : cases) {
-        Profile p;
-        p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = 9;
-        p.ownNumber = c.numbers[0], p.motherNumber = c.numbers[1], p.goodNumber = c.numbers[2];
-        p.fatherNumber = c.numbers[3], p.badNumber = c.numbers[4];
-        EXPECT_EQ(DayReading(p), std::string("Day Reading: ") + c.day);
-        EXPECT_EQ(EvilEyeReading(p), std::string("Evil Eye Reading: ") + c.evilEye);
-    }
-}
-
 const CivilDate kNinth{2005, 9, 9};
 const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
 
 // The set shows the cycle's 100 as 99; the plain text keeps it.
-TEST(DailyReadingSet, JaneDoeOnSeptemberNinth2005)
+TEST(DailyReadingSet, JaneDoeOnTwoDays)
 {
     DailyReadingSet set;
     ComputeDailySet(JaneDoe(), kNinth, set);
@@ -210,9 +176,12 @@ TEST(DailyReadingSet, JaneDoeOnSeptemberNinth2005)
          {set.DayReadingLine, set.EvilEyeLine, set.LotteryLine, set.SoulNumberLine, set.ZodiacLine})
         listing += "\n" + line;
     ExpectGolden("daily-set.txt", listing + "\n" + ComposeDailyText(JaneDoe(), kNinth));
+    // Lottery numbers in an even month with a day bonus: b = Y(2020) + 8 = 10, a = 84.
+    ComputeDailySet(JaneDoe(), {2005, 10, 5}, set);
+    EXPECT_EQ(set.LotteryLine, "Lottery Numbers: 3  12  25  34  54  23 ");
 }
 
-TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
+TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
 {
     const struct { int kind, day, value; const char* suffix; } cases[] = {
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
@@ -226,10 +195,7 @@ TEST(DailyReadingSet, SingleReadingsForTheHourlyAnalysis)
         EXPECT_EQ(ComputeSingleReading(c.kind, JaneDoe(), {2005, 9, c.day}, kNinth, title), c.value) << c.kind;
         EXPECT_EQ(title, "Hourly Analysis - " + kJaneTitle + c.suffix) << c.kind;
     }
-}
 
-TEST(DailyReadingSet, TitleNamesPersonAndCalibration)
-{
     Profile manual = JaneDoe();
     manual.manualCalibration = true;
     DailyReadingSet set;

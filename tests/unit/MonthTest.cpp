@@ -7,10 +7,14 @@
 
 namespace {
 
-// Four days across a month end, with a good and a bad day and readings at
-// both ends of the scale, the third day selected.
-MonthlyChart FourDays()
+TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
 {
+    EXPECT_EQ(MonthlyCaption("Daily Analysis - March 30, 2026  - Jane Doe -  Manual Calibration"),
+              "Monthly Outlook - March 30, 2026  - Jane Doe -  Manual Calibration");
+    EXPECT_EQ(MonthlyCaption("Daily Analysis"), "Monthly Outlook - Daily Analysis");
+
+    // Four days across a month end, with a good and a bad day and readings at
+    // both ends of the scale, the third day selected.
     MonthlyChart chart;
     chart.title = "Monthly Outlook - March 30, 2026  - Jane Doe -  Automatic Calibration";
     const struct { CivilDate date; int readings[5]; const char* day; } rows[] = {
@@ -27,16 +31,19 @@ MonthlyChart FourDays()
         chart.days.push_back(day);
     }
     chart.Select(2);
-    return chart;
-}
 
-TEST(MonthlyChart, CaptionSelectionAndColumns)
-{
-    EXPECT_EQ(MonthlyCaption("Daily Analysis - March 30, 2026  - Jane Doe -  Manual Calibration"),
-              "Monthly Outlook - March 30, 2026  - Jane Doe -  Manual Calibration");
-    EXPECT_EQ(MonthlyCaption("Daily Analysis"), "Monthly Outlook - Daily Analysis");
+    // The five lines in the bars' colours, the month's first labelled, the
+    // good and bad marks on the axis, the shown day framed and the chosen one
+    // banded; the image is the same drawing on a grey ground under the title.
+    RecordingCanvas screen, image;
+    chart.DrawScreen(screen);
+    ExpectGolden("monthly-screen.txt", screen.Listing());
+    chart.DrawImage(image);
+    ASSERT_GE(image.calls.size(), 2u);
+    EXPECT_EQ(image.calls[1].text, chart.title);
+    image.calls.erase(image.calls.begin(), image.calls.begin() + 2);
+    EXPECT_EQ(image.Listing(), screen.Listing());
 
-    MonthlyChart chart = FourDays();
     EXPECT_EQ(chart.SelectionLine(),
               "April 1, 2026:  Emotional 40%  Physical 70%  Intellectual 80%  Intuition 90%  Fortune 30%  Bad Day");
     const struct { int select, selected; } moves[] = {{-1, 0}, {3, 3}, {4, 3}};
@@ -52,22 +59,6 @@ TEST(MonthlyChart, CaptionSelectionAndColumns)
     };
     for (const auto& p : points)
         EXPECT_EQ(chart.DayAt(p.x, p.y), p.day) << p.x << "," << p.y;
-}
-
-// The five lines in the bars' colours, the month's first labelled, the good
-// and bad marks on the axis, the shown day framed and the chosen one banded.
-TEST(MonthlyChart, ScreenAndImageLayouts)
-{
-    const MonthlyChart chart = FourDays();
-    RecordingCanvas screen, image;
-    chart.DrawScreen(screen);
-    ExpectGolden("monthly-screen.txt", screen.Listing());
-    chart.DrawImage(image);
-    ASSERT_GE(image.calls.size(), 2u);
-    EXPECT_EQ(image.calls[1].text, chart.title);
-    // The image is the screen's drawing on a grey ground under the title.
-    image.calls.erase(image.calls.begin(), image.calls.begin() + 2);
-    EXPECT_EQ(image.Listing(), screen.Listing());
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
         {"file://host/C:/Program%20Files/Oracline/a.htm", false}, {"C:\\Program Files\\OraclineX\\a.htm", false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NavigationAllowed(c.first), c.second) << '"' << c.first << '"';
+        EXPECT_EQ(NavigationAllowed(c.first, "C:\\Program Files\\Oracline\\"), c.second) << '"' << c.first << '"';
 
     // A page file edited to redirect out of its folder is shown, not followed.
     TempDir dir;

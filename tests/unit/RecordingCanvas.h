@@ -39,24 +39,21 @@ public:
         return out.str();
     }
 
-    void FillRectangle(int x, int y, int width, int height, Colour colour) override
-    {
-        calls.push_back({DrawCall::Fill, float(x), float(y), float(width), float(height), colour, 0, "", {}});
-    }
-    void DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth) override
-    {
-        calls.push_back({DrawCall::Frame, float(x), float(y), float(width), float(height), colour, penWidth, "", {}});
-    }
+    void FillRectangle(int x, int y, int w, int h, Colour c) override { Add(DrawCall::Fill, x, y, w, h, c, 0); }
+    void DrawRectangle(int x, int y, int w, int h, Colour c, float pen) override { Add(DrawCall::Frame, x, y, w, h, c, pen); }
+    void DrawLineI(int x1, int y1, int x2, int y2, Colour c, int w) override { Add(DrawCall::LineI, x1, y1, x2, y2, c, w); }
     void DrawLine(float x1, float y1, float x2, float y2, Colour colour, float width) override
     {
-        calls.push_back({DrawCall::Line, x1, y1, x2, y2, colour, width, "", {}});
-    }
-    void DrawLineI(int x1, int y1, int x2, int y2, Colour colour, int width) override
-    {
-        calls.push_back({DrawCall::LineI, float(x1), float(y1), float(x2), float(y2), colour, float(width), "", {}});
+        Add(DrawCall::Line, x1, y1, x2, y2, colour, width);
     }
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
     {
         calls.push_back({DrawCall::Text, x, y, 0, 0, colour, 0, text, font});
+    }
+
+private:
+    void Add(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Colour colour, float width)
+    {
+        calls.push_back({kind, x1, y1, x2, y2, colour, width, "", {}});
     }
 };

@@ -4,7 +4,6 @@
 #include "app/HelpTopics.h"
 #include "base/DataPaths.h"
 #include "pages/HelpPage.h"
-#include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "win/ComboBox.h"
 #include "win/WaitCursor.h"
@@ -27,7 +26,7 @@ HelpWizard::~HelpWizard() = default;
 void HelpWizard::OnInitDialog()
 {
     UseBoldFont({IDC_HELP_TOPICS});
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_HELP_BROWSER, NavigationAllowed);
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_HELP_BROWSER);
     ComboBox topics(Handle(), IDC_HELP_TOPICS);
     topics.Clear();
     for (int topic = 0; topic < kHelpTopicCount; ++topic)

@@ -60,7 +60,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     // program. Nobody sits at an unattended run, usable record or not, so it
     // never opens a window.
     if (commandLine == DataPaths::scheduleRecordPath) {
-        RunUnattendedDelivery(DataPaths::scheduleRecordPath, DataPaths::dataDirectory);
+        RunUnattendedDelivery();
         return false;
     }
 

@@ -5,7 +5,6 @@
 #include "mail/EmailComposer.h"
 #include "win/PrivateTempFile.h"
 #include "mail/win/ScaleImage.h"
-#include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "platform/FileOps.h"
 #include "win/ComboBox.h"
@@ -51,7 +50,7 @@ void QuickResizeDialog::OnInitDialog()
     for (int percent = 100; percent >= 1; --percent)
         scale.Add(std::to_string(percent) + "%");
     SetWindowTextA(Handle(), ("Quick Resize: " + FileNameOf(sourcePath_)).c_str());
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER, NavigationAllowed);
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER);
     ShowSizePage();
     PushValues();
 }

@@ -1,4 +1,6 @@
 #include "pages/win/BrowserControl.h"
+#include "base/DataPaths.h"
+#include "pages/NavigationFilter.h"
 #include "pages/PageUrl.h"
 #include "pages/win/HeldPages.h"
 #include "pages/win/PageView.h"
@@ -364,7 +366,7 @@ HWND BrowserSite::BrowserWindow()
     return window;
 }
 
-BrowserControl::BrowserControl(HWND dialog, int controlId, BeforeNavigate beforeNavigate)
+BrowserControl::BrowserControl(HWND dialog, int controlId)
 {
     static bool registered = false;
     if (!registered) {
@@ -390,7 +392,7 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, BeforeNavigate before
     if (!host_)
         return;
     SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    beforeNavigate_ = std::move(beforeNavigate);
+    beforeNavigate_ = [](const std::string& url) { return NavigationAllowed(url, DataPaths::dataDirectory); };
     if (!browserFailed)
         Embed();
     if (!site_)

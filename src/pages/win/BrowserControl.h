@@ -1,7 +1,8 @@
 #pragma once
 // The hosted web-browser control. All of its COM (the container site, the
 // event sink, the control's interfaces) stays inside this class; the rest of
-// the program sees only the before-navigate callback.
+// the program sees only pages to show. Navigation is limited to the print
+// link and the program's own pages in the data folder (NavigationAllowed).
 //
 // Where the control cannot show the program's pages (it cannot be created or
 // activated, or a local page file fails to load, as on Wine without an HTML
@@ -30,7 +31,7 @@ public:
     // Replaces the placeholder control `controlId` of `dialog` with a host
     // window of the same id and rectangle and puts the browser, or the
     // built-in view, into it.
-    BrowserControl(HWND dialog, int controlId, BeforeNavigate beforeNavigate);
+    BrowserControl(HWND dialog, int controlId);
     ~BrowserControl();
     BrowserControl(const BrowserControl&) = delete;
     BrowserControl& operator=(const BrowserControl&) = delete;

@@ -2,7 +2,6 @@
 
 #include "PageWindowIds.h"
 #include "base/ScreenPlacement.h"
-#include "pages/NavigationFilter.h"
 #include "pages/win/BrowserControl.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
@@ -40,7 +39,7 @@ void PageWindow::OnInitDialog()
     // reach the page without the filter.
     AddMessageFilter([this](MSG& message) { return TakeKey(message); });
     SetWindowTextA(Handle(), title_.c_str());
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER, NavigationAllowed);
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER);
     SetWindowPos(Handle(), HWND_TOP, x_, y_, width_, height_, SWP_SHOWWINDOW);
     // The page fills what lies inside the frame, caption and borders not.
     RECT client{};

@@ -4,12 +4,14 @@
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
+#include "base/DataPaths.h"
 #include "base/ReportTiming.h"
 
 #include <windows.h>
 
-void RunUnattendedDelivery(const std::string& recordPath, const std::string& dataDirectory)
+void RunUnattendedDelivery()
 {
+    const std::string dataDirectory = DataPaths::dataDirectory;
     DeliveryTools tools;
     tools.createSender = [] { return CreateMailSender(); };
     tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
@@ -23,7 +25,7 @@ void RunUnattendedDelivery(const std::string& recordPath, const std::string& dat
     };
     const LocalClock clock;
     ReportTiming timing("scheduled-delivery");
-    DeliveryLogEntry entry = RunScheduledDelivery(recordPath, dataDirectory, clock, tools);
+    DeliveryLogEntry entry = RunScheduledDelivery(DataPaths::scheduleRecordPath, dataDirectory, clock, tools);
 
     SYSTEMTIME now{};
     GetLocalTime(&now);

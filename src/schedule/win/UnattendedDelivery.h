@@ -2,7 +2,6 @@
 // The scheduled start's work on Windows: the record checked, the report drawn
 // with GDI+ into a private file and mailed through Simple MAPI, one line in
 // the delivery log, no window.
-#include <string>
-
-// Needs GDI+ started. Never shows anything and never touches the record.
-void RunUnattendedDelivery(const std::string& recordPath, const std::string& dataDirectory);
+// Reads the record and writes the log in the data folder. Needs GDI+
+// started. Never shows anything and never touches the record.
+void RunUnattendedDelivery();
