@@ -1,4 +1,5 @@
 #include "driver/DailyDriver.h"
+#include "res/DailyAnalysisWindowIds.h"
 
 #include <gtest/gtest.h>
 
@@ -55,31 +56,28 @@ bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs)
     return WaitUntil(timeoutMs, [&] { return TextOf(window) == caption; });
 }
 
-HWND OpenDailyAnalysis(MainWindowSession& session, int row, int year, int month, int day,
-                       const std::string& profilePath)
-{
-    const std::string caption = CliDaily(profilePath, IsoDate(year, month, day)).title;
-    session.List().ClickRow(row);
-    session.Settle();
-    if (caption.empty() || !session.ChooseDate(year, month, day))
-        return nullptr;
-    session.Press(IDOK);
-    HWND window = WaitForDialog(session.ProcessId(), caption);
-    if (window) {
-        session.Settle();
-        return window;
-    }
-    ADD_FAILURE() << "no window captioned \"" << caption << "\"";
-    return nullptr;
-}
-
 DailySession::DailySession(const TestProfile& profile, int year, int month, int day)
     : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"),
       isoDate_(e2e::IsoDate(year, month, day))
 {
-    if (main_.Window())
-        daily_ = OpenDailyAnalysis(main_, 0, year, month, day, profilePath_);
-    dailyTitle_ = daily_ ? TextOf(daily_) : std::string();
+    // Analyze Day on the first row, with the date chosen in the main window.
+    const std::string caption = TitleOn(year, month, day);
+    if (!main_.Window() || caption.empty())
+        return;
+    main_.List().ClickRow(0);
+    main_.Settle();
+    if (!main_.ChooseDate(year, month, day))
+        return;
+    main_.Press(IDOK);
+    daily_ = WaitForDialog(ProcessId(), caption);
+    EXPECT_TRUE(daily_) << "no window captioned \"" << caption << "\"";
+    dailyTitle_ = daily_ ? caption : "";
+    main_.Settle();
+}
+
+std::string DailySession::TitleOn(int year, int month, int day) const
+{
+    return CliDaily(profilePath_, e2e::IsoDate(year, month, day)).title;
 }
 
 HWND DailySession::OpenHourly(int kind)
@@ -89,8 +87,7 @@ HWND DailySession::OpenHourly(int kind)
         CliLines("single \"" + profilePath_ + "\" " + std::to_string(kind) + " " + isoDate_);
     if (!daily_ || lines.size() < 2)
         return nullptr;
-    // E, P, B, I and F follow each other from 1071.
-    PressButton(daily_, 1070 + kind);
+    PressButton(daily_, IDC_DAILY_EMOTIONAL - 1 + kind);
     return WaitForDialog(ProcessId(), lines[1]);
 }
 

@@ -20,12 +20,6 @@ struct CliDailySet {
 };
 CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
 
-// Chooses the row and the date in the main window and presses Analyze Day;
-// returns the Daily Analysis window, found by the caption oracline-cli gives
-// for the profile file, or null.
-HWND OpenDailyAnalysis(MainWindowSession& session, int row, int year, int month, int day,
-                       const std::string& profilePath);
-
 // Waits until a window's text equals `caption`.
 bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs = kWaitMs);
 
@@ -41,10 +35,11 @@ public:
     HWND Daily() const { return daily_; }
     const std::string& DailyTitle() const { return dailyTitle_; }
     const std::string& ProfilePath() const { return profilePath_; }
-    const std::string& IsoDate() const { return isoDate_; }
     // Presses E, P, B, I or F (kind 1 to 5) and waits for the hourly window
     // with the title oracline-cli gives; null when it does not appear.
     HWND OpenHourly(int kind);
+    // The caption oracline-cli gives the profile on another day.
+    std::string TitleOn(int year, int month, int day) const;
 
 private:
     MainWindowSession main_;
@@ -53,7 +48,6 @@ private:
     HWND daily_ = nullptr;
     std::string dailyTitle_;
 };
-
 
 // True when the bytes start as a JPEG file does.
 inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }

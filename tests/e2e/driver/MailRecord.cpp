@@ -2,46 +2,29 @@
 
 #include "driver/Driver.h"
 
-#include <algorithm>
-#include <sstream>
-
 namespace e2e {
 
-std::vector<SentMail> ReadMailRecord()
+std::vector<std::string> ReadMailRecord()
 {
-    const std::string path = kMailRecordPath;
-    std::vector<SentMail> mails;
-    std::istringstream in(ReadFileBytes(path));
-    std::string line;
-    int copies = 0;
-    while (std::getline(in, line)) {
-        std::vector<std::string> f;
-        std::istringstream fields(line + "\t");
-        for (std::string field; std::getline(fields, field, '\t');)
-            f.push_back(field);
-        const std::string rest = line.substr(std::min(line.size(), f[0].size() + 1));
-        if (f[0] == "MAPISendMail")
-            mails.emplace_back();
-        else if (mails.empty())
-            continue;
-        else if (f[0] == "library")
-            mails.back().library = rest;
-        else if (f[0] == "flags")
-            mails.back().flags = std::stoul(rest);
-        else if (f[0] == "owner")
-            mails.back().owner = rest == "yes";
-        else if (f[0] == "subject")
-            mails.back().subject = rest;
-        else if (f[0] == "note")
-            mails.back().note = rest;
-        else if (f[0] == "originator")
-            mails.back().originator = rest;
-        else if (f[0] == "recipient" && f.size() == 4)
-            mails.back().recipients.push_back({std::stoi(f[1]), f[2], f[3]});
-        else if (f[0] == "attachment" && f.size() == 4)
-            mails.back().attachments.push_back({f[1], f[2], std::stoul(f[3]), path + "." + std::to_string(++copies)});
+    const std::string record = ReadFileBytes(kMailRecordPath), call = "MAPISendMail\n";
+    std::vector<std::string> mails;
+    for (size_t at = record.find(call); at != std::string::npos;) {
+        const size_t next = record.find(call, at + call.size());
+        mails.push_back(record.substr(at + call.size(), next == std::string::npos ? next : next - at - call.size()));
+        at = next;
     }
     return mails;
+}
+
+std::string MailItem(const std::string& mail, const std::string& item)
+{
+    // Found in the text with a line feed before it, the item starts at the
+    // same place in the call's own text.
+    const size_t at = ("\n" + mail).find("\n" + item + "\t");
+    if (at == std::string::npos)
+        return {};
+    const size_t start = at + item.size() + 1;
+    return mail.substr(start, mail.find('\n', start) - start);
 }
 
 std::string SystemMailLibrary()
@@ -53,14 +36,13 @@ std::string SystemMailLibrary()
 
 void PrepareMailRecord()
 {
-    const std::string path = kMailRecordPath;
     CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
-    DeleteFileA(path.c_str());
-    DeleteFileA((path + ".result").c_str());
-    for (int i = 1; DeleteFileA((path + "." + std::to_string(i)).c_str()); ++i) {
+    DeleteFileA(kMailRecordPath);
+    DeleteFileA((kMailRecordPath + std::string(".result")).c_str());
+    for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {
     }
 }
 
-void SetMailResult(unsigned long result) { WriteFileBytes(std::string(kMailRecordPath) + ".result", std::to_string(result)); }
+void SetMailResult(unsigned long result) { WriteFileBytes(kMailRecordPath + std::string(".result"), std::to_string(result)); }
 
 } // namespace e2e

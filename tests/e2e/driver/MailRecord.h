@@ -13,33 +13,14 @@ constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
 // Where the program must take its mail library from.
 std::string SystemMailLibrary();
 
-struct MailRecipient {
-    int recipientClass = -1;
-    std::string name;     // "(null)" when none was given
-    std::string address;
-};
-
-struct MailAttachment {
-    std::string path;
-    std::string name;
-    unsigned long position = 0;
-    // The recording library's copy of the file as it was during the call.
-    std::string copy;
-};
-
-struct SentMail {
-    std::string library;  // the recording library's own path
-    unsigned long flags = 0;
-    bool owner = false;
-    std::string subject;
-    std::string note;  // line feeds appear as "\n"
-    std::string originator;  // class, name and address joined by tabs, or "(null)"
-    std::vector<MailRecipient> recipients;
-    std::vector<MailAttachment> attachments;
-};
-
-// Every call recorded in the file, oldest first; empty when there is none.
-std::vector<SentMail> ReadMailRecord();
+// Every call recorded, oldest first, each as the lines the library wrote for
+// it after "MAPISendMail" (its mapi32/RecordingMapi.cpp gives their form).
+std::vector<std::string> ReadMailRecord();
+// What follows the item's name and tab on its first line in one call
+// ("attachment" gives path, name and position); empty when there is none.
+std::string MailItem(const std::string& mail, const std::string& item);
+// The library's copy of the n-th file attached, counting over all calls from 1.
+inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::to_string(n)); }
 
 // Removes the record, its copies and a result file, and puts the recording
 // library into the prefix's System32, the only place the program loads it

@@ -21,13 +21,6 @@ std::string SourcePpd()
     return path[0] == '\\' ? "Z:" + path : path;
 }
 
-bool IsDefaultPrinter()
-{
-    char name[256] = {};
-    DWORD size = sizeof name;
-    return GetDefaultPrinterA(name, &size) && std::string(name) == kPrinterName;
-}
-
 // The Linux path of a Windows path, through Wine's own conversion.
 std::string UnixPath(const std::string& windowsPath)
 {
@@ -89,9 +82,11 @@ bool InstallTestPrinter(std::string* problem)
             return fail("AddPrinterA");
     }
     ClosePrinter(printer);
-    if (!IsDefaultPrinter() && !SetDefaultPrinterA(kPrinterName))
-        return fail("SetDefaultPrinterA");
-    return IsDefaultPrinter() || fail("the test printer is not the default");
+    char name[256] = {};
+    DWORD size = sizeof name;
+    if (!SetDefaultPrinterA(kPrinterName) || !GetDefaultPrinterA(name, &size) || name != printerName)
+        return fail("making the test printer the default");
+    return true;
 }
 
 std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
@@ -108,19 +103,14 @@ std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
     });
     // Wine starts Linux programs as it does Windows ones but does not wait
     // for them, so the picture is written under another name and renamed
-    // when complete. The partial file must exist before it has a Linux path.
-    const std::string picture = "C:\\oracline-print.png";
-    const std::string partial = "C:\\oracline-print.part";
+    // when complete.
+    const std::string picture = "C:\\oracline-print.png", drive = UnixPath("C:\\");
     DeleteFileA(picture.c_str());
-    WriteFileBytes(partial, "");
-    const std::string source = UnixPath(PrintOutputPath());
-    const std::string partialUnix = UnixPath(partial);
-    if (steady < 2 || source.empty() || partialUnix.empty())
+    if (steady < 2 || drive.empty())
         return nullptr;
-    std::string command = "/bin/sh -c \"gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
-                          std::to_string(dotsPerInch) + " '-sOutputFile=" + partialUnix + "' '" + source +
-                          "' && mv '" + partialUnix + "' '" +
-                          partialUnix.substr(0, partialUnix.size() - 5) + ".png'\"";
+    std::string command = "/bin/sh -c \"cd '" + drive + "' && gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
+                          std::to_string(dotsPerInch) + " -sOutputFile=oracline-print.part oracline-print.ps" +
+                          " && mv oracline-print.part oracline-print.png\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

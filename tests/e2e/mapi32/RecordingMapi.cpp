@@ -6,15 +6,15 @@
 //
 // One block per call, one item per line, fields separated by tabs; a missing
 // string is written as "(null)". The first item is where this library was
-// loaded from, so a test can tell the System32 copy from a planted one. Line feeds inside texts are written as "\n".
+// loaded from, so a test can tell the System32 copy from a planted one. Line
+// feeds inside texts are written as "\n".
 // Each attachment is copied beside the record as ".1", ".2", ... after the
 // record's name (counting over all calls), since the program may delete it
 // once the call returns.
 #include <windows.h>
 #include <mapi.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <fstream>
 #include <string>
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -48,19 +48,15 @@ std::string Describe(ULONG_PTR owner, const MapiMessage& message, FLAGS flags)
     for (ULONG i = 0; message.lpFiles && i < message.nFileCount; ++i)
         out += "attachment\t" + Text(message.lpFiles[i].lpszPathName) + "\t" + Text(message.lpFiles[i].lpszFileName) +
                "\t" + std::to_string(message.lpFiles[i].nPosition) + "\n";
-    return out + "end\n";
+    return out;
 }
 
 } // namespace
 
 extern "C" {
 
-ULONG WINAPI MAPILogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE session)
-{
-    if (session)
-        *session = 1;
-    return SUCCESS_SUCCESS;
-}
+// The program only checks that MAPILogon is there, as in a real mail library.
+ULONG WINAPI MAPILogon(ULONG_PTR, LPSTR, LPSTR, FLAGS, ULONG, LPLHANDLE) { return SUCCESS_SUCCESS; }
 
 ULONG WINAPI MAPILogoff(LHANDLE, ULONG_PTR, FLAGS, ULONG) { return SUCCESS_SUCCESS; }
 
@@ -78,18 +74,11 @@ ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS
         if (!CopyFileA(message->lpFiles[i].lpszPathName, copy.c_str(), FALSE))
             CloseHandle(CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     }
-    if (FILE* file = std::fopen(path.c_str(), "ab")) {
-        const std::string record = message ? Describe(owner, *message, flags) : "MAPISendMail\nend\n";
-        std::fwrite(record.data(), 1, record.size(), file);
-        std::fclose(file);
-    }
-    char result[32] = {};
-    FILE* chosen = std::fopen((path + ".result").c_str(), "rb");
-    if (chosen) {
-        std::fgets(result, sizeof result, chosen);
-        std::fclose(chosen);
-    }
-    return std::strtoul(result, nullptr, 10);
+    std::ofstream(path, std::ios::app | std::ios::binary)
+        << (message ? Describe(owner, *message, flags) : "MAPISendMail\n");
+    ULONG result = 0;
+    std::ifstream(path + ".result") >> result;
+    return result;
 }
 
 } // extern "C"
