@@ -61,7 +61,7 @@ const char* const kViewerCaption = "To print Daily Report in color click on the 
 const COLORREF kReportColour = RGB(200, 60, 20);
 
 // The bands of rows holding dark ink, top to bottom.
-int InkBands(const DecodedImage& page)
+int InkBands(const Picture& page)
 {
     int bands = 0;
     for (int y = 0, x = 0, before = 0; y < page.Height(); ++y, before = x < page.Width(), x = 0) {
@@ -122,7 +122,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
         session.Settle();
         EXPECT_EQ(list.SelectedRows(), step.selected);
         EXPECT_EQ(session.EnabledButtons(), step.buttons);
-        EXPECT_TRUE(session.TipSays(step.tip)) << session.TipPage();
+        EXPECT_TRUE(session.TipSays(step.tip)) << DataFile("tip_e.htm");
         if (step.focus) {
             EXPECT_EQ(session.FocusedControlId(), step.focus);
         }
@@ -235,8 +235,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
 
 TEST(MainWindowTasks, CompanionHelpAndSavedReports)
 {
-    std::string problem;
-    ASSERT_TRUE(InstallTestPrinter(&problem)) << problem;
+    ASSERT_EQ(InstallTestPrinter(), "");
     const TestProfile ghost{"Nobody Here", "Ghost", 1, 1, 1980}, janeAgain{"JANE doe", "Jane again", 5, 4, 1990};
     std::map<std::string, std::string> files =
         DataFilesFor({kJane, {"John Smith", "Work", 11, 30, 1965}, ghost, janeAgain});
@@ -274,13 +273,12 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     // Written for the two profiles chosen, not a page left from before.
     EXPECT_NE(DataFile("reading.htm").find("Taurus and Sagittarius"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(page));
-    DeleteFileA(PrintOutputPath().c_str());
     PressButton(companion, IDOK);
     ASSERT_TRUE(WaitUntilGone(companion));
     ASSERT_TRUE(AnswerPrintDialog(session.ProcessId()));
-    auto printed = PrintedPage(100);
-    ASSERT_TRUE(printed) << "no printed page came back";
-    EXPECT_EQ(InkBands(*printed), 4);
+    const Picture printed = PrintedPage();
+    ASSERT_TRUE(printed.Loaded()) << "no printed page came back";
+    EXPECT_EQ(InkBands(printed), 4);
 
     // The first topic is there at once; choosing a topic, even the same one
     // again, writes its page anew.
@@ -320,22 +318,20 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     EXPECT_TRUE(WindowSize(viewer).cx == 800 && WindowSize(viewer).cy == 600);
     session.Settle();
     // 600 x 400 is drawn at (97, 85) of the client area.
-    const ClientShot shot = CaptureClient(viewer);
-    auto pixel = [&](int x, int y) { return shot.pixels.at(static_cast<size_t>(y * shot.width + x)); };
-    EXPECT_TRUE(Near(pixel(97 + 1, 85 + 1), kReportColour, 16));
-    EXPECT_FALSE(Near(pixel(97 - 2, 85 - 2), kReportColour, 60));
+    const Picture shot = CaptureClient(viewer);
+    EXPECT_TRUE(Near(shot.Pixel(97 + 1, 85 + 1), kReportColour, 16));
+    EXPECT_FALSE(Near(shot.Pixel(97 - 2, 85 - 2), kReportColour, 60));
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
-        DeleteFileA(PrintOutputPath().c_str());
-        PressKey(viewer, VK_F2);
+            PressKey(viewer, VK_F2);
         ASSERT_TRUE(AnswerPrintDialog(session.ProcessId())) << "F2 did not print";
         HWND options = WaitForDialog(session.ProcessId(), "Print: today.jpg");
         ASSERT_TRUE(options);
         PressButton(options, IDOK);
-        auto page = PrintedPage(100);
-        ASSERT_TRUE(page) << "no printed page came back";
+        const Picture page = PrintedPage();
+        ASSERT_TRUE(page.Loaded()) << "no printed page came back";
         // Fitted to the page's width, in colour.
-        EXPECT_TRUE(Near(page->Pixel(page->Width() / 2, 50 + 200), kReportColour, 40));
+        EXPECT_TRUE(Near(page.Pixel(page.Width() / 2, 50 + 200), kReportColour, 40));
         EXPECT_TRUE(IsWindowVisible(viewer));
     }
     ASSERT_TRUE(CloseAndWait(viewer));

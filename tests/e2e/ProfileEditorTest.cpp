@@ -75,7 +75,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     // headings and black text on grey, and it scrolls with the keys.
     HWND view = GetWindow(Control(intro, 1003), GW_CHILD);
     ASSERT_TRUE(view);
-    ClientShot shot;
+    Picture shot;
     EXPECT_TRUE(WaitUntil(kWaitMs, [&] {
         shot = CaptureClient(view);
         return shot.Count(RGB(255, 255, 0)) > 100;

@@ -71,7 +71,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     EXPECT_EQ(path.find(DataDirectory()), std::string::npos) << path;
     EXPECT_FALSE(FileExists(path)) << path;
     EXPECT_FALSE(FileExists(DataDirectory() + "Reports\\report.jpg"));
-    EXPECT_TRUE(DecodedImage(AttachmentCopy(1)).Loaded());
+    EXPECT_TRUE(DecodeImage(AttachmentCopy(1)).Loaded());
 
     // The next press shows the schedule and that delivery; Change then Close
     // keeps it whole.
