@@ -45,12 +45,9 @@ std::string ReportPath(const std::string& name) { return DataDirectory() + "Repo
 std::string EmailSavingFirst(DailySession& session, const std::string& name)
 {
     PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    MessageBoxSeen reminder = WaitForMessageBox(session.ProcessId(), 1000);
-    AnswerMessageBox(reminder, IDOK);
+    const std::string reminder = AnswerMessage(session.ProcessId(), IDOK, 1000);
     EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), ReportPath(name));
-    MessageBoxSeen saved = WaitForMessageBox(session.ProcessId());
-    AnswerMessageBox(saved, IDOK);
-    return reminder.text + "|" + saved.text;
+    return reminder + "|" + AnswerMessage(session.ProcessId());
 }
 
 HWND OpenComposer(DailySession& session)
@@ -68,9 +65,7 @@ std::string Send(DailySession& session, HWND composer, const std::string& to, co
     SetControlText(composer, IDC_EMAIL_MESSAGE, message);
     PressButton(composer, IDOK);
     EXPECT_TRUE(WaitUntilGone(composer));
-    MessageBoxSeen box = WaitForMessageBox(session.ProcessId(), 1000);
-    AnswerMessageBox(box, IDOK);
-    return box.text;
+    return AnswerMessage(session.ProcessId(), IDOK, 1000);
 }
 
 // Prev, noW, Next, the hourly E P B I F and S, pRint, eMail, Save, eXplain.
@@ -121,28 +116,23 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     EXPECT_NE(DataFile("super_r.htm").find("<b>kiss<p>"), std::string::npos);
     // The page view's Print link: the grey page comes out as black text on white.
     HWND view = GetWindow(Control(page, IDC_BROWSER), GW_CHILD);
-    size_t link = 0;
+    RECT link{};
     ASSERT_TRUE(WaitUntil(kWaitMs, [&] {
-        const Picture shot = CaptureClient(view);
-        const auto navy = std::find(shot.pixels.begin(), shot.pixels.end(), RGB(0, 0, 128));
-        link = static_cast<size_t>(navy - shot.pixels.begin());
-        return navy != shot.pixels.end() && shot.width > 0;
+        link = BoxOf(CaptureClient(view), [](COLORREF p) { return p == RGB(0, 0, 128); });
+        return link.right >= link.left;
     })) << "no navy Print link on the page";
-    const int width = CaptureClient(view).width;
-    const LPARAM at = MAKELPARAM(static_cast<int>(link) % width, static_cast<int>(link) / width);
+    const LPARAM at = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
     PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(view, WM_LBUTTONUP, 0, at);
     ASSERT_TRUE(AnswerPrintDialog(session.ProcessId(), IDOK));
     auto paper = PrintedPage();
     ASSERT_TRUE(paper.Loaded()) << "no printed page came back";
-    const RECT ink = BoxOf(paper, [](COLORREF p) { return p != CLR_INVALID && Near(p, RGB(0, 0, 0), 60); });
+    const RECT ink = BoxOf(paper, [](COLORREF p) { return Near(p, RGB(0, 0, 0), 60); });
     const RECT rest = BoxOf(paper, Colourful);
     EXPECT_GT(ink.right - ink.left, 300) << "the superstition's text";
     EXPECT_LT(rest.right, rest.left) << "no colour on paper";
-    int grey = 0;
-    for (int y = 0; y < paper.Height(); ++y)
-        for (int x = 0; x < paper.Width(); ++x)
-            grey += Near(paper.Pixel(x, y), RGB(128, 128, 128), 6);
+    const auto grey = std::count_if(paper.pixels.begin(), paper.pixels.end(),
+                                    [](COLORREF p) { return Near(p, RGB(128, 128, 128), 6); });
     EXPECT_LT(grey, paper.Width() * paper.Height() / 100) << "no grey background on paper";
     EXPECT_TRUE(CloseAndWait(page));
 
@@ -270,9 +260,7 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     const std::string path = DataDirectory() + "Reports\\month.jpg";
     PressButton(outlook, IDC_MONTHLY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Monthly Outlook"), path));
-    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
-    EXPECT_EQ(box.text, "Your Monthly Outlook was saved successfully.     ");
-    AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Your Monthly Outlook was saved successfully.     ");
     EXPECT_TRUE(IsJpeg(ReadFileBytes(path))) << path;
     const Picture image = DecodeImage(path);
     EXPECT_EQ(image.Width() * 1000 + image.Height(), 800480);
@@ -299,10 +287,8 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     });
     ASSERT_TRUE(confirm) << "no overwrite question";
     PressButton(confirm, IDYES);
-    box = WaitForMessageBox(session.ProcessId());
+    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Unable to save Daily Report.    ");
     CloseHandle(held);
-    EXPECT_EQ(box.text, "Unable to save Daily Report.    ");
-    AnswerMessageBox(box, IDOK);
     EXPECT_EQ(ReadFileBytes(locked), "old");
 
     // A failed save is no saved report: Email reminds and saves, a name typed
@@ -410,11 +396,7 @@ TEST(MailWithoutMapi, TheComposerSaysSoWhenItOpens)
     EmailSavingFirst(session, "day.jpg");
     HWND composer = WaitForDialog(session.ProcessId(), "Email");
     ASSERT_TRUE(composer);
-    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
-    EXPECT_EQ(box.text, kNoMapiClient);
-    AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(AnswerMessage(session.ProcessId()), kNoMapiClient);
     ASSERT_TRUE(CloseAndWait(composer));
     EXPECT_FALSE(FileExists(kMailRecordPath));
-    CloseDialog(session.Daily());
-    EXPECT_TRUE(session.Main().Close());
 }

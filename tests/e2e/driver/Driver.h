@@ -65,6 +65,13 @@ struct MessageBoxSeen {
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = kWaitMs);
 // Presses a message box button (IDOK, IDYES, IDNO) and waits until it is gone.
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
+// Waits for a message box, answers it so and waits until it is gone: its
+// text, or empty when none came or it stayed.
+inline std::string AnswerMessage(DWORD processId, int buttonId = IDOK, DWORD timeoutMs = kWaitMs)
+{
+    const MessageBoxSeen box = WaitForMessageBox(processId, timeoutMs);
+    return AnswerMessageBox(box, buttonId) ? box.text : "";
+}
 
 inline HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
 inline std::string ControlText(HWND dialog, int controlId)
@@ -99,7 +106,6 @@ inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
     return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 inline bool CloseAndWait(HWND dialog) { return CloseDialog(dialog), WaitUntilGone(dialog); }
-// The frame's size in pixels.
 inline SIZE WindowSize(HWND window)
 {
     RECT frame{};

@@ -29,7 +29,6 @@ std::string IndexFileText(const std::vector<TestProfile>& profiles);
 std::string ProfileFileText(const TestProfile& profile);
 // The files of a data directory holding these profiles, by file name.
 std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& profiles);
-// A file of the data directory.
 std::string DataFile(const std::string& name);
 
 class MainWindowSession {

@@ -100,16 +100,19 @@ Picture PrintedPage()
         last = now;
         return steady >= 2;
     });
+    // Wine starts a Linux program as it does a Windows one but waits neither
+    // for it nor for its output, so the picture is written under another name
+    // and renamed when complete.
     const std::string picture = "C:\\oracline-print.png", drive = UnixPath("C:\\");
     DeleteFileA(picture.c_str());
     if (steady < 2 || drive.empty())
         return {};
-    // Wine does not wait for a Linux program it starts, but the output pipe
-    // ends when the program has.
     OutputOf("/bin/sh -c \"cd '" + drive + "' && gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
-             std::to_string(kPrintDotsPerInch) + " -sOutputFile=oracline-print.png oracline-print.ps\"");
+             std::to_string(kPrintDotsPerInch) + " -sOutputFile=oracline-print.part oracline-print.ps" +
+             " && mv oracline-print.part oracline-print.png\"");
+    const bool drawn = WaitUntil(30000, [&] { return FileExists(picture); });
     DeleteFileA(kPrintOutput);
-    return DecodeImage(picture);
+    return drawn ? DecodeImage(picture) : Picture{};
 }
 
 bool AnswerPrintDialog(DWORD processId, int button)

@@ -58,7 +58,7 @@ TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
     const std::string saved = DataDirectory() + "Reports\\scale.jpg";
     PressButton(daily, IDC_DAILY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
-    AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDOK);
+    AnswerMessage(session.ProcessId());
     HWND hourly = session.OpenHourly(1);
     ASSERT_TRUE(hourly);
     Measure(hourly, RGB(0, 0, 255), now);
