@@ -94,12 +94,11 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     for (const auto& c : cases) {
         TempDir dir;
         SCOPED_TRACE(c.golden);
-        dir.Write(c.redirect, std::string(5000, '~'));
         std::vector<std::string> names = {c.redirect};
-        if (c.content) {
-            dir.Write(c.content, std::string(50000, '~'));
+        if (c.content)
             names.push_back(c.content);
-        }
+        for (const std::string& name : names)
+            dir.Write(name, std::string(50000, '~'));
         EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
         ExpectGolden(std::string("pages/") + c.golden + ".txt", Written(dir, names));
         EXPECT_EQ(dir.EntryCount(), static_cast<std::ptrdiff_t>(names.size()));
@@ -113,28 +112,14 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     }
 }
 
-// Pages a run left behind go at the next start; other files, and folders
-// named like pages, stay.
-TEST(PageFiles, LeftPagesGoAtTheNextStart)
-{
-    TempDir dir;
-    dir.Write("effects.htm", "x");
-    dir.Write("oc.ini", "x");
-    std::filesystem::create_directory(dir.path("reading.htm"));
-    RemoveLeftPages(dir.dir());
-    EXPECT_FALSE(std::filesystem::exists(dir.path("effects.htm")));
-    EXPECT_TRUE(std::filesystem::exists(dir.path("oc.ini")));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path("reading.htm")));
-}
-
 // The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100
 // (shown as 99) a week later.
 TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
 {
     const struct { int day; const char* reading; bool high; } cases[] = {
         {2, "50%", false}, {4, "64%", false}, {5, "71%", true}, {9, "99%", true}};
+    TempDir dir;
     for (const auto& c : cases) {
-        TempDir dir;
         WriteDreamPage(dir.dir(), BornOnSecond(), {2005, 9, c.day});
         const std::string said = "Your Emotional reading for September " + std::to_string(c.day) + ", 2005 is " +
                                  c.reading + ". This is " + (c.high ? "" : "not ") + "a day of high emotion";
@@ -219,8 +204,10 @@ TEST(PageView, TextWrappedStyledAndAligned)
 }
 
 // The pages as written: the redirect page is followed to its content, the
-// body gives the colour and the scrolling, the Print link can be found.
-TEST(PageView, WrittenPagesOpenAtTheirContent)
+// body gives the colour and the scrolling, the Print link can be found; at the
+// next start the pages a run left behind go, other files and folders named
+// like pages stay.
+TEST(PageView, WrittenPagesOpenAtTheirContentAndGoAtTheNextStart)
 {
     TempDir dir;
     PageDocument page;
@@ -246,12 +233,17 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     // pointing at each other show the second, a page edited to point out of
     // its folder is shown itself.
     const auto redirect = [](const std::string& to) { return "<META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + to + "\">"; };
-    std::filesystem::create_directory(dir.path("in"));
-    const std::string second = dir.Write("in/b.htm", redirect("a.htm"));
+    std::filesystem::create_directory(dir.path("in.htm"));
+    const std::string second = dir.Write("in.htm/b.htm", redirect("a.htm"));
     for (const std::string& to : {second, "..\\x.htm"s, "../x.htm"s, "\\\\host\\share\\x.htm"s, dir.Write("x.htm", "x")}) {
-        EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", redirect(to)), page, shown));
-        EXPECT_EQ(shown, to == second ? second : dir.path("in/a.htm")) << to;
+        EXPECT_TRUE(LoadPageFile(dir.Write("in.htm/a.htm", redirect(to)), page, shown));
+        EXPECT_EQ(shown, to == second ? second : dir.path("in.htm/a.htm")) << to;
     }
+
+    dir.Write("oc.ini", "x");
+    RemoveLeftPages(dir.dir());
+    EXPECT_EQ(dir.EntryCount(), 2);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("in.htm")) && std::filesystem::exists(dir.path("oc.ini")));
 }
 
 std::string Repeat(const std::string& piece, size_t bytes)
@@ -300,14 +292,10 @@ TEST(PageView, HostilePagesOfAMebibyteAreShownAndPrintedWithinASecond)
 // A long page is laid out whole, and cut for paper between its lines.
 TEST(PageView, HundredKilobytePageLaysOutAndBreaksBetweenLines)
 {
-    std::string html = "<body bgcolor=\"gray\"><center>" + std::string(kTable) + "<td>";
-    int words = 0;
-    while (html.size() < 100 * 1024) {
-        html += "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>";
-        for (int i = 0; i < 40; ++i, ++words)
-            html += "word" + std::to_string(words % 97) + " ";
-        html += "</b></font><p>";
-    }
+    const std::string paragraph = "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>" +
+                                  Repeat("word1 word22 word333 ", 300) + "</b></font><p>";
+    const std::string html = "<body bgcolor=\"gray\"><center>" + std::string(kTable) + "<td>" + Repeat(paragraph, 100 * 1024);
+    const long words = std::count(html.begin(), html.end(), 'w');
     const PageLayout layout = LayOutPage(ParsePage(html), 700, 400, FixedWidthMeasurer());
     int placed = 0;
     for (const PagePiece& piece : layout.pieces) {

@@ -5,7 +5,6 @@
 #include "schedule/ScheduleRecord.h"
 #include "schedule/ScheduledDelivery.h"
 #include "base/TextLines.h"
-#include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 
 #include "FakeSender.h"
@@ -47,8 +46,8 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
         {"Profile:C:\\x\\Jane.ini\nEmail:j@d\nType:x\n", "C:\\x\\Jane.ini|j@d|0", "Jane.ini|j@d|" + plain + "valid"},
         {"profile:C:\\a.ini\nProfile:C:\\b.ini\nemail:no\nEMAIL:e@x\nEmail:\nType:\n", "C:\\b.ini||0", "b.ini||||"},
     };
+    TempDir dir;
     for (const auto& c : cases) {
-        TempDir dir;
         const std::string path = dir.Write("task.dtr", c.file);
         ScheduleRecord record;
         EXPECT_TRUE(ReadScheduleRecordForDelivery(path, record));
@@ -70,10 +69,8 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
         {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
         {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
     };
-    for (const auto& c : named) {
-        TempDir dir;
+    for (const auto& c : named)
         EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
-    }
 }
 
 TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
@@ -144,12 +141,7 @@ TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
 TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
 {
     TempDir dir;
-    Profile jane;
-    jane.description = "Jane";
-    jane.fullName = "Jane Doe";
-    jane.yourMonth = 5, jane.yourDate = 4, jane.yourYear = 1990;
-    ASSERT_TRUE(WriteProfile(dir.dir(), jane));
-    const std::string profile = dir.path("Jane.ini");
+    const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
     const std::string elsewhere = "the profile is not a profile file of the data folder",
@@ -170,13 +162,8 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
                       head = "from:Oracline\nsubject:Daily Report\nbody:", colours = to + file + head + "Daily Report\nsend",
                       plain = to + head + ComposeDailyText(profile, clock) + "\nsend";
-    const struct {
-        const char* record;
-        bool library, makesImage, renders, attaches;
-        unsigned long result;
-        const char* logged;
-        std::string sent;
-    } cases[] = {
+    const struct { const char* record; bool library, makesImage, renders, attaches; unsigned long result; const char* logged;
+                   std::string sent; } cases[] = {
         {"Type:1", true, true, true, true, 0, "j@x.org, full colours, sent", colours},
         {"Type:0", true, true, true, true, 0, "j@x.org, plain text, sent", plain},
         {"Type:7", true, true, true, true, 3, "j@x.org, plain text, MAPI result 3", plain},
