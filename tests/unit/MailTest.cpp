@@ -9,14 +9,6 @@
 
 namespace {
 
-std::string Rows(const std::vector<Contact>& contacts)
-{
-    std::string text;
-    for (const Contact& c : contacts)
-        text += "[" + c.name + "|" + c.address + "]";
-    return text;
-}
-
 TEST(Contacts, ReadWrittenAndReplacedOnlyWhenReadAndChanged)
 {
     const std::string n324(324, 'n');
@@ -31,7 +23,10 @@ TEST(Contacts, ReadWrittenAndReplacedOnlyWhenReadAndChanged)
     std::vector<Contact> contacts;
     for (const auto& c : cases) {
         EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, c.file), contacts), ContactsFile::read);
-        EXPECT_EQ(Rows(contacts), c.rows) << c.file;
+        std::string rows;
+        for (const Contact& contact : contacts)
+            rows += "[" + contact.name + "|" + contact.address + "]";
+        EXPECT_EQ(rows, c.rows) << c.file;
     }
     EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
     EXPECT_TRUE(contacts.empty());
@@ -112,8 +107,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
     for (const auto& c : cases) {
         composer.toText = c.to;
         composer.message = c.message;
-        FakeSender sender;
-        sender.library = c.library, sender.attaches = c.attaches, sender.result = c.result;
+        FakeSender sender(nullptr, c.library, c.attaches, c.result);
         EXPECT_EQ(SendComposedMail(sender, composer), c.said) << c.to;
         EXPECT_EQ(sender.sent, c.sent) << c.to;
     }

@@ -45,20 +45,6 @@ Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
     };
 }
 
-// The files a writer left in its directory, named, with the directory's path
-// written as "DATA\".
-std::string Written(const TempDir& dir, const std::vector<std::string>& names)
-{
-    std::string all;
-    for (const std::string& name : names) {
-        std::string text = dir.Read(name);
-        for (size_t at = text.find(dir.dir()); at != std::string::npos; at = text.find(dir.dir(), at))
-            text.replace(at, dir.dir().size(), "DATA\\");
-        all += "== " + name + "\n" + text + "\n";
-    }
-    return all;
-}
-
 // Every frame the writer offers, the pages that lay out their own and the
 // pages of the windows and buttons, each over files left longer by an
 // earlier showing; none is offered unless it is written whole.
@@ -100,7 +86,15 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
         for (const std::string& name : names)
             dir.Write(name, std::string(50000, '~'));
         EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
-        ExpectGolden(std::string("pages/") + c.golden + ".txt", Written(dir, names));
+        // The files named, with the directory's path written as "DATA\".
+        std::string written;
+        for (const std::string& name : names) {
+            std::string text = dir.Read(name);
+            for (size_t at = text.find(dir.dir()); at != std::string::npos; at = text.find(dir.dir(), at))
+                text.replace(at, dir.dir().size(), "DATA\\");
+            written += "== " + name + "\n" + text + "\n";
+        }
+        ExpectGolden(std::string("pages/") + c.golden + ".txt", written);
         EXPECT_EQ(dir.EntryCount(), static_cast<std::ptrdiff_t>(names.size()));
         EXPECT_EQ(c.write("/nonexistent-oracline-dir/"), "");
         for (const std::string& name : names) {
@@ -165,16 +159,6 @@ struct FixedWidthMeasurer : PageMeasurer {
 
 const char* const kTable = "<table border=\"0\" cellpadding=\"3\" cellspacing=\"2\"><tr>";
 
-// The texts drawn on screen, after the page's background, one a line.
-std::string Draw(const std::string& html, float width)
-{
-    const PageLayout layout = LayOutPage(ParsePage(html), width, 300, FixedWidthMeasurer());
-    RecordingCanvas canvas;
-    DrawPage(layout, canvas, 0, layout.height, false);
-    const std::string listing = canvas.Listing();
-    return listing.substr(listing.find('\n') + 1);
-}
-
 // A cell 3 pixels in from its 2-pixel spacing, as wide as its text where
 // that fits and wrapping it where not (a word wider than the cell stands
 // alone); styles from the open font and bold tags, sizes sharing a baseline,
@@ -198,8 +182,14 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
     };
     std::string listing;
-    for (const auto& c : cases)
-        listing += "== " + c.first + " in " + std::to_string(int(c.second)) + "\n" + Draw(c.first, c.second);
+    for (const auto& c : cases) {
+        const PageLayout layout = LayOutPage(ParsePage(c.first), c.second, 300, FixedWidthMeasurer());
+        RecordingCanvas canvas;
+        DrawPage(layout, canvas, 0, layout.height, false);
+        // The texts drawn, after the page's background, one a line.
+        const std::string drawn = canvas.Listing();
+        listing += "== " + c.first + " in " + std::to_string(int(c.second)) + "\n" + drawn.substr(drawn.find('\n') + 1);
+    }
     ExpectGolden("pages/view-text.txt", listing);
 }
 

@@ -181,11 +181,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         const std::string record = dir.Write("task.dtr", "Profile:" + profile + "\nEmail:j@x.org\n" + c.record + "\n");
         std::string sent;
         DeliveryTools tools;
-        tools.createSender = [&]() -> std::unique_ptr<MailSender> {
-            auto sender = std::make_unique<FakeSender>(&sent);
-            sender->library = c.library, sender->attaches = c.attaches, sender->result = c.result;
-            return sender;
-        };
+        tools.createSender = [&] { return std::make_unique<FakeSender>(&sent, c.library, c.attaches, c.result); };
         tools.createImageFile = [&] { return c.makesImage ? dir.Write("private.jpg", "") : ""; };
         tools.renderImage = [&](const std::string& path, const ReportInput& report) {
             return path == image && !report.title.empty() && c.renders;
