@@ -54,8 +54,7 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
         EXPECT_EQ(record.profilePath + "|" + record.email + "|" + std::to_string(record.reportType), c.delivery);
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(path);
         EXPECT_EQ(shown.profile + "|" + shown.email + "|" + shown.storedTime + "|" + shown.typeText + "|" +
-                      (shown.valid ? "valid" : ""),
-                  c.display);
+                      (shown.valid ? "valid" : ""), c.display);
     }
     ScheduleRecord record{"P", "e@x", 1, 1, "AM", 1};
     EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr", record));
@@ -95,7 +94,7 @@ TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
     }
 }
 
-TEST(ScheduleDialog, ChecksInOrder)
+TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsComplete)
 {
     EXPECT_EQ(CheckAddress(""), "Please enter Email Address first.    ");
     EXPECT_EQ(CheckAddress(std::string(99, 'a') + "@"), "");
@@ -107,10 +106,8 @@ TEST(ScheduleDialog, ChecksInOrder)
     EXPECT_EQ(CheckAccount("", longText), "Password is too long. Maximum size is 50 characters.    ");
     EXPECT_EQ(CheckAccount("", ""), "Please enter the User ID you use to login to your PC.    ");
     EXPECT_EQ(CheckAccount(std::string(50, 'u'), std::string(50, 'p')), "");
-}
 
-TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
-{
+    // A failed save keeps the old record until the new job is complete.
     const struct { bool running, creates, activates; const char* where; const char *calls, *message; } cases[] = {
         {false, true, true, "", "run ", "Unable to start Task Scheduler.    "},
         {true, false, true, "", "run delete create ", "Unable to schedule Daily Report.    "},
