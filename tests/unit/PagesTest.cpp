@@ -223,17 +223,18 @@ TEST(PageView, WrittenPagesOpenAtTheirContentAndGoAtTheNextStart)
     // pointing at each other show the second, a page edited to point out of
     // its folder is shown itself.
     const auto redirect = [](const std::string& to) { return "<META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + to + "\">"; };
-    std::filesystem::create_directory(dir.path("in.htm"));
-    const std::string second = dir.Write("in.htm/b.htm", redirect("a.htm"));
+    std::filesystem::create_directory(dir.path("in"));
+    const std::string second = dir.Write("in/b.htm", redirect("a.htm"));
     for (const std::string& to : {second, "..\\x.htm"s, "../x.htm"s, "\\\\host\\share\\x.htm"s, dir.Write("x.htm", "x")}) {
-        EXPECT_TRUE(LoadPageFile(dir.Write("in.htm/a.htm", redirect(to)), page, shown));
-        EXPECT_EQ(shown, to == second ? second : dir.path("in.htm/a.htm")) << to;
+        EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", redirect(to)), page, shown));
+        EXPECT_EQ(shown, to == second ? second : dir.path("in/a.htm")) << to;
     }
 
     dir.Write("oc.ini", "x");
+    std::filesystem::create_directory(dir.path("empty.htm"));
     RemoveLeftPages(dir.dir());
-    EXPECT_EQ(dir.EntryCount(), 2);
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path("in.htm")) && std::filesystem::exists(dir.path("oc.ini")));
+    EXPECT_EQ(dir.EntryCount(), 3);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("empty.htm")) && std::filesystem::exists(dir.path("oc.ini")));
 }
 
 std::string Repeat(const std::string& piece, size_t bytes)
