@@ -106,6 +106,10 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
     chmod(dir.path("Me.ini").c_str(), 0444);
     EXPECT_FALSE(WriteProfile(dir.dir(), p));
     EXPECT_EQ(dir.Read("Me.ini"), "Name:Old\n");
+    std::filesystem::create_directory(dir.path("Dir.ini"));
+    p.description = "Dir";
+    EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Dir"));
 
     // Names Windows cannot store, that would leave the data directory or
     // replace the index.
@@ -120,10 +124,6 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
         p.fullName = bad;
         EXPECT_FALSE(WriteProfile(dir.dir(), p));
     }
-    std::filesystem::create_directory(dir.path("Dir.ini"));
-    p.description = "Dir";
-    EXPECT_FALSE(WriteProfile(dir.dir(), p));
-    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Dir"));
     EXPECT_EQ(dir.EntryCount(), 3);  // " Work .ini", Me.ini and the directory, no temporary files
 
     EXPECT_TRUE(ProfileFileExists(dir.dir(), "Me"));
