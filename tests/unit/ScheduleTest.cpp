@@ -105,6 +105,7 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
     EXPECT_EQ(CheckAccount(longText, longText), "User ID is too long. Maximum size is 50 characters.    ");
     EXPECT_EQ(CheckAccount("", longText), "Password is too long. Maximum size is 50 characters.    ");
     EXPECT_EQ(CheckAccount("", ""), "Please enter the User ID you use to login to your PC.    ");
+    EXPECT_EQ(CheckAccount("me", ""), "Please enter the Password you use to login to your PC.     ");
     EXPECT_EQ(CheckAccount(std::string(50, 'u'), std::string(50, 'p')), "");
 
     // A failed save keeps the old record until the new job is complete.
