@@ -109,8 +109,16 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     // keyboard in a list leaves the focus in the list (so the list stays
     // open and Enter only closes it), even when the sign panel follows
     // February's change of sign on the way.
-    RealClick(Control(editor, IDC_YOUR_MONTH));
-    RealInput("key --delay 150 Down Down Return");
+    // Each key waits for what the last one did, as a user watching the
+    // list would: a busy machine must not merge or lose the presses.
+    HWND months = Control(editor, IDC_YOUR_MONTH);
+    RealClick(months);
+    ASSERT_TRUE(WaitUntil(3000, [&] { return SendMessageA(months, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    for (const char* shown : {"2/1/1900", "3/1/1900"}) {
+        RealInput("key Down");
+        EXPECT_TRUE(WaitUntil(3000, [&] { return ShownDate(editor, IDC_YOUR_MONTH) == shown; })) << shown;
+    }
+    RealInput("key Return");
     session.Settle();
     EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 300));
     EXPECT_TRUE(IsWindowVisible(editor));
