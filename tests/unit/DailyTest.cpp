@@ -61,21 +61,6 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
     }
 }
 
-ReportInput SampleReport()
-{
-    ReportInput report;
-    report.title = "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration";
-    // The lowest and highest values the set can hold, and three between.
-    report.set.Emotional = 3, report.set.Physical = 99, report.set.Intellectual = 50;
-    report.set.Intuition = 10, report.set.Fortune = 77;
-    report.set.ZodiacLine = "Zodiac Sign: Cancer";
-    report.set.SoulNumberLine = "Soul Number: 2";
-    report.set.DayReadingLine = "Day Reading: Good Day";
-    report.set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
-    report.set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
-    return report;
-}
-
 TEST(ReportDrawing, TopOffsetCentresOnlyWindowsTallerThan576)
 {
     const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
@@ -89,7 +74,16 @@ TEST(ReportDrawing, TopOffsetCentresOnlyWindowsTallerThan576)
 // offset is 39, under a grey ground, a frame and the title.
 TEST(ReportDrawing, ScreenPaperAndImageLayouts)
 {
-    ReportInput report = SampleReport();
+    ReportInput report;
+    report.title = "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration";
+    // The lowest and highest values the set can hold, and three between.
+    report.set.Emotional = 3, report.set.Physical = 99, report.set.Intellectual = 50;
+    report.set.Intuition = 10, report.set.Fortune = 77;
+    report.set.ZodiacLine = "Zodiac Sign: Cancer";
+    report.set.SoulNumberLine = "Soul Number: 2";
+    report.set.DayReadingLine = "Day Reading: Good Day";
+    report.set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
+    report.set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
     RecordingCanvas screen, paper, image;
     DrawDailyReport(screen, report, ScreenReport{590});
     DrawDailyReport(paper, report, PaperReport{0.25f, 0.2f});
