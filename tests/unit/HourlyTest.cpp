@@ -47,6 +47,8 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
     for (const auto& c : cases) {
         HourlyChart chart = Chart(c.previous, c.current, c.next);
         const HourlyBars bars = chart.ComputeBars();
+        // The raise is stored, so drawing again does not raise again.
+        chart.ComputeBars();
         SCOPED_TRACE(std::to_string(c.previous) + "/" + std::to_string(c.current) + "/" + std::to_string(c.next));
         EXPECT_EQ(std::vector<int>({chart.previousValue, chart.currentValue, chart.nextValue}),
                   std::vector<int>({c.previous, c.storedCurrent, c.storedNext}));
@@ -55,10 +57,6 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
         EXPECT_EQ(std::vector<float>({bars.value[0], bars.value[12], bars.value[24]}),
                   std::vector<float>({float(c.previous), float(c.storedCurrent), float(c.storedNext)}));
         EXPECT_EQ(chart.FirstPhase() + chart.SecondPhase(), std::string(c.firstPhase) + c.secondPhase);
-        // The raise is stored, so drawing again does not raise again.
-        chart.ComputeBars();
-        EXPECT_EQ(chart.currentValue, c.storedCurrent);
-        EXPECT_EQ(chart.nextValue, c.storedNext);
     }
 }
 
