@@ -89,9 +89,7 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
     DrawDailyReport(paper, report, PaperReport{0.25f, 0.2f});
     report.fontFamily = "Arial";
     DrawDailyReport(image, report, ImageReport{});
-    ExpectGolden("report-screen.txt", screen.Listing());
-    ExpectGolden("report-paper.txt", paper.Listing());
-    ExpectGolden("report-image.txt", image.Listing());
+    ExpectGolden("report.txt", "screen\n" + screen.Listing() + "paper\n" + paper.Listing() + "image\n" + image.Listing());
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
