@@ -184,9 +184,8 @@ std::string State(const PrintOptionsModel& m)
 TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
 {
     PrintOptionsModel model("C:\\Program Files\\Oracline\\hourly.jpg", 300, 600, PrintSize{8.0f, 4.8f});
-    EXPECT_EQ(model.Caption(), "Print: hourly.jpg");
+    EXPECT_EQ(model.Caption() + " " + model.ResolutionText(), "Print: hourly.jpg 300 X 600");
     EXPECT_EQ(PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: report.jpg");
-    EXPECT_EQ(model.ResolutionText(), "300 X 600");
     const std::vector<std::string> entries = ResizeEntries();
     ASSERT_EQ(entries.size(), 100u);
     EXPECT_EQ(entries.front() + entries[50] + entries.back(), "100%50%1%");
