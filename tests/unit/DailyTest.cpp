@@ -95,14 +95,6 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
 const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
 
-void ExpectRect(const PrintRect& r, float x, float y, float w, float h)
-{
-    EXPECT_NEAR(r.x, x, 1e-4);
-    EXPECT_NEAR(r.y, y, 1e-4);
-    EXPECT_NEAR(r.width, w, 1e-4);
-    EXPECT_NEAR(r.height, h, 1e-4);
-}
-
 TEST(PrintLayout, RasterCapabilities)
 {
     EXPECT_FALSE(PrintsGraphics(0x0002 | 0x0010 | 0x0040 | 0x0400 | 0x1000 | 0x4000));  // banding and the like
@@ -112,6 +104,12 @@ TEST(PrintLayout, RasterCapabilities)
 
 TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
 {
+    const auto expectRect = [](const PrintRect& r, float x, float y, float w, float h) {
+        EXPECT_NEAR(r.x, x, 1e-4);
+        EXPECT_NEAR(r.y, y, 1e-4);
+        EXPECT_NEAR(r.width, w, 1e-4);
+        EXPECT_NEAR(r.height, h, 1e-4);
+    };
     const struct { int iw, ih; float pageW, pageH, width, height; } fits[] = {
         {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
         {800, 480, 10.5f, 8.0f, 8.0f, 4.8f},  // landscape: the height is the shorter side
@@ -141,7 +139,7 @@ TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
         const std::vector<PrintRect> rects = ImageRectangles(c.choice, chart, kLetter);
         ASSERT_EQ(rects.size(), 1u);
         SCOPED_TRACE(c.choice.resizePercent);
-        ExpectRect(rects[0], c.x, c.y, c.w, c.h);
+        expectRect(rects[0], c.x, c.y, c.w, c.h);
     }
 
     // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
@@ -157,7 +155,7 @@ TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
     // three columns and eight rows.
     ASSERT_EQ(copies.size(), 24u);
     for (size_t i = 0; i < copies.size(); ++i)
-        ExpectRect(copies[i], 2.03f * (i % 3), 1.23f * (i / 3), 2.0f, 1.2f);
+        expectRect(copies[i], 2.03f * (i % 3), 1.23f * (i / 3), 2.0f, 1.2f);
 
     const struct { float w, h; size_t count; } sizes[] = {
         {8.1f, 1.0f, 1},  // wider than the page: the first copy only, though more rows would fit
@@ -167,23 +165,21 @@ TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
     for (const auto& c : sizes) {
         const std::vector<PrintRect> tiles = TiledCopies(kLetter, c.w, c.h);
         ASSERT_EQ(tiles.size(), c.count) << c.w << " x " << c.h;
-        ExpectRect(tiles[0], 0, 0, c.w, c.h);
+        expectRect(tiles[0], 0, 0, c.w, c.h);
     }
-}
-
-std::string State(const PrintOptionsModel& m)
-{
-    std::ostringstream out;
-    out << m.height << "x" << m.width << " " << m.resizePercent << "% @" << m.resizeSelection
-        << (m.resizeEnabled ? "" : " locked") << " tile" << m.tileEntries.size() << "@" << m.tileSelection
-        << (m.tileEnabled ? " on" : " off") << (m.tileCopies ? " copies" : "") << (m.photo4x6 ? " 4x6" : "");
-    return out.str();
 }
 
 // The hourly chart fitted to 8 inches: 8.0 x 4.8, clicked through.
 TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
 {
     PrintOptionsModel model("C:\\Program Files\\Oracline\\hourly.jpg", 300, 600, PrintSize{8.0f, 4.8f});
+    const auto state = [&m = model] {
+        std::ostringstream out;
+        out << m.height << "x" << m.width << " " << m.resizePercent << "% @" << m.resizeSelection
+            << (m.resizeEnabled ? "" : " locked") << " tile" << m.tileEntries.size() << "@" << m.tileSelection
+            << (m.tileEnabled ? " on" : " off") << (m.tileCopies ? " copies" : "") << (m.photo4x6 ? " 4x6" : "");
+        return out.str();
+    };
     EXPECT_EQ(model.Caption() + " " + model.ResolutionText(), "Print: hourly.jpg 300 X 600");
     EXPECT_EQ(PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: report.jpg");
     const std::vector<std::string> entries = ResizeEntries();
@@ -212,7 +208,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
             model.PhotoClicked();
             EXPECT_EQ(model.Choice(false).photo4x6, model.photo4x6);
         }
-        EXPECT_EQ(State(model), step.state) << step.control << step.index;
+        EXPECT_EQ(state(), step.state) << step.control << step.index;
     }
     EXPECT_FALSE(model.Choice(false).keepRatio);
     EXPECT_EQ(model.Choice(true).resizePercent, 75);
