@@ -71,12 +71,6 @@ const Animal* AnimalOf(int year)
 
 }  // namespace
 
-std::string ChineseYearAnimal(int year)
-{
-    const Animal* animal = AnimalOf(year);
-    return animal ? animal->name : std::string();
-}
-
 std::string ChineseYearText(int year)
 {
     const Animal* animal = AnimalOf(year);

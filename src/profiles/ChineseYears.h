@@ -7,9 +7,6 @@
 inline constexpr int kFirstAnimalYear = 1900;
 inline constexpr int kLastAnimalYear = 2012;
 
-// "Rat" .. "Pig"; empty outside the known years.
-std::string ChineseYearAnimal(int year);
-
 // "The Year of the Rat<p><font color=\"black\">" and the animal's description;
 // empty outside the known years.
 std::string ChineseYearText(int year);

@@ -8,7 +8,8 @@
 class FakeSender : public MailSender {
 public:
     // `record` outlives the sender when the code under test destroys it.
-    explicit FakeSender(std::string* record = nullptr) : sent(record ? *record : own) {}
+    explicit FakeSender(std::string* record = nullptr, bool library = true, bool attaches = true, unsigned long result = 0)
+        : library(library), attaches(attaches), result(result), sent(record ? *record : own) {}
 
     bool HasMailLibrary() const override { return library; }
     bool AddRecipient(const std::string& text) override { return sent += "to:" + text + "\n", true; }
@@ -21,9 +22,9 @@ public:
     void SetBody(const std::string& text) override { sent += "body:" + text + "\n"; }
     unsigned long Send() override { return sent += "send", result; }
 
-    bool library = true;
-    bool attaches = true;
-    unsigned long result = 0;
+    bool library;
+    bool attaches;
+    unsigned long result;
     std::string own;
     std::string& sent;
 };

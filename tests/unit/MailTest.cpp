@@ -9,15 +9,7 @@
 
 namespace {
 
-std::string Rows(const std::vector<Contact>& contacts)
-{
-    std::string text;
-    for (const Contact& c : contacts)
-        text += "[" + c.name + "|" + c.address + "]";
-    return text;
-}
-
-TEST(Contacts, ReadAndWritten)
+TEST(Contacts, ReadWrittenAndReplacedOnlyWhenReadAndChanged)
 {
     const std::string n324(324, 'n');
     const struct { std::string file, rows; } cases[] = {
@@ -31,7 +23,10 @@ TEST(Contacts, ReadAndWritten)
     std::vector<Contact> contacts;
     for (const auto& c : cases) {
         EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, c.file), contacts), ContactsFile::read);
-        EXPECT_EQ(Rows(contacts), c.rows) << c.file;
+        std::string rows;
+        for (const Contact& contact : contacts)
+            rows += "[" + contact.name + "|" + contact.address + "]";
+        EXPECT_EQ(rows, c.rows) << c.file;
     }
     EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
     EXPECT_TRUE(contacts.empty());
@@ -42,26 +37,24 @@ TEST(Contacts, ReadAndWritten)
     EXPECT_EQ(contacts.size(), kMaxContacts);
     ASSERT_TRUE(SaveContacts(dir.path(kContactsFileName), {{"Ann", "a@x"}, {"", "e@x"}}));
     EXPECT_EQ(dir.Read(kContactsFileName), "Name:Ann\nEmail:a@x\nName:\nEmail:e@x\n");
-}
 
-TEST(Contacts, TheFileIsReplacedOnlyWhenReadAndChanged)
-{
+    // The composer replaces the file only when it was read and changed.
     const std::string refused(kMaxDataFileBytes + 1, '\n');
-    const struct { const char* what; std::string file; bool change; std::string after; } cases[] = {
+    const struct { const char* what; std::string file; bool change; std::string after; } saves[] = {
         {"missing, changed", "", true, "Name:Bo\nEmail:b@x\n"},
         {"read, unchanged", "Email:a@x", false, "Email:a@x"},
         {"read, changed", "Email:a@x", true, "Name:\nEmail:a@x\nName:Bo\nEmail:b@x\n"},
         {"refused, changed", refused, true, refused},
     };
-    for (const auto& c : cases) {
-        TempDir dir;
-        const std::string path = c.file.empty() ? dir.path(kContactsFileName) : dir.Write(kContactsFileName, c.file);
+    for (const auto& c : saves) {
+        TempDir own;
+        const std::string path = c.file.empty() ? own.path(kContactsFileName) : own.Write(kContactsFileName, c.file);
         EmailComposer composer("day.jpg");
         composer.ReadContacts(path);
         if (c.change)
             composer.contacts.Add({"Bo", "b@x"});
         EXPECT_TRUE(composer.SaveChangedContacts(path)) << c.what;
-        EXPECT_TRUE(dir.Read(kContactsFileName) == c.after) << c.what;
+        EXPECT_TRUE(own.Read(kContactsFileName) == c.after) << c.what;
     }
 }
 
@@ -114,8 +107,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
     for (const auto& c : cases) {
         composer.toText = c.to;
         composer.message = c.message;
-        FakeSender sender;
-        sender.library = c.library, sender.attaches = c.attaches, sender.result = c.result;
+        FakeSender sender(nullptr, c.library, c.attaches, c.result);
         EXPECT_EQ(SendComposedMail(sender, composer), c.said) << c.to;
         EXPECT_EQ(sender.sent, c.sent) << c.to;
     }
@@ -162,9 +154,8 @@ TEST(QuickResize, SizesFormatsAndSave)
     const struct { PixelSize source; int index, width, height; } sizes[] = {
         {{780, 550}, 50, 390, 275}, {{780, 550}, 67, 257, 181}, {{780, 550}, 99, 7, 5}, {{60, 40}, 99, 1, 1}};
     for (const auto& c : sizes)
-        EXPECT_EQ(std::to_string(ScaledSize(c.source, c.index).width) + "x" +
-                      std::to_string(ScaledSize(c.source, c.index).height),
-                  std::to_string(c.width) + "x" + std::to_string(c.height));
+        EXPECT_EQ(std::make_pair(ScaledSize(c.source, c.index).width, ScaledSize(c.source, c.index).height),
+                  std::make_pair(c.width, c.height));
     for (const auto& c : {std::pair<const char*, const wchar_t*>{"a.jpeg", L"image/jpeg"}, {"a.tiff", L"image/jpeg"},
                           {"a.TIF", L"image/tiff"}, {"a.Bmp", L"image/bmp"}})
         EXPECT_EQ(std::wstring(EncoderMimeType(c.first)), c.second) << c.first;

@@ -45,20 +45,6 @@ Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
     };
 }
 
-// The files a writer left in its directory, named, with the directory's path
-// written as "DATA\".
-std::string Written(const TempDir& dir, const std::vector<std::string>& names)
-{
-    std::string all;
-    for (const std::string& name : names) {
-        std::string text = dir.Read(name);
-        for (size_t at = text.find(dir.dir()); at != std::string::npos; at = text.find(dir.dir(), at))
-            text.replace(at, dir.dir().size(), "DATA\\");
-        all += "== " + name + "\n" + text + "\n";
-    }
-    return all;
-}
-
 // Every frame the writer offers, the pages that lay out their own and the
 // pages of the windows and buttons, each over files left longer by an
 // earlier showing; none is offered unless it is written whole.
@@ -94,14 +80,21 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     for (const auto& c : cases) {
         TempDir dir;
         SCOPED_TRACE(c.golden);
-        dir.Write(c.redirect, std::string(5000, '~'));
         std::vector<std::string> names = {c.redirect};
-        if (c.content) {
-            dir.Write(c.content, std::string(50000, '~'));
+        if (c.content)
             names.push_back(c.content);
-        }
+        for (const std::string& name : names)
+            dir.Write(name, std::string(50000, '~'));
         EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
-        ExpectGolden(std::string("pages/") + c.golden + ".txt", Written(dir, names));
+        // The files named, with the directory's path written as "DATA\".
+        std::string written;
+        for (const std::string& name : names) {
+            std::string text = dir.Read(name);
+            for (size_t at = text.find(dir.dir()); at != std::string::npos; at = text.find(dir.dir(), at))
+                text.replace(at, dir.dir().size(), "DATA\\");
+            written += "== " + name + "\n" + text + "\n";
+        }
+        ExpectGolden(std::string("pages/") + c.golden + ".txt", written);
         EXPECT_EQ(dir.EntryCount(), static_cast<std::ptrdiff_t>(names.size()));
         EXPECT_EQ(c.write("/nonexistent-oracline-dir/"), "");
         for (const std::string& name : names) {
@@ -113,28 +106,14 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     }
 }
 
-// Pages a run left behind go at the next start; other files, and folders
-// named like pages, stay.
-TEST(PageFiles, LeftPagesGoAtTheNextStart)
-{
-    TempDir dir;
-    dir.Write("effects.htm", "x");
-    dir.Write("oc.ini", "x");
-    std::filesystem::create_directory(dir.path("reading.htm"));
-    RemoveLeftPages(dir.dir());
-    EXPECT_FALSE(std::filesystem::exists(dir.path("effects.htm")));
-    EXPECT_TRUE(std::filesystem::exists(dir.path("oc.ini")));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path("reading.htm")));
-}
-
 // The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100
 // (shown as 99) a week later.
 TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
 {
     const struct { int day; const char* reading; bool high; } cases[] = {
         {2, "50%", false}, {4, "64%", false}, {5, "71%", true}, {9, "99%", true}};
+    TempDir dir;
     for (const auto& c : cases) {
-        TempDir dir;
         WriteDreamPage(dir.dir(), BornOnSecond(), {2005, 9, c.day});
         const std::string said = "Your Emotional reading for September " + std::to_string(c.day) + ", 2005 is " +
                                  c.reading + ". This is " + (c.high ? "" : "not ") + "a day of high emotion";
@@ -180,16 +159,6 @@ struct FixedWidthMeasurer : PageMeasurer {
 
 const char* const kTable = "<table border=\"0\" cellpadding=\"3\" cellspacing=\"2\"><tr>";
 
-// The texts drawn on screen, after the page's background, one a line.
-std::string Draw(const std::string& html, float width)
-{
-    const PageLayout layout = LayOutPage(ParsePage(html), width, 300, FixedWidthMeasurer());
-    RecordingCanvas canvas;
-    DrawPage(layout, canvas, 0, layout.height, false);
-    const std::string listing = canvas.Listing();
-    return listing.substr(listing.find('\n') + 1);
-}
-
 // A cell 3 pixels in from its 2-pixel spacing, as wide as its text where
 // that fits and wrapping it where not (a word wider than the cell stands
 // alone); styles from the open font and bold tags, sizes sharing a baseline,
@@ -213,14 +182,22 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
     };
     std::string listing;
-    for (const auto& c : cases)
-        listing += "== " + c.first + " in " + std::to_string(int(c.second)) + "\n" + Draw(c.first, c.second);
+    for (const auto& c : cases) {
+        const PageLayout layout = LayOutPage(ParsePage(c.first), c.second, 300, FixedWidthMeasurer());
+        RecordingCanvas canvas;
+        DrawPage(layout, canvas, 0, layout.height, false);
+        // The texts drawn, after the page's background, one a line.
+        const std::string drawn = canvas.Listing();
+        listing += "== " + c.first + " in " + std::to_string(int(c.second)) + "\n" + drawn.substr(drawn.find('\n') + 1);
+    }
     ExpectGolden("pages/view-text.txt", listing);
 }
 
 // The pages as written: the redirect page is followed to its content, the
-// body gives the colour and the scrolling, the Print link can be found.
-TEST(PageView, WrittenPagesOpenAtTheirContent)
+// body gives the colour and the scrolling, the Print link can be found; at the
+// next start the pages a run left behind go, other files and folders named
+// like pages stay.
+TEST(PageView, WrittenPagesOpenAtTheirContentAndGoAtTheNextStart)
 {
     TempDir dir;
     PageDocument page;
@@ -252,6 +229,12 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
         EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", redirect(to)), page, shown));
         EXPECT_EQ(shown, to == second ? second : dir.path("in/a.htm")) << to;
     }
+
+    dir.Write("oc.ini", "x");
+    std::filesystem::create_directory(dir.path("empty.htm"));
+    RemoveLeftPages(dir.dir());
+    EXPECT_EQ(dir.EntryCount(), 3);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path("empty.htm")) && std::filesystem::exists(dir.path("oc.ini")));
 }
 
 std::string Repeat(const std::string& piece, size_t bytes)
@@ -262,12 +245,29 @@ std::string Repeat(const std::string& piece, size_t bytes)
     return out;
 }
 
-// Page files edited by hand, up to the size the reader accepts: each is read,
-// laid out and cut for paper in time that grows with its size, not with its
-// square. Measured in processor time, which other work on the machine does
+// A long page is laid out whole, and cut for paper between its lines. Page
+// files edited by hand, up to the size the reader accepts, are read, laid
+// out and cut for paper in time that grows with their size, not with the
+// square of it. Measured in processor time, which other work on the machine does
 // not stretch; sanitizer builds run several times slower.
-TEST(PageView, HostilePagesOfAMebibyteAreShownAndPrintedWithinASecond)
+TEST(PageView, LongPagesBreakBetweenLinesAndHostileOnesAreShownAndPrintedWithinASecond)
 {
+    const std::string paragraph = "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>" +
+                                  Repeat("word1 word22 word333 ", 300) + "</b></font><p>";
+    const std::string html = "<body bgcolor=\"gray\"><center>" + std::string(kTable) + "<td>" + Repeat(paragraph, 100 * 1024);
+    const long words = std::count(html.begin(), html.end(), 'w');
+    const PageLayout page = LayOutPage(ParsePage(html), 700, 400, FixedWidthMeasurer());
+    int placed = 0;
+    for (const PagePiece& piece : page.pieces) {
+        for (char c : piece.text)
+            placed += c == 'w';
+        EXPECT_LE(piece.x + piece.width, 700 - 8 - 5);
+    }
+    EXPECT_EQ(placed, words);
+    for (float cut : PageBreaks(page, 1000))
+        for (const PagePiece& piece : page.pieces)
+            EXPECT_FALSE(piece.y < cut && piece.y + piece.height > cut) << cut;
+
 #if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
     const double limit = 10;
 #else
@@ -295,30 +295,6 @@ TEST(PageView, HostilePagesOfAMebibyteAreShownAndPrintedWithinASecond)
         EXPECT_LE(layout.height, kMostLayoutHeight) << c.first;
         EXPECT_TRUE(std::is_sorted(cuts.begin(), cuts.end())) << c.first;
     }
-}
-
-// A long page is laid out whole, and cut for paper between its lines.
-TEST(PageView, HundredKilobytePageLaysOutAndBreaksBetweenLines)
-{
-    std::string html = "<body bgcolor=\"gray\"><center>" + std::string(kTable) + "<td>";
-    int words = 0;
-    while (html.size() < 100 * 1024) {
-        html += "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>";
-        for (int i = 0; i < 40; ++i, ++words)
-            html += "word" + std::to_string(words % 97) + " ";
-        html += "</b></font><p>";
-    }
-    const PageLayout layout = LayOutPage(ParsePage(html), 700, 400, FixedWidthMeasurer());
-    int placed = 0;
-    for (const PagePiece& piece : layout.pieces) {
-        for (char c : piece.text)
-            placed += c == 'w';
-        EXPECT_LE(piece.x + piece.width, 700 - 8 - 5);
-    }
-    EXPECT_EQ(placed, words);
-    for (float cut : PageBreaks(layout, 1000))
-        for (const PagePiece& piece : layout.pieces)
-            EXPECT_FALSE(piece.y < cut && piece.y + piece.height > cut) << cut;
 }
 
 }  // namespace

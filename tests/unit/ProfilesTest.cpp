@@ -1,4 +1,3 @@
-#include "profiles/ChineseYears.h"
 #include "profiles/InformationPages.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
 #include <sys/stat.h>
 #include <vector>
 
@@ -37,16 +35,14 @@ TEST(ProfileFile, KeyRules)
         {"MotherMonth:\n", 1, 1, 1900, 0},       {"FatherMonth:0\n", 1, 1, 1900, 2},
         {"BadMonth:2\n", 1, 1, 1900, 4},         {"GoodMonth:2\nGoodDate:3\n", 1, 1, 1900, 0},
     };
+    TempDir dir;
     for (const auto& c : cases) {
-        TempDir dir;
         const Profile p = LoadProfile(dir.Write("p.ini", c.bytes));
         EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear,
                                     p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration}),
                   std::vector<int>({c.month, c.day, c.year, c.flags}))
             << c.bytes;
     }
-
-    TempDir dir;
     EXPECT_EQ(LoadProfile(dir.Write("p.ini", "Name:" + std::string(600, 'x'))).fullName, std::string(494, 'x'));
     EXPECT_EQ(LoadProfile(dir.Write("p.ini", "Name:  Jane Doe \r\n")).fullName, "  Jane Doe ");
 
@@ -82,7 +78,7 @@ TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
     EXPECT_EQ(read("Work"), "Sam 3/7/1970");
 }
 
-TEST(ProfileFile, WriterProducesTheExactFormat)
+TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
 {
     TempDir dir;
     Profile p;
@@ -103,17 +99,17 @@ TEST(ProfileFile, WriterProducesTheExactFormat)
     EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"),
               std::string::npos);
     EXPECT_EQ(dir.EntryCount(), 1);  // replaced in place, no temporary file left behind
-}
 
-TEST(ProfileFile, WriterNeverDamagesWhatIsThere)
-{
-    TempDir dir;
-    Profile p;
+    // What the writer refuses leaves what is there as it was.
     p.description = "Me";
     dir.Write("Me.ini", "Name:Old\n");
     chmod(dir.path("Me.ini").c_str(), 0444);
     EXPECT_FALSE(WriteProfile(dir.dir(), p));
     EXPECT_EQ(dir.Read("Me.ini"), "Name:Old\n");
+    std::filesystem::create_directory(dir.path("Dir.ini"));
+    p.description = "Dir";
+    EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Dir"));
 
     // Names Windows cannot store, that would leave the data directory or
     // replace the index.
@@ -128,11 +124,7 @@ TEST(ProfileFile, WriterNeverDamagesWhatIsThere)
         p.fullName = bad;
         EXPECT_FALSE(WriteProfile(dir.dir(), p));
     }
-    std::filesystem::create_directory(dir.path("Dir.ini"));
-    p.description = "Dir";
-    EXPECT_FALSE(WriteProfile(dir.dir(), p));
-    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Dir"));
-    EXPECT_EQ(dir.EntryCount(), 2);  // Me.ini and the directory, no temporary files
+    EXPECT_EQ(dir.EntryCount(), 3);  // " Work .ini", Me.ini and the directory, no temporary files
 
     EXPECT_TRUE(ProfileFileExists(dir.dir(), "Me"));
     EXPECT_TRUE(DeleteProfileFile(dir.dir(), "Me"));  // read-only or not
@@ -147,7 +139,7 @@ std::string Describe(const std::vector<ProfileIndexEntry>& entries)
     return text;
 }
 
-TEST(ProfileIndex, EntriesEndAtAdjustmentLines)
+TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"Profile:A\r\nDescription:B\r\nAdjustment:Manual\r\nProfile:C\r\nDescription:D\r\nAdjustment:Automatic\r\n",
@@ -162,27 +154,21 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLines)
          "Profile:A\tB\nDescription:B\nAdjustment:Manual\nProfile:C\nAdjustment:Manual\n",
          "[C|B|Manual]"},
     };
+    TempDir dir;
+    EXPECT_FALSE(ProfileIndexExists(dir.dir()));
     for (const auto& c : cases) {
-        TempDir dir;
         dir.Write("oc.ini", c.first);
         EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.second) << c.first;
     }
 
-    // Only the first 10 000 rows are read.
     std::string many = "Profile:P\n";
     for (int i = 0; i <= 10000; ++i)
         many += "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n";
-    TempDir dir;
     dir.Write("oc.ini", many);
     const std::vector<ProfileIndexEntry> rows = ReadProfileIndex(dir.dir());
     ASSERT_EQ(rows.size(), 10000u);
     EXPECT_EQ(rows.back().description, "D9999");
-}
 
-TEST(ProfileIndex, WritesTheExactFormat)
-{
-    TempDir dir;
-    EXPECT_FALSE(ProfileIndexExists(dir.dir()));
     // Rows the reader would skip are not written.
     ASSERT_TRUE(WriteProfileIndex(dir.dir(), {{"Jane Doe", "Me", "Automatic"}, {"A\nB", "Me", "Manual"},
                                               {"C", "oc", "Manual"}, {" Sam ", "Work ", "Manual"}}));
@@ -195,54 +181,49 @@ TEST(ProfileIndex, WritesTheExactFormat)
 
 using namespace EditorMessages;
 
-// A profile that passes every check; each case spoils it in one way. The
-// parents are born in December, the user in January: only years count.
-std::string Problem(const std::function<void(Profile&)>& spoil)
+// The first problem of a profile born in January 1970. A parent is switched
+// on by a year of its own, born in December so that only years count; a
+// switched-off parent keeps a year that would fail every check.
+std::string Problem(const std::string& description, const std::string& name, int mother = 0, int father = 0)
 {
     Profile p;
-    p.description = "Work";
-    p.fullName = "Sam Example";
+    p.description = description;
+    p.fullName = name;
     p.yourYear = 1970;
     p.motherMonth = p.fatherMonth = 12;
-    spoil(p);
+    p.useMotherBirthday = mother != 0;
+    p.useFatherBirthday = father != 0;
+    p.motherYear = mother ? mother : 2000;
+    p.fatherYear = father ? father : 1970;
     return FirstInputProblem(p);
 }
 
 TEST(ProfileEditorChecks, FirstFailingCheckDecides)
 {
-    const struct { const char* what; void (*spoil)(Profile&); const char* message; } cases[] = {
-        {"valid", [](Profile&) {}, ""},
-        {"everything blank", [](Profile& p) { p.description.clear(); p.fullName.clear(); }, kDescriptionEmpty},
-        {"101-character description and no name",
-         [](Profile& p) { p.description.assign(101, 'd'); p.fullName.clear(); }, kDescriptionTooLong},
-        {"100-character description", [](Profile& p) { p.description.assign(100, 'd'); }, ""},
-        {"slash and no name", [](Profile& p) { p.description = "a/b"; p.fullName.clear(); },
-         kDescriptionNotAFileName},
-        {"too long beats bad characters", [](Profile& p) { p.description = std::string(101, '?'); },
-         kDescriptionTooLong},
-        {"no name", [](Profile& p) { p.fullName.clear(); }, kNameEmpty},
-        {"101-character name", [](Profile& p) { p.fullName.assign(101, 'n'); }, kNameTooLong},
-        {"100-character name", [](Profile& p) { p.fullName.assign(100, 'n'); }, ""},
-        {"long name before mother",
-         [](Profile& p) { p.fullName.assign(101, 'n'); p.useMotherBirthday = true; p.motherYear = 1990; },
-         kNameTooLong},
-        {"mother before father",
-         [](Profile& p) { p.useMotherBirthday = p.useFatherBirthday = true; p.motherYear = 1975; p.fatherYear = 1980; },
-         kOlderThanMother},
-        {"father checked when mother passes",
-         [](Profile& p) { p.useMotherBirthday = p.useFatherBirthday = true; p.motherYear = 1940; p.fatherYear = 1965; },
-         kFatherTooYoung},
-        {"switched-off parents take no part", [](Profile& p) { p.motherYear = 2000; p.fatherYear = 1970; }, ""},
+    const std::string d100(100, 'd'), n100(100, 'n');
+    const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
+        {"valid, parents switched off", "Work", "Sam", 0, 0, ""},
+        {"everything blank", "", "", 0, 0, kDescriptionEmpty},
+        {"101-character description and no name", d100 + "d", "", 0, 0, kDescriptionTooLong},
+        {"100-character description", d100, "Sam", 0, 0, ""},
+        {"slash and no name", "a/b", "", 0, 0, kDescriptionNotAFileName},
+        {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
+        {"no name", "Work", "", 0, 0, kNameEmpty},
+        {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
+        {"100-character name", "Work", n100, 0, 0, ""},
+        {"long name before mother", "Work", n100 + "n", 1990, 0, kNameTooLong},
+        {"mother before father", "Work", "Sam", 1975, 1980, kOlderThanMother},
+        {"father checked when mother passes", "Work", "Sam", 1940, 1965, kFatherTooYoung},
         // Parents against the own year 1970; the father's rule is the mother's.
-        {"mother born after", [](Profile& p) { p.useMotherBirthday = true; p.motherYear = 1971; }, kOlderThanMother},
-        {"mother born that year", [](Profile& p) { p.useMotherBirthday = true; p.motherYear = 1970; }, kMotherTooYoung},
-        {"mother 9 years older", [](Profile& p) { p.useMotherBirthday = true; p.motherYear = 1961; }, kMotherTooYoung},
-        {"mother 10 years older", [](Profile& p) { p.useMotherBirthday = true; p.motherYear = 1960; }, ""},
-        {"mother at INT_MIN", [](Profile& p) { p.useMotherBirthday = true; p.motherYear = INT_MIN; }, ""},
-        {"father at INT_MAX", [](Profile& p) { p.useFatherBirthday = true; p.fatherYear = INT_MAX; }, kOlderThanFather},
+        {"mother born after", "Work", "Sam", 1971, 0, kOlderThanMother},
+        {"mother born that year", "Work", "Sam", 1970, 0, kMotherTooYoung},
+        {"mother 9 years older", "Work", "Sam", 1961, 0, kMotherTooYoung},
+        {"mother 10 years older", "Work", "Sam", 1960, 0, ""},
+        {"mother at INT_MIN", "Work", "Sam", INT_MIN, 0, ""},
+        {"father at INT_MAX", "Work", "Sam", 0, INT_MAX, kOlderThanFather},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Problem(c.spoil), c.message) << c.what;
+        EXPECT_EQ(Problem(c.description, c.name, c.mother, c.father), c.message) << c.what;
 }
 
 TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
@@ -252,17 +233,17 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
     for (const char* bad : {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "con", "COM1",
                             "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x", "BOBSMI~1",
                             "~", "oc", "OC", "Contacts", "CONTACTS"})
-        EXPECT_EQ(Problem([bad](Profile& p) { p.description = bad; }), kDescriptionNotAFileName) << bad;
+        EXPECT_EQ(Problem(bad, "Sam"), kDescriptionNotAFileName) << bad;
     for (const char* good : {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4",
                              "oc ", "oc.ini", "contacts list", "CONIN"})
-        EXPECT_EQ(Problem([good](Profile& p) { p.description = good; }), "") << good;
+        EXPECT_EQ(Problem(good, "Sam"), "") << good;
     for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe"})
-        EXPECT_EQ(Problem([bad](Profile& p) { p.fullName = bad; }), kNameNotStorable) << bad;
+        EXPECT_EQ(Problem("Work", bad), kNameNotStorable) << bad;
 }
 
-// Each month's limit day against the places that turn a birthday into a
-// sign: the sign page and its birthstone, the picture and the daily report;
-// the years the year page knows.
+// Each month's limit day against the sign page and its birthstone (the daily
+// report's sign line comes from the same table, and the daily set's golden
+// pins its form); the picture; the years the year page knows.
 TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
 {
     const std::string yellow = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
@@ -280,12 +261,7 @@ TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
             const std::string page = SignPageContent(c.month, day);
             SCOPED_TRACE(std::to_string(c.month) + "/" + std::to_string(day));
             EXPECT_EQ(page.rfind(yellow + sign + "<p><font color=\"black\">", 0), 0u);
-            if (day == 1) {
-                EXPECT_NE(page.find(std::string("Birthstone -- ") + c.birthstone + "<p>"), std::string::npos);
-            }
-            Profile p;
-            p.yourMonth = c.month, p.yourDate = day;
-            EXPECT_EQ(ZodiacSign(p), "Zodiac Sign: " + sign);
+            EXPECT_TRUE(day != 1 || page.find(std::string("Birthstone -- ") + c.birthstone + "<p>") != std::string::npos);
         }
     const std::string dir = "C:\\Program Files\\Oracline\\";
     EXPECT_EQ(SignImagePath(dir, 11, 23), dir + "sagittarius.gif");
@@ -300,7 +276,6 @@ TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
     const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
                                                  {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
     for (const auto& c : years) {
-        EXPECT_EQ(ChineseYearAnimal(c.first), c.second) << c.first;
         const std::string head = yellow + "<font color=\"yellow\">" + std::to_string(c.first) + " - ";
         if (*c.second)
             EXPECT_EQ(YearPageContent(c.first).rfind(head + "The Year of the " + c.second + "<p>", 0), 0u) << c.first;

@@ -5,7 +5,6 @@
 #include "schedule/ScheduleRecord.h"
 #include "schedule/ScheduledDelivery.h"
 #include "base/TextLines.h"
-#include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 
 #include "FakeSender.h"
@@ -47,16 +46,15 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
         {"Profile:C:\\x\\Jane.ini\nEmail:j@d\nType:x\n", "C:\\x\\Jane.ini|j@d|0", "Jane.ini|j@d|" + plain + "valid"},
         {"profile:C:\\a.ini\nProfile:C:\\b.ini\nemail:no\nEMAIL:e@x\nEmail:\nType:\n", "C:\\b.ini||0", "b.ini||||"},
     };
+    TempDir dir;
     for (const auto& c : cases) {
-        TempDir dir;
         const std::string path = dir.Write("task.dtr", c.file);
         ScheduleRecord record;
         EXPECT_TRUE(ReadScheduleRecordForDelivery(path, record));
         EXPECT_EQ(record.profilePath + "|" + record.email + "|" + std::to_string(record.reportType), c.delivery);
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(path);
         EXPECT_EQ(shown.profile + "|" + shown.email + "|" + shown.storedTime + "|" + shown.typeText + "|" +
-                      (shown.valid ? "valid" : ""),
-                  c.display);
+                      (shown.valid ? "valid" : ""), c.display);
     }
     ScheduleRecord record{"P", "e@x", 1, 1, "AM", 1};
     EXPECT_FALSE(ReadScheduleRecordForDelivery("/no/such/task.dtr", record));
@@ -70,10 +68,8 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
         {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
         {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
     };
-    for (const auto& c : named) {
-        TempDir dir;
+    for (const auto& c : named)
         EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
-    }
 }
 
 TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
@@ -98,7 +94,7 @@ TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
     }
 }
 
-TEST(ScheduleDialog, ChecksInOrder)
+TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsComplete)
 {
     EXPECT_EQ(CheckAddress(""), "Please enter Email Address first.    ");
     EXPECT_EQ(CheckAddress(std::string(99, 'a') + "@"), "");
@@ -109,11 +105,10 @@ TEST(ScheduleDialog, ChecksInOrder)
     EXPECT_EQ(CheckAccount(longText, longText), "User ID is too long. Maximum size is 50 characters.    ");
     EXPECT_EQ(CheckAccount("", longText), "Password is too long. Maximum size is 50 characters.    ");
     EXPECT_EQ(CheckAccount("", ""), "Please enter the User ID you use to login to your PC.    ");
+    EXPECT_EQ(CheckAccount("me", ""), "Please enter the Password you use to login to your PC.     ");
     EXPECT_EQ(CheckAccount(std::string(50, 'u'), std::string(50, 'p')), "");
-}
 
-TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
-{
+    // A failed save keeps the old record until the new job is complete.
     const struct { bool running, creates, activates; const char* where; const char *calls, *message; } cases[] = {
         {false, true, true, "", "run ", "Unable to start Task Scheduler.    "},
         {true, false, true, "", "run delete create ", "Unable to schedule Daily Report.    "},
@@ -144,12 +139,7 @@ TEST(ScheduleDialog, SaveKeepsTheOldRecordUntilTheNewJobIsComplete)
 TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
 {
     TempDir dir;
-    Profile jane;
-    jane.description = "Jane";
-    jane.fullName = "Jane Doe";
-    jane.yourMonth = 5, jane.yourDate = 4, jane.yourYear = 1990;
-    ASSERT_TRUE(WriteProfile(dir.dir(), jane));
-    const std::string profile = dir.path("Jane.ini");
+    const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
     const std::string elsewhere = "the profile is not a profile file of the data folder",
@@ -170,13 +160,8 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
                       head = "from:Oracline\nsubject:Daily Report\nbody:", colours = to + file + head + "Daily Report\nsend",
                       plain = to + head + ComposeDailyText(profile, clock) + "\nsend";
-    const struct {
-        const char* record;
-        bool library, makesImage, renders, attaches;
-        unsigned long result;
-        const char* logged;
-        std::string sent;
-    } cases[] = {
+    const struct { const char* record; bool library, makesImage, renders, attaches; unsigned long result; const char* logged;
+                   std::string sent; } cases[] = {
         {"Type:1", true, true, true, true, 0, "j@x.org, full colours, sent", colours},
         {"Type:0", true, true, true, true, 0, "j@x.org, plain text, sent", plain},
         {"Type:7", true, true, true, true, 3, "j@x.org, plain text, MAPI result 3", plain},
@@ -194,11 +179,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         const std::string record = dir.Write("task.dtr", "Profile:" + profile + "\nEmail:j@x.org\n" + c.record + "\n");
         std::string sent;
         DeliveryTools tools;
-        tools.createSender = [&]() -> std::unique_ptr<MailSender> {
-            auto sender = std::make_unique<FakeSender>(&sent);
-            sender->library = c.library, sender->attaches = c.attaches, sender->result = c.result;
-            return sender;
-        };
+        tools.createSender = [&] { return std::make_unique<FakeSender>(&sent, c.library, c.attaches, c.result); };
         tools.createImageFile = [&] { return c.makesImage ? dir.Write("private.jpg", "") : ""; };
         tools.renderImage = [&](const std::string& path, const ReportInput& report) {
             return path == image && !report.title.empty() && c.renders;
