@@ -44,11 +44,12 @@ std::string ShownDate(HWND editor, int monthListId)
     return shown;
 }
 
-// Presses Save; the box it brings, or none when it brought none in time.
-MessageBoxSeen Save(const MainWindowSession& session, HWND editor, DWORD timeoutMs = 3000)
+// Presses Save and answers the box it brings: its text, or empty when it
+// brought none in time.
+std::string Save(const MainWindowSession& session, HWND editor, int answer, DWORD timeoutMs = 3000)
 {
     PressButton(editor, IDOK);
-    return WaitForMessageBox(session.ProcessId(), timeoutMs);
+    return AnswerMessage(session.ProcessId(), answer, timeoutMs);
 }
 
 void ClickCheckBox(HWND editor, int controlId) { SendMessageA(Control(editor, controlId), BM_CLICK, 0, 0); }
@@ -75,7 +76,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     // headings and black text on grey, and it scrolls with the keys.
     HWND view = GetWindow(Control(intro, 1003), GW_CHILD);
     ASSERT_TRUE(view);
-    ClientShot shot;
+    Picture shot;
     EXPECT_TRUE(WaitUntil(kWaitMs, [&] {
         shot = CaptureClient(view);
         return shot.Count(RGB(255, 255, 0)) > 100;
@@ -178,8 +179,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
         {IDC_YOUR_YEAR, "1950"}, {IDC_MOTHER_MONTH, "5"}, {IDC_MOTHER_YEAR, "1940"}, {IDC_MOTHER_DATE, "2"}};
     for (const auto& pick : picks)
         ASSERT_TRUE(Choose(editor, pick.first, pick.second)) << pick.second;
-    box = Save(session, editor, 1000);
-    EXPECT_FALSE(box) << box.text;
+    EXPECT_EQ(Save(session, editor, IDOK, 1000), "");
     ASSERT_TRUE(WaitUntilGone(editor));
     EXPECT_EQ(DataFile(description + ".ini"),
               "Profile:" + description + "\r\nName:" + name + "\r\nYourMonth:1\r\nYourDate:1\r\n"
@@ -212,9 +212,7 @@ TEST(ProfileEditor, EditingKeepsTheIdentityAnUnwritableFileKeepsTheEditorOpenAnd
     ClickCheckBox(editor, IDC_USE_FATHER);
     EXPECT_EQ(ShownDate(editor, IDC_FATHER_MONTH), "1/15/1900");
 
-    MessageBoxSeen box = Save(session, editor);
-    EXPECT_EQ(box.text, kReplaceQuestion);
-    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
+    EXPECT_EQ(Save(session, editor, IDYES), kReplaceQuestion);
     ASSERT_TRUE(WaitUntilGone(editor));
     EXPECT_EQ(DataFile("Home.ini"), "Profile:Home\r\nName:Ann Example\r\nYourMonth:4\r\nYourDate:30\r\nYourYear:1980\r\n"
                                     "FatherMonth:1\r\nFatherDate:15\r\nFatherYear:1900\r\n");
@@ -226,10 +224,8 @@ TEST(ProfileEditor, EditingKeepsTheIdentityAnUnwritableFileKeepsTheEditorOpenAnd
     editor = OpenEditor(session, IDC_EDIT_PROFILE);
     ASSERT_TRUE(editor);
     Choose(editor, IDC_YOUR_DATE, "9");
-    ASSERT_TRUE(AnswerMessageBox(Save(session, editor), IDYES));
-    box = WaitForMessageBox(session.ProcessId(), 3000);
-    EXPECT_EQ(box.text, "Unable to save profile.    ");
-    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    EXPECT_EQ(Save(session, editor, IDYES), kReplaceQuestion);
+    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Unable to save profile.    ");
     EXPECT_TRUE(IsWindowVisible(editor));
     ASSERT_TRUE(CloseAndWait(editor));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -241,11 +237,9 @@ TEST(ProfileEditor, EditingKeepsTheIdentityAnUnwritableFileKeepsTheEditorOpenAnd
     ASSERT_TRUE(editor);
     SetControlText(editor, IDC_DESCRIPTION, "work");
     SetControlText(editor, IDC_FULL_NAME, "Kim Other");
-    box = Save(session, editor);
-    EXPECT_EQ(box.text, kReplaceQuestion);
-    ASSERT_TRUE(AnswerMessageBox(box, IDNO));
+    EXPECT_EQ(Save(session, editor, IDNO), kReplaceQuestion);
     EXPECT_EQ(DataFile("Work.ini"), files.at("Work.ini"));
-    ASSERT_TRUE(AnswerMessageBox(Save(session, editor), IDYES));
+    EXPECT_EQ(Save(session, editor, IDYES), kReplaceQuestion);
     ASSERT_TRUE(WaitUntilGone(editor));
     EXPECT_EQ(DataFile("Work.ini"), "Profile:work\r\nName:Kim Other\r\nYourMonth:1\r\nYourDate:1\r\nYourYear:1900\r\n");
     EXPECT_EQ(session.List().RowCount(), 2);

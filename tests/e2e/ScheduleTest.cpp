@@ -41,10 +41,8 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     ComboDriver(dialog, IDC_SCHEDULE_MINUTE).ChooseText("30");
     ComboDriver(dialog, IDC_SCHEDULE_TYPE).Choose(1);
     PressButton(dialog, IDOK);
-    MessageBoxSeen saved = WaitForMessageBox(session.ProcessId());
-    EXPECT_EQ(saved.text, "Daily Analysis Report was scheduled successfully.     \nProfile: Jane Doe.ini    \n"
-                          "Email To: jane@example.com     \nDeliver report in full colors.     ");
-    ASSERT_TRUE(AnswerMessageBox(saved, IDOK));
+    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Daily Analysis Report was scheduled successfully.     \n"
+              "Profile: Jane Doe.ini    \nEmail To: jane@example.com     \nDeliver report in full colors.     ");
     const std::string record = "Profile:" + DataDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
                                "Time:13:30PM\r\nType:1\r\n";
     EXPECT_EQ(DataFile("task.dtr"), record);
@@ -71,7 +69,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     EXPECT_EQ(path.find(DataDirectory()), std::string::npos) << path;
     EXPECT_FALSE(FileExists(path)) << path;
     EXPECT_FALSE(FileExists(DataDirectory() + "Reports\\report.jpg"));
-    EXPECT_TRUE(DecodedImage(AttachmentCopy(1)).Loaded());
+    EXPECT_TRUE(DecodeImage(AttachmentCopy(1)).Loaded());
 
     // The next press shows the schedule and that delivery; Change then Close
     // keeps it whole.
@@ -95,10 +93,8 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     // Deleting the scheduled profile asks first; No keeps everything.
     for (int answer : {IDNO, IDYES}) {
         session.Press(IDC_DELETE_PROFILE);
-        MessageBoxSeen question = WaitForMessageBox(session.ProcessId());
-        EXPECT_EQ(question.text, "This profile is used for daily email delivery.    \nIf you delete it, daily email "
-                                 "delivery will end too.    \n\nDo you want to continue?    ");
-        ASSERT_TRUE(AnswerMessageBox(question, answer));
+        EXPECT_EQ(AnswerMessage(session.ProcessId(), answer), "This profile is used for daily email delivery.    \n"
+                  "If you delete it, daily email delivery will end too.    \n\nDo you want to continue?    ");
         session.Settle();
         const bool kept = answer == IDNO;
         EXPECT_EQ(!ScheduledJobText().empty(), kept);

@@ -91,33 +91,25 @@ HWND DailySession::OpenHourly(int kind)
     return WaitForDialog(ProcessId(), lines[1]);
 }
 
-DecodedImage::DecodedImage(const std::string& path)
+Picture DecodeImage(const std::string& path)
 {
     static const bool started = [] {
         ULONG_PTR token = 0;
         Gdiplus::GdiplusStartupInput input;
         return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
     }();
+    Picture picture;
     Gdiplus::Bitmap bitmap(std::wstring(path.begin(), path.end()).c_str());
     if (!started || bitmap.GetLastStatus() != Gdiplus::Ok)
-        return;
-    const int w = static_cast<int>(bitmap.GetWidth()), h = static_cast<int>(bitmap.GetHeight());
-    pixels_.resize(static_cast<size_t>(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+        return picture;
+    for (UINT y = 0; y < bitmap.GetHeight(); ++y)
+        for (UINT x = 0; x < bitmap.GetWidth(); ++x) {
             Gdiplus::Color colour;
             bitmap.GetPixel(x, y, &colour);
-            pixels_[static_cast<size_t>(y) * w + x] = RGB(colour.GetR(), colour.GetG(), colour.GetB());
+            picture.pixels.push_back(RGB(colour.GetR(), colour.GetG(), colour.GetB()));
         }
-    width_ = w;
-    height_ = h;
-}
-
-COLORREF DecodedImage::Pixel(int x, int y) const
-{
-    if (x < 0 || y < 0 || x >= width_ || y >= height_)
-        return CLR_INVALID;
-    return pixels_[static_cast<size_t>(y) * width_ + x];
+    picture.width = static_cast<int>(bitmap.GetWidth());
+    return picture;
 }
 
 bool Near(COLORREF pixel, COLORREF colour, int tolerance)

@@ -52,20 +52,9 @@ private:
 // True when the bytes start as a JPEG file does.
 inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }
 
-// An image file decoded through GDI+ inside the test process.
-class DecodedImage {
-public:
-    explicit DecodedImage(const std::string& path);
-    bool Loaded() const { return width_ > 0; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    COLORREF Pixel(int x, int y) const;
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<COLORREF> pixels_;
-};
+// An image file decoded through GDI+ inside the test process; not Loaded()
+// when it holds no picture.
+Picture DecodeImage(const std::string& path);
 
 // True when each channel is within `tolerance` of the colour.
 bool Near(COLORREF pixel, COLORREF colour, int tolerance);

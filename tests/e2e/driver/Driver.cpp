@@ -171,30 +171,26 @@ void ProgramRun::Kill()
     process_ = nullptr;
 }
 
-std::vector<HWND> DialogsOf(DWORD processId)
-{
-    std::pair<DWORD, std::vector<HWND>> search{processId, {}};
-    EnumWindows([](HWND window, LPARAM parameter) -> BOOL {
-        auto* search = reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == search->first && IsWindowVisible(window) && HasClass(window, "#32770"))
-            search->second.push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
 HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs)
 {
-    HWND result = nullptr;
+    struct Search {
+        DWORD processId;
+        const std::function<bool(HWND)>& matches;
+        HWND found;
+    } search{processId, matches, nullptr};
     WaitUntil(timeoutMs, [&] {
-        for (HWND window : DialogsOf(processId))
-            if (!result && matches(window))
-                result = window;
-        return result != nullptr;
+        EnumWindows([](HWND window, LPARAM parameter) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->processId && IsWindowVisible(window) && HasClass(window, "#32770") &&
+                search->matches(window))
+                search->found = window;
+            return !search->found;
+        }, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
     });
-    return result;
+    return search.found;
 }
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
@@ -248,9 +244,9 @@ void RealInput(const std::string& xdotoolArguments)
     OutputOf("/usr/bin/xdotool " + xdotoolArguments);
 }
 
-ClientShot CaptureClient(HWND window)
+Picture CaptureClient(HWND window)
 {
-    ClientShot shot;
+    Picture shot;
     RECT area{};
     POINT origin{0, 0};
     if (!GetClientRect(window, &area) || area.right <= 0 || area.bottom <= 0 || !ClientToScreen(window, &origin))
@@ -272,6 +268,17 @@ ClientShot CaptureClient(HWND window)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return shot;
+}
+
+RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
+{
+    RECT box{picture.Width(), picture.Height(), -1, -1};
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (wanted(picture.Pixel(x, y)))
+                box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                           std::max<LONG>(box.bottom, y)};
+    return box;
 }
 
 std::string ComboDriver::ItemText(int index) const

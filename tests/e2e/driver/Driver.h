@@ -24,16 +24,6 @@ bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
 // Runs a console program and returns what it wrote to its output.
 std::string OutputOf(const std::string& commandLine);
 
-// An entry point looked up at run time, so the driver links no library
-// beyond the ones every test already has; null when it is missing.
-template <typename Function>
-Function Entry(const char* module, const char* name)
-{
-    HMODULE handle = LoadLibraryA(module);
-    return handle ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(handle, name)))
-                  : nullptr;
-}
-
 // One started Oracline.exe. The destructor ends a process still running, so a
 // failing test never leaves a window behind for the next one.
 class ProgramRun {
@@ -64,8 +54,6 @@ inline HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD tim
 {
     return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
 }
-// Every visible top-level dialog of the process, whatever its caption.
-std::vector<HWND> DialogsOf(DWORD processId);
 
 // A message box of the program: caption "Oracline", text in control 0xFFFF.
 struct MessageBoxSeen {
@@ -77,6 +65,13 @@ struct MessageBoxSeen {
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = kWaitMs);
 // Presses a message box button (IDOK, IDYES, IDNO) and waits until it is gone.
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
+// Waits for a message box, answers it so and waits until it is gone: its
+// text, or empty when none came or it stayed.
+inline std::string AnswerMessage(DWORD processId, int buttonId = IDOK, DWORD timeoutMs = kWaitMs)
+{
+    const MessageBoxSeen box = WaitForMessageBox(processId, timeoutMs);
+    return AnswerMessageBox(box, buttonId) ? box.text : "";
+}
 
 inline HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
 inline std::string ControlText(HWND dialog, int controlId)
@@ -111,7 +106,6 @@ inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
     return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 inline bool CloseAndWait(HWND dialog) { return CloseDialog(dialog), WaitUntilGone(dialog); }
-// The frame's size in pixels.
 inline SIZE WindowSize(HWND window)
 {
     RECT frame{};
@@ -119,15 +113,25 @@ inline SIZE WindowSize(HWND window)
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// How many pixels of a window's client area, as it is on the screen, have
-// exactly this colour; and the area's pixels as one text, for comparing two
-// moments.
-struct ClientShot {
+// A picture as a test reads it, row by row: a window's client area as it is
+// on the screen, or an image file decoded through GDI+ (DailyDriver.h).
+struct Picture {
     int width = 0;
     std::vector<COLORREF> pixels;
+    bool Loaded() const { return width > 0; }
+    int Width() const { return width; }
+    int Height() const { return width > 0 ? static_cast<int>(pixels.size()) / width : 0; }
+    // CLR_INVALID outside the picture.
+    COLORREF Pixel(int x, int y) const
+    {
+        return x < 0 || y < 0 || x >= width || y >= Height() ? CLR_INVALID : pixels[static_cast<size_t>(y) * width + x];
+    }
     int Count(COLORREF colour) const { return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour)); }
 };
-ClientShot CaptureClient(HWND window);
+Picture CaptureClient(HWND window);
+// The smallest rectangle, edges included, holding every pixel `wanted`
+// picks; right < left when there is none.
+RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
 
 // A drop-down list of another process's dialog. Choosing an entry sets the
 // selection and then tells the dialog, as the user's choice would.

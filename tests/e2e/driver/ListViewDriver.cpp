@@ -35,6 +35,17 @@ LRESULT SendThroughProcess(HWND list, UINT message, WPARAM wParam, std::string& 
     return result;
 }
 
+// The row's bounds in the list's client coordinates; empty when unknown.
+RECT ItemRect(HWND list, int row)
+{
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    std::string bytes(reinterpret_cast<const char*>(&rect), sizeof(rect));
+    if (!SendThroughProcess(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), bytes))
+        return RECT{};
+    std::memcpy(&rect, bytes.data(), sizeof(rect));
+    return rect;
+}
+
 } // namespace
 
 int ListViewDriver::RowCount() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
@@ -54,16 +65,6 @@ std::string ListViewDriver::CellText(int row, int column) const
     return bytes.substr(sizeof(LVITEMA), length > 0 ? static_cast<size_t>(length) : 0);
 }
 
-RECT ListViewDriver::ItemRect(int row) const
-{
-    RECT rect{LVIR_BOUNDS, 0, 0, 0};
-    std::string bytes(reinterpret_cast<const char*>(&rect), sizeof(rect));
-    if (!SendThroughProcess(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), bytes))
-        return RECT{};
-    std::memcpy(&rect, bytes.data(), sizeof(rect));
-    return rect;
-}
-
 std::vector<int> ListViewDriver::SelectedRows() const
 {
     std::vector<int> rows;
@@ -75,7 +76,7 @@ std::vector<int> ListViewDriver::SelectedRows() const
 
 void ListViewDriver::ClickRow(int row, bool control, bool twice) const
 {
-    const RECT rect = ItemRect(row);
+    const RECT rect = ItemRect(list_, row);
     // The first column's text is what a user aims at.
     const LPARAM position = MAKELPARAM(rect.left + 20, (rect.top + rect.bottom) / 2);
     const WPARAM keys = control ? MK_CONTROL : 0;
@@ -91,7 +92,7 @@ void ListViewDriver::ClickEmptySpace() const
 {
     RECT client{};
     GetClientRect(list_, &client);
-    const RECT last = RowCount() > 0 ? ItemRect(RowCount() - 1) : RECT{};
+    const RECT last = RowCount() > 0 ? ItemRect(list_, RowCount() - 1) : RECT{};
     const LPARAM position =
         MAKELPARAM(20, last.bottom + 4 < client.bottom ? (last.bottom + client.bottom) / 2 : client.bottom - 4);
     PostMessageA(list_, WM_LBUTTONDOWN, MK_LBUTTON, position);

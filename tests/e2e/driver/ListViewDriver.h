@@ -15,8 +15,6 @@ public:
 
     int RowCount() const;
     std::string CellText(int row, int column) const;
-    // The row's bounds in the list's client coordinates; empty when unknown.
-    RECT ItemRect(int row) const;
     std::vector<int> SelectedRows() const;
 
     // A left click in the middle of the row, with Ctrl held when `control`,

@@ -29,7 +29,6 @@ std::string IndexFileText(const std::vector<TestProfile>& profiles);
 std::string ProfileFileText(const TestProfile& profile);
 // The files of a data directory holding these profiles, by file name.
 std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& profiles);
-// A file of the data directory.
 std::string DataFile(const std::string& name);
 
 class MainWindowSession {
@@ -58,9 +57,8 @@ public:
     std::string EnabledButtons() const;
     // Id of the control holding the keyboard focus in the program.
     int FocusedControlId() const;
-    // The Quick Tip page as last written.
-    std::string TipPage() const { return DataFile("tip_e.htm"); }
-    bool TipSays(const std::string& part) const { return TipPage().find(part) != std::string::npos; }
+    // Whether the Quick Tip page as last written holds `part`.
+    bool TipSays(const std::string& part) const { return DataFile("tip_e.htm").find(part) != std::string::npos; }
     // Gives the program time to handle posted input.
     void Settle() const;
     // Closes the main window as Escape would and waits for the process to end.

@@ -10,6 +10,8 @@ namespace {
 
 const char* const kPrinterName = "Oracline Test Printer";
 const char* const kPpdName = "oracline-test.ppd";
+// Where the test printer writes each job.
+const char* const kPrintOutput = "C:\\oracline-print.ps";
 
 // The PPD lives beside this source file; a Linux path is reached under Wine
 // through drive Z:.
@@ -24,7 +26,9 @@ std::string SourcePpd()
 // The Linux path of a Windows path, through Wine's own conversion.
 std::string UnixPath(const std::string& windowsPath)
 {
-    auto toUnix = Entry<char*(CDECL*)(LPCWSTR)>("kernel32.dll", "wine_get_unix_file_name");
+    // Looked up at run time: no import library has it.
+    auto toUnix = reinterpret_cast<char*(CDECL*)(LPCWSTR)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     const std::wstring wide(windowsPath.begin(), windowsPath.end());
     char* converted = toUnix ? toUnix(wide.c_str()) : nullptr;
     if (!converted)
@@ -36,15 +40,10 @@ std::string UnixPath(const std::string& windowsPath)
 
 } // namespace
 
-std::string PrintOutputPath() { return "C:\\oracline-print.ps"; }
-
-bool InstallTestPrinter(std::string* problem)
+std::string InstallTestPrinter()
 {
-    auto fail = [&](const std::string& what) {
-        if (problem)
-            *problem = what + " (error " + std::to_string(GetLastError()) + ")";
-        return false;
-    };
+    auto fail = [](const std::string& what) { return what + " (error " + std::to_string(GetLastError()) + ")"; };
+    DeleteFileA(kPrintOutput);
     // Wine's spooler copies a driver's files only from the system folder, so
     // the PPD is put into the driver folder (version-3 drivers live below the
     // environment's) directly; the driver's data file then names it there.
@@ -69,7 +68,7 @@ bool InstallTestPrinter(std::string* problem)
         driver.pDefaultDataType = &dataType[0];
         if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver), APD_COPY_NEW_FILES))
             return fail("AddPrinterDriverExA");
-        std::string port = PrintOutputPath();
+        std::string port = kPrintOutput;
         std::string processor = "WinPrint";
         PRINTER_INFO_2A info{};
         info.pPrinterName = info.pDriverName = &printerName[0];
@@ -86,42 +85,34 @@ bool InstallTestPrinter(std::string* problem)
     DWORD size = sizeof name;
     if (!SetDefaultPrinterA(kPrinterName) || !GetDefaultPrinterA(name, &size) || name != printerName)
         return fail("making the test printer the default");
-    return true;
+    return "";
 }
 
-std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch)
+Picture PrintedPage()
 {
     // The same bytes twice in a row: the job has been written out.
     std::string last;
     int steady = 0;
     WaitUntil(kWaitMs, [&] {
         Sleep(80);
-        const std::string now = ReadFileBytes(PrintOutputPath());
+        const std::string now = ReadFileBytes(kPrintOutput);
         steady = !now.empty() && now == last ? steady + 1 : 0;
         last = now;
         return steady >= 2;
     });
-    // Wine starts Linux programs as it does Windows ones but does not wait
-    // for them, so the picture is written under another name and renamed
-    // when complete.
+    // Wine starts a Linux program as it does a Windows one but waits neither
+    // for it nor for its output, so the picture is written under another name
+    // and renamed when complete.
     const std::string picture = "C:\\oracline-print.png", drive = UnixPath("C:\\");
     DeleteFileA(picture.c_str());
     if (steady < 2 || drive.empty())
-        return nullptr;
-    std::string command = "/bin/sh -c \"cd '" + drive + "' && gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
-                          std::to_string(dotsPerInch) + " -sOutputFile=oracline-print.part oracline-print.ps" +
-                          " && mv oracline-print.part oracline-print.png\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return nullptr;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    if (!WaitUntil(30000, [&] { return FileExists(picture); }))
-        return nullptr;
-    auto page = std::make_unique<DecodedImage>(picture);
-    return page->Loaded() ? std::move(page) : nullptr;
+        return {};
+    OutputOf("/bin/sh -c \"cd '" + drive + "' && gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
+             std::to_string(kPrintDotsPerInch) + " -sOutputFile=oracline-print.part oracline-print.ps" +
+             " && mv oracline-print.part oracline-print.png\"");
+    const bool drawn = WaitUntil(30000, [&] { return FileExists(picture); });
+    DeleteFileA(kPrintOutput);
+    return drawn ? DecodeImage(picture) : Picture{};
 }
 
 bool AnswerPrintDialog(DWORD processId, int button)

@@ -6,21 +6,20 @@
 // a name.
 #include "driver/DailyDriver.h"
 
-#include <memory>
 #include <string>
 
 namespace e2e {
 
-// Where the test printer writes each job (replaced by the next one).
-std::string PrintOutputPath();
+// Installs the printer once per prefix, makes it the default and removes a
+// job left over; what failed, or empty when it is the default printer.
+std::string InstallTestPrinter();
 
-// Installs the printer once per prefix and makes it the default; true when
-// it is the default printer afterwards. `problem` says what failed.
-bool InstallTestPrinter(std::string* problem = nullptr);
-
-// Waits until the print file exists and has stopped growing, then renders it
-// with Ghostscript at `dotsPerInch`; null when no job or no picture came.
-std::unique_ptr<DecodedImage> PrintedPage(int dotsPerInch);
+// The dots per inch at which PrintedPage renders a page.
+constexpr int kPrintDotsPerInch = 100;
+// Waits until the print file exists and has stopped growing, renders it with
+// Ghostscript and removes it, so the next job starts afresh; not Loaded()
+// when no job or no picture came.
+Picture PrintedPage();
 
 // Waits for the print dialog the program has just opened and presses OK or
 // Cancel; false when none came or it stayed.

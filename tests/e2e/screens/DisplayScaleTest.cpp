@@ -20,19 +20,6 @@ namespace {
 const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
 const std::string kHourlyImage = "C:\\Program Files\\Oracline\\hourly.jpg";
 
-// The smallest rectangle holding every pixel of exactly this colour.
-RECT BoxOf(const ClientShot& shot, COLORREF colour)
-{
-    RECT box{shot.width, 1 << 20, -1, -1};
-    for (size_t i = 0; i < shot.pixels.size(); ++i)
-        if (shot.pixels[i] == colour) {
-            const LONG x = static_cast<LONG>(i % shot.width), y = static_cast<LONG>(i / shot.width);
-            box = RECT{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-        }
-    return box;
-}
-
 // Where the run at 96 dpi leaves its findings, as a path of this process.
 std::string Recorded(const std::string& name)
 {
@@ -47,9 +34,9 @@ std::string Recorded(const std::string& name)
 // dialog grows by its font, not exactly by the scale.
 void Measure(HWND window, COLORREF bars, std::vector<long>& measures)
 {
-    const RECT box = BoxOf(CaptureClient(window), bars);
+    const RECT box = BoxOf(CaptureClient(window), [&](COLORREF pixel) { return pixel == bars; });
     const SIZE size = WindowSize(window);
-    measures.insert(measures.end(), {size.cx, size.cy, box.right - box.left, box.bottom - box.top});
+    measures.insert(measures.end(), {size.cx, size.cy, box.right + 1 - box.left, box.bottom + 1 - box.top});
 }
 
 } // namespace
@@ -57,8 +44,7 @@ void Measure(HWND window, COLORREF bars, std::vector<long>& measures)
 TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
 {
     ResetDataDirectory();
-    std::string problem;
-    ASSERT_TRUE(InstallTestPrinter(&problem)) << problem;
+    ASSERT_EQ(InstallTestPrinter(), "");
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
@@ -72,7 +58,7 @@ TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
     const std::string saved = DataDirectory() + "Reports\\scale.jpg";
     PressButton(daily, IDC_DAILY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
-    AnswerMessageBox(WaitForMessageBox(session.ProcessId()), IDOK);
+    AnswerMessage(session.ProcessId());
     HWND hourly = session.OpenHourly(1);
     ASSERT_TRUE(hourly);
     Measure(hourly, RGB(0, 0, 255), now);

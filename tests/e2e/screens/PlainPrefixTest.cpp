@@ -17,7 +17,7 @@ TEST(PlainPrefix, ClosingTheIntroductionLeavesTheMainWindowWithItsQuickTip)
     ASSERT_TRUE(session.WaitForMainWindow());
     HWND tip = WaitForDialog(session.ProcessId(), "Quick Tip", 2000);
     ASSERT_TRUE(tip);
-    const ClientShot shot = CaptureClient(GetWindow(Control(tip, 1003), GW_CHILD));
+    const Picture shot = CaptureClient(GetWindow(Control(tip, 1003), GW_CHILD));
     EXPECT_GT(shot.Count(RGB(128, 128, 128)), static_cast<int>(shot.pixels.size()) / 2);
     ASSERT_TRUE(session.Close());
 }
