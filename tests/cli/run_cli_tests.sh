@@ -15,9 +15,8 @@ check() {
     local status=$?
     if [ "$status" -ne "$1" ]; then
         fail "${*:3}: exit status $status, expected $1"
-    elif [ -n "$2" ] && [ "$(cat "$work/out"; echo .)" != "$2." ]; then
+    elif [ -n "$2" ] && ! diff <(printf '%s' "$2") "$work/out" >&2; then
         fail "${*:3}: output differs"
-        diff <(printf '%s' "$2") "$work/out" >&2
     else
         passed=$((passed + 1))
     fi
@@ -47,9 +46,6 @@ Hourly Analysis - $title   Reading - Emotional
 missing="$work/no such profile.ini"
 check 1 "" daily "$missing" 2005-09-09
 grep -qF "$missing" "$work/err" && passed=$((passed + 1)) || fail "missing profile not named on stderr"
-# Whatever else the readers refuse (devices, pipes, huge files) is refused the
-# same way; the base unit tests pin which files those are.
-check 1 "" daily "$work" 2005-09-09
 for bad in 2005-9-09 05-09-09 2005/09/09 2005-13-01 2005-02-29 2005-02-31 1900-02-29 2100-02-29 2005-04-31 \
            2005-09-00 '2005-09-09 '; do
     check 2 "" daily "$jane" "$bad"

@@ -9,15 +9,6 @@ namespace {
 
 const CivilDate kToday{2026, 12, 7};
 
-// Each button's initial or -, with O(pen report) ? while it is left as it was.
-std::string Buttons(const ButtonStates& s)
-{
-    std::string text;
-    for (bool on : {s.editProfile, s.deleteProfile, s.analyzeDay, s.companion, s.schedule, s.dreams})
-        text += on ? "EDACSR"[text.size()] : '-';
-    return text + (!s.openReport ? '?' : *s.openReport ? 'O' : '-');
-}
-
 // The tip's focus decides what Enter does, so it is checked by name here;
 // the window's own cases are driven end to end.
 TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
@@ -33,11 +24,15 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
         {3, 5, kToday, "------?", QuickTips::onlyTwo, TipFocus::Help},
     };
     for (const auto& c : cases) {
-        ButtonStates states = SelectionRules(c.selected, c.rows, c.date, kToday);
+        const ButtonStates s = SelectionRules(c.selected, c.rows, c.date, kToday);
         SCOPED_TRACE(&c - cases);
-        EXPECT_EQ(Buttons(states), c.buttons);
-        EXPECT_STREQ(states.tip.text, c.tip.text);
-        EXPECT_EQ(states.tip.focus, c.focus);
+        // Each button's initial or -, with O(pen report) ? while it is left as it was.
+        std::string buttons;
+        for (bool on : {s.editProfile, s.deleteProfile, s.analyzeDay, s.companion, s.schedule, s.dreams})
+            buttons += on ? "EDACSR"[buttons.size()] : '-';
+        EXPECT_EQ(buttons + (!s.openReport ? '?' : *s.openReport ? 'O' : '-'), c.buttons);
+        EXPECT_STREQ(s.tip.text, c.tip.text);
+        EXPECT_EQ(s.tip.focus, c.focus);
     }
 }
 

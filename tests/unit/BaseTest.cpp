@@ -125,10 +125,9 @@ TEST(Calendar, RealNeighboursOfADay)
         {{2005, 4, INT_MAX}, {2005, 4, 30}, {2005, 5, 1}},  {{2005, 4, INT_MIN}, {2005, 3, 31}, {2005, 4, 1}},
         {{INT_MAX, 12, 31}, {INT_MAX, 12, 30}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 1}, {INT_MIN, 1, 1}, {INT_MIN, 1, 2}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DayBefore(c.day), c.before) << c.day.year << "-" << c.day.month << "-" << c.day.day;
-        EXPECT_EQ(DayAfter(c.day), c.after) << c.day.year << "-" << c.day.month << "-" << c.day.day;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(std::make_pair(DayBefore(c.day), DayAfter(c.day)), std::make_pair(c.before, c.after))
+            << c.day.year << "-" << c.day.month << "-" << c.day.day;
 }
 
 using namespace DateLists;

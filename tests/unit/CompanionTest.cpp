@@ -16,9 +16,9 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
         const CompanionMatch ab = MatchCompanions({"", s, m}, {"", t, n});
         const CompanionMatch ba = MatchCompanions({"", t, n}, {"", s, m});
         SCOPED_TRACE(SignName(s) + " " + std::to_string(m) + " / " + SignName(t) + " " + std::to_string(n));
-        ASSERT_EQ(ab.love.good, ba.love.good);
-        ASSERT_EQ(ab.friendship.good, ba.friendship.good);
-        ASSERT_EQ(ab.business.good, ba.business.good);
+        const bool goods[3] = {ab.love.good, ab.friendship.good, ab.business.good};
+        ASSERT_EQ(std::vector<bool>(goods, goods + 3),
+                  std::vector<bool>({ba.love.good, ba.friendship.good, ba.business.good}));
         // Lovers and business partners are friends; soul mates need completing numbers.
         ASSERT_TRUE(!ab.love.good || (ab.friendship.good && SoulNumbersComplete(m, n)));
         ASSERT_TRUE(!ab.business.good || ab.friendship.good);
@@ -26,9 +26,8 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
         ASSERT_TRUE(!ListsAsLeastCompatible(s, t) || !(ab.love.good || ab.friendship.good || ab.business.good));
         ASSERT_TRUE(s != t || m != n || ab.love.good);
         ASSERT_FALSE(ab.love.reason.empty() || ab.friendship.reason.empty() || ab.business.reason.empty());
-        good[0] += ab.love.good;
-        good[1] += ab.friendship.good;
-        good[2] += ab.business.good;
+        for (int k = 0; k < 3; ++k)
+            good[k] += goods[k];
     }
     // Every category tells pairs apart: none is nearly always good or bad.
     for (int count : good) {

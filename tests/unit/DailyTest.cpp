@@ -61,21 +61,6 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
     }
 }
 
-ReportInput SampleReport()
-{
-    ReportInput report;
-    report.title = "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration";
-    // The lowest and highest values the set can hold, and three between.
-    report.set.Emotional = 3, report.set.Physical = 99, report.set.Intellectual = 50;
-    report.set.Intuition = 10, report.set.Fortune = 77;
-    report.set.ZodiacLine = "Zodiac Sign: Cancer";
-    report.set.SoulNumberLine = "Soul Number: 2";
-    report.set.DayReadingLine = "Day Reading: Good Day";
-    report.set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
-    report.set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
-    return report;
-}
-
 TEST(ReportDrawing, TopOffsetCentresOnlyWindowsTallerThan576)
 {
     const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
@@ -89,27 +74,26 @@ TEST(ReportDrawing, TopOffsetCentresOnlyWindowsTallerThan576)
 // offset is 39, under a grey ground, a frame and the title.
 TEST(ReportDrawing, ScreenPaperAndImageLayouts)
 {
-    ReportInput report = SampleReport();
+    ReportInput report;
+    report.title = "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration";
+    // The lowest and highest values the set can hold, and three between.
+    report.set.Emotional = 3, report.set.Physical = 99, report.set.Intellectual = 50;
+    report.set.Intuition = 10, report.set.Fortune = 77;
+    report.set.ZodiacLine = "Zodiac Sign: Cancer";
+    report.set.SoulNumberLine = "Soul Number: 2";
+    report.set.DayReadingLine = "Day Reading: Good Day";
+    report.set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
+    report.set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
     RecordingCanvas screen, paper, image;
     DrawDailyReport(screen, report, ScreenReport{590});
     DrawDailyReport(paper, report, PaperReport{0.25f, 0.2f});
     report.fontFamily = "Arial";
     DrawDailyReport(image, report, ImageReport{});
-    ExpectGolden("report-screen.txt", screen.Listing());
-    ExpectGolden("report-paper.txt", paper.Listing());
-    ExpectGolden("report-image.txt", image.Listing());
+    ExpectGolden("report.txt", "screen\n" + screen.Listing() + "paper\n" + paper.Listing() + "image\n" + image.Listing());
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
 const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
-
-void ExpectRect(const PrintRect& r, float x, float y, float w, float h)
-{
-    EXPECT_NEAR(r.x, x, 1e-4);
-    EXPECT_NEAR(r.y, y, 1e-4);
-    EXPECT_NEAR(r.width, w, 1e-4);
-    EXPECT_NEAR(r.height, h, 1e-4);
-}
 
 TEST(PrintLayout, RasterCapabilities)
 {
@@ -120,6 +104,12 @@ TEST(PrintLayout, RasterCapabilities)
 
 TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
 {
+    const auto expectRect = [](const PrintRect& r, float x, float y, float w, float h) {
+        EXPECT_NEAR(r.x, x, 1e-4);
+        EXPECT_NEAR(r.y, y, 1e-4);
+        EXPECT_NEAR(r.width, w, 1e-4);
+        EXPECT_NEAR(r.height, h, 1e-4);
+    };
     const struct { int iw, ih; float pageW, pageH, width, height; } fits[] = {
         {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
         {800, 480, 10.5f, 8.0f, 8.0f, 4.8f},  // landscape: the height is the shorter side
@@ -149,7 +139,7 @@ TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
         const std::vector<PrintRect> rects = ImageRectangles(c.choice, chart, kLetter);
         ASSERT_EQ(rects.size(), 1u);
         SCOPED_TRACE(c.choice.resizePercent);
-        ExpectRect(rects[0], c.x, c.y, c.w, c.h);
+        expectRect(rects[0], c.x, c.y, c.w, c.h);
     }
 
     // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
@@ -165,7 +155,7 @@ TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
     // three columns and eight rows.
     ASSERT_EQ(copies.size(), 24u);
     for (size_t i = 0; i < copies.size(); ++i)
-        ExpectRect(copies[i], 2.03f * (i % 3), 1.23f * (i / 3), 2.0f, 1.2f);
+        expectRect(copies[i], 2.03f * (i % 3), 1.23f * (i / 3), 2.0f, 1.2f);
 
     const struct { float w, h; size_t count; } sizes[] = {
         {8.1f, 1.0f, 1},  // wider than the page: the first copy only, though more rows would fit
@@ -175,26 +165,23 @@ TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
     for (const auto& c : sizes) {
         const std::vector<PrintRect> tiles = TiledCopies(kLetter, c.w, c.h);
         ASSERT_EQ(tiles.size(), c.count) << c.w << " x " << c.h;
-        ExpectRect(tiles[0], 0, 0, c.w, c.h);
+        expectRect(tiles[0], 0, 0, c.w, c.h);
     }
-}
-
-std::string State(const PrintOptionsModel& m)
-{
-    std::ostringstream out;
-    out << m.height << "x" << m.width << " " << m.resizePercent << "% @" << m.resizeSelection
-        << (m.resizeEnabled ? "" : " locked") << " tile" << m.tileEntries.size() << "@" << m.tileSelection
-        << (m.tileEnabled ? " on" : " off") << (m.tileCopies ? " copies" : "") << (m.photo4x6 ? " 4x6" : "");
-    return out.str();
 }
 
 // The hourly chart fitted to 8 inches: 8.0 x 4.8, clicked through.
 TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
 {
     PrintOptionsModel model("C:\\Program Files\\Oracline\\hourly.jpg", 300, 600, PrintSize{8.0f, 4.8f});
-    EXPECT_EQ(model.Caption(), "Print: hourly.jpg");
+    const auto state = [&m = model] {
+        std::ostringstream out;
+        out << m.height << "x" << m.width << " " << m.resizePercent << "% @" << m.resizeSelection
+            << (m.resizeEnabled ? "" : " locked") << " tile" << m.tileEntries.size() << "@" << m.tileSelection
+            << (m.tileEnabled ? " on" : " off") << (m.tileCopies ? " copies" : "") << (m.photo4x6 ? " 4x6" : "");
+        return out.str();
+    };
+    EXPECT_EQ(model.Caption() + " " + model.ResolutionText(), "Print: hourly.jpg 300 X 600");
     EXPECT_EQ(PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: report.jpg");
-    EXPECT_EQ(model.ResolutionText(), "300 X 600");
     const std::vector<std::string> entries = ResizeEntries();
     ASSERT_EQ(entries.size(), 100u);
     EXPECT_EQ(entries.front() + entries[50] + entries.back(), "100%50%1%");
@@ -221,7 +208,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
             model.PhotoClicked();
             EXPECT_EQ(model.Choice(false).photo4x6, model.photo4x6);
         }
-        EXPECT_EQ(State(model), step.state) << step.control << step.index;
+        EXPECT_EQ(state(), step.state) << step.control << step.index;
     }
     EXPECT_FALSE(model.Choice(false).keepRatio);
     EXPECT_EQ(model.Choice(true).resizePercent, 75);

@@ -17,22 +17,20 @@
 
 namespace {
 
-// Emotional, Physical and Intellectual readings at an hour count from birth.
-std::string Readings(int hourCount)
-{
-    Profile p;
-    p.hourCount = hourCount;
-    return std::to_string(EmotionalReading(p)) + " " + std::to_string(PhysicalReading(p)) + " " +
-           std::to_string(IntellectualReading(p));
-}
-
 // At midnight of each of the first 34 days from the birth date (over a full
 // period of each cycle), then at hours between days and before birth.
 TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
 {
+    // Emotional, Physical and Intellectual readings at an hour count from birth.
+    const auto readings = [](int hourCount) {
+        Profile p;
+        p.hourCount = hourCount;
+        return std::to_string(EmotionalReading(p)) + " " + std::to_string(PhysicalReading(p)) + " " +
+               std::to_string(IntellectualReading(p));
+    };
     std::string days;
     for (int day = 0; day < 34; ++day)
-        days += std::to_string(day) + ": " + Readings(24 * day) + "\n";
+        days += std::to_string(day) + ": " + readings(24 * day) + "\n";
     ExpectGolden("cycles.txt", days);
 
     const std::pair<int, const char*> cases[] = {
@@ -43,7 +41,7 @@ TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
         {-1, "42 40 44"},   {INT_MIN, "42 40 44"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Readings(c.first), c.second) << c.first;
+        EXPECT_EQ(readings(c.first), c.second) << c.first;
 }
 
 // The first number equal to the day number decides the intuition, fortune
