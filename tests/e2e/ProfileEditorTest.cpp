@@ -198,7 +198,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     EXPECT_EQ(DataFile("oc.ini"), "Profile:" + name + "\r\nDescription:" + description + "\r\nAdjustment:Automatic\r\n");
 }
 
-TEST(ProfileEditor, EditingKeepsTheIdentityAnUnwritableFileKeepsTheEditorOpenAndReplacingKeepsOneRow)
+TEST(ProfileEditor, EditingKeepsTheIdentityWhileAnUnwritableFileKeepsTheEditorOpenAndReplacingKeepsOneRow)
 {
     auto files = DataFilesFor({{"Ann Example", "Home", 1, 31, 1980, true}, {"Sam Example", "Work", 3, 7, 1970}});
     files["Home.ini"] = "Profile:Home\r\nName:Ann Example\r\nYourMonth:1\r\nYourDate:31\r\n"
