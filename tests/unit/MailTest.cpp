@@ -113,12 +113,22 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
     }
 }
 
+// The image measurer a composer is given: every picture has this size.
+auto PictureOf(int width, int height)
+{
+    return [=](const std::string&, int& w, int& h) {
+        w = width;
+        h = height;
+        return true;
+    };
+}
+
 TEST(EmailComposer, AttachmentAndChecksBeforeSending)
 {
     TempDir dir;
     for (const auto& c : {std::pair<int, const char*>{1023, "1023B"}, {1024, "1KB"}, {2047, "1KB"}}) {
         EmailComposer composer(dir.Write("a.JPG", std::string(c.first, 'x')));
-        composer.DescribeAttachment([](const std::string&, int& w, int& h) { return w = 780, h = 550, true; });
+        composer.DescribeAttachment(PictureOf(780, 550));
         EXPECT_EQ(composer.sizeText + " " + composer.resolutionText, c.second + std::string(" 780 x 550"));
     }
     const std::string report = dir.Write("day.jpg", "x");
@@ -139,7 +149,7 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
     };
     for (const auto& c : cases) {
         EmailComposer composer(c.file);
-        composer.DescribeAttachment([&](const std::string&, int& w, int& h) { return w = c.width, h = c.height, true; });
+        composer.DescribeAttachment(PictureOf(c.width, c.height));
         composer.toText = c.to;
         composer.subject = c.subject;
         composer.message = c.message;
