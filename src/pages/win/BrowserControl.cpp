@@ -26,6 +26,12 @@ constexpr UINT kUseBuiltInViewMessage = WM_APP + 13;
 // Once the browser has failed, no page area of this run tries it again.
 bool browserFailed = false;
 
+// Every page area shows only the program's own pages and the print link.
+bool AllowedNavigation(const std::string& url)
+{
+    return NavigationAllowed(url, DataPaths::dataDirectory);
+}
+
 // A page of ours that exists and still did not load: the browser has no
 // engine to show it. A missing file is only a missing page, which the
 // browser reports with its own error page.
@@ -62,7 +68,7 @@ class BrowserSite final : public IOleClientSite,
                           public IDocHostUIHandler,
                           public IDispatch {
 public:
-    BrowserSite(HWND host, BrowserControl::BeforeNavigate beforeNavigate)
+    BrowserSite(HWND host, PageView::BeforeNavigate beforeNavigate)
         : host_(host), beforeNavigate_(std::move(beforeNavigate)) {}
 
     bool Attach();
@@ -152,7 +158,7 @@ private:
 
     LONG references_ = 1;
     HWND host_;
-    BrowserControl::BeforeNavigate beforeNavigate_;
+    PageView::BeforeNavigate beforeNavigate_;
     ComRef<IOleObject> object_;
     ComRef<IWebBrowser2> browser_;
     ComRef<IConnectionPoint> events_;
@@ -392,7 +398,6 @@ BrowserControl::BrowserControl(HWND dialog, int controlId)
     if (!host_)
         return;
     SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    beforeNavigate_ = [](const std::string& url) { return NavigationAllowed(url, DataPaths::dataDirectory); };
     if (!browserFailed)
         Embed();
     if (!site_)
@@ -404,7 +409,7 @@ void BrowserControl::Embed()
     // A page the filter lets the browser load (a redirect's target too) is
     // held from here on, like the page first asked for.
     site_ = new BrowserSite(host_, [this](const std::string& url) {
-        const bool allowed = !beforeNavigate_ || beforeNavigate_(url);
+        const bool allowed = AllowedNavigation(url);
         if (allowed)
             Hold(LocalPathOfUrl(url));
         return allowed;
@@ -425,7 +430,7 @@ void BrowserControl::UseBuiltInView(bool forGood)
         site_->Detach();
         site_ = nullptr;
     }
-    view_ = std::make_unique<PageView>(host_, beforeNavigate_);
+    view_ = std::make_unique<PageView>(host_, AllowedNavigation);
     if (!shownPath_.empty() || !forGood) {
         view_->Show(shownPath_);
         Hold(view_->ShownPath());

@@ -14,7 +14,6 @@
 // HeldPages) until the control shows another page or goes.
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -25,9 +24,6 @@ class PageView;
 
 class BrowserControl {
 public:
-    // Returns true to let a navigation proceed, false to cancel it.
-    using BeforeNavigate = std::function<bool(const std::string& url)>;
-
     // Replaces the placeholder control `controlId` of `dialog` with a host
     // window of the same id and rectangle and puts the browser, or the
     // built-in view, into it.
@@ -54,7 +50,6 @@ private:
     void ReleaseHolds();
 
     HWND host_ = nullptr;
-    BeforeNavigate beforeNavigate_;
     BrowserSite* site_ = nullptr;
     std::unique_ptr<PageView> view_;
     std::string shownPath_;  // the page last asked for, shown again after a switch
