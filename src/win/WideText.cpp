@@ -15,15 +15,32 @@ std::wstring WideText(const std::string& text)
     return wide;
 }
 
-std::string NarrowText(const wchar_t* text, size_t length)
+namespace {
+
+std::string Narrow(const wchar_t* text, size_t length, bool exactly)
 {
     if (!text || length == 0)
         return std::string();
     const int size = static_cast<int>(length);
-    const int needed = WideCharToMultiByte(CP_ACP, 0, text, size, nullptr, 0, nullptr, nullptr);
-    if (needed <= 0)
+    const DWORD flags = exactly ? WC_NO_BEST_FIT_CHARS : 0;
+    BOOL substituted = FALSE;
+    BOOL* substitutedOut = exactly ? &substituted : nullptr;
+    const int needed = WideCharToMultiByte(CP_ACP, flags, text, size, nullptr, 0, nullptr, substitutedOut);
+    if (needed <= 0 || substituted)
         return std::string();
     std::string narrow(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, size, &narrow[0], needed, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, text, size, &narrow[0], needed, nullptr, nullptr);
     return narrow;
+}
+
+} // namespace
+
+std::string NarrowText(const wchar_t* text, size_t length)
+{
+    return Narrow(text, length, false);
+}
+
+std::string NarrowTextExactly(const wchar_t* text, size_t length)
+{
+    return Narrow(text, length, true);
 }

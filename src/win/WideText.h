@@ -8,3 +8,7 @@ std::wstring WideText(const std::string& text);
 // `length` UTF-16 units from `text`; characters the code page lacks become
 // its default character.
 std::string NarrowText(const wchar_t* text, size_t length);
+
+// The same, but empty when a character has no exact spelling in the code
+// page: a path with a stand-in character would name another file.
+std::string NarrowTextExactly(const wchar_t* text, size_t length);
