@@ -1,6 +1,6 @@
 #include "win/JpegFileDialog.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 
 #include <commdlg.h>
 
@@ -20,7 +20,7 @@ constexpr const char* kDefaultExtension = "jpg";
 
 bool AskForJpegFile(HWND owner, const char* title, const char* filter, std::string& chosen)
 {
-    const std::string reportsDirectory = DataPaths::reportsDirectory;
+    const std::string& reportsDirectory = AccountReportsDirectory();
     std::vector<char> file(kFileBufferSize, '\0');
     lstrcpynA(file.data(), "*.jpg", static_cast<int>(file.size()));
     OPENFILENAMEA dialog{};
@@ -34,7 +34,7 @@ bool AskForJpegFile(HWND owner, const char* title, const char* filter, std::stri
     dialog.Flags = kSaveFlags;
     dialog.lpstrDefExt = kDefaultExtension;
     const bool picked = GetSaveFileNameA(&dialog) != FALSE;
-    SetCurrentDirectoryA(DataPaths::dataDirectory);
+    SetCurrentDirectoryA(AccountDataDirectory().c_str());
     if (picked)
         chosen = file.data();
     return picked;

@@ -2,7 +2,6 @@
 
 #include "MainWindowIds.h"
 #include "ArtworkIds.h"
-#include "base/DataPaths.h"
 #include "app/win/AboutBox.h"
 #include "app/win/HelpWizard.h"
 #include "companion/CompanionPeople.h"
@@ -22,6 +21,7 @@
 #include "profiles/ProfileIndex.h"
 #include "profiles/win/ProfileEditor.h"
 #include "schedule/win/ScheduleDialogs.h"
+#include "win/AccountFolders.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
@@ -72,7 +72,7 @@ std::string Calibration(const Profile& profile)
 } // namespace
 
 MainWindow::MainWindow(const Clock& clock)
-    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
+    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(AccountDataDirectory()), clock_(clock)
 {
     OnNotify(IDC_PROFILE_LIST, LVN_ITEMCHANGED,
              [this](NMHDR* header) { OnListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });
@@ -479,7 +479,7 @@ void MainWindow::OpenReport()
     dialog.lpstrFilter = filter;
     dialog.lpstrFile = chosen.data();
     dialog.nMaxFile = static_cast<DWORD>(chosen.size());
-    dialog.lpstrInitialDir = DataPaths::reportsDirectory;
+    dialog.lpstrInitialDir = AccountReportsDirectory().c_str();
     dialog.lpstrTitle = "Select Daily Report";
     dialog.lpstrDefExt = "jpg";
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;

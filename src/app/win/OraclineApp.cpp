@@ -1,11 +1,12 @@
 #include "app/win/OraclineApp.h"
 
-#include "base/DataPaths.h"
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "pages/win/HeldPages.h"
+#include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
+#include "win/AccountFolders.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowsVersion.h"
 #include "win/SystemFolder.h"
@@ -23,6 +24,8 @@ const char* const kWindows95Refusal =
 const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
+const char* const kNoDataFolder =
+    "Oracline cannot create its data folder in your account's application data.    ";
 
 const char* const kInteractiveMutexName = "Oracline.InteractiveInstance";
 const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purposes only";
@@ -34,7 +37,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     // The hosted web browser needs OLE on this thread before any window exists.
     oleInitialized = SUCCEEDED(OleInitialize(nullptr));
 
-    CreateDataDirectories();
+    const bool haveDataFolder = CreateAccountFolders();
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
@@ -55,12 +58,18 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         gdiplusStarted = true;
     }
 
-    // Only the exact path the Task Scheduler was given means an unattended
-    // run; any other spelling, quoted or not, is a person starting the
-    // program. Nobody sits at an unattended run, usable record or not, so it
-    // never opens a window.
-    if (commandLine == DataPaths::scheduleRecordPath) {
+    // Only this account's record path means an unattended run; any other
+    // text is a person starting the program. Nobody sits at an unattended
+    // run, usable record or not, so it never opens a window.
+    if (haveDataFolder && IsScheduledRunArgument(commandLine, ScheduleRecordPath())) {
         RunUnattendedDelivery();
+        return false;
+    }
+    if (!haveDataFolder) {
+        // Whether an argument names this account's record cannot be told
+        // then, and an unattended run must not wait for a click.
+        if (commandLine.empty())
+            ShowMessage(kNoDataFolder, MessageKind::Error);
         return false;
     }
 
@@ -70,8 +79,8 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return false;
     }
-    RemoveStaleTemporaryFiles(DataPaths::dataDirectory);
-    StartHeldPages(DataPaths::dataDirectory);
+    RemoveStaleTemporaryFiles(AccountDataDirectory());
+    StartHeldPages(AccountDataDirectory());
     RunInteractiveMode();
     return false;
 }
@@ -113,15 +122,6 @@ void OraclineApp::ExitInstance()
     if (oleInitialized)
         OleUninitialize();
     oleInitialized = false;
-}
-
-void OraclineApp::CreateDataDirectories()
-{
-    // Existing or impossible directories are passed over: later file
-    // operations fail quietly on their own.
-    CreateDirectoryA(DataPaths::programFilesDirectory, nullptr);
-    CreateDirectoryA(DataPaths::dataDirectory, nullptr);
-    CreateDirectoryA(DataPaths::reportsDirectory, nullptr);
 }
 
 std::string OraclineApp::CurrentOperatingSystemName()

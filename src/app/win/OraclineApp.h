@@ -14,7 +14,6 @@ public:
 
 private:
     static std::string CurrentOperatingSystemName();
-    static void CreateDataDirectories();
     bool ClaimInteractiveInstance();
     static void BringRunningInstanceToFront();
 
