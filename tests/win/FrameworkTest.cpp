@@ -1,7 +1,6 @@
 // The framework's lifetime rules, which no flow through the program can
 // reach in a chosen order: the message filters asked while one of them runs,
-// a modeless dialog that goes with its window, and the focus that leaves a
-// button disabling itself.
+// and a modeless dialog that goes with its window.
 #include "win/Dialog.h"
 #include "win/MessageFilters.h"
 
@@ -84,27 +83,6 @@ TEST(Dialog, AModelessDialogGoesWithItsWindowOnceItsHandlerReturns)
         EXPECT_EQ(trace.deletedAfterHandler, !fromOutside);
         EXPECT_EQ(trace.filtered, 1) << "the dialog's filter outlived its window";
     }
-}
-
-class SelfDisablingDialog : public Dialog {
-public:
-    SelfDisablingDialog() : Dialog(1)
-    {
-        OnClicked(100, [this] { EnableWindow(Item(100), FALSE); });
-    }
-};
-
-TEST(Dialog, TheFocusSkipsFromADisabledButtonToTheNextEnabledOne)
-{
-    HWND window = Dialog::ShowModeless(std::make_unique<SelfDisablingDialog>(), nullptr);
-    ASSERT_TRUE(window);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    SetFocus(GetDlgItem(window, 100));
-    ASSERT_EQ(GetFocus(), GetDlgItem(window, 100));
-    SendMessageA(window, WM_COMMAND, MAKEWPARAM(100, BN_CLICKED), 0);
-    EXPECT_EQ(GetFocus(), GetDlgItem(window, 102)) << "disabled button 101 skipped, not the window left without focus";
-    DestroyWindow(window);
 }
 
 }  // namespace
