@@ -1,6 +1,8 @@
 #include "schedule/win/ScheduleDialogs.h"
 
 #include "base/DataPaths.h"
+#include "mail/win/MailSenders.h"
+#include "mail/win/MailSettingsDialog.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/win/CurrentlyScheduledDialog.h"
@@ -20,6 +22,8 @@ TaskSchedulerService MakeService()
 
 void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
 {
+    if (NeedsMailSettings())
+        RunMailSettings(owner, kNoMailProgramReason);
     TaskSchedulerService service = MakeService();
     const std::string recordPath = DataPaths::scheduleRecordPath;
     ScheduleDialogModel model(profilePath);
