@@ -232,7 +232,7 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
     // program's own files in any letter case.
     for (const char* bad : {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "con", "COM1",
                             "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x", "BOBSMI~1",
-                            "~", "oc", "OC", "Contacts", "CONTACTS"})
+                            "~", "oc", "OC", "Contacts", "CONTACTS", "Mail"})
         EXPECT_EQ(Problem(bad, "Sam"), kDescriptionNotAFileName) << bad;
     for (const char* good : {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4",
                              "oc ", "oc.ini", "contacts list", "CONIN"})

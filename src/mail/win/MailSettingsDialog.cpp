@@ -100,14 +100,19 @@ void MailSettingsDialog::SecurityChanged()
     PushValues();
 }
 
-void MailSettingsDialog::SendTestMail()
+bool MailSettingsDialog::ReadAndCheck()
 {
     ReadFields();
     const std::string refusal = model_.CheckForSave();
-    if (!refusal.empty()) {
+    if (!refusal.empty())
         ShowMessage(refusal, MessageKind::Error);
+    return refusal.empty();
+}
+
+void MailSettingsDialog::SendTestMail()
+{
+    if (!ReadAndCheck())
         return;
-    }
     const MailSettings settings = model_.Settings();
     std::string password;
     if (model_.HasNewPassword())
@@ -130,12 +135,8 @@ void MailSettingsDialog::SendTestMail()
 
 void MailSettingsDialog::OnOK()
 {
-    ReadFields();
-    const std::string refusal = model_.CheckForSave();
-    if (!refusal.empty()) {
-        ShowMessage(refusal, MessageKind::Error);
+    if (!ReadAndCheck())
         return;
-    }
     if (!WriteMailSettings(AccountMailSettingsPath(), model_.Settings())) {
         ShowMessage(kMailSettingsNotSavedMessage, MessageKind::Error);
         return;

@@ -19,6 +19,9 @@ private:
     void SecurityChanged();
     void SendTestMail();
     void ReadFields();
+    // The fields read and checked; false, with the refusal shown, when they
+    // cannot be used.
+    bool ReadAndCheck();
     void PushValues();
 
     MailSettingsModel& model_;

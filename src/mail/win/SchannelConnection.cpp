@@ -29,9 +29,7 @@ std::string Hex(long code)
 std::string CertificateProblem(DWORD error)
 {
     switch (error) {
-    case static_cast<DWORD>(CERT_E_UNTRUSTEDROOT):
-    case static_cast<DWORD>(CERT_E_CHAINING):
-        return "it is not issued by an authority this computer trusts";
+    case static_cast<DWORD>(CERT_E_UNTRUSTEDROOT): return "it is not issued by an authority this computer trusts";
     case static_cast<DWORD>(CERT_E_CN_NO_MATCH): return "it is issued for another name";
     case static_cast<DWORD>(CERT_E_EXPIRED): return "it has expired or is not valid yet";
     case static_cast<DWORD>(CERT_E_REVOKED): return "it has been revoked";
@@ -313,15 +311,27 @@ private:
         chainPara.RequestedUsage.Usage.cUsageIdentifier = 1;
         chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
         PCCERT_CHAIN_CONTEXT chain = nullptr;
-        // Revocation from what the system has at hand: fetching lists from
-        // the network could outlast the send's time limit.
+        // No revocation check: fetching revocation lists from the network
+        // could outlast the send's time limit, and one that cannot be
+        // fetched would refuse every send of an unattended run offline.
         const BOOL built = CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
-                                                   CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT |
-                                                       CERT_CHAIN_REVOCATION_CHECK_CACHE_ONLY,
-                                                   nullptr, &chain);
+                                                   0, nullptr, &chain);
         CertFreeCertificateContext(certificate);
         if (!built || !chain) {
             detail = "it cannot be verified";
+            return false;
+        }
+        // The chain's own verdict first: not every policy check looks at a
+        // chain that ends in no root at all.
+        const DWORD chainErrors = chain->TrustStatus.dwErrorStatus;
+        if (chainErrors != CERT_TRUST_NO_ERROR) {
+            CertFreeCertificateChain(chain);
+            detail = CertificateProblem(
+                chainErrors & (CERT_TRUST_IS_UNTRUSTED_ROOT | CERT_TRUST_IS_PARTIAL_CHAIN) ? static_cast<DWORD>(CERT_E_UNTRUSTEDROOT)
+                : chainErrors & CERT_TRUST_IS_NOT_TIME_VALID                             ? static_cast<DWORD>(CERT_E_EXPIRED)
+                : chainErrors & CERT_TRUST_IS_REVOKED                                    ? static_cast<DWORD>(CERT_E_REVOKED)
+                : chainErrors & CERT_TRUST_IS_NOT_VALID_FOR_USAGE ? static_cast<DWORD>(CERT_E_WRONG_USAGE)
+                                                                  : static_cast<DWORD>(CERT_E_CHAINING));
             return false;
         }
         SSL_EXTRA_CERT_CHAIN_POLICY_PARA ssl{};
@@ -330,7 +340,6 @@ private:
         ssl.pwszServerName = &target_[0];
         CERT_CHAIN_POLICY_PARA policy{};
         policy.cbSize = sizeof policy;
-        policy.dwFlags = CERT_CHAIN_POLICY_IGNORE_ALL_REV_UNKNOWN_FLAGS;
         policy.pvExtraPolicyPara = &ssl;
         CERT_CHAIN_POLICY_STATUS status{};
         status.cbSize = sizeof status;

@@ -39,7 +39,7 @@ bool HasMapiLibraryValue(HKEY root, const std::string& program)
     for (const char* value : {"DLLPathEx", "DLLPath"}) {
         char path[MAX_PATH] = {};
         DWORD size = sizeof path;
-        if (RegGetValueA(root, key.c_str(), value, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, path, &size) ==
+        if (RegGetValueA(root, key.c_str(), value, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, path, &size) ==
                 ERROR_SUCCESS &&
             path[0] != '\0')
             return true;

@@ -29,7 +29,7 @@ void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock&
     ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-        CurrentlyScheduledDialog current(shown, std::string(DataPaths::dataDirectory) + kDeliveryLogName);
+        CurrentlyScheduledDialog current(shown, std::string(DataPaths::dataDirectory) + kDeliveryLogName, recordPath);
         if (current.RunModal(owner) != IDOK)
             return;
         model.TakeCurrent(shown);
