@@ -1,8 +1,6 @@
-"""A real SMTP server on loopback for the end-to-end tests: STARTTLS and
-implicit TLS with a certificate of the test authority, AUTH only inside TLS,
-and one more STARTTLS server whose certificate no one trusts. Each mail
-received is kept as N.eml with N.txt (its headers as a reader sees them,
-words decoded) and N-K.bin (its K-th attachment, decoded)."""
+"""SMTP servers on loopback for the end-to-end tests (STARTTLS, TLS, and
+STARTTLS with an untrusted certificate; AUTH inside TLS). Mail N is kept as
+N.eml, N.txt (headers as a reader sees them) and N-K.bin (attachments)."""
 import email
 import email.policy
 import socket
@@ -75,8 +73,7 @@ for server in servers:
     server.start()
 (out / "ports.txt").write_text("".join(f"{k} {v}\n" for k, v in ports.items()))
 try:
-    # Bounded: the test run that started it ends long before.
-    time.sleep(600)
+    time.sleep(600)  # bounded: the test run that started it ends long before
 finally:
     for server in servers:
         server.stop()
