@@ -169,8 +169,11 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     ASSERT_TRUE(session.ChooseDate(1990, 5, 3));
     session.Press(IDOK);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "You can't analyze a date before your birth date.     ");
-    ASSERT_TRUE(session.ChooseDate(1990, 5, 4));
-    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - "}, {IDC_DREAMS, " Dream Interpretation"}};
+    // Day 31, then a month of 30: the lists show, and the tasks take, its last day.
+    ASSERT_TRUE(session.ChooseDate(1990, 5, 31) && ComboDriver(session.Window(), IDC_MONTH).ChooseText("6"));
+    EXPECT_EQ(shown(IDC_DAY), "30");
+    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "},
+                                                 {IDC_DREAMS, " Dream Interpretation"}};
     for (const auto& task : tasks) {
         session.Press(task.first);
         HWND opened = WaitForDialogWhere(session.ProcessId(),
