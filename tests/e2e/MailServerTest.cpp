@@ -76,7 +76,6 @@ void SetStoredMailPassword(const std::string& password)
 }
 
 const TestProfile kJane{"Jane Doe", "Jane Doe", 3, 2, 1950};
-const char* const kRecordPath = "C:\\Program Files\\Oracline\\task.dtr";
 const std::string kRefusedRecipient =
     "550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown";
 const std::string kSignInRefused = "535 5.7.8 Authentication credentials invalid";
@@ -120,7 +119,7 @@ TEST(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFails
     const DWORD pid = session.ProcessId();
     PressButton(session.Daily(), IDC_DAILY_EMAIL);
     AnswerMessage(pid);
-    const std::string report = DataDirectory() + "Reports\\day.jpg";
+    const std::string report = ReportsDirectory() + "day.jpg";
     ASSERT_TRUE(EnterFileName(WaitForDialog(pid, "Save Report"), report));
     AnswerMessage(pid);
 
@@ -219,10 +218,10 @@ TEST(MailServer, TheScheduledRunSendsOverTlsAndLogsEachFailure)
         SCOPED_TRACE(run.logged);
         const bool colours = &run == &runs[0];
         WriteFileBytes(DataDirectory() + "mail.ini", MailIni(run.port, run.security, run.server ? run.server : "localhost"));
-        WriteFileBytes(kRecordPath, "Profile:" + profile + "\r\nEmail:" + run.email + "\r\nTime:7:0AM\r\nType:" +
+        WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + profile + "\r\nEmail:" + run.email + "\r\nTime:7:0AM\r\nType:" +
                                         (colours ? "1" : "0") + "\r\n");
         SetStoredMailPassword(run.password);
-        ProgramRun delivery(kRecordPath);
+        ProgramRun delivery(DataDirectory() + "task.dtr");
         ASSERT_TRUE(delivery.WaitForExit(70000));
         const std::string log = DataFile("delivery.log");
         EXPECT_NE(log.find(", Jane Doe.ini, " + run.email + ", " + run.logged), std::string::npos) << log;

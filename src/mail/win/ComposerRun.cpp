@@ -1,6 +1,6 @@
 #include "mail/win/ComposerRun.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "mail/ComposedMail.h"
 #include "mail/win/EmailDialog.h"
 #include "mail/win/MailSenders.h"
@@ -21,7 +21,7 @@ void RunEmailComposer(HWND owner, const std::string& reportPath)
     // the failure over it; Cancel there discards the mail. The sender is made
     // for each send: the settings may have changed in between.
     for (;;) {
-        EmailDialog dialog(composer, std::string(DataPaths::dataDirectory) + kContactsFileName, failure);
+        EmailDialog dialog(composer, AccountDataDirectory() + kContactsFileName, failure);
         if (dialog.RunModal(owner) != IDOK)
             break;
         WaitCursor wait;

@@ -2,7 +2,7 @@
 
 #include "mail/win/MailSenders.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "mail/MimeMessage.h"
 #include "mail/win/MailCredential.h"
 #include "mail/win/SchannelConnection.h"
@@ -61,7 +61,7 @@ std::string ClientName()
 
 } // namespace
 
-std::string AccountMailSettingsPath() { return std::string(DataPaths::dataDirectory) + kMailSettingsFileName; }
+std::string AccountMailSettingsPath() { return AccountDataDirectory() + kMailSettingsFileName; }
 
 MailSettings ReadAccountMailSettings()
 {

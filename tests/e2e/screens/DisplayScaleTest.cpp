@@ -19,7 +19,7 @@ using namespace e2e;
 namespace {
 
 const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
-const std::string kHourlyImage = "C:\\Program Files\\Oracline\\hourly.jpg";
+const std::string kHourlyImage = DataDirectory() + "hourly.jpg";
 
 // Where the run at 96 dpi leaves its findings, as a path of this process.
 std::string Recorded(const std::string& name)
@@ -116,7 +116,7 @@ TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
     std::vector<long> now;
     // The Physical bar, the only red of the report.
     Measure(daily, RGB(255, 0, 0), now);
-    const std::string saved = DataDirectory() + "Reports\\scale.jpg";
+    const std::string saved = ReportsDirectory() + "scale.jpg";
     PressButton(daily, IDC_DAILY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
     AnswerMessage(session.ProcessId());
