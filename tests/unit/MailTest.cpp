@@ -71,18 +71,11 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
         EXPECT_TRUE(own.Read(kContactsFileName) == c.after) << c.what;
     }
 
-    // A full list refuses Add; what it holds is still read back whole.
-    std::vector<Contact> rows;
-    for (const std::string n100(100, 'n'); ContactsHaveRoom(rows);)
-        rows.push_back({n100, std::to_string(rows.size()) + n100.substr(0, 90) + "@x"});
+    // A list that could not be read back with one more contact refuses Add
+    // (that it is read back whole is the fuzz target's round trip).
     ContactList full;
-    full.Fill(rows);
+    full.Fill(std::vector<Contact>(kMaxDataFileBytes / 215, {std::string(100, 'n'), std::string(100, 'a')}));
     EXPECT_EQ(full.Add({"Bo", "b@x"}), kContactsFullMessage);
-    ASSERT_TRUE(SaveContacts(dir.path(kContactsFileName), rows));
-    EXPECT_EQ(LoadContacts(dir.path(kContactsFileName), contacts), ContactsFile::read);
-    EXPECT_EQ(contacts.size(), rows.size());
-    rows.push_back({std::string(100, 'n'), std::string(99, 'a') + "@"});
-    EXPECT_FALSE(SaveContacts(dir.path(kContactsFileName), rows));
 }
 
 TEST(Contacts, ChecksAndSelection)
