@@ -1,6 +1,6 @@
 #include "daily/win/DailyAnalysisWindow.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "daily/DailyMessages.h"
 #include "daily/ExplainPage.h"
 #include "daily/ReportDrawing.h"
@@ -176,7 +176,7 @@ void DailyAnalysisWindow::Email()
 
 void DailyAnalysisWindow::Explain()
 {
-    const std::string page = WriteDailyExplanationPage(DataPaths::dataDirectory);
+    const std::string page = WriteDailyExplanationPage(AccountDataDirectory());
     if (!page.empty())
         ShowPageModal(Handle(), page, kDailyExplanationTitle, kDailyExplanationWidth, kDailyExplanationHeight);
 }
@@ -184,7 +184,7 @@ void DailyAnalysisWindow::Explain()
 // Follows the day shown, not the opening date.
 void DailyAnalysisWindow::ShowSuperstition()
 {
-    const std::string page = WriteSuperstitionPage(DataPaths::dataDirectory, navigation_.ShownDate().day);
+    const std::string page = WriteSuperstitionPage(AccountDataDirectory(), navigation_.ShownDate().day);
     if (!page.empty())
         ShowPageModal(Handle(), page, kSuperstitionTitle, kSuperstitionWidth, kSuperstitionHeight);
 }

@@ -2,7 +2,7 @@
 #include "win/WaitCursor.h"
 
 #include "HourlyWindowIds.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "hourly/HourlyMessages.h"
 #include "printing/win/Printing.h"
 #include "base/ReportTiming.h"
@@ -42,7 +42,7 @@ HourlyWindow::HourlyWindow(const HourlyChart& chart) : Dialog(IDD_HOURLY_WINDOW)
 
 std::string HourlyWindow::HourlyImagePath()
 {
-    return std::string(DataPaths::dataDirectory) + kHourlyImageName;
+    return AccountDataDirectory() + kHourlyImageName;
 }
 
 void HourlyWindow::OnInitDialog()

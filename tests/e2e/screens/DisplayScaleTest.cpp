@@ -20,7 +20,7 @@ using namespace e2e;
 namespace {
 
 const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
-const std::string kHourlyImage = "C:\\Program Files\\Oracline\\hourly.jpg";
+const std::string kHourlyImage = DataDirectory() + "hourly.jpg";
 
 // Where the run at 96 dpi leaves its findings, as a path of this process.
 std::string Recorded(const std::string& name)
@@ -113,7 +113,7 @@ TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
     Measure(daily, daily, [](COLORREF p) { return p == RGB(255, 0, 0); }, now);
     Measure(daily, Control(daily, IDB_STRIP_162), [](COLORREF p) { return p != RGB(128, 128, 128); }, now);
     EXPECT_EQ(ControlsOverDrawing(daily), std::vector<int>{});
-    const std::string saved = DataDirectory() + "Reports\\scale.jpg";
+    const std::string saved = ReportsDirectory() + "scale.jpg";
     PressButton(daily, IDC_DAILY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
     AnswerMessage(session.ProcessId());
