@@ -62,11 +62,16 @@ if(CMAKE_CROSSCOMPILING)
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
   # A user's own prefix is not the test prefix: the first start in one that
-  # wineboot alone made, without Wine's fonts.
+  # wineboot alone made, without Wine's fonts, at 96 and at 144 dpi.
   add_test(NAME plain_prefix
            COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
                    $<TARGET_FILE:e2e_screen_tests>)
-  set_tests_properties(plain_prefix PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+  add_test(NAME plain_prefix_144
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
+                   $<TARGET_FILE:e2e_screen_tests>)
+  set_tests_properties(plain_prefix plain_prefix_144 PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+  set_tests_properties(plain_prefix_144 PROPERTIES
+    ENVIRONMENT "ORACLINE_SCREEN=1920x1440x24;ORACLINE_LOGPIXELS=144")
 endif()
 
 # The drawings at another display scale: the run at 96 dpi records what the

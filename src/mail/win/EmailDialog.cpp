@@ -95,6 +95,7 @@ void EmailDialog::OnInitDialog()
     ListView list(Handle(), IDC_EMAIL_CONTACT_LIST);
     list.AddColumn(0, "Name", 110);
     list.AddColumn(1, "Email Address", 177);
+    list.FitColumns();
     list.SetColours(Theme::background, Theme::background, Theme::text);
     composer_.ReadContacts(contactsPath_);
     composer_.DescribeAttachment(kReadImageSize);
