@@ -4,9 +4,10 @@
 ; (the folder of the twelve sign images), ICON and OUTFILE; see
 ; cmake/Installer.cmake.
 ;
-; The folder is fixed: the program keeps its data beside itself in
-; "C:\Program Files\Oracline\" and the scheduled job starts the exe from
-; there, so setup offers no choice of folder.
+; The folder is fixed: the scheduled jobs start the exe in
+; "C:\Program Files\Oracline\", and earlier versions kept every account's
+; data there, so setup offers no choice of folder. Each account keeps its
+; data in folders of its own; this one is written by administrators only.
 
 Unicode true
 ; Oracline.exe is a 64-bit program; a 64-bit setup sees the real Program
@@ -20,11 +21,9 @@ RequestExecutionLevel admin
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Oracline"
 !define JOB_NAME "Daily Analysis Report"
-; Built-in accounts by SID, so that the grants hold on every language of
-; Windows: SYSTEM, Administrators, Users.
-!define SYSTEM_SID "*S-1-5-18"
+; The Administrators group by SID, so that it is named on every language of
+; Windows.
 !define ADMINISTRATORS_SID "*S-1-5-32-544"
-!define USERS_SID "*S-1-5-32-545"
 !define FILE_ATTRIBUTE_REPARSE_POINT 0x400
 
 Name "Oracline"
@@ -72,32 +71,43 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   !insertmacro ${Do} aquarius.gif
   !insertmacro ${Do} pisces.gif
 !macroend
-!macro InstallSign Image
-  File "${SIGNS}\${Image}"
+; Deletes what the folder holds under the name, then writes the new file:
+; a file that is already there keeps its owner, who could change its list
+; again. Either the new file is in place or the setup stops.
+!macro ReplaceFile Name Source
+  StrCpy $R8 "${Name}"
+  Delete "$INSTDIR\${Name}"
+  IfFileExists "$INSTDIR\${Name}" 0 +2
+    Call CannotReplace
+  ClearErrors
+  File "/oname=${Name}" "${Source}"
+  IfErrors 0 +2
+    Call CannotReplace
+!macroend
+!macro ReplaceSign Image
+  !insertmacro ReplaceFile ${Image} "${SIGNS}\${Image}"
+!macroend
+!macro RemoveFileIn Folder Name
+  Delete "${Folder}\${Name}"
 !macroend
 !macro RemoveFile Name
-  Delete "$INSTDIR\${Name}"
+  !insertmacro RemoveFileIn "$INSTDIR" ${Name}
+!macroend
+!macro RemoveAccountFile Name
+  !insertmacro RemoveFileIn "$APPDATA\Oracline" ${Name}
 !macroend
 
-; Every file the setup puts into the folder. Another account must not be
-; able to change any of them: uninstall.exe runs elevated when an
-; administrator removes Oracline, Oracline.exe runs as everyone who starts it.
+; Every file the setup puts into the folder. No other account may change
+; any of them: uninstall.exe runs elevated when an administrator removes
+; Oracline, Oracline.exe runs as everyone who starts it.
 !macro ProgramFiles Do
   !insertmacro ${Do} Oracline.exe
   !insertmacro SignImages ${Do}
   !insertmacro ${Do} Readme.txt
   !insertmacro ${Do} uninstall.exe
 !macroend
-; Its own list, nothing inherited from the folder that every user can write.
-!macro ProtectFile Name
-  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR\${Name}" /inheritance:r /grant:r ${SYSTEM_SID}:F ${ADMINISTRATORS_SID}:F ${USERS_SID}:RX'
-  Pop $0
-  ${If} $0 != 0
-    StrCpy $R9 unprotected
-  ${EndIf}
-!macroend
 
-; The pages the program writes into its folder.
+; The pages the program writes into the account's data folder.
 !macro PageFiles Do
   !insertmacro ${Do} effects.htm
   !insertmacro ${Do} reading.htm
@@ -112,6 +122,19 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   !insertmacro ${Do} email_e.htm
   !insertmacro ${Do} email_r.htm
   !insertmacro ${Do} message.htm
+!macroend
+
+; Earlier versions let the Users group change the folder, and every user
+; could own files in it. Administrators take the folder and all in it back,
+; and every access list there becomes the one Program Files hands down:
+; read and execute for Users, nothing more. $0 is 0 when both took.
+!macro TakeFolderBack
+  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /setowner ${ADMINISTRATORS_SID} /T /C /Q'
+  Pop $0
+  ${If} $0 == 0
+    nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /reset /T /C /Q'
+    Pop $0
+  ${EndIf}
 !macroend
 
 ; Result is 1 when Path is a junction, a symbolic link or another reparse
@@ -129,8 +152,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   ${EndIf}
 !macroend
 
-; A folder left behind by an earlier installation is writable by every user,
-; who could have replaced it or its Reports folder by a link to elsewhere.
+; A folder left behind by an earlier installation was writable by every
+; user, who could have replaced it or its Reports folder by a link to
+; elsewhere.
 Function RefuseLinkedFolder
   !insertmacro IsLinked "$INSTDIR" $0
   !insertmacro IsLinked "$INSTDIR\Reports" $1
@@ -145,44 +169,40 @@ Function .onInit
   Call RefuseLinkedFolder
 FunctionEnd
 
+
+Function CannotReplace
+  MessageBox MB_OK|MB_ICONSTOP "Setup cannot replace $INSTDIR\$R8: another program holds it open.$\n$\nClose that program, or restart Windows, and run Setup again." /SD IDOK
+  SetErrorLevel 2
+  Quit
+FunctionEnd
+
 Section "Oracline" ProgramSection
   SectionIn RO
   SetShellVarContext all
   SetOutPath "$INSTDIR"
-  ; Until the program files have lists of their own no other account may
-  ; write here: a file made under an inherited write grant could be opened
-  ; for writing meanwhile, and that handle would outlast the new list.
-  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /remove:g ${USERS_SID}'
-  Pop $0
-  Call RefuseLinkedFolder
-  ; Only program files are written: an earlier installation's profiles,
-  ; contacts, reports and schedule record stay as they are. Old ones are
-  ; deleted first, since a file that is already there keeps its owner, who
-  ; could change its list again.
-  !insertmacro ProgramFiles RemoveFile
-  File "/oname=Oracline.exe" "${PROGRAM}"
-  !insertmacro SignImages InstallSign
-  File "Readme.txt"
-  WriteUninstaller "$INSTDIR\uninstall.exe"
-  StrCpy $R9 protected
-  !insertmacro ProtectFile Oracline.exe
-  !insertmacro ProtectFile uninstall.exe
-  !insertmacro ProtectFile Readme.txt
-  ; The sign images in one call; a .gif another account left here gets the same list.
-  !insertmacro ProtectFile *.gif
-  CreateDirectory "$INSTDIR\Reports"
-
-  ; The program writes its data here without elevation; the program files
-  ; keep their own lists.
-  ${If} $R9 == protected
-    nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /grant ${USERS_SID}:(OI)(CI)M'
-    Pop $0
-  ${Else}
-    StrCpy $0 "program files not protected"
-  ${EndIf}
+  SetOverwrite try
+  ; Before anything is written: no other account may keep or gain a way to
+  ; change what follows.
+  !insertmacro TakeFolderBack
   ${If} $0 != 0
-    DetailPrint "Could not give the Users group write access to $INSTDIR ($0)."
+    MessageBox MB_OK|MB_ICONSTOP "Setup cannot take back the access rights of $INSTDIR (icacls: $0).$\n$\nRun Setup again as an administrator." /SD IDOK
+    SetErrorLevel 2
+    Quit
   ${EndIf}
+  Call RefuseLinkedFolder
+  ; Only program files are written: the data an earlier version kept here
+  ; stays as it was, for each account's first start to copy.
+  !insertmacro ReplaceFile Oracline.exe "${PROGRAM}"
+  !insertmacro SignImages ReplaceSign
+  !insertmacro ReplaceFile Readme.txt "Readme.txt"
+  StrCpy $R8 uninstall.exe
+  Delete "$INSTDIR\uninstall.exe"
+  IfFileExists "$INSTDIR\uninstall.exe" 0 +2
+    Call CannotReplace
+  ClearErrors
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  IfErrors 0 +2
+    Call CannotReplace
 
   CreateShortcut "$SMPROGRAMS\Oracline.lnk" "$INSTDIR\Oracline.exe"
 
@@ -204,15 +224,42 @@ Section /o "Desktop shortcut" DesktopSection
   CreateShortcut "$DESKTOP\Oracline.lnk" "$INSTDIR\Oracline.exe"
 SectionEnd
 
-; Through Task Scheduler 1.0, which keeps the job the program registered;
-; schtasks only where that interface is missing.
-Function un.DeleteScheduledJob
+; Every account's job "Daily Analysis Report ..." (and the one job of
+; earlier versions): none could start the program once it is gone. Through
+; Task Scheduler 1.0, which keeps the jobs the program registered; schtasks
+; only where that interface is missing.
+Function un.DeleteScheduledJobs
   System::Call 'ole32::CoInitialize(p 0)'
   ; CLSID_CTaskScheduler, IID_ITaskScheduler, CLSCTX_INPROC_SERVER
   System::Call 'ole32::CoCreateInstance(g "{148BD52A-A2AB-11CE-B11F-00AA00530503}", p 0, i 1, g "{148BD527-A2AB-11CE-B11F-00AA00530503}", *p .r1) i .r0'
   ${If} $0 = 0
-    ; ITaskScheduler::Delete, then Release
-    System::Call '$1->7(w "${JOB_NAME}") i .r0'
+    ; ITaskScheduler::Enum, then IEnumWorkItems::Next one name at a time
+    System::Call '$1->5(*p .r2) i .r0'
+    ${If} $0 = 0
+      ${Do}
+        System::Call '$2->3(i 1, *p .r3, *i .r4) i .r0'
+        ${If} $0 <> 0
+        ${OrIf} $4 = 0
+          ${Break}
+        ${EndIf}
+        System::Call '*$3(p .r5)'
+        System::Call '*$5(&w${NSIS_MAX_STRLEN} .r6)'
+        System::Call 'ole32::CoTaskMemFree(p r5)'
+        System::Call 'ole32::CoTaskMemFree(p r3)'
+        StrLen $7 "${JOB_NAME}"
+        StrCpy $8 $6 $7
+        ${If} $8 == "${JOB_NAME}"
+          ; The names come with their ".job"; the scheduler takes them without.
+          StrCpy $8 $6 "" -4
+          ${If} $8 == ".job"
+            StrCpy $6 $6 -4
+          ${EndIf}
+          ; ITaskScheduler::Delete
+          System::Call '$1->7(w r6) i .r0'
+        ${EndIf}
+      ${Loop}
+      System::Call '$2->2()'
+    ${EndIf}
     System::Call '$1->2()'
   ${Else}
     nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "${JOB_NAME}" /F'
@@ -226,33 +273,39 @@ Section "Uninstall"
   SetAutoClose true
   StrCpy $R0 keep
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-      "Do you also want to remove your profiles, contacts, saved reports and daily e-mail schedule?$\n$\nChoose No to keep them for a later installation of Oracline." \
+      "Do you also want to remove your profiles, contacts, saved reports and daily e-mail schedule?$\n$\nOnly your own are removed; other accounts keep theirs. Choose No to keep yours for a later installation of Oracline." \
       /SD IDNO IDNO +2
   StrCpy $R0 remove
 
-  Call un.DeleteScheduledJob
+  ; An earlier version's setup let every user change the folder.
+  !insertmacro TakeFolderBack
+  Call un.DeleteScheduledJobs
   Delete "$SMPROGRAMS\Oracline.lnk"
   Delete "$DESKTOP\Oracline.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
-
   !insertmacro ProgramFiles RemoveFile
-  ; Only the kinds of files the program makes, never whatever else another
-  ; account put into the folder or linked into it.
-  ${If} $R0 == remove
-    Delete "$INSTDIR\*.ini"
-    Delete "$INSTDIR\task.dtr"
-    Delete "$INSTDIR\delivery.log"
-    Delete "$INSTDIR\hourly.jpg"
-    Delete "$INSTDIR\*.????????????.tmp"
-    !insertmacro PageFiles RemoveFile
-  ${EndIf}
-  !insertmacro IsLinked "$INSTDIR\Reports" $0
-  ${If} $0 = 0
-    ${If} $R0 == remove
-      Delete "$INSTDIR\Reports\*.jpg"
-    ${EndIf}
-    RMDir "$INSTDIR\Reports"
-  ${EndIf}
-  ; Removed only when empty, which keeps whatever the user made.
+  ; What earlier versions kept here is every account's: it stays, and so
+  ; does the folder then. Removed only when empty.
+  RMDir "$INSTDIR\Reports"
   RMDir "$INSTDIR"
+
+  ; Only the running account's own data, and of it only the kinds of files
+  ; the program makes: never another account's, never what the user put
+  ; beside them.
+  ${If} $R0 == remove
+    SetShellVarContext current
+    Delete "$APPDATA\Oracline\*.ini"
+    Delete "$APPDATA\Oracline\*.????????????.tmp"
+    !insertmacro RemoveAccountFile task.dtr
+    !insertmacro RemoveAccountFile delivery.log
+    !insertmacro RemoveAccountFile copied.txt
+    !insertmacro RemoveAccountFile hourly.jpg
+    !insertmacro PageFiles RemoveAccountFile
+    RMDir "$APPDATA\Oracline"
+    !insertmacro IsLinked "$PICTURES\Oracline Reports" $0
+    ${If} $0 = 0
+      Delete "$PICTURES\Oracline Reports\*.jpg"
+      RMDir "$PICTURES\Oracline Reports"
+    ${EndIf}
+  ${EndIf}
 SectionEnd

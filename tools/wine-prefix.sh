@@ -4,7 +4,15 @@
 set -eu
 prefix=$(realpath -m "${1:?usage: wine-prefix.sh PREFIX}")
 export WINEPREFIX="$prefix" WINEDEBUG=-all
-[ -f "$prefix/.oracline-ready" ] && exit 0
+# Wine links the account's Pictures, Documents and the like to the Linux
+# home, which every prefix would then share: the reports one test run saves
+# there would meet another's. Each prefix keeps folders of its own.
+own_folders() {
+  for link in "$prefix"/drive_c/users/*/{Desktop,Documents,Downloads,Music,Pictures,Videos}; do
+    if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
+  done
+}
+[ -f "$prefix/.oracline-ready" ] && { own_folders; exit 0; }
 
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$prefix"
@@ -16,4 +24,5 @@ wineserver -w
 cp -n /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 timeout 60 wine regedit /S "$(winepath -w "$here/wine-settings.reg" 2>/dev/null)" >/dev/null 2>&1
 wineserver -w
+own_folders
 touch "$prefix/.oracline-ready"

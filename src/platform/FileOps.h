@@ -55,6 +55,12 @@ bool PathExists(const std::string& path);
 // one does not wait either.
 bool ReadRegularFile(const std::string& path, long long limit, std::string& bytes);
 
+// Copies the regular file `source` of at most `limit` bytes, byte for byte,
+// to `target`, which must not exist yet (nothing there is ever opened or
+// replaced), and forces it onto the disk. False when nothing was copied; a
+// copy cut short is removed again.
+bool CopyNewFile(const std::string& source, const std::string& target, long long limit);
+
 // Seconds since `path` was last written (negative when its time lies ahead);
 // false when there is no such file.
 bool SecondsSinceWritten(const std::string& path, long long& seconds);

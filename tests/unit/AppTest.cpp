@@ -1,7 +1,10 @@
 #include "app/MainWindowRules.h"
 #include "app/OperatingSystemName.h"
 #include "app/ReleaseDate.h"
+#include "app/SharedDataImport.h"
 #include "base/ScreenPlacement.h"
+
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +73,48 @@ TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
     EXPECT_EQ(ReleaseDateText("Dec 17 2026"), "12/17/2026");
     EXPECT_EQ(ReleaseDateText("Foo  1 2005"), "");
     EXPECT_FALSE(ReleaseDateText(__DATE__).empty());
+}
+
+// An account's first start copies what the shared folder holds, once, and
+// never changes the originals or what the account has already.
+TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
+{
+    TempDir shared, sharedReports, data, reports;
+    const DataFolders folders{shared.dir(), sharedReports.dir(), data.dir(), reports.dir()};
+    EXPECT_EQ(ImportSharedData(folders), SharedDataImport::nothingToCopy);
+    const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\n"
+                              "Profile:Bo\r\nDescription:Work\r\nAdjustment:Manual\r\n";
+    const std::pair<const TempDir*, std::string> files[] = {
+        {&shared, "oc.ini"}, {&shared, "Home.ini"}, {&shared, "Work.ini"}, {&shared, "Extra.ini"},
+        {&shared, "contacts.ini"}, {&sharedReports, "March.JPG"}, {&sharedReports, "notes.txt"}};
+    for (const auto& f : files)
+        f.first->Write(f.second, f.second == "oc.ini" ? index : "shared " + f.second);
+    shared.Write("task.dtr", "Profile:" + shared.path("Work.ini") + "\r\nEmail:bo@x.org\r\nType:1\r\n");
+    data.Write("Work.ini", "the account's own");
+
+    EXPECT_EQ(ImportSharedData(folders), SharedDataImport::copied);
+    EXPECT_EQ(data.Read("oc.ini") + data.Read("Home.ini") + data.Read("Work.ini") + data.Read("contacts.ini"),
+              index + "shared Home.ini" + "the account's own" + "shared contacts.ini");
+    EXPECT_EQ(data.Read("task.dtr"), "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
+    EXPECT_EQ(reports.Read("March.JPG"), "shared March.JPG");
+    EXPECT_EQ(data.EntryCount() + reports.EntryCount(), 7);  // the notice too, and nothing else
+    for (const auto& f : files)
+        EXPECT_EQ(f.first->Read(f.second), f.second == "oc.ini" ? index : "shared " + f.second);
+    EXPECT_TRUE(TakeImportNotice(data.dir()));
+    EXPECT_FALSE(TakeImportNotice(data.dir()));
+
+    shared.Write("oc.ini", "Profile:Cy\nDescription:Play\nAdjustment:Manual\n");
+    EXPECT_EQ(ImportSharedData(folders), SharedDataImport::nothingToCopy);
+    EXPECT_EQ(data.Read("oc.ini"), index);
+
+    // Only a profile directly in the shared folder moves with the record.
+    const std::string from = "C:\\Program Files\\Oracline\\", to = "C:\\Users\\Jo\\Oracline\\";
+    const std::pair<std::string, std::string> records[] = {
+        {"Profile:c:\\program files\\oracline\\Jo.ini", "Profile:" + to + "Jo.ini"},
+        {"Profile:" + from + "sub\\Jo.ini", "Profile:" + from + "sub\\Jo.ini"},
+        {"Profile:C:\\Other\\Jo.ini", "Profile:C:\\Other\\Jo.ini"}, {"Profile:" + from, "Profile:" + from}};
+    for (const auto& r : records)
+        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}), r.second + "\nTime:7:0AM\n");
 }
 
 }  // namespace

@@ -219,16 +219,17 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     EXPECT_FALSE(UpdateProfileIndex(dir.dir(), {{Kind::put, ann}}));
     EXPECT_TRUE(dir.Read("oc.ini") == unreadable);
 
-    // Rows of the longest texts while there is room: the last one is still
-    // read back, one more is refused by the writer.
-    std::vector<ProfileIndexEntry> rows;
-    while (IndexHasRoom(rows)) {
-        const std::string number = std::to_string(rows.size());
-        rows.push_back({std::string(100, 'n'), number + std::string(100 - number.size(), 'd'), "Automatic"});
-    }
+    // Rows of the longest texts take 246 bytes each on the disk: room is left
+    // while one more still fits, all of them are read back, one more is
+    // refused by the writer.
+    std::vector<ProfileIndexEntry> rows(kMaxDataFileBytes / 246 - 1,
+                                        {std::string(100, 'n'), std::string(100, 'd'), "Automatic"});
+    EXPECT_TRUE(IndexHasRoom(rows));
+    rows.push_back(rows.back());
+    EXPECT_FALSE(IndexHasRoom(rows));
     ASSERT_TRUE(WriteProfileIndex(dir.dir(), rows));
     EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows.size());
-    rows.push_back({std::string(100, 'n'), std::string(100, 'e'), "Automatic"});
+    rows.push_back(rows.back());
     EXPECT_FALSE(WriteProfileIndex(dir.dir(), rows));
 }
 

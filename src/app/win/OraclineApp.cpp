@@ -3,6 +3,8 @@
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
+#include "app/win/SharedDataMove.h"
+#include "base/DataPaths.h"
 #include "pages/win/HeldPages.h"
 #include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
@@ -53,10 +55,14 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     // Without GDI+ the windows still open; only their drawings stay empty.
     const GdiPlusSession gdiplus;
 
-    // Only this account's record path means an unattended run; any other
-    // text is a person starting the program. Nobody sits at an unattended
-    // run, usable record or not, so it never opens a window.
-    if (haveDataFolder && IsScheduledRunArgument(commandLine, ScheduleRecordPath())) {
+    // Only this account's record path means an unattended run, or the
+    // shared one an earlier version's job still passes (which is then taken
+    // over); any other text is a person starting the program. Nobody sits at
+    // an unattended run, usable record or not, so it never opens a window.
+    const bool sharedJobRun = IsScheduledRunArgument(
+        commandLine, std::string(DataPaths::programDirectory) + DataPaths::scheduleRecordName);
+    if (haveDataFolder && (sharedJobRun || IsScheduledRunArgument(commandLine, ScheduleRecordPath()))) {
+        TakeOverSharedData(sharedJobRun);
         RunUnattendedDelivery();
         return;
     }
@@ -75,6 +81,8 @@ void OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return;
     }
+    TakeOverSharedData(false);
+    SayWhereSharedDataWent();
     RemoveStaleTemporaryFiles(AccountDataDirectory());
     StartHeldPages(AccountDataDirectory());
     RunInteractiveMode();

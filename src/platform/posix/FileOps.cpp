@@ -140,6 +140,21 @@ bool ReadRegularFile(const std::string& path, long long limit, std::string& byte
     return ok;
 }
 
+bool CopyNewFile(const std::string& source, const std::string& target, long long limit)
+{
+    std::string bytes;
+    if (!ReadRegularFile(source, limit, bytes))
+        return false;
+    const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (!ok)
+        unlink(target.c_str());
+    return ok;
+}
+
 bool SecondsSinceWritten(const std::string& path, long long& seconds)
 {
     struct stat st;

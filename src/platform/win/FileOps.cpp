@@ -155,6 +155,25 @@ bool ReadRegularFile(const std::string& path, long long limit, std::string& byte
     return ok;
 }
 
+bool CopyNewFile(const std::string& source, const std::string& target, long long limit)
+{
+    std::string bytes;
+    if (!ReadRegularFile(source, limit, bytes))
+        return false;
+    // CREATE_NEW neither reuses nor follows anything already there.
+    HANDLE file = CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = bytes.size() <= MAXDWORD &&
+              WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size() && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    if (!ok)
+        DeleteFileA(target.c_str());
+    return ok;
+}
+
 bool SecondsSinceWritten(const std::string& path, long long& seconds)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;

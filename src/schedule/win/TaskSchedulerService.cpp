@@ -67,14 +67,14 @@ class JobSession {
 public:
     enum class Job { Existing, New };
 
-    explicit JobSession(Job job)
+    explicit JobSession(Job job, const std::wstring& name = JobName()) : name_(name)
     {
         if (!com_.Ok() || FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
                                                   IID_ITaskScheduler, scheduler_.OutVoid())))
             return;
         IUnknown** task = reinterpret_cast<IUnknown**>(task_.Out());
-        ready_ = SUCCEEDED(job == Job::Existing ? scheduler_->Activate(JobName().c_str(), IID_ITask, task)
-                                                : scheduler_->NewWorkItem(JobName().c_str(), CLSID_CTask,
+        ready_ = SUCCEEDED(job == Job::Existing ? scheduler_->Activate(name_.c_str(), IID_ITask, task)
+                                                : scheduler_->NewWorkItem(name_.c_str(), CLSID_CTask,
                                                                           IID_ITask, task));
     }
 
@@ -90,10 +90,17 @@ public:
     void DropScheduler() { scheduler_.Reset(); }
 
     // Deleting goes through the scheduler, and the job must be let go first.
-    void DeleteJob()
+    // False when the scheduler refused (a job of another account).
+    bool DeleteJob()
     {
         task_.Reset();
-        scheduler_->Delete(JobName().c_str());
+        return SUCCEEDED(scheduler_->Delete(name_.c_str()));
+    }
+
+    // The job, as it is now, saved as a new job of another name.
+    bool SaveJobAs(const std::wstring& name) const
+    {
+        return SUCCEEDED(scheduler_->AddWorkItem(name.c_str(), task_.Get()));
     }
 
     bool SaveJob() const
@@ -105,6 +112,7 @@ public:
     }
 
 private:
+    std::wstring name_;
     ComScope com_;  // first in, last out: COM outlives the interfaces
     ComRef<ITaskScheduler> scheduler_;
     ComRef<ITask> task_;
@@ -214,4 +222,33 @@ bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
         return false;
     job.SaveJob();
     return true;
+}
+
+bool TaskSchedulerService::AdoptSharedJob()
+{
+    const std::wstring sharedRecord =
+        WideText(std::string(DataPaths::programDirectory) + DataPaths::scheduleRecordName);
+    JobSession shared(JobSession::Job::Existing, WideText(kScheduledJobName));
+    if (!shared.Ready())
+        return false;
+    LPWSTR parameters = nullptr;
+    const bool earlierVersions = SUCCEEDED(shared.Task().GetParameters(&parameters)) && parameters &&
+                                 sharedRecord == parameters;
+    CoTaskMemFree(parameters);
+    if (!earlierVersions)
+        return false;
+    // Saved under this account's name first, the shared job deleted after:
+    // should the account not be allowed to delete it (it is another
+    // account's, which that account's own run takes over), its copy goes
+    // again, and the mail is never sent twice or not at all.
+    const bool ownExists = JobSession(JobSession::Job::Existing).Ready();
+    shared.Task().SetParameters(WideText(ScheduleRecordPath()).c_str());
+    shared.Task().SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
+    if (!ownExists && !shared.SaveJobAs(JobName()))
+        return false;
+    if (shared.DeleteJob())
+        return true;
+    if (!ownExists)
+        JobSession(JobSession::Job::Existing).DeleteJob();
+    return false;
 }

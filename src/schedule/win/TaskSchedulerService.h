@@ -25,6 +25,13 @@ public:
     bool CreateJob() override;
     bool ActivateJob(CivilDate firstDay, int hour, int minute) override;
 
+    // Earlier versions registered one job for the machine, "Daily Analysis
+    // Report", starting the program on the shared record. When it is this
+    // account's (the account may delete it), it becomes this account's own
+    // job on its own record and folder, with its trigger; true then. An own
+    // job already there is kept, and the shared one only deleted.
+    bool AdoptSharedJob();
+
 private:
     std::function<JobAccount()> askAccount_;
 };

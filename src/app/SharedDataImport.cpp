@@ -1,0 +1,82 @@
+#include "app/SharedDataImport.h"
+
+#include "base/AsciiText.h"
+#include "base/DataPaths.h"
+#include "base/SafeFileWriter.h"
+#include "base/TextLines.h"
+#include "mail/Contacts.h"
+#include "platform/FileOps.h"
+#include "profiles/ProfileFile.h"
+#include "profiles/ProfileIndex.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const kNoticeName = "copied.txt";
+const char* const kProfileKey = "Profile:";
+// A saved report is a JPEG of a few hundred kilobytes; a file far larger is
+// none of the program's.
+constexpr long long kLargestReport = 64LL << 20;
+
+bool EndsWithJpg(const std::string& name)
+{
+    return name.size() > 4 && LowerAscii(name.substr(name.size() - 4)) == ".jpg";
+}
+
+void CopyDataFile(const DataFolders& folders, const std::string& name)
+{
+    CopyNewFile(folders.shared + name, folders.data + name, kMaxDataFileBytes);
+}
+
+} // namespace
+
+SharedDataImport ImportSharedData(const DataFolders& folders)
+{
+    const std::string index = ProfileIndexPath(folders.data);
+    if (!IsMissingFile(index) || !CanOpenForReading(ProfileIndexPath(folders.shared)))
+        return SharedDataImport::nothingToCopy;
+
+    for (const ProfileIndexEntry& row : ReadProfileIndex(folders.shared))
+        CopyDataFile(folders, row.description + ".ini");
+    CopyDataFile(folders, kContactsFileName);
+    std::string record;
+    const std::string ownRecord = folders.data + DataPaths::scheduleRecordName;
+    if (IsMissingFile(ownRecord) && ReadSmallFile(folders.shared + DataPaths::scheduleRecordName, record))
+        WriteTextFileSafely(ownRecord, RepointScheduleRecord(record, folders));
+    for (const std::string& name : ListFiles(folders.sharedReports))
+        if (EndsWithJpg(name))
+            CopyNewFile(folders.sharedReports + name, folders.reports + name, kLargestReport);
+
+    if (!CopyNewFile(ProfileIndexPath(folders.shared), index, kMaxDataFileBytes))
+        return SharedDataImport::failed;
+    WriteTextFileSafely(folders.data + kNoticeName, ImportNoticeText(folders) + "\n");
+    return SharedDataImport::copied;
+}
+
+std::string RepointScheduleRecord(const std::string& recordText, const DataFolders& folders)
+{
+    std::string text;
+    ForEachLineIn(recordText, [&](const std::string& line) {
+        const std::string value = StartsWithKey(line, kProfileKey) ? line.substr(8) : "";
+        const std::string name = value.substr(std::min(value.size(), folders.shared.size()));
+        if (!name.empty() && LowerAscii(value.substr(0, folders.shared.size())) == LowerAscii(folders.shared) &&
+            name.find_first_of("\\/") == std::string::npos)
+            text += kProfileKey + folders.data + name + "\n";
+        else
+            text += line + "\n";
+    });
+    return text;
+}
+
+bool TakeImportNotice(const std::string& dataDirectory)
+{
+    return RemoveFileForced(dataDirectory + kNoticeName);
+}
+
+std::string ImportNoticeText(const DataFolders& folders)
+{
+    return "Your profiles, contacts and schedule are now kept for your account alone in " + folders.data +
+           " and your reports in " + folders.reports + ", copied from " + folders.shared +
+           ", where the originals stay as they were.    ";
+}

@@ -1,0 +1,63 @@
+// An account meeting the data an earlier version kept in the program folder:
+// the earlier version's job runs first, then the account starts Oracline
+// twice. The copy's rules are unit-tested; this proves the real exe, the
+// Task Scheduler and the message box go along.
+#include "driver/MailRecord.h"
+#include "driver/MainWindowDriver.h"
+#include "driver/ScheduledJob.h"
+#include "res/MainWindowIds.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+TEST(EarlierData, TheSharedJobBecomesTheAccountsAndTheDataIsCopiedOnce)
+{
+    ResetDataDirectory();
+    RemoveScheduledJobs();
+    PrepareMailRecord();
+    const TestProfile jane{"Jane Doe", "Jane Doe", 5, 4, 1990};
+    const std::string program = ProgramDirectory() + "Oracline.exe", sharedRecord = ProgramDirectory() + "task.dtr";
+    WriteFileBytes(ProgramDirectory() + "oc.ini", IndexFileText({jane}));
+    WriteFileBytes(ProgramDirectory() + "Jane Doe.ini", ProfileFileText(jane));
+    WriteFileBytes(ProgramDirectory() + "contacts.ini", "Name:Bo\r\nEmail:bo@x.org\r\n");
+    WriteFileBytes(sharedRecord, "Profile:" + ProgramDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
+                                 "Time:7:0AM\r\nType:0\r\n");
+    CreateDirectoryA((ProgramDirectory() + "Reports").c_str(), nullptr);
+    WriteFileBytes(ProgramDirectory() + "Reports\\March.jpg", "a report");
+    ASSERT_TRUE(CreateJob("Daily Analysis Report", program, ProgramDirectory(), sharedRecord, 7, 0));
+
+    // The earlier job's run: the data is copied, the job becomes the
+    // account's own on its own record, and today's mail goes out from there.
+    ProgramRun scheduled(sharedRecord);
+    ASSERT_TRUE(scheduled.WaitForExit());
+    const std::string ownRecord = DataDirectory() + "task.dtr";
+    EXPECT_EQ(ScheduledJobs(), std::vector<std::string>{AccountJobName() + "|" + program + "|" +
+                                                        DataDirectory().substr(0, DataDirectory().size() - 1) + "|" +
+                                                        ownRecord + "|2020-01-01 type 1 every 1 at 7:00;"});
+    EXPECT_EQ(DataFile("task.dtr"), "Profile:" + DataDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
+                                    "Time:7:0AM\r\nType:0\r\n");
+    EXPECT_EQ(DataFile("Jane Doe.ini") + DataFile("contacts.ini") + ReadFileBytes(ReportsDirectory() + "March.jpg"),
+              ProfileFileText(jane) + "Name:Bo\r\nEmail:bo@x.org\r\n" + "a report");
+    EXPECT_EQ(ReadMailRecord().size(), 1u);
+    EXPECT_NE(DataFile("delivery.log").find(", Jane Doe.ini, jane@example.com, plain text, sent"), std::string::npos);
+
+    // The next start says once where the data is; later ones take nothing
+    // more from the shared folder.
+    WriteFileBytes(ProgramDirectory() + "oc.ini", IndexFileText({jane, {"Bo Smith", "Bo", 1, 2, 1980}}));
+    for (const bool first : {true, false}) {
+        ProgramRun run;
+        const MessageBoxSeen notice = WaitForMessageBox(run.ProcessId(), first ? kWaitMs : 500);
+        EXPECT_EQ(static_cast<bool>(notice), first);
+        if (notice) {
+            EXPECT_NE(notice.text.find(DataDirectory() + " and your reports in " + ReportsDirectory()),
+                      std::string::npos) << notice.text;
+            AnswerMessageBox(notice, IDOK);
+        }
+        HWND window = WaitForDialog(run.ProcessId(), kMainWindowCaption);
+        ASSERT_TRUE(window);
+        EXPECT_EQ(ListViewDriver(GetDlgItem(window, IDC_PROFILE_LIST)).RowCount(), 1);
+        CloseDialog(window);
+        EXPECT_TRUE(run.WaitForExit());
+    }
+}
