@@ -63,13 +63,6 @@ std::string SamePersonMessage(const std::string& firstName, const std::string& s
            "only.     ";
 }
 
-bool IsPageFileName(const std::string& name)
-{
-    const std::string suffix = ".htm";
-    return name.size() >= suffix.size() &&
-           LowerAscii(name.substr(name.size() - suffix.size())) == suffix;
-}
-
 int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description)
 {
     const std::string wanted = LowerAscii(description);

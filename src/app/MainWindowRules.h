@@ -51,6 +51,3 @@ std::string SamePersonMessage(const std::string& firstName, const std::string& s
 // The row a profile saved under `description` replaces: each description
 // names one file, and file names ignore the letter case. -1 when none does.
 int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description);
-
-// Page files the program wrote and removes when the main window closes.
-bool IsPageFileName(const std::string& name);

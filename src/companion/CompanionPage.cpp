@@ -25,7 +25,7 @@ std::string CompanionExplanationContent(const CompanionMatch& match)
     return content;
 }
 
-std::string WriteCompanionExplanationPage(const std::string& dataDirectory, const CompanionMatch& match)
+std::string WriteCompanionExplanationPage(PageSink& sink, const CompanionMatch& match)
 {
     PageSpec page;
     page.redirectName = "effects.htm";
@@ -34,5 +34,5 @@ std::string WriteCompanionExplanationPage(const std::string& dataDirectory, cons
     page.content = CompanionExplanationContent(match);
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C3;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }

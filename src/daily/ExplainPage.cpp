@@ -28,7 +28,7 @@ std::string DailyExplanationContent()
                     "use intuition reading when you wonder if you can trust your \"gut feeling\" or not.");
 }
 
-std::string WriteDailyExplanationPage(const std::string& dataDirectory)
+std::string WriteDailyExplanationPage(PageSink& sink)
 {
     PageSpec page;
     page.redirectName = "effects.htm";
@@ -37,5 +37,5 @@ std::string WriteDailyExplanationPage(const std::string& dataDirectory)
     page.content = DailyExplanationContent();
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C1;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }

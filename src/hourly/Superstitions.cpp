@@ -114,7 +114,7 @@ std::string DailySuperstition(int day)
     return text;
 }
 
-std::string WriteSuperstitionPage(const std::string& dataDirectory, int day)
+std::string WriteSuperstitionPage(PageSink& sink, int day)
 {
     PageSpec page;
     page.redirectName = "super_e.htm";
@@ -123,5 +123,5 @@ std::string WriteSuperstitionPage(const std::string& dataDirectory, int day)
     page.content = DailySuperstition(day);
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C2;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }

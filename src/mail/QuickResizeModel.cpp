@@ -1,6 +1,6 @@
 #include "mail/QuickResizeModel.h"
 
-#include "base/SafeFileWriter.h"
+#include "pages/PageSink.h"
 
 #include "base/AsciiText.h"
 #include <cstdio>
@@ -53,10 +53,9 @@ std::string SizePageHtml(PixelSize size)
            sizeLine + "</body></html>";
 }
 
-std::string WriteSizePage(const std::string& dataDirectory, PixelSize size)
+std::string WriteSizePage(PageSink& sink, PixelSize size)
 {
-    const std::string path = dataDirectory + kSizePageName;
-    return WriteTextFileSafely(path, SizePageHtml(size)) ? path : "";
+    return WritePage(sink, kSizePageName, SizePageHtml(size));
 }
 
 QuickResizeModel::QuickResizeModel(PixelSize source) : checkEnabled(source.width > 0 && source.height > 0), source_(source)

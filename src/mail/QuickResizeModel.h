@@ -2,6 +2,8 @@
 // What the Quick Resize dialog holds and decides, apart from its controls:
 // the scale chosen from "100%" down to "1%", the size it gives, whether Save
 // is usable, and the small page that shows the size.
+#include "pages/PageSink.h"
+
 #include <string>
 
 struct PixelSize {
@@ -30,9 +32,9 @@ const wchar_t* EncoderMimeType(const std::string& sourcePath);
 
 // The size page, whole.
 std::string SizePageHtml(PixelSize size);
-// Writes it as "message.htm" in the data directory; returns its full path, or
+// Writes it as "message.htm" in the page folder; returns its full path, or
 // an empty text when it could not be written.
-std::string WriteSizePage(const std::string& dataDirectory, PixelSize size);
+std::string WriteSizePage(PageSink& sink, PixelSize size);
 
 class QuickResizeModel {
 public:

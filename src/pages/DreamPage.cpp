@@ -44,7 +44,7 @@ std::string DreamContent(int emotional, const CivilDate& date)
            PageText(TimingVerdict(emotional, date));
 }
 
-std::string WriteDreamPage(const std::string& dataDirectory, const Profile& profile, const CivilDate& date)
+std::string WriteDreamPage(PageSink& sink, const Profile& profile, const CivilDate& date)
 {
     DailyReadingSet set;
     ComputeDailySet(profile, date, set);
@@ -56,5 +56,5 @@ std::string WriteDreamPage(const std::string& dataDirectory, const Profile& prof
     page.content = DreamContent(set.Emotional, date);
     page.printRow = PrintRow::P1;
     page.closing = PageClosing::C1;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }

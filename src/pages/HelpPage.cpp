@@ -1,11 +1,10 @@
 #include "pages/HelpPage.h"
 
-#include "pages/PageFiles.h"
+#include "pages/PageSink.h"
 #include "pages/PageUrl.h"
 
-std::string WriteHelpPage(const std::string& dataDirectory, const std::string& text)
+std::string WriteHelpPage(PageSink& sink, const std::string& text)
 {
-    const std::string path = dataDirectory + "help.htm";
     std::string page = "<html><head><title>2005</title></head>"
                        "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" "
                        "scroll=\"no\" oncontextmenu=\"return false\">";
@@ -20,5 +19,5 @@ std::string WriteHelpPage(const std::string& dataDirectory, const std::string& t
                 "face=\"Verdana\"><b>Help Wizard</b></font></td></tr></table></center>";
     }
     page += "</body></html>";
-    return WritePageFile(path, page) ? path : std::string();
+    return WritePage(sink, "help.htm", page);
 }

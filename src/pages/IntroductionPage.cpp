@@ -27,7 +27,7 @@ std::string IntroductionContent()
                     "the help topics to make the most of your readings.");
 }
 
-std::string WriteIntroductionPage(const std::string& dataDirectory)
+std::string WriteIntroductionPage(PageSink& sink)
 {
     PageSpec page;
     page.redirectName = "effects.htm";
@@ -36,5 +36,5 @@ std::string WriteIntroductionPage(const std::string& dataDirectory)
     page.content = IntroductionContent();
     page.printRow = PrintRow::None;
     page.closing = PageClosing::C4;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }

@@ -1,6 +1,5 @@
 #include "pages/PageWriter.h"
 
-#include "pages/PageFiles.h"
 #include "pages/PageUrl.h"
 
 namespace {
@@ -47,19 +46,19 @@ std::string ClosingOf(PageClosing closing)
     return "";
 }
 
-bool WriteContentPage(const std::string& path, const PageSpec& page)
+bool WriteContentPage(PageSink& sink, const PageSpec& page)
 {
-    return WritePageFile(path, PageHead(page.transitionDuration) + BodyTag(page.body) + AntiSelectionScript() +
+    return sink.Write(page.contentName, PageHead(page.transitionDuration) + BodyTag(page.body) + AntiSelectionScript() +
                                    kTableStart + (page.centredRow ? "<tr><td align=\"center\">" : "<tr><td>") +
                                    page.content + PrintRowOf(page.printRow) + ClosingOf(page.closing));
 }
 
 }  // namespace
 
-bool WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath)
+bool WriteRedirectPage(PageSink& sink, const std::string& redirectName, const std::string& contentName)
 {
-    return WritePageFile(redirectPath, std::string("<html>") + kHeadComment +
-                                           "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + contentPath +
+    return sink.Write(redirectName, std::string("<html>") + kHeadComment +
+                                           "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + sink.Folder() + contentName +
                                            "\"><TITLE></TITLE></HEAD>"
                                            "<body bgcolor=\"gray\" link=\"white\" vlink=\"white\" "
                                            "alink=\"white\" scroll=\"no\"></body></html>");
@@ -98,16 +97,14 @@ const char* AntiSelectionScript()
            "if (window.sidebar){ document.onmousedown=disableselect; document.onclick=reEnable; } </script>";
 }
 
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page)
+std::string WritePagePair(PageSink& sink, const PageSpec& page)
 {
-    const std::string redirectPath = dataDirectory + page.redirectName;
-    const std::string contentPath = dataDirectory + page.contentName;
-    const bool redirectWritten = WriteRedirectPage(redirectPath, contentPath);
-    const bool contentWritten = WriteContentPage(contentPath, page);
-    return redirectWritten && contentWritten ? redirectPath : std::string();
+    const bool redirectWritten = WriteRedirectPage(sink, page.redirectName, page.contentName);
+    const bool contentWritten = WriteContentPage(sink, page);
+    return redirectWritten && contentWritten ? sink.Folder() + page.redirectName : std::string();
 }
 
-std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint)
+std::string WriteQuickTipPage(PageSink& sink, const std::string& hint)
 {
     PageSpec tip;
     tip.contentName = "tip_e.htm";
@@ -117,6 +114,5 @@ std::string WriteQuickTipPage(const std::string& dataDirectory, const std::strin
     tip.content = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>" + hint + "</b></font>";
     tip.printRow = PrintRow::None;
     tip.closing = PageClosing::C3;
-    const std::string path = dataDirectory + tip.contentName;
-    return WriteContentPage(path, tip) ? path : std::string();
+    return WriteContentPage(sink, tip) ? sink.Folder() + tip.contentName : std::string();
 }

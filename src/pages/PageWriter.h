@@ -3,6 +3,8 @@
 // directory and loaded by the hosted browser: a redirect page that switches to
 // the content page after one second, so the content arrives with its
 // page-enter transition.
+#include "pages/PageSink.h"
+
 #include <string>
 
 enum class PageBody { B1, B2, B3, B4 };
@@ -23,17 +25,18 @@ struct PageSpec {
 // Writes the redirect page, then the content page; returns the full path of
 // the redirect page, or an empty text when either could not be written (a
 // window does not show a page it could not write).
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page);
+std::string WritePagePair(PageSink& sink, const PageSpec& page);
 
 // Writes "tip_e.htm" alone (the Quick Tip opens it directly); returns its
 // path, or an empty text when it could not be written.
-std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint);
+std::string WriteQuickTipPage(PageSink& sink, const std::string& hint);
 
 // The pieces of the frame, for a page that lays out the rest of its content
 // page itself (the sign panel).
 
-// Writes the redirect page at `redirectPath`, switching to `contentPath`.
-bool WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath);
+// Writes the redirect page `redirectName`, switching to the page `contentName`
+// of the same folder.
+bool WriteRedirectPage(PageSink& sink, const std::string& redirectName, const std::string& contentName);
 
 // "<html>", the comment and the head with its page-enter transition.
 std::string PageHead(int transitionDuration);

@@ -2,7 +2,6 @@
 
 #include "engine/PersonalNumbers.h"
 #include "pages/MovingPicture.h"
-#include "pages/PageFiles.h"
 #include "pages/PageWriter.h"
 #include "profiles/ChineseYears.h"
 #include "engine/Profile.h"
@@ -28,7 +27,7 @@ int SoulNumberOf(const CivilDate& birthday)
     return profile.ownNumber;
 }
 
-std::string WriteInformationPage(const std::string& dataDirectory, const std::string& content, PrintRow printRow,
+std::string WriteInformationPage(PageSink& sink, const std::string& content, PrintRow printRow,
                                  PageClosing closing)
 {
     PageSpec page;
@@ -38,13 +37,13 @@ std::string WriteInformationPage(const std::string& dataDirectory, const std::st
     page.content = content;
     page.printRow = printRow;
     page.closing = closing;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }
 
 // The stripes under the words, from top to bottom.
 const char* const kStripeColours[8] = {"gray", "gray", "white", "gray", "yellow", "gray", "green", "gray"};
 
-bool WriteSignPanelContent(const std::string& path, const std::string& signImagePath)
+bool WriteSignPanelContent(PageSink& sink, const std::string& signImagePath)
 {
     std::string page = PageHead(2) + BodyTag(PageBody::B4) +
                        "<center><div id=\"mvpic\" STYLE=\"position:absolute;visibility:visible;\"><img src=\"" +
@@ -58,7 +57,7 @@ bool WriteSignPanelContent(const std::string& path, const std::string& signImage
     for (const char* colour : kStripeColours)
         page += std::string("<tr><td align=\"center\" height=\"15\" bgcolor=\"") + colour + "\"></td></tr>";
     page += "</table></center></body></html>";
-    return WritePageFile(path, page);
+    return sink.Write("sign_r.htm", page);
 }
 
 }  // namespace
@@ -85,25 +84,23 @@ std::string YearPageContent(int year)
            ChineseYearText(year) + kEnd;
 }
 
-std::string WriteSignPage(const std::string& dataDirectory, int month, int day)
+std::string WriteSignPage(PageSink& sink, int month, int day)
 {
-    return WriteInformationPage(dataDirectory, SignPageContent(month, day), PrintRow::P1, PageClosing::C1);
+    return WriteInformationPage(sink, SignPageContent(month, day), PrintRow::P1, PageClosing::C1);
 }
 
-std::string WriteNumberPage(const std::string& dataDirectory, const CivilDate& birthday)
+std::string WriteNumberPage(PageSink& sink, const CivilDate& birthday)
 {
-    return WriteInformationPage(dataDirectory, NumberPageContent(birthday), PrintRow::P2, PageClosing::C3);
+    return WriteInformationPage(sink, NumberPageContent(birthday), PrintRow::P2, PageClosing::C3);
 }
 
-std::string WriteYearPage(const std::string& dataDirectory, int year)
+std::string WriteYearPage(PageSink& sink, int year)
 {
-    return WriteInformationPage(dataDirectory, YearPageContent(year), PrintRow::P2, PageClosing::C3);
+    return WriteInformationPage(sink, YearPageContent(year), PrintRow::P2, PageClosing::C3);
 }
 
-std::string WriteSignPanelPage(const std::string& dataDirectory, const std::string& signImagePath)
+std::string WriteSignPanelPage(PageSink& sink, const std::string& signImagePath)
 {
-    const std::string redirectPath = dataDirectory + "sign_e.htm";
-    const std::string contentPath = dataDirectory + "sign_r.htm";
-    const bool redirectWritten = WriteRedirectPage(redirectPath, contentPath);
-    return WriteSignPanelContent(contentPath, signImagePath) && redirectWritten ? redirectPath : std::string();
+    const bool redirectWritten = WriteRedirectPage(sink, "sign_e.htm", "sign_r.htm");
+    return WriteSignPanelContent(sink, signImagePath) && redirectWritten ? sink.Folder() + "sign_e.htm" : std::string();
 }

@@ -28,7 +28,7 @@ std::string EmailHelpContent()
            "last entry is shown when you press Schedule again.</b></font>";
 }
 
-std::string WriteEmailHelpPage(const std::string& dataDirectory)
+std::string WriteEmailHelpPage(PageSink& sink)
 {
     PageSpec page;
     page.redirectName = "email_e.htm";
@@ -37,5 +37,5 @@ std::string WriteEmailHelpPage(const std::string& dataDirectory)
     page.content = EmailHelpContent();
     page.printRow = PrintRow::None;
     page.closing = PageClosing::C5;
-    return WritePagePair(dataDirectory, page);
+    return WritePagePair(sink, page);
 }

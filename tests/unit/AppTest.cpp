@@ -70,11 +70,6 @@ TEST(MainWindowRules, SamePersonAndPageFiles)
     // Bytes outside ASCII are left alone rather than mangled by a locale.
     EXPECT_EQ(SamePersonMessage("\xC9MILE", "X").substr(0, 11), "\xC9mile and x");
 
-    for (const char* name : {"tip_e.htm", "READING.HTM", "a.Htm", ".htm"})
-        EXPECT_TRUE(IsPageFileName(name)) << name;
-    for (const char* name : {"page.html", "htm", "x.htm.bak", ""})
-        EXPECT_FALSE(IsPageFileName(name)) << name;
-
     // A replaced profile keeps the row that names its file, whatever the case.
     const std::vector<ProfileIndexEntry> rows = {{"A", "Home", "Automatic"}, {"B", "Work", "Manual"}};
     EXPECT_EQ(RowOfSameFile(rows, "WORK"), 1);

@@ -13,6 +13,7 @@
 #include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
 #include "platform/FileOps.h"
@@ -525,7 +526,7 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), SelectedDate());
+    std::string page = WriteDreamPage(ProgramPageFolder(), LoadProfile(ProfilePathOf(FirstSelected())), SelectedDate());
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 
@@ -542,7 +543,7 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
-    std::string page = WriteQuickTipPage(dataDirectory_, tip.text);
+    std::string page = WriteQuickTipPage(ProgramPageFolder(), tip.text);
     if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
         strip->Navigate(page);
     } else {
@@ -572,19 +573,12 @@ void MainWindow::FocusButton(TipFocus focus)
     Controls::Focus(Handle(), button);
 }
 
-void MainWindow::RemovePageFiles()
-{
-    for (const std::string& name : ListFiles(dataDirectory_))
-        if (IsPageFileName(name))
-            RemoveFileForced(dataDirectory_ + name);
-}
-
 void MainWindow::OnCancel()
 {
     WriteIndexIfChanged();
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;
-    RemovePageFiles();
+    ProgramPageFolder().RemovePages();
     End(IDCANCEL);
 }

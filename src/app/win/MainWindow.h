@@ -72,7 +72,6 @@ private:
     // The Quick Tip strip and the keyboard focus that goes with each hint.
     void ShowTip(const QuickTip& tip, bool moveFocus = true);
     void FocusButton(TipFocus focus);
-    void RemovePageFiles();
 
     std::string dataDirectory_;
     const Clock& clock_;

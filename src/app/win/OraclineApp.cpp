@@ -4,7 +4,7 @@
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
-#include "pages/win/HeldPages.h"
+#include "pages/win/PageFolder.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowsVersion.h"
@@ -71,7 +71,7 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
         return false;
     }
     RemoveStaleTemporaryFiles(DataPaths::dataDirectory);
-    StartHeldPages(DataPaths::dataDirectory);
+    ProgramPageFolder().RemovePages();
     RunInteractiveMode();
     return false;
 }

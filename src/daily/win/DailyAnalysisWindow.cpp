@@ -11,6 +11,7 @@
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
 #include "month/win/MonthlyOutlookWindow.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileFileReadings.h"
 #include "res/DailyAnalysisWindowIds.h"
@@ -178,7 +179,7 @@ void DailyAnalysisWindow::Email()
 
 void DailyAnalysisWindow::Explain()
 {
-    const std::string page = WriteDailyExplanationPage(DataPaths::dataDirectory);
+    const std::string page = WriteDailyExplanationPage(ProgramPageFolder());
     if (!page.empty())
         ShowPageModal(Handle(), page, kDailyExplanationTitle, kDailyExplanationWidth, kDailyExplanationHeight);
 }
@@ -186,7 +187,7 @@ void DailyAnalysisWindow::Explain()
 // Follows the day shown, not the opening date.
 void DailyAnalysisWindow::ShowSuperstition()
 {
-    const std::string page = WriteSuperstitionPage(DataPaths::dataDirectory, navigation_.ShownDate().day);
+    const std::string page = WriteSuperstitionPage(ProgramPageFolder(), navigation_.ShownDate().day);
     if (!page.empty())
         ShowPageModal(Handle(), page, kSuperstitionTitle, kSuperstitionWidth, kSuperstitionHeight);
 }

@@ -80,11 +80,13 @@ bool PageView::Show(const std::string& path)
         return false;
     PageDocument page;
     std::string shown;
-    const bool loaded = !path.empty() && LoadPageFile(path, page, shown);
+    bool loaded = !path.empty() && LoadPageFile(path, page, shown);
+    // The filter sees the redirect's target too, as the browser's does.
+    if (loaded && shown != path && beforeNavigate_ && !beforeNavigate_(shown))
+        loaded = false;
     if (!loaded)
         page = ParsePage(kUnavailablePage);
     page_ = std::move(page);
-    shownPath_ = shown;
     top_ = 0;
     LayOut();
     if (window_)

@@ -2,6 +2,7 @@
 
 #include "ScheduleIds.h"
 #include "base/DataPaths.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "schedule/EmailHelpPage.h"
 #include "win/ComboBox.h"
@@ -95,5 +96,5 @@ void ScheduleDialog::OnCancel()
 
 void ScheduleDialog::ShowHelp()
 {
-    ShowPageModal(Handle(), WriteEmailHelpPage(dataDirectory_), kEmailHelpTitle, kEmailHelpWidth, kEmailHelpHeight);
+    ShowPageModal(Handle(), WriteEmailHelpPage(ProgramPageFolder()), kEmailHelpTitle, kEmailHelpWidth, kEmailHelpHeight);
 }

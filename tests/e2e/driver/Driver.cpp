@@ -352,4 +352,27 @@ bool TakeFromRecycleBin(const std::string& bytes)
 
 void ResetDataDirectory() { RemoveTree(DataDirectory()); }
 
+bool IsHeldReadOnly(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    const std::string moved = path + ".moved";
+    if (MoveFileA(path.c_str(), moved.c_str())) {
+        MoveFileA(moved.c_str(), path.c_str());
+        return false;
+    }
+    return !DeleteFileA(path.c_str()) && !ReadFileBytes(path).empty();
+}
+
+std::string PagesDirectory()
+{
+    char local[MAX_PATH] = "";
+    const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", local, MAX_PATH);
+    return std::string(local, length < MAX_PATH ? length : 0) + "\\Oracline\\Pages\\";
+}
+
 } // namespace e2e

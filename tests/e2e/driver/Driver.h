@@ -18,6 +18,8 @@ constexpr DWORD kWaitMs = 15000;
 std::string BesideTestExe(const std::string& name);
 // "C:\Program Files\Oracline\".
 inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
+// The account's pages folder, "Oracline\Pages\" in its local application data.
+std::string PagesDirectory();
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
@@ -166,6 +168,9 @@ inline bool DirectoryExists(const std::string& path)
     return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 std::string ReadFileBytes(const std::string& path);
+// True when another process may read the file but not write, delete or
+// rename it: the program holds it while it shows it.
+bool IsHeldReadOnly(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Under Wine the Recycle Bin is the desktop's trash folder: true when a file
 // holding exactly these bytes lies there. The file and its note are taken
