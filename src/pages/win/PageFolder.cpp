@@ -1,7 +1,6 @@
 #include "pages/win/PageFolder.h"
 
 #include "base/AsciiText.h"
-#include "platform/FileOps.h"
 #include "win/KnownFolders.h"
 
 #include <windows.h>
@@ -150,9 +149,21 @@ void PageFolder::RemovePages()
     holds_.clear();
     if (folder_.empty())
         return;
-    // Nothing but the program's own transient files lives here.
-    for (const std::string& name : ListFiles(folder_))
-        RemoveFileForced(folder_ + name);
+    // Nothing but the program's own transient files lives here. A link goes
+    // itself, never what it points to.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        const std::string path = folder_ + found.cFileName;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+            SetFileAttributesA(path.c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+        DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
 }
 
 PageFolder& ProgramPageFolder()
