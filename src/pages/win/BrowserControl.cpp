@@ -88,8 +88,8 @@ void BrowserControl::UseBuiltInView()
     if (builtIn_ || !host_)
         return;
     const bool focused = GetFocus() && (GetFocus() == host_ || IsChild(host_, GetFocus()));
+    // The holds stay: a page let go cannot be held again.
     area_.reset();
-    ReleaseHolds();
     builtIn_ = true;
     area_ = std::make_unique<PageView>(host_, [this](const std::string& url) { return Allow(url); });
     if (!shownPath_.empty())
