@@ -7,19 +7,27 @@
 
 #include <string>
 
-enum class PageBody { B1, B2, B3, B4 };
-enum class PrintRow { None, P1, P2 };
-enum class PageClosing { C1, C2, C3, C4, C5 };
+// The body tag of a content page: a grey page, centred or not, with scroll
+// bars where the page is taller than its window or without; the sign panel's
+// also starts its moving picture.
+enum class PageBody { Centred, CentredNoScroll, NoScroll, NoScrollStartsScript };
+// A last table row holding the Print link, with a gap under it or without.
+enum class PrintRow { None, PrintLink, PrintLinkThenGap };
+// What ends the content page after its table: a gap ("<p><br>") before the
+// centring ends, the same gap on a page that is not centred, the end of the
+// centring alone, a line break before it, or the end of the centring with
+// the Print link and a gap below the table.
+enum class PageClosing { Gap, GapUncentred, Tight, LineBreak, PrintLinkBelow };
 
 struct PageSpec {
     std::string redirectName;  // e.g. "effects.htm"
     std::string contentName;   // e.g. "reading.htm"
     int transitionDuration = 3;
-    PageBody body = PageBody::B1;
+    PageBody body = PageBody::Centred;
     bool centredRow = false;   // "<tr><td align=\"center\">" instead of "<tr><td>"
     std::string content;       // written through "%s"
     PrintRow printRow = PrintRow::None;
-    PageClosing closing = PageClosing::C1;
+    PageClosing closing = PageClosing::Gap;
 };
 
 // Writes the redirect page, then the content page; returns the full path of
@@ -46,3 +54,7 @@ const char* BodyTag(PageBody body);
 
 // The script that stops the user from selecting the page's text.
 const char* AntiSelectionScript();
+
+// A white page without transition (the Help Wizard's and the Quick Resize
+// dialog's): head, body tag, `body`, end.
+std::string WhitePage(const std::string& body);

@@ -1,6 +1,7 @@
 #pragma once
 // The pages the profile editor shows about a birthday: its zodiac sign, soul
-// number and Chinese year, and the narrow panel with the sign's picture.
+// number and Chinese year (the panel with the sign's picture is a page of
+// its own, SignPanelPage).
 // Each Write function writes its page pair into the page folder and
 // returns the full path of the page to open.
 #include "base/CivilDate.h"
@@ -33,7 +34,3 @@ std::string YearPageContent(int year);
 std::string WriteSignPage(PageSink& sink, int month, int day);
 std::string WriteNumberPage(PageSink& sink, const CivilDate& birthday);
 std::string WriteYearPage(PageSink& sink, int year);
-
-// "sign_e.htm" and "sign_r.htm": the picture at `signImagePath` moving up and
-// down beside the words "Your Zodiac Sign".
-std::string WriteSignPanelPage(PageSink& sink, const std::string& signImagePath);

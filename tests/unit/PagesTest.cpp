@@ -5,11 +5,12 @@
 #include "pages/PageLayout.h"
 #include "pages/PageParser.h"
 #include "pages/PageWriter.h"
+#include "pages/SignPanelPage.h"
+#include "pages/SizePage.h"
 
 #include "companion/CompanionPage.h"
 #include "daily/ExplainPage.h"
 #include "hourly/Superstitions.h"
-#include "mail/QuickResizeModel.h"
 #include "profiles/InformationPages.h"
 
 #include "Golden.h"
@@ -52,13 +53,13 @@ Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
 TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
-        {"frame-b1-p1-c1", Generic(PageBody::B1, PrintRow::P1, PageClosing::C1), "email_e.htm", "email_r.htm"},
-        {"frame-b3-p1-c2", Generic(PageBody::B3, PrintRow::P1, PageClosing::C2), "email_e.htm", "email_r.htm"},
-        {"frame-b2-p1-c3", Generic(PageBody::B2, PrintRow::P1, PageClosing::C3), "email_e.htm", "email_r.htm"},
-        {"frame-b1-c4", Generic(PageBody::B1, PrintRow::None, PageClosing::C4), "email_e.htm", "email_r.htm"},
-        {"frame-b1-p2-c3", Generic(PageBody::B1, PrintRow::P2, PageClosing::C3), "email_e.htm", "email_r.htm"},
-        {"frame-b1-c5", Generic(PageBody::B1, PrintRow::None, PageClosing::C5), "email_e.htm", "email_r.htm"},
-        {"frame-b4-c3", Generic(PageBody::B4, PrintRow::None, PageClosing::C3), "email_e.htm", "email_r.htm"},
+        {"frame-centred-printlink-gap", Generic(PageBody::Centred, PrintRow::PrintLink, PageClosing::Gap), "email_e.htm", "email_r.htm"},
+        {"frame-noscroll-printlink-gapuncentred", Generic(PageBody::NoScroll, PrintRow::PrintLink, PageClosing::GapUncentred), "email_e.htm", "email_r.htm"},
+        {"frame-centrednoscroll-printlink-tight", Generic(PageBody::CentredNoScroll, PrintRow::PrintLink, PageClosing::Tight), "email_e.htm", "email_r.htm"},
+        {"frame-centred-linebreak", Generic(PageBody::Centred, PrintRow::None, PageClosing::LineBreak), "email_e.htm", "email_r.htm"},
+        {"frame-centred-printlinkthengap-tight", Generic(PageBody::Centred, PrintRow::PrintLinkThenGap, PageClosing::Tight), "email_e.htm", "email_r.htm"},
+        {"frame-centred-printlinkbelow", Generic(PageBody::Centred, PrintRow::None, PageClosing::PrintLinkBelow), "email_e.htm", "email_r.htm"},
+        {"frame-noscrollstartsscript-tight", Generic(PageBody::NoScrollStartsScript, PrintRow::None, PageClosing::Tight), "email_e.htm", "email_r.htm"},
         {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
          "sign_e.htm", "sign_r.htm"},
         {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
@@ -74,7 +75,7 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
         {"year", [](PageSink& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
         {"dream", [](PageSink& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm",
          "dream_r.htm"},
-        {"size", [](PageSink& d) { return WriteSizePage(d, {390, 275}); }, "message.htm", nullptr},
+        {"size", [](PageSink& d) { return WriteSizePage(d, 390, 275); }, "message.htm", nullptr},
         {"companion", [](PageSink& d) {
              return WriteCompanionExplanationPage(d, MatchCompanions({"", Sign::Aries, 3}, {"", Sign::Gemini, 5}));
          }, "effects.htm", "reading.htm"},

@@ -543,7 +543,7 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
-    std::string page = WriteQuickTipPage(ProgramPageFolder(), tip.text);
+    std::string page = WriteQuickTipPage(ProgramPageFolder(), TipText(tip));
     if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
         strip->Navigate(page);
     } else {

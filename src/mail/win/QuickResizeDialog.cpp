@@ -4,6 +4,7 @@
 #include "mail/EmailComposer.h"
 #include "win/PrivateTempFile.h"
 #include "mail/win/ScaleImage.h"
+#include "pages/SizePage.h"
 #include "pages/win/BrowserControl.h"
 #include "pages/win/PageFolder.h"
 #include "platform/FileOps.h"
@@ -67,7 +68,7 @@ void QuickResizeDialog::ScaleChanged()
 void QuickResizeDialog::ShowSizePage()
 {
     if (browser_)
-        browser_->Navigate(WriteSizePage(ProgramPageFolder(), model_.PageSize()));
+        browser_->Navigate(WriteSizePage(ProgramPageFolder(), model_.PageSize().width, model_.PageSize().height));
 }
 
 void QuickResizeDialog::PushValues()

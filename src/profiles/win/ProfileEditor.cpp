@@ -3,6 +3,7 @@
 #include "ProfileEditorIds.h"
 #include "base/Clock.h"
 #include "base/DataPaths.h"
+#include "pages/SignPanelPage.h"
 #include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "base/DateLists.h"
