@@ -5,25 +5,11 @@
 #include "pages/win/BrowserSite.h"
 #include "pages/win/PageFolder.h"
 #include "pages/win/PageView.h"
+#include "win/ObjectWindow.h"
 
 namespace {
 
 const char* const kHostClass = "OraclineBrowserHost";
-
-bool RegisterHostClass(WNDPROC procedure)
-{
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA hostClass{};
-        hostClass.lpfnWndProc = procedure;
-        hostClass.hInstance = GetModuleHandleA(nullptr);
-        hostClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        hostClass.lpszClassName = kHostClass;
-        registered = RegisterClassA(&hostClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }
-    return registered;
-}
 
 } // namespace
 
@@ -35,7 +21,8 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, PageFolder& pages) : 
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
         DestroyWindow(placeholder);
     }
-    if (!RegisterHostClass(HostProcedure))
+    if (!RegisterObjectWindowClass(kHostClass, ObjectWindowProcedure<BrowserControl>, 0,
+                                   static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))))
         return;
     host_ = CreateWindowExA(0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
                             area.left, area.top, area.right - area.left, area.bottom - area.top, dialog,
@@ -157,17 +144,4 @@ LRESULT BrowserControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcA(host_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK BrowserControl::HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<BrowserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    // Nothing may unwind through the system's code.
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
 }

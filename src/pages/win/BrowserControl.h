@@ -35,9 +35,10 @@ public:
     void MoveTo(int x, int y, int width, int height);
     void Focus();
 
-private:
-    static LRESULT CALLBACK HostProcedure(HWND, UINT, WPARAM, LPARAM);
+    // The host window's messages.
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
     // The filter of both page areas: allowed pages are held.
     bool Allow(const std::string& url);
     void Hold(const std::string& path);

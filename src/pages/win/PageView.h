@@ -26,10 +26,10 @@ public:
     bool Show(const std::string& path) override;
     void Resize(int width, int height) override;
     HWND KeyWindow() const override { return window_; }
+    // The view window's messages.
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void LayOut();
     RECT Area() const;
     void Paint();
