@@ -6,15 +6,14 @@
 #include "app/win/InteractiveMode.h"
 #include "pages/win/PageFolder.h"
 #include "schedule/win/UnattendedDelivery.h"
+#include "win/ComScope.h"
+#include "win/GdiPlusSession.h"
+#include "win/InstanceClaim.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowsVersion.h"
 #include "win/SystemFolder.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <ole2.h>
-#include <commctrl.h>
-#include <gdiplus.h>
 
 namespace {
 
@@ -29,31 +28,27 @@ const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purp
 
 } // namespace
 
-bool OraclineApp::InitInstance(const std::string& commandLine)
+void OraclineApp::InitInstance(const std::string& commandLine)
 {
     // The hosted web browser needs OLE on this thread before any window exists.
-    oleInitialized = SUCCEEDED(OleInitialize(nullptr));
+    const ComScope ole(ComScope::Kind::Ole);
 
     CreateDataDirectories();
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
-        return false;
+        return;
     }
     if (!DisplayIsSufficient()) {
         ShowMessage(kDisplayRefusal, MessageKind::Information);
         if (AskQuestion(kAdjustSettingsQuestion))
             RunControlPanel("Desk.cpl,,3");
-        return false;
+        return;
     }
     SetBrowserFontSize();
 
-    Gdiplus::GdiplusStartupInput input; // version 1, no callback, background thread, codecs on
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
-        gdiplusToken = token;
-        gdiplusStarted = true;
-    }
+    // Without GDI+ the windows still open; only their drawings stay empty.
+    const GdiPlusSession gdiplus;
 
     // Only the exact path the Task Scheduler was given means an unattended
     // run; any other spelling, quoted or not, is a person starting the
@@ -61,32 +56,19 @@ bool OraclineApp::InitInstance(const std::string& commandLine)
     // never opens a window.
     if (commandLine == DataPaths::scheduleRecordPath) {
         RunUnattendedDelivery();
-        return false;
+        return;
     }
 
     // Two windows editing the same index would each write their own list
     // over the other's; a second start shows the first one instead.
-    if (!ClaimInteractiveInstance()) {
+    const InstanceClaim interactive(kInteractiveMutexName);
+    if (!interactive.Held()) {
         BringRunningInstanceToFront();
-        return false;
+        return;
     }
     RemoveStaleTemporaryFiles(DataPaths::dataDirectory);
     ProgramPageFolder().RemovePages();
     RunInteractiveMode();
-    return false;
-}
-
-bool OraclineApp::ClaimInteractiveInstance()
-{
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, kInteractiveMutexName);
-    if (!mutex)
-        return true;  // cannot tell; better a second window than none
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return false;
-    }
-    interactiveMutex = mutex;
-    return true;
 }
 
 void OraclineApp::BringRunningInstanceToFront()
@@ -100,19 +82,6 @@ void OraclineApp::BringRunningInstanceToFront()
         ShowWindow(main, SW_RESTORE);
     // The editor or a message box open over the main window comes first.
     SetForegroundWindow(GetLastActivePopup(main));
-}
-
-void OraclineApp::ExitInstance()
-{
-    if (interactiveMutex)
-        CloseHandle(static_cast<HANDLE>(interactiveMutex));
-    interactiveMutex = nullptr;
-    if (gdiplusStarted)
-        Gdiplus::GdiplusShutdown(static_cast<ULONG_PTR>(gdiplusToken));
-    gdiplusStarted = false;
-    if (oleInitialized)
-        OleUninitialize();
-    oleInitialized = false;
 }
 
 void OraclineApp::CreateDataDirectories()
