@@ -44,6 +44,9 @@ bool IsReadOnlyFile(const std::string& path);
 // Devices, pipes and directories give false: reading them may never end.
 bool RegularFileSize(const std::string& path, long long& bytes);
 
+// True when something of that name exists: a file, a folder, a device.
+bool PathExists(const std::string& path);
+
 // Seconds since `path` was last written (negative when its time lies ahead);
 // false when there is no such file.
 bool SecondsSinceWritten(const std::string& path, long long& seconds);

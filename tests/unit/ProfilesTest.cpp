@@ -206,7 +206,7 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         {"everything blank", "", "", 0, 0, kDescriptionEmpty},
         {"101-character description and no name", d100 + "d", "", 0, 0, kDescriptionTooLong},
         {"100-character description", d100, "Sam", 0, 0, ""},
-        {"slash and no name", "a/b", "", 0, 0, kDescriptionNotAFileName},
+        {"slash and no name", "a/b", "", 0, 0, kDescriptionCharacter},
         {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
         {"no name", "Work", "", 0, 0, kNameEmpty},
         {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
@@ -226,17 +226,20 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         EXPECT_EQ(Problem(c.description, c.name, c.mother, c.father), c.message) << c.what;
 }
 
-TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
+TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
 {
-    // Separators, devices (superscripts in Windows-1252), 8.3 aliases and the
+    // Separators, 8.3 aliases, devices (superscripts in Windows-1252) and the
     // program's own files in any letter case.
-    for (const char* bad : {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "con", "COM1",
-                            "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x", "BOBSMI~1",
-                            "~", "oc", "OC", "Contacts", "CONTACTS"})
-        EXPECT_EQ(Problem(bad, "Sam"), kDescriptionNotAFileName) << bad;
-    for (const char* good : {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4",
-                             "oc ", "oc.ini", "contacts list", "CONIN"})
-        EXPECT_EQ(Problem(good, "Sam"), "") << good;
+    const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {
+        {kDescriptionCharacter, {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "BOBSMI~1", "~"}},
+        {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x"}},
+        {kDescriptionOwnFile, {"oc", "OC", "Contacts", "CONTACTS"}},
+        {"", {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4", "oc ", "oc.ini",
+              "contacts list", "CONIN"}},
+    };
+    for (const auto& refusal : refusals)
+        for (const std::string& description : refusal.descriptions)
+            EXPECT_EQ(Problem(description, "Sam"), refusal.message) << description;
     for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe"})
         EXPECT_EQ(Problem("Work", bad), kNameNotStorable) << bad;
 }

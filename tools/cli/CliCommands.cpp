@@ -3,6 +3,7 @@
 #include "base/Calendar.h"
 #include "base/TextLines.h"
 #include "engine/DailySeries.h"
+#include "platform/FileOps.h"
 #include "profiles/ProfileFileReadings.h"
 
 #include <iomanip>
@@ -12,13 +13,21 @@ namespace {
 const int kUsageError = 2;
 const int kFileError = 1;
 
-void PrintUsage(std::ostream& err)
+// Says what is wrong with the command, then how it is meant.
+int Usage(std::ostream& err, const std::string& problem)
 {
-    err << "usage: oracline-cli daily PROFILE.ini [YYYY-MM-DD]\n"
+    err << "oracline-cli: " << problem << "\n"
+        << "usage: oracline-cli daily PROFILE.ini [YYYY-MM-DD]\n"
            "       oracline-cli text PROFILE.ini [YYYY-MM-DD]\n"
            "       oracline-cli single PROFILE.ini KIND YYYY-MM-DD [SHOWN-YYYY-MM-DD]\n"
            "       oracline-cli month PROFILE.ini [YYYY-MM-DD] [DAYS]\n"
            "KIND: 1 Emotional, 2 Physical, 3 Intellectual, 4 Intuition, 5 Fortune\n";
+    return kUsageError;
+}
+
+std::string NotADate(const std::string& text)
+{
+    return "not a date of the calendar (YYYY-MM-DD): " + text;
 }
 
 bool IsDigit(char c)
@@ -34,19 +43,12 @@ int Digits(const std::string& text, std::size_t from, std::size_t count)
     return value;
 }
 
-// An optional minus and up to nine digits: any kind number a caller could
-// mean, and nothing that could overflow.
+// One digit from 1 to 5: the readings the engine knows.
 bool ParseKind(const std::string& text, int& kind)
 {
-    std::size_t start = (!text.empty() && text[0] == '-') ? 1 : 0;
-    std::size_t digits = text.size() - start;
-    if (digits == 0 || digits > 9)
+    if (text.size() != 1 || text[0] < '1' || text[0] > '5')
         return false;
-    for (std::size_t i = start; i < text.size(); ++i)
-        if (!IsDigit(text[i]))
-            return false;
-    int value = Digits(text, start, digits);
-    kind = start ? -value : value;
+    kind = text[0] - '0';
     return true;
 }
 
@@ -59,7 +61,11 @@ bool CheckProfile(const std::string& path, std::ostream& err)
     std::string bytes;
     if (ReadSmallFile(path, bytes))
         return true;
-    err << "oracline-cli: cannot open profile file: " << path << "\n";
+    long long size = 0;
+    const char* why = RegularFileSize(path, size)
+                          ? (size > kMaxDataFileBytes ? "larger than 1 MiB" : "cannot be read")
+                          : (PathExists(path) ? "not a regular file" : "no such file");
+    err << "oracline-cli: cannot use profile file " << path << ": " << why << "\n";
     return false;
 }
 
@@ -132,19 +138,21 @@ bool ParseIsoDate(const std::string& text, CivilDate& date)
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock)
 {
-    if (args.size() < 2) {
-        PrintUsage(err);
-        return kUsageError;
-    }
+    if (args.empty())
+        return Usage(err, "no command given");
     const std::string& command = args[0];
+    if (command != "daily" && command != "text" && command != "single" && command != "month")
+        return Usage(err, "unknown command: " + command);
+    if (args.size() < 2)
+        return Usage(err, "no profile file given");
     const std::string& path = args[1];
     CivilDate date = clock.Today();
 
     if (command == "daily" || command == "text") {
-        if (args.size() > 3 || (args.size() == 3 && !ParseIsoDate(args[2], date))) {
-            PrintUsage(err);
-            return kUsageError;
-        }
+        if (args.size() > 3)
+            return Usage(err, "too many arguments");
+        if (args.size() == 3 && !ParseIsoDate(args[2], date))
+            return Usage(err, NotADate(args[2]));
         if (!CheckProfile(path, err))
             return kFileError;
         if (command == "daily")
@@ -155,16 +163,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     if (command == "single") {
         int kind = 0;
-        CivilDate shown;
-        if (args.size() < 4 || args.size() > 5 || !ParseKind(args[2], kind) || !ParseIsoDate(args[3], date)) {
-            PrintUsage(err);
-            return kUsageError;
-        }
-        shown = date;
-        if (args.size() == 5 && !ParseIsoDate(args[4], shown)) {
-            PrintUsage(err);
-            return kUsageError;
-        }
+        if (args.size() < 4)
+            return Usage(err, "single needs KIND and YYYY-MM-DD after the profile file");
+        if (args.size() > 5)
+            return Usage(err, "too many arguments");
+        if (!ParseKind(args[2], kind))
+            return Usage(err, "KIND must be 1 to 5: " + args[2]);
+        if (!ParseIsoDate(args[3], date))
+            return Usage(err, NotADate(args[3]));
+        CivilDate shown = date;
+        if (args.size() == 5 && !ParseIsoDate(args[4], shown))
+            return Usage(err, NotADate(args[4]));
         if (!CheckProfile(path, err))
             return kFileError;
         std::string title;
@@ -173,24 +182,22 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 0;
     }
 
-    if (command == "month") {
-        int days = kOutlookDays;
-        // A lone optional argument is the date when it has a date's length.
-        std::size_t next = 2;
-        bool ok = true;
-        if (args.size() > next && args[next].size() == 10)
-            ok = ParseIsoDate(args[next++], date);
-        if (ok && args.size() > next)
-            ok = ParseDays(args[next++], days);
-        if (!ok || args.size() > next) {
-            PrintUsage(err);
-            return kUsageError;
-        }
-        if (!CheckProfile(path, err))
-            return kFileError;
-        return RunMonth(path, date, days, out);
+    int days = kOutlookDays;
+    // A lone optional argument is the date when it has a date's length.
+    std::size_t next = 2;
+    if (args.size() > next && args[next].size() == 10) {
+        if (!ParseIsoDate(args[next], date))
+            return Usage(err, NotADate(args[next]));
+        ++next;
     }
-
-    PrintUsage(err);
-    return kUsageError;
+    if (args.size() > next) {
+        if (!ParseDays(args[next], days))
+            return Usage(err, "DAYS must be 1 to 366: " + args[next]);
+        ++next;
+    }
+    if (args.size() > next)
+        return Usage(err, "too many arguments");
+    if (!CheckProfile(path, err))
+        return kFileError;
+    return RunMonth(path, date, days, out);
 }

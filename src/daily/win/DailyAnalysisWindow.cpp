@@ -127,13 +127,11 @@ void DailyAnalysisWindow::ApplyButtons()
         Controls::Enable(window, id, buttons.hourly);
 }
 
+// The whole window, not the chart's place at 96 dpi: at any other scale the
+// drawing reaches further, and a part left out would keep the last day's bars.
 void DailyAnalysisWindow::RefreshChart()
 {
-    RECT chart{kChartAreaLeft, kChartAreaTop, kChartAreaRight, kChartAreaBottom};
-    HWND window = Handle();
-    ValidateRect(window, &chart);
-    InvalidateRect(window, &chart, FALSE);
-    RedrawWindow(window, &chart, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 // Everything GDI+ needs is made and released within the paint: the window

@@ -105,6 +105,12 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     return true;
 }
 
+bool PathExists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
 bool SecondsSinceWritten(const std::string& path, long long& seconds)
 {
     struct stat st;

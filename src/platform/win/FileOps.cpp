@@ -109,6 +109,19 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     return regular;
 }
 
+// Devices (NUL, CON) have no attributes; opening them without access tells.
+bool PathExists(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME;
+    }
+    CloseHandle(file);
+    return true;
+}
+
 bool SecondsSinceWritten(const std::string& path, long long& seconds)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;

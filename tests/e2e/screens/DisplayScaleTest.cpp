@@ -1,7 +1,8 @@
 // The windows at the screen's DPI. CTest runs this at 96 dpi, which records
 // what it sees, then at 144 dpi, which compares: the Daily Analysis and
 // hourly windows and their drawings grown by the scale, the saved images the
-// same bytes.
+// same bytes. Each run on its own: a step to another day repaints every bar,
+// and the keys still act after the button pressed has disabled itself.
 #include "driver/DailyDriver.h"
 #include "driver/PrinterDriver.h"
 #include "res/DailyAnalysisWindowIds.h"
@@ -39,7 +40,67 @@ void Measure(HWND window, COLORREF bars, std::vector<long>& measures)
     measures.insert(measures.end(), {size.cx, size.cy, box.right + 1 - box.left, box.bottom + 1 - box.top});
 }
 
+// The bars' colours, Emotional to Fortune, and their centres in 96-dpi pixels.
+const COLORREF kBarColours[5] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0),
+                                 RGB(255, 255, 0)};
+const int kBarCentres[5] = {185, 290, 400, 506, 620};
+
+// Each bar's height over its width on the screen, against the reading's
+// 3 pixels a point over the bar's 40: right at any scale. Every bar runs up
+// from the base of the Physical bar, the only red; texts above a bar may
+// share its colour but not its run.
+void ExpectBarsShow(HWND daily, const CliDailySet& day)
+{
+    const Picture shot = CaptureClient(daily);
+    const RECT red = BoxOf(shot, [](COLORREF p) { return p == RGB(255, 0, 0); });
+    const double width = red.right + 1 - red.left;
+    const double scale = width / 40;
+    for (int bar = 0; bar < 5; ++bar) {
+        const int x = static_cast<int>(kBarCentres[bar] * scale);
+        const int bottom = red.bottom;
+        int top = bottom + 1;
+        while (top > 0 && shot.Pixel(x, top - 1) == kBarColours[bar])
+            --top;
+        EXPECT_NEAR(bottom + 1 - top, 3 * day.readings[bar] * scale, 2.5)
+            << "bar " << bar << " of " << day.title << ", " << width << " pixels wide";
+    }
+}
+
+// A real click on a button, where the user's mouse would press it.
+void RealClick(HWND dialog, int controlId)
+{
+    RECT frame{};
+    GetWindowRect(Control(dialog, controlId), &frame);
+    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
+              std::to_string((frame.top + frame.bottom) / 2) + " click 1");
+}
+
 } // namespace
+
+TEST(DisplayScale, AStepRepaintsEveryBarAndTheKeysStillActAfterTheButtonDisabledItself)
+{
+    DailySession session(kJane, 2005, 8, 31);
+    HWND daily = session.Daily();
+    ASSERT_TRUE(daily);
+    // Prev Day and Now each disable themselves once pressed.
+    const struct { int button, year, month, day; } steps[] = {{IDC_DAILY_PREV_DAY, 2005, 8, 30},
+                                                              {IDC_DAILY_NOW, 2005, 8, 31}};
+    for (const auto& step : steps) {
+        RealClick(daily, step.button);
+        const CliDailySet shown = CliDaily(session.ProfilePath(), IsoDate(step.year, step.month, step.day));
+        ASSERT_TRUE(WaitForCaption(daily, shown.title));
+        ExpectBarsShow(daily, shown);
+        if (step.button != IDC_DAILY_PREV_DAY)
+            continue;
+        RealInput("key s");
+        HWND page = WaitForDialog(session.ProcessId(), " Daily Superstition");
+        ASSERT_TRUE(page) << "S did nothing after Prev Day";
+        RealInput("key Escape");
+        EXPECT_TRUE(WaitUntilGone(page));
+    }
+    RealInput("key Escape");
+    EXPECT_TRUE(WaitUntilGone(daily)) << "Escape did nothing after Now";
+}
 
 TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
 {
