@@ -32,6 +32,11 @@ bool IsSoundEntry(const ProfileIndexEntry& entry)
 
 }  // namespace
 
+ProfileIndexEntry IndexEntryOf(const Profile& profile)
+{
+    return {profile.fullName, profile.description, profile.manualCalibration ? "Manual" : "Automatic"};
+}
+
 std::string ProfileIndexPath(const std::string& dataDirectory)
 {
     return dataDirectory + "oc.ini";

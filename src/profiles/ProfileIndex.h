@@ -9,6 +9,10 @@
 // "Profile:" (the full name), "Description:" and "Adjustment:". Note that
 // "Profile:" means the full name here but the description in a profile file.
 
+// The row of a saved profile: its full name, its description, and "Manual"
+// or "Automatic" after its calibration flag.
+ProfileIndexEntry IndexEntryOf(const Profile& profile);
+
 // dataDirectory + "oc.ini"; `dataDirectory` ends in its separator.
 std::string ProfileIndexPath(const std::string& dataDirectory);
 

@@ -82,16 +82,18 @@ int InkBands(const Picture& page)
 TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
 {
     std::map<std::string, std::string> files = DataFilesFor({kJane, kJohn, kAnn});
-    // What an ended run left in the pages folder goes at the next start.
+    // What an ended run left in the pages folder goes at the next start,
+    // read-only or not.
     CreateDirectoryA(PagesDirectory().c_str(), nullptr);
-    WriteFileBytes(PagesDirectory() + "left.htm", "x");
+    WriteFileBytes(PagesDirectory() + "LEFT.HTM", "x");
+    SetFileAttributesA((PagesDirectory() + "LEFT.HTM").c_str(), FILE_ATTRIBUTE_READONLY);
     // A line no reader knows makes this run's file unlike any other in the bin.
     files["Work.ini"] += "Run:" + std::to_string(GetTickCount()) + "\r\n";
     files["task.dtr"] = "Profile:" + DataDirectory() + "Nobody.ini\r\nEmail:me@example.com\r\nTime:7:5AM\r\nType:0\r\n";
     KeepBrowserKeys("SC");
     MainWindowSession session(files, "c:\\program files\\oracline\\task.dtr");
     ASSERT_TRUE(session.Window());
-    EXPECT_FALSE(FileExists(PagesDirectory() + "left.htm"));
+    EXPECT_FALSE(FileExists(PagesDirectory() + "LEFT.HTM"));
     EXPECT_EQ(BrowserTextSizes(), "M-");
     ListViewDriver list = session.List();
     ASSERT_EQ(list.RowCount(), 3);
@@ -172,8 +174,11 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     ASSERT_TRUE(session.ChooseDate(1990, 5, 3));
     session.Press(IDOK);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "You can't analyze a date before your birth date.     ");
-    ASSERT_TRUE(session.ChooseDate(1990, 5, 4));
-    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - "}, {IDC_DREAMS, " Dream Interpretation"}};
+    // Day 31, then a month of 30: the lists show, and the tasks take, its last day.
+    ASSERT_TRUE(session.ChooseDate(1990, 5, 31) && ComboDriver(session.Window(), IDC_MONTH).ChooseText("6"));
+    EXPECT_EQ(shown(IDC_DAY), "30");
+    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "},
+                                                 {IDC_DREAMS, " Dream Interpretation"}};
     for (const auto& task : tasks) {
         session.Press(task.first);
         HWND opened = WaitForDialogWhere(session.ProcessId(),

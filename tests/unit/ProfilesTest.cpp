@@ -177,6 +177,12 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
     EXPECT_EQ(dir.Read("oc.ini"), written);
     EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), "[Jane Doe|Me|Automatic][ Sam |Work |Manual]");
     EXPECT_TRUE(ProfileIndexExists(dir.dir()));
+
+    Profile saved;
+    saved.fullName = "Jane Doe", saved.description = "Me";
+    EXPECT_EQ(Describe({IndexEntryOf(saved)}), "[Jane Doe|Me|Automatic]");
+    saved.manualCalibration = true;
+    EXPECT_EQ(IndexEntryOf(saved).calibration, "Manual");
 }
 
 using namespace EditorMessages;

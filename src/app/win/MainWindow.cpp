@@ -5,34 +5,29 @@
 #include "base/DataPaths.h"
 #include "app/win/AboutBox.h"
 #include "app/win/HelpWizard.h"
-#include "companion/CompanionPeople.h"
 #include "companion/win/CompanionAnalysisRun.h"
 #include "daily/win/DailyAnalysisRun.h"
-#include "base/Calendar.h"
-#include "base/DateLists.h"
 #include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
-#include "platform/FileOps.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 #include "profiles/ProfileIndex.h"
 #include "profiles/win/ProfileEditor.h"
 #include "schedule/win/ScheduleDialogs.h"
-#include "win/ComboBox.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
+#include "win/JpegFileDialog.h"
 #include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 namespace {
 
@@ -63,11 +58,6 @@ int ButtonOf(TipFocus focus)
     case TipFocus::Help: return IDC_HELP_BUTTON;
     }
     return IDC_HELP_BUTTON;
-}
-
-std::string Calibration(const Profile& profile)
-{
-    return profile.manualCalibration ? "Manual" : "Automatic";
 }
 
 } // namespace
@@ -110,9 +100,8 @@ MainWindow::MainWindow(const Clock& clock)
             listChanged = !WriteProfileIndex(dataDirectory_, rows_);
         return 0;
     });
-    OnCommand(IDC_MONTH, CBN_SELCHANGE, [this] { OnMonthChosen(); });
-    OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
-    OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
+    for (int list : {IDC_MONTH, IDC_DAY, IDC_YEAR})
+        OnCommand(list, CBN_SELCHANGE, [this, list] { OnDateChosen(list); });
     OnClicked(IDC_ADD_PROFILE, [this] { AddProfile(); });
     OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(FirstSelected()); });
     OnClicked(IDC_DELETE_PROFILE, [this] { DeleteProfile(); });
@@ -128,10 +117,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::OnInitDialog()
 {
     deferFocus_ = true;
-    CivilDate today = clock_.Today();
-    todayYear = selectedYear = today.year;
-    todayMonth = selectedMonth = today.month;
-    todayDay = selectedDay = today.day;
+    today_ = selectedDate_ = clock_.Today();
+    dateRange_ = DateListRange::ForMainWindow(today_.year);
 
     if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -159,7 +146,7 @@ void MainWindow::OnInitDialog()
     }
     changingList_ = false;
 
-    FillDateLists();
+    AnalysisDateLists().Show(selectedDate_);
     PlaceWindow();
     initialised_ = true;
     ApplySelection();
@@ -188,30 +175,9 @@ void MainWindow::SetUpList()
     list.SetColours(Theme::background, Theme::background, RGB(0, 0, 0));
 }
 
-void MainWindow::FillDateLists()
+DateListControl MainWindow::AnalysisDateLists() const
 {
-    ComboBox months(Handle(), IDC_MONTH);
-    for (int month = 1; month <= 12; ++month)
-        months.Add(std::to_string(month));
-    months.Select(selectedMonth - 1);
-
-    const YearList years = YearList::ForMainWindow(todayYear);
-    ComboBox yearList(Handle(), IDC_YEAR);
-    for (int index = 0; index < years.Count(); ++index)
-        yearList.Add(std::to_string(years.YearAt(index)));
-    yearList.Select(years.IndexOf(selectedYear));
-
-    FillDayList();
-}
-
-void MainWindow::FillDayList()
-{
-    ComboBox days(Handle(), IDC_DAY);
-    days.Clear();
-    int count = DaysInMonth(selectedMonth, selectedYear);
-    for (int day = 1; day <= count; ++day)
-        days.Add(std::to_string(day));
-    days.Select(selectedDay - 1);
+    return DateListControl(Handle(), {IDC_MONTH, IDC_DAY, IDC_YEAR}, dateRange_);
 }
 
 void MainWindow::PlaceWindow()
@@ -292,7 +258,7 @@ void MainWindow::ReadSelection()
 void MainWindow::ApplySelection(bool moveFocus)
 {
     ButtonStates states = SelectionRules(SelectedCount(), static_cast<int>(rows_.size()),
-                                         SelectedDate(), {todayYear, todayMonth, todayDay});
+                                         selectedDate_, today_);
     HWND window = Handle();
     Controls::Enable(window, IDC_EDIT_PROFILE, states.editProfile);
     Controls::Enable(window, IDC_DELETE_PROFILE, states.deleteProfile);
@@ -305,35 +271,13 @@ void MainWindow::ApplySelection(bool moveFocus)
     ShowTip(states.tip, moveFocus);
 }
 
-void MainWindow::OnDayChosen()
+void MainWindow::OnDateChosen(int list)
 {
-    int index = ComboBox(Handle(), IDC_DAY).Selection();
-    if (index >= 0)
-        selectedDay = index + 1;
-    ApplySelection(MovesFocus());
-}
-
-void MainWindow::OnMonthChosen()
-{
-    int index = ComboBox(Handle(), IDC_MONTH).Selection();
-    if (index >= 0)
-        selectedMonth = index + 1;
-    RebuildDaysAfterMonthOrYear();
-}
-
-void MainWindow::OnYearChosen()
-{
-    int year = YearList::ForMainWindow(todayYear).YearAt(ComboBox(Handle(), IDC_YEAR).Selection());
-    if (year > 0)
-        selectedYear = year;
-    // February depends on the year.
-    RebuildDaysAfterMonthOrYear();
-}
-
-void MainWindow::RebuildDaysAfterMonthOrYear()
-{
-    selectedDay = ClampDay(selectedDay, DaysInMonth(selectedMonth, selectedYear));
-    FillDayList();
+    const DateListControl lists = AnalysisDateLists();
+    lists.TakeChoice(list, selectedDate_);
+    // The date analysed is the one the lists show: a day the new month
+    // lacks has become its last one.
+    lists.TakeChoice(IDC_DAY, selectedDate_);
     ApplySelection(MovesFocus());
 }
 
@@ -376,7 +320,7 @@ bool MainWindow::SelectedDayCanBeAnalysed()
     WriteIndexIfChanged();
     Profile profile;
     ReadProfileForEngine(ProfilePathOf(FirstSelected()), profile);
-    if (SelectedDate() < profile.Birthday()) {
+    if (selectedDate_ < profile.Birthday()) {
         ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
         return false;
     }
@@ -387,16 +331,16 @@ void MainWindow::AnalyzeDay()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    RunDailyAnalysis(Handle(), ProfilePathOf(FirstSelected()), SelectedDate());
+    RunDailyAnalysis(Handle(), ProfilePathOf(FirstSelected()), selectedDate_);
 }
 
 void MainWindow::AddProfile()
 {
     ShowTip(QuickTips::newProfile);
-    ProfileEditor editor;
+    ProfileEditor editor(clock_);
     if (editor.RunModal(Handle()) == IDOK) {
         const Profile& saved = editor.Result();
-        ProfileIndexEntry entry{saved.fullName, saved.description, Calibration(saved)};
+        const ProfileIndexEntry entry = IndexEntryOf(saved);
         ListView list(Handle(), IDC_PROFILE_LIST);
         changingList_ = true;
         // A replaced profile keeps its row: two rows must not name one file.
@@ -420,12 +364,11 @@ void MainWindow::EditProfile(int row)
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
     ShowTip(QuickTips::editProfile);
-    ProfileEditor editor;
+    ProfileEditor editor(clock_);
     editor.EditExisting(rows_[row].description);
     if (editor.RunModal(Handle()) != IDOK)
         return;
-    const Profile& saved = editor.Result();
-    rows_[row] = {saved.fullName, saved.description, Calibration(saved)};
+    rows_[row] = IndexEntryOf(editor.Result());
     changingList_ = true;
     ListView(Handle(), IDC_PROFILE_LIST).SetRow(row, Cells(rows_[row]));
     changingList_ = false;
@@ -471,25 +414,12 @@ void MainWindow::Schedule()
 void MainWindow::OpenReport()
 {
     ShowTip(QuickTips::openReport);
-    std::vector<char> chosen(5000, '\0');
     // Filter pairs are separated by NULs; the literal's own NUL ends the list.
     static const char filter[] = "Daily Reports (*.jpg)\0*.jpg\0";
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = chosen.data();
-    dialog.nMaxFile = static_cast<DWORD>(chosen.size());
-    dialog.lpstrInitialDir = DataPaths::reportsDirectory;
-    dialog.lpstrTitle = "Select Daily Report";
-    dialog.lpstrDefExt = "jpg";
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    bool picked = GetOpenFileNameA(&dialog) != FALSE;
-    // The dialog moves the current directory to wherever the user browsed.
-    SetCurrentDirectoryA(dataDirectory_.c_str());
-    if (picked) {
+    std::string chosen;
+    if (AskForJpegToOpen(Handle(), "Select Daily Report", filter, chosen)) {
         ReportViewer viewer;
-        viewer.SetReportPath(chosen.data());
+        viewer.SetReportPath(chosen);
         viewer.RunModal(Handle());
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
@@ -499,34 +429,16 @@ void MainWindow::Companion()
 {
     if (selection_.size() < 2)
         return;
-    const std::string firstDescription = rows_[selection_[0]].description;
-    const std::string secondDescription = rows_[selection_[1]].description;
     WriteIndexIfChanged();
-    // Two profiles that cannot be read are not one person twice: nothing
-    // can be said about them at all.
-    for (const std::string* description : {&firstDescription, &secondDescription}) {
-        if (!ProfileFileExists(dataDirectory_, *description)) {
-            ShowMessage(UnreadableProfileMessage(*description), MessageKind::Error);
-            return;
-        }
-    }
-    std::string firstName, secondName;
-    CivilDate firstBirth, secondBirth;
-    ReadNameAndBirthDate(dataDirectory_, firstDescription, firstName, firstBirth);
-    ReadNameAndBirthDate(dataDirectory_, secondDescription, secondName, secondBirth);
-    if (IsSamePerson(firstName, firstBirth, secondName, secondBirth)) {
-        ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
-        return;
-    }
-    RunCompanionAnalysis(Handle(), ProfileFilePath(dataDirectory_, firstDescription),
-                         ProfileFilePath(dataDirectory_, secondDescription));
+    RunCompanionAnalysis(Handle(), dataDirectory_, rows_[selection_[0]].description,
+                         rows_[selection_[1]].description);
 }
 
 void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(ProgramPageFolder(), LoadProfile(ProfilePathOf(FirstSelected())), SelectedDate());
+    std::string page = WriteDreamPage(ProgramPageFolder(), LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 

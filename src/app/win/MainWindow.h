@@ -6,6 +6,7 @@
 #include "app/MainWindowRules.h"
 #include "base/Clock.h"
 #include "engine/Profile.h"
+#include "win/DateListControl.h"
 #include "win/Dialog.h"
 #include "win/InputWatch.h"
 
@@ -30,8 +31,7 @@ protected:
 
 private:
     void SetUpList();
-    void FillDateLists();
-    void FillDayList();
+    DateListControl AnalysisDateLists() const;
     void PlaceWindow();
     void SetUpToolTips();
 
@@ -45,11 +45,7 @@ private:
     int FirstSelected() const { return selection_.empty() ? -1 : selection_[0]; }
     void ApplySelection(bool moveFocus = true);
     bool MovesFocus() const { return inputWatch_.MayMoveFocus(); }
-    void OnMonthChosen();
-    void OnDayChosen();
-    void OnYearChosen();
-    void RebuildDaysAfterMonthOrYear();
-    CivilDate SelectedDate() const { return {selectedYear, selectedMonth, selectedDay}; }
+    void OnDateChosen(int list);
 
     // Tasks.
     void AnalyzeDay();
@@ -77,12 +73,10 @@ private:
     const Clock& clock_;
     std::vector<ProfileIndexEntry> rows_;
 
-    int selectedMonth = 1;
-    int selectedDay = 1;
-    int selectedYear = 1900;
-    int todayYear = 1900;
-    int todayMonth = 1;
-    int todayDay = 1;
+    // The date to analyse, and today's, fixed for the window's life.
+    CivilDate selectedDate_;
+    CivilDate today_;
+    DateListRange dateRange_ = DateListRange::ForMainWindow(YearList::oldestYear);
     // The list's selected rows in list order, as last read from the list.
     std::vector<int> selection_;
     bool listChanged = false;
