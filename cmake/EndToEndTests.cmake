@@ -5,9 +5,11 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
+# The driver finds the account's folders through the program's own lookup.
+add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES}
+  ${CMAKE_SOURCE_DIR}/src/win/KnownFolders.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp)
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid)
+target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid shell32)
 
 # The recording mapi32.dll. The driver copies it into the prefix's System32,
 # where runs whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load

@@ -47,6 +47,11 @@ bool IsSingleAddress(const std::string& address)
 
 } // namespace
 
+bool IsScheduledRunArgument(const std::string& commandLine, const std::string& recordPath)
+{
+    return !recordPath.empty() && (commandLine == recordPath || commandLine == '"' + recordPath + '"');
+}
+
 ReportInput MailedReportInput(const std::string& profilePath, CivilDate today)
 {
     ReportInput report;

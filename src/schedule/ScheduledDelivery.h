@@ -29,6 +29,11 @@ struct DeliveryTools {
     std::function<bool(const std::string& path, const ReportInput& report)> renderImage;
 };
 
+// True when the command line names the account's record, `recordPath`,
+// exactly: as the daily job passes it, or within one pair of quotes, as a
+// path with blanks is typed. Any other text starts the program as usual.
+bool IsScheduledRunArgument(const std::string& commandLine, const std::string& recordPath);
+
 // Today's report as the mailed image shows it: the daily title and the five
 // readings as computed (1 to 100), not clamped as in the window.
 ReportInput MailedReportInput(const std::string& profilePath, CivilDate today);

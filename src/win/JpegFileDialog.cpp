@@ -1,6 +1,6 @@
 #include "win/JpegFileDialog.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 
 #include <commdlg.h>
 
@@ -21,7 +21,7 @@ enum class Purpose { Save, Open };
 
 bool AskForJpeg(Purpose purpose, HWND owner, const char* title, const char* filter, std::string& chosen)
 {
-    const std::string reportsDirectory = DataPaths::reportsDirectory;
+    const std::string& reportsDirectory = AccountReportsDirectory();
     std::vector<char> file(kFileBufferSize, '\0');
     // Save As opens with the pattern in its name field; Open with it empty.
     if (purpose == Purpose::Save)
@@ -38,7 +38,7 @@ bool AskForJpeg(Purpose purpose, HWND owner, const char* title, const char* filt
     dialog.lpstrDefExt = kDefaultExtension;
     const bool picked =
         (purpose == Purpose::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog)) != FALSE;
-    SetCurrentDirectoryA(DataPaths::dataDirectory);
+    SetCurrentDirectoryA(AccountDataDirectory().c_str());
     if (picked)
         chosen = file.data();
     return picked;

@@ -38,7 +38,7 @@ bool Colourful(COLORREF p)
     return p != CLR_INVALID && std::max({r, g, b}) - std::min({r, g, b}) > 48;
 }
 
-std::string ReportPath(const std::string& name) { return DataDirectory() + "Reports\\" + name; }
+std::string ReportPath(const std::string& name) { return ReportsDirectory() + name; }
 
 // Email on a report not saved yet: what the reminder said, then what saving
 // as `name` through the real Save As dialog said.
@@ -257,7 +257,7 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     Picture shot;
     for (COLORREF colour : {RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0), RGB(255, 255, 0)})
         EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return (shot = CaptureClient(outlook)).Count(colour) > 100; })) << colour;
-    const std::string path = DataDirectory() + "Reports\\month.jpg";
+    const std::string path = ReportsDirectory() + "month.jpg";
     PressButton(outlook, IDC_MONTHLY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Monthly Outlook"), path));
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "Your Monthly Outlook was saved successfully.     ");

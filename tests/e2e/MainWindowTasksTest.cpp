@@ -76,9 +76,9 @@ int InkBands(const Picture& page)
 
 // The selection the buttons act on is the one the list shows, however it
 // was made; the keyboard changes the tip but leaves the focus where it is.
-// Only the exact path the Task Scheduler is given means an unattended run
-// (that run itself is in ScheduleTest): any other spelling, this one's or
-// the later starts', is a person starting the program.
+// Only the account's record path means an unattended run (that run itself
+// is in ScheduleTest): any other spelling, this one's or the later starts',
+// is a person starting the program.
 TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
 {
     std::map<std::string, std::string> files = DataFilesFor({kJane, kJohn, kAnn});
@@ -156,8 +156,10 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
 
     // A second start brings this window to the front and ends.
+    std::string lowerCase = kRecordPath;
+    CharLowerA(&lowerCase[0]);
     const struct { std::string commandLine; const char *keys, *sizes; } later[] = {
-        {"\"" + kRecordPath + "\"", "C", "-M"}, {kRecordPath + " ", "", "--"}};
+        {lowerCase, "C", "-M"}, {kRecordPath + " ", "", "--"}};
     for (const auto& start : later) {
         SCOPED_TRACE(start.commandLine);
         KeepBrowserKeys(start.keys);
@@ -307,7 +309,7 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
         return WaitForDialog(session.ProcessId(), kViewerCaption);
     };
     // No picture in it: the viewer stays empty and says nothing.
-    WriteFileBytes(DataDirectory() + "Reports\\saved.jpg", "not really a picture");
+    WriteFileBytes(ReportsDirectory() + "saved.jpg", "not really a picture");
     HWND viewer = openReport("saved.jpg");
     ASSERT_TRUE(viewer) << "no report viewer";
     EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 500));
@@ -315,7 +317,7 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     session.Settle();
     EXPECT_TRUE(session.TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
 
-    ASSERT_TRUE(WriteFileBytes(DataDirectory() + "Reports\\today.jpg", PlainBitmap(600, 400, kReportColour)));
+    ASSERT_TRUE(WriteFileBytes(ReportsDirectory() + "today.jpg", PlainBitmap(600, 400, kReportColour)));
     viewer = openReport("today.jpg");
     ASSERT_TRUE(viewer);
     EXPECT_TRUE(WindowSize(viewer).cx == 800 && WindowSize(viewer).cy == 600);

@@ -83,7 +83,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     EXPECT_TRUE(WaitUntilGone(intro, 5000));
 
     ASSERT_TRUE(session.WaitForMainWindow());
-    EXPECT_TRUE(DirectoryExists(DataDirectory() + "Reports\\"));
+    EXPECT_TRUE(DirectoryExists(ReportsDirectory()));
     EXPECT_EQ(session.List().RowCount(), 0);
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
     EXPECT_TRUE(WaitForDialog(session.ProcessId(), "Quick Tip", 2000));
@@ -189,6 +189,9 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     // Ended without closing, as by a crash: the index was written at once.
     session.Run().Kill();
     EXPECT_EQ(DataFile("oc.ini"), "Profile:" + name + "\r\nDescription:" + description + "\r\nAdjustment:Automatic\r\n");
+    // The program folder holds what the setup put there, and nothing more.
+    for (const std::string& name : EntriesOf(ProgramDirectory()))
+        EXPECT_EQ(name.substr(name.size() - 4), ".gif") << name;
 }
 
 TEST(ProfileEditor, EditingKeepsTheIdentityWhileAnUnwritableFileKeepsTheEditorOpenAndReplacingKeepsOneRow)

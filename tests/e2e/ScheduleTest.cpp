@@ -15,7 +15,6 @@ using namespace e2e;
 namespace {
 
 const char* const kScheduleCaption = "Schedule Daily Analysis Report via Email Delivery";
-const char* const kRecordPath = "C:\\Program Files\\Oracline\\task.dtr";
 const TestProfile kJane{"Jane Doe", "Jane Doe", 5, 4, 1990};
 
 std::string TodayIso()
@@ -48,7 +47,9 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     EXPECT_EQ(DataFile("task.dtr"), record);
 
     const std::string job = ScheduledJobText();
-    EXPECT_EQ(job, "C:\\Program Files\\Oracline\\Oracline.exe|C:\\Program Files\\Oracline|" + std::string(kRecordPath) +
+    const std::string recordPath = DataDirectory() + "task.dtr";
+    EXPECT_EQ(job, "C:\\Program Files\\Oracline\\Oracline.exe|" + DataDirectory().substr(0, DataDirectory().size() - 1) +
+                       "|" + recordPath +
                        "|" + TodayIso() + " type 1 every 1 at 13:30;");
 
     // The job's command line, exactly as the Task Scheduler passes it
@@ -57,7 +58,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     // the daily window's mail flow, which uses the same sender: this proves
     // the real exe takes the record the dialog wrote, draws the report, mails
     // it from a private file and logs.
-    ProgramRun run(kRecordPath);
+    ProgramRun run(recordPath);
     ASSERT_TRUE(run.WaitForExit());
     const std::vector<std::string> mails = ReadMailRecord();
     ASSERT_EQ(mails.size(), 1u);
@@ -68,7 +69,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     const std::string path = image.substr(0, image.find('\t'));
     EXPECT_EQ(path.find(DataDirectory()), std::string::npos) << path;
     EXPECT_FALSE(FileExists(path)) << path;
-    EXPECT_FALSE(FileExists(DataDirectory() + "Reports\\report.jpg"));
+    EXPECT_FALSE(FileExists(ReportsDirectory() + "report.jpg"));
     EXPECT_TRUE(DecodeImage(AttachmentCopy(1)).Loaded());
 
     // The next press shows the schedule and that delivery; Change then Close

@@ -134,6 +134,21 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
     EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
 }
 
+// The account's record path as the job passes it, or quoted as typed; any
+// other spelling is a person starting the program.
+TEST(ScheduledDelivery, RecognisesOnlyTheAccountsRecordPath)
+{
+    const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr";
+    const struct { std::string line; bool scheduled; } cases[] = {
+        {record, true}, {'"' + record + '"', true}, {"", false}, {record + " ", false}, {'"' + record, false},
+        {"\"\"" + record + "\"\"", false}, {"c" + record.substr(1), false},
+        {"C:\\Program Files\\Oracline\\task.dtr", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsScheduledRunArgument(c.line, record), c.scheduled) << c.line;
+    EXPECT_FALSE(IsScheduledRunArgument("", ""));
+}
+
 // Only a profile of the data folder and a single address are accepted, and
 // every branch of the delivery ends in its log line.
 TEST(ScheduledDelivery, RecordChecksAndEveryBranch)

@@ -1,7 +1,7 @@
 #include "app/win/InteractiveMode.h"
 
 #include "app/win/MainWindow.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "base/Clock.h"
 #include "pages/IntroductionPage.h"
 #include "pages/win/PageFolder.h"
@@ -13,7 +13,7 @@
 
 void RunInteractiveMode()
 {
-    if (!ProfileIndexExists(DataPaths::dataDirectory)) {
+    if (!ProfileIndexExists(AccountDataDirectory())) {
         std::string page = WriteIntroductionPage(ProgramPageFolder());
         ShowPageModal(nullptr, page, kIntroductionTitle, kIntroductionWidth, kIntroductionHeight);
     }

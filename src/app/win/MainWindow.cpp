@@ -2,7 +2,6 @@
 
 #include "MainWindowIds.h"
 #include "ArtworkIds.h"
-#include "base/DataPaths.h"
 #include "app/win/AboutBox.h"
 #include "app/win/HelpWizard.h"
 #include "companion/win/CompanionAnalysisRun.h"
@@ -19,6 +18,7 @@
 #include "profiles/ProfileIndex.h"
 #include "profiles/win/ProfileEditor.h"
 #include "schedule/win/ScheduleDialogs.h"
+#include "win/AccountFolders.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/JpegFileDialog.h"
@@ -63,7 +63,7 @@ int ButtonOf(TipFocus focus)
 } // namespace
 
 MainWindow::MainWindow(const Clock& clock)
-    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
+    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(AccountDataDirectory()), clock_(clock)
 {
     OnNotify(IDC_PROFILE_LIST, LVN_ITEMCHANGED,
              [this](NMHDR* header) { OnListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });

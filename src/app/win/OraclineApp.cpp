@@ -1,11 +1,12 @@
 #include "app/win/OraclineApp.h"
 
-#include "base/DataPaths.h"
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "pages/win/PageFolder.h"
+#include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
+#include "win/AccountFolders.h"
 #include "win/ComScope.h"
 #include "win/GdiPlusSession.h"
 #include "win/InstanceClaim.h"
@@ -22,6 +23,8 @@ const char* const kWindows95Refusal =
 const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
+const char* const kNoDataFolder =
+    "Oracline cannot create its data folder in your account's application data.    ";
 
 const char* const kInteractiveMutexName = "Oracline.InteractiveInstance";
 const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purposes only";
@@ -33,7 +36,7 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     // The hosted web browser needs OLE on this thread before any window exists.
     const ComScope ole(ComScope::Kind::Ole);
 
-    CreateDataDirectories();
+    const bool haveDataFolder = CreateAccountFolders();
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
@@ -50,12 +53,18 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     // Without GDI+ the windows still open; only their drawings stay empty.
     const GdiPlusSession gdiplus;
 
-    // Only the exact path the Task Scheduler was given means an unattended
-    // run; any other spelling, quoted or not, is a person starting the
-    // program. Nobody sits at an unattended run, usable record or not, so it
-    // never opens a window.
-    if (commandLine == DataPaths::scheduleRecordPath) {
+    // Only this account's record path means an unattended run; any other
+    // text is a person starting the program. Nobody sits at an unattended
+    // run, usable record or not, so it never opens a window.
+    if (haveDataFolder && IsScheduledRunArgument(commandLine, ScheduleRecordPath())) {
         RunUnattendedDelivery();
+        return;
+    }
+    if (!haveDataFolder) {
+        // Whether an argument names this account's record cannot be told
+        // then, and an unattended run must not wait for a click.
+        if (commandLine.empty())
+            ShowMessage(kNoDataFolder, MessageKind::Error);
         return;
     }
 
@@ -66,7 +75,7 @@ void OraclineApp::InitInstance(const std::string& commandLine)
         BringRunningInstanceToFront();
         return;
     }
-    RemoveStaleTemporaryFiles(DataPaths::dataDirectory);
+    RemoveStaleTemporaryFiles(AccountDataDirectory());
     ProgramPageFolder().RemovePages();
     RunInteractiveMode();
 }
@@ -82,15 +91,6 @@ void OraclineApp::BringRunningInstanceToFront()
         ShowWindow(main, SW_RESTORE);
     // The editor or a message box open over the main window comes first.
     SetForegroundWindow(GetLastActivePopup(main));
-}
-
-void OraclineApp::CreateDataDirectories()
-{
-    // Existing or impossible directories are passed over: later file
-    // operations fail quietly on their own.
-    CreateDirectoryA(DataPaths::programFilesDirectory, nullptr);
-    CreateDirectoryA(DataPaths::dataDirectory, nullptr);
-    CreateDirectoryA(DataPaths::reportsDirectory, nullptr);
 }
 
 std::string OraclineApp::CurrentOperatingSystemName()

@@ -15,6 +15,5 @@ public:
 
 private:
     static std::string CurrentOperatingSystemName();
-    static void CreateDataDirectories();
     static void BringRunningInstanceToFront();
 };

@@ -1,7 +1,7 @@
 #include "companion/win/CompanionWindow.h"
 
 #include "CompanionWindowIds.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "companion/CompanionPage.h"
 #include "companion/CompanionPeople.h"
 #include "pages/win/PageFolder.h"
@@ -10,7 +10,7 @@
 
 CompanionWindow::CompanionWindow(const CompanionPerson& first, const CompanionPerson& second)
     : Dialog(IDD_COMPANION_WINDOW),
-      dataDirectory_(DataPaths::dataDirectory),
+      dataDirectory_(AccountDataDirectory()),
       match_(MatchCompanions(first, second))
 {
     result_ = {first.fullName, second.fullName, match_.love.good, match_.friendship.good, match_.business.good};

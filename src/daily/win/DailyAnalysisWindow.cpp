@@ -1,6 +1,5 @@
 #include "daily/win/DailyAnalysisWindow.h"
 
-#include "base/DataPaths.h"
 #include "daily/DailyMessages.h"
 #include "daily/ExplainPage.h"
 #include "daily/ReportDrawing.h"

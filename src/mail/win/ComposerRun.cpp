@@ -1,6 +1,6 @@
 #include "mail/win/ComposerRun.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "mail/ComposedMail.h"
 #include "mail/win/EmailDialog.h"
 #include "mail/win/SimpleMapiSender.h"
@@ -17,7 +17,7 @@ void RunEmailComposer(HWND owner, const std::string& reportPath)
     // A failed send opens the composer again with everything still in it and
     // the failure over it; Cancel there discards the mail.
     for (;;) {
-        EmailDialog dialog(composer, std::string(DataPaths::dataDirectory) + kContactsFileName, failure);
+        EmailDialog dialog(composer, AccountDataDirectory() + kContactsFileName, failure);
         if (dialog.RunModal(owner) != IDOK)
             break;
         WaitCursor wait;

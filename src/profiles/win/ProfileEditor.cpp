@@ -9,6 +9,7 @@
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/SignImage.h"
+#include "win/AccountFolders.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/InputWatch.h"
@@ -59,8 +60,8 @@ const EditorDateGroup* const kAllGroups[] = {&kOwn, &kMother, &kFather, &kGood, 
 
 ProfileEditor::ProfileEditor(const Clock& clock)
     : Dialog(IDD_PROFILE_EDITOR),
-      dataDirectory_(DataPaths::dataDirectory),
-      signImagePath_(SignImagePath(dataDirectory_, 0, 0)),
+      dataDirectory_(AccountDataDirectory()),
+      signImagePath_(SignImagePath(DataPaths::programDirectory, 0, 0)),
       dateRange_(DateListRange::ForEditor(clock.Today().year))
 {
     for (const DateGroup* group : kAllGroups)
@@ -142,7 +143,7 @@ void ProfileEditor::OnInitDialog()
     PlaceBesideSignPanel();
 
     signPanelEnabled_ = true;
-    signImagePath_ = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
+    signImagePath_ = SignImagePath(DataPaths::programDirectory, profile_.yourMonth, profile_.yourDate);
     ShowSignPanel();
 
     Controls::SetText(dialog, IDC_DESCRIPTION, profile_.description);
@@ -286,7 +287,7 @@ void ProfileEditor::OnCancel()
 
 void ProfileEditor::UpdateSignImage()
 {
-    std::string path = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
+    std::string path = SignImagePath(DataPaths::programDirectory, profile_.yourMonth, profile_.yourDate);
     if (path == signImagePath_)
         return;
     signImagePath_ = path;

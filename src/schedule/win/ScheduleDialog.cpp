@@ -1,8 +1,8 @@
 #include "schedule/win/ScheduleDialog.h"
 
 #include "ScheduleIds.h"
-#include "base/DataPaths.h"
 #include "pages/win/PageFolder.h"
+#include "win/AccountFolders.h"
 #include "pages/win/PageWindow.h"
 #include "schedule/EmailHelpPage.h"
 #include "win/ComboBox.h"
@@ -23,7 +23,7 @@ void Fill(HWND dialog, int controlId, const std::vector<std::string>& entries, i
 } // namespace
 
 ScheduleDialog::ScheduleDialog(ScheduleDialogModel& model, ScheduleService& service, const Clock& clock)
-    : Dialog(IDD_SCHEDULE), model_(model), service_(service), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
+    : Dialog(IDD_SCHEDULE), model_(model), service_(service), dataDirectory_(AccountDataDirectory()), clock_(clock)
 {
     OnCommand(IDC_SCHEDULE_HOUR, CBN_SELCHANGE, [this] { HourChanged(); });
     OnCommand(IDC_SCHEDULE_MINUTE, CBN_SELCHANGE,
@@ -79,7 +79,7 @@ void ScheduleDialog::OnOK()
     model_.TypeSelected(ComboBox(Handle(), IDC_SCHEDULE_TYPE).Selection());
 
     const ScheduleSaveResult result =
-        SaveSchedule(model_.Record(address), DataPaths::scheduleRecordPath, service_, clock_.Today());
+        SaveSchedule(model_.Record(address), ScheduleRecordPath(), service_, clock_.Today());
     if (!result.saved) {
         ShowMessage(result.message, MessageKind::Error);
         return;

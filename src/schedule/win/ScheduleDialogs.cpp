@@ -1,12 +1,12 @@
 #include "schedule/win/ScheduleDialogs.h"
 
-#include "base/DataPaths.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/win/CurrentlyScheduledDialog.h"
 #include "schedule/win/ScheduleDialog.h"
 #include "schedule/win/SecurityAttributesDialog.h"
 #include "schedule/win/TaskSchedulerService.h"
+#include "win/AccountFolders.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -21,11 +21,11 @@ TaskSchedulerService MakeService()
 void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
 {
     TaskSchedulerService service = MakeService();
-    const std::string recordPath = DataPaths::scheduleRecordPath;
+    const std::string recordPath = ScheduleRecordPath();
     ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-        CurrentlyScheduledDialog current(shown, std::string(DataPaths::dataDirectory) + kDeliveryLogName);
+        CurrentlyScheduledDialog current(shown, AccountDataDirectory() + kDeliveryLogName);
         if (current.RunModal(owner) != IDOK)
             return;
         model.TakeCurrent(shown);
@@ -36,5 +36,5 @@ void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock&
 bool EndScheduleBeforeDeleting(const std::string& profilePath)
 {
     TaskSchedulerService service = MakeService();
-    return EndScheduleOfDeletedProfile(DataPaths::scheduleRecordPath, profilePath, service, AskQuestion);
+    return EndScheduleOfDeletedProfile(ScheduleRecordPath(), profilePath, service, AskQuestion);
 }

@@ -1,6 +1,7 @@
 #include "schedule/win/TaskSchedulerService.h"
 
 #include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "schedule/AccountChecks.h"
 #include "win/ComRef.h"
 #include "win/ComScope.h"
@@ -13,15 +14,16 @@
 
 namespace {
 
-// The program is installed in its data directory.
 std::string ApplicationPath()
 {
-    return std::string(DataPaths::dataDirectory) + "Oracline.exe";
+    return std::string(DataPaths::programDirectory) + "Oracline.exe";
 }
 
+// The account's own data folder: no other account can put anything where
+// the run starts.
 std::string WorkingDirectory()
 {
-    const std::string folder = DataPaths::dataDirectory;
+    const std::string& folder = AccountDataDirectory();
     return folder.substr(0, folder.size() - 1);
 }
 
@@ -141,7 +143,7 @@ bool TaskSchedulerService::CreateJob()
     ITask& task = job.Task();
     task.SetApplicationName(WideText(ApplicationPath()).c_str());
     task.SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
-    task.SetParameters(WideText(DataPaths::scheduleRecordPath).c_str());
+    task.SetParameters(WideText(ScheduleRecordPath()).c_str());
     return job.SaveJob();
 }
 

@@ -4,14 +4,14 @@
 #include "mail/win/SimpleMapiSender.h"
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "base/ReportTiming.h"
 
 #include <windows.h>
 
 void RunUnattendedDelivery()
 {
-    const std::string dataDirectory = DataPaths::dataDirectory;
+    const std::string& dataDirectory = AccountDataDirectory();
     DeliveryTools tools;
     tools.createSender = [] { return CreateMailSender(); };
     tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
@@ -25,7 +25,7 @@ void RunUnattendedDelivery()
     };
     const LocalClock clock;
     ReportTiming timing("scheduled-delivery");
-    DeliveryLogEntry entry = RunScheduledDelivery(DataPaths::scheduleRecordPath, dataDirectory, clock, tools);
+    DeliveryLogEntry entry = RunScheduledDelivery(ScheduleRecordPath(), dataDirectory, clock, tools);
 
     SYSTEMTIME now{};
     GetLocalTime(&now);

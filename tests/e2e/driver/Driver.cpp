@@ -1,5 +1,7 @@
 #include "driver/Driver.h"
 
+#include "win/KnownFolders.h"
+
 #include <dlgs.h>
 
 #include <cstdio>
@@ -350,7 +352,39 @@ bool TakeFromRecycleBin(const std::string& bytes)
     return found;
 }
 
-void ResetDataDirectory() { RemoveTree(DataDirectory()); }
+std::string DataDirectory()
+{
+    static const std::string folder = KnownFolderPath(KnownFolder::RoamingAppData) + "Oracline\\";
+    return folder;
+}
+
+std::string ReportsDirectory()
+{
+    static const std::string folder = KnownFolderPath(KnownFolder::Pictures) + "Oracline Reports\\";
+    return folder;
+}
+
+std::vector<std::string> EntriesOf(const std::string& directory)
+{
+    std::vector<std::string> names;
+    ForEachEntry(directory, [&](const WIN32_FIND_DATAA& entry) { names.push_back(entry.cFileName); });
+    return names;
+}
+
+void ResetDataDirectory()
+{
+    RemoveTree(DataDirectory());
+    RemoveTree(ReportsDirectory());
+    // What a test left where earlier versions kept the data would be taken
+    // over by the next first start.
+    ForEachEntry(ProgramDirectory(), [](const WIN32_FIND_DATAA& entry) {
+        const std::string name = entry.cFileName, full = ProgramDirectory() + name;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTree(full + "\\");
+        else if (name.size() < 4 || name.substr(name.size() - 4) != ".gif")
+            DeleteFileA(full.c_str());
+    });
+}
 
 bool IsHeldReadOnly(const std::string& path)
 {
@@ -370,9 +404,8 @@ bool IsHeldReadOnly(const std::string& path)
 
 std::string PagesDirectory()
 {
-    char local[MAX_PATH] = "";
-    const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", local, MAX_PATH);
-    return std::string(local, length < MAX_PATH ? length : 0) + "\\Oracline\\Pages\\";
+    static const std::string folder = KnownFolderPath(KnownFolder::LocalAppData) + "Oracline\\Pages\\";
+    return folder;
 }
 
 } // namespace e2e

@@ -16,8 +16,14 @@ constexpr DWORD kWaitMs = 15000;
 
 // A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
 std::string BesideTestExe(const std::string& name);
-// "C:\Program Files\Oracline\".
-inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
+// The program folder, where the setup puts the programs and the sign images
+// and where earlier versions kept every account's data.
+inline std::string ProgramDirectory() { return "C:\\Program Files\\Oracline\\"; }
+// The test account's data folder, "Oracline\" in its roaming application
+// data, and its reports folder, "Oracline Reports\" in its Pictures, as the
+// known-folder API names them (under Wine the account is the Linux user).
+std::string DataDirectory();
+std::string ReportsDirectory();
 // The account's pages folder, "Oracline\Pages\" in its local application data.
 std::string PagesDirectory();
 
@@ -171,12 +177,15 @@ std::string ReadFileBytes(const std::string& path);
 // True when another process may read the file but not write, delete or
 // rename it: the program holds it while it shows it.
 bool IsHeldReadOnly(const std::string& path);
+// The names of a directory's files and folders ("." and ".." left out).
+std::vector<std::string> EntriesOf(const std::string& directory);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Under Wine the Recycle Bin is the desktop's trash folder: true when a file
 // holding exactly these bytes lies there. The file and its note are taken
 // out again.
 bool TakeFromRecycleBin(const std::string& bytes);
-// Starts every test from an empty data directory.
+// Starts every test from empty data and reports folders and a program folder
+// with nothing but the sign images.
 void ResetDataDirectory();
 
 } // namespace e2e

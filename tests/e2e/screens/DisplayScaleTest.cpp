@@ -116,7 +116,7 @@ TEST(DisplayScale, DrawingsGrowWithTheScreenAndImagesStayTheSame)
     std::vector<long> now;
     // The Physical bar, the only red of the report.
     Measure(daily, RGB(255, 0, 0), now);
-    const std::string saved = DataDirectory() + "Reports\\scale.jpg";
+    const std::string saved = ReportsDirectory() + "scale.jpg";
     PressButton(daily, IDC_DAILY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
     AnswerMessage(session.ProcessId());
