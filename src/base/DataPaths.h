@@ -21,5 +21,5 @@ inline const char* const scheduleRecordName = "task.dtr";
 // The names of the program's own files in the data directory. No profile may
 // be stored under one of them (compared without regard to case, as Windows
 // does), so a file that joins the data directory joins this list.
-inline const char* const ownFileNames[] = {"oc.ini", "contacts.ini", "task.dtr", "delivery.log"};
+inline const char* const ownFileNames[] = {"oc.ini", "contacts.ini", "task.dtr", "delivery.log", "mail.ini"};
 } // namespace DataPaths

@@ -1,11 +1,21 @@
 #pragma once
 #include <string>
 
-// One outgoing message handed to the user's mail client through Simple MAPI:
-// created, filled, sent once, destroyed. SendMail fills it; the Win32
-// implementation lives in mail/win/, tests use a fake.
+// One outgoing message handed to the user's mail client through Simple MAPI,
+// or to the user's mail server: created, filled, sent once, destroyed.
+// SendMail fills it; the composer and the scheduled run get theirs from the
+// same place in mail/win/, tests use a fake.
 class MailSender {
 public:
+    // After Send: what happened in the words of the delivery log ("sent:
+    // 250 …", "not sent: sign-in refused: 535 …") and, after a failure, the
+    // sentence for the user. Both empty for a mail program, whose result
+    // code says all there is.
+    struct Report {
+        std::string logText;
+        std::string message;
+    };
+
     virtual ~MailSender() = default;
 
     // False when the mail library or one of its entry points is missing:
@@ -21,13 +31,16 @@ public:
     virtual void SetOriginatorName(const std::string& text) = 0;
     virtual void SetBody(const std::string& text) = 0;
     // Sends what was added and empties the recipients and attachments, so a
-    // filling is sent once. Returns MAPISendMail's result code (0 = sent).
+    // filling is sent once. Returns MAPISendMail's result code (0 = sent),
+    // or for a mail server 0 or kFailure.
     virtual unsigned long Send() = 0;
+    virtual Report LastReport() const { return {}; }
 };
 
 // Simple MAPI result codes the program tells apart.
 namespace MapiResult {
 constexpr unsigned long kSuccess = 0;
 constexpr unsigned long kUserAbort = 1;
+constexpr unsigned long kFailure = 2;
 constexpr unsigned long kLoginFailure = 3;
 } // namespace MapiResult

@@ -75,7 +75,7 @@ void DrawStartingMonth(const MonthlyChart& chart, Canvas& canvas, const FontSpec
     std::string name = MonthOnly(chart.days.front().date.month);
     if (next < count && next < 4)
         name = name.substr(0, 3);
-    canvas.DrawText(name, kPlotLeft - 4.0f, kMonthLabelTop, font, Colours::maroon);
+    canvas.DrawText(name, kPlotLeft - 10.0f, kMonthLabelTop, font, Colours::maroon);
 }
 
 void DrawLegend(const MonthlyChart& chart, Canvas& canvas)

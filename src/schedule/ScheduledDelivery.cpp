@@ -22,7 +22,7 @@ std::string Send(const DeliveryTools& tools, const std::string& email, const std
 {
     std::unique_ptr<MailSender> sender = tools.createSender ? tools.createSender() : nullptr;
     if (!sender)
-        return SendResultText({SendResult::noMailLibrary, 0});
+        return SendResultText({SendResult::noMailLibrary, 0, {}});
     OutgoingMail mail;
     mail.recipients = {email};
     mail.originator = kDeliveryOriginator;

@@ -156,11 +156,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        ScaleDialogArt(window_, resourceId_);
+        ScaleDialogArt(window_);
         OnInitDialog();
         return TRUE;
     case WM_DPICHANGED:
-        FollowDpiChange(window_, resourceId_, lParam);
+        FollowDpiChange(window_, lParam);
         break;
     case WM_DESTROY:
         ReleaseDialogArt(window_);

@@ -397,6 +397,9 @@ TEST(MailWithoutMapi, TheComposerSaysSoWhenItOpens)
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
     EmailSavingFirst(session, "day.jpg");
+    // No mail program, no settings: Mail Settings first; closed, the
+    // composer says why it cannot send.
+    ASSERT_TRUE(CloseAndWait(WaitForDialog(session.ProcessId(), "Mail Settings")));
     HWND composer = WaitForDialog(session.ProcessId(), "Email");
     ASSERT_TRUE(composer);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), kNoMapiClient);

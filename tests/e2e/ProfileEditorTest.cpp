@@ -14,15 +14,6 @@ namespace {
 const char* const kReplaceQuestion =
     "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
 
-// A real left click in the middle of a window, on the X display.
-void RealClick(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
-              std::to_string((frame.top + frame.bottom) / 2) + " click 1");
-}
-
 // The editor ("Profile") a main-window button opens; null when none came.
 HWND OpenEditor(const MainWindowSession& session, int buttonId)
 {

@@ -188,6 +188,21 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
                              "LineI (2, 2, 5, 5) rgb(0,0,0) width 2\n"
                              "Text (15, 31.5, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n"
                              "LineI (0, 0, 2, 2) rgb(0,0,0) width 1\n");
+
+    // Grown more across than down: each length its own way, a line's width
+    // across it, text by the smaller scale.
+    RecordingCanvas uneven;
+    ScaledCanvas wide(uneven, 2, 1.5f);
+    wide.FillRectangle(1, 1, 3, 3, Colours::red);
+    wide.DrawLineI(10, 0, 10, 9, Colours::black, 4);
+    wide.DrawLineI(0, 10, 9, 10, Colours::black, 4);
+    wide.DrawLine(0, 0, 1, 1, Colours::black, 2);
+    wide.DrawText("x", 10, 10, {"Verdana", 12, true}, Colours::black);
+    EXPECT_EQ(uneven.Listing(), "Fill (2, 2, 6, 4) rgb(255,0,0) width 0\n"
+                                "LineI (20, 0, 20, 14) rgb(0,0,0) width 8\n"
+                                "LineI (0, 15, 18, 15) rgb(0,0,0) width 6\n"
+                                "Line (0, 0, 2, 1.5) rgb(0,0,0) width 3\n"
+                                "Text (20, 15, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n");
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)

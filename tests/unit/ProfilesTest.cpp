@@ -239,7 +239,7 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {
         {kDescriptionCharacter, {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "BOBSMI~1", "~"}},
         {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x"}},
-        {kDescriptionOwnFile, {"oc", "OC", "Contacts", "CONTACTS"}},
+        {kDescriptionOwnFile, {"oc", "OC", "Contacts", "CONTACTS", "Mail"}},
         {"", {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4", "oc ", "oc.ini",
               "contacts list", "CONIN"}},
     };

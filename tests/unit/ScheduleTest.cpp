@@ -3,6 +3,7 @@
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleRecord.h"
+#include "schedule/MissedDelivery.h"
 #include "schedule/ScheduledDelivery.h"
 #include "base/TextLines.h"
 #include "profiles/ProfileFileReadings.h"
@@ -208,6 +209,30 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     std::filesystem::remove(missing);
     EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(missing, dir.dir(), clock, {})),
               ", , , nothing sent, record refused: there is no readable schedule record");
+}
+
+TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
+{
+    const LocalMinute saved{{2026, 12, 5}, 6, 0};
+    const ClockTime seven{7, 0};
+    const struct { std::optional<LocalMinute> lastRun; LocalMinute now; std::string said; } cases[] = {
+        {std::nullopt, {{2026, 12, 5}, 7, 59}, ""},
+        {std::nullopt, {{2026, 12, 5}, 8, 0},
+         "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 07:00 did not run."},
+        {LocalMinute{{2026, 12, 5}, 7, 0}, {{2026, 12, 6}, 7, 59}, ""},
+        {LocalMinute{{2026, 12, 5}, 7, 1}, {{2026, 12, 7}, 9, 0},
+         "No delivery since 2026-12-05 07:01: the delivery due 2026-12-06 07:00 did not run."},
+        // A run of an older schedule says nothing about this one.
+        {LocalMinute{{2026, 12, 1}, 7, 0}, {{2026, 12, 5}, 7, 30}, ""},
+        {ParseLogTime("2026-12-31 23:30, Jane.ini, j@x.org, plain text, sent"), {{2027, 1, 1}, 8, 0},
+         "No delivery since 2026-12-31 23:30: the delivery due 2027-01-01 07:00 did not run."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
+    // The grace runs past midnight.
+    EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, 30}, {{2026, 12, 6}, 0, 29}), "");
+    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-02-29 07:00", "garbage", "2026-12-05 24:00"})
+        EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
 }
 
 TEST(DeliveryLog, KeepsItsNewestLines)

@@ -172,6 +172,7 @@ void MainWindow::SetUpList()
     list.AddColumn(0, "Full Name", 250);
     list.AddColumn(1, "Description", 300);
     list.AddColumn(2, "Calibration", 100);
+    list.FitColumns();
     list.SetColours(Theme::background, Theme::background, RGB(0, 0, 0));
 }
 

@@ -27,14 +27,14 @@ void CompanionWindow::OnInitDialog()
     GdiPlusCanvas::PrepareFont(fontFamily_);
     RECT client{};
     if (GetClientRect(Handle(), &client))
-        height_ = LayoutPixels(Handle(), client.bottom - client.top);
+        height_ = LayoutHeight(Handle(), client.bottom - client.top);
     resultsReady_ = true;
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void CompanionWindow::Paint()
 {
-    PaintWindow(Handle(), [this](Canvas& canvas) {
+    PaintDrawing(Handle(), [this](Canvas& canvas) {
         if (resultsReady_)
             DrawCompanionScreen(canvas, result_, height_, fontFamily_);
     });

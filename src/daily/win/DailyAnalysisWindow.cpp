@@ -87,7 +87,7 @@ void DailyAnalysisWindow::OnInitDialog()
     paintReady_ = true;
     RECT outer;
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
+        windowHeight_ = LayoutHeight(Handle(), outer.bottom - outer.top);
     ApplyButtons();
     Tips().Activate(true);
     for (const Tip& tip : kTips)
@@ -137,7 +137,7 @@ void DailyAnalysisWindow::RefreshChart()
 // is redrawn rarely, and nothing then outlives a change of display settings.
 void DailyAnalysisWindow::Paint()
 {
-    PaintWindow(Handle(), [this](Canvas& canvas) {
+    PaintDrawing(Handle(), [this](Canvas& canvas) {
         if (!paintReady_)
             return;
         ReportTiming timing("report-screen-paint");

@@ -53,7 +53,7 @@ void HourlyWindow::OnInitDialog()
     SetWindowTextA(Handle(), chart_.title.c_str());
     RECT outer{};
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
+        windowHeight_ = LayoutHeight(Handle(), outer.bottom - outer.top);
     // DialogBox runs its own message loop, so a key meant for the whole
     // window can only be caught on its way through that loop.
     CatchKey(VK_F2, [this] { Print(); });
@@ -78,7 +78,7 @@ void HourlyWindow::CloseWith(INT_PTR result)
 
 void HourlyWindow::Paint()
 {
-    PaintWindow(Handle(), [this](Canvas& canvas) { chart_.DrawScreen(canvas, windowHeight_); });
+    PaintDrawing(Handle(), [this](Canvas& canvas) { chart_.DrawScreen(canvas, windowHeight_); });
 }
 
 bool HourlyWindow::SaveHourlyImage()

@@ -1,6 +1,7 @@
 #include "schedule/win/ScheduleDialog.h"
 
 #include "ScheduleIds.h"
+#include "mail/win/MailSettingsDialog.h"
 #include "pages/win/PageFolder.h"
 #include "win/AccountFolders.h"
 #include "pages/win/PageWindow.h"
@@ -31,13 +32,15 @@ ScheduleDialog::ScheduleDialog(ScheduleDialogModel& model, ScheduleService& serv
     OnCommand(IDC_SCHEDULE_TYPE, CBN_SELCHANGE,
               [this] { model_.TypeSelected(ComboBox(Handle(), IDC_SCHEDULE_TYPE).Selection()); });
     OnClicked(IDC_SCHEDULE_HELP, [this] { ShowHelp(); });
+    OnClicked(IDC_SCHEDULE_MAIL_SETTINGS, [this] { RunMailSettings(Handle(), ""); });
 }
 
 void ScheduleDialog::OnInitDialog()
 {
     UseBoldFont({IDC_SCHEDULE_AT_LABEL, IDC_SCHEDULE_HOUR, IDC_SCHEDULE_MINUTE, IDC_SCHEDULE_DAY_HALF,
                  IDC_SCHEDULE_PROFILE_LABEL, IDC_SCHEDULE_PROFILE, IDC_SCHEDULE_EMAIL_LABEL, IDC_SCHEDULE_EMAIL,
-                 IDC_SCHEDULE_TYPE_LABEL, IDC_SCHEDULE_TYPE, IDOK, IDC_SCHEDULE_HELP, IDCANCEL});
+                 IDC_SCHEDULE_TYPE_LABEL, IDC_SCHEDULE_TYPE, IDOK, IDC_SCHEDULE_HELP, IDC_SCHEDULE_MAIL_SETTINGS,
+                 IDCANCEL});
     SetLabelColour(IDC_SCHEDULE_AT_LABEL, RGB(255, 255, 255));
     SetLabelColour(IDC_SCHEDULE_DAY_HALF, RGB(0, 0, 0));
     SetLabelColour(IDC_SCHEDULE_PROFILE_LABEL, RGB(0, 255, 0));

@@ -1,5 +1,7 @@
 #include "schedule/win/ScheduleDialogs.h"
 
+#include "mail/win/MailSenders.h"
+#include "mail/win/MailSettingsDialog.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/win/CurrentlyScheduledDialog.h"
@@ -20,12 +22,14 @@ TaskSchedulerService MakeService()
 
 void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
 {
+    if (NeedsMailSettings())
+        RunMailSettings(owner, kNoMailProgramReason);
     TaskSchedulerService service = MakeService();
     const std::string recordPath = ScheduleRecordPath();
     ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-        CurrentlyScheduledDialog current(shown, AccountDataDirectory() + kDeliveryLogName);
+        CurrentlyScheduledDialog current(shown, AccountDataDirectory() + kDeliveryLogName, recordPath);
         if (current.RunModal(owner) != IDOK)
             return;
         model.TakeCurrent(shown);

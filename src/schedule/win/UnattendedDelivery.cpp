@@ -1,7 +1,7 @@
 #include "schedule/win/UnattendedDelivery.h"
 
 #include "win/PrivateTempFile.h"
-#include "mail/win/SimpleMapiSender.h"
+#include "mail/win/MailSenders.h"
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
 #include "win/AccountFolders.h"
@@ -13,7 +13,7 @@ void RunUnattendedDelivery()
 {
     const std::string& dataDirectory = AccountDataDirectory();
     DeliveryTools tools;
-    tools.createSender = [] { return CreateMailSender(); };
+    tools.createSender = [] { return CreateConfiguredSender(); };
     tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
     tools.renderImage = [](const std::string& path, const ReportInput& report) {
         ReportTiming timing("scheduled-report-jpeg");

@@ -246,6 +246,14 @@ void RealInput(const std::string& xdotoolArguments)
     OutputOf("/usr/bin/xdotool " + xdotoolArguments);
 }
 
+void RealClick(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
+              std::to_string((frame.top + frame.bottom) / 2) + " click 1");
+}
+
 Picture CaptureClient(HWND window)
 {
     Picture shot;
@@ -281,6 +289,29 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
                 box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
                            std::max<LONG>(box.bottom, y)};
     return box;
+}
+
+std::vector<int> ControlsOverDrawing(HWND dialog)
+{
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            controls.push_back(child);
+    for (HWND control : controls)
+        ShowWindow(control, SW_HIDE);
+    Sleep(500);
+    const RECT drawn = BoxOf(CaptureClient(dialog), [](COLORREF p) { return p != RGB(128, 128, 128); });
+    std::vector<int> over;
+    for (HWND control : controls) {
+        ShowWindow(control, SW_SHOWNA);
+        RECT place{}, common{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        const RECT drawing{drawn.left, drawn.top, drawn.right + 1, drawn.bottom + 1};
+        if (IntersectRect(&common, &place, &drawing))
+            over.push_back(GetDlgCtrlID(control));
+    }
+    return over;
 }
 
 std::string ComboDriver::ItemText(int index) const

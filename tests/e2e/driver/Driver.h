@@ -105,6 +105,8 @@ void PressKey(HWND window, int virtualKey);
 // --delay 150 Down Return", "mousemove 400 250 click 1"): it reaches whatever
 // window has the focus, as the user's would. Returns once it is sent.
 void RealInput(const std::string& xdotoolArguments);
+// A real left click in the middle of a window, on the X display.
+void RealClick(HWND window);
 // Closes a dialog as Escape or the close box would.
 inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
 // Waits until the window is destroyed or hidden; with CloseDialog first,
@@ -140,6 +142,11 @@ Picture CaptureClient(HWND window);
 // The smallest rectangle, edges included, holding every pixel `wanted`
 // picks; right < left when there is none.
 RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
+
+// The controls of a dialog (buttons, pictures, lists) that lie over what the
+// dialog draws on itself, by control id; none when the layout holds. The
+// controls are hidden for a moment to see the whole drawing.
+std::vector<int> ControlsOverDrawing(HWND dialog);
 
 // A drop-down list of another process's dialog. Choosing an entry sets the
 // selection and then tells the dialog, as the user's choice would.
