@@ -328,7 +328,7 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
     EXPECT_EQ(mails[0], "library\t" + SystemMailLibrary() +
                             "\nflags\t1\nowner\tyes\nsubject\tToday\nnote\tDaily Report \noriginator\t0\t(null)\t(null)\n"
-                            "recipient\t1\ta@b.org\t(null)\nrecipient\t1\tc@d\t(null)\nrecipient\t1\tann@x.org\t(null)\n"
+                            "recipient\t1\ta@b.org\tSMTP:a@b.org\nrecipient\t1\tc@d\tSMTP:c@d\nrecipient\t1\tann@x.org\tSMTP:ann@x.org\n"
                             "attachment\t" + report + "\tday.jpg\t12\n");
 
     // A refused send brings the composer back as it was, the failure over
