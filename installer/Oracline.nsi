@@ -96,6 +96,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
 !macro RemoveAccountFile Name
   !insertmacro RemoveFileIn "$APPDATA\Oracline" ${Name}
 !macroend
+!macro RemovePageFile Name
+  !insertmacro RemoveFileIn "$LOCALAPPDATA\Oracline\Pages" ${Name}
+!macroend
 
 ; Every file the setup puts into the folder. No other account may change
 ; any of them: uninstall.exe runs elevated when an administrator removes
@@ -107,7 +110,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   !insertmacro ${Do} uninstall.exe
 !macroend
 
-; The pages the program writes into the account's data folder.
+; The pages the program writes into the account's pages folder.
 !macro PageFiles Do
   !insertmacro ${Do} effects.htm
   !insertmacro ${Do} reading.htm
@@ -299,9 +302,11 @@ Section "Uninstall"
     !insertmacro RemoveAccountFile task.dtr
     !insertmacro RemoveAccountFile delivery.log
     !insertmacro RemoveAccountFile copied.txt
-    !insertmacro RemoveAccountFile hourly.jpg
-    !insertmacro PageFiles RemoveAccountFile
     RMDir "$APPDATA\Oracline"
+    !insertmacro PageFiles RemovePageFile
+    !insertmacro RemovePageFile hourly.jpg
+    RMDir "$LOCALAPPDATA\Oracline\Pages"
+    RMDir "$LOCALAPPDATA\Oracline"
     !insertmacro IsLinked "$PICTURES\Oracline Reports" $0
     ${If} $0 = 0
       Delete "$PICTURES\Oracline Reports\*.jpg"

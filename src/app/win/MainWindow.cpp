@@ -9,9 +9,9 @@
 #include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
-#include "pages/PageFiles.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
@@ -447,7 +447,7 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
+    std::string page = WriteDreamPage(ProgramPageFolder(), LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 
@@ -464,7 +464,7 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
-    std::string page = WriteQuickTipPage(dataDirectory_, tip.text);
+    std::string page = WriteQuickTipPage(ProgramPageFolder(), TipText(tip));
     if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
         strip->Navigate(page);
     } else {
@@ -500,6 +500,6 @@ void MainWindow::OnCancel()
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;
-    RemoveLeftPages(dataDirectory_);
+    ProgramPageFolder().RemovePages();
     End(IDCANCEL);
 }

@@ -5,7 +5,7 @@
 #include "app/win/InteractiveMode.h"
 #include "app/win/SharedDataMove.h"
 #include "base/DataPaths.h"
-#include "pages/win/HeldPages.h"
+#include "pages/win/PageFolder.h"
 #include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/AccountFolders.h"
@@ -84,7 +84,7 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     TakeOverSharedData(false);
     SayWhereSharedDataWent();
     RemoveStaleTemporaryFiles(AccountDataDirectory());
-    StartHeldPages(AccountDataDirectory());
+    ProgramPageFolder().RemovePages();
     RunInteractiveMode();
 }
 
