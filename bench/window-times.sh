@@ -2,8 +2,9 @@
 # Times Oracline.exe under Wine beside the floors it cannot go below, in one
 # run on a private Xvfb screen with one warm wineserver: start-up to the main
 # window, closing its windows, and the scheduled run in both forms (see
-# bench/WindowTimes.cpp). Prints one line a measure: the median of ROUNDS
-# runs (10 unless given), the floor's, and their ratio or difference.
+# bench/win/WindowTimes.cpp). Prints one line a measure: the fastest of ROUNDS
+# runs (10 unless given) beside the floor's fastest, their ratio or
+# difference, and both medians.
 # Needs the Windows build (see README); builds the floors and the driver.
 # Usage: bench/window-times.sh [ROUNDS]
 set -eu
@@ -12,10 +13,10 @@ build=$PWD/build/windows
 export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;mapi32=n,b"
 
 cmake --build --preset windows -j2 --target window_times >/dev/null
-x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -DWITH_USER32 -o "$build/do-nothing-user32.exe" bench/do-nothing.c
-x86_64-w64-mingw32-windres bench/floor-dialog.rc -O coff -o "$build/floor-dialog.res"
-x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -o "$build/floor-dialog.exe" bench/floor-dialog.c "$build/floor-dialog.res"
-x86_64-w64-mingw32-g++-posix -O2 -static -mwindows -o "$build/blank-jpeg.exe" bench/blank-jpeg.cpp -lgdiplus
+x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -DWITH_USER32 -o "$build/do-nothing-user32.exe" bench/win/do-nothing.c
+x86_64-w64-mingw32-windres bench/win/floor-dialog.rc -O coff -o "$build/floor-dialog.res"
+x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -o "$build/floor-dialog.exe" bench/win/floor-dialog.c "$build/floor-dialog.res"
+x86_64-w64-mingw32-g++-posix -O2 -static -mwindows -o "$build/blank-jpeg.exe" bench/win/blank-jpeg.cpp -lgdiplus
 tools/wine-prefix.sh "$WINEPREFIX"
 tools/stage-data.sh "$WINEPREFIX"
 

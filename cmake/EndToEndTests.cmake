@@ -90,7 +90,7 @@ endif()
 
 # The timings of bench/window-times.sh, which drive the program as these
 # tests do.
-add_executable(window_times ${CMAKE_SOURCE_DIR}/bench/WindowTimes.cpp)
+add_executable(window_times ${CMAKE_SOURCE_DIR}/bench/win/WindowTimes.cpp)
 target_link_libraries(window_times PRIVATE e2e_driver)
 add_dependencies(window_times Oracline mapi32_recording)
 

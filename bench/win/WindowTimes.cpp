@@ -1,6 +1,6 @@
 // The wall times of Oracline.exe under Wine that no unit benchmark can see,
-// each beside the floor it cannot go below, the runs of the two alternating so
-// that a busy machine slows both alike (bench/window-times.sh runs it):
+// each beside the floor it cannot go below, the runs of the two alternating
+// (bench/window-times.sh runs it):
 //
 //   start-up to the main window        a dialog program that does nothing
 //   closing the profile editor, the    closing a dialog of that program over
