@@ -42,12 +42,3 @@ int MainWindowY(int screenHeight, int windowHeight)
     int room = screenHeight - windowHeight - kQuickTipHeight;
     return room > 0 ? room / 2 : room;
 }
-
-int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description)
-{
-    const std::string wanted = LowerAscii(description);
-    for (size_t row = 0; row < rows.size(); ++row)
-        if (LowerAscii(rows[row].description) == wanted)
-            return static_cast<int>(row);
-    return -1;
-}

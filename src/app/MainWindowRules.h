@@ -39,6 +39,3 @@ QuickTip RestingTip(int rowCount);
 int MainWindowY(int screenHeight, int windowHeight);
 inline constexpr int kQuickTipHeight = 85;
 
-// The row a profile saved under `description` replaces: each description
-// names one file, and file names ignore the letter case. -1 when none does.
-int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description);

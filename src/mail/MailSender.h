@@ -22,9 +22,9 @@ public:
     // nothing can be sent, and the user is told before filling anything.
     virtual bool HasMailLibrary() const = 0;
     // Each add says whether it was taken; a message missing one of its parts
-    // must not go out. The recipient's text is passed unchanged for the mail
-    // client to resolve; an empty display name lets the client show the
-    // file's own name.
+    // must not go out. A recipient is an e-mail address, handed on as one
+    // (never as a name for the mail client to resolve); an empty display
+    // name lets the client show the file's own name.
     virtual bool AddRecipient(const std::string& text) = 0;
     virtual bool AddAttachment(const std::string& fullPath, const std::string& displayName) = 0;
     virtual void SetSubject(const std::string& text) = 0;

@@ -68,7 +68,12 @@ void ApplyLine(const std::string& line, Reader reader, Profile& profile)
             return;
         const std::size_t keyLength = std::strlen(key.name);
         if (key.kind == Target::Text) {
-            profile.*key.text = line.substr(keyLength);
+            // A name no writer would write (over-long, with control
+            // characters) is not taken: it would reach titles and mails.
+            const std::string value = line.substr(keyLength);
+            if (key.text == &Profile::fullName && !IsStorableText(value))
+                return;
+            profile.*key.text = value;
         } else if (line.size() > keyLength) {
             // An empty value keeps what the record had; letters give 0.
             profile.*key.date = LeadingInteger(line, keyLength);
@@ -119,6 +124,11 @@ void ReadProfileFull(const std::string& dataDirectory, Profile& profile)
 void ReadProfileForEngine(const std::string& path, Profile& profile)
 {
     ReadKeys(path, kEngineLoader, profile);
+}
+
+void ReadProfileTextForEngine(const std::string& bytes, Profile& profile)
+{
+    ForEachLineIn(bytes, [&](const std::string& line) { ApplyLine(line, kEngineLoader, profile); });
 }
 
 void ReadNameAndBirthDate(const std::string& dataDirectory, const std::string& description,

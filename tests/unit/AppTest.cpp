@@ -53,14 +53,6 @@ TEST(MainWindowRules, Placement)
     EXPECT_EQ(CentredOrigin(INT_MIN, INT_MAX), INT_MIN);
 }
 
-TEST(MainWindowRules, ReplacedProfileKeepsItsRow)
-{
-    // A replaced profile keeps the row that names its file, whatever the case.
-    const std::vector<ProfileIndexEntry> rows = {{"A", "Home", "Automatic"}, {"B", "Work", "Manual"}};
-    EXPECT_EQ(RowOfSameFile(rows, "WORK"), 1);
-    EXPECT_EQ(RowOfSameFile(rows, "Work "), -1);
-}
-
 TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
 {
     const struct { int platform, major, minor; const char* name; } cases[] = {

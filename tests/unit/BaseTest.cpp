@@ -220,6 +220,12 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     struct stat st;
     ASSERT_TRUE(WriteTextFileSafely(dir.path("private.ini"), "new\n") && stat(dir.path("private.ini").c_str(), &st) == 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    // Nothing its readers would refuse: 1 MiB on the disk, each line feed
+    // counted as the CR LF it is on Windows, and not a byte more.
+    const std::string fits(kMaxDataFileBytes / 2, '\n');
+    EXPECT_TRUE(WriteTextFileSafely(dir.path("big.ini"), fits));
+    EXPECT_FALSE(WriteTextFileSafely(dir.path("big.ini"), fits + "x"));
 }
 
 TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)

@@ -158,8 +158,11 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
+    dir.Write("Long.ini", "Name:" + std::string(101, 'x') + "\n");
+    dir.Write("Broken.ini", "Name:Jane\tDoe\n");
     const std::string elsewhere = "the profile is not a profile file of the data folder",
                       unread = "the profile is missing or not a regular file of at most 1 MiB",
+                      nameless = "the profile holds no name the program would write",
                       address = "the address is not a single e-mail address";
     const struct { std::string profile, email, refusal; } refused[] = {
         {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
@@ -167,10 +170,15 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
+        {dir.path("Long.ini"), "j@x.org", nameless}, {dir.path("Broken.ini"), "j@x.org", nameless},
         {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
     };
-    for (const auto& c : refused)
-        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
+    for (const auto& c : refused) {
+        Profile read;
+        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir(), read), c.refusal) << c.profile << c.email;
+        if (c.refusal.empty())
+            EXPECT_EQ(read.fullName, "Jane Doe");
+    }
 
     const FixedClock clock({2026, 12, 7});
     const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
@@ -209,6 +217,19 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     std::filesystem::remove(missing);
     EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(missing, dir.dir(), clock, {})),
               ", , , nothing sent, record refused: there is no readable schedule record");
+}
+
+// A field can hold anything the record holds, and never pass for another.
+TEST(DeliveryLog, FieldsStayFields)
+{
+    const struct { DeliveryLogEntry entry; const char* line; } cases[] = {
+        {{"2026-12-07 07:05", "Jane.ini", "j@x.org", "plain text", "sent"}, "2026-12-07 07:05, Jane.ini, j@x.org, plain text, sent"},
+        {{"t", "Jane.ini", "j@x.org, full colours, sent", "nothing sent", "record refused: why"},
+         "t, Jane.ini, \"j@x.org, full colours, sent\", nothing sent, record refused: why"},
+        {{"t", "Say \"hi\".ini", "a\nb", "f", "o"}, "t, \"Say \"\"hi\"\".ini\", a?b, f, o"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDeliveryLogLine(c.entry), c.line);
 }
 
 TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)

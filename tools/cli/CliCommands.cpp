@@ -4,7 +4,8 @@
 #include "base/TextLines.h"
 #include "engine/DailySeries.h"
 #include "platform/FileOps.h"
-#include "profiles/ProfileFileReadings.h"
+#include "engine/DailyReadingSet.h"
+#include "profiles/ProfileFile.h"
 
 #include <iomanip>
 
@@ -55,12 +56,16 @@ bool ParseKind(const std::string& text, int& kind)
 // The engine treats a missing profile file as the default person; on the
 // command line that is almost always a typing error, so it is refused, and
 // so is whatever the program's own readers would refuse (a device, a pipe, a
-// file over their bound), which the engine would also take as missing.
-bool CheckProfile(const std::string& path, std::ostream& err)
+// file over their bound), which the engine would also take as missing. The
+// profile is read once, from the handle that was checked: a file swapped in
+// afterwards is never what is computed.
+bool LoadCheckedProfile(const std::string& path, Profile& profile, std::ostream& err)
 {
     std::string bytes;
-    if (ReadSmallFile(path, bytes))
+    if (ReadSmallFile(path, bytes)) {
+        ReadProfileTextForEngine(bytes, profile);
         return true;
+    }
     long long size = 0;
     const char* why = RegularFileSize(path, size)
                           ? (size > kMaxDataFileBytes ? "larger than 1 MiB" : "cannot be read")
@@ -69,10 +74,10 @@ bool CheckProfile(const std::string& path, std::ostream& err)
     return false;
 }
 
-int RunDaily(const std::string& path, const CivilDate& date, std::ostream& out)
+int RunDaily(const Profile& profile, const CivilDate& date, std::ostream& out)
 {
     DailyReadingSet set;
-    ComputeDailySet(path, date, set);
+    ComputeDailySet(profile, date, set);
     out << set.Title << "\n"
         << "Emotional Reading: " << set.Emotional << "%\n"
         << "Physical Reading: " << set.Physical << "%\n"
@@ -103,10 +108,10 @@ bool ParseDays(const std::string& text, int& days)
 }
 
 // One CSV line a day, for spreadsheets: none of the fields holds a comma.
-int RunMonth(const std::string& path, const CivilDate& start, int days, std::ostream& out)
+int RunMonth(const Profile& profile, const CivilDate& start, int days, std::ostream& out)
 {
     out << "date,emotional,physical,intellectual,intuition,fortune,day\n";
-    for (const SeriesDay& day : ComputeDailySeries(LoadProfile(path), start, days)) {
+    for (const SeriesDay& day : ComputeDailySeries(profile, start, days)) {
         out << std::setfill('0') << std::setw(4) << day.date.year << '-' << std::setw(2) << day.date.month << '-'
             << std::setw(2) << day.date.day << std::setfill(' ');
         for (int value : day.readings)
@@ -147,17 +152,18 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return Usage(err, "no profile file given");
     const std::string& path = args[1];
     CivilDate date = clock.Today();
+    Profile profile;
 
     if (command == "daily" || command == "text") {
         if (args.size() > 3)
             return Usage(err, "too many arguments");
         if (args.size() == 3 && !ParseIsoDate(args[2], date))
             return Usage(err, NotADate(args[2]));
-        if (!CheckProfile(path, err))
+        if (!LoadCheckedProfile(path, profile, err))
             return kFileError;
         if (command == "daily")
-            return RunDaily(path, date, out);
-        out << ComposeDailyText(path, FixedClock(date));
+            return RunDaily(profile, date, out);
+        out << ComposeDailyText(profile, date);
         return 0;
     }
 
@@ -174,10 +180,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         CivilDate shown = date;
         if (args.size() == 5 && !ParseIsoDate(args[4], shown))
             return Usage(err, NotADate(args[4]));
-        if (!CheckProfile(path, err))
+        if (!LoadCheckedProfile(path, profile, err))
             return kFileError;
         std::string title;
-        int value = ComputeSingleReading(kind, path, date, shown, title);
+        int value = ComputeSingleReading(kind, profile, date, shown, title);
         out << value << "\n" << title << "\n";
         return 0;
     }
@@ -197,7 +203,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (args.size() > next)
         return Usage(err, "too many arguments");
-    if (!CheckProfile(path, err))
+    if (!LoadCheckedProfile(path, profile, err))
         return kFileError;
-    return RunMonth(path, date, days, out);
+    return RunMonth(profile, date, days, out);
 }

@@ -9,9 +9,9 @@
 #include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
-#include "pages/PageFiles.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
@@ -96,8 +96,8 @@ MainWindow::MainWindow(const Clock& clock)
     // The process may end at any moment once this returns, and no one is
     // there to read a message: a write that failed earlier gets one more try.
     OnWindowMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM) {
-        if (ending && listChanged)
-            listChanged = !WriteProfileIndex(dataDirectory_, rows_);
+        if (ending && !unsavedChanges_.empty() && UpdateProfileIndex(dataDirectory_, unsavedChanges_))
+            unsavedChanges_.clear();
         return 0;
     });
     for (int list : {IDC_MONTH, IDC_DAY, IDC_YEAR})
@@ -297,17 +297,19 @@ std::string MainWindow::ProfilePathOf(int row) const
 void MainWindow::WriteIndexIfChanged()
 {
     // Tasks read profiles through the index; it must match the list first.
-    if (listChanged)
-        WriteIndex();
+    if (!unsavedChanges_.empty() && UpdateProfileIndex(dataDirectory_, unsavedChanges_))
+        unsavedChanges_.clear();
 }
 
 // Right after every change of the list: a logoff, a shutdown or a crash
 // must not leave a profile's file on the disk and its row gone. A write that
 // fails stays pending for the next task or for closing.
-void MainWindow::WriteIndex()
+void MainWindow::WriteIndex(IndexChange change)
 {
-    listChanged = !WriteProfileIndex(dataDirectory_, rows_);
-    if (listChanged)
+    unsavedChanges_.push_back(std::move(change));
+    if (UpdateProfileIndex(dataDirectory_, unsavedChanges_))
+        unsavedChanges_.clear();
+    else
         ShowMessage(EditorMessages::kUnableToSave, MessageKind::Error);
 }
 
@@ -337,6 +339,11 @@ void MainWindow::AnalyzeDay()
 
 void MainWindow::AddProfile()
 {
+    // Refused before anything is saved: a longer index could not be read back.
+    if (!IndexHasRoom(rows_) || !IndexHasRoom(ReadProfileIndex(dataDirectory_))) {
+        ShowMessage(kProfileListFullMessage, MessageKind::Error);
+        return;
+    }
     ShowTip(QuickTips::newProfile);
     ProfileEditor editor(clock_);
     if (editor.RunModal(Handle()) == IDOK) {
@@ -354,7 +361,7 @@ void MainWindow::AddProfile()
             list.AppendRow(Cells(entry));
         }
         changingList_ = false;
-        WriteIndex();
+        WriteIndex({IndexChange::Kind::put, entry});
         ReadSelection();
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
@@ -373,7 +380,7 @@ void MainWindow::EditProfile(int row)
     changingList_ = true;
     ListView(Handle(), IDC_PROFILE_LIST).SetRow(row, Cells(rows_[row]));
     changingList_ = false;
-    WriteIndex();
+    WriteIndex({IndexChange::Kind::put, rows_[row]});
     ShowTip(QuickTips::analyzeDay);
 }
 
@@ -389,6 +396,7 @@ void MainWindow::DeleteProfile()
     ListView list(Handle(), IDC_PROFILE_LIST);
     changingList_ = true;
     list.DeleteRow(row);
+    const ProfileIndexEntry deleted = rows_[row];
     rows_.erase(rows_.begin() + row);
     int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
     selection_.clear();
@@ -397,7 +405,7 @@ void MainWindow::DeleteProfile()
         list.SelectOnly(next);
     }
     changingList_ = false;
-    WriteIndex();
+    WriteIndex({IndexChange::Kind::remove, deleted});
     SetFocus(list.Handle());
     ApplySelection();
 }
@@ -439,7 +447,7 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
+    std::string page = WriteDreamPage(ProgramPageFolder(), LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 
@@ -456,7 +464,7 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
-    std::string page = WriteQuickTipPage(dataDirectory_, tip.text);
+    std::string page = WriteQuickTipPage(ProgramPageFolder(), TipText(tip));
     if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
         strip->Navigate(page);
     } else {
@@ -492,6 +500,6 @@ void MainWindow::OnCancel()
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;
-    RemoveLeftPages(dataDirectory_);
+    ProgramPageFolder().RemovePages();
     End(IDCANCEL);
 }

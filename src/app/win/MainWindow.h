@@ -6,6 +6,7 @@
 #include "app/MainWindowRules.h"
 #include "base/Clock.h"
 #include "engine/Profile.h"
+#include "profiles/ProfileIndex.h"
 #include "win/DateListControl.h"
 #include "win/Dialog.h"
 #include "win/InputWatch.h"
@@ -58,7 +59,8 @@ private:
     void Dreams();
     void Help();
     void WriteIndexIfChanged();
-    void WriteIndex();
+    // Records the change and writes it at once.
+    void WriteIndex(IndexChange change);
     // Loads the selected row's profile; false (after the refusal message) when
     // the selected date lies before its birth date.
     bool SelectedDayCanBeAnalysed();
@@ -79,7 +81,9 @@ private:
     DateListRange dateRange_ = DateListRange::ForMainWindow(YearList::oldestYear);
     // The list's selected rows in list order, as last read from the list.
     std::vector<int> selection_;
-    bool listChanged = false;
+    // The list's changes not yet in the index; each write applies them to
+    // the index as it is then, so another session's changes stay.
+    std::vector<IndexChange> unsavedChanges_;
     int windowX = 0;
     int windowY = 0;
 

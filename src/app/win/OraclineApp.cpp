@@ -3,7 +3,7 @@
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
-#include "pages/win/HeldPages.h"
+#include "pages/win/PageFolder.h"
 #include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/AccountFolders.h"
@@ -76,7 +76,7 @@ void OraclineApp::InitInstance(const std::string& commandLine)
         return;
     }
     RemoveStaleTemporaryFiles(AccountDataDirectory());
-    StartHeldPages(AccountDataDirectory());
+    ProgramPageFolder().RemovePages();
     RunInteractiveMode();
 }
 

@@ -178,10 +178,17 @@ public:
         body_.append(attachments_.size(), ' ');
 
         std::vector<MapiRecipDesc> recipients(recipients_.size());
+        std::vector<std::string> addresses;
+        for (const std::string& recipient : recipients_)
+            addresses.push_back("SMTP:" + recipient);
         for (std::size_t i = 0; i < recipients_.size(); ++i) {
             recipients[i] = MapiRecipDesc{};
             recipients[i].ulRecipClass = MAPI_TO;
+            // An address of its own: a mail client resolves a bare name
+            // against its address book, which may turn it into another
+            // address or a whole list.
             recipients[i].lpszName = &recipients_[i][0];
+            recipients[i].lpszAddress = &addresses[i][0];
         }
         std::vector<MapiFileDesc> files(attachments_.size());
         for (std::size_t i = 0; i < attachments_.size(); ++i) {

@@ -11,6 +11,9 @@
 
 #include <windows.h>
 #include <mstask.h>
+#include <sddl.h>
+
+#include <vector>
 
 namespace {
 
@@ -27,9 +30,33 @@ std::string WorkingDirectory()
     return folder.substr(0, folder.size() - 1);
 }
 
+// The running account's security identifier ("S-1-5-21-..."), or empty.
+std::string AccountSid()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return "";
+    std::string sid;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size ? size : 1);
+    LPSTR text = nullptr;
+    if (size && GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+        ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text)) {
+        sid = text;
+        LocalFree(text);
+    }
+    CloseHandle(token);
+    return sid;
+}
+
+// The Task Scheduler keeps every account's jobs side by side, so each
+// account's job carries its security identifier in its name: unlike the
+// user name it never changes, is unique, and holds no "." (which job names
+// may not).
 const std::wstring& JobName()
 {
-    static const std::wstring name = WideText(kScheduledJobName);
+    static const std::wstring name = WideText(AccountJobName(AccountSid()));
     return name;
 }
 
