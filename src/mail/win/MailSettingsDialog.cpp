@@ -25,6 +25,15 @@ const struct {
                {IDC_MAIL_SECURITY_LABEL, "Security:"}, {IDC_MAIL_USER_LABEL, "User name:"},
                {IDC_MAIL_PASSWORD_LABEL, "Password:"}, {IDC_MAIL_FROM_LABEL, "Sender:"}};
 
+const struct {
+    MailField field;
+    int controlId;
+} kFieldControls[] = {{MailField::server, IDC_MAIL_SERVER},
+                      {MailField::port, IDC_MAIL_PORT},
+                      {MailField::user, IDC_MAIL_USER},
+                      {MailField::password, IDC_MAIL_PASSWORD},
+                      {MailField::from, IDC_MAIL_FROM}};
+
 } // namespace
 
 MailSettingsDialog::MailSettingsDialog(MailSettingsModel& model) : Dialog(IDD_MAIL_SETTINGS), model_(model)
@@ -103,10 +112,16 @@ void MailSettingsDialog::SecurityChanged()
 bool MailSettingsDialog::ReadAndCheck()
 {
     ReadFields();
-    const std::string refusal = model_.CheckForSave();
-    if (!refusal.empty())
-        ShowMessage(refusal, MessageKind::Error);
-    return refusal.empty();
+    const MailRefusal refusal = model_.CheckForSave();
+    if (refusal.text.empty())
+        return true;
+    ShowMessage(refusal.text, MessageKind::Error);
+    // The box gives the keys back where they were (Save, after a click);
+    // the user goes on in the field that was refused, its text selected.
+    for (const auto& entry : kFieldControls)
+        if (entry.field == refusal.field)
+            Controls::Focus(Handle(), entry.controlId);
+    return false;
 }
 
 void MailSettingsDialog::SendTestMail()
@@ -137,13 +152,15 @@ void MailSettingsDialog::OnOK()
 {
     if (!ReadAndCheck())
         return;
-    if (!WriteMailSettings(AccountMailSettingsPath(), model_.Settings())) {
-        ShowMessage(kMailSettingsNotSavedMessage, MessageKind::Error);
-        return;
-    }
+    // The password first: when the Credential Manager refuses it, nothing has
+    // changed yet, and Cancel still leaves the settings as they were.
     if (model_.method == MailMethod::smtp && model_.HasNewPassword() &&
         !StoreMailPassword(model_.user, model_.password)) {
         ShowMessage(kMailPasswordNotStoredMessage, MessageKind::Error);
+        return;
+    }
+    if (!WriteMailSettings(AccountMailSettingsPath(), model_.Settings())) {
+        ShowMessage(kMailSettingsNotSavedMessage, MessageKind::Error);
         return;
     }
     End(IDOK);
