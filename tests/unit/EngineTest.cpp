@@ -17,31 +17,33 @@
 
 namespace {
 
-// At midnight of each of the first 34 days from the birth date (over a full
-// period of each cycle), then at hours between days and before birth.
-TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
+// Each cycle hour by hour from just before birth through one and a half
+// periods, as runs of equal values ("from..to value"), so every column of
+// the tables shows where it begins and ends; the counts at the ends of the
+// int range land in their columns too.
+TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
 {
-    // Emotional, Physical and Intellectual readings at an hour count from birth.
-    const auto readings = [](int hourCount) {
-        Profile p;
-        p.hourCount = hourCount;
-        return std::to_string(EmotionalReading(p)) + " " + std::to_string(PhysicalReading(p)) + " " +
-               std::to_string(IntellectualReading(p));
-    };
-    std::string days;
-    for (int day = 0; day < 34; ++day)
-        days += std::to_string(day) + ": " + readings(24 * day) + "\n";
-    ExpectGolden("cycles.txt", days);
-
-    const std::pair<int, const char*> cases[] = {
-        {145, "100 90 93"}, {199, "85 70 93"},
-        {276, "64 50 74"},  // a full half-period is not reduced: rest column
-        {277, "64 40 74"},  {397, "28 1 44"}, {INT_MAX, "93 40 93"},
-        // Before the birth date every count lands just below the middle.
-        {-1, "42 40 44"},   {INT_MIN, "42 40 44"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(readings(c.first), c.second) << c.first;
+    const struct { const char* name; int (*reading)(const Profile&); int halfPeriod; } cycles[] = {
+        {"Emotional", EmotionalReading, 336}, {"Physical", PhysicalReading, 276},
+        {"Intellectual", IntellectualReading, 396}};
+    std::string runs;
+    for (const auto& c : cycles) {
+        const auto at = [&](int hourCount) {
+            Profile p;
+            p.hourCount = hourCount;
+            return c.reading(p);
+        };
+        runs += std::string(c.name) + "\n";
+        const int last = 3 * c.halfPeriod;
+        for (int from = -2, to = from; from <= last; from = ++to) {
+            while (to < last && at(to + 1) == at(from))
+                ++to;
+            runs += std::to_string(from) + (to > from ? ".." + std::to_string(to) : "") + " " +
+                    std::to_string(at(from)) + "\n";
+        }
+        runs += "INT_MIN " + std::to_string(at(INT_MIN)) + ", INT_MAX " + std::to_string(at(INT_MAX)) + "\n";
+    }
+    ExpectGolden("cycles.txt", runs);
 }
 
 // The first number equal to the day number decides the intuition, fortune
@@ -193,6 +195,11 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
         EXPECT_EQ(ComputeSingleReading(c.kind, JaneDoe(), {2005, 9, c.day}, kNinth, title), c.value) << c.kind;
         EXPECT_EQ(title, "Hourly Analysis - " + kJaneTitle + c.suffix) << c.kind;
     }
+
+    // No reading is 0 or less today; should one ever be, its bar shows 3.
+    const int shown[][2] = {{INT_MIN, 3}, {0, 3}, {1, 1}, {2, 2}, {99, 99}, {100, 99}, {INT_MAX, 99}};
+    for (const auto& c : shown)
+        EXPECT_EQ(ClampForDisplay(c[0]), c[1]) << c[0];
 
     Profile manual = JaneDoe();
     manual.manualCalibration = true;
