@@ -3,9 +3,9 @@
 
 Changes every number, character and truth constant (one up, one down),
 comparison, arithmetic operator, logical operator and negation in the files
-below, one at a time, rebuilds the native unit tests against each change and
-runs them. A change the tests still pass "survives": some rule can change
-without a test noticing. Survivors listed in tools/mutate-equivalents.txt, with
+below, one at a time, rebuilds the native unit tests and oracline-cli against
+each change and runs them with the command-line checks. A change the tests
+still pass "survives": some rule can change without a test noticing. Survivors listed in tools/mutate-equivalents.txt, with
 the reason no input can tell them apart, are counted as equivalent.
 
     tools/mutate.py                       every file below
@@ -16,7 +16,7 @@ It works on a copy of the sources in build/mutate/ (its own build folder with
 the native preset and ccache), so the checkout and its other build folders are
 never touched and work can go on meanwhile. The copy is brought up to date at
 every start and each change is undone after its run, also when interrupted.
-A whole run takes about an hour; the header changes rebuild the most.
+A whole run takes one to two hours; the header changes rebuild the most.
 """
 
 import argparse
@@ -33,6 +33,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORK = os.path.join(ROOT, "build", "mutate")
 TREE = os.path.join(WORK, "tree")
 BUILD = os.path.join(WORK, "build")
+# Changes the plain build survives are built again with AddressSanitizer and
+# UndefinedBehaviorSanitizer: a read past a table is no rule of its own.
+SANITIZE = os.path.join(WORK, "sanitize")
 EQUIVALENTS = os.path.join(ROOT, "tools", "mutate-equivalents.txt")
 
 # What the copy needs to configure and build the unit tests.
@@ -187,15 +190,16 @@ def environment():
     return env
 
 
-def build(env, log):
-    result = subprocess.run(["cmake", "--build", BUILD, "--target", "unit_tests", "-j2"],
+def build(env, log, target="unit_tests", folder=BUILD):
+    result = subprocess.run(["cmake", "--build", folder, "--target", target, "-j2"],
                             stdout=log, stderr=subprocess.STDOUT, env=env)
     return result.returncode == 0
 
 
-def run_tests(env, timeout, phases):
-    """True when every unit test passes within the time. The quick tests run
-    first, so most changes fail before the slow ones start."""
+def run_tests(env, timeout, phases, log):
+    """True when every unit test and the command-line checks pass within the
+    time. The quick tests run first, so most changes fail before the slow
+    ones start, and oracline-cli is only linked for a change they all pass."""
     for test_filter in phases:
         try:
             result = subprocess.run([os.path.join(BUILD, "unit_tests"), "--gtest_fail_fast", "--gtest_brief=1",
@@ -205,7 +209,27 @@ def run_tests(env, timeout, phases):
             return False  # a change that makes the tests hang is caught too
         if result.returncode != 0:
             return False
-    return True
+    if not build(env, log, "oracline-cli"):
+        return False
+    try:
+        result = subprocess.run([os.path.join(TREE, "tests", "cli", "run_cli_tests.sh"),
+                                 os.path.join(BUILD, "oracline-cli")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return False
+    return result.returncode == 0
+
+
+def sanitizer_passes(env, log, timeout):
+    """True when the unit tests built with the sanitizers pass."""
+    if not build(env, log, folder=SANITIZE):
+        return False
+    try:
+        result = subprocess.run([os.path.join(SANITIZE, "unit_tests"), "--gtest_fail_fast", "--gtest_brief=1"],
+                                cwd=SANITIZE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env,
+                                timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return False
+    return result.returncode == 0
 
 
 def baseline_phases(env):
@@ -257,16 +281,20 @@ def main():
     # Without debug information, which only slows each link down.
     subprocess.run(["cmake", "--preset", "native", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
                     "-DORACLINE_BENCHMARKS=OFF"], cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
+    subprocess.run(["cmake", "--preset", "sanitize", "-B", SANITIZE], cwd=TREE, stdout=log,
+                   stderr=subprocess.STDOUT, env=env, check=True)
     phases = build(env, log) and baseline_phases(env)
-    if not phases:
+    if not phases or not sanitizer_passes(env, log, 1200):
         print("the unit tests fail without any change: see %s" % log.name)
         return 2
     started = time.time()
-    run_tests(env, 600, phases)
+    if not run_tests(env, 600, phases, log):
+        print("the command-line checks fail without any change: see %s" % log.name)
+        return 2
     timeout = max(60, 10 * (time.time() - started))
 
     equivalents = read_equivalents()
-    killed, survived, equivalent, unbuilt = [], [], [], []
+    killed, survived, equivalent, unbuilt, sanitized = [], [], [], [], []
     originals = {}
     try:
         for i, m in enumerate(mutants, 1):
@@ -279,10 +307,14 @@ def main():
                 if not build(env, log):
                     unbuilt.append(m)
                     verdict = "does not build"
-                elif run_tests(env, timeout, phases):
+                elif run_tests(env, timeout, phases, log):
                     if m.key() in equivalents:
                         equivalent.append(m)
                         verdict = "equivalent"
+                    elif not sanitizer_passes(env, log, 10 * timeout):
+                        killed.append(m)
+                        sanitized.append(m)
+                        verdict = "killed (sanitizers)"
                     else:
                         survived.append(m)
                         verdict = "SURVIVED"
@@ -302,10 +334,12 @@ def main():
 
     tried = len(killed) + len(survived) + len(equivalent)
     print()
-    print("tried %d, killed %d, equivalent %d, survived %d (%d more did not build)"
-          % (tried, len(killed), len(equivalent), len(survived), len(unbuilt)))
+    print("tried %d, killed %d (%d of them by the sanitizers), equivalent %d, survived %d (%d more did not build)"
+          % (tried, len(killed), len(sanitized), len(equivalent), len(survived), len(unbuilt)))
     for m in survived:
         print("  survived: " + str(m))
+    for m in sanitized:
+        print("  killed by the sanitizers: " + str(m))
     for m in equivalent:
         print("  equivalent: %s\n      %s" % (m, equivalents[m.key()]))
     stale = sorted(k for k in set(equivalents) - {m.key() for m in mutants} if k.split(": ")[0] in files)
