@@ -11,18 +11,20 @@ cd "$(dirname "$0")/.."
 build=$PWD/build/windows
 export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;mapi32=n,b"
 export ORACLINE_MAPI_RECORD='C:\oracline-bench-mail.txt'
-data="$WINEPREFIX/drive_c/Program Files/Oracline"
 rounds=10
 
 x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -o "$build/do-nothing.exe" bench/do-nothing.c
 x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -DWITH_USER32 -o "$build/do-nothing-user32.exe" bench/do-nothing.c
 x86_64-w64-mingw32-gcc-posix -O2 -static -o "$build/time-start.exe" bench/time-start.c
 
-mkdir -p "$data/Reports"
+# The account's data folder, as the program finds it.
+folder="$(wine cmd.exe /c 'echo %APPDATA%' | tr -d '\r')\Oracline"
+data=$(winepath -u "$folder")
+mkdir -p "$data"
 printf 'Profile:Bench\r\nName:Jane Doe\r\nYourMonth:5\r\nYourDate:4\r\nYourYear:1990\r\n' >"$data/Bench.ini"
-record='C:\Program Files\Oracline\task.dtr'
+record="$folder\task.dtr"
 write_record() {
-  printf 'Profile:C:\\Program Files\\Oracline\\Bench.ini\r\nEmail:bench@example.com\r\nTime:7:0AM\r\nType:%s\r\n' "$1" \
+  printf 'Profile:%s\\Bench.ini\r\nEmail:bench@example.com\r\nTime:7:0AM\r\nType:%s\r\n' "$folder" "$1" \
     >"$data/task.dtr"
 }
 once() { wine "$build/time-start.exe" 1 "$@" | tr -d '\r'; }

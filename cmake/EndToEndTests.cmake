@@ -5,9 +5,11 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES})
+# The driver finds the account's folders through the program's own lookup.
+add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES}
+  ${CMAKE_SOURCE_DIR}/src/win/KnownFolders.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp)
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid)
+target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid shell32 crypt32)
 
 # The recording mapi32.dll. The driver copies it into the prefix's System32,
 # where runs whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load
@@ -31,13 +33,21 @@ include(GoogleTest)
 gtest_discover_tests(e2e_tests
   DISCOVERY_MODE PRE_TEST
   DISCOVERY_TIMEOUT 120
-  TEST_FILTER "-MailWithoutMapi.*"
+  TEST_FILTER "-MailWithoutMapi.*:MailServer.*"
   PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
 # Without any mapi32: neither the recording library nor Wine's own loads.
 # The overrides are read when a program starts, so the run needs its own.
 add_test(NAME MailWithoutMapi COMMAND e2e_tests --gtest_filter=MailWithoutMapi.*)
 set_tests_properties(MailWithoutMapi PROPERTIES
   ENVIRONMENT "${E2E_ENVIRONMENT};WINEDLLOVERRIDES=mscoree,mshtml,mapi32=" RUN_SERIAL TRUE TIMEOUT 150)
+
+# Mail through a real SMTP server on loopback, which the script starts and
+# stops around the run; it then looks for the password in the prefix's files.
+if(CMAKE_CROSSCOMPILING)
+  add_test(NAME MailServer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/smtp/run-with-server.sh ${WINE_PREFIX}
+                                   $<TARGET_FILE:e2e_tests> --gtest_filter=MailServer.*)
+  set_tests_properties(MailServer PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 240)
+endif()
 
 # Tests that need a screen of their own: each group runs on a private Xvfb
 # screen, which only the Wine wrapper can give them.
@@ -52,11 +62,16 @@ if(CMAKE_CROSSCOMPILING)
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=${screen}" RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
   # A user's own prefix is not the test prefix: the first start in one that
-  # wineboot alone made, without Wine's fonts.
+  # wineboot alone made, without Wine's fonts, at 96 and at 144 dpi.
   add_test(NAME plain_prefix
            COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
                    $<TARGET_FILE:e2e_screen_tests>)
-  set_tests_properties(plain_prefix PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+  add_test(NAME plain_prefix_144
+           COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/plain-prefix.sh ${CMAKE_BINARY_DIR}/plain-wine
+                   $<TARGET_FILE:e2e_screen_tests>)
+  set_tests_properties(plain_prefix plain_prefix_144 PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+  set_tests_properties(plain_prefix_144 PROPERTIES
+    ENVIRONMENT "ORACLINE_SCREEN=1920x1440x24;ORACLINE_LOGPIXELS=144")
 endif()
 
 # The drawings at another display scale: the run at 96 dpi records what the

@@ -4,7 +4,7 @@ set -u
 packages=(
   cmake g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-dejavu-core fonts-liberation
-  xvfb xauth imagemagick ghostscript poppler-utils ccache nsis xdotool
+  xvfb xauth imagemagick ghostscript poppler-utils ccache nsis xdotool python3-aiosmtpd openssl
   clang libclang-rt-14-dev
 )
 missing=()

@@ -28,7 +28,9 @@ const Topic kTopics[kHelpTopicCount] = {
      "To receive a daily analysis select the desired profile and click on the Analyze button. The five bars "
      "show your emotional, physical, intellectual, intuition and fortune readings from 1 to 100: the higher the "
      "better. Click on E, P, B, I or F for the hours of one reading, and on S for the superstition of the day. "
-     "Prev Day, Next Day and Now move through the days; Explain tells what each line means.<p>"
+     "Prev Day, Next Day and Now move through the days; Explain tells what each line means. Click on M for the "
+     "Monthly Outlook, which draws your five readings over the next 30 days; double-click a day there to see its "
+     "full Daily Analysis.<p>"
      "Select two profiles and click on Companion to match two people; the match is made this way:"},
     {"How do I schedule Daily Reports?",
      "You can schedule Daily Reports to be delivered to you automatically every day at a certain time. Select "

@@ -2,13 +2,6 @@
 
 #include "base/AsciiText.h"
 
-int ClampDay(int day, int daysInMonth)
-{
-    if (day > daysInMonth)
-        return daysInMonth;
-    return day < 1 ? 1 : day;
-}
-
 ButtonStates DreamsRule(ButtonStates states, const CivilDate& selected, const CivilDate& today)
 {
     states.dreams = selected <= today;
@@ -48,33 +41,4 @@ int MainWindowY(int screenHeight, int windowHeight)
 {
     int room = screenHeight - windowHeight - kQuickTipHeight;
     return room > 0 ? room / 2 : room;
-}
-
-bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
-                  const std::string& secondName, const CivilDate& secondBirth)
-{
-    return LowerAscii(firstName) == LowerAscii(secondName) && firstBirth == secondBirth;
-}
-
-std::string SamePersonMessage(const std::string& firstName, const std::string& secondName)
-{
-    return LowerAscii(firstName) + " and " + LowerAscii(secondName) +
-           " - same name/birthdays.   \nCompanion analysis is designed for two different people "
-           "only.     ";
-}
-
-bool IsPageFileName(const std::string& name)
-{
-    const std::string suffix = ".htm";
-    return name.size() >= suffix.size() &&
-           LowerAscii(name.substr(name.size() - suffix.size())) == suffix;
-}
-
-int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description)
-{
-    const std::string wanted = LowerAscii(description);
-    for (size_t row = 0; row < rows.size(); ++row)
-        if (LowerAscii(rows[row].description) == wanted)
-            return static_cast<int>(row);
-    return -1;
 }

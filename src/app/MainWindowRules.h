@@ -11,9 +11,6 @@
 #include <string>
 #include <vector>
 
-// The day that stays selected when the day list shrinks to `daysInMonth`.
-int ClampDay(int day, int daysInMonth);
-
 // Buttons of the main window after a change of selection or date.
 struct ButtonStates {
     bool editProfile = false;
@@ -42,15 +39,3 @@ QuickTip RestingTip(int rowCount);
 int MainWindowY(int screenHeight, int windowHeight);
 inline constexpr int kQuickTipHeight = 85;
 
-// The companion analysis needs two people: equal names (whatever their
-// letter case) with equal birth dates are one person twice.
-bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
-                  const std::string& secondName, const CivilDate& secondBirth);
-std::string SamePersonMessage(const std::string& firstName, const std::string& secondName);
-
-// The row a profile saved under `description` replaces: each description
-// names one file, and file names ignore the letter case. -1 when none does.
-int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description);
-
-// Page files the program wrote and removes when the main window closes.
-bool IsPageFileName(const std::string& name);

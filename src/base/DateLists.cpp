@@ -12,6 +12,23 @@ int YearList::IndexOf(int year) const
     return year >= oldestYear && year <= topYear_ ? topYear_ - year : -1;
 }
 
+DateListRange DateListRange::ForMainWindow(int currentYear)
+{
+    return DateListRange(currentYear + 10, Days::ProgramCount);
+}
+
+DateListRange DateListRange::ForEditor(int currentYear)
+{
+    return DateListRange(currentYear, Days::RealCalendar);
+}
+
+int DateListRange::DayEntries(int month, int year) const
+{
+    if (month < 1 || month > DateLists::kMonthEntries)
+        return 31;
+    return days_ == Days::ProgramCount ? DaysInMonth(month, year) : RealDaysInMonth(month, year);
+}
+
 namespace DateLists {
 
 int MonthIndex(int month)
@@ -20,11 +37,6 @@ int MonthIndex(int month)
 }
 
 int MonthAt(int index) { return index + 1; }
-
-int DayEntries(int month, int year)
-{
-    return month >= 1 && month <= kMonthEntries ? RealDaysInMonth(month, year) : 31;
-}
 
 int DayIndex(int day, int entries)
 {

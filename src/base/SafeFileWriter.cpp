@@ -1,5 +1,6 @@
 #include "base/SafeFileWriter.h"
 
+#include "base/TextLines.h"
 #include "platform/FileOps.h"
 
 #include <atomic>
@@ -78,8 +79,9 @@ bool IsTempName(const std::string& name)
 bool WriteTextFileSafely(const std::string& target, const std::string& text)
 {
     // Truncating in place would have refused a read-only file; a rename does
-    // not ask, so the refusal has to be explicit.
-    if (IsReadOnlyFile(target))
+    // not ask, so the refusal has to be explicit. A file no reader would take
+    // back would lose everything it holds at the next reading.
+    if (IsReadOnlyFile(target) || TextFileBytes(text) > static_cast<std::size_t>(kMaxDataFileBytes))
         return false;
 
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {

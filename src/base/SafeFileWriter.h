@@ -16,10 +16,12 @@
 // bringing the old text back. On POSIX systems the new file keeps the
 // target's permissions.
 //
-// Writes nothing and returns false when the target is read-only, or when the
-// temporary file cannot be created, written or moved into place (on Windows
-// after a short wait for readers that hold the target open); the temporary
-// file is then removed again. Only a crash leaves one behind.
+// Writes nothing and returns false when the target is read-only, when the
+// text would take more than kMaxDataFileBytes on the disk (TextFileBytes:
+// more than any reader takes back), or when the temporary file cannot be
+// created, written or moved into place (on Windows after a short wait for
+// readers that hold the target open); the temporary file is then removed
+// again. Only a crash leaves one behind.
 bool WriteTextFileSafely(const std::string& target, const std::string& text);
 
 // Removes the temporary files a crashed writer left in `directory` (ending in

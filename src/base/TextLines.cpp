@@ -2,71 +2,13 @@
 
 #include "platform/FileOps.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
-
-// Hands out the bytes of a file the way a text-mode stream on Windows does: a
-// CR directly followed by LF arrives as a single LF, a lone CR stays a CR.
-// Reads in blocks, since a character-at-a-time getc costs more than the
-// rest of a profile computation.
-class TextStream {
-public:
-    explicit TextStream(std::FILE* file) : file_(file) {}
-
-    // True once more than kMaxDataFileBytes came in.
-    bool Overlong() const { return total_ > kMaxDataFileBytes; }
-
-    int Get()
-    {
-        int c = Raw();
-        if (c != '\r' || Peek() != '\n')
-            return c;
-        return Raw();
-    }
-
-private:
-    int Peek()
-    {
-        if (pos_ == end_ && !Fill())
-            return EOF;
-        return static_cast<unsigned char>(block_[pos_]);
-    }
-
-    int Raw()
-    {
-        if (pos_ == end_ && !Fill())
-            return EOF;
-        return static_cast<unsigned char>(block_[pos_++]);
-    }
-
-    bool Fill()
-    {
-        pos_ = 0;
-        end_ = Overlong() ? 0 : std::fread(block_, 1, sizeof block_, file_);
-        total_ += static_cast<long long>(end_);
-        if (Overlong())
-            end_ = 0;
-        return end_ > 0;
-    }
-
-    std::FILE* file_;
-    char block_[4096];
-    std::size_t pos_ = 0;
-    std::size_t end_ = 0;
-    long long total_ = 0;
-};
-
-// Opens `path` for reading only when it is a regular file within the bound.
-std::FILE* OpenBounded(const std::string& path)
-{
-    long long bytes = 0;
-    if (!RegularFileSize(path, bytes) || bytes > kMaxDataFileBytes)
-        return nullptr;
-    return std::fopen(path.c_str(), "rb");
-}
 
 // White space as isspace sees it in the "C" locale, independent of the
 // locale the program runs in.
@@ -93,47 +35,50 @@ bool ForEachLine(const std::string& path,
                  const std::function<void(const std::string& line)>& onLine,
                  std::size_t bufferSize)
 {
-    const std::size_t pieceLength = bufferSize > 1 ? bufferSize - 1 : 1;
-    // Binary mode with our own CR LF handling, so that Linux and Windows split
-    // a file into exactly the same pieces.
-    std::FILE* file = OpenBounded(path);
-    if (!file)
+    std::string bytes;
+    if (!ReadSmallFile(path, bytes))
         return false;
+    ForEachLineIn(bytes, onLine, bufferSize);
+    return true;
+}
 
-    TextStream stream(file);
+void ForEachLineIn(const std::string& bytes,
+                   const std::function<void(const std::string& line)>& onLine,
+                   std::size_t bufferSize)
+{
+    const std::size_t pieceLength = bufferSize > 1 ? bufferSize - 1 : 1;
     std::string piece;
-    piece.reserve(bufferSize);
-    int c;
-    while ((c = stream.Get()) != EOF) {
-        piece.push_back(static_cast<char>(c));
-        if (c == '\n' || piece.size() == pieceLength)
+    piece.reserve(pieceLength);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        // As a text-mode stream on Windows reads it: CR LF is one line feed,
+        // a lone CR stays a CR. So Linux and Windows cut the same pieces.
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            continue;
+        piece.push_back(bytes[i]);
+        if (bytes[i] == '\n' || piece.size() == pieceLength)
             DeliverPiece(piece, onLine);
     }
-    if (!piece.empty() && !stream.Overlong())
+    if (!piece.empty())
         DeliverPiece(piece, onLine);
-
-    std::fclose(file);
-    return !stream.Overlong();
 }
 
 bool ReadSmallFile(const std::string& path, std::string& bytes)
 {
-    bytes.clear();
-    std::FILE* file = OpenBounded(path);
-    if (!file)
-        return false;
-    char block[4096];
-    std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0 &&
-           static_cast<long long>(bytes.size()) <= kMaxDataFileBytes)
-        bytes.append(block, got);
-    const bool error = std::ferror(file) != 0;
-    std::fclose(file);
-    if (error || static_cast<long long>(bytes.size()) > kMaxDataFileBytes) {
-        bytes.clear();
-        return false;
-    }
-    return true;
+    return ReadRegularFile(path, kMaxDataFileBytes, bytes);
+}
+
+bool IsMissingFile(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) != 0 && errno == ENOENT;
+}
+
+std::size_t TextFileBytes(const std::string& text)
+{
+    std::size_t bytes = text.size();
+    for (char c : text)
+        bytes += c == '\n';
+    return bytes;
 }
 
 bool CanOpenForReading(const std::string& path)

@@ -15,22 +15,35 @@ constexpr long long kMaxDataFileBytes = 1 << 20;
 // pieces break. What the callback gets is the piece up to its first NUL byte
 // (the part a C string would hold) with the line feed removed.
 //
-// Returns false when the file cannot be opened, and also, without reading a
-// byte, for anything that is not a regular file of at most kMaxDataFileBytes
-// (a device or a pipe could keep the reader waiting forever, a huge file
-// costs memory the program's own files never need): such a file counts as a
-// missing one. A file that grows past the bound while it is read stops
-// there, also with false. A directory or an unreadable file opens on some
-// systems but simply yields no lines. A file read with a
-// smaller buffer (the contacts file's is 330 bytes) gives `bufferSize` - 1
-// as the piece length.
+// Returns false, without a line, when the file cannot be opened, and for
+// anything that is not a regular file of at most kMaxDataFileBytes (a device
+// or a pipe could keep the reader waiting forever, a huge file costs memory
+// the program's own files never need): such a file counts as a missing one.
+// The file is read whole from the one handle its checks were made on. A file
+// read with a smaller buffer (the contacts file's is 330 bytes) gives
+// `bufferSize` - 1 as the piece length.
 bool ForEachLine(const std::string& path,
                  const std::function<void(const std::string& line)>& onLine,
                  std::size_t bufferSize = 500);
 
+// The same pieces, of bytes already read.
+void ForEachLineIn(const std::string& bytes,
+                   const std::function<void(const std::string& line)>& onLine,
+                   std::size_t bufferSize = 500);
+
 // The whole of a regular file of at most kMaxDataFileBytes, bytes as they
-// are; false (and `bytes` empty) for anything ForEachLine would refuse.
+// are, read through one handle; false (and `bytes` empty) for anything
+// ForEachLine would refuse.
 bool ReadSmallFile(const std::string& path, std::string& bytes);
+
+// True when nothing at all is named `path`: a reader that found nothing may
+// then start a new file, where one that could not read a file must leave it.
+bool IsMissingFile(const std::string& path);
+
+// What a data file takes on the disk once written in text mode, every line
+// feed a CR LF as on Windows; the writers keep this within
+// kMaxDataFileBytes, or the next reading would find nothing.
+std::size_t TextFileBytes(const std::string& text);
 
 // True when `path` can be opened and read (an empty file counts, a directory
 // does not).

@@ -1,5 +1,6 @@
 #include "companion/CompanionPeople.h"
 
+#include "base/AsciiText.h"
 #include "engine/PersonalNumbers.h"
 #include "profiles/ProfileFile.h"
 
@@ -7,6 +8,34 @@ std::string UnreadableProfileMessage(const std::string& description)
 {
     return "Unable to read profile \"" + description + "\".     \n"
            "Companion analysis needs both profiles.     ";
+}
+
+bool IsSamePerson(const std::string& firstName, const CivilDate& firstBirth,
+                  const std::string& secondName, const CivilDate& secondBirth)
+{
+    return LowerAscii(firstName) == LowerAscii(secondName) && firstBirth == secondBirth;
+}
+
+std::string SamePersonMessage(const std::string& firstName, const std::string& secondName)
+{
+    return LowerAscii(firstName) + " and " + LowerAscii(secondName) +
+           " - same name/birthdays.   \nCompanion analysis is designed for two different people "
+           "only.     ";
+}
+
+PairRefusal RefusalOfPair(const std::string& dataDirectory, const std::string& firstDescription,
+                          const std::string& secondDescription)
+{
+    for (const std::string* description : {&firstDescription, &secondDescription})
+        if (!ProfileFileExists(dataDirectory, *description))
+            return {UnreadableProfileMessage(*description), true};
+    std::string firstName, secondName;
+    CivilDate firstBirth, secondBirth;
+    ReadNameAndBirthDate(dataDirectory, firstDescription, firstName, firstBirth);
+    ReadNameAndBirthDate(dataDirectory, secondDescription, secondName, secondBirth);
+    if (IsSamePerson(firstName, firstBirth, secondName, secondBirth))
+        return {SamePersonMessage(firstName, secondName), false};
+    return {};
 }
 
 CompanionPerson LoadCompanionPerson(const std::string& path)

@@ -22,13 +22,6 @@ inline constexpr const char* kChartFontName = "Verdana";
 inline constexpr int kReportImageWidth = 780;
 inline constexpr int kReportImageHeight = 550;
 
-// The window's chart area, client coordinates (left, top, right, bottom): the
-// part the window invalidates and repaints after a change of day.
-inline constexpr int kChartAreaLeft = 82;
-inline constexpr int kChartAreaTop = 10;
-inline constexpr int kChartAreaRight = 710;
-inline constexpr int kChartAreaBottom = 530;
-
 // What a report shows. `title` is the window caption (drawn on image and
 // paper only); `set` gives the five readings and the five lines (its own
 // Title is not used, since an empty profile leaves the caption "Daily

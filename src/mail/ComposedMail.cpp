@@ -33,7 +33,9 @@ std::string SendComposedMail(MailSender& sender, const EmailComposer& composer)
     // failure to report.
     const bool done = result.outcome == SendResult::sent ||
                       (result.outcome == SendResult::refused && result.code == MapiResult::kUserAbort);
-    return done ? "" : kNoMapiClientMessage;
+    if (done)
+        return "";
+    return result.report.message.empty() ? kNoMapiClientMessage : result.report.message;
 }
 
 void RemoveResizedCopy(const EmailComposer& composer)

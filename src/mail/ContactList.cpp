@@ -12,7 +12,7 @@ const Contact* ContactList::SelectedContact() const
 void ContactList::Fill(std::vector<Contact> rows)
 {
     rows_ = std::move(rows);
-    changed_ = false;
+    changes_.clear();
     rowButtonsEnabled_ = !rows_.empty();
     selected_ = rows_.empty() ? -1 : 0;
 }
@@ -31,8 +31,10 @@ std::string ContactList::Add(const Contact& contact)
 {
     if (ContainsAddress(rows_, contact.address))
         return contact.address + " is already in your contacts.";
+    if (!ContactsHaveRoom(rows_))
+        return kContactsFullMessage;
     rows_.push_back(contact);
-    changed_ = true;
+    changes_.push_back({ContactChange::Kind::add, {}, contact});
     rowButtonsEnabled_ = true;
     if (rows_.size() == 1)
         selected_ = 0;
@@ -45,8 +47,8 @@ void ContactList::Edit(const Contact& contact)
         return;
     Contact& row = rows_[static_cast<std::size_t>(selected_)];
     if (row.name != contact.name || row.address != contact.address) {
+        changes_.push_back({ContactChange::Kind::edit, row, contact});
         row = contact;
-        changed_ = true;
     }
 }
 
@@ -54,8 +56,8 @@ void ContactList::Delete()
 {
     if (!SelectedContact())
         return;
+    changes_.push_back({ContactChange::Kind::remove, rows_[static_cast<std::size_t>(selected_)], {}});
     rows_.erase(rows_.begin() + selected_);
-    changed_ = true;
     if (selected_ > 0)
         --selected_;
     if (rows_.empty()) {

@@ -15,15 +15,15 @@ public:
     int Selected() const { return selected_; }
     bool RowButtonsEnabled() const { return rowButtonsEnabled_; }
     const Contact* SelectedContact() const;
-    // True once Add, Edit or Delete changed a row since Fill.
-    bool Changed() const { return changed_; }
+    // What Add, Edit and Delete changed since Fill, in order.
+    const std::vector<ContactChange>& Changes() const { return changes_; }
 
     // Rows read from the file; the first row is selected when there is one.
     void Fill(std::vector<Contact> rows);
     // A click in the list; `row` is the row the control shows selected, or -1.
     void Clicked(int row);
     // Appends a row unless the address is already in the list (letter case
-    // counts); returns the refusal, or an empty text.
+    // counts) or the list is full; returns the refusal, or an empty text.
     std::string Add(const Contact& contact);
     // Replaces the remembered row; no duplicate test.
     void Edit(const Contact& contact);
@@ -35,5 +35,5 @@ private:
     std::vector<Contact> rows_;
     int selected_ = -1;
     bool rowButtonsEnabled_ = false;
-    bool changed_ = false;
+    std::vector<ContactChange> changes_;
 };

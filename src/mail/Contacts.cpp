@@ -3,13 +3,24 @@
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
+#include <algorithm>
 
 namespace {
 
 const std::size_t kContactsLineBuffer = 330;
+
+std::string FormatContacts(const std::vector<Contact>& contacts)
+{
+    std::string text;
+    for (const Contact& contact : contacts)
+        text += "Name:" + contact.name + "\nEmail:" + contact.address + "\n";
+    return text;
+}
+
+bool SameContact(const Contact& a, const Contact& b)
+{
+    return a.name == b.name && a.address == b.address;
+}
 
 } // namespace
 
@@ -29,16 +40,12 @@ ContactsFile LoadContacts(const std::string& path, std::vector<Contact>& contact
     if (read)
         return ContactsFile::read;
     contacts.clear();
-    struct stat status;
-    return stat(path.c_str(), &status) != 0 && errno == ENOENT ? ContactsFile::missing : ContactsFile::unreadable;
+    return IsMissingFile(path) ? ContactsFile::missing : ContactsFile::unreadable;
 }
 
 bool SaveContacts(const std::string& path, const std::vector<Contact>& contacts)
 {
-    std::string text;
-    for (const Contact& contact : contacts)
-        text += "Name:" + contact.name + "\nEmail:" + contact.address + "\n";
-    return WriteTextFileSafely(path, text);
+    return WriteTextFileSafely(path, FormatContacts(contacts));
 }
 
 bool ContainsAddress(const std::vector<Contact>& contacts, const std::string& address)
@@ -47,6 +54,42 @@ bool ContainsAddress(const std::vector<Contact>& contacts, const std::string& ad
         if (contact.address == address)
             return true;
     return false;
+}
+
+bool ContactsHaveRoom(const std::vector<Contact>& contacts)
+{
+    const std::string longest(kContactTextLimit, 'x');
+    static const std::size_t longestRow = TextFileBytes(FormatContacts({{longest, longest}}));
+    return contacts.size() < kMaxContacts &&
+           TextFileBytes(FormatContacts(contacts)) + longestRow <= static_cast<std::size_t>(kMaxDataFileBytes);
+}
+
+void ApplyContactChange(std::vector<Contact>& contacts, const ContactChange& change)
+{
+    auto row = contacts.end();
+    if (change.kind != ContactChange::Kind::add)
+        row = std::find_if(contacts.begin(), contacts.end(),
+                           [&](const Contact& c) { return SameContact(c, change.before); });
+    if (change.kind == ContactChange::Kind::remove) {
+        if (row != contacts.end())
+            contacts.erase(row);
+    } else if (row != contacts.end()) {
+        *row = change.after;
+    } else if (!ContainsAddress(contacts, change.after.address)) {
+        contacts.push_back(change.after);
+    }
+}
+
+bool SaveContactChanges(const std::string& path, const std::vector<ContactChange>& changes)
+{
+    if (changes.empty())
+        return true;
+    std::vector<Contact> contacts;
+    if (LoadContacts(path, contacts) == ContactsFile::unreadable)
+        return false;
+    for (const ContactChange& change : changes)
+        ApplyContactChange(contacts, change);
+    return SaveContacts(path, contacts);
 }
 
 std::string ContactRefusal(const std::string& name, const std::string& address)

@@ -32,6 +32,35 @@ bool SaveContacts(const std::string& path, const std::vector<Contact>& contacts)
 // Case-sensitive, whole address.
 bool ContainsAddress(const std::vector<Contact>& contacts, const std::string& address);
 
+// True while the list may take one more contact of the longest texts the
+// Contact Information dialog takes: within kMaxContacts and within what the
+// reader takes back from the disk.
+bool ContactsHaveRoom(const std::vector<Contact>& contacts);
+
+// One change the composer made to its list, applied again to the file as it
+// is when the composer closes: another session of the same account may have
+// changed the file meanwhile, and neither may lose what the other did.
+struct ContactChange {
+    enum class Kind { add, edit, remove };
+    Kind kind = Kind::add;
+    Contact before;  // the row edited or removed
+    Contact after;   // the row added, or what the edited row became
+};
+
+// An added address already there is not added again; an edited or removed
+// row that is no longer there is left alone, except that an edit then adds
+// its new row.
+void ApplyContactChange(std::vector<Contact>& contacts, const ContactChange& change);
+
+// Reads the file again, applies the changes and writes it. True without
+// writing when there are none; false, writing nothing, when the file is
+// there but cannot be read or the result could not be written.
+bool SaveContactChanges(const std::string& path, const std::vector<ContactChange>& changes);
+
+// Said when Add would outgrow the file.
+inline constexpr const char* kContactsFullMessage =
+    "Your contact list is full. Delete a contact before adding another.    ";
+
 // What the Contact Information dialog says before closing with Save: the
 // first refusal in the order the user meets them, or an empty text.
 std::string ContactRefusal(const std::string& name, const std::string& address);

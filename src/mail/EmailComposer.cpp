@@ -96,13 +96,13 @@ void EmailComposer::Cancel() { Clear(); }
 void EmailComposer::ReadContacts(const std::string& path)
 {
     std::vector<Contact> rows;
-    contactsReplaceable = LoadContacts(path, rows) != ContactsFile::unreadable;
+    LoadContacts(path, rows);
     contacts.Fill(std::move(rows));
 }
 
 bool EmailComposer::SaveChangedContacts(const std::string& path) const
 {
-    return !contactsReplaceable || !contacts.Changed() || SaveContacts(path, contacts.Rows());
+    return SaveContactChanges(path, contacts.Changes());
 }
 
 void EmailComposer::UseResizedCopy(const std::string& copyPath, const std::string& copyName,

@@ -54,10 +54,10 @@ public:
 
     // Fills the contact list from the file.
     void ReadContacts(const std::string& path);
-    // Writes the list back only when the user changed it and the file was
-    // read or did not exist: a file that was there but could not be read
-    // (locked, refused) is never replaced by what little the list holds.
-    // False only when a needed write failed.
+    // Applies the user's changes, if any, to the file as it is now (another
+    // session may have changed it since it was read): a file that is there
+    // but cannot be read (locked, refused) is never replaced. False only
+    // when a needed write failed.
     bool SaveChangedContacts(const std::string& path) const;
 
     // "Email": the first refusal in the order the user meets them, else an
@@ -80,5 +80,4 @@ public:
     bool resizeButtonEnabled = true;
     bool resized = false;
     ContactList contacts;
-    bool contactsReplaceable = false;
 };

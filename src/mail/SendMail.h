@@ -28,13 +28,15 @@ struct SendResult {
     };
     Outcome outcome = noMailLibrary;
     unsigned long code = 0;
+    MailSender::Report report;  // a mail server's own account of the send
 };
 
 // Fills the sender with the whole message and sends it once; sends nothing
 // when any part could not be added.
 SendResult SendMail(MailSender& sender, const OutgoingMail& mail);
 
-// The result as the delivery log states it: "sent", "MAPI result 3",
+// The result as the delivery log states it: the mail server's account of it
+// ("sent: 250 …", "not sent: sign-in refused: 535 …"), else "sent", "MAPI result 3",
 // "not sent: a recipient or the attachment could not be added",
 // "no mail library".
 std::string SendResultText(const SendResult& result);

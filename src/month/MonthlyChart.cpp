@@ -60,6 +60,24 @@ std::string MonthOnly(int month)
     return name;
 }
 
+// The month the outlook starts in, named under its first column unless that
+// is a first of the month anyway. The name stands a little further left and
+// is cut to three letters when the next month's name follows within four
+// columns, so the two never run into each other.
+void DrawStartingMonth(const MonthlyChart& chart, Canvas& canvas, const FontSpec& font)
+{
+    if (chart.days.empty() || chart.days.front().date.day == 1)
+        return;
+    const int count = static_cast<int>(chart.days.size());
+    int next = 1;
+    while (next < count && chart.days[static_cast<std::size_t>(next)].date.day != 1)
+        ++next;
+    std::string name = MonthOnly(chart.days.front().date.month);
+    if (next < count && next < 4)
+        name = name.substr(0, 3);
+    canvas.DrawText(name, kPlotLeft - 10.0f, kMonthLabelTop, font, Colours::maroon);
+}
+
 void DrawLegend(const MonthlyChart& chart, Canvas& canvas)
 {
     const FontSpec font{chart.fontFamily, 12, true};
@@ -103,6 +121,7 @@ void DrawChart(const MonthlyChart& chart, Canvas& canvas)
         if (DayMarkColour(day.dayReading, mark))
             canvas.FillRectangle(static_cast<int>(centre) - 5, kPlotBottom - 4, 10, 10, mark);
     }
+    DrawStartingMonth(chart, canvas, font);
     for (int r = 0; r < kReadings; ++r)
         for (int i = 1; i < count; ++i)
             canvas.DrawLine(ColumnCentre(i - 1), LevelOf(chart.days[static_cast<std::size_t>(i - 1)].readings[r]),

@@ -1,5 +1,8 @@
 #include "pages/PageFiles.h"
 
+#include "base/AsciiText.h"
+#include "platform/FileOps.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -13,6 +16,12 @@ bool WriteWithCLibrary(const std::string& path, const std::string& bytes)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
+}
+
+bool IsPageFileName(const std::string& name)
+{
+    const std::string suffix = ".htm";
+    return name.size() >= suffix.size() && LowerAscii(name.substr(name.size() - suffix.size())) == suffix;
 }
 
 PageFileWriter& Writer()
@@ -41,7 +50,8 @@ void RemoveLeftPages(const std::string& dataDirectory)
          entry.increment(error)) {
         std::error_code ignored;
         const fs::path& path = entry->path();
-        if (entry->symlink_status(ignored).type() == fs::file_type::regular && path.extension() == ".htm")
-            fs::remove(path, ignored);
+        if (entry->symlink_status(ignored).type() == fs::file_type::regular &&
+            IsPageFileName(path.filename().string()))
+            RemoveFileForced(path.string());
     }
 }

@@ -14,7 +14,9 @@ void SetPageFileWriter(PageFileWriter writer);
 
 bool WritePageFile(const std::string& path, const std::string& bytes);
 
-// Removes the ".htm" files directly in the data directory (which ends in its
-// separator): pages that a run which ended abruptly left behind. Only the
-// program writes pages there; a page it cannot remove stays.
+// Removes the ".htm" files (whatever the letter case) directly in the data
+// directory, which ends in its separator, read-only ones too: at the main
+// window's close, and at the next start what a run that ended abruptly left
+// behind. Only the program writes pages there; a page it cannot remove
+// stays, and a link is never followed.
 void RemoveLeftPages(const std::string& dataDirectory);

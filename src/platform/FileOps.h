@@ -44,6 +44,17 @@ bool IsReadOnlyFile(const std::string& path);
 // Devices, pipes and directories give false: reading them may never end.
 bool RegularFileSize(const std::string& path, long long& bytes);
 
+// True when something of that name exists: a file, a folder, a device.
+bool PathExists(const std::string& path);
+
+// The whole of `path` when it is a regular file (after links) of at most
+// `limit` bytes; false, with `bytes` empty, for anything else. The file is
+// opened once and the checks are made on that handle, so a file swapped in
+// after them is never what is read. Devices, pipes and directories are
+// refused before a byte is read (their reading may never end), and opening
+// one does not wait either.
+bool ReadRegularFile(const std::string& path, long long limit, std::string& bytes);
+
 // Seconds since `path` was last written (negative when its time lies ahead);
 // false when there is no such file.
 bool SecondsSinceWritten(const std::string& path, long long& seconds);

@@ -49,11 +49,12 @@ bool IsStorableText(const std::string& text)
     return true;
 }
 
-bool IsStorableDescription(const std::string& description)
+DescriptionProblem DescriptionProblemOf(const std::string& description)
 {
-    if (description.empty() || !IsStorableText(description))
-        return false;
-    if (description.find_first_of("<>:\"/\\|?*~") != std::string::npos)
-        return false;
-    return !IsDeviceName(description) && !IsOwnFileName(description);
+    if (description.empty() || !IsStorableText(description) ||
+        description.find_first_of("<>:\"/\\|?*~") != std::string::npos)
+        return DescriptionProblem::Character;
+    if (IsDeviceName(description))
+        return DescriptionProblem::Device;
+    return IsOwnFileName(description) ? DescriptionProblem::OwnFile : DescriptionProblem::None;
 }

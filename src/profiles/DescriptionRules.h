@@ -15,11 +15,21 @@ constexpr std::size_t kMaxProfileText = 100;
 // name would start a key of its own in the file.
 bool IsStorableText(const std::string& text);
 
-// True when "<description>.ini" names a file of its own in the data
-// directory on every platform: a storable, non-empty text without the
-// characters Windows refuses in a file name (< > : " / \ | ? *) or "~" (with
-// which an 8.3 short name such as BOBSMI~1 reaches another profile's file),
-// not a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9, their superscript forms,
-// CONIN$, CONOUT$, whatever extension follows) and not one of the program's
-// own files.
-bool IsStorableDescription(const std::string& description);
+// Why "<description>.ini" would not name a file of its own in the data
+// directory on every platform, or None when it would:
+//   Character   a control character, one of the characters Windows refuses in
+//               a file name (< > : " / \ | ? *), or "~" (with which an 8.3
+//               short name such as BOBSMI~1 reaches another profile's file);
+//   Device      a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9, their
+//               superscript forms, CONIN$, CONOUT$, whatever extension
+//               follows);
+//   OwnFile     one of the program's own files.
+// Length and emptiness are the callers' own checks: an empty or too long
+// description is refused as Character.
+enum class DescriptionProblem { None, Character, Device, OwnFile };
+DescriptionProblem DescriptionProblemOf(const std::string& description);
+
+inline bool IsStorableDescription(const std::string& description)
+{
+    return DescriptionProblemOf(description) == DescriptionProblem::None;
+}

@@ -5,8 +5,15 @@
 namespace EditorMessages {
 const char* const kDescriptionEmpty = "Please enter Profile Description first.    ";
 const char* const kDescriptionTooLong = "Profile Description is limited to 100 characters.    ";
-const char* const kDescriptionNotAFileName =
-    "This Profile Description cannot be used.    \nPlease correct it and then try again.    ";
+const char* const kDescriptionCharacter =
+    "Profile Description contains a character that file names cannot hold:    \n"
+    "< > : \" / \\ | ? * ~ or a control character.    \nPlease correct it and then try again.    ";
+const char* const kDescriptionDevice =
+    "Profile Description is the name of a device (such as CON, PRN, AUX, NUL, COM1 or LPT1).    \n"
+    "Please correct it and then try again.    ";
+const char* const kDescriptionOwnFile =
+    "Profile Description names a file that Oracline keeps for itself.    \n"
+    "Please correct it and then try again.    ";
 const char* const kNameEmpty = "Please enter Full Name first.    ";
 const char* const kNameTooLong = "Full Name is limited to 100 characters.    ";
 const char* const kNameNotStorable =
@@ -48,8 +55,16 @@ std::string FirstInputProblem(const Profile& profile)
         return kDescriptionEmpty;
     if (profile.description.size() > kMaxProfileText)
         return kDescriptionTooLong;
-    if (!IsStorableDescription(profile.description))
-        return kDescriptionNotAFileName;
+    switch (DescriptionProblemOf(profile.description)) {
+    case DescriptionProblem::Character:
+        return kDescriptionCharacter;
+    case DescriptionProblem::Device:
+        return kDescriptionDevice;
+    case DescriptionProblem::OwnFile:
+        return kDescriptionOwnFile;
+    case DescriptionProblem::None:
+        break;
+    }
     if (profile.fullName.empty())
         return kNameEmpty;
     if (profile.fullName.size() > kMaxProfileText)

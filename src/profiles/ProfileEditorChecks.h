@@ -9,7 +9,9 @@
 namespace EditorMessages {
 extern const char* const kDescriptionEmpty;
 extern const char* const kDescriptionTooLong;
-extern const char* const kDescriptionNotAFileName;
+extern const char* const kDescriptionCharacter;
+extern const char* const kDescriptionDevice;
+extern const char* const kDescriptionOwnFile;
 extern const char* const kNameEmpty;
 extern const char* const kNameTooLong;
 extern const char* const kNameNotStorable;

@@ -26,28 +26,34 @@ struct Key {
     Target kind;
     std::string Profile::*text;
     int Profile::*date;
-    bool Profile::*flag;  // turned on by a value of this key, if any
+    // The flag of the optional date the key belongs to: the key is written
+    // only while it is on, and its first key's value turns it on. Null for
+    // the keys every file holds.
+    bool Profile::*group;
+    bool marksGroup;
 };
 
-// In the order the keys are tried; the first match decides.
+// In the order the keys are tried, which is also the order they are
+// written in; the first match decides. The bad day comes before the good
+// day: its month is what marks manual calibration.
 const Key kKeys[] = {
-    {"Profile:", kEditor, Target::Text, &Profile::description, nullptr, nullptr},
-    {"Name:", kAllReaders, Target::Text, &Profile::fullName, nullptr, nullptr},
-    {"YourMonth:", kAllReaders, Target::Date, nullptr, &Profile::yourMonth, nullptr},
-    {"YourDate:", kAllReaders, Target::Date, nullptr, &Profile::yourDate, nullptr},
-    {"YourYear:", kAllReaders, Target::Date, nullptr, &Profile::yourYear, nullptr},
-    {"MotherMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::motherMonth, &Profile::useMotherBirthday},
-    {"MotherDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::motherDate, nullptr},
-    {"MotherYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::motherYear, nullptr},
-    {"FatherMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::fatherMonth, &Profile::useFatherBirthday},
-    {"FatherDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::fatherDate, nullptr},
-    {"FatherYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::fatherYear, nullptr},
-    {"BadMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::badMonth, &Profile::manualCalibration},
-    {"BadDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::badDate, nullptr},
-    {"BadYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::badYear, nullptr},
-    {"GoodMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::goodMonth, nullptr},
-    {"GoodDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::goodDate, nullptr},
-    {"GoodYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::goodYear, nullptr},
+    {"Profile:", kEditor, Target::Text, &Profile::description, nullptr, nullptr, false},
+    {"Name:", kAllReaders, Target::Text, &Profile::fullName, nullptr, nullptr, false},
+    {"YourMonth:", kAllReaders, Target::Date, nullptr, &Profile::yourMonth, nullptr, false},
+    {"YourDate:", kAllReaders, Target::Date, nullptr, &Profile::yourDate, nullptr, false},
+    {"YourYear:", kAllReaders, Target::Date, nullptr, &Profile::yourYear, nullptr, false},
+    {"MotherMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::motherMonth, &Profile::useMotherBirthday, true},
+    {"MotherDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::motherDate, &Profile::useMotherBirthday, false},
+    {"MotherYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::motherYear, &Profile::useMotherBirthday, false},
+    {"FatherMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::fatherMonth, &Profile::useFatherBirthday, true},
+    {"FatherDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::fatherDate, &Profile::useFatherBirthday, false},
+    {"FatherYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::fatherYear, &Profile::useFatherBirthday, false},
+    {"BadMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::badMonth, &Profile::manualCalibration, true},
+    {"BadDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::badDate, &Profile::manualCalibration, false},
+    {"BadYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::badYear, &Profile::manualCalibration, false},
+    {"GoodMonth:", kEditorAndEngine, Target::Date, nullptr, &Profile::goodMonth, &Profile::manualCalibration, false},
+    {"GoodDate:", kEditorAndEngine, Target::Date, nullptr, &Profile::goodDate, &Profile::manualCalibration, false},
+    {"GoodYear:", kEditorAndEngine, Target::Date, nullptr, &Profile::goodYear, &Profile::manualCalibration, false},
 };
 
 void ApplyLine(const std::string& line, Reader reader, Profile& profile)
@@ -62,12 +68,17 @@ void ApplyLine(const std::string& line, Reader reader, Profile& profile)
             return;
         const std::size_t keyLength = std::strlen(key.name);
         if (key.kind == Target::Text) {
-            profile.*key.text = line.substr(keyLength);
+            // A name no writer would write (over-long, with control
+            // characters) is not taken: it would reach titles and mails.
+            const std::string value = line.substr(keyLength);
+            if (key.text == &Profile::fullName && !IsStorableText(value))
+                return;
+            profile.*key.text = value;
         } else if (line.size() > keyLength) {
             // An empty value keeps what the record had; letters give 0.
             profile.*key.date = LeadingInteger(line, keyLength);
-            if (key.flag)
-                profile.*key.flag = true;
+            if (key.marksGroup)
+                profile.*key.group = true;
         }
         return;
     }
@@ -80,19 +91,20 @@ void ReadKeys(const std::string& path, Reader reader, Profile& profile)
     ForEachLine(path, [&](const std::string& line) { ApplyLine(line, reader, profile); });
 }
 
-void AppendText(std::string& out, const char* key, const std::string& value)
+// "%s" semantics for text: a value ends at its first NUL. Numbers in
+// decimal, without leading zeros.
+std::string KeyLines(const Profile& profile)
 {
-    // "%s" semantics: a value ends at its first NUL.
-    out += key;
-    out += value.c_str();
-    out += '\n';
-}
-
-void AppendNumber(std::string& out, const char* key, int value)
-{
-    out += key;
-    out += std::to_string(value);
-    out += '\n';
+    std::string text;
+    for (const Key& key : kKeys) {
+        if (key.group && !(profile.*key.group))
+            continue;
+        text += key.name;
+        text += key.kind == Target::Text ? std::string((profile.*key.text).c_str())
+                                         : std::to_string(profile.*key.date);
+        text += '\n';
+    }
+    return text;
 }
 
 }  // namespace
@@ -112,6 +124,11 @@ void ReadProfileFull(const std::string& dataDirectory, Profile& profile)
 void ReadProfileForEngine(const std::string& path, Profile& profile)
 {
     ReadKeys(path, kEngineLoader, profile);
+}
+
+void ReadProfileTextForEngine(const std::string& bytes, Profile& profile)
+{
+    ForEachLineIn(bytes, [&](const std::string& line) { ApplyLine(line, kEngineLoader, profile); });
 }
 
 void ReadNameAndBirthDate(const std::string& dataDirectory, const std::string& description,
@@ -140,32 +157,7 @@ bool WriteProfile(const std::string& dataDirectory, const Profile& profile)
     if (!IsStorableDescription(profile.description) || !IsStorableText(profile.fullName))
         return false;
 
-    std::string text;
-    AppendText(text, "Profile:", profile.description);
-    AppendText(text, "Name:", profile.fullName);
-    AppendNumber(text, "YourMonth:", profile.yourMonth);
-    AppendNumber(text, "YourDate:", profile.yourDate);
-    AppendNumber(text, "YourYear:", profile.yourYear);
-    if (profile.useMotherBirthday) {
-        AppendNumber(text, "MotherMonth:", profile.motherMonth);
-        AppendNumber(text, "MotherDate:", profile.motherDate);
-        AppendNumber(text, "MotherYear:", profile.motherYear);
-    }
-    if (profile.useFatherBirthday) {
-        AppendNumber(text, "FatherMonth:", profile.fatherMonth);
-        AppendNumber(text, "FatherDate:", profile.fatherDate);
-        AppendNumber(text, "FatherYear:", profile.fatherYear);
-    }
-    // The bad day comes first: its month is what marks manual calibration.
-    if (profile.manualCalibration) {
-        AppendNumber(text, "BadMonth:", profile.badMonth);
-        AppendNumber(text, "BadDate:", profile.badDate);
-        AppendNumber(text, "BadYear:", profile.badYear);
-        AppendNumber(text, "GoodMonth:", profile.goodMonth);
-        AppendNumber(text, "GoodDate:", profile.goodDate);
-        AppendNumber(text, "GoodYear:", profile.goodYear);
-    }
-    return WriteTextFileSafely(ProfileFilePath(dataDirectory, profile.description), text);
+    return WriteTextFileSafely(ProfileFilePath(dataDirectory, profile.description), KeyLines(profile));
 }
 
 bool DeleteProfileFile(const std::string& dataDirectory, const std::string& description)

@@ -20,7 +20,11 @@ void ReadProfileFull(const std::string& dataDirectory, Profile& profile);
 
 // Reads "Name:" and the date keys, not "Profile:", from a full path (the
 // engine's loader). An empty path or a missing file leaves `profile` as is.
+// A "Name:" value that is not storable text is passed over by every reader.
 void ReadProfileForEngine(const std::string& path, Profile& profile);
+// The same from a profile file's bytes, read once by a caller that checked
+// the file it read them from.
+void ReadProfileTextForEngine(const std::string& bytes, Profile& profile);
 
 // Reads only "Name:", "YourMonth:", "YourDate:" and "YourYear:" into the
 // caller's variables, which keep their values for a missing file or key.

@@ -1,10 +1,16 @@
 #include "profiles/ProfileIndex.h"
 
+#include "base/AsciiText.h"
 #include "base/SafeFileWriter.h"
 #include "profiles/DescriptionRules.h"
 #include "base/TextLines.h"
 
 #include <cstring>
+
+std::string ProfileIndexPath(const std::string& dataDirectory)
+{
+    return dataDirectory + "oc.ini";
+}
 
 namespace {
 
@@ -30,20 +36,15 @@ bool IsSoundEntry(const ProfileIndexEntry& entry)
            IsStorableText(entry.calibration);
 }
 
-}  // namespace
-
-std::string ProfileIndexPath(const std::string& dataDirectory)
+// False when the index is there but could not be read.
+bool ReadIndexRows(const std::string& dataDirectory, std::vector<ProfileIndexEntry>& entries)
 {
-    return dataDirectory + "oc.ini";
-}
-
-std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory)
-{
-    std::vector<ProfileIndexEntry> entries;
+    entries.clear();
     // Deliberately never reset between entries: a row with a missing line
     // inherits the previous row's value, as the list always did.
     ProfileIndexEntry running;
-    ForEachLine(ProfileIndexPath(dataDirectory), [&](const std::string& line) {
+    const std::string path = ProfileIndexPath(dataDirectory);
+    const bool read = ForEachLine(path, [&](const std::string& line) {
         if (StartsWithKey(line, kFullNameKey)) {
             running.fullName = ValueAfter(line, kFullNameKey);
         } else if (StartsWithKey(line, kDescriptionKey)) {
@@ -54,11 +55,10 @@ std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory
                 entries.push_back(running);
         }
     });
-    return entries;
+    return read || IsMissingFile(path);
 }
 
-bool WriteProfileIndex(const std::string& dataDirectory,
-                       const std::vector<ProfileIndexEntry>& entries)
+std::string FormatIndex(const std::vector<ProfileIndexEntry>& entries)
 {
     std::string text;
     for (const ProfileIndexEntry& entry : entries) {
@@ -68,10 +68,71 @@ bool WriteProfileIndex(const std::string& dataDirectory,
         AppendLine(text, kDescriptionKey, entry.description);
         AppendLine(text, kCalibrationKey, entry.calibration);
     }
-    return WriteTextFileSafely(ProfileIndexPath(dataDirectory), text);
+    return text;
+}
+
+}  // namespace
+
+ProfileIndexEntry IndexEntryOf(const Profile& profile)
+{
+    return {profile.fullName, profile.description, profile.manualCalibration ? "Manual" : "Automatic"};
+}
+
+std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory)
+{
+    std::vector<ProfileIndexEntry> entries;
+    ReadIndexRows(dataDirectory, entries);
+    return entries;
+}
+
+bool WriteProfileIndex(const std::string& dataDirectory,
+                       const std::vector<ProfileIndexEntry>& entries)
+{
+    return WriteTextFileSafely(ProfileIndexPath(dataDirectory), FormatIndex(entries));
 }
 
 bool ProfileIndexExists(const std::string& dataDirectory)
 {
     return CanOpenForReading(ProfileIndexPath(dataDirectory));
+}
+
+int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description)
+{
+    const std::string wanted = LowerAscii(description);
+    for (size_t row = 0; row < rows.size(); ++row)
+        if (LowerAscii(rows[row].description) == wanted)
+            return static_cast<int>(row);
+    return -1;
+}
+
+void ApplyIndexChange(std::vector<ProfileIndexEntry>& rows, const IndexChange& change)
+{
+    if (change.kind == IndexChange::Kind::remove) {
+        for (int row; (row = RowOfSameFile(rows, change.entry.description)) >= 0;)
+            rows.erase(rows.begin() + row);
+        return;
+    }
+    const int row = RowOfSameFile(rows, change.entry.description);
+    if (row >= 0)
+        rows[static_cast<std::size_t>(row)] = change.entry;
+    else
+        rows.push_back(change.entry);
+}
+
+bool UpdateProfileIndex(const std::string& dataDirectory, const std::vector<IndexChange>& changes)
+{
+    std::vector<ProfileIndexEntry> rows;
+    if (!ReadIndexRows(dataDirectory, rows))
+        return false;
+    for (const IndexChange& change : changes)
+        ApplyIndexChange(rows, change);
+    return WriteProfileIndex(dataDirectory, rows);
+}
+
+bool IndexHasRoom(const std::vector<ProfileIndexEntry>& rows)
+{
+    const std::string longest(kMaxProfileText, 'x');
+    static const std::size_t longestRow = TextFileBytes(FormatIndex({{longest, longest, "Automatic"}}));
+    return rows.size() < kMaxIndexRows &&
+           TextFileBytes(FormatIndex(rows)) + longestRow <= static_cast<std::size_t>(kMaxDataFileBytes);
 }

@@ -9,6 +9,10 @@
 // "Profile:" (the full name), "Description:" and "Adjustment:". Note that
 // "Profile:" means the full name here but the description in a profile file.
 
+// The row of a saved profile: its full name, its description, and "Manual"
+// or "Automatic" after its calibration flag.
+ProfileIndexEntry IndexEntryOf(const Profile& profile);
+
 // dataDirectory + "oc.ini"; `dataDirectory` ends in its separator.
 std::string ProfileIndexPath(const std::string& dataDirectory);
 
@@ -33,3 +37,31 @@ bool WriteProfileIndex(const std::string& dataDirectory,
 // True when the index can be opened for reading: no index means the program
 // has never saved a profile.
 bool ProfileIndexExists(const std::string& dataDirectory);
+
+// The row naming the same profile file as `description` (compared without
+// regard to case, as Windows names files), or -1.
+int RowOfSameFile(const std::vector<ProfileIndexEntry>& rows, const std::string& description);
+
+// One change the main window makes to its list, as it is applied to the
+// index on the disk: a row put in place of the one naming the same file, or
+// appended, or the rows naming a file taken out.
+struct IndexChange {
+    enum class Kind { put, remove };
+    Kind kind = Kind::put;
+    ProfileIndexEntry entry;  // for a removal only the description counts
+};
+
+void ApplyIndexChange(std::vector<ProfileIndexEntry>& rows, const IndexChange& change);
+
+// Another session of the same account may have written the index since this
+// one read it, so the index is read again, the changes are applied to what
+// is there, and it is written. False, writing nothing, when an index is there
+// but cannot be read (its rows would be lost) or the result could not be
+// written (too large for its reader, read-only, a write error).
+bool UpdateProfileIndex(const std::string& dataDirectory, const std::vector<IndexChange>& changes);
+
+// True while one more row, of the longest texts the editor takes, fits the
+// index in rows and on the disk.
+bool IndexHasRoom(const std::vector<ProfileIndexEntry>& rows);
+inline constexpr const char* kProfileListFullMessage =
+    "Your profile list is full. Delete a profile before adding another.    ";

@@ -1,6 +1,11 @@
 // Resource ids of the program's pictures. Shared by Artwork.rc, the dialog
 // templates that place the pictures, and the code that loads the icons, so it
 // holds nothing but #defines that the resource compiler understands too.
+//
+// A picture in a dialog template has its bitmap's id as its control id too,
+// and the style SS_CENTERIMAGE: the program finds every picture, and the
+// artwork it shows, by that one number and draws it at the dialog's scale,
+// centred in the place the template gives it.
 #pragma once
 
 // The word mark in the main window's frame.

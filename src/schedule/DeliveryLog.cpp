@@ -14,6 +14,19 @@ namespace {
 // would outgrow its line limit. Lines are kept below that length instead.
 constexpr std::size_t kLongestLine = 498;
 
+// A field holding the separator or a quote is quoted, its quotes doubled (as
+// in CSV): nothing a field brings can end it and start another, so a refused
+// record cannot log a line that reads as sent.
+std::string LogField(const std::string& value)
+{
+    if (value.find_first_of(",\"") == std::string::npos)
+        return value;
+    std::string quoted = "\"";
+    for (char c : value)
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    return quoted + "\"";
+}
+
 }  // namespace
 
 std::string DeliveryTimestamp(CivilDate date, int hour, int minute)
@@ -25,9 +38,11 @@ std::string DeliveryTimestamp(CivilDate date, int hour, int minute)
 
 std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry)
 {
-    // The profile and address come from a record every account can write: a
-    // line break in them must not forge a line of its own.
-    std::string line = entry.when + ", " + entry.profile + ", " + entry.email + ", " + entry.form + ", " + entry.outcome;
+    // The profile and address come from the record, written by hand as
+    // likely as by the program: a line break in them must not forge a line.
+    std::string line = LogField(entry.when);
+    for (const std::string* field : {&entry.profile, &entry.email, &entry.form, &entry.outcome})
+        line += ", " + LogField(*field);
     for (char& c : line)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';

@@ -20,8 +20,9 @@ struct DeliveryLogEntry {
 
 std::string DeliveryTimestamp(CivilDate date, int hour, int minute);
 
-// "2026-12-07 07:05, Jane Doe.ini, jane@example.com, full colours, sent";
-// control characters become "?", and a line is cut after 498 characters.
+// "2026-12-07 07:05, Jane Doe.ini, jane@example.com, full colours, sent"; a
+// field holding a comma or a quote is quoted, its quotes doubled; control
+// characters become "?", and a line is cut after 498 characters.
 std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry);
 
 // Adds the line behind the existing ones and keeps the last

@@ -5,7 +5,17 @@
 // tests use a fake.
 #include "base/Clock.h"
 
+#include <string>
+
 inline constexpr const char* kScheduledJobName = "Daily Analysis Report";
+
+// Each account's own job: "Daily Analysis Report (S-1-5-21-...)" for the
+// account's security identifier; the bare name without one, as earlier
+// versions named the one job of the machine.
+inline std::string AccountJobName(const std::string& accountId)
+{
+    return accountId.empty() ? kScheduledJobName : std::string(kScheduledJobName) + " (" + accountId + ")";
+}
 
 class ScheduleService {
 public:

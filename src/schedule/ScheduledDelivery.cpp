@@ -7,7 +7,7 @@
 #include "mail/SendMail.h"
 #include "platform/FileOps.h"
 #include "profiles/DescriptionRules.h"
-#include "profiles/ProfileFileReadings.h"
+#include "profiles/ProfileFile.h"
 #include "schedule/ScheduleDialogModel.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::string Send(const DeliveryTools& tools, const std::string& email, const std
 {
     std::unique_ptr<MailSender> sender = tools.createSender ? tools.createSender() : nullptr;
     if (!sender)
-        return SendResultText({SendResult::noMailLibrary, 0});
+        return SendResultText({SendResult::noMailLibrary, 0, {}});
     OutgoingMail mail;
     mail.recipients = {email};
     mail.originator = kDeliveryOriginator;
@@ -47,10 +47,15 @@ bool IsSingleAddress(const std::string& address)
 
 } // namespace
 
-ReportInput MailedReportInput(const std::string& profilePath, CivilDate today)
+bool IsScheduledRunArgument(const std::string& commandLine, const std::string& recordPath)
+{
+    return !recordPath.empty() && (commandLine == recordPath || commandLine == '"' + recordPath + '"');
+}
+
+ReportInput MailedReportInput(const Profile& recorded, CivilDate today)
 {
     ReportInput report;
-    Profile profile = LoadProfile(profilePath);
+    Profile profile = recorded;
     ComputeDailySet(profile, today, report.set);
     report.title = report.set.Title;
     profile.SetAnalysisDate(today);
@@ -63,7 +68,7 @@ ReportInput MailedReportInput(const std::string& profilePath, CivilDate today)
     return report;
 }
 
-std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataDirectory)
+std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataDirectory, Profile& profile)
 {
     const std::string& path = record.profilePath;
     const std::size_t nameLength = path.size() - std::min(path.size(), dataDirectory.size());
@@ -75,12 +80,16 @@ std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataD
     std::string bytes;
     if (!ReadSmallFile(path, bytes))
         return "the profile is missing or not a regular file of at most 1 MiB";
+    profile = Profile();
+    ReadProfileTextForEngine(bytes, profile);
+    if (profile.fullName.empty())
+        return "the profile holds no name the program would write";
     if (!IsSingleAddress(record.email))
         return "the address is not a single e-mail address";
     return "";
 }
 
-DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Clock& clock,
+DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Profile& profile, const Clock& clock,
                                         const DeliveryTools& tools)
 {
     DeliveryLogEntry entry;
@@ -91,7 +100,7 @@ DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Cloc
     if (record.reportType == ReportType::fullColours) {
         const std::string image = tools.createImageFile ? tools.createImageFile() : "";
         const bool rendered = !image.empty() && tools.renderImage &&
-                              tools.renderImage(image, MailedReportInput(record.profilePath, clock.Today()));
+                              tools.renderImage(image, MailedReportInput(profile, clock.Today()));
         if (rendered) {
             entry.form = kFullColoursForm;
             entry.outcome = Send(tools, record.email, kDeliverySubject, image);
@@ -103,7 +112,7 @@ DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Cloc
         entry.form = kFallBackForm;
     }
 
-    const std::string text = ComposeDailyText(record.profilePath, clock);
+    const std::string text = ComposeDailyText(profile, clock.Today());
     entry.outcome = text.empty() ? "nothing to send" : Send(tools, record.email, text, "");
     return entry;
 }
@@ -112,11 +121,12 @@ DeliveryLogEntry RunScheduledDelivery(const std::string& recordPath, const std::
                                       const Clock& clock, const DeliveryTools& tools)
 {
     ScheduleRecord record;
+    Profile profile;
     const std::string refusal = ReadScheduleRecordForDelivery(recordPath, record)
-                                    ? RecordRefusal(record, dataDirectory)
+                                    ? RecordRefusal(record, dataDirectory, profile)
                                     : "there is no readable schedule record";
     if (refusal.empty())
-        return DeliverScheduledReport(record, clock, tools);
+        return DeliverScheduledReport(record, profile, clock, tools);
     DeliveryLogEntry entry;
     entry.profile = ScheduledFileName(record.profilePath);
     entry.email = record.email;

@@ -4,6 +4,7 @@
 // without any window or message. It never changes the record or the job.
 #include "base/Clock.h"
 #include "daily/ReportDrawing.h"
+#include "engine/Profile.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleRecord.h"
 
@@ -29,20 +30,27 @@ struct DeliveryTools {
     std::function<bool(const std::string& path, const ReportInput& report)> renderImage;
 };
 
+// True when the command line names the account's record, `recordPath`,
+// exactly: as the daily job passes it, or within one pair of quotes, as a
+// path with blanks is typed. Any other text starts the program as usual.
+bool IsScheduledRunArgument(const std::string& commandLine, const std::string& recordPath);
+
 // Today's report as the mailed image shows it: the daily title and the five
 // readings as computed (1 to 100), not clamped as in the window.
-ReportInput MailedReportInput(const std::string& profilePath, CivilDate today);
+ReportInput MailedReportInput(const Profile& profile, CivilDate today);
 
-// Why the run must not act on the record, or an empty text when it may. The
-// record is writable by every account, so it may name only a profile file
-// directly in the data directory, by a name a profile could have (never
-// another folder, a share or a device), that is a regular file of at most
-// kMaxDataFileBytes, and one address without control characters.
-std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataDirectory);
+// Why the run must not act on the record, or an empty text when it may, with
+// the recorded profile in `profile`. The run sends what the record says to
+// whom it says, so the record may name only a profile file directly in the
+// data folder, by a name a profile could have (never another folder, a share
+// or a device), that is a regular file of at most kMaxDataFileBytes with a
+// name the program would write, and one address without control characters.
+// The profile is read from the one handle its checks were made on.
+std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataDirectory, Profile& profile);
 
-// One delivery of an accepted record, and how it went, for the log (`when`
-// is left to the caller).
-DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Clock& clock,
+// One delivery of an accepted record for its profile, and how it went, for
+// the log (`when` is left to the caller).
+DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Profile& profile, const Clock& clock,
                                         const DeliveryTools& tools);
 
 // The whole run: the record read and checked, then delivered or refused;

@@ -131,8 +131,13 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wPara
     // counts as handled and the dialog stays as it was.
     INT_PTR result = TRUE;
     ++self->dispatchDepth_;
+    // Only the program's own handlers enable and disable controls.
+    const bool handled = message == WM_COMMAND || message == WM_NOTIFY || message >= WM_USER;
+    HWND focusBefore = handled ? GetFocus() : nullptr;
     try {
         result = self->Dispatch(message, wParam, lParam);
+        if (focusBefore && self->window_)
+            self->MoveFocusOffDisabled(focusBefore);
     } catch (...) {
     }
     if (message == WM_NCDESTROY) {
@@ -151,11 +156,11 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        ScaleDialogArt(window_, resourceId_);
+        ScaleDialogArt(window_);
         OnInitDialog();
         return TRUE;
     case WM_DPICHANGED:
-        FollowDpiChange(window_, resourceId_, lParam);
+        FollowDpiChange(window_, lParam);
         break;
     case WM_DESTROY:
         ReleaseDialogArt(window_);
@@ -218,6 +223,24 @@ bool Dialog::DispatchNotify(NMHDR* header)
     run(header);
     SetWindowLongPtrA(window_, DWLP_MSGRESULT, 0);
     return true;
+}
+
+// A button that disables itself while it holds the focus (Prev Day) would
+// leave the window with no focus at all, and every key with nowhere to go:
+// the focus moves on to the next control that takes it, as Tab would.
+void Dialog::MoveFocusOffDisabled(HWND focusBefore)
+{
+    HWND control = focusBefore;
+    while (control && GetParent(control) != window_)
+        control = GetParent(control);
+    if (!control || IsWindowEnabled(control) || !IsWindowEnabled(window_) || !IsWindowVisible(window_))
+        return;
+    HWND focus = GetFocus();
+    if (focus && focus != focusBefore)
+        return;
+    HWND next = GetNextDlgTabItem(window_, control, FALSE);
+    if (next && next != control && IsWindowEnabled(next))
+        SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
 }
 
 HBRUSH Dialog::ColourLabel(HDC dc, HWND control)

@@ -2,7 +2,9 @@
 // The base of every dialog: stores `this` at WM_INITDIALOG, routes WM_COMMAND,
 // WM_NOTIFY and any other message through tables of handlers, paints
 // read-only labels through the control-colour hook on the grey background,
-// and never lets an exception leave the window procedure.
+// moves the focus on when a handler disables the control that holds it (so
+// the keys keep working), and never lets an exception leave the window
+// procedure.
 #include "win/MessageFilters.h"
 
 #include <windows.h>
@@ -88,6 +90,7 @@ private:
     bool DispatchCommand(WPARAM wParam);
     bool DispatchNotify(NMHDR* header);
     HBRUSH ColourLabel(HDC dc, HWND control);
+    void MoveFocusOffDisabled(HWND focusBefore);
     void DropMessageFilters();
 
     int resourceId_;

@@ -15,90 +15,6 @@ namespace {
 
 const char* const kMadeHere = "OraclineScaledArt";
 
-// The bitmap id and top-left corner (in dialog units) of every picture in a
-// dialog resource. Only the extended template is read: every dialog of the
-// program is a DIALOGEX.
-struct ArtItem {
-    int bitmapId;
-    short x, y;
-};
-
-class TemplateReader {
-public:
-    TemplateReader(const BYTE* data, size_t size) : data_(data), size_(size) {}
-    bool Ok() const { return ok_; }
-    template <typename T>
-    T Take()
-    {
-        T value{};
-        if (at_ + sizeof(T) > size_) {
-            ok_ = false;
-            return value;
-        }
-        memcpy(&value, data_ + at_, sizeof(T));
-        at_ += sizeof(T);
-        return value;
-    }
-    // A string or an ordinal; returns the ordinal, or -1 for a string.
-    int NameOrOrdinal()
-    {
-        const WORD first = Take<WORD>();
-        if (first == 0xFFFF)
-            return Take<WORD>();
-        for (WORD c = first; ok_ && c != 0;)
-            c = Take<WORD>();
-        return -1;
-    }
-    void AlignToDword() { at_ = (at_ + 3) & ~size_t(3); }
-    void Skip(size_t bytes) { at_ += bytes; ok_ = ok_ && at_ <= size_; }
-
-private:
-    const BYTE* data_;
-    size_t size_;
-    size_t at_ = 0;
-    bool ok_ = true;
-};
-
-int ReadArt(int resourceId, ArtItem* items, int capacity)
-{
-    HINSTANCE instance = Theme::Instance();
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(5));
-    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    const BYTE* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-    if (!data)
-        return 0;
-    TemplateReader in(data, SizeofResource(instance, found));
-    if (in.Take<WORD>() != 1 || in.Take<WORD>() != 0xFFFF)
-        return 0;
-    in.Skip(4 + 4);
-    const DWORD style = in.Take<DWORD>();
-    const WORD count = in.Take<WORD>();
-    in.Skip(4 * sizeof(short));
-    in.NameOrOrdinal();  // menu
-    in.NameOrOrdinal();  // class
-    in.NameOrOrdinal();  // title
-    if (style & (DS_SETFONT | DS_SHELLFONT)) {
-        in.Skip(2 + 2 + 1 + 1);
-        in.NameOrOrdinal();
-    }
-    int found_items = 0;
-    for (WORD i = 0; i < count && in.Ok(); ++i) {
-        in.AlignToDword();
-        in.Skip(4 + 4);
-        const DWORD itemStyle = in.Take<DWORD>();
-        const short x = in.Take<short>();
-        const short y = in.Take<short>();
-        in.Skip(2 * sizeof(short) + 4);
-        const int windowClass = in.NameOrOrdinal();
-        const int title = in.NameOrOrdinal();
-        in.Skip(in.Take<WORD>());
-        const bool picture = windowClass == 0x0082 && (itemStyle & SS_TYPEMASK) == SS_BITMAP;
-        if (in.Ok() && picture && title > 0 && found_items < capacity)
-            items[found_items++] = {title, x, y};
-    }
-    return found_items;
-}
-
 // The picture `bitmapId` at `width` x `height`, from the 2x bitmap when the
 // scale is nearer 2 than 1, reduced or enlarged with bicubic filtering.
 HBITMAP ScaledArt(int bitmapId, float scale)
@@ -146,16 +62,17 @@ void SetArt(HWND control, HBITMAP image)
         RemovePropA(control, kMadeHere);
 }
 
-bool IsPicture(HWND control)
+// The bitmap a dialog picture shows, by its control id; 0 for any other
+// control.
+int PictureOf(HWND control)
 {
     char name[16] = {};
     GetClassNameA(control, name, sizeof name);
-    return lstrcmpiA(name, "Static") == 0 && (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    const int id = GetDlgCtrlID(control);
+    const bool picture = lstrcmpiA(name, "Static") == 0 &&
+                         (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP && id > 0 && id < 0x8000;
+    return picture && FindResourceA(Theme::Instance(), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)) ? id : 0;
 }
-
-} // namespace
-
-namespace {
 
 UINT WindowDpi(HWND window)
 {
@@ -179,30 +96,26 @@ UINT WindowDpi(HWND window)
 constexpr float kBaseUnitX = 6;
 constexpr float kBaseUnitY = 13;
 
-// How much a dialog grew over its size at 96 dpi. A face that comes in a
-// few fixed sizes grows less than the DPI (under Wine, MS Sans Serif stops
-// at its 144-dpi size), and drawings must grow with the dialog around them.
-// 0 for a window that is no dialog.
-float DialogGrowth(HWND dialog)
-{
-    char name[8] = {};
-    RECT units{0, 0, 4, 8};
-    if (!GetClassNameA(dialog, name, sizeof name) || lstrcmpA(name, "#32770") != 0 ||
-        !MapDialogRect(dialog, &units))
-        return 0;
-    return std::min(static_cast<float>(units.right) / kBaseUnitX, static_cast<float>(units.bottom) / kBaseUnitY);
-}
-
 } // namespace
+
+Growth GrowthOf(HWND window)
+{
+    // A hundred base units at once: MapDialogRect rounds each length it maps.
+    HWND dialog = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    char name[8] = {};
+    RECT units{0, 0, 400, 800};
+    if (dialog && GetClassNameA(dialog, name, sizeof name) && lstrcmpA(name, "#32770") == 0 &&
+        MapDialogRect(dialog, &units) && units.right > 0 && units.bottom > 0)
+        return {static_cast<float>(units.right) / (100 * kBaseUnitX),
+                static_cast<float>(units.bottom) / (100 * kBaseUnitY)};
+    const float scale = static_cast<float>(WindowDpi(window)) / 96;
+    return {scale, scale};
+}
 
 float WindowScale(HWND window)
 {
-    const UINT dpi = WindowDpi(window);
-    const float scale = static_cast<float>(dpi) / 96;
-    if (dpi == 96 || !window)
-        return scale;
-    const float growth = DialogGrowth(GetAncestor(window, GA_ROOT));
-    return growth > 1 && growth < scale * 0.95f ? growth : scale;
+    const Growth growth = GrowthOf(window);
+    return std::min(growth.across, growth.down);
 }
 
 int ScreenPixels(HWND window, int layoutPixels)
@@ -215,30 +128,23 @@ int LayoutPixels(HWND window, int screenPixels)
     return static_cast<int>(std::lround(static_cast<float>(screenPixels) / WindowScale(window)));
 }
 
-void ScaleDialogArt(HWND dialog, int resourceId)
+int LayoutHeight(HWND window, int screenPixels)
+{
+    return static_cast<int>(std::lround(static_cast<float>(screenPixels) / GrowthOf(window).down));
+}
+
+void ScaleDialogArt(HWND dialog)
 {
     const float scale = WindowScale(dialog);
     if (scale == 1.0f && !GetPropA(dialog, kMadeHere))
         return;
-    ArtItem items[64];
-    const int count = ReadArt(resourceId, items, 64);
-    for (int i = 0; i < count; ++i) {
-        // Pictures are found by their corner: a static shrinks or grows to
-        // its picture but keeps its place.
-        RECT corner{items[i].x, items[i].y, items[i].x, items[i].y};
-        MapDialogRect(dialog, &corner);
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            RECT place{};
-            GetWindowRect(child, &place);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
-            if (place.left == corner.left && place.top == corner.top && IsPicture(child)) {
-                SetArt(child, scale == 1.0f ? static_cast<HBITMAP>(LoadImageA(
-                                                  Theme::Instance(), MAKEINTRESOURCEA(items[i].bitmapId),
-                                                  IMAGE_BITMAP, 0, 0, 0))
-                                            : ScaledArt(items[i].bitmapId, scale));
-                break;
-            }
-        }
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int bitmapId = PictureOf(child);
+        if (!bitmapId)
+            continue;
+        SetArt(child, scale == 1.0f ? static_cast<HBITMAP>(LoadImageA(Theme::Instance(), MAKEINTRESOURCEA(bitmapId),
+                                                                      IMAGE_BITMAP, 0, 0, 0))
+                                    : ScaledArt(bitmapId, scale));
     }
     SetPropA(dialog, kMadeHere, reinterpret_cast<HANDLE>(1));
 }
@@ -252,7 +158,7 @@ void ReleaseDialogArt(HWND dialog)
             SetArt(child, nullptr);
 }
 
-void FollowDpiChange(HWND dialog, int resourceId, LPARAM suggested)
+void FollowDpiChange(HWND dialog, LPARAM suggested)
 {
     const RECT* place = reinterpret_cast<const RECT*>(suggested);
     SetWindowPos(dialog, nullptr, place->left, place->top, place->right - place->left,
@@ -263,5 +169,5 @@ void FollowDpiChange(HWND dialog, int resourceId, LPARAM suggested)
         if (font && Theme::IsBoldArial(font) && font != bold)
             SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(bold), TRUE);
     }
-    ScaleDialogArt(dialog, resourceId);
+    ScaleDialogArt(dialog);
 }

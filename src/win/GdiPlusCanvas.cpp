@@ -96,7 +96,9 @@ void GdiPlusCanvas::DrawImage(const std::string& path, float x, float y, float w
         graphics_.DrawImage(&image, Gdiplus::RectF(x, y, width, height));
 }
 
-void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen)
+namespace {
+
+void Paint(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen, Growth growth)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
@@ -121,7 +123,7 @@ void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool off
             if (offScreen)
                 graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
             GdiPlusCanvas canvas(graphics);
-            ScaledCanvas scaled(canvas, WindowScale(window));
+            ScaledCanvas scaled(canvas, growth.across, growth.down);
             draw(scaled);
         }
         if (target == memory) {
@@ -134,4 +136,17 @@ void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool off
             DeleteDC(memory);
     }
     EndPaint(window, &paint);
+}
+
+} // namespace
+
+void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen)
+{
+    const float scale = WindowScale(window);
+    Paint(window, draw, offScreen, {scale, scale});
+}
+
+void PaintDrawing(HWND window, const std::function<void(Canvas&)>& draw)
+{
+    Paint(window, draw, false, GrowthOf(window));
 }

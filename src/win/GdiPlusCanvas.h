@@ -44,7 +44,11 @@ private:
 };
 
 // Paints a window's invalid area: `draw` gets a canvas in 96-dpi pixels that
-// lands on the window at its scale (the one place drawings are scaled), with the quality settings of every
-// surface. `offScreen` draws into a bitmap first and copies it at once, so a
-// view that scrolls does not flicker; it then paints the whole client area.
+// lands on the window at its scale (WindowScale; the one place drawings are
+// scaled), with the quality settings of every surface. `offScreen` draws
+// into a bitmap first and copies it at once, so a view that scrolls does not
+// flicker; it then paints the whole client area.
 void PaintWindow(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen = false);
+// The same for a chart laid out for its dialog at 96 dpi: it grows across
+// and down as the dialog did, and so fills it as it does at 96 dpi.
+void PaintDrawing(HWND window, const std::function<void(Canvas&)>& draw);

@@ -13,6 +13,29 @@ void ListView::AddColumn(int index, const std::string& title, int width)
     SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
+void ListView::FitColumns()
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+    const int count = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    RECT client{};
+    GetClientRect(list_, &client);
+    const bool scrollBarShown = (GetWindowLongA(list_, GWL_STYLE) & WS_VSCROLL) != 0;
+    const int room = client.right - (scrollBarShown ? 0 : GetSystemMetrics(SM_CXVSCROLL));
+    int total = 0;
+    for (int i = 0; i < count; ++i)
+        total += static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+    if (total <= 0 || room <= 0)
+        return;
+    int given = 0;
+    for (int i = 0; i < count; ++i) {
+        const int width = static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        // The last column takes what rounding left over.
+        const int fitted = i + 1 < count ? MulDiv(width, room, total) : room - given;
+        SendMessageA(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i), MAKELPARAM(fitted, 0));
+        given += fitted;
+    }
+}
+
 void ListView::SetColours(COLORREF background, COLORREF textBackground, COLORREF text)
 {
     SendMessageA(list_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));

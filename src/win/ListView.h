@@ -11,6 +11,9 @@ public:
     HWND Handle() const { return list_; }
     // The width in 96-dpi pixels.
     void AddColumn(int index, const std::string& title, int width);
+    // Widens or narrows the columns in their proportions until together they
+    // fill the list, less room for a scroll bar, at any scale and font.
+    void FitColumns();
     void SetColours(COLORREF background, COLORREF textBackground, COLORREF text);
     int Count() const;
     // Appends a row; returns its index.

@@ -44,3 +44,22 @@ std::string NarrowTextExactly(const wchar_t* text, size_t length)
 {
     return Narrow(text, length, true);
 }
+
+std::string Utf8FromWide(const wchar_t* text, size_t length)
+{
+    if (!text || length == 0)
+        return std::string();
+    const int size = static_cast<int>(length);
+    const int needed = WideCharToMultiByte(CP_UTF8, 0, text, size, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0)
+        return std::string();
+    std::string utf8(static_cast<size_t>(needed), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, size, &utf8[0], needed, nullptr, nullptr);
+    return utf8;
+}
+
+std::string Utf8Text(const std::string& text)
+{
+    const std::wstring wide = WideText(text);
+    return Utf8FromWide(wide.data(), wide.size());
+}

@@ -43,9 +43,26 @@ check 0 "35
 Hourly Analysis - $title   Reading - Emotional
 " single "$jane" 1 2005-09-10 2005-09-09
 
+# says TEXT: the last run's error output holds TEXT.
+says() { grep -qF -- "$1" "$work/err" && passed=$((passed + 1)) || fail "stderr lacks: $1"; }
+
 missing="$work/no such profile.ini"
 check 1 "" daily "$missing" 2005-09-09
-grep -qF "$missing" "$work/err" && passed=$((passed + 1)) || fail "missing profile not named on stderr"
+says "$missing: no such file"
+head -c 1048577 /dev/zero >"$work/big.ini"
+for refused in "$work/big.ini: larger than 1 MiB" "$work: not a regular file" "/dev/null: not a regular file"; do
+    check 1 "" daily "${refused%%: *}"
+    says "$refused"
+done
+# Each refusal names the argument at fault.
+check 2 "" single "$jane" 0 2005-09-09; says "KIND must be 1 to 5: 0"
+check 2 "" single "$jane" 6 2005-09-09; says "KIND must be 1 to 5: 6"
+check 2 "" single "$jane" -999999999 2005-09-09; says "KIND must be 1 to 5: -999999999"
+check 2 "" single "$jane" 5 2005-02-31; says "(YYYY-MM-DD): 2005-02-31"
+check 2 "" month "$jane" 367; says "DAYS must be 1 to 366: 367"
+# Output that cannot be written (a full disk) is a failure.
+timeout 10 "$cli" daily "$jane" 2005-09-09 >/dev/full 2>"$work/err"
+[ $? -eq 1 ] && passed=$((passed + 1)) || fail "a failed write did not exit 1"
 for bad in 2005-9-09 05-09-09 2005/09/09 2005-13-01 2005-02-29 2005-02-31 1900-02-29 2100-02-29 2005-04-31 \
            2005-09-00 '2005-09-09 '; do
     check 2 "" daily "$jane" "$bad"

@@ -31,14 +31,14 @@ namespace {
 const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
 const char* const kNoMapiClient = "Unable to send email. Make sure you use a MAPI client.  ";
 const char* const kOptionsCaption = "Print: hourly.jpg";
-const std::string kHourlyImage = "C:\\Program Files\\Oracline\\hourly.jpg";
+const std::string kHourlyImage = DataDirectory() + "hourly.jpg";
 bool Colourful(COLORREF p)
 {
     const int r = GetRValue(p), g = GetGValue(p), b = GetBValue(p);
     return p != CLR_INVALID && std::max({r, g, b}) - std::min({r, g, b}) > 48;
 }
 
-std::string ReportPath(const std::string& name) { return DataDirectory() + "Reports\\" + name; }
+std::string ReportPath(const std::string& name) { return ReportsDirectory() + name; }
 
 // Email on a report not saved yet: what the reminder said, then what saving
 // as `name` through the real Save As dialog said.
@@ -257,7 +257,7 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     Picture shot;
     for (COLORREF colour : {RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0), RGB(255, 255, 0)})
         EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return (shot = CaptureClient(outlook)).Count(colour) > 100; })) << colour;
-    const std::string path = DataDirectory() + "Reports\\month.jpg";
+    const std::string path = ReportsDirectory() + "month.jpg";
     PressButton(outlook, IDC_MONTHLY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Monthly Outlook"), path));
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "Your Monthly Outlook was saved successfully.     ");
@@ -328,7 +328,7 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
     EXPECT_EQ(mails[0], "library\t" + SystemMailLibrary() +
                             "\nflags\t1\nowner\tyes\nsubject\tToday\nnote\tDaily Report \noriginator\t0\t(null)\t(null)\n"
-                            "recipient\t1\ta@b.org\t(null)\nrecipient\t1\tc@d\t(null)\nrecipient\t1\tann@x.org\t(null)\n"
+                            "recipient\t1\ta@b.org\tSMTP:a@b.org\nrecipient\t1\tc@d\tSMTP:c@d\nrecipient\t1\tann@x.org\tSMTP:ann@x.org\n"
                             "attachment\t" + report + "\tday.jpg\t12\n");
 
     // A refused send brings the composer back as it was, the failure over
@@ -394,6 +394,9 @@ TEST(MailWithoutMapi, TheComposerSaysSoWhenItOpens)
     DailySession session(kJane, 2005, 9, 12);
     ASSERT_TRUE(session.Daily());
     EmailSavingFirst(session, "day.jpg");
+    // No mail program, no settings: Mail Settings first; closed, the
+    // composer says why it cannot send.
+    ASSERT_TRUE(CloseAndWait(WaitForDialog(session.ProcessId(), "Mail Settings")));
     HWND composer = WaitForDialog(session.ProcessId(), "Email");
     ASSERT_TRUE(composer);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), kNoMapiClient);

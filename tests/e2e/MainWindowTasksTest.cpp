@@ -76,9 +76,9 @@ int InkBands(const Picture& page)
 
 // The selection the buttons act on is the one the list shows, however it
 // was made; the keyboard changes the tip but leaves the focus where it is.
-// Only the exact path the Task Scheduler is given means an unattended run
-// (that run itself is in ScheduleTest): any other spelling, this one's or
-// the later starts', is a person starting the program.
+// Only the account's record path means an unattended run (that run itself
+// is in ScheduleTest): any other spelling, this one's or the later starts',
+// is a person starting the program.
 TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
 {
     std::map<std::string, std::string> files = DataFilesFor({kJane, kJohn, kAnn});
@@ -151,8 +151,10 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
 
     // A second start brings this window to the front and ends.
+    std::string lowerCase = kRecordPath;
+    CharLowerA(&lowerCase[0]);
     const struct { std::string commandLine; const char *keys, *sizes; } later[] = {
-        {"\"" + kRecordPath + "\"", "C", "-M"}, {kRecordPath + " ", "", "--"}};
+        {lowerCase, "C", "-M"}, {kRecordPath + " ", "", "--"}};
     for (const auto& start : later) {
         SCOPED_TRACE(start.commandLine);
         KeepBrowserKeys(start.keys);
@@ -169,8 +171,11 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     ASSERT_TRUE(session.ChooseDate(1990, 5, 3));
     session.Press(IDOK);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "You can't analyze a date before your birth date.     ");
-    ASSERT_TRUE(session.ChooseDate(1990, 5, 4));
-    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - "}, {IDC_DREAMS, " Dream Interpretation"}};
+    // Day 31, then a month of 30: the lists show, and the tasks take, its last day.
+    ASSERT_TRUE(session.ChooseDate(1990, 5, 31) && ComboDriver(session.Window(), IDC_MONTH).ChooseText("6"));
+    EXPECT_EQ(shown(IDC_DAY), "30");
+    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "},
+                                                 {IDC_DREAMS, " Dream Interpretation"}};
     for (const auto& task : tasks) {
         session.Press(task.first);
         HWND opened = WaitForDialogWhere(session.ProcessId(),
@@ -296,7 +301,7 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
         return WaitForDialog(session.ProcessId(), kViewerCaption);
     };
     // No picture in it: the viewer stays empty and says nothing.
-    WriteFileBytes(DataDirectory() + "Reports\\saved.jpg", "not really a picture");
+    WriteFileBytes(ReportsDirectory() + "saved.jpg", "not really a picture");
     HWND viewer = openReport("saved.jpg");
     ASSERT_TRUE(viewer) << "no report viewer";
     EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 500));
@@ -304,7 +309,7 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     session.Settle();
     EXPECT_TRUE(session.TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
 
-    ASSERT_TRUE(WriteFileBytes(DataDirectory() + "Reports\\today.jpg", PlainBitmap(600, 400, kReportColour)));
+    ASSERT_TRUE(WriteFileBytes(ReportsDirectory() + "today.jpg", PlainBitmap(600, 400, kReportColour)));
     viewer = openReport("today.jpg");
     ASSERT_TRUE(viewer);
     EXPECT_TRUE(WindowSize(viewer).cx == 800 && WindowSize(viewer).cy == 600);

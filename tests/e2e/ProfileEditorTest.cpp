@@ -14,15 +14,6 @@ namespace {
 const char* const kReplaceQuestion =
     "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
 
-// A real left click in the middle of a window, on the X display.
-void RealClick(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
-              std::to_string((frame.top + frame.bottom) / 2) + " click 1");
-}
-
 // The editor ("Profile") a main-window button opens; null when none came.
 HWND OpenEditor(const MainWindowSession& session, int buttonId)
 {
@@ -90,7 +81,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     EXPECT_TRUE(WaitUntilGone(intro, 5000));
 
     ASSERT_TRUE(session.WaitForMainWindow());
-    EXPECT_TRUE(DirectoryExists(DataDirectory() + "Reports\\"));
+    EXPECT_TRUE(DirectoryExists(ReportsDirectory()));
     EXPECT_EQ(session.List().RowCount(), 0);
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
     EXPECT_TRUE(WaitForDialog(session.ProcessId(), "Quick Tip", 2000));
@@ -196,6 +187,9 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     // Ended without closing, as by a crash: the index was written at once.
     session.Run().Kill();
     EXPECT_EQ(DataFile("oc.ini"), "Profile:" + name + "\r\nDescription:" + description + "\r\nAdjustment:Automatic\r\n");
+    // The program folder holds what the setup put there, and nothing more.
+    for (const std::string& name : EntriesOf(ProgramDirectory()))
+        EXPECT_EQ(name.substr(name.size() - 4), ".gif") << name;
 }
 
 TEST(ProfileEditor, EditingKeepsTheIdentityWhileAnUnwritableFileKeepsTheEditorOpenAndReplacingKeepsOneRow)

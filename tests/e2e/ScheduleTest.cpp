@@ -10,12 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace e2e;
 
 namespace {
 
 const char* const kScheduleCaption = "Schedule Daily Analysis Report via Email Delivery";
-const char* const kRecordPath = "C:\\Program Files\\Oracline\\task.dtr";
 const TestProfile kJane{"Jane Doe", "Jane Doe", 5, 4, 1990};
 
 std::string TodayIso()
@@ -29,7 +30,12 @@ std::string TodayIso()
 
 TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
 {
-    DeleteFileA(kJobFile);
+    // Another account's job, which nothing here may touch.
+    RemoveScheduledJobs();
+    const std::string otherJob = "Daily Analysis Report (S-1-5-21-1-2-3-1001)";
+    ASSERT_TRUE(CreateJob(otherJob, "C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\other",
+                          "C:\\Users\\other\\task.dtr", 6, 0));
+    const std::vector<std::string> others = ScheduledJobs();
     PrepareMailRecord();
     MainWindowSession session(DataFilesFor({kJane}));
     ASSERT_TRUE(session.Window());
@@ -47,20 +53,33 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
                                "Time:13:30PM\r\nType:1\r\n";
     EXPECT_EQ(DataFile("task.dtr"), record);
 
-    const std::string job = ScheduledJobText();
-    EXPECT_EQ(job, "C:\\Program Files\\Oracline\\Oracline.exe|C:\\Program Files\\Oracline|" + std::string(kRecordPath) +
-                       "|" + TodayIso() + " type 1 every 1 at 13:30;");
+    // The account's own job, started in the account's own folder.
+    const std::vector<std::string> jobs = ScheduledJobs();
+    const std::string recordPath = DataDirectory() + "task.dtr";
+    const std::string job = AccountJobName() + "|C:\\Program Files\\Oracline\\Oracline.exe|" +
+                            DataDirectory().substr(0, DataDirectory().size() - 1) + "|" + recordPath + "|" +
+                            TodayIso() + " type 1 every 1 at 13:30;";
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_NE(std::find(jobs.begin(), jobs.end(), job), jobs.end()) << jobs[0] << "\n" << jobs[1];
 
     // The job's command line, exactly as the Task Scheduler passes it
-    // (unquoted), with the window open. The run's branches are unit-tested
-    // through its seams, the mail library's choice and the message's form by
-    // the daily window's mail flow, which uses the same sender: this proves
-    // the real exe takes the record the dialog wrote, draws the report, mails
-    // it from a private file and logs.
-    ProgramRun run(kRecordPath);
-    ASSERT_TRUE(run.WaitForExit());
+    // (unquoted), and as typed by hand (quoted), with the window open. The
+    // run's branches are unit-tested through its seams, the mail library's
+    // choice and the message's form by the daily window's mail flow, which
+    // uses the same sender: this proves the real exe takes the record the
+    // dialog wrote, draws the report, mails it from a private file and logs
+    // in the account's folder.
+    for (const std::string& commandLine : {recordPath, "\"" + recordPath + "\""}) {
+        ProgramRun run(commandLine);
+        ASSERT_TRUE(run.WaitForExit()) << commandLine;
+    }
     const std::vector<std::string> mails = ReadMailRecord();
-    ASSERT_EQ(mails.size(), 1u);
+    ASSERT_EQ(mails.size(), 2u);
+    const std::string logged = DataFile("delivery.log"), line = ", Jane Doe.ini, jane@example.com, full colours, sent\r\n";
+    EXPECT_EQ(logged.size(), 2 * (std::string("YYYY-MM-DD HH:MM").size() + line.size())) << logged;
+    EXPECT_EQ(logged.rfind(line), logged.size() - line.size()) << logged;
+    EXPECT_NE(MailItem(mails[0], "recipient").find("\tjane@example.com\tSMTP:jane@example.com"), std::string::npos)
+        << mails[0];
     EXPECT_NE(MailItem(mails[0], "originator").find("Oracline"), std::string::npos) << mails[0];
     // Drawn outside the shared folder, gone once mailed, never in Reports.
     const std::string image = MailItem(mails[0], "attachment");
@@ -68,7 +87,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     const std::string path = image.substr(0, image.find('\t'));
     EXPECT_EQ(path.find(DataDirectory()), std::string::npos) << path;
     EXPECT_FALSE(FileExists(path)) << path;
-    EXPECT_FALSE(FileExists(DataDirectory() + "Reports\\report.jpg"));
+    EXPECT_FALSE(FileExists(ReportsDirectory() + "report.jpg"));
     EXPECT_TRUE(DecodeImage(AttachmentCopy(1)).Loaded());
 
     // The next press shows the schedule and that delivery; Change then Close
@@ -87,7 +106,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     EXPECT_NE(last.find(", Jane Doe.ini, jane@example.com, full colours, sent"), std::string::npos) << last;
     PressButton(current, IDOK);
     ASSERT_TRUE(CloseAndWait(WaitForDialog(session.ProcessId(), kScheduleCaption)));
-    EXPECT_EQ(ScheduledJobText(), job);
+    EXPECT_EQ(ScheduledJobs(), jobs);
     EXPECT_EQ(DataFile("task.dtr"), record);
 
     // Deleting the scheduled profile asks first; No keeps everything.
@@ -97,7 +116,7 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
                   "If you delete it, daily email delivery will end too.    \n\nDo you want to continue?    ");
         session.Settle();
         const bool kept = answer == IDNO;
-        EXPECT_EQ(!ScheduledJobText().empty(), kept);
+        EXPECT_EQ(ScheduledJobs(), kept ? jobs : others);
         EXPECT_EQ(FileExists(DataDirectory() + "task.dtr"), kept);
         EXPECT_EQ(FileExists(DataDirectory() + "Jane Doe.ini"), kept);
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the plain-prefix start of e2e_screen_tests in a Wine prefix of its own,
 # made by wineboot alone (no fonts copied, no settings imported), on a screen
-# of its own. Usage: plain-prefix.sh PREFIX e2e_screen_tests.exe
+# of its own (ORACLINE_SCREEN, 1024x768x24 unless set). Usage:
+# plain-prefix.sh PREFIX e2e_screen_tests.exe
 set -u
 prefix=$(realpath -m "${1:?usage: plain-prefix.sh PREFIX TESTS}")
 export WINEPREFIX="$prefix" WINEDEBUG=-all
@@ -11,4 +12,4 @@ if [ ! -f "$prefix/.plain-ready" ]; then
   wineserver -w
   touch "$prefix/.plain-ready"
 fi
-ORACLINE_SCREEN=1024x768x24 exec "$(dirname "$0")/wine-run.sh" "$2" --gtest_filter='PlainPrefix.*'
+ORACLINE_SCREEN=${ORACLINE_SCREEN:-1024x768x24} exec "$(dirname "$0")/wine-run.sh" "$2" --gtest_filter='PlainPrefix.*'

@@ -34,14 +34,21 @@ void ProfileReaders(const std::string& text)
 }
 
 // Every row of the index names a file of its own in the data directory, and
-// there are never more rows than the bound.
+// there are never more rows than the bound. While there is room, a row of
+// the longest texts is added, and what is written is read back whole.
 void IndexReader(const std::string& text)
 {
     fuzz::WriteScratchFile("oc.ini", text);
-    const std::vector<ProfileIndexEntry> entries = ReadProfileIndex(fuzz::ScratchDirectory());
+    std::vector<ProfileIndexEntry> entries = ReadProfileIndex(fuzz::ScratchDirectory());
     FUZZ_CHECK(entries.size() <= kMaxIndexRows);
     for (const ProfileIndexEntry& e : entries)
         FUZZ_CHECK(IsStorableDescription(e.description) && IsStorableText(e.fullName) && IsStorableText(e.calibration));
+    if (!IndexHasRoom(entries))
+        return;
+    entries.push_back({std::string(kMaxProfileText, 'n'), std::string(kMaxProfileText, 'd'), "Automatic"});
+    FUZZ_CHECK(WriteProfileIndex(fuzz::ScratchDirectory(), entries));
+    const std::vector<ProfileIndexEntry> again = ReadProfileIndex(fuzz::ScratchDirectory());
+    FUZZ_CHECK(again.size() == entries.size() && again.back().description == entries.back().description);
 }
 
 // What the description rules accept never names a device, one of the
@@ -108,6 +115,14 @@ void ContactsReader(const std::string& text)
     FUZZ_CHECK(endsInCr || again.size() == contacts.size());
     for (std::size_t i = 0; !endsInCr && i < again.size(); ++i)
         FUZZ_CHECK(again[i].name == contacts[i].name && again[i].address == contacts[i].address);
+
+    // While there is room, a contact of the longest texts is added and read
+    // back with all the others.
+    if (!ContactsHaveRoom(again))
+        return;
+    again.push_back({std::string(kContactTextLimit, 'n'), std::string(kContactTextLimit - 1, 'a') + "@"});
+    FUZZ_CHECK(SaveContacts(path, again));
+    FUZZ_CHECK(LoadContacts(path, contacts) == ContactsFile::read && contacts.size() == again.size());
 }
 
 } // namespace

@@ -36,13 +36,8 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
     }
 }
 
-TEST(MainWindowRules, DaysAndPlacement)
+TEST(MainWindowRules, Placement)
 {
-    // A day stays inside the shorter month.
-    EXPECT_EQ(ClampDay(31, 30), 30);
-    EXPECT_EQ(ClampDay(29, 29), 29);
-    EXPECT_EQ(ClampDay(15, 31), 15);
-
     // Room is left for the tip strip; a window too big goes negative.
     const int placements[][4] = {
         // screen, window, x, y
@@ -56,29 +51,6 @@ TEST(MainWindowRules, DaysAndPlacement)
     }
     EXPECT_EQ(CentredOrigin(INT_MAX, INT_MIN), INT_MAX);
     EXPECT_EQ(CentredOrigin(INT_MIN, INT_MAX), INT_MIN);
-}
-
-TEST(MainWindowRules, SamePersonAndPageFiles)
-{
-    const CivilDate born{1970, 5, 4};
-    EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
-    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}));
-    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane  Doe", born));
-    EXPECT_EQ(SamePersonMessage("Jane DOE", "JANE Doe"),
-              "jane doe and jane doe - same name/birthdays.   \n"
-              "Companion analysis is designed for two different people only.     ");
-    // Bytes outside ASCII are left alone rather than mangled by a locale.
-    EXPECT_EQ(SamePersonMessage("\xC9MILE", "X").substr(0, 11), "\xC9mile and x");
-
-    for (const char* name : {"tip_e.htm", "READING.HTM", "a.Htm", ".htm"})
-        EXPECT_TRUE(IsPageFileName(name)) << name;
-    for (const char* name : {"page.html", "htm", "x.htm.bak", ""})
-        EXPECT_FALSE(IsPageFileName(name)) << name;
-
-    // A replaced profile keeps the row that names its file, whatever the case.
-    const std::vector<ProfileIndexEntry> rows = {{"A", "Home", "Automatic"}, {"B", "Work", "Manual"}};
-    EXPECT_EQ(RowOfSameFile(rows, "WORK"), 1);
-    EXPECT_EQ(RowOfSameFile(rows, "Work "), -1);
 }
 
 TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)

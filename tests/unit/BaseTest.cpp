@@ -150,20 +150,22 @@ TEST(Calendar, RealNeighboursOfADay)
 
 using namespace DateLists;
 
-// The main window's list runs ten years ahead, the editor's to this year.
+// The main window's list runs ten years ahead and counts days as the
+// readings do; the editor's runs to this year and follows the real calendar.
 TEST(DateLists, YearMonthAndDayLists)
 {
-    const YearList main = YearList::ForMainWindow(2026), editor = YearList::ForEditor(2026);
-    EXPECT_EQ(std::vector<int>({main.TopYear(), main.Count(), main.IndexOf(2026), main.YearAt(136)}),
+    const DateListRange main = DateListRange::ForMainWindow(2026), editor = DateListRange::ForEditor(2026);
+    const YearList &mainYears = main.Years(), &editorYears = editor.Years();
+    EXPECT_EQ(std::vector<int>({mainYears.TopYear(), mainYears.Count(), mainYears.IndexOf(2026), mainYears.YearAt(136)}),
               std::vector<int>({2036, 137, 10, 1900}));
-    EXPECT_EQ(std::vector<int>({editor.TopYear(), editor.Count(), editor.IndexOf(1970), editor.YearAt(56)}),
+    EXPECT_EQ(std::vector<int>({editorYears.TopYear(), editorYears.Count(), editorYears.IndexOf(1970), editorYears.YearAt(56)}),
               std::vector<int>({2026, 127, 56, 1970}));
     // Outside the list nothing is selected and no year is made up.
-    EXPECT_EQ(main.IndexOf(1899) + main.IndexOf(2037), -2);
-    EXPECT_EQ(main.YearAt(-1) + main.YearAt(137), 0);
+    EXPECT_EQ(mainYears.IndexOf(1899) + mainYears.IndexOf(2037), -2);
+    EXPECT_EQ(mainYears.YearAt(-1) + mainYears.YearAt(137), 0);
     // A clock that went wrong still offers 1900.
-    EXPECT_EQ(YearList::ForEditor(1850).Count(), 1);
-    EXPECT_EQ(YearList::ForEditor(1850).YearAt(0), 1900);
+    EXPECT_EQ(DateListRange::ForEditor(1850).Years().Count(), 1);
+    EXPECT_EQ(DateListRange::ForEditor(1850).Years().YearAt(0), 1900);
 
     EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}),
               std::vector<int>({-1, -1, 12}));
@@ -172,13 +174,15 @@ TEST(DateLists, YearMonthAndDayLists)
     const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};
     for (const auto& c : days)
         EXPECT_EQ(DayIndex(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
-    EXPECT_EQ(DayAt(DayIndex(31, DayEntries(4, 2001))), 30);
+    EXPECT_EQ(DayAt(DayIndex(31, editor.DayEntries(4, 2001))), 30);
 
-    // The editor's day lists follow the real calendar, unlike the readings.
-    const int lengths[][3] = {{2, 1900, 28}, {2, 2000, 29}, {2, 2100, 28}, {2, 2024, 29}, {2, 2023, 28},
-                              {4, 1900, 30}, {12, 1900, 31}, {0, 1900, 31}, {13, 2000, 31}};
+    // month, year, days in the main window's list, in the editor's
+    const int lengths[][4] = {{2, 1900, 29, 28}, {2, 2000, 29, 29}, {2, 2100, 29, 28}, {2, 2024, 29, 29},
+                              {2, 2023, 28, 28}, {4, 1900, 30, 30}, {12, 1900, 31, 31}, {0, 1900, 31, 31},
+                              {13, 2000, 31, 31}};
     for (const auto& c : lengths)
-        EXPECT_EQ(DayEntries(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
+        EXPECT_EQ(std::make_pair(main.DayEntries(c[0], c[1]), editor.DayEntries(c[0], c[1])),
+                  std::make_pair(c[2], c[3])) << c[0] << "/" << c[1];
 }
 
 // A drawing laid out at 96 dpi drawn at 1.5 times: rectangles by their
@@ -202,6 +206,21 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
                              "LineI (2, 2, 5, 5) rgb(0,0,0) width 2\n"
                              "Text (15, 31.5, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n"
                              "LineI (0, 0, 2, 2) rgb(0,0,0) width 1\n");
+
+    // Grown more across than down: each length its own way, a line's width
+    // across it, text by the smaller scale.
+    RecordingCanvas uneven;
+    ScaledCanvas wide(uneven, 2, 1.5f);
+    wide.FillRectangle(1, 1, 3, 3, Colours::red);
+    wide.DrawLineI(10, 0, 10, 9, Colours::black, 4);
+    wide.DrawLineI(0, 10, 9, 10, Colours::black, 4);
+    wide.DrawLine(0, 0, 1, 1, Colours::black, 2);
+    wide.DrawText("x", 10, 10, {"Verdana", 12, true}, Colours::black);
+    EXPECT_EQ(uneven.Listing(), "Fill (2, 2, 6, 4) rgb(255,0,0) width 0\n"
+                                "LineI (20, 0, 20, 14) rgb(0,0,0) width 8\n"
+                                "LineI (0, 15, 18, 15) rgb(0,0,0) width 6\n"
+                                "Line (0, 0, 2, 1.5) rgb(0,0,0) width 3\n"
+                                "Text (20, 15, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n");
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
@@ -219,6 +238,12 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     struct stat st;
     ASSERT_TRUE(WriteTextFileSafely(dir.path("private.ini"), "new\n") && stat(dir.path("private.ini").c_str(), &st) == 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
+
+    // Nothing its readers would refuse: 1 MiB on the disk, each line feed
+    // counted as the CR LF it is on Windows, and not a byte more.
+    const std::string fits(kMaxDataFileBytes / 2, '\n');
+    EXPECT_TRUE(WriteTextFileSafely(dir.path("big.ini"), fits));
+    EXPECT_FALSE(WriteTextFileSafely(dir.path("big.ini"), fits + "x"));
 }
 
 TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)

@@ -1,5 +1,6 @@
 #include "companion/CompanionDrawing.h"
 #include "companion/CompanionMatch.h"
+#include "companion/CompanionPeople.h"
 #include "profiles/SignTexts.h"
 
 #include "Golden.h"
@@ -57,6 +58,19 @@ TEST(CompanionMatch, PairsWorkedByHand)
 
 // The window's client height places the lines: unknown, no room, centred,
 // centred, and centred but drawn higher; then the lines on paper.
+TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthDates)
+{
+    const CivilDate born{1970, 5, 4};
+    EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
+    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}));
+    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane  Doe", born));
+    EXPECT_EQ(SamePersonMessage("Jane DOE", "JANE Doe"),
+              "jane doe and jane doe - same name/birthdays.   \n"
+              "Companion analysis is designed for two different people only.     ");
+    // Bytes outside ASCII are left alone rather than mangled by a locale.
+    EXPECT_EQ(SamePersonMessage("\xC9MILE", "X").substr(0, 11), "\xC9mile and x");
+}
+
 TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
 {
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};

@@ -1,9 +1,12 @@
 #include "month/MonthlyChart.h"
 
+#include "base/Calendar.h"
 #include "Golden.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -50,6 +53,27 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
     };
     for (const auto& p : points)
         EXPECT_EQ(chart.DayAt(p.x, p.y), p.day) << p.x << "," << p.y;
+}
+
+// The month the outlook starts in is named under its first column, cut to
+// three letters when the next month's name follows close by; a start on a
+// first needs no second name.
+TEST(MonthlyChart, TheStartingMonthIsNamedToo)
+{
+    const std::pair<CivilDate, const char*> starts[] = {
+        {{2026, 1, 10}, "\"January\""}, {{2026, 1, 28}, "\"January\""}, {{2026, 1, 29}, "\"Jan\""},
+        {{2026, 1, 31}, "\"Jan\""},     {{2026, 2, 1}, ""}};
+    for (const auto& start : starts) {
+        MonthlyChart chart;
+        for (CivilDate day = start.first; chart.days.size() < 30; day = DayAfter(day))
+            chart.days.push_back({day, {50, 50, 50, 50, 50}, "Normal Day"});
+        RecordingCanvas canvas;
+        chart.DrawScreen(canvas);
+        const std::string under = "Text (42, 386, 0, 0) rgb(128,0,0) ";
+        const std::size_t at = canvas.Listing().find(under);
+        EXPECT_EQ(at == std::string::npos ? "" : canvas.Listing().substr(at + under.size(), strlen(start.second)),
+                  start.second) << start.first.day;
+    }
 }
 
 }  // namespace

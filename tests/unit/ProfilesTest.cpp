@@ -2,6 +2,7 @@
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
+#include "base/TextLines.h"
 #include "profiles/ProfileIndex.h"
 #include "profiles/SignImage.h"
 #include "profiles/SignTexts.h"
@@ -50,8 +51,12 @@ TEST(ProfileFile, KeyRules)
                                 months.fatherDate, months.fatherYear, months.goodMonth, months.goodDate,
                                 months.goodYear, months.badMonth, months.badDate, months.badYear}),
               std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
-    EXPECT_EQ(LoadProfile(dir.Write("p.ini", "Name:" + std::string(600, 'x'))).fullName, std::string(494, 'x'));
-    EXPECT_EQ(LoadProfile(dir.Write("p.ini", "Name:  Jane Doe \r\n")).fullName, "  Jane Doe ");
+    // A name the writer would not write is not taken: it would reach titles and mails.
+    const std::string x100(100, 'x');
+    const std::pair<std::string, std::string> names[] = {
+        {"  Jane Doe ", "  Jane Doe "}, {x100, x100}, {x100 + "x", ""}, {std::string(600, 'x'), ""}, {"A\tB", ""}};
+    for (const auto& n : names)
+        EXPECT_EQ(LoadProfile(dir.Write("p.ini", "Name:" + n.first + "\r\n")).fullName, n.second) << n.first;
 
     // Nothing to read leaves the defaults (bytes of any kind are the fuzz target's).
     for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir()}) {
@@ -184,6 +189,54 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
     EXPECT_EQ(dir.Read("oc.ini"), written);
     EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), "[Jane Doe|Me|Automatic][ Sam |Work |Manual]");
     EXPECT_TRUE(ProfileIndexExists(dir.dir()));
+
+    Profile saved;
+    saved.fullName = "Jane Doe", saved.description = "Me";
+    EXPECT_EQ(Describe({IndexEntryOf(saved)}), "[Jane Doe|Me|Automatic]");
+    saved.manualCalibration = true;
+    EXPECT_EQ(IndexEntryOf(saved).calibration, "Manual");
+}
+
+// Two sessions of one account: each applies only its own changes to the
+// index as it is when it writes, and an index it cannot read stays whole.
+TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
+{
+    using Kind = IndexChange::Kind;
+    const ProfileIndexEntry ann{"Ann", "Home", "Automatic"}, bo{"Bo", "Work", "Manual"}, cy{"Cy", "Play", "Manual"},
+                            boAgain{"Bo", "WORK", "Automatic"};
+    const struct { const char* what; std::vector<ProfileIndexEntry> there; std::vector<IndexChange> changes;
+                   const char* after; } cases[] = {
+        {"added beside another session's row", {ann, bo}, {{Kind::put, cy}}, "[Ann|Home|Automatic][Bo|Work|Manual][Cy|Play|Manual]"},
+        {"replaced in place, whatever the case", {ann, bo, cy}, {{Kind::put, boAgain}},
+         "[Ann|Home|Automatic][Bo|WORK|Automatic][Cy|Play|Manual]"},
+        {"deleted with every row of its file", {bo, ann, boAgain}, {{Kind::remove, {"", "work", ""}}}, "[Ann|Home|Automatic]"},
+        {"deleted elsewhere already", {ann}, {{Kind::remove, bo}}, "[Ann|Home|Automatic]"},
+        {"no index yet, changes in order", {}, {{Kind::put, ann}, {Kind::put, bo}, {Kind::remove, ann}}, "[Bo|Work|Manual]"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        if (!c.there.empty())
+            ASSERT_TRUE(WriteProfileIndex(dir.dir(), c.there));
+        EXPECT_TRUE(UpdateProfileIndex(dir.dir(), c.changes)) << c.what;
+        EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.after) << c.what;
+    }
+    TempDir dir;
+    const std::string unreadable(kMaxDataFileBytes + 1, '\n');
+    dir.Write("oc.ini", unreadable);
+    EXPECT_FALSE(UpdateProfileIndex(dir.dir(), {{Kind::put, ann}}));
+    EXPECT_TRUE(dir.Read("oc.ini") == unreadable);
+
+    // Rows of the longest texts while there is room: the last one is still
+    // read back, one more is refused by the writer.
+    std::vector<ProfileIndexEntry> rows;
+    while (IndexHasRoom(rows)) {
+        const std::string number = std::to_string(rows.size());
+        rows.push_back({std::string(100, 'n'), number + std::string(100 - number.size(), 'd'), "Automatic"});
+    }
+    ASSERT_TRUE(WriteProfileIndex(dir.dir(), rows));
+    EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows.size());
+    rows.push_back({std::string(100, 'n'), std::string(100, 'e'), "Automatic"});
+    EXPECT_FALSE(WriteProfileIndex(dir.dir(), rows));
 }
 
 using namespace EditorMessages;
@@ -213,7 +266,7 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         {"everything blank", "", "", 0, 0, kDescriptionEmpty},
         {"101-character description and no name", d100 + "d", "", 0, 0, kDescriptionTooLong},
         {"100-character description", d100, "Sam", 0, 0, ""},
-        {"slash and no name", "a/b", "", 0, 0, kDescriptionNotAFileName},
+        {"slash and no name", "a/b", "", 0, 0, kDescriptionCharacter},
         {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
         {"no name", "Work", "", 0, 0, kNameEmpty},
         {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
@@ -233,17 +286,20 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         EXPECT_EQ(Problem(c.description, c.name, c.mother, c.father), c.message) << c.what;
 }
 
-TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFile)
+TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
 {
-    // Separators, devices (superscripts in Windows-1252), 8.3 aliases and the
+    // Separators, 8.3 aliases, devices (superscripts in Windows-1252) and the
     // program's own files in any letter case.
-    for (const char* bad : {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "con", "COM1",
-                            "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x", "BOBSMI~1",
-                            "~", "oc", "OC", "Contacts", "CONTACTS"})
-        EXPECT_EQ(Problem(bad, "Sam"), kDescriptionNotAFileName) << bad;
-    for (const char* good : {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4",
-                             "oc ", "oc.ini", "contacts list", "CONIN"})
-        EXPECT_EQ(Problem(good, "Sam"), "") << good;
+    const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {
+        {kDescriptionCharacter, {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "BOBSMI~1", "~"}},
+        {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x"}},
+        {kDescriptionOwnFile, {"oc", "OC", "Contacts", "CONTACTS", "Mail"}},
+        {"", {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4", "oc ", "oc.ini",
+              "contacts list", "CONIN"}},
+    };
+    for (const auto& refusal : refusals)
+        for (const std::string& description : refusal.descriptions)
+            EXPECT_EQ(Problem(description, "Sam"), refusal.message) << description;
     for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe"})
         EXPECT_EQ(Problem("Work", bad), kNameNotStorable) << bad;
 }

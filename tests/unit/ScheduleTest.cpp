@@ -3,6 +3,7 @@
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleRecord.h"
+#include "schedule/MissedDelivery.h"
 #include "schedule/ScheduledDelivery.h"
 #include "base/TextLines.h"
 #include "profiles/ProfileFileReadings.h"
@@ -134,6 +135,21 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
     EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
 }
 
+// The account's record path as the job passes it, or quoted as typed; any
+// other spelling is a person starting the program.
+TEST(ScheduledDelivery, RecognisesOnlyTheAccountsRecordPath)
+{
+    const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr";
+    const struct { std::string line; bool scheduled; } cases[] = {
+        {record, true}, {'"' + record + '"', true}, {"", false}, {record + " ", false}, {'"' + record, false},
+        {"\"\"" + record + "\"\"", false}, {"c" + record.substr(1), false},
+        {"C:\\Program Files\\Oracline\\task.dtr", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsScheduledRunArgument(c.line, record), c.scheduled) << c.line;
+    EXPECT_FALSE(IsScheduledRunArgument("", ""));
+}
+
 // Only a profile of the data folder and a single address are accepted, and
 // every branch of the delivery ends in its log line.
 TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
@@ -142,8 +158,11 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
+    dir.Write("Long.ini", "Name:" + std::string(101, 'x') + "\n");
+    dir.Write("Broken.ini", "Name:Jane\tDoe\n");
     const std::string elsewhere = "the profile is not a profile file of the data folder",
                       unread = "the profile is missing or not a regular file of at most 1 MiB",
+                      nameless = "the profile holds no name the program would write",
                       address = "the address is not a single e-mail address";
     const struct { std::string profile, email, refusal; } refused[] = {
         {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
@@ -151,10 +170,15 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
+        {dir.path("Long.ini"), "j@x.org", nameless}, {dir.path("Broken.ini"), "j@x.org", nameless},
         {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
     };
-    for (const auto& c : refused)
-        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir()), c.refusal) << c.profile << c.email;
+    for (const auto& c : refused) {
+        Profile read;
+        EXPECT_EQ(RecordRefusal({c.profile, c.email, 7, 5, "AM", 1}, dir.dir(), read), c.refusal) << c.profile << c.email;
+        if (c.refusal.empty())
+            EXPECT_EQ(read.fullName, "Jane Doe");
+    }
 
     const FixedClock clock({2026, 12, 7});
     const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
@@ -193,6 +217,43 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     std::filesystem::remove(missing);
     EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(missing, dir.dir(), clock, {})),
               ", , , nothing sent, record refused: there is no readable schedule record");
+}
+
+// A field can hold anything the record holds, and never pass for another.
+TEST(DeliveryLog, FieldsStayFields)
+{
+    const struct { DeliveryLogEntry entry; const char* line; } cases[] = {
+        {{"2026-12-07 07:05", "Jane.ini", "j@x.org", "plain text", "sent"}, "2026-12-07 07:05, Jane.ini, j@x.org, plain text, sent"},
+        {{"t", "Jane.ini", "j@x.org, full colours, sent", "nothing sent", "record refused: why"},
+         "t, Jane.ini, \"j@x.org, full colours, sent\", nothing sent, record refused: why"},
+        {{"t", "Say \"hi\".ini", "a\nb", "f", "o"}, "t, \"Say \"\"hi\"\".ini\", a?b, f, o"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDeliveryLogLine(c.entry), c.line);
+}
+
+TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
+{
+    const LocalMinute saved{{2026, 12, 5}, 6, 0};
+    const ClockTime seven{7, 0};
+    const struct { std::optional<LocalMinute> lastRun; LocalMinute now; std::string said; } cases[] = {
+        {std::nullopt, {{2026, 12, 5}, 7, 59}, ""},
+        {std::nullopt, {{2026, 12, 5}, 8, 0},
+         "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 07:00 did not run."},
+        {LocalMinute{{2026, 12, 5}, 7, 0}, {{2026, 12, 6}, 7, 59}, ""},
+        {LocalMinute{{2026, 12, 5}, 7, 1}, {{2026, 12, 7}, 9, 0},
+         "No delivery since 2026-12-05 07:01: the delivery due 2026-12-06 07:00 did not run."},
+        // A run of an older schedule says nothing about this one.
+        {LocalMinute{{2026, 12, 1}, 7, 0}, {{2026, 12, 5}, 7, 30}, ""},
+        {ParseLogTime("2026-12-31 23:30, Jane.ini, j@x.org, plain text, sent"), {{2027, 1, 1}, 8, 0},
+         "No delivery since 2026-12-31 23:30: the delivery due 2027-01-01 07:00 did not run."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
+    // The grace runs past midnight.
+    EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, 30}, {{2026, 12, 6}, 0, 29}), "");
+    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-02-29 07:00", "garbage", "2026-12-05 24:00"})
+        EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
 }
 
 TEST(DeliveryLog, KeepsItsNewestLines)

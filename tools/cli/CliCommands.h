@@ -16,8 +16,9 @@
 //
 // `args` are the arguments after the program name; a date left out is
 // clock.Today(). Returns the exit status: 0 done, 1 the profile file cannot
-// be opened or is not a regular file of at most 1 MiB, 2 a malformed command,
-// date or day count (usage on `err`).
+// be opened or is not a regular file of at most 1 MiB (`err` says which), 2 a
+// malformed command, date, kind or day count (`err` names the argument, then
+// the usage).
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, const Clock& clock);
 
 // Strictly "YYYY-MM-DD" in digits, with a month of 1..12 and a day that the

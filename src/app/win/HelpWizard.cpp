@@ -2,13 +2,13 @@
 
 #include "HelpWizardIds.h"
 #include "app/HelpTopics.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "pages/HelpPage.h"
 #include "pages/win/BrowserControl.h"
 #include "win/ComboBox.h"
 #include "win/WaitCursor.h"
 
-HelpWizard::HelpWizard() : Dialog(IDD_HELP_WIZARD), dataDirectory_(DataPaths::dataDirectory)
+HelpWizard::HelpWizard() : Dialog(IDD_HELP_WIZARD), dataDirectory_(AccountDataDirectory())
 {
     // Windows reports a click on the entry already chosen as a change too,
     // so choosing a topic again rewrites and reloads its page.

@@ -1,7 +1,7 @@
 #include "app/win/InteractiveMode.h"
 
 #include "app/win/MainWindow.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "base/Clock.h"
 #include "pages/IntroductionPage.h"
 #include "pages/win/PageWindow.h"
@@ -12,8 +12,8 @@
 
 void RunInteractiveMode()
 {
-    if (!ProfileIndexExists(DataPaths::dataDirectory)) {
-        std::string page = WriteIntroductionPage(DataPaths::dataDirectory);
+    if (!ProfileIndexExists(AccountDataDirectory())) {
+        std::string page = WriteIntroductionPage(AccountDataDirectory());
         ShowPageModal(nullptr, page, kIntroductionTitle, kIntroductionWidth, kIntroductionHeight);
     }
 

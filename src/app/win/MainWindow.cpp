@@ -2,36 +2,32 @@
 
 #include "MainWindowIds.h"
 #include "ArtworkIds.h"
-#include "base/DataPaths.h"
 #include "app/win/AboutBox.h"
 #include "app/win/HelpWizard.h"
-#include "companion/CompanionPeople.h"
 #include "companion/win/CompanionAnalysisRun.h"
 #include "daily/win/DailyAnalysisRun.h"
-#include "base/Calendar.h"
-#include "base/DateLists.h"
 #include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
-#include "platform/FileOps.h"
+#include "pages/PageFiles.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 #include "profiles/ProfileIndex.h"
 #include "profiles/win/ProfileEditor.h"
 #include "schedule/win/ScheduleDialogs.h"
-#include "win/ComboBox.h"
+#include "win/AccountFolders.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
+#include "win/JpegFileDialog.h"
 #include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 namespace {
 
@@ -64,15 +60,10 @@ int ButtonOf(TipFocus focus)
     return IDC_HELP_BUTTON;
 }
 
-std::string Calibration(const Profile& profile)
-{
-    return profile.manualCalibration ? "Manual" : "Automatic";
-}
-
 } // namespace
 
 MainWindow::MainWindow(const Clock& clock)
-    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
+    : Dialog(IDD_MAIN_WINDOW), dataDirectory_(AccountDataDirectory()), clock_(clock)
 {
     OnNotify(IDC_PROFILE_LIST, LVN_ITEMCHANGED,
              [this](NMHDR* header) { OnListItemChanged(*reinterpret_cast<NMLISTVIEW*>(header)); });
@@ -105,13 +96,12 @@ MainWindow::MainWindow(const Clock& clock)
     // The process may end at any moment once this returns, and no one is
     // there to read a message: a write that failed earlier gets one more try.
     OnWindowMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM) {
-        if (ending && listChanged)
-            listChanged = !WriteProfileIndex(dataDirectory_, rows_);
+        if (ending && !unsavedChanges_.empty() && UpdateProfileIndex(dataDirectory_, unsavedChanges_))
+            unsavedChanges_.clear();
         return 0;
     });
-    OnCommand(IDC_MONTH, CBN_SELCHANGE, [this] { OnMonthChosen(); });
-    OnCommand(IDC_DAY, CBN_SELCHANGE, [this] { OnDayChosen(); });
-    OnCommand(IDC_YEAR, CBN_SELCHANGE, [this] { OnYearChosen(); });
+    for (int list : {IDC_MONTH, IDC_DAY, IDC_YEAR})
+        OnCommand(list, CBN_SELCHANGE, [this, list] { OnDateChosen(list); });
     OnClicked(IDC_ADD_PROFILE, [this] { AddProfile(); });
     OnClicked(IDC_EDIT_PROFILE, [this] { EditProfile(FirstSelected()); });
     OnClicked(IDC_DELETE_PROFILE, [this] { DeleteProfile(); });
@@ -127,10 +117,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::OnInitDialog()
 {
     deferFocus_ = true;
-    CivilDate today = clock_.Today();
-    todayYear = selectedYear = today.year;
-    todayMonth = selectedMonth = today.month;
-    todayDay = selectedDay = today.day;
+    today_ = selectedDate_ = clock_.Today();
+    dateRange_ = DateListRange::ForMainWindow(today_.year);
 
     if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
         AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -158,7 +146,7 @@ void MainWindow::OnInitDialog()
     }
     changingList_ = false;
 
-    FillDateLists();
+    AnalysisDateLists().Show(selectedDate_);
     PlaceWindow();
     initialised_ = true;
     ApplySelection();
@@ -184,33 +172,13 @@ void MainWindow::SetUpList()
     list.AddColumn(0, "Full Name", 250);
     list.AddColumn(1, "Description", 300);
     list.AddColumn(2, "Calibration", 100);
+    list.FitColumns();
     list.SetColours(Theme::background, Theme::background, RGB(0, 0, 0));
 }
 
-void MainWindow::FillDateLists()
+DateListControl MainWindow::AnalysisDateLists() const
 {
-    ComboBox months(Handle(), IDC_MONTH);
-    for (int month = 1; month <= 12; ++month)
-        months.Add(std::to_string(month));
-    months.Select(selectedMonth - 1);
-
-    const YearList years = YearList::ForMainWindow(todayYear);
-    ComboBox yearList(Handle(), IDC_YEAR);
-    for (int index = 0; index < years.Count(); ++index)
-        yearList.Add(std::to_string(years.YearAt(index)));
-    yearList.Select(years.IndexOf(selectedYear));
-
-    FillDayList();
-}
-
-void MainWindow::FillDayList()
-{
-    ComboBox days(Handle(), IDC_DAY);
-    days.Clear();
-    int count = DaysInMonth(selectedMonth, selectedYear);
-    for (int day = 1; day <= count; ++day)
-        days.Add(std::to_string(day));
-    days.Select(selectedDay - 1);
+    return DateListControl(Handle(), {IDC_MONTH, IDC_DAY, IDC_YEAR}, dateRange_);
 }
 
 void MainWindow::PlaceWindow()
@@ -291,7 +259,7 @@ void MainWindow::ReadSelection()
 void MainWindow::ApplySelection(bool moveFocus)
 {
     ButtonStates states = SelectionRules(SelectedCount(), static_cast<int>(rows_.size()),
-                                         SelectedDate(), {todayYear, todayMonth, todayDay});
+                                         selectedDate_, today_);
     HWND window = Handle();
     Controls::Enable(window, IDC_EDIT_PROFILE, states.editProfile);
     Controls::Enable(window, IDC_DELETE_PROFILE, states.deleteProfile);
@@ -304,35 +272,13 @@ void MainWindow::ApplySelection(bool moveFocus)
     ShowTip(states.tip, moveFocus);
 }
 
-void MainWindow::OnDayChosen()
+void MainWindow::OnDateChosen(int list)
 {
-    int index = ComboBox(Handle(), IDC_DAY).Selection();
-    if (index >= 0)
-        selectedDay = index + 1;
-    ApplySelection(MovesFocus());
-}
-
-void MainWindow::OnMonthChosen()
-{
-    int index = ComboBox(Handle(), IDC_MONTH).Selection();
-    if (index >= 0)
-        selectedMonth = index + 1;
-    RebuildDaysAfterMonthOrYear();
-}
-
-void MainWindow::OnYearChosen()
-{
-    int year = YearList::ForMainWindow(todayYear).YearAt(ComboBox(Handle(), IDC_YEAR).Selection());
-    if (year > 0)
-        selectedYear = year;
-    // February depends on the year.
-    RebuildDaysAfterMonthOrYear();
-}
-
-void MainWindow::RebuildDaysAfterMonthOrYear()
-{
-    selectedDay = ClampDay(selectedDay, DaysInMonth(selectedMonth, selectedYear));
-    FillDayList();
+    const DateListControl lists = AnalysisDateLists();
+    lists.TakeChoice(list, selectedDate_);
+    // The date analysed is the one the lists show: a day the new month
+    // lacks has become its last one.
+    lists.TakeChoice(IDC_DAY, selectedDate_);
     ApplySelection(MovesFocus());
 }
 
@@ -351,17 +297,19 @@ std::string MainWindow::ProfilePathOf(int row) const
 void MainWindow::WriteIndexIfChanged()
 {
     // Tasks read profiles through the index; it must match the list first.
-    if (listChanged)
-        WriteIndex();
+    if (!unsavedChanges_.empty() && UpdateProfileIndex(dataDirectory_, unsavedChanges_))
+        unsavedChanges_.clear();
 }
 
 // Right after every change of the list: a logoff, a shutdown or a crash
 // must not leave a profile's file on the disk and its row gone. A write that
 // fails stays pending for the next task or for closing.
-void MainWindow::WriteIndex()
+void MainWindow::WriteIndex(IndexChange change)
 {
-    listChanged = !WriteProfileIndex(dataDirectory_, rows_);
-    if (listChanged)
+    unsavedChanges_.push_back(std::move(change));
+    if (UpdateProfileIndex(dataDirectory_, unsavedChanges_))
+        unsavedChanges_.clear();
+    else
         ShowMessage(EditorMessages::kUnableToSave, MessageKind::Error);
 }
 
@@ -375,7 +323,7 @@ bool MainWindow::SelectedDayCanBeAnalysed()
     WriteIndexIfChanged();
     Profile profile;
     ReadProfileForEngine(ProfilePathOf(FirstSelected()), profile);
-    if (SelectedDate() < profile.Birthday()) {
+    if (selectedDate_ < profile.Birthday()) {
         ShowMessage(kBeforeBirthRefusal, MessageKind::Error);
         return false;
     }
@@ -386,16 +334,21 @@ void MainWindow::AnalyzeDay()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    RunDailyAnalysis(Handle(), ProfilePathOf(FirstSelected()), SelectedDate());
+    RunDailyAnalysis(Handle(), ProfilePathOf(FirstSelected()), selectedDate_);
 }
 
 void MainWindow::AddProfile()
 {
+    // Refused before anything is saved: a longer index could not be read back.
+    if (!IndexHasRoom(rows_) || !IndexHasRoom(ReadProfileIndex(dataDirectory_))) {
+        ShowMessage(kProfileListFullMessage, MessageKind::Error);
+        return;
+    }
     ShowTip(QuickTips::newProfile);
-    ProfileEditor editor;
+    ProfileEditor editor(clock_);
     if (editor.RunModal(Handle()) == IDOK) {
         const Profile& saved = editor.Result();
-        ProfileIndexEntry entry{saved.fullName, saved.description, Calibration(saved)};
+        const ProfileIndexEntry entry = IndexEntryOf(saved);
         ListView list(Handle(), IDC_PROFILE_LIST);
         changingList_ = true;
         // A replaced profile keeps its row: two rows must not name one file.
@@ -408,7 +361,7 @@ void MainWindow::AddProfile()
             list.AppendRow(Cells(entry));
         }
         changingList_ = false;
-        WriteIndex();
+        WriteIndex({IndexChange::Kind::put, entry});
         ReadSelection();
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
@@ -419,16 +372,15 @@ void MainWindow::EditProfile(int row)
     if (row < 0 || row >= static_cast<int>(rows_.size()))
         return;
     ShowTip(QuickTips::editProfile);
-    ProfileEditor editor;
+    ProfileEditor editor(clock_);
     editor.EditExisting(rows_[row].description);
     if (editor.RunModal(Handle()) != IDOK)
         return;
-    const Profile& saved = editor.Result();
-    rows_[row] = {saved.fullName, saved.description, Calibration(saved)};
+    rows_[row] = IndexEntryOf(editor.Result());
     changingList_ = true;
     ListView(Handle(), IDC_PROFILE_LIST).SetRow(row, Cells(rows_[row]));
     changingList_ = false;
-    WriteIndex();
+    WriteIndex({IndexChange::Kind::put, rows_[row]});
     ShowTip(QuickTips::analyzeDay);
 }
 
@@ -444,6 +396,7 @@ void MainWindow::DeleteProfile()
     ListView list(Handle(), IDC_PROFILE_LIST);
     changingList_ = true;
     list.DeleteRow(row);
+    const ProfileIndexEntry deleted = rows_[row];
     rows_.erase(rows_.begin() + row);
     int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
     selection_.clear();
@@ -452,7 +405,7 @@ void MainWindow::DeleteProfile()
         list.SelectOnly(next);
     }
     changingList_ = false;
-    WriteIndex();
+    WriteIndex({IndexChange::Kind::remove, deleted});
     SetFocus(list.Handle());
     ApplySelection();
 }
@@ -470,25 +423,12 @@ void MainWindow::Schedule()
 void MainWindow::OpenReport()
 {
     ShowTip(QuickTips::openReport);
-    std::vector<char> chosen(5000, '\0');
     // Filter pairs are separated by NULs; the literal's own NUL ends the list.
     static const char filter[] = "Daily Reports (*.jpg)\0*.jpg\0";
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = filter;
-    dialog.lpstrFile = chosen.data();
-    dialog.nMaxFile = static_cast<DWORD>(chosen.size());
-    dialog.lpstrInitialDir = DataPaths::reportsDirectory;
-    dialog.lpstrTitle = "Select Daily Report";
-    dialog.lpstrDefExt = "jpg";
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    bool picked = GetOpenFileNameA(&dialog) != FALSE;
-    // The dialog moves the current directory to wherever the user browsed.
-    SetCurrentDirectoryA(dataDirectory_.c_str());
-    if (picked) {
+    std::string chosen;
+    if (AskForJpegToOpen(Handle(), "Select Daily Report", filter, chosen)) {
         ReportViewer viewer;
-        viewer.SetReportPath(chosen.data());
+        viewer.SetReportPath(chosen);
         viewer.RunModal(Handle());
     }
     ShowTip(RestingTip(static_cast<int>(rows_.size())));
@@ -498,34 +438,16 @@ void MainWindow::Companion()
 {
     if (selection_.size() < 2)
         return;
-    const std::string firstDescription = rows_[selection_[0]].description;
-    const std::string secondDescription = rows_[selection_[1]].description;
     WriteIndexIfChanged();
-    // Two profiles that cannot be read are not one person twice: nothing
-    // can be said about them at all.
-    for (const std::string* description : {&firstDescription, &secondDescription}) {
-        if (!ProfileFileExists(dataDirectory_, *description)) {
-            ShowMessage(UnreadableProfileMessage(*description), MessageKind::Error);
-            return;
-        }
-    }
-    std::string firstName, secondName;
-    CivilDate firstBirth, secondBirth;
-    ReadNameAndBirthDate(dataDirectory_, firstDescription, firstName, firstBirth);
-    ReadNameAndBirthDate(dataDirectory_, secondDescription, secondName, secondBirth);
-    if (IsSamePerson(firstName, firstBirth, secondName, secondBirth)) {
-        ShowMessage(SamePersonMessage(firstName, secondName), MessageKind::Information);
-        return;
-    }
-    RunCompanionAnalysis(Handle(), ProfileFilePath(dataDirectory_, firstDescription),
-                         ProfileFilePath(dataDirectory_, secondDescription));
+    RunCompanionAnalysis(Handle(), dataDirectory_, rows_[selection_[0]].description,
+                         rows_[selection_[1]].description);
 }
 
 void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), SelectedDate());
+    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 
@@ -572,19 +494,12 @@ void MainWindow::FocusButton(TipFocus focus)
     Controls::Focus(Handle(), button);
 }
 
-void MainWindow::RemovePageFiles()
-{
-    for (const std::string& name : ListFiles(dataDirectory_))
-        if (IsPageFileName(name))
-            RemoveFileForced(dataDirectory_ + name);
-}
-
 void MainWindow::OnCancel()
 {
     WriteIndexIfChanged();
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;
-    RemovePageFiles();
+    RemoveLeftPages(dataDirectory_);
     End(IDCANCEL);
 }

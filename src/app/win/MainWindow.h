@@ -6,6 +6,8 @@
 #include "app/MainWindowRules.h"
 #include "base/Clock.h"
 #include "engine/Profile.h"
+#include "profiles/ProfileIndex.h"
+#include "win/DateListControl.h"
 #include "win/Dialog.h"
 #include "win/InputWatch.h"
 
@@ -30,8 +32,7 @@ protected:
 
 private:
     void SetUpList();
-    void FillDateLists();
-    void FillDayList();
+    DateListControl AnalysisDateLists() const;
     void PlaceWindow();
     void SetUpToolTips();
 
@@ -45,11 +46,7 @@ private:
     int FirstSelected() const { return selection_.empty() ? -1 : selection_[0]; }
     void ApplySelection(bool moveFocus = true);
     bool MovesFocus() const { return inputWatch_.MayMoveFocus(); }
-    void OnMonthChosen();
-    void OnDayChosen();
-    void OnYearChosen();
-    void RebuildDaysAfterMonthOrYear();
-    CivilDate SelectedDate() const { return {selectedYear, selectedMonth, selectedDay}; }
+    void OnDateChosen(int list);
 
     // Tasks.
     void AnalyzeDay();
@@ -62,7 +59,8 @@ private:
     void Dreams();
     void Help();
     void WriteIndexIfChanged();
-    void WriteIndex();
+    // Records the change and writes it at once.
+    void WriteIndex(IndexChange change);
     // Loads the selected row's profile; false (after the refusal message) when
     // the selected date lies before its birth date.
     bool SelectedDayCanBeAnalysed();
@@ -72,21 +70,20 @@ private:
     // The Quick Tip strip and the keyboard focus that goes with each hint.
     void ShowTip(const QuickTip& tip, bool moveFocus = true);
     void FocusButton(TipFocus focus);
-    void RemovePageFiles();
 
     std::string dataDirectory_;
     const Clock& clock_;
     std::vector<ProfileIndexEntry> rows_;
 
-    int selectedMonth = 1;
-    int selectedDay = 1;
-    int selectedYear = 1900;
-    int todayYear = 1900;
-    int todayMonth = 1;
-    int todayDay = 1;
+    // The date to analyse, and today's, fixed for the window's life.
+    CivilDate selectedDate_;
+    CivilDate today_;
+    DateListRange dateRange_ = DateListRange::ForMainWindow(YearList::oldestYear);
     // The list's selected rows in list order, as last read from the list.
     std::vector<int> selection_;
-    bool listChanged = false;
+    // The list's changes not yet in the index; each write applies them to
+    // the index as it is then, so another session's changes stay.
+    std::vector<IndexChange> unsavedChanges_;
     int windowX = 0;
     int windowY = 0;
 

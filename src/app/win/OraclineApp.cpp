@@ -1,20 +1,20 @@
 #include "app/win/OraclineApp.h"
 
-#include "base/DataPaths.h"
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
 #include "pages/win/HeldPages.h"
+#include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
+#include "win/AccountFolders.h"
+#include "win/ComScope.h"
+#include "win/GdiPlusSession.h"
+#include "win/InstanceClaim.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowsVersion.h"
 #include "win/SystemFolder.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <ole2.h>
-#include <commctrl.h>
-#include <gdiplus.h>
 
 namespace {
 
@@ -23,70 +23,61 @@ const char* const kWindows95Refusal =
 const char* const kDisplayRefusal =
     "Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ";
 const char* const kAdjustSettingsQuestion = "Do you want to adjust your settings?    ";
+const char* const kNoDataFolder =
+    "Oracline cannot create its data folder in your account's application data.    ";
 
 const char* const kInteractiveMutexName = "Oracline.InteractiveInstance";
 const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purposes only";
 
 } // namespace
 
-bool OraclineApp::InitInstance(const std::string& commandLine)
+void OraclineApp::InitInstance(const std::string& commandLine)
 {
     // The hosted web browser needs OLE on this thread before any window exists.
-    oleInitialized = SUCCEEDED(OleInitialize(nullptr));
+    const ComScope ole(ComScope::Kind::Ole);
 
-    CreateDataDirectories();
+    const bool haveDataFolder = CreateAccountFolders();
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
-        return false;
+        return;
     }
     if (!DisplayIsSufficient()) {
         ShowMessage(kDisplayRefusal, MessageKind::Information);
         if (AskQuestion(kAdjustSettingsQuestion))
             RunControlPanel("Desk.cpl,,3");
-        return false;
+        return;
     }
     SetBrowserFontSize();
 
-    Gdiplus::GdiplusStartupInput input; // version 1, no callback, background thread, codecs on
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
-        gdiplusToken = token;
-        gdiplusStarted = true;
-    }
+    // Without GDI+ the windows still open; only their drawings stay empty.
+    const GdiPlusSession gdiplus;
 
-    // Only the exact path the Task Scheduler was given means an unattended
-    // run; any other spelling, quoted or not, is a person starting the
-    // program. Nobody sits at an unattended run, usable record or not, so it
-    // never opens a window.
-    if (commandLine == DataPaths::scheduleRecordPath) {
+    // Only this account's record path means an unattended run; any other
+    // text is a person starting the program. Nobody sits at an unattended
+    // run, usable record or not, so it never opens a window.
+    if (haveDataFolder && IsScheduledRunArgument(commandLine, ScheduleRecordPath())) {
         RunUnattendedDelivery();
-        return false;
+        return;
+    }
+    if (!haveDataFolder) {
+        // Whether an argument names this account's record cannot be told
+        // then, and an unattended run must not wait for a click.
+        if (commandLine.empty())
+            ShowMessage(kNoDataFolder, MessageKind::Error);
+        return;
     }
 
     // Two windows editing the same index would each write their own list
     // over the other's; a second start shows the first one instead.
-    if (!ClaimInteractiveInstance()) {
+    const InstanceClaim interactive(kInteractiveMutexName);
+    if (!interactive.Held()) {
         BringRunningInstanceToFront();
-        return false;
+        return;
     }
-    RemoveStaleTemporaryFiles(DataPaths::dataDirectory);
-    StartHeldPages(DataPaths::dataDirectory);
+    RemoveStaleTemporaryFiles(AccountDataDirectory());
+    StartHeldPages(AccountDataDirectory());
     RunInteractiveMode();
-    return false;
-}
-
-bool OraclineApp::ClaimInteractiveInstance()
-{
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, kInteractiveMutexName);
-    if (!mutex)
-        return true;  // cannot tell; better a second window than none
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return false;
-    }
-    interactiveMutex = mutex;
-    return true;
 }
 
 void OraclineApp::BringRunningInstanceToFront()
@@ -100,28 +91,6 @@ void OraclineApp::BringRunningInstanceToFront()
         ShowWindow(main, SW_RESTORE);
     // The editor or a message box open over the main window comes first.
     SetForegroundWindow(GetLastActivePopup(main));
-}
-
-void OraclineApp::ExitInstance()
-{
-    if (interactiveMutex)
-        CloseHandle(static_cast<HANDLE>(interactiveMutex));
-    interactiveMutex = nullptr;
-    if (gdiplusStarted)
-        Gdiplus::GdiplusShutdown(static_cast<ULONG_PTR>(gdiplusToken));
-    gdiplusStarted = false;
-    if (oleInitialized)
-        OleUninitialize();
-    oleInitialized = false;
-}
-
-void OraclineApp::CreateDataDirectories()
-{
-    // Existing or impossible directories are passed over: later file
-    // operations fail quietly on their own.
-    CreateDirectoryA(DataPaths::programFilesDirectory, nullptr);
-    CreateDirectoryA(DataPaths::dataDirectory, nullptr);
-    CreateDirectoryA(DataPaths::reportsDirectory, nullptr);
 }
 
 std::string OraclineApp::CurrentOperatingSystemName()

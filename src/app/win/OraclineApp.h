@@ -4,9 +4,10 @@
 // The one application object: start-up checks, the choice of mode, shutdown.
 class OraclineApp {
 public:
-    // Always false: the process ends when it returns, whichever way it went.
-    bool InitInstance(const std::string& commandLine);
-    void ExitInstance();
+    // The start-up sequence and the mode it chooses; the process ends when
+    // it returns. What it takes on (OLE, GDI+, the one-instance claim) is
+    // released on the way out, however the start ended.
+    void InitInstance(const std::string& commandLine);
 
     static bool RunControlPanel(const std::string& argument);
     static bool DisplayIsSufficient();
@@ -14,12 +15,5 @@ public:
 
 private:
     static std::string CurrentOperatingSystemName();
-    static void CreateDataDirectories();
-    bool ClaimInteractiveInstance();
     static void BringRunningInstanceToFront();
-
-    unsigned long long gdiplusToken = 0;
-    bool gdiplusStarted = false;
-    bool oleInitialized = false;
-    void* interactiveMutex = nullptr;  // held while this is the interactive Oracline
 };

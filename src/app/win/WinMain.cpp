@@ -25,8 +25,6 @@ void LoadLibrariesFromSystem32Only()
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     LoadLibrariesFromSystem32Only();
-    OraclineApp app;
-    app.InitInstance(commandLine ? commandLine : "");
-    app.ExitInstance();
+    OraclineApp().InitInstance(commandLine ? commandLine : "");
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "companion/win/CompanionWindow.h"
 
 #include "CompanionWindowIds.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "companion/CompanionPage.h"
 #include "companion/CompanionPeople.h"
 #include "pages/win/PageWindow.h"
@@ -9,7 +9,7 @@
 
 CompanionWindow::CompanionWindow(const CompanionPerson& first, const CompanionPerson& second)
     : Dialog(IDD_COMPANION_WINDOW),
-      dataDirectory_(DataPaths::dataDirectory),
+      dataDirectory_(AccountDataDirectory()),
       match_(MatchCompanions(first, second))
 {
     result_ = {first.fullName, second.fullName, match_.love.good, match_.friendship.good, match_.business.good};
@@ -26,14 +26,14 @@ void CompanionWindow::OnInitDialog()
     GdiPlusCanvas::PrepareFont(fontFamily_);
     RECT client{};
     if (GetClientRect(Handle(), &client))
-        height_ = LayoutPixels(Handle(), client.bottom - client.top);
+        height_ = LayoutHeight(Handle(), client.bottom - client.top);
     resultsReady_ = true;
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void CompanionWindow::Paint()
 {
-    PaintWindow(Handle(), [this](Canvas& canvas) {
+    PaintDrawing(Handle(), [this](Canvas& canvas) {
         if (resultsReady_)
             DrawCompanionScreen(canvas, result_, height_, fontFamily_);
     });

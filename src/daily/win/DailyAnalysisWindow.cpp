@@ -1,6 +1,6 @@
 #include "daily/win/DailyAnalysisWindow.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "daily/DailyMessages.h"
 #include "daily/ExplainPage.h"
 #include "daily/ReportDrawing.h"
@@ -87,7 +87,7 @@ void DailyAnalysisWindow::OnInitDialog()
     paintReady_ = true;
     RECT outer;
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
+        windowHeight_ = LayoutHeight(Handle(), outer.bottom - outer.top);
     ApplyButtons();
     Tips().Activate(true);
     for (const Tip& tip : kTips)
@@ -126,20 +126,18 @@ void DailyAnalysisWindow::ApplyButtons()
         Controls::Enable(window, id, buttons.hourly);
 }
 
+// The whole window, not the chart's place at 96 dpi: at any other scale the
+// drawing reaches further, and a part left out would keep the last day's bars.
 void DailyAnalysisWindow::RefreshChart()
 {
-    RECT chart{kChartAreaLeft, kChartAreaTop, kChartAreaRight, kChartAreaBottom};
-    HWND window = Handle();
-    ValidateRect(window, &chart);
-    InvalidateRect(window, &chart, FALSE);
-    RedrawWindow(window, &chart, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 // Everything GDI+ needs is made and released within the paint: the window
 // is redrawn rarely, and nothing then outlives a change of display settings.
 void DailyAnalysisWindow::Paint()
 {
-    PaintWindow(Handle(), [this](Canvas& canvas) {
+    PaintDrawing(Handle(), [this](Canvas& canvas) {
         if (!paintReady_)
             return;
         ReportTiming timing("report-screen-paint");
@@ -178,7 +176,7 @@ void DailyAnalysisWindow::Email()
 
 void DailyAnalysisWindow::Explain()
 {
-    const std::string page = WriteDailyExplanationPage(DataPaths::dataDirectory);
+    const std::string page = WriteDailyExplanationPage(AccountDataDirectory());
     if (!page.empty())
         ShowPageModal(Handle(), page, kDailyExplanationTitle, kDailyExplanationWidth, kDailyExplanationHeight);
 }
@@ -186,7 +184,7 @@ void DailyAnalysisWindow::Explain()
 // Follows the day shown, not the opening date.
 void DailyAnalysisWindow::ShowSuperstition()
 {
-    const std::string page = WriteSuperstitionPage(DataPaths::dataDirectory, navigation_.ShownDate().day);
+    const std::string page = WriteSuperstitionPage(AccountDataDirectory(), navigation_.ShownDate().day);
     if (!page.empty())
         ShowPageModal(Handle(), page, kSuperstitionTitle, kSuperstitionWidth, kSuperstitionHeight);
 }

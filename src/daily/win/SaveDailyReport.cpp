@@ -2,12 +2,12 @@
 #include "win/WideText.h"
 #include "win/WaitCursor.h"
 
-#include "base/DataPaths.h"
 #include "daily/DailyMessages.h"
 #include "daily/ReportDrawing.h"
 #include "base/ReportTiming.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
 #include "win/ImageFiles.h"
+#include "win/AccountFolders.h"
 #include "win/Controls.h"
 #include "win/JpegFileDialog.h"
 #include "win/MessageBoxes.h"
@@ -44,7 +44,7 @@ void SaveDailyReport(HWND window, const DailyReadingSet& set, std::string& saved
                                     [&report](Canvas& canvas) { DrawDailyReport(canvas, report, ImageReport{}); });
     }
     wait.End();
-    SetCurrentDirectoryA(DataPaths::dataDirectory);
+    SetCurrentDirectoryA(AccountDataDirectory().c_str());
     if (written) {
         savedReportPath = chosen;
         ShowMessage(kReportSaved, MessageKind::Information);

@@ -2,7 +2,7 @@
 #include "win/WaitCursor.h"
 
 #include "HourlyWindowIds.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "hourly/HourlyMessages.h"
 #include "printing/win/Printing.h"
 #include "base/ReportTiming.h"
@@ -42,7 +42,7 @@ HourlyWindow::HourlyWindow(const HourlyChart& chart) : Dialog(IDD_HOURLY_WINDOW)
 
 std::string HourlyWindow::HourlyImagePath()
 {
-    return std::string(DataPaths::dataDirectory) + kHourlyImageName;
+    return AccountDataDirectory() + kHourlyImageName;
 }
 
 void HourlyWindow::OnInitDialog()
@@ -51,7 +51,7 @@ void HourlyWindow::OnInitDialog()
     SetWindowTextA(Handle(), chart_.title.c_str());
     RECT outer{};
     if (GetWindowRect(Handle(), &outer))
-        windowHeight_ = LayoutPixels(Handle(), outer.bottom - outer.top);
+        windowHeight_ = LayoutHeight(Handle(), outer.bottom - outer.top);
     // DialogBox runs its own message loop, so a key meant for the whole
     // window can only be caught on its way through that loop.
     CatchKey(VK_F2, [this] { Print(); });
@@ -76,7 +76,7 @@ void HourlyWindow::CloseWith(INT_PTR result)
 
 void HourlyWindow::Paint()
 {
-    PaintWindow(Handle(), [this](Canvas& canvas) { chart_.DrawScreen(canvas, windowHeight_); });
+    PaintDrawing(Handle(), [this](Canvas& canvas) { chart_.DrawScreen(canvas, windowHeight_); });
 }
 
 bool HourlyWindow::SaveHourlyImage()

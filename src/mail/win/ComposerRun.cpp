@@ -1,9 +1,10 @@
 #include "mail/win/ComposerRun.h"
 
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "mail/ComposedMail.h"
 #include "mail/win/EmailDialog.h"
-#include "mail/win/SimpleMapiSender.h"
+#include "mail/win/MailSenders.h"
+#include "mail/win/MailSettingsDialog.h"
 #include "win/WaitCursor.h"
 
 #include <memory>
@@ -11,16 +12,20 @@
 void RunEmailComposer(HWND owner, const std::string& reportPath)
 {
     EmailComposer composer(reportPath);
-    std::unique_ptr<MailSender> sender = CreateMailSender();
+    // With no way to send, the settings come first; the user learns why.
+    if (NeedsMailSettings())
+        RunMailSettings(owner, kNoMailProgramReason);
     // Without a mail library the user learns it before typing anything.
-    std::string failure = sender->HasMailLibrary() ? "" : kNoMapiClientMessage;
+    std::string failure = CreateConfiguredSender()->HasMailLibrary() ? "" : kNoMapiClientMessage;
     // A failed send opens the composer again with everything still in it and
-    // the failure over it; Cancel there discards the mail.
+    // the failure over it; Cancel there discards the mail. The sender is made
+    // for each send: the settings may have changed in between.
     for (;;) {
-        EmailDialog dialog(composer, std::string(DataPaths::dataDirectory) + kContactsFileName, failure);
+        EmailDialog dialog(composer, AccountDataDirectory() + kContactsFileName, failure);
         if (dialog.RunModal(owner) != IDOK)
             break;
         WaitCursor wait;
+        std::unique_ptr<MailSender> sender = CreateConfiguredSender();
         failure = SendComposedMail(*sender, composer);
         if (failure.empty())
             break;

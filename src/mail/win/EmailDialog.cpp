@@ -2,6 +2,7 @@
 
 #include "EmailDialogIds.h"
 #include "mail/win/ContactDialog.h"
+#include "mail/win/MailSettingsDialog.h"
 #include "mail/win/QuickResizeDialog.h"
 #include "mail/win/ScaleImage.h"
 #include "win/Controls.h"
@@ -36,6 +37,7 @@ const struct {
     {IDC_EMAIL_TO, "email recipient(s)"},
     {IDC_EMAIL_SUBJECT, "subject"},
     {IDC_EMAIL_MESSAGE, "message"},
+    {IDC_EMAIL_MAIL_SETTINGS, "mail program or mail server"},
 };
 
 const ImageSizeReader kReadImageSize = ReadImageSize;
@@ -62,6 +64,7 @@ EmailDialog::EmailDialog(EmailComposer& composer, std::string contactsPath, std:
     OnClicked(IDC_EMAIL_CLEAR, [this] { Clear(); });
     OnClicked(IDC_EMAIL_RESIZE_REPORT, [this] { ResizeReportClicked(); });
     OnClicked(IDC_EMAIL_RESIZE, [this] { Resize(); });
+    OnClicked(IDC_EMAIL_MAIL_SETTINGS, [this] { RunMailSettings(Handle(), ""); });
     OnNotify(IDC_EMAIL_CONTACT_LIST, NM_CLICK, [this](NMHDR*) { ListClicked(); });
     OnNotify(IDC_EMAIL_CONTACT_LIST, NM_DBLCLK, [this](NMHDR*) {
         ListClicked();
@@ -75,7 +78,7 @@ void EmailDialog::OnInitDialog()
     UseBoldFont({IDC_EMAIL_TO_LABEL, IDC_EMAIL_TO, IDC_EMAIL_ADD_TO, IDC_EMAIL_SUBJECT_LABEL, IDC_EMAIL_SUBJECT,
                  IDC_EMAIL_MESSAGE_LABEL, IDC_EMAIL_MESSAGE, IDC_EMAIL_ATTACHED_LABEL, IDC_EMAIL_NAME_LABEL,
                  IDC_EMAIL_FILE_NAME, IDC_EMAIL_SIZE_LABEL, IDC_EMAIL_SIZE, IDC_EMAIL_RESOLUTION_LABEL,
-                 IDC_EMAIL_RESOLUTION, IDC_EMAIL_RESIZE_REPORT, IDC_EMAIL_RESIZE, IDOK, IDC_EMAIL_CLEAR, IDCANCEL,
+                 IDC_EMAIL_RESOLUTION, IDC_EMAIL_RESIZE_REPORT, IDC_EMAIL_RESIZE, IDC_EMAIL_MAIL_SETTINGS, IDOK, IDC_EMAIL_CLEAR, IDCANCEL,
                  IDC_EMAIL_CONTACTS_LABEL, IDC_EMAIL_ADD_CONTACT, IDC_EMAIL_EDIT_CONTACT, IDC_EMAIL_DELETE_CONTACT,
                  IDC_EMAIL_CONTACT_LIST});
     for (int label : {IDC_EMAIL_TO_LABEL, IDC_EMAIL_SUBJECT_LABEL, IDC_EMAIL_MESSAGE_LABEL})
@@ -92,6 +95,7 @@ void EmailDialog::OnInitDialog()
     ListView list(Handle(), IDC_EMAIL_CONTACT_LIST);
     list.AddColumn(0, "Name", 110);
     list.AddColumn(1, "Email Address", 177);
+    list.FitColumns();
     list.SetColours(Theme::background, Theme::background, Theme::text);
     composer_.ReadContacts(contactsPath_);
     composer_.DescribeAttachment(kReadImageSize);

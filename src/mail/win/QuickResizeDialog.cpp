@@ -1,7 +1,7 @@
 #include "mail/win/QuickResizeDialog.h"
 
 #include "QuickResizeIds.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "mail/EmailComposer.h"
 #include "win/PrivateTempFile.h"
 #include "mail/win/ScaleImage.h"
@@ -71,7 +71,7 @@ void QuickResizeDialog::ScaleChanged()
 
 void QuickResizeDialog::ShowSizePage()
 {
-    const std::string page = WriteSizePage(DataPaths::dataDirectory, model_.PageSize());
+    const std::string page = WriteSizePage(AccountDataDirectory(), model_.PageSize());
     if (browser_ && !page.empty())
         browser_->Navigate(page);
 }

@@ -32,6 +32,21 @@ HMODULE LoadMailLibrary()
     return path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+// The default mail program's key names its Simple MAPI library.
+bool HasMapiLibraryValue(HKEY root, const std::string& program)
+{
+    const std::string key = "Software\\Clients\\Mail\\" + program;
+    for (const char* value : {"DLLPathEx", "DLLPath"}) {
+        char path[MAX_PATH] = {};
+        DWORD size = sizeof path;
+        if (RegGetValueA(root, key.c_str(), value, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, path, &size) ==
+                ERROR_SUCCESS &&
+            path[0] != '\0')
+            return true;
+    }
+    return false;
+}
+
 struct Attachment {
     std::string path;
     std::string displayName;
@@ -110,7 +125,7 @@ public:
         }
     }
 
-    bool HasMailLibrary() const override { return sendMail_ != nullptr; }
+    bool HasMailLibrary() const override { return sendMail_ != nullptr && HasMailProgram(); }
 
     bool AddRecipient(const std::string& text) override
     {
@@ -153,10 +168,17 @@ public:
         body_.append(attachments_.size(), ' ');
 
         std::vector<MapiRecipDesc> recipients(recipients_.size());
+        std::vector<std::string> addresses;
+        for (const std::string& recipient : recipients_)
+            addresses.push_back("SMTP:" + recipient);
         for (std::size_t i = 0; i < recipients_.size(); ++i) {
             recipients[i] = MapiRecipDesc{};
             recipients[i].ulRecipClass = MAPI_TO;
+            // An address of its own: a mail client resolves a bare name
+            // against its address book, which may turn it into another
+            // address or a whole list.
             recipients[i].lpszName = &recipients_[i][0];
+            recipients[i].lpszAddress = &addresses[i][0];
         }
         std::vector<MapiFileDesc> files(attachments_.size());
         for (std::size_t i = 0; i < attachments_.size(); ++i) {
@@ -200,5 +222,19 @@ private:
 };
 
 } // namespace
+
+bool HasMailProgram()
+{
+    for (HKEY chooser : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        char program[256] = {};
+        DWORD size = sizeof program;
+        if (RegGetValueA(chooser, "Software\\Clients\\Mail", nullptr, RRF_RT_REG_SZ, nullptr, program, &size) !=
+                ERROR_SUCCESS ||
+            program[0] == '\0')
+            continue;
+        return HasMapiLibraryValue(HKEY_CURRENT_USER, program) || HasMapiLibraryValue(HKEY_LOCAL_MACHINE, program);
+    }
+    return false;
+}
 
 std::unique_ptr<MailSender> CreateMailSender() { return std::make_unique<SimpleMapiSender>(); }

@@ -5,6 +5,12 @@
 
 #include <memory>
 
-// A sender for one message; HasMailLibrary tells whether the library and
-// both entry points were found.
+// A sender for one message; HasMailLibrary tells whether a mail program
+// takes mail, and the library and both entry points were found.
 std::unique_ptr<MailSender> CreateMailSender();
+
+// True when a mail program is registered as the account's or the machine's
+// default with a Simple MAPI library of its own. The System32 library only
+// hands mail over to that program; without one, Wine's hands it to a browser
+// or desktop and reports success although nothing was sent.
+bool HasMailProgram();

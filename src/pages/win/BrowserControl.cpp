@@ -1,5 +1,5 @@
 #include "pages/win/BrowserControl.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "pages/NavigationFilter.h"
 #include "pages/PageUrl.h"
 #include "pages/win/HeldPages.h"
@@ -29,7 +29,7 @@ bool browserFailed = false;
 // Every page area shows only the program's own pages and the print link.
 bool AllowedNavigation(const std::string& url)
 {
-    return NavigationAllowed(url, DataPaths::dataDirectory);
+    return NavigationAllowed(url, AccountDataDirectory());
 }
 
 // A page of ours that exists and still did not load: the browser has no

@@ -105,6 +105,41 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     return true;
 }
 
+bool PathExists(const std::string& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0;
+}
+
+bool ReadRegularFile(const std::string& path, long long limit, std::string& bytes)
+{
+    bytes.clear();
+    // Non-blocking, so that opening a FIFO returns at once instead of waiting
+    // for a writer; a regular file reads as always.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    bool ok = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= limit;
+    char block[4096];
+    while (ok) {
+        const ssize_t n = read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        bytes.append(block, static_cast<std::size_t>(n));
+        // A file that grows while it is read is over the bound all the same.
+        ok = static_cast<long long>(bytes.size()) <= limit;
+    }
+    close(fd);
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+
 bool SecondsSinceWritten(const std::string& path, long long& seconds)
 {
     struct stat st;

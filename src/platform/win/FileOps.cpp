@@ -109,6 +109,52 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     return regular;
 }
 
+// Devices (NUL, CON) have no attributes; opening them without access tells.
+bool PathExists(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+bool ReadRegularFile(const std::string& path, long long limit, std::string& bytes)
+{
+    bytes.clear();
+    // Others may go on reading, writing and renaming: a writer replacing the
+    // file renames over it, and this reader must not make that wait.
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    // Device names (CON, NUL, COM1) and pipes open too; only a file on a
+    // disk has an end to read to. Directories do not open without backup
+    // semantics.
+    LARGE_INTEGER size{};
+    bool ok = GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart <= limit;
+    char block[4096];
+    while (ok) {
+        DWORD got = 0;
+        if (!ReadFile(file, block, sizeof block, &got, nullptr)) {
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        bytes.append(block, got);
+        // A file that grows while it is read is over the bound all the same.
+        ok = static_cast<long long>(bytes.size()) <= limit;
+    }
+    CloseHandle(file);
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+
 bool SecondsSinceWritten(const std::string& path, long long& seconds)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;

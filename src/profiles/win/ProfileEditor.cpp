@@ -1,15 +1,13 @@
 #include "profiles/win/ProfileEditor.h"
 
 #include "ProfileEditorIds.h"
-#include "base/Clock.h"
 #include "base/DataPaths.h"
 #include "pages/win/PageWindow.h"
-#include "base/DateLists.h"
 #include "profiles/InformationPages.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/SignImage.h"
-#include "win/ComboBox.h"
+#include "win/AccountFolders.h"
 #include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/InputWatch.h"
@@ -20,13 +18,22 @@
 
 // One date of the profile: its three lists and the fields they edit.
 struct EditorDateGroup {
-    int monthList;
-    int dayList;
-    int yearList;
+    DateListIds lists;
     int Profile::*month;
     int Profile::*day;
     int Profile::*year;
     bool ownBirthday;
+
+    CivilDate StoredIn(const Profile& profile) const
+    {
+        return {profile.*year, profile.*month, profile.*day};
+    }
+    void Store(const CivilDate& date, Profile& profile) const
+    {
+        profile.*year = date.year;
+        profile.*month = date.month;
+        profile.*day = date.day;
+    }
 };
 
 namespace {
@@ -35,33 +42,29 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
-const EditorDateGroup kOwn{IDC_YOUR_MONTH, IDC_YOUR_DATE, IDC_YOUR_YEAR,
+const EditorDateGroup kOwn{{IDC_YOUR_MONTH, IDC_YOUR_DATE, IDC_YOUR_YEAR},
                            &Profile::yourMonth, &Profile::yourDate, &Profile::yourYear, true};
-const EditorDateGroup kMother{IDC_MOTHER_MONTH, IDC_MOTHER_DATE, IDC_MOTHER_YEAR,
+const EditorDateGroup kMother{{IDC_MOTHER_MONTH, IDC_MOTHER_DATE, IDC_MOTHER_YEAR},
                               &Profile::motherMonth, &Profile::motherDate, &Profile::motherYear, false};
-const EditorDateGroup kFather{IDC_FATHER_MONTH, IDC_FATHER_DATE, IDC_FATHER_YEAR,
+const EditorDateGroup kFather{{IDC_FATHER_MONTH, IDC_FATHER_DATE, IDC_FATHER_YEAR},
                               &Profile::fatherMonth, &Profile::fatherDate, &Profile::fatherYear, false};
-const EditorDateGroup kGood{IDC_GOOD_MONTH, IDC_GOOD_DATE, IDC_GOOD_YEAR,
+const EditorDateGroup kGood{{IDC_GOOD_MONTH, IDC_GOOD_DATE, IDC_GOOD_YEAR},
                             &Profile::goodMonth, &Profile::goodDate, &Profile::goodYear, false};
-const EditorDateGroup kBad{IDC_BAD_MONTH, IDC_BAD_DATE, IDC_BAD_YEAR,
+const EditorDateGroup kBad{{IDC_BAD_MONTH, IDC_BAD_DATE, IDC_BAD_YEAR},
                            &Profile::badMonth, &Profile::badDate, &Profile::badYear, false};
 const EditorDateGroup* const kAllGroups[] = {&kOwn, &kMother, &kFather, &kGood, &kBad};
 
 } // namespace
 
-
-
-ProfileEditor::ProfileEditor()
+ProfileEditor::ProfileEditor(const Clock& clock)
     : Dialog(IDD_PROFILE_EDITOR),
-      dataDirectory_(DataPaths::dataDirectory),
-      signImagePath_(SignImagePath(dataDirectory_, 0, 0))
+      dataDirectory_(AccountDataDirectory()),
+      signImagePath_(SignImagePath(DataPaths::programDirectory, 0, 0)),
+      dateRange_(DateListRange::ForEditor(clock.Today().year))
 {
-    for (const DateGroup* group : kAllGroups) {
-        const DateGroup& g = *group;
-        OnCommand(g.monthList, CBN_SELCHANGE, [this, &g] { MonthChanged(g); });
-        OnCommand(g.yearList, CBN_SELCHANGE, [this, &g] { YearChanged(g); });
-        OnCommand(g.dayList, CBN_SELCHANGE, [this, &g] { DayChanged(g); });
-    }
+    for (const DateGroup* group : kAllGroups)
+        for (int list : {group->lists.month, group->lists.day, group->lists.year})
+            OnCommand(list, CBN_SELCHANGE, [this, group, list] { DateChosen(*group, list); });
     OnClicked(IDC_USE_MOTHER, [this] { GroupSwitched(IDC_USE_MOTHER, &Profile::useMotherBirthday); });
     OnClicked(IDC_USE_FATHER, [this] { GroupSwitched(IDC_USE_FATHER, &Profile::useFatherBirthday); });
     OnClicked(IDC_USE_PERSONAL, [this] { GroupSwitched(IDC_USE_PERSONAL, &Profile::manualCalibration); });
@@ -89,13 +92,12 @@ void ProfileEditor::OnInitDialog()
 {
     HWND dialog = Handle();
     AddMessageFilter(inputWatch_.FilterFor(dialog));
-    years_ = YearList::ForEditor(LocalClock().Today().year);
 
     UseBoldFont({IDOK, IDCANCEL, IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL,
                  IDC_GOOD_LABEL, IDC_BAD_LABEL, IDC_DESCRIPTION, IDC_FULL_NAME, IDC_USE_MOTHER,
                  IDC_USE_FATHER, IDC_USE_PERSONAL, IDC_YEAR_PAGE, IDC_SIGN_PAGE, IDC_NUMBER_PAGE});
     for (const DateGroup* group : kAllGroups)
-        UseBoldFont({group->monthList, group->dayList, group->yearList});
+        UseBoldFont({group->lists.month, group->lists.day, group->lists.year});
     // The labels are sized close to their texts in the bold font; the edit
     // controls' own inner margins would clip the last letters.
     for (int label : {IDC_DESCRIPTION_LABEL, IDC_FULL_NAME_LABEL, IDC_BIRTHDAY_LABEL, IDC_GOOD_LABEL,
@@ -108,7 +110,7 @@ void ProfileEditor::OnInitDialog()
         SetLabelColour(checkBox, kBlue);
 
     for (const DateGroup* group : {&kMother, &kFather, &kGood, &kBad})
-        EmptyDateGroup(*group);
+        Lists(*group).Empty();
 
     // A new profile shows the defaults of a new record, January 1, 1900.
     if (!profile_.description.empty())
@@ -139,7 +141,7 @@ void ProfileEditor::OnInitDialog()
     PlaceBesideSignPanel();
 
     signPanelEnabled_ = true;
-    signImagePath_ = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
+    signImagePath_ = SignImagePath(DataPaths::programDirectory, profile_.yourMonth, profile_.yourDate);
     ShowSignPanel();
 
     Controls::SetText(dialog, IDC_DESCRIPTION, profile_.description);
@@ -176,84 +178,23 @@ void ProfileEditor::PlaceBesideSignPanel()
     SetWindowPos(Handle(), HWND_TOP, x_, y_ - 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }
 
-// Fills a group's month and year lists with the given selections and its day
-// list for the stored month and year; an index of -1 (a stored value the list
-// does not offer) leaves that list without a selection.
-void ProfileEditor::ShowDate(const DateGroup& group, int monthIndex, int yearIndex)
+DateListControl ProfileEditor::Lists(const DateGroup& group) const
 {
-    HWND dialog = Handle();
-    for (int list : {group.monthList, group.dayList, group.yearList})
-        Controls::Enable(dialog, list, true);
-
-    ComboBox months(dialog, group.monthList);
-    months.Clear();
-    for (int month = 1; month <= DateLists::kMonthEntries; ++month)
-        months.Add(std::to_string(month));
-    months.Select(monthIndex);
-
-    ComboBox years(dialog, group.yearList);
-    years.Clear();
-    for (int index = 0; index < years_.Count(); ++index)
-        years.Add(std::to_string(years_.YearAt(index)));
-    years.Select(yearIndex);
-
-    FillDays(group);
+    return DateListControl(Handle(), group.lists, dateRange_);
 }
 
 void ProfileEditor::ShowStoredDate(const DateGroup& group)
 {
-    ShowDate(group, DateLists::MonthIndex(profile_.*group.month),
-             years_.IndexOf(profile_.*group.year));
+    Lists(group).Show(group.StoredIn(profile_));
 }
 
-void ProfileEditor::FillDays(const DateGroup& group)
+// A list without a selection keeps the stored value.
+void ProfileEditor::DateChosen(const DateGroup& group, int list)
 {
-    ComboBox days(Handle(), group.dayList);
-    days.Clear();
-    int entries = DateLists::DayEntries(profile_.*group.month, profile_.*group.year);
-    for (int day = 1; day <= entries; ++day)
-        days.Add(std::to_string(day));
-    days.Select(DateLists::DayIndex(profile_.*group.day, entries));
-}
-
-void ProfileEditor::EmptyDateGroup(const DateGroup& group)
-{
-    for (int list : {group.monthList, group.dayList, group.yearList}) {
-        ComboBox(Handle(), list).Clear();
-        Controls::Enable(Handle(), list, false);
-    }
-}
-
-// The change handlers only take what the list shows; a list without a
-// selection keeps the stored value.
-void ProfileEditor::MonthChanged(const DateGroup& group)
-{
-    int index = ComboBox(Handle(), group.monthList).Selection();
-    if (index < 0)
+    CivilDate date = group.StoredIn(profile_);
+    if (!Lists(group).TakeChoice(list, date))
         return;
-    profile_.*group.month = DateLists::MonthAt(index);
-    FillDays(group);
-    if (group.ownBirthday)
-        UpdateSignImage();
-}
-
-void ProfileEditor::YearChanged(const DateGroup& group)
-{
-    int index = ComboBox(Handle(), group.yearList).Selection();
-    if (index < 0)
-        return;
-    profile_.*group.year = years_.YearAt(index);
-    FillDays(group);
-    if (group.ownBirthday)
-        UpdateSignImage();
-}
-
-void ProfileEditor::DayChanged(const DateGroup& group)
-{
-    int index = ComboBox(Handle(), group.dayList).Selection();
-    if (index < 0)
-        return;
-    profile_.*group.day = DateLists::DayAt(index);
+    group.Store(date, profile_);
     if (group.ownBirthday)
         UpdateSignImage();
 }
@@ -262,9 +203,8 @@ void ProfileEditor::DayChanged(const DateGroup& group)
 // reading month, year and day in this order stores what the lists show.
 void ProfileEditor::ReadDateGroup(const DateGroup& group)
 {
-    MonthChanged(group);
-    YearChanged(group);
-    DayChanged(group);
+    for (int list : {group.lists.month, group.lists.year, group.lists.day})
+        DateChosen(group, list);
 }
 
 // Switching a group on shows January 1900 with the stored day, as a fresh
@@ -282,14 +222,14 @@ void ProfileEditor::GroupSwitched(int checkBoxId, bool Profile::*flag)
         groups[0] = &kGood;
         groups[1] = &kBad;
     }
+    const CivilDate freshStart{YearList::oldestYear, 1, 1};
     for (const DateGroup* group : groups) {
         if (!group)
             continue;
-        if (!on) {
-            EmptyDateGroup(*group);
-            continue;
-        }
-        ShowDate(*group, 0, years_.IndexOf(YearList::oldestYear));
+        if (on)
+            Lists(*group).Show(freshStart, group->StoredIn(profile_));
+        else
+            Lists(*group).Empty();
     }
 }
 
@@ -338,15 +278,14 @@ bool ProfileEditor::PassesChecks()
 void ProfileEditor::OnCancel()
 {
     for (const DateGroup* group : kAllGroups)
-        for (int list : {group->monthList, group->dayList, group->yearList})
-            ComboBox(Handle(), list).Clear();
+        Lists(*group).Empty();
     DropSignPanel();
     End(IDCANCEL);
 }
 
 void ProfileEditor::UpdateSignImage()
 {
-    std::string path = SignImagePath(dataDirectory_, profile_.yourMonth, profile_.yourDate);
+    std::string path = SignImagePath(DataPaths::programDirectory, profile_.yourMonth, profile_.yourDate);
     if (path == signImagePath_)
         return;
     signImagePath_ = path;

@@ -2,8 +2,10 @@
 // The modal "Profile" dialog (resource 130) in which a profile is created or
 // changed. On Save it checks the input, writes the profile file and ends with
 // IDOK; on Close it ends with IDCANCEL and writes nothing.
+#include "base/Clock.h"
 #include "base/DateLists.h"
 #include "engine/Profile.h"
+#include "win/DateListControl.h"
 #include "win/Dialog.h"
 #include "win/InputWatch.h"
 
@@ -15,7 +17,8 @@ struct EditorDateGroup;
 
 class ProfileEditor : public Dialog {
 public:
-    ProfileEditor();
+    // `clock` gives the year the year lists start from.
+    explicit ProfileEditor(const Clock& clock);
     ~ProfileEditor() override;
 
     // Opens the editor on an existing profile: its file is read, and the
@@ -33,13 +36,9 @@ protected:
 private:
     using DateGroup = EditorDateGroup;
 
-    void ShowDate(const DateGroup& group, int monthIndex, int yearIndex);
+    DateListControl Lists(const DateGroup& group) const;
     void ShowStoredDate(const DateGroup& group);
-    void FillDays(const DateGroup& group);
-    void EmptyDateGroup(const DateGroup& group);
-    void MonthChanged(const DateGroup& group);
-    void YearChanged(const DateGroup& group);
-    void DayChanged(const DateGroup& group);
+    void DateChosen(const DateGroup& group, int list);
     void ReadDateGroup(const DateGroup& group);
     void GroupSwitched(int checkBoxId, bool Profile::*flag);
     void PlaceBesideSignPanel();
@@ -61,6 +60,5 @@ private:
     int x_ = 0;
     int y_ = 0;
     InputWatch inputWatch_;
-    // The year lists run from this year down to 1900.
-    YearList years_{YearList::oldestYear};
+    DateListRange dateRange_;
 };

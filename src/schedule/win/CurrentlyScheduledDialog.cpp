@@ -2,6 +2,7 @@
 
 #include "ScheduleIds.h"
 #include "schedule/DeliveryLog.h"
+#include "schedule/MissedDelivery.h"
 #include "win/Controls.h"
 
 #include <utility>
@@ -27,10 +28,31 @@ std::string ShownTime(const std::string& stored)
     return text;
 }
 
+LocalMinute LocalMinuteOf(const SYSTEMTIME& time)
+{
+    return {{time.wYear, time.wMonth, time.wDay}, time.wHour, time.wMinute};
+}
+
+// Since when no delivery ran although one was due, or an empty text.
+std::string MissedText(const std::string& recordPath, const std::string& lastLine, const std::string& storedTime)
+{
+    const std::optional<ClockTime> daily = ParseStoredTime(storedTime);
+    WIN32_FILE_ATTRIBUTE_DATA record{};
+    FILETIME local{};
+    SYSTEMTIME saved{};
+    if (!daily || !GetFileAttributesExA(recordPath.c_str(), GetFileExInfoStandard, &record) ||
+        !FileTimeToLocalFileTime(&record.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &saved))
+        return "";
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return MissedDeliveryText(ParseLogTime(lastLine), LocalMinuteOf(saved), *daily, LocalMinuteOf(now));
+}
+
 } // namespace
 
-CurrentlyScheduledDialog::CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath)
-    : Dialog(IDD_CURRENTLY_SCHEDULED), shown_(std::move(shown)), logPath_(logPath)
+CurrentlyScheduledDialog::CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath,
+                                                   const std::string& recordPath)
+    : Dialog(IDD_CURRENTLY_SCHEDULED), shown_(std::move(shown)), logPath_(logPath), recordPath_(recordPath)
 {
 }
 
@@ -54,5 +76,9 @@ void CurrentlyScheduledDialog::OnInitDialog()
     Controls::SetText(Handle(), IDC_CURRENT_TIME, kDeliverAtLabel + ShownTime(shown.storedTime));
     Controls::SetText(Handle(), IDC_CURRENT_TYPE, shown.typeText);
     const std::string last = LastDeliveryLogLine(logPath_);
-    Controls::SetText(Handle(), IDC_CURRENT_LAST_DELIVERY, last.empty() ? "" : "Last delivery: " + last);
+    const std::string missed = MissedText(recordPath_, last, shown.storedTime);
+    const std::string lastText = last.empty() ? "" : "Last delivery: " + last;
+    Controls::SetText(Handle(), IDC_CURRENT_LAST_DELIVERY, missed.empty() ? lastText : missed + "\r\n" + lastText);
+    if (!missed.empty())
+        SetLabelColour(IDC_CURRENT_LAST_DELIVERY, RGB(255, 255, 0));
 }

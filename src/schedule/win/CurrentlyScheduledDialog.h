@@ -1,6 +1,7 @@
 #pragma once
-// The Currently Scheduled Daily Report dialog (178): the recorded schedule
-// and the last line of the delivery log. Change (IDOK) lets the opener show
+// The Currently Scheduled Daily Report dialog (178): the recorded schedule,
+// the last line of the delivery log, and since when no delivery ran when
+// one was due. Change (IDOK) lets the opener show
 // the Schedule dialog; nothing is removed before a new schedule is saved.
 #include "schedule/ScheduleRecord.h"
 #include "win/Dialog.h"
@@ -9,7 +10,7 @@
 
 class CurrentlyScheduledDialog : public Dialog {
 public:
-    CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath);
+    CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath, const std::string& recordPath);
 
 protected:
     void OnInitDialog() override;
@@ -17,4 +18,5 @@ protected:
 private:
     ScheduleDisplay shown_;
     std::string logPath_;
+    std::string recordPath_;
 };

@@ -1,7 +1,8 @@
 #include "schedule/win/ScheduleDialog.h"
 
 #include "ScheduleIds.h"
-#include "base/DataPaths.h"
+#include "mail/win/MailSettingsDialog.h"
+#include "win/AccountFolders.h"
 #include "pages/win/PageWindow.h"
 #include "schedule/EmailHelpPage.h"
 #include "win/ComboBox.h"
@@ -22,7 +23,7 @@ void Fill(HWND dialog, int controlId, const std::vector<std::string>& entries, i
 } // namespace
 
 ScheduleDialog::ScheduleDialog(ScheduleDialogModel& model, ScheduleService& service, const Clock& clock)
-    : Dialog(IDD_SCHEDULE), model_(model), service_(service), dataDirectory_(DataPaths::dataDirectory), clock_(clock)
+    : Dialog(IDD_SCHEDULE), model_(model), service_(service), dataDirectory_(AccountDataDirectory()), clock_(clock)
 {
     OnCommand(IDC_SCHEDULE_HOUR, CBN_SELCHANGE, [this] { HourChanged(); });
     OnCommand(IDC_SCHEDULE_MINUTE, CBN_SELCHANGE,
@@ -30,13 +31,15 @@ ScheduleDialog::ScheduleDialog(ScheduleDialogModel& model, ScheduleService& serv
     OnCommand(IDC_SCHEDULE_TYPE, CBN_SELCHANGE,
               [this] { model_.TypeSelected(ComboBox(Handle(), IDC_SCHEDULE_TYPE).Selection()); });
     OnClicked(IDC_SCHEDULE_HELP, [this] { ShowHelp(); });
+    OnClicked(IDC_SCHEDULE_MAIL_SETTINGS, [this] { RunMailSettings(Handle(), ""); });
 }
 
 void ScheduleDialog::OnInitDialog()
 {
     UseBoldFont({IDC_SCHEDULE_AT_LABEL, IDC_SCHEDULE_HOUR, IDC_SCHEDULE_MINUTE, IDC_SCHEDULE_DAY_HALF,
                  IDC_SCHEDULE_PROFILE_LABEL, IDC_SCHEDULE_PROFILE, IDC_SCHEDULE_EMAIL_LABEL, IDC_SCHEDULE_EMAIL,
-                 IDC_SCHEDULE_TYPE_LABEL, IDC_SCHEDULE_TYPE, IDOK, IDC_SCHEDULE_HELP, IDCANCEL});
+                 IDC_SCHEDULE_TYPE_LABEL, IDC_SCHEDULE_TYPE, IDOK, IDC_SCHEDULE_HELP, IDC_SCHEDULE_MAIL_SETTINGS,
+                 IDCANCEL});
     SetLabelColour(IDC_SCHEDULE_AT_LABEL, RGB(255, 255, 255));
     SetLabelColour(IDC_SCHEDULE_DAY_HALF, RGB(0, 0, 0));
     SetLabelColour(IDC_SCHEDULE_PROFILE_LABEL, RGB(0, 255, 0));
@@ -78,7 +81,7 @@ void ScheduleDialog::OnOK()
     model_.TypeSelected(ComboBox(Handle(), IDC_SCHEDULE_TYPE).Selection());
 
     const ScheduleSaveResult result =
-        SaveSchedule(model_.Record(address), DataPaths::scheduleRecordPath, service_, clock_.Today());
+        SaveSchedule(model_.Record(address), ScheduleRecordPath(), service_, clock_.Today());
     if (!result.saved) {
         ShowMessage(result.message, MessageKind::Error);
         return;

@@ -1,12 +1,14 @@
 #include "schedule/win/ScheduleDialogs.h"
 
-#include "base/DataPaths.h"
+#include "mail/win/MailSenders.h"
+#include "mail/win/MailSettingsDialog.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/win/CurrentlyScheduledDialog.h"
 #include "schedule/win/ScheduleDialog.h"
 #include "schedule/win/SecurityAttributesDialog.h"
 #include "schedule/win/TaskSchedulerService.h"
+#include "win/AccountFolders.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -20,12 +22,14 @@ TaskSchedulerService MakeService()
 
 void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
 {
+    if (NeedsMailSettings())
+        RunMailSettings(owner, kNoMailProgramReason);
     TaskSchedulerService service = MakeService();
-    const std::string recordPath = DataPaths::scheduleRecordPath;
+    const std::string recordPath = ScheduleRecordPath();
     ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
         const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-        CurrentlyScheduledDialog current(shown, std::string(DataPaths::dataDirectory) + kDeliveryLogName);
+        CurrentlyScheduledDialog current(shown, AccountDataDirectory() + kDeliveryLogName, recordPath);
         if (current.RunModal(owner) != IDOK)
             return;
         model.TakeCurrent(shown);
@@ -36,5 +40,5 @@ void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock&
 bool EndScheduleBeforeDeleting(const std::string& profilePath)
 {
     TaskSchedulerService service = MakeService();
-    return EndScheduleOfDeletedProfile(DataPaths::scheduleRecordPath, profilePath, service, AskQuestion);
+    return EndScheduleOfDeletedProfile(ScheduleRecordPath(), profilePath, service, AskQuestion);
 }

@@ -1,77 +1,119 @@
 #include "schedule/win/TaskSchedulerService.h"
 
 #include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "schedule/AccountChecks.h"
 #include "win/ComRef.h"
+#include "win/ComScope.h"
 #include "win/MessageBoxes.h"
 #include "win/WideText.h"
 #include "win/WindowsVersion.h"
-#include "win/SystemFolder.h"
 
 #include <windows.h>
 #include <mstask.h>
-#include <objbase.h>
+#include <sddl.h>
+
+#include <vector>
 
 namespace {
 
-// The program is installed in its data directory.
 std::string ApplicationPath()
 {
-    return std::string(DataPaths::dataDirectory) + "Oracline.exe";
+    return std::string(DataPaths::programDirectory) + "Oracline.exe";
 }
 
+// The account's own data folder: no other account can put anything where
+// the run starts.
 std::string WorkingDirectory()
 {
-    const std::string folder = DataPaths::dataDirectory;
+    const std::string& folder = AccountDataDirectory();
     return folder.substr(0, folder.size() - 1);
 }
 
-// CoInitialize for the span of one operation. On the program's own thread OLE
-// is already up, and the call merely counts once more.
-class ComScope {
-public:
-    ComScope() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ~ComScope()
-    {
-        if (ok_)
-            CoUninitialize();
+// The running account's security identifier ("S-1-5-21-..."), or empty.
+std::string AccountSid()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return "";
+    std::string sid;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size ? size : 1);
+    LPSTR text = nullptr;
+    if (size && GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+        ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text)) {
+        sid = text;
+        LocalFree(text);
     }
-    bool Ok() const { return ok_; }
+    CloseHandle(token);
+    return sid;
+}
 
-private:
-    bool ok_;
-};
-
+// The Task Scheduler keeps every account's jobs side by side, so each
+// account's job carries its security identifier in its name: unlike the
+// user name it never changes, is unique, and holds no "." (which job names
+// may not).
 const std::wstring& JobName()
 {
-    static const std::wstring name = WideText(kScheduledJobName);
+    static const std::wstring name = WideText(AccountJobName(AccountSid()));
     return name;
 }
 
-bool CreateScheduler(ComRef<ITaskScheduler>& scheduler)
-{
-    return SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                      scheduler.OutVoid()));
-}
+// What every operation starts with: COM for its span, the scheduler, and the
+// job of our name, the existing one or a new one. Everything it obtained is
+// released when the operation ends.
+class JobSession {
+public:
+    enum class Job { Existing, New };
 
-bool OpenJob(ComRef<ITaskScheduler>& scheduler, ComRef<ITask>& task)
-{
-    return CreateScheduler(scheduler) &&
-           SUCCEEDED(scheduler->Activate(JobName().c_str(), IID_ITask, reinterpret_cast<IUnknown**>(task.Out())));
-}
+    explicit JobSession(Job job)
+    {
+        if (!com_.Ok() || FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                                  IID_ITaskScheduler, scheduler_.OutVoid())))
+            return;
+        IUnknown** task = reinterpret_cast<IUnknown**>(task_.Out());
+        ready_ = SUCCEEDED(job == Job::Existing ? scheduler_->Activate(JobName().c_str(), IID_ITask, task)
+                                                : scheduler_->NewWorkItem(JobName().c_str(), CLSID_CTask,
+                                                                          IID_ITask, task));
+    }
 
-// Opens the job and reads its status; false when there is no job to look at.
-bool OpenJobWithStatus(ComRef<ITaskScheduler>& scheduler, ComRef<ITask>& task, HRESULT& status)
-{
-    return OpenJob(scheduler, task) && SUCCEEDED(task->GetStatus(&status));
-}
+    // False when the scheduler or the job could not be had; nothing else
+    // may then be asked.
+    bool Ready() const { return ready_; }
+    ITask& Task() const { return *task_.Get(); }
 
-bool SaveJob(ITask* task)
+    // False when the status cannot be read.
+    bool ReadStatus(HRESULT& status) const { return SUCCEEDED(task_->GetStatus(&status)); }
+
+    // The job no longer needs the scheduler.
+    void DropScheduler() { scheduler_.Reset(); }
+
+    // Deleting goes through the scheduler, and the job must be let go first.
+    void DeleteJob()
+    {
+        task_.Reset();
+        scheduler_->Delete(JobName().c_str());
+    }
+
+    bool SaveJob() const
+    {
+        ComRef<IPersistFile> file;
+        if (FAILED(task_->QueryInterface(IID_IPersistFile, file.OutVoid())))
+            return false;
+        return SUCCEEDED(file->Save(nullptr, TRUE));
+    }
+
+private:
+    ComScope com_;  // first in, last out: COM outlives the interfaces
+    ComRef<ITaskScheduler> scheduler_;
+    ComRef<ITask> task_;
+    bool ready_ = false;
+};
+
+bool IsScheduledStatus(HRESULT status)
 {
-    ComRef<IPersistFile> file;
-    if (FAILED(task->QueryInterface(IID_IPersistFile, file.OutVoid())))
-        return false;
-    return SUCCEEDED(file->Save(nullptr, TRUE));
+    return status == SCHED_S_TASK_READY || status == SCHED_S_TASK_RUNNING || status == SCHED_S_TASK_HAS_NOT_RUN;
 }
 
 // Windows 2000 and XP run a job only under an account; other systems use
@@ -82,30 +124,9 @@ bool SystemWantsAccount()
     return version.platformId == VER_PLATFORM_WIN32_NT && version.major == 5;
 }
 
-bool IsNineX()
-{
-    return CurrentWindowsVersion().platformId == VER_PLATFORM_WIN32_WINDOWS;
-}
+} // namespace
 
-bool EnsureAgentRunning()
-{
-    if (FindWindowExA(nullptr, nullptr, "SAGEWINDOWCLASS", "SYSTEM AGENT COM WINDOW"))
-        return true;
-    const std::string agent = SystemFilePath("mstask.exe");
-    if (agent.empty())
-        return false;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(agent.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | CREATE_NEW_PROCESS_GROUP,
-                        nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
-
-bool EnsureServiceRunning()
+bool TaskSchedulerService::EnsureRunning()
 {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
     if (!manager)
@@ -122,75 +143,49 @@ bool EnsureServiceRunning()
     return ok;
 }
 
-} // namespace
-
-bool TaskSchedulerService::EnsureRunning()
-{
-    return IsNineX() ? EnsureAgentRunning() : EnsureServiceRunning();
-}
-
 bool TaskSchedulerService::IsJobScheduled()
 {
-    ComScope com;
-    if (!com.Ok())
-        return false;
-    ComRef<ITaskScheduler> scheduler;
-    ComRef<ITask> task;
+    JobSession job(JobSession::Job::Existing);
     HRESULT status = 0;
-    if (!OpenJobWithStatus(scheduler, task, status))
-        return false;
-    return status == SCHED_S_TASK_READY || status == SCHED_S_TASK_RUNNING || status == SCHED_S_TASK_HAS_NOT_RUN;
+    return job.Ready() && job.ReadStatus(status) && IsScheduledStatus(status);
 }
 
 bool TaskSchedulerService::DeleteJob()
 {
-    ComScope com;
-    if (!com.Ok())
-        return false;
-    ComRef<ITaskScheduler> scheduler;
-    ComRef<ITask> task;
+    JobSession job(JobSession::Job::Existing);
     HRESULT status = 0;
-    if (!OpenJobWithStatus(scheduler, task, status))
+    if (!job.Ready() || !job.ReadStatus(status))
         return false;
-    if (status == SCHED_S_TASK_RUNNING && FAILED(task->Terminate()))
+    if (status == SCHED_S_TASK_RUNNING && FAILED(job.Task().Terminate()))
         return false;
-    task.Reset();
-    scheduler->Delete(JobName().c_str());
+    job.DeleteJob();
     return true;
 }
 
 bool TaskSchedulerService::CreateJob()
 {
-    ComScope com;
-    if (!com.Ok())
+    JobSession job(JobSession::Job::New);
+    if (!job.Ready())
         return false;
-    ComRef<ITaskScheduler> scheduler;
-    ComRef<ITask> task;
-    if (!CreateScheduler(scheduler) ||
-        FAILED(scheduler->NewWorkItem(JobName().c_str(), CLSID_CTask, IID_ITask,
-                                      reinterpret_cast<IUnknown**>(task.Out()))))
-        return false;
-    task->SetApplicationName(WideText(ApplicationPath()).c_str());
-    task->SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
-    task->SetParameters(WideText(DataPaths::scheduleRecordPath).c_str());
-    return SaveJob(task.Get());
+    ITask& task = job.Task();
+    task.SetApplicationName(WideText(ApplicationPath()).c_str());
+    task.SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
+    task.SetParameters(WideText(ScheduleRecordPath()).c_str());
+    return job.SaveJob();
 }
 
 bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
 {
-    ComScope com;
-    if (!com.Ok())
+    JobSession job(JobSession::Job::Existing);
+    if (!job.Ready())
         return false;
-    ComRef<ITaskScheduler> scheduler;
-    ComRef<ITask> task;
-    if (!OpenJob(scheduler, task))
-        return false;
-    scheduler.Reset();
+    job.DropScheduler();
+    ITask& task = job.Task();
 
     if (SystemWantsAccount() && askAccount_) {
         const JobAccount account = askAccount_();
-        if (FAILED(task->SetAccountInformation(WideText(account.userId).c_str(),
-                                               WideText(account.password).c_str())))
+        if (FAILED(task.SetAccountInformation(WideText(account.userId).c_str(),
+                                              WideText(account.password).c_str())))
             ShowMessage(kAccountNotSetMessage, MessageKind::Error);
     }
 
@@ -198,13 +193,13 @@ bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
     // carry a trigger (Wine's loader makes one up for a job saved without),
     // so anything there goes first.
     WORD existing = 0;
-    if (SUCCEEDED(task->GetTriggerCount(&existing)))
+    if (SUCCEEDED(task.GetTriggerCount(&existing)))
         while (existing > 0)
-            task->DeleteTrigger(--existing);
+            task.DeleteTrigger(--existing);
 
     WORD index = 0;
     ComRef<ITaskTrigger> trigger;
-    if (FAILED(task->CreateTrigger(&index, trigger.Out())))
+    if (FAILED(task.CreateTrigger(&index, trigger.Out())))
         return false;
     TASK_TRIGGER daily{};
     daily.cbTriggerSize = sizeof(daily);
@@ -217,6 +212,6 @@ bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
     daily.Type.Daily.DaysInterval = 1;
     if (FAILED(trigger->SetTrigger(&daily)))
         return false;
-    SaveJob(task.Get());
+    job.SaveJob();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The daily job through the Task Scheduler 1.0 COM interfaces and the
-// service control manager (or, on the 9x family, the System Agent). Each
+// service control manager. Each
 // operation initialises COM around its own calls and releases every
 // interface it obtained.
 #include "schedule/ScheduleService.h"

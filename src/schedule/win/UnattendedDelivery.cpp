@@ -1,19 +1,19 @@
 #include "schedule/win/UnattendedDelivery.h"
 
 #include "win/PrivateTempFile.h"
-#include "mail/win/SimpleMapiSender.h"
+#include "mail/win/MailSenders.h"
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
-#include "base/DataPaths.h"
+#include "win/AccountFolders.h"
 #include "base/ReportTiming.h"
 
 #include <windows.h>
 
 void RunUnattendedDelivery()
 {
-    const std::string dataDirectory = DataPaths::dataDirectory;
+    const std::string& dataDirectory = AccountDataDirectory();
     DeliveryTools tools;
-    tools.createSender = [] { return CreateMailSender(); };
+    tools.createSender = [] { return CreateConfiguredSender(); };
     tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
     tools.renderImage = [](const std::string& path, const ReportInput& report) {
         ReportTiming timing("scheduled-report-jpeg");
@@ -25,7 +25,7 @@ void RunUnattendedDelivery()
     };
     const LocalClock clock;
     ReportTiming timing("scheduled-delivery");
-    DeliveryLogEntry entry = RunScheduledDelivery(DataPaths::scheduleRecordPath, dataDirectory, clock, tools);
+    DeliveryLogEntry entry = RunScheduledDelivery(ScheduleRecordPath(), dataDirectory, clock, tools);
 
     SYSTEMTIME now{};
     GetLocalTime(&now);

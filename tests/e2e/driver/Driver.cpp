@@ -1,5 +1,7 @@
 #include "driver/Driver.h"
 
+#include "win/KnownFolders.h"
+
 #include <dlgs.h>
 
 #include <cstdio>
@@ -244,6 +246,14 @@ void RealInput(const std::string& xdotoolArguments)
     OutputOf("/usr/bin/xdotool " + xdotoolArguments);
 }
 
+void RealClick(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
+              std::to_string((frame.top + frame.bottom) / 2) + " click 1");
+}
+
 Picture CaptureClient(HWND window)
 {
     Picture shot;
@@ -279,6 +289,29 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
                 box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
                            std::max<LONG>(box.bottom, y)};
     return box;
+}
+
+std::vector<int> ControlsOverDrawing(HWND dialog)
+{
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            controls.push_back(child);
+    for (HWND control : controls)
+        ShowWindow(control, SW_HIDE);
+    Sleep(500);
+    const RECT drawn = BoxOf(CaptureClient(dialog), [](COLORREF p) { return p != RGB(128, 128, 128); });
+    std::vector<int> over;
+    for (HWND control : controls) {
+        ShowWindow(control, SW_SHOWNA);
+        RECT place{}, common{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+        const RECT drawing{drawn.left, drawn.top, drawn.right + 1, drawn.bottom + 1};
+        if (IntersectRect(&common, &place, &drawing))
+            over.push_back(GetDlgCtrlID(control));
+    }
+    return over;
 }
 
 std::string ComboDriver::ItemText(int index) const
@@ -350,6 +383,38 @@ bool TakeFromRecycleBin(const std::string& bytes)
     return found;
 }
 
-void ResetDataDirectory() { RemoveTree(DataDirectory()); }
+std::string DataDirectory()
+{
+    static const std::string folder = KnownFolderPath(KnownFolder::RoamingAppData) + "Oracline\\";
+    return folder;
+}
+
+std::string ReportsDirectory()
+{
+    static const std::string folder = KnownFolderPath(KnownFolder::Pictures) + "Oracline Reports\\";
+    return folder;
+}
+
+std::vector<std::string> EntriesOf(const std::string& directory)
+{
+    std::vector<std::string> names;
+    ForEachEntry(directory, [&](const WIN32_FIND_DATAA& entry) { names.push_back(entry.cFileName); });
+    return names;
+}
+
+void ResetDataDirectory()
+{
+    RemoveTree(DataDirectory());
+    RemoveTree(ReportsDirectory());
+    // What a test left where earlier versions kept the data would be taken
+    // over by the next first start.
+    ForEachEntry(ProgramDirectory(), [](const WIN32_FIND_DATAA& entry) {
+        const std::string name = entry.cFileName, full = ProgramDirectory() + name;
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTree(full + "\\");
+        else if (name.size() < 4 || name.substr(name.size() - 4) != ".gif")
+            DeleteFileA(full.c_str());
+    });
+}
 
 } // namespace e2e

@@ -16,8 +16,14 @@ constexpr DWORD kWaitMs = 15000;
 
 // A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
 std::string BesideTestExe(const std::string& name);
-// "C:\Program Files\Oracline\".
-inline std::string DataDirectory() { return "C:\\Program Files\\Oracline\\"; }
+// The program folder, where the setup puts the programs and the sign images
+// and where earlier versions kept every account's data.
+inline std::string ProgramDirectory() { return "C:\\Program Files\\Oracline\\"; }
+// The test account's data folder, "Oracline\" in its roaming application
+// data, and its reports folder, "Oracline Reports\" in its Pictures, as the
+// known-folder API names them (under Wine the account is the Linux user).
+std::string DataDirectory();
+std::string ReportsDirectory();
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
@@ -97,6 +103,8 @@ void PressKey(HWND window, int virtualKey);
 // --delay 150 Down Return", "mousemove 400 250 click 1"): it reaches whatever
 // window has the focus, as the user's would. Returns once it is sent.
 void RealInput(const std::string& xdotoolArguments);
+// A real left click in the middle of a window, on the X display.
+void RealClick(HWND window);
 // Closes a dialog as Escape or the close box would.
 inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
 // Waits until the window is destroyed or hidden; with CloseDialog first,
@@ -133,6 +141,11 @@ Picture CaptureClient(HWND window);
 // picks; right < left when there is none.
 RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
 
+// The controls of a dialog (buttons, pictures, lists) that lie over what the
+// dialog draws on itself, by control id; none when the layout holds. The
+// controls are hidden for a moment to see the whole drawing.
+std::vector<int> ControlsOverDrawing(HWND dialog);
+
 // A drop-down list of another process's dialog. Choosing an entry sets the
 // selection and then tells the dialog, as the user's choice would.
 class ComboDriver {
@@ -166,12 +179,15 @@ inline bool DirectoryExists(const std::string& path)
     return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 std::string ReadFileBytes(const std::string& path);
+// The names of a directory's files and folders ("." and ".." left out).
+std::vector<std::string> EntriesOf(const std::string& directory);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Under Wine the Recycle Bin is the desktop's trash folder: true when a file
 // holding exactly these bytes lies there. The file and its note are taken
 // out again.
 bool TakeFromRecycleBin(const std::string& bytes);
-// Starts every test from an empty data directory.
+// Starts every test from empty data and reports folders and a program folder
+// with nothing but the sign images.
 void ResetDataDirectory();
 
 } // namespace e2e

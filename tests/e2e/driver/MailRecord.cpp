@@ -34,9 +34,20 @@ std::string SystemMailLibrary()
     return std::string(system) + "\\mapi32.dll";
 }
 
+void RegisterTestMailProgram(bool registered)
+{
+    const std::string program = registered ? "Oracline Test Mail" : "";
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(),
+                    static_cast<DWORD>(program.size() + 1));
+    const std::string library = SystemMailLibrary();
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail\\Oracline Test Mail", "DLLPath", REG_SZ,
+                    library.c_str(), static_cast<DWORD>(library.size() + 1));
+}
+
 void PrepareMailRecord()
 {
     CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
+    RegisterTestMailProgram(true);
     DeleteFileA(kMailRecordPath);
     DeleteFileA((kMailRecordPath + std::string(".result")).c_str());
     for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {

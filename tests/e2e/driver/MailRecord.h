@@ -26,6 +26,9 @@ inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::
 // library into the prefix's System32, the only place the program loads it
 // from (the build folder's copy beside Oracline.exe stands for a planted one).
 void PrepareMailRecord();
+// Registers the recording library as the default mail program's Simple MAPI
+// library, or (false) leaves the machine without a mail program.
+void RegisterTestMailProgram(bool registered);
 // The result code for the next calls, also in a program already running.
 void SetMailResult(unsigned long result);
 

@@ -37,7 +37,6 @@ MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& f
                                      const std::string& commandLine, bool waitForMainWindow)
 {
     ResetDataDirectory();
-    CreateDirectoryA("C:\\Program Files\\", nullptr);
     CreateDirectoryA(DataDirectory().c_str(), nullptr);
     for (const auto& file : files)
         WriteFileBytes(DataDirectory() + file.first, file.second);

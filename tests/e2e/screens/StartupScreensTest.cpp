@@ -35,7 +35,7 @@ TEST(StartupOnScreen_640x480x24, NarrowScreenIsRefusedWithBothMessagesInOrder)
     ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
     ExpectDisplayRefusal();
     // A refused start still leaves its directories, and nothing else.
-    EXPECT_TRUE(DirectoryExists(DataDirectory() + "Reports"));
+    EXPECT_TRUE(DirectoryExists(ReportsDirectory()));
     EXPECT_FALSE(FileExists(DataDirectory() + "oc.ini"));
 }
 

@@ -72,7 +72,9 @@ for value in "DisplayName|REG_SZ|Oracline" "DisplayVersion|REG_SZ|$version" "Pub
 done
 expect "estimated size at least the exe's" [ $(( $(grep -oP '^EstimatedSize\|REG_DWORD\|\K0x[0-9a-f]+' <<<"$entry") * 1024 )) -ge \
                                               "$(stat -c %s "$dir/Oracline.exe")" ]
-echo "x" >"$dir/oc.ini"   # past the first start's introduction page
+# Past the first start's introduction page: an index in the account's folder.
+account_data="$(winepath -u "$(wine cmd.exe /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")/Oracline"
+mkdir -p "$account_data"; echo "x" >"$account_data/oc.ini"
 wine 'C:\Program Files\Oracline\Oracline.exe' &
 expect "installed program shows its main window" [ -n "$(window '^Oracline 2005  -  For entertainment')" ]
 wineserver -k; finish

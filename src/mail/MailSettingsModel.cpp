@@ -1,0 +1,73 @@
+#include "mail/MailSettingsModel.h"
+
+#include "base/TextLines.h"
+
+std::vector<std::string> SecurityEntries() { return {"STARTTLS", "TLS"}; }
+
+MailSettingsModel::MailSettingsModel(const MailSettings& settings, bool passwordStored)
+    : method(settings.method), server(settings.server), portText(std::to_string(settings.port)),
+      securityIndex(settings.security == MailSecurity::tls ? 1 : 0), user(settings.user), from(settings.from),
+      passwordHint(passwordStored ? "A password is stored; leave empty to keep it." : ""),
+      passwordStored_(passwordStored)
+{
+}
+
+void MailSettingsModel::MethodChosen(MailMethod chosen) { method = chosen; }
+
+void MailSettingsModel::SecuritySelected(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    const MailSecurity before = securityIndex == 1 ? MailSecurity::tls : MailSecurity::startTls;
+    const MailSecurity after = index == 1 ? MailSecurity::tls : MailSecurity::startTls;
+    if (portText.empty() || portText == std::to_string(DefaultPort(before)))
+        portText = std::to_string(DefaultPort(after));
+    securityIndex = index;
+}
+
+std::string MailSettingsModel::CheckForSave() const
+{
+    if (method == MailMethod::mapi)
+        return "";
+    if (server.empty())
+        return "Please enter your mail server first.    ";
+    if (!IsServerName(server) || server.size() > kMailFieldLimit)
+        return "The mail server is not valid. Enter its name only, such as smtp.example.com.    ";
+    const bool digits = !portText.empty() && portText.size() <= 5 &&
+                        portText.find_first_not_of("0123456789") == std::string::npos;
+    const int port = digits ? LeadingInteger(portText) : 0;
+    if (port < 1 || port > 65535)
+        return "Please enter a port between 1 and 65535.    ";
+    for (char c : user + password)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "The user name and the password cannot hold control characters.    ";
+    if (user.size() > kMailFieldLimit || password.size() > kMailFieldLimit)
+        return "The user name and the password are limited to 100 characters.    ";
+    if (!user.empty() && password.empty() && !passwordStored_)
+        return "Please enter your password first.    ";
+    if (from.empty())
+        return "Please enter your sender address first.    ";
+    if (!IsMailboxAddress(from) || from.size() > kMailFieldLimit)
+        return "The sender address is not valid.    ";
+    return "";
+}
+
+MailSettings MailSettingsModel::Settings() const
+{
+    MailSettings settings;
+    settings.method = method;
+    settings.server = server;
+    settings.security = securityIndex == 1 ? MailSecurity::tls : MailSecurity::startTls;
+    const int port = LeadingInteger(portText);
+    settings.port = port >= 1 && port <= 65535 ? port : DefaultPort(settings.security);
+    settings.user = user;
+    settings.from = from;
+    return settings;
+}
+
+std::string TestMailAnswer(const SmtpOutcome& outcome, const MailSettings& settings)
+{
+    if (outcome.kind != SmtpOutcome::sent)
+        return SmtpFailureMessage(outcome, settings);
+    return "The test mail was sent to " + settings.from + ".    \nThe mail server answered: " + outcome.answer + "    ";
+}

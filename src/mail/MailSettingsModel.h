@@ -1,0 +1,71 @@
+#pragma once
+// What the Mail Settings dialog holds and decides, apart from its controls:
+// the choice between the mail program and the mail server, the server's
+// fields, the port that follows the security choice, and the checks before
+// the settings are kept or a test mail goes out. The dialog copies values
+// between its controls and this model.
+#include "mail/MailSettings.h"
+#include "mail/SmtpSession.h"
+
+#include <string>
+#include <vector>
+
+inline constexpr std::size_t kMailFieldLimit = 100;
+
+// "STARTTLS", "TLS", in the order of MailSecurity.
+std::vector<std::string> SecurityEntries();
+
+// Why the dialog opened by itself before the composer or the Schedule
+// dialog.
+inline constexpr const char* kNoMailProgramReason =
+    "No mail program on this computer takes mail from Oracline: enter your mail server to send through it.";
+
+inline constexpr const char* kMailSettingsNotSavedMessage = "Unable to save your mail settings.    ";
+inline constexpr const char* kMailPasswordNotStoredMessage =
+    "Unable to keep your mail password in the Windows Credential Manager.    ";
+
+inline constexpr const char* kTestMailSubject = "Oracline test mail";
+inline constexpr const char* kTestMailBody = "This test mail shows that Oracline can send through your mail server.";
+
+// What Send Test Mail says: the server's own answer, whether the mail went
+// out or not.
+std::string TestMailAnswer(const SmtpOutcome& outcome, const MailSettings& settings);
+
+class MailSettingsModel {
+public:
+    // `passwordStored`: the account's credential holds a password already,
+    // which an empty password field keeps.
+    MailSettingsModel(const MailSettings& settings, bool passwordStored);
+
+    void MethodChosen(MailMethod method);
+    // The port follows the security while it is the other choice's usual
+    // port; a port the user typed stays.
+    void SecuritySelected(int index);
+
+    // The first refusal in the order of the fields, or an empty text. The
+    // mail program needs nothing; the server needs its name, a port, a
+    // sender address, and a password for a user name.
+    std::string CheckForSave() const;
+    // What "mail.ini" gets.
+    MailSettings Settings() const;
+    // True when the password field holds a new password to keep.
+    bool HasNewPassword() const { return !password.empty(); }
+
+    // Fields, as the controls show them.
+    MailMethod method = MailMethod::mapi;
+    std::string server;
+    std::string portText;
+    int securityIndex = 0;
+    std::string user;
+    std::string password;
+    std::string from;
+    // The sentence over the fields; empty unless the dialog opened by itself.
+    std::string reason;
+    // Under the password field: whether one is kept already.
+    std::string passwordHint;
+
+    bool ServerFieldsEnabled() const { return method == MailMethod::smtp; }
+
+private:
+    bool passwordStored_ = false;
+};

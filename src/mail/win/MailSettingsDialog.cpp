@@ -1,0 +1,165 @@
+#include "mail/win/MailSettingsDialog.h"
+
+#include "MailSettingsIds.h"
+#include "mail/win/MailCredential.h"
+#include "mail/win/MailSenders.h"
+#include "win/ComboBox.h"
+#include "win/Controls.h"
+#include "win/MessageBoxes.h"
+#include "win/ToolTips.h"
+#include "win/WaitCursor.h"
+#include "win/WideText.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kYellow = RGB(255, 255, 0);
+
+const int kServerFields[] = {IDC_MAIL_SERVER, IDC_MAIL_PORT, IDC_MAIL_SECURITY, IDC_MAIL_USER,
+                             IDC_MAIL_PASSWORD, IDC_MAIL_FROM, IDC_MAIL_TEST};
+
+const struct {
+    int controlId;
+    const char* text;
+} kLabels[] = {{IDC_MAIL_SERVER_LABEL, "Server:"},    {IDC_MAIL_PORT_LABEL, "Port:"},
+               {IDC_MAIL_SECURITY_LABEL, "Security:"}, {IDC_MAIL_USER_LABEL, "User name:"},
+               {IDC_MAIL_PASSWORD_LABEL, "Password:"}, {IDC_MAIL_FROM_LABEL, "Sender:"}};
+
+} // namespace
+
+MailSettingsDialog::MailSettingsDialog(MailSettingsModel& model) : Dialog(IDD_MAIL_SETTINGS), model_(model)
+{
+    OnClicked(IDC_MAIL_USE_MAPI, [this] { MethodClicked(MailMethod::mapi); });
+    OnClicked(IDC_MAIL_USE_SERVER, [this] { MethodClicked(MailMethod::smtp); });
+    OnCommand(IDC_MAIL_SECURITY, CBN_SELCHANGE, [this] { SecurityChanged(); });
+    OnClicked(IDC_MAIL_TEST, [this] { SendTestMail(); });
+}
+
+void MailSettingsDialog::OnInitDialog()
+{
+    UseBoldFont({IDC_MAIL_REASON, IDC_MAIL_USE_MAPI, IDC_MAIL_USE_SERVER, IDC_MAIL_SERVER_LABEL, IDC_MAIL_SERVER,
+                 IDC_MAIL_PORT_LABEL, IDC_MAIL_PORT, IDC_MAIL_SECURITY_LABEL, IDC_MAIL_SECURITY, IDC_MAIL_USER_LABEL,
+                 IDC_MAIL_USER, IDC_MAIL_PASSWORD_LABEL, IDC_MAIL_PASSWORD, IDC_MAIL_FROM_LABEL, IDC_MAIL_FROM,
+                 IDC_MAIL_TEST, IDOK, IDCANCEL});
+    for (const auto& label : kLabels) {
+        Controls::SetText(Handle(), label.controlId, label.text);
+        SetLabelColour(label.controlId, kWhite);
+    }
+    for (int choice : {IDC_MAIL_USE_MAPI, IDC_MAIL_USE_SERVER})
+        SetLabelColour(choice, kWhite);
+    SetLabelColour(IDC_MAIL_REASON, kYellow);
+    SetLabelColour(IDC_MAIL_PASSWORD_HINT, kWhite);
+    for (int field : {IDC_MAIL_SERVER, IDC_MAIL_USER, IDC_MAIL_PASSWORD, IDC_MAIL_FROM})
+        Controls::LimitText(Handle(), field, static_cast<int>(kMailFieldLimit));
+    Controls::LimitText(Handle(), IDC_MAIL_PORT, 5);
+    ComboBox security(Handle(), IDC_MAIL_SECURITY);
+    for (const std::string& entry : SecurityEntries())
+        security.Add(entry);
+    Controls::SetText(Handle(), IDC_MAIL_REASON, model_.reason);
+    ShowWindow(Item(IDC_MAIL_REASON), model_.reason.empty() ? SW_HIDE : SW_SHOW);
+    Controls::SetText(Handle(), IDC_MAIL_PASSWORD_HINT, model_.passwordHint);
+    PushValues();
+    Tips().Add(IDC_MAIL_TEST, "send a mail to the sender address through this server");
+    Tips().Activate(true);
+}
+
+void MailSettingsDialog::ReadFields()
+{
+    model_.server = Controls::Text(Handle(), IDC_MAIL_SERVER);
+    model_.portText = Controls::Text(Handle(), IDC_MAIL_PORT);
+    model_.user = Controls::Text(Handle(), IDC_MAIL_USER);
+    model_.password = Controls::Text(Handle(), IDC_MAIL_PASSWORD);
+    model_.from = Controls::Text(Handle(), IDC_MAIL_FROM);
+}
+
+void MailSettingsDialog::PushValues()
+{
+    HWND window = Handle();
+    Controls::SetChecked(window, IDC_MAIL_USE_MAPI, model_.method == MailMethod::mapi);
+    Controls::SetChecked(window, IDC_MAIL_USE_SERVER, model_.method == MailMethod::smtp);
+    Controls::SetText(window, IDC_MAIL_SERVER, model_.server);
+    Controls::SetText(window, IDC_MAIL_PORT, model_.portText);
+    ComboBox(window, IDC_MAIL_SECURITY).Select(model_.securityIndex);
+    Controls::SetText(window, IDC_MAIL_USER, model_.user);
+    Controls::SetText(window, IDC_MAIL_FROM, model_.from);
+    for (int field : kServerFields)
+        Controls::Enable(window, field, model_.ServerFieldsEnabled());
+}
+
+void MailSettingsDialog::MethodClicked(MailMethod method)
+{
+    ReadFields();
+    model_.MethodChosen(method);
+    PushValues();
+}
+
+void MailSettingsDialog::SecurityChanged()
+{
+    ReadFields();
+    model_.SecuritySelected(ComboBox(Handle(), IDC_MAIL_SECURITY).Selection());
+    PushValues();
+}
+
+bool MailSettingsDialog::ReadAndCheck()
+{
+    ReadFields();
+    const std::string refusal = model_.CheckForSave();
+    if (!refusal.empty())
+        ShowMessage(refusal, MessageKind::Error);
+    return refusal.empty();
+}
+
+void MailSettingsDialog::SendTestMail()
+{
+    if (!ReadAndCheck())
+        return;
+    const MailSettings settings = model_.Settings();
+    std::string password;
+    if (model_.HasNewPassword())
+        password = Utf8Text(model_.password);
+    else
+        ReadMailPassword(password);
+    std::unique_ptr<ServerMailSender> sender = CreateServerSender(settings, password);
+    {
+        WaitCursor wait;
+        sender->AddRecipient(settings.from);
+        sender->SetOriginatorName("Oracline");
+        sender->SetSubject(kTestMailSubject);
+        sender->SetBody(kTestMailBody);
+        sender->Send();
+    }
+    const SmtpOutcome& outcome = sender->Outcome();
+    ShowMessage(TestMailAnswer(outcome, settings),
+                outcome.kind == SmtpOutcome::sent ? MessageKind::Information : MessageKind::Error);
+}
+
+void MailSettingsDialog::OnOK()
+{
+    if (!ReadAndCheck())
+        return;
+    if (!WriteMailSettings(AccountMailSettingsPath(), model_.Settings())) {
+        ShowMessage(kMailSettingsNotSavedMessage, MessageKind::Error);
+        return;
+    }
+    if (model_.method == MailMethod::smtp && model_.HasNewPassword() &&
+        !StoreMailPassword(model_.user, model_.password)) {
+        ShowMessage(kMailPasswordNotStoredMessage, MessageKind::Error);
+        return;
+    }
+    End(IDOK);
+}
+
+bool RunMailSettings(HWND owner, const std::string& reason)
+{
+    std::string stored;
+    MailSettingsModel model(ReadAccountMailSettings(), ReadMailPassword(stored));
+    stored.assign(stored.size(), '\0');
+    model.reason = reason;
+    // Opened because mail has no way out: the server is what is missing.
+    if (!reason.empty())
+        model.MethodChosen(MailMethod::smtp);
+    MailSettingsDialog dialog(model);
+    const bool saved = dialog.RunModal(owner) == IDOK;
+    model.password.assign(model.password.size(), '\0');
+    return saved;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Resource ids of the Mail Settings dialog, shared by its .rc and C++. Save
+// is the dialog's OK command (IDOK), Cancel its IDCANCEL.
+#define IDD_MAIL_SETTINGS 190
+#define IDC_MAIL_REASON 1102
+#define IDC_MAIL_USE_MAPI 1103
+#define IDC_MAIL_USE_SERVER 1104
+#define IDC_MAIL_SERVER_LABEL 1105
+#define IDC_MAIL_SERVER 1106
+#define IDC_MAIL_PORT_LABEL 1107
+#define IDC_MAIL_PORT 1108
+#define IDC_MAIL_SECURITY_LABEL 1109
+#define IDC_MAIL_SECURITY 1110
+#define IDC_MAIL_USER_LABEL 1111
+#define IDC_MAIL_USER 1112
+#define IDC_MAIL_PASSWORD_LABEL 1113
+#define IDC_MAIL_PASSWORD 1114
+#define IDC_MAIL_FROM_LABEL 1115
+#define IDC_MAIL_FROM 1116
+#define IDC_MAIL_TEST 1117
+#define IDC_MAIL_PASSWORD_HINT 1118

@@ -1,0 +1,238 @@
+// Mail through a real SMTP server on loopback (smtp/run-with-server.sh runs
+// these tests beside it): the Mail Settings dialog the composer opens when
+// there is no mail program, its test mail, the composer's send arriving with
+// its attachment and headers, the scheduled run's send, and each failure the
+// user meets, with the message the composer shows and the line the
+// scheduled run logs.
+#include "driver/DailyDriver.h"
+#include "driver/MailRecord.h"
+#include "res/DailyAnalysisWindowIds.h"
+#include "res/EmailDialogIds.h"
+#include "res/MailSettingsIds.h"
+
+#include <gtest/gtest.h>
+
+#include <wincred.h>
+#include <wincrypt.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace e2e;
+
+namespace {
+
+const std::string kServerFolder = "C:\\oracline-smtp\\";
+const wchar_t* const kCredential = L"Oracline Mail";
+
+struct MailServerPorts {
+    int startTls = 0;
+    int tls = 0;
+    int untrusted = 0;  // a certificate of an authority nobody trusts
+    int stopped = 0;    // nothing listens there
+};
+bool ReadMailServerPorts(MailServerPorts& ports)
+{
+    return std::sscanf(ReadFileBytes(kServerFolder + "ports.txt").c_str(), "starttls %d tls %d untrusted %d stopped %d",
+                       &ports.startTls, &ports.tls, &ports.untrusted, &ports.stopped) == 4;
+}
+
+// The test authority joins the machine's trusted roots of this prefix.
+bool TrustTestAuthority()
+{
+    const std::string der = ReadFileBytes(kServerFolder + "authority.der");
+    HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
+    const bool added = roots && !der.empty() &&
+                       CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
+                                                        static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
+                                                        nullptr);
+    if (roots)
+        CertCloseStore(roots, 0);
+    return added;
+}
+
+// The n-th mail the server received, as smtp-server.py notes it (empty
+// until it came); its attachments are N-K.bin.
+std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
+
+// The password the server takes, from the script, so that it can look for
+// it in the prefix's files afterwards.
+std::string MailPassword()
+{
+    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
+    return password ? password : "";
+}
+
+void SetStoredMailPassword(const std::string& password)
+{
+    std::wstring secret(password.begin(), password.end());
+    CREDENTIALW credential{};
+    credential.Type = CRED_TYPE_GENERIC;
+    credential.TargetName = const_cast<wchar_t*>(kCredential);
+    credential.CredentialBlobSize = static_cast<DWORD>(secret.size() * sizeof(wchar_t));
+    credential.CredentialBlob = reinterpret_cast<BYTE*>(&secret[0]);
+    credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
+    CredWriteW(&credential, 0);
+}
+
+const TestProfile kJane{"Jane Doe", "Jane Doe", 3, 2, 1950};
+const std::string kRefusedRecipient =
+    "550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown";
+const std::string kSignInRefused = "535 5.7.8 Authentication credentials invalid";
+const std::string kUntrusted = "it is not issued by an authority this computer trusts";
+
+std::string MailIni(int port, const std::string& security, const std::string& server = "localhost")
+{
+    return "Method:SMTP\r\nServer:" + server + "\r\nPort:" + std::to_string(port) + "\r\nSecurity:" + security +
+           "\r\nUser:tester\r\nFrom:me@example.com\r\n";
+}
+
+// Saves another port through the composer's Mail Settings, presses Email and
+// returns the message that followed, once the composer is back with the mail.
+std::string FailedSendThrough(DWORD processId, int port)
+{
+    HWND composer = WaitForDialog(processId, "Email");
+    PressButton(composer, IDC_EMAIL_MAIL_SETTINGS);
+    HWND settings = WaitForDialog(processId, "Mail Settings");
+    SetControlText(settings, IDC_MAIL_PORT, std::to_string(port));
+    PressButton(settings, IDOK);
+    EXPECT_TRUE(WaitUntilGone(settings));
+    PressButton(composer, IDOK);
+    EXPECT_TRUE(WaitUntilGone(composer));
+    const std::string said = AnswerMessage(processId, IDOK, 30000);
+    HWND again = WaitForDialog(processId, "Email");
+    EXPECT_EQ(ControlText(again, IDC_EMAIL_TO) + "|" + ControlText(again, IDC_EMAIL_MESSAGE), "nobody@example.org|Hi");
+    return said;
+}
+
+} // namespace
+
+TEST(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFails)
+{
+    MailServerPorts ports;
+    ASSERT_TRUE(ReadMailServerPorts(ports)) << "run through tests/e2e/smtp/run-with-server.sh";
+    ASSERT_TRUE(TrustTestAuthority());
+    RegisterTestMailProgram(false);
+    CredDeleteW(kCredential, CRED_TYPE_GENERIC, 0);
+    DailySession session(kJane, 2005, 9, 12);
+    ASSERT_TRUE(session.Daily());
+    const DWORD pid = session.ProcessId();
+    PressButton(session.Daily(), IDC_DAILY_EMAIL);
+    AnswerMessage(pid);
+    const std::string report = ReportsDirectory() + "day.jpg";
+    ASSERT_TRUE(EnterFileName(WaitForDialog(pid, "Save Report"), report));
+    AnswerMessage(pid);
+
+    // No mail program and no settings: the server is asked for, and why.
+    HWND settings = WaitForDialog(pid, "Mail Settings");
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(ControlText(settings, IDC_MAIL_REASON),
+              "No mail program on this computer takes mail from Oracline: enter your mail server to send through it.");
+    EXPECT_EQ(SendMessageA(Control(settings, IDC_MAIL_USE_SERVER), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SetControlText(settings, IDC_MAIL_SERVER, "localhost");
+    SetControlText(settings, IDC_MAIL_PORT, std::to_string(ports.startTls));
+    SetControlText(settings, IDC_MAIL_USER, "tester");
+    SetControlText(settings, IDC_MAIL_PASSWORD, "Wrong-Secret-1");
+    SetControlText(settings, IDC_MAIL_FROM, "me@example.com");
+    PressButton(settings, IDC_MAIL_TEST);
+    EXPECT_EQ(AnswerMessage(pid, IDOK, 30000),
+              "Unable to send email. The mail server localhost refused the sign-in:\n" + kSignInRefused + "    ");
+    SetControlText(settings, IDC_MAIL_PASSWORD, MailPassword());
+    PressButton(settings, IDC_MAIL_TEST);
+    EXPECT_EQ(AnswerMessage(pid, IDOK, 30000), "The test mail was sent to me@example.com.    \n"
+                                               "The mail server answered: 250 2.0.0 Ok: queued as M1    ");
+    EXPECT_NE(ReceivedMail(1).find("Subject\tOracline test mail\n"), std::string::npos) << ReceivedMail(1);
+    PressButton(settings, IDOK);
+    ASSERT_TRUE(WaitUntilGone(settings));
+    EXPECT_EQ(DataFile("mail.ini"), MailIni(ports.startTls, "STARTTLS"));
+
+    // The composer's send, over STARTTLS: words beyond ASCII encoded, the
+    // report attached byte for byte under its name.
+    HWND composer = WaitForDialog(pid, "Email");
+    ASSERT_TRUE(composer);
+    SetControlText(composer, IDC_EMAIL_TO, "friend@example.org");
+    SetControlText(composer, IDC_EMAIL_SUBJECT, "Gr\xFC\xDF" "e aus K\xF6ln");
+    SetControlText(composer, IDC_EMAIL_MESSAGE, "See the report");
+    PressButton(composer, IDOK);
+    ASSERT_TRUE(WaitUntil(30000, [] { return !ReceivedMail(2).empty(); }));
+    const std::string mail = ReceivedMail(2);
+    EXPECT_EQ(mail.substr(0, mail.find("Date\t")),
+              "envelope\tme@example.com\tfriend@example.org\nFrom\tme@example.com\nTo\tfriend@example.org\n"
+              "Subject\tGr\xC3\xBC\xC3\x9F" "e aus K\xC3\xB6ln\n");
+    EXPECT_NE(mail.find("\nMessage-ID\t<"), std::string::npos) << mail;
+    EXPECT_EQ(mail.find("Date\tNone"), std::string::npos) << mail;
+    EXPECT_NE(mail.find("\nbody\tSee the report\nattachment\tday.jpg\timage/jpeg\n"), std::string::npos) << mail;
+    EXPECT_EQ(ReadFileBytes(kServerFolder + "2-1.bin"), ReadFileBytes(report));
+
+    // Each failure says what happened; the composer comes back with the mail.
+    PressButton(session.Daily(), IDC_DAILY_EMAIL);
+    composer = WaitForDialog(pid, "Email");
+    ASSERT_TRUE(composer);
+    SetControlText(composer, IDC_EMAIL_TO, "nobody@example.org");
+    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
+    SetControlText(composer, IDC_EMAIL_MESSAGE, "Hi");
+    const std::pair<int, std::string> failures[] = {
+        {ports.startTls, "refused the recipient nobody@example.org:\n" + kRefusedRecipient},
+        {ports.stopped, "(port " + std::to_string(ports.stopped) + ") cannot be reached:\nthe connection was refused"},
+        {ports.untrusted, "is not trusted:\n" + kUntrusted}};
+    for (const auto& [port, said] : failures) {
+        const std::string message = FailedSendThrough(pid, port);
+        EXPECT_NE(message.find("Unable to send email. The "), std::string::npos) << message;
+        EXPECT_NE(message.find(" localhost " + said + "    "), std::string::npos) << message;
+    }
+    EXPECT_TRUE(ReceivedMail(3).empty());
+    ASSERT_TRUE(CloseAndWait(WaitForDialog(pid, "Email")));
+    EXPECT_TRUE(CloseAndWait(session.Daily()));
+    EXPECT_TRUE(session.Main().Close());
+}
+
+TEST(MailServer, TheScheduledRunSendsOverTlsAndLogsEachFailure)
+{
+    MailServerPorts ports;
+    ASSERT_TRUE(ReadMailServerPorts(ports)) << "run through tests/e2e/smtp/run-with-server.sh";
+    ASSERT_TRUE(TrustTestAuthority());
+    RegisterTestMailProgram(false);
+    const std::string profile = DataDirectory() + "Jane Doe.ini";
+    const struct { int port; const char* security; std::string password, email, logged; const char* server; } runs[] = {
+        {ports.tls, "TLS", MailPassword(), "friend@example.org", "full colours, sent: 250 2.0.0 Ok: queued as M"},
+        // The certificate names localhost, not the address.
+        {ports.tls, "TLS", MailPassword(), "friend@example.org",
+         "plain text, not sent: certificate not trusted: it is issued for another name", "127.0.0.1"},
+        {ports.startTls, "STARTTLS", "Wrong-Secret-1", "friend@example.org",
+         "plain text, not sent: sign-in refused: " + kSignInRefused},
+        {ports.untrusted, "STARTTLS", MailPassword(), "friend@example.org",
+         "plain text, not sent: certificate not trusted: " + kUntrusted},
+        {ports.stopped, "TLS", MailPassword(), "friend@example.org",
+         "plain text, not sent: server unreachable: the connection was refused"},
+        {ports.startTls, "STARTTLS", MailPassword(), "nobody@example.org",
+         "plain text, not sent: recipient refused: nobody@example.org: " + kRefusedRecipient},
+    };
+    int before = 0;
+    while (!ReceivedMail(before + 1).empty())
+        ++before;
+    ResetDataDirectory();
+    CreateDirectoryA(DataDirectory().c_str(), nullptr);
+    for (const auto& [name, text] : DataFilesFor({kJane}))
+        ASSERT_TRUE(WriteFileBytes(DataDirectory() + name, text));
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.logged);
+        const bool colours = &run == &runs[0];
+        WriteFileBytes(DataDirectory() + "mail.ini", MailIni(run.port, run.security, run.server ? run.server : "localhost"));
+        WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + profile + "\r\nEmail:" + run.email + "\r\nTime:7:0AM\r\nType:" +
+                                        (colours ? "1" : "0") + "\r\n");
+        SetStoredMailPassword(run.password);
+        ProgramRun delivery(DataDirectory() + "task.dtr");
+        ASSERT_TRUE(delivery.WaitForExit(70000));
+        const std::string log = DataFile("delivery.log");
+        EXPECT_NE(log.find(", Jane Doe.ini, " + run.email + ", " + run.logged), std::string::npos) << log;
+        DeleteFileA((DataDirectory() + "delivery.log").c_str());
+    }
+    // The first run's mail is the only one that arrived.
+    const std::string mail = ReceivedMail(before + 1);
+    EXPECT_TRUE(ReceivedMail(before + 2).empty());
+    EXPECT_NE(mail.find("envelope\tme@example.com\tfriend@example.org\nFrom\tOracline <me@example.com>\n"
+                        "To\tfriend@example.org\nSubject\tDaily Report\n"), std::string::npos) << mail;
+    EXPECT_NE(mail.find("\nattachment\treport.jpg\timage/jpeg\n"), std::string::npos) << mail;
+    const Picture picture = DecodeImage(kServerFolder + std::to_string(before + 1) + "-1.bin");
+    EXPECT_EQ(std::to_string(picture.Width()) + " x " + std::to_string(picture.Height()), "780 x 550");
+}

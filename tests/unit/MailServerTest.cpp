@@ -1,0 +1,235 @@
+#include "mail/MailSettingsModel.h"
+#include "mail/MimeMessage.h"
+#include "mail/SmtpSession.h"
+#include "mail/SmtpReply.h"
+
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
+{
+    const std::pair<std::string, std::string> base64[] = {
+        {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foobar", "Zm9vYmFy"}, {{"\xFF\x00\x80", 3}, "/wCA"}};
+    for (const auto& c : base64)
+        EXPECT_EQ(Base64(c.first), c.second);
+
+    const std::string longWord(50, '\xC3');
+    const struct { std::string text, header; } headers[] = {
+        {"Daily Report", "Daily Report"},
+        {"Bcc: x\r\nTo: y", "Bcc: x  To: y"},
+        // Only the stretch of words beyond ASCII is encoded, blanks inside it too.
+        {"Day of Gr\xC3\xBC\xC3\x9F" "e and \xC3\xA9t\xC3\xA9 now", "Day of =?UTF-8?B?R3LDvMOfZSBhbmQgw6l0w6k=?= now"},
+        // 45 bytes a word, a two-byte character never cut in half.
+        {"\xC3\xA9" + std::string(43, 'a') + "\xC3\xA9",
+         "=?UTF-8?B?w6lhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFh?=\r\n =?UTF-8?B?w6k=?="},
+    };
+    for (const auto& c : headers)
+        EXPECT_EQ(EncodeHeaderText(c.text), c.header) << c.text;
+
+    EXPECT_EQ(DotStuff(".a\nb\r\n..c\r."), "..a\r\nb\r\n...c\r\n..\r\n.\r\n");
+    EXPECT_EQ(DotStuff("a\r\n"), "a\r\n.\r\n");
+    EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -330), "Mon, 07 Dec 2026 07:05:09 -0530");
+}
+
+TEST(Mime, MessageWithTextAndAttachment)
+{
+    MimeMail mail;
+    mail.fromName = "Oracline";
+    mail.from = "me@example.com";
+    mail.to = {"a@x.org", "b@y.org"};
+    mail.subject = "Daily Report";
+    mail.body = "Line one\n.dot\n";
+    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF"}, {"T\xC3\xA4g.png", "abc"}};
+    mail.date = "Mon, 07 Dec 2026 07:05:09 +0100";
+    mail.messageId = "<t1@example.com>";
+    mail.boundary = "=_b";
+    EXPECT_EQ(BuildMimeMessage(mail),
+              "Date: Mon, 07 Dec 2026 07:05:09 +0100\r\nFrom: Oracline <me@example.com>\r\nTo: a@x.org,\r\n b@y.org\r\n"
+              "Subject: Daily Report\r\nMessage-ID: <t1@example.com>\r\nMIME-Version: 1.0\r\n"
+              "Content-Type: multipart/mixed; boundary=\"=_b\"\r\n\r\n"
+              "--=_b\r\nContent-Type: text/plain; charset=us-ascii\r\nContent-Transfer-Encoding: 7bit\r\n\r\n"
+              "Line one\r\n.dot\r\n\r\n"
+              "--=_b\r\nContent-Type: image/jpeg\r\nContent-Transfer-Encoding: base64\r\n"
+              "Content-Disposition: attachment; filename=\"day \\\"1\\\".jpg\"\r\n\r\n/9j/\r\n"
+              "--=_b\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n"
+              "Content-Disposition: attachment; filename*=UTF-8''T%C3%A4g.png\r\n\r\nYWJj\r\n--=_b--\r\n");
+    // Text beyond ASCII, or a line no server takes, travels as base64.
+    mail.attachments.clear();
+    mail.body = "\xC3\xA9";
+    const std::string single = BuildMimeMessage(mail);
+    EXPECT_EQ(single.substr(single.find("MIME-Version")), "MIME-Version: 1.0\r\nContent-Type: text/plain; charset=utf-8\r\n"
+                                                          "Content-Transfer-Encoding: base64\r\n\r\nw6k=\r\n");
+}
+
+TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
+{
+    const std::string longLine(kLongestReplyLine + 1, 'x');
+    const struct { std::string input; std::string replies; bool malformed; } cases[] = {
+        {"220 mail ready\r\n", "[220|mail ready]", false},
+        {"250-mail\r\n250-AUTH PLAIN\n250 STARTTLS\r\n354\r\n", "[250|mail|AUTH PLAIN|STARTTLS][354|]", false},
+        {"250-mail\r\n250 ST", "", false},
+        {"250-a\r\n251 b\r\n", "", true},
+        {"hello\r\n", "", true},
+        {"600 x\r\n", "", true},
+        {"250x\r\n", "", true},
+        {"250 " + longLine, "", true},
+    };
+    for (const auto& c : cases) {
+        SmtpReplyReader reader;
+        // Byte by byte, as a slow server would send it.
+        for (char b : c.input)
+            reader.Add(std::string(1, b));
+        std::string replies;
+        for (SmtpReply reply; reader.Next(reply);) {
+            replies += "[" + std::to_string(reply.code);
+            for (const std::string& line : reply.lines)
+                replies += "|" + line;
+            replies += "]";
+        }
+        EXPECT_EQ(replies, c.replies) << c.input;
+        EXPECT_EQ(reader.Malformed(), c.malformed) << c.input;
+    }
+    SmtpReply reply{550, {"5.1.1 <x@y>\tunknown", std::string(400, 'z')}};
+    EXPECT_EQ(reply.Text().substr(0, 30), "550 5.1.1 <x@y>?unknown zzzzzz");
+    EXPECT_EQ(reply.Text().size(), 300u);
+}
+
+// A server that answers from a script, one chunk per read, and notes what
+// the client sent.
+class ScriptedServer : public SmtpConnection {
+public:
+    ScriptedServer(std::deque<std::string> chunks, TlsResult tls = TlsResult::secure, bool reachable = true)
+        : chunks(std::move(chunks)), tls(tls), reachable(reachable) {}
+
+    bool Connect(const std::string& server, int port, std::chrono::milliseconds, std::string& detail) override
+    {
+        transcript += "connect " + server + ":" + std::to_string(port) + "\n";
+        detail = "connection refused";
+        return reachable;
+    }
+    TlsResult StartTls(const std::string&, std::chrono::milliseconds, std::string& detail) override
+    {
+        transcript += "<tls>\n";
+        detail = "unknown authority";
+        return tls;
+    }
+    bool Send(const std::string& bytes, std::chrono::milliseconds) override { return transcript += bytes, true; }
+    Received Receive(std::string& bytes, std::chrono::milliseconds) override
+    {
+        if (chunks.empty())
+            return Received::timedOut;
+        bytes += chunks.front();
+        chunks.pop_front();
+        return Received::data;
+    }
+
+    std::deque<std::string> chunks;
+    TlsResult tls;
+    bool reachable;
+    std::string transcript;
+};
+
+TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
+{
+    const std::string greet = "220 mx ready\r\n", ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN\r\n",
+                      ok = "250 ok\r\n", queued = "250 2.0.0 queued as 7\r\n", bye = "221 bye\r\n";
+    const std::string plain = "AUTH PLAIN " + Base64(std::string("\0me\0pw", 6)) + "\r\n";
+    const std::string envelope = "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nDATA\r\nSubject: hi\r\n..dot\r\n.\r\n";
+    const struct { MailSecurity security; std::deque<std::string> script; TlsResult tls; bool reachable;
+                   std::string log, sent; } cases[] = {
+        {MailSecurity::startTls, {greet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", ok, ok, "354 go\r\n", queued, bye},
+         TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
+         "EHLO pc\r\nSTARTTLS\r\n<tls>\nEHLO pc\r\n" + plain + envelope + "QUIT\r\n"},
+        {MailSecurity::tls, {greet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
+                             "535 5.7.8 bad credentials\r\n"},
+         TlsResult::secure, true, "not sent: sign-in refused: 535 5.7.8 bad credentials",
+         "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\n"},
+        // No STARTTLS offered, or refused: the password never leaves.
+        {MailSecurity::startTls, {greet, "250-mx\r\n250 AUTH PLAIN\r\n"}, TlsResult::secure, true,
+         "not sent: TLS refused: the server does not offer STARTTLS", "EHLO pc\r\n"},
+        {MailSecurity::startTls, {greet, ehlo, "454 4.7.0 TLS not available\r\n"}, TlsResult::secure, true,
+         "not sent: TLS refused: 454 4.7.0 TLS not available", "EHLO pc\r\nSTARTTLS\r\n"},
+        // Bytes after the answer to STARTTLS were sent in the clear.
+        {MailSecurity::startTls, {greet, ehlo, "220 go\r\n250 forged\r\n"}, TlsResult::secure, true,
+         "not sent: TLS refused: the server sent more than its answer to STARTTLS", "EHLO pc\r\nSTARTTLS\r\n"},
+        {MailSecurity::startTls, {greet, ehlo, "220 go\r\n"}, TlsResult::untrusted, true,
+         "not sent: certificate not trusted: unknown authority", "EHLO pc\r\nSTARTTLS\r\n<tls>\n"},
+        {MailSecurity::tls, {}, TlsResult::refused, true, "not sent: TLS refused: unknown authority", "<tls>\n"},
+        {MailSecurity::tls, {}, TlsResult::secure, false, "not sent: server unreachable: connection refused", ""},
+        {MailSecurity::tls, {greet, "250-mx\r\n250 AUTH PLAIN\r\n", "235 ok\r\n", ok, "550 5.1.1 no such user\r\n"},
+         TlsResult::secure, true, "not sent: recipient refused: a@y.org: 550 5.1.1 no such user",
+         "<tls>\nEHLO pc\r\n" + plain + "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\n"},
+        {MailSecurity::tls, {greet}, TlsResult::secure, true, "not sent: no answer in time", "<tls>\nEHLO pc\r\n"},
+        {MailSecurity::tls, {"HTTP/1.1 400\r\n"}, TlsResult::secure, true,
+         "not sent: the server's answer is not SMTP", "<tls>\n"},
+    };
+    for (const auto& c : cases) {
+        MailSettings settings{MailMethod::smtp, "mx.x.org", 25, c.security, "me", "me@x.org"};
+        ScriptedServer server(c.script, c.tls, c.reachable);
+        const SmtpOutcome outcome =
+            SendThroughServer(server, settings, "pw", "pc", {"me@x.org", {"a@y.org"}, "Subject: hi\n.dot"});
+        EXPECT_EQ(SmtpOutcomeText(outcome), c.log);
+        EXPECT_EQ(server.transcript, "connect mx.x.org:25\n" + c.sent) << c.log;
+    }
+    // An address that would end the command line never reaches the server.
+    ScriptedServer server({});
+    const SmtpOutcome outcome = SendThroughServer(server, {}, "", "pc", {"me@x.org", {"a@y.org>\r\nRSET"}, ""});
+    EXPECT_EQ(SmtpFailureMessage(outcome, {}), "Unable to send email. \"a@y.org>\r\nRSET\" is not an e-mail address the mail server can take.    ");
+    EXPECT_EQ(server.transcript, "");
+}
+
+TEST(MailSettings, FileAndDialogChecks)
+{
+    TempDir dir;
+    MailSettings read;
+    EXPECT_FALSE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
+    const MailSettings written{MailMethod::smtp, "smtp.x.org", 465, MailSecurity::tls, "me", "me@x.org"};
+    ASSERT_TRUE(WriteMailSettings(dir.path(kMailSettingsFileName), written));
+    EXPECT_EQ(dir.Read(kMailSettingsFileName),
+              "Method:SMTP\nServer:smtp.x.org\nPort:465\nSecurity:TLS\nUser:me\nFrom:me@x.org\n");
+    ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
+    EXPECT_EQ(FormatMailSettings(read), FormatMailSettings(written));
+    // Whatever the file holds, what comes back can be used.
+    dir.Write(kMailSettingsFileName, "Method:smtp\r\nPort:70000\r\nSecurity:TLS\r\nServer:a\tb\r\nFrom:x@y\r\n");
+    ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
+    EXPECT_EQ(FormatMailSettings(read), "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:x@y\n");
+
+    MailSettingsModel model(MailSettings{}, false);
+    model.method = MailMethod::smtp;
+    model.SecuritySelected(1);
+    EXPECT_EQ(model.portText, "465");
+    model.portText = "2525";
+    model.SecuritySelected(0);
+    EXPECT_EQ(model.portText, "2525");
+    const struct { const char *server, *port, *user, *password, *from, *refusal; } checks[] = {
+        {"", "587", "", "", "a@b", "Please enter your mail server first.    "},
+        {"smtp x", "587", "", "", "a@b", "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
+        {"mx", "0", "", "", "a@b", "Please enter a port between 1 and 65535.    "},
+        {"mx", "25", "me", "", "a@b", "Please enter your password first.    "},
+        {"mx", "25", "me", "p\nw", "a@b", "The user name and the password cannot hold control characters.    "},
+        {"mx", "25", "", "", "", "Please enter your sender address first.    "},
+        {"mx", "25", "", "", "a b@c", "The sender address is not valid.    "},
+        {"mx", "65535", "me", "pw", "a@b", ""},
+    };
+    for (const auto& c : checks) {
+        model.server = c.server;
+        model.portText = c.port;
+        model.user = c.user;
+        model.password = c.password;
+        model.from = c.from;
+        EXPECT_EQ(model.CheckForSave(), c.refusal) << c.server << c.port << c.user << c.from;
+    }
+    // A stored password stands for an empty field; the mail program needs nothing.
+    MailSettingsModel stored({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "me", "a@b"}, true);
+    EXPECT_EQ(stored.CheckForSave(), "");
+    stored.method = MailMethod::mapi;
+    stored.server.clear();
+    EXPECT_EQ(stored.CheckForSave(), "");
+}
+
+} // namespace
