@@ -81,12 +81,13 @@ class Mutant:
         line_end = text.find("\n", start)
         line_end = len(text) if line_end < 0 else line_end
         self.changed_line = (text[line_start:start] + new + text[end:line_end]).strip()
+        self.repeat = ""  # tells apart the same change of two equal lines
 
     def apply(self, text):
         return text[: self.start] + self.new + text[self.end :]
 
     def key(self):
-        return self.path + ": " + self.changed_line
+        return self.path + ": " + self.changed_line + self.repeat
 
     def __str__(self):
         return "%s:%d  %s -> %s   %s" % (self.path, self.line, self.old, self.new, self.changed_line)
@@ -139,24 +140,35 @@ def find_mutants(path):
     # Comments spanning lines are skipped above only within one line: drop
     # whatever falls inside a block comment.
     blocks = [(m.start(), m.end()) for m in re.finditer(r"/\*.*?\*/", text, re.S)]
-    return [m for m in mutants if not any(a <= m.start < b for a, b in blocks)]
+    mutants = [m for m in mutants if not any(a <= m.start < b for a, b in blocks)]
+    seen = {}
+    for m in mutants:
+        seen[m.key()] = seen.get(m.key(), 0) + 1
+        if seen[m.key()] > 1:
+            m.repeat = "  (the %s such line)" % ["", "", "second", "third", "fourth"][min(seen[m.key()], 4)]
+    return mutants
 
 
 def read_equivalents():
-    """Entries: a line "path: the changed line" and an indented line "why: ..."."""
-    entries, key = {}, None
+    """Entries: lines "path: the changed line" as the check prints them, then
+    an indented "why: ..." that may go on over further indented lines and
+    holds for every change listed since the last reason."""
+    entries, pending, explained = {}, [], []
     if not os.path.exists(EQUIVALENTS):
         return entries
     for raw in open(EQUIVALENTS, encoding="utf-8"):
         line = raw.rstrip("\n")
         if not line.strip() or line.startswith("#"):
             continue
-        if line[0] in " \t":
-            reason = line.strip()
-            if key and reason.startswith("why:"):
-                entries[key] = reason[4:].strip()
+        if line[0] not in " \t":
+            pending.append(line.strip())
+        elif line.strip().startswith("why:"):
+            explained, pending = pending, []
+            for key in explained:
+                entries[key] = line.strip()[4:].strip()
         else:
-            key = line.strip()
+            for key in explained:
+                entries[key] += " " + line.strip()
     return entries
 
 
@@ -294,7 +306,7 @@ def main():
     timeout = max(60, 10 * (time.time() - started))
 
     equivalents = read_equivalents()
-    killed, survived, equivalent, unbuilt, sanitized = [], [], [], [], []
+    killed, survived, equivalent, unbuilt, sanitized, listed_killed = [], [], [], [], [], []
     originals = {}
     try:
         for i, m in enumerate(mutants, 1):
@@ -320,6 +332,8 @@ def main():
                         verdict = "SURVIVED"
                 else:
                     killed.append(m)
+                    if m.key() in equivalents:
+                        listed_killed.append(m)
                     verdict = "killed"
             finally:
                 with open(target, "w", encoding="latin-1") as out:
@@ -342,6 +356,8 @@ def main():
         print("  killed by the sanitizers: " + str(m))
     for m in equivalent:
         print("  equivalent: %s\n      %s" % (m, equivalents[m.key()]))
+    for m in listed_killed:
+        print("  killed, yet listed as equivalent (tools/mutate-equivalents.txt): " + str(m))
     stale = sorted(k for k in set(equivalents) - {m.key() for m in mutants} if k.split(": ")[0] in files)
     for key in stale:
         print("  no such change any more (tools/mutate-equivalents.txt): " + key)

@@ -117,8 +117,7 @@ TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
                             {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
     for (const auto& c : cases)
         EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
-    // In a year that is not a leap year in either calendar both have the wall
-    // calendar's months.
+    // Outside leap years both calendars have the wall calendar's months.
     const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int month = 1; month <= 12; ++month)
         EXPECT_EQ(std::make_pair(DaysInMonth(month, 2023), RealDaysInMonth(month, 2023)),
