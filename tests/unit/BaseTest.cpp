@@ -145,6 +145,10 @@ TEST(Calendar, RealNeighboursOfADay)
     for (const auto& c : cases)
         EXPECT_EQ(std::make_pair(DayBefore(c.day), DayAfter(c.day)), std::make_pair(c.before, c.after))
             << c.day.year << "-" << c.day.month << "-" << c.day.day;
+    // Dates order by year first, then month, then day.
+    const CivilDate early{2004, 12, 31}, late{2005, 1, 1};
+    EXPECT_TRUE(early < late && late > early && early <= late && late >= early && early != late);
+    EXPECT_FALSE(late < early || early > late || late <= early || early >= late || early != early);
 }
 
 using namespace DateLists;
