@@ -29,6 +29,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace {
 
 const char* const kBeforeBirthRefusal = "You can't analyze a date before your birth date.     ";
@@ -75,7 +77,12 @@ MainWindow::MainWindow(const Clock& clock)
     });
     OnNotify(IDC_PROFILE_LIST, NM_DBLCLK, [this](NMHDR*) { OnListDoubleClick(); });
     OnWindowMessage(kInitialisedMessage, [this](WPARAM, LPARAM) {
+        // The strip's page takes a while to come up; the main window shows
+        // whole before it.
+        UpdateWindow(Handle());
         deferFocus_ = false;
+        if (pendingTip_)
+            ShowTip(*std::exchange(pendingTip_, std::nullopt), false);
         if (pendingFocus_)
             Controls::Focus(Handle(), pendingFocus_);
         pendingFocus_ = 0;
@@ -464,6 +471,12 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
+    if (deferFocus_ && !quickTip_) {
+        pendingTip_ = tip;
+        if (moveFocus)
+            FocusButton(tip.focus);
+        return;
+    }
     std::string page = WriteQuickTipPage(ProgramPageFolder(), TipText(tip));
     if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
         strip->Navigate(page);
