@@ -88,6 +88,12 @@ if(CMAKE_CROSSCOMPILING)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/display-scale)
 endif()
 
+# The timings of bench/window-times.sh, which drive the program as these
+# tests do.
+add_executable(window_times ${CMAKE_SOURCE_DIR}/bench/win/WindowTimes.cpp)
+target_link_libraries(window_times PRIVATE e2e_driver)
+add_dependencies(window_times Oracline mapi32_recording)
+
 # The framework's own rules that need Windows but no Oracline.exe.
 add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.rc
   ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp

@@ -3,11 +3,18 @@
 // button that takes the keyboard focus while it shows, so that Enter or Space
 // does what the hint suggests.
 
+#include "pages/PageMarkup.h"
+
+#include <string>
+
 enum class TipFocus { AddProfile, AnalyzeDay, Dreams, Companion, Help };
 
+// A word of a tip may stand out in white; the text goes on after it.
 struct QuickTip {
     const char* text;
     TipFocus focus;
+    const char* emphasised = nullptr;
+    const char* after = "";
 };
 
 namespace QuickTips {
@@ -25,10 +32,8 @@ inline constexpr QuickTip onlyTwo{
 inline constexpr QuickTip companion{
     "Click on the Companion button to get full Companion Analysis: business, friendship and love.",
     TipFocus::Companion};
-inline constexpr QuickTip newProfile{
-    "In most cases you should <font color=\"white\">NOT<font color=\"yellow\"> use \"Personal Data "
-    "For Calculation\" right away.",
-    TipFocus::Help};
+inline constexpr QuickTip newProfile{"In most cases you should ", TipFocus::Help, "NOT",
+                                    " use \"Personal Data For Calculation\" right away."};
 inline constexpr QuickTip editProfile{
     "Use Personal Data for calculation if you want to try manual calibration.", TipFocus::Help};
 inline constexpr QuickTip help{"Make sure that you read ALL help topics.", TipFocus::Help};
@@ -37,3 +42,11 @@ inline constexpr QuickTip openReport{
 inline constexpr QuickTip schedule{
     "Schedule Daily Analysis to be delivered to you automatically via E-mail.", TipFocus::Help};
 } // namespace QuickTips
+
+// The tip as the strip shows it.
+inline std::string TipText(const QuickTip& tip)
+{
+    if (!tip.emphasised)
+        return tip.text;
+    return tip.text + ColourChange("white") + tip.emphasised + ColourChange("yellow") + tip.after;
+}

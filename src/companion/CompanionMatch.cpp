@@ -52,15 +52,15 @@ std::string NumberClause(bool complete, const CompanionPerson& first, const Comp
 
 } // namespace
 
-std::string MatchingRuleText()
+std::vector<std::string> MatchingRuleLines()
 {
     // Each sentence is kept to one line of the explanation page, which
     // cannot scroll.
-    return "Soul numbers complete each other when equal or paired 0-7, 1-6, 2-5, 3-4 or 9-7.<br>"
-           "Signs of one element get on best; sign pages list most and least compatible signs.<br>"
-           "Love: good when the soul numbers complete and the signs are not least compatible.<br>"
-           "Friendship: good when the signs are most compatible, or when Love is good.<br>"
-           "Business: good for one element, or most compatible signs with completing numbers.";
+    return {"Soul numbers complete each other when equal or paired 0-7, 1-6, 2-5, 3-4 or 9-7.",
+            "Signs of one element get on best; sign pages list most and least compatible signs.",
+            "Love: good when the soul numbers complete and the signs are not least compatible.",
+            "Friendship: good when the signs are most compatible, or when Love is good.",
+            "Business: good for one element, or most compatible signs with completing numbers."};
 }
 
 bool SoulNumbersComplete(int first, int second)

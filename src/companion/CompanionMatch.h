@@ -6,6 +6,7 @@
 #include "engine/ZodiacSigns.h"
 
 #include <string>
+#include <vector>
 
 // One person as the match sees them.
 struct CompanionPerson {
@@ -36,6 +37,6 @@ std::string ElementName(Sign sign);
 // The three results; swapping the two people never changes a result.
 CompanionMatch MatchCompanions(const CompanionPerson& first, const CompanionPerson& second);
 
-// The rule above in plain words, four sentences apart by "<br>", for the
-// explanation page and the help topic.
-std::string MatchingRuleText();
+// The rule above in plain words, one sentence a line, for the explanation
+// page and the help topic.
+std::vector<std::string> MatchingRuleLines();

@@ -4,6 +4,8 @@
 // people got the results they did.
 #include "companion/CompanionMatch.h"
 
+#include "pages/PageSink.h"
+
 #include <string>
 
 inline constexpr const char* kCompanionExplanationTitle = " Companion Analysis";
@@ -12,7 +14,7 @@ inline constexpr int kCompanionExplanationHeight = 300;
 
 std::string CompanionExplanationContent(const CompanionMatch& match);
 
-// Writes "effects.htm" and "reading.htm" into the data directory; returns
+// Writes "effects.htm" and "reading.htm" into the page folder; returns
 // the full path of "effects.htm", or an empty text when "reading.htm" could
 // not be written.
-std::string WriteCompanionExplanationPage(const std::string& dataDirectory, const CompanionMatch& match);
+std::string WriteCompanionExplanationPage(PageSink& sink, const CompanionMatch& match);

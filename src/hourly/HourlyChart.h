@@ -15,7 +15,7 @@
 
 inline constexpr int kHourlyImageWidth = 800;
 inline constexpr int kHourlyImageHeight = 480;
-inline constexpr const char* kHourlyImageName = "hourly.jpg";  // in the data directory
+inline constexpr const char* kHourlyImageName = "hourly.jpg";  // in the pages folder
 
 // "Hourly Analysis: Emotional  [24 Hours Scale]" and its kin for the reading
 // kinds 1 to 4; any other kind is Fortune.

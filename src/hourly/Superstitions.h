@@ -3,6 +3,8 @@
 // the day of the month, shown as a page. The texts are Windows-1252 bytes
 // (two sayings use its right single quotation mark, 0x92) and are written to
 // the page unchanged.
+#include "pages/PageSink.h"
+
 #include <string>
 
 inline constexpr const char* kSuperstitionTitle = " Daily Superstition";
@@ -20,7 +22,7 @@ std::string SuperstitionEntry(int index);
 // outside 1 to 31.
 std::string DailySuperstition(int day);
 
-// Writes "super_e.htm" and "super_r.htm" into the data directory for the day
+// Writes "super_e.htm" and "super_r.htm" into the page folder for the day
 // and returns the full path of "super_e.htm", or an empty text when
 // "super_r.htm" could not be written (the page is then not to be shown).
-std::string WriteSuperstitionPage(const std::string& dataDirectory, int day);
+std::string WriteSuperstitionPage(PageSink& sink, int day);

@@ -2,6 +2,8 @@
 
 #include "base/TextLines.h"
 
+#include <utility>
+
 std::vector<std::string> SecurityEntries() { return {"STARTTLS", "TLS"}; }
 
 MailSettingsModel::MailSettingsModel(const MailSettings& settings, bool passwordStored)
@@ -25,31 +27,38 @@ void MailSettingsModel::SecuritySelected(int index)
     securityIndex = index;
 }
 
-std::string MailSettingsModel::CheckForSave() const
+MailRefusal MailSettingsModel::CheckForSave() const
 {
     if (method == MailMethod::mapi)
-        return "";
+        return {};
     if (server.empty())
-        return "Please enter your mail server first.    ";
+        return {MailField::server, "Please enter your mail server first.    "};
     if (!IsServerName(server) || server.size() > kMailFieldLimit)
-        return "The mail server is not valid. Enter its name only, such as smtp.example.com.    ";
+        return {MailField::server, "The mail server is not valid. Enter its name only, such as smtp.example.com.    "};
     const bool digits = !portText.empty() && portText.size() <= 5 &&
                         portText.find_first_not_of("0123456789") == std::string::npos;
     const int port = digits ? LeadingInteger(portText) : 0;
     if (port < 1 || port > 65535)
-        return "Please enter a port between 1 and 65535.    ";
-    for (char c : user + password)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return "The user name and the password cannot hold control characters.    ";
-    if (user.size() > kMailFieldLimit || password.size() > kMailFieldLimit)
-        return "The user name and the password are limited to 100 characters.    ";
+        return {MailField::port, "Please enter a port between 1 and 65535.    "};
+    const auto hasControl = [](const std::string& text) {
+        for (char c : text)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return true;
+        return false;
+    };
+    for (const auto& [field, text] : {std::pair{MailField::user, &user}, std::pair{MailField::password, &password}}) {
+        if (hasControl(*text))
+            return {field, "The user name and the password cannot hold control characters.    "};
+        if (text->size() > kMailFieldLimit)
+            return {field, "The user name and the password are limited to 100 characters.    "};
+    }
     if (!user.empty() && password.empty() && !passwordStored_)
-        return "Please enter your password first.    ";
+        return {MailField::password, "Please enter your password first.    "};
     if (from.empty())
-        return "Please enter your sender address first.    ";
+        return {MailField::from, "Please enter your sender address first.    "};
     if (!IsMailboxAddress(from) || from.size() > kMailFieldLimit)
-        return "The sender address is not valid.    ";
-    return "";
+        return {MailField::from, "The sender address is not valid.    "};
+    return {};
 }
 
 MailSettings MailSettingsModel::Settings() const

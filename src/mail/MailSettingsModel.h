@@ -31,6 +31,14 @@ inline constexpr const char* kTestMailBody = "This test mail shows that Oracline
 // out or not.
 std::string TestMailAnswer(const SmtpOutcome& outcome, const MailSettings& settings);
 
+// The field a refusal is about, so the dialog can put the user back in it.
+enum class MailField { none, server, port, user, password, from };
+
+struct MailRefusal {
+    MailField field = MailField::none;
+    std::string text;  // empty when nothing is refused
+};
+
 class MailSettingsModel {
 public:
     // `passwordStored`: the account's credential holds a password already,
@@ -42,10 +50,10 @@ public:
     // port; a port the user typed stays.
     void SecuritySelected(int index);
 
-    // The first refusal in the order of the fields, or an empty text. The
-    // mail program needs nothing; the server needs its name, a port, a
-    // sender address, and a password for a user name.
-    std::string CheckForSave() const;
+    // The first refusal in the order of the fields, or none. The mail
+    // program needs nothing; the server needs its name, a port, a sender
+    // address, and a password for a user name.
+    MailRefusal CheckForSave() const;
     // What "mail.ini" gets.
     MailSettings Settings() const;
     // True when the password field holds a new password to keep.

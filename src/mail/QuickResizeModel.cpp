@@ -1,9 +1,6 @@
 #include "mail/QuickResizeModel.h"
 
-#include "base/SafeFileWriter.h"
-
 #include "base/AsciiText.h"
-#include <cstdio>
 
 PixelSize ScaledSize(PixelSize source, int index)
 {
@@ -38,25 +35,6 @@ const wchar_t* EncoderMimeType(const std::string& sourcePath)
     if (ending == ".tif")
         return L"image/tiff";
     return L"image/jpeg";
-}
-
-std::string SizePageHtml(PixelSize size)
-{
-    char sizeLine[200];
-    std::snprintf(sizeLine, sizeof sizeLine,
-                  "<font color=\"navy\" size=\"5\" face=\"Verdana\"><b>Size: <font color=\"black\">%d x %d "
-                  "pixels</b></font>",
-                  size.width, size.height);
-    return std::string("<html><head><title>2005</title></head>") +
-           "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" scroll=\"no\" "
-           "oncontextmenu=\"return false\">" +
-           sizeLine + "</body></html>";
-}
-
-std::string WriteSizePage(const std::string& dataDirectory, PixelSize size)
-{
-    const std::string path = dataDirectory + kSizePageName;
-    return WriteTextFileSafely(path, SizePageHtml(size)) ? path : "";
 }
 
 QuickResizeModel::QuickResizeModel(PixelSize source) : checkEnabled(source.width > 0 && source.height > 0), source_(source)

@@ -1,7 +1,7 @@
 #pragma once
 // What the Quick Resize dialog holds and decides, apart from its controls:
 // the scale chosen from "100%" down to "1%", the size it gives, whether Save
-// is usable, and the small page that shows the size.
+// is usable, and the size the small page shows.
 #include <string>
 
 struct PixelSize {
@@ -10,7 +10,6 @@ struct PixelSize {
 };
 
 inline constexpr int kScaleEntryCount = 100;  // "100%" at index 0 down to "1%"
-inline constexpr const char* kSizePageName = "message.htm";
 inline constexpr const char* kResizedCopyPrefix = "_T_";
 
 // The size at 100 - `index` percent, each side truncated, at least 1.
@@ -27,12 +26,6 @@ std::string ExtensionOf(const std::string& sourcePath);
 // The MIME type of the encoder for the copy, chosen by the source's last four
 // characters in any case; JPEG for anything unknown.
 const wchar_t* EncoderMimeType(const std::string& sourcePath);
-
-// The size page, whole.
-std::string SizePageHtml(PixelSize size);
-// Writes it as "message.htm" in the data directory; returns its full path, or
-// an empty text when it could not be written.
-std::string WriteSizePage(const std::string& dataDirectory, PixelSize size);
 
 class QuickResizeModel {
 public:

@@ -2,7 +2,7 @@
 
 #include "engine/DailyReadingSet.h"
 #include "engine/PersonalReadings.h"
-#include "pages/PageStyle.h"
+#include "pages/PageMarkup.h"
 #include "pages/PageWriter.h"
 
 namespace {
@@ -22,8 +22,8 @@ std::string TimingVerdict(int emotional, const CivilDate& date)
 
 std::string DreamContent(int emotional, const CivilDate& date)
 {
-    return PageHeading("Dream Interpretation - The Usual Suspects") +
-           PageText("Most dreams mean nothing at all. While you sleep your mind sorts through the day: what you "
+    return Heading("Dream Interpretation - The Usual Suspects") +
+           BodyText("Most dreams mean nothing at all. While you sleep your mind sorts through the day: what you "
                     "saw, heard, ate and worried about comes back mixed up in strange ways. Before you look for a "
                     "hidden meaning, ask yourself a few simple questions. Did you watch a film, read a book or "
                     "hear a story that resembles the dream? Did something upset or excite you during the day? Did you eat late, drink alcohol or take medicine? Were "
@@ -31,20 +31,20 @@ std::string DreamContent(int emotional, const CivilDate& date)
                     "dream simply repeats? Is the dream one you have had many times before? If the answer to any "
                     "of these questions is yes, the dream is most likely one of the usual suspects and carries no "
                     "message for you.") +
-           PageHeading("Dream Interpretation - The Message Inside") +
-           PageText("A few dreams are different. They are unusually clear, you remember them in detail long "
+           Heading("Dream Interpretation - The Message Inside") +
+           BodyText("A few dreams are different. They are unusually clear, you remember them in detail long "
                     "after you wake up, and they leave a strong feeling behind: calm, joy, warning or urgency. "
                     "They often show a person, a place or a choice from your waking life in a new light, or "
                     "bring back someone you have not thought of for years. Such dreams deserve attention: write "
                     "them down at once and look at them again in a few days, when their message may be clearer.") +
-           PageHeading("Dream Interpretation - Timing") +
-           PageText("A meaningful dream comes only on a day of high Emotional reading, when your feelings are "
+           Heading("Dream Interpretation - Timing") +
+           BodyText("A meaningful dream comes only on a day of high Emotional reading, when your feelings are "
                     "strong and open to signs. On other days even a vivid dream is most likely one of the "
                     "usual suspects. Below, Oracline checks the Emotional reading of the chosen day for you.") +
-           PageText(TimingVerdict(emotional, date));
+           BodyText(TimingVerdict(emotional, date));
 }
 
-std::string WriteDreamPage(const std::string& dataDirectory, const Profile& profile, const CivilDate& date)
+std::string WriteDreamPage(PageSink& sink, const Profile& profile, const CivilDate& date)
 {
     DailyReadingSet set;
     ComputeDailySet(profile, date, set);
@@ -52,9 +52,9 @@ std::string WriteDreamPage(const std::string& dataDirectory, const Profile& prof
     PageSpec page;
     page.redirectName = "dream_e.htm";
     page.contentName = "dream_r.htm";
-    page.body = PageBody::B1;
+    page.body = PageBody::Centred;
     page.content = DreamContent(set.Emotional, date);
-    page.printRow = PrintRow::P1;
-    page.closing = PageClosing::C1;
-    return WritePagePair(dataDirectory, page);
+    page.printRow = PrintRow::PrintLink;
+    page.closing = PageClosing::Gap;
+    return WritePagePair(sink, page);
 }

@@ -4,6 +4,8 @@
 #include "base/CivilDate.h"
 #include "engine/Profile.h"
 
+#include "pages/PageSink.h"
+
 #include <string>
 
 inline constexpr const char* kDreamTitle = " Dream Interpretation";
@@ -18,6 +20,6 @@ inline constexpr int kDreamEmotionalThreshold = 70;
 std::string DreamContent(int emotional, const CivilDate& date);
 
 // Computes the profile's Emotional reading for the date, writes "dream_e.htm"
-// and "dream_r.htm" into the data directory and returns the full path of
+// and "dream_r.htm" into the page folder and returns the full path of
 // "dream_e.htm".
-std::string WriteDreamPage(const std::string& dataDirectory, const Profile& profile, const CivilDate& date);
+std::string WriteDreamPage(PageSink& sink, const Profile& profile, const CivilDate& date);

@@ -1,5 +1,7 @@
 #pragma once
 // The welcome page shown at the first start, before any profile exists.
+#include "pages/PageSink.h"
+
 #include <string>
 
 inline constexpr const char* kIntroductionTitle =
@@ -10,6 +12,6 @@ inline constexpr int kIntroductionHeight = 320;
 // The page's content: what the program computes and how to begin.
 std::string IntroductionContent();
 
-// Writes "effects.htm" and "reading.htm" into the data directory; returns the
+// Writes "effects.htm" and "reading.htm" into the page folder; returns the
 // full path of "effects.htm".
-std::string WriteIntroductionPage(const std::string& dataDirectory);
+std::string WriteIntroductionPage(PageSink& sink);

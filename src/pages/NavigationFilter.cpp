@@ -2,9 +2,9 @@
 
 #include "pages/PageUrl.h"
 
-bool NavigationAllowed(const std::string& url, const std::string& dataDirectory)
+bool NavigationAllowed(const std::string& url, const std::string& pagesFolder)
 {
     if (url.empty() || url == kPrintLink)
         return true;
-    return IsPageFileIn(LocalPathOfUrl(url), dataDirectory);
+    return IsPageFileIn(LocalPathOfUrl(url), pagesFolder);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 // True lets the navigation proceed. Only the print link and ".htm" files
-// directly inside `dataDirectory` pass, written as a path or as a "file:"
+// directly inside `pagesFolder` pass, written as a path or as a "file:"
 // URL; every other link (other schemes, other folders, network shares, "..")
 // does nothing.
-bool NavigationAllowed(const std::string& url, const std::string& dataDirectory);
+bool NavigationAllowed(const std::string& url, const std::string& pagesFolder);

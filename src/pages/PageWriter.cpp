@@ -1,7 +1,6 @@
 #include "pages/PageWriter.h"
 
-#include "pages/PageFiles.h"
-#include "pages/PageUrl.h"
+#include "pages/PageMarkup.h"
 
 namespace {
 
@@ -9,23 +8,15 @@ namespace {
 // ignores it.
 const char* const kHeadComment = "<!-- Oracline page -->";
 
-const char* const kTableStart = "<table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">";
-
-std::string PrintLink()
-{
-    return std::string("<A HREF=\"") + kPrintLink +
-           "\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>";
-}
-
 std::string PrintRowOf(PrintRow row)
 {
     switch (row) {
     case PrintRow::None:
         return "";
-    case PrintRow::P1:
-        return "</td></tr><tr><td>" + PrintLink();
-    case PrintRow::P2:
-        return "</td></tr><tr><td>" + PrintLink() + "<p><br>";
+    case PrintRow::PrintLink:
+        return "</td></tr><tr><td>" + PrintLink("navy");
+    case PrintRow::PrintLinkThenGap:
+        return "</td></tr><tr><td>" + PrintLink("navy") + "<p><br>";
     }
     return "";
 }
@@ -33,33 +24,33 @@ std::string PrintRowOf(PrintRow row)
 std::string ClosingOf(PageClosing closing)
 {
     switch (closing) {
-    case PageClosing::C1:
+    case PageClosing::Gap:
         return "</td></tr></table><p><br></center></body></html>";
-    case PageClosing::C2:
+    case PageClosing::GapUncentred:
         return "</td></tr></table><p><br></body></html>";
-    case PageClosing::C3:
+    case PageClosing::Tight:
         return "</td></tr></table></center></body></html>";
-    case PageClosing::C4:
+    case PageClosing::LineBreak:
         return "</td></tr></table><br></center></body></html>";
-    case PageClosing::C5:
-        return "</td></tr></table></center><p>" + PrintLink() + "<p><br></body></html>";
+    case PageClosing::PrintLinkBelow:
+        return "</td></tr></table></center><p>" + PrintLink("navy") + "<p><br></body></html>";
     }
     return "";
 }
 
-bool WriteContentPage(const std::string& path, const PageSpec& page)
+bool WriteContentPage(PageSink& sink, const PageSpec& page)
 {
-    return WritePageFile(path, PageHead(page.transitionDuration) + BodyTag(page.body) + AntiSelectionScript() +
-                                   kTableStart + (page.centredRow ? "<tr><td align=\"center\">" : "<tr><td>") +
+    return sink.Write(page.contentName, PageHead(page.transitionDuration) + BodyTag(page.body) + AntiSelectionScript() +
+                                   TableStart() + (page.centredRow ? "<tr><td align=\"center\">" : "<tr><td>") +
                                    page.content + PrintRowOf(page.printRow) + ClosingOf(page.closing));
 }
 
 }  // namespace
 
-bool WriteRedirectPage(const std::string& redirectPath, const std::string& contentPath)
+bool WriteRedirectPage(PageSink& sink, const std::string& redirectName, const std::string& contentName)
 {
-    return WritePageFile(redirectPath, std::string("<html>") + kHeadComment +
-                                           "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + contentPath +
+    return sink.Write(redirectName, std::string("<html>") + kHeadComment +
+                                           "<HEAD><META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + sink.Folder() + contentName +
                                            "\"><TITLE></TITLE></HEAD>"
                                            "<body bgcolor=\"gray\" link=\"white\" vlink=\"white\" "
                                            "alink=\"white\" scroll=\"no\"></body></html>");
@@ -75,16 +66,16 @@ std::string PageHead(int transitionDuration)
 const char* BodyTag(PageBody body)
 {
     switch (body) {
-    case PageBody::B1:
+    case PageBody::Centred:
         return "<body bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" oncontextmenu=\"return false\">"
                "<center>";
-    case PageBody::B2:
+    case PageBody::CentredNoScroll:
         return "<body bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" oncontextmenu=\"return false\" "
                "scroll=\"no\"><center>";
-    case PageBody::B3:
+    case PageBody::NoScroll:
         return "<body bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" oncontextmenu=\"return false\" "
                "scroll=\"no\">";
-    case PageBody::B4:
+    case PageBody::NoScrollStartsScript:
         return "<body onLoad=\"start()\" bgcolor=\"gray\" link=\"gray\" vlink=\"gray\" alink=\"gray\" "
                "scroll=\"no\" oncontextmenu=\"return false\">";
     }
@@ -98,25 +89,30 @@ const char* AntiSelectionScript()
            "if (window.sidebar){ document.onmousedown=disableselect; document.onclick=reEnable; } </script>";
 }
 
-std::string WritePagePair(const std::string& dataDirectory, const PageSpec& page)
+std::string WritePagePair(PageSink& sink, const PageSpec& page)
 {
-    const std::string redirectPath = dataDirectory + page.redirectName;
-    const std::string contentPath = dataDirectory + page.contentName;
-    const bool redirectWritten = WriteRedirectPage(redirectPath, contentPath);
-    const bool contentWritten = WriteContentPage(contentPath, page);
-    return redirectWritten && contentWritten ? redirectPath : std::string();
+    const bool redirectWritten = WriteRedirectPage(sink, page.redirectName, page.contentName);
+    const bool contentWritten = WriteContentPage(sink, page);
+    return redirectWritten && contentWritten ? sink.Folder() + page.redirectName : std::string();
 }
 
-std::string WriteQuickTipPage(const std::string& dataDirectory, const std::string& hint)
+std::string WriteQuickTipPage(PageSink& sink, const std::string& hint)
 {
     PageSpec tip;
     tip.contentName = "tip_e.htm";
     tip.transitionDuration = 2;
-    tip.body = PageBody::B2;
+    tip.body = PageBody::CentredNoScroll;
     tip.centredRow = true;
-    tip.content = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>" + hint + "</b></font>";
+    tip.content = HeadingRun() + hint + RunEnd();
     tip.printRow = PrintRow::None;
-    tip.closing = PageClosing::C3;
-    const std::string path = dataDirectory + tip.contentName;
-    return WriteContentPage(path, tip) ? path : std::string();
+    tip.closing = PageClosing::Tight;
+    return WriteContentPage(sink, tip) ? sink.Folder() + tip.contentName : std::string();
+}
+
+std::string WhitePage(const std::string& body)
+{
+    return "<html><head><title>2005</title></head>"
+           "<body bgcolor=\"white\" text=\"white\" link=\"white\" vlink=\"white\" alink=\"white\" "
+           "scroll=\"no\" oncontextmenu=\"return false\">" +
+           body + "</body></html>";
 }

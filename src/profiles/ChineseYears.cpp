@@ -1,5 +1,7 @@
 #include "profiles/ChineseYears.h"
 
+#include "pages/PageMarkup.h"
+
 namespace {
 
 struct Animal {
@@ -76,5 +78,6 @@ std::string ChineseYearText(int year)
     const Animal* animal = AnimalOf(year);
     if (!animal)
         return std::string();
-    return std::string("The Year of the ") + animal->name + "<p><font color=\"black\">" + animal->description;
+    return std::string("The Year of the ") + animal->name + ParagraphBreak() + ColourChange("black") +
+           animal->description;
 }

@@ -7,6 +7,6 @@
 inline constexpr int kFirstAnimalYear = 1900;
 inline constexpr int kLastAnimalYear = 2012;
 
-// "The Year of the Rat<p><font color=\"black\">" and the animal's description;
-// empty outside the known years.
+// "The Year of the Rat", a paragraph break and a change to black, then the
+// animal's description; empty outside the known years.
 std::string ChineseYearText(int year);

@@ -1,8 +1,7 @@
 #include "profiles/InformationPages.h"
 
 #include "engine/PersonalNumbers.h"
-#include "pages/MovingPicture.h"
-#include "pages/PageFiles.h"
+#include "pages/PageMarkup.h"
 #include "pages/PageWriter.h"
 #include "profiles/ChineseYears.h"
 #include "engine/Profile.h"
@@ -11,9 +10,6 @@
 #include "engine/ZodiacSigns.h"
 
 namespace {
-
-const char* const kYellowBold = "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>";
-const char* const kEnd = "</b></font><p>";
 
 // The soul number is the own number of the daily reading, so the page and
 // the Daily Analysis always agree.
@@ -28,37 +24,17 @@ int SoulNumberOf(const CivilDate& birthday)
     return profile.ownNumber;
 }
 
-std::string WriteInformationPage(const std::string& dataDirectory, const std::string& content, PrintRow printRow,
+std::string WriteInformationPage(PageSink& sink, const std::string& content, PrintRow printRow,
                                  PageClosing closing)
 {
     PageSpec page;
     page.redirectName = "effects.htm";
     page.contentName = "reading.htm";
-    page.body = PageBody::B1;
+    page.body = PageBody::Centred;
     page.content = content;
     page.printRow = printRow;
     page.closing = closing;
-    return WritePagePair(dataDirectory, page);
-}
-
-// The stripes under the words, from top to bottom.
-const char* const kStripeColours[8] = {"gray", "gray", "white", "gray", "yellow", "gray", "green", "gray"};
-
-bool WriteSignPanelContent(const std::string& path, const std::string& signImagePath)
-{
-    std::string page = PageHead(2) + BodyTag(PageBody::B4) +
-                       "<center><div id=\"mvpic\" STYLE=\"position:absolute;visibility:visible;\"><img src=\"" +
-                       signImagePath + "\" border=\"0\"></div></center>";
-    page += MovingPictureScript();
-    page += AntiSelectionScript();
-    page += "<center><table border=\"0\" bordercolor=\"black\" cellpadding=\"3\" cellspacing=\"2\">"
-            "<tr><td align=\"center\">"
-            "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Y<br>o<br>u<br>r<p><br>Z<br>o<br>d<br>i<br>"
-            "a<br>c<p><br>S<br>i<br>g<br>n</b></font></td></tr>";
-    for (const char* colour : kStripeColours)
-        page += std::string("<tr><td align=\"center\" height=\"15\" bgcolor=\"") + colour + "\"></td></tr>";
-    page += "</table></center></body></html>";
-    return WritePageFile(path, page);
+    return WritePagePair(sink, page);
 }
 
 }  // namespace
@@ -66,44 +42,36 @@ bool WriteSignPanelContent(const std::string& path, const std::string& signImage
 std::string SignPageContent(int month, int day)
 {
     const Sign sign = SignOfBirthday(month, day);
-    std::string content = kYellowBold + SignText(sign);
+    std::string content = HeadingRun() + SignText(sign);
     if (sign != Sign::None)
-        content += "<br><font color=\"black\">" + Birthstone(sign);
-    return content + ZodiacAttractionText() + kEnd;
+        content += LineBreak() + ColourChange("black") + Birthstone(sign);
+    return content + ZodiacAttractionText() + RunEnd() + ParagraphBreak();
 }
 
 std::string NumberPageContent(const CivilDate& birthday)
 {
     const int n = SoulNumberOf(birthday);
-    return "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>Your soul number is: <font color=\"yellow\">" +
-           std::to_string(n) + SoulNumberExplanation() + SoulNumberText(n) + kEnd;
+    return BodyRun() + "Your soul number is: " + ColourChange("yellow") + std::to_string(n) + SoulNumberExplanation() +
+           SoulNumberText(n) + RunEnd() + ParagraphBreak();
 }
 
 std::string YearPageContent(int year)
 {
-    return kYellowBold + std::string("<font color=\"yellow\">") + std::to_string(year) + " - " +
-           ChineseYearText(year) + kEnd;
+    return HeadingRun() + ColourChange("yellow") + std::to_string(year) + " - " + ChineseYearText(year) + RunEnd() +
+           ParagraphBreak();
 }
 
-std::string WriteSignPage(const std::string& dataDirectory, int month, int day)
+std::string WriteSignPage(PageSink& sink, int month, int day)
 {
-    return WriteInformationPage(dataDirectory, SignPageContent(month, day), PrintRow::P1, PageClosing::C1);
+    return WriteInformationPage(sink, SignPageContent(month, day), PrintRow::PrintLink, PageClosing::Gap);
 }
 
-std::string WriteNumberPage(const std::string& dataDirectory, const CivilDate& birthday)
+std::string WriteNumberPage(PageSink& sink, const CivilDate& birthday)
 {
-    return WriteInformationPage(dataDirectory, NumberPageContent(birthday), PrintRow::P2, PageClosing::C3);
+    return WriteInformationPage(sink, NumberPageContent(birthday), PrintRow::PrintLinkThenGap, PageClosing::Tight);
 }
 
-std::string WriteYearPage(const std::string& dataDirectory, int year)
+std::string WriteYearPage(PageSink& sink, int year)
 {
-    return WriteInformationPage(dataDirectory, YearPageContent(year), PrintRow::P2, PageClosing::C3);
-}
-
-std::string WriteSignPanelPage(const std::string& dataDirectory, const std::string& signImagePath)
-{
-    const std::string redirectPath = dataDirectory + "sign_e.htm";
-    const std::string contentPath = dataDirectory + "sign_r.htm";
-    const bool redirectWritten = WriteRedirectPage(redirectPath, contentPath);
-    return WriteSignPanelContent(contentPath, signImagePath) && redirectWritten ? redirectPath : std::string();
+    return WriteInformationPage(sink, YearPageContent(year), PrintRow::PrintLinkThenGap, PageClosing::Tight);
 }

@@ -1,9 +1,12 @@
 #pragma once
 // The pages the profile editor shows about a birthday: its zodiac sign, soul
-// number and Chinese year, and the narrow panel with the sign's picture.
-// Each Write function writes its page pair into the data directory and
+// number and Chinese year (the panel with the sign's picture is a page of
+// its own, SignPanelPage).
+// Each Write function writes its page pair into the page folder and
 // returns the full path of the page to open.
 #include "base/CivilDate.h"
+
+#include "pages/PageSink.h"
 
 #include <string>
 
@@ -28,10 +31,6 @@ std::string NumberPageContent(const CivilDate& birthday);
 std::string YearPageContent(int year);
 
 // "effects.htm" and "reading.htm".
-std::string WriteSignPage(const std::string& dataDirectory, int month, int day);
-std::string WriteNumberPage(const std::string& dataDirectory, const CivilDate& birthday);
-std::string WriteYearPage(const std::string& dataDirectory, int year);
-
-// "sign_e.htm" and "sign_r.htm": the picture at `signImagePath` moving up and
-// down beside the words "Your Zodiac Sign".
-std::string WriteSignPanelPage(const std::string& dataDirectory, const std::string& signImagePath);
+std::string WriteSignPage(PageSink& sink, int month, int day);
+std::string WriteNumberPage(PageSink& sink, const CivilDate& birthday);
+std::string WriteYearPage(PageSink& sink, int year);

@@ -1,5 +1,7 @@
 #include "profiles/SignTexts.h"
 
+#include "pages/PageMarkup.h"
+
 namespace {
 
 // Sets of signs, one bit per sign in the order of the Sign enumeration.
@@ -149,9 +151,10 @@ std::string SignText(Sign sign)
     const SignEntry* entry = EntryOf(sign);
     if (!entry)
         return std::string();
-    return SignName(sign) + "<p><font color=\"black\">" + entry->dateRange + "<p>" + entry->description +
-           "<p>Most Compatible Signs -- " + SignList(entry->mostCompatible) +
-           "<br>Least Compatible Signs -- " + SignList(entry->leastCompatible);
+    return SignName(sign) + ParagraphBreak() + ColourChange("black") +
+           Paragraphs({entry->dateRange, entry->description,
+                       Lines({"Most Compatible Signs -- " + SignList(entry->mostCompatible),
+                              "Least Compatible Signs -- " + SignList(entry->leastCompatible)})});
 }
 
 std::string Birthstone(Sign sign)
@@ -164,20 +167,25 @@ std::string Birthstone(Sign sign)
 
 std::string ZodiacAttractionText()
 {
-    return "<p><font color=\"black\">"
-           "Zodiac Attraction<p>Astrologers arrange the twelve signs of the Zodiac into four groups, one for each "
-           "of the four elements: Fire, Earth, Air and Water. Each group contains three signs, and signs of the "
-           "same element share a basic temperament and usually understand each other well."
-           "<p>The Fire Signs<p>Aries, Leo and Sagittarius are passionate, lively and outgoing. Together they make "
-           "an exciting match full of energy and fun, though two strong wills may clash. Fire gets on well with "
-           "Air, which fans its flames, while Water can put it out and Earth can smother it."
-           "<p>The Earth Signs<p>Taurus, Virgo and Capricorn are practical, steady and loyal. Two Earth signs build "
-           "a secure and lasting bond on shared values and common sense, though it may lack surprises. Earth is "
-           "nourished by Water and feels unsettled by the restless Air and Fire signs."
-           "<p>The Air Signs<p>Gemini, Libra and Aquarius are sociable, curious and talkative. Between Air signs "
-           "ideas and conversation never run dry, and each gives the other plenty of freedom. Air gets on well "
-           "with Fire, but may find Water too emotional and Earth too slow."
-           "<p>The Water Signs<p>Cancer, Scorpio and Pisces are sensitive, intuitive and deeply emotional. Water "
-           "signs understand each other without words and form close, caring bonds. Water is steadied by Earth, "
-           "while Fire and Air can leave it feeling misunderstood.";
+    return ParagraphBreak() + ColourChange("black") +
+           Paragraphs({"Zodiac Attraction",
+                       "Astrologers arrange the twelve signs of the Zodiac into four groups, one for each of the four "
+                       "elements: Fire, Earth, Air and Water. Each group contains three signs, and signs of the same "
+                       "element share a basic temperament and usually understand each other well.",
+                       "The Fire Signs",
+                       "Aries, Leo and Sagittarius are passionate, lively and outgoing. Together they make an "
+                       "exciting match full of energy and fun, though two strong wills may clash. Fire gets on well "
+                       "with Air, which fans its flames, while Water can put it out and Earth can smother it.",
+                       "The Earth Signs",
+                       "Taurus, Virgo and Capricorn are practical, steady and loyal. Two Earth signs build a secure "
+                       "and lasting bond on shared values and common sense, though it may lack surprises. Earth is "
+                       "nourished by Water and feels unsettled by the restless Air and Fire signs.",
+                       "The Air Signs",
+                       "Gemini, Libra and Aquarius are sociable, curious and talkative. Between Air signs ideas and "
+                       "conversation never run dry, and each gives the other plenty of freedom. Air gets on well with "
+                       "Fire, but may find Water too emotional and Earth too slow.",
+                       "The Water Signs",
+                       "Cancer, Scorpio and Pisces are sensitive, intuitive and deeply emotional. Water signs "
+                       "understand each other without words and form close, caring bonds. Water is steadied by "
+                       "Earth, while Fire and Air can leave it feeling misunderstood."});
 }

@@ -1,5 +1,7 @@
 #include "profiles/SoulNumberTexts.h"
 
+#include "pages/PageMarkup.h"
+
 namespace {
 
 // What follows "People by nature" for each number.
@@ -43,19 +45,18 @@ std::string SoulNumberText(int n)
 {
     if (n < 0 || n > 9)
         return std::string();
-    return "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Number " + std::to_string(n) +
-           "</b></font><p><font color=\"black\" size=\"2\" face=\"Verdana\"><b>People by nature" + kCharacters[n];
+    return Heading("Number " + std::to_string(n)) + BodyRun() + "People by nature" + kCharacters[n];
 }
 
 std::string SoulNumberExplanation()
 {
-    return "</b></font><p><font color=\"black\" size=\"2\" face=\"Verdana\"><b>Soul number stays with an "
-           "individual for life. Soul mates have mutual completing numbers. The soul number comes from the birth "
-           "date alone and describes the deepest nature of a person, the part that does not change with age or "
-           "circumstance. Two people whose soul numbers complete each other fill each other's gaps and feel at "
-           "home together, whatever their signs and stars may say."
-           "</b></font><p><font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>MUTUALLY COMPLETING SOUL NUMBERS"
-           "</b></font><p><font color=\"black\" size=\"2\" face=\"Verdana\"><b>"
-           "0 and 7<br>1 and 6<br>2 and 5<br>3 and 4<br>4 and 3<br>5 and 2<br>6 and 1<br>7 and 0<br>8 and 8<br>"
-           "9 and 7</b></font><p>";
+    return RunEnd() + ParagraphBreak() +
+           BodyText("Soul number stays with an individual for life. Soul mates have mutual completing numbers. The "
+                    "soul number comes from the birth date alone and describes the deepest nature of a person, the "
+                    "part that does not change with age or circumstance. Two people whose soul numbers complete "
+                    "each other fill each other's gaps and feel at home together, whatever their signs and stars "
+                    "may say.") +
+           Heading("MUTUALLY COMPLETING SOUL NUMBERS") +
+           BodyText(Lines({"0 and 7", "1 and 6", "2 and 5", "3 and 4", "4 and 3", "5 and 2", "6 and 1", "7 and 0",
+                           "8 and 8", "9 and 7"}));
 }

@@ -31,7 +31,7 @@ namespace {
 const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
 const char* const kNoMapiClient = "Unable to send email. Make sure you use a MAPI client.  ";
 const char* const kOptionsCaption = "Print: hourly.jpg";
-const std::string kHourlyImage = DataDirectory() + "hourly.jpg";
+const std::string kHourlyImage = PagesDirectory() + "hourly.jpg";
 bool Colourful(COLORREF p)
 {
     const int r = GetRValue(p), g = GetGValue(p), b = GetBValue(p);
@@ -113,7 +113,7 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     // The superstition follows the day shown: September 1 has the kiss saying.
     HWND page = OpenPage(session, IDC_DAILY_SUPERSTITION, " Daily Superstition");
     ASSERT_TRUE(page);
-    EXPECT_NE(DataFile("super_r.htm").find("<b>kiss<p>"), std::string::npos);
+    EXPECT_NE(PageFile("super_r.htm").find("<b>kiss<p>"), std::string::npos);
     // The page view's Print link: the grey page comes out as black text on white.
     HWND view = GetWindow(Control(page, IDC_BROWSER), GW_CHILD);
     RECT link{};
@@ -364,6 +364,9 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
     ComboDriver scale(resize, IDC_QUICK_RESIZE_SCALE);
     ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return scale.Count() == 100; }));
     ASSERT_TRUE(scale.ChooseText("50%"));
+    // The size page is held like every page while it is shown.
+    EXPECT_TRUE(WaitUntil(kWaitMs, [] { return PageFile("message.htm").find("513 x 10 pixels") != std::string::npos; }));
+    EXPECT_TRUE(IsHeldReadOnly(PagesDirectory() + "message.htm"));
     PressButton(resize, IDOK);
     ASSERT_TRUE(WaitUntilGone(composer));
     ASSERT_TRUE(WaitUntil(kWaitMs, [] { return ReadMailRecord().size() == 3; }));

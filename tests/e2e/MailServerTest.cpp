@@ -1,9 +1,9 @@
 // Mail through a real SMTP server on loopback (smtp/run-with-server.sh runs
 // these tests beside it): the Mail Settings dialog the composer opens when
-// there is no mail program, its test mail, the composer's send arriving with
-// its attachment and headers, the scheduled run's send, and each failure the
-// user meets, with the message the composer shows and the line the
-// scheduled run logs.
+// there is no mail program (Wine's own hand-off is none), its keys, its test
+// mail, the composer's send arriving with its attachment and headers, the
+// scheduled run's send, and each failure the user meets, with the message
+// the composer shows and the line the scheduled run logs.
 #include "driver/DailyDriver.h"
 #include "driver/MailRecord.h"
 #include "res/DailyAnalysisWindowIds.h"
@@ -128,7 +128,15 @@ TEST(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFails
     ASSERT_TRUE(settings);
     EXPECT_EQ(ControlText(settings, IDC_MAIL_REASON),
               "No mail program on this computer takes mail from Oracline: enter your mail server to send through it.");
-    EXPECT_EQ(SendMessageA(Control(settings, IDC_MAIL_USE_SERVER), BM_GETCHECK, 0, 0), BST_CHECKED);
+    const auto chosen = [&](int choice) { return SendMessageA(Control(settings, choice), BM_GETCHECK, 0, 0) == BST_CHECKED; };
+    EXPECT_TRUE(chosen(IDC_MAIL_USE_SERVER));
+    // Real keys: the arrows go round the two choices, never into the fields;
+    // Enter's refusal names the field and puts the user back in it.
+    RealInput("key Down");
+    EXPECT_TRUE(WaitUntil(2000, [&] { return chosen(IDC_MAIL_USE_MAPI); }));
+    RealInput("key --delay 150 Down Return");
+    EXPECT_EQ(AnswerMessage(pid), "Please enter your mail server first.    ");
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session.Main().FocusedControlId() == IDC_MAIL_SERVER; }));
     SetControlText(settings, IDC_MAIL_SERVER, "localhost");
     SetControlText(settings, IDC_MAIL_PORT, std::to_string(ports.startTls));
     SetControlText(settings, IDC_MAIL_USER, "tester");

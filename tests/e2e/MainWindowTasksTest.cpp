@@ -82,13 +82,18 @@ int InkBands(const Picture& page)
 TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
 {
     std::map<std::string, std::string> files = DataFilesFor({kJane, kJohn, kAnn});
-    files["keep.html"] = "x";
+    // What an ended run left in the pages folder goes at the next start,
+    // read-only or not.
+    CreateDirectoryA(PagesDirectory().c_str(), nullptr);
+    WriteFileBytes(PagesDirectory() + "LEFT.HTM", "x");
+    SetFileAttributesA((PagesDirectory() + "LEFT.HTM").c_str(), FILE_ATTRIBUTE_READONLY);
     // A line no reader knows makes this run's file unlike any other in the bin.
     files["Work.ini"] += "Run:" + std::to_string(GetTickCount()) + "\r\n";
     files["task.dtr"] = "Profile:" + DataDirectory() + "Nobody.ini\r\nEmail:me@example.com\r\nTime:7:5AM\r\nType:0\r\n";
     KeepBrowserKeys("SC");
     MainWindowSession session(files, "c:\\program files\\oracline\\task.dtr");
     ASSERT_TRUE(session.Window());
+    EXPECT_FALSE(FileExists(PagesDirectory() + "LEFT.HTM"));
     EXPECT_EQ(BrowserTextSizes(), "M-");
     ListViewDriver list = session.List();
     ASSERT_EQ(list.RowCount(), 3);
@@ -121,7 +126,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
         session.Settle();
         EXPECT_EQ(list.SelectedRows(), step.selected);
         EXPECT_EQ(session.EnabledButtons(), step.buttons);
-        EXPECT_TRUE(session.TipSays(step.tip)) << DataFile("tip_e.htm");
+        EXPECT_TRUE(session.TipSays(step.tip)) << PageFile("tip_e.htm");
         if (step.focus) {
             EXPECT_EQ(session.FocusedControlId(), step.focus);
         }
@@ -183,7 +188,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
         ASSERT_TRUE(opened) << task.second;
         ASSERT_TRUE(CloseAndWait(opened));
     }
-    EXPECT_TRUE(FileExists(DataDirectory() + "dream_r.htm"));
+    EXPECT_TRUE(FileExists(PagesDirectory() + "dream_r.htm"));
 
     PostMessageA(session.Window(), WM_SYSCOMMAND, IDM_ABOUT, 0);
     HWND about = WaitForDialog(session.ProcessId(), "About Oracline 2005");
@@ -225,11 +230,9 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
 
     ASSERT_TRUE(session.Close());
-    // Every page file goes at closing (which names are page files is
-    // unit-tested), the other files stay.
+    // Every page file goes at closing.
     for (const char* gone : {"tip_e.htm", "dream_r.htm"})
-        EXPECT_FALSE(FileExists(DataDirectory() + gone)) << gone;
-    EXPECT_EQ(DataFile("keep.html"), "x");
+        EXPECT_FALSE(FileExists(PagesDirectory() + gone)) << gone;
 }
 
 TEST(MainWindowTasks, CompanionHelpAndSavedReports)
@@ -268,7 +271,7 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     HWND page = WaitForDialog(session.ProcessId(), " Companion Analysis");
     ASSERT_TRUE(page) << "no explanation page";
     // Written for the two profiles chosen, not a page left from before.
-    EXPECT_NE(DataFile("reading.htm").find("Taurus and Sagittarius"), std::string::npos);
+    EXPECT_NE(PageFile("reading.htm").find("Taurus and Sagittarius"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(page));
     PressButton(companion, IDOK);
     ASSERT_TRUE(WaitUntilGone(companion));
@@ -278,18 +281,23 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     EXPECT_EQ(InkBands(printed), 4);
 
     // The first topic is there at once; choosing a topic, even the same one
-    // again, writes its page anew.
+    // again, writes its page anew. A link planted at a page's name is
+    // replaced by a fresh page, never written through.
+    const std::string linked = DataDirectory() + "linked.txt";
+    ASSERT_TRUE(WriteFileBytes(linked, "not a page"));
+    ASSERT_TRUE(CreateHardLinkA((PagesDirectory() + "help.htm").c_str(), linked.c_str(), nullptr));
     session.Press(IDC_HELP_BUTTON);
     HWND wizard = WaitForDialog(session.ProcessId(), "Help Wizard");
     ASSERT_TRUE(wizard);
     ComboDriver topics(wizard, IDC_HELP_TOPICS);
     EXPECT_EQ(topics.Count(), 9);
-    EXPECT_NE(DataFile("help.htm").find("<b>Oracline 2005 is one of a kind Numerology"), std::string::npos);
+    EXPECT_NE(PageFile("help.htm").find("<b>Oracline 2005 is one of a kind Numerology"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(linked), "not a page");
     const std::string faq = "Can I schedule email delivery reports for multiple profiles?";
     for (int again = 0; again < 2; ++again) {
-        WriteFileBytes(DataDirectory() + "help.htm", "stale");
+        WriteFileBytes(PagesDirectory() + "help.htm", "stale");
         topics.Choose(7);
-        EXPECT_NE(DataFile("help.htm").find(faq), std::string::npos) << again;
+        EXPECT_NE(PageFile("help.htm").find(faq), std::string::npos) << again;
     }
     ASSERT_TRUE(CloseAndWait(wizard));
 

@@ -51,15 +51,8 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     HWND intro = WaitForDialog(session.ProcessId(), kIntroductionCaption);
     ASSERT_TRUE(intro) << "no introduction page";
     // Shown pages are held: another process may read them, not replace them.
-    for (const char* page : {"effects.htm", "reading.htm"}) {
-        HANDLE file = CreateFileA((DataDirectory() + page).c_str(), GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, 0);
-        EXPECT_EQ(file, INVALID_HANDLE_VALUE) << page;
-        if (file != INVALID_HANDLE_VALUE)
-            CloseHandle(file);
-        EXPECT_FALSE(DeleteFileA((DataDirectory() + page).c_str())) << page;
-        EXPECT_FALSE(DataFile(page).empty()) << page;
-    }
+    for (const char* page : {"effects.htm", "reading.htm"})
+        EXPECT_TRUE(IsHeldReadOnly(PagesDirectory() + page)) << page;
     // The main window waits until the introduction is closed.
     EXPECT_FALSE(WaitForDialog(session.ProcessId(), kMainWindowCaption, 500));
 
@@ -131,7 +124,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
 
     // The sign page follows the birthday, written again only when the sign
     // changes (while shown it is held, so it cannot be deleted).
-    const std::string page = DataDirectory() + "sign_r.htm";
+    const std::string page = PagesDirectory() + "sign_r.htm";
     const auto written = [&] {
         WIN32_FILE_ATTRIBUTE_DATA data{};
         GetFileAttributesExA(page.c_str(), GetFileExInfoStandard, &data);
@@ -142,7 +135,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     Choose(editor, IDC_YOUR_DATE, "20");
     EXPECT_EQ(written(), before);
     Choose(editor, IDC_YOUR_DATE, "21");
-    EXPECT_NE(DataFile("sign_r.htm").find("aries.gif"), std::string::npos);
+    EXPECT_NE(PageFile("sign_r.htm").find("aries.gif"), std::string::npos);
     // Closed by the user with Escape, the panel stays away for this editor.
     PressKey(panel, VK_ESCAPE);
     ASSERT_TRUE(WaitUntilGone(panel));
@@ -155,7 +148,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     PressButton(editor, IDC_SIGN_PAGE);
     HWND signPage = WaitForDialog(session.ProcessId(), " Astrology: Zodiac Sign");
     ASSERT_TRUE(signPage);
-    EXPECT_NE(DataFile("reading.htm").find("Pisces"), std::string::npos);
+    EXPECT_NE(PageFile("reading.htm").find("Pisces"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(signPage));
 
     // Close writes nothing.

@@ -206,15 +206,18 @@ TEST(MailSettings, FileAndDialogChecks)
     model.portText = "2525";
     model.SecuritySelected(0);
     EXPECT_EQ(model.portText, "2525");
-    const struct { const char *server, *port, *user, *password, *from, *refusal; } checks[] = {
-        {"", "587", "", "", "a@b", "Please enter your mail server first.    "},
-        {"smtp x", "587", "", "", "a@b", "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
-        {"mx", "0", "", "", "a@b", "Please enter a port between 1 and 65535.    "},
-        {"mx", "25", "me", "", "a@b", "Please enter your password first.    "},
-        {"mx", "25", "me", "p\nw", "a@b", "The user name and the password cannot hold control characters.    "},
-        {"mx", "25", "", "", "", "Please enter your sender address first.    "},
-        {"mx", "25", "", "", "a b@c", "The sender address is not valid.    "},
-        {"mx", "65535", "me", "pw", "a@b", ""},
+    // Each refusal names the field the dialog puts the user back in.
+    const struct { const char *server, *port, *user, *password, *from; MailField field; const char* refusal; } checks[] = {
+        {"", "587", "", "", "a@b", MailField::server, "Please enter your mail server first.    "},
+        {"smtp x", "587", "", "", "a@b", MailField::server,
+         "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
+        {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
+        {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
+        {"mx", "25", "me", "p\nw", "a@b", MailField::password,
+         "The user name and the password cannot hold control characters.    "},
+        {"mx", "25", "", "", "", MailField::from, "Please enter your sender address first.    "},
+        {"mx", "25", "", "", "a b@c", MailField::from, "The sender address is not valid.    "},
+        {"mx", "65535", "me", "pw", "a@b", MailField::none, ""},
     };
     for (const auto& c : checks) {
         model.server = c.server;
@@ -222,14 +225,16 @@ TEST(MailSettings, FileAndDialogChecks)
         model.user = c.user;
         model.password = c.password;
         model.from = c.from;
-        EXPECT_EQ(model.CheckForSave(), c.refusal) << c.server << c.port << c.user << c.from;
+        const MailRefusal refusal = model.CheckForSave();
+        EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user << c.from;
+        EXPECT_EQ(refusal.field, c.field) << c.refusal;
     }
     // A stored password stands for an empty field; the mail program needs nothing.
     MailSettingsModel stored({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "me", "a@b"}, true);
-    EXPECT_EQ(stored.CheckForSave(), "");
+    EXPECT_EQ(stored.CheckForSave().text, "");
     stored.method = MailMethod::mapi;
     stored.server.clear();
-    EXPECT_EQ(stored.CheckForSave(), "");
+    EXPECT_EQ(stored.CheckForSave().text, "");
 }
 
 } // namespace

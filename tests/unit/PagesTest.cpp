@@ -3,9 +3,10 @@
 #include "pages/IntroductionPage.h"
 #include "pages/NavigationFilter.h"
 #include "pages/PageLayout.h"
-#include "pages/PageFiles.h"
 #include "pages/PageParser.h"
 #include "pages/PageWriter.h"
+#include "pages/SignPanelPage.h"
+#include "pages/SizePage.h"
 
 #include "companion/CompanionPage.h"
 #include "daily/ExplainPage.h"
@@ -14,6 +15,7 @@
 
 #include "Golden.h"
 #include "RecordingCanvas.h"
+#include "ScratchPages.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +23,6 @@
 #include <algorithm>
 #include <ctime>
 #include <functional>
-#include <set>
 
 namespace {
 
@@ -35,13 +36,13 @@ Profile BornOnSecond()
     return p;
 }
 
-using Writer = std::function<std::string(const std::string&)>;
+using Writer = std::function<std::string(PageSink&)>;
 
 // The content holds printf directives that must come out as they are.
 Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
 {
-    return [=](const std::string& dir) {
-        return WritePagePair(dir, {"email_e.htm", "email_r.htm", 3, body, false, "<b>x</b> 42% %s %d %n\n100%",
+    return [=](PageSink& pages) {
+        return WritePagePair(pages, {"email_e.htm", "email_r.htm", 3, body, false, "<b>x</b> 42% %s %d %n\n100%",
                                    printRow, closing});
     };
 }
@@ -52,29 +53,30 @@ Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
 TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
-        {"frame-b1-p1-c1", Generic(PageBody::B1, PrintRow::P1, PageClosing::C1), "email_e.htm", "email_r.htm"},
-        {"frame-b3-p1-c2", Generic(PageBody::B3, PrintRow::P1, PageClosing::C2), "email_e.htm", "email_r.htm"},
-        {"frame-b2-p1-c3", Generic(PageBody::B2, PrintRow::P1, PageClosing::C3), "email_e.htm", "email_r.htm"},
-        {"frame-b1-c4", Generic(PageBody::B1, PrintRow::None, PageClosing::C4), "email_e.htm", "email_r.htm"},
-        {"frame-b1-p2-c3", Generic(PageBody::B1, PrintRow::P2, PageClosing::C3), "email_e.htm", "email_r.htm"},
-        {"frame-b1-c5", Generic(PageBody::B1, PrintRow::None, PageClosing::C5), "email_e.htm", "email_r.htm"},
-        {"frame-b4-c3", Generic(PageBody::B4, PrintRow::None, PageClosing::C3), "email_e.htm", "email_r.htm"},
-        {"sign-panel", [](const std::string& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
+        {"frame-centred-printlink-gap", Generic(PageBody::Centred, PrintRow::PrintLink, PageClosing::Gap), "email_e.htm", "email_r.htm"},
+        {"frame-noscroll-printlink-gapuncentred", Generic(PageBody::NoScroll, PrintRow::PrintLink, PageClosing::GapUncentred), "email_e.htm", "email_r.htm"},
+        {"frame-centrednoscroll-printlink-tight", Generic(PageBody::CentredNoScroll, PrintRow::PrintLink, PageClosing::Tight), "email_e.htm", "email_r.htm"},
+        {"frame-centred-linebreak", Generic(PageBody::Centred, PrintRow::None, PageClosing::LineBreak), "email_e.htm", "email_r.htm"},
+        {"frame-centred-printlinkthengap-tight", Generic(PageBody::Centred, PrintRow::PrintLinkThenGap, PageClosing::Tight), "email_e.htm", "email_r.htm"},
+        {"frame-centred-printlinkbelow", Generic(PageBody::Centred, PrintRow::None, PageClosing::PrintLinkBelow), "email_e.htm", "email_r.htm"},
+        {"frame-noscrollstartsscript-tight", Generic(PageBody::NoScrollStartsScript, PrintRow::None, PageClosing::Tight), "email_e.htm", "email_r.htm"},
+        {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
          "sign_e.htm", "sign_r.htm"},
-        {"help", [](const std::string& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
-        {"help-title", [](const std::string& d) { return WriteHelpPage(d, ""); }, "help.htm", nullptr},
-        {"tip", [](const std::string& d) { return WriteQuickTipPage(d, "In most cases you should <font "
+        {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
+        {"help-title", [](PageSink& d) { return WriteHelpPage(d, ""); }, "help.htm", nullptr},
+        {"tip", [](PageSink& d) { return WriteQuickTipPage(d, "In most cases you should <font "
                                                                       "color=\"white\">NOT"); },
          "tip_e.htm", nullptr},
         {"introduction", WriteIntroductionPage, "effects.htm", "reading.htm"},
         {"daily-explanation", WriteDailyExplanationPage, "effects.htm", "reading.htm"},
-        {"superstition", [](const std::string& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm", "super_r.htm"},
-        {"sign", [](const std::string& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm"},
-        {"number", [](const std::string& d) { return WriteNumberPage(d, {1970, 7, 15}); }, "effects.htm", "reading.htm"},
-        {"year", [](const std::string& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
-        {"dream", [](const std::string& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm",
+        {"superstition", [](PageSink& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm", "super_r.htm"},
+        {"sign", [](PageSink& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm"},
+        {"number", [](PageSink& d) { return WriteNumberPage(d, {1970, 7, 15}); }, "effects.htm", "reading.htm"},
+        {"year", [](PageSink& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
+        {"dream", [](PageSink& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm",
          "dream_r.htm"},
-        {"companion", [](const std::string& d) {
+        {"size", [](PageSink& d) { return WriteSizePage(d, 390, 275); }, "message.htm", nullptr},
+        {"companion", [](PageSink& d) {
              return WriteCompanionExplanationPage(d, MatchCompanions({"", Sign::Aries, 3}, {"", Sign::Gemini, 5}));
          }, "effects.htm", "reading.htm"},
     };
@@ -86,7 +88,8 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
             names.push_back(c.content);
         for (const std::string& name : names)
             dir.Write(name, std::string(50000, '~'));
-        EXPECT_EQ(c.write(dir.dir()), dir.path(c.redirect));
+        ScratchPages pages(dir.dir());
+        EXPECT_EQ(c.write(pages), dir.path(c.redirect));
         // The files named, with the directory's path written as "DATA\".
         std::string written;
         for (const std::string& name : names) {
@@ -97,11 +100,12 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
         }
         ExpectGolden(std::string("pages/") + c.golden + ".txt", written);
         EXPECT_EQ(dir.EntryCount(), static_cast<std::ptrdiff_t>(names.size()));
-        EXPECT_EQ(c.write("/nonexistent-oracline-dir/"), "");
+        ScratchPages nowhere("/nonexistent-oracline-dir/");
+        EXPECT_EQ(c.write(nowhere), "");
         for (const std::string& name : names) {
             std::filesystem::remove(dir.path(name));
             std::filesystem::create_directory(dir.path(name));
-            EXPECT_EQ(c.write(dir.dir()), "") << name << " cannot be written";
+            EXPECT_EQ(c.write(pages), "") << name << " cannot be written";
             std::filesystem::remove(dir.path(name));
         }
     }
@@ -114,8 +118,9 @@ TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
     const struct { int day; const char* reading; bool high; } cases[] = {
         {2, "50%", false}, {4, "64%", false}, {5, "71%", true}, {9, "99%", true}};
     TempDir dir;
+    ScratchPages pages(dir.dir());
     for (const auto& c : cases) {
-        WriteDreamPage(dir.dir(), BornOnSecond(), {2005, 9, c.day});
+        WriteDreamPage(pages, BornOnSecond(), {2005, 9, c.day});
         const std::string said = "Your Emotional reading for September " + std::to_string(c.day) + ", 2005 is " +
                                  c.reading + ". This is " + (c.high ? "" : "not ") + "a day of high emotion";
         EXPECT_NE(dir.Read("dream_r.htm").find(said), std::string::npos) << c.day;
@@ -196,25 +201,24 @@ TEST(PageView, TextWrappedStyledAndAligned)
 }
 
 // The pages as written: the redirect page is followed to its content, the
-// body gives the colour and the scrolling, the Print link can be found; at the
-// next start the pages a run left behind go, other files and folders named
-// like pages stay.
-TEST(PageView, WrittenPagesOpenAtTheirContentAndGoAtTheNextStart)
+// body gives the colour and the scrolling, the Print link can be found.
+TEST(PageView, WrittenPagesOpenAtTheirContent)
 {
     TempDir dir;
+    ScratchPages pages(dir.dir());
     PageDocument page;
     std::string shown;
     EXPECT_FALSE(LoadPageFile(dir.path("missing.htm"), page, shown));
 
-    ASSERT_TRUE(LoadPageFile(WriteIntroductionPage(dir.dir()), page, shown));
+    ASSERT_TRUE(LoadPageFile(WriteIntroductionPage(pages), page, shown));
     EXPECT_EQ(shown, dir.path("reading.htm"));
     EXPECT_EQ(page.background, Colours::grey);
     EXPECT_TRUE(page.scrolls);
 
-    ASSERT_TRUE(LoadPageFile(WriteQuickTipPage(dir.dir(), "Use Personal Data."), page, shown));
+    ASSERT_TRUE(LoadPageFile(WriteQuickTipPage(pages, "Use Personal Data."), page, shown));
     EXPECT_FALSE(page.scrolls);
 
-    ASSERT_TRUE(LoadPageFile(WriteDreamPage(dir.dir(), Profile(), {2005, 9, 9}), page, shown));
+    ASSERT_TRUE(LoadPageFile(WriteDreamPage(pages, Profile(), {2005, 9, 9}), page, shown));
     const PageLayout layout = LayOutPage(page, 700, 300, FixedWidthMeasurer());
     const PagePiece& print = layout.pieces.back();
     ASSERT_EQ(print.text, "Print");
@@ -231,16 +235,6 @@ TEST(PageView, WrittenPagesOpenAtTheirContentAndGoAtTheNextStart)
         EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", redirect(to)), page, shown));
         EXPECT_EQ(shown, to == second ? second : dir.path("in/a.htm")) << to;
     }
-
-    // Pages go, whatever their case; nothing else does.
-    for (const char* name : {"READING.HTM", "a.Htm", ".htm", "oc.ini", "page.html", "x.htm.bak"})
-        dir.Write(name, "x");
-    std::filesystem::create_directory(dir.path("empty.htm"));
-    RemoveLeftPages(dir.dir());
-    std::set<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.dir()))
-        left.insert(entry.path().filename().string());
-    EXPECT_EQ(left, std::set<std::string>({"empty.htm", "in", "oc.ini", "page.html", "x.htm.bak"}));
 }
 
 std::string Repeat(const std::string& piece, size_t bytes)

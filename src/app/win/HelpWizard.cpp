@@ -2,22 +2,17 @@
 
 #include "HelpWizardIds.h"
 #include "app/HelpTopics.h"
-#include "win/AccountFolders.h"
 #include "pages/HelpPage.h"
 #include "pages/win/BrowserControl.h"
+#include "pages/win/PageFolder.h"
 #include "win/ComboBox.h"
 #include "win/WaitCursor.h"
 
-HelpWizard::HelpWizard() : Dialog(IDD_HELP_WIZARD), dataDirectory_(AccountDataDirectory())
+HelpWizard::HelpWizard() : Dialog(IDD_HELP_WIZARD)
 {
     // Windows reports a click on the entry already chosen as a change too,
     // so choosing a topic again rewrites and reloads its page.
     OnCommand(IDC_HELP_TOPICS, CBN_SELCHANGE, [this] { ShowTopic(); });
-    // The browser is taken apart while its host window still exists.
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        browser_.reset();
-        return 0;
-    });
 }
 
 // Out of line, where BrowserControl is complete.
@@ -26,7 +21,7 @@ HelpWizard::~HelpWizard() = default;
 void HelpWizard::OnInitDialog()
 {
     UseBoldFont({IDC_HELP_TOPICS});
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_HELP_BROWSER);
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_HELP_BROWSER, ProgramPageFolder());
     ComboBox topics(Handle(), IDC_HELP_TOPICS);
     topics.Clear();
     for (int topic = 0; topic < kHelpTopicCount; ++topic)
@@ -41,5 +36,5 @@ void HelpWizard::ShowTopic()
     if (topic < 0 || !browser_)
         return;
     WaitCursor wait;
-    browser_->Navigate(WriteHelpPage(dataDirectory_, HelpTopicText(topic)));
+    browser_->Navigate(WriteHelpPage(ProgramPageFolder(), HelpTopicText(topic)));
 }

@@ -20,6 +20,5 @@ protected:
 private:
     void ShowTopic();
 
-    std::string dataDirectory_;
     std::unique_ptr<BrowserControl> browser_;
 };

@@ -4,6 +4,7 @@
 #include "win/AccountFolders.h"
 #include "base/Clock.h"
 #include "pages/IntroductionPage.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileIndex.h"
 
@@ -13,7 +14,7 @@
 void RunInteractiveMode()
 {
     if (!ProfileIndexExists(AccountDataDirectory())) {
-        std::string page = WriteIntroductionPage(AccountDataDirectory());
+        std::string page = WriteIntroductionPage(ProgramPageFolder());
         ShowPageModal(nullptr, page, kIntroductionTitle, kIntroductionWidth, kIntroductionHeight);
     }
 

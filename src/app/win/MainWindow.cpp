@@ -9,9 +9,9 @@
 #include "base/ScreenPlacement.h"
 #include "pages/DreamPage.h"
 #include "pages/PageWriter.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
-#include "pages/PageFiles.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
@@ -28,6 +28,8 @@
 #include "win/ToolTips.h"
 
 #include <commctrl.h>
+
+#include <utility>
 
 namespace {
 
@@ -75,7 +77,12 @@ MainWindow::MainWindow(const Clock& clock)
     });
     OnNotify(IDC_PROFILE_LIST, NM_DBLCLK, [this](NMHDR*) { OnListDoubleClick(); });
     OnWindowMessage(kInitialisedMessage, [this](WPARAM, LPARAM) {
+        // The strip's page takes a while to come up; the main window shows
+        // whole before it.
+        UpdateWindow(Handle());
         deferFocus_ = false;
+        if (pendingTip_)
+            ShowTip(*std::exchange(pendingTip_, std::nullopt), false);
         if (pendingFocus_)
             Controls::Focus(Handle(), pendingFocus_);
         pendingFocus_ = 0;
@@ -447,7 +454,7 @@ void MainWindow::Dreams()
 {
     if (!SelectedDayCanBeAnalysed())
         return;
-    std::string page = WriteDreamPage(dataDirectory_, LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
+    std::string page = WriteDreamPage(ProgramPageFolder(), LoadProfile(ProfilePathOf(FirstSelected())), selectedDate_);
     ShowPageModal(Handle(), page, kDreamTitle, kDreamWidth, kDreamHeight);
 }
 
@@ -464,7 +471,13 @@ void MainWindow::ShowTip(const QuickTip& tip, bool moveFocus)
 {
     if (!initialised_)
         return;
-    std::string page = WriteQuickTipPage(dataDirectory_, tip.text);
+    if (deferFocus_ && !quickTip_) {
+        pendingTip_ = tip;
+        if (moveFocus)
+            FocusButton(tip.focus);
+        return;
+    }
+    std::string page = WriteQuickTipPage(ProgramPageFolder(), TipText(tip));
     if (PageWindow* strip = Dialog::FromHandle<PageWindow>(quickTip_)) {
         strip->Navigate(page);
     } else {
@@ -500,6 +513,6 @@ void MainWindow::OnCancel()
     if (quickTip_ && IsWindow(quickTip_))
         DestroyWindow(quickTip_);
     quickTip_ = nullptr;
-    RemoveLeftPages(dataDirectory_);
+    ProgramPageFolder().RemovePages();
     End(IDCANCEL);
 }

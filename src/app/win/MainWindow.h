@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,5 +95,7 @@ private:
     InputWatch inputWatch_;
     bool deferFocus_ = false;
     int pendingFocus_ = 0;
+    // The first tip, opened once the main window has painted.
+    std::optional<QuickTip> pendingTip_;
     HWND quickTip_ = nullptr;  // the strip owns itself
 };

@@ -3,7 +3,7 @@
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
 #include "app/win/InteractiveMode.h"
-#include "pages/win/HeldPages.h"
+#include "pages/win/PageFolder.h"
 #include "schedule/ScheduledDelivery.h"
 #include "schedule/win/UnattendedDelivery.h"
 #include "win/AccountFolders.h"
@@ -33,10 +33,18 @@ const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purp
 
 void OraclineApp::InitInstance(const std::string& commandLine)
 {
-    // The hosted web browser needs OLE on this thread before any window exists.
-    const ComScope ole(ComScope::Kind::Ole);
-
     const bool haveDataFolder = CreateAccountFolders();
+
+    // Only this account's record path means an unattended run; any other
+    // text is a person starting the program. Nobody sits at an unattended
+    // run, usable record or not, so it never opens a window: not even the
+    // refusals of an old system or a small screen, which would wait for a
+    // click forever. It starts neither the display, OLE nor GDI+ unless it
+    // draws (most of a plain-text run's time went there).
+    if (haveDataFolder && IsScheduledRunArgument(commandLine, ScheduleRecordPath())) {
+        RunUnattendedDelivery();
+        return;
+    }
 
     if (CurrentOperatingSystemName() == "95") {
         ShowMessage(kWindows95Refusal, MessageKind::Error);
@@ -50,16 +58,10 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     }
     SetBrowserFontSize();
 
+    // The hosted web browser needs OLE on this thread before any window exists.
+    const ComScope ole(ComScope::Kind::Ole);
     // Without GDI+ the windows still open; only their drawings stay empty.
     const GdiPlusSession gdiplus;
-
-    // Only this account's record path means an unattended run; any other
-    // text is a person starting the program. Nobody sits at an unattended
-    // run, usable record or not, so it never opens a window.
-    if (haveDataFolder && IsScheduledRunArgument(commandLine, ScheduleRecordPath())) {
-        RunUnattendedDelivery();
-        return;
-    }
     if (!haveDataFolder) {
         // Whether an argument names this account's record cannot be told
         // then, and an unattended run must not wait for a click.
@@ -76,7 +78,7 @@ void OraclineApp::InitInstance(const std::string& commandLine)
         return;
     }
     RemoveStaleTemporaryFiles(AccountDataDirectory());
-    StartHeldPages(AccountDataDirectory());
+    ProgramPageFolder().RemovePages();
     RunInteractiveMode();
 }
 

@@ -4,6 +4,7 @@
 #include "win/AccountFolders.h"
 #include "companion/CompanionPage.h"
 #include "companion/CompanionPeople.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "win/GdiPlusCanvas.h"
 
@@ -41,7 +42,7 @@ void CompanionWindow::Paint()
 
 void CompanionWindow::Explain()
 {
-    const std::string page = WriteCompanionExplanationPage(dataDirectory_, match_);
+    const std::string page = WriteCompanionExplanationPage(ProgramPageFolder(), match_);
     if (!page.empty())
         ShowPageModal(Handle(), page, kCompanionExplanationTitle, kCompanionExplanationWidth,
                       kCompanionExplanationHeight);

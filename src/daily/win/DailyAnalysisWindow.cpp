@@ -1,6 +1,5 @@
 #include "daily/win/DailyAnalysisWindow.h"
 
-#include "win/AccountFolders.h"
 #include "daily/DailyMessages.h"
 #include "daily/ExplainPage.h"
 #include "daily/ReportDrawing.h"
@@ -11,6 +10,7 @@
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
 #include "month/win/MonthlyOutlookWindow.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileFileReadings.h"
 #include "res/DailyAnalysisWindowIds.h"
@@ -176,7 +176,7 @@ void DailyAnalysisWindow::Email()
 
 void DailyAnalysisWindow::Explain()
 {
-    const std::string page = WriteDailyExplanationPage(AccountDataDirectory());
+    const std::string page = WriteDailyExplanationPage(ProgramPageFolder());
     if (!page.empty())
         ShowPageModal(Handle(), page, kDailyExplanationTitle, kDailyExplanationWidth, kDailyExplanationHeight);
 }
@@ -184,7 +184,7 @@ void DailyAnalysisWindow::Explain()
 // Follows the day shown, not the opening date.
 void DailyAnalysisWindow::ShowSuperstition()
 {
-    const std::string page = WriteSuperstitionPage(AccountDataDirectory(), navigation_.ShownDate().day);
+    const std::string page = WriteSuperstitionPage(ProgramPageFolder(), navigation_.ShownDate().day);
     if (!page.empty())
         ShowPageModal(Handle(), page, kSuperstitionTitle, kSuperstitionWidth, kSuperstitionHeight);
 }

@@ -2,7 +2,7 @@
 #include "win/WaitCursor.h"
 
 #include "HourlyWindowIds.h"
-#include "win/AccountFolders.h"
+#include "pages/win/PageFolder.h"
 #include "hourly/HourlyMessages.h"
 #include "printing/win/Printing.h"
 #include "base/ReportTiming.h"
@@ -42,7 +42,9 @@ HourlyWindow::HourlyWindow(const HourlyChart& chart) : Dialog(IDD_HOURLY_WINDOW)
 
 std::string HourlyWindow::HourlyImagePath()
 {
-    return AccountDataDirectory() + kHourlyImageName;
+    // A transient file: it goes with the pages, where only this account writes.
+    const std::string& folder = ProgramPageFolder().Folder();
+    return folder.empty() ? folder : folder + kHourlyImageName;
 }
 
 void HourlyWindow::OnInitDialog()

@@ -1,6 +1,6 @@
 #pragma once
 // The hourly analysis window: one reading drawn over 24 hours, printed
-// through "hourly.jpg" in the data directory. The chart is kept for the
+// through "hourly.jpg" in the account's pages folder. The chart is kept for the
 // window's life because drawing it may raise its values, and those raises
 // must carry over to every later paint and to the printed image.
 #include "hourly/HourlyChart.h"

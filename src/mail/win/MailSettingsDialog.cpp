@@ -25,6 +25,15 @@ const struct {
                {IDC_MAIL_SECURITY_LABEL, "Security:"}, {IDC_MAIL_USER_LABEL, "User name:"},
                {IDC_MAIL_PASSWORD_LABEL, "Password:"}, {IDC_MAIL_FROM_LABEL, "Sender:"}};
 
+const struct {
+    MailField field;
+    int controlId;
+} kFieldControls[] = {{MailField::server, IDC_MAIL_SERVER},
+                      {MailField::port, IDC_MAIL_PORT},
+                      {MailField::user, IDC_MAIL_USER},
+                      {MailField::password, IDC_MAIL_PASSWORD},
+                      {MailField::from, IDC_MAIL_FROM}};
+
 } // namespace
 
 MailSettingsDialog::MailSettingsDialog(MailSettingsModel& model) : Dialog(IDD_MAIL_SETTINGS), model_(model)
@@ -56,11 +65,34 @@ void MailSettingsDialog::OnInitDialog()
     for (const std::string& entry : SecurityEntries())
         security.Add(entry);
     Controls::SetText(Handle(), IDC_MAIL_REASON, model_.reason);
-    ShowWindow(Item(IDC_MAIL_REASON), model_.reason.empty() ? SW_HIDE : SW_SHOW);
+    if (model_.reason.empty())
+        CloseUpOverReason();
     Controls::SetText(Handle(), IDC_MAIL_PASSWORD_HINT, model_.passwordHint);
     PushValues();
     Tips().Add(IDC_MAIL_TEST, "send a mail to the sender address through this server");
     Tips().Activate(true);
+}
+
+// Opened by its button there is no reason to give: the rest moves up into
+// its place, so no blank band stands over the choices.
+void MailSettingsDialog::CloseUpOverReason()
+{
+    HWND reason = Item(IDC_MAIL_REASON);
+    ShowWindow(reason, SW_HIDE);
+    RECT above{}, first{};
+    GetWindowRect(reason, &above);
+    GetWindowRect(Item(IDC_MAIL_USE_MAPI), &first);
+    const int shift = first.top - above.top;
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(child, nullptr, place.left, place.top - shift, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    SetWindowPos(Handle(), nullptr, frame.left, frame.top + shift / 2, frame.right - frame.left,
+                 frame.bottom - frame.top - shift, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MailSettingsDialog::ReadFields()
@@ -103,10 +135,16 @@ void MailSettingsDialog::SecurityChanged()
 bool MailSettingsDialog::ReadAndCheck()
 {
     ReadFields();
-    const std::string refusal = model_.CheckForSave();
-    if (!refusal.empty())
-        ShowMessage(refusal, MessageKind::Error);
-    return refusal.empty();
+    const MailRefusal refusal = model_.CheckForSave();
+    if (refusal.text.empty())
+        return true;
+    ShowMessage(refusal.text, MessageKind::Error);
+    // The box gives the keys back where they were (Save, after a click);
+    // the user goes on in the field that was refused, its text selected.
+    for (const auto& entry : kFieldControls)
+        if (entry.field == refusal.field)
+            Controls::Focus(Handle(), entry.controlId);
+    return false;
 }
 
 void MailSettingsDialog::SendTestMail()
@@ -137,13 +175,15 @@ void MailSettingsDialog::OnOK()
 {
     if (!ReadAndCheck())
         return;
-    if (!WriteMailSettings(AccountMailSettingsPath(), model_.Settings())) {
-        ShowMessage(kMailSettingsNotSavedMessage, MessageKind::Error);
-        return;
-    }
+    // The password first: when the Credential Manager refuses it, nothing has
+    // changed yet, and Cancel still leaves the settings as they were.
     if (model_.method == MailMethod::smtp && model_.HasNewPassword() &&
         !StoreMailPassword(model_.user, model_.password)) {
         ShowMessage(kMailPasswordNotStoredMessage, MessageKind::Error);
+        return;
+    }
+    if (!WriteMailSettings(AccountMailSettingsPath(), model_.Settings())) {
+        ShowMessage(kMailSettingsNotSavedMessage, MessageKind::Error);
         return;
     }
     End(IDOK);

@@ -1,11 +1,12 @@
 #include "mail/win/QuickResizeDialog.h"
 
 #include "QuickResizeIds.h"
-#include "win/AccountFolders.h"
 #include "mail/EmailComposer.h"
 #include "win/PrivateTempFile.h"
 #include "mail/win/ScaleImage.h"
+#include "pages/SizePage.h"
 #include "pages/win/BrowserControl.h"
+#include "pages/win/PageFolder.h"
 #include "platform/FileOps.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
@@ -24,11 +25,6 @@ QuickResizeDialog::QuickResizeDialog(std::string sourcePath)
 {
     OnClicked(IDC_QUICK_RESIZE_SWITCH, [this] { SwitchClicked(); });
     OnCommand(IDC_QUICK_RESIZE_SCALE, CBN_SELCHANGE, [this] { ScaleChanged(); });
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        // The browser is taken apart while its host window still exists.
-        browser_.reset();
-        return 0;
-    });
 }
 
 // Out of line, where BrowserControl is complete.
@@ -50,7 +46,7 @@ void QuickResizeDialog::OnInitDialog()
     for (int percent = 100; percent >= 1; --percent)
         scale.Add(std::to_string(percent) + "%");
     SetWindowTextA(Handle(), ("Quick Resize: " + FileNameOf(sourcePath_)).c_str());
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER);
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER, ProgramPageFolder());
     ShowSizePage();
     PushValues();
 }
@@ -71,9 +67,8 @@ void QuickResizeDialog::ScaleChanged()
 
 void QuickResizeDialog::ShowSizePage()
 {
-    const std::string page = WriteSizePage(AccountDataDirectory(), model_.PageSize());
-    if (browser_ && !page.empty())
-        browser_->Navigate(page);
+    if (browser_)
+        browser_->Navigate(WriteSizePage(ProgramPageFolder(), model_.PageSize().width, model_.PageSize().height));
 }
 
 void QuickResizeDialog::PushValues()

@@ -1,5 +1,6 @@
 #include "mail/win/SimpleMapiSender.h"
 
+#include "base/AsciiText.h"
 #include "win/WaitCursor.h"
 #include "win/SystemFolder.h"
 
@@ -32,6 +33,15 @@ HMODULE LoadMailLibrary()
     return path.empty() ? nullptr : LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+// Wine registers its own library as the default mail program of every
+// prefix ("Native Mail Client"). It hands the mail to the desktop's mail
+// link or a browser and answers success, with no mail program behind it.
+bool IsWineMailHandOff(const std::string& libraryPath)
+{
+    const std::string name = LowerAscii(libraryPath.substr(libraryPath.find_last_of("\\/") + 1));
+    return name == "winemapi.dll";
+}
+
 // The default mail program's key names its Simple MAPI library.
 bool HasMapiLibraryValue(HKEY root, const std::string& program)
 {
@@ -41,7 +51,7 @@ bool HasMapiLibraryValue(HKEY root, const std::string& program)
         DWORD size = sizeof path;
         if (RegGetValueA(root, key.c_str(), value, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, path, &size) ==
                 ERROR_SUCCESS &&
-            path[0] != '\0')
+            path[0] != '\0' && !IsWineMailHandOff(path))
             return true;
     }
     return false;

@@ -1,396 +1,29 @@
 #include "pages/win/BrowserControl.h"
-#include "win/AccountFolders.h"
+
 #include "pages/NavigationFilter.h"
 #include "pages/PageUrl.h"
-#include "pages/win/HeldPages.h"
+#include "pages/win/BrowserSite.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageView.h"
-#include "win/ComRef.h"
-#include "win/WideText.h"
-
-#include <ole2.h>
-#include <ocidl.h>
-#include <exdisp.h>
-#include <exdispid.h>
-#include <mshtmhst.h>
-
-#include <utility>
+#include "win/ObjectWindow.h"
 
 namespace {
 
 const char* const kHostClass = "OraclineBrowserHost";
 
-// Posted to the host when the browser failed to load a page of ours: the
-// switch cannot happen inside the browser's own event call.
-constexpr UINT kUseBuiltInViewMessage = WM_APP + 13;
-
-// Once the browser has failed, no page area of this run tries it again.
-bool browserFailed = false;
-
-// Every page area shows only the program's own pages and the print link.
-bool AllowedNavigation(const std::string& url)
-{
-    return NavigationAllowed(url, AccountDataDirectory());
-}
-
-// A page of ours that exists and still did not load: the browser has no
-// engine to show it. A missing file is only a missing page, which the
-// browser reports with its own error page.
-bool IsUnshownLocalPage(const std::string& url)
-{
-    const std::string path = LocalPathOfUrl(url);
-    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The URL argument of BeforeNavigate2 arrives as a VARIANT by reference
-// holding a BSTR; anything else counts as an empty address.
-std::string UrlOf(const VARIANT& argument)
-{
-    const VARIANT* value = &argument;
-    if (V_VT(value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(value))
-        value = V_VARIANTREF(value);
-    if (V_VT(value) == VT_BSTR)
-        return NarrowText(V_BSTR(value), SysStringLen(V_BSTR(value)));
-    if (V_VT(value) == (VT_BYREF | VT_BSTR) && V_BSTRREF(value))
-        return NarrowText(*V_BSTRREF(value), SysStringLen(*V_BSTRREF(value)));
-    return std::string();
-}
-
 } // namespace
 
-// The container side of the browser: client site, in-place site and frame,
-// and the sink of its DWebBrowserEvents2. Reference counted, because the
-// control holds on to it; the BrowserControl drops its own reference in
-// Detach after cutting every link the control has back to it.
-class BrowserSite final : public IOleClientSite,
-                          public IOleInPlaceSite,
-                          public IOleInPlaceFrame,
-                          public IDocHostUIHandler,
-                          public IDispatch {
-public:
-    BrowserSite(HWND host, PageView::BeforeNavigate beforeNavigate)
-        : host_(host), beforeNavigate_(std::move(beforeNavigate)) {}
-
-    bool Attach();
-    void Detach();
-    bool Navigate(const std::string& fullPath);
-    void Resize(int width, int height);
-    HWND BrowserWindow();
-
-    // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    STDMETHODIMP_(ULONG) Release() override;
-
-    // IOleClientSite
-    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
-    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override { return Refuse(moniker); }
-    STDMETHODIMP GetContainer(IOleContainer** container) override { return Refuse(container, E_NOINTERFACE); }
-    STDMETHODIMP ShowObject() override { return S_OK; }
-    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
-
-    // IOleWindow, shared by the in-place site and the frame
-    STDMETHODIMP GetWindow(HWND* window) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-
-    // IOleInPlaceSite
-    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnUIActivate() override { return S_OK; }
-    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                  LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info) override;
-    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-    STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
-    STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
-    STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
-    STDMETHODIMP OnPosRectChange(LPCRECT position) override;
-
-    // IOleInPlaceUIWindow and IOleInPlaceFrame: no menus, toolbars or status bar
-    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return S_OK; }
-    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
-    STDMETHODIMP RemoveMenus(HMENU) override { return S_OK; }
-    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
-    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
-
-    // IDocHostUIHandler: the page scales with the window's DPI, as the
-    // built-in view does; everything else is left to the control.
-    STDMETHODIMP GetHostInfo(DOCHOSTUIINFO* info) override;
-    STDMETHODIMP ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) override { return S_FALSE; }
-    STDMETHODIMP ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
-                        IOleInPlaceUIWindow*) override { return S_FALSE; }
-    STDMETHODIMP HideUI() override { return S_OK; }
-    STDMETHODIMP UpdateUI() override { return S_OK; }
-    STDMETHODIMP OnDocWindowActivate(BOOL) override { return S_OK; }
-    STDMETHODIMP OnFrameWindowActivate(BOOL) override { return S_OK; }
-    STDMETHODIMP ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) override { return S_OK; }
-    STDMETHODIMP TranslateAccelerator(LPMSG, const GUID*, DWORD) override { return S_FALSE; }
-    STDMETHODIMP GetOptionKeyPath(LPOLESTR* key, DWORD) override { return Refuse(key, S_FALSE); }
-    STDMETHODIMP GetDropTarget(IDropTarget*, IDropTarget** target) override { return Refuse(target); }
-    STDMETHODIMP GetExternal(IDispatch** external) override { return Refuse(external); }
-    STDMETHODIMP TranslateUrl(DWORD, LPWSTR, LPWSTR* url) override { return Refuse(url, S_FALSE); }
-    STDMETHODIMP FilterDataObject(IDataObject*, IDataObject** data) override { return Refuse(data, S_FALSE); }
-
-    // IDispatch, as the DWebBrowserEvents2 sink
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return Refuse(info); }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
-                        EXCEPINFO*, UINT*) override;
-
-private:
-    ~BrowserSite() = default;
-    template <typename T>
-    static HRESULT Refuse(T** out, HRESULT result = E_NOTIMPL)
-    {
-        if (out)
-            *out = nullptr;
-        return result;
-    }
-    void BeforeNavigate2(DISPPARAMS* parameters);
-    void NavigateError(DISPPARAMS* parameters);
-
-    LONG references_ = 1;
-    HWND host_;
-    PageView::BeforeNavigate beforeNavigate_;
-    ComRef<IOleObject> object_;
-    ComRef<IWebBrowser2> browser_;
-    ComRef<IConnectionPoint> events_;
-    DWORD cookie_ = 0;
-};
-
-STDMETHODIMP BrowserSite::QueryInterface(REFIID iid, void** object)
+BrowserControl::BrowserControl(HWND dialog, int controlId, PageFolder& pages) : pages_(pages)
 {
-    if (!object)
-        return E_POINTER;
-    *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
-        *object = static_cast<IOleClientSite*>(this);
-    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite))
-        *object = static_cast<IOleInPlaceSite*>(this);
-    else if (IsEqualIID(iid, IID_IOleInPlaceUIWindow) || IsEqualIID(iid, IID_IOleInPlaceFrame))
-        *object = static_cast<IOleInPlaceFrame*>(this);
-    else if (IsEqualIID(iid, IID_IDocHostUIHandler))
-        *object = static_cast<IDocHostUIHandler*>(this);
-    else if (IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID_DWebBrowserEvents2))
-        *object = static_cast<IDispatch*>(this);
-    else
-        return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP BrowserSite::GetHostInfo(DOCHOSTUIINFO* info)
-{
-    if (!info || info->cbSize < sizeof(DOCHOSTUIINFO))
-        return E_INVALIDARG;
-    info->dwFlags = DOCHOSTUIFLAG_DPI_AWARE;
-    info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) BrowserSite::Release()
-{
-    LONG left = InterlockedDecrement(&references_);
-    if (left == 0)
-        delete this;
-    return static_cast<ULONG>(left);
-}
-
-STDMETHODIMP BrowserSite::GetWindow(HWND* window)
-{
-    if (!window)
-        return E_POINTER;
-    *window = host_;
-    return host_ ? S_OK : E_FAIL;
-}
-
-STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
-                                           LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info)
-{
-    if (!frame || !document || !position || !clip || !info)
-        return E_POINTER;
-    *frame = static_cast<IOleInPlaceFrame*>(this);
-    AddRef();
-    *document = nullptr;
-    GetClientRect(host_, position);
-    *clip = *position;
-    info->fMDIApp = FALSE;
-    info->hwndFrame = GetAncestor(host_, GA_ROOT);
-    info->haccel = nullptr;
-    info->cAccelEntries = 0;
-    return S_OK;
-}
-
-STDMETHODIMP BrowserSite::OnPosRectChange(LPCRECT position)
-{
-    ComRef<IOleInPlaceObject> inPlace;
-    if (position && object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.OutVoid())))
-        inPlace->SetObjectRects(position, position);
-    return S_OK;
-}
-
-STDMETHODIMP BrowserSite::GetTypeInfoCount(UINT* count)
-{
-    if (count)
-        *count = 0;
-    return S_OK;
-}
-
-STDMETHODIMP BrowserSite::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
-                                 EXCEPINFO*, UINT*)
-{
-    // Every other event is left to the browser.
-    if (member == DISPID_BEFORENAVIGATE2)
-        BeforeNavigate2(parameters);
-    else if (member == DISPID_NAVIGATEERROR)
-        NavigateError(parameters);
-    return S_OK;
-}
-
-void BrowserSite::NavigateError(DISPPARAMS* parameters)
-{
-    // Arguments come last to first: pDisp, URL, Frame, StatusCode, Cancel.
-    // An error on a web address is the browser's business.
-    if (!parameters || parameters->cArgs < 5 || !parameters->rgvarg || !host_)
-        return;
-    // Nothing may unwind into the browser's code.
-    try {
-        if (IsUnshownLocalPage(UrlOf(parameters->rgvarg[3])))
-            PostMessageA(host_, kUseBuiltInViewMessage, 0, 0);
-    } catch (...) {
-    }
-}
-
-void BrowserSite::BeforeNavigate2(DISPPARAMS* parameters)
-{
-    // Arguments come last to first: pDisp, URL, Flags, TargetFrameName,
-    // PostData, Headers, Cancel.
-    if (!parameters || parameters->cArgs < 7 || !parameters->rgvarg)
-        return;
-    VARIANT& cancel = parameters->rgvarg[0];
-    if (V_VT(&cancel) != (VT_BYREF | VT_BOOL) || !V_BOOLREF(&cancel))
-        return;
-    bool allowed = true;
-    if (beforeNavigate_) {
-        // Nothing may unwind into the browser's code; a failing filter
-        // refuses the navigation.
-        try {
-            allowed = beforeNavigate_(UrlOf(parameters->rgvarg[5]));
-        } catch (...) {
-            allowed = false;
-        }
-    }
-    if (!allowed)
-        *V_BOOLREF(&cancel) = VARIANT_TRUE;
-}
-
-bool BrowserSite::Attach()
-{
-    if (FAILED(CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, object_.OutVoid()))) {
-        object_.Reset();
-        return false;
-    }
-    if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(this))))
-        return false;
-    // Events are connected before anything can navigate, so the filter sees
-    // the very first page too.
-    ComRef<IConnectionPointContainer> container;
-    if (SUCCEEDED(object_->QueryInterface(IID_IConnectionPointContainer, container.OutVoid()))) {
-        if (FAILED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.Out())) ||
-            FAILED(events_->Advise(static_cast<IDispatch*>(this), &cookie_)))
-            events_.Reset();
-    }
-    RECT area{};
-    GetClientRect(host_, &area);
-    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, static_cast<IOleClientSite*>(this), 0,
-                               host_, &area)))
-        return false;
-    if (FAILED(object_->QueryInterface(IID_IWebBrowser2, browser_.OutVoid()))) {
-        browser_.Reset();
-        return false;
-    }
-    return true;
-}
-
-void BrowserSite::Detach()
-{
-    if (events_) {
-        events_->Unadvise(cookie_);
-        events_.Reset();
-    }
-    browser_.Reset();
-    if (object_) {
-        ComRef<IOleInPlaceObject> inPlace;
-        if (SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.OutVoid())))
-            inPlace->InPlaceDeactivate();
-        inPlace.Reset();
-        object_->Close(OLECLOSE_NOSAVE);
-        object_->SetClientSite(nullptr);
-        object_.Reset();
-    }
-    // A late call from a control that still holds the site finds no filter
-    // and no window.
-    beforeNavigate_ = nullptr;
-    host_ = nullptr;
-    Release();
-}
-
-bool BrowserSite::Navigate(const std::string& fullPath)
-{
-    if (!browser_)
-        return false;
-    BSTR url = SysAllocString(WideText(fullPath).c_str());
-    if (!url)
-        return false;
-    VARIANT none;
-    VariantInit(&none);
-    HRESULT result = browser_->Navigate(url, &none, &none, &none, &none);
-    SysFreeString(url);
-    return SUCCEEDED(result);
-}
-
-void BrowserSite::Resize(int width, int height)
-{
-    RECT area{0, 0, width, height};
-    OnPosRectChange(&area);
-}
-
-HWND BrowserSite::BrowserWindow()
-{
-    HWND window = nullptr;
-    ComRef<IOleInPlaceObject> inPlace;
-    if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, inPlace.OutVoid())) &&
-        FAILED(inPlace->GetWindow(&window)))
-        window = nullptr;
-    return window;
-}
-
-BrowserControl::BrowserControl(HWND dialog, int controlId)
-{
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA hostClass{};
-        hostClass.lpfnWndProc = HostProcedure;
-        hostClass.hInstance = GetModuleHandleA(nullptr);
-        hostClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        hostClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        hostClass.lpszClassName = kHostClass;
-        registered = RegisterClassA(&hostClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }
-
     RECT area{0, 0, 0, 0};
     if (HWND placeholder = GetDlgItem(dialog, controlId)) {
         GetWindowRect(placeholder, &area);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
         DestroyWindow(placeholder);
     }
+    if (!RegisterObjectWindowClass(kHostClass, ObjectWindowProcedure<BrowserControl>, 0,
+                                   static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))))
+        return;
     host_ = CreateWindowExA(0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
                             area.left, area.top, area.right - area.left, area.bottom - area.top, dialog,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
@@ -398,61 +31,59 @@ BrowserControl::BrowserControl(HWND dialog, int controlId)
     if (!host_)
         return;
     SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    if (!browserFailed)
-        Embed();
-    if (!site_)
-        UseBuiltInView(true);
-}
-
-void BrowserControl::Embed()
-{
-    // A page the filter lets the browser load (a redirect's target too) is
-    // held from here on, like the page first asked for.
-    site_ = new BrowserSite(host_, [this](const std::string& url) {
-        const bool allowed = AllowedNavigation(url);
-        if (allowed)
-            Hold(LocalPathOfUrl(url));
-        return allowed;
-    });
-    if (!site_->Attach()) {
-        site_->Detach();
-        site_ = nullptr;
-    }
-}
-
-void BrowserControl::UseBuiltInView(bool forGood)
-{
-    browserFailed = browserFailed || forGood;
-    if (view_ || !host_)
-        return;
-    const bool focused = GetFocus() && (GetFocus() == host_ || IsChild(host_, GetFocus()));
-    if (site_) {
-        site_->Detach();
-        site_ = nullptr;
-    }
-    view_ = std::make_unique<PageView>(host_, AllowedNavigation);
-    if (!shownPath_.empty() || !forGood) {
-        view_->Show(shownPath_);
-        Hold(view_->ShownPath());
-    }
-    if (focused && view_->Window())
-        SetFocus(view_->Window());
+    if (!pages_.ShownByBuiltInView())
+        area_ = EmbedWebBrowser(host_, [this](const std::string& url) { return Allow(url); });
+    if (!area_)
+        UseBuiltInView();
 }
 
 BrowserControl::~BrowserControl()
 {
-    view_.reset();
+    // Destroying the window takes everything apart (TearDown).
+    if (host_ && IsWindow(host_))
+        DestroyWindow(host_);
+    TearDown();
+}
+
+void BrowserControl::TearDown()
+{
+    // The page area goes while the host window still exists.
+    area_.reset();
     ReleaseHolds();
-    if (site_) {
-        site_->Detach();
-        site_ = nullptr;
-    }
-    if (host_) {
+    if (host_)
         SetWindowLongPtrA(host_, GWLP_USERDATA, 0);
-        if (IsWindow(host_))
-            DestroyWindow(host_);
-        host_ = nullptr;
-    }
+    host_ = nullptr;
+}
+
+bool BrowserControl::Allow(const std::string& url)
+{
+    const bool allowed = NavigationAllowed(url, pages_.Folder());
+    // A redirect's target is held from here on, like the page first asked for.
+    if (allowed)
+        Hold(LocalPathOfUrl(url));
+    return allowed;
+}
+
+void BrowserControl::Hold(const std::string& path)
+{
+    if (const unsigned writing = path.empty() ? 0 : pages_.HeldWriting(path))
+        held_.emplace_back(path, writing);
+}
+
+void BrowserControl::UseBuiltInView()
+{
+    if (builtIn_ || !host_)
+        return;
+    const bool focused = GetFocus() && (GetFocus() == host_ || IsChild(host_, GetFocus()));
+    // The holds stay: a page let go cannot be held again.
+    area_.reset();
+    builtIn_ = true;
+    area_ = std::make_unique<PageView>(host_, [this](const std::string& url) { return Allow(url); });
+    if (!shownPath_.empty())
+        area_->Show(shownPath_);
+    if (focused)
+        if (HWND keys = area_->KeyWindow())
+            SetFocus(keys);
 }
 
 bool BrowserControl::Navigate(const std::string& fullPath)
@@ -462,25 +93,14 @@ bool BrowserControl::Navigate(const std::string& fullPath)
     Hold(fullPath);
     // The browser has no page to say that a page could not be written.
     if (fullPath.empty())
-        UseBuiltInView(false);
-    if (view_) {
-        const bool shown = view_->Show(fullPath);
-        Hold(view_->ShownPath());
-        return shown;
-    }
-    return site_ && site_->Navigate(fullPath);
-}
-
-void BrowserControl::Hold(const std::string& path)
-{
-    if (const unsigned writing = path.empty() ? 0 : HeldPageWriting(path))
-        held_.emplace_back(path, writing);
+        UseBuiltInView();
+    return area_ && area_->Show(fullPath);
 }
 
 void BrowserControl::ReleaseHolds()
 {
     for (const auto& page : held_)
-        ReleaseHeldPage(page.first, page.second);
+        pages_.Release(page.first, page.second);
     held_.clear();
 }
 
@@ -496,44 +116,32 @@ void BrowserControl::Focus()
         SetFocus(host_);
 }
 
-LRESULT CALLBACK BrowserControl::HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT BrowserControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<BrowserControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self && self->view_) {
-        switch (message) {
-        case WM_SIZE:
-            self->view_->Resize(LOWORD(lParam), HIWORD(lParam));
-            return 0;
-        case WM_SETFOCUS:
-            if (self->view_->Window()) {
-                SetFocus(self->view_->Window());
-                return 0;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    if (self && message == kUseBuiltInViewMessage) {
-        self->UseBuiltInView(true);
+    switch (message) {
+    case WM_SIZE:
+        if (area_)
+            area_->Resize(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    }
-    if (self && self->site_) {
-        switch (message) {
-        case WM_SIZE:
-            self->site_->Resize(LOWORD(lParam), HIWORD(lParam));
+    case WM_SETFOCUS:
+        // The dialog manager focuses the host; the keys belong to the page.
+        if (HWND keys = area_ ? area_->KeyWindow() : nullptr) {
+            SetFocus(keys);
             return 0;
-        case WM_SETFOCUS:
-            // The dialog manager focuses the host; the keys belong to the
-            // browser's own window.
-            if (HWND browser = self->site_->BrowserWindow()) {
-                SetFocus(browser);
-                return 0;
-            }
-            break;
-        default:
-            break;
         }
+        break;
+    case kBrowserCannotShowPages:
+        // Posted: the switch cannot happen inside the control's own event.
+        pages_.UseBuiltInView();
+        UseBuiltInView();
+        return 0;
+    case WM_DESTROY: {
+        HWND window = host_;
+        TearDown();
+        return DefWindowProcA(window, message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    default:
+        break;
+    }
+    return DefWindowProcA(host_, message, wParam, lParam);
 }

@@ -1,17 +1,13 @@
 #pragma once
-// The hosted web-browser control. All of its COM (the container site, the
-// event sink, the control's interfaces) stays inside this class; the rest of
-// the program sees only pages to show. Navigation is limited to the print
-// link and the program's own pages in the data folder (NavigationAllowed).
+// The browser host: a child window in place of a dialog's placeholder control
+// that shows the program's pages. It owns what shows them (the web-browser
+// control, or the built-in page view where the control cannot show pages)
+// and takes it apart when its window is destroyed, with the dialog or on its
+// own: the dialogs that host one never tear it down.
 //
-// Where the control cannot show the program's pages (it cannot be created or
-// activated, or a local page file fails to load, as on Wine without an HTML
-// engine), the area shows them in the built-in page view instead, and every
-// page area does so for the rest of the run. The view also says so when a
-// page could not be written.
-//
-// The page shown, and the page a redirect leads to, stay held (see
-// HeldPages) until the control shows another page or goes.
+// Navigation is limited to the print link and the pages of the page folder.
+// The page shown, and the page a redirect leads to, stay held there until the
+// host shows another page or goes.
 #include <windows.h>
 
 #include <memory>
@@ -19,15 +15,14 @@
 #include <utility>
 #include <vector>
 
-class BrowserSite;
-class PageView;
+class PageArea;
+class PageFolder;
 
 class BrowserControl {
 public:
-    // Replaces the placeholder control `controlId` of `dialog` with a host
-    // window of the same id and rectangle and puts the browser, or the
-    // built-in view, into it.
-    BrowserControl(HWND dialog, int controlId);
+    // Replaces the placeholder control `controlId` of `dialog` with the host
+    // window, of the same id and rectangle, showing pages of `pages`.
+    BrowserControl(HWND dialog, int controlId, PageFolder& pages);
     ~BrowserControl();
     BrowserControl(const BrowserControl&) = delete;
     BrowserControl& operator=(const BrowserControl&) = delete;
@@ -35,23 +30,26 @@ public:
     // Loads a file given by its full path; false when it was refused or
     // cannot be shown. An empty path is a page that could not be written.
     bool Navigate(const std::string& fullPath);
-    // Places the host window (and the browser with it) in dialog coordinates.
+    // Places the host window (and the page area with it) in dialog
+    // coordinates.
     void MoveTo(int x, int y, int width, int height);
     void Focus();
 
-    HWND Window() const { return host_; }
+    // The host window's messages.
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK HostProcedure(HWND, UINT, WPARAM, LPARAM);
-    void Embed();
-    // `forGood` when the browser failed, not just the page.
-    void UseBuiltInView(bool forGood);
+    // The filter of both page areas: allowed pages are held.
+    bool Allow(const std::string& url);
     void Hold(const std::string& path);
+    void UseBuiltInView();
+    void TearDown();
     void ReleaseHolds();
 
+    PageFolder& pages_;
     HWND host_ = nullptr;
-    BrowserSite* site_ = nullptr;
-    std::unique_ptr<PageView> view_;
+    std::unique_ptr<PageArea> area_;
+    bool builtIn_ = false;
     std::string shownPath_;  // the page last asked for, shown again after a switch
     std::vector<std::pair<std::string, unsigned>> held_;  // paths and their writings
 };

@@ -3,6 +3,7 @@
 #include "pages/PageParser.h"
 #include "pages/PageUrl.h"
 #include "win/GdiPlusCanvas.h"
+#include "win/ObjectWindow.h"
 #include "printing/win/Printing.h"
 
 #include <algorithm>
@@ -18,21 +19,6 @@ const char* const kUnavailablePage =
 // One arrow key or wheel notch, in pixels, as browsers scroll.
 constexpr int kLineStep = 40;
 constexpr float kPixelsPerInch = 96;
-
-bool RegisterViewClass(WNDPROC procedure)
-{
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA viewClass{};
-        viewClass.style = CS_HREDRAW | CS_VREDRAW;
-        viewClass.lpfnWndProc = procedure;
-        viewClass.hInstance = GetModuleHandleA(nullptr);
-        viewClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        viewClass.lpszClassName = kViewClass;
-        registered = RegisterClassA(&viewClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }
-    return registered;
-}
 
 // The page in inches for the printer's graphics, which measure in inches.
 PageLayout InInches(PageLayout layout)
@@ -55,7 +41,7 @@ PageLayout InInches(PageLayout layout)
 
 PageView::PageView(HWND parent, BeforeNavigate beforeNavigate) : beforeNavigate_(std::move(beforeNavigate))
 {
-    if (!RegisterViewClass(Procedure))
+    if (!RegisterObjectWindowClass(kViewClass, ObjectWindowProcedure<PageView>, CS_HREDRAW | CS_VREDRAW, nullptr))
         return;
     RECT area{};
     GetClientRect(parent, &area);
@@ -80,11 +66,13 @@ bool PageView::Show(const std::string& path)
         return false;
     PageDocument page;
     std::string shown;
-    const bool loaded = !path.empty() && LoadPageFile(path, page, shown);
+    bool loaded = !path.empty() && LoadPageFile(path, page, shown);
+    // The filter sees the redirect's target too, as the browser's does.
+    if (loaded && shown != path && beforeNavigate_ && !beforeNavigate_(shown))
+        loaded = false;
     if (!loaded)
         page = ParsePage(kUnavailablePage);
     page_ = std::move(page);
-    shownPath_ = shown;
     top_ = 0;
     LayOut();
     if (window_)
@@ -285,17 +273,4 @@ LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK PageView::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    auto* self = reinterpret_cast<PageView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
-    // Nothing may unwind through the system's code.
-    try {
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
 }

@@ -8,17 +8,14 @@
 #include "pages/PageDocument.h"
 #include "pages/PageLayout.h"
 #include "pages/win/GdiPlusPageMeasurer.h"
+#include "pages/win/PageArea.h"
 
-#include <functional>
 #include <string>
 
-class PageView {
+class PageView final : public PageArea {
 public:
-    // Returns true to let a navigation proceed, false to cancel it.
-    using BeforeNavigate = std::function<bool(const std::string& url)>;
-
     PageView(HWND parent, BeforeNavigate beforeNavigate);
-    ~PageView();
+    ~PageView() override;
     PageView(const PageView&) = delete;
     PageView& operator=(const PageView&) = delete;
 
@@ -26,15 +23,13 @@ public:
     // content; false when the filter refused it (the page shown stays) or it
     // cannot be read (the view says the page is unavailable). An empty path
     // is a page the program could not write.
-    bool Show(const std::string& path);
-    // The file last shown: the redirect's target, or the page itself.
-    const std::string& ShownPath() const { return shownPath_; }
-    void Resize(int width, int height);
-    HWND Window() const { return window_; }
+    bool Show(const std::string& path) override;
+    void Resize(int width, int height) override;
+    HWND KeyWindow() const override { return window_; }
+    // The view window's messages.
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void LayOut();
     RECT Area() const;
     void Paint();
@@ -49,7 +44,6 @@ private:
     BeforeNavigate beforeNavigate_;
     GdiPlusPageMeasurer measurer_;
     PageDocument page_;
-    std::string shownPath_;
     PageLayout layout_;
     int top_ = 0;
     bool layingOut_ = false;

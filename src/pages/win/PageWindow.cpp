@@ -3,6 +3,7 @@
 #include "PageWindowIds.h"
 #include "base/ScreenPlacement.h"
 #include "pages/win/BrowserControl.h"
+#include "pages/win/PageFolder.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 
@@ -17,20 +18,10 @@ PageWindow::PageWindow()
       x_(GetSystemMetrics(SM_CXSCREEN) / 2 - 300 / 2),
       y_(GetSystemMetrics(SM_CYSCREEN) / 2 - 200 / 2)
 {
-    OnWindowMessage(WM_DESTROY, [this](WPARAM, LPARAM) {
-        // The browser is taken apart while its host window still exists.
-        browser_.reset();
-        return 0;
-    });
 }
 
-// Out of line, where BrowserControl is complete. The browser goes first,
-// while its host window may still exist; the base class then destroys an
-// open modeless window without passing WM_DESTROY on to us.
-PageWindow::~PageWindow()
-{
-    browser_.reset();
-}
+// Out of line, where BrowserControl is complete.
+PageWindow::~PageWindow() = default;
 
 void PageWindow::OnInitDialog()
 {
@@ -39,7 +30,7 @@ void PageWindow::OnInitDialog()
     // reach the page without the filter.
     AddMessageFilter([this](MSG& message) { return TakeKey(message); });
     SetWindowTextA(Handle(), title_.c_str());
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER);
+    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER, ProgramPageFolder());
     SetWindowPos(Handle(), HWND_TOP, x_, y_, width_, height_, SWP_SHOWWINDOW);
     // The page fills what lies inside the frame, caption and borders not.
     RECT client{};

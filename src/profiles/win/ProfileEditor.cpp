@@ -2,6 +2,8 @@
 
 #include "ProfileEditorIds.h"
 #include "base/DataPaths.h"
+#include "pages/SignPanelPage.h"
+#include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "profiles/InformationPages.h"
 #include "profiles/ProfileEditorChecks.h"
@@ -309,7 +311,7 @@ void ProfileEditor::ShowSignPanel()
     }
     if (!signPanelEnabled_)
         return;
-    std::string page = WriteSignPanelPage(dataDirectory_, signImagePath_);
+    std::string page = WriteSignPanelPage(ProgramPageFolder(), signImagePath_);
     if (PageWindow* panel = Dialog::FromHandle<PageWindow>(signPanel_)) {
         panel->Navigate(page);
         return;
@@ -335,19 +337,19 @@ void ProfileEditor::DropSignPanel()
 
 void ProfileEditor::ShowYearPage()
 {
-    ShowPageModal(Handle(), WriteYearPage(dataDirectory_, profile_.yourYear), kYearPageTitle,
+    ShowPageModal(Handle(), WriteYearPage(ProgramPageFolder(), profile_.yourYear), kYearPageTitle,
                   kYearPageWidth, kYearPageHeight);
 }
 
 void ProfileEditor::ShowSignPage()
 {
-    ShowPageModal(Handle(), WriteSignPage(dataDirectory_, profile_.yourMonth, profile_.yourDate),
+    ShowPageModal(Handle(), WriteSignPage(ProgramPageFolder(), profile_.yourMonth, profile_.yourDate),
                   kSignPageTitle, kSignPageWidth, kSignPageHeight);
 }
 
 void ProfileEditor::ShowNumberPage()
 {
     ShowPageModal(Handle(),
-                  WriteNumberPage(dataDirectory_, profile_.Birthday()),
+                  WriteNumberPage(ProgramPageFolder(), profile_.Birthday()),
                   kNumberPageTitle, kNumberPageWidth, kNumberPageHeight);
 }

@@ -48,12 +48,41 @@ std::string MissedText(const std::string& recordPath, const std::string& lastLin
     return MissedDeliveryText(ParseLogTime(lastLine), LocalMinuteOf(saved), *daily, LocalMinuteOf(now));
 }
 
+// Posted once the dialog manager has given Change the first focus.
+const UINT kTabIntoLastDelivery = WM_APP + 1;
+
+// A server's answer can make the last delivery longer than its frame has
+// room for: then the text scrolls, and false keeps the scroll bar. Otherwise
+// no scroll bar takes room from it.
+bool FitsWithoutScrolling(HWND edit)
+{
+    HDC dc = GetDC(edit);
+    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    TEXTMETRICA font{};
+    GetTextMetricsA(dc, &font);
+    SelectObject(dc, before);
+    ReleaseDC(edit, dc);
+    RECT area{};
+    SendMessageA(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const bool fits = SendMessageA(edit, EM_GETLINECOUNT, 0, 0) * font.tmHeight <= area.bottom - area.top;
+    if (fits)
+        ShowScrollBar(edit, SB_VERT, FALSE);
+    return fits;
+}
+
 } // namespace
 
 CurrentlyScheduledDialog::CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath,
                                                    const std::string& recordPath)
     : Dialog(IDD_CURRENTLY_SCHEDULED), shown_(std::move(shown)), logPath_(logPath), recordPath_(recordPath)
 {
+    // Text that scrolls is a tab stop, so the keys scroll it too; only from
+    // now on, so the first focus stays on Change.
+    OnWindowMessage(kTabIntoLastDelivery, [this](WPARAM, LPARAM) -> std::optional<INT_PTR> {
+        HWND text = Item(IDC_CURRENT_LAST_DELIVERY);
+        SetWindowLongPtrA(text, GWL_STYLE, GetWindowLongPtrA(text, GWL_STYLE) | WS_TABSTOP);
+        return 0;
+    });
 }
 
 void CurrentlyScheduledDialog::OnInitDialog()
@@ -79,6 +108,8 @@ void CurrentlyScheduledDialog::OnInitDialog()
     const std::string missed = MissedText(recordPath_, last, shown.storedTime);
     const std::string lastText = last.empty() ? "" : "Last delivery: " + last;
     Controls::SetText(Handle(), IDC_CURRENT_LAST_DELIVERY, missed.empty() ? lastText : missed + "\r\n" + lastText);
+    if (!FitsWithoutScrolling(Item(IDC_CURRENT_LAST_DELIVERY)))
+        PostMessageA(Handle(), kTabIntoLastDelivery, 0, 0);
     if (!missed.empty())
         SetLabelColour(IDC_CURRENT_LAST_DELIVERY, RGB(255, 255, 0));
 }

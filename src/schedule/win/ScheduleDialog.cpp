@@ -2,6 +2,7 @@
 
 #include "ScheduleIds.h"
 #include "mail/win/MailSettingsDialog.h"
+#include "pages/win/PageFolder.h"
 #include "win/AccountFolders.h"
 #include "pages/win/PageWindow.h"
 #include "schedule/EmailHelpPage.h"
@@ -98,5 +99,5 @@ void ScheduleDialog::OnCancel()
 
 void ScheduleDialog::ShowHelp()
 {
-    ShowPageModal(Handle(), WriteEmailHelpPage(dataDirectory_), kEmailHelpTitle, kEmailHelpWidth, kEmailHelpHeight);
+    ShowPageModal(Handle(), WriteEmailHelpPage(ProgramPageFolder()), kEmailHelpTitle, kEmailHelpWidth, kEmailHelpHeight);
 }

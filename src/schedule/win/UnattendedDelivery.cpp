@@ -5,6 +5,7 @@
 #include "schedule/ScheduledDelivery.h"
 #include "printing/win/SaveDrawingAsJpeg.h"
 #include "win/AccountFolders.h"
+#include "win/GdiPlusSession.h"
 #include "base/ReportTiming.h"
 
 #include <windows.h>
@@ -17,6 +18,7 @@ void RunUnattendedDelivery()
     tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
     tools.renderImage = [](const std::string& path, const ReportInput& report) {
         ReportTiming timing("scheduled-report-jpeg");
+        const GdiPlusSession gdiplus;
         return SaveDrawingAsJpeg(path, kReportImageWidth, kReportImageHeight, [&report](Canvas& canvas) {
             ImageReport mailed;
             mailed.mailed = true;

@@ -417,4 +417,26 @@ void ResetDataDirectory()
     });
 }
 
+bool IsHeldReadOnly(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    const std::string moved = path + ".moved";
+    if (MoveFileA(path.c_str(), moved.c_str())) {
+        MoveFileA(moved.c_str(), path.c_str());
+        return false;
+    }
+    return !DeleteFileA(path.c_str()) && !ReadFileBytes(path).empty();
+}
+
+std::string PagesDirectory()
+{
+    static const std::string folder = KnownFolderPath(KnownFolder::LocalAppData) + "Oracline\\Pages\\";
+    return folder;
+}
+
 } // namespace e2e

@@ -24,6 +24,8 @@ inline std::string ProgramDirectory() { return "C:\\Program Files\\Oracline\\"; 
 // known-folder API names them (under Wine the account is the Linux user).
 std::string DataDirectory();
 std::string ReportsDirectory();
+// The account's pages folder, "Oracline\Pages\" in its local application data.
+std::string PagesDirectory();
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done);
@@ -179,6 +181,9 @@ inline bool DirectoryExists(const std::string& path)
     return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 std::string ReadFileBytes(const std::string& path);
+// True when another process may read the file but not write, delete or
+// rename it: the program holds it while it shows it.
+bool IsHeldReadOnly(const std::string& path);
 // The names of a directory's files and folders ("." and ".." left out).
 std::vector<std::string> EntriesOf(const std::string& directory);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -36,7 +36,7 @@ std::string SystemMailLibrary()
 
 void RegisterTestMailProgram(bool registered)
 {
-    const std::string program = registered ? "Oracline Test Mail" : "";
+    const std::string program = registered ? "Oracline Test Mail" : "Native Mail Client";
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(),
                     static_cast<DWORD>(program.size() + 1));
     const std::string library = SystemMailLibrary();

@@ -27,7 +27,8 @@ inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::
 // from (the build folder's copy beside Oracline.exe stands for a planted one).
 void PrepareMailRecord();
 // Registers the recording library as the default mail program's Simple MAPI
-// library, or (false) leaves the machine without a mail program.
+// library, or (false) leaves the machine without a mail program: the default
+// is Wine's own hand-off again, which wineboot registers in every prefix.
 void RegisterTestMailProgram(bool registered);
 // The result code for the next calls, also in a program already running.
 void SetMailResult(unsigned long result);

@@ -32,6 +32,7 @@ std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& 
 }
 
 std::string DataFile(const std::string& name) { return ReadFileBytes(DataDirectory() + name); }
+std::string PageFile(const std::string& name) { return ReadFileBytes(PagesDirectory() + name); }
 
 MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& files,
                                      const std::string& commandLine, bool waitForMainWindow)

@@ -30,6 +30,7 @@ std::string ProfileFileText(const TestProfile& profile);
 // The files of a data directory holding these profiles, by file name.
 std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& profiles);
 std::string DataFile(const std::string& name);
+std::string PageFile(const std::string& name);
 
 class MainWindowSession {
 public:
@@ -58,7 +59,7 @@ public:
     // Id of the control holding the keyboard focus in the program.
     int FocusedControlId() const;
     // Whether the Quick Tip page as last written holds `part`.
-    bool TipSays(const std::string& part) const { return DataFile("tip_e.htm").find(part) != std::string::npos; }
+    bool TipSays(const std::string& part) const { return PageFile("tip_e.htm").find(part) != std::string::npos; }
     // Gives the program time to handle posted input.
     void Settle() const;
     // Closes the main window as Escape would and waits for the process to end.

@@ -20,7 +20,7 @@ using namespace e2e;
 namespace {
 
 const TestProfile kJane{"Jane Doe", "Me", 3, 2, 1950};
-const std::string kHourlyImage = DataDirectory() + "hourly.jpg";
+const std::string kHourlyImage = PagesDirectory() + "hourly.jpg";
 
 // Where the run at 96 dpi leaves its findings, as a path of this process.
 std::string Recorded(const std::string& name)

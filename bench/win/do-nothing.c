@@ -1,4 +1,4 @@
-/* The baselines of bench/unattended-run.sh: a Win32 program that starts and
+/* A floor of bench/window-times.sh: a Win32 program that starts and
  * ends. Built with WITH_USER32 it also imports user32.dll (without calling
  * it), which under Wine starts the display driver: the floor of any program
  * with a window or GDI drawing. */

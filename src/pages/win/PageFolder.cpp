@@ -1,0 +1,173 @@
+#include "pages/win/PageFolder.h"
+
+#include "base/AsciiText.h"
+#include "win/KnownFolders.h"
+
+#include <windows.h>
+
+namespace {
+
+// Text mode, as the C library would write it.
+std::string WithCrLf(const std::string& bytes)
+{
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 16);
+    for (char c : bytes) {
+        if (c == '\n')
+            text += '\r';
+        text += c;
+    }
+    return text;
+}
+
+// A plain file of one name: no reparse point (a symbolic link, a junction,
+// a mount point), no directory, no second hard link through which another
+// name could reach it.
+bool IsPlainFile(HANDLE file, BY_HANDLE_FILE_INFORMATION& info)
+{
+    return GetFileInformationByHandle(file, &info) &&
+           !(info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) &&
+           info.nNumberOfLinks == 1;
+}
+
+bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMATION& b)
+{
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+}
+
+// Writes `text` into a file created anew at `path`, which nobody else may
+// write meanwhile, and returns it held for reading: others may read it, not
+// write, rename or delete it. INVALID_HANDLE_VALUE when any step fails; a
+// file this created and could not hold is removed again.
+HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
+{
+    // A link at the name goes, not what it points to; whatever cannot go
+    // keeps the name taken, and CREATE_NEW then refuses it.
+    DeleteFileA(path.c_str());
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (writer == INVALID_HANDLE_VALUE)
+        return INVALID_HANDLE_VALUE;
+    BY_HANDLE_FILE_INFORMATION written{};
+    DWORD count = 0;
+    bool whole = WriteFile(writer, text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
+                 count == text.size() && IsPlainFile(writer, written);
+    CloseHandle(writer);
+    // Readers open pages sharing reading only, which a writing handle would
+    // refuse: the hold is a reading handle, opened again without following
+    // a link and checked to be the very file written.
+    HANDLE held = whole ? CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
+                        : INVALID_HANDLE_VALUE;
+    BY_HANDLE_FILE_INFORMATION reopened{};
+    if (held != INVALID_HANDLE_VALUE && IsPlainFile(held, reopened) && SameFile(written, reopened))
+        return held;
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
+    DeleteFileA(path.c_str());
+    return INVALID_HANDLE_VALUE;
+}
+
+bool IsLink(const std::string& folder)
+{
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// "Oracline\Pages\" in the local application-data folder, made when missing.
+std::string AccountPagesFolder()
+{
+    const std::string local = KnownFolderPath(KnownFolder::LocalAppData);
+    if (local.empty())
+        return "";
+    const std::string program = local + "Oracline\\";
+    const std::string pages = program + "Pages\\";
+    CreateDirectoryA(program.c_str(), nullptr);
+    CreateDirectoryA(pages.c_str(), nullptr);
+    return IsLink(program) || IsLink(pages) ? "" : pages;
+}
+
+} // namespace
+
+PageFolder::PageFolder(std::string folder) : folder_(std::move(folder)) {}
+
+PageFolder::~PageFolder()
+{
+    for (auto& entry : holds_)
+        Let(entry.second);
+}
+
+void PageFolder::Let(Hold& hold)
+{
+    if (hold.file)
+        CloseHandle(static_cast<HANDLE>(hold.file));
+    hold.file = nullptr;
+}
+
+bool PageFolder::Write(const std::string& name, const std::string& bytes)
+{
+    if (folder_.empty())
+        return false;
+    Hold& hold = holds_[KeyOf(folder_ + name)];
+    // Our own hold on an older writing would keep the name taken.
+    Let(hold);
+    HANDLE file = WriteFreshAndHold(folder_ + name, WithCrLf(bytes));
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    hold.file = file;
+    hold.writing = ++writings_;
+    return true;
+}
+
+std::string PageFolder::KeyOf(const std::string& path) const
+{
+    // Windows compares file names without regard to case.
+    const std::string lower = LowerAscii(path);
+    const std::string folder = LowerAscii(folder_);
+    return folder.empty() || lower.compare(0, folder.size(), folder) != 0 ? "" : lower.substr(folder.size());
+}
+
+unsigned PageFolder::HeldWriting(const std::string& path) const
+{
+    const auto found = holds_.find(KeyOf(path));
+    return found == holds_.end() || !found->second.file ? 0 : found->second.writing;
+}
+
+void PageFolder::Release(const std::string& path, unsigned writing)
+{
+    const auto found = holds_.find(KeyOf(path));
+    if (found != holds_.end() && found->second.writing == writing)
+        Let(found->second);
+}
+
+void PageFolder::RemovePages()
+{
+    for (auto& entry : holds_)
+        Let(entry.second);
+    holds_.clear();
+    if (folder_.empty())
+        return;
+    // Nothing but the program's own transient files lives here. A link goes
+    // itself, never what it points to.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        const std::string path = folder_ + found.cFileName;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+            SetFileAttributesA(path.c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+        DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+PageFolder& ProgramPageFolder()
+{
+    static PageFolder folder(AccountPagesFolder());
+    return folder;
+}
