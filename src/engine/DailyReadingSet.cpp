@@ -6,18 +6,6 @@
 
 namespace {
 
-// What the Daily Analysis shows: 0 or less becomes 3 and 100 or more becomes
-// 99 (so a cycle peak of 100 appears as 99); 1 and 2 stay as they are. The
-// hourly values and the plain text keep the raw value.
-int ClampForDisplay(int value)
-{
-    if (value <= 0)
-        return 3;
-    if (value >= 100)
-        return 99;
-    return value;
-}
-
 const char* KindSuffix(int kind)
 {
     switch (kind) {
@@ -50,6 +38,15 @@ void ForDate(Profile& profile, const CivilDate& date)
 }
 
 }  // namespace
+
+int ClampForDisplay(int value)
+{
+    if (value <= 0)
+        return 3;
+    if (value >= 100)
+        return 99;
+    return value;
+}
 
 std::string AnalysisTitle(const std::string& heading, const Profile& profile, const CivilDate& date)
 {

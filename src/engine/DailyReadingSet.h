@@ -28,6 +28,13 @@ enum ReadingKind {
     kFortuneKind = 5,
 };
 
+// What the Daily Analysis shows of a reading: 0 or less becomes 3 and 100 or
+// more becomes 99 (so a cycle peak of 100 appears as 99); 1 and 2 stay as
+// they are. No reading today is 0 or less, but a table changed one day
+// must still show a bar. The hourly values and the plain text keep the raw
+// value.
+int ClampForDisplay(int value);
+
 // "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration":
 // `heading` ("Daily Analysis - " or "Hourly Analysis - "), then the date, the
 // full name and the calibration of the profile.

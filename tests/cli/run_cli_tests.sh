@@ -76,6 +76,10 @@ check 0 "date,emotional,physical,intellectual,intuition,fortune,day
 2005-09-09,42,99,62,70,50,Good Day
 2005-09-10,35,99,68,10,10,Normal Day
 " month "$jane" 2005-09-09 2
+# Without a count, the thirty days of the Monthly Outlook.
+check 0 "" month "$jane" 2005-09-09
+lines=$(wc -l <"$work/out")
+[ "$lines" -eq 31 ] && passed=$((passed + 1)) || fail "month without a count: $lines lines, expected 31"
 for bad in "0" "367" "2025-02-29" "2005-09-09 x" "2005-09-09 30 1"; do
     # shellcheck disable=SC2086  # the words are the arguments
     check 2 "" month "$jane" $bad

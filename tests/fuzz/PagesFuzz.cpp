@@ -1,5 +1,6 @@
-// The page view's reader on any bytes, one run laying out what it read, the
-// next following a redirect, picked by the first byte.
+// The page view's reader on any bytes, one run laying out what it read,
+// printing it and clicking its link, the next following a redirect, picked by
+// the first byte.
 #include "FuzzInput.h"
 
 #include "pages/PageLayout.h"
@@ -18,29 +19,79 @@ struct FuzzedMeasurer : PageMeasurer {
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
-        width = 28;
+        width = imageWidth;
         height = imageHeight;
         return !path.empty();
     }
-    float charWidth = 0, imageHeight = 0;
+    float charWidth = 0, imageWidth = 0, imageHeight = 0;
 };
 
-// The layout, with a measurer whose sizes come from the input too, must end,
-// place nothing beyond its depth limit and cut paper only downwards.
+// Counts the texts and pictures a band of the page draws.
+struct CountingCanvas : Canvas {
+    void FillRectangle(int, int, int, int, Colour) override {}
+    void DrawRectangle(int, int, int, int, Colour, float) override {}
+    void DrawLine(float, float, float, float, Colour, float) override {}
+    void DrawLineI(int, int, int, int, Colour, int) override {}
+    void DrawText(const std::string&, float, float, const FontSpec&, Colour) override { ++drawn; }
+    void DrawImage(const std::string&, float, float, float, float) override { ++drawn; }
+    std::size_t drawn = 0;
+};
+
+// Printing draws every page of a long layout; past this many pieces drawn
+// the run would take seconds.
+constexpr double kMostPiecesPrinted = 4e6;
+
+// The layout, with window, paper and picture sizes and a measurer from the
+// input, must end and place nothing beyond its depth limit. Paper is cut
+// into pages no taller than a page, never through a line that fits on one,
+// and prints every text and picture exactly once; the print link's area
+// answers a click.
 void Layout(const std::string& input)
 {
     FuzzedDataProvider values(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
     const float width = values.ConsumeFloatingPointInRange<float>(0, 4000);
-    const float pageHeight = values.ConsumeFloatingPoint<float>();
+    const float viewHeight = values.ConsumeFloatingPointInRange<float>(0, 2000);
+    const float pageHeight = values.ConsumeFloatingPointInRange<float>(96, 4000);  // 1 to 40 inches
+    const float scrolled = values.ConsumeFloatingPointInRange<float>(0, kMostLayoutHeight);
     FuzzedMeasurer measurer;
     measurer.charWidth = values.ConsumeFloatingPointInRange<float>(0, 2);
-    measurer.imageHeight = values.ConsumeFloatingPoint<float>();
-    const PageLayout layout = LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, 400, measurer);
+    measurer.imageWidth = values.ConsumeFloatingPointInRange<float>(0, 2000);
+    measurer.imageHeight = values.ConsumeFloatingPointInRange<float>(0, 2000);
+    const PageLayout layout =
+        LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, viewHeight, measurer);
     FUZZ_CHECK(layout.height <= kMostLayoutHeight);
-    const std::vector<float> cuts = PageBreaks(layout, pageHeight);
-    FUZZ_CHECK(std::is_sorted(cuts.begin(), cuts.end()) &&
-               std::adjacent_find(cuts.begin(), cuts.end()) == cuts.end());
-    FUZZ_CHECK(cuts.empty() || cuts.back() < layout.height);
+
+    std::vector<float> tops{0};
+    for (float cut : PageBreaks(layout, pageHeight)) {
+        // A cut lands on a float near top + pageHeight: allow its rounding.
+        FUZZ_CHECK(cut > tops.back() && cut - tops.back() <= pageHeight + 0.125f);
+        tops.push_back(cut);
+    }
+    FUZZ_CHECK(layout.height - tops.back() <= pageHeight + 0.125f);
+    for (const LineBox& line : layout.lines) {
+        const auto cut = std::upper_bound(tops.begin(), tops.end(), line.top);
+        FUZZ_CHECK(cut == tops.end() || *cut >= line.bottom || line.bottom - line.top > pageHeight);
+    }
+
+    if (static_cast<double>(tops.size()) * static_cast<double>(layout.pieces.size()) <= kMostPiecesPrinted) {
+        CountingCanvas paper;
+        for (std::size_t i = 0; i < tops.size(); ++i) {
+            const float bottom = i + 1 < tops.size() ? tops[i + 1] : layout.height;
+            DrawPage(layout, paper, tops[i], bottom - tops[i], true);
+        }
+        FUZZ_CHECK(paper.drawn == static_cast<std::size_t>(std::count_if(
+                                      layout.pieces.begin(), layout.pieces.end(),
+                                      [](const PagePiece& piece) { return piece.kind != PagePiece::Fill; })));
+    }
+    CountingCanvas screen;
+    DrawPage(layout, screen, scrolled, viewHeight, false);
+
+    // A click in the middle of a link of at least a pixel each way finds one.
+    for (std::size_t i = 0; i < layout.links.size() && i < 64; ++i) {
+        const PageLink& link = layout.links[i];
+        if (link.width >= 1 && link.height >= 1)
+            FUZZ_CHECK(LinkAt(layout, link.x + link.width / 2, link.y + link.height / 2));
+    }
 }
 
 // Two page files, the first redirecting to the second or anywhere else: the

@@ -96,10 +96,18 @@ TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
         // Extreme years: the exact value modulo 2^32, in constant time.
         {1, 1, 1900, 1, 1, INT_MAX, -1611307076},
         {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
+        {1, 1, 0, 1, 1, 4, 1462},   // years 0 and 4 counted
+        // years -4 and 0 counted
+        {1, 1, -7, 1, 1, 1, 2922},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DayCount({c[2], c[0], c[1]}, {c[5], c[3], c[4]}), c[6])
             << c[0] << "/" << c[1] << "/" << c[2] << " -> " << c[3] << "/" << c[4] << "/" << c[5];
+    // From January 1 to the first of each month: 30 days a month and the
+    // running correction 0, -2, -2, -1, -1, 0, 0, 0, 1, 1, 2, 2.
+    const int firsts[] = {0, 28, 58, 89, 119, 150, 180, 210, 241, 271, 302, 332};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(DayCount({2001, 1, 1}, {2001, month, 1}), firsts[month - 1]) << month;
 }
 
 TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
@@ -109,6 +117,11 @@ TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
                             {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
     for (const auto& c : cases)
         EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
+    // Outside leap years both calendars have the wall calendar's months.
+    const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month)
+        EXPECT_EQ(std::make_pair(DaysInMonth(month, 2023), RealDaysInMonth(month, 2023)),
+                  std::make_pair(lengths[month - 1], lengths[month - 1])) << month;
 }
 
 // Stepping the shown day follows the wall calendar, century rule included,
@@ -121,13 +134,21 @@ TEST(Calendar, RealNeighboursOfADay)
         {{2100, 2, 28}, {2100, 2, 27}, {2100, 3, 1}},   {{2005, 4, 30}, {2005, 4, 29}, {2005, 5, 1}},
         {{1900, 2, 29}, {1900, 2, 28}, {1900, 3, 1}},  // offered by the lists, a day past February
         {{2005, 12, 31}, {2005, 12, 30}, {2006, 1, 1}}, {{2005, 13, 1}, {2005, 13, 1}, {2005, 13, 1}},
+        {{2005, 0, 1}, {2005, 0, 1}, {2005, 0, 1}},     {{2005, 2, 1}, {2005, 1, 31}, {2005, 2, 2}},
+        {{2005, 5, 2}, {2005, 5, 1}, {2005, 5, 3}},     {{2005, 11, 30}, {2005, 11, 29}, {2005, 12, 1}},
         // Days from a file anywhere in the int range; the range of years has ends.
         {{2005, 4, INT_MAX}, {2005, 4, 30}, {2005, 5, 1}},  {{2005, 4, INT_MIN}, {2005, 3, 31}, {2005, 4, 1}},
+        {{2005, 4, 32}, {2005, 4, 30}, {2005, 5, 1}},       {{2005, 4, -1}, {2005, 3, 31}, {2005, 4, 1}},
         {{INT_MAX, 12, 31}, {INT_MAX, 12, 30}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 1}, {INT_MIN, 1, 1}, {INT_MIN, 1, 2}},
+        {{INT_MAX, 12, 30}, {INT_MAX, 12, 29}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 2}, {INT_MIN, 1, 1}, {INT_MIN, 1, 3}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(std::make_pair(DayBefore(c.day), DayAfter(c.day)), std::make_pair(c.before, c.after))
             << c.day.year << "-" << c.day.month << "-" << c.day.day;
+    // Dates order by year first, then month, then day.
+    const CivilDate early{2004, 12, 31}, late{2005, 1, 1};
+    EXPECT_TRUE(early < late && late > early && early <= late && late >= early && early != late);
+    EXPECT_FALSE(late < early || early > late || late <= early || early >= late || early != early);
 }
 
 using namespace DateLists;

@@ -17,31 +17,33 @@
 
 namespace {
 
-// At midnight of each of the first 34 days from the birth date (over a full
-// period of each cycle), then at hours between days and before birth.
-TEST(Cycles, DayByDayHoursBetweenAndBeforeBirth)
+// Each cycle hour by hour from just before birth through one and a half
+// periods, as runs of equal values ("from..to value"), so every column of
+// the tables shows where it begins and ends; the counts at the ends of the
+// int range land in their columns too.
+TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
 {
-    // Emotional, Physical and Intellectual readings at an hour count from birth.
-    const auto readings = [](int hourCount) {
-        Profile p;
-        p.hourCount = hourCount;
-        return std::to_string(EmotionalReading(p)) + " " + std::to_string(PhysicalReading(p)) + " " +
-               std::to_string(IntellectualReading(p));
-    };
-    std::string days;
-    for (int day = 0; day < 34; ++day)
-        days += std::to_string(day) + ": " + readings(24 * day) + "\n";
-    ExpectGolden("cycles.txt", days);
-
-    const std::pair<int, const char*> cases[] = {
-        {145, "100 90 93"}, {199, "85 70 93"},
-        {276, "64 50 74"},  // a full half-period is not reduced: rest column
-        {277, "64 40 74"},  {397, "28 1 44"}, {INT_MAX, "93 40 93"},
-        // Before the birth date every count lands just below the middle.
-        {-1, "42 40 44"},   {INT_MIN, "42 40 44"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(readings(c.first), c.second) << c.first;
+    const struct { const char* name; int (*reading)(const Profile&); int halfPeriod; } cycles[] = {
+        {"Emotional", EmotionalReading, 336}, {"Physical", PhysicalReading, 276},
+        {"Intellectual", IntellectualReading, 396}};
+    std::string runs;
+    for (const auto& c : cycles) {
+        const auto at = [&](int hourCount) {
+            Profile p;
+            p.hourCount = hourCount;
+            return c.reading(p);
+        };
+        runs += std::string(c.name) + "\n";
+        const int last = 3 * c.halfPeriod;
+        for (int from = -2, to = from; from <= last; from = ++to) {
+            while (to < last && at(to + 1) == at(from))
+                ++to;
+            runs += std::to_string(from) + (to > from ? ".." + std::to_string(to) : "") + " " +
+                    std::to_string(at(from)) + "\n";
+        }
+        runs += "INT_MIN " + std::to_string(at(INT_MIN)) + ", INT_MAX " + std::to_string(at(INT_MAX)) + "\n";
+    }
+    ExpectGolden("cycles.txt", runs);
 }
 
 // The first number equal to the day number decides the intuition, fortune
@@ -52,7 +54,7 @@ TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
     const struct { int mask, day, intuition, fortune; char dayClass; } cases[] = {
         // numbers equal to the day number, day of September 2005, intuition, fortune, day
         {Own, 9, 80, 20, 'G'},           {Mother, 12, 90, 30, 'G'},  {Good, 10, 60, 40, 'G'},
-        {Good | Father | Bad, 12, 70, 50, 'G'},                      {Father, 10, 40, 60, 'N'},
+        {Good | Father | Bad, 12, 70, 50, 'G'},                      {Father, 9, 40, 60, 'N'},
         {Father | Bad, 12, 50, 70, 'N'}, {Bad, 10, 20, 80, 'B'},     {Bad, 12, 30, 90, 'B'},
         {0, 9, 10, 10, 'N'},
     };
@@ -80,7 +82,8 @@ TEST(DigitRules, Reductions)
     for (const auto& c : reduce)
         EXPECT_EQ(ReduceNumber(c[0]), c[1]) << c[0];
 
-    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
+    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7},
+                           {1999, 9}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
     for (const auto& c : year)
         EXPECT_EQ(YearDigit(c[0]), c[1]) << c[0];
 
@@ -111,6 +114,11 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
         // meets good 6 -> 3, equal to the mother's number after all.
         {"manual, every clash", {{7, 15, 1970}, {}, {3, 3, 1906}, {6, 6, 1903}, {1, 1, 1909}}, {2, 3, 3, 6, 4}},
         {"defaults", {{1, 1, 1900}}, {1, 3, 2, 4, 2}},
+        {"own nine alone keeps the mother's 3", {{9, 9, 1909}}, {9, 3, 1, 3, 8}},
+        {"own and father nine, mother not given", {{9, 9, 1909}, {}, {9, 9, 1909}}, {9, 3, 7, 3, 2}},
+        // father 2 meets mother 2 -> 4, which meets own 4 -> 8; bad |4 - 4|.
+        {"father doubled twice", {{1, 3, 1909}, {1, 1, 1909}, {1, 1, 1909}}, {4, 2, 8, 6, 0}},
+        {"bad meets the mother's number alone", {{1, 4, 1909}, {}, {1, 1, 1909}}, {5, 3, 2, 8, 6}},
     };
     int Profile::*const fields[5][3] = {{&Profile::yourMonth, &Profile::yourDate, &Profile::yourYear},
                                         {&Profile::motherMonth, &Profile::motherDate, &Profile::motherYear},
@@ -141,17 +149,33 @@ Profile JaneDoe()
     return p;
 }
 
-TEST(PersonalReadings, NameValueFoldNumberAndMonthName)
+TEST(PersonalReadings, NameValueDayBonusFoldSoulNumberAndMonthName)
 {
-    const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0", 0},
-                                                 {"\xC9\xE9\xFF", 0}, {"Zz", 52}, {"a1b9", 13}};
+    // The bytes just outside a-z, A-Z and 1-9 count nothing.
+    const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0:@[`{", 0},
+                                                 {"\xC9\xE9\xFF", 0}, {"AZaz", 54}, {"a1b9", 13}};
     for (const auto& c : names)
         EXPECT_EQ(NameValue(c.first), c.second) << c.first;
 
-    const int folds[][3] = {{0, 10, 1},   {10, 10, 1},  {9, 10, 9},   {60, 30, 20}, {54, 55, 54},
-                            {55, 55, 45}, {99, 55, 49}, {-7, 10, -7}, {INT_MAX, 20, 17}};
+    // Days of the month 0 to 32.
+    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0,
+                         0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
+    for (int day = 0; day < 33; ++day)
+        EXPECT_EQ(DayBonus(day), bonus[day]) << day;
+
+    // Below 100 only the first fold, into 45..54, shows.
+    const int folds[][3] = {{0, 10, 1},    {10, 10, 1},   {9, 10, 9},    {60, 30, 20},   {39, 30, 29},
+                            {54, 55, 54},  {55, 55, 45},  {99, 55, 49},  {55, 100, 45},  {64, 100, 54},
+                            {99, 100, 49}, {-7, 10, -7},  {INT_MAX, 20, 17}};
     for (const auto& c : folds)
         EXPECT_EQ(FoldNumber(c[0], c[1]), c[2]) << c[0] << " below " << c[1];
+
+    const std::pair<int, const char*> souls[] = {{-1, ""}, {0, "Soul Number: 0"}, {9, "Soul Number: 9"}, {10, ""}};
+    for (const auto& c : souls) {
+        Profile p;
+        p.ownNumber = c.first;
+        EXPECT_EQ(SoulNumber(p), c.second) << c.first;
+    }
 
     const std::pair<int, const char*> months[] = {{1, "January "}, {11, "November "}, {12, "December "},
                                                   {0, "December "}, {INT_MIN, "December "}};
@@ -163,7 +187,7 @@ const CivilDate kNinth{2005, 9, 9};
 const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
 
 // The set shows the cycle's 100 as 99; the plain text keeps it.
-TEST(DailyReadingSet, JaneDoeOnTwoDays)
+TEST(DailyReadingSet, JaneDoeAndTheLotteryOnSeveralDays)
 {
     DailyReadingSet set;
     ComputeDailySet(JaneDoe(), kNinth, set);
@@ -173,10 +197,12 @@ TEST(DailyReadingSet, JaneDoeOnTwoDays)
     for (const std::string& line :
          {set.DayReadingLine, set.EvilEyeLine, set.LotteryLine, set.SoulNumberLine, set.ZodiacLine})
         listing += "\n" + line;
-    ExpectGolden("daily-set.txt", listing + "\n" + ComposeDailyText(JaneDoe(), kNinth));
-    // Lottery numbers in an even month with a day bonus: b = Y(2020) + 8 = 10, a = 84.
-    ComputeDailySet(JaneDoe(), {2005, 10, 5}, set);
-    EXPECT_EQ(set.LotteryLine, "Lottery Numbers: 3  12  25  34  54  23 ");
+    // Lottery numbers on days that fold each number near its limit; a
+    // nameless profile has small ones.
+    for (const CivilDate& day : {CivilDate{2005, 10, 5}, {2005, 1, 1}, {2005, 1, 5}, {2005, 1, 6}, {2005, 1, 16}})
+        ComputeDailySet(JaneDoe(), day, set), listing += "\n" + set.LotteryLine;
+    ComputeDailySet(Profile(), {2005, 3, 5}, set);
+    ExpectGolden("daily-set.txt", listing + "\n" + set.LotteryLine + "\n" + ComposeDailyText(JaneDoe(), kNinth));
 }
 
 TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
@@ -185,7 +211,7 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
         {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"},
         {5, 9, 50, "   Reading - Fortune"},
-        {1, 10, 35, "   Reading - Emotional"},  // the day after, titled with the shown day
+        {1, 15, 1, "   Reading - Emotional"},  // another day, titled with the shown one
         {0, 9, 3, ""},                          {6, 9, 3, ""},
     };
     for (const auto& c : cases) {
@@ -193,6 +219,11 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
         EXPECT_EQ(ComputeSingleReading(c.kind, JaneDoe(), {2005, 9, c.day}, kNinth, title), c.value) << c.kind;
         EXPECT_EQ(title, "Hourly Analysis - " + kJaneTitle + c.suffix) << c.kind;
     }
+
+    // No reading is 0 or less today; should one ever be, its bar shows 3.
+    const int shown[][2] = {{INT_MIN, 3}, {0, 3}, {1, 1}, {2, 2}, {99, 99}, {100, 99}, {INT_MAX, 99}};
+    for (const auto& c : shown)
+        EXPECT_EQ(ClampForDisplay(c[0]), c[1]) << c[0];
 
     Profile manual = JaneDoe();
     manual.manualCalibration = true;
@@ -221,6 +252,7 @@ TEST(DailySeries, RealDaysWithTheirDailySets)
         {{2024, 2, 27}, 4, "2024-2-27 2024-2-28 2024-2-29 2024-3-1"},
         {{2100, 2, 28}, 2, "2100-2-28 2100-3-1"},
         {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"},
+        {{2026, 12, 30}, 1, "2026-12-30"},
         {{2026, 12, 30}, 0, ""},
         {{2026, 12, 30}, 367, ""},
     };

@@ -134,7 +134,8 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
         {"file:///C:/Program%20Files/Oracline/effects.htm", true}, {"file://C:\\Program Files\\Oracline\\a.htm", true},
         {"javascript:window.print()", true},
         {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
-        {"C:\\Program Files\\Oracline\\reading.htm#top", false}, {"C:\\Program Files\\Oracline\\aries.gif", false},
+        {"C:\\Program Files\\Oracline\\reading.htm#top", false}, {"C:\\Program Files\\Oracline\\a#b.htm", false},
+        {"C:\\Program Files\\Oracline\\aries.gif", false},
         {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
         // Other hosts, folders and schemes that merely end in ".htm".
         {"http://x/a.htm", false}, {"\\\\host\\share\\a.htm", false}, {"javascript:alert(1)//.htm", false},
@@ -286,6 +287,17 @@ TEST(PageView, LongPagesBreakBetweenLinesAndHostileOnesAreShownAndPrintedWithinA
         {"not a number", Repeat("<table cellpadding=nan cellspacing=inf><tr><td height=nan>x</td></tr></table>", kMiB)},
         {"tall table", "<table><tr><td>" + Repeat("<img src=tall>", kMiB)},
     };
+    // A tag ends within 4096 bytes or is text; tables nest eight deep, a
+    // deeper one is text.
+    const struct { std::string html; size_t tables; bool tagAsText; } limits[] = {
+        {"<b" + std::string(4093, ' ') + ">", 0, false}, {"<b" + std::string(4094, ' ') + ">", 0, true},
+        {Repeat("<table><tr><td>", 8 * 15), 8, false}, {Repeat("<table><tr><td>", 9 * 15), 8, true},
+    };
+    for (const auto& c : limits) {
+        const PageDocument limited = ParsePage(c.html);
+        EXPECT_EQ(std::make_pair(limited.tables.size(), limited.text.find('<') != std::string::npos),
+                  std::make_pair(c.tables, c.tagAsText)) << c.html.size();
+    }
     for (const auto& c : cases) {
         const std::clock_t start = std::clock();
         const PageLayout layout = LayOutPage(ParsePage(c.second), 700, 400, FixedWidthMeasurer());

@@ -44,6 +44,13 @@ TEST(ProfileFile, KeyRules)
                   std::vector<int>({c.month, c.day, c.year, c.flags}))
             << c.bytes;
     }
+    // A group turned on by its month alone keeps January 1, 1900 for the rest;
+    // a missing good day is that day too.
+    const Profile months = LoadProfile(dir.Write("p.ini", "MotherMonth:5\nFatherMonth:6\nBadMonth:7\n"));
+    EXPECT_EQ(std::vector<int>({months.motherMonth, months.motherDate, months.motherYear, months.fatherMonth,
+                                months.fatherDate, months.fatherYear, months.goodMonth, months.goodDate,
+                                months.goodYear, months.badMonth, months.badDate, months.badYear}),
+              std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
     // A name the writer would not write is not taken: it would reach titles and mails.
     const std::string x100(100, 'x');
     const std::pair<std::string, std::string> names[] = {

@@ -65,11 +65,34 @@ void MailSettingsDialog::OnInitDialog()
     for (const std::string& entry : SecurityEntries())
         security.Add(entry);
     Controls::SetText(Handle(), IDC_MAIL_REASON, model_.reason);
-    ShowWindow(Item(IDC_MAIL_REASON), model_.reason.empty() ? SW_HIDE : SW_SHOW);
+    if (model_.reason.empty())
+        CloseUpOverReason();
     Controls::SetText(Handle(), IDC_MAIL_PASSWORD_HINT, model_.passwordHint);
     PushValues();
     Tips().Add(IDC_MAIL_TEST, "send a mail to the sender address through this server");
     Tips().Activate(true);
+}
+
+// Opened by its button there is no reason to give: the rest moves up into
+// its place, so no blank band stands over the choices.
+void MailSettingsDialog::CloseUpOverReason()
+{
+    HWND reason = Item(IDC_MAIL_REASON);
+    ShowWindow(reason, SW_HIDE);
+    RECT above{}, first{};
+    GetWindowRect(reason, &above);
+    GetWindowRect(Item(IDC_MAIL_USE_MAPI), &first);
+    const int shift = first.top - above.top;
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+        SetWindowPos(child, nullptr, place.left, place.top - shift, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    SetWindowPos(Handle(), nullptr, frame.left, frame.top + shift / 2, frame.right - frame.left,
+                 frame.bottom - frame.top - shift, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MailSettingsDialog::ReadFields()

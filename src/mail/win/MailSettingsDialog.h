@@ -23,6 +23,7 @@ private:
     // cannot be used.
     bool ReadAndCheck();
     void PushValues();
+    void CloseUpOverReason();
 
     MailSettingsModel& model_;
 };

@@ -1,0 +1,368 @@
+#!/usr/bin/env python3
+"""Mutation check of the engine and the calendars, run by hand.
+
+Changes every number, character and truth constant (one up, one down),
+comparison, arithmetic operator, logical operator and negation in the files
+below, one at a time, rebuilds the native unit tests and oracline-cli against
+each change and runs them with the command-line checks. A change the tests
+still pass "survives": some rule can change without a test noticing. Survivors listed in tools/mutate-equivalents.txt, with
+the reason no input can tell them apart, are counted as equivalent.
+
+    tools/mutate.py                       every file below
+    tools/mutate.py src/base/Calendar.cpp only these files
+    tools/mutate.py --list                the changes, without building
+
+It works on a copy of the sources in build/mutate/ (its own build folder with
+the native preset and ccache), so the checkout and its other build folders are
+never touched and work can go on meanwhile. The copy is brought up to date at
+every start and each change is undone after its run, also when interrupted.
+A whole run takes one to two hours; the header changes rebuild the most.
+"""
+
+import argparse
+import fcntl
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORK = os.path.join(ROOT, "build", "mutate")
+TREE = os.path.join(WORK, "tree")
+BUILD = os.path.join(WORK, "build")
+# Changes the plain build survives are built again with AddressSanitizer and
+# UndefinedBehaviorSanitizer: a read past a table is no rule of its own.
+SANITIZE = os.path.join(WORK, "sanitize")
+EQUIVALENTS = os.path.join(ROOT, "tools", "mutate-equivalents.txt")
+
+# What the copy needs to configure and build the unit tests.
+COPIED = ["CMakeLists.txt", "CMakePresets.json", "cmake", "src", "tests", "tools/cli"]
+
+# The engine, the calendars and the date and integer helpers they rest on.
+# Headers last: a change there rebuilds everything that includes them.
+DEFAULT_FILES = sorted(
+    ["src/engine/" + f for f in os.listdir(os.path.join(ROOT, "src/engine")) if f.endswith(".cpp")]
+) + ["src/base/Calendar.cpp"] + sorted(
+    ["src/engine/" + f for f in os.listdir(os.path.join(ROOT, "src/engine")) if f.endswith(".h")]
+) + ["src/base/Calendar.h", "src/base/CivilDate.h", "src/base/Int32.h"]
+
+# Operators and their one replacement. Binary operators count only with blanks
+# on both sides, as the code is formatted, which leaves out template brackets,
+# pointers, references and unary signs.
+BINARY = {
+    "<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "==",
+    "+": "-", "-": "+", "*": "/", "/": "*", "%": "/",
+    "&&": "||", "||": "&&", "+=": "-=", "-=": "+=",
+}
+STEPS = {"++": "--", "--": "++"}
+OPERATORS = sorted(list(BINARY) + list(STEPS) + ["!", "->", "::", ">>", "<<", "=", "?", ":"], key=len, reverse=True)
+
+TOKEN = re.compile(
+    r"(?P<comment>//[^\n]*|/\*.*?\*/)"
+    r"|(?P<string>\"(?:\\.|[^\"\\\n])*\")"
+    r"|(?P<char>'(?:\\.|[^'\\\n])+')"
+    r"|(?P<number>\b\d[\w']*)"
+    r"|(?P<word>[A-Za-z_]\w*)"
+    r"|(?P<op>" + "|".join(re.escape(o) for o in OPERATORS) + r")"
+    r"|(?P<other>\S)",
+    re.S,
+)
+
+
+class Mutant:
+    def __init__(self, path, text, start, end, new):
+        self.path, self.start, self.end, self.new = path, start, end, new
+        self.old = text[start:end]
+        self.line = text.count("\n", 0, start) + 1
+        line_start = text.rfind("\n", 0, start) + 1
+        line_end = text.find("\n", start)
+        line_end = len(text) if line_end < 0 else line_end
+        self.changed_line = (text[line_start:start] + new + text[end:line_end]).strip()
+        self.repeat = ""  # tells apart the same change of two equal lines
+
+    def apply(self, text):
+        return text[: self.start] + self.new + text[self.end :]
+
+    def key(self):
+        return self.path + ": " + self.changed_line + self.repeat
+
+    def __str__(self):
+        return "%s:%d  %s -> %s   %s" % (self.path, self.line, self.old, self.new, self.changed_line)
+
+
+def number_changes(literal):
+    m = re.fullmatch(r"(\d+)([uUlL]*)", literal.replace("'", ""))
+    if not m or (len(m.group(1)) > 1 and m.group(1).startswith("0")):
+        return []  # octal, hex, floats: the engine has none
+    value, suffix = int(m.group(1)), m.group(2)
+    return [str(value + 1) + suffix, str(value - 1) + suffix]
+
+
+def char_changes(literal):
+    if len(literal) != 3:
+        return []  # escapes
+    code = ord(literal[1])
+    return ["'%s'" % chr(c) for c in (code + 1, code - 1) if 32 <= c < 127 and chr(c) not in "'\\"]
+
+
+def find_mutants(path):
+    text = open(os.path.join(ROOT, path), encoding="latin-1").read()
+    mutants = []
+    for line_match in re.finditer(r"[^\n]*\n?", text):
+        if line_match.group().lstrip().startswith("#"):
+            continue  # includes and pragmas
+        line_offset = line_match.start()
+        line = line_match.group()
+        for tok in TOKEN.finditer(line):
+            kind, value = tok.lastgroup, tok.group()
+            start, end = line_offset + tok.start(), line_offset + tok.end()
+            news = []
+            if kind == "number":
+                # An array's length is checked by the compiler, not the tests.
+                if not re.match(r"\]\s*=\s*\{", line[tok.end() :]):
+                    news = number_changes(value)
+            elif kind == "char":
+                news = char_changes(value)
+            elif kind == "word" and value in ("true", "false"):
+                news = ["false" if value == "true" else "true"]
+            elif kind == "op" and value in BINARY:
+                spaced = tok.start() > 0 and line[tok.start() - 1] in " \t" and line[tok.end() : tok.end() + 1] in (" ", "\n")
+                if spaced:
+                    news = [BINARY[value]]
+            elif kind == "op" and value in STEPS:
+                news = [STEPS[value]]
+            elif kind == "op" and value == "!":
+                news = [""]
+            mutants += [Mutant(path, text, start, end, new) for new in news]
+    # Comments spanning lines are skipped above only within one line: drop
+    # whatever falls inside a block comment.
+    blocks = [(m.start(), m.end()) for m in re.finditer(r"/\*.*?\*/", text, re.S)]
+    mutants = [m for m in mutants if not any(a <= m.start < b for a, b in blocks)]
+    seen = {}
+    for m in mutants:
+        seen[m.key()] = seen.get(m.key(), 0) + 1
+        if seen[m.key()] > 1:
+            m.repeat = "  (the %s such line)" % ["", "", "second", "third", "fourth"][min(seen[m.key()], 4)]
+    return mutants
+
+
+def read_equivalents():
+    """Entries: lines "path: the changed line" as the check prints them, then
+    an indented "why: ..." that may go on over further indented lines and
+    holds for every change listed since the last reason."""
+    entries, pending, explained = {}, [], []
+    if not os.path.exists(EQUIVALENTS):
+        return entries
+    for raw in open(EQUIVALENTS, encoding="utf-8"):
+        line = raw.rstrip("\n")
+        if not line.strip() or line.startswith("#"):
+            continue
+        if line[0] not in " \t":
+            pending.append(line.strip())
+        elif line.strip().startswith("why:"):
+            explained, pending = pending, []
+            for key in explained:
+                entries[key] = line.strip()[4:].strip()
+        else:
+            for key in explained:
+                entries[key] += " " + line.strip()
+    return entries
+
+
+def sync_tree():
+    """Makes the copy equal to the checkout, touching only what differs."""
+    wanted = set()
+    for top in COPIED:
+        source = os.path.join(ROOT, top)
+        paths = [source] if os.path.isfile(source) else [
+            os.path.join(d, f) for d, _, files in os.walk(source) for f in files]
+        for src in paths:
+            rel = os.path.relpath(src, ROOT)
+            dst = os.path.join(TREE, rel)
+            wanted.add(rel)
+            if os.path.exists(dst) and open(src, "rb").read() == open(dst, "rb").read():
+                continue
+            os.makedirs(os.path.dirname(dst), exist_ok=True)
+            shutil.copyfile(src, dst)
+            shutil.copymode(src, dst)
+    for d, _, files in os.walk(TREE):
+        for f in files:
+            rel = os.path.relpath(os.path.join(d, f), TREE)
+            if rel not in wanted:
+                os.remove(os.path.join(d, f))
+
+
+def environment():
+    env = dict(os.environ)
+    env.pop("ORACLINE_UPDATE_GOLDEN", None)  # a change must never rewrite what it is judged by
+    env["CCACHE_BASEDIR"] = TREE
+    return env
+
+
+def build(env, log, target="unit_tests", folder=BUILD):
+    result = subprocess.run(["cmake", "--build", folder, "--target", target, "-j2"],
+                            stdout=log, stderr=subprocess.STDOUT, env=env)
+    return result.returncode == 0
+
+
+def run_tests(env, timeout, phases, log):
+    """True when every unit test and the command-line checks pass within the
+    time. The quick tests run first, so most changes fail before the slow
+    ones start, and oracline-cli is only linked for a change they all pass."""
+    for test_filter in phases:
+        try:
+            result = subprocess.run([os.path.join(BUILD, "unit_tests"), "--gtest_fail_fast", "--gtest_brief=1",
+                                     "--gtest_filter=" + test_filter], cwd=BUILD, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, env=env, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return False  # a change that makes the tests hang is caught too
+        if result.returncode != 0:
+            return False
+    if not build(env, log, "oracline-cli"):
+        return False
+    try:
+        result = subprocess.run([os.path.join(TREE, "tests", "cli", "run_cli_tests.sh"),
+                                 os.path.join(BUILD, "oracline-cli")], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return False
+    return result.returncode == 0
+
+
+def sanitizer_passes(env, log, timeout):
+    """True when the unit tests built with the sanitizers pass."""
+    if not build(env, log, folder=SANITIZE):
+        return False
+    try:
+        result = subprocess.run([os.path.join(SANITIZE, "unit_tests"), "--gtest_fail_fast", "--gtest_brief=1"],
+                                cwd=SANITIZE, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=env,
+                                timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return False
+    return result.returncode == 0
+
+
+def baseline_phases(env):
+    """Runs the unchanged tests once; returns the filters of the quick and
+    the slow tests, or None when they fail."""
+    result = subprocess.run([os.path.join(BUILD, "unit_tests")], cwd=BUILD, stdout=subprocess.PIPE,
+                            stderr=subprocess.STDOUT, env=env, timeout=600, text=True, errors="replace")
+    if result.returncode != 0:
+        return None
+    slow = re.findall(r"^\[       OK \] (\S+) \((\d+) ms\)", result.stdout, re.M)
+    slow = ":".join(name for name, ms in slow if int(ms) >= 50)
+    return ["-" + slow, slow] if slow else ["*"]
+
+
+class Interrupted(Exception):
+    pass
+
+
+def on_signal(signum, frame):
+    raise Interrupted()
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Mutation check of the engine and the calendars.")
+    parser.add_argument("files", nargs="*", help="files to change (default: the engine and the calendars)")
+    parser.add_argument("--list", action="store_true", help="list the changes and stop")
+    args = parser.parse_args()
+
+    files = args.files or DEFAULT_FILES
+    mutants = [m for f in files for m in find_mutants(os.path.relpath(os.path.abspath(f), ROOT) if os.path.isabs(f) else f)]
+    if args.list:
+        for m in mutants:
+            print(m)
+        print("%d changes" % len(mutants))
+        return 0
+
+    for s in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
+        signal.signal(s, on_signal)
+    os.makedirs(WORK, exist_ok=True)
+    lock = open(os.path.join(WORK, "lock"), "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except OSError:
+        print("another mutation check is running in %s" % WORK)
+        return 2
+    env = environment()
+    log = open(os.path.join(WORK, "build.log"), "w")
+    sync_tree()
+    # Without debug information, which only slows each link down.
+    subprocess.run(["cmake", "--preset", "native", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
+                    "-DORACLINE_BENCHMARKS=OFF"], cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
+    subprocess.run(["cmake", "--preset", "sanitize", "-B", SANITIZE], cwd=TREE, stdout=log,
+                   stderr=subprocess.STDOUT, env=env, check=True)
+    phases = build(env, log) and baseline_phases(env)
+    if not phases or not sanitizer_passes(env, log, 1200):
+        print("the unit tests fail without any change: see %s" % log.name)
+        return 2
+    started = time.time()
+    if not run_tests(env, 600, phases, log):
+        print("the command-line checks fail without any change: see %s" % log.name)
+        return 2
+    timeout = max(60, 10 * (time.time() - started))
+
+    equivalents = read_equivalents()
+    killed, survived, equivalent, unbuilt, sanitized, listed_killed = [], [], [], [], [], []
+    originals = {}
+    try:
+        for i, m in enumerate(mutants, 1):
+            target = os.path.join(TREE, m.path)
+            if m.path not in originals:
+                originals[m.path] = open(target, encoding="latin-1").read()
+            try:
+                with open(target, "w", encoding="latin-1") as out:
+                    out.write(m.apply(originals[m.path]))
+                if not build(env, log):
+                    unbuilt.append(m)
+                    verdict = "does not build"
+                elif run_tests(env, timeout, phases, log):
+                    if m.key() in equivalents:
+                        equivalent.append(m)
+                        verdict = "equivalent"
+                    elif not sanitizer_passes(env, log, 10 * timeout):
+                        killed.append(m)
+                        sanitized.append(m)
+                        verdict = "killed (sanitizers)"
+                    else:
+                        survived.append(m)
+                        verdict = "SURVIVED"
+                else:
+                    killed.append(m)
+                    if m.key() in equivalents:
+                        listed_killed.append(m)
+                    verdict = "killed"
+            finally:
+                with open(target, "w", encoding="latin-1") as out:
+                    out.write(originals[m.path])
+            print("[%d/%d] %-14s %s" % (i, len(mutants), verdict, m), flush=True)
+    except Interrupted:
+        print("interrupted: the copy is restored; the figures below cover the changes run so far")
+    finally:
+        for path, text in originals.items():
+            with open(os.path.join(TREE, path), "w", encoding="latin-1") as out:
+                out.write(text)
+
+    tried = len(killed) + len(survived) + len(equivalent)
+    print()
+    print("tried %d, killed %d (%d of them by the sanitizers), equivalent %d, survived %d (%d more did not build)"
+          % (tried, len(killed), len(sanitized), len(equivalent), len(survived), len(unbuilt)))
+    for m in survived:
+        print("  survived: " + str(m))
+    for m in sanitized:
+        print("  killed by the sanitizers: " + str(m))
+    for m in equivalent:
+        print("  equivalent: %s\n      %s" % (m, equivalents[m.key()]))
+    for m in listed_killed:
+        print("  killed, yet listed as equivalent (tools/mutate-equivalents.txt): " + str(m))
+    stale = sorted(k for k in set(equivalents) - {m.key() for m in mutants} if k.split(": ")[0] in files)
+    for key in stale:
+        print("  no such change any more (tools/mutate-equivalents.txt): " + key)
+    return 1 if survived else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
