@@ -25,6 +25,9 @@ RequestExecutionLevel admin
 ; Windows.
 !define ADMINISTRATORS_SID "*S-1-5-32-544"
 !define FILE_ATTRIBUTE_REPARSE_POINT 0x400
+; The account's mail password, a generic credential (CRED_TYPE_GENERIC).
+!define MAIL_CREDENTIAL "Oracline Mail"
+!define CRED_TYPE_GENERIC 1
 
 Name "Oracline"
 Caption "Oracline ${VERSION} Setup"
@@ -276,7 +279,7 @@ Section "Uninstall"
   SetAutoClose true
   StrCpy $R0 keep
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-      "Do you also want to remove your profiles, contacts, saved reports and daily e-mail schedule?$\n$\nOnly your own are removed; other accounts keep theirs. Choose No to keep yours for a later installation of Oracline." \
+      "Do you also want to remove your profiles, contacts, mail settings and password, saved reports and daily e-mail schedule?$\n$\nOnly your own are removed; other accounts keep theirs. Choose No to keep yours for a later installation of Oracline." \
       /SD IDNO IDNO +2
   StrCpy $R0 remove
 
@@ -307,6 +310,9 @@ Section "Uninstall"
     !insertmacro RemovePageFile hourly.jpg
     RMDir "$LOCALAPPDATA\Oracline\Pages"
     RMDir "$LOCALAPPDATA\Oracline"
+    ; The Credential Manager answers for the account that runs this, so
+    ; only its own password can go.
+    System::Call 'advapi32::CredDeleteW(w "${MAIL_CREDENTIAL}", i ${CRED_TYPE_GENERIC}, i 0) i .r0'
     !insertmacro IsLinked "$PICTURES\Oracline Reports" $0
     ${If} $0 = 0
       Delete "$PICTURES\Oracline Reports\*.jpg"

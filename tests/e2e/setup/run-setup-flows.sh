@@ -21,8 +21,12 @@ tasks="$prefix/drive_c/windows/tasks"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Oracline'
 # The account's data and reports, and what an earlier version kept in the
 # program folder.
-user_data=(Oracline/oc.ini Oracline/Ann.ini Oracline/contacts.ini Oracline/task.dtr "Oracline Reports/March.jpg"
-           Program/oc.ini Program/Ann.ini Program/Reports/April.jpg)
+user_data=(Oracline/oc.ini Oracline/Ann.ini Oracline/contacts.ini Oracline/mail.ini Oracline/task.dtr
+           "Oracline Reports/March.jpg" Pages/help.htm Pages/hourly.jpg Program/oc.ini Program/Ann.ini Program/Reports/April.jpg)
+# The mail password, as Wine's Credential Manager keeps a generic credential.
+credential='HKCU\Software\Wine\Credential Manager\Generic: Oracline Mail'
+credential_kept() { wine reg query "$credential" >/dev/null 2>&1; }
+credential_gone() { ! credential_kept; }
 program_files=(Oracline.exe uninstall.exe Readme.txt aries.gif taurus.gif gemini.gif cancer.gif leo.gif virgo.gif
                libra.gif scorpio.gif sagittarius.gif capricorn.gif aquarius.gif pisces.gif)
 
@@ -34,9 +38,11 @@ finish() { timeout 60 wineserver -w >/dev/null 2>&1 || { wineserver -k >/dev/nul
 window() { timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -n 1; }
 # Where each entry of user_data lies.
 place() { case $1 in Program/*) echo "$dir/${1#Program/}" ;; "Oracline Reports"/*) echo "$pictures/$1" ;;
-                     *) echo "$appdata/$1" ;; esac; }
-put_user_data() { for f in "${user_data[@]}"; do mkdir -p "$(dirname "$(place "$f")")"; echo "$f" >"$(place "$f")"; done; }
-user_data_kept() { for f in "${user_data[@]}"; do [ "$(cat "$(place "$f")" 2>/dev/null)" = "$f" ] || return 1; done; }
+                     Pages/*) echo "$localappdata/Oracline/$1" ;; *) echo "$appdata/$1" ;; esac; }
+put_user_data() { for f in "${user_data[@]}"; do mkdir -p "$(dirname "$(place "$f")")"; echo "$f" >"$(place "$f")"; done
+                  wine reg add "$credential" /ve /d "Oracline Mail" /f >/dev/null 2>&1; }
+user_data_kept() { for f in "${user_data[@]}"; do [ "$(cat "$(place "$f")" 2>/dev/null)" = "$f" ] || return 1; done
+                   credential_kept; }
 program_gone() { ! [ -e "$dir/Oracline.exe" ] && ! [ -e "$dir/uninstall.exe" ] && ! [ -e "$dir/aries.gif" ] &&
                  ! [ -e "$shortcut" ] && ! wine reg query "$key" >/dev/null 2>&1; }
 
@@ -45,6 +51,7 @@ rm -rf "$prefix"
 "$here/tools/wine-prefix.sh" "$prefix" || exit 1
 folder() { winepath -u "$(wine cmd.exe /c "echo $1" 2>/dev/null | tr -d '\r')"; }
 appdata=$(folder %APPDATA%)
+localappdata=$(folder %LOCALAPPDATA%)
 pictures=$(folder %USERPROFILE%)/Pictures
 
 echo "--- setup refuses a folder that is a link"
@@ -124,6 +131,8 @@ for f in "${user_data[@]}"; do
               *) expect "account's $f removed on request" [ ! -e "$(place "$f")" ] ;; esac
 done
 expect "a file of another kind kept" [ "$(cat "$appdata/Oracline/notes.txt" 2>/dev/null)" = "not the program's" ]
+expect "the emptied pages folder removed" [ ! -e "$localappdata/Oracline" ]
+expect "the account's mail password removed on request" credential_gone
 
 wineserver -k >/dev/null 2>&1; finish
 echo "$failures failed"
