@@ -5,6 +5,7 @@
 
 #include "Golden.h"
 #include "RecordingCanvas.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,22 @@ TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthD
               "Companion analysis is designed for two different people only.     ");
     // Bytes outside ASCII are left alone rather than mangled by a locale.
     EXPECT_EQ(SamePersonMessage("\xC9MILE", "X").substr(0, 11), "\xC9mile and x");
+
+    // The pair as the main window hands it over, by description: a missing
+    // file stops, one person twice is said as information.
+    TempDir dir;
+    dir.Write("Me.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1970\n");
+    dir.Write("Again.ini", "Name:JANE doe\nYourMonth:5\nYourDate:4\nYourYear:1970\n");
+    dir.Write("Twin.ini", "Name:JANE doe\nYourMonth:5\nYourDate:5\nYourYear:1970\n");
+    const struct { const char *second, *message; bool isError; } pairs[] = {
+        {"Ghost", "Unable to read profile \"Ghost\".", true}, {"Again", "jane doe and jane doe -", false},
+        {"Twin", "", false}};
+    for (const auto& pair : pairs) {
+        const PairRefusal refusal = RefusalOfPair(dir.dir(), "Me", pair.second);
+        EXPECT_EQ(refusal.message.substr(0, std::string(pair.message).size()), pair.message) << pair.second;
+        EXPECT_EQ(refusal.message.empty(), !*pair.message) << pair.second;
+        EXPECT_EQ(refusal.isError, pair.isError) << pair.second;
+    }
 }
 
 TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)

@@ -49,11 +49,8 @@ void PrepareMailRecord()
     CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
     RegisterTestMailProgram(true);
     DeleteFileA(kMailRecordPath);
-    DeleteFileA((kMailRecordPath + std::string(".result")).c_str());
     for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {
     }
 }
-
-void SetMailResult(unsigned long result) { WriteFileBytes(kMailRecordPath + std::string(".result"), std::to_string(result)); }
 
 } // namespace e2e

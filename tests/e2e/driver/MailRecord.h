@@ -22,7 +22,7 @@ std::string MailItem(const std::string& mail, const std::string& item);
 // The library's copy of the n-th file attached, counting over all calls from 1.
 inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::to_string(n)); }
 
-// Removes the record, its copies and a result file, and puts the recording
+// Removes the record and its copies, and puts the recording
 // library into the prefix's System32, the only place the program loads it
 // from (the build folder's copy beside Oracline.exe stands for a planted one).
 void PrepareMailRecord();
@@ -30,7 +30,5 @@ void PrepareMailRecord();
 // library, or (false) leaves the machine without a mail program: the default
 // is Wine's own hand-off again, which wineboot registers in every prefix.
 void RegisterTestMailProgram(bool registered);
-// The result code for the next calls, also in a program already running.
-void SetMailResult(unsigned long result);
 
 } // namespace e2e
