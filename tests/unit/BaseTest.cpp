@@ -145,10 +145,20 @@ TEST(Calendar, RealNeighboursOfADay)
     for (const auto& c : cases)
         EXPECT_EQ(std::make_pair(DayBefore(c.day), DayAfter(c.day)), std::make_pair(c.before, c.after))
             << c.day.year << "-" << c.day.month << "-" << c.day.day;
-    // Dates order by year first, then month, then day.
-    const CivilDate early{2004, 12, 31}, late{2005, 1, 1};
-    EXPECT_TRUE(early < late && late > early && early <= late && late >= early && early != late);
-    EXPECT_FALSE(late < early || early > late || late <= early || early >= late || early != early);
+    // Dates order by year first, then month, then day; each pair is given
+    // earlier first, or twice the same.
+    const struct { CivilDate a, b; bool same; } orders[] = {
+        {{2004, 12, 31}, {2005, 1, 1}, false}, {{2005, 1, 31}, {2005, 2, 1}, false},
+        {{2005, 2, 1}, {2005, 2, 2}, false},   {{2005, 2, 1}, {2005, 2, 1}, true},
+    };
+    for (const auto& o : orders) {
+        std::string relations;  // a < b, <=, ==, !=, >=, >, then b < a, <=, >=, >
+        for (bool holds : {o.a < o.b, o.a <= o.b, o.a == o.b, o.a != o.b, o.a >= o.b, o.a > o.b, o.b < o.a,
+                           o.b <= o.a, o.b >= o.a, o.b > o.a})
+            relations += holds ? '1' : '0';
+        EXPECT_EQ(relations, o.same ? "0110100110" : "1101000011")
+            << o.a.year << "-" << o.a.month << "-" << o.a.day << " " << o.b.year << "-" << o.b.month << "-" << o.b.day;
+    }
 }
 
 using namespace DateLists;

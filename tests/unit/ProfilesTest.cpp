@@ -112,6 +112,18 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
               std::string::npos);
     EXPECT_EQ(dir.EntryCount(), 1);  // replaced in place, no temporary file left behind
 
+    // A group the editor switches on starts at a new record's January 1, 1900,
+    // and is saved so when no date is chosen.
+    TempDir freshDir;
+    Profile fresh;
+    fresh.description = "Fresh";
+    fresh.useMotherBirthday = fresh.useFatherBirthday = fresh.manualCalibration = true;
+    ASSERT_TRUE(WriteProfile(freshDir.dir(), fresh));
+    std::string newYear = "Profile:Fresh\nName:\n";
+    for (const char* group : {"Your", "Mother", "Father", "Bad", "Good"})
+        newYear += group + "Month:1\n"s + group + "Date:1\n" + group + "Year:1900\n";
+    EXPECT_EQ(freshDir.Read("Fresh.ini"), newYear);
+
     // What the writer refuses leaves what is there as it was.
     p.description = "Me";
     dir.Write("Me.ini", "Name:Old\n");
