@@ -13,11 +13,13 @@
 
 #include <cstring>
 #include <regex>
+#include <vector>
 
 namespace {
 
-// The three readers of a profile file: no flag without its marker key, no
-// value longer than a line.
+// The three readers of a profile file: no flag without its marker key, and
+// the engine's reader takes the editor's dates. What the editor read and
+// saves under its description is read back as it was.
 void ProfileReaders(const std::string& text)
 {
     const std::string path = fuzz::WriteScratchFile("Fuzzed.ini", text);
@@ -27,28 +29,48 @@ void ProfileReaders(const std::string& text)
     ReadProfileForEngine(path, engine);
     FUZZ_CHECK(!engine.useMotherBirthday || text.find("MotherMonth:") != std::string::npos);
     FUZZ_CHECK(!engine.manualCalibration || text.find("BadMonth:") != std::string::npos);
-    FUZZ_CHECK(full.fullName.size() < 500 && full.description.size() < 500);
+    const auto dates = [](const Profile& p) {
+        return std::vector<int>{p.yourMonth,  p.yourDate,   p.yourYear,  p.motherMonth, p.motherDate,
+                                p.motherYear, p.fatherMonth, p.fatherDate, p.fatherYear, p.badMonth,
+                                p.badDate,    p.badYear,    p.goodMonth, p.goodDate,   p.goodYear,
+                                p.useMotherBirthday, p.useFatherBirthday, p.manualCalibration};
+    };
+    FUZZ_CHECK(dates(engine) == dates(full) && engine.fullName == full.fullName);
     std::string name;
     CivilDate birthday;
     ReadNameAndBirthDate(fuzz::ScratchDirectory(), "Fuzzed", name, birthday);
+    FUZZ_CHECK(birthday == full.Birthday() && name == full.fullName);
+
+    static const std::string saved = fuzz::ScratchDirectory() + "saved/";
+    std::filesystem::create_directory(saved);
+    if (!WriteProfile(saved, full))
+        return;
+    Profile again;
+    again.description = full.description;
+    ReadProfileFull(saved, again);
+    FUZZ_CHECK(again.fullName == full.fullName && again.Birthday() == full.Birthday());
+    const std::vector<int> before = dates(full), after = dates(again);
+    const bool groups[] = {true, full.useMotherBirthday, full.useFatherBirthday, full.manualCalibration,
+                           full.manualCalibration};
+    for (std::size_t i = 0; i < before.size(); ++i)
+        FUZZ_CHECK(after[i] == before[i] || (i < 15 && !groups[i / 3]));
+    FUZZ_CHECK(DeleteProfileFile(saved, full.description));
 }
 
-// Every row of the index names a file of its own in the data directory, and
-// there are never more rows than the bound. While there is room, a row of
-// the longest texts is added, and what is written is read back whole.
+// Every row of the index that was read is written back and read again
+// unchanged; while there is room, a row of the longest texts is added too.
 void IndexReader(const std::string& text)
 {
     fuzz::WriteScratchFile("oc.ini", text);
     std::vector<ProfileIndexEntry> entries = ReadProfileIndex(fuzz::ScratchDirectory());
-    FUZZ_CHECK(entries.size() <= kMaxIndexRows);
-    for (const ProfileIndexEntry& e : entries)
-        FUZZ_CHECK(IsStorableDescription(e.description) && IsStorableText(e.fullName) && IsStorableText(e.calibration));
-    if (!IndexHasRoom(entries))
-        return;
-    entries.push_back({std::string(kMaxProfileText, 'n'), std::string(kMaxProfileText, 'd'), "Automatic"});
+    if (IndexHasRoom(entries))
+        entries.push_back({std::string(kMaxProfileText, 'n'), std::string(kMaxProfileText, 'd'), "Automatic"});
     FUZZ_CHECK(WriteProfileIndex(fuzz::ScratchDirectory(), entries));
     const std::vector<ProfileIndexEntry> again = ReadProfileIndex(fuzz::ScratchDirectory());
-    FUZZ_CHECK(again.size() == entries.size() && again.back().description == entries.back().description);
+    FUZZ_CHECK(again.size() == entries.size());
+    for (std::size_t i = 0; i < again.size(); ++i)
+        FUZZ_CHECK(again[i].fullName == entries[i].fullName && again[i].description == entries[i].description &&
+                   again[i].calibration == entries[i].calibration);
 }
 
 // What the description rules accept never names a device, one of the
@@ -77,16 +99,18 @@ void DescriptionRules(const std::string& description)
     FUZZ_CHECK(DeleteProfileFile(dir, description));
 }
 
-// The schedule record's three readers (delivery, display, the profile check).
+// The schedule record's three readers (delivery, display, the profile
+// check) agree on the address, the profile and the report type.
 void ScheduleReaders(const std::string& text)
 {
     const std::string path = fuzz::WriteScratchFile("task.dtr", text);
     ScheduleRecord record;
     ReadScheduleRecordForDelivery(path, record);
-    FUZZ_CHECK(record.reportType == ReportType::plainText || record.reportType == ReportType::fullColours);
-    FUZZ_CHECK(record.profilePath.size() < 500 && record.email.size() < 500);
-    ReadScheduleRecordForDisplay(path);
-    IsProfileScheduled(path, record.profilePath);
+    const ScheduleDisplay shown = ReadScheduleRecordForDisplay(path);
+    FUZZ_CHECK(shown.email == record.email && shown.profile == ScheduledFileName(record.profilePath));
+    // The dialog shows full colours for any type but 0, the delivery sends it for 1 only.
+    FUZZ_CHECK(record.reportType != ReportType::fullColours || shown.reportType == ReportType::fullColours);
+    FUZZ_CHECK(record.profilePath.empty() || IsProfileScheduled(path, record.profilePath));
 }
 
 // Every contact's text fits one piece of the reader and holds no line feed,
