@@ -9,8 +9,10 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -28,7 +30,29 @@ void MakeFlat(Gdiplus::Pen& pen)
 
 } // namespace
 
-GdiPlusCanvas::GdiPlusCanvas(Gdiplus::Graphics& graphics) : graphics_(graphics) {}
+struct GdiPlusCanvas::FontCache {
+    std::map<std::string, std::unique_ptr<Gdiplus::FontFamily>> families;
+    std::map<std::tuple<std::string, float, bool>, std::unique_ptr<Gdiplus::Font>> fonts;
+};
+
+GdiPlusCanvas::GdiPlusCanvas(Gdiplus::Graphics& graphics) : graphics_(graphics), fonts_(new FontCache) {}
+
+GdiPlusCanvas::~GdiPlusCanvas() = default;
+
+Gdiplus::Font* GdiPlusCanvas::FontFor(const FontSpec& font)
+{
+    auto& made = fonts_->fonts[std::make_tuple(font.family, font.size, font.bold)];
+    if (made)
+        return made.get();
+    auto& family = fonts_->families[font.family];
+    if (!family)
+        family = UsableFontFamily(font.family);
+    if (!family)
+        return nullptr;
+    const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
+    made.reset(new Gdiplus::Font(family.get(), font.size, style, Gdiplus::UnitPixel));
+    return made.get();
+}
 
 void GdiPlusCanvas::ApplyQuality(Gdiplus::Graphics& graphics)
 {
@@ -77,16 +101,14 @@ void GdiPlusCanvas::PrepareFont(const std::string& family)
 
 void GdiPlusCanvas::DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour)
 {
-    const auto family = UsableFontFamily(font.family);
-    if (!family)
+    Gdiplus::Font* gdiFont = FontFor(font);
+    if (!gdiFont)
         return;
-    const INT style = font.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular;
-    Gdiplus::Font gdiFont(family.get(), font.size, style, Gdiplus::UnitPixel);
     Gdiplus::SolidBrush brush(Opaque(colour));
     const std::wstring wide = WideText(text);
     // The point overload passes a zero-size layout rectangle and no string
     // format: left/top aligned, never wrapped or clipped.
-    graphics_.DrawString(wide.c_str(), -1, &gdiFont, Gdiplus::PointF(x, y), &brush);
+    graphics_.DrawString(wide.c_str(), -1, gdiFont, Gdiplus::PointF(x, y), &brush);
 }
 
 void GdiPlusCanvas::DrawImage(const std::string& path, float x, float y, float width, float height)

@@ -14,9 +14,11 @@
 #include "win/DisplayScale.h"
 
 #include <functional>
+#include <memory>
 
 namespace Gdiplus {
 class Graphics;
+class Font;
 }
 
 class GdiPlusCanvas : public Canvas {
@@ -24,6 +26,9 @@ public:
     // Draws on an existing graphics object (window, bitmap or printer page);
     // the caller owns it and chooses its page unit.
     explicit GdiPlusCanvas(Gdiplus::Graphics& graphics);
+    ~GdiPlusCanvas() override;
+    GdiPlusCanvas(const GdiPlusCanvas&) = delete;
+    GdiPlusCanvas& operator=(const GdiPlusCanvas&) = delete;
 
     void FillRectangle(int x, int y, int width, int height, Colour colour) override;
     void DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth) override;
@@ -40,7 +45,15 @@ public:
     static void ApplyQuality(Gdiplus::Graphics& graphics);
 
 private:
+    // Null when no font family at all is installed.
+    Gdiplus::Font* FontFor(const FontSpec& font);
+
     Gdiplus::Graphics& graphics_;
+    // A drawing names two or three fonts in dozens of strings; GDI+ searches
+    // the installed families each time a family is named, which took most of
+    // a report's drawing time.
+    struct FontCache;
+    std::unique_ptr<FontCache> fonts_;
 };
 
 // Paints a window's invalid area: `draw` gets a canvas in 96-dpi pixels that

@@ -83,11 +83,11 @@ std::unique_ptr<ServerMailSender> CreateServerSender(const MailSettings& setting
     return std::make_unique<ServerMailSender>(settings, password, tools);
 }
 
-std::unique_ptr<MailSender> CreateConfiguredSender()
+std::unique_ptr<MailSender> CreateConfiguredSender(MailWindows windows)
 {
     const MailSettings settings = ReadAccountMailSettings();
     if (ChooseMailWay(settings, false) != MailWay::server)
-        return CreateMailSender();
+        return CreateMailSender(windows);
     std::string password;
     ReadMailPassword(password);
     return CreateServerSender(settings, password);

@@ -4,12 +4,13 @@
 // the mail program takes it through Simple MAPI.
 #include "mail/MailSettings.h"
 #include "mail/ServerMailSender.h"
+#include "mail/win/SimpleMapiSender.h"
 
 #include <memory>
 #include <string>
 
 // The sender the account's settings choose.
-std::unique_ptr<MailSender> CreateConfiguredSender();
+std::unique_ptr<MailSender> CreateConfiguredSender(MailWindows windows = MailWindows::freeze);
 // A sender to the server of these settings, with the password in UTF-8.
 std::unique_ptr<ServerMailSender> CreateServerSender(const MailSettings& settings, const std::string& password);
 

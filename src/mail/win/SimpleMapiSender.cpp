@@ -1,13 +1,13 @@
 #include "mail/win/SimpleMapiSender.h"
 
 #include "base/AsciiText.h"
-#include "win/WaitCursor.h"
 #include "win/SystemFolder.h"
 
 #include <windows.h>
 #include <mapi.h>
 
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,7 +114,7 @@ private:
 
 class SimpleMapiSender final : public MailSender {
 public:
-    SimpleMapiSender()
+    explicit SimpleMapiSender(MailWindows windows) : windows_(windows)
     {
         ++gLiveSenders;
         if (!gMapiLibrary)
@@ -171,7 +171,6 @@ public:
     {
         if (!sendMail_)
             return MAPI_E_FAILURE;
-        WaitCursor wait;
         // Simple MAPI puts each attachment at a character of the note; one
         // blank per attachment after the text gives each a place of its own.
         const std::size_t textLength = body_.size();
@@ -213,8 +212,12 @@ public:
 
         ULONG result;
         {
-            ModalFreeze freeze;
-            result = sendMail_(0, reinterpret_cast<ULONG_PTR>(freeze.Owner()), &message,
+            // Asking a windowless run for its windows would start the
+            // display for nothing (under Wine, most of a plain-text run).
+            std::optional<ModalFreeze> freeze;
+            if (windows_ == MailWindows::freeze)
+                freeze.emplace();
+            result = sendMail_(0, reinterpret_cast<ULONG_PTR>(freeze ? freeze->Owner() : nullptr), &message,
                                MAPI_LOGON_UI, 0);
         }
         recipients_.clear();
@@ -223,6 +226,7 @@ public:
     }
 
 private:
+    const MailWindows windows_;
     LPMAPISENDMAIL sendMail_ = nullptr;
     std::vector<std::string> recipients_;
     std::vector<Attachment> attachments_;
@@ -247,4 +251,4 @@ bool HasMailProgram()
     return false;
 }
 
-std::unique_ptr<MailSender> CreateMailSender() { return std::make_unique<SimpleMapiSender>(); }
+std::unique_ptr<MailSender> CreateMailSender(MailWindows windows) { return std::make_unique<SimpleMapiSender>(windows); }

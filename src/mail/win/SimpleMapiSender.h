@@ -5,9 +5,13 @@
 
 #include <memory>
 
+// Whether the program's windows are disabled while the mail program has the
+// mail: a run without windows has none to protect.
+enum class MailWindows { freeze, none };
+
 // A sender for one message; HasMailLibrary tells whether a mail program
 // takes mail, and the library and both entry points were found.
-std::unique_ptr<MailSender> CreateMailSender();
+std::unique_ptr<MailSender> CreateMailSender(MailWindows windows = MailWindows::freeze);
 
 // True when a mail program is registered as the account's or the machine's
 // default with a Simple MAPI library of its own. The System32 library only

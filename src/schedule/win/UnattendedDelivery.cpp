@@ -14,7 +14,7 @@ void RunUnattendedDelivery()
 {
     const std::string& dataDirectory = AccountDataDirectory();
     DeliveryTools tools;
-    tools.createSender = [] { return CreateConfiguredSender(); };
+    tools.createSender = [] { return CreateConfiguredSender(MailWindows::none); };
     tools.createImageFile = [] { return CreatePrivateTempFile(".jpg"); };
     tools.renderImage = [](const std::string& path, const ReportInput& report) {
         ReportTiming timing("scheduled-report-jpeg");
