@@ -11,7 +11,7 @@ enum class MailWindows { freeze, none };
 
 // A sender for one message; HasMailLibrary tells whether a mail program
 // takes mail, and the library and both entry points were found.
-std::unique_ptr<MailSender> CreateMailSender(MailWindows windows = MailWindows::freeze);
+std::unique_ptr<MailSender> CreateMailSender(MailWindows windows);
 
 // True when a mail program is registered as the account's or the machine's
 // default with a Simple MAPI library of its own. The System32 library only
