@@ -4,9 +4,7 @@
 #include "app/SharedDataImport.h"
 #include "base/ScreenPlacement.h"
 
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 namespace {
 

@@ -5,10 +5,7 @@
 #include "base/TextLines.h"
 #include "platform/FileOps.h"
 
-#include "RecordingCanvas.h"
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <atomic>
 #include <climits>
@@ -212,14 +209,6 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
     canvas.DrawLineI(1, 1, 3, 3, Colours::black, 1);
     canvas.DrawText("x", 10, 21, {"Verdana", 12, true}, Colours::black);
     ScaledCanvas(out, 0.2f).DrawLineI(0, 0, 10, 10, Colours::black, 1);
-    EXPECT_EQ(out.Listing(), "Fill (2, 2, 1, 4) rgb(255,0,0) width 0\n"
-                             "Fill (3, 2, 2, 4) rgb(0,0,255) width 0\n"
-                             "Frame (2, 2, 3, 3) rgb(0,0,0) width 3\n"
-                             "Line (1.5, 3, 4.5, 6.75) rgb(0,0,0) width 1.5\n"
-                             "LineI (2, 2, 5, 5) rgb(0,0,0) width 2\n"
-                             "Text (15, 31.5, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n"
-                             "LineI (0, 0, 2, 2) rgb(0,0,0) width 1\n");
-
     // Grown more across than down: each length its own way, a line's width
     // across it, text by the smaller scale.
     RecordingCanvas uneven;
@@ -229,11 +218,7 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
     wide.DrawLineI(0, 10, 9, 10, Colours::black, 4);
     wide.DrawLine(0, 0, 1, 1, Colours::black, 2);
     wide.DrawText("x", 10, 10, {"Verdana", 12, true}, Colours::black);
-    EXPECT_EQ(uneven.Listing(), "Fill (2, 2, 6, 4) rgb(255,0,0) width 0\n"
-                                "LineI (20, 0, 20, 14) rgb(0,0,0) width 8\n"
-                                "LineI (0, 15, 18, 15) rgb(0,0,0) width 6\n"
-                                "Line (0, 0, 2, 1.5) rgb(0,0,0) width 3\n"
-                                "Text (20, 15, 0, 0) rgb(0,0,0) \"x\" Verdana 18 bold\n");
+    ExpectGolden("scaled-canvas.txt", "1.5\n" + out.Listing() + "2 x 1.5\n" + uneven.Listing());
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)

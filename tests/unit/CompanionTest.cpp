@@ -3,11 +3,7 @@
 #include "companion/CompanionPeople.h"
 #include "profiles/SignTexts.h"
 
-#include "Golden.h"
-#include "RecordingCanvas.h"
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
 {

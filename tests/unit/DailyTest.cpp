@@ -5,10 +5,7 @@
 #include "printing/PrintOptionsModel.h"
 #include "daily/ReportDrawing.h"
 
-#include "Golden.h"
-#include "RecordingCanvas.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <sstream>
 #include <string>
@@ -61,29 +58,24 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
     }
 }
 
-TEST(ReportDrawing, TopOffsetCentresOnlyWindowsTallerThan576)
+// The top offset centres only windows taller than 576. Screen pixels from
+// the top offset; paper black, regular and in inches from the physical
+// offsets; the image is the screen layout of a window whose top offset is
+// 39, under a grey ground, a frame and the title.
+TEST(ReportDrawing, TopOffsetThenScreenPaperAndImageLayouts)
 {
     const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
                                            {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
     for (const auto& c : cases)
         EXPECT_FLOAT_EQ(TopOffset(c.first), c.second) << "window height " << c.first;
-}
-
-// Screen pixels from the top offset; paper black, regular and in inches from
-// the physical offsets; the image is the screen layout of a window whose top
-// offset is 39, under a grey ground, a frame and the title.
-TEST(ReportDrawing, ScreenPaperAndImageLayouts)
-{
     ReportInput report;
     report.title = "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration";
     // The lowest and highest values the set can hold, and three between.
-    report.set.Emotional = 3, report.set.Physical = 99, report.set.Intellectual = 50;
-    report.set.Intuition = 10, report.set.Fortune = 77;
-    report.set.ZodiacLine = "Zodiac Sign: Cancer";
-    report.set.SoulNumberLine = "Soul Number: 2";
-    report.set.DayReadingLine = "Day Reading: Good Day";
-    report.set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
-    report.set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
+    DailyReadingSet& set = report.set;
+    set.Emotional = 3, set.Physical = 99, set.Intellectual = 50, set.Intuition = 10, set.Fortune = 77;
+    set.ZodiacLine = "Zodiac Sign: Cancer", set.SoulNumberLine = "Soul Number: 2";
+    set.DayReadingLine = "Day Reading: Good Day", set.EvilEyeLine = "Evil Eye Reading: Not susceptible to the Evil Eye";
+    set.LotteryLine = "Lottery Numbers: 2  10  24  32  53  21 ";
     RecordingCanvas screen, paper, image;
     DrawDailyReport(screen, report, ScreenReport{590});
     DrawDailyReport(paper, report, PaperReport{0.25f, 0.2f});
@@ -95,15 +87,12 @@ TEST(ReportDrawing, ScreenPaperAndImageLayouts)
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
 const PageMeasures kLetter = MeasurePage(300, 300, 75, 75, 2400, 3150);
 
-TEST(PrintLayout, RasterCapabilities)
+// Which raster capabilities print pictures; then the picture's place.
+TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
 {
     EXPECT_FALSE(PrintsGraphics(0x0002 | 0x0010 | 0x0040 | 0x0400 | 0x1000 | 0x4000));  // banding and the like
     for (int bit : {0x0001, 0x0004, 0x0008, 0x0080, 0x0100, 0x0200, 0x0800, 0x2000})
         EXPECT_TRUE(PrintsGraphics(bit)) << std::hex << bit;
-}
-
-TEST(PrintLayout, LongerSideFitsShorterPageSideThenResizedPhotoOrTiled)
-{
     const auto expectRect = [](const PrintRect& r, float x, float y, float w, float h) {
         EXPECT_NEAR(r.x, x, 1e-4);
         EXPECT_NEAR(r.y, y, 1e-4);

@@ -6,10 +6,7 @@
 #include "engine/PersonalReadings.h"
 #include "profiles/ProfileFileReadings.h"
 
-#include "Golden.h"
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <climits>
 #include <map>
@@ -144,8 +141,7 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
 Profile JaneDoe()
 {
     Profile p;
-    p.fullName = "Jane Doe";
-    p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970;
+    p.fullName = "Jane Doe", p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970;
     return p;
 }
 

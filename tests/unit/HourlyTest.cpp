@@ -1,19 +1,14 @@
 #include "hourly/HourlyChart.h"
 #include "hourly/Superstitions.h"
 
-#include "Golden.h"
-#include "RecordingCanvas.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 namespace {
 
 HourlyChart Chart(int previous, int current, int next)
 {
     HourlyChart chart;
-    chart.previousValue = previous;
-    chart.currentValue = current;
-    chart.nextValue = next;
+    chart.previousValue = previous, chart.currentValue = current, chart.nextValue = next;
     return chart;
 }
 

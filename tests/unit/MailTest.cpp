@@ -2,10 +2,7 @@
 #include "mail/QuickResizeModel.h"
 #include "base/TextLines.h"
 
-#include "FakeSender.h"
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <functional>
 
@@ -125,8 +122,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
         {"a", "Hi", false, true, 0, "", kNoMapiClientMessage},
     };
     for (const auto& c : cases) {
-        composer.toText = c.to;
-        composer.message = c.message;
+        composer.toText = c.to, composer.message = c.message;
         FakeSender sender(nullptr, c.library, c.attaches, c.result);
         EXPECT_EQ(SendComposedMail(sender, composer), c.said) << c.to;
         EXPECT_EQ(sender.sent, c.sent) << c.to;
@@ -136,11 +132,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
 // The image measurer a composer is given: every picture has this size.
 auto PictureOf(int width, int height)
 {
-    return [=](const std::string&, int& w, int& h) {
-        w = width;
-        h = height;
-        return true;
-    };
+    return [=](const std::string&, int& w, int& h) { return w = width, h = height, true; };
 }
 
 TEST(EmailComposer, AttachmentAndChecksBeforeSending)
@@ -170,9 +162,7 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
     for (const auto& c : cases) {
         EmailComposer composer(c.file);
         composer.DescribeAttachment(PictureOf(c.width, c.height));
-        composer.toText = c.to;
-        composer.subject = c.subject;
-        composer.message = c.message;
+        composer.toText = c.to, composer.subject = c.subject, composer.message = c.message;
         bool ask = !c.ask;
         EXPECT_EQ(composer.CheckForEmail(ask), c.refusal) << c.width << "x" << c.height;
         EXPECT_EQ(ask, c.ask) << c.width << "x" << c.height;

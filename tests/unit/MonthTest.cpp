@@ -1,10 +1,7 @@
 #include "month/MonthlyChart.h"
 
 #include "base/Calendar.h"
-#include "Golden.h"
-#include "RecordingCanvas.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <cstring>
 

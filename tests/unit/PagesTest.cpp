@@ -13,14 +13,10 @@
 #include "hourly/Superstitions.h"
 #include "profiles/InformationPages.h"
 
-#include "Golden.h"
-#include "RecordingCanvas.h"
-#include "ScratchPages.h"
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <functional>
 
@@ -28,11 +24,26 @@ namespace {
 
 using namespace std::string_literals;
 
+// Pages written with the C library into a test's folder, to be read back.
+class ScratchPages final : public PageSink {
+public:
+    explicit ScratchPages(std::string folder) : folder_(std::move(folder)) {}
+    const std::string& Folder() const override { return folder_; }
+    bool Write(const std::string& name, const std::string& bytes) override
+    {
+        std::FILE* file = std::fopen((folder_ + name).c_str(), "w");
+        const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        return file && std::fclose(file) == 0 && written;
+    }
+
+private:
+    std::string folder_;
+};
+
 Profile BornOnSecond()
 {
     Profile p;
-    p.fullName = "Jane Doe";
-    p.yourMonth = 9, p.yourDate = 2, p.yourYear = 2005;
+    p.fullName = "Jane Doe", p.yourMonth = 9, p.yourDate = 2, p.yourYear = 2005;
     return p;
 }
 

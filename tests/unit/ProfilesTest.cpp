@@ -9,9 +9,7 @@
 
 #include "engine/PersonalReadings.h"
 
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <climits>
 #include <sys/stat.h>
@@ -94,13 +92,10 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
 {
     TempDir dir;
     Profile p;
-    p.description = " Work ";
-    p.fullName = "Sam Example";
-    p.yourMonth = 3, p.yourDate = 7, p.yourYear = 1970;
+    p.description = " Work ", p.fullName = "Sam Example", p.yourMonth = 3, p.yourDate = 7, p.yourYear = 1970;
     p.useMotherBirthday = p.manualCalibration = true;
-    p.motherMonth = 5, p.motherDate = 2, p.motherYear = 1945;
+    p.motherMonth = 5, p.motherDate = 2, p.motherYear = 1945, p.badMonth = -4, p.goodDate = 31;
     p.fatherYear = 1920;  // group off: not written
-    p.badMonth = -4, p.goodDate = 31;
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
     EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
                                       "MotherMonth:5\nMotherDate:2\nMotherYear:1945\n"
@@ -116,8 +111,7 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
     // and is saved so when no date is chosen.
     TempDir freshDir;
     Profile fresh;
-    fresh.description = "Fresh";
-    fresh.useMotherBirthday = fresh.useFatherBirthday = fresh.manualCalibration = true;
+    fresh.description = "Fresh", fresh.useMotherBirthday = fresh.useFatherBirthday = fresh.manualCalibration = true;
     ASSERT_TRUE(WriteProfile(freshDir.dir(), fresh));
     std::string newYear = "Profile:Fresh\nName:\n";
     for (const char* group : {"Your", "Mother", "Father", "Bad", "Good"})
@@ -126,8 +120,7 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
 
     // What the writer refuses leaves what is there as it was.
     p.description = "Me";
-    dir.Write("Me.ini", "Name:Old\n");
-    chmod(dir.path("Me.ini").c_str(), 0444);
+    chmod(dir.Write("Me.ini", "Name:Old\n").c_str(), 0444);
     EXPECT_FALSE(WriteProfile(dir.dir(), p));
     EXPECT_EQ(dir.Read("Me.ini"), "Name:Old\n");
     std::filesystem::create_directory(dir.path("Dir.ini"));
@@ -260,14 +253,9 @@ using namespace EditorMessages;
 std::string Problem(const std::string& description, const std::string& name, int mother = 0, int father = 0)
 {
     Profile p;
-    p.description = description;
-    p.fullName = name;
-    p.yourYear = 1970;
-    p.motherMonth = p.fatherMonth = 12;
-    p.useMotherBirthday = mother != 0;
-    p.useFatherBirthday = father != 0;
-    p.motherYear = mother ? mother : 2000;
-    p.fatherYear = father ? father : 1970;
+    p.description = description, p.fullName = name, p.yourYear = 1970, p.motherMonth = p.fatherMonth = 12;
+    p.useMotherBirthday = mother != 0, p.useFatherBirthday = father != 0;
+    p.motherYear = mother ? mother : 2000, p.fatherYear = father ? father : 1970;
     return FirstInputProblem(p);
 }
 

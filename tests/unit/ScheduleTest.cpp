@@ -8,10 +8,7 @@
 #include "base/TextLines.h"
 #include "profiles/ProfileFileReadings.h"
 
-#include "FakeSender.h"
-#include "TempDir.h"
-
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -22,14 +19,13 @@ namespace {
 struct FakeService : ScheduleService {
     bool running = true, creates = true, activates = true;
     std::string calls;
-    bool EnsureRunning() override { calls += "run "; return running; }
+    bool EnsureRunning() override { return calls += "run ", running; }
     bool IsJobScheduled() override { return true; }
-    bool DeleteJob() override { calls += "delete "; return true; }
-    bool CreateJob() override { calls += "create "; return creates; }
+    bool DeleteJob() override { return calls += "delete ", true; }
+    bool CreateJob() override { return calls += "create ", creates; }
     bool ActivateJob(CivilDate, int hour, int minute) override
     {
-        calls += "activate " + std::to_string(hour) + ":" + std::to_string(minute) + " ";
-        return activates;
+        return calls += "activate " + std::to_string(hour) + ":" + std::to_string(minute) + " ", activates;
     }
 };
 

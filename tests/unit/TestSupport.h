@@ -1,0 +1,122 @@
+#pragma once
+// What the unit tests share: a scratch directory per test, outputs compared
+// whole with checked-in files, a canvas that lists what is drawn on it, and a
+// mail sender that writes down what it was given.
+#include "base/Canvas.h"
+#include "mail/MailSender.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+// A scratch directory, removed with everything in it afterwards.
+class TempDir {
+public:
+    TempDir()
+    {
+        char pattern[] = "/tmp/oracline-test-XXXXXX";
+        if (!mkdtemp(pattern))
+            throw std::runtime_error("mkdtemp failed");
+        root_ = pattern;
+    }
+    ~TempDir() { std::error_code ignored; std::filesystem::remove_all(root_, ignored); }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // With its trailing separator, as a data directory is passed.
+    std::string dir() const { return root_ + "/"; }
+    std::string path(const std::string& name) const { return dir() + name; }
+    std::string Write(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary) << bytes;
+        return path(name);
+    }
+    std::string Read(const std::string& name) const
+    {
+        std::ifstream in(path(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::ptrdiff_t EntryCount() const
+    {
+        return std::distance(std::filesystem::directory_iterator(root_), std::filesystem::directory_iterator());
+    }
+
+private:
+    std::string root_;
+};
+
+// Compares with tests/unit/golden/<name>. After a deliberate change, run the
+// tests once with ORACLINE_UPDATE_GOLDEN=1 set to rewrite the files, then
+// read the diff before committing it.
+inline void ExpectGolden(const std::string& name, const std::string& actual)
+{
+    const std::string path = std::string(ORACLINE_SOURCE_DIR) + "/tests/unit/golden/" + name;
+    if (std::getenv("ORACLINE_UPDATE_GOLDEN")) {
+        std::ofstream(path, std::ios::binary) << actual;
+        return;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in) << "no golden file " << path;
+    EXPECT_EQ(actual, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())) << name;
+}
+
+// Draws nothing and lists every call, one a line, in order, with its
+// arguments; integer and float forms print alike. Rectangles give their
+// corner, then their width and height.
+class RecordingCanvas : public Canvas {
+public:
+    std::string Listing() const { return out_.str(); }
+
+    void FillRectangle(int x, int y, int w, int h, Colour c) override { Shape("Fill", x, y, w, h, c, 0); }
+    void DrawRectangle(int x, int y, int w, int h, Colour c, float pen) override { Shape("Frame", x, y, w, h, c, pen); }
+    void DrawLineI(int x1, int y1, int x2, int y2, Colour c, int w) override { Shape("LineI", x1, y1, x2, y2, c, w); }
+    void DrawLine(float x1, float y1, float x2, float y2, Colour c, float w) override { Shape("Line", x1, y1, x2, y2, c, w); }
+    void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
+    {
+        Start("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size
+                                          << (font.bold ? " bold\n" : " regular\n");
+    }
+
+private:
+    std::ostream& Start(const char* kind, float x1, float y1, float x2, float y2, Colour c)
+    {
+        return out_ << kind << " (" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ") rgb(" << int(c.red) << ","
+                    << int(c.green) << "," << int(c.blue) << ")";
+    }
+    void Shape(const char* kind, float x1, float y1, float x2, float y2, Colour c, float width)
+    {
+        Start(kind, x1, y1, x2, y2, c) << " width " << width << "\n";
+    }
+
+    std::ostringstream out_;
+};
+
+// One item a line, answering as the test chose; `record` outlives the
+// sender when the code under test destroys it.
+class FakeSender : public MailSender {
+public:
+    explicit FakeSender(std::string* record = nullptr, bool library = true, bool attaches = true, unsigned long result = 0)
+        : library(library), attaches(attaches), result(result), sent(record ? *record : own) {}
+
+    bool HasMailLibrary() const override { return library; }
+    bool AddRecipient(const std::string& text) override { return sent += "to:" + text + "\n", true; }
+    bool AddAttachment(const std::string& path, const std::string& name) override
+    {
+        return sent += "file:" + path + " as " + name + "\n", attaches;
+    }
+    void SetSubject(const std::string& text) override { sent += "subject:" + text + "\n"; }
+    void SetOriginatorName(const std::string& text) override { sent += "from:" + text + "\n"; }
+    void SetBody(const std::string& text) override { sent += "body:" + text + "\n"; }
+    unsigned long Send() override { return sent += "send", result; }
+
+    bool library, attaches;
+    unsigned long result;
+    std::string own;
+    std::string& sent;
+};
