@@ -17,8 +17,7 @@
 // the tests' recording mapi32.dll.
 //
 // Usage: window_times.exe FLOOR-DIALOG.exe USER32-FLOOR.exe JPEG-FLOOR.exe [ROUNDS]
-#include "driver/DailyDriver.h"
-#include "driver/MailRecord.h"
+#include "driver/Driver.h"
 #include "res/DailyAnalysisWindowIds.h"
 #include "res/MainWindowIds.h"
 

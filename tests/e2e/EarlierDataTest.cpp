@@ -2,12 +2,8 @@
 // the earlier version's job runs first, then the account starts Oracline
 // twice. The copy's rules are unit-tested; this proves the real exe, the
 // Task Scheduler and the message box go along.
-#include "driver/MailRecord.h"
-#include "driver/MainWindowDriver.h"
-#include "driver/ScheduledJob.h"
+#include "driver/Driver.h"
 #include "res/MainWindowIds.h"
-
-#include <gtest/gtest.h>
 
 using namespace e2e;
 

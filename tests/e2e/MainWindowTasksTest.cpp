@@ -1,18 +1,14 @@
-// The main window and its tasks: the list, the selection as mouse and
-// keyboard make it, the date lists with the Quick Tip and its focus, later
-// starts while it runs and the browser's text size each start sets, the
-// birth-date check, the dream page, the About box, the Quick Tip strip,
-// editing by double click, deleting, closing, the Companion Analysis with a
-// refusal and its printout, the Help Wizard's page file, and a saved report
-// opened through the real file dialog into the viewer, shown centred and
-// printed with F2. The first start is in ProfileEditorTest.
-#include "driver/PrinterDriver.h"
+// The main window and its tasks: the selection as mouse and keyboard make
+// it, the date lists and the Quick Tip with its focus, later starts, the
+// browser's text size, the dialogs each button opens, deleting and closing,
+// the Companion Analysis and its printout, the Help Wizard's page file, and
+// a saved report in the viewer, printed with F2. The first start is in
+// ProfileEditorTest.
+#include "driver/Driver.h"
 #include "res/CompanionWindowIds.h"
 #include "res/HelpWizardIds.h"
 #include "res/MainWindowIds.h"
 #include "res/ProfileEditorIds.h"
-
-#include <gtest/gtest.h>
 
 #include <ctime>
 #include <functional>
@@ -199,9 +195,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     // The Quick Tip strip sits under the window and refuses Escape.
     HWND tip = WaitForDialog(session.ProcessId(), "Quick Tip");
     ASSERT_TRUE(tip);
-    RECT main{}, strip{};
-    GetWindowRect(session.Window(), &main);
-    GetWindowRect(tip, &strip);
+    const RECT main = FrameOf(session.Window()), strip = FrameOf(tip);
     EXPECT_EQ(std::vector<LONG>({strip.left, strip.top, strip.right, strip.bottom - strip.top}),
               std::vector<LONG>({main.left, main.bottom, main.right, 85}));
     PressKey(tip, VK_ESCAPE);
@@ -313,7 +307,8 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     ASSERT_TRUE(WriteFileBytes(ReportsDirectory() + "today.jpg", PlainBitmap(600, 400, kReportColour)));
     viewer = openReport("today.jpg");
     ASSERT_TRUE(viewer);
-    EXPECT_TRUE(WindowSize(viewer).cx == 800 && WindowSize(viewer).cy == 600);
+    const RECT frame = FrameOf(viewer);
+    EXPECT_EQ(std::make_pair(frame.right - frame.left, frame.bottom - frame.top), std::make_pair(800L, 600L));
     session.Settle();
     // 600 x 400 is drawn at (97, 85) of the client area.
     const Picture shot = CaptureClient(viewer);

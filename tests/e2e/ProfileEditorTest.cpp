@@ -2,11 +2,9 @@
 // the main window opens the editor, the test types and picks as a user
 // would, and checks the files left in the data directory and the boxes shown
 // on the way.
-#include "driver/MainWindowDriver.h"
+#include "driver/Driver.h"
 #include "res/MainWindowIds.h"
 #include "res/ProfileEditorIds.h"
-
-#include <gtest/gtest.h>
 
 namespace e2e {
 namespace {
@@ -83,9 +81,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     ASSERT_TRUE(editor);
     HWND panel = WaitForDialog(session.ProcessId(), " ");
     ASSERT_TRUE(panel);
-    RECT editorFrame{}, panelFrame{};
-    GetWindowRect(editor, &editorFrame);
-    GetWindowRect(panel, &panelFrame);
+    const RECT editorFrame = FrameOf(editor), panelFrame = FrameOf(panel);
     EXPECT_EQ(std::vector<LONG>({panelFrame.left, panelFrame.top, panelFrame.right - panelFrame.left, panelFrame.bottom}),
               std::vector<LONG>({editorFrame.right, editorFrame.top, 60, editorFrame.bottom}));
 

@@ -2,13 +2,9 @@
 // job they register in the Task Scheduler, the unattended run the job starts
 // on the record they write, mailing through the recording mapi32.dll, and
 // deleting the scheduled profile.
-#include "driver/DailyDriver.h"
-#include "driver/MailRecord.h"
-#include "driver/ScheduledJob.h"
+#include "driver/Driver.h"
 #include "res/MainWindowIds.h"
 #include "res/ScheduleIds.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -3,6 +3,9 @@
 #include "win/KnownFolders.h"
 
 #include <dlgs.h>
+// gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
+#include <objidl.h>
+#include <gdiplus.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -110,14 +113,10 @@ std::string BesideTestExe(const std::string& name)
 
 bool WaitUntil(DWORD timeoutMs, const std::function<bool()>& done)
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (done())
-            return true;
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
         if (GetTickCount() - start > timeoutMs)
             return false;
-        Sleep(20);
-    }
+    return true;
 }
 
 std::string OutputOf(const std::string& commandLine)
@@ -152,24 +151,17 @@ ProgramRun::ProgramRun(const std::string& commandLine)
         std::fprintf(stderr, "could not start %s (error %lu)\n", BesideTestExe("Oracline.exe").c_str(), GetLastError());
 }
 
-bool ProgramRun::WaitForExit(DWORD timeoutMs, DWORD* code)
+bool ProgramRun::WaitForExit(DWORD timeoutMs)
 {
-    if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0)
-        return false;
-    if (code)
-        GetExitCodeProcess(process_, code);
-    return true;
+    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
 void ProgramRun::Kill()
 {
-    if (!process_)
-        return;
-    if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) {
-        TerminateProcess(process_, 99);
+    if (process_ && WaitForSingleObject(process_, 0) != WAIT_OBJECT_0 && TerminateProcess(process_, 99))
         WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
+    if (process_)
+        CloseHandle(process_);
     process_ = nullptr;
 }
 
@@ -248,8 +240,7 @@ void RealInput(const std::string& xdotoolArguments)
 
 void RealClick(HWND window)
 {
-    RECT frame{};
-    GetWindowRect(window, &frame);
+    const RECT frame = FrameOf(window);
     RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
               std::to_string((frame.top + frame.bottom) / 2) + " click 1");
 }
@@ -289,6 +280,48 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
                 box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
                            std::max<LONG>(box.bottom, y)};
     return box;
+}
+
+Picture DecodeImage(const std::string& path)
+{
+    static const bool started = [] {
+        ULONG_PTR token = 0;
+        Gdiplus::GdiplusStartupInput input;
+        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }();
+    Picture picture;
+    Gdiplus::Bitmap bitmap(std::wstring(path.begin(), path.end()).c_str());
+    if (!started || bitmap.GetLastStatus() != Gdiplus::Ok)
+        return picture;
+    for (UINT y = 0; y < bitmap.GetHeight(); ++y)
+        for (UINT x = 0; x < bitmap.GetWidth(); ++x) {
+            Gdiplus::Color colour;
+            bitmap.GetPixel(x, y, &colour);
+            picture.pixels.push_back(RGB(colour.GetR(), colour.GetG(), colour.GetB()));
+        }
+    picture.width = static_cast<int>(bitmap.GetWidth());
+    return picture;
+}
+
+bool Near(COLORREF pixel, COLORREF colour, int tolerance)
+{
+    return pixel != CLR_INVALID && std::abs(GetRValue(pixel) - GetRValue(colour)) <= tolerance &&
+           std::abs(GetGValue(pixel) - GetGValue(colour)) <= tolerance &&
+           std::abs(GetBValue(pixel) - GetBValue(colour)) <= tolerance;
+}
+
+std::string PlainBitmap(int width, int height, COLORREF colour)
+{
+    const int row = (width * 3 + 3) / 4 * 4;
+    BITMAPFILEHEADER file{0x4D42, DWORD(54 + row * height), 0, 0, 54};
+    BITMAPINFOHEADER info{40, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const char bgr[3] = {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
+    std::string pixels(row * height, '\0');
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.replace(y * row + x * 3, 3, bgr, 3);
+    return std::string(reinterpret_cast<char*>(&file), sizeof file) +
+           std::string(reinterpret_cast<char*>(&info), sizeof info) + pixels;
 }
 
 std::vector<int> ControlsOverDrawing(HWND dialog)
@@ -383,18 +416,6 @@ bool TakeFromRecycleBin(const std::string& bytes)
     return found;
 }
 
-std::string DataDirectory()
-{
-    static const std::string folder = KnownFolderPath(KnownFolder::RoamingAppData) + "Oracline\\";
-    return folder;
-}
-
-std::string ReportsDirectory()
-{
-    static const std::string folder = KnownFolderPath(KnownFolder::Pictures) + "Oracline Reports\\";
-    return folder;
-}
-
 std::vector<std::string> EntriesOf(const std::string& directory)
 {
     std::vector<std::string> names;
@@ -433,10 +454,8 @@ bool IsHeldReadOnly(const std::string& path)
     return !DeleteFileA(path.c_str()) && !ReadFileBytes(path).empty();
 }
 
-std::string PagesDirectory()
-{
-    static const std::string folder = KnownFolderPath(KnownFolder::LocalAppData) + "Oracline\\Pages\\";
-    return folder;
-}
+std::string DataDirectory() { return KnownFolderPath(KnownFolder::RoamingAppData) + "Oracline\\"; }
+std::string ReportsDirectory() { return KnownFolderPath(KnownFolder::Pictures) + "Oracline Reports\\"; }
+std::string PagesDirectory() { return KnownFolderPath(KnownFolder::LocalAppData) + "Oracline\\Pages\\"; }
 
 } // namespace e2e

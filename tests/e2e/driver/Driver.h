@@ -1,11 +1,16 @@
 #pragma once
 // A small library for driving Oracline.exe from another process under Wine
 // (or Windows): start it, find its windows, read and answer message boxes,
-// press buttons, read texts, and look at the files it leaves.
+// press buttons, read texts and pictures, look at the files it leaves, and
+// set up what it meets on the machine (printer, mail library, scheduled jobs).
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,18 +18,20 @@ namespace e2e {
 
 // How long a step may take before a test gives up with a clear message.
 constexpr DWORD kWaitMs = 15000;
+extern const char* const kMainWindowCaption;
+extern const char* const kIntroductionCaption;
 
 // A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
 std::string BesideTestExe(const std::string& name);
 // The program folder, where the setup puts the programs and the sign images
 // and where earlier versions kept every account's data.
 inline std::string ProgramDirectory() { return "C:\\Program Files\\Oracline\\"; }
-// The test account's data folder, "Oracline\" in its roaming application
-// data, and its reports folder, "Oracline Reports\" in its Pictures, as the
-// known-folder API names them (under Wine the account is the Linux user).
+// The test account's data folder ("Oracline\" in its roaming application
+// data), reports folder ("Oracline Reports\" in its Pictures) and pages folder
+// ("Oracline\Pages\" in its local application data), as the known-folder API
+// names them (under Wine the account is the Linux user).
 std::string DataDirectory();
 std::string ReportsDirectory();
-// The account's pages folder, "Oracline\Pages\" in its local application data.
 std::string PagesDirectory();
 
 // Polls `done` every 20 ms until it holds; false when the time ran out.
@@ -43,8 +50,8 @@ public:
 
     bool Started() const { return process_ != nullptr; }
     DWORD ProcessId() const { return processId_; }
-    // True when the process ended within the time; the exit code goes to *code.
-    bool WaitForExit(DWORD timeoutMs = kWaitMs, DWORD* code = nullptr);
+    // True when the process ended within the time.
+    bool WaitForExit(DWORD timeoutMs = kWaitMs);
     void Kill();
 
 private:
@@ -62,6 +69,11 @@ inline HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD tim
 {
     return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
 }
+// Waits until a window's text equals `caption`.
+inline bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs = kWaitMs)
+{
+    return WaitUntil(timeoutMs, [&] { return TextOf(window) == caption; });
+}
 
 // A message box of the program: caption "Oracline", text in control 0xFFFF.
 struct MessageBoxSeen {
@@ -73,8 +85,8 @@ struct MessageBoxSeen {
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = kWaitMs);
 // Presses a message box button (IDOK, IDYES, IDNO) and waits until it is gone.
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId);
-// Waits for a message box, answers it so and waits until it is gone: its
-// text, or empty when none came or it stayed.
+// Waits for a message box and answers it so: its text, or empty when none
+// came or it stayed.
 inline std::string AnswerMessage(DWORD processId, int buttonId = IDOK, DWORD timeoutMs = kWaitMs)
 {
     const MessageBoxSeen box = WaitForMessageBox(processId, timeoutMs);
@@ -109,22 +121,18 @@ void RealInput(const std::string& xdotoolArguments);
 void RealClick(HWND window);
 // Closes a dialog as Escape or the close box would.
 inline void CloseDialog(HWND dialog) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
-// Waits until the window is destroyed or hidden; with CloseDialog first,
-// for a dialog that must go.
+// Waits until the window is destroyed or hidden.
 inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
 {
     return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 inline bool CloseAndWait(HWND dialog) { return CloseDialog(dialog), WaitUntilGone(dialog); }
-inline SIZE WindowSize(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
-}
+// A window's frame on the screen, and its client area.
+inline RECT FrameOf(HWND window) { RECT frame{}; return GetWindowRect(window, &frame), frame; }
+inline RECT ClientOf(HWND window) { RECT client{}; return GetClientRect(window, &client), client; }
 
 // A picture as a test reads it, row by row: a window's client area as it is
-// on the screen, or an image file decoded through GDI+ (DailyDriver.h).
+// on the screen, or an image file decoded through GDI+.
 struct Picture {
     int width = 0;
     std::vector<COLORREF> pixels;
@@ -139,9 +147,18 @@ struct Picture {
     int Count(COLORREF colour) const { return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour)); }
 };
 Picture CaptureClient(HWND window);
+// Not Loaded() when the file holds no picture.
+Picture DecodeImage(const std::string& path);
 // The smallest rectangle, edges included, holding every pixel `wanted`
 // picks; right < left when there is none.
 RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
+// True when each channel is within `tolerance` of the colour.
+bool Near(COLORREF pixel, COLORREF colour, int tolerance);
+// True when the bytes start as a JPEG file does.
+inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }
+// A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
+// its name says.
+std::string PlainBitmap(int width, int height, COLORREF colour);
 
 // The controls of a dialog (buttons, pictures, lists) that lie over what the
 // dialog draws on itself, by control id; none when the layout holds. The
@@ -168,12 +185,31 @@ private:
     HWND combo_;
 };
 
+// A list view of another process. Item texts and rectangles travel through a
+// buffer allocated inside the target process; clicks are real mouse messages
+// posted to the control, since a WM_NOTIFY sent from outside never arrives.
+class ListViewDriver {
+public:
+    explicit ListViewDriver(HWND list) : list_(list) {}
+
+    int RowCount() const;
+    std::string CellText(int row, int column) const;
+    std::vector<int> SelectedRows() const;
+    // A left click in the middle of the row, with Ctrl held when `control`,
+    // followed by a second one when `twice`.
+    void ClickRow(int row, bool control = false, bool twice = false) const;
+    // A click below the last row, where there is no item.
+    void ClickEmptySpace() const;
+
+private:
+    HWND list_;
+};
+
 // Types a name or full path into a common file dialog, presses its OK and
 // waits until the dialog is gone; false when it stays (it refused the name,
 // or asks something first).
 bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs = 5000);
 
-// Files.
 // INVALID_FILE_ATTRIBUTES has every bit set, the directory bit too.
 inline bool FileExists(const std::string& path) { return !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY); }
 inline bool DirectoryExists(const std::string& path)
@@ -181,12 +217,14 @@ inline bool DirectoryExists(const std::string& path)
     return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 std::string ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+inline std::string DataFile(const std::string& name) { return ReadFileBytes(DataDirectory() + name); }
+inline std::string PageFile(const std::string& name) { return ReadFileBytes(PagesDirectory() + name); }
 // True when another process may read the file but not write, delete or
 // rename it: the program holds it while it shows it.
 bool IsHeldReadOnly(const std::string& path);
 // The names of a directory's files and folders ("." and ".." left out).
 std::vector<std::string> EntriesOf(const std::string& directory);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Under Wine the Recycle Bin is the desktop's trash folder: true when a file
 // holding exactly these bytes lies there. The file and its note are taken
 // out again.
@@ -194,5 +232,149 @@ bool TakeFromRecycleBin(const std::string& bytes);
 // Starts every test from empty data and reports folders and a program folder
 // with nothing but the sign images.
 void ResetDataDirectory();
+
+// One profile as the tests prepare it: a row of "oc.ini" and its file.
+struct TestProfile {
+    std::string fullName;
+    std::string description;
+    int month = 1;
+    int day = 1;
+    int year = 1970;
+    bool manual = false;
+};
+// "oc.ini" as the program writes it (CR LF on Windows).
+std::string IndexFileText(const std::vector<TestProfile>& profiles);
+// A profile file with the name and birth date.
+std::string ProfileFileText(const TestProfile& profile);
+// The files of a data directory holding these profiles, by file name.
+std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& profiles);
+
+// Oracline.exe started on a prepared data directory, driven through its main
+// window's control ids.
+class MainWindowSession {
+public:
+    // Empties the data directory, puts `files` into it and starts the program
+    // with the command line; with `waitForMainWindow` it waits for the main
+    // window (the first start shows the introduction page before it).
+    explicit MainWindowSession(const std::map<std::string, std::string>& files = {},
+                               const std::string& commandLine = "", bool waitForMainWindow = true);
+
+    ProgramRun& Run() { return *run_; }
+    DWORD ProcessId() const { return run_->ProcessId(); }
+    // Null when the main window never appeared.
+    HWND Window() const { return window_; }
+    HWND WaitForMainWindow();
+
+    ListViewDriver List() const;
+    // Chooses the date in the three lists, year first; false when one lacks it.
+    bool ChooseDate(int year, int month, int day) const;
+    void Press(int controlId) const { PressButton(window_, controlId); }
+    // One letter per task button that acts, in window order: Add, Edit,
+    // Delete, analYze, Schedule, Open report, Companion, dReams, Help;
+    // "-" for one that does not. "AEDYSO-RH" is one row selected today.
+    std::string EnabledButtons() const;
+    // Id of the control holding the keyboard focus in the program.
+    int FocusedControlId() const;
+    // Whether the Quick Tip page as last written holds `part`.
+    bool TipSays(const std::string& part) const { return PageFile("tip_e.htm").find(part) != std::string::npos; }
+    // Gives the program time to handle posted input.
+    void Settle() const;
+    // Closes the main window as Escape would and waits for the process to end.
+    bool Close();
+
+private:
+    std::unique_ptr<ProgramRun> run_;
+    HWND window_ = nullptr;
+};
+
+// "YYYY-MM-DD".
+std::string IsoDate(int year, int month, int day);
+// The daily set as `oracline-cli daily` prints it; `ok` is false when the
+// tool printed nothing usable.
+struct CliDailySet {
+    std::string title;
+    int readings[5] = {};  // Emotional, Physical, Intellectual, Intuition, Fortune, raw
+    bool ok = false;
+};
+CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
+
+// One profile analysed on one date: the main window and its Daily Analysis
+// window, from which the hourly windows and printing start.
+class DailySession {
+public:
+    DailySession(const TestProfile& profile, int year, int month, int day);
+
+    MainWindowSession& Main() { return main_; }
+    DWORD ProcessId() const { return main_.ProcessId(); }
+    // Null when the window did not open with the caption oracline-cli gives.
+    HWND Daily() const { return daily_; }
+    const std::string& DailyTitle() const { return dailyTitle_; }
+    const std::string& ProfilePath() const { return profilePath_; }
+    // Presses E, P, B, I or F (kind 1 to 5) and waits for the hourly window
+    // with the title oracline-cli gives; null when it does not appear.
+    HWND OpenHourly(int kind);
+    // The caption oracline-cli gives the profile on another day.
+    std::string TitleOn(int year, int month, int day) const;
+
+private:
+    MainWindowSession main_;
+    std::string profilePath_;
+    std::string isoDate_;
+    HWND daily_ = nullptr;
+    std::string dailyTitle_;
+};
+
+// A printer the tests can read back: Wine's PostScript driver with the
+// tests' own PPD (Letter, quarter-inch margins, 300 dpi), printing into a
+// plain file (a path rather than "FILE:", which would ask for a name).
+// Installs it once per prefix, makes it the default and removes a job left
+// over; what failed, or empty when it is the default printer.
+std::string InstallTestPrinter();
+// The dots per inch at which PrintedPage renders a page.
+constexpr int kPrintDotsPerInch = 100;
+// Waits until the print file exists and has stopped growing, renders it with
+// Ghostscript and removes it, so the next job starts afresh; not Loaded()
+// when no job or no picture came.
+Picture PrintedPage();
+// Waits for the print dialog the program has just opened and presses OK or
+// Cancel; false when none came or it stayed.
+bool AnswerPrintDialog(DWORD processId, int button = IDOK);
+
+// What the recording mapi32.dll (mapi32/RecordingMapi.cpp) wrote, one entry
+// per call of MAPISendMail; wine-run.sh sets WINEDLLOVERRIDES to
+// "mapi32=n,b" so that it is loaded.
+constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
+// Where the program must take its mail library from.
+std::string SystemMailLibrary();
+// Every call recorded, oldest first, each as the lines the library wrote for
+// it after "MAPISendMail".
+std::vector<std::string> ReadMailRecord();
+// What follows the item's name and tab on its first line in one call
+// ("attachment" gives path, name and position); empty when there is none.
+std::string MailItem(const std::string& mail, const std::string& item);
+// The library's copy of the n-th file attached, counting over all calls from 1.
+inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::to_string(n)); }
+// Removes the record and its copies, and puts the recording library into the
+// prefix's System32, the only place the program loads it from (the build
+// folder's copy beside Oracline.exe stands for a planted one).
+void PrepareMailRecord();
+// Registers the recording library as the default mail program's Simple MAPI
+// library, or (false) leaves the machine without a mail program: the default
+// is Wine's own hand-off again, which wineboot registers in every prefix.
+void RegisterTestMailProgram(bool registered);
+
+// Each job whose name begins with "Daily Analysis Report", in name order, as
+// "name|application|working directory|parameters|" and then each trigger as
+// "YYYY-MM-DD type T every N at H:MM;" (begin date, type, days between,
+// start), read through ITask in the test process.
+std::vector<std::string> ScheduledJobs();
+// The test account's own job: the bare name, then the account's security
+// identifier in brackets.
+std::string AccountJobName();
+void RemoveScheduledJobs();
+// A job as an earlier version registered it: one daily trigger from
+// 2020-01-01 at hour:minute. False when it could not be saved.
+bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
+               const std::string& parameters, int hour, int minute);
 
 } // namespace e2e

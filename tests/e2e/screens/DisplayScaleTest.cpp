@@ -3,12 +3,9 @@
 // hourly windows, their drawings and pictures grown by the scale, no control
 // over the drawing, the saved images the same bytes. Each run on its own: a step to another day repaints every bar,
 // and the keys still act after the button pressed has disabled itself.
-#include "driver/DailyDriver.h"
-#include "driver/PrinterDriver.h"
+#include "driver/Driver.h"
 #include "res/ArtworkIds.h"
 #include "res/DailyAnalysisWindowIds.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,9 +33,7 @@ std::string Recorded(const std::string& name)
 // sizes: a drawing stands centred in its window.
 void Measure(HWND window, HWND part, const std::function<bool(COLORREF)>& wanted, std::vector<long>& measures)
 {
-    RECT client{};
-    GetClientRect(window, &client);
-    const RECT box = BoxOf(CaptureClient(part), wanted);
+    const RECT client = ClientOf(window), box = BoxOf(CaptureClient(part), wanted);
     measures.insert(measures.end(), {client.right, client.bottom, box.right + 1 - box.left, box.bottom + 1 - box.top});
 }
 

@@ -3,9 +3,7 @@
 // pages fall back to any installed family, or show no text, and the program
 // goes on. Without MS Sans Serif the dialogs come out in other proportions,
 // and the Daily Analysis must still keep its buttons off its chart.
-#include "driver/DailyDriver.h"
-
-#include <gtest/gtest.h>
+#include "driver/Driver.h"
 
 using namespace e2e;
 

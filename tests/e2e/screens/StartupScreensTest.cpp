@@ -1,8 +1,6 @@
 // Start-up checks on screens of their own; CTest runs each group on a private
 // Xvfb screen named by the suffix of the test suite.
-#include "driver/MainWindowDriver.h"
-
-#include <gtest/gtest.h>
+#include "driver/Driver.h"
 
 using namespace e2e;
 

@@ -1,0 +1,298 @@
+// What the program meets on the machine, set up and read back in the test
+// process: the test printer, the recording mail library and the Task
+// Scheduler's jobs "Daily Analysis Report...".
+#include "driver/Driver.h"
+
+#include "win/WideText.h"
+
+#include <mstask.h>
+#include <sddl.h>
+#include <winspool.h>
+
+#include <cstdio>
+
+namespace e2e {
+
+namespace {
+
+const char* const kPrinterName = "Oracline Test Printer";
+const char* const kPpdName = "oracline-test.ppd";
+// Where the test printer writes each job.
+const char* const kPrintOutput = "C:\\oracline-print.ps";
+
+// The PPD lives beside this source file; a Linux path is reached under Wine
+// through drive Z:.
+std::string SourcePpd()
+{
+    std::string path = __FILE__;
+    path = path.substr(0, path.find_last_of("\\/")) + "\\..\\" + kPpdName;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path[0] == '\\' ? "Z:" + path : path;
+}
+
+// The Linux path of a Windows path, through Wine's own conversion.
+std::string UnixPath(const std::string& windowsPath)
+{
+    // Looked up at run time: no import library has it.
+    auto toUnix = reinterpret_cast<char*(CDECL*)(LPCWSTR)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    const std::wstring wide(windowsPath.begin(), windowsPath.end());
+    char* converted = toUnix ? toUnix(wide.c_str()) : nullptr;
+    if (!converted)
+        return {};
+    std::string result(converted);
+    HeapFree(GetProcessHeap(), 0, converted);
+    return result;
+}
+
+const char* const kTasks = "C:\\windows\\tasks\\";
+const char* const kJobName = "Daily Analysis Report";
+
+std::string TaskText(ITask* task, HRESULT (STDMETHODCALLTYPE ITask::*get)(LPWSTR*))
+{
+    LPWSTR text = nullptr;
+    const std::string narrow = SUCCEEDED((task->*get)(&text)) && text ? NarrowText(text, wcslen(text)) : "";
+    CoTaskMemFree(text);
+    return narrow;
+}
+
+std::string TriggersOf(ITask* task)
+{
+    std::string text;
+    WORD count = 0;
+    task->GetTriggerCount(&count);
+    for (WORD i = 0; i < count; ++i) {
+        ITaskTrigger* trigger = nullptr;
+        TASK_TRIGGER t{};
+        t.cbTriggerSize = sizeof t;
+        if (FAILED(task->GetTrigger(i, &trigger)))
+            continue;
+        trigger->GetTrigger(&t);
+        trigger->Release();
+        char line[96];
+        std::snprintf(line, sizeof line, "%04d-%02d-%02d type %d every %d at %d:%02d;", t.wBeginYear, t.wBeginMonth,
+                      t.wBeginDay, t.TriggerType, t.Type.Daily.DaysInterval, t.wStartHour, t.wStartMinute);
+        text += line;
+    }
+    return text;
+}
+
+// Calls `use` with the scheduler, inside COM.
+template <typename Use> void WithScheduler(Use use)
+{
+    CoInitialize(nullptr);
+    ITaskScheduler* scheduler = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                   reinterpret_cast<void**>(&scheduler)))) {
+        use(*scheduler);
+        scheduler->Release();
+    }
+    CoUninitialize();
+}
+
+std::vector<std::string> JobNames()
+{
+    std::vector<std::string> names;
+    for (const std::string& name : EntriesOf(kTasks))
+        if (name.rfind(kJobName, 0) == 0 && name.size() > 4 && name.substr(name.size() - 4) == ".job")
+            names.push_back(name.substr(0, name.size() - 4));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+std::string InstallTestPrinter()
+{
+    auto fail = [](const std::string& what) { return what + " (error " + std::to_string(GetLastError()) + ")"; };
+    DeleteFileA(kPrintOutput);
+    // Wine's spooler copies a driver's files only from the system folder, so
+    // the PPD is put into the driver folder (version-3 drivers live below the
+    // environment's) directly; the driver's data file then names it there.
+    char folder[MAX_PATH] = {};
+    DWORD needed = 0;
+    if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(folder), sizeof folder, &needed))
+        return fail("GetPrinterDriverDirectoryA");
+    std::string ppd = std::string(folder) + "\\3\\" + kPpdName;
+    if (!FileExists(ppd) && !CopyFileA(SourcePpd().c_str(), ppd.c_str(), FALSE))
+        return fail("copying " + SourcePpd() + " to " + ppd);
+
+    std::string printerName = kPrinterName;
+    HANDLE printer = nullptr;
+    if (!OpenPrinterA(&printerName[0], &printer, nullptr)) {
+        char driverFile[] = "wineps.drv", dataType[] = "RAW", processor[] = "WinPrint";
+        std::string port = kPrintOutput;
+        DRIVER_INFO_3A driver{};
+        driver.cVersion = 3, driver.pName = &printerName[0], driver.pDriverPath = driver.pConfigFile = driverFile;
+        driver.pDataFile = &ppd[0], driver.pDefaultDataType = dataType;
+        if (!AddPrinterDriverExA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver), APD_COPY_NEW_FILES))
+            return fail("AddPrinterDriverExA");
+        PRINTER_INFO_2A info{};
+        info.pPrinterName = info.pDriverName = &printerName[0], info.pPortName = &port[0];
+        info.pPrintProcessor = processor, info.pDatatype = dataType, info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+        printer = AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+        if (!printer)
+            return fail("AddPrinterA");
+    }
+    ClosePrinter(printer);
+    char name[256] = {};
+    DWORD size = sizeof name;
+    if (!SetDefaultPrinterA(kPrinterName) || !GetDefaultPrinterA(name, &size) || name != printerName)
+        return fail("making the test printer the default");
+    return "";
+}
+
+Picture PrintedPage()
+{
+    // The same bytes twice in a row: the job has been written out.
+    std::string last;
+    int steady = 0;
+    WaitUntil(kWaitMs, [&] {
+        Sleep(80);
+        const std::string now = ReadFileBytes(kPrintOutput);
+        steady = !now.empty() && now == last ? steady + 1 : 0;
+        last = now;
+        return steady >= 2;
+    });
+    // Wine starts a Linux program as it does a Windows one but waits neither
+    // for it nor for its output, so the picture is written under another name
+    // and renamed when complete.
+    const std::string picture = "C:\\oracline-print.png", drive = UnixPath("C:\\");
+    DeleteFileA(picture.c_str());
+    if (steady < 2 || drive.empty())
+        return {};
+    OutputOf("/bin/sh -c \"cd '" + drive + "' && gs -q -dSAFER -dNOPAUSE -dBATCH -sDEVICE=png16m -r" +
+             std::to_string(kPrintDotsPerInch) + " -sOutputFile=oracline-print.part oracline-print.ps" +
+             " && mv oracline-print.part oracline-print.png\"");
+    const bool drawn = WaitUntil(30000, [&] { return FileExists(picture); });
+    DeleteFileA(kPrintOutput);
+    return drawn ? DecodeImage(picture) : Picture{};
+}
+
+bool AnswerPrintDialog(DWORD processId, int button)
+{
+    HWND print = WaitForDialog(processId, "Print");
+    PressButton(print, button);
+    return print && WaitUntilGone(print);
+}
+
+std::vector<std::string> ReadMailRecord()
+{
+    const std::string record = ReadFileBytes(kMailRecordPath), call = "MAPISendMail\n";
+    std::vector<std::string> mails;
+    for (size_t at = record.find(call); at != std::string::npos;) {
+        const size_t next = record.find(call, at + call.size());
+        mails.push_back(record.substr(at + call.size(), next == std::string::npos ? next : next - at - call.size()));
+        at = next;
+    }
+    return mails;
+}
+
+std::string MailItem(const std::string& mail, const std::string& item)
+{
+    // Found in the text with a line feed before it, the item starts at the
+    // same place in the call's own text.
+    const size_t at = ("\n" + mail).find("\n" + item + "\t");
+    if (at == std::string::npos)
+        return {};
+    const size_t start = at + item.size() + 1;
+    return mail.substr(start, mail.find('\n', start) - start);
+}
+
+std::string SystemMailLibrary()
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system) + "\\mapi32.dll";
+}
+
+void RegisterTestMailProgram(bool registered)
+{
+    const std::string program = registered ? "Oracline Test Mail" : "Native Mail Client";
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(),
+                    static_cast<DWORD>(program.size() + 1));
+    const std::string library = SystemMailLibrary();
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail\\Oracline Test Mail", "DLLPath", REG_SZ,
+                    library.c_str(), static_cast<DWORD>(library.size() + 1));
+}
+
+void PrepareMailRecord()
+{
+    CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
+    RegisterTestMailProgram(true);
+    DeleteFileA(kMailRecordPath);
+    for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {}
+}
+
+std::vector<std::string> ScheduledJobs()
+{
+    std::vector<std::string> jobs;
+    WithScheduler([&](ITaskScheduler& scheduler) {
+        for (const std::string& name : JobNames()) {
+            ITask* task = nullptr;
+            if (FAILED(scheduler.Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(&task))))
+                continue;
+            jobs.push_back(name + "|" + TaskText(task, &ITask::GetApplicationName) + "|" +
+                           TaskText(task, &ITask::GetWorkingDirectory) + "|" + TaskText(task, &ITask::GetParameters) +
+                           "|" + TriggersOf(task));
+            task->Release();
+        }
+    });
+    return jobs;
+}
+
+std::string AccountJobName()
+{
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    BYTE user[512] = {};
+    DWORD size = sizeof user;
+    LPSTR sid = nullptr;
+    std::string name = kJobName;
+    if (GetTokenInformation(token, TokenUser, user, size, &size) &&
+        ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &sid))
+        name += " (" + std::string(sid) + ")";
+    LocalFree(sid);
+    CloseHandle(token);
+    return name;
+}
+
+void RemoveScheduledJobs()
+{
+    for (const std::string& name : JobNames())
+        DeleteFileA((kTasks + name + ".job").c_str());
+}
+
+bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
+               const std::string& parameters, int hour, int minute)
+{
+    bool saved = false;
+    WithScheduler([&](ITaskScheduler& scheduler) {
+        ITask* task = nullptr;
+        if (FAILED(scheduler.NewWorkItem(WideText(name).c_str(), CLSID_CTask, IID_ITask,
+                                         reinterpret_cast<IUnknown**>(&task))))
+            return;
+        task->SetApplicationName(WideText(application).c_str());
+        task->SetWorkingDirectory(WideText(workingDirectory).c_str());
+        task->SetParameters(WideText(parameters).c_str());
+        WORD index = 0;
+        ITaskTrigger* trigger = nullptr;
+        if (SUCCEEDED(task->CreateTrigger(&index, &trigger))) {
+            TASK_TRIGGER daily{};
+            daily.cbTriggerSize = sizeof daily, daily.wBeginYear = 2020, daily.wBeginMonth = daily.wBeginDay = 1;
+            daily.wStartHour = static_cast<WORD>(hour), daily.wStartMinute = static_cast<WORD>(minute);
+            daily.TriggerType = TASK_TIME_TRIGGER_DAILY, daily.Type.Daily.DaysInterval = 1;
+            trigger->SetTrigger(&daily);
+            trigger->Release();
+        }
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(task->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            saved = SUCCEEDED(file->Save(nullptr, TRUE));
+            file->Release();
+        }
+        task->Release();
+    });
+    return saved;
+}
+
+} // namespace e2e
