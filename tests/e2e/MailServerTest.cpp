@@ -168,8 +168,7 @@ TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFai
 
     // Each failure says what happened; the composer comes back with the mail.
     PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    composer = WaitForDialog(pid, "Email");
-    ASSERT_TRUE(composer);
+    ASSERT_TRUE(composer = WaitForDialog(pid, "Email"));
     SetControlText(composer, IDC_EMAIL_TO, "nobody@example.org");
     SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
     SetControlText(composer, IDC_EMAIL_MESSAGE, "Hi");

@@ -10,7 +10,6 @@
 #include "res/MainWindowIds.h"
 #include "res/ProfileEditorIds.h"
 
-#include <ctime>
 #include <functional>
 
 using namespace e2e;
@@ -94,12 +93,11 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     ListViewDriver list = session.List();
     ASSERT_EQ(list.RowCount(), 3);
     EXPECT_EQ(list.CellText(1, 0) + "|" + list.CellText(1, 1) + "|" + list.CellText(1, 2), "John Smith|Work|Manual");
-    const std::time_t now = std::time(nullptr);
-    const std::tm today = *std::localtime(&now);
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
     auto shown = [&](int listId) { return ComboDriver(session.Window(), listId).SelectedText(); };
     EXPECT_EQ(shown(IDC_YEAR) + "-" + shown(IDC_MONTH) + "-" + shown(IDC_DAY),
-              std::to_string(today.tm_year + 1900) + "-" + std::to_string(today.tm_mon + 1) + "-" +
-                  std::to_string(today.tm_mday));
+              std::to_string(today.wYear) + "-" + std::to_string(today.wMonth) + "-" + std::to_string(today.wDay));
 
     // A key as the user gives it: the control has the focus first.
     auto key = [&](int controlId, int virtualKey) {
@@ -123,9 +121,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
         EXPECT_EQ(list.SelectedRows(), step.selected);
         EXPECT_EQ(session.EnabledButtons(), step.buttons);
         EXPECT_TRUE(session.TipSays(step.tip)) << PageFile("tip_e.htm");
-        if (step.focus) {
-            EXPECT_EQ(session.FocusedControlId(), step.focus);
-        }
+        EXPECT_EQ(step.focus ? session.FocusedControlId() : 0, step.focus);
     }
     // Delete removes the row the list shows, without asking. Held open
     // without sharing, the index cannot be replaced: the user is told, the
@@ -142,7 +138,7 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
 
     // A date list worked with the keyboard keeps the focus too.
     key(IDC_YEAR, VK_UP);
-    EXPECT_EQ(shown(IDC_YEAR), std::to_string(today.tm_year + 1900 + 1));
+    EXPECT_EQ(shown(IDC_YEAR), std::to_string(today.wYear + 1));
     EXPECT_EQ(session.EnabledButtons(), "AEDYSO--H");
     EXPECT_EQ(session.FocusedControlId(), IDC_YEAR);
 
@@ -305,8 +301,7 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
     EXPECT_TRUE(session.TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
 
     ASSERT_TRUE(WriteFileBytes(ReportsDirectory() + "today.jpg", PlainBitmap(600, 400, kReportColour)));
-    viewer = openReport("today.jpg");
-    ASSERT_TRUE(viewer);
+    ASSERT_TRUE(viewer = openReport("today.jpg"));
     const RECT frame = FrameOf(viewer);
     EXPECT_EQ(std::make_pair(frame.right - frame.left, frame.bottom - frame.top), std::make_pair(800L, 600L));
     session.Settle();

@@ -155,8 +155,7 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
 
     // Letters beyond ASCII travel in the ANSI code page into the file name,
     // both files and the list.
-    editor = OpenEditor(session, IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor);
+    ASSERT_TRUE(editor = OpenEditor(session, IDC_ADD_PROFILE));
     EXPECT_EQ(ShownDate(editor, IDC_YOUR_MONTH), "1/1/1900");
     EXPECT_FALSE(ControlEnabled(editor, IDC_MOTHER_MONTH));
     const std::string description = "Caf\xE9", name = "Zo\xEB M\xFCller";
@@ -212,8 +211,7 @@ TEST(ProfileEditor, EditingKeepsTheIdentityWhileAnUnwritableFileKeepsTheEditorOp
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     session.List().ClickRow(1);
     session.Settle();
-    editor = OpenEditor(session, IDC_EDIT_PROFILE);
-    ASSERT_TRUE(editor);
+    ASSERT_TRUE(editor = OpenEditor(session, IDC_EDIT_PROFILE));
     Choose(editor, IDC_YOUR_DATE, "9");
     EXPECT_EQ(Save(session, editor, IDYES), kReplaceQuestion);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "Unable to save profile.    ");
@@ -224,8 +222,7 @@ TEST(ProfileEditor, EditingKeepsTheIdentityWhileAnUnwritableFileKeepsTheEditorOp
 
     // Adding under a description already listed asks first; Yes replaces
     // the file and updates its row instead of adding a second one.
-    editor = OpenEditor(session, IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor);
+    ASSERT_TRUE(editor = OpenEditor(session, IDC_ADD_PROFILE));
     SetControlText(editor, IDC_DESCRIPTION, "work");
     SetControlText(editor, IDC_FULL_NAME, "Kim Other");
     EXPECT_EQ(Save(session, editor, IDNO), kReplaceQuestion);

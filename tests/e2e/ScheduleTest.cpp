@@ -58,13 +58,11 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     ASSERT_EQ(jobs.size(), 2u);
     EXPECT_NE(std::find(jobs.begin(), jobs.end(), job), jobs.end()) << jobs[0] << "\n" << jobs[1];
 
-    // The job's command line, exactly as the Task Scheduler passes it
-    // (unquoted), and as typed by hand (quoted), with the window open. The
-    // run's branches are unit-tested through its seams, the mail library's
-    // choice and the message's form by the daily window's mail flow, which
-    // uses the same sender: this proves the real exe takes the record the
-    // dialog wrote, draws the report, mails it from a private file and logs
-    // in the account's folder.
+    // The job's command line as the Task Scheduler passes it (unquoted) and as
+    // typed by hand (quoted), with the window open. The run's branches are
+    // unit-tested and its sender is the daily window's: this proves the real
+    // exe takes the record the dialog wrote, draws the report, mails it from
+    // a private file and logs in the account's folder.
     for (const std::string& commandLine : {recordPath, "\"" + recordPath + "\""}) {
         ProgramRun run(commandLine);
         ASSERT_TRUE(run.WaitForExit()) << commandLine;

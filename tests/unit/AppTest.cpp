@@ -12,7 +12,7 @@ const CivilDate kToday{2026, 12, 7};
 
 // The tip's focus decides what Enter does, so it is checked by name here;
 // the window's own cases are driven end to end.
-TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
+TEST(MainWindowRules, SelectionDecidesButtonsAndTipAndTheWindowLeavesRoomForTheTip)
 {
     const struct { int selected, rows; CivilDate date; const char* buttons; QuickTip tip; TipFocus focus; } cases[] = {
         {0, 1, kToday, "------?", QuickTips::selectProfile, TipFocus::Help},
@@ -35,10 +35,7 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
         EXPECT_STREQ(s.tip.text, c.tip.text);
         EXPECT_EQ(s.tip.focus, c.focus);
     }
-}
 
-TEST(MainWindowRules, Placement)
-{
     // Room is left for the tip strip; a window too big goes negative.
     const int placements[][4] = {
         // screen, window, x, y
@@ -54,7 +51,7 @@ TEST(MainWindowRules, Placement)
     EXPECT_EQ(CentredOrigin(INT_MIN, INT_MAX), INT_MIN);
 }
 
-TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
+TEST(SystemTexts, OperatingSystemNamesOfKnownVersionsOnlyAndTheReleaseDate)
 {
     const struct { int platform, major, minor; const char* name; } cases[] = {
         {0, 3, 10, "32"}, {1, 4, 0, "95"}, {1, 4, 90, "ME"}, {1, 4, 3, ""},
@@ -63,10 +60,7 @@ TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
     for (const auto& c : cases)
         EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name)
             << c.platform << " " << c.major << "." << c.minor;
-}
 
-TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
-{
     EXPECT_EQ(ReleaseDateText("Sep  1 2005"), "9/1/2005");
     EXPECT_EQ(ReleaseDateText("Dec 17 2026"), "12/17/2026");
     EXPECT_EQ(ReleaseDateText("Foo  1 2005"), "");

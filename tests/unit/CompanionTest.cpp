@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 
-TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
+TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
 {
     int good[3] = {};
     for (int pair = 0; pair < 144 * 100; ++pair) {
@@ -32,13 +32,10 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
         EXPECT_GT(count, 14400 / 20);
         EXPECT_LT(count, 14400 / 2);
     }
-}
 
-// Love, friendship and business, "+" good or "-" bad with the reason. A
-// birth month outside the calendar gives no sign; soul numbers outside 0..9
-// complete nothing.
-TEST(CompanionMatch, PairsWorkedByHand)
-{
+    // Love, friendship and business, "+" good or "-" bad with the reason. A
+    // birth month outside the calendar gives no sign; soul numbers outside 0..9
+    // complete nothing.
     const std::pair<CompanionPerson, CompanionPerson> cases[] = {
         {{"", Sign::Aries, 3}, {"", Sign::Leo, 4}},   {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6}},
         {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2}}, {{"", Sign::Libra, 7}, {"", Sign::Aries, 9}},
@@ -53,9 +50,7 @@ TEST(CompanionMatch, PairsWorkedByHand)
     ExpectGolden("companion-pairs.txt", listing);
 }
 
-// The window's client height places the lines: unknown, no room, centred,
-// centred, and centred but drawn higher; then the lines on paper.
-TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthDates)
+TEST(CompanionPeople, OnePersonTwiceIsRefusedThenFourLinesPlacedByTheWindowHeightAndBlackOnPaper)
 {
     const CivilDate born{1970, 5, 4};
     EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
@@ -82,10 +77,9 @@ TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthD
         EXPECT_EQ(refusal.message.empty(), !*pair.message) << pair.second;
         EXPECT_EQ(refusal.isError, pair.isError) << pair.second;
     }
-}
 
-TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
-{
+    // The window's client height places the lines: unknown, no room, centred,
+    // centred, and centred but drawn higher; then the lines on paper.
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
     std::string listing;
     for (int height : {0, 202, 264, 300, 400}) {

@@ -45,7 +45,7 @@ TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
 
 // The first number equal to the day number decides the intuition, fortune
 // and the day: G(ood), N(ormal) or B(ad), each with its Evil Eye reading.
-TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
+TEST(PersonalReadings, ByFirstMatchingNumberThenNameValueDayBonusFoldSoulNumberAndMonthName)
 {
     enum { Own = 1, Mother = 2, Good = 4, Father = 8, Bad = 16 };
     const struct { int mask, day, intuition, fortune; char dayClass; } cases[] = {
@@ -71,6 +71,37 @@ TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
         EXPECT_EQ(std::make_pair(IntuitionReading(p), FortuneReading(p)), std::make_pair(c.intuition, c.fortune));
         EXPECT_EQ(DayReading(p) + " / " + EvilEyeReading(p), "Day Reading: " + days.at(c.dayClass));
     }
+
+    // The bytes just outside a-z, A-Z and 1-9 count nothing.
+    const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0:@[`{", 0},
+                                                 {"\xC9\xE9\xFF", 0}, {"AZaz", 54}, {"a1b9", 13}};
+    for (const auto& c : names)
+        EXPECT_EQ(NameValue(c.first), c.second) << c.first;
+
+    // Days of the month 0 to 32.
+    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0,
+                         0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
+    for (int day = 0; day < 33; ++day)
+        EXPECT_EQ(DayBonus(day), bonus[day]) << day;
+
+    // Below 100 only the first fold, into 45..54, shows.
+    const int folds[][3] = {{0, 10, 1},    {10, 10, 1},   {9, 10, 9},    {60, 30, 20},   {39, 30, 29},
+                            {54, 55, 54},  {55, 55, 45},  {99, 55, 49},  {55, 100, 45},  {64, 100, 54},
+                            {99, 100, 49}, {-7, 10, -7},  {INT_MAX, 20, 17}};
+    for (const auto& c : folds)
+        EXPECT_EQ(FoldNumber(c[0], c[1]), c[2]) << c[0] << " below " << c[1];
+
+    const std::pair<int, const char*> souls[] = {{-1, ""}, {0, "Soul Number: 0"}, {9, "Soul Number: 9"}, {10, ""}};
+    for (const auto& c : souls) {
+        Profile p;
+        p.ownNumber = c.first;
+        EXPECT_EQ(SoulNumber(p), c.second) << c.first;
+    }
+
+    const std::pair<int, const char*> months[] = {{1, "January "}, {11, "November "}, {12, "December "},
+                                                  {0, "December "}, {INT_MIN, "December "}};
+    for (const auto& c : months)
+        EXPECT_EQ(MonthName(c.first), c.second) << c.first;
 }
 
 TEST(DigitRules, Reductions)
@@ -145,45 +176,11 @@ Profile JaneDoe()
     return p;
 }
 
-TEST(PersonalReadings, NameValueDayBonusFoldSoulNumberAndMonthName)
-{
-    // The bytes just outside a-z, A-Z and 1-9 count nothing.
-    const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0:@[`{", 0},
-                                                 {"\xC9\xE9\xFF", 0}, {"AZaz", 54}, {"a1b9", 13}};
-    for (const auto& c : names)
-        EXPECT_EQ(NameValue(c.first), c.second) << c.first;
-
-    // Days of the month 0 to 32.
-    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0,
-                         0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
-    for (int day = 0; day < 33; ++day)
-        EXPECT_EQ(DayBonus(day), bonus[day]) << day;
-
-    // Below 100 only the first fold, into 45..54, shows.
-    const int folds[][3] = {{0, 10, 1},    {10, 10, 1},   {9, 10, 9},    {60, 30, 20},   {39, 30, 29},
-                            {54, 55, 54},  {55, 55, 45},  {99, 55, 49},  {55, 100, 45},  {64, 100, 54},
-                            {99, 100, 49}, {-7, 10, -7},  {INT_MAX, 20, 17}};
-    for (const auto& c : folds)
-        EXPECT_EQ(FoldNumber(c[0], c[1]), c[2]) << c[0] << " below " << c[1];
-
-    const std::pair<int, const char*> souls[] = {{-1, ""}, {0, "Soul Number: 0"}, {9, "Soul Number: 9"}, {10, ""}};
-    for (const auto& c : souls) {
-        Profile p;
-        p.ownNumber = c.first;
-        EXPECT_EQ(SoulNumber(p), c.second) << c.first;
-    }
-
-    const std::pair<int, const char*> months[] = {{1, "January "}, {11, "November "}, {12, "December "},
-                                                  {0, "December "}, {INT_MIN, "December "}};
-    for (const auto& c : months)
-        EXPECT_EQ(MonthName(c.first), c.second) << c.first;
-}
-
 const CivilDate kNinth{2005, 9, 9};
 const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
 
 // The set shows the cycle's 100 as 99; the plain text keeps it.
-TEST(DailyReadingSet, JaneDoeAndTheLotteryOnSeveralDays)
+TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsAndTitles)
 {
     DailyReadingSet set;
     ComputeDailySet(JaneDoe(), kNinth, set);
@@ -199,10 +196,7 @@ TEST(DailyReadingSet, JaneDoeAndTheLotteryOnSeveralDays)
         ComputeDailySet(JaneDoe(), day, set), listing += "\n" + set.LotteryLine;
     ComputeDailySet(Profile(), {2005, 3, 5}, set);
     ExpectGolden("daily-set.txt", listing + "\n" + set.LotteryLine + "\n" + ComposeDailyText(JaneDoe(), kNinth));
-}
 
-TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
-{
     const struct { int kind, day, value; const char* suffix; } cases[] = {
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
         {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"},
@@ -223,7 +217,6 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
 
     Profile manual = JaneDoe();
     manual.manualCalibration = true;
-    DailyReadingSet set;
     ComputeDailySet(manual, {1999, 12, 31}, set);
     EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  - Jane Doe -  Manual Calibration");
 

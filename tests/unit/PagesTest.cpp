@@ -11,6 +11,7 @@
 #include "companion/CompanionPage.h"
 #include "daily/ExplainPage.h"
 #include "hourly/Superstitions.h"
+#include "schedule/EmailHelpPage.h"
 #include "profiles/InformationPages.h"
 
 #include "TestSupport.h"
@@ -49,28 +50,14 @@ Profile BornOnSecond()
 
 using Writer = std::function<std::string(PageSink&)>;
 
-// The content holds printf directives that must come out as they are.
-Writer Generic(PageBody body, PrintRow printRow, PageClosing closing)
-{
-    return [=](PageSink& pages) {
-        return WritePagePair(pages, {"email_e.htm", "email_r.htm", 3, body, false, "<b>x</b> 42% %s %d %n\n100%",
-                                   printRow, closing});
-    };
-}
-
-// Every frame the writer offers, the pages that lay out their own and the
-// pages of the windows and buttons, each over files left longer by an
-// earlier showing; none is offered unless it is written whole.
-TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
+// Every page the program writes, byte for byte, each over files left longer
+// by an earlier showing; none is offered unless it is written whole. Between
+// them they take every body, Print row and closing the writer offers, and
+// contents holding "%" (written through "%s", never as a format).
+TEST(PageWriter, EachPageByteForByteAndTheDreamTimingFollowsTheDaysEmotionalReading)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
-        {"frame-centred-printlink-gap", Generic(PageBody::Centred, PrintRow::PrintLink, PageClosing::Gap), "email_e.htm", "email_r.htm"},
-        {"frame-noscroll-printlink-gapuncentred", Generic(PageBody::NoScroll, PrintRow::PrintLink, PageClosing::GapUncentred), "email_e.htm", "email_r.htm"},
-        {"frame-centrednoscroll-printlink-tight", Generic(PageBody::CentredNoScroll, PrintRow::PrintLink, PageClosing::Tight), "email_e.htm", "email_r.htm"},
-        {"frame-centred-linebreak", Generic(PageBody::Centred, PrintRow::None, PageClosing::LineBreak), "email_e.htm", "email_r.htm"},
-        {"frame-centred-printlinkthengap-tight", Generic(PageBody::Centred, PrintRow::PrintLinkThenGap, PageClosing::Tight), "email_e.htm", "email_r.htm"},
-        {"frame-centred-printlinkbelow", Generic(PageBody::Centred, PrintRow::None, PageClosing::PrintLinkBelow), "email_e.htm", "email_r.htm"},
-        {"frame-noscrollstartsscript-tight", Generic(PageBody::NoScrollStartsScript, PrintRow::None, PageClosing::Tight), "email_e.htm", "email_r.htm"},
+        {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"},
         {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
          "sign_e.htm", "sign_r.htm"},
         {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
@@ -120,17 +107,14 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
             std::filesystem::remove(dir.path(name));
         }
     }
-}
 
-// The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100
-// (shown as 99) a week later.
-TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
-{
-    const struct { int day; const char* reading; bool high; } cases[] = {
+    // The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100
+    // (shown as 99) a week later.
+    const struct { int day; const char* reading; bool high; } days[] = {
         {2, "50%", false}, {4, "64%", false}, {5, "71%", true}, {9, "99%", true}};
     TempDir dir;
     ScratchPages pages(dir.dir());
-    for (const auto& c : cases) {
+    for (const auto& c : days) {
         WriteDreamPage(pages, BornOnSecond(), {2005, 9, c.day});
         const std::string said = "Your Emotional reading for September " + std::to_string(c.day) + ", 2005 is " +
                                  c.reading + ". This is " + (c.high ? "" : "not ") + "a day of high emotion";
@@ -182,7 +166,7 @@ const char* const kTable = "<table border=\"0\" cellpadding=\"3\" cellspacing=\"
 // alone); styles from the open font and bold tags, sizes sharing a baseline,
 // what the pages do not use left as it was; centring, which a centred page
 // does not give the text of a cell.
-TEST(PageView, TextWrappedStyledAndAligned)
+TEST(PageView, TextWrappedStyledAndAlignedAndWrittenPagesOpenAtTheirContent)
 {
     const std::string cell = std::string(kTable) + "<td><font face=\"Verdana\" size=\"2\">aaaa bbbb cccc dddd";
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
@@ -209,12 +193,9 @@ TEST(PageView, TextWrappedStyledAndAligned)
         listing += "== " + c.first + " in " + std::to_string(int(c.second)) + "\n" + drawn.substr(drawn.find('\n') + 1);
     }
     ExpectGolden("pages/view-text.txt", listing);
-}
 
-// The pages as written: the redirect page is followed to its content, the
-// body gives the colour and the scrolling, the Print link can be found.
-TEST(PageView, WrittenPagesOpenAtTheirContent)
-{
+    // The pages as written: the redirect page is followed to its content, the
+    // body gives the colour and the scrolling, the Print link can be found.
     TempDir dir;
     ScratchPages pages(dir.dir());
     PageDocument page;

@@ -19,7 +19,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(ProfileFile, KeyRules)
+TEST(ProfileFile, KeyRulesAndEachReaderTakesOnlyItsKeys)
 {
     // flags: 1 mother, 2 father, 4 manual calibration
     const struct { std::string bytes; int month, day, year, flags; } cases[] = {
@@ -62,11 +62,8 @@ TEST(ProfileFile, KeyRules)
         EXPECT_EQ(p.yourMonth + p.yourDate + p.yourYear, 1902) << path;
         EXPECT_FALSE(p.useMotherBirthday || p.useFatherBirthday || p.manualCalibration) << path;
     }
-}
 
-TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
-{
-    TempDir dir;
+    // Each reader takes only its own keys.
     dir.Write("Work.ini", "Profile:Inside\nName:Sam\nYourMonth:3\nYourDate:7\nYourYear:1970\nMotherMonth:5\n");
     Profile full;
     full.description = "Work";
@@ -156,7 +153,7 @@ std::string Describe(const std::vector<ProfileIndexEntry>& entries)
     return text;
 }
 
-TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
+TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndChangesApplyToTheIndexAsItIsNow)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"Profile:A\r\nDescription:B\r\nAdjustment:Manual\r\nProfile:C\r\nDescription:D\r\nAdjustment:Automatic\r\n",
@@ -200,17 +197,14 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
     EXPECT_EQ(Describe({IndexEntryOf(saved)}), "[Jane Doe|Me|Automatic]");
     saved.manualCalibration = true;
     EXPECT_EQ(IndexEntryOf(saved).calibration, "Manual");
-}
 
-// Two sessions of one account: each applies only its own changes to the
-// index as it is when it writes, and an index it cannot read stays whole.
-TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
-{
+    // Two sessions of one account: each applies only its own changes to the
+    // index as it is when it writes, and an index it cannot read stays whole.
     using Kind = IndexChange::Kind;
     const ProfileIndexEntry ann{"Ann", "Home", "Automatic"}, bo{"Bo", "Work", "Manual"}, cy{"Cy", "Play", "Manual"},
                             boAgain{"Bo", "WORK", "Automatic"};
     const struct { const char* what; std::vector<ProfileIndexEntry> there; std::vector<IndexChange> changes;
-                   const char* after; } cases[] = {
+                   const char* after; } sessions[] = {
         {"added beside another session's row", {ann, bo}, {{Kind::put, cy}}, "[Ann|Home|Automatic][Bo|Work|Manual][Cy|Play|Manual]"},
         {"replaced in place, whatever the case", {ann, bo, cy}, {{Kind::put, boAgain}},
          "[Ann|Home|Automatic][Bo|WORK|Automatic][Cy|Play|Manual]"},
@@ -218,14 +212,12 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
         {"deleted elsewhere already", {ann}, {{Kind::remove, bo}}, "[Ann|Home|Automatic]"},
         {"no index yet, changes in order", {}, {{Kind::put, ann}, {Kind::put, bo}, {Kind::remove, ann}}, "[Bo|Work|Manual]"},
     };
-    for (const auto& c : cases) {
-        TempDir dir;
-        if (!c.there.empty())
-            ASSERT_TRUE(WriteProfileIndex(dir.dir(), c.there));
-        EXPECT_TRUE(UpdateProfileIndex(dir.dir(), c.changes)) << c.what;
-        EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.after) << c.what;
+    for (const auto& c : sessions) {
+        TempDir own;
+        ASSERT_TRUE(c.there.empty() || WriteProfileIndex(own.dir(), c.there));
+        EXPECT_TRUE(UpdateProfileIndex(own.dir(), c.changes)) << c.what;
+        EXPECT_EQ(Describe(ReadProfileIndex(own.dir())), c.after) << c.what;
     }
-    TempDir dir;
     const std::string unreadable(kMaxDataFileBytes + 1, '\n');
     dir.Write("oc.ini", unreadable);
     EXPECT_FALSE(UpdateProfileIndex(dir.dir(), {{Kind::put, ann}}));
@@ -234,15 +226,15 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     // Rows of the longest texts take 246 bytes each on the disk: room is left
     // while one more still fits, all of them are read back, one more is
     // refused by the writer.
-    std::vector<ProfileIndexEntry> rows(kMaxDataFileBytes / 246 - 1,
-                                        {std::string(100, 'n'), std::string(100, 'd'), "Automatic"});
-    EXPECT_TRUE(IndexHasRoom(rows));
-    rows.push_back(rows.back());
-    EXPECT_FALSE(IndexHasRoom(rows));
-    ASSERT_TRUE(WriteProfileIndex(dir.dir(), rows));
-    EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows.size());
-    rows.push_back(rows.back());
-    EXPECT_FALSE(WriteProfileIndex(dir.dir(), rows));
+    std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 246 - 1,
+                                           {std::string(100, 'n'), std::string(100, 'd'), "Automatic"});
+    EXPECT_TRUE(IndexHasRoom(longest));
+    longest.push_back(longest.back());
+    EXPECT_FALSE(IndexHasRoom(longest));
+    ASSERT_TRUE(WriteProfileIndex(dir.dir(), longest));
+    EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), longest.size());
+    longest.push_back(longest.back());
+    EXPECT_FALSE(WriteProfileIndex(dir.dir(), longest));
 }
 
 using namespace EditorMessages;
@@ -259,7 +251,7 @@ std::string Problem(const std::string& description, const std::string& name, int
     return FirstInputProblem(p);
 }
 
-TEST(ProfileEditorChecks, FirstFailingCheckDecides)
+TEST(ProfileEditorChecks, FirstFailingCheckDecidesAndUnstorableTextsSayWhy)
 {
     const std::string d100(100, 'd'), n100(100, 'n');
     const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
@@ -285,10 +277,7 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Problem(c.description, c.name, c.mother, c.father), c.message) << c.what;
-}
 
-TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
-{
     // Separators, 8.3 aliases, devices (superscripts in Windows-1252) and the
     // program's own files in any letter case.
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {

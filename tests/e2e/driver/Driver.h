@@ -16,8 +16,7 @@
 
 namespace e2e {
 
-// How long a step may take before a test gives up with a clear message.
-constexpr DWORD kWaitMs = 15000;
+constexpr DWORD kWaitMs = 15000;  // how long a step may take before a test gives up
 extern const char* const kMainWindowCaption;
 extern const char* const kIntroductionCaption;
 
@@ -50,7 +49,6 @@ public:
 
     bool Started() const { return process_ != nullptr; }
     DWORD ProcessId() const { return processId_; }
-    // True when the process ended within the time.
     bool WaitForExit(DWORD timeoutMs = kWaitMs);
     void Kill();
 
@@ -69,7 +67,6 @@ inline HWND WaitForDialog(DWORD processId, const std::string& caption, DWORD tim
 {
     return WaitForDialogWhere(processId, [&](HWND window) { return TextOf(window) == caption; }, timeoutMs);
 }
-// Waits until a window's text equals `caption`.
 inline bool WaitForCaption(HWND window, const std::string& caption, DWORD timeoutMs = kWaitMs)
 {
     return WaitUntil(timeoutMs, [&] { return TextOf(window) == caption; });
@@ -127,7 +124,6 @@ inline bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitMs)
     return WaitUntil(timeoutMs, [&] { return !IsWindow(window) || !IsWindowVisible(window); });
 }
 inline bool CloseAndWait(HWND dialog) { return CloseDialog(dialog), WaitUntilGone(dialog); }
-// A window's frame on the screen, and its client area.
 inline RECT FrameOf(HWND window) { RECT frame{}; return GetWindowRect(window, &frame), frame; }
 inline RECT ClientOf(HWND window) { RECT client{}; return GetClientRect(window, &client), client; }
 
@@ -139,22 +135,19 @@ struct Picture {
     bool Loaded() const { return width > 0; }
     int Width() const { return width; }
     int Height() const { return width > 0 ? static_cast<int>(pixels.size()) / width : 0; }
-    // CLR_INVALID outside the picture.
-    COLORREF Pixel(int x, int y) const
+    COLORREF Pixel(int x, int y) const  // CLR_INVALID outside the picture
     {
         return x < 0 || y < 0 || x >= width || y >= Height() ? CLR_INVALID : pixels[static_cast<size_t>(y) * width + x];
     }
     int Count(COLORREF colour) const { return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour)); }
 };
 Picture CaptureClient(HWND window);
-// Not Loaded() when the file holds no picture.
-Picture DecodeImage(const std::string& path);
+Picture DecodeImage(const std::string& path);  // not Loaded() when the file holds no picture
 // The smallest rectangle, edges included, holding every pixel `wanted`
 // picks; right < left when there is none.
 RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
 // True when each channel is within `tolerance` of the colour.
 bool Near(COLORREF pixel, COLORREF colour, int tolerance);
-// True when the bytes start as a JPEG file does.
 inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }
 // A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
 // its name says.

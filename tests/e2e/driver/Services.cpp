@@ -10,6 +10,7 @@
 #include <winspool.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace e2e {
 
@@ -28,21 +29,6 @@ std::string SourcePpd()
     path = path.substr(0, path.find_last_of("\\/")) + "\\..\\" + kPpdName;
     std::replace(path.begin(), path.end(), '/', '\\');
     return path[0] == '\\' ? "Z:" + path : path;
-}
-
-// The Linux path of a Windows path, through Wine's own conversion.
-std::string UnixPath(const std::string& windowsPath)
-{
-    // Looked up at run time: no import library has it.
-    auto toUnix = reinterpret_cast<char*(CDECL*)(LPCWSTR)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    const std::wstring wide(windowsPath.begin(), windowsPath.end());
-    char* converted = toUnix ? toUnix(wide.c_str()) : nullptr;
-    if (!converted)
-        return {};
-    std::string result(converted);
-    HeapFree(GetProcessHeap(), 0, converted);
-    return result;
 }
 
 const char* const kTasks = "C:\\windows\\tasks\\";
@@ -157,7 +143,8 @@ Picture PrintedPage()
     // Wine starts a Linux program as it does a Windows one but waits neither
     // for it nor for its output, so the picture is written under another name
     // and renamed when complete.
-    const std::string picture = "C:\\oracline-print.png", drive = UnixPath("C:\\");
+    const char* prefix = std::getenv("WINEPREFIX");  // the Linux path, which Wine hands on
+    const std::string picture = "C:\\oracline-print.png", drive = prefix ? prefix + std::string("/drive_c") : "";
     DeleteFileA(picture.c_str());
     if (steady < 2 || drive.empty())
         return {};
