@@ -97,7 +97,10 @@ add_dependencies(window_times Oracline mapi32_recording)
 # The framework's own rules that need Windows but no Oracline.exe.
 add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.rc
   ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
-  ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp)
+  ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/GdiPlusCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/FontFamilies.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
+  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp)
 target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
 target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32)
 add_test(NAME framework COMMAND framework_tests)

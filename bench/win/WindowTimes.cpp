@@ -3,6 +3,11 @@
 // (bench/window-times.sh runs it):
 //
 //   start-up to the main window        a dialog program that does nothing
+//   (and, to tell the window's own     (the same floor)
+//   share, a program that shows the
+//   main window's dialog and does
+//   nothing else, with and without
+//   its pictures)
 //   closing the profile editor, the    closing a dialog of that program over
 //   Help Wizard, a page window and     its main dialog
 //   the e-mail composer
@@ -16,7 +21,8 @@
 // again; the difference to the floor is the program's own work. Mail goes to
 // the tests' recording mapi32.dll.
 //
-// Usage: window_times.exe FLOOR-DIALOG.exe USER32-FLOOR.exe JPEG-FLOOR.exe [ROUNDS]
+// Usage: window_times.exe FLOOR-DIALOG.exe USER32-FLOOR.exe JPEG-FLOOR.exe
+//                         MAIN-DIALOG-ALONE.exe NO-PICTURES-ALONE.exe [ROUNDS]
 #include "driver/Driver.h"
 #include "res/DailyAnalysisWindowIds.h"
 #include "res/MainWindowIds.h"
@@ -151,10 +157,11 @@ void Print(const Row& row)
 
 int main(int argc, char** argv)
 {
-    if (argc < 4)
+    if (argc < 6)
         return 2;
     const std::string floorDialog = argv[1], user32Floor = argv[2], jpegFloor = argv[3];
-    const int rounds = argc > 4 ? std::max(1, std::atoi(argv[4])) : 10;
+    const std::string dialogAlone = argv[4], noPicturesAlone = argv[5];
+    const int rounds = argc > 6 ? std::max(1, std::atoi(argv[6])) : 10;
     const std::string oracline = BesideTestExe("Oracline.exe");
 
     ResetDataDirectory();
@@ -164,11 +171,18 @@ int main(int argc, char** argv)
     PrepareMailRecord();
 
     Row startUp{"start-up to the main window", {}, {}, true};
+    Row alone{"  its dialog alone, no program code", {}, {}, true};
+    Row noPictures{"  the same without its 35 pictures", {}, {}, true};
     for (int i = 0; i < rounds; ++i) {
         startUp.floor.push_back(StartTime(floorDialog, "Floor"));
         startUp.times.push_back(StartTime(oracline, kMainWindowCaption));
+        alone.times.push_back(StartTime(dialogAlone, kMainWindowCaption));
+        noPictures.times.push_back(StartTime(noPicturesAlone, kMainWindowCaption));
     }
+    alone.floor = noPictures.floor = startUp.floor;
     Print(startUp);
+    Print(alone);
+    Print(noPictures);
 
     // The scheduled runs, with the floors of their unavoidable work.
     const std::string record = DataDirectory() + "task.dtr";

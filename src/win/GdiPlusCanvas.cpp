@@ -37,6 +37,11 @@ struct GdiPlusCanvas::FontCache {
 
 GdiPlusCanvas::GdiPlusCanvas(Gdiplus::Graphics& graphics) : graphics_(graphics), fonts_(new FontCache) {}
 
+GdiPlusCanvas::GdiPlusCanvas(Gdiplus::Graphics& graphics, Gdiplus::Bitmap& target)
+    : graphics_(graphics), target_(&target), fonts_(new FontCache)
+{
+}
+
 GdiPlusCanvas::~GdiPlusCanvas() = default;
 
 Gdiplus::Font* GdiPlusCanvas::FontFor(const FontSpec& font)
@@ -63,8 +68,41 @@ void GdiPlusCanvas::ApplyQuality(Gdiplus::Graphics& graphics)
 
 void GdiPlusCanvas::FillRectangle(int x, int y, int width, int height, Colour colour)
 {
+    if (FillWholeTarget(x, y, width, height, colour))
+        return;
     Gdiplus::SolidBrush brush(Opaque(colour));
     graphics_.FillRectangle(&brush, x, y, width, height);
+}
+
+bool GdiPlusCanvas::FillWholeTarget(int x, int y, int width, int height, Colour colour)
+{
+    if (!target_)
+        return false;
+    const INT targetWidth = static_cast<INT>(target_->GetWidth());
+    const INT targetHeight = static_cast<INT>(target_->GetHeight());
+    const Gdiplus::Unit unit = graphics_.GetPageUnit();
+    Gdiplus::Matrix transform;
+    graphics_.GetTransform(&transform);
+    if (x > 0 || y > 0 || x + width < targetWidth || y + height < targetHeight || targetWidth <= 0 ||
+        targetHeight <= 0 || graphics_.GetPageScale() != 1.0f ||
+        (unit != Gdiplus::UnitPixel && unit != Gdiplus::UnitDisplay) || !transform.IsIdentity())
+        return false;
+    Gdiplus::Region clip;
+    if (graphics_.GetClip(&clip) != Gdiplus::Ok || !clip.IsInfinite(&graphics_))
+        return false;
+    const Gdiplus::Rect whole(0, 0, targetWidth, targetHeight);
+    Gdiplus::BitmapData pixels{};
+    if (target_->LockBits(&whole, Gdiplus::ImageLockModeWrite, PixelFormat24bppRGB, &pixels) != Gdiplus::Ok)
+        return false;
+    // 24-bit pixels are stored blue, green, red.
+    auto* row = static_cast<BYTE*>(pixels.Scan0);
+    for (INT line = 0; line < targetHeight; ++line, row += pixels.Stride)
+        for (INT column = 0; column < targetWidth; ++column) {
+            row[3 * column] = colour.blue;
+            row[3 * column + 1] = colour.green;
+            row[3 * column + 2] = colour.red;
+        }
+    return target_->UnlockBits(&pixels) == Gdiplus::Ok;
 }
 
 void GdiPlusCanvas::DrawRectangle(int x, int y, int width, int height, Colour colour, float penWidth)

@@ -1,8 +1,15 @@
 // The framework's lifetime rules, which no flow through the program can
 // reach in a chosen order: the message filters asked while one of them runs,
-// and a modeless dialog that goes with its window.
+// and a modeless dialog that goes with its window; and the canvas's own
+// shortcut for filling a whole bitmap, which no saved report tells apart
+// when its colour is a grey.
 #include "win/Dialog.h"
+#include "win/GdiPlusCanvas.h"
+#include "win/GdiPlusSession.h"
 #include "win/MessageFilters.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +90,33 @@ TEST(Dialog, AModelessDialogGoesWithItsWindowOnceItsHandlerReturns)
         EXPECT_EQ(trace.deletedAfterHandler, !fromOutside);
         EXPECT_EQ(trace.filtered, 1) << "the dialog's filter outlived its window";
     }
+}
+
+Colour PixelAt(Gdiplus::Bitmap& bitmap, int x, int y)
+{
+    Gdiplus::Color pixel;
+    bitmap.GetPixel(x, y, &pixel);
+    return {pixel.GetR(), pixel.GetG(), pixel.GetB()};
+}
+
+TEST(GdiPlusCanvas, AWholeBitmapFillColoursEveryPixelInItsChannelsAndKeepsToTheClip)
+{
+    const GdiPlusSession gdiplus;
+    const Colour first{10, 120, 230}, second{200, 30, 0};
+    Gdiplus::Bitmap bitmap(40, 30, PixelFormat24bppRGB);
+    {
+        Gdiplus::Graphics graphics(&bitmap);
+        GdiPlusCanvas(graphics, bitmap).FillRectangle(-2, 0, 45, 30, first);
+    }
+    EXPECT_EQ(PixelAt(bitmap, 0, 0), first);
+    EXPECT_EQ(PixelAt(bitmap, 39, 29), first);
+    {
+        Gdiplus::Graphics graphics(&bitmap);
+        graphics.SetClip(Gdiplus::Rect(0, 0, 20, 30));
+        GdiPlusCanvas(graphics, bitmap).FillRectangle(0, 0, 40, 30, second);
+    }
+    EXPECT_EQ(PixelAt(bitmap, 5, 5), second);
+    EXPECT_EQ(PixelAt(bitmap, 30, 5), first);
 }
 
 }  // namespace

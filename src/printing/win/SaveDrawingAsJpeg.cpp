@@ -33,7 +33,7 @@ bool SaveDrawingAsJpeg(const std::string& path, int width, int height,
         Gdiplus::Graphics graphics(&bitmap);
         if (graphics.GetLastStatus() == Gdiplus::Ok) {
             GdiPlusCanvas::ApplyQuality(graphics);
-            GdiPlusCanvas canvas(graphics);
+            GdiPlusCanvas canvas(graphics, bitmap);
             draw(canvas);
         }
     }
