@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 
-TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
+TEST(Companion, MatchesHoldTheirPromisesOnePersonTwiceIsRefusedAndFourLinesAreDrawn)
 {
     int good[3] = {};
     for (int pair = 0; pair < 144 * 100; ++pair) {
@@ -48,10 +48,7 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
             listing += (got->good ? "+" : "-") + got->reason + "\n";
     }
     ExpectGolden("companion-pairs.txt", listing);
-}
 
-TEST(CompanionPeople, OnePersonTwiceIsRefusedThenFourLinesPlacedByTheWindowHeightAndBlackOnPaper)
-{
     const CivilDate born{1970, 5, 4};
     EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
     EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}));
@@ -81,7 +78,7 @@ TEST(CompanionPeople, OnePersonTwiceIsRefusedThenFourLinesPlacedByTheWindowHeigh
     // The window's client height places the lines: unknown, no room, centred,
     // centred, and centred but drawn higher; then the lines on paper.
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
-    std::string listing;
+    listing.clear();
     for (int height : {0, 202, 264, 300, 400}) {
         RecordingCanvas screen;
         DrawCompanionScreen(screen, result, height);
