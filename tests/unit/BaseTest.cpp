@@ -74,7 +74,7 @@ TEST(TextLines, SplitLikeA500ByteFgetsBufferOddFilesYieldNothingAndIntegersReadL
         EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
 }
 
-TEST(Calendars, TheProgramsDayCountAndMonthsThenTheRealNeighboursOfADay)
+TEST(ProgramCalendar, DayCountFollowsTheFixedFormulaAndMonthsTheRuleFrom1900)
 {
     const int cases[][7] = {
         {7, 15, 1970, 9, 9, 2005, 12839},
@@ -110,10 +110,13 @@ TEST(Calendars, TheProgramsDayCountAndMonthsThenTheRealNeighboursOfADay)
     for (int month = 1; month <= 12; ++month)
         EXPECT_EQ(std::make_pair(DaysInMonth(month, 2023), RealDaysInMonth(month, 2023)),
                   std::make_pair(lengths[month - 1], lengths[month - 1])) << month;
+}
 
-    // Stepping the shown day follows the wall calendar, century rule included,
-    // where the readings' own count does not.
-    const struct { CivilDate day, before, after; } neighbours[] = {
+// Stepping the shown day follows the wall calendar, century rule included,
+// where the readings' own count does not.
+TEST(Calendar, RealNeighboursOfADay)
+{
+    const struct { CivilDate day, before, after; } cases[] = {
         {{2005, 1, 1}, {2004, 12, 31}, {2005, 1, 2}},   {{2005, 3, 1}, {2005, 2, 28}, {2005, 3, 2}},
         {{2004, 3, 1}, {2004, 2, 29}, {2004, 3, 2}},    {{2000, 2, 28}, {2000, 2, 27}, {2000, 2, 29}},
         {{2100, 2, 28}, {2100, 2, 27}, {2100, 3, 1}},   {{2005, 4, 30}, {2005, 4, 29}, {2005, 5, 1}},
@@ -127,7 +130,7 @@ TEST(Calendars, TheProgramsDayCountAndMonthsThenTheRealNeighboursOfADay)
         {{INT_MAX, 12, 31}, {INT_MAX, 12, 30}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 1}, {INT_MIN, 1, 1}, {INT_MIN, 1, 2}},
         {{INT_MAX, 12, 30}, {INT_MAX, 12, 29}, {INT_MAX, 12, 31}}, {{INT_MIN, 1, 2}, {INT_MIN, 1, 1}, {INT_MIN, 1, 3}},
     };
-    for (const auto& c : neighbours)
+    for (const auto& c : cases)
         EXPECT_EQ(std::make_pair(DayBefore(c.day), DayAfter(c.day)), std::make_pair(c.before, c.after))
             << c.day.year << "-" << c.day.month << "-" << c.day.day;
     // Dates order by year first, then month, then day; each pair is given

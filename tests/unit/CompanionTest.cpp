@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 
-TEST(Companion, MatchesHoldTheirPromisesOnePersonTwiceIsRefusedAndFourLinesAreDrawn)
+TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
 {
     int good[3] = {};
     for (int pair = 0; pair < 144 * 100; ++pair) {
@@ -48,7 +48,10 @@ TEST(Companion, MatchesHoldTheirPromisesOnePersonTwiceIsRefusedAndFourLinesAreDr
             listing += (got->good ? "+" : "-") + got->reason + "\n";
     }
     ExpectGolden("companion-pairs.txt", listing);
+}
 
+TEST(CompanionPeople, OnePersonTwiceIsRefusedThenFourLinesPlacedByTheWindowHeightAndBlackOnPaper)
+{
     const CivilDate born{1970, 5, 4};
     EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
     EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}));
@@ -78,7 +81,7 @@ TEST(Companion, MatchesHoldTheirPromisesOnePersonTwiceIsRefusedAndFourLinesAreDr
     // The window's client height places the lines: unknown, no room, centred,
     // centred, and centred but drawn higher; then the lines on paper.
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
-    listing.clear();
+    std::string listing;
     for (int height : {0, 202, 264, 300, 400}) {
         RecordingCanvas screen;
         DrawCompanionScreen(screen, result, height);

@@ -62,7 +62,7 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
 // the top offset; paper black, regular and in inches from the physical
 // offsets; the image is the screen layout of a window whose top offset is
 // 39, under a grey ground, a frame and the title.
-TEST(ReportDrawing, TopOffsetScreenPaperAndImageLayoutsAndSavedReportsFittedAndPlaced)
+TEST(ReportDrawing, TopOffsetThenScreenPaperAndImageLayouts)
 {
     const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
                                            {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
@@ -82,19 +82,6 @@ TEST(ReportDrawing, TopOffsetScreenPaperAndImageLayoutsAndSavedReportsFittedAndP
     report.fontFamily = "Arial";
     DrawDailyReport(image, report, ImageReport{});
     ExpectGolden("report.txt", "screen\n" + screen.Listing() + "paper\n" + paper.Listing() + "image\n" + image.Listing());
-
-    const int fits[][6] = {
-        // image width and height; shown width, height, x and y
-        {600, 400, 600, 400, 97, 85}, {1600, 900, 800, 450, 0, 60}, {400, 1200, 200, 600, 297, 0},
-        {1, 1, 1, 1, 396, 284},
-        // Too wide for even one pixel of height to keep the ratio.
-        {10000, 10, 800, 1, 0, 284}, {1, 60000, 1, 600, 396, 0}, {2147483647, 1, 800, 1, 0, 284},
-    };
-    for (const auto& c : fits) {
-        const ShownImage got = FitSavedReport(c[0], c[1]);
-        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6))
-            << c[0] << " x " << c[1];
-    }
 }
 
 // A letter page at 300 dpi with a quarter inch of unprintable margin.
@@ -233,3 +220,19 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoStepsThenSizeTextsAndRounding)
 }
 
 }  // namespace
+
+TEST(ReportFit, SavedReportsAreFittedAndPlaced)
+{
+    const int cases[][6] = {
+        // image width and height; shown width, height, x and y
+        {600, 400, 600, 400, 97, 85}, {1600, 900, 800, 450, 0, 60}, {400, 1200, 200, 600, 297, 0},
+        {1, 1, 1, 1, 396, 284},
+        // Too wide for even one pixel of height to keep the ratio.
+        {10000, 10, 800, 1, 0, 284}, {1, 60000, 1, 600, 396, 0}, {2147483647, 1, 800, 1, 0, 284},
+    };
+    for (const auto& c : cases) {
+        const ShownImage got = FitSavedReport(c[0], c[1]);
+        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6))
+            << c[0] << " x " << c[1];
+    }
+}

@@ -104,7 +104,7 @@ TEST(PersonalReadings, ByFirstMatchingNumberThenNameValueDayBonusFoldSoulNumberA
         EXPECT_EQ(MonthName(c.first), c.second) << c.first;
 }
 
-TEST(PersonalNumbers, DigitReductionsThenAdjustmentsRunInOrder)
+TEST(DigitRules, Reductions)
 {
     const int reduce[][2] = {{0, 0}, {-5, -5}, {9, 9}, {10, 1}, {19, 1}, {28, 1}, {31, 4}, {32, 32}};
     for (const auto& c : reduce)
@@ -126,7 +126,10 @@ TEST(PersonalNumbers, DigitReductionsThenAdjustmentsRunInOrder)
                           {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
     for (const auto& c : day)
         EXPECT_EQ(DayNumber({c[2], c[1], c[0]}), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
+}
 
+TEST(PersonalNumbers, AdjustmentsRunInOrder)
+{
     // Month, day, year of own, mother, father, good and bad; a month of 0
     // leaves the group off (mother, father) or the calibration automatic. A
     // group that is off keeps 1/1/1900, whose number 1 differs from the
@@ -177,7 +180,7 @@ const CivilDate kNinth{2005, 9, 9};
 const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
 
 // The set shows the cycle's 100 as 99; the plain text keeps it.
-TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsTitlesAndTheSeriesOfRealDays)
+TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsAndTitles)
 {
     DailyReadingSet set;
     ComputeDailySet(JaneDoe(), kNinth, set);
@@ -227,11 +230,14 @@ TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsTitlesAndTheSeriesOfRealDay
     EXPECT_EQ(set.Title + title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibrationkeep");
     const std::string path = dir.Write("Me.ini", "Name:Jane Doe\nYourMonth:7\nYourDate:15\nYourYear:1970\n");
     EXPECT_EQ(ComposeDailyText(path, FixedClock(kNinth)), ComposeDailyText(JaneDoe(), kNinth));
+}
 
-    // The days follow the real calendar through a leap day, a century year
-    // without one and a year end, each with its daily set's values; a count
-    // outside 1 to 366 gives nothing.
-    const struct { CivilDate start; int days; const char* dates; } series[] = {
+// The days follow the real calendar through a leap day, a century year
+// without one and a year end, each with its daily set's values; a count
+// outside 1 to 366 gives nothing.
+TEST(DailySeries, RealDaysWithTheirDailySets)
+{
+    const struct { CivilDate start; int days; const char* dates; } cases[] = {
         {{2024, 2, 27}, 4, "2024-2-27 2024-2-28 2024-2-29 2024-3-1"},
         {{2100, 2, 28}, 2, "2100-2-28 2100-3-1"},
         {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"},
@@ -239,7 +245,7 @@ TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsTitlesAndTheSeriesOfRealDay
         {{2026, 12, 30}, 0, ""},
         {{2026, 12, 30}, 367, ""},
     };
-    for (const auto& c : series) {
+    for (const auto& c : cases) {
         std::string dates;
         for (const SeriesDay& day : ComputeDailySeries(JaneDoe(), c.start, c.days)) {
             const CivilDate& d = day.date;

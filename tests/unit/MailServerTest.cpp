@@ -77,7 +77,7 @@ public:
     std::string transcript;
 };
 
-TEST(Smtp, TheReplyReaderRefusesWhatIsNotSmtpTheSessionSignsInOnlyEncryptedAndTheSettingsAreChecked)
+TEST(Smtp, TheReplyReaderRefusesWhatIsNotSmtpAndTheSessionSignsInOnlyEncrypted)
 {
     const std::string longLine(kLongestReplyLine + 1, 'x');
     const struct { std::string input; std::string replies; bool malformed; } streams[] = {
@@ -154,7 +154,11 @@ TEST(Smtp, TheReplyReaderRefusesWhatIsNotSmtpTheSessionSignsInOnlyEncryptedAndTh
     const SmtpOutcome outcome = SendThroughServer(server, {}, "", "pc", {"me@x.org", {"a@y.org>\r\nRSET"}, ""});
     EXPECT_EQ(SmtpFailureMessage(outcome, {}), "Unable to send email. \"a@y.org>\r\nRSET\" is not an e-mail address the mail server can take.    ");
     EXPECT_EQ(server.transcript, "");
+}
 
+
+TEST(MailSettings, FileAndDialogChecks)
+{
     TempDir dir;
     MailSettings read;
     EXPECT_FALSE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
@@ -203,6 +207,5 @@ TEST(Smtp, TheReplyReaderRefusesWhatIsNotSmtpTheSessionSignsInOnlyEncryptedAndTh
     stored.server.clear();
     EXPECT_EQ(stored.CheckForSave().text, "");
 }
-
 
 } // namespace

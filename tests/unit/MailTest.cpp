@@ -110,7 +110,7 @@ auto PictureOf(int width, int height)
     return [=](const std::string&, int& w, int& h) { return w = width, h = height, true; };
 }
 
-TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentChecksBeforeSendingAndQuickResize)
+TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentAndChecksBeforeSending)
 {
     EmailComposer composer("C:\\R\\day.jpg");
     composer.subject = "S";
@@ -161,7 +161,10 @@ TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentChecksBeforeSendingAndQuick
         EXPECT_EQ(composer.CheckForEmail(ask), c.refusal) << c.width << "x" << c.height;
         EXPECT_EQ(ask, c.ask) << c.width << "x" << c.height;
     }
+}
 
+TEST(QuickResize, SizesFormatsAndSave)
+{
     const struct { PixelSize source; int index, width, height; } sizes[] = {
         {{780, 550}, 50, 390, 275}, {{780, 550}, 67, 257, 181}, {{780, 550}, 99, 7, 5}, {{60, 40}, 99, 1, 1}};
     for (const auto& c : sizes)

@@ -19,7 +19,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(ProfileFile, KeyRulesEachReaderTakesOnlyItsKeysAndTheWriterNeverDamagesWhatIsThere)
+TEST(ProfileFile, KeyRulesAndEachReaderTakesOnlyItsKeys)
 {
     // flags: 1 mother, 2 father, 4 manual calibration
     const struct { std::string bytes; int month, day, year, flags; } cases[] = {
@@ -83,24 +83,26 @@ TEST(ProfileFile, KeyRulesEachReaderTakesOnlyItsKeysAndTheWriterNeverDamagesWhat
     dir.Write("Partial.ini", "YourYear:1950\nMotherMonth:5\n");
     EXPECT_EQ(read("Partial"), "kept 11/22/1950");
     EXPECT_EQ(read("Work"), "Sam 3/7/1970");
+}
 
-    // The writer produces the exact format and never damages what is there.
-    TempDir out;
+TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
+{
+    TempDir dir;
     Profile p;
     p.description = " Work ", p.fullName = "Sam Example", p.yourMonth = 3, p.yourDate = 7, p.yourYear = 1970;
     p.useMotherBirthday = p.manualCalibration = true;
     p.motherMonth = 5, p.motherDate = 2, p.motherYear = 1945, p.badMonth = -4, p.goodDate = 31;
     p.fatherYear = 1920;  // group off: not written
-    ASSERT_TRUE(WriteProfile(out.dir(), p));
-    EXPECT_EQ(out.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
+    ASSERT_TRUE(WriteProfile(dir.dir(), p));
+    EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
                                       "MotherMonth:5\nMotherDate:2\nMotherYear:1945\n"
                                       "BadMonth:-4\nBadDate:1\nBadYear:1900\n"
                                       "GoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
     p.useFatherBirthday = true;
-    ASSERT_TRUE(WriteProfile(out.dir(), p));
-    EXPECT_NE(out.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"),
+    ASSERT_TRUE(WriteProfile(dir.dir(), p));
+    EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"),
               std::string::npos);
-    EXPECT_EQ(out.EntryCount(), 1);  // replaced in place, no temporary file left behind
+    EXPECT_EQ(dir.EntryCount(), 1);  // replaced in place, no temporary file left behind
 
     // A group the editor switches on starts at a new record's January 1, 1900,
     // and is saved so when no date is chosen.
@@ -115,32 +117,32 @@ TEST(ProfileFile, KeyRulesEachReaderTakesOnlyItsKeysAndTheWriterNeverDamagesWhat
 
     // What the writer refuses leaves what is there as it was.
     p.description = "Me";
-    chmod(out.Write("Me.ini", "Name:Old\n").c_str(), 0444);
-    EXPECT_FALSE(WriteProfile(out.dir(), p));
-    EXPECT_EQ(out.Read("Me.ini"), "Name:Old\n");
-    std::filesystem::create_directory(out.path("Dir.ini"));
+    chmod(dir.Write("Me.ini", "Name:Old\n").c_str(), 0444);
+    EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    EXPECT_EQ(dir.Read("Me.ini"), "Name:Old\n");
+    std::filesystem::create_directory(dir.path("Dir.ini"));
     p.description = "Dir";
-    EXPECT_FALSE(WriteProfile(out.dir(), p));
-    EXPECT_FALSE(ProfileFileExists(out.dir(), "Dir"));
+    EXPECT_FALSE(WriteProfile(dir.dir(), p));
+    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Dir"));
 
     // Names Windows cannot store, that would leave the data directory or
     // replace the index.
     for (const char* bad : {"a/b", "..\\up", "CON", "oc"}) {
         p.description = bad;
-        EXPECT_FALSE(WriteProfile(out.dir(), p)) << bad;
-        EXPECT_FALSE(DeleteProfileFile(out.dir(), bad)) << bad;
+        EXPECT_FALSE(WriteProfile(dir.dir(), p)) << bad;
+        EXPECT_FALSE(DeleteProfileFile(dir.dir(), bad)) << bad;
     }
     // A name that would start a line of its own, or spill past a 499-byte piece.
     p.description = "Other";
     for (const std::string& bad : {"Jane Doe\nProfile:Bob"s, std::string(494, 'n') + "BadMonth:5"}) {
         p.fullName = bad;
-        EXPECT_FALSE(WriteProfile(out.dir(), p));
+        EXPECT_FALSE(WriteProfile(dir.dir(), p));
     }
-    EXPECT_EQ(out.EntryCount(), 3);  // " Work .ini", Me.ini and the directory, no temporary files
+    EXPECT_EQ(dir.EntryCount(), 3);  // " Work .ini", Me.ini and the directory, no temporary files
 
-    EXPECT_TRUE(ProfileFileExists(out.dir(), "Me"));
-    EXPECT_TRUE(DeleteProfileFile(out.dir(), "Me"));  // read-only or not
-    EXPECT_FALSE(ProfileFileExists(out.dir(), "Me"));
+    EXPECT_TRUE(ProfileFileExists(dir.dir(), "Me"));
+    EXPECT_TRUE(DeleteProfileFile(dir.dir(), "Me"));  // read-only or not
+    EXPECT_FALSE(ProfileFileExists(dir.dir(), "Me"));
 }
 
 std::string Describe(const std::vector<ProfileIndexEntry>& entries)

@@ -32,7 +32,7 @@ struct FakeService : ScheduleService {
 // Both readers on the same files: later lines win, keys are case-sensitive,
 // an empty type keeps what was read. The delivery sends colours for Type:1
 // alone, the display shows them for any non-zero number.
-TEST(ScheduleRecord, ReadersStoredTimesAndTheDialogsChecksThenSaveKeepsTheOldRecordUntilTheNewJobIsComplete)
+TEST(ScheduleRecord, DeliveryAndDisplayReadersAndStoredTimesReadAsAClockShowsThem)
 {
     const std::string colours = "|Deliver report in full colors|", plain = "|Deliver report in plain text|";
     const struct { const char* file; std::string delivery, display; } cases[] = {
@@ -86,7 +86,10 @@ TEST(ScheduleRecord, ReadersStoredTimesAndTheDialogsChecksThenSaveKeepsTheOldRec
                       "Profile:C:\\x\\J.ini\nEmail:j@d\nTime:" + std::string(c.stored) + "\nType:1\n");
         }
     }
+}
 
+TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsComplete)
+{
     EXPECT_EQ(CheckAddress(""), "Please enter Email Address first.    ");
     EXPECT_EQ(CheckAddress(std::string(99, 'a') + "@"), "");
     EXPECT_EQ(CheckAddress("@" + std::string(100, 'a')), "Email Address is limited to 100 characters.    ");
@@ -100,14 +103,14 @@ TEST(ScheduleRecord, ReadersStoredTimesAndTheDialogsChecksThenSaveKeepsTheOldRec
     EXPECT_EQ(CheckAccount(std::string(50, 'u'), std::string(50, 'p')), "");
 
     // A failed save keeps the old record until the new job is complete.
-    const struct { bool running, creates, activates; const char* where; const char *calls, *message; } saves[] = {
+    const struct { bool running, creates, activates; const char* where; const char *calls, *message; } cases[] = {
         {false, true, true, "", "run ", "Unable to start Task Scheduler.    "},
         {true, false, true, "", "run delete create ", "Unable to schedule Daily Report.    "},
         // No job without a trigger, or with a record it was not made for.
         {true, true, false, "", "run delete create activate 13:30 delete ", "Unable to activate Daily Report.    "},
         {true, true, true, "no/such/", "run delete create activate 13:30 delete ", "Unable to save profile.    "},
     };
-    for (const auto& c : saves) {
+    for (const auto& c : cases) {
         TempDir dir;
         FakeService service;
         service.running = c.running, service.creates = c.creates, service.activates = c.activates;
