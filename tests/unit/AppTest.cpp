@@ -12,7 +12,7 @@ const CivilDate kToday{2026, 12, 7};
 
 // The tip's focus decides what Enter does, so it is checked by name here;
 // the window's own cases are driven end to end.
-TEST(MainWindowRules, SelectionDecidesButtonsAndTipAndTheWindowLeavesRoomForTheTip)
+TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
 {
     const struct { int selected, rows; CivilDate date; const char* buttons; QuickTip tip; TipFocus focus; } cases[] = {
         {0, 1, kToday, "------?", QuickTips::selectProfile, TipFocus::Help},
@@ -35,7 +35,10 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTipAndTheWindowLeavesRoomForTheT
         EXPECT_STREQ(s.tip.text, c.tip.text);
         EXPECT_EQ(s.tip.focus, c.focus);
     }
+}
 
+TEST(MainWindowRules, Placement)
+{
     // Room is left for the tip strip; a window too big goes negative.
     const int placements[][4] = {
         // screen, window, x, y
@@ -51,7 +54,7 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTipAndTheWindowLeavesRoomForTheT
     EXPECT_EQ(CentredOrigin(INT_MIN, INT_MAX), INT_MIN);
 }
 
-TEST(SystemTexts, OperatingSystemNamesOfKnownVersionsOnlyAndTheReleaseDate)
+TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
 {
     const struct { int platform, major, minor; const char* name; } cases[] = {
         {0, 3, 10, "32"}, {1, 4, 0, "95"}, {1, 4, 90, "ME"}, {1, 4, 3, ""},
@@ -60,7 +63,10 @@ TEST(SystemTexts, OperatingSystemNamesOfKnownVersionsOnlyAndTheReleaseDate)
     for (const auto& c : cases)
         EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name)
             << c.platform << " " << c.major << "." << c.minor;
+}
 
+TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
+{
     EXPECT_EQ(ReleaseDateText("Sep  1 2005"), "9/1/2005");
     EXPECT_EQ(ReleaseDateText("Dec 17 2026"), "12/17/2026");
     EXPECT_EQ(ReleaseDateText("Foo  1 2005"), "");

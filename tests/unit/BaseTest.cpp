@@ -21,7 +21,7 @@ namespace {
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
-TEST(TextLines, SplitLikeA500ByteFgetsBufferOddFilesYieldNothingAndIntegersReadLikeAtoi)
+TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
 {
     const std::string j498(498, 'j'), j499(499, 'j'), j500(500, 'j');
     const std::pair<std::string, Lines> cases[] = {
@@ -40,7 +40,10 @@ TEST(TextLines, SplitLikeA500ByteFgetsBufferOddFilesYieldNothingAndIntegersReadL
         EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
         EXPECT_EQ(lines, c.second) << c.first;
     }
+}
 
+TEST(TextLines, OddFilesYieldNothingOrEverything)
+{
     TempDir dir;
     int calls = 0;
     auto count = [&](const std::string&) { ++calls; };
@@ -65,16 +68,19 @@ TEST(TextLines, SplitLikeA500ByteFgetsBufferOddFilesYieldNothingAndIntegersReadL
     std::string last;
     ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
     EXPECT_EQ(last, "last");
+}
 
-    const std::pair<const char*, int> integers[] = {
+TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
+{
+    const std::pair<const char*, int> cases[] = {
         {" 5", 5}, {"\t 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
         {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX},
         {"-99999999999999999999999", INT_MIN}};
-    for (const auto& c : integers)
+    for (const auto& c : cases)
         EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
 }
 
-TEST(ProgramCalendar, DayCountFollowsTheFixedFormulaAndMonthsTheRuleFrom1900)
+TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
 {
     const int cases[][7] = {
         {7, 15, 1970, 9, 9, 2005, 12839},
@@ -99,11 +105,14 @@ TEST(ProgramCalendar, DayCountFollowsTheFixedFormulaAndMonthsTheRuleFrom1900)
     const int firsts[] = {0, 28, 58, 89, 119, 150, 180, 210, 241, 271, 302, 332};
     for (int month = 1; month <= 12; ++month)
         EXPECT_EQ(DayCount({2001, 1, 1}, {2001, month, 1}), firsts[month - 1]) << month;
+}
 
+TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
+{
     // 2100 and 3000 lie past the year where the old lists stopped knowing months.
-    const int months[][3] = {{2, 2024, 29}, {2, 2023, 28}, {2, 2100, 29}, {2, 1900, 29}, {4, 2030, 30},
-                             {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
-    for (const auto& c : months)
+    const int cases[][3] = {{2, 2024, 29}, {2, 2023, 28}, {2, 2100, 29}, {2, 1900, 29}, {4, 2030, 30},
+                            {11, 3000, 30}, {1, 2200, 31}, {2, 1899, 31}, {13, 2000, 31}, {0, 2000, 31}};
+    for (const auto& c : cases)
         EXPECT_EQ(DaysInMonth(c[0], c[1]), c[2]) << c[0] << "/" << c[1];
     // Outside leap years both calendars have the wall calendar's months.
     const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -212,7 +221,7 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
     ExpectGolden("scaled-canvas.txt", "1.5\n" + out.Listing() + "2 x 1.5\n" + uneven.Listing());
 }
 
-TEST(SafeFileWriter, NeverFollowsWhatIsThereKeepsPermissionsLeavesOneWholeVersionAndRemovesOnlyItsOwnStaleFiles)
+TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
 {
     TempDir dir, outside;
     outside.Write("victim", "keep");
@@ -233,8 +242,11 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereKeepsPermissionsLeavesOneWholeVersio
     const std::string fits(kMaxDataFileBytes / 2, '\n');
     EXPECT_TRUE(WriteTextFileSafely(dir.path("big.ini"), fits));
     EXPECT_FALSE(WriteTextFileSafely(dir.path("big.ini"), fits + "x"));
+}
 
-    // Of the writer's leftovers, only the old ones go.
+TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
+{
+    TempDir dir;
     const struct { const char* name; bool old, removed; } files[] = {
         {"oc.ini.0123456789ab.tmp", true, true},    {"Ann Smith.ini.ffffffffffff.tmp", true, true},
         {"oc.ini.0123456789ab.tmp", false, false},  // a write under way in another process
@@ -252,24 +264,26 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereKeepsPermissionsLeavesOneWholeVersio
         EXPECT_EQ(access(path.c_str(), F_OK) != 0, file.removed);
         std::remove(path.c_str());
     }
+}
 
-    // Writers at once leave one whole version and no temporary file.
-    TempDir one;
+TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
+{
+    TempDir dir;
     const std::string a(20000, 'a'), b(30000, 'b');
-    WriteTextFileSafely(one.path("oc.ini"), a);
+    WriteTextFileSafely(dir.path("oc.ini"), a);
     std::atomic<int> failures{0}, done{0};
     auto writer = [&](const std::string& text) {
         for (int i = 0; i < 150; ++i)
-            failures += !WriteTextFileSafely(one.path("oc.ini"), text);
+            failures += !WriteTextFileSafely(dir.path("oc.ini"), text);
         ++done;
     };
     std::thread first(writer, a), second(writer, b);
     for (std::string seen; done < 2; failures += seen != a && seen != b)  // a reader in between
-        seen = one.Read("oc.ini");
+        seen = dir.Read("oc.ini");
     first.join();
     second.join();
     EXPECT_EQ(failures, 0);
-    EXPECT_EQ(one.EntryCount(), 1);  // no temporary file left behind
+    EXPECT_EQ(dir.EntryCount(), 1);  // no temporary file left behind
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 
-TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
+TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
 {
     int good[3] = {};
     for (int pair = 0; pair < 144 * 100; ++pair) {
@@ -32,10 +32,13 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
         EXPECT_GT(count, 14400 / 20);
         EXPECT_LT(count, 14400 / 2);
     }
+}
 
-    // Love, friendship and business, "+" good or "-" bad with the reason. A
-    // birth month outside the calendar gives no sign; soul numbers outside 0..9
-    // complete nothing.
+// Love, friendship and business, "+" good or "-" bad with the reason. A
+// birth month outside the calendar gives no sign; soul numbers outside 0..9
+// complete nothing.
+TEST(CompanionMatch, PairsWorkedByHand)
+{
     const std::pair<CompanionPerson, CompanionPerson> cases[] = {
         {{"", Sign::Aries, 3}, {"", Sign::Leo, 4}},   {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6}},
         {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2}}, {{"", Sign::Libra, 7}, {"", Sign::Aries, 9}},
@@ -50,7 +53,7 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairAndPairsWorkedByHand)
     ExpectGolden("companion-pairs.txt", listing);
 }
 
-TEST(CompanionPeople, OnePersonTwiceIsRefusedThenFourLinesPlacedByTheWindowHeightAndBlackOnPaper)
+TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthDates)
 {
     const CivilDate born{1970, 5, 4};
     EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
@@ -77,9 +80,12 @@ TEST(CompanionPeople, OnePersonTwiceIsRefusedThenFourLinesPlacedByTheWindowHeigh
         EXPECT_EQ(refusal.message.empty(), !*pair.message) << pair.second;
         EXPECT_EQ(refusal.isError, pair.isError) << pair.second;
     }
+}
 
-    // The window's client height places the lines: unknown, no room, centred,
-    // centred, and centred but drawn higher; then the lines on paper.
+// The window's client height places the lines: unknown, no room, centred,
+// centred, and centred but drawn higher; then the lines on paper.
+TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
+{
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
     std::string listing;
     for (int height : {0, 202, 264, 300, 400}) {

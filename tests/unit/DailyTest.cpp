@@ -159,7 +159,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
 }
 
 // The hourly chart fitted to 8 inches: 8.0 x 4.8, clicked through.
-TEST(PrintOptionsModel, ResizeTileAndPhotoStepsThenSizeTextsAndRounding)
+TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
 {
     PrintOptionsModel model("C:\\Program Files\\Oracline\\hourly.jpg", 300, 600, PrintSize{8.0f, 4.8f});
     const auto state = [&m = model] {
@@ -201,7 +201,10 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoStepsThenSizeTextsAndRounding)
     }
     EXPECT_FALSE(model.Choice(false).keepRatio);
     EXPECT_EQ(model.Choice(true).resizePercent, 75);
+}
 
+TEST(PrintOptionsModel, SizeTextsAndRounding)
+{
     const struct { const char* text; SizeCheck check; float value; } cases[] = {
         {" 6.5 ", SizeCheck::Valid, 6.5f},     {"-1", SizeCheck::Valid, -1.0f},
         {"10000", SizeCheck::Valid, 10000.0f}, {"-1.01", SizeCheck::OutOfRange, 0},

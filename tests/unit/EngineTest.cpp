@@ -45,7 +45,7 @@ TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
 
 // The first number equal to the day number decides the intuition, fortune
 // and the day: G(ood), N(ormal) or B(ad), each with its Evil Eye reading.
-TEST(PersonalReadings, ByFirstMatchingNumberThenNameValueDayBonusFoldSoulNumberAndMonthName)
+TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
 {
     enum { Own = 1, Mother = 2, Good = 4, Father = 8, Bad = 16 };
     const struct { int mask, day, intuition, fortune; char dayClass; } cases[] = {
@@ -71,7 +71,10 @@ TEST(PersonalReadings, ByFirstMatchingNumberThenNameValueDayBonusFoldSoulNumberA
         EXPECT_EQ(std::make_pair(IntuitionReading(p), FortuneReading(p)), std::make_pair(c.intuition, c.fortune));
         EXPECT_EQ(DayReading(p) + " / " + EvilEyeReading(p), "Day Reading: " + days.at(c.dayClass));
     }
+}
 
+TEST(PersonalReadings, NameValueDayBonusFoldSoulNumberAndMonthName)
+{
     // The bytes just outside a-z, A-Z and 1-9 count nothing.
     const std::pair<const char*, int> names[] = {{"Jane Doe", 54}, {"jane DOE", 54}, {"  -.,;0:@[`{", 0},
                                                  {"\xC9\xE9\xFF", 0}, {"AZaz", 54}, {"a1b9", 13}};
@@ -180,7 +183,7 @@ const CivilDate kNinth{2005, 9, 9};
 const std::string kJaneTitle = "September 9, 2005  - Jane Doe -  Automatic Calibration";
 
 // The set shows the cycle's 100 as 99; the plain text keeps it.
-TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsAndTitles)
+TEST(DailyReadingSet, JaneDoeAndTheLotteryOnSeveralDays)
 {
     DailyReadingSet set;
     ComputeDailySet(JaneDoe(), kNinth, set);
@@ -196,7 +199,10 @@ TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsAndTitles)
         ComputeDailySet(JaneDoe(), day, set), listing += "\n" + set.LotteryLine;
     ComputeDailySet(Profile(), {2005, 3, 5}, set);
     ExpectGolden("daily-set.txt", listing + "\n" + set.LotteryLine + "\n" + ComposeDailyText(JaneDoe(), kNinth));
+}
 
+TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
+{
     const struct { int kind, day, value; const char* suffix; } cases[] = {
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
         {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"},
@@ -217,6 +223,7 @@ TEST(DailyReadingSet, JaneDoeTheLotterySingleReadingsAndTitles)
 
     Profile manual = JaneDoe();
     manual.manualCalibration = true;
+    DailyReadingSet set;
     ComputeDailySet(manual, {1999, 12, 31}, set);
     EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  - Jane Doe -  Manual Calibration");
 

@@ -12,7 +12,7 @@ HourlyChart Chart(int previous, int current, int next)
     return chart;
 }
 
-TEST(HourlyChart, ScaleCaptionsTopOffsetLayoutsBarHeightsAndStoredRaises)
+TEST(HourlyChart, ScaleCaptionsAndTopOffset)
 {
     const std::pair<int, const char*> captions[] = {{1, "Emotional"}, {2, "Physical"}, {3, "Intellectual"},
                                                     {4, "Intuition"}, {5, "Fortune"},  {0, "Fortune"}, {9, "Fortune"}};
@@ -22,10 +22,13 @@ TEST(HourlyChart, ScaleCaptionsTopOffsetLayoutsBarHeightsAndStoredRaises)
     const std::pair<int, float> tops[] = {{0, 20}, {474, 20}, {475, 0.5f}, {500, 13}, {600, 63}};
     for (const auto& t : tops)
         EXPECT_FLOAT_EQ(HourlyTopOffset(t.first), t.second) << "window height " << t.first;
+}
 
-    // The window draws the caption, two lines of advice and the phase words over
-    // the chart; the image puts its top at 25 on a grey ground, with the title
-    // and the caption instead of the advice.
+// The window draws the caption, two lines of advice and the phase words over
+// the chart; the image puts its top at 25 on a grey ground, with the title
+// and the caption instead of the advice.
+TEST(HourlyChart, ScreenAndImageLayouts)
+{
     HourlyChart chart = Chart(40, 62, 51);
     RecordingCanvas screen, image;
     chart.DrawScreen(screen, 500);
@@ -33,9 +36,12 @@ TEST(HourlyChart, ScaleCaptionsTopOffsetLayoutsBarHeightsAndStoredRaises)
     stubs.title = "Hourly Analysis - September 9, 2005";
     stubs.DrawImage(image);
     ExpectGolden("hourly.txt", "screen\n" + screen.Listing() + "image\n" + image.Listing());
+}
 
-    // Each half runs in straight steps of distance/11 from its start to its end,
-    // or rises by 0.11 per hour after a raise when its ends are equal.
+// Each half runs in straight steps of distance/11 from its start to its end,
+// or rises by 0.11 per hour after a raise when its ends are equal.
+TEST(HourlyChart, BarHeightsAndStoredRaises)
+{
     const struct {
         int previous, current, next, storedCurrent, storedNext;
         float firstStep, secondStep;

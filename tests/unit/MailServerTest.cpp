@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(Mime, KnownAnswersThenAMessageWithTextAndAttachments)
+TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
 {
     const std::pair<std::string, std::string> base64[] = {
         {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foobar", "Zm9vYmFy"}, {{"\xFF\x00\x80", 3}, "/wCA"}};
@@ -32,7 +32,10 @@ TEST(Mime, KnownAnswersThenAMessageWithTextAndAttachments)
     EXPECT_EQ(DotStuff(".a\nb\r\n..c\r."), "..a\r\nb\r\n...c\r\n..\r\n.\r\n");
     EXPECT_EQ(DotStuff("a\r\n"), "a\r\n.\r\n");
     EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -330), "Mon, 07 Dec 2026 07:05:09 -0530");
+}
 
+TEST(Mime, MessageWithTextAndAttachment)
+{
     MimeMail mail;
     mail.fromName = "Oracline", mail.from = "me@example.com", mail.to = {"a@x.org", "b@y.org"};
     mail.subject = "Daily Report", mail.body = "Line one\n.dot\n";
@@ -43,6 +46,39 @@ TEST(Mime, KnownAnswersThenAMessageWithTextAndAttachments)
     mail.attachments.clear();
     mail.body = "\xC3\xA9";
     ExpectGolden("mime.txt", both + "== text beyond ASCII alone\r\n" + BuildMimeMessage(mail));
+}
+
+TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
+{
+    const std::string longLine(kLongestReplyLine + 1, 'x');
+    const struct { std::string input; std::string replies; bool malformed; } cases[] = {
+        {"220 mail ready\r\n", "[220|mail ready]", false},
+        {"250-mail\r\n250-AUTH PLAIN\n250 STARTTLS\r\n354\r\n", "[250|mail|AUTH PLAIN|STARTTLS][354|]", false},
+        {"250-mail\r\n250 ST", "", false},
+        {"250-a\r\n251 b\r\n", "", true},
+        {"hello\r\n", "", true},
+        {"600 x\r\n", "", true},
+        {"250x\r\n", "", true},
+        {"250 " + longLine, "", true},
+    };
+    for (const auto& c : cases) {
+        SmtpReplyReader reader;
+        // Byte by byte, as a slow server would send it.
+        for (char b : c.input)
+            reader.Add(std::string(1, b));
+        std::string replies;
+        for (SmtpReply reply; reader.Next(reply);) {
+            replies += "[" + std::to_string(reply.code);
+            for (const std::string& line : reply.lines)
+                replies += "|" + line;
+            replies += "]";
+        }
+        EXPECT_EQ(replies, c.replies) << c.input;
+        EXPECT_EQ(reader.Malformed(), c.malformed) << c.input;
+    }
+    SmtpReply reply{550, {"5.1.1 <x@y>\tunknown", std::string(400, 'z')}};
+    EXPECT_EQ(reply.Text().substr(0, 30), "550 5.1.1 <x@y>?unknown zzzzzz");
+    EXPECT_EQ(reply.Text().size(), 300u);
 }
 
 // A server that answers from a script, one chunk per read, and notes what
@@ -77,38 +113,8 @@ public:
     std::string transcript;
 };
 
-TEST(Smtp, TheReplyReaderRefusesWhatIsNotSmtpAndTheSessionSignsInOnlyEncrypted)
+TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
 {
-    const std::string longLine(kLongestReplyLine + 1, 'x');
-    const struct { std::string input; std::string replies; bool malformed; } streams[] = {
-        {"220 mail ready\r\n", "[220|mail ready]", false},
-        {"250-mail\r\n250-AUTH PLAIN\n250 STARTTLS\r\n354\r\n", "[250|mail|AUTH PLAIN|STARTTLS][354|]", false},
-        {"250-mail\r\n250 ST", "", false},
-        {"250-a\r\n251 b\r\n", "", true},
-        {"hello\r\n", "", true},
-        {"600 x\r\n", "", true},
-        {"250x\r\n", "", true},
-        {"250 " + longLine, "", true},
-    };
-    for (const auto& c : streams) {
-        SmtpReplyReader reader;
-        // Byte by byte, as a slow server would send it.
-        for (char b : c.input)
-            reader.Add(std::string(1, b));
-        std::string replies;
-        for (SmtpReply reply; reader.Next(reply);) {
-            replies += "[" + std::to_string(reply.code);
-            for (const std::string& line : reply.lines)
-                replies += "|" + line;
-            replies += "]";
-        }
-        EXPECT_EQ(replies, c.replies) << c.input;
-        EXPECT_EQ(reader.Malformed(), c.malformed) << c.input;
-    }
-    SmtpReply reply{550, {"5.1.1 <x@y>\tunknown", std::string(400, 'z')}};
-    EXPECT_EQ(reply.Text().substr(0, 30), "550 5.1.1 <x@y>?unknown zzzzzz");
-    EXPECT_EQ(reply.Text().size(), 300u);
-
     const std::string greet = "220 mx ready\r\n", ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN\r\n",
                       ok = "250 ok\r\n", queued = "250 2.0.0 queued as 7\r\n", bye = "221 bye\r\n";
     const std::string plain = "AUTH PLAIN " + Base64(std::string("\0me\0pw", 6)) + "\r\n";
@@ -155,7 +161,6 @@ TEST(Smtp, TheReplyReaderRefusesWhatIsNotSmtpAndTheSessionSignsInOnlyEncrypted)
     EXPECT_EQ(SmtpFailureMessage(outcome, {}), "Unable to send email. \"a@y.org>\r\nRSET\" is not an e-mail address the mail server can take.    ");
     EXPECT_EQ(server.transcript, "");
 }
-
 
 TEST(MailSettings, FileAndDialogChecks)
 {

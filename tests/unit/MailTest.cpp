@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Contacts, ReadWrittenChangesAppliedToWhatIsThereChecksAndSelection)
+TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
 {
     const std::string n324(324, 'n');
     const struct { std::string file, rows; } cases[] = {
@@ -73,9 +73,12 @@ TEST(Contacts, ReadWrittenChangesAppliedToWhatIsThereChecksAndSelection)
     ContactList full;
     full.Fill(std::vector<Contact>(kMaxDataFileBytes / 215, {std::string(100, 'n'), std::string(100, 'a')}));
     EXPECT_EQ(full.Add({"Bo", "b@x"}), kContactsFullMessage);
+}
 
+TEST(Contacts, ChecksAndSelection)
+{
     const std::string n100(100, 'n');
-    const struct { std::string name, address, refusal; } checks[] = {
+    const struct { std::string name, address, refusal; } cases[] = {
         {"", "", "Please enter Contact's Name first.    "},
         {n100 + "n", "", "Contact's Name is too long. Maximum size is 100 characters.    "},
         {"A", "", "Please enter Contact's Email first.     "},
@@ -83,7 +86,7 @@ TEST(Contacts, ReadWrittenChangesAppliedToWhatIsThereChecksAndSelection)
         {"A", "a.example.org", "Contact's Email is not valid.     "},
         {n100, n100.substr(1) + "@", ""},
     };
-    for (const auto& c : checks)
+    for (const auto& c : cases)
         EXPECT_EQ(ContactRefusal(c.name, c.address), c.refusal) << c.name.size() << " " << c.address;
 
     ContactList list;
@@ -110,7 +113,7 @@ auto PictureOf(int width, int height)
     return [=](const std::string&, int& w, int& h) { return w = width, h = height, true; };
 }
 
-TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentAndChecksBeforeSending)
+TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
 {
     EmailComposer composer("C:\\R\\day.jpg");
     composer.subject = "S";
@@ -130,7 +133,10 @@ TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentAndChecksBeforeSending)
         EXPECT_EQ(SendComposedMail(sender, composer), c.said) << c.to;
         EXPECT_EQ(sender.sent, c.sent) << c.to;
     }
+}
 
+TEST(EmailComposer, AttachmentAndChecksBeforeSending)
+{
     TempDir dir;
     for (const auto& c : {std::pair<int, const char*>{1023, "1023B"}, {1024, "1KB"}, {2047, "1KB"}}) {
         EmailComposer composer(dir.Write("a.JPG", std::string(c.first, 'x')));
@@ -141,7 +147,7 @@ TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentAndChecksBeforeSending)
     std::string longestTo;
     for (int i = 0; i < 5; ++i)
         longestTo += (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b";
-    const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } checks[] = {
+    const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } cases[] = {
         {"", "", std::string(201, 'm'), report, 0, 0, "Please enter To Address first.    ", false},
         {std::string(501, 't'), "", "", report, 0, 0, "To Address is too long. Maximum size is 500 characters.    ", false},
         {longestTo, "", "", report, 0, 0, "Please enter Email Subject first.    ", false},
@@ -153,7 +159,7 @@ TEST(EmailComposer, WhatIsSentWhatIsSaidTheAttachmentAndChecksBeforeSending)
         {"t@", "s", "", report, 1025, 10, "", true},
         {"t@", "s", "", report, 10, 1025, "", true},
     };
-    for (const auto& c : checks) {
+    for (const auto& c : cases) {
         EmailComposer composer(c.file);
         composer.DescribeAttachment(PictureOf(c.width, c.height));
         composer.toText = c.to, composer.subject = c.subject, composer.message = c.message;

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(MonthlyChart, CaptionLayoutsSelectionColumnsAndTheStartingMonthsName)
+TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
 {
     EXPECT_EQ(MonthlyCaption("Daily Analysis - March 30, 2026  - Jane Doe -  Manual Calibration"),
               "Monthly Outlook - March 30, 2026  - Jane Doe -  Manual Calibration");
@@ -49,10 +49,13 @@ TEST(MonthlyChart, CaptionLayoutsSelectionColumnsAndTheStartingMonthsName)
     };
     for (const auto& p : points)
         EXPECT_EQ(chart.DayAt(p.x, p.y), p.day) << p.x << "," << p.y;
+}
 
-    // The month the outlook starts in is named under its first column, cut to
-    // three letters when the next month's name follows close by; a start on a
-    // first needs no second name.
+// The month the outlook starts in is named under its first column, cut to
+// three letters when the next month's name follows close by; a start on a
+// first needs no second name.
+TEST(MonthlyChart, TheStartingMonthIsNamedToo)
+{
     const std::pair<CivilDate, const char*> starts[] = {
         {{2026, 1, 10}, "\"January\""}, {{2026, 1, 28}, "\"January\""}, {{2026, 1, 29}, "\"Jan\""},
         {{2026, 1, 31}, "\"Jan\""},     {{2026, 2, 1}, ""}};

@@ -54,7 +54,7 @@ using Writer = std::function<std::string(PageSink&)>;
 // by an earlier showing; none is offered unless it is written whole. Between
 // them they take every body, Print row and closing the writer offers, and
 // contents holding "%" (written through "%s", never as a format).
-TEST(PageWriter, EachPageByteForByteAndTheDreamTimingFollowsTheDaysEmotionalReading)
+TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
         {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"},
@@ -107,14 +107,17 @@ TEST(PageWriter, EachPageByteForByteAndTheDreamTimingFollowsTheDaysEmotionalRead
             std::filesystem::remove(dir.path(name));
         }
     }
+}
 
-    // The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100
-    // (shown as 99) a week later.
-    const struct { int day; const char* reading; bool high; } days[] = {
+// The Emotional cycle runs 50, 57, 64, 71, ... from the birthday, up to 100
+// (shown as 99) a week later.
+TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
+{
+    const struct { int day; const char* reading; bool high; } cases[] = {
         {2, "50%", false}, {4, "64%", false}, {5, "71%", true}, {9, "99%", true}};
     TempDir dir;
     ScratchPages pages(dir.dir());
-    for (const auto& c : days) {
+    for (const auto& c : cases) {
         WriteDreamPage(pages, BornOnSecond(), {2005, 9, c.day});
         const std::string said = "Your Emotional reading for September " + std::to_string(c.day) + ", 2005 is " +
                                  c.reading + ". This is " + (c.high ? "" : "not ") + "a day of high emotion";
@@ -166,7 +169,7 @@ const char* const kTable = "<table border=\"0\" cellpadding=\"3\" cellspacing=\"
 // alone); styles from the open font and bold tags, sizes sharing a baseline,
 // what the pages do not use left as it was; centring, which a centred page
 // does not give the text of a cell.
-TEST(PageView, TextWrappedStyledAndAlignedAndWrittenPagesOpenAtTheirContent)
+TEST(PageView, TextWrappedStyledAndAligned)
 {
     const std::string cell = std::string(kTable) + "<td><font face=\"Verdana\" size=\"2\">aaaa bbbb cccc dddd";
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
@@ -193,9 +196,12 @@ TEST(PageView, TextWrappedStyledAndAlignedAndWrittenPagesOpenAtTheirContent)
         listing += "== " + c.first + " in " + std::to_string(int(c.second)) + "\n" + drawn.substr(drawn.find('\n') + 1);
     }
     ExpectGolden("pages/view-text.txt", listing);
+}
 
-    // The pages as written: the redirect page is followed to its content, the
-    // body gives the colour and the scrolling, the Print link can be found.
+// The pages as written: the redirect page is followed to its content, the
+// body gives the colour and the scrolling, the Print link can be found.
+TEST(PageView, WrittenPagesOpenAtTheirContent)
+{
     TempDir dir;
     ScratchPages pages(dir.dir());
     PageDocument page;

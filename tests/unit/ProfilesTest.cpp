@@ -19,7 +19,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(ProfileFile, KeyRulesAndEachReaderTakesOnlyItsKeys)
+TEST(ProfileFile, KeyRules)
 {
     // flags: 1 mother, 2 father, 4 manual calibration
     const struct { std::string bytes; int month, day, year, flags; } cases[] = {
@@ -62,8 +62,11 @@ TEST(ProfileFile, KeyRulesAndEachReaderTakesOnlyItsKeys)
         EXPECT_EQ(p.yourMonth + p.yourDate + p.yourYear, 1902) << path;
         EXPECT_FALSE(p.useMotherBirthday || p.useFatherBirthday || p.manualCalibration) << path;
     }
+}
 
-    // Each reader takes only its own keys.
+TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
+{
+    TempDir dir;
     dir.Write("Work.ini", "Profile:Inside\nName:Sam\nYourMonth:3\nYourDate:7\nYourYear:1970\nMotherMonth:5\n");
     Profile full;
     full.description = "Work";
@@ -153,7 +156,7 @@ std::string Describe(const std::vector<ProfileIndexEntry>& entries)
     return text;
 }
 
-TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndChangesApplyToTheIndexAsItIsNow)
+TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"Profile:A\r\nDescription:B\r\nAdjustment:Manual\r\nProfile:C\r\nDescription:D\r\nAdjustment:Automatic\r\n",
@@ -197,14 +200,17 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndChangesApplyToTheIndexAsItIsNow
     EXPECT_EQ(Describe({IndexEntryOf(saved)}), "[Jane Doe|Me|Automatic]");
     saved.manualCalibration = true;
     EXPECT_EQ(IndexEntryOf(saved).calibration, "Manual");
+}
 
-    // Two sessions of one account: each applies only its own changes to the
-    // index as it is when it writes, and an index it cannot read stays whole.
+// Two sessions of one account: each applies only its own changes to the
+// index as it is when it writes, and an index it cannot read stays whole.
+TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
+{
     using Kind = IndexChange::Kind;
     const ProfileIndexEntry ann{"Ann", "Home", "Automatic"}, bo{"Bo", "Work", "Manual"}, cy{"Cy", "Play", "Manual"},
                             boAgain{"Bo", "WORK", "Automatic"};
     const struct { const char* what; std::vector<ProfileIndexEntry> there; std::vector<IndexChange> changes;
-                   const char* after; } sessions[] = {
+                   const char* after; } cases[] = {
         {"added beside another session's row", {ann, bo}, {{Kind::put, cy}}, "[Ann|Home|Automatic][Bo|Work|Manual][Cy|Play|Manual]"},
         {"replaced in place, whatever the case", {ann, bo, cy}, {{Kind::put, boAgain}},
          "[Ann|Home|Automatic][Bo|WORK|Automatic][Cy|Play|Manual]"},
@@ -212,12 +218,13 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndChangesApplyToTheIndexAsItIsNow
         {"deleted elsewhere already", {ann}, {{Kind::remove, bo}}, "[Ann|Home|Automatic]"},
         {"no index yet, changes in order", {}, {{Kind::put, ann}, {Kind::put, bo}, {Kind::remove, ann}}, "[Bo|Work|Manual]"},
     };
-    for (const auto& c : sessions) {
+    for (const auto& c : cases) {
         TempDir own;
         ASSERT_TRUE(c.there.empty() || WriteProfileIndex(own.dir(), c.there));
         EXPECT_TRUE(UpdateProfileIndex(own.dir(), c.changes)) << c.what;
         EXPECT_EQ(Describe(ReadProfileIndex(own.dir())), c.after) << c.what;
     }
+    TempDir dir;
     const std::string unreadable(kMaxDataFileBytes + 1, '\n');
     dir.Write("oc.ini", unreadable);
     EXPECT_FALSE(UpdateProfileIndex(dir.dir(), {{Kind::put, ann}}));
@@ -251,7 +258,7 @@ std::string Problem(const std::string& description, const std::string& name, int
     return FirstInputProblem(p);
 }
 
-TEST(ProfileEditorChecks, FirstFailingCheckDecidesAndUnstorableTextsSayWhy)
+TEST(ProfileEditorChecks, FirstFailingCheckDecides)
 {
     const std::string d100(100, 'd'), n100(100, 'n');
     const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
@@ -277,7 +284,10 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecidesAndUnstorableTextsSayWhy)
     };
     for (const auto& c : cases)
         EXPECT_EQ(Problem(c.description, c.name, c.mother, c.father), c.message) << c.what;
+}
 
+TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
+{
     // Separators, 8.3 aliases, devices (superscripts in Windows-1252) and the
     // program's own files in any letter case.
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {

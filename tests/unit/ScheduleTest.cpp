@@ -32,7 +32,7 @@ struct FakeService : ScheduleService {
 // Both readers on the same files: later lines win, keys are case-sensitive,
 // an empty type keeps what was read. The delivery sends colours for Type:1
 // alone, the display shows them for any non-zero number.
-TEST(ScheduleRecord, DeliveryAndDisplayReadersAndStoredTimesReadAsAClockShowsThem)
+TEST(ScheduleRecord, DeliveryAndDisplayReaders)
 {
     const std::string colours = "|Deliver report in full colors|", plain = "|Deliver report in plain text|";
     const struct { const char* file; std::string delivery, display; } cases[] = {
@@ -67,15 +67,18 @@ TEST(ScheduleRecord, DeliveryAndDisplayReadersAndStoredTimesReadAsAClockShowsThe
     };
     for (const auto& c : named)
         EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
+}
 
+TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
+{
     // The writer's forms, which it writes back the same, hand-written 12-hour
     // forms, and what is no time.
-    const struct { const char *stored, *shown; bool written = false; } times[] = {
+    const struct { const char *stored, *shown; bool written = false; } cases[] = {
         {"7:5AM", "07:05", true}, {"14:3PM", "14:03", true}, {"12:0PM", "12:00", true}, {"11:59AM", "11:59", true},
         {"23:59PM", "23:59", true}, {"1:30 PM", "13:30"}, {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
         {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"},
     };
-    for (const auto& c : times) {
+    for (const auto& c : cases) {
         const std::optional<ClockTime> time = ParseStoredTime(c.stored);
         char shown[8] = "-";
         if (time)
@@ -130,20 +133,23 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
 
 // The account's record path as the job passes it, or quoted as typed; any
 // other spelling is a person starting the program.
-TEST(ScheduledDelivery, OnlyTheAccountsRecordPathThenRecordChecksAndEveryBranch)
+TEST(ScheduledDelivery, RecognisesOnlyTheAccountsRecordPath)
 {
     const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr";
-    const struct { std::string line; bool scheduled; } spellings[] = {
+    const struct { std::string line; bool scheduled; } cases[] = {
         {record, true}, {'"' + record + '"', true}, {"", false}, {record + " ", false}, {'"' + record, false},
         {"\"\"" + record + "\"\"", false}, {"c" + record.substr(1), false},
         {"C:\\Program Files\\Oracline\\task.dtr", false},
     };
-    for (const auto& c : spellings)
+    for (const auto& c : cases)
         EXPECT_EQ(IsScheduledRunArgument(c.line, record), c.scheduled) << c.line;
     EXPECT_FALSE(IsScheduledRunArgument("", ""));
+}
 
-    // Only a profile of the data folder and a single address are accepted, and
-    // every branch of the delivery ends in its log line.
+// Only a profile of the data folder and a single address are accepted, and
+// every branch of the delivery ends in its log line.
+TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
+{
     TempDir dir;
     const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
 
@@ -209,7 +215,7 @@ TEST(ScheduledDelivery, OnlyTheAccountsRecordPathThenRecordChecksAndEveryBranch)
 }
 
 // A field can hold anything the record holds, and never pass for another.
-TEST(DeliveryLog, FieldsStayFieldsTheNewestLinesAreKeptAndAMissedDeliveryIsSaid)
+TEST(DeliveryLog, FieldsStayFields)
 {
     const struct { DeliveryLogEntry entry; const char* line; } cases[] = {
         {{"2026-12-07 07:05", "Jane.ini", "j@x.org", "plain text", "sent"}, "2026-12-07 07:05, Jane.ini, j@x.org, plain text, sent"},
@@ -219,7 +225,10 @@ TEST(DeliveryLog, FieldsStayFieldsTheNewestLinesAreKeptAndAMissedDeliveryIsSaid)
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDeliveryLogLine(c.entry), c.line);
+}
 
+TEST(DeliveryLog, KeepsItsNewestLines)
+{
     TempDir dir;
     const std::string log = dir.path("delivery.log");
     for (int i = 1; i <= kDeliveryLogLines + 5; ++i)
@@ -228,12 +237,13 @@ TEST(DeliveryLog, FieldsStayFieldsTheNewestLinesAreKeptAndAMissedDeliveryIsSaid)
     EXPECT_EQ(text.substr(0, 7), "line 6\n");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), kDeliveryLogLines);
     EXPECT_EQ(LastDeliveryLogLine(log), "line 105");
+}
 
+TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
+{
     const LocalMinute saved{{2026, 12, 5}, 6, 0};
     const ClockTime seven{7, 0};
-    // A delivery is missed after the later of the last run and the saving,
-    // once an hour overdue.
-    const struct { std::optional<LocalMinute> lastRun; LocalMinute now; std::string said; } missed[] = {
+    const struct { std::optional<LocalMinute> lastRun; LocalMinute now; std::string said; } cases[] = {
         {std::nullopt, {{2026, 12, 5}, 7, 59}, ""},
         {std::nullopt, {{2026, 12, 5}, 8, 0},
          "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 07:00 did not run."},
@@ -245,7 +255,7 @@ TEST(DeliveryLog, FieldsStayFieldsTheNewestLinesAreKeptAndAMissedDeliveryIsSaid)
         {ParseLogTime("2026-12-31 23:30, Jane.ini, j@x.org, plain text, sent"), {{2027, 1, 1}, 8, 0},
          "No delivery since 2026-12-31 23:30: the delivery due 2027-01-01 07:00 did not run."},
     };
-    for (const auto& c : missed)
+    for (const auto& c : cases)
         EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
     // The grace runs past midnight.
     EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, 30}, {{2026, 12, 6}, 0, 29}), "");
