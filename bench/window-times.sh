@@ -26,7 +26,7 @@ grep -v '"Static", SS_' src/res/MainWindow.rc > "$build/main-dialog-no-pictures.
 rc manifest "$build/manifest.rc"; rc artwork src/res/Artwork.rc
 rc main-dialog src/res/MainWindow.rc; rc main-dialog-no-pictures "$build/main-dialog-no-pictures.rc"
 for dialog in main-dialog main-dialog-no-pictures; do
-  x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -I src/res -o "$build/$dialog-alone.exe" bench/win/dialog-alone.c \
+  x86_64-w64-mingw32-gcc-posix -O2 -static -mwindows -DMAIN_DIALOG -I src/res -o "$build/$dialog-alone.exe" bench/win/floor-dialog.c \
     "$build/$dialog.res" "$build/artwork.res" "$build/manifest.res" -lcomctl32
 done
 tools/wine-prefix.sh "$WINEPREFIX"

@@ -80,15 +80,16 @@ bool GdiPlusCanvas::FillWholeTarget(int x, int y, int width, int height, Colour 
         return false;
     const INT targetWidth = static_cast<INT>(target_->GetWidth());
     const INT targetHeight = static_cast<INT>(target_->GetHeight());
+    if (targetWidth <= 0 || targetHeight <= 0 || x > 0 || y > 0 || x + width < targetWidth ||
+        y + height < targetHeight)
+        return false;
+    // Only where GDI+ would lay the rectangle on the bitmap's pixels as given.
     const Gdiplus::Unit unit = graphics_.GetPageUnit();
     Gdiplus::Matrix transform;
-    graphics_.GetTransform(&transform);
-    if (x > 0 || y > 0 || x + width < targetWidth || y + height < targetHeight || targetWidth <= 0 ||
-        targetHeight <= 0 || graphics_.GetPageScale() != 1.0f ||
-        (unit != Gdiplus::UnitPixel && unit != Gdiplus::UnitDisplay) || !transform.IsIdentity())
-        return false;
     Gdiplus::Region clip;
-    if (graphics_.GetClip(&clip) != Gdiplus::Ok || !clip.IsInfinite(&graphics_))
+    if ((unit != Gdiplus::UnitPixel && unit != Gdiplus::UnitDisplay) || graphics_.GetPageScale() != 1.0f ||
+        graphics_.GetTransform(&transform) != Gdiplus::Ok || !transform.IsIdentity() ||
+        graphics_.GetClip(&clip) != Gdiplus::Ok || !clip.IsInfinite(&graphics_))
         return false;
     const Gdiplus::Rect whole(0, 0, targetWidth, targetHeight);
     Gdiplus::BitmapData pixels{};
