@@ -41,7 +41,7 @@ else()
   target_link_libraries(Oracline PRIVATE delayimp)
 endif()
 target_link_libraries(Oracline PRIVATE oracline_core ${DELAY_LIBRARIES}
-  gdiplus ole32 uuid mstask shlwapi advapi32 winspool)
+  gdiplus ole32 uuid mstask taskschd shlwapi advapi32 winspool)
 configure_file(${CMAKE_SOURCE_DIR}/src/res/OraclineVersion.h.in ${CMAKE_BINARY_DIR}/generated/OraclineVersion.h)
 target_include_directories(Oracline PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res
                            ${CMAKE_BINARY_DIR}/generated)

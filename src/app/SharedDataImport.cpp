@@ -8,8 +8,11 @@
 #include "platform/FileOps.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileIndex.h"
+#include "schedule/ScheduleRecord.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -56,7 +59,9 @@ SharedDataImport ImportSharedData(const DataFolders& folders)
 
 std::string RepointScheduleRecord(const std::string& recordText, const DataFolders& folders)
 {
-    std::string text;
+    // Held back until the user confirms it: another account could have
+    // written the shared record, and it would mail through this account.
+    std::string text = std::string(kCopiedRecordKey) + folders.shared + "\n";
     ForEachLineIn(recordText, [&](const std::string& line) {
         const std::string value = StartsWithKey(line, kProfileKey) ? line.substr(8) : "";
         const std::string name = value.substr(std::min(value.size(), folders.shared.size()));
@@ -79,4 +84,20 @@ std::string ImportNoticeText(const DataFolders& folders)
     return "Your profiles, contacts and schedule are now kept for your account alone in " + folders.data +
            " and your reports in " + folders.reports + ", copied from " + folders.shared +
            ", where the originals stay as they were.    ";
+}
+
+std::string CopiedScheduleText(const std::string& recordPath)
+{
+    ScheduleRecord record;
+    if (!AwaitsConfirmation(recordPath) || !ReadScheduleRecordForDelivery(recordPath, record))
+        return "";
+    const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
+    const std::optional<ClockTime> time = ParseStoredTime(shown.storedTime);
+    char clock[8] = "";
+    if (time)
+        std::snprintf(clock, sizeof clock, "%02d:%02d", time->hour, time->minute);
+    return "\n\nThe daily report of " + shown.profile + " in " +
+           (record.reportType == ReportType::fullColours ? "full colors" : "plain text") + " to " + record.email +
+           (time ? std::string(" at ") + clock : std::string()) +
+           " stays off until you confirm it with Save in the Schedule dialog.    ";
 }

@@ -33,3 +33,8 @@ bool TakeImportNotice(const std::string& dataDirectory);
 
 // The one sentence that says where the data now is.
 std::string ImportNoticeText(const DataFolders& folders);
+
+// What the copied schedule record at `recordPath` would mail daily, to whom
+// and when, and that it stays off until the user confirms it; empty when no
+// copied record awaits confirmation.
+std::string CopiedScheduleText(const std::string& recordPath);

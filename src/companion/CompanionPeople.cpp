@@ -1,6 +1,8 @@
 #include "companion/CompanionPeople.h"
 
 #include "base/AsciiText.h"
+#include "base/ShownText.h"
+#include "engine/DailyReadingSet.h"
 #include "engine/PersonalNumbers.h"
 #include "profiles/ProfileFile.h"
 
@@ -46,5 +48,5 @@ CompanionPerson LoadCompanionPerson(const std::string& path)
     // only matters to readings the companion analysis does not use.
     profile.SetAnalysisDate(profile.Birthday());
     ComputeNumbers(profile);
-    return {profile.fullName, SignOfBirthday(profile.yourMonth, profile.yourDate), profile.ownNumber};
+    return {ShownText(profile.fullName, kLongestShownName), SignOfBirthday(profile.yourMonth, profile.yourDate), profile.ownNumber};
 }

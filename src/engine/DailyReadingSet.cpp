@@ -3,6 +3,7 @@
 #include "engine/Cycles.h"
 #include "engine/PersonalNumbers.h"
 #include "engine/PersonalReadings.h"
+#include "base/ShownText.h"
 
 namespace {
 
@@ -56,7 +57,9 @@ std::string AnalysisTitle(const std::string& heading, const Profile& profile, co
     title += ", ";
     title += std::to_string(date.year);
     title += "  - ";
-    title += profile.fullName;
+    // The readings take the name as the file holds it, whatever its length;
+    // the title shows it on one line and cut where no title could hold it.
+    title += ShownText(profile.fullName, kLongestShownName);
     title += " -";
     title += profile.manualCalibration ? "  Manual Calibration" : "  Automatic Calibration";
     return title;

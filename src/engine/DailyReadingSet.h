@@ -2,6 +2,7 @@
 #include "base/CivilDate.h"
 #include "engine/Profile.h"
 
+#include <cstddef>
 #include <string>
 
 // Everything a Daily Analysis shows for one profile and one date.
@@ -38,6 +39,9 @@ int ClampForDisplay(int value);
 // "Daily Analysis - September 9, 2005  - Jane Doe -  Automatic Calibration":
 // `heading` ("Daily Analysis - " or "Hourly Analysis - "), then the date, the
 // full name and the calibration of the profile.
+// The longest name a title shows whole: the longest the profile editor writes.
+inline constexpr std::size_t kLongestShownName = 100;
+
 std::string AnalysisTitle(const std::string& heading, const Profile& profile, const CivilDate& date);
 
 // Fills `set` for the profile on the date: its numbers, the title, the five

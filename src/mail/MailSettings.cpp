@@ -92,9 +92,20 @@ bool IsServerName(const std::string& text)
     return true;
 }
 
+const char* UnusableServerSetting(const MailSettings& settings)
+{
+    if (settings.method != MailMethod::smtp)
+        return nullptr;
+    if (!IsServerName(settings.server))
+        return kServerKey;
+    if (!IsMailboxAddress(settings.from))
+        return kFromKey;
+    return nullptr;
+}
+
 bool SendsThroughServer(const MailSettings& settings)
 {
-    return settings.method == MailMethod::smtp && IsServerName(settings.server) && IsMailboxAddress(settings.from);
+    return settings.method == MailMethod::smtp && !UnusableServerSetting(settings);
 }
 
 MailWay ChooseMailWay(const MailSettings& settings, bool hasMailProgram)

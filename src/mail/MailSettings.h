@@ -47,6 +47,11 @@ bool IsMailboxAddress(const std::string& text);
 // A server name or address literal without blanks or control characters.
 bool IsServerName(const std::string& text);
 
+// The key ("Server:", "From:") of the first value that keeps settings which
+// choose the mail server from reaching it (missing, or dropped by the reader
+// for a control character), or null when they can send or choose no server.
+const char* UnusableServerSetting(const MailSettings& settings);
+
 // True when the settings choose the mail server and name one and a sender.
 bool SendsThroughServer(const MailSettings& settings);
 

@@ -68,12 +68,11 @@ void ApplyLine(const std::string& line, Reader reader, Profile& profile)
             return;
         const std::size_t keyLength = std::strlen(key.name);
         if (key.kind == Target::Text) {
-            // A name no writer would write (over-long, with control
-            // characters) is not taken: it would reach titles and mails.
-            const std::string value = line.substr(keyLength);
-            if (key.text == &Profile::fullName && !IsStorableText(value))
-                return;
-            profile.*key.text = value;
+            // A name is taken as the file holds it, whatever its length or
+            // characters: the readings are that name's. The places that show
+            // it make it fit (ShownText); only the writers keep to the
+            // editor's rules.
+            profile.*key.text = line.substr(keyLength);
         } else if (line.size() > keyLength) {
             // An empty value keeps what the record had; letters give 0.
             profile.*key.date = LeadingInteger(line, keyLength);

@@ -74,3 +74,47 @@ std::string LastDeliveryLogLine(const std::string& logPath)
     });
     return last;
 }
+
+std::optional<DeliveryLogEntry> ParseDeliveryLogLine(const std::string& line)
+{
+    std::string fields[5];
+    std::size_t at = 0;
+    for (int index = 0; index < 5; ++index) {
+        std::string& field = fields[index];
+        if (at < line.size() && line[at] == '"') {
+            for (++at;; ++at) {
+                if (at >= line.size())
+                    return std::nullopt;
+                if (line[at] == '"' && (at + 1 >= line.size() || line[at + 1] != '"'))
+                    break;
+                field += line[at];
+                at += line[at] == '"';
+            }
+            ++at;
+        } else {
+            const std::size_t end = std::min(line.find(", ", at), line.size());
+            field = line.substr(at, end - at);
+            at = end;
+        }
+        if (index < 4 && line.compare(at, 2, ", ") != 0)
+            return std::nullopt;
+        at += 2;
+    }
+    if (at - 2 != line.size())
+        return std::nullopt;
+    return DeliveryLogEntry{fields[0], fields[1], fields[2], fields[3], fields[4]};
+}
+
+bool WasDeliveredOn(const std::string& logPath, CivilDate day, const std::string& profile, const std::string& email)
+{
+    const std::string date = DeliveryTimestamp(day, 0, 0).substr(0, 10);
+    bool delivered = false;
+    ForEachLine(logPath, [&](const std::string& read) {
+        const std::optional<DeliveryLogEntry> entry = ParseDeliveryLogLine(read);
+        delivered = delivered ||
+                    (entry && entry->when.compare(0, date.size(), date) == 0 && entry->when.size() == 16 &&
+                     entry->profile == profile && entry->email == email &&
+                     (entry->outcome == "sent" || entry->outcome.compare(0, 5, "sent:") == 0));
+    });
+    return delivered;
+}

@@ -5,6 +5,7 @@
 // written.
 #include "base/Clock.h"
 
+#include <optional>
 #include <string>
 
 inline constexpr const char* kDeliveryLogName = "delivery.log";
@@ -31,3 +32,11 @@ bool AppendDeliveryLog(const std::string& logPath, const std::string& line);
 
 // The newest line, or an empty text without a log.
 std::string LastDeliveryLogLine(const std::string& logPath);
+
+// The fields of a line as FormatDeliveryLogLine writes them; nothing for a
+// line it could not have written (another field count, an unclosed quote).
+std::optional<DeliveryLogEntry> ParseDeliveryLogLine(const std::string& line);
+
+// True when the log holds a line of `day` that says `profile`'s report went
+// out to `email` ("sent", or a mail server's "sent: 250 ..." answer).
+bool WasDeliveredOn(const std::string& logPath, CivilDate day, const std::string& profile, const std::string& email);

@@ -15,14 +15,15 @@ const char* const kEmailKey = "Email:";
 const char* const kTimeKey = "Time:";
 const char* const kTypeKey = "Type:";
 
-enum class Key { None, Profile, Email, Time, Type };
+enum class Key { None, Profile, Email, Time, Type, Copied };
 
 // Calls `onValue` with the key and value of every line that starts with one
-// of the four keys, in file order.
+// of the record's keys, in file order.
 bool ForEachEntry(const std::string& recordPath, const std::function<void(Key, const std::string&)>& onValue)
 {
     static const std::pair<Key, const char*> keys[] = {
-        {Key::Profile, kProfileKey}, {Key::Email, kEmailKey}, {Key::Time, kTimeKey}, {Key::Type, kTypeKey}};
+        {Key::Profile, kProfileKey}, {Key::Email, kEmailKey}, {Key::Time, kTimeKey}, {Key::Type, kTypeKey},
+        {Key::Copied, kCopiedRecordKey}};
     return ForEachLine(recordPath, [&](const std::string& read) {
         // A record written on Windows and read elsewhere keeps its CRs.
         std::string line = read;
@@ -79,6 +80,7 @@ bool ReadScheduleRecordForDelivery(const std::string& recordPath, ScheduleRecord
         switch (key) {
         case Key::Profile: record.profilePath = value; break;
         case Key::Email: record.email = value; break;
+        case Key::Copied: record.awaitsConfirmation = true; break;
         case Key::Type:
             if (!value.empty()) {
                 const int type = LeadingInteger(value);
@@ -88,6 +90,12 @@ bool ReadScheduleRecordForDelivery(const std::string& recordPath, ScheduleRecord
         default: break;  // the registered task decides the time
         }
     });
+}
+
+bool AwaitsConfirmation(const std::string& recordPath)
+{
+    ScheduleRecord record;
+    return ReadScheduleRecordForDelivery(recordPath, record) && record.awaitsConfirmation;
 }
 
 ScheduleDisplay ReadScheduleRecordForDisplay(const std::string& recordPath)

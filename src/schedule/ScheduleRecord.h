@@ -12,7 +12,15 @@ struct ScheduleRecord {
     int minute = 0;           // 0..59
     std::string dayHalf;      // "AM" or "PM"
     int reportType = 0;       // 1 = the report image, 0 = plain text
+    // Copied from an earlier version's shared folder and not yet confirmed
+    // by the user in the Schedule dialog (whose Save writes a record anew).
+    bool awaitsConfirmation = false;
 };
+
+// The line a copied record carries until the user confirms it: "Copied:"
+// and the folder it came from. The four-line record the dialog writes has
+// none, and earlier versions' readers pass it over.
+inline constexpr const char* kCopiedRecordKey = "Copied:";
 
 namespace ReportType {
 inline constexpr int plainText = 0;
@@ -29,6 +37,10 @@ std::string FormatScheduleRecord(const ScheduleRecord& record);
 // Replaces the record file as a whole; the old record stays when writing
 // fails.
 bool WriteScheduleRecord(const std::string& recordPath, const ScheduleRecord& record);
+
+// True when the record is one copied from an earlier version that the user
+// has not confirmed yet.
+bool AwaitsConfirmation(const std::string& recordPath);
 
 // Makes the file writable and deletes it; a failure is passed over.
 void RemoveScheduleRecord(const std::string& recordPath);

@@ -1,14 +1,18 @@
 #include "schedule/ScheduledDelivery.h"
 
+#include "base/AsciiText.h"
 #include "base/TextLines.h"
 #include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
 #include "engine/PersonalNumbers.h"
+#include "mail/MailSettings.h"
 #include "mail/SendMail.h"
 #include "platform/FileOps.h"
 #include "profiles/DescriptionRules.h"
 #include "profiles/ProfileFile.h"
 #include "schedule/ScheduleDialogModel.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +20,7 @@ const char* const kPlainTextForm = "plain text";
 const char* const kFullColoursForm = "full colours";
 const char* const kFallBackForm = "plain text (report image failed)";
 const char* const kProfileExtension = ".ini";
+const char* const kNothingSent = "nothing sent";
 
 std::string Send(const DeliveryTools& tools, const std::string& email, const std::string& body,
                  const std::string& attachment)
@@ -47,9 +52,33 @@ bool IsSingleAddress(const std::string& address)
 
 } // namespace
 
-bool IsScheduledRunArgument(const std::string& commandLine, const std::string& recordPath)
+bool IsScheduledRunCommandLine(const std::string& commandLine, const std::string& recordPath)
 {
-    return !recordPath.empty() && (commandLine == recordPath || commandLine == '"' + recordPath + '"');
+    if (recordPath.empty())
+        return false;
+    // Wine's scheduler gives the parameters alone; Windows puts the program
+    // first.
+    for (const std::string& record : {recordPath, '"' + recordPath + '"'}) {
+        if (commandLine == record)
+            return true;
+        if (commandLine.size() <= record.size() ||
+            commandLine.compare(commandLine.size() - record.size(), record.size(), record) != 0)
+            continue;
+        const std::string before = commandLine.substr(0, commandLine.size() - record.size());
+        const std::size_t programEnd = before.find_last_not_of(" \t");
+        if (programEnd == std::string::npos || programEnd + 1 == before.size())
+            continue;
+        const std::string program = before.substr(0, programEnd + 1);
+        const std::size_t quotes = std::count(program.begin(), program.end(), '"');
+        const bool quoted = quotes == 2 && program.size() > 2 && program.front() == '"' && program.back() == '"';
+        // Unquoted, the program is one word, or a path with blanks that
+        // ends in the program's own extension.
+        const bool plain = quotes == 0 && (program.find_first_of(" \t") == std::string::npos ||
+                                           (program.size() > 4 && LowerAscii(program.substr(program.size() - 4)) == ".exe"));
+        if (quoted || plain)
+            return true;
+    }
+    return false;
 }
 
 ReportInput MailedReportInput(const Profile& recorded, CivilDate today)
@@ -83,9 +112,13 @@ std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataD
     profile = Profile();
     ReadProfileTextForEngine(bytes, profile);
     if (profile.fullName.empty())
-        return "the profile holds no name the program would write";
+        return "the profile holds no name";
     if (!IsSingleAddress(record.email))
         return "the address is not a single e-mail address";
+    // Data another account could have left in the shared folder is mailed
+    // only once the user has seen what goes where.
+    if (record.awaitsConfirmation)
+        return "the schedule copied from an earlier version awaits Save in the Schedule dialog";
     return "";
 }
 
@@ -125,12 +158,29 @@ DeliveryLogEntry RunScheduledDelivery(const std::string& recordPath, const std::
     const std::string refusal = ReadScheduleRecordForDelivery(recordPath, record)
                                     ? RecordRefusal(record, dataDirectory, profile)
                                     : "there is no readable schedule record";
-    if (refusal.empty())
-        return DeliverScheduledReport(record, profile, clock, tools);
     DeliveryLogEntry entry;
     entry.profile = ScheduledFileName(record.profilePath);
     entry.email = record.email;
-    entry.form = "nothing sent";
-    entry.outcome = "record refused: " + refusal;
-    return entry;
+    entry.form = kNothingSent;
+    if (!refusal.empty()) {
+        entry.outcome = "record refused: " + refusal;
+        return entry;
+    }
+    // Settings that choose the mail server are the only route: the run
+    // never hands the mail to another one, and says which value to mend.
+    MailSettings settings;
+    ReadMailSettings(dataDirectory + kMailSettingsFileName, settings);
+    if (const char* unusable = UnusableServerSetting(settings)) {
+        entry.outcome = std::string("mail settings refused: ") + unusable + " in " + kMailSettingsFileName +
+                        " is missing or unusable";
+        return entry;
+    }
+    // A scheduler may start the job twice in a day (Wine starts it early
+    // when another job falls due, and on time again; a missed run is
+    // caught up once the user logs on): one mail a day is what was asked.
+    if (WasDeliveredOn(dataDirectory + kDeliveryLogName, clock.Today(), entry.profile, entry.email)) {
+        entry.outcome = "already delivered today";
+        return entry;
+    }
+    return DeliverScheduledReport(record, profile, clock, tools);
 }

@@ -30,10 +30,13 @@ struct DeliveryTools {
     std::function<bool(const std::string& path, const ReportInput& report)> renderImage;
 };
 
-// True when the command line names the account's record, `recordPath`,
-// exactly: as the daily job passes it, or within one pair of quotes, as a
-// path with blanks is typed. Any other text starts the program as usual.
-bool IsScheduledRunArgument(const std::string& commandLine, const std::string& recordPath);
+// True when the process's whole command line starts the unattended run on
+// the account's record, `recordPath` (case as written): the record alone, as
+// a scheduler that passes only the parameters starts it, or a program (quoted,
+// or one word) followed by blanks and the record; the record either bare or
+// within one pair of quotes, blanks in the path or not. Any other text is a
+// person starting the program.
+bool IsScheduledRunCommandLine(const std::string& commandLine, const std::string& recordPath);
 
 // Today's report as the mailed image shows it: the daily title and the five
 // readings as computed (1 to 100), not clamped as in the window.
@@ -53,7 +56,9 @@ std::string RecordRefusal(const ScheduleRecord& record, const std::string& dataD
 DeliveryLogEntry DeliverScheduledReport(const ScheduleRecord& record, const Profile& profile, const Clock& clock,
                                         const DeliveryTools& tools);
 
-// The whole run: the record read and checked, then delivered or refused;
-// either way one entry for the log.
+// The whole run: the record read and checked, the mail settings checked,
+// then delivered, or refused, or passed over when the log shows this
+// profile's report already went to this address today; either way one entry
+// for the log.
 DeliveryLogEntry RunScheduledDelivery(const std::string& recordPath, const std::string& dataDirectory,
                                       const Clock& clock, const DeliveryTools& tools);

@@ -21,22 +21,25 @@ TEST(EarlierData, TheSharedJobBecomesTheAccountsAndTheDataIsCopiedOnce)
                                  "Time:7:0AM\r\nType:0\r\n");
     CreateDirectoryA((ProgramDirectory() + "Reports").c_str(), nullptr);
     WriteFileBytes(ProgramDirectory() + "Reports\\March.jpg", "a report");
-    ASSERT_TRUE(CreateJob("Daily Analysis Report", program, ProgramDirectory(), sharedRecord, 7, 0));
 
-    // The earlier job's run: the data is copied, the job becomes the
-    // account's own on its own record, and today's mail goes out from there.
+    // The earlier job's run, the job naming another program: the data is
+    // copied, the job becomes the account's own on the installed program and
+    // its own record, held off, and nothing is mailed until the user has
+    // seen what would be.
+    ASSERT_TRUE(CreateJob("Daily Analysis Report", "C:\\elsewhere\\run.exe", ProgramDirectory(), sharedRecord, 7, 0));
     ProgramRun scheduled(sharedRecord);
     ASSERT_TRUE(scheduled.WaitForExit());
     const std::string ownRecord = DataDirectory() + "task.dtr";
     EXPECT_EQ(ScheduledJobs(), std::vector<std::string>{AccountJobName() + "|" + program + "|" +
                                                         DataDirectory().substr(0, DataDirectory().size() - 1) + "|" +
-                                                        ownRecord + "|2020-01-01 type 1 every 1 at 7:00;"});
-    EXPECT_EQ(DataFile("task.dtr"), "Profile:" + DataDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
-                                    "Time:7:0AM\r\nType:0\r\n");
+                                                        ownRecord + "|off|2020-01-01 type 1 every 1 at 7:00;"});
+    EXPECT_EQ(DataFile("task.dtr"), "Copied:" + ProgramDirectory() + "\r\nProfile:" + DataDirectory() +
+                                    "Jane Doe.ini\r\nEmail:jane@example.com\r\nTime:7:0AM\r\nType:0\r\n");
     EXPECT_EQ(DataFile("Jane Doe.ini") + DataFile("contacts.ini") + ReadFileBytes(ReportsDirectory() + "March.jpg"),
               ProfileFileText(jane) + "Name:Bo\r\nEmail:bo@x.org\r\n" + "a report");
-    EXPECT_EQ(ReadMailRecord().size(), 1u);
-    EXPECT_NE(DataFile("delivery.log").find(", Jane Doe.ini, jane@example.com, plain text, sent"), std::string::npos);
+    EXPECT_EQ(ReadMailRecord().size(), 0u);
+    EXPECT_NE(DataFile("delivery.log").find(", Jane Doe.ini, jane@example.com, nothing sent, record refused: "),
+              std::string::npos);
 
     // The next start says once where the data is; later ones take nothing
     // more from the shared folder.
@@ -47,6 +50,9 @@ TEST(EarlierData, TheSharedJobBecomesTheAccountsAndTheDataIsCopiedOnce)
         EXPECT_EQ(static_cast<bool>(notice), first);
         if (notice) {
             EXPECT_NE(notice.text.find(DataDirectory() + " and your reports in " + ReportsDirectory()),
+                      std::string::npos) << notice.text;
+            EXPECT_NE(notice.text.find("\n\nThe daily report of Jane Doe.ini in plain text to jane@example.com at "
+                                       "07:00 stays off until you confirm it with Save in the Schedule dialog."),
                       std::string::npos) << notice.text;
             AnswerMessageBox(notice, IDOK);
         }

@@ -2,9 +2,12 @@
 #include "app/OperatingSystemName.h"
 #include "app/ReleaseDate.h"
 #include "app/SharedDataImport.h"
+#include "schedule/ScheduleRecord.h"
 #include "base/ScreenPlacement.h"
 
 #include "TestSupport.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -93,7 +96,20 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     EXPECT_EQ(ImportSharedData(folders), SharedDataImport::copied);
     EXPECT_EQ(data.Read("oc.ini") + data.Read("Home.ini") + data.Read("Work.ini") + data.Read("contacts.ini"),
               index + "shared Home.ini" + "the account's own" + "shared contacts.ini");
-    EXPECT_EQ(data.Read("task.dtr"), "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
+    // Held until the user confirms it, and said so at the next start.
+    EXPECT_EQ(data.Read("task.dtr"),
+              "Copied:" + shared.dir() + "\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
+    EXPECT_EQ(CopiedScheduleText(data.path("task.dtr")),
+              "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")) + " in full colors to bo@x.org stays off until you confirm it with Save in "
+              "the Schedule dialog.    ");
+    data.Write("confirmed.dtr", "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n");
+    EXPECT_EQ(CopiedScheduleText(data.path("confirmed.dtr")), "");
+    data.Write("copied.dtr", "Copied:x\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n");
+    EXPECT_EQ(CopiedScheduleText(data.path("copied.dtr")),
+              "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")) + " in plain text to bo@x.org at 13:05 stays off until you confirm it with "
+              "Save in the Schedule dialog.    ");
+    std::filesystem::remove(data.path("confirmed.dtr"));
+    std::filesystem::remove(data.path("copied.dtr"));
     EXPECT_EQ(reports.Read("March.JPG"), "shared March.JPG");
     EXPECT_EQ(data.EntryCount() + reports.EntryCount(), 7);  // the notice too, and nothing else
     for (const auto& f : files)
@@ -112,7 +128,8 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
         {"Profile:" + from + "sub\\Jo.ini", "Profile:" + from + "sub\\Jo.ini"},
         {"Profile:C:\\Other\\Jo.ini", "Profile:C:\\Other\\Jo.ini"}, {"Profile:" + from, "Profile:" + from}};
     for (const auto& r : records)
-        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}), r.second + "\nTime:7:0AM\n");
+        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}),
+                  "Copied:" + from + "\n" + r.second + "\nTime:7:0AM\n");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "engine/PersonalReadings.h"
 
+#include "engine/DailyReadingSet.h"
+
 #include "TestSupport.h"
 
 #include <climits>
@@ -49,12 +51,27 @@ TEST(ProfileFile, KeyRules)
                                 months.fatherDate, months.fatherYear, months.goodMonth, months.goodDate,
                                 months.goodYear, months.badMonth, months.badDate, months.badYear}),
               std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
-    // A name the writer would not write is not taken: it would reach titles and mails.
-    const std::string x100(100, 'x');
-    const std::pair<std::string, std::string> names[] = {
-        {"  Jane Doe ", "  Jane Doe "}, {x100, x100}, {x100 + "x", ""}, {std::string(600, 'x'), ""}, {"A\tB", ""}};
-    for (const auto& n : names)
-        EXPECT_EQ(LoadProfile(dir.Write("p.ini", "Name:" + n.first + "\r\n")).fullName, n.second) << n.first;
+    // A name is read as the file holds it (in the reader's 499-character
+    // pieces), whatever the editor would write; the title shows it on one
+    // line and cut, while the readings are the whole name's.
+    const std::string x100(100, 'x'), xy = x100 + "yyyyy";
+    const struct { std::string written, read, titled; } names[] = {
+        {"  Jane Doe ", "  Jane Doe ", "  Jane Doe "}, {x100, x100, x100}, {xy, xy, x100 + "..."},
+        {std::string(600, 'x'), std::string(494, 'x'), x100 + "..."}, {"A\tB\x7f", "A\tB\x7f", "A B "},
+    };
+    for (const auto& n : names) {
+        const Profile read = LoadProfile(dir.Write("p.ini", "Name:" + n.written + "\r\nYourMonth:5\r\n"));
+        EXPECT_EQ(read.fullName, n.read) << n.written;
+        DailyReadingSet set;
+        ComputeDailySet(read, {2026, 12, 7}, set);
+        EXPECT_EQ(set.Title, "Daily Analysis - December 7, 2026  - " + n.titled + " -  Automatic Calibration");
+    }
+    Profile whole = LoadProfile(dir.Write("p.ini", "Name:" + xy + "\r\n")), cut = whole;
+    cut.fullName = x100;
+    DailyReadingSet wholeSet, cutSet;
+    ComputeDailySet(whole, {2026, 12, 7}, wholeSet);
+    ComputeDailySet(cut, {2026, 12, 7}, cutSet);
+    EXPECT_NE(wholeSet.LotteryLine, cutSet.LotteryLine);  // the numbers count every letter of the name
 
     // Nothing to read leaves the defaults (bytes of any kind are the fuzz target's).
     for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir()}) {

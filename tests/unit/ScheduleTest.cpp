@@ -1,4 +1,5 @@
 #include "schedule/AccountChecks.h"
+#include "schedule/DailyJob.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
@@ -131,19 +132,28 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
     EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
 }
 
-// The account's record path as the job passes it, or quoted as typed; any
-// other spelling is a person starting the program.
-TEST(ScheduledDelivery, RecognisesOnlyTheAccountsRecordPath)
+// The whole command line: the record alone (Wine's scheduler passes the
+// parameters only) or after the program (Windows); anything else is a
+// person starting the program.
+TEST(ScheduledDelivery, RecognisesTheRunHoweverTheSchedulerStartsIt)
 {
     const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr";
+    const std::string program = "C:\\Program Files\\Oracline\\Oracline.exe";
     const struct { std::string line; bool scheduled; } cases[] = {
-        {record, true}, {'"' + record + '"', true}, {"", false}, {record + " ", false}, {'"' + record, false},
+        {record, true}, {'"' + record + '"', true},
+        {'"' + program + "\" " + record, true}, {'"' + program + "\" \"" + record + '"', true},
+        {"Oracline.exe " + record, true}, {"Oracline.exe\t\t\"" + record + '"', true},
+        {program + " " + record, true}, {"\"x\"  " + record, true},
+        {"", false}, {'"' + program + '"', false}, {record + " ", false}, {'"' + record, false},
         {"\"\"" + record + "\"\"", false}, {"c" + record.substr(1), false},
-        {"C:\\Program Files\\Oracline\\task.dtr", false},
+        {"C:\\Program Files\\Oracline\\task.dtr", false}, {'"' + program + "\"" + record, false},
+        {"\"\" " + record, false}, {'"' + program + "\" /x " + record, false}, {"a b " + record, false},
+        {"Oracline.exe " + record + " ", false}, {" " + record, false}, {"Oracline.exe c" + record.substr(1), false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(IsScheduledRunArgument(c.line, record), c.scheduled) << c.line;
-    EXPECT_FALSE(IsScheduledRunArgument("", ""));
+        EXPECT_EQ(IsScheduledRunCommandLine(c.line, record), c.scheduled) << c.line;
+    EXPECT_FALSE(IsScheduledRunCommandLine("", ""));
+    EXPECT_FALSE(IsScheduledRunCommandLine("x ", ""));
 }
 
 // Only a profile of the data folder and a single address are accepted, and
@@ -154,11 +164,10 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
-    dir.Write("Long.ini", "Name:" + std::string(101, 'x') + "\n");
-    dir.Write("Broken.ini", "Name:Jane\tDoe\n");
+    dir.Write("Nameless.ini", "YourMonth:5\n");
     const std::string elsewhere = "the profile is not a profile file of the data folder",
                       unread = "the profile is missing or not a regular file of at most 1 MiB",
-                      nameless = "the profile holds no name the program would write",
+                      nameless = "the profile holds no name",
                       address = "the address is not a single e-mail address";
     const struct { std::string profile, email, refusal; } refused[] = {
         {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
@@ -166,7 +175,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
-        {dir.path("Long.ini"), "j@x.org", nameless}, {dir.path("Broken.ini"), "j@x.org", nameless},
+        {dir.path("Nameless.ini"), "j@x.org", nameless},
         {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
     };
     for (const auto& c : refused) {
@@ -214,6 +223,90 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
               ", , , nothing sent, record refused: there is no readable schedule record");
 }
 
+// Before anything is drawn or sent: a copied record waits for the user,
+// settings that choose the mail server must be able to reach it (the run
+// never takes another route), and a report already sent today to this
+// address is not sent again. Each refusal is one log line, nothing sent.
+TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
+{
+    TempDir dir;
+    const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
+    const std::string smtp = "Method:SMTP\nServer:mail.example.org\nPort:587\nUser:jane\n";
+    const std::string name = ScheduledFileName(profile), today = "2026-12-07 07:00, " + name + ", j@x.org, plain text, ";
+    const std::string skipped = "nothing sent, already delivered today";
+    const struct { const char* copied; std::string mailIni, log, logged; } cases[] = {
+        {"", "", "", "plain text, sent"},
+        {"Copied:C:\\Program Files\\Oracline\\\n", "", "",
+         "nothing sent, record refused: the schedule copied from an earlier version awaits Save in the Schedule dialog"},
+        {"", smtp + "From:jane@example.org\n", "", "plain text, sent"},
+        {"", "Method:SMTP\nPort:587\nFrom:jane@example.org\n", "",
+         "nothing sent, mail settings refused: Server: in mail.ini is missing or unusable"},
+        {"", smtp + "From:jane\n", "", "nothing sent, mail settings refused: From: in mail.ini is missing or unusable"},
+        {"", smtp + "From:jane@x.org\x01\n", "",
+         "nothing sent, mail settings refused: From: in mail.ini is missing or unusable"},
+        {"", "Method:MAPI\nFrom:jane\n", "", "plain text, sent"},
+        {"", "", today + "sent\n", skipped},
+        {"", "", "x\n" + today + "sent: 250 2.0.0 queued as 1\r\n", skipped},
+        {"", "", "2026-12-07 23:59, \"" + name + "\", \"j@x.org\", plain text, sent\n", skipped},
+        {"", "", today + "not sent: sign-in refused: 535 no\n", "plain text, sent"},
+        {"", "", today + "MAPI result 3\n", "plain text, sent"},
+        {"", "", "2026-12-06 07:00, " + name + ", j@x.org, plain text, sent\n", "plain text, sent"},
+        {"", "", "2026-12-07 07:00, " + name + ", k@x.org, plain text, sent\n", "plain text, sent"},
+        {"", "", "2026-12-07 07:00, June.ini, j@x.org, plain text, sent\n", "plain text, sent"},
+        {"", "", "2026-12-07 07:00, " + name + ", j@x.org, plain text, sent, more\n", "plain text, sent"},
+        {"", "", "2026-12-07, " + name + ", j@x.org, plain text, sent\n", "plain text, sent"},
+    };
+    const FixedClock clock({2026, 12, 7});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.logged + " / " + c.mailIni + c.log);
+        std::filesystem::remove(dir.path("mail.ini"));
+        std::filesystem::remove(dir.path("delivery.log"));
+        if (!c.mailIni.empty())
+            dir.Write("mail.ini", c.mailIni);
+        if (!c.log.empty())
+            dir.Write("delivery.log", c.log);
+        const std::string record =
+            dir.Write("task.dtr", c.copied + ("Profile:" + profile + "\nEmail:j@x.org\nType:0\n"));
+        std::string sent;
+        DeliveryTools tools;
+        tools.createSender = [&] { return std::make_unique<FakeSender>(&sent); };
+        EXPECT_EQ(FormatDeliveryLogLine(RunScheduledDelivery(record, dir.dir(), clock, tools)),
+                  ", " + ScheduledFileName(profile) + ", j@x.org, " + c.logged);
+        EXPECT_EQ(sent.empty(), c.logged.rfind("nothing sent", 0) == 0);
+    }
+}
+
+// Only a definition that reads back whole is trusted with the delivery;
+// one the scheduler kept less of (Wine's 2.0 store keeps neither trigger nor
+// action) makes the program register the 1.0 job instead.
+TEST(DailyJob, ReadBackHoldsTheJobOnlyWhenWhole)
+{
+    const DailyJob job{"C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\Jo\\task.dtr", "C:\\Users\\Jo",
+                       {2026, 12, 8}, 7, 5};
+    EXPECT_EQ(StartBoundary(job.firstDay, job.hour, job.minute), "2026-12-08T07:05:00");
+    const JobReadBack whole{1, true, 1, "2026-12-08T07:05:00", 1, "c:\\program files\\oracline\\ORACLINE.EXE",
+                            "C:\\Users\\Jo\\task.dtr", "c:\\users\\jo"};
+    const auto changed = [&whole](auto change) { JobReadBack r = whole; change(r); return r; };
+    const struct { const char* what; JobReadBack readBack; bool action, daily; } cases[] = {
+        {"whole", whole, true, true},
+        {"as Wine keeps it", JobReadBack{}, false, false},
+        {"no trigger", changed([](JobReadBack& r) { r.triggerCount = 0; }), true, false},
+        {"two triggers", changed([](JobReadBack& r) { r.triggerCount = 2; }), true, false},
+        {"weekly", changed([](JobReadBack& r) { r.dailyTrigger = false; }), true, false},
+        {"every other day", changed([](JobReadBack& r) { r.daysInterval = 2; }), true, false},
+        {"another minute", changed([](JobReadBack& r) { r.startBoundary = "2026-12-08T07:06:00"; }), true, false},
+        {"in UTC", changed([](JobReadBack& r) { r.startBoundary += "Z"; }), true, false},
+        {"no action", changed([](JobReadBack& r) { r.actionCount = 0; }), false, false},
+        {"another program", changed([](JobReadBack& r) { r.program = "C:\\x.exe"; }), false, false},
+        {"the record in other case", changed([](JobReadBack& r) { r.arguments = "c:\\users\\jo\\task.dtr"; }), false, false},
+        {"another folder", changed([](JobReadBack& r) { r.workingDirectory = "C:\\"; }), false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HoldsAction(c.readBack, job), c.action) << c.what;
+        EXPECT_EQ(HoldsDailyJob(c.readBack, job), c.daily) << c.what;
+    }
+}
+
 // A field can hold anything the record holds, and never pass for another.
 TEST(DeliveryLog, FieldsStayFields)
 {
@@ -223,8 +316,15 @@ TEST(DeliveryLog, FieldsStayFields)
          "t, Jane.ini, \"j@x.org, full colours, sent\", nothing sent, record refused: why"},
         {{"t", "Say \"hi\".ini", "a\nb", "f", "o"}, "t, \"Say \"\"hi\"\".ini\", a?b, f, o"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(FormatDeliveryLogLine(c.entry), c.line);
+        // What was written reads back as the same fields.
+        const std::optional<DeliveryLogEntry> read = ParseDeliveryLogLine(c.line);
+        ASSERT_TRUE(read) << c.line;
+        EXPECT_EQ(FormatDeliveryLogLine(*read), c.line);
+    }
+    for (const char* unwritten : {"a, b, c, d", "a, b, c, d, e, f", "a, \"b, c, d, e", "a, \"b\"x, c, d, e", ""})
+        EXPECT_FALSE(ParseDeliveryLogLine(unwritten)) << unwritten;
 }
 
 TEST(DeliveryLog, KeepsItsNewestLines)

@@ -31,6 +31,16 @@ const char* const kNoDataFolder =
 const char* const kInteractiveMutexName = "Oracline.InteractiveInstance";
 const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purposes only";
 
+// Any command line that ends in a record's name, quoted or not.
+bool NamesAScheduleRecord(const std::string& commandLine)
+{
+    std::string name = DataPaths::scheduleRecordName;
+    for (const std::string& end : {name, name + '"'})
+        if (commandLine.size() >= end.size() && commandLine.compare(commandLine.size() - end.size(), end.size(), end) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 void OraclineApp::InitInstance(const std::string& commandLine)
@@ -39,14 +49,15 @@ void OraclineApp::InitInstance(const std::string& commandLine)
 
     // Only this account's record path means an unattended run, or the
     // shared one an earlier version's job still passes (which is then taken
-    // over); any other text is a person starting the program. Nobody sits at
+    // over, and whose copied record waits for the user before anything is
+    // mailed); any other text is a person starting the program. Nobody sits at
     // an unattended run, usable record or not, so it never opens a window:
     // not even the refusals of an old system or a small screen, which would
     // wait for a click forever. It starts neither the display, OLE nor GDI+
     // unless it draws (most of a plain-text run's time went there).
-    const bool sharedJobRun = IsScheduledRunArgument(
+    const bool sharedJobRun = IsScheduledRunCommandLine(
         commandLine, std::string(DataPaths::programDirectory) + DataPaths::scheduleRecordName);
-    if (haveDataFolder && (sharedJobRun || IsScheduledRunArgument(commandLine, ScheduleRecordPath()))) {
+    if (haveDataFolder && (sharedJobRun || IsScheduledRunCommandLine(commandLine, ScheduleRecordPath()))) {
         TakeOverSharedData(sharedJobRun);
         RunUnattendedDelivery();
         return;
@@ -69,9 +80,9 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     // Without GDI+ the windows still open; only their drawings stay empty.
     const GdiPlusSession gdiplus;
     if (!haveDataFolder) {
-        // Whether an argument names this account's record cannot be told
-        // then, and an unattended run must not wait for a click.
-        if (commandLine.empty())
+        // Whether the command line names this account's record cannot be
+        // told then, and an unattended run must not wait for a click.
+        if (!NamesAScheduleRecord(commandLine))
             ShowMessage(kNoDataFolder, MessageKind::Error);
         return;
     }

@@ -26,5 +26,6 @@ void TakeOverSharedData(bool sharedJobRun)
 void SayWhereSharedDataWent()
 {
     if (TakeImportNotice(AccountDataDirectory()))
-        ShowMessage(ImportNoticeText(AccountDataFolders()), MessageKind::Information);
+        ShowMessage(ImportNoticeText(AccountDataFolders()) + CopiedScheduleText(ScheduleRecordPath()),
+                    MessageKind::Information);
 }

@@ -22,9 +22,13 @@ void LoadLibrariesFromSystem32Only()
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     LoadLibrariesFromSystem32Only();
+    // The whole command line, not the C runtime's arguments: a scheduler
+    // that starts the program with its parameters alone (Wine's) would have
+    // the record path taken for the program's name.
+    const char* commandLine = GetCommandLineA();
     OraclineApp().InitInstance(commandLine ? commandLine : "");
     return 0;
 }

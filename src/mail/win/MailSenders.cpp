@@ -86,8 +86,12 @@ std::unique_ptr<ServerMailSender> CreateServerSender(const MailSettings& setting
 std::unique_ptr<MailSender> CreateConfiguredSender(MailWindows windows)
 {
     const MailSettings settings = ReadAccountMailSettings();
-    if (ChooseMailWay(settings, false) != MailWay::server)
+    if (settings.method != MailMethod::smtp)
         return CreateMailSender(windows);
+    // Settings that choose the server send through it or not at all: the
+    // mail program is another route, which the user did not choose.
+    if (!SendsThroughServer(settings))
+        return nullptr;
     std::string password;
     ReadMailPassword(password);
     return CreateServerSender(settings, password);

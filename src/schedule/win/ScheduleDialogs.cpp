@@ -33,6 +33,9 @@ void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock&
         if (current.RunModal(owner) != IDOK)
             return;
         model.TakeCurrent(shown);
+    } else if (AwaitsConfirmation(recordPath)) {
+        // The copied schedule is confirmed by saving it: it starts filled.
+        model.TakeCurrent(ReadScheduleRecordForDisplay(recordPath));
     }
     ScheduleDialog(model, service, clock).RunModal(owner);
 }

@@ -1,34 +1,19 @@
 #include "schedule/win/TaskSchedulerService.h"
 
 #include "base/DataPaths.h"
-#include "win/AccountFolders.h"
 #include "schedule/AccountChecks.h"
-#include "win/ComRef.h"
-#include "win/ComScope.h"
+#include "schedule/win/TaskServiceJob.h"
+#include "win/AccountFolders.h"
 #include "win/MessageBoxes.h"
 #include "win/WideText.h"
 #include "win/WindowsVersion.h"
 
 #include <windows.h>
-#include <mstask.h>
 #include <sddl.h>
 
 #include <vector>
 
 namespace {
-
-std::string ApplicationPath()
-{
-    return std::string(DataPaths::programDirectory) + "Oracline.exe";
-}
-
-// The account's own data folder: no other account can put anything where
-// the run starts.
-std::string WorkingDirectory()
-{
-    const std::string& folder = AccountDataDirectory();
-    return folder.substr(0, folder.size() - 1);
-}
 
 // The running account's security identifier ("S-1-5-21-..."), or empty.
 std::string AccountSid()
@@ -60,77 +45,36 @@ const std::wstring& JobName()
     return name;
 }
 
-// What every operation starts with: COM for its span, the scheduler, and the
-// job of our name, the existing one or a new one. Everything it obtained is
-// released when the operation ends.
-class JobSession {
-public:
-    enum class Job { Existing, New };
-
-    explicit JobSession(Job job, const std::wstring& name = JobName()) : name_(name)
-    {
-        if (!com_.Ok() || FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                                  IID_ITaskScheduler, scheduler_.OutVoid())))
-            return;
-        IUnknown** task = reinterpret_cast<IUnknown**>(task_.Out());
-        ready_ = SUCCEEDED(job == Job::Existing ? scheduler_->Activate(name_.c_str(), IID_ITask, task)
-                                                : scheduler_->NewWorkItem(name_.c_str(), CLSID_CTask,
-                                                                          IID_ITask, task));
-    }
-
-    // False when the scheduler or the job could not be had; nothing else
-    // may then be asked.
-    bool Ready() const { return ready_; }
-    ITask& Task() const { return *task_.Get(); }
-
-    // False when the status cannot be read.
-    bool ReadStatus(HRESULT& status) const { return SUCCEEDED(task_->GetStatus(&status)); }
-
-    // The job no longer needs the scheduler.
-    void DropScheduler() { scheduler_.Reset(); }
-
-    // Deleting goes through the scheduler, and the job must be let go first.
-    // False when the scheduler refused (a job of another account).
-    bool DeleteJob()
-    {
-        task_.Reset();
-        return SUCCEEDED(scheduler_->Delete(name_.c_str()));
-    }
-
-    // The job, as it is now, saved as a new job of another name.
-    bool SaveJobAs(const std::wstring& name) const
-    {
-        return SUCCEEDED(scheduler_->AddWorkItem(name.c_str(), task_.Get()));
-    }
-
-    bool SaveJob() const
-    {
-        ComRef<IPersistFile> file;
-        if (FAILED(task_->QueryInterface(IID_IPersistFile, file.OutVoid())))
-            return false;
-        return SUCCEEDED(file->Save(nullptr, TRUE));
-    }
-
-private:
-    std::wstring name_;
-    ComScope com_;  // first in, last out: COM outlives the interfaces
-    ComRef<ITaskScheduler> scheduler_;
-    ComRef<ITask> task_;
-    bool ready_ = false;
-};
-
-bool IsScheduledStatus(HRESULT status)
+// The job of this account: the installed program on the account's own
+// record, in the account's own folder (no other account can put anything
+// where the run starts).
+DailyJob AccountJob(CivilDate firstDay = {}, int hour = 0, int minute = 0)
 {
-    return status == SCHED_S_TASK_READY || status == SCHED_S_TASK_RUNNING || status == SCHED_S_TASK_HAS_NOT_RUN;
+    const std::string& folder = AccountDataDirectory();
+    return {std::string(DataPaths::programDirectory) + "Oracline.exe", ScheduleRecordPath(),
+            folder.substr(0, folder.size() - 1), firstDay, hour, minute};
 }
 
-// Windows 2000 and XP run a job only under an account; other systems use
-// their own default.
-bool SystemWantsAccount()
+enum class System { Old, NeedsAccount, Current };
+
+// Windows 2000 and XP run a 1.0 job only under an account with its
+// password; Vista and later have the 2.0 interfaces; anything older neither.
+System RunningSystem()
 {
     const WindowsVersion version = CurrentWindowsVersion();
-    return version.platformId == VER_PLATFORM_WIN32_NT && version.major == 5;
+    if (version.platformId != VER_PLATFORM_WIN32_NT || version.major < 5)
+        return System::Old;
+    return version.major == 5 ? System::NeedsAccount : System::Current;
 }
+
+std::wstring LoggedOnUser()
+{
+    wchar_t name[257] = {};
+    DWORD size = 257;
+    return GetUserNameW(name, &size) ? std::wstring(name) : std::wstring();
+}
+
+TaskServiceJob TaskService() { return TaskServiceJob(JobName(), WideText(AccountSid())); }
 
 } // namespace
 
@@ -153,102 +97,95 @@ bool TaskSchedulerService::EnsureRunning()
 
 bool TaskSchedulerService::IsJobScheduled()
 {
-    JobSession job(JobSession::Job::Existing);
-    HRESULT status = 0;
-    return job.Ready() && job.ReadStatus(status) && IsScheduledStatus(status);
+    return TaskService().IsScheduled() || LegacyTaskJob(LegacyTaskJob::Job::Existing, JobName()).IsScheduled();
 }
 
 bool TaskSchedulerService::DeleteJob()
 {
-    JobSession job(JobSession::Job::Existing);
-    HRESULT status = 0;
-    if (!job.Ready() || !job.ReadStatus(status))
-        return false;
-    if (status == SCHED_S_TASK_RUNNING && FAILED(job.Task().Terminate()))
-        return false;
-    job.DeleteJob();
-    return true;
+    // Either kind may be there (a job saved by an earlier build, or on the
+    // system before an upgrade), and both go.
+    const bool taskService = TaskService().Delete();
+    const bool legacy = LegacyTaskJob(LegacyTaskJob::Job::Existing, JobName()).Delete();
+    return taskService || legacy;
 }
 
 bool TaskSchedulerService::CreateJob()
 {
-    JobSession job(JobSession::Job::New);
-    if (!job.Ready())
-        return false;
-    ITask& task = job.Task();
-    task.SetApplicationName(WideText(ApplicationPath()).c_str());
-    task.SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
-    task.SetParameters(WideText(ScheduleRecordPath()).c_str());
-    return job.SaveJob();
+    kind_ = Kind::Legacy;
+    if (RunningSystem() == System::Current) {
+        TaskServiceJob service = TaskService();
+        JobReadBack readBack;
+        if (service.Available() && service.Register(AccountJob(), false, readBack)) {
+            if (HoldsAction(readBack, AccountJob())) {
+                kind_ = Kind::TaskService;
+                return true;
+            }
+            // Accepted but not kept: a job that would never run.
+            service.Delete();
+        }
+    }
+    return CreateLegacyJob();
 }
 
 bool TaskSchedulerService::ActivateJob(CivilDate firstDay, int hour, int minute)
 {
-    JobSession job(JobSession::Job::Existing);
-    if (!job.Ready())
-        return false;
-    job.DropScheduler();
-    ITask& task = job.Task();
-
-    if (SystemWantsAccount() && askAccount_) {
-        const JobAccount account = askAccount_();
-        if (FAILED(task.SetAccountInformation(WideText(account.userId).c_str(),
-                                              WideText(account.password).c_str())))
-            ShowMessage(kAccountNotSetMessage, MessageKind::Error);
+    const DailyJob job = AccountJob(firstDay, hour, minute);
+    if (kind_ == Kind::TaskService) {
+        TaskServiceJob service = TaskService();
+        JobReadBack readBack;
+        if (service.Register(job, true, readBack) && HoldsDailyJob(readBack, job))
+            return true;
+        service.Delete();
+        kind_ = Kind::Legacy;
+        if (!CreateLegacyJob())
+            return false;
     }
+    return ActivateLegacyJob(job);
+}
 
-    // The job must run once a day, at one time. A job read back can already
-    // carry a trigger (Wine's loader makes one up for a job saved without),
-    // so anything there goes first.
-    WORD existing = 0;
-    if (SUCCEEDED(task.GetTriggerCount(&existing)))
-        while (existing > 0)
-            task.DeleteTrigger(--existing);
+bool TaskSchedulerService::CreateLegacyJob()
+{
+    kind_ = Kind::Legacy;
+    return LegacyTaskJob(LegacyTaskJob::Job::New, JobName()).Describe(AccountJob());
+}
 
-    WORD index = 0;
-    ComRef<ITaskTrigger> trigger;
-    if (FAILED(task.CreateTrigger(&index, trigger.Out())))
+bool TaskSchedulerService::ActivateLegacyJob(const DailyJob& job)
+{
+    LegacyTaskJob legacy(LegacyTaskJob::Job::Existing, JobName());
+    if (!legacy.Ready())
         return false;
-    TASK_TRIGGER daily{};
-    daily.cbTriggerSize = sizeof(daily);
-    daily.wBeginYear = static_cast<WORD>(firstDay.year);
-    daily.wBeginMonth = static_cast<WORD>(firstDay.month);
-    daily.wBeginDay = static_cast<WORD>(firstDay.day);
-    daily.wStartHour = static_cast<WORD>(hour);
-    daily.wStartMinute = static_cast<WORD>(minute);
-    daily.TriggerType = TASK_TIME_TRIGGER_DAILY;
-    daily.Type.Daily.DaysInterval = 1;
-    if (FAILED(trigger->SetTrigger(&daily)))
-        return false;
-    job.SaveJob();
-    return true;
+    const System system = RunningSystem();
+    if (system == System::NeedsAccount && askAccount_) {
+        if (!legacy.SetAccount(askAccount_()))
+            ShowMessage(kAccountNotSetMessage, MessageKind::Error);
+    } else if (system == System::Current) {
+        // Without an account such a job must not be started at all; with
+        // the user's, only in the user's own session, which needs no
+        // password. A scheduler that keeps no accounts (Wine's) runs it
+        // regardless.
+        legacy.RunOnlyIfLoggedOn(LoggedOnUser());
+    }
+    return legacy.SetDailyTrigger(job);
 }
 
 bool TaskSchedulerService::AdoptSharedJob()
 {
     const std::wstring sharedRecord =
         WideText(std::string(DataPaths::programDirectory) + DataPaths::scheduleRecordName);
-    JobSession shared(JobSession::Job::Existing, WideText(kScheduledJobName));
-    if (!shared.Ready())
-        return false;
-    LPWSTR parameters = nullptr;
-    const bool earlierVersions = SUCCEEDED(shared.Task().GetParameters(&parameters)) && parameters &&
-                                 sharedRecord == parameters;
-    CoTaskMemFree(parameters);
-    if (!earlierVersions)
+    LegacyTaskJob shared(LegacyTaskJob::Job::Existing, WideText(kScheduledJobName));
+    if (!shared.StartsOn(sharedRecord))
         return false;
     // Saved under this account's name first, the shared job deleted after:
     // should the account not be allowed to delete it (it is another
     // account's, which that account's own run takes over), its copy goes
     // again, and the mail is never sent twice or not at all.
-    const bool ownExists = JobSession(JobSession::Job::Existing).Ready();
-    shared.Task().SetParameters(WideText(ScheduleRecordPath()).c_str());
-    shared.Task().SetWorkingDirectory(WideText(WorkingDirectory()).c_str());
-    if (!ownExists && !shared.SaveJobAs(JobName()))
+    const bool ownExists =
+        LegacyTaskJob(LegacyTaskJob::Job::Existing, JobName()).Ready() || TaskService().Exists();
+    if (!ownExists && !shared.SaveAsHeldOff(AccountJob(), JobName()))
         return false;
-    if (shared.DeleteJob())
+    if (shared.Delete())
         return true;
     if (!ownExists)
-        JobSession(JobSession::Job::Existing).DeleteJob();
+        LegacyTaskJob(LegacyTaskJob::Job::Existing, JobName()).Delete();
     return false;
 }

@@ -357,13 +357,18 @@ void PrepareMailRecord();
 void RegisterTestMailProgram(bool registered);
 
 // Each job whose name begins with "Daily Analysis Report", in name order, as
-// "name|application|working directory|parameters|" and then each trigger as
+// "name|application|working directory|parameters|flags|" ("logged on", "off")
+// and then each trigger as
 // "YYYY-MM-DD type T every N at H:MM;" (begin date, type, days between,
 // start), read through ITask in the test process.
 std::vector<std::string> ScheduledJobs();
 // The test account's own job: the bare name, then the account's security
 // identifier in brackets.
 std::string AccountJobName();
+// The names of the jobs Wine's Task Scheduler 2.0 holds whose names begin
+// with "Daily Analysis Report", sorted.
+std::vector<std::string> TaskServiceJobs();
+// Removes both kinds.
 void RemoveScheduledJobs();
 // A job as an earlier version registered it: one daily trigger from
 // 2020-01-01 at hour:minute. False when it could not be saved.

@@ -9,6 +9,7 @@
 #include <sddl.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,6 +34,8 @@ std::string SourcePpd()
 
 const char* const kTasks = "C:\\windows\\tasks\\";
 const char* const kJobName = "Daily Analysis Report";
+// Where Wine's Task Scheduler 2.0 keeps its tasks, one file each.
+const std::string kTaskServiceStore = "C:\\windows\\system32\\tasks\\";
 
 std::string TaskText(ITask* task, HRESULT (STDMETHODCALLTYPE ITask::*get)(LPWSTR*))
 {
@@ -211,6 +214,18 @@ void PrepareMailRecord()
     for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {}
 }
 
+// "logged on" for a job that runs only in its user's session, "off" for a
+// disabled one, blank-separated.
+std::string FlagsOf(ITask* task)
+{
+    DWORD flags = 0;
+    task->GetFlags(&flags);
+    std::string text = flags & TASK_FLAG_RUN_ONLY_IF_LOGGED_ON ? "logged on" : "";
+    if (flags & TASK_FLAG_DISABLED)
+        text += text.empty() ? "off" : " off";
+    return text;
+}
+
 std::vector<std::string> ScheduledJobs()
 {
     std::vector<std::string> jobs;
@@ -221,7 +236,7 @@ std::vector<std::string> ScheduledJobs()
                 continue;
             jobs.push_back(name + "|" + TaskText(task, &ITask::GetApplicationName) + "|" +
                            TaskText(task, &ITask::GetWorkingDirectory) + "|" + TaskText(task, &ITask::GetParameters) +
-                           "|" + TriggersOf(task));
+                           "|" + FlagsOf(task) + "|" + TriggersOf(task));
             task->Release();
         }
     });
@@ -248,6 +263,23 @@ void RemoveScheduledJobs()
 {
     for (const std::string& name : JobNames())
         DeleteFileA((kTasks + name + ".job").c_str());
+    for (const std::string& name : TaskServiceJobs())
+        DeleteFileA((kTaskServiceStore + name).c_str());
+}
+
+std::vector<std::string> TaskServiceJobs()
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((kTaskServiceStore + kJobName + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
