@@ -21,8 +21,8 @@ class ScheduleService {
 public:
     virtual ~ScheduleService() = default;
 
-    // True when the scheduler runs or was just started (without waiting for
-    // it to be up).
+    // True when the scheduler runs, or was started and came up within a
+    // few seconds (or is still starting then).
     virtual bool EnsureRunning() = 0;
     // True when the job exists and is ready, running or has not run yet.
     virtual bool IsJobScheduled() = 0;

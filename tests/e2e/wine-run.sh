@@ -11,6 +11,8 @@
 # restarted around such a run, since one left over from another display makes
 # later GUI calls fail. ORACLINE_LOGPIXELS=N runs it at N dpi, the prefix's
 # setting made with the server stopped and put back to 96 afterwards.
+# ORACLINE_RUN_SECONDS gives a run that waits for the clock more than the
+# usual 120 seconds.
 set -u
 : "${WINEPREFIX:=$(pwd)/wine}"
 export WINEPREFIX WINEDEBUG=-all
@@ -54,4 +56,4 @@ fi
     timeout 60 wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
   fi
 ) 9>"$lock"
-exec timeout 120 wine "$@"
+exec timeout "${ORACLINE_RUN_SECONDS:-120}" wine "$@"

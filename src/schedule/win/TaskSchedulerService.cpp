@@ -15,6 +15,9 @@
 
 namespace {
 
+constexpr int kServiceStartMs = 10000;
+constexpr int kServicePollMs = 100;
+
 // The running account's security identifier ("S-1-5-21-..."), or empty.
 std::string AccountSid()
 {
@@ -90,7 +93,15 @@ bool TaskSchedulerService::EnsureRunning()
     SERVICE_STATUS status{};
     bool ok = QueryServiceStatus(service, &status) != FALSE;
     if (ok && status.dwCurrentState != SERVICE_RUNNING)
-        ok = StartServiceA(service, 0, nullptr) != FALSE;
+        ok = StartServiceA(service, 0, nullptr) != FALSE || GetLastError() == ERROR_SERVICE_ALREADY_RUNNING;
+    // A job written while the scheduler is still starting can go unseen
+    // (Wine's watches its folder only once it is up), so the job is
+    // registered once it runs. Windows keeps it running anyway.
+    for (int waited = 0; ok && waited < kServiceStartMs && status.dwCurrentState != SERVICE_RUNNING;
+         waited += kServicePollMs) {
+        Sleep(kServicePollMs);
+        ok = QueryServiceStatus(service, &status) != FALSE;
+    }
     CloseServiceHandle(service);
     return ok;
 }

@@ -85,14 +85,14 @@ MessageBoxSeen AsMessageBox(HWND window)
 
 // Starts a program, its output and errors going to `output` when given; the
 // process handle, or null when it did not start.
-HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr)
+HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = nullptr, const char* application = nullptr)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
     startup.hStdOutput = startup.hStdError = output;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output != nullptr,
+    if (!CreateProcessA(application, &commandLine[0], nullptr, nullptr, output != nullptr,
                         output ? CREATE_NO_WINDOW : 0, nullptr, nullptr, &startup, &process))
         return nullptr;
     CloseHandle(process.hThread);
@@ -149,6 +149,11 @@ ProgramRun::ProgramRun(const std::string& commandLine)
         WaitForInputIdle(process_, 5000);
     else
         std::fprintf(stderr, "could not start %s (error %lu)\n", BesideTestExe("Oracline.exe").c_str(), GetLastError());
+}
+
+ProgramRun::ProgramRun(const std::string& application, const std::string& commandLine)
+{
+    process_ = StartProcess(commandLine, nullptr, &processId_, application.c_str());
 }
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs)

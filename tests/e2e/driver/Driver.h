@@ -43,6 +43,9 @@ std::string OutputOf(const std::string& commandLine);
 class ProgramRun {
 public:
     explicit ProgramRun(const std::string& commandLine = "");
+    // `application` started with `commandLine` as its whole command line, as
+    // a scheduler that passes the parameters alone starts it.
+    ProgramRun(const std::string& application, const std::string& commandLine);
     ~ProgramRun() { Kill(); }
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;

@@ -1,0 +1,158 @@
+// The daily job firing on its own: Oracline installed with its setup,
+// scheduled through the real dialogs a minute or two ahead with the mail
+// server of smtp/run-with-server.sh, then left alone. Only Wine's Task
+// Scheduler starts the run: this proves that the job the program registers
+// is one the scheduler runs, that the run recognises the command line the
+// scheduler gives it, and that the day's mail goes out once. It waits for a
+// clock minute, so it is a test of its own.
+#include "driver/Driver.h"
+#include "res/MailSettingsIds.h"
+#include "res/MainWindowIds.h"
+#include "res/ScheduleIds.h"
+
+#include <wincrypt.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace e2e;
+
+namespace {
+
+const std::string kServerFolder = "C:\\oracline-smtp\\";
+
+std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
+
+int ReceivedMailCount()
+{
+    int count = 0;
+    while (!ReceivedMail(count + 1).empty())
+        ++count;
+    return count;
+}
+
+// The minute a file was last written, local time, as the log stamps it.
+std::string WrittenMinute(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA facts{};
+    FILETIME local{};
+    SYSTEMTIME time{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &facts) ||
+        !FileTimeToLocalFileTime(&facts.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time))
+        return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour,
+                  time.wMinute);
+    return text;
+}
+
+// Runs the setup beside the test programs silently, as an administrator
+// installs Oracline; true when it ended with success.
+bool InstallWithSetup()
+{
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(BesideTestExe("Oracline-*-setup.exe").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    ProgramRun setup(BesideTestExe(found.cFileName), "\"" + BesideTestExe(found.cFileName) + "\" /S");
+    return setup.WaitForExit(120000) && FileExists(ProgramDirectory() + "Oracline.exe");
+}
+
+bool TrustTestAuthority()
+{
+    const std::string der = ReadFileBytes(kServerFolder + "authority.der");
+    HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
+    const bool added = roots && !der.empty() &&
+                       CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
+                                                        static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
+                                                        nullptr);
+    if (roots)
+        CertCloseStore(roots, 0);
+    return added;
+}
+
+bool AnyOraclineWindow()
+{
+    return FindWindowA(nullptr, kMainWindowCaption) || FindWindowA(nullptr, "Quick Tip");
+}
+
+} // namespace
+
+TEST(FiredJob, TheSchedulerStartsTheRunWhichMailsTheDayOnce)
+{
+    int startTls = 0;
+    ASSERT_EQ(std::sscanf(ReadFileBytes(kServerFolder + "ports.txt").c_str(), "starttls %d", &startTls), 1)
+        << "run through tests/e2e/smtp/run-with-server.sh";
+    ASSERT_TRUE(TrustTestAuthority());
+    RegisterTestMailProgram(false);
+    // No other job within a minute of this one: Wine would start it early.
+    RemoveScheduledJobs();
+    ASSERT_TRUE(InstallWithSetup());
+    const int mailsBefore = ReceivedMailCount();
+    const TestProfile jane{"Jane Doe", "Jane Doe", 5, 4, 1990};
+    MainWindowSession session(DataFilesFor({jane}));
+    ASSERT_TRUE(session.Window());
+
+    // No mail program: Schedule asks for the mail server first.
+    session.Press(IDC_SCHEDULE);
+    HWND settings = WaitForDialog(session.ProcessId(), "Mail Settings");
+    ASSERT_TRUE(settings);
+    SetControlText(settings, IDC_MAIL_SERVER, "localhost");
+    SetControlText(settings, IDC_MAIL_PORT, std::to_string(startTls));
+    SetControlText(settings, IDC_MAIL_USER, "tester");
+    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
+    SetControlText(settings, IDC_MAIL_PASSWORD, password ? password : "");
+    SetControlText(settings, IDC_MAIL_FROM, "me@example.com");
+    PressButton(settings, IDOK);
+    ASSERT_TRUE(WaitUntilGone(settings));
+
+    HWND dialog = WaitForDialog(session.ProcessId(), "Schedule Daily Analysis Report via Email Delivery");
+    ASSERT_TRUE(dialog);
+    // The next minute that leaves the program time to register the job
+    // and close; midnight cannot be chosen.
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    const int ahead = now.wSecond < 20 ? 1 : 2, due = now.wHour * 60 + now.wMinute + ahead;
+    if (due / 60 < 1 || due / 60 > 23) {
+        session.Close();
+        GTEST_SKIP() << "the next minutes are past midnight, which the Schedule dialog does not offer";
+    }
+    char hour[4], minute[4], stamp[32];
+    std::snprintf(hour, sizeof hour, "%02d", due / 60);
+    std::snprintf(minute, sizeof minute, "%02d", due % 60);
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %s:%s", now.wYear, now.wMonth, now.wDay, hour, minute);
+    SetControlText(dialog, IDC_SCHEDULE_EMAIL, "jane@example.com");
+    ComboDriver(dialog, IDC_SCHEDULE_HOUR).ChooseText(hour);
+    ComboDriver(dialog, IDC_SCHEDULE_MINUTE).ChooseText(minute);
+    PressButton(dialog, IDOK);
+    EXPECT_NE(AnswerMessage(session.ProcessId()).find("scheduled successfully"), std::string::npos);
+    ASSERT_TRUE(session.Close());
+    std::printf("scheduled for %s\n", stamp);
+
+    // Nothing is started from here on: the scheduler alone runs the job,
+    // while this process keeps the Wine session alive.
+    const std::string log = DataDirectory() + "delivery.log";
+    ASSERT_TRUE(WaitUntil((ahead + 1) * 60000 + 30000, [&] { return ReceivedMailCount() > mailsBefore && FileExists(log); }))
+        << "no mail and no log line by a minute after " << stamp;
+    // The run ends by itself; a little more time shows no second one.
+    Sleep(5000);
+    const std::string logged = DataFile("delivery.log");
+    EXPECT_EQ(logged.rfind(std::string(stamp) + ", Jane Doe.ini, jane@example.com, plain text, sent: 250 ", 0), 0u)
+        << logged;
+    EXPECT_EQ(logged.find('\n'), logged.size() - 1) << logged;
+    EXPECT_EQ(ReceivedMailCount(), mailsBefore + 1);
+    EXPECT_NE(ReceivedMail(mailsBefore + 1).find("\nSubject\tDaily Report\n"), std::string::npos);
+    EXPECT_FALSE(AnyOraclineWindow());
+    std::printf("logged %s, mail arrived %s\n", logged.substr(0, 16).c_str(),
+                WrittenMinute(kServerFolder + std::to_string(mailsBefore + 1) + ".txt").c_str());
+
+    // The same day's run started again as Wine's scheduler starts it, with
+    // the record alone as its command line: nothing more goes out.
+    ProgramRun again(ProgramDirectory() + "Oracline.exe", DataDirectory() + "task.dtr");
+    ASSERT_TRUE(again.WaitForExit());
+    EXPECT_EQ(ReceivedMailCount(), mailsBefore + 1);
+    const std::string twice = DataFile("delivery.log");
+    EXPECT_EQ(twice.substr(twice.find('\n') + 17), ", Jane Doe.ini, jane@example.com, nothing sent, already delivered today\r\n");
+    RemoveScheduledJobs();
+}
