@@ -1,5 +1,6 @@
 #include "mail/MailSettings.h"
 
+#include "base/AsciiText.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
@@ -90,6 +91,12 @@ bool IsServerName(const std::string& text)
         if (!IsPlainPrintable(c) || std::strchr("<>()\\\",;@/", c))
             return false;
     return true;
+}
+
+std::string MailPasswordBinding(const MailSettings& settings)
+{
+    // The server name holds no blank, so the first blank ends it and its port.
+    return LowerAscii(settings.server) + ":" + std::to_string(settings.port) + " " + settings.user;
 }
 
 bool SendsThroughServer(const MailSettings& settings)

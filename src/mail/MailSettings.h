@@ -47,6 +47,11 @@ bool IsMailboxAddress(const std::string& text);
 // A server name or address literal without blanks or control characters.
 bool IsServerName(const std::string& text);
 
+// What the stored password is kept for: "server:port user", the server's
+// name folded to lower case. The password goes to no server, port or user
+// name other than the one it was entered for.
+std::string MailPasswordBinding(const MailSettings& settings);
+
 // True when the settings choose the mail server and name one and a sender.
 bool SendsThroughServer(const MailSettings& settings);
 

@@ -2,6 +2,7 @@
 
 #include "mail/win/MailSenders.h"
 
+#include "base/WipedText.h"
 #include "win/AccountFolders.h"
 #include "mail/MimeMessage.h"
 #include "mail/win/MailCredential.h"
@@ -88,7 +89,7 @@ std::unique_ptr<MailSender> CreateConfiguredSender(MailWindows windows)
     const MailSettings settings = ReadAccountMailSettings();
     if (ChooseMailWay(settings, false) != MailWay::server)
         return CreateMailSender(windows);
-    std::string password;
-    ReadMailPassword(password);
-    return CreateServerSender(settings, password);
+    WipedText password;
+    ReadMailPassword(settings, password.Text());
+    return CreateServerSender(settings, password.Text());
 }

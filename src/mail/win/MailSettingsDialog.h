@@ -23,6 +23,7 @@ private:
     // cannot be used.
     bool ReadAndCheck();
     void PushValues();
+    void ShowPasswordHint();
     void CloseUpOverReason();
 
     MailSettingsModel& model_;
