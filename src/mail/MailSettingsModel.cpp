@@ -46,6 +46,11 @@ MailRefusal MailSettingsModel::CheckForSave() const
         return {MailField::server, "Please enter your mail server first.    "};
     if (!IsServerName(server) || server.size() > kMailFieldLimit)
         return {MailField::server, "The mail server is not valid. Enter its name only, such as smtp.example.com.    "};
+    // The certificate is checked against the name given, by the system's own
+    // rules, and not every Windows matches an address against a certificate.
+    if (IsAddressLiteral(server))
+        return {MailField::server, "Please enter the mail server's name, such as smtp.example.com, not its address: "
+                                   "its certificate is checked against that name.    "};
     const bool digits = !portText.empty() && portText.size() <= 5 &&
                         portText.find_first_not_of("0123456789") == std::string::npos;
     const int port = digits ? LeadingInteger(portText) : 0;

@@ -264,11 +264,19 @@ TEST(MailSettings, FileAndDialogChecks)
     model.portText = "2525";
     model.SecuritySelected(0);
     EXPECT_EQ(model.portText, "2525");
+    const char* const kByName = "Please enter the mail server's name, such as smtp.example.com, not its address: "
+                                "its certificate is checked against that name.    ";
     // Each refusal names the field the dialog puts the user back in.
     const struct { const char *server, *port, *user, *password, *from; MailField field; const char* refusal; } checks[] = {
         {"", "587", "", "", "a@b", MailField::server, "Please enter your mail server first.    "},
         {"smtp x", "587", "", "", "a@b", MailField::server,
          "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
+        {"127.0.0.1", "587", "", "", "a@b", MailField::server, kByName},
+        {"::1", "587", "", "", "a@b", MailField::server, kByName},
+        {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName},
+        {"10.1", "587", "", "", "a@b", MailField::server, kByName},
+        {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""},
+        {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
         {"mx", "25", "me", "p\nw", "a@b", MailField::password,

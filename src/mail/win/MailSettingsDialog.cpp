@@ -112,6 +112,9 @@ void MailSettingsDialog::ReadFields()
 // at once when a change leaves it behind.
 void MailSettingsDialog::ShowPasswordHint()
 {
+    // The fields' own changes while they are filled are not the user's.
+    if (pushing_)
+        return;
     model_.server = Controls::Text(Handle(), IDC_MAIL_SERVER);
     model_.portText = Controls::Text(Handle(), IDC_MAIL_PORT);
     model_.user = Controls::Text(Handle(), IDC_MAIL_USER);
@@ -121,6 +124,7 @@ void MailSettingsDialog::ShowPasswordHint()
 void MailSettingsDialog::PushValues()
 {
     HWND window = Handle();
+    pushing_ = true;
     Controls::SetChecked(window, IDC_MAIL_USE_MAPI, model_.method == MailMethod::mapi);
     Controls::SetChecked(window, IDC_MAIL_USE_SERVER, model_.method == MailMethod::smtp);
     Controls::SetText(window, IDC_MAIL_SERVER, model_.server);
@@ -130,6 +134,7 @@ void MailSettingsDialog::PushValues()
     Controls::SetText(window, IDC_MAIL_FROM, model_.from);
     for (int field : kServerFields)
         Controls::Enable(window, field, model_.ServerFieldsEnabled());
+    pushing_ = false;
 }
 
 void MailSettingsDialog::MethodClicked(MailMethod method)

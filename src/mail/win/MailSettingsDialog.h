@@ -27,6 +27,7 @@ private:
     void CloseUpOverReason();
 
     MailSettingsModel& model_;
+    bool pushing_ = false;
 };
 
 // Opens the dialog on the account's settings, with `reason` over it when it

@@ -6,6 +6,10 @@
 #include <ws2tcpip.h>
 #include <windows.h>
 #define SECURITY_WIN32
+// SCH_CREDENTIALS, the structure that can offer TLS 1.3, is declared only
+// with this, and needs UNICODE_STRING from subauth.h.
+#define SCHANNEL_USE_BLACKLISTS
+#include <subauth.h>
 #include <schannel.h>
 #include <security.h>
 #include <wincrypt.h>
