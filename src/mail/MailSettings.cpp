@@ -1,5 +1,6 @@
 #include "mail/MailSettings.h"
 
+#include "base/AsciiText.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
@@ -92,6 +93,7 @@ bool IsServerName(const std::string& text)
     return true;
 }
 
+<<<<<<< HEAD
 const char* UnusableServerSetting(const MailSettings& settings)
 {
     if (settings.method != MailMethod::smtp)
@@ -101,6 +103,35 @@ const char* UnusableServerSetting(const MailSettings& settings)
     if (!IsMailboxAddress(settings.from))
         return kFromKey;
     return nullptr;
+=======
+bool IsAddressLiteral(const std::string& server)
+{
+    if (server.find_first_of(":[]") != std::string::npos)
+        return true;
+    std::string name = server;
+    if (!name.empty() && name.back() == '.')
+        name.pop_back();
+    const auto digits = [](const std::string& label, const char* allowed) {
+        return !label.empty() && label.find_first_not_of(allowed) == std::string::npos;
+    };
+    bool allNumeric = !name.empty();
+    std::string last;
+    for (std::size_t start = 0; start <= name.size();) {
+        const std::size_t end = std::min(name.find('.', start), name.size());
+        last = name.substr(start, end - start);
+        const std::string folded = LowerAscii(last);
+        allNumeric = allNumeric && (digits(last, "0123456789") ||
+                                    (folded.compare(0, 2, "0x") == 0 && digits(folded.substr(2) + "0", "0123456789abcdef")));
+        start = end + 1;
+    }
+    return allNumeric || digits(last, "0123456789");
+}
+
+std::string MailPasswordBinding(const MailSettings& settings)
+{
+    // The server name holds no blank, so the first blank ends it and its port.
+    return LowerAscii(settings.server) + ":" + std::to_string(settings.port) + " " + settings.user;
+>>>>>>> issue35-mail
 }
 
 bool SendsThroughServer(const MailSettings& settings)

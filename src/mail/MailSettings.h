@@ -46,6 +46,15 @@ bool IsMailboxAddress(const std::string& text);
 
 // A server name or address literal without blanks or control characters.
 bool IsServerName(const std::string& text);
+// True when the server is given by an address ("127.0.0.1", "::1", and the
+// numeric forms the resolver reads as one) rather than by a name: no name
+// ends in a label of digits alone.
+bool IsAddressLiteral(const std::string& server);
+
+// What the stored password is kept for: "server:port user", the server's
+// name folded to lower case. The password goes to no server, port or user
+// name other than the one it was entered for.
+std::string MailPasswordBinding(const MailSettings& settings);
 
 // The key ("Server:", "From:") of the first value that keeps settings which
 // choose the mail server from reaching it (missing, or dropped by the reader

@@ -6,12 +6,23 @@
 
 std::vector<std::string> SecurityEntries() { return {"STARTTLS", "TLS"}; }
 
-MailSettingsModel::MailSettingsModel(const MailSettings& settings, bool passwordStored)
+MailSettingsModel::MailSettingsModel(const MailSettings& settings, std::string storedBinding)
     : method(settings.method), server(settings.server), portText(std::to_string(settings.port)),
       securityIndex(settings.security == MailSecurity::tls ? 1 : 0), user(settings.user), from(settings.from),
-      passwordHint(passwordStored ? "A password is stored; leave empty to keep it." : ""),
-      passwordStored_(passwordStored)
+      storedBinding_(std::move(storedBinding))
 {
+}
+
+bool MailSettingsModel::StoredPasswordFits() const
+{
+    return !storedBinding_.empty() && storedBinding_ == MailPasswordBinding(Settings());
+}
+
+std::string MailSettingsModel::PasswordHint() const
+{
+    if (StoredPasswordFits())
+        return "A password is stored; leave empty to keep it.";
+    return storedBinding_.empty() || user.empty() ? "" : "Enter the password for this server, port and user name.";
 }
 
 void MailSettingsModel::MethodChosen(MailMethod chosen) { method = chosen; }
@@ -35,6 +46,11 @@ MailRefusal MailSettingsModel::CheckForSave() const
         return {MailField::server, "Please enter your mail server first.    "};
     if (!IsServerName(server) || server.size() > kMailFieldLimit)
         return {MailField::server, "The mail server is not valid. Enter its name only, such as smtp.example.com.    "};
+    // The certificate is checked against the name given, by the system's own
+    // rules, and not every Windows matches an address against a certificate.
+    if (IsAddressLiteral(server))
+        return {MailField::server, "Please enter the mail server's name, such as smtp.example.com, not its address: "
+                                   "its certificate is checked against that name.    "};
     const bool digits = !portText.empty() && portText.size() <= 5 &&
                         portText.find_first_not_of("0123456789") == std::string::npos;
     const int port = digits ? LeadingInteger(portText) : 0;
@@ -52,8 +68,11 @@ MailRefusal MailSettingsModel::CheckForSave() const
         if (text->size() > kMailFieldLimit)
             return {field, "The user name and the password are limited to 100 characters.    "};
     }
-    if (!user.empty() && password.empty() && !passwordStored_)
-        return {MailField::password, "Please enter your password first.    "};
+    if (!user.empty() && password.empty() && !StoredPasswordFits())
+        return {MailField::password, storedBinding_.empty()
+                                         ? "Please enter your password first.    "
+                                         : "Please enter the password again: the stored one is kept only for the "
+                                           "server, port and user name it was entered with.    "};
     if (from.empty())
         return {MailField::from, "Please enter your sender address first.    "};
     if (!IsMailboxAddress(from) || from.size() > kMailFieldLimit)

@@ -41,9 +41,10 @@ struct MailRefusal {
 
 class MailSettingsModel {
 public:
-    // `passwordStored`: the account's credential holds a password already,
-    // which an empty password field keeps.
-    MailSettingsModel(const MailSettings& settings, bool passwordStored);
+    // `storedBinding`: the MailPasswordBinding the account's stored password
+    // was kept for, empty when none is stored. An empty password field keeps
+    // that password only while the server, port and user name are its own.
+    MailSettingsModel(const MailSettings& settings, std::string storedBinding);
 
     void MethodChosen(MailMethod method);
     // The port follows the security while it is the other choice's usual
@@ -58,6 +59,11 @@ public:
     MailSettings Settings() const;
     // True when the password field holds a new password to keep.
     bool HasNewPassword() const { return !password.empty(); }
+    // True when the stored password belongs to the fields' server, port and
+    // user name, so that an empty password field may stand for it.
+    bool StoredPasswordFits() const;
+    // Under the password field: whether the stored one is used.
+    std::string PasswordHint() const;
 
     // Fields, as the controls show them.
     MailMethod method = MailMethod::mapi;
@@ -69,11 +75,9 @@ public:
     std::string from;
     // The sentence over the fields; empty unless the dialog opened by itself.
     std::string reason;
-    // Under the password field: whether one is kept already.
-    std::string passwordHint;
 
     bool ServerFieldsEnabled() const { return method == MailMethod::smtp; }
 
 private:
-    bool passwordStored_ = false;
+    std::string storedBinding_;
 };

@@ -3,6 +3,7 @@
 #include "base/AsciiText.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -159,6 +160,35 @@ std::string EncodeHeaderText(const std::string& text)
     return clean.substr(0, first) + encoded + clean.substr(last);
 }
 
+std::string EncodeDisplayName(const std::string& text)
+{
+    const std::string clean = WithoutControls(text);
+    if (!IsAscii(clean)) {
+        // All of it encoded: an ASCII word beside the encoded ones could
+        // hold a comma or a dot, which a phrase cannot.
+        std::string encoded;
+        for (const std::string& piece : Utf8Pieces(clean, kEncodedWordBytes))
+            encoded += (encoded.empty() ? "" : "\r\n ") + std::string("=?UTF-8?B?") + Base64(piece) + "?=";
+        return encoded;
+    }
+    bool atoms = !clean.empty() && clean.front() != ' ' && clean.back() != ' ' &&
+                 clean.find("  ") == std::string::npos;
+    for (char c : clean) {
+        const bool atomText = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                              std::strchr("!#$%&'*+-/=?^_`{|}~ ", c) != nullptr;
+        atoms = atoms && atomText;
+    }
+    if (atoms)
+        return clean;
+    std::string quoted = "\"";
+    for (char c : clean) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
 std::string FormatMailDate(CivilDate date, int weekday, int hour, int minute, int second, int utcOffsetMinutes)
 {
     static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
@@ -193,7 +223,7 @@ std::string BuildMimeMessage(const MimeMail& mail)
     for (const std::string& address : mail.to)
         to += (to.empty() ? "" : ",\r\n ") + WithoutControls(address);
     const std::string address = WithoutControls(mail.from);
-    const std::string from = mail.fromName.empty() ? address : EncodeHeaderText(mail.fromName) + " <" + address + ">";
+    const std::string from = mail.fromName.empty() ? address : EncodeDisplayName(mail.fromName) + " <" + address + ">";
     std::string message = "Date: " + mail.date + "\r\nFrom: " + from + "\r\nTo: " + to + "\r\nSubject: " +
                           EncodeHeaderText(mail.subject) + "\r\nMessage-ID: " + mail.messageId +
                           "\r\nMIME-Version: 1.0\r\n";

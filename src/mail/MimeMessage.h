@@ -33,6 +33,11 @@ std::string Base64(const std::string& bytes);
 // control characters become blanks, so a value never adds a header.
 std::string EncodeHeaderText(const std::string& text);
 
+// The sender's name as an RFC 5322 phrase: as it is when it is words of
+// plain atom characters, otherwise quoted, and when it goes beyond ASCII, all
+// of it as encoded words. Control characters become blanks.
+std::string EncodeDisplayName(const std::string& text);
+
 // "Mon, 07 Dec 2026 07:05:09 +0100". `weekday` 0 is Sunday;
 // `utcOffsetMinutes` is local time minus UTC.
 std::string FormatMailDate(CivilDate date, int weekday, int hour, int minute, int second, int utcOffsetMinutes);

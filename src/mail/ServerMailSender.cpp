@@ -1,5 +1,6 @@
 #include "mail/ServerMailSender.h"
 
+#include "base/WipedText.h"
 #include "mail/ComposedMail.h"
 #include "platform/FileOps.h"
 
@@ -34,6 +35,8 @@ ServerMailSender::ServerMailSender(MailSettings settings, std::string password, 
     : settings_(std::move(settings)), password_(std::move(password)), tools_(std::move(tools))
 {
 }
+
+ServerMailSender::~ServerMailSender() { WipeText(password_); }
 
 bool ServerMailSender::AddRecipient(const std::string& text)
 {
@@ -73,6 +76,7 @@ unsigned long ServerMailSender::Send()
     std::unique_ptr<SmtpConnection> connection = tools_.openConnection();
     outcome_ = connection ? SendThroughServer(*connection, account, password_, tools_.clientName, envelope)
                           : SmtpOutcome{SmtpOutcome::unreachable, "no network", ""};
+    WipeText(password_);
     report_ = {SmtpOutcomeText(outcome_), SmtpFailureMessage(outcome_, settings_)};
     return outcome_.kind == SmtpOutcome::sent ? MapiResult::kSuccess : MapiResult::kFailure;
 }

@@ -33,6 +33,9 @@ class ServerMailSender final : public MailSender {
 public:
     // `password` in UTF-8, as the server is given it.
     ServerMailSender(MailSettings settings, std::string password, ServerMailTools tools);
+    ~ServerMailSender() override;
+    ServerMailSender(const ServerMailSender&) = delete;
+    ServerMailSender& operator=(const ServerMailSender&) = delete;
 
     bool HasMailLibrary() const override { return true; }
     bool AddRecipient(const std::string& text) override;
@@ -41,6 +44,7 @@ public:
     void SetSubject(const std::string& text) override { subject_ = text; }
     void SetOriginatorName(const std::string& text) override { originatorName_ = text; }
     void SetBody(const std::string& text) override { body_ = text; }
+    // The password is wiped once the server had it: a sender sends once.
     unsigned long Send() override;
     Report LastReport() const override { return report_; }
 

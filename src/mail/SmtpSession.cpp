@@ -4,7 +4,10 @@
 #include "mail/MimeMessage.h"
 #include "mail/SmtpReply.h"
 
+#include "base/WipedText.h"
+
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -15,6 +18,8 @@ using std::chrono::milliseconds;
 // The QUIT at the end is a courtesy: the mail is delivered once the server
 // took it, so its answer is waited for only briefly.
 constexpr milliseconds kQuitLimit{2000};
+
+const char* const kFinalDot = ".\r\n";
 
 bool HasWord(const std::string& words, const std::string& word)
 {
@@ -29,100 +34,173 @@ bool HasWord(const std::string& words, const std::string& word)
     return false;
 }
 
+SmtpOutcome Outcome(SmtpOutcome::Kind kind, std::string answer = "")
+{
+    return SmtpOutcome{kind, std::move(answer), ""};
+}
+
 class Dialogue {
 public:
-    Dialogue(SmtpConnection& connection, const SmtpLimits& limits)
-        : connection_(connection), limits_(limits), end_(Clock::now() + limits.whole)
+    Dialogue(SmtpConnection& connection, const SmtpLimits& limits, SmtpClock clock)
+        : connection_(connection), limits_(limits), clock_(clock ? std::move(clock) : SmtpClock(Clock::now)),
+          end_(clock_() + limits.whole)
     {
     }
 
-    milliseconds Within(milliseconds step) const
-    {
-        const auto left = std::chrono::duration_cast<milliseconds>(end_ - Clock::now());
-        return std::max(milliseconds(0), std::min(step, left));
-    }
+    milliseconds Within(milliseconds step) const { return Until(clock_() + step); }
 
-    // The next reply, or the outcome that ends the send.
+    // The next reply, whole within `step` however its bytes come, or the
+    // outcome that ends the send.
     std::optional<SmtpOutcome> Read(SmtpReply& reply, milliseconds step)
     {
+        const Clock::time_point answerEnd = clock_() + step;
         while (!reader_.Next(reply)) {
             if (reader_.Malformed())
-                return SmtpOutcome{SmtpOutcome::notSmtp, "", ""};
-            const milliseconds limit = Within(step);
+                return Outcome(SmtpOutcome::notSmtp);
+            const milliseconds limit = Until(answerEnd);
             if (limit.count() == 0)
-                return SmtpOutcome{SmtpOutcome::timedOut, "", ""};
+                return Outcome(SmtpOutcome::timedOut);
             std::string bytes;
             const Received received = connection_.Receive(bytes, limit);
             if (received != Received::data)
-                return SmtpOutcome{received == Received::timedOut ? SmtpOutcome::timedOut : SmtpOutcome::closed,
-                                   "", ""};
+                return Outcome(received == Received::timedOut ? SmtpOutcome::timedOut : SmtpOutcome::closed);
             reader_.Add(bytes);
         }
         return std::nullopt;
     }
 
-    // Sends a command line (or the message) and reads the reply; a reply
-    // other than `expected` ends the send as `kind`.
+    bool Send(const std::string& bytes)
+    {
+        const milliseconds limit = Within(limits_.reply);
+        return limit.count() > 0 && connection_.Send(bytes, limit);
+    }
+
+    // Sends a command line and reads the reply; a reply other than
+    // `expected` ends the send as `kind`.
     std::optional<SmtpOutcome> Exchange(const std::string& bytes, SmtpReply& reply, std::initializer_list<int> expected,
                                         SmtpOutcome::Kind kind)
     {
-        const milliseconds limit = Within(limits_.reply);
-        if (limit.count() == 0 || !connection_.Send(bytes, limit))
-            return SmtpOutcome{limit.count() == 0 ? SmtpOutcome::timedOut : SmtpOutcome::closed, "", ""};
+        if (!Send(bytes))
+            return Outcome(Within(limits_.reply).count() == 0 ? SmtpOutcome::timedOut : SmtpOutcome::closed);
         if (std::optional<SmtpOutcome> failed = Read(reply, limits_.reply))
             return failed;
         if (std::find(expected.begin(), expected.end(), reply.code) == expected.end())
-            return SmtpOutcome{kind, reply.Text(), ""};
+            return Outcome(kind, reply.Text());
         return std::nullopt;
     }
 
     std::optional<SmtpOutcome> StartTls(const std::string& server)
     {
+        // Until the handshake is through, the bytes on the line are no
+        // longer SMTP: there is no session to end politely.
+        sessionUp_ = false;
         std::string detail;
         const TlsResult result = connection_.StartTls(server, Within(limits_.reply), detail);
         if (result == TlsResult::secure) {
             secure_ = true;
+            sessionUp_ = true;
             return std::nullopt;
         }
-        return SmtpOutcome{result == TlsResult::untrusted ? SmtpOutcome::untrusted : SmtpOutcome::tlsRefused, detail, ""};
+        return Outcome(result == TlsResult::untrusted ? SmtpOutcome::untrusted : SmtpOutcome::tlsRefused, detail);
     }
 
+    // True when bytes came in that no command asked for yet: the ones
+    // buffered, and (`look`) the ones waiting on the connection.
+    bool Early(bool look)
+    {
+        if (look && !reader_.HasPending()) {
+            std::string bytes;
+            if (connection_.Receive(bytes, milliseconds(0)) == Received::data)
+                reader_.Add(bytes);
+        }
+        return reader_.HasPending();
+    }
+
+    void SessionUp(bool up) { sessionUp_ = up; }
     bool Secure() const { return secure_; }
-    bool Pending() const { return reader_.HasPending(); }
+
+    // After the mail or a refusal the server is told goodbye, so it logs a
+    // client that left, not a connection lost; but only while it reads
+    // commands.
     void Quit()
     {
-        SmtpReply reply;
         const milliseconds limit = Within(kQuitLimit);
-        if (limit.count() > 0 && connection_.Send("QUIT\r\n", limit))
+        SmtpReply reply;
+        if (sessionUp_ && limit.count() > 0 && connection_.Send("QUIT\r\n", limit))
             Read(reply, kQuitLimit);
+        sessionUp_ = false;
     }
 
 private:
+    milliseconds Until(Clock::time_point end) const
+    {
+        const auto left = std::chrono::duration_cast<milliseconds>(std::min(end, end_) - clock_());
+        return std::max(milliseconds(0), left);
+    }
+
     SmtpConnection& connection_;
     SmtpLimits limits_;
+    SmtpClock clock_;
     Clock::time_point end_;
     SmtpReplyReader reader_;
     bool secure_ = false;
+    bool sessionUp_ = false;
 };
+
+// A line made of the password is wiped once sent; the answer is all that is
+// kept of it.
+std::optional<SmtpOutcome> SendSecret(Dialogue& dialogue, const std::string& head, const std::string& secret,
+                                      SmtpReply& reply, int expected)
+{
+    WipedText encoded(Base64(secret));
+    WipedText line;
+    line.Text().reserve(head.size() + encoded.Text().size() + 2);
+    line.Text().append(head).append(encoded.Text()).append("\r\n");
+    return dialogue.Exchange(line.Text(), reply, {expected}, SmtpOutcome::signInRefused);
+}
 
 std::optional<SmtpOutcome> SignIn(Dialogue& dialogue, const SmtpReply& hello, const std::string& user,
                                   const std::string& password)
 {
     // Never a password over a connection that is not encrypted.
     if (!dialogue.Secure())
-        return SmtpOutcome{SmtpOutcome::tlsRefused, "the connection is not encrypted", ""};
+        return Outcome(SmtpOutcome::tlsRefused, "the connection is not encrypted");
     const std::string mechanisms = hello.Parameters("AUTH");
     SmtpReply reply;
-    if (HasWord(mechanisms, "PLAIN"))
-        return dialogue.Exchange("AUTH PLAIN " + Base64(std::string(1, '\0') + user + '\0' + password) + "\r\n", reply,
-                                 {235}, SmtpOutcome::signInRefused);
+    if (HasWord(mechanisms, "PLAIN")) {
+        WipedText plain;
+        plain.Text().reserve(user.size() + password.size() + 2);
+        plain.Text().append(1, '\0').append(user).append(1, '\0').append(password);
+        return SendSecret(dialogue, "AUTH PLAIN ", plain.Text(), reply, 235);
+    }
     if (!HasWord(mechanisms, "LOGIN"))
-        return SmtpOutcome{SmtpOutcome::signInRefused, "the server offers no sign-in by PLAIN or LOGIN", ""};
+        return Outcome(SmtpOutcome::signInRefused, "the server offers no sign-in by PLAIN or LOGIN");
     if (auto failed = dialogue.Exchange("AUTH LOGIN\r\n", reply, {334}, SmtpOutcome::signInRefused))
         return failed;
     if (auto failed = dialogue.Exchange(Base64(user) + "\r\n", reply, {334}, SmtpOutcome::signInRefused))
         return failed;
-    return dialogue.Exchange(Base64(password) + "\r\n", reply, {235}, SmtpOutcome::signInRefused);
+    return SendSecret(dialogue, "", password, reply, 235);
+}
+
+// DATA and the message. The server's acceptance counts only when it is read
+// after the final dot went out: anything it said before had not seen the
+// message, and the mail is left unfinished, so the server drops it.
+std::optional<SmtpOutcome> SendMessage(Dialogue& dialogue, const std::string& message, SmtpReply& reply)
+{
+    if (auto failed = dialogue.Exchange("DATA\r\n", reply, {354}, SmtpOutcome::refused))
+        return failed;
+    dialogue.SessionUp(false);
+    if (dialogue.Early(false))
+        return Outcome(SmtpOutcome::refused, "the server answered the message before it was sent");
+    const std::string stuffed = DotStuff(message);
+    if (!dialogue.Send(stuffed.substr(0, stuffed.size() - std::strlen(kFinalDot))))
+        return Outcome(SmtpOutcome::closed);
+    if (dialogue.Early(true))
+        return Outcome(SmtpOutcome::refused, "the server answered the message before its end");
+    if (auto failed = dialogue.Exchange(kFinalDot, reply, {250}, SmtpOutcome::refused))
+        return failed;
+    dialogue.SessionUp(true);
+    return std::nullopt;
 }
 
 std::optional<SmtpOutcome> Deliver(Dialogue& dialogue, SmtpConnection& connection, const MailSettings& settings,
@@ -131,27 +209,29 @@ std::optional<SmtpOutcome> Deliver(Dialogue& dialogue, SmtpConnection& connectio
 {
     std::string detail;
     if (!connection.Connect(settings.server, settings.port, dialogue.Within(limits.connect), detail))
-        return SmtpOutcome{SmtpOutcome::unreachable, detail, ""};
+        return Outcome(SmtpOutcome::unreachable, detail);
     if (settings.security == MailSecurity::tls)
         if (auto failed = dialogue.StartTls(settings.server))
             return failed;
     if (auto failed = dialogue.Read(reply, limits.reply))
         return failed;
     if (reply.code != 220)
-        return SmtpOutcome{SmtpOutcome::refused, reply.Text(), ""};
+        return Outcome(SmtpOutcome::refused, reply.Text());
+    dialogue.SessionUp(true);
     const std::string ehlo = "EHLO " + clientName + "\r\n";
     SmtpReply hello;
     if (auto failed = dialogue.Exchange(ehlo, hello, {250}, SmtpOutcome::refused))
         return failed;
     if (settings.security == MailSecurity::startTls) {
         if (!hello.Offers("STARTTLS"))
-            return SmtpOutcome{SmtpOutcome::tlsRefused, "the server does not offer STARTTLS", ""};
+            return Outcome(SmtpOutcome::tlsRefused, "the server does not offer STARTTLS");
         if (auto failed = dialogue.Exchange("STARTTLS\r\n", reply, {220}, SmtpOutcome::tlsRefused))
             return failed;
+        dialogue.SessionUp(false);
         // Anything after the answer was sent in the clear, to be taken for
         // what the encrypted server said.
-        if (dialogue.Pending())
-            return SmtpOutcome{SmtpOutcome::tlsRefused, "the server sent more than its answer to STARTTLS", ""};
+        if (dialogue.Early(false))
+            return Outcome(SmtpOutcome::tlsRefused, "the server sent more than its answer to STARTTLS");
         if (auto failed = dialogue.StartTls(settings.server))
             return failed;
         if (auto failed = dialogue.Exchange(ehlo, hello, {250}, SmtpOutcome::refused))
@@ -168,15 +248,14 @@ std::optional<SmtpOutcome> Deliver(Dialogue& dialogue, SmtpConnection& connectio
             return failed;
         }
     }
-    if (auto failed = dialogue.Exchange("DATA\r\n", reply, {354}, SmtpOutcome::refused))
-        return failed;
-    return dialogue.Exchange(DotStuff(envelope.message), reply, {250}, SmtpOutcome::refused);
+    return SendMessage(dialogue, envelope.message, reply);
 }
 
 } // namespace
 
 SmtpOutcome SendThroughServer(SmtpConnection& connection, const MailSettings& settings, const std::string& password,
-                              const std::string& clientName, const SmtpEnvelope& envelope, const SmtpLimits& limits)
+                              const std::string& clientName, const SmtpEnvelope& envelope, const SmtpLimits& limits,
+                              const SmtpClock& clock)
 {
     // Addresses go into command lines: one that could end a line or the
     // address never reaches the server.
@@ -187,13 +266,19 @@ SmtpOutcome SendThroughServer(SmtpConnection& connection, const MailSettings& se
         return {SmtpOutcome::badAddress, "", envelope.from};
     if (envelope.to.empty())
         return {SmtpOutcome::badAddress, "", ""};
-    Dialogue dialogue(connection, limits);
+    // A user name without its password would sign in with none.
+    if (!settings.user.empty() && password.empty())
+        return {SmtpOutcome::noPassword, "", ""};
+    Dialogue dialogue(connection, limits, clock);
     SmtpReply reply;
-    if (std::optional<SmtpOutcome> failed =
-            Deliver(dialogue, connection, settings, password, clientName, envelope, limits, reply))
-        return *failed;
-    dialogue.Quit();
-    return {SmtpOutcome::sent, reply.Text(), ""};
+    std::optional<SmtpOutcome> failed =
+        Deliver(dialogue, connection, settings, password, clientName, envelope, limits, reply);
+    // A server that answered nothing, or not in SMTP, is not talked to again.
+    const SmtpOutcome::Kind refusals[] = {SmtpOutcome::refused, SmtpOutcome::signInRefused,
+                                          SmtpOutcome::recipientRefused, SmtpOutcome::tlsRefused};
+    if (!failed || std::find(std::begin(refusals), std::end(refusals), failed->kind) != std::end(refusals))
+        dialogue.Quit();
+    return failed ? *failed : SmtpOutcome{SmtpOutcome::sent, reply.Text(), ""};
 }
 
 std::string SmtpOutcomeText(const SmtpOutcome& outcome)
@@ -210,6 +295,7 @@ std::string SmtpOutcomeText(const SmtpOutcome& outcome)
     case SmtpOutcome::refused: return "not sent: refused" + answer;
     case SmtpOutcome::timedOut: return "not sent: no answer in time";
     case SmtpOutcome::closed: return "not sent: the server ended the connection";
+    case SmtpOutcome::noPassword: return "not sent: no password is kept for this server, port and user name";
     case SmtpOutcome::notSmtp: break;
     }
     return "not sent: the server's answer is not SMTP";
@@ -239,6 +325,10 @@ std::string SmtpFailureMessage(const SmtpOutcome& outcome, const MailSettings& s
     case SmtpOutcome::refused: return start + "The mail server " + server + " refused the mail" + answer + end;
     case SmtpOutcome::timedOut: return start + "The mail server " + server + " did not answer in time." + end;
     case SmtpOutcome::closed: return start + "The mail server " + server + " ended the connection." + end;
+    case SmtpOutcome::noPassword:
+        return start + "No password is kept for the mail server " + server + " (port " +
+               std::to_string(settings.port) + ") and the user name " + settings.user +
+               ": enter it in Mail Settings." + end;
     case SmtpOutcome::notSmtp: break;
     }
     return start + "The answer of " + server + " is not that of a mail server." + end;

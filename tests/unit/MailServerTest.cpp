@@ -29,6 +29,18 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
     for (const auto& c : headers)
         EXPECT_EQ(EncodeHeaderText(c.text), c.header) << c.text;
 
+    const std::pair<std::string, std::string> names[] = {
+        {"Oracline", "Oracline"},
+        {"Jane Q. Doe", "\"Jane Q. Doe\""},
+        {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
+        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""},
+        {"Jane  Doe", "\"Jane  Doe\""},
+        {"Bcc: x\r\n", "\"Bcc: x  \""},
+        {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
+    };
+    for (const auto& c : names)
+        EXPECT_EQ(EncodeDisplayName(c.first), c.second) << c.first;
+
     EXPECT_EQ(DotStuff(".a\nb\r\n..c\r."), "..a\r\nb\r\n...c\r\n..\r\n.\r\n");
     EXPECT_EQ(DotStuff("a\r\n"), "a\r\n.\r\n");
     EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -330), "Mon, 07 Dec 2026 07:05:09 -0530");
@@ -82,10 +94,21 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
 }
 
 // A server that answers from a script, one chunk per read, and notes what
-// the client sent.
+// the client sent. Time passes only as the chunks say, on a clock of its own:
+// a chunk arrives `after` its wait, and one the server sends `unasked`
+// arrives even while the client only looks whether anything came.
+struct Chunk {
+    Chunk(const char* text) : bytes(text) {}
+    Chunk(std::string text, std::chrono::seconds wait = {}, bool early = false)
+        : bytes(std::move(text)), after(wait), unasked(early) {}
+    std::string bytes;
+    std::chrono::milliseconds after{0};
+    bool unasked = false;
+};
+
 class ScriptedServer : public SmtpConnection {
 public:
-    ScriptedServer(std::deque<std::string> chunks, TlsResult tls = TlsResult::secure, bool reachable = true)
+    ScriptedServer(std::deque<Chunk> chunks, TlsResult tls = TlsResult::secure, bool reachable = true)
         : chunks(std::move(chunks)), tls(tls), reachable(reachable) {}
 
     bool Connect(const std::string& server, int port, std::chrono::milliseconds, std::string& detail) override
@@ -98,61 +121,82 @@ public:
         return transcript += "<tls>\n", detail = "unknown authority", tls;
     }
     bool Send(const std::string& bytes, std::chrono::milliseconds) override { return transcript += bytes, true; }
-    Received Receive(std::string& bytes, std::chrono::milliseconds) override
+    Received Receive(std::string& bytes, std::chrono::milliseconds limit) override
     {
-        if (chunks.empty())
-            return Received::timedOut;
-        bytes += chunks.front();
+        const bool arrives = !chunks.empty() && chunks.front().after <= limit &&
+                             (limit.count() > 0 || chunks.front().unasked);
+        if (!arrives)
+            return now += limit, Received::timedOut;
+        now += chunks.front().after;
+        bytes += chunks.front().bytes;
         chunks.pop_front();
         return Received::data;
     }
+    SmtpClock Clock() { return [this] { return now; }; }
 
-    std::deque<std::string> chunks;
+    std::deque<Chunk> chunks;
     TlsResult tls;
     bool reachable;
     std::string transcript;
+    std::chrono::steady_clock::time_point now;
 };
+
+// Sends the test mail with user "me" and password `password` through the
+// script; the server's transcript comes back in `transcript`, the seconds
+// the send took on the server's clock in `seconds`.
+SmtpOutcome SendScripted(ScriptedServer& server, MailSecurity security, const std::string& password, long& seconds)
+{
+    const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, security, "me", "me@x.org"};
+    const auto start = server.now;
+    const SmtpOutcome outcome = SendThroughServer(server, settings, password, "pc",
+                                                  {"me@x.org", {"a@y.org"}, "Subject: hi\n.dot"}, {}, server.Clock());
+    seconds = static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(server.now - start).count());
+    return outcome;
+}
+
+const std::string kGreet = "220 mx ready\r\n", kOk = "250 ok\r\n", kBye = "221 bye\r\n";
+const std::string kTlsHello = "250-mx\r\n250 AUTH PLAIN\r\n";
+const std::string kPlain = "AUTH PLAIN " + Base64(std::string("\0me\0pw", 6)) + "\r\n";
+const std::string kEnvelope = "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nDATA\r\n";
+const std::string kMessage = "Subject: hi\r\n..dot\r\n";
 
 TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
 {
-    const std::string greet = "220 mx ready\r\n", ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN\r\n",
-                      ok = "250 ok\r\n", queued = "250 2.0.0 queued as 7\r\n", bye = "221 bye\r\n";
-    const std::string plain = "AUTH PLAIN " + Base64(std::string("\0me\0pw", 6)) + "\r\n";
-    const std::string envelope = "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nDATA\r\nSubject: hi\r\n..dot\r\n.\r\n";
-    const struct { MailSecurity security; std::deque<std::string> script; TlsResult tls; bool reachable;
+    const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN\r\n";
+    const std::string queued = "250 2.0.0 queued as 7\r\n";
+    const struct { MailSecurity security; std::deque<Chunk> script; TlsResult tls; bool reachable;
                    std::string log, sent; } cases[] = {
-        {MailSecurity::startTls, {greet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", ok, ok, "354 go\r\n", queued, bye},
+        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
          TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
-         "EHLO pc\r\nSTARTTLS\r\n<tls>\nEHLO pc\r\n" + plain + envelope + "QUIT\r\n"},
-        {MailSecurity::tls, {greet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
-                             "535 5.7.8 bad credentials\r\n"},
+         "EHLO pc\r\nSTARTTLS\r\n<tls>\nEHLO pc\r\n" + kPlain + kEnvelope + kMessage + ".\r\nQUIT\r\n"},
+        {MailSecurity::tls, {kGreet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
+                             "535 5.7.8 bad credentials\r\n", kBye},
          TlsResult::secure, true, "not sent: sign-in refused: 535 5.7.8 bad credentials",
-         "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\n"},
+         "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\nQUIT\r\n"},
         // No STARTTLS offered, or refused: the password never leaves.
-        {MailSecurity::startTls, {greet, "250-mx\r\n250 AUTH PLAIN\r\n"}, TlsResult::secure, true,
-         "not sent: TLS refused: the server does not offer STARTTLS", "EHLO pc\r\n"},
-        {MailSecurity::startTls, {greet, ehlo, "454 4.7.0 TLS not available\r\n"}, TlsResult::secure, true,
-         "not sent: TLS refused: 454 4.7.0 TLS not available", "EHLO pc\r\nSTARTTLS\r\n"},
-        // Bytes after the answer to STARTTLS were sent in the clear.
-        {MailSecurity::startTls, {greet, ehlo, "220 go\r\n250 forged\r\n"}, TlsResult::secure, true,
+        {MailSecurity::startTls, {kGreet, "250-mx\r\n250 AUTH PLAIN\r\n", kBye}, TlsResult::secure, true,
+         "not sent: TLS refused: the server does not offer STARTTLS", "EHLO pc\r\nQUIT\r\n"},
+        {MailSecurity::startTls, {kGreet, ehlo, "454 4.7.0 TLS not available\r\n", kBye}, TlsResult::secure, true,
+         "not sent: TLS refused: 454 4.7.0 TLS not available", "EHLO pc\r\nSTARTTLS\r\nQUIT\r\n"},
+        // Bytes after the answer to STARTTLS were sent in the clear; the
+        // server waits for a handshake, so no QUIT either.
+        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n250 forged\r\n"}, TlsResult::secure, true,
          "not sent: TLS refused: the server sent more than its answer to STARTTLS", "EHLO pc\r\nSTARTTLS\r\n"},
-        {MailSecurity::startTls, {greet, ehlo, "220 go\r\n"}, TlsResult::untrusted, true,
+        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n"}, TlsResult::untrusted, true,
          "not sent: certificate not trusted: unknown authority", "EHLO pc\r\nSTARTTLS\r\n<tls>\n"},
         {MailSecurity::tls, {}, TlsResult::refused, true, "not sent: TLS refused: unknown authority", "<tls>\n"},
         {MailSecurity::tls, {}, TlsResult::secure, false, "not sent: server unreachable: connection refused", ""},
-        {MailSecurity::tls, {greet, "250-mx\r\n250 AUTH PLAIN\r\n", "235 ok\r\n", ok, "550 5.1.1 no such user\r\n"},
+        {MailSecurity::tls, {kGreet, kTlsHello, "235 ok\r\n", kOk, "550 5.1.1 no such user\r\n", kBye},
          TlsResult::secure, true, "not sent: recipient refused: a@y.org: 550 5.1.1 no such user",
-         "<tls>\nEHLO pc\r\n" + plain + "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\n"},
-        {MailSecurity::tls, {greet}, TlsResult::secure, true, "not sent: no answer in time", "<tls>\nEHLO pc\r\n"},
+         "<tls>\nEHLO pc\r\n" + kPlain + "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nQUIT\r\n"},
+        {MailSecurity::tls, {kGreet}, TlsResult::secure, true, "not sent: no answer in time", "<tls>\nEHLO pc\r\n"},
         {MailSecurity::tls, {"HTTP/1.1 400\r\n"}, TlsResult::secure, true,
          "not sent: the server's answer is not SMTP", "<tls>\n"},
     };
     for (const auto& c : cases) {
-        MailSettings settings{MailMethod::smtp, "mx.x.org", 25, c.security, "me", "me@x.org"};
         ScriptedServer server(c.script, c.tls, c.reachable);
-        const SmtpOutcome outcome =
-            SendThroughServer(server, settings, "pw", "pc", {"me@x.org", {"a@y.org"}, "Subject: hi\n.dot"});
-        EXPECT_EQ(SmtpOutcomeText(outcome), c.log);
+        long seconds = 0;
+        EXPECT_EQ(SmtpOutcomeText(SendScripted(server, c.security, "pw", seconds)), c.log);
         EXPECT_EQ(server.transcript, "connect mx.x.org:25\n" + c.sent) << c.log;
     }
     // An address that would end the command line never reaches the server.
@@ -160,6 +204,41 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
     const SmtpOutcome outcome = SendThroughServer(server, {}, "", "pc", {"me@x.org", {"a@y.org>\r\nRSET"}, ""});
     EXPECT_EQ(SmtpFailureMessage(outcome, {}), "Unable to send email. \"a@y.org>\r\nRSET\" is not an e-mail address the mail server can take.    ");
     EXPECT_EQ(server.transcript, "");
+}
+
+// What a hostile or failing server gets out of the session: what the log
+// says, what the server was sent, and how long it all took.
+TEST(SmtpSession, HoldsAgainstAHostileServer)
+{
+    std::deque<Chunk> dripped = {Chunk(kGreet), Chunk(kTlsHello), Chunk("235 ok\r\n")};
+    for (char c : std::string("250 the sender is fine but this answer comes one byte a second\r\n"))
+        dripped.push_back(Chunk(std::string(1, c), std::chrono::seconds(1), true));
+    const std::string upToMessage = "<tls>\nEHLO pc\r\n" + kPlain + kEnvelope;
+    const struct { const char* name; std::deque<Chunk> script; const char* password; std::string log, sent;
+                   long seconds; } cases[] = {
+        {"250 pipelined with 354", {kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, "354 go\r\n250 2.0.0 queued\r\n"},
+         "pw", "not sent: refused: the server answered the message before it was sent", upToMessage, 0},
+        {"250 while the message goes out",
+         {kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, "354 go\r\n", Chunk("250 2.0.0 queued\r\n", {}, true)},
+         "pw", "not sent: refused: the server answered the message before its end", upToMessage + kMessage, 0},
+        {"an answer dripped a byte a second", dripped, "pw", "not sent: no answer in time",
+         "<tls>\nEHLO pc\r\n" + kPlain + "MAIL FROM:<me@x.org>\r\n", 30},
+        {"each answer late, all of them too late",
+         {Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)),
+          Chunk("235 ok\r\n", std::chrono::seconds(25))},
+         "pw", "not sent: no answer in time", "<tls>\nEHLO pc\r\n" + kPlain, 60},
+        {"a refused sign-in followed by QUIT", {kGreet, kTlsHello, "535 5.7.8 bad credentials\r\n"}, "pw",
+         "not sent: sign-in refused: 535 5.7.8 bad credentials", "<tls>\nEHLO pc\r\n" + kPlain + "QUIT\r\n", 2},
+        {"a changed server without its password", {kGreet}, "",
+         "not sent: no password is kept for this server, port and user name", "", 0},
+    };
+    for (const auto& c : cases) {
+        ScriptedServer server(c.script);
+        long seconds = -1;
+        EXPECT_EQ(SmtpOutcomeText(SendScripted(server, MailSecurity::tls, c.password, seconds)), c.log) << c.name;
+        EXPECT_EQ(server.transcript, (c.sent.empty() ? "" : "connect mx.x.org:25\n") + c.sent) << c.name;
+        EXPECT_EQ(seconds, c.seconds) << c.name;
+    }
 }
 
 TEST(MailSettings, FileAndDialogChecks)
@@ -178,18 +257,26 @@ TEST(MailSettings, FileAndDialogChecks)
     ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
     EXPECT_EQ(FormatMailSettings(read), "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:x@y\n");
 
-    MailSettingsModel model(MailSettings{}, false);
+    MailSettingsModel model(MailSettings{}, "");
     model.method = MailMethod::smtp;
     model.SecuritySelected(1);
     EXPECT_EQ(model.portText, "465");
     model.portText = "2525";
     model.SecuritySelected(0);
     EXPECT_EQ(model.portText, "2525");
+    const char* const kByName = "Please enter the mail server's name, such as smtp.example.com, not its address: "
+                                "its certificate is checked against that name.    ";
     // Each refusal names the field the dialog puts the user back in.
     const struct { const char *server, *port, *user, *password, *from; MailField field; const char* refusal; } checks[] = {
         {"", "587", "", "", "a@b", MailField::server, "Please enter your mail server first.    "},
         {"smtp x", "587", "", "", "a@b", MailField::server,
          "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
+        {"127.0.0.1", "587", "", "", "a@b", MailField::server, kByName},
+        {"::1", "587", "", "", "a@b", MailField::server, kByName},
+        {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName},
+        {"10.1", "587", "", "", "a@b", MailField::server, kByName},
+        {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""},
+        {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
         {"mx", "25", "me", "p\nw", "a@b", MailField::password,
@@ -205,12 +292,32 @@ TEST(MailSettings, FileAndDialogChecks)
         EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user << c.from;
         EXPECT_EQ(refusal.field, c.field) << c.refusal;
     }
-    // A stored password stands for an empty field; the mail program needs nothing.
-    MailSettingsModel stored({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "me", "a@b"}, true);
-    EXPECT_EQ(stored.CheckForSave().text, "");
-    stored.method = MailMethod::mapi;
-    stored.server.clear();
-    EXPECT_EQ(stored.CheckForSave().text, "");
+    // A stored password stands for an empty field only for the server, port
+    // and user name it was kept for; the mail program needs nothing.
+    const MailSettings kept{MailMethod::smtp, "Mx.X.org", 25, MailSecurity::startTls, "me", "a@b"};
+    EXPECT_EQ(MailPasswordBinding(kept), "mx.x.org:25 me");
+    const std::string again = "Please enter the password again: the stored one is kept only for the server, port "
+                              "and user name it was entered with.    ";
+    const struct { const char *server, *port, *user, *password; std::string refusal, hint; } fits[] = {
+        {"MX.x.ORG", "25", "me", "", "", "A password is stored; leave empty to keep it."},
+        {"mx.evil.org", "25", "me", "", again, "Enter the password for this server, port and user name."},
+        {"mx.x.org", "2525", "me", "", again, "Enter the password for this server, port and user name."},
+        {"mx.x.org", "25", "Me", "", again, "Enter the password for this server, port and user name."},
+        {"mx.evil.org", "25", "me", "typed", "", "Enter the password for this server, port and user name."},
+        {"mx.evil.org", "25", "", "", "", ""},
+    };
+    for (const auto& c : fits) {
+        MailSettingsModel stored(kept, MailPasswordBinding(kept));
+        stored.server = c.server, stored.portText = c.port, stored.user = c.user, stored.password = c.password;
+        const MailRefusal refusal = stored.CheckForSave();
+        EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user;
+        EXPECT_EQ(refusal.field, c.refusal.empty() ? MailField::none : MailField::password) << c.server;
+        EXPECT_EQ(stored.PasswordHint(), c.hint) << c.server << c.port << c.user;
+    }
+    MailSettingsModel mapi(kept, "");
+    mapi.method = MailMethod::mapi;
+    mapi.server.clear();
+    EXPECT_EQ(mapi.CheckForSave().text, "");
 }
 
 } // namespace

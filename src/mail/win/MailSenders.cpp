@@ -2,6 +2,7 @@
 
 #include "mail/win/MailSenders.h"
 
+#include "base/WipedText.h"
 #include "win/AccountFolders.h"
 #include "mail/MimeMessage.h"
 #include "mail/win/MailCredential.h"
@@ -92,7 +93,7 @@ std::unique_ptr<MailSender> CreateConfiguredSender(MailWindows windows)
     // mail program is another route, which the user did not choose.
     if (!SendsThroughServer(settings))
         return nullptr;
-    std::string password;
-    ReadMailPassword(password);
-    return CreateServerSender(settings, password);
+    WipedText password;
+    ReadMailPassword(settings, password.Text());
+    return CreateServerSender(settings, password.Text());
 }

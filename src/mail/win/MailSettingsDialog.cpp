@@ -1,6 +1,7 @@
 #include "mail/win/MailSettingsDialog.h"
 
 #include "MailSettingsIds.h"
+#include "base/WipedText.h"
 #include "mail/win/MailCredential.h"
 #include "mail/win/MailSenders.h"
 #include "win/ComboBox.h"
@@ -42,6 +43,8 @@ MailSettingsDialog::MailSettingsDialog(MailSettingsModel& model) : Dialog(IDD_MA
     OnClicked(IDC_MAIL_USE_SERVER, [this] { MethodClicked(MailMethod::smtp); });
     OnCommand(IDC_MAIL_SECURITY, CBN_SELCHANGE, [this] { SecurityChanged(); });
     OnClicked(IDC_MAIL_TEST, [this] { SendTestMail(); });
+    for (int field : {IDC_MAIL_SERVER, IDC_MAIL_PORT, IDC_MAIL_USER})
+        OnCommand(field, EN_CHANGE, [this] { ShowPasswordHint(); });
 }
 
 void MailSettingsDialog::OnInitDialog()
@@ -67,8 +70,8 @@ void MailSettingsDialog::OnInitDialog()
     Controls::SetText(Handle(), IDC_MAIL_REASON, model_.reason);
     if (model_.reason.empty())
         CloseUpOverReason();
-    Controls::SetText(Handle(), IDC_MAIL_PASSWORD_HINT, model_.passwordHint);
     PushValues();
+    ShowPasswordHint();
     Tips().Add(IDC_MAIL_TEST, "send a mail to the sender address through this server");
     Tips().Activate(true);
 }
@@ -100,13 +103,28 @@ void MailSettingsDialog::ReadFields()
     model_.server = Controls::Text(Handle(), IDC_MAIL_SERVER);
     model_.portText = Controls::Text(Handle(), IDC_MAIL_PORT);
     model_.user = Controls::Text(Handle(), IDC_MAIL_USER);
+    WipeText(model_.password);
     model_.password = Controls::Text(Handle(), IDC_MAIL_PASSWORD);
     model_.from = Controls::Text(Handle(), IDC_MAIL_FROM);
+}
+
+// The stored password follows its server, port and user name: the hint says
+// at once when a change leaves it behind.
+void MailSettingsDialog::ShowPasswordHint()
+{
+    // The fields' own changes while they are filled are not the user's.
+    if (pushing_)
+        return;
+    model_.server = Controls::Text(Handle(), IDC_MAIL_SERVER);
+    model_.portText = Controls::Text(Handle(), IDC_MAIL_PORT);
+    model_.user = Controls::Text(Handle(), IDC_MAIL_USER);
+    Controls::SetText(Handle(), IDC_MAIL_PASSWORD_HINT, model_.PasswordHint());
 }
 
 void MailSettingsDialog::PushValues()
 {
     HWND window = Handle();
+    pushing_ = true;
     Controls::SetChecked(window, IDC_MAIL_USE_MAPI, model_.method == MailMethod::mapi);
     Controls::SetChecked(window, IDC_MAIL_USE_SERVER, model_.method == MailMethod::smtp);
     Controls::SetText(window, IDC_MAIL_SERVER, model_.server);
@@ -116,6 +134,7 @@ void MailSettingsDialog::PushValues()
     Controls::SetText(window, IDC_MAIL_FROM, model_.from);
     for (int field : kServerFields)
         Controls::Enable(window, field, model_.ServerFieldsEnabled());
+    pushing_ = false;
 }
 
 void MailSettingsDialog::MethodClicked(MailMethod method)
@@ -152,12 +171,13 @@ void MailSettingsDialog::SendTestMail()
     if (!ReadAndCheck())
         return;
     const MailSettings settings = model_.Settings();
-    std::string password;
+    // Sending stores nothing: only Save keeps a typed password.
+    WipedText password;
     if (model_.HasNewPassword())
-        password = Utf8Text(model_.password);
+        password.Text() = MailPasswordUtf8(model_.password);
     else
-        ReadMailPassword(password);
-    std::unique_ptr<ServerMailSender> sender = CreateServerSender(settings, password);
+        ReadMailPassword(settings, password.Text());
+    std::unique_ptr<ServerMailSender> sender = CreateServerSender(settings, password.Text());
     {
         WaitCursor wait;
         sender->AddRecipient(settings.from);
@@ -178,7 +198,7 @@ void MailSettingsDialog::OnOK()
     // The password first: when the Credential Manager refuses it, nothing has
     // changed yet, and Cancel still leaves the settings as they were.
     if (model_.method == MailMethod::smtp && model_.HasNewPassword() &&
-        !StoreMailPassword(model_.user, model_.password)) {
+        !StoreMailPassword(model_.Settings(), model_.password)) {
         ShowMessage(kMailPasswordNotStoredMessage, MessageKind::Error);
         return;
     }
@@ -191,15 +211,13 @@ void MailSettingsDialog::OnOK()
 
 bool RunMailSettings(HWND owner, const std::string& reason)
 {
-    std::string stored;
-    MailSettingsModel model(ReadAccountMailSettings(), ReadMailPassword(stored));
-    stored.assign(stored.size(), '\0');
+    MailSettingsModel model(ReadAccountMailSettings(), StoredMailPasswordBinding());
     model.reason = reason;
     // Opened because mail has no way out: the server is what is missing.
     if (!reason.empty())
         model.MethodChosen(MailMethod::smtp);
     MailSettingsDialog dialog(model);
     const bool saved = dialog.RunModal(owner) == IDOK;
-    model.password.assign(model.password.size(), '\0');
+    WipeText(model.password);
     return saved;
 }

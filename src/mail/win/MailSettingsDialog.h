@@ -23,9 +23,11 @@ private:
     // cannot be used.
     bool ReadAndCheck();
     void PushValues();
+    void ShowPasswordHint();
     void CloseUpOverReason();
 
     MailSettingsModel& model_;
+    bool pushing_ = false;
 };
 
 // Opens the dialog on the account's settings, with `reason` over it when it

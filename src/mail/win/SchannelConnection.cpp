@@ -6,6 +6,10 @@
 #include <ws2tcpip.h>
 #include <windows.h>
 #define SECURITY_WIN32
+// SCH_CREDENTIALS, the structure that can offer TLS 1.3, is declared only
+// with this, and needs UNICODE_STRING from subauth.h.
+#define SCHANNEL_USE_BLACKLISTS
+#include <subauth.h>
 #include <schannel.h>
 #include <security.h>
 #include <wincrypt.h>
@@ -86,18 +90,10 @@ public:
     TlsResult StartTls(const std::string& server, milliseconds limit, std::string& detail) override
     {
         const Clock::time_point end = Clock::now() + limit;
-        SCHANNEL_CRED settings{};
-        settings.dwVersion = SCHANNEL_CRED_VERSION;
-        // The certificate is checked below, where the reason can be told.
-        settings.dwFlags = SCH_CRED_MANUAL_CRED_VALIDATION | SCH_CRED_NO_DEFAULT_CREDS | SCH_USE_STRONG_CRYPTO;
-        wchar_t package[] = UNISP_NAME_W;
-        TimeStamp expiry{};
-        if (AcquireCredentialsHandleW(nullptr, package, SECPKG_CRED_OUTBOUND, nullptr, &settings, nullptr, nullptr,
-                                      &credentials_, &expiry) != SEC_E_OK) {
+        if (!AcquireCredentials()) {
             detail = "Windows offers no TLS here";
             return TlsResult::refused;
         }
-        haveCredentials_ = true;
         target_ = WideText(server);
         if (!Handshake(end, detail))
             return TlsResult::refused;
@@ -138,7 +134,7 @@ public:
             return ReceiveRaw(bytes, end);
         while (plain_.empty()) {
             if (!encrypted_.empty()) {
-                const SECURITY_STATUS status = Decrypt();
+                const SECURITY_STATUS status = Decrypt(end);
                 if (status == SEC_E_OK)
                     continue;
                 if (status != SEC_E_INCOMPLETE_MESSAGE)
@@ -211,6 +207,34 @@ private:
         }
     }
 
+    // The newer credentials first, which let Windows offer TLS 1.3 where it
+    // has it; Windows before them (before Windows 10 1809) refuses them, and
+    // gets the older ones with TLS 1.2. Either way nothing older than TLS 1.2
+    // is offered, and the certificate is checked below, where the reason can
+    // be told.
+    bool AcquireCredentials()
+    {
+        const DWORD flags = SCH_CRED_MANUAL_CRED_VALIDATION | SCH_CRED_NO_DEFAULT_CREDS | SCH_USE_STRONG_CRYPTO;
+        wchar_t package[] = UNISP_NAME_W;
+        TimeStamp expiry{};
+        TLS_PARAMETERS tls{};
+        tls.grbitDisabledProtocols = static_cast<DWORD>(~(SP_PROT_TLS1_2_CLIENT | SP_PROT_TLS1_3_CLIENT));
+        SCH_CREDENTIALS newer{};
+        newer.dwVersion = SCH_CREDENTIALS_VERSION;
+        newer.dwFlags = flags;
+        newer.cTlsParameters = 1;
+        newer.pTlsParameters = &tls;
+        if (AcquireCredentialsHandleW(nullptr, package, SECPKG_CRED_OUTBOUND, nullptr, &newer, nullptr, nullptr,
+                                      &credentials_, &expiry) == SEC_E_OK)
+            return haveCredentials_ = true;
+        SCHANNEL_CRED older{};
+        older.dwVersion = SCHANNEL_CRED_VERSION;
+        older.dwFlags = flags;
+        older.grbitEnabledProtocols = SP_PROT_TLS1_2_CLIENT;
+        return haveCredentials_ = AcquireCredentialsHandleW(nullptr, package, SECPKG_CRED_OUTBOUND, nullptr, &older,
+                                                            nullptr, nullptr, &credentials_, &expiry) == SEC_E_OK;
+    }
+
     // The TLS handshake, from the first message or (after a renegotiation
     // request) from what the server sent.
     bool Handshake(Clock::time_point end, std::string& detail)
@@ -267,7 +291,7 @@ private:
         }
     }
 
-    SECURITY_STATUS Decrypt()
+    SECURITY_STATUS Decrypt(Clock::time_point end)
     {
         std::vector<char> record(encrypted_.begin(), encrypted_.end());
         SecBuffer buffers[4] = {{static_cast<ULONG>(record.size()), SECBUFFER_DATA, record.data()},
@@ -288,9 +312,10 @@ private:
         encrypted_ = extra;
         if (status == SEC_I_RENEGOTIATE) {
             // TLS 1.3 servers send tickets after the handshake; Schannel
-            // hands them back to the handshake.
+            // hands them back to the handshake, which ends when the answer
+            // being read must.
             std::string ignored;
-            return Handshake(Clock::now() + milliseconds(10000), ignored) ? SEC_E_OK : SEC_E_INTERNAL_ERROR;
+            return Handshake(end, ignored) ? SEC_E_OK : SEC_E_INTERNAL_ERROR;
         }
         return SEC_E_OK;
     }
@@ -311,11 +336,13 @@ private:
         chainPara.RequestedUsage.Usage.cUsageIdentifier = 1;
         chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
         PCCERT_CHAIN_CONTEXT chain = nullptr;
-        // No revocation check: fetching revocation lists from the network
-        // could outlast the send's time limit, and one that cannot be
-        // fetched would refuse every send of an unattended run offline.
+        // Nothing is fetched from the network: not revocation lists, and not
+        // issuers named in the certificate (a server that sends its chain
+        // needs none). An address that never answers would hold the send
+        // past its limit, and Windows' own time-out for such a fetch holds
+        // for each address, not for the chain.
         const BOOL built = CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
-                                                   0, nullptr, &chain);
+                                                   CERT_CHAIN_CACHE_ONLY_URL_RETRIEVAL, nullptr, &chain);
         CertFreeCertificateContext(certificate);
         if (!built || !chain) {
             detail = "it cannot be verified";

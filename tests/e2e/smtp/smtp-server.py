@@ -51,6 +51,8 @@ class Keeper:
         for k, part in enumerate(mail.iter_attachments(), 1):
             (out / f"{n}-{k}.bin").write_bytes(part.get_content())
             lines.append(f"attachment\t{part.get_filename()}\t{part.get_content_type()}")
+        tls = server.transport.get_extra_info("ssl_object")
+        lines.append(f"tls\t{tls.version() if tls else 'none'}")
         (out / f"{n}.txt").write_text("\n".join(lines) + "\n", encoding="utf-8")
         return f"250 2.0.0 Ok: queued as M{n}"
 
