@@ -8,7 +8,7 @@
 namespace {
 
 // The TOKEN_USER of this process, or empty.
-std::vector<BYTE> TokenUser()
+std::vector<BYTE> ProcessUser()
 {
     HANDLE token = nullptr;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
@@ -55,13 +55,13 @@ bool OwnedBy(HANDLE mutex, PSID sid)
 
 std::string InstanceClaim::AccountName(const char* name)
 {
-    std::vector<BYTE> user = TokenUser();
+    std::vector<BYTE> user = ProcessUser();
     return NameFor(name, UserSid(user));
 }
 
 InstanceClaim::InstanceClaim(const char* name)
 {
-    std::vector<BYTE> user = TokenUser();
+    std::vector<BYTE> user = ProcessUser();
     const PSID sid = UserSid(user);
     const std::string full = NameFor(name, sid);
     if (full.empty())
