@@ -21,9 +21,6 @@ RequestExecutionLevel admin
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Oracline"
 !define JOB_NAME "Daily Analysis Report"
-; The Administrators group by SID, so that it is named on every language of
-; Windows.
-!define ADMINISTRATORS_SID "*S-1-5-32-544"
 !define FILE_ATTRIBUTE_REPARSE_POINT 0x400
 ; The account's mail password, a generic credential (CRED_TYPE_GENERIC).
 !define MAIL_CREDENTIAL "Oracline Mail"
@@ -130,19 +127,6 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   !insertmacro ${Do} message.htm
 !macroend
 
-; Earlier versions let the Users group change the folder, and every user
-; could own files in it. Administrators take the folder and all in it back,
-; and every access list there becomes the one Program Files hands down:
-; read and execute for Users, nothing more. $0 is 0 when both took.
-!macro TakeFolderBack
-  nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /setowner ${ADMINISTRATORS_SID} /T /C /Q'
-  Pop $0
-  ${If} $0 == 0
-    nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /reset /T /C /Q'
-    Pop $0
-  ${EndIf}
-!macroend
-
 ; Result is 1 when Path is a junction, a symbolic link or another reparse
 ; point: writing or deleting through it would reach some other folder.
 !macro IsLinked Path Result
@@ -158,15 +142,191 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   ${EndIf}
 !macroend
 
-; A folder left behind by an earlier installation was writable by every
-; user, who could have replaced it or its Reports folder by a link to
+; Earlier versions let the Users group change the folder, and every user
+; could own files and folders in it, links among them. Taking such a folder
+; back in place cannot be made safe: a recursive change of owners or lists
+; walks into any junction planted deep inside (another account's profile,
+; say), and a handle opened before the change keeps its rights, so a link
+; swept away could be planted again. So nothing recursive is ever run: the
+; old folder is set aside whole, under a new name beside it, and the setup
+; installs into a folder made anew, which Program Files lets only
+; administrators write and whose list it hands down unchanged. Of the old
+; folder only the program's own kinds of data are copied (the .ini files,
+; task.dtr, the .jpg reports in Reports\), each through one handle opened on
+; the name itself, never through a link: a file that is a reparse point, has
+; a second name elsewhere, or whose final path is not the very name asked
+; for (a junction on the way) is left where it is. Then the program's files
+; and those copies go from the old folder, deleted through such handles too,
+; and the old folder goes when nothing else is left in it.
+!define GENERIC_READ 0x80000000
+!define GENERIC_WRITE 0x40000000
+!define DELETE_ACCESS 0x10000
+!define FILE_SHARE_ALL 7
+!define OPEN_EXISTING 3
+!define CREATE_NEW 1
+!define FILE_FLAG_OPEN_REPARSE_POINT 0x00200000
+!define REPARSE_POINT_OR_DIRECTORY 0x410
+!define FileDispositionInfo 4
+; The largest file copied: a report is far smaller.
+!define MAX_COPIED_BYTES 33554432
+Var Aside
+
+; Opens $Aside\$R5 for the work in $R4 ("copy" or "delete") and leaves the
+; handle in $R3 when it is a plain file of one name whose final path is the
+; name itself; -1 otherwise. Its size is then in $R2.
+Function OpenPlainFileAside
+  StrCpy $R2 0
+  ${If} $R4 == copy
+    StrCpy $R1 ${GENERIC_READ}
+  ${Else}
+    IntOp $R1 ${GENERIC_READ} | ${DELETE_ACCESS}
+  ${EndIf}
+  System::Call 'kernel32::CreateFileW(w "$Aside\$R5", i R1, i ${FILE_SHARE_ALL}, p 0, i ${OPEN_EXISTING}, i ${FILE_FLAG_OPEN_REPARSE_POINT}, p 0) p .R3'
+  ${If} $R3 = -1
+    Return
+  ${EndIf}
+  ; BY_HANDLE_FILE_INFORMATION: attributes, three times, volume, size high
+  ; and low, number of names, index.
+  System::Call '*(&i52) p .R0'
+  System::Call 'kernel32::GetFileInformationByHandle(p R3, p R0) i .R1'
+  ${If} $R1 <> 0
+    System::Call '*$R0(i .R1, i, i, i, i, i, i, i, i .R6, i .R2, i .R7)'
+    IntOp $R1 $R1 & ${REPARSE_POINT_OR_DIRECTORY}
+    ${If} $R1 <> 0
+    ${OrIf} $R6 <> 0
+    ${OrIf} $R7 <> 1
+    ${OrIf} $R2 > ${MAX_COPIED_BYTES}
+      StrCpy $R1 0
+    ${Else}
+      System::Call 'kernel32::GetFinalPathNameByHandleW(p R3, w .R6, i ${NSIS_MAX_STRLEN}, i 0) i .R1'
+      ; Letter case aside, as Windows compares names.
+      ${If} $R1 <> 0
+      ${AndIf} $R6 != "\\?\$Aside\$R5"
+        StrCpy $R1 0
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  System::Free $R0
+  ${If} $R1 = 0
+    System::Call 'kernel32::CloseHandle(p R3)'
+    StrCpy $R3 -1
+  ${EndIf}
+FunctionEnd
+
+; Copies $Aside\$R5 to $INSTDIR\$R5, a new file there, when it is a plain file.
+Function CopyFromAside
+  StrCpy $R4 copy
+  Call OpenPlainFileAside
+  ${If} $R3 = -1
+    Return
+  ${EndIf}
+  System::Alloc $R2
+  Pop $R0
+  System::Call 'kernel32::ReadFile(p R3, p R0, i R2, *i .R1, p 0) i .R6'
+  System::Call 'kernel32::CloseHandle(p R3)'
+  ${If} $R6 <> 0
+  ${AndIf} $R1 = $R2
+    System::Call 'kernel32::CreateFileW(w "$INSTDIR\$R5", i ${GENERIC_WRITE}, i 0, p 0, i ${CREATE_NEW}, i 0, p 0) p .R3'
+    ${If} $R3 <> -1
+      System::Call 'kernel32::WriteFile(p R3, p R0, i R2, *i .R1, p 0) i .R6'
+      System::Call 'kernel32::CloseHandle(p R3)'
+      ${If} $R6 = 0
+      ${OrIf} $R1 <> $R2
+        Delete "$INSTDIR\$R5"
+      ${EndIf}
+    ${EndIf}
+  ${EndIf}
+  System::Free $R0
+FunctionEnd
+
+; Deletes $Aside\$R5 when it is a plain file: through the handle that was
+; checked, so no link swapped in meanwhile is ever what goes.
+Function DeleteFromAside
+  StrCpy $R4 delete
+  Call OpenPlainFileAside
+  ${If} $R3 <> -1
+    System::Call 'kernel32::SetFileInformationByHandle(p R3, i ${FileDispositionInfo}, *i 1, i 4) i .R1'
+    System::Call 'kernel32::CloseHandle(p R3)'
+  ${EndIf}
+FunctionEnd
+
+; Calls Function for every name in $Aside matching Pattern (a wildcard of
+; the folder's own files, or of those in Reports\), in $R5 relative to it.
+!macro ForEachAside Pattern Prefix Function
+  ClearErrors
+  FindFirst $R9 $R8 "$Aside\${Pattern}"
+  ${DoUntil} ${Errors}
+    ${If} $R8 != ""
+      StrCpy $R5 "${Prefix}$R8"
+      Call ${Function}
+    ${EndIf}
+    FindNext $R9 $R8
+  ${Loop}
+  FindClose $R9
+!macroend
+
+!macro ForEachDataFile Function
+  !insertmacro ForEachAside "*.ini" "" ${Function}
+  !insertmacro ForEachAside "task.dtr" "" ${Function}
+  !insertmacro ForEachAside "Reports\*.jpg" "Reports\" ${Function}
+!macroend
+; A program file that is still there, and no link, is held open by a
+; running program: $0 becomes 1.
+!macro DeleteProgramFileAside Name
+  StrCpy $R5 "${Name}"
+  Call DeleteFromAside
+  !insertmacro IsLinked "$Aside\${Name}" $1
+  ${If} $1 = 0
+  ${AndIf} ${FileExists} "$Aside\${Name}"
+    StrCpy $0 1
+  ${EndIf}
+!macroend
+
+; $0 is 0 when the folder was set aside (or there was none) and a fresh one
+; made.
+Function SetOldFolderAside
+  StrCpy $0 0
+  IfFileExists "$INSTDIR" 0 fresh
+  StrCpy $1 0
+  ${Do}
+    IntOp $1 $1 + 1
+    StrCpy $Aside "$INSTDIR (set aside $1)"
+  ${LoopWhile} ${FileExists} "$Aside"
+  ClearErrors
+  Rename "$INSTDIR" "$Aside"
+  ${If} ${Errors}
+    StrCpy $0 1
+    Return
+  ${EndIf}
+  ; Where a running program keeps the folder's name from being moved at
+  ; all, Windows refuses the rename; where it does not, a program file that
+  ; cannot go puts the folder back, and the setup stops as it would there.
+  !insertmacro ProgramFiles DeleteProgramFileAside
+  ${If} $0 <> 0
+    Rename "$Aside" "$INSTDIR"
+    Return
+  ${EndIf}
+  CreateDirectory "$INSTDIR"
+  ${If} ${FileExists} "$Aside\Reports\*.jpg"
+    CreateDirectory "$INSTDIR\Reports"
+  ${EndIf}
+  !insertmacro ForEachDataFile CopyFromAside
+  !insertmacro ForEachDataFile DeleteFromAside
+  RMDir "$Aside\Reports"
+  RMDir "$Aside"
+  RMDir "$INSTDIR\Reports"
+  Return
+fresh:
+  CreateDirectory "$INSTDIR"
+FunctionEnd
+
+
+; A link in Program Files' place of the folder would take the setup
 ; elsewhere.
 Function RefuseLinkedFolder
   !insertmacro IsLinked "$INSTDIR" $0
-  !insertmacro IsLinked "$INSTDIR\Reports" $1
   ${If} $0 <> 0
-  ${OrIf} $1 <> 0
-    MessageBox MB_OK|MB_ICONSTOP "Oracline cannot be installed: $INSTDIR or its Reports folder is a link to another place.$\n$\nRemove the link and run Setup again." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "Oracline cannot be installed: $INSTDIR is a link to another place.$\n$\nRemove the link and run Setup again." /SD IDOK
     Quit
   ${EndIf}
 FunctionEnd
@@ -185,17 +345,17 @@ FunctionEnd
 Section "Oracline" ProgramSection
   SectionIn RO
   SetShellVarContext all
-  SetOutPath "$INSTDIR"
   SetOverwrite try
   ; Before anything is written: no other account may keep or gain a way to
   ; change what follows.
-  !insertmacro TakeFolderBack
+  Call RefuseLinkedFolder
+  Call SetOldFolderAside
   ${If} $0 != 0
-    MessageBox MB_OK|MB_ICONSTOP "Setup cannot take back the access rights of $INSTDIR (icacls: $0).$\n$\nRun Setup again as an administrator." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "Setup cannot set the earlier $INSTDIR aside: another program holds a file in it.$\n$\nClose that program, or restart Windows, and run Setup again." /SD IDOK
     SetErrorLevel 2
     Quit
   ${EndIf}
-  Call RefuseLinkedFolder
+  SetOutPath "$INSTDIR"
   ; Only program files are written: the data an earlier version kept here
   ; stays as it was, for each account's first start to copy.
   !insertmacro ReplaceFile Oracline.exe "${PROGRAM}"
@@ -283,8 +443,8 @@ Section "Uninstall"
       /SD IDNO IDNO +2
   StrCpy $R0 remove
 
-  ; An earlier version's setup let every user change the folder.
-  !insertmacro TakeFolderBack
+  ; The folder is one the setup made anew: only administrators could ever
+  ; write in it, so only the program's own files are removed, by name.
   Call un.DeleteScheduledJobs
   Delete "$SMPROGRAMS\Oracline.lnk"
   Delete "$DESKTOP\Oracline.lnk"

@@ -76,17 +76,27 @@ bool IsTempName(const std::string& name)
 
 } // namespace
 
+DiskForm DiskFormOf(const std::string& text)
+{
+    const auto limit = static_cast<std::size_t>(kMaxDataFileBytes);
+    if (TextFileBytes(text) <= limit)
+        return DiskForm::crLf;
+    return text.size() <= limit ? DiskForm::lineFeed : DiskForm::tooLarge;
+}
+
 bool WriteTextFileSafely(const std::string& target, const std::string& text)
 {
     // Truncating in place would have refused a read-only file; a rename does
     // not ask, so the refusal has to be explicit. A file no reader would take
     // back would lose everything it holds at the next reading.
-    if (IsReadOnlyFile(target) || TextFileBytes(text) > static_cast<std::size_t>(kMaxDataFileBytes))
+    const DiskForm form = DiskFormOf(text);
+    if (IsReadOnlyFile(target) || form == DiskForm::tooLarge)
         return false;
+    const LineEnds lineEnds = form == DiskForm::crLf ? LineEnds::textMode : LineEnds::lineFeed;
 
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string temp = FreshTempName(target);
-        switch (WriteNewFileDurably(temp, text, target)) {
+        switch (WriteNewFileDurably(temp, text, target, lineEnds)) {
         case NewFile::NameTaken:
             continue;
         case NewFile::Written:

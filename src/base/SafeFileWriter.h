@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-// Replaces the file `target` with `text`, written in text mode (so "\n"
-// becomes CR LF on Windows).
+// Replaces the file `target` with `text`, written in the form DiskFormOf
+// gives: in text mode (so "\n" becomes CR LF on Windows) while that fits.
 //
 // The text goes to a temporary file of a fresh name in the same folder,
 // created exclusively: a file or link already there under that name is never
@@ -17,12 +17,20 @@
 // target's permissions.
 //
 // Writes nothing and returns false when the target is read-only, when the
-// text would take more than kMaxDataFileBytes on the disk (TextFileBytes:
-// more than any reader takes back), or when the temporary file cannot be
+// text would take more than kMaxDataFileBytes on the disk even with plain
+// line feeds (more than any reader takes back), or when the temporary file cannot be
 // created, written or moved into place (on Windows after a short wait for
 // readers that hold the target open); the temporary file is then removed
 // again. Only a crash leaves one behind.
 bool WriteTextFileSafely(const std::string& target, const std::string& text);
+
+// The readers take any file of at most kMaxDataFileBytes, whatever its line
+// ends, and the writer counts what it puts on the disk the same way: CR LF
+// line ends, the files' own form, while the text fits with them, plain line
+// feeds where only those fit. A file read with line feeds alone therefore
+// always takes back a change that makes it no larger, a deletion above all.
+enum class DiskForm { crLf, lineFeed, tooLarge };
+DiskForm DiskFormOf(const std::string& text);
 
 // Removes the temporary files a crashed writer left in `directory` (ending in
 // its separator): regular files named like this writer's temporary names and

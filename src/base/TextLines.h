@@ -41,8 +41,7 @@ bool ReadSmallFile(const std::string& path, std::string& bytes);
 bool IsMissingFile(const std::string& path);
 
 // What a data file takes on the disk once written in text mode, every line
-// feed a CR LF as on Windows; the writers keep this within
-// kMaxDataFileBytes, or the next reading would find nothing.
+// feed a CR LF as on Windows.
 std::size_t TextFileBytes(const std::string& text);
 
 // True when `path` can be opened and read (an empty file counts, a directory

@@ -4,6 +4,7 @@
 #include "base/TextLines.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -28,13 +29,23 @@ ContactsFile LoadContacts(const std::string& path, std::vector<Contact>& contact
 {
     contacts.clear();
     std::string name;
+    // A name without its own line is written out again for every contact
+    // that repeats it: contacts stop where the writer could no longer put
+    // them all back, or no change, a deletion included, could be saved.
+    std::size_t formatted = 0;
+    bool full = false;
     const bool read = ForEachLine(
         path,
         [&](const std::string& line) {
-            if (StartsWithKey(line, "Name:"))
+            if (StartsWithKey(line, "Name:")) {
                 name = line.substr(5);
-            else if (StartsWithKey(line, "Email:") && contacts.size() < kMaxContacts)
-                contacts.push_back({name, line.substr(6)});
+            } else if (StartsWithKey(line, "Email:") && !full && contacts.size() < kMaxContacts) {
+                Contact contact{name, line.substr(6)};
+                formatted += FormatContacts({contact}).size();
+                full = formatted > static_cast<std::size_t>(kMaxDataFileBytes);
+                if (!full)
+                    contacts.push_back(std::move(contact));
+            }
         },
         kContactsLineBuffer);
     if (read)

@@ -20,7 +20,8 @@ enum class ContactsFile { read, missing, unreadable };
 // Replaces `contacts` with what the file holds, at most kMaxContacts rows. An
 // "Email:" line makes a row with the latest "Name:" seen so far, so a name
 // without its own line repeats the one before (or is empty at the start).
-// Lines are read in pieces of 329 characters. Without a readable file
+// Lines are read in pieces of 329 characters. Rows stop where the writer
+// could no longer write them all back within kMaxDataFileBytes. Without a readable file
 // `contacts` is empty, and the result tells a missing file from one that is
 // there but could not be read (locked, refused, not a file).
 ContactsFile LoadContacts(const std::string& path, std::vector<Contact>& contacts);

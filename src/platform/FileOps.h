@@ -9,14 +9,18 @@
 
 enum class NewFile { Written, NameTaken, Failed };
 
-// Creates `path` as a new file, writes `text` in text mode ("\n" is CR LF on
-// Windows), forces it onto the disk and closes it. A file, directory or link
+// How "\n" reaches the disk: as the platform's text mode writes it (CR LF on
+// Windows), or as a line feed alone.
+enum class LineEnds { textMode, lineFeed };
+
+// Creates `path` as a new file, writes `text` with those line ends, forces
+// it onto the disk and closes it. A file, directory or link
 // already named `path` is never opened or followed: that gives NameTaken.
 // On POSIX systems the file gets the permissions of `permissionsOf` when that
 // is an existing regular file. A file it created and could not complete is
 // removed again; nothing else is ever removed.
 NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
-                            const std::string& permissionsOf);
+                            const std::string& permissionsOf, LineEnds lineEnds = LineEnds::textMode);
 
 // Moves `source` over `target`, replacing `target` in one step when it exists.
 // The old target stays untouched when the move fails. On Windows a target

@@ -36,28 +36,6 @@ bool IsSoundEntry(const ProfileIndexEntry& entry)
            IsStorableText(entry.calibration);
 }
 
-// False when the index is there but could not be read.
-bool ReadIndexRows(const std::string& dataDirectory, std::vector<ProfileIndexEntry>& entries)
-{
-    entries.clear();
-    // Deliberately never reset between entries: a row with a missing line
-    // inherits the previous row's value, as the list always did.
-    ProfileIndexEntry running;
-    const std::string path = ProfileIndexPath(dataDirectory);
-    const bool read = ForEachLine(path, [&](const std::string& line) {
-        if (StartsWithKey(line, kFullNameKey)) {
-            running.fullName = ValueAfter(line, kFullNameKey);
-        } else if (StartsWithKey(line, kDescriptionKey)) {
-            running.description = ValueAfter(line, kDescriptionKey);
-        } else if (StartsWithKey(line, kCalibrationKey)) {
-            running.calibration = ValueAfter(line, kCalibrationKey);
-            if (entries.size() < kMaxIndexRows && IsSoundEntry(running))
-                entries.push_back(running);
-        }
-    });
-    return read || IsMissingFile(path);
-}
-
 std::string FormatIndex(const std::vector<ProfileIndexEntry>& entries)
 {
     std::string text;
@@ -69,6 +47,37 @@ std::string FormatIndex(const std::vector<ProfileIndexEntry>& entries)
         AppendLine(text, kCalibrationKey, entry.calibration);
     }
     return text;
+}
+
+// False when the index is there but could not be read.
+bool ReadIndexRows(const std::string& dataDirectory, std::vector<ProfileIndexEntry>& entries)
+{
+    entries.clear();
+    // Deliberately never reset between entries: a row with a missing line
+    // inherits the previous row's value, as the list always did.
+    ProfileIndexEntry running;
+    // Inherited lines are written out in full, so a short file can stand for
+    // a long list; rows beyond what the writer could put back are left out,
+    // or no change, a deletion included, could ever be saved.
+    std::size_t formatted = 0;
+    bool full = false;
+    const std::string path = ProfileIndexPath(dataDirectory);
+    const bool read = ForEachLine(path, [&](const std::string& line) {
+        if (StartsWithKey(line, kFullNameKey)) {
+            running.fullName = ValueAfter(line, kFullNameKey);
+        } else if (StartsWithKey(line, kDescriptionKey)) {
+            running.description = ValueAfter(line, kDescriptionKey);
+        } else if (StartsWithKey(line, kCalibrationKey)) {
+            running.calibration = ValueAfter(line, kCalibrationKey);
+            if (full || entries.size() == kMaxIndexRows || !IsSoundEntry(running))
+                return;
+            formatted += FormatIndex({running}).size();
+            full = formatted > static_cast<std::size_t>(kMaxDataFileBytes);
+            if (!full)
+                entries.push_back(running);
+        }
+    });
+    return read || IsMissingFile(path);
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ constexpr std::size_t kMaxIndexRows = 10000;
 // The entries in file order. An entry is complete at its "Adjustment:" line,
 // so a trailing entry without one is lost; a missing "Profile:" or
 // "Description:" line repeats the previous entry's value. A missing file
-// gives no entries. An entry whose description is not a storable description
+// gives no entries, and entries stop where the writer could no longer write
+// them all back within kMaxDataFileBytes. An entry whose description is not a storable description
 // or whose other values are not storable text is skipped: its description
 // would otherwise become a file name the program opens, replaces or deletes.
 std::vector<ProfileIndexEntry> ReadProfileIndex(const std::string& dataDirectory);

@@ -124,15 +124,21 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
         EXPECT_EQ(step.focus ? session.FocusedControlId() : 0, step.focus);
     }
     // Delete removes the row the list shows, without asking. Held open
-    // without sharing, the index cannot be replaced: the user is told, the
-    // old index stays whole, and the next change writes it.
+    // without sharing, the index cannot be replaced: the user is told, and
+    // the row, the index and the profile's file all stay. Once the index is
+    // free the row and the file go together.
     HANDLE held = CreateFileA((DataDirectory() + "oc.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     session.Press(IDC_DELETE_PROFILE);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "Unable to save profile.    ");
     CloseHandle(held);
     EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
+    EXPECT_EQ(list.RowCount(), 3);
+    EXPECT_TRUE(FileExists(DataDirectory() + "Friend.ini"));
+    session.Press(IDC_DELETE_PROFILE);
+    session.Settle();
     EXPECT_EQ(list.RowCount(), 2);
+    EXPECT_FALSE(FileExists(DataDirectory() + "Friend.ini"));
     EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kAnn)));
     EXPECT_TRUE(FileExists(DataDirectory() + "Work.ini"));
 

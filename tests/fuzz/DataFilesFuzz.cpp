@@ -62,9 +62,23 @@ void ProfileReaders(const std::string& text)
     FUZZ_CHECK(DeleteProfileFile(saved, full.description));
 }
 
+// The same text with every line feed a CR LF, as Windows writes it: each
+// input is tried with both line ends.
+std::string WithCrLf(const std::string& text)
+{
+    std::string converted;
+    for (char c : text) {
+        if (c == '\n')
+            converted += '\r';
+        converted += c;
+    }
+    return converted;
+}
+
 // Every row of the index that was read is written back and read again
-// unchanged; while there is room, a row of the longest texts is added too.
-void IndexReader(const std::string& text)
+// unchanged, whatever the file's line ends and however its rows repeat each
+// other; while there is room, a row of the longest texts is added too.
+void IndexRoundTrip(const std::string& text)
 {
     fuzz::WriteScratchFile("oc.ini", text);
     std::vector<ProfileIndexEntry> entries = ReadProfileIndex(fuzz::ScratchDirectory());
@@ -76,6 +90,12 @@ void IndexReader(const std::string& text)
     for (std::size_t i = 0; i < again.size(); ++i)
         FUZZ_CHECK(again[i].fullName == entries[i].fullName && again[i].description == entries[i].description &&
                    again[i].calibration == entries[i].calibration);
+}
+
+void IndexReader(const std::string& text)
+{
+    IndexRoundTrip(text);
+    IndexRoundTrip(WithCrLf(text));
 }
 
 // What the description rules accept never names a device, one of the
@@ -119,10 +139,10 @@ void ScheduleReaders(const std::string& text)
 }
 
 // Every contact's text fits one piece of the reader and holds no line feed,
-// and what was read is written back and read again unchanged. (A text ending
-// in CR is the exception on Linux, where the writer does not turn "\n" into
-// CR LF.)
-void ContactsReader(const std::string& text)
+// and what was read is written back and read again unchanged, with either
+// line ends. (A text ending in CR is the exception on Linux, where the
+// writer does not turn "\n" into CR LF.)
+void ContactsRoundTrip(const std::string& text)
 {
     const std::string path = fuzz::WriteScratchFile(kContactsFileName, text);
     std::vector<Contact> contacts;
@@ -152,6 +172,12 @@ void ContactsReader(const std::string& text)
     again.push_back({std::string(kContactTextLimit, 'n'), std::string(kContactTextLimit - 1, 'a') + "@"});
     FUZZ_CHECK(SaveContacts(path, again));
     FUZZ_CHECK(LoadContacts(path, contacts) == ContactsFile::read && contacts.size() == again.size());
+}
+
+void ContactsReader(const std::string& text)
+{
+    ContactsRoundTrip(text);
+    ContactsRoundTrip(WithCrLf(text));
 }
 
 } // namespace

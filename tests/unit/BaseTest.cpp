@@ -237,11 +237,19 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     ASSERT_TRUE(WriteTextFileSafely(dir.path("private.ini"), "new\n") && stat(dir.path("private.ini").c_str(), &st) == 0);
     EXPECT_EQ(st.st_mode & 07777, 0600u);
 
-    // Nothing its readers would refuse: 1 MiB on the disk, each line feed
-    // counted as the CR LF it is on Windows, and not a byte more.
-    const std::string fits(kMaxDataFileBytes / 2, '\n');
-    EXPECT_TRUE(WriteTextFileSafely(dir.path("big.ini"), fits));
-    EXPECT_FALSE(WriteTextFileSafely(dir.path("big.ini"), fits + "x"));
+    // Nothing its readers would refuse, counted as they count: 1 MiB on the
+    // disk, with CR LF while they fit, with line feeds alone where only
+    // those fit, and not a byte more.
+    const std::string half(kMaxDataFileBytes / 2, '\n'), whole(kMaxDataFileBytes, '\n');
+    const struct { std::string text; DiskForm form; } forms[] = {
+        {"", DiskForm::crLf}, {half, DiskForm::crLf}, {half + "x", DiskForm::lineFeed},
+        {whole, DiskForm::lineFeed}, {whole + "x", DiskForm::tooLarge},
+    };
+    for (const auto& f : forms) {
+        SCOPED_TRACE(f.text.size());
+        EXPECT_EQ(DiskFormOf(f.text), f.form);
+        EXPECT_EQ(WriteTextFileSafely(dir.path("big.ini"), f.text), f.form != DiskForm::tooLarge);
+    }
 }
 
 TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)

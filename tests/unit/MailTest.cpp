@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -73,6 +74,37 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
     ContactList full;
     full.Fill(std::vector<Contact>(kMaxDataFileBytes / 215, {std::string(100, 'n'), std::string(100, 'a')}));
     EXPECT_EQ(full.Add({"Bo", "b@x"}), kContactsFullMessage);
+}
+
+// A list read from the disk can always lose a contact: line feeds alone
+// just under 1 MiB (too much with CR LF), or one long name that every
+// address repeats.
+TEST(Contacts, ADeletionIsNeverRefusedForSize)
+{
+    std::string lineFeeds;
+    for (int i = 0;; ++i) {
+        const std::string row = "Name:" + std::string(90, 'n') + "\nEmail:a" + std::to_string(i) + "@x\n";
+        if (lineFeeds.size() + row.size() > static_cast<std::size_t>(kMaxDataFileBytes))
+            break;
+        lineFeeds += row;
+    }
+    ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
+    std::string repeated = "Name:" + std::string(323, 'n') + "\n";
+    for (int i = 0; i < 9000; ++i)
+        repeated += "Email:a" + std::to_string(i) + "@x\n";
+    for (const std::string& file : {lineFeeds, repeated}) {
+        TempDir dir;
+        const std::string path = dir.Write(kContactsFileName, file);
+        std::vector<Contact> before, after;
+        ASSERT_EQ(LoadContacts(path, before), ContactsFile::read);
+        ASSERT_TRUE(SaveContactChanges(path, {{ContactChange::Kind::remove, before.front(), {}}}));
+        ASSERT_EQ(LoadContacts(path, after), ContactsFile::read);
+        before.erase(before.begin());
+        ASSERT_EQ(after.size(), before.size());
+        EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin(), [](const Contact& a, const Contact& b) {
+            return a.name == b.name && a.address == b.address;
+        }));
+    }
 }
 
 TEST(Contacts, ChecksAndSelection)

@@ -1,4 +1,5 @@
 #include "profiles/InformationPages.h"
+#include "profiles/ProfileDeletion.h"
 #include "profiles/ProfileEditorChecks.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
@@ -247,9 +248,9 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     EXPECT_FALSE(UpdateProfileIndex(dir.dir(), {{Kind::put, ann}}));
     EXPECT_TRUE(dir.Read("oc.ini") == unreadable);
 
-    // Rows of the longest texts take 246 bytes each on the disk: room is left
-    // while one more still fits, all of them are read back, one more is
-    // refused by the writer.
+    // Rows of the longest texts take 246 bytes each on the disk with CR LF:
+    // room is left while one more still fits so, all of them are read back;
+    // the writer refuses rows only where line feeds alone would not fit.
     std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 246 - 1,
                                            {std::string(100, 'n'), std::string(100, 'd'), "Automatic"});
     EXPECT_TRUE(IndexHasRoom(longest));
@@ -257,8 +258,69 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     EXPECT_FALSE(IndexHasRoom(longest));
     ASSERT_TRUE(WriteProfileIndex(dir.dir(), longest));
     EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), longest.size());
+    longest.resize(kMaxDataFileBytes / 243, longest.back());
+    EXPECT_TRUE(WriteProfileIndex(dir.dir(), longest));
     longest.push_back(longest.back());
     EXPECT_FALSE(WriteProfileIndex(dir.dir(), longest));
+}
+
+// A list read from the disk can always lose a profile, whatever its line
+// ends and however its rows repeat each other; the row leaves the index
+// before the file goes, so a refused write keeps both.
+TEST(ProfileIndex, ADeletionIsNeverRefusedForSizeAndKeepsRowAndFileTogether)
+{
+    using Kind = IndexChange::Kind;
+    // Valid rows with line feeds alone, just under 1 MiB: with CR LF they
+    // would not fit.
+    const std::string padding(80, 'p');
+    std::string lineFeeds;
+    for (int i = 0;; ++i) {
+        const std::string row = "Profile:" + padding + std::to_string(i) + "\nDescription:P" + std::to_string(i) +
+                                "\nAdjustment:Automatic\n";
+        if (lineFeeds.size() + row.size() > static_cast<std::size_t>(kMaxDataFileBytes))
+            break;
+        lineFeeds += row;
+    }
+    ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
+    ASSERT_GT(kMaxDataFileBytes - lineFeeds.size(), 0u);
+    // Rows that all name one profile, each written out in full again.
+    const std::string full = "Profile:" + std::string(100, 'n') + "\nDescription:P0\nAdjustment:Manual\n";
+    std::string repeated = "Profile:Other\nDescription:Other\nAdjustment:Manual\n" + full;
+    for (int i = 0; i < 9000; ++i)
+        repeated += "Adjustment:Manual\n";
+
+    const ProfileIndexEntry p0{padding + "0", "P0", "Automatic"}, other{"Other", "Other", "Manual"},
+                            added{"Ann", "Home", "Automatic"};
+    const struct { const char* what; std::string index; ProfileIndexEntry deleted; bool readOnly, deletes; } cases[] = {
+        {"full list with line feeds", lineFeeds, p0, false, true},
+        {"the same, the index read-only", lineFeeds, p0, true, false},
+        {"rows repeating one profile", repeated, other, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        dir.Write("oc.ini", c.index);
+        dir.Write(c.deleted.description + ".ini", "Name:x\n");
+        if (c.readOnly)
+            chmod(dir.path("oc.ini").c_str(), 0444);
+        std::vector<ProfileIndexEntry> rows = ReadProfileIndex(dir.dir());
+        ASSERT_EQ(RowOfSameFile(rows, c.deleted.description), 0);
+        // A change an earlier write could not save goes along.
+        std::vector<IndexChange> pending = {{Kind::put, added}};
+        EXPECT_EQ(RemoveProfile(dir.dir(), pending, c.deleted), c.deletes);
+        EXPECT_EQ(pending.empty(), c.deletes);
+        EXPECT_EQ(std::filesystem::exists(dir.path(c.deleted.description + ".ini")), !c.deletes);
+        const std::vector<ProfileIndexEntry> after = ReadProfileIndex(dir.dir());
+        if (!c.deletes) {
+            EXPECT_TRUE(dir.Read("oc.ini") == c.index);
+            continue;
+        }
+        EXPECT_EQ(RowOfSameFile(after, c.deleted.description), -1);
+        EXPECT_EQ(RowOfSameFile(after, added.description), static_cast<int>(after.size()) - 1);
+        rows.erase(rows.begin());
+        rows.push_back(added);
+        EXPECT_EQ(Describe(after), Describe(rows));
+    }
 }
 
 using namespace EditorMessages;

@@ -1,14 +1,17 @@
 // The framework's lifetime rules, which no flow through the program can
 // reach in a chosen order: the message filters asked while one of them runs,
-// and a modeless dialog that goes with its window; and the canvas's own
+// and a modeless dialog that goes with its window; the canvas's own
 // shortcut for filling a whole bitmap, which no saved report tells apart
-// when its colour is a grey.
+// when its colour is a grey; and the one-instance claim against a mutex of
+// another account, which no second account in a test could make.
 #include "win/Dialog.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/GdiPlusSession.h"
+#include "win/InstanceClaim.h"
 #include "win/MessageFilters.h"
 
 #include <objidl.h>
+#include <sddl.h>
 #include <gdiplus.h>
 
 #include <gtest/gtest.h>
@@ -120,3 +123,40 @@ TEST(GdiPlusCanvas, AWholeBitmapFillColoursEveryPixelInItsChannelsAndKeepsToTheC
 }
 
 }  // namespace
+
+namespace {
+
+// One instance per account, in every session. The session's own name, which
+// any account's process in the session may take, and the account's name
+// taken first by another account keep no one out.
+TEST(InstanceClaim, OneHolderPerAccountAndNoneAnotherAccountMade)
+{
+    {
+        InstanceClaim first("Oracline.ClaimTest"), second("Oracline.ClaimTest");
+        EXPECT_TRUE(first.Held());
+        EXPECT_FALSE(second.Held());
+    }
+    EXPECT_TRUE(InstanceClaim("Oracline.ClaimTest").Held());
+
+    HANDLE session = CreateMutexA(nullptr, FALSE, "Oracline.SessionTest");
+    EXPECT_TRUE(InstanceClaim("Oracline.SessionTest").Held());
+    CloseHandle(session);
+
+    PSID other = nullptr;
+    ASSERT_TRUE(ConvertStringSidToSidA("S-1-5-21-1-2-3-1001", &other));
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorOwner(&descriptor, other, FALSE);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, nullptr, FALSE);  // open to everyone
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
+    const std::string name = InstanceClaim::AccountName("Oracline.TakenTest");
+    ASSERT_NE(name, "");
+    HANDLE taken = CreateMutexA(&attributes, FALSE, name.c_str());
+    ASSERT_TRUE(taken);
+    EXPECT_TRUE(InstanceClaim("Oracline.TakenTest").Held());
+    CloseHandle(taken);
+    LocalFree(other);
+}
+
+} // namespace
+

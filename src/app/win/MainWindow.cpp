@@ -13,6 +13,7 @@
 #include "pages/win/PageWindow.h"
 #include "daily/win/ReportViewer.h"
 #include "profiles/ProfileEditorChecks.h"
+#include "profiles/ProfileDeletion.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileFileReadings.h"
 #include "profiles/ProfileIndex.h"
@@ -398,12 +399,14 @@ void MainWindow::DeleteProfile()
         return;
     if (!EndScheduleBeforeDeleting(ProfilePathOf(row)))
         return;
-    DeleteProfileFile(dataDirectory_, rows_[row].description);
+    if (!RemoveProfile(dataDirectory_, unsavedChanges_, rows_[row])) {
+        ShowMessage(EditorMessages::kUnableToSave, MessageKind::Error);
+        return;
+    }
 
     ListView list(Handle(), IDC_PROFILE_LIST);
     changingList_ = true;
     list.DeleteRow(row);
-    const ProfileIndexEntry deleted = rows_[row];
     rows_.erase(rows_.begin() + row);
     int next = row > 0 ? row - 1 : (rows_.empty() ? -1 : 0);
     selection_.clear();
@@ -412,7 +415,6 @@ void MainWindow::DeleteProfile()
         list.SelectOnly(next);
     }
     changingList_ = false;
-    WriteIndex({IndexChange::Kind::remove, deleted});
     SetFocus(list.Handle());
     ApplySelection();
 }

@@ -36,6 +36,30 @@ bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMAT
            a.nFileIndexLow == b.nFileIndexLow;
 }
 
+// Removes the name `path` itself, whatever it is: opened as a reparse point
+// (a link is then its own entry, never what it points to, also under Wine,
+// where a plain delete of a symbolic link removes its target) and deleted
+// through that handle once closed. A read-only file loses the flag through
+// the same handle. False when the name is still there.
+bool RemoveName(const std::string& path)
+{
+    HANDLE entry = CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (entry == INVALID_HANDLE_VALUE)
+        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    FILE_BASIC_INFO basic{};
+    if (GetFileInformationByHandleEx(entry, FileBasicInfo, &basic, sizeof(basic)) &&
+        (basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        basic.FileAttributes &= ~FILE_ATTRIBUTE_READONLY;
+        SetFileInformationByHandle(entry, FileBasicInfo, &basic, sizeof(basic));
+    }
+    FILE_DISPOSITION_INFO disposition{TRUE};
+    const bool marked = SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
+    CloseHandle(entry);
+    return marked;
+}
+
 // Writes `text` into a file created anew at `path`, which nobody else may
 // write meanwhile, and returns it held for reading: others may read it, not
 // write, rename or delete it. INVALID_HANDLE_VALUE when any step fails; a
@@ -44,7 +68,7 @@ HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
 {
     // A link at the name goes, not what it points to; whatever cannot go
     // keeps the name taken, and CREATE_NEW then refuses it.
-    DeleteFileA(path.c_str());
+    RemoveName(path);
     HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (writer == INVALID_HANDLE_VALUE)
@@ -65,7 +89,7 @@ HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
         return held;
     if (held != INVALID_HANDLE_VALUE)
         CloseHandle(held);
-    DeleteFileA(path.c_str());
+    RemoveName(path);
     return INVALID_HANDLE_VALUE;
 }
 
@@ -156,12 +180,8 @@ void PageFolder::RemovePages()
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        const std::string path = folder_ + found.cFileName;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
-            SetFileAttributesA(path.c_str(), found.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
-        DeleteFileA(path.c_str());
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            RemoveName(folder_ + found.cFileName);
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }

@@ -40,8 +40,9 @@ bool SyncFolderOf(const std::string& path)
 }  // namespace
 
 NewFile WriteNewFileDurably(const std::string& path, const std::string& text,
-                            const std::string& permissionsOf)
+                            const std::string& permissionsOf, LineEnds)
 {
+    // Text mode writes line feeds here: both forms are the same bytes.
     struct stat model;
     const bool keep = !permissionsOf.empty() && stat(permissionsOf.c_str(), &model) == 0 &&
                       S_ISREG(model.st_mode);

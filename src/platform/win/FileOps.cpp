@@ -10,11 +10,13 @@
 #include <share.h>
 #include <sys/stat.h>
 
-NewFile WriteNewFileDurably(const std::string& path, const std::string& text, const std::string&)
+NewFile WriteNewFileDurably(const std::string& path, const std::string& text, const std::string&,
+                            LineEnds lineEnds)
 {
     // _O_EXCL opens with CREATE_NEW, which neither reuses nor follows anything
     // already there; _O_TEXT gives the CR LF line ends of the file format.
-    int fd = _sopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_TEXT | _O_NOINHERIT, _SH_DENYRW,
+    const int mode = lineEnds == LineEnds::textMode ? _O_TEXT : _O_BINARY;
+    int fd = _sopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | mode | _O_NOINHERIT, _SH_DENYRW,
                     _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;

@@ -2,10 +2,10 @@
 # The setup and the uninstaller, end to end, in a Wine prefix made anew for
 # them: a machine on which Oracline was never installed, and never the prefix
 # the other Windows tests share. One flow per behaviour, in order: refuse a
-# linked folder, install, install again over the data (the account's and an
-# earlier version's), refuse a program file another program holds, uninstall
-# silently, uninstall answering "remove". The windows are driven through X
-# (xdotool).
+# linked folder, install, refuse a program file another program holds,
+# install again over the data (the account's and an earlier version's,
+# beside links planted in its folder), uninstall silently, uninstall
+# answering "remove". The windows are driven through X (xdotool).
 # Usage: run-setup-flows.sh PREFIX SETUP-EXE
 set -u
 prefix=${1:?usage: run-setup-flows.sh PREFIX SETUP-EXE}
@@ -68,12 +68,9 @@ for f in "${program_files[@]}"; do
   expect "installed $f" [ -e "$dir/$f" ]
 done
 expect "nothing made for data in the program folder" [ ! -e "$dir/Reports" ]
-# Administrators own the folder and all in it, every list there is the one
-# Program Files hands down (read and execute for Users), and nothing grants
-# any account more.
-expect "the folder taken back" grep -qF 'Program Files\\Oracline" "/setowner" "*S-1-5-32-544" "/T"' "$prefix/setup.log"
-expect "every list reset" grep -qF 'Program Files\\Oracline" "/reset" "/T"' "$prefix/setup.log"
-expect "no grant to anyone" [ -z "$(grep -F '/grant' "$prefix/setup.log")" ]
+# A folder made anew keeps the list Program Files hands down: no owner or
+# list is changed, least of all recursively.
+expect "no icacls step" [ -z "$(grep -F 'icacls' "$prefix/setup.log")" ]
 expect "Start-menu shortcut" [ -e "$shortcut" ]
 expect "no desktop shortcut unless asked" [ ! -e "$prefix/drive_c/users/Public/Desktop/Oracline.lnk" ]
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r' | sed -E 's/^ +//; s/ {4}/|/g')
@@ -98,10 +95,35 @@ timeout 60 wine "$setup" /S; held=$?
 expect "setup fails while Oracline.exe is held" [ "$held" -ne 0 ]
 wineserver -k; finish
 
-echo "--- setup over the user's data"
+echo "--- setup over the user's data and an earlier folder with links planted in it"
 put_user_data
-timeout 60 wine "$setup" /S; finish
+# What another account could leave in an earlier version's folder: a
+# junction deep inside (to Wine a symbolic link to a folder), links to files
+# and a second name of a file, all leading to that account's own files,
+# which must keep their text, owner and access list and never be copied.
+victim="$prefix/drive_c/users/other"
+mkdir -p "$victim/Profile" "$dir/Reports/deep/deeper"
+for f in Profile/ntuser.ini secret.ini secret.jpg hard.ini; do echo "other's $f" >"$victim/$f"; chmod 600 "$victim/$f"; done
+ln -s "$victim/Profile" "$dir/Reports/deep/deeper/junction"
+ln -s "$victim/secret.ini" "$dir/Bob.ini"
+ln -s "$victim/secret.jpg" "$dir/Reports/Linked.jpg"
+ln "$victim/hard.ini" "$dir/Hard.ini"
+victim_state() { (cd "$victim" && find . -type f -exec stat -c '%n %U %a %h %s' {} + | sort; cat Profile/ntuser.ini secret.*); }
+before=$(victim_state)
+WINEDEBUG=-all,fixme+icacls timeout 60 wine "$setup" /S 2>"$prefix/setup.log"; finish
 expect "the account's and the earlier version's data kept by a second setup" user_data_kept
+expect "no icacls step over the earlier folder" [ -z "$(grep -F 'icacls' "$prefix/setup.log")" ]
+expect "the other account's files untouched" [ "$(victim_state)" = "$before" ]
+for f in Bob.ini Hard.ini Reports/Linked.jpg Reports/deep; do
+  expect "$f not brought into the new folder" [ ! -e "$dir/$f" -a ! -L "$dir/$f" ]
+done
+aside="$dir (set aside 1)"
+expect "the earlier folder set aside with what is not the program's" [ -L "$aside/Reports/deep/deeper/junction" ]
+expect "the earlier data and program files gone from it" [ ! -e "$aside/oc.ini" -a ! -e "$aside/Oracline.exe" ]
+rm -rf "$aside"
+timeout 60 wine "$setup" /S; finish
+expect "a clean folder set aside leaves nothing behind" [ ! -e "$aside" ]
+expect "the data kept by a third setup" user_data_kept
 
 echo "--- silent uninstall"
 mkdir -p "$tasks"
