@@ -93,7 +93,6 @@ bool IsServerName(const std::string& text)
     return true;
 }
 
-<<<<<<< HEAD
 const char* UnusableServerSetting(const MailSettings& settings)
 {
     if (settings.method != MailMethod::smtp)
@@ -103,7 +102,8 @@ const char* UnusableServerSetting(const MailSettings& settings)
     if (!IsMailboxAddress(settings.from))
         return kFromKey;
     return nullptr;
-=======
+}
+
 bool IsAddressLiteral(const std::string& server)
 {
     if (server.find_first_of(":[]") != std::string::npos)
@@ -131,7 +131,6 @@ std::string MailPasswordBinding(const MailSettings& settings)
 {
     // The server name holds no blank, so the first blank ends it and its port.
     return LowerAscii(settings.server) + ":" + std::to_string(settings.port) + " " + settings.user;
->>>>>>> issue35-mail
 }
 
 bool SendsThroughServer(const MailSettings& settings)
