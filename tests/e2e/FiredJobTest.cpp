@@ -88,11 +88,13 @@ TEST(FiredJob, TheSchedulerStartsTheRunWhichMailsTheDayOnce)
     RegisterTestMailProgram(false);
     // No other job within a minute of this one: Wine would start it early.
     RemoveScheduledJobs();
-    ASSERT_TRUE(InstallWithSetup());
     const int mailsBefore = ReceivedMailCount();
     const TestProfile jane{"Jane Doe", "Jane Doe", 5, 4, 1990};
+    // The session starts from empty folders, the program folder's included,
+    // so the setup comes after it.
     MainWindowSession session(DataFilesFor({jane}));
     ASSERT_TRUE(session.Window());
+    ASSERT_TRUE(InstallWithSetup());
 
     // No mail program: Schedule asks for the mail server first.
     session.Press(IDC_SCHEDULE);
