@@ -10,18 +10,12 @@
 #include "res/MainWindowIds.h"
 #include "res/ScheduleIds.h"
 
-#include <wincrypt.h>
-
 #include <cstdio>
 #include <cstdlib>
 
 using namespace e2e;
 
 namespace {
-
-const std::string kServerFolder = "C:\\oracline-smtp\\";
-
-std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
 
 int ReceivedMailCount()
 {
@@ -57,19 +51,6 @@ bool InstallWithSetup()
     FindClose(search);
     ProgramRun setup(BesideTestExe(found.cFileName), "\"" + BesideTestExe(found.cFileName) + "\" /S");
     return setup.WaitForExit(120000) && FileExists(ProgramDirectory() + "Oracline.exe");
-}
-
-bool TrustTestAuthority()
-{
-    const std::string der = ReadFileBytes(kServerFolder + "authority.der");
-    HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
-    const bool added = roots && !der.empty() &&
-                       CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
-                                                        static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
-                                                        nullptr);
-    if (roots)
-        CertCloseStore(roots, 0);
-    return added;
 }
 
 bool AnyOraclineWindow()

@@ -19,26 +19,7 @@ using namespace e2e;
 
 namespace {
 
-const std::string kServerFolder = "C:\\oracline-smtp\\";
 const wchar_t* const kCredential = L"Oracline Mail";
-
-// The test authority joins the machine's trusted roots of this prefix.
-bool TrustTestAuthority()
-{
-    const std::string der = ReadFileBytes(kServerFolder + "authority.der");
-    HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
-    const bool added = roots && !der.empty() &&
-                       CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
-                                                        static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
-                                                        nullptr);
-    if (roots)
-        CertCloseStore(roots, 0);
-    return added;
-}
-
-// The n-th mail the server received, as smtp-server.py notes it (empty
-// until it came); its attachments are N-K.bin.
-std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
 
 // The password the server takes, from the script, so that it can look for
 // it in the prefix's files afterwards.

@@ -359,6 +359,15 @@ void PrepareMailRecord();
 // is Wine's own hand-off again, which wineboot registers in every prefix.
 void RegisterTestMailProgram(bool registered);
 
+// The real SMTP server of smtp/run-with-server.sh: its folder in the prefix
+// (ports.txt, what it received), and its test authority, which joins the
+// machine's trusted roots of this prefix.
+inline const std::string kServerFolder = "C:\\oracline-smtp\\";
+bool TrustTestAuthority();
+// The n-th mail the server received, as smtp-server.py notes it (empty
+// until it came); its attachments are N-K.bin.
+inline std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
+
 // Each job whose name begins with "Daily Analysis Report", in name order, as
 // "name|application|working directory|parameters|flags|" ("logged on", "off")
 // and then each trigger as

@@ -6,6 +6,7 @@
 #include "win/WideText.h"
 
 #include <mstask.h>
+#include <wincrypt.h>
 #include <sddl.h>
 #include <winspool.h>
 
@@ -312,6 +313,19 @@ bool CreateJob(const std::string& name, const std::string& application, const st
         task->Release();
     });
     return saved;
+}
+
+bool TrustTestAuthority()
+{
+    const std::string der = ReadFileBytes(kServerFolder + "authority.der");
+    HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
+    const bool added = roots && !der.empty() &&
+                       CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
+                                                        static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
+                                                        nullptr);
+    if (roots)
+        CertCloseStore(roots, 0);
+    return added;
 }
 
 } // namespace e2e
