@@ -179,11 +179,11 @@ void DrawReport(Canvas& canvas, const ReportInput& report, const ReportLayout& l
     Line(canvas, layout, layout.verticalTop, layout.verticalBottom, Colours::black, layout.axisWidth);
     Line(canvas, layout, layout.horizontalLeft, layout.horizontalRight, Colours::black, layout.axisWidth);
 
-    const int* const values = ValuesOf(set).value;
+    const BarValues values = ValuesOf(set);
     for (int i = 0; i < kReadings; ++i) {
         canvas.DrawText(kColumnLabels[i], layout.columnLabelX[i], layout.columnLabelY, layout.font, Colours::black);
         const Point base{layout.barX[i], layout.barBase};
-        const Point top{layout.barX[i], layout.barBase - layout.barUnit * static_cast<float>(values[i])};
+        const Point top{layout.barX[i], layout.barBase - layout.barUnit * static_cast<float>(values.value[i])};
         Line(canvas, layout, base, top, layout.barColour[i], layout.barWidth);
     }
 }
