@@ -9,7 +9,7 @@ file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/dri
 add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES}
   ${CMAKE_SOURCE_DIR}/src/win/KnownFolders.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp)
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 uuid shell32 crypt32)
+target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 oleaut32 oleacc uuid shell32 crypt32)
 
 # The recording mapi32.dll. The driver copies it into the prefix's System32,
 # where runs whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load

@@ -14,10 +14,11 @@ add_executable(Oracline WIN32 ${FRONT_END_SOURCES} ${RESOURCE_SCRIPTS})
 # stays in the link for the few objects gdiplus.h takes from it; a GDI+
 # function missing from gdiplus.def would come from there too and make
 # gdiplus.dll a start-up import again, which the check after linking refuses.
+# oleacc.dll answers only assistive technology.
 # ws2_32.dll, secur32.dll and crypt32.dll serve only a send through the mail
 # server, and the last two are not known DLLs either.
 # cmake/delay-load/<dll>.def lists what the program takes from each.
-set(DELAY_LOADED comdlg32 shell32 comctl32 oleaut32 gdiplus ws2_32 secur32 crypt32)
+set(DELAY_LOADED comdlg32 shell32 comctl32 oleaut32 oleacc gdiplus ws2_32 secur32 crypt32)
 set(DELAY_LIBRARIES)
 if(MINGW)
   foreach(dll ${DELAY_LOADED})

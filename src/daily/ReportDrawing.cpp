@@ -9,6 +9,23 @@ const char* const kScaleTexts[kScaleLabels] = {"100", "90", "80", "70", "60", "5
                                                "40",  "30", "20", "10", "0"};
 const char* const kColumnLabels[kReadings] = {"Emotional", "Physical", "Intellectual", "Intuition", "Fortune"};
 
+// The five lines from the top, and the bars from the left, as every
+// surface and the spoken report take them.
+struct ReportLines {
+    const std::string* line[kReadings];
+};
+ReportLines LinesOf(const DailyReadingSet& set)
+{
+    return {{&set.ZodiacLine, &set.SoulNumberLine, &set.DayReadingLine, &set.EvilEyeLine, &set.LotteryLine}};
+}
+struct BarValues {
+    int value[kReadings];
+};
+BarValues ValuesOf(const DailyReadingSet& set)
+{
+    return {{set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune}};
+}
+
 struct Point {
     float x;
     float y;
@@ -151,10 +168,9 @@ void DrawReport(Canvas& canvas, const ReportInput& report, const ReportLayout& l
     if (layout.drawTitle)
         canvas.DrawText(report.title, layout.title.x, layout.title.y, layout.font, layout.textColour[kReadings]);
 
-    const std::string* lines[kReadings] = {&set.ZodiacLine, &set.SoulNumberLine, &set.DayReadingLine,
-                                           &set.EvilEyeLine, &set.LotteryLine};
+    const ReportLines lines = LinesOf(set);
     for (int i = 0; i < kReadings; ++i)
-        canvas.DrawText(*lines[i], layout.line[i].x, layout.line[i].y, layout.font, layout.textColour[i]);
+        canvas.DrawText(*lines.line[i], layout.line[i].x, layout.line[i].y, layout.font, layout.textColour[i]);
     canvas.DrawText("Other Day Readings", layout.heading.x, layout.heading.y, layout.font, Colours::black);
 
     for (int k = 0; k < kScaleLabels; ++k)
@@ -163,11 +179,11 @@ void DrawReport(Canvas& canvas, const ReportInput& report, const ReportLayout& l
     Line(canvas, layout, layout.verticalTop, layout.verticalBottom, Colours::black, layout.axisWidth);
     Line(canvas, layout, layout.horizontalLeft, layout.horizontalRight, Colours::black, layout.axisWidth);
 
-    const int values[kReadings] = {set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune};
+    const BarValues values = ValuesOf(set);
     for (int i = 0; i < kReadings; ++i) {
         canvas.DrawText(kColumnLabels[i], layout.columnLabelX[i], layout.columnLabelY, layout.font, Colours::black);
         const Point base{layout.barX[i], layout.barBase};
-        const Point top{layout.barX[i], layout.barBase - layout.barUnit * static_cast<float>(values[i])};
+        const Point top{layout.barX[i], layout.barBase - layout.barUnit * static_cast<float>(values.value[i])};
         Line(canvas, layout, base, top, layout.barColour[i], layout.barWidth);
     }
 }
@@ -197,4 +213,17 @@ void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ImageRepor
 void DrawDailyReport(Canvas& canvas, const ReportInput& report, const PaperReport& surface)
 {
     DrawReport(canvas, report, PaperLayout(surface.ox, surface.oy, report.fontFamily));
+}
+
+SpokenDrawing SpokenDailyReport(const ReportInput& report)
+{
+    SpokenDrawing spoken;
+    spoken.name = report.title;
+    const ReportLines lines = LinesOf(report.set);
+    for (const std::string* line : lines.line)
+        spoken.items.push_back({*line, ""});
+    const BarValues values = ValuesOf(report.set);
+    for (int i = 0; i < kReadings; ++i)
+        spoken.items.push_back({kColumnLabels[i], PercentText(values.value[i])});
+    return spoken;
 }

@@ -13,6 +13,7 @@
 // the quality modes already set) and calls one of the DrawDailyReport
 // overloads; everything about positions, colours, fonts and order is here.
 #include "base/Canvas.h"
+#include "base/SpokenText.h"
 #include "engine/DailyReadingSet.h"
 
 #include <string>
@@ -55,3 +56,7 @@ void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ScreenRepo
 // Paints the whole bitmap, background and frame included.
 void DrawDailyReport(Canvas& canvas, const ReportInput& report, const ImageReport& surface);
 void DrawDailyReport(Canvas& canvas, const ReportInput& report, const PaperReport& surface);
+
+// The report in words, in the order the screen shows it: the caption as its
+// name, the five lines, then each reading with its value.
+SpokenDrawing SpokenDailyReport(const ReportInput& report);

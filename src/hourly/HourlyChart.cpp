@@ -1,5 +1,6 @@
 #include "hourly/HourlyChart.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -12,6 +13,17 @@ constexpr float kOneEleventh = 1.0f / 11.0f;
 
 const char* const kRising = " Rising ";
 const char* const kFalling = " Falling ";
+
+const char* const kRisingAdvice = "Try to schedule important events and tasks during the \"Rising Phase\".";
+const char* const kFallingAdvice = "Try to avoid important events and tasks during the \"Falling Phase\".";
+
+// " Rising " without the blanks that space it on the chart.
+std::string Trimmed(const std::string& phase)
+{
+    const std::size_t first = phase.find_first_not_of(' ');
+    const std::size_t last = phase.find_last_not_of(' ');
+    return first == std::string::npos ? "" : phase.substr(first, last - first + 1);
+}
 
 const char* const kScaleTexts[11] = {"100", "90", "80", "70", "60", "50", "40", "30", "20", "10", "0"};
 
@@ -138,16 +150,30 @@ std::string HourlyChart::SecondPhase() const
     return nextValue >= currentValue ? kRising : kFalling;
 }
 
+SpokenDrawing HourlyChart::Spoken() const
+{
+    HourlyChart drawn = *this;
+    drawn.ReplaceMissingValues();
+    const HourlyBars bars = drawn.ComputeBars();
+    SpokenDrawing spoken;
+    spoken.name = title;
+    for (const char* line : {drawn.scaleCaption.c_str(), kRisingAdvice, kFallingAdvice})
+        spoken.items.push_back({line, ""});
+    for (int hour = 0; hour < kHours; ++hour)
+        spoken.items.push_back({HourLabel(hour), std::to_string(std::lround(bars.value[hour]))});
+    spoken.items.push_back({"00 to 12", Trimmed(drawn.FirstPhase())});
+    spoken.items.push_back({"12 to 24", Trimmed(drawn.SecondPhase())});
+    return spoken;
+}
+
 void HourlyChart::DrawScreen(Canvas& canvas, int windowHeight)
 {
     ReplaceMissingValues();
     const float top = HourlyTopOffset(windowHeight);
     const FontSpec font{fontFamily, 12, true};
     canvas.DrawText(scaleCaption, 20, top, font, Colours::yellow);
-    canvas.DrawText("Try to schedule important events and tasks during the \"Rising Phase\".", 20, top + 28, font,
-                    Colours::white);
-    canvas.DrawText("Try to avoid important events and tasks during the \"Falling Phase\".", 20, top + 53, font,
-                    Colours::black);
+    canvas.DrawText(kRisingAdvice, 20, top + 28, font, Colours::white);
+    canvas.DrawText(kFallingAdvice, 20, top + 53, font, Colours::black);
     DrawChart(*this, canvas, top);
 }
 

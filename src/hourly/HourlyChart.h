@@ -10,6 +10,7 @@
 // the raises are meant to stay: they keep a flat curve from being drawn as
 // flat again.
 #include "base/Canvas.h"
+#include "base/SpokenText.h"
 
 #include <string>
 
@@ -53,6 +54,11 @@ struct HourlyChart {
     // day after not below the day (second half); " Falling " otherwise.
     std::string FirstPhase() const;
     std::string SecondPhase() const;
+
+    // The window's drawing in words: the caption as its name, the texts,
+    // each hour's bar as a whole number and the two phases. The stored
+    // values are left as they are; the bars are those the drawing shows.
+    SpokenDrawing Spoken() const;
 
     // The window's drawing, on the dialog's own background.
     void DrawScreen(Canvas& canvas, int windowHeight);

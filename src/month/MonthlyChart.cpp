@@ -166,6 +166,20 @@ std::string MonthlyChart::SelectionLine() const
     return line + "  " + day.dayReading;
 }
 
+SpokenDrawing MonthlyChart::Spoken() const
+{
+    SpokenDrawing spoken;
+    spoken.name = title;
+    if (days.empty())
+        return spoken;
+    const SeriesDay& day = days[static_cast<std::size_t>(selected)];
+    spoken.items.push_back({DateText(day.date), ""});
+    for (int r = 0; r < kReadings; ++r)
+        spoken.items.push_back({kNames[r], PercentText(day.readings[r])});
+    spoken.items.push_back({"Day Reading", day.dayReading});
+    return spoken;
+}
+
 void MonthlyChart::DrawScreen(Canvas& canvas) const
 {
     DrawChart(*this, canvas);

@@ -8,6 +8,7 @@
 // the window's client area; the window's own buttons sit in the strip below
 // the selection line, which the drawing leaves free.
 #include "base/Canvas.h"
+#include "base/SpokenText.h"
 #include "engine/DailySeries.h"
 
 #include <string>
@@ -39,6 +40,10 @@ struct MonthlyChart {
     void Select(int index);
     // "December 8, 2026:  Emotional 21%  ...  Fortune 10%  Normal Day".
     std::string SelectionLine() const;
+
+    // The chosen day in words: the caption as the name, then the day, its
+    // five values and its Day Reading, as the line under the chart gives them.
+    SpokenDrawing Spoken() const;
 
     // The window's drawing, on the dialog's own grey.
     void DrawScreen(Canvas& canvas) const;

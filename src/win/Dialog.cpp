@@ -1,5 +1,6 @@
 #include "win/Dialog.h"
 
+#include "win/Accessibility.h"
 #include "win/DisplayScale.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
@@ -158,6 +159,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_INITDIALOG:
         ScaleDialogArt(window_);
         OnInitDialog();
+        NameDialogControls(window_);
         return TRUE;
     case WM_DPICHANGED:
         FollowDpiChange(window_, lParam);

@@ -108,9 +108,10 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     };
     const struct { const char* what; std::function<void()> act; std::vector<int> selected;
                    const char *buttons, *tip; int focus; } steps[] = {
-        {"Ctrl adds the third row", [&] { list.ClickRow(2, true); }, {0, 2}, "A-----C-H", kCompanionTip, IDC_COMPANION},
+        // A click leaves the focus in the list, so the arrows go on from there.
+        {"Ctrl adds the third row", [&] { list.ClickRow(2, true); }, {0, 2}, "A-----C-H", kCompanionTip, IDC_PROFILE_LIST},
         // A plain click leaves one row, and the buttons say so.
-        {"plain click on the second", [&] { list.ClickRow(1); }, {1}, "AEDYSO-RH", kDreamsTip, IDC_DREAMS},
+        {"plain click on the second", [&] { list.ClickRow(1); }, {1}, "AEDYSO-RH", kDreamsTip, IDC_PROFILE_LIST},
         {"empty space keeps it", [&] { list.ClickEmptySpace(); }, {1}, "AEDYSO-RH", kDreamsTip, 0},
         {"Down in the list", [&] { key(IDC_PROFILE_LIST, VK_DOWN); }, {2}, "AEDYSO-RH", kDreamsTip, IDC_PROFILE_LIST},
     };

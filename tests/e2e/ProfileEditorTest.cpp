@@ -79,6 +79,8 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
 
     HWND editor = OpenEditor(session, IDC_ADD_PROFILE);
     ASSERT_TRUE(editor);
+    // A new profile starts in its description.
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session.FocusedControlId() == IDC_DESCRIPTION; }));
     HWND panel = WaitForDialog(session.ProcessId(), " ");
     ASSERT_TRUE(panel);
     const RECT editorFrame = FrameOf(editor), panelFrame = FrameOf(panel);
@@ -212,6 +214,8 @@ TEST(ProfileEditor, EditingKeepsTheIdentityWhileAnUnwritableFileKeepsTheEditorOp
     session.List().ClickRow(1);
     session.Settle();
     ASSERT_TRUE(editor = OpenEditor(session, IDC_EDIT_PROFILE));
+    // One whose identity is fixed starts in its birthday.
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session.FocusedControlId() == IDC_YOUR_MONTH; }));
     Choose(editor, IDC_YOUR_DATE, "9");
     EXPECT_EQ(Save(session, editor, IDYES), kReplaceQuestion);
     EXPECT_EQ(AnswerMessage(session.ProcessId()), "Unable to save profile.    ");

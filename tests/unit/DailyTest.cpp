@@ -239,3 +239,27 @@ TEST(ReportFit, SavedReportsAreFittedAndPlaced)
             << c[0] << " x " << c[1];
     }
 }
+
+// What a screen reader hears is what the report shows, in its order: the
+// five lines top down, then each bar with the value it is drawn to.
+TEST(SpokenDailyReport, LinesTopDownThenEachBarWithItsValue)
+{
+    ReportInput report;
+    report.title = "Daily Analysis - caption";
+    report.set.ZodiacLine = "z";
+    report.set.SoulNumberLine = "s";
+    report.set.DayReadingLine = "d";
+    report.set.EvilEyeLine = "e";
+    report.set.LotteryLine = "l";
+    report.set.Emotional = 1;
+    report.set.Physical = 2;
+    report.set.Intellectual = 3;
+    report.set.Intuition = 4;
+    report.set.Fortune = 99;
+    const SpokenDrawing spoken = SpokenDailyReport(report);
+    EXPECT_EQ(spoken.name, "Daily Analysis - caption");
+    std::string heard;
+    for (const SpokenItem& item : spoken.items)
+        heard += item.name + "=" + item.value + ";";
+    EXPECT_EQ(heard, "z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
+}

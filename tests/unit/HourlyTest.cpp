@@ -89,3 +89,33 @@ TEST(Superstitions, EveryDaysEntries)
 }
 
 }  // namespace
+
+// The hours read as the bars are drawn, flat halves raised, and speaking
+// leaves the chart's stored values alone.
+TEST(HourlyChartSpoken, EachHourAsDrawnAndThePhases)
+{
+    struct Case {
+        int previous, current, next;
+        const char *hour0, *hour12, *hour24, *first, *second;
+    } cases[] = {
+        {10, 21, 0, "10", "21", "3", "Rising", "Falling"},
+        {30, 30, 30, "30", "31", "32", "Rising", "Rising"},
+    };
+    for (const Case& c : cases) {
+        HourlyChart chart;
+        chart.title = "Hourly";
+        chart.previousValue = c.previous;
+        chart.currentValue = c.current;
+        chart.nextValue = c.next;
+        const SpokenDrawing spoken = chart.Spoken();
+        EXPECT_EQ(chart.currentValue, c.current);
+        ASSERT_EQ(spoken.items.size(), 3u + 25u + 2u);
+        EXPECT_EQ(spoken.name, "Hourly");
+        EXPECT_EQ(spoken.items[0].name, chart.scaleCaption);
+        EXPECT_EQ(spoken.items[3].name + "=" + spoken.items[3].value, std::string("00=") + c.hour0);
+        EXPECT_EQ(spoken.items[15].name + "=" + spoken.items[15].value, std::string("12=") + c.hour12);
+        EXPECT_EQ(spoken.items[27].name + "=" + spoken.items[27].value, std::string("24=") + c.hour24);
+        EXPECT_EQ(spoken.items[28].value, c.first);
+        EXPECT_EQ(spoken.items[29].value, c.second);
+    }
+}

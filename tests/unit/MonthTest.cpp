@@ -73,3 +73,20 @@ TEST(MonthlyChart, TheStartingMonthIsNamedToo)
 }
 
 }  // namespace
+
+// The chosen day, its five values and its Day Reading follow the selection.
+TEST(MonthlyChartSpoken, TheChosenDayFollowsTheSelection)
+{
+    MonthlyChart chart;
+    chart.title = "Monthly Outlook - x";
+    EXPECT_TRUE(chart.Spoken().items.empty());
+    SeriesDay first{CivilDate{2026, 12, 7}, {21, 30, 86, 10, 10}, "Normal Day"};
+    SeriesDay second{CivilDate{2026, 12, 8}, {22, 31, 87, 11, 12}, "Good Day"};
+    chart.days = {first, second};
+    chart.Select(1);
+    std::string heard;
+    for (const SpokenItem& item : chart.Spoken().items)
+        heard += item.name + "=" + item.value + ";";
+    EXPECT_EQ(heard, "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;"
+                     "Day Reading=Good Day;");
+}

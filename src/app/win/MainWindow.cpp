@@ -247,8 +247,10 @@ void MainWindow::OnSelectionSettled()
         list.Focus(first);
         changingList_ = false;
     }
+    // The list keeps the focus, so the arrow keys go on moving through the
+    // profiles after a click as after a key.
     ReadSelection();
-    ApplySelection(MovesFocus());
+    ApplySelection(false);
 }
 
 void MainWindow::OnListDoubleClick()

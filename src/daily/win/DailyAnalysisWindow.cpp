@@ -88,6 +88,8 @@ void DailyAnalysisWindow::OnInitDialog()
     RECT outer;
     if (GetWindowRect(Handle(), &outer))
         windowHeight_ = LayoutHeight(Handle(), outer.bottom - outer.top);
+    spokenReport_.Create(Handle());
+    spokenReport_.Publish(SpokenDailyReport(Report()));
     ApplyButtons();
     Tips().Activate(true);
     for (const Tip& tip : kTips)
@@ -130,6 +132,7 @@ void DailyAnalysisWindow::ApplyButtons()
 // drawing reaches further, and a part left out would keep the last day's bars.
 void DailyAnalysisWindow::RefreshChart()
 {
+    spokenReport_.Publish(SpokenDailyReport(Report()));
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -141,21 +144,22 @@ void DailyAnalysisWindow::Paint()
         if (!paintReady_)
             return;
         ReportTiming timing("report-screen-paint");
-        ReportInput report;
-        report.title = Controls::WindowText(Handle());
-        report.set = set_;
-        report.fontFamily = chartFontName_;
-        DrawDailyReport(canvas, report, ScreenReport{windowHeight_});
+        DrawDailyReport(canvas, Report(), ScreenReport{windowHeight_});
     });
 }
 
-void DailyAnalysisWindow::Print()
+ReportInput DailyAnalysisWindow::Report() const
 {
     ReportInput report;
     report.title = Controls::WindowText(Handle());
     report.set = set_;
     report.fontFamily = chartFontName_;
-    PrintDailyReport(report);
+    return report;
+}
+
+void DailyAnalysisWindow::Print()
+{
+    PrintDailyReport(Report());
 }
 
 void DailyAnalysisWindow::Save()

@@ -5,7 +5,9 @@
 // the day, the Monthly Outlook, and a step to the day before or after the
 // opening date (or to a day chosen in the outlook).
 #include "daily/DayNavigation.h"
+#include "daily/ReportDrawing.h"
 #include "engine/DailyReadingSet.h"
+#include "win/Accessibility.h"
 #include "win/Dialog.h"
 
 #include <memory>
@@ -26,6 +28,7 @@ private:
     void Compute();
     void ApplyButtons();
     void RefreshChart();
+    ReportInput Report() const;
     void Paint();
 
     void Print();
@@ -48,4 +51,5 @@ private:
     std::string savedReportPath_;
     bool paintReady_ = false;
     int windowHeight_ = 0;
+    SpokenArea spokenReport_;
 };

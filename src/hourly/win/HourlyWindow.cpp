@@ -57,6 +57,8 @@ void HourlyWindow::OnInitDialog()
     // DialogBox runs its own message loop, so a key meant for the whole
     // window can only be caught on its way through that loop.
     CatchKey(VK_F2, [this] { Print(); });
+    spokenChart_.Create(Handle());
+    spokenChart_.Publish(chart_.Spoken());
 }
 
 void HourlyWindow::OnOK()

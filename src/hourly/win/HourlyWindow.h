@@ -4,6 +4,7 @@
 // window's life because drawing it may raise its values, and those raises
 // must carry over to every later paint and to the printed image.
 #include "hourly/HourlyChart.h"
+#include "win/Accessibility.h"
 #include "win/Dialog.h"
 
 #include <string>
@@ -32,4 +33,5 @@ private:
 
     HourlyChart chart_;
     int windowHeight_ = 0;
+    SpokenArea spokenChart_;
 };

@@ -91,6 +91,8 @@ void MonthlyOutlookWindow::OnInitDialog()
     CatchKey(VK_RIGHT, [this] { Select(chart_.selected + 1); });
     CatchKey(VK_RETURN, [this] { Choose(); });
     CatchKey(VK_F2, [this] { Print(); });
+    spokenDay_.Create(Handle());
+    spokenDay_.Publish(chart_.Spoken());
 }
 
 void MonthlyOutlookWindow::Paint()
@@ -101,6 +103,7 @@ void MonthlyOutlookWindow::Paint()
 void MonthlyOutlookWindow::Select(int index)
 {
     chart_.Select(index);
+    spokenDay_.Publish(chart_.Spoken());
     // The band and the selection line leave their old places: the dialog's
     // grey is painted under the whole chart again.
     RECT chart{0, 0, ScreenPixels(Handle(), kMonthlyImageWidth), ScreenPixels(Handle(), kMonthlyButtonTop)};

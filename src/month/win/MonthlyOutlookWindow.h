@@ -3,6 +3,7 @@
 // opened from the Daily Analysis window. A day chosen here (Enter or a
 // double click) is where the Daily Analysis window goes next.
 #include "month/MonthlyChart.h"
+#include "win/Accessibility.h"
 #include "win/Dialog.h"
 
 #include <memory>
@@ -29,6 +30,7 @@ private:
     void Print();
 
     MonthlyChart chart_;
+    SpokenArea spokenDay_;
 };
 
 // Runs the outlook of the profile from `shownDate` modally over the Daily

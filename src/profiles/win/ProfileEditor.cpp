@@ -159,9 +159,12 @@ void ProfileEditor::OnInitDialog()
     Tips().Add(IDC_USE_PERSONAL, "use manual calibration");
     Tips().Activate(true);
 
-    // The dialog manager gives the focus to the first control once this
+    // The work starts in the first field that can change: the description
+    // of a new profile, the birthday of one whose identity is fixed. The
+    // dialog manager gives the focus to the first control once this
     // returns; a posted request comes after it.
-    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDCANCEL)), TRUE);
+    const int firstField = lockIdentity_ ? IDC_YOUR_MONTH : IDC_DESCRIPTION;
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(firstField)), TRUE);
 }
 
 void ProfileEditor::PlaceBesideSignPanel()

@@ -387,4 +387,17 @@ void RemoveScheduledJobs();
 bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
                const std::string& parameters, int hour, int minute);
 
+// One element of a window's accessibility tree, as a screen reader gets it
+// through the system's accessibility interface from another process.
+struct AccessibleNode {
+    int depth = 0;
+    std::string role;
+    std::string name;
+    std::string value;
+    bool invisible = false;
+};
+std::vector<AccessibleNode> AccessibleTree(HWND window);
+// One line per element, indented by depth: role "name" = "value".
+std::string TreeText(const std::vector<AccessibleNode>& tree);
+
 } // namespace e2e

@@ -1,0 +1,125 @@
+// The accessibility tree of another process's window, as a screen reader
+// walks it: the window's object, then each child window's own object with
+// the children it reports, each with role, name and value.
+#include "driver/Driver.h"
+
+#include <oleacc.h>
+
+namespace e2e {
+
+namespace {
+
+// IAccessible's id, spelt out: MinGW's oleacc and uuid libraries both
+// define it, and a reference would pull in both.
+const IID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+std::string Narrow(BSTR text)
+{
+    if (!text)
+        return "";
+    const int length = static_cast<int>(SysStringLen(text));
+    std::string narrow(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr)), '\0');
+    if (!narrow.empty())
+        WideCharToMultiByte(CP_UTF8, 0, text, length, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+    SysFreeString(text);
+    return narrow;
+}
+
+void Describe(IAccessible* object, VARIANT child, int depth, std::vector<AccessibleNode>& out)
+{
+    AccessibleNode node;
+    node.depth = depth;
+    BSTR text = nullptr;
+    if (object->get_accName(child, &text) == S_OK)
+        node.name = Narrow(text);
+    text = nullptr;
+    if (object->get_accValue(child, &text) == S_OK)
+        node.value = Narrow(text);
+    VARIANT role{};
+    if (object->get_accRole(child, &role) == S_OK && role.vt == VT_I4) {
+        char roleText[64] = "";
+        GetRoleTextA(static_cast<DWORD>(role.lVal), roleText, sizeof roleText);
+        node.role = roleText;
+    }
+    VariantClear(&role);
+    VARIANT state{};
+    if (object->get_accState(child, &state) == S_OK && state.vt == VT_I4)
+        node.invisible = (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
+    VariantClear(&state);
+    out.push_back(node);
+}
+
+// The object and, for an object rather than a simple element, its children.
+void Walk(IAccessible* object, int depth, std::vector<AccessibleNode>& out)
+{
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Describe(object, self, depth, out);
+    LONG count = 0;
+    if (FAILED(object->get_accChildCount(&count)) || count <= 0 || count > 200)
+        return;
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    LONG got = 0;
+    if (FAILED(AccessibleChildren(object, 0, count, children.data(), &got)))
+        return;
+    for (LONG i = 0; i < got; ++i) {
+        VARIANT& child = children[static_cast<std::size_t>(i)];
+        if (child.vt == VT_DISPATCH && child.pdispVal) {
+            IAccessible* inner = nullptr;
+            if (SUCCEEDED(child.pdispVal->QueryInterface(kAccessible, reinterpret_cast<void**>(&inner)))) {
+                Walk(inner, depth + 1, out);
+                inner->Release();
+            }
+        } else if (child.vt == VT_I4) {
+            Describe(object, child, depth + 1, out);
+        }
+        VariantClear(&child);
+    }
+}
+
+} // namespace
+
+std::vector<AccessibleNode> AccessibleTree(HWND window)
+{
+    std::vector<AccessibleNode> tree;
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* object = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
+                                             reinterpret_cast<void**>(&object)))) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        Describe(object, self, 0, tree);
+        object->Release();
+    }
+    // Wine's window object lists its child windows as bare numbers with
+    // nothing to say: each child window is asked for its own object.
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        IAccessible* inner = nullptr;
+        if (FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
+                                              reinterpret_cast<void**>(&inner))))
+            continue;
+        Walk(inner, 1, tree);
+        inner->Release();
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return tree;
+}
+
+std::string TreeText(const std::vector<AccessibleNode>& tree)
+{
+    std::string text;
+    for (const AccessibleNode& node : tree) {
+        text += std::string(static_cast<std::size_t>(node.depth) * 2, ' ') + node.role + " \"" + node.name + "\"";
+        if (!node.value.empty())
+            text += " = \"" + node.value + "\"";
+        if (node.invisible)
+            text += " (invisible)";
+        text += "\n";
+    }
+    return text;
+}
+
+} // namespace e2e
