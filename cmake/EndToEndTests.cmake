@@ -106,8 +106,9 @@ add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp $
   ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp
   ${CMAKE_SOURCE_DIR}/src/win/GdiPlusCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
   ${CMAKE_SOURCE_DIR}/src/win/FontFamilies.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
-  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp)
+  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/Accessibility.cpp)
 target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
-target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32 advapi32)
+target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32 advapi32 oleacc ole32 oleaut32 uuid)
 add_test(NAME framework COMMAND framework_tests)
 set_tests_properties(framework PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" TIMEOUT 60)

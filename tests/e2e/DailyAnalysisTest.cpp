@@ -89,9 +89,16 @@ TEST(DailyAnalysis, NavigationPagesHourlyPrintingMonthlyOutlookSaveMailAndARemov
         link = BoxOf(CaptureClient(view), [](COLORREF p) { return p == RGB(0, 0, 128); });
         return link.right >= link.left;
     })) << "no navy Print link on the page";
-    const LPARAM at = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
-    PostMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(view, WM_LBUTTONUP, 0, at);
+    // Reached with the keys, as the mouse reaches it: Tab to the page, Enter.
+    ASSERT_TRUE(WaitUntil(kWaitMs, [&] {
+        GUITHREADINFO focus{};
+        focus.cbSize = sizeof focus;
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(view, nullptr), &focus) && focus.hwndFocus == view)
+            return true;
+        RealInput("key Tab");
+        return false;
+    })) << "Tab never reached the page";
+    RealInput("key Return");
     ASSERT_TRUE(AnswerPrintDialog(session.ProcessId(), IDOK));
     auto paper = PrintedPage();
     ASSERT_TRUE(paper.Loaded()) << "no printed page came back";

@@ -186,6 +186,36 @@ void PageView::Paint()
         band.width = std::max(band.width, static_cast<float>(area.right));
         DrawPage(band, canvas, static_cast<float>(top_), static_cast<float>(area.bottom), false);
     }, true);
+    // The keys reach the Print link through the view: while the view has
+    // the focus, the link is the one Enter follows, and it shows so.
+    if (GetFocus() == window_ && !layout_.links.empty()) {
+        const PageLink& link = layout_.links.front();
+        const float scale = WindowScale(window_);
+        RECT box{static_cast<LONG>((link.x - 2) * scale), static_cast<LONG>((link.y - top_ - 1) * scale),
+                 static_cast<LONG>((link.x + link.width + 2) * scale),
+                 static_cast<LONG>((link.y - top_ + link.height + 1) * scale)};
+        HDC dc = GetDC(window_);
+        DrawFocusRect(dc, &box);
+        ReleaseDC(window_, dc);
+    }
+}
+
+void PageView::FollowLink()
+{
+    // The print link is the only link the program's pages carry.
+    if (!beforeNavigate_ || beforeNavigate_(kPrintLink))
+        Print();
+}
+
+void PageView::ShowFocusedLink()
+{
+    if (!layout_.links.empty()) {
+        const PageLink& link = layout_.links.front();
+        const RECT area = Area();
+        if (link.y < top_ || link.y + link.height > top_ + area.bottom)
+            ScrollTo(static_cast<int>(link.y + link.height) - area.bottom + kLineStep);
+    }
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 const PageLink* PageView::LinkUnder(LPARAM point) const
@@ -245,19 +275,33 @@ LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         ScrollBy(-static_cast<short>(HIWORD(wParam)) * kLineStep / WHEEL_DELTA);
         return 0;
     case WM_KEYDOWN:
+        if (wParam == VK_RETURN && !layout_.links.empty()) {
+            FollowLink();
+            return 0;
+        }
         if (Key(wParam))
             return 0;
         break;
-    case WM_GETDLGCODE:
-        // Arrows scroll the page; Escape and Enter stay with the dialog.
-        return DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+        // Arrows scroll the page; Enter follows the link when the page has
+        // one; Escape, Tab and Enter on a page without a link stay with the
+        // dialog.
+        const MSG* pending = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN;
+        return DLGC_WANTARROWS | (enter && !layout_.links.empty() ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_SETFOCUS:
+        ShowFocusedLink();
+        return 0;
+    case WM_KILLFOCUS:
+        InvalidateRect(window_, nullptr, FALSE);
+        return 0;
     case WM_LBUTTONDOWN:
         SetFocus(window_);
         return 0;
     case WM_LBUTTONUP:
-        // The print link is the only link the program's pages carry.
-        if (LinkUnder(lParam) && (!beforeNavigate_ || beforeNavigate_(kPrintLink)))
-            Print();
+        if (LinkUnder(lParam))
+            FollowLink();
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {

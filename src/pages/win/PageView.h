@@ -38,6 +38,10 @@ private:
     bool Key(WPARAM key);
     void Scrolled(int request);
     const PageLink* LinkUnder(LPARAM point) const;
+    void FollowLink();
+    // Brings the link into sight and draws its focus while the view has
+    // the focus.
+    void ShowFocusedLink();
     void Print();
 
     HWND window_ = nullptr;
