@@ -83,14 +83,14 @@ endif()
 # The drawings at another display scale: the run at 96 dpi records what the
 # one at 144 dpi compares with, on a screen large enough for the grown windows.
 if(CMAKE_CROSSCOMPILING)
-  foreach(dpi 96 144)
+  foreach(dpi 96 144 192)
     add_test(NAME display_scale_${dpi} COMMAND e2e_screen_tests --gtest_filter=DisplayScale.*)
     set_tests_properties(display_scale_${dpi} PROPERTIES
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=1920x1440x24;ORACLINE_LOGPIXELS=${dpi};ORACLINE_DPI_RECORD=${CMAKE_BINARY_DIR}/display-scale"
       RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
   set_tests_properties(display_scale_96 PROPERTIES FIXTURES_SETUP display_scale)
-  set_tests_properties(display_scale_144 PROPERTIES FIXTURES_REQUIRED display_scale)
+  set_tests_properties(display_scale_144 display_scale_192 PROPERTIES FIXTURES_REQUIRED display_scale)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/display-scale)
 endif()
 
@@ -102,7 +102,7 @@ add_dependencies(window_times Oracline mapi32_recording)
 
 # The framework's own rules that need Windows but no Oracline.exe.
 add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.rc
-  ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/DialogFont.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
   ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp
   ${CMAKE_SOURCE_DIR}/src/win/GdiPlusCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
   ${CMAKE_SOURCE_DIR}/src/win/FontFamilies.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp

@@ -465,6 +465,7 @@ Section "Uninstall"
     !insertmacro RemoveAccountFile task.dtr
     !insertmacro RemoveAccountFile delivery.log
     !insertmacro RemoveAccountFile copied.txt
+    !insertmacro RemoveAccountFile reported.txt
     RMDir "$APPDATA\Oracline"
     !insertmacro PageFiles RemovePageFile
     !insertmacro RemovePageFile hourly.jpg

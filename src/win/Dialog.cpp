@@ -1,5 +1,6 @@
 #include "win/Dialog.h"
 
+#include "win/DialogFont.h"
 #include "win/DisplayScale.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
@@ -27,15 +28,13 @@ Dialog::~Dialog()
 INT_PTR Dialog::RunModal(HWND owner)
 {
     modal_ = true;
-    return DialogBoxParamA(Theme::Instance(), MAKEINTRESOURCEA(resourceId_), owner,
-                           DialogProcedure, reinterpret_cast<LPARAM>(this));
+    return RunScalableDialog(resourceId_, owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::CreateModeless(HWND parent)
 {
     modal_ = false;
-    return CreateDialogParamA(Theme::Instance(), MAKEINTRESOURCEA(resourceId_), parent,
-                              DialogProcedure, reinterpret_cast<LPARAM>(this));
+    return CreateScalableDialog(resourceId_, parent, DialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::ShowModeless(std::unique_ptr<Dialog> dialog, HWND parent)
