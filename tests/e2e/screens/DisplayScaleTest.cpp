@@ -81,7 +81,7 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
     ASSERT_TRUE(daily);
     std::vector<long> now;
     HWND main = session.Main().Window();
-    Measure(main, Control(main, IDC_PROFILE_LIST), [](COLORREF) { return true; }, now);
+    Measure(main, Control(main, IDB_LOGO), [](COLORREF) { return true; }, now);
     // The Physical bar, the only red of the report, and the first picture.
     Measure(daily, daily, [](COLORREF p) { return p == RGB(255, 0, 0); }, now);
     Measure(daily, Control(daily, IDB_STRIP_162), [](COLORREF p) { return p != RGB(128, 128, 128); }, now);
