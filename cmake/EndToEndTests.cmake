@@ -62,6 +62,11 @@ add_executable(e2e_screen_tests ${E2E_SCREEN_SOURCES})
 target_link_libraries(e2e_screen_tests PRIVATE e2e_driver gtest_main)
 add_dependencies(e2e_screen_tests Oracline)
 if(CMAKE_CROSSCOMPILING)
+  # High contrast on a screen of its own: the wineserver that holds the
+  # changed colours ends with the run.
+  add_test(NAME high_contrast COMMAND e2e_screen_tests --gtest_filter=HighContrastOnScreen_*)
+  set_tests_properties(high_contrast PROPERTIES
+    ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=1024x768x24" RUN_SERIAL TRUE TIMEOUT 150)
   foreach(screen 640x480x24 1024x768x8 1024x480x24)
     add_test(NAME screen_${screen} COMMAND e2e_screen_tests --gtest_filter=*Screen_${screen}*)
     set_tests_properties(screen_${screen} PROPERTIES
@@ -106,7 +111,8 @@ add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp $
   ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp
   ${CMAKE_SOURCE_DIR}/src/win/GdiPlusCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
   ${CMAKE_SOURCE_DIR}/src/win/FontFamilies.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
-  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp)
+  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/base/ContrastCanvas.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/ListView.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp)
 target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
 target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32 advapi32)
 add_test(NAME framework COMMAND framework_tests)

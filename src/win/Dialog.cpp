@@ -2,6 +2,7 @@
 
 #include "win/DialogFont.h"
 #include "win/DisplayScale.h"
+#include "win/ListView.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
 
@@ -161,6 +162,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         FollowDpiChange(window_, lParam);
         break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // High contrast switched on or off, or another colour scheme: the
+        // lists and everything painted take the colours anew.
+        if (message == WM_SYSCOLORCHANGE || wParam == SPI_SETHIGHCONTRAST) {
+            Theme::ForgetHighContrast();
+            RefreshThemeColours(window_);
+        }
+        break;
     case WM_DESTROY:
         ReleaseDialogArt(window_);
         DropMessageFilters();
@@ -245,7 +255,7 @@ void Dialog::MoveFocusOffDisabled(HWND focusBefore)
 HBRUSH Dialog::ColourLabel(HDC dc, HWND control)
 {
     auto colour = labelColours_.find(GetDlgCtrlID(control));
-    SetTextColor(dc, colour != labelColours_.end() ? colour->second : Theme::text);
-    SetBkColor(dc, Theme::background);
+    SetTextColor(dc, Theme::LabelText(colour != labelColours_.end() ? colour->second : Theme::Text()));
+    SetBkColor(dc, Theme::Background());
     return Theme::BackgroundBrush();
 }

@@ -189,7 +189,7 @@ void MainWindow::SetUpList()
     list.AddColumn(1, "Description", 300);
     list.AddColumn(2, "Calibration", 100);
     list.FitColumns();
-    list.SetColours(Theme::background, Theme::background, RGB(0, 0, 0));
+    list.UseThemeColours();
 }
 
 DateListControl MainWindow::AnalysisDateLists() const
