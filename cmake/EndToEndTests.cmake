@@ -62,6 +62,11 @@ add_executable(e2e_screen_tests ${E2E_SCREEN_SOURCES})
 target_link_libraries(e2e_screen_tests PRIVATE e2e_driver gtest_main)
 add_dependencies(e2e_screen_tests Oracline)
 if(CMAKE_CROSSCOMPILING)
+  # High contrast on a screen of its own: the wineserver that holds the
+  # changed colours ends with the run.
+  add_test(NAME high_contrast COMMAND e2e_screen_tests --gtest_filter=HighContrastOnScreen_*)
+  set_tests_properties(high_contrast PROPERTIES
+    ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=1024x768x24" RUN_SERIAL TRUE TIMEOUT 150)
   foreach(screen 640x480x24 1024x768x8 1024x480x24)
     add_test(NAME screen_${screen} COMMAND e2e_screen_tests --gtest_filter=*Screen_${screen}*)
     set_tests_properties(screen_${screen} PROPERTIES
@@ -83,14 +88,14 @@ endif()
 # The drawings at another display scale: the run at 96 dpi records what the
 # one at 144 dpi compares with, on a screen large enough for the grown windows.
 if(CMAKE_CROSSCOMPILING)
-  foreach(dpi 96 144)
+  foreach(dpi 96 144 192)
     add_test(NAME display_scale_${dpi} COMMAND e2e_screen_tests --gtest_filter=DisplayScale.*)
     set_tests_properties(display_scale_${dpi} PROPERTIES
       ENVIRONMENT "${E2E_ENVIRONMENT};ORACLINE_SCREEN=1920x1440x24;ORACLINE_LOGPIXELS=${dpi};ORACLINE_DPI_RECORD=${CMAKE_BINARY_DIR}/display-scale"
       RUN_SERIAL TRUE TIMEOUT 150)
   endforeach()
   set_tests_properties(display_scale_96 PROPERTIES FIXTURES_SETUP display_scale)
-  set_tests_properties(display_scale_144 PROPERTIES FIXTURES_REQUIRED display_scale)
+  set_tests_properties(display_scale_144 display_scale_192 PROPERTIES FIXTURES_REQUIRED display_scale)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/display-scale)
 endif()
 
@@ -102,12 +107,13 @@ add_dependencies(window_times Oracline mapi32_recording)
 
 # The framework's own rules that need Windows but no Oracline.exe.
 add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.rc
-  ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/Dialog.cpp ${CMAKE_SOURCE_DIR}/src/win/DialogFont.cpp ${CMAKE_SOURCE_DIR}/src/win/MessageFilters.cpp
   ${CMAKE_SOURCE_DIR}/src/win/Theme.cpp ${CMAKE_SOURCE_DIR}/src/win/ToolTips.cpp ${CMAKE_SOURCE_DIR}/src/win/DisplayScale.cpp
   ${CMAKE_SOURCE_DIR}/src/win/GdiPlusCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
   ${CMAKE_SOURCE_DIR}/src/win/FontFamilies.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
-  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp
-  ${CMAKE_SOURCE_DIR}/src/win/Accessibility.cpp)
+  ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/base/ContrastCanvas.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/ListView.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/Accessibility.cpp ${CMAKE_SOURCE_DIR}/src/win/DialogFont.cpp)
 target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
 target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32 advapi32 oleacc ole32 oleaut32 uuid)
 add_test(NAME framework COMMAND framework_tests)

@@ -124,6 +124,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "See Readme.txt"
   !insertmacro ${Do} super_r.htm
   !insertmacro ${Do} email_e.htm
   !insertmacro ${Do} email_r.htm
+  !insertmacro ${Do} mail_e.htm
+  !insertmacro ${Do} mail_r.htm
   !insertmacro ${Do} message.htm
 !macroend
 
@@ -465,6 +467,7 @@ Section "Uninstall"
     !insertmacro RemoveAccountFile task.dtr
     !insertmacro RemoveAccountFile delivery.log
     !insertmacro RemoveAccountFile copied.txt
+    !insertmacro RemoveAccountFile reported.txt
     RMDir "$APPDATA\Oracline"
     !insertmacro PageFiles RemovePageFile
     !insertmacro RemovePageFile hourly.jpg

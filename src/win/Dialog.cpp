@@ -1,7 +1,9 @@
 #include "win/Dialog.h"
 
 #include "win/Accessibility.h"
+#include "win/DialogFont.h"
 #include "win/DisplayScale.h"
+#include "win/ListView.h"
 #include "win/Theme.h"
 #include "win/ToolTips.h"
 
@@ -28,15 +30,13 @@ Dialog::~Dialog()
 INT_PTR Dialog::RunModal(HWND owner)
 {
     modal_ = true;
-    return DialogBoxParamA(Theme::Instance(), MAKEINTRESOURCEA(resourceId_), owner,
-                           DialogProcedure, reinterpret_cast<LPARAM>(this));
+    return RunScalableDialog(resourceId_, owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::CreateModeless(HWND parent)
 {
     modal_ = false;
-    return CreateDialogParamA(Theme::Instance(), MAKEINTRESOURCEA(resourceId_), parent,
-                              DialogProcedure, reinterpret_cast<LPARAM>(this));
+    return CreateScalableDialog(resourceId_, parent, DialogProcedure, reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::ShowModeless(std::unique_ptr<Dialog> dialog, HWND parent)
@@ -164,6 +164,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         FollowDpiChange(window_, lParam);
         break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        // High contrast switched on or off, or another colour scheme: the
+        // lists and everything painted take the colours anew.
+        if (message == WM_SYSCOLORCHANGE || wParam == SPI_SETHIGHCONTRAST) {
+            Theme::ForgetHighContrast();
+            RefreshThemeColours(window_);
+        }
+        break;
     case WM_DESTROY:
         ReleaseDialogArt(window_);
         DropMessageFilters();
@@ -248,7 +257,7 @@ void Dialog::MoveFocusOffDisabled(HWND focusBefore)
 HBRUSH Dialog::ColourLabel(HDC dc, HWND control)
 {
     auto colour = labelColours_.find(GetDlgCtrlID(control));
-    SetTextColor(dc, colour != labelColours_.end() ? colour->second : Theme::text);
-    SetBkColor(dc, Theme::background);
+    SetTextColor(dc, Theme::LabelText(colour != labelColours_.end() ? colour->second : Theme::Text()));
+    SetBkColor(dc, Theme::Background());
     return Theme::BackgroundBrush();
 }

@@ -1,7 +1,9 @@
 #include "win/GdiPlusCanvas.h"
 #include "win/FontFamilies.h"
 #include "win/WideText.h"
+#include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
+#include "win/Theme.h"
 #include "win/DisplayScale.h"
 
 #include <windows.h>
@@ -11,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -185,7 +188,14 @@ void Paint(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen
                 graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
             GdiPlusCanvas canvas(graphics);
             ScaledCanvas scaled(canvas, growth.across, growth.down);
-            draw(scaled);
+            // Only what a window shows follows high contrast; images, page
+            // files and printouts are drawn elsewhere and keep their colours.
+            if (const std::optional<ContrastColours> contrast = Theme::ScreenContrast()) {
+                ContrastCanvas seen(scaled, *contrast);
+                draw(seen);
+            } else {
+                draw(scaled);
+            }
         }
         if (target == memory) {
             BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);

@@ -1,5 +1,6 @@
 #include "win/ListView.h"
 #include "win/DisplayScale.h"
+#include "win/Theme.h"
 
 #include <commctrl.h>
 
@@ -36,11 +37,82 @@ void ListView::FitColumns()
     }
 }
 
-void ListView::SetColours(COLORREF background, COLORREF textBackground, COLORREF text)
+namespace {
+
+const char* const kThemed = "OraclineThemedList";
+
+void ApplyThemeColours(HWND list)
 {
-    SendMessageA(list_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));
-    SendMessageA(list_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(textBackground));
-    SendMessageA(list_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+    SendMessageA(list, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(Theme::Background()));
+    SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(Theme::Background()));
+    SendMessageA(list, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(Theme::Text()));
+}
+
+// A styled header keeps its own light face but takes the button text colour,
+// which high contrast may make white: under high contrast the headers are
+// drawn here, face and text from the one pair of system colours made to be
+// read together.
+void DrawHeaderItem(HWND header, const NMCUSTOMDRAW& draw)
+{
+    char text[260] = {};
+    HDITEMA item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(header, HDM_GETITEMA, draw.dwItemSpec, reinterpret_cast<LPARAM>(&item));
+    RECT place = draw.rc;
+    FillRect(draw.hdc, &place, GetSysColorBrush(COLOR_BTNFACE));
+    DrawEdge(draw.hdc, &place, BDR_RAISEDINNER, BF_RECT);
+    SetTextColor(draw.hdc, GetSysColor(COLOR_BTNTEXT));
+    SetBkMode(draw.hdc, TRANSPARENT);
+    InflateRect(&place, -GetSystemMetrics(SM_CXEDGE) * 3, 0);
+    DrawTextA(draw.hdc, text, -1, &place, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+const char* const kListProcedure = "OraclineListProcedure";
+
+LRESULT CALLBACK ThemedList(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropA(list, kListProcedure));
+    if (message == WM_NOTIFY && Theme::HighContrast()) {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == NM_CUSTOMDRAW &&
+            header->hwndFrom == reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0))) {
+            const NMCUSTOMDRAW& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(lParam);
+            if (draw.dwDrawStage == CDDS_PREPAINT)
+                return CDRF_NOTIFYITEMDRAW;
+            if (draw.dwDrawStage == CDDS_ITEMPREPAINT) {
+                DrawHeaderItem(header->hwndFrom, draw);
+                return CDRF_SKIPDEFAULT;
+            }
+        }
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemovePropA(list, kListProcedure);
+        RemovePropA(list, kThemed);
+    }
+    return CallWindowProcA(previous, list, message, wParam, lParam);
+}
+
+} // namespace
+
+void RefreshThemeColours(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetPropA(child, kThemed))
+            ApplyThemeColours(child);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void ListView::UseThemeColours()
+{
+    ApplyThemeColours(list_);
+    if (!GetPropA(list_, kThemed)) {
+        SetPropA(list_, kThemed, reinterpret_cast<HANDLE>(1));
+        SetPropA(list_, kListProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(list_, GWLP_WNDPROC)));
+        SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ThemedList));
+    }
 }
 
 int ListView::Count() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }

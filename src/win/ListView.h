@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+// After a change of the colour scheme or of high contrast: every list of
+// `dialog` that uses the theme's colours takes them anew, and the dialog is
+// drawn again.
+void RefreshThemeColours(HWND dialog);
+
 class ListView {
 public:
     ListView(HWND dialog, int controlId) : list_(GetDlgItem(dialog, controlId)) {}
@@ -14,7 +19,10 @@ public:
     // Widens or narrows the columns in their proportions until together they
     // fill the list, less room for a scroll bar, at any scale and font.
     void FitColumns();
-    void SetColours(COLORREF background, COLORREF textBackground, COLORREF text);
+    // The program's grey with black text, or the system's colours while high
+    // contrast is on, the column headers included; the list follows a
+    // change of either (RefreshThemeColours).
+    void UseThemeColours();
     int Count() const;
     // Appends a row; returns its index.
     int AppendRow(const std::vector<std::string>& cells);

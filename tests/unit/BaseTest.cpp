@@ -1,6 +1,7 @@
 #include "base/Calendar.h"
 #include "base/DateLists.h"
 #include "base/SafeFileWriter.h"
+#include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
 #include "base/TextLines.h"
 #include "platform/FileOps.h"
@@ -295,3 +296,38 @@ TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
 }
 
 }  // namespace
+
+// High contrast on the screen: text and ink take the text colour, grey
+// grounds the background, a bar or mark keeps its hue inside an outline of
+// the text colour, a thin coloured line keeps its hue, images pass as they
+// are.
+TEST(ContrastCanvas, InkAndGroundsTakeTheSystemColoursBarsKeepTheirHues)
+{
+    RecordingCanvas out;
+    ContrastCanvas canvas(out, {Colours::black, Colours::yellow});
+    canvas.DrawText("Emotional", 1, 2, {"Verdana", 12, true}, Colours::maroon);
+    canvas.FillRectangle(0, 0, 800, 480, Colours::grey);
+    canvas.FillRectangle(5, 6, 10, 10, Colours::green);
+    canvas.DrawRectangle(1, 1, 20, 30, Colours::black, 2);
+    canvas.DrawLine(130, 10, 130, 300, Colours::black, 4);
+    canvas.DrawLine(0, 0, 10, 5, Colours::blue, 2);
+    canvas.DrawLine(185, 458, 185, 398, Colours::white, 40);
+    canvas.DrawLineI(290, 458, 290, 458, Colours::red, 40);
+    canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 2);
+    const std::string expected =
+        "Text (1, 2, 0, 0) rgb(255,255,0) \"Emotional\" Verdana 12 bold\n"
+        "Fill (0, 0, 800, 480) rgb(0,0,0) width 0\n"
+        "Fill (5, 6, 10, 10) rgb(0,255,0) width 0\n"
+        "Frame (5, 6, 10, 10) rgb(255,255,0) width 1\n"
+        "Frame (1, 1, 20, 30) rgb(255,255,0) width 2\n"
+        "Line (130, 10, 130, 300) rgb(255,255,0) width 4\n"
+        "Line (0, 0, 10, 5) rgb(0,0,255) width 2\n"
+        "Line (185, 458, 185, 398) rgb(255,255,255) width 40\n"
+        "Line (205, 458, 205, 398) rgb(255,255,0) width 1\n"
+        "Line (205, 398, 165, 398) rgb(255,255,0) width 1\n"
+        "Line (165, 398, 165, 458) rgb(255,255,0) width 1\n"
+        "Line (165, 458, 205, 458) rgb(255,255,0) width 1\n"
+        "LineI (290, 458, 290, 458) rgb(255,0,0) width 40\n"
+        "LineI (1, 2, 3, 4) rgb(255,255,0) width 2\n";
+    EXPECT_EQ(out.Listing(), expected);
+}

@@ -12,6 +12,7 @@
 #include "daily/ExplainPage.h"
 #include "hourly/Superstitions.h"
 #include "schedule/EmailHelpPage.h"
+#include "mail/MailSetupPage.h"
 #include "profiles/InformationPages.h"
 
 #include "TestSupport.h"
@@ -58,6 +59,7 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
         {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"},
+        {"mail-setup", WriteMailSetupPage, "mail_e.htm", "mail_r.htm"},
         {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
          "sign_e.htm", "sign_r.htm"},
         {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},

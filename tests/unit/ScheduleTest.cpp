@@ -3,6 +3,7 @@
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/ScheduleService.h"
 #include "schedule/DeliveryLog.h"
+#include "schedule/DeliveryNotice.h"
 #include "schedule/ScheduleRecord.h"
 #include "schedule/MissedDelivery.h"
 #include "schedule/ScheduledDelivery.h"
@@ -364,3 +365,44 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
 }
 
 } // namespace
+
+// Told once, with the log's own reason: a sent or already-sent run says
+// nothing, a failure says its outcome, a missed run (the newer trouble) says
+// its sentence and the failure before it; whatever reported.txt holds is
+// not told again, and a new trouble is.
+TEST(DeliveryNotice, FailedOrMissedOnceWithTheReason)
+{
+    const std::string sent = "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, sent";
+    const std::string served = "2026-12-07 07:05, Jane Doe.ini, j@d.org, plain text, sent: 250 2.0.0 Ok";
+    const std::string again = "2026-12-07 07:06, Jane Doe.ini, j@d.org, nothing sent, already delivered today";
+    const std::string refused =
+        "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, \"sign-in refused: 535 5.7.8 Bad, sorry\"";
+    const std::string missed = "No delivery since 2026-12-07 07:05: the delivery due 2026-12-08 07:05 did not run.";
+    const std::string ask = "\n\nDo you want to open Currently Scheduled?";
+    const std::string told =
+        "The daily e-mail of 2026-12-07 07:05 was not sent: sign-in refused: 535 5.7.8 Bad, sorry";
+    const struct { std::string last, missed, reported, key, text; } cases[] = {
+        {"", "", "", "", ""},
+        {sent, "", "", "", ""},
+        {served, "", "", "", ""},
+        {again, "", "", "", ""},
+        {refused, "", "", refused, told + ask},
+        {refused, "", refused, "", ""},
+        {refused, "", sent, refused, told + ask},
+        {sent, missed, "", missed, missed + ask},
+        {sent, missed, missed, "", ""},
+        {refused, missed, refused, missed, missed + "\n" + told + ask},
+        {"garbage", "", "", "garbage", "The daily e-mail of the last run was not sent: garbage" + ask},
+    };
+    for (const auto& c : cases) {
+        const std::optional<DeliveryNotice> notice = DeliveryNoticeFor(c.last, c.missed, c.reported);
+        EXPECT_EQ(notice ? notice->key : "", c.key) << c.last << " | " << c.missed;
+        EXPECT_EQ(notice ? notice->text : "", c.text) << c.last << " | " << c.missed;
+    }
+
+    TempDir data;
+    EXPECT_EQ(ReadReportedDelivery(data.dir()), "");
+    ASSERT_TRUE(WriteReportedDelivery(data.dir(), refused));
+    EXPECT_EQ(ReadReportedDelivery(data.dir()), refused);
+    EXPECT_FALSE(DeliveryNoticeFor(refused, "", ReadReportedDelivery(data.dir())));
+}

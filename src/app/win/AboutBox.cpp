@@ -3,7 +3,7 @@
 #include "MainWindowIds.h"
 #include "OraclineVersion.h"
 #include "app/ReleaseDate.h"
-#include "win/Theme.h"
+#include "win/DialogFont.h"
 
 #include <string>
 
@@ -18,7 +18,7 @@ HBRUSH BlackBrush()
 
 INT_PTR AboutBox::RunModal(HWND owner)
 {
-    return DialogBoxParamA(Theme::Instance(), MAKEINTRESOURCEA(IDD_ABOUT), owner, Procedure, 0);
+    return RunScalableDialog(IDD_ABOUT, owner, Procedure, 0);
 }
 
 INT_PTR CALLBACK AboutBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

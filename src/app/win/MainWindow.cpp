@@ -47,6 +47,9 @@ const UINT kInitialisedMessage = WM_APP + 1;
 // Posted once for the burst of item changes one click or key makes, so the
 // selection is read when the list has finished changing it.
 const UINT kSelectionSettledMessage = WM_APP + 2;
+// Posted once the window has shown whole: trouble with the daily e-mail is
+// told over it.
+const UINT kDeliveryNoticeMessage = WM_APP + 3;
 
 const int kTaskButtons[] = {IDC_EDIT_PROFILE, IDC_DELETE_PROFILE, IDOK,
                             IDC_COMPANION,    IDC_SCHEDULE,       IDC_DREAMS};
@@ -87,6 +90,11 @@ MainWindow::MainWindow(const Clock& clock)
         if (pendingFocus_)
             Controls::Focus(Handle(), pendingFocus_);
         pendingFocus_ = 0;
+        PostMessageA(Handle(), kDeliveryNoticeMessage, 0, 0);
+        return 0;
+    });
+    OnWindowMessage(kDeliveryNoticeMessage, [this](WPARAM, LPARAM) {
+        TellDeliveryTrouble(Handle(), clock_);
         return 0;
     });
     OnWindowMessage(WM_SYSCOMMAND, [this](WPARAM wParam, LPARAM) -> std::optional<INT_PTR> {
@@ -181,7 +189,7 @@ void MainWindow::SetUpList()
     list.AddColumn(1, "Description", 300);
     list.AddColumn(2, "Calibration", 100);
     list.FitColumns();
-    list.SetColours(Theme::background, Theme::background, RGB(0, 0, 0));
+    list.UseThemeColours();
 }
 
 DateListControl MainWindow::AnalysisDateLists() const

@@ -96,7 +96,7 @@ void EmailDialog::OnInitDialog()
     list.AddColumn(0, "Name", 110);
     list.AddColumn(1, "Email Address", 177);
     list.FitColumns();
-    list.SetColours(Theme::background, Theme::background, Theme::text);
+    list.UseThemeColours();
     composer_.ReadContacts(contactsPath_);
     composer_.DescribeAttachment(kReadImageSize);
     PushContacts();

@@ -3,7 +3,10 @@
 #include "MailSettingsIds.h"
 #include "base/WipedText.h"
 #include "mail/win/MailCredential.h"
+#include "mail/MailSetupPage.h"
 #include "mail/win/MailSenders.h"
+#include "pages/win/PageFolder.h"
+#include "pages/win/PageWindow.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
 #include "win/MessageBoxes.h"
@@ -43,6 +46,10 @@ MailSettingsDialog::MailSettingsDialog(MailSettingsModel& model) : Dialog(IDD_MA
     OnClicked(IDC_MAIL_USE_SERVER, [this] { MethodClicked(MailMethod::smtp); });
     OnCommand(IDC_MAIL_SECURITY, CBN_SELCHANGE, [this] { SecurityChanged(); });
     OnClicked(IDC_MAIL_TEST, [this] { SendTestMail(); });
+    OnClicked(IDC_MAIL_HELP, [this] {
+        ShowPageModal(Handle(), WriteMailSetupPage(ProgramPageFolder()), kMailSetupTitle, kMailSetupWidth,
+                      kMailSetupHeight);
+    });
     for (int field : {IDC_MAIL_SERVER, IDC_MAIL_PORT, IDC_MAIL_USER})
         OnCommand(field, EN_CHANGE, [this] { ShowPasswordHint(); });
 }

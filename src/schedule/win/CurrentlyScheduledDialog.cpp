@@ -33,7 +33,8 @@ LocalMinute LocalMinuteOf(const SYSTEMTIME& time)
     return {{time.wYear, time.wMonth, time.wDay}, time.wHour, time.wMinute};
 }
 
-// Since when no delivery ran although one was due, or an empty text.
+} // namespace
+
 std::string MissedText(const std::string& recordPath, const std::string& lastLine, const std::string& storedTime)
 {
     const std::optional<ClockTime> daily = ParseStoredTime(storedTime);
@@ -47,6 +48,8 @@ std::string MissedText(const std::string& recordPath, const std::string& lastLin
     GetLocalTime(&now);
     return MissedDeliveryText(ParseLogTime(lastLine), LocalMinuteOf(saved), *daily, LocalMinuteOf(now));
 }
+
+namespace {
 
 // Posted once the dialog manager has given Change the first focus.
 const UINT kTabIntoLastDelivery = WM_APP + 1;

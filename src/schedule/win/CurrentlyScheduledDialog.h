@@ -8,6 +8,11 @@
 
 #include <string>
 
+// Since when no delivery ran although one was due at `storedTime`, after
+// the record was saved and the run `lastLine` logged; empty while none is
+// missed.
+std::string MissedText(const std::string& recordPath, const std::string& lastLine, const std::string& storedTime);
+
 class CurrentlyScheduledDialog : public Dialog {
 public:
     CurrentlyScheduledDialog(ScheduleDisplay shown, const std::string& logPath, const std::string& recordPath);

@@ -3,6 +3,7 @@
 #include "mail/win/MailSenders.h"
 #include "mail/win/MailSettingsDialog.h"
 #include "schedule/DeliveryLog.h"
+#include "schedule/DeliveryNotice.h"
 #include "schedule/ScheduleDialogModel.h"
 #include "schedule/win/CurrentlyScheduledDialog.h"
 #include "schedule/win/ScheduleDialog.h"
@@ -18,6 +19,18 @@ TaskSchedulerService MakeService()
     return TaskSchedulerService([] { return SecurityAttributesDialog().Ask(); });
 }
 
+// Currently Scheduled; true, with the model filled from the record, when
+// the user chose Change.
+bool ChangeCurrentSchedule(HWND owner, const std::string& recordPath, ScheduleDialogModel& model)
+{
+    const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
+    CurrentlyScheduledDialog current(shown, AccountDataDirectory() + kDeliveryLogName, recordPath);
+    if (current.RunModal(owner) != IDOK)
+        return false;
+    model.TakeCurrent(shown);
+    return true;
+}
+
 } // namespace
 
 void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock& clock)
@@ -28,11 +41,8 @@ void RunScheduleDialogs(HWND owner, const std::string& profilePath, const Clock&
     const std::string recordPath = ScheduleRecordPath();
     ScheduleDialogModel model(profilePath);
     if (ChooseScheduleEntry(recordPath, service) == ScheduleEntry::CurrentlyScheduled) {
-        const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-        CurrentlyScheduledDialog current(shown, AccountDataDirectory() + kDeliveryLogName, recordPath);
-        if (current.RunModal(owner) != IDOK)
+        if (!ChangeCurrentSchedule(owner, recordPath, model))
             return;
-        model.TakeCurrent(shown);
     } else if (AwaitsConfirmation(recordPath)) {
         // The copied schedule is confirmed by saving it: it starts filled.
         model.TakeCurrent(ReadScheduleRecordForDisplay(recordPath));
@@ -44,4 +54,28 @@ bool EndScheduleBeforeDeleting(const std::string& profilePath)
 {
     TaskSchedulerService service = MakeService();
     return EndScheduleOfDeletedProfile(ScheduleRecordPath(), profilePath, service, AskQuestion);
+}
+
+void TellDeliveryTrouble(HWND owner, const Clock& clock)
+{
+    const std::string recordPath = ScheduleRecordPath();
+    ScheduleRecord record;
+    const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
+    if (!shown.valid || !ReadScheduleRecordForDelivery(recordPath, record))
+        return;
+    const std::string dataDirectory = AccountDataDirectory();
+    const std::string last = LastDeliveryLogLine(dataDirectory + kDeliveryLogName);
+    const std::optional<DeliveryNotice> notice = DeliveryNoticeFor(
+        last, MissedText(recordPath, last, shown.storedTime), ReadReportedDelivery(dataDirectory));
+    if (!notice)
+        return;
+    // Told is told, whatever the answer: the next start keeps quiet about it.
+    WriteReportedDelivery(dataDirectory, notice->key);
+    if (!AskQuestion(notice->text))
+        return;
+    ScheduleDialogModel model(record.profilePath);
+    if (ChangeCurrentSchedule(owner, recordPath, model)) {
+        TaskSchedulerService service = MakeService();
+        ScheduleDialog(model, service, clock).RunModal(owner);
+    }
 }
