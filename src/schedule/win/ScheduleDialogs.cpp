@@ -61,7 +61,9 @@ void TellDeliveryTrouble(HWND owner, const Clock& clock)
     const std::string recordPath = ScheduleRecordPath();
     ScheduleRecord record;
     const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
-    if (!shown.valid || !ReadScheduleRecordForDelivery(recordPath, record))
+    // A schedule copied from an earlier version is off until the user
+    // confirms it, as the start has just said; its refusals are no failure.
+    if (!shown.valid || !ReadScheduleRecordForDelivery(recordPath, record) || record.awaitsConfirmation)
         return;
     const std::string dataDirectory = AccountDataDirectory();
     const std::string last = LastDeliveryLogLine(dataDirectory + kDeliveryLogName);

@@ -332,8 +332,10 @@ std::string PlainBitmap(int width, int height, COLORREF colour)
 std::vector<int> ControlsOverDrawing(HWND dialog)
 {
     std::vector<HWND> controls;
+    // The area a screen reader reads the drawing from paints nothing.
+    char kind[64] = {};
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (IsWindowVisible(child))
+        if (IsWindowVisible(child) && !(GetClassNameA(child, kind, sizeof kind) && std::string(kind) == "OraclineSpokenArea"))
             controls.push_back(child);
     for (HWND control : controls)
         ShowWindow(control, SW_HIDE);
