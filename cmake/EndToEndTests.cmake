@@ -33,8 +33,12 @@ include(GoogleTest)
 gtest_discover_tests(e2e_tests
   DISCOVERY_MODE PRE_TEST
   DISCOVERY_TIMEOUT 120
-  TEST_FILTER "-MailWithoutMapi.*:MailServer.*:FiredJob.*"
+  TEST_FILTER "-MailWithoutMapi.*:MailServer.*:FiredJob.*:DailyAnalysis.*"
   PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
+# The Daily Analysis tests share one start of the program, in one process;
+# each failure still names its own test.
+add_test(NAME DailyAnalysis COMMAND e2e_tests --gtest_filter=DailyAnalysis.*)
+set_tests_properties(DailyAnalysis PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
 # Without any mapi32: neither the recording library nor Wine's own loads.
 # The overrides are read when a program starts, so the run needs its own.
 add_test(NAME MailWithoutMapi COMMAND e2e_tests --gtest_filter=MailWithoutMapi.*)
