@@ -1,6 +1,8 @@
 #include "base/TextLines.h"
 
+#include "base/Utf8Text.h"
 #include "platform/FileOps.h"
+#include "platform/SystemCodePage.h"
 
 #include <cerrno>
 #include <climits>
@@ -17,7 +19,7 @@ bool IsCSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-void DeliverPiece(std::string& piece,
+void DeliverPiece(std::string& piece, bool systemCodePage,
                   const std::function<void(const std::string&)>& onLine)
 {
     std::size_t nul = piece.find('\0');
@@ -25,7 +27,7 @@ void DeliverPiece(std::string& piece,
         piece.resize(nul);
     if (!piece.empty() && piece.back() == '\n')
         piece.pop_back();
-    onLine(piece);
+    onLine(systemCodePage ? Utf8FromSystemCodePage(piece) : piece);
     piece.clear();
 }
 
@@ -47,6 +49,9 @@ void ForEachLineIn(const std::string& bytes,
                    std::size_t bufferSize)
 {
     const std::size_t pieceLength = bufferSize > 1 ? bufferSize - 1 : 1;
+    // Pieces are cut from the bytes as they are, so a file in the old code
+    // page breaks its long lines where it always did.
+    const bool systemCodePage = !IsValidUtf8(bytes);
     std::string piece;
     piece.reserve(pieceLength);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -56,10 +61,10 @@ void ForEachLineIn(const std::string& bytes,
             continue;
         piece.push_back(bytes[i]);
         if (bytes[i] == '\n' || piece.size() == pieceLength)
-            DeliverPiece(piece, onLine);
+            DeliverPiece(piece, systemCodePage, onLine);
     }
     if (!piece.empty())
-        DeliverPiece(piece, onLine);
+        DeliverPiece(piece, systemCodePage, onLine);
 }
 
 bool ReadSmallFile(const std::string& path, std::string& bytes)

@@ -13,7 +13,9 @@ constexpr long long kMaxDataFileBytes = 1 << 20;
 // line of its own. CR LF counts as one line feed on every platform, so a file
 // written on Windows reads the same here, including where the 499-character
 // pieces break. What the callback gets is the piece up to its first NUL byte
-// (the part a C string would hold) with the line feed removed.
+// (the part a C string would hold) with the line feed removed, in UTF-8: a
+// file that is not UTF-8 is one an earlier version wrote in the system's
+// code page, and its pieces are read in that.
 //
 // Returns false, without a line, when the file cannot be opened, and for
 // anything that is not a regular file of at most kMaxDataFileBytes (a device
