@@ -64,3 +64,7 @@ endif()
 # The resource compiler does not report the pictures it embeds as inputs.
 file(GLOB ARTWORK_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/art/*)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/res/Artwork.rc PROPERTIES OBJECT_DEPENDS "${ARTWORK_FILES}")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/res/Oracline.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/Oracline.manifest)
+set_source_files_properties(${UTF8_PROCESS_RESOURCE} PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/utf8/Utf8Process.manifest)
