@@ -4,29 +4,29 @@
 
 namespace {
 
-std::wstring Wide(UINT codePage, const std::string& text)
+std::wstring Wide(const std::string& text)
 {
     if (text.empty())
         return std::wstring();
     const int size = static_cast<int>(text.size());
-    const int needed = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    const int needed = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
     if (needed <= 0)
         return std::wstring();
     std::wstring wide(static_cast<size_t>(needed), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, &wide[0], needed);
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &wide[0], needed);
     return wide;
 }
 
-std::string Narrow(const wchar_t* text, size_t length, DWORD flags)
+std::string Narrow(const wchar_t* text, size_t length)
 {
     if (!text || length == 0)
         return std::string();
     const int size = static_cast<int>(length);
-    const int needed = WideCharToMultiByte(CP_UTF8, flags, text, size, nullptr, 0, nullptr, nullptr);
+    const int needed = WideCharToMultiByte(CP_UTF8, 0, text, size, nullptr, 0, nullptr, nullptr);
     if (needed <= 0)
         return std::string();
     std::string narrow(static_cast<size_t>(needed), '\0');
-    WideCharToMultiByte(CP_UTF8, flags, text, size, &narrow[0], needed, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text, size, &narrow[0], needed, nullptr, nullptr);
     return narrow;
 }
 
@@ -34,15 +34,22 @@ std::string Narrow(const wchar_t* text, size_t length, DWORD flags)
 
 std::wstring WideText(const std::string& text)
 {
-    return Wide(CP_UTF8, text);
+    return Wide(text);
 }
 
 std::string NarrowText(const wchar_t* text, size_t length)
 {
-    return Narrow(text, length, 0);
+    return Narrow(text, length);
 }
 
 std::string NarrowTextExactly(const wchar_t* text, size_t length)
 {
-    return Narrow(text, length, WC_ERR_INVALID_CHARS);
+    // By hand: Windows before Vista refuses WC_ERR_INVALID_CHARS.
+    for (size_t i = 0; i < length; ++i) {
+        const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF, low = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+        if (low || (high && (i + 1 == length || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF)))
+            return std::string();
+        i += high;
+    }
+    return Narrow(text, length);
 }
