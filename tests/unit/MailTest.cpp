@@ -110,6 +110,15 @@ TEST(Contacts, ADeletionIsNeverRefusedForSize)
 TEST(Contacts, ChecksAndSelection)
 {
     const std::string n100(100, 'n');
+    const auto repeated = [](const char* character) {
+        return [character](int times) {
+            std::string text;
+            for (int i = 0; i < times; ++i)
+                text += character;
+            return text;
+        };
+    };
+    const auto chinese = repeated("\u738B"), emoji = repeated("\U0001F600");
     const struct { std::string name, address, refusal; } cases[] = {
         {"", "", "Please enter Contact's Name first.    "},
         {n100 + "n", "", "Contact's Name is too long. Maximum size is 100 characters.    "},
@@ -117,6 +126,10 @@ TEST(Contacts, ChecksAndSelection)
         {"A", n100 + "@", "Contact's Email is too long. Maximum size is 100 characters.    "},
         {"A", "a.example.org", "Contact's Email is not valid.     "},
         {n100, n100.substr(1) + "@", ""},
+        {chinese(100), "a@b", ""},
+        {chinese(101), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
+        {emoji(75), "a@b", ""},  // four bytes each: a line holds no more
+        {emoji(76), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ContactRefusal(c.name, c.address), c.refusal) << c.name.size() << " " << c.address;
