@@ -19,7 +19,7 @@ bool IsCSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-void DeliverPiece(std::string& piece, bool systemCodePage,
+void DeliverPiece(std::string& piece, bool systemCodePage, std::size_t pieceLength,
                   const std::function<void(const std::string&)>& onLine)
 {
     std::size_t nul = piece.find('\0');
@@ -27,7 +27,9 @@ void DeliverPiece(std::string& piece, bool systemCodePage,
         piece.resize(nul);
     if (!piece.empty() && piece.back() == '\n')
         piece.pop_back();
-    onLine(systemCodePage ? Utf8FromSystemCodePage(piece) : piece);
+    // In UTF-8 a piece may grow; it still gets no longer than a piece, so
+    // what is written back from it reads back the same.
+    onLine(systemCodePage ? Utf8Prefix(Utf8FromSystemCodePage(piece), pieceLength) : piece);
     piece.clear();
 }
 
@@ -61,10 +63,10 @@ void ForEachLineIn(const std::string& bytes,
             continue;
         piece.push_back(bytes[i]);
         if (bytes[i] == '\n' || piece.size() == pieceLength)
-            DeliverPiece(piece, systemCodePage, onLine);
+            DeliverPiece(piece, systemCodePage, pieceLength, onLine);
     }
     if (!piece.empty())
-        DeliverPiece(piece, systemCodePage, onLine);
+        DeliverPiece(piece, systemCodePage, pieceLength, onLine);
 }
 
 bool ReadSmallFile(const std::string& path, std::string& bytes)

@@ -15,7 +15,8 @@ constexpr long long kMaxDataFileBytes = 1 << 20;
 // pieces break. What the callback gets is the piece up to its first NUL byte
 // (the part a C string would hold) with the line feed removed, in UTF-8: a
 // file that is not UTF-8 is one an earlier version wrote in the system's
-// code page, and its pieces are read in that.
+// code page, and its pieces are read in that (each cut, between characters,
+// to the piece length again).
 //
 // Returns false, without a line, when the file cannot be opened, and for
 // anything that is not a regular file of at most kMaxDataFileBytes (a device
