@@ -74,6 +74,11 @@ bool ReadSmallFile(const std::string& path, std::string& bytes)
     return ReadRegularFile(path, kMaxDataFileBytes, bytes);
 }
 
+std::string TextAsUtf8(const std::string& bytes)
+{
+    return IsValidUtf8(bytes) ? bytes : Utf8FromSystemCodePage(bytes);
+}
+
 bool IsMissingFile(const std::string& path)
 {
     struct stat status;

@@ -39,6 +39,10 @@ void ForEachLineIn(const std::string& bytes,
 // ForEachLine would refuse.
 bool ReadSmallFile(const std::string& path, std::string& bytes);
 
+// Bytes of a file as UTF-8: as they are when they are UTF-8, else read in
+// the system's code page (the pages are written in Windows-1252).
+std::string TextAsUtf8(const std::string& bytes);
+
 // True when nothing at all is named `path`: a reader that found nothing may
 // then start a new file, where one that could not read a file must leave it.
 bool IsMissingFile(const std::string& path);
