@@ -26,7 +26,7 @@ set(E2E_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX}")
 
 # Tests on the normal 1024 x 768 screen of the run.
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*Test.cpp)
-add_executable(e2e_tests ${E2E_SOURCES})
+add_executable(e2e_tests ${E2E_SOURCES} ${UTF8_PROCESS_RESOURCE})
 target_link_libraries(e2e_tests PRIVATE e2e_driver gtest_main)
 add_dependencies(e2e_tests Oracline oracline-cli mapi32_recording)
 include(GoogleTest)
@@ -62,7 +62,7 @@ endif()
 # Tests that need a screen of their own: each group runs on a private Xvfb
 # screen, which only the Wine wrapper can give them.
 file(GLOB E2E_SCREEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/screens/*.cpp)
-add_executable(e2e_screen_tests ${E2E_SCREEN_SOURCES})
+add_executable(e2e_screen_tests ${E2E_SCREEN_SOURCES} ${UTF8_PROCESS_RESOURCE})
 target_link_libraries(e2e_screen_tests PRIVATE e2e_driver gtest_main)
 add_dependencies(e2e_screen_tests Oracline)
 if(CMAKE_CROSSCOMPILING)

@@ -3,6 +3,9 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 _WIN32_
 
 file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/*.rc)
 add_executable(Oracline WIN32 ${FRONT_END_SOURCES} ${RESOURCE_SCRIPTS})
+# UTF-8 as the process code page, as Oracline.exe has it.
+set(UTF8_PROCESS_RESOURCE ${CMAKE_SOURCE_DIR}/src/res/utf8/Utf8Process.rc)
+target_sources(oracline-cli PRIVATE ${UTF8_PROCESS_RESOURCE})
 # Libraries that only some paths use are loaded on first use: loading
 # comdlg32.dll and shell32.dll (with the shell libraries they pull in),
 # comctl32.dll and oleaut32.dll at start-up cost most of the scheduled run's
@@ -62,3 +65,7 @@ endif()
 # The resource compiler does not report the pictures it embeds as inputs.
 file(GLOB ARTWORK_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/art/*)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/res/Artwork.rc PROPERTIES OBJECT_DEPENDS "${ARTWORK_FILES}")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/res/Oracline.rc PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/Oracline.manifest)
+set_source_files_properties(${UTF8_PROCESS_RESOURCE} PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/res/utf8/Utf8Process.manifest)

@@ -1,6 +1,8 @@
 #include "base/TextLines.h"
 
+#include "base/Utf8Text.h"
 #include "platform/FileOps.h"
+#include "platform/SystemCodePage.h"
 
 #include <cerrno>
 #include <climits>
@@ -17,7 +19,7 @@ bool IsCSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-void DeliverPiece(std::string& piece,
+void DeliverPiece(std::string& piece, bool systemCodePage, std::size_t pieceLength,
                   const std::function<void(const std::string&)>& onLine)
 {
     std::size_t nul = piece.find('\0');
@@ -25,7 +27,9 @@ void DeliverPiece(std::string& piece,
         piece.resize(nul);
     if (!piece.empty() && piece.back() == '\n')
         piece.pop_back();
-    onLine(piece);
+    // In UTF-8 a piece may grow; it still gets no longer than a piece, so
+    // what is written back from it reads back the same.
+    onLine(systemCodePage ? Utf8Prefix(Utf8FromSystemCodePage(piece), pieceLength) : piece);
     piece.clear();
 }
 
@@ -47,6 +51,9 @@ void ForEachLineIn(const std::string& bytes,
                    std::size_t bufferSize)
 {
     const std::size_t pieceLength = bufferSize > 1 ? bufferSize - 1 : 1;
+    // Pieces are cut from the bytes as they are, so a file in the old code
+    // page breaks its long lines where it always did.
+    const bool systemCodePage = !IsValidUtf8(bytes);
     std::string piece;
     piece.reserve(pieceLength);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -56,15 +63,20 @@ void ForEachLineIn(const std::string& bytes,
             continue;
         piece.push_back(bytes[i]);
         if (bytes[i] == '\n' || piece.size() == pieceLength)
-            DeliverPiece(piece, onLine);
+            DeliverPiece(piece, systemCodePage, pieceLength, onLine);
     }
     if (!piece.empty())
-        DeliverPiece(piece, onLine);
+        DeliverPiece(piece, systemCodePage, pieceLength, onLine);
 }
 
 bool ReadSmallFile(const std::string& path, std::string& bytes)
 {
     return ReadRegularFile(path, kMaxDataFileBytes, bytes);
+}
+
+std::string TextAsUtf8(const std::string& bytes)
+{
+    return IsValidUtf8(bytes) ? bytes : Utf8FromSystemCodePage(bytes);
 }
 
 bool IsMissingFile(const std::string& path)

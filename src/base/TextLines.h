@@ -13,7 +13,10 @@ constexpr long long kMaxDataFileBytes = 1 << 20;
 // line of its own. CR LF counts as one line feed on every platform, so a file
 // written on Windows reads the same here, including where the 499-character
 // pieces break. What the callback gets is the piece up to its first NUL byte
-// (the part a C string would hold) with the line feed removed.
+// (the part a C string would hold) with the line feed removed, in UTF-8: a
+// file that is not UTF-8 is one an earlier version wrote in the system's
+// code page, and its pieces are read in that (each cut, between characters,
+// to the piece length again).
 //
 // Returns false, without a line, when the file cannot be opened, and for
 // anything that is not a regular file of at most kMaxDataFileBytes (a device
@@ -35,6 +38,10 @@ void ForEachLineIn(const std::string& bytes,
 // are, read through one handle; false (and `bytes` empty) for anything
 // ForEachLine would refuse.
 bool ReadSmallFile(const std::string& path, std::string& bytes);
+
+// Bytes of a file as UTF-8: as they are when they are UTF-8, else read in
+// the system's code page (the pages are written in Windows-1252).
+std::string TextAsUtf8(const std::string& bytes);
 
 // True when nothing at all is named `path`: a reader that found nothing may
 // then start a new file, where one that could not read a file must leave it.

@@ -1,5 +1,6 @@
 #include "mail/Contacts.h"
 
+#include "base/Utf8Text.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
@@ -107,7 +108,9 @@ std::string ContactRefusal(const std::string& name, const std::string& address)
 {
     if (name.empty())
         return "Please enter Contact's Name first.    ";
-    if (name.size() > kContactTextLimit)
+    // Characters, each of at most three bytes: a line of the contacts file
+    // is read in pieces of 329 bytes.
+    if (Utf8Length(name) > kContactTextLimit || name.size() > 3 * kContactTextLimit)
         return "Contact's Name is too long. Maximum size is 100 characters.    ";
     return AddressRefusal(address);
 }

@@ -1,6 +1,7 @@
 #include "mail/EmailComposer.h"
 
 #include "mail/ComposedMail.h"
+#include "base/Utf8Text.h"
 #include "base/AsciiText.h"
 
 #include <sys/stat.h>
@@ -132,9 +133,9 @@ std::string EmailComposer::CheckForEmail(bool& askResize) const
     }
     if (subject.empty())
         return "Please enter Email Subject first.    ";
-    if (subject.size() > kSubjectLimit)
+    if (Utf8Length(subject) > kSubjectLimit)
         return "Email Subject is too long. Maximum size is 50 characters.    ";
-    if (message.size() > kMessageLimit)
+    if (Utf8Length(message) > kMessageLimit)
         return "Email Message is too long. Maximum size is 200 characters.    ";
     // A report deleted after saving would reach the mail client as a path to
     // nothing; most clients then fail the whole send without saying why.

@@ -47,7 +47,7 @@ bool ServerMailSender::AddRecipient(const std::string& text)
 bool ServerMailSender::AddAttachment(const std::string& fullPath, const std::string& displayName)
 {
     MimeAttachment attachment;
-    attachment.name = tools_.utf8(displayName.empty() ? FileNameOf(fullPath) : displayName);
+    attachment.name = displayName.empty() ? FileNameOf(fullPath) : displayName;
     if (!ReadAttachment(fullPath, kLargestAttachmentBytes, attachment.bytes))
         return false;
     attachments_.push_back(std::move(attachment));
@@ -57,11 +57,11 @@ bool ServerMailSender::AddAttachment(const std::string& fullPath, const std::str
 unsigned long ServerMailSender::Send()
 {
     MimeMail mail;
-    mail.fromName = tools_.utf8(originatorName_);
+    mail.fromName = originatorName_;
     mail.from = settings_.from;
     mail.to = recipients_;
-    mail.subject = tools_.utf8(subject_);
-    mail.body = tools_.utf8(body_);
+    mail.subject = subject_;
+    mail.body = body_;
     mail.attachments = std::move(attachments_);
     mail.date = tools_.now();
     const std::size_t at = settings_.from.rfind('@');
@@ -72,7 +72,7 @@ unsigned long ServerMailSender::Send()
     recipients_.clear();
     attachments_.clear();
     MailSettings account = settings_;
-    account.user = tools_.utf8(settings_.user);
+    account.user = settings_.user;
     std::unique_ptr<SmtpConnection> connection = tools_.openConnection();
     outcome_ = connection ? SendThroughServer(*connection, account, password_, tools_.clientName, envelope)
                           : SmtpOutcome{SmtpOutcome::unreachable, "no network", ""};

@@ -1,8 +1,8 @@
 #pragma once
 // The mail sender that hands a message straight to the user's mail server:
 // the message assembled as MIME and sent over SMTP with TLS. The platform
-// gives it the connection and what only it knows (the text's code page, the
-// local time, random tokens).
+// gives it the connection and what only it knows (the local time, random
+// tokens).
 #include "mail/MailSender.h"
 #include "mail/MailSettings.h"
 #include "mail/MimeMessage.h"
@@ -15,8 +15,6 @@
 
 struct ServerMailTools {
     std::function<std::unique_ptr<SmtpConnection>()> openConnection;
-    // The program's narrow text as UTF-8.
-    std::function<std::string(const std::string&)> utf8;
     // The Date header's value for now.
     std::function<std::string()> now;
     // A fresh random token of letters and digits, for the Message-ID and

@@ -536,7 +536,7 @@ bool LoadPageFile(const std::string& path, PageDocument& page, std::string& show
     std::string html;
     if (!ReadSmallFile(path, html))
         return false;
-    page = ParsePage(html);
+    page = ParsePage(TextAsUtf8(html));
     shownPath = path;
     if (page.refreshTarget.empty())
         return true;
@@ -545,7 +545,7 @@ bool LoadPageFile(const std::string& path, PageDocument& page, std::string& show
     // elsewhere (another folder, a share) is shown, not followed.
     const std::string next = PageTarget(page.refreshTarget, path);
     if (IsPageFileIn(next, FolderOf(path)) && ReadSmallFile(next, html)) {
-        page = ParsePage(html);
+        page = ParsePage(TextAsUtf8(html));
         page.refreshTarget.clear();
         shownPath = next;
     }

@@ -2,6 +2,7 @@
 
 #include "base/AsciiText.h"
 #include "base/DataPaths.h"
+#include "base/Utf8Text.h"
 
 #include <cstring>
 
@@ -19,11 +20,12 @@ bool IsDeviceName(const std::string& description)
     for (const char* device : kDevices)
         if (base == device)
             return true;
-    if (base.size() != 4 || (base.compare(0, 3, "com") != 0 && base.compare(0, 3, "lpt") != 0))
+    if (base.size() < 4 || (base.compare(0, 3, "com") != 0 && base.compare(0, 3, "lpt") != 0))
         return false;
-    // Windows-1252 superscript one, two and three count as digits here.
-    const unsigned char digit = static_cast<unsigned char>(base[3]);
-    return (digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+    // The superscripts one, two and three count as digits here.
+    const std::string digit = base.substr(3);
+    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\u00B9" || digit == "\u00B2" ||
+           digit == "\u00B3";
 }
 
 bool IsOwnFileName(const std::string& description)
@@ -39,7 +41,7 @@ bool IsOwnFileName(const std::string& description)
 
 bool IsStorableText(const std::string& text)
 {
-    if (text.size() > kMaxProfileText)
+    if (!IsValidUtf8(text) || Utf8Length(text) > kMaxProfileText)
         return false;
     for (char c : text) {
         const unsigned char byte = static_cast<unsigned char>(c);
@@ -49,10 +51,22 @@ bool IsStorableText(const std::string& text)
     return true;
 }
 
+std::string ForbiddenCharacterOf(const std::string& description)
+{
+    for (std::size_t at = 0; at < description.size();) {
+        const std::string character = Utf8CharacterAt(description, at);
+        const unsigned char byte = static_cast<unsigned char>(character[0]);
+        if (byte < 32 || byte == 127 || !IsValidUtf8(character) ||
+            (character.size() == 1 && std::strchr("<>:\"/\\|?*~", byte)))
+            return character;
+        at += character.size();
+    }
+    return std::string();
+}
+
 DescriptionProblem DescriptionProblemOf(const std::string& description)
 {
-    if (description.empty() || !IsStorableText(description) ||
-        description.find_first_of("<>:\"/\\|?*~") != std::string::npos)
+    if (description.empty() || !IsStorableText(description) || !ForbiddenCharacterOf(description).empty())
         return DescriptionProblem::Character;
     if (IsDeviceName(description))
         return DescriptionProblem::Device;

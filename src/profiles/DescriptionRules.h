@@ -11,9 +11,13 @@
 constexpr std::size_t kMaxProfileText = 100;
 
 // True for a value that fits on one line of a profile file or the index:
-// at most kMaxProfileText bytes and no control characters. A line break in a
-// name would start a key of its own in the file.
+// UTF-8 of at most kMaxProfileText characters and no control characters. A
+// line break in a name would start a key of its own in the file.
 bool IsStorableText(const std::string& text);
+
+// The first character of `description` that a file name cannot hold (see
+// Character below), whole as it was typed; empty when there is none.
+std::string ForbiddenCharacterOf(const std::string& description);
 
 // Why "<description>.ini" would not name a file of its own in the data
 // directory on every platform, or None when it would:

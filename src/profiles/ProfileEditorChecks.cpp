@@ -1,13 +1,11 @@
 #include "profiles/ProfileEditorChecks.h"
 
+#include "base/Utf8Text.h"
 #include "profiles/ProfileFile.h"
 
 namespace EditorMessages {
 const char* const kDescriptionEmpty = "Please enter Profile Description first.    ";
 const char* const kDescriptionTooLong = "Profile Description is limited to 100 characters.    ";
-const char* const kDescriptionCharacter =
-    "Profile Description contains a character that file names cannot hold:    \n"
-    "< > : \" / \\ | ? * ~ or a control character.    \nPlease correct it and then try again.    ";
 const char* const kDescriptionDevice =
     "Profile Description is the name of a device (such as CON, PRN, AUX, NUL, COM1 or LPT1).    \n"
     "Please correct it and then try again.    ";
@@ -33,6 +31,16 @@ const char* const kReplaceQuestion =
 const char* const kUnableToSave = "Unable to save profile.    ";
 } // namespace EditorMessages
 
+std::string DescriptionCharacterMessage(const std::string& character)
+{
+    const unsigned char byte = character.empty() ? 0 : static_cast<unsigned char>(character[0]);
+    const std::string named = byte < 32 || byte == 127 ? "a control character"
+                              : IsValidUtf8(character) ? character
+                                                       : "a byte that is not a character";
+    return "Profile Description contains a character that file names cannot hold: " + named +
+           "    \nPlease correct it and then try again.    ";
+}
+
 namespace {
 
 // Empty when the parent's year is plausible for the person's own year.
@@ -53,11 +61,11 @@ std::string FirstInputProblem(const Profile& profile)
     using namespace EditorMessages;
     if (profile.description.empty())
         return kDescriptionEmpty;
-    if (profile.description.size() > kMaxProfileText)
+    if (Utf8Length(profile.description) > kMaxProfileText)
         return kDescriptionTooLong;
     switch (DescriptionProblemOf(profile.description)) {
     case DescriptionProblem::Character:
-        return kDescriptionCharacter;
+        return DescriptionCharacterMessage(ForbiddenCharacterOf(profile.description));
     case DescriptionProblem::Device:
         return kDescriptionDevice;
     case DescriptionProblem::OwnFile:
@@ -67,7 +75,7 @@ std::string FirstInputProblem(const Profile& profile)
     }
     if (profile.fullName.empty())
         return kNameEmpty;
-    if (profile.fullName.size() > kMaxProfileText)
+    if (Utf8Length(profile.fullName) > kMaxProfileText)
         return kNameTooLong;
     if (!IsStorableText(profile.fullName))
         return kNameNotStorable;

@@ -9,7 +9,6 @@
 namespace EditorMessages {
 extern const char* const kDescriptionEmpty;
 extern const char* const kDescriptionTooLong;
-extern const char* const kDescriptionCharacter;
 extern const char* const kDescriptionDevice;
 extern const char* const kDescriptionOwnFile;
 extern const char* const kNameEmpty;
@@ -22,6 +21,10 @@ extern const char* const kFatherTooYoung;
 extern const char* const kReplaceQuestion;
 extern const char* const kUnableToSave;
 } // namespace EditorMessages
+
+// The refusal of a description for `character`, which it holds as typed
+// (control characters, which show as nothing, are named as such).
+std::string DescriptionCharacterMessage(const std::string& character);
 
 // The first input check the profile fails, as the message to show, or an
 // empty text when every check passes. The order matters: a user who left

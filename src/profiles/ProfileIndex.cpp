@@ -140,8 +140,13 @@ bool UpdateProfileIndex(const std::string& dataDirectory, const std::vector<Inde
 
 bool IndexHasRoom(const std::vector<ProfileIndexEntry>& rows)
 {
-    const std::string longest(kMaxProfileText, 'x');
-    static const std::size_t longestRow = TextFileBytes(FormatIndex({{longest, longest, "Automatic"}}));
+    // Four bytes are the most a UTF-8 character takes.
+    static const std::size_t longestRow = [] {
+        std::string longest;
+        for (std::size_t i = 0; i < kMaxProfileText; ++i)
+            longest += "\U0001F600";
+        return TextFileBytes(FormatIndex({{longest, longest, "Automatic"}}));
+    }();
     return rows.size() < kMaxIndexRows &&
            TextFileBytes(FormatIndex(rows)) + longestRow <= static_cast<std::size_t>(kMaxDataFileBytes);
 }

@@ -1,5 +1,6 @@
 #include "schedule/DeliveryLog.h"
 
+#include "base/Utf8Text.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 
@@ -46,15 +47,16 @@ std::string FormatDeliveryLogLine(const DeliveryLogEntry& entry)
     for (char& c : line)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = '?';
-    line.resize(std::min(line.size(), kLongestLine));
-    return line;
+    // A server's answer may be cut anywhere; cut between characters here too:
+    // a file that stops being UTF-8 is read in the old code page.
+    return Utf8Prefix(Utf8Repaired(line, '?'), kLongestLine);
 }
 
 bool AppendDeliveryLog(const std::string& logPath, const std::string& line)
 {
     std::deque<std::string> lines;
     ForEachLine(logPath, [&](const std::string& read) {
-        lines.push_back(read.substr(0, kLongestLine));
+        lines.push_back(Utf8Prefix(read, kLongestLine));
         if (lines.size() >= static_cast<size_t>(kDeliveryLogLines))
             lines.pop_front();  // room for the new line
     });

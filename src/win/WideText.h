@@ -1,19 +1,15 @@
 #pragma once
-// Text crosses into GDI+ and COM as UTF-16; everywhere else it stays narrow,
-// in the system's ANSI code page. These two are the only crossings.
+// Text is UTF-8 inside the program. The manifest makes UTF-8 the process
+// code page (Windows 10 1903 and later), so the ANSI calls take it as it is;
+// GDI+, COM and the wide calls get UTF-16 from here. These are the only
+// crossings.
 #include <cstddef>
 #include <string>
 
 std::wstring WideText(const std::string& text);
-// `length` UTF-16 units from `text`; characters the code page lacks become
-// its default character.
+// `length` UTF-16 units from `text`; a lone surrogate becomes U+FFFD.
 std::string NarrowText(const wchar_t* text, size_t length);
 
-// The same, but empty when a character has no exact spelling in the code
-// page: a path with a stand-in character would name another file.
+// The same, but empty when `text` holds a lone surrogate: a path spelt with
+// a stand-in character would name another file.
 std::string NarrowTextExactly(const wchar_t* text, size_t length);
-
-// Text for the mail server, which takes UTF-8: from the narrow text, and
-// from UTF-16 (what the Credential Manager keeps).
-std::string Utf8Text(const std::string& text);
-std::string Utf8FromWide(const wchar_t* text, size_t length);

@@ -152,7 +152,7 @@ TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFai
     HWND composer = WaitForDialog(pid, "Email");
     ASSERT_TRUE(composer);
     SetControlText(composer, IDC_EMAIL_TO, "friend@example.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Gr\xFC\xDF" "e aus K\xF6ln");
+    SetControlText(composer, IDC_EMAIL_SUBJECT, "Gr\u00FC\u00DF" "e aus K\u00F6ln");
     SetControlText(composer, IDC_EMAIL_MESSAGE, "See the report");
     PressButton(composer, IDOK);
     ASSERT_TRUE(WaitUntil(30000, [] { return !ReceivedMail(2).empty(); }));

@@ -155,12 +155,12 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
     EXPECT_EQ(session.List().RowCount(), 0);
 
-    // Letters beyond ASCII travel in the ANSI code page into the file name,
-    // both files and the list.
+    // Letters beyond ASCII travel in UTF-8 into the file name, both files
+    // and the list.
     ASSERT_TRUE(editor = OpenEditor(session, IDC_ADD_PROFILE));
     EXPECT_EQ(ShownDate(editor, IDC_YOUR_MONTH), "1/1/1900");
     EXPECT_FALSE(ControlEnabled(editor, IDC_MOTHER_MONTH));
-    const std::string description = "Caf\xE9", name = "Zo\xEB M\xFCller";
+    const std::string description = "Caf\u00E9", name = "Zo\u00EB M\u00FCller";
     SetControlText(editor, IDC_DESCRIPTION, description);
     SetControlText(editor, IDC_FULL_NAME, name);
     ClickCheckBox(editor, IDC_USE_MOTHER);

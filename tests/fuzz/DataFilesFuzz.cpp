@@ -106,9 +106,9 @@ void DescriptionRules(const std::string& description)
 {
     if (!IsStorableDescription(description))
         return;
-    static const std::regex taken("(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)[1-9\xB9\xB2\xB3]) *(\\..*)?|OC|CONTACTS",
+    static const std::regex taken("(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)([1-9]|\xC2[\xB9\xB2\xB3])) *(\\..*)?|OC|CONTACTS",
                                   std::regex::icase);
-    FUZZ_CHECK(!std::regex_match(description, taken) && description.size() <= 100);
+    FUZZ_CHECK(!std::regex_match(description, taken) && description.size() <= 400);
     for (char c : description)
         FUZZ_CHECK(static_cast<unsigned char>(c) >= 32 && !std::strchr("<>:\"/\\|?*~", c));
 

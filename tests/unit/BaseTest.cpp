@@ -43,6 +43,32 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
     }
 }
 
+TEST(TextLines, AFileThatIsNotUtf8IsReadInTheSystemCodePage)
+{
+    // Windows-1252 is the system code page off Windows. Whether a file is
+    // UTF-8 is decided for the whole of it; the pieces are cut from its bytes.
+    const std::string j498(498, 'j');
+    const std::pair<std::string, Lines> cases[] = {
+        {"plain ASCII\n", {"plain ASCII"}},
+        {"Zo\u00EB\n\u0414\u043C\n\u738B\u4F1F\n\U0001F600\n", {"Zo\u00EB", "\u0414\u043C", "\u738B\u4F1F", "\U0001F600"}},
+        {"Zo\xEB N\xFA\xF1" "ez\n", {"Zo\u00EB N\u00FA\u00F1ez"}},
+        {"\x80\x8A\x9F\x81\n", {"\u20AC\u0160\u0178\u0081"}},  // its letters in 0x80-0x9F
+        {"Zo\u00EB\nZo\xEB\n", {"Zo\u00C3\u00AB", "Zo\u00EB"}},  // one stray byte decides for all
+        {"\xC0\xAF\n", {"\u00C0\u00AF"}},                              // overlong
+        {"\xED\xA0\x80\n", {"\u00ED\u00A0\u20AC"}},                 // a surrogate
+        {"\xF4\x90\x80\x80\n", {"\u00F4\u0090\u20AC\u20AC"}},      // past U+10FFFF
+        {"\xE7\x8E", {"\u00E7\u017D"}},                                  // cut short at the end
+        {"\xB9\xAB", {"\u00B9\u00AB"}},                                  // a continuation without a lead
+        {j498 + "\xEB\xEB\n", {j498, "\u00EB"}},  // a piece grown past its length is cut again
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        Lines lines;
+        EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
+        EXPECT_EQ(lines, c.second) << c.first;
+    }
+}
+
 TEST(TextLines, OddFilesYieldNothingOrEverything)
 {
     TempDir dir;

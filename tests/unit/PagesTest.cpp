@@ -217,6 +217,9 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
 
     ASSERT_TRUE(LoadPageFile(WriteQuickTipPage(pages, "Use Personal Data."), page, shown));
     EXPECT_FALSE(page.scrolls);
+    // Pages are written in Windows-1252 and shown in UTF-8.
+    ASSERT_TRUE(LoadPageFile(dir.Write("q.htm", "you\x92ll"), page, shown));
+    EXPECT_EQ(page.text, "you\u2019ll");
 
     ASSERT_TRUE(LoadPageFile(WriteDreamPage(pages, Profile(), {2005, 9, 9}), page, shown));
     const PageLayout layout = LayOutPage(page, 700, 300, FixedWidthMeasurer());

@@ -248,17 +248,20 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     EXPECT_FALSE(UpdateProfileIndex(dir.dir(), {{Kind::put, ann}}));
     EXPECT_TRUE(dir.Read("oc.ini") == unreadable);
 
-    // Rows of the longest texts take 246 bytes each on the disk with CR LF:
-    // room is left while one more still fits so, all of them are read back;
-    // the writer refuses rows only where line feeds alone would not fit.
-    std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 246 - 1,
-                                           {std::string(100, 'n'), std::string(100, 'd'), "Automatic"});
+    // Rows of the longest texts (100 characters of four bytes each) take 846
+    // bytes each on the disk with CR LF: room is left while one more still
+    // fits so, all of them are read back; the writer refuses rows only where
+    // line feeds alone would not fit.
+    std::string widest;
+    for (int i = 0; i < 100; ++i)
+        widest += "\U0001F600";
+    std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 846 - 1, {widest, widest, "Automatic"});
     EXPECT_TRUE(IndexHasRoom(longest));
     longest.push_back(longest.back());
     EXPECT_FALSE(IndexHasRoom(longest));
     ASSERT_TRUE(WriteProfileIndex(dir.dir(), longest));
     EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), longest.size());
-    longest.resize(kMaxDataFileBytes / 243, longest.back());
+    longest.resize(kMaxDataFileBytes / 843, longest.back());
     EXPECT_TRUE(WriteProfileIndex(dir.dir(), longest));
     longest.push_back(longest.back());
     EXPECT_FALSE(WriteProfileIndex(dir.dir(), longest));
@@ -339,14 +342,22 @@ std::string Problem(const std::string& description, const std::string& name, int
 
 TEST(ProfileEditorChecks, FirstFailingCheckDecides)
 {
-    const std::string d100(100, 'd'), n100(100, 'n');
+    const std::string d100(100, 'd'), n100(100, 'n'), slash = DescriptionCharacterMessage("/");
+    std::string cyrillic100, chinese100, polish100;
+    for (int i = 0; i < 100; ++i)
+        cyrillic100 += "\u0414", chinese100 += "\u738B", polish100 += "\u017B";
     const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
         {"valid, parents switched off", "Work", "Sam", 0, 0, ""},
         {"everything blank", "", "", 0, 0, kDescriptionEmpty},
         {"101-character description and no name", d100 + "d", "", 0, 0, kDescriptionTooLong},
         {"100-character description", d100, "Sam", 0, 0, ""},
-        {"slash and no name", "a/b", "", 0, 0, kDescriptionCharacter},
+        {"slash and no name", "a/b", "", 0, 0, slash.c_str()},
         {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
+        // Lengths count characters, not the bytes of their UTF-8.
+        {"100 Cyrillic letters", cyrillic100, "Sam", 0, 0, ""},
+        {"101 Chinese characters", chinese100 + "\u4F1F", "Sam", 0, 0, kDescriptionTooLong},
+        {"100-character Chinese name", "Work", chinese100, 0, 0, ""},
+        {"101-character Polish name", "Work", polish100 + "\u0141", 0, 0, kNameTooLong},
         {"no name", "Work", "", 0, 0, kNameEmpty},
         {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
         {"100-character name", "Work", n100, 0, 0, ""},
@@ -367,19 +378,33 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
 
 TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
 {
-    // Separators, 8.3 aliases, devices (superscripts in Windows-1252) and the
-    // program's own files in any letter case.
+    // The refusal names the character as typed, whole, whatever script it
+    // stands in; control characters, which show as nothing, by their kind.
+    const struct { std::string description, named; } characters[] = {
+        {"a\\b", "\\"}, {"a:b", ":"}, {"a\"b", "\""}, {"a|b", "|"}, {"BOBSMI~1", "~"}, {"~", "~"},
+        {"\u0414\u043C\u0438\u0442\u0440\u0438\u0439?", "?"}, {"\u738B/\u4F1F", "/"}, {"\u0141<", "<"},
+        {"tab\there", "a control character"}, {"line\nbreak", "a control character"}, {"del\x7f", "a control character"},
+        {"Zo\xEB", "a byte that is not a character"}, {"\xE7\x8E", "a byte that is not a character"},
+    };
+    for (const auto& c : characters)
+        EXPECT_EQ(Problem(c.description, "Sam"),
+                  "Profile Description contains a character that file names cannot hold: " + c.named +
+                      "    \nPlease correct it and then try again.    ")
+            << c.description;
+    // Devices (with the superscript digits), the program's own files in any
+    // letter case, and what passes: letters of any script among them.
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {
-        {kDescriptionCharacter, {"a\\b", "a:b", "a\"b", "a|b", "tab\there", "line\nbreak", "del\x7f", "BOBSMI~1", "~"}},
-        {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM\xB9", "lpt\xB2", "Com\xB3.txt", "CONIN$", "conout$.x"}},
+        {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM\u00B9", "lpt\u00B2", "Com\u00B3.txt", "CONIN$", "conout$.x"}},
         {kDescriptionOwnFile, {"oc", "OC", "Contacts", "CONTACTS", "Mail"}},
-        {"", {"My Work", " padded ", "CONsole", "M\xFCller", "a.b", "NULL", "COM0", "COM\xB4", "oc ", "oc.ini",
-              "contacts list", "CONIN"}},
+        {"", {"My Work", " padded ", "CONsole", "M\u00FCller", "a.b", "NULL", "COM0", "COM\u00B4", "COM\u00B9\u00B9", "oc ",
+              "oc.ini", "contacts list", "CONIN", "Zo\u00EB N\u00FA\u00F1ez", "\u0141ukasz \u017B\u00F3\u0142\u0107",
+              "\u0414\u043C\u0438\u0442\u0440\u0438\u0439 \u041E\u0440\u043B\u043E\u0432", "\u738B\u4F1F",
+              "\U0001F600"}},
     };
     for (const auto& refusal : refusals)
         for (const std::string& description : refusal.descriptions)
             EXPECT_EQ(Problem(description, "Sam"), refusal.message) << description;
-    for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe"})
+    for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe", "Zo\xEB"})
         EXPECT_EQ(Problem("Work", bad), kNameNotStorable) << bad;
 }
 

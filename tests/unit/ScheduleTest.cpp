@@ -316,6 +316,8 @@ TEST(DeliveryLog, FieldsStayFields)
         {{"t", "Jane.ini", "j@x.org, full colours, sent", "nothing sent", "record refused: why"},
          "t, Jane.ini, \"j@x.org, full colours, sent\", nothing sent, record refused: why"},
         {{"t", "Say \"hi\".ini", "a\nb", "f", "o"}, "t, \"Say \"\"hi\"\".ini\", a?b, f, o"},
+        // A server's answer cut inside a character keeps the log UTF-8.
+        {{"t", "\u738B\u4F1F.ini", "j@x.org", "f", "550 \xE7\x8E"}, "t, \u738B\u4F1F.ini, j@x.org, f, 550 ??"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatDeliveryLogLine(c.entry), c.line);

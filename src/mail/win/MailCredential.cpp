@@ -16,7 +16,7 @@ bool WithCredential(Use use)
     PCREDENTIALW credential = nullptr;
     if (!CredReadW(WideText(kMailCredentialName).c_str(), CRED_TYPE_GENERIC, 0, &credential) || !credential)
         return false;
-    const std::string binding = credential->Comment ? Utf8FromWide(credential->Comment, wcslen(credential->Comment)) : "";
+    const std::string binding = credential->Comment ? NarrowText(credential->Comment, wcslen(credential->Comment)) : "";
     use(*credential, binding);
     if (credential->CredentialBlob)
         SecureZeroMemory(credential->CredentialBlob, credential->CredentialBlobSize);
@@ -51,7 +51,7 @@ bool ReadMailPassword(const MailSettings& settings, std::string& utf8Password)
     const std::string wanted = MailPasswordBinding(settings);
     WithCredential([&](const CREDENTIALW& credential, const std::string& binding) {
         if (binding == wanted && credential.CredentialBlob)
-            utf8Password = Utf8FromWide(reinterpret_cast<const wchar_t*>(credential.CredentialBlob),
+            utf8Password = NarrowText(reinterpret_cast<const wchar_t*>(credential.CredentialBlob),
                                         credential.CredentialBlobSize / sizeof(wchar_t));
     });
     return !utf8Password.empty();
@@ -62,12 +62,4 @@ std::string StoredMailPasswordBinding()
     std::string stored;
     WithCredential([&](const CREDENTIALW&, const std::string& binding) { stored = binding; });
     return stored;
-}
-
-std::string MailPasswordUtf8(const std::string& typed)
-{
-    std::wstring wide = WideText(typed);
-    std::string utf8 = Utf8FromWide(wide.data(), wide.size());
-    WipeText(wide);
-    return utf8;
 }

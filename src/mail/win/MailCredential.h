@@ -16,6 +16,3 @@ bool ReadMailPassword(const MailSettings& settings, std::string& utf8Password);
 // The MailPasswordBinding the stored password was kept for; empty when none
 // is stored.
 std::string StoredMailPasswordBinding();
-// The narrow text typed in the dialog as UTF-8, without leaving a copy in
-// between.
-std::string MailPasswordUtf8(const std::string& typed);

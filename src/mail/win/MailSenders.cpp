@@ -8,7 +8,6 @@
 #include "mail/win/MailCredential.h"
 #include "mail/win/SchannelConnection.h"
 #include "mail/win/SimpleMapiSender.h"
-#include "win/WideText.h"
 
 #include <windows.h>
 
@@ -77,7 +76,6 @@ std::unique_ptr<ServerMailSender> CreateServerSender(const MailSettings& setting
 {
     ServerMailTools tools;
     tools.openConnection = CreateSchannelConnection;
-    tools.utf8 = Utf8Text;
     tools.now = MailDateNow;
     tools.token = RandomToken;
     tools.clientName = ClientName();

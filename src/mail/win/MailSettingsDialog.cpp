@@ -12,7 +12,6 @@
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 #include "win/WaitCursor.h"
-#include "win/WideText.h"
 
 namespace {
 
@@ -181,7 +180,7 @@ void MailSettingsDialog::SendTestMail()
     // Sending stores nothing: only Save keeps a typed password.
     WipedText password;
     if (model_.HasNewPassword())
-        password.Text() = MailPasswordUtf8(model_.password);
+        password.Text() = model_.password;
     else
         ReadMailPassword(settings, password.Text());
     std::unique_ptr<ServerMailSender> sender = CreateServerSender(settings, password.Text());
