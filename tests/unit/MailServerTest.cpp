@@ -1,11 +1,14 @@
 #include "mail/MailSettingsModel.h"
 #include "mail/MimeMessage.h"
+#include "mail/ServerMailSender.h"
 #include "mail/SmtpSession.h"
 #include "mail/SmtpReply.h"
 
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <deque>
+#include <filesystem>
 
 namespace {
 
@@ -238,6 +241,68 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
         EXPECT_EQ(SmtpOutcomeText(SendScripted(server, MailSecurity::tls, c.password, seconds)), c.log) << c.name;
         EXPECT_EQ(server.transcript, (c.sent.empty() ? "" : "connect mx.x.org:25\n") + c.sent) << c.name;
         EXPECT_EQ(seconds, c.seconds) << c.name;
+    }
+}
+
+// Lends a scripted server to the sender, which owns its connection.
+struct Lent : SmtpConnection {
+    explicit Lent(SmtpConnection& real) : real(real) {}
+    bool Connect(const std::string& s, int p, std::chrono::milliseconds l, std::string& d) override { return real.Connect(s, p, l, d); }
+    TlsResult StartTls(const std::string& s, std::chrono::milliseconds l, std::string& d) override { return real.StartTls(s, l, d); }
+    bool Send(const std::string& bytes, std::chrono::milliseconds l) override { return real.Send(bytes, l); }
+    Received Receive(std::string& bytes, std::chrono::milliseconds l) override { return real.Receive(bytes, l); }
+    SmtpConnection& real;
+};
+
+// The sender assembles the mail from what it was given, every text through
+// the platform's UTF-8 and both tokens fresh, and reads each attachment
+// whole: longer than one read, empty, or exactly as large as it may be.
+TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
+{
+    TempDir dir;
+    std::string report;
+    for (int i = 0; i < 70000; ++i)
+        report += static_cast<char>(i * 7 % 251);
+    const std::string path = dir.Write("day.jpg", report), empty = dir.Write("Reports\\empty.txt", "");
+    ScriptedServer server({kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, kOk, "354 go\r\n", "250 queued\r\n", kBye});
+    int tokens = 0;
+    bool connects = true;
+    ServerMailTools tools{[&]() -> std::unique_ptr<SmtpConnection> { return connects ? std::make_unique<Lent>(server) : nullptr; },
+                          [](const std::string& text) { return "8" + text; }, [] { return std::string("D"); },
+                          [&] { return "T" + std::to_string(++tokens); }, "pc"};
+    const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, MailSecurity::tls, "me", "me@x.org"};
+    ServerMailSender sender(settings, "pw", tools);
+    EXPECT_TRUE(sender.AddRecipient("a@y.org") && sender.AddRecipient("b@z.org"));
+    EXPECT_TRUE(sender.AddAttachment(path, "Report.jpg"));
+    EXPECT_TRUE(sender.AddAttachment(empty, ""));
+    EXPECT_FALSE(sender.AddAttachment(dir.path("none.jpg"), "x"));
+    EXPECT_FALSE(sender.AddAttachment(dir.dir(), "x"));
+    sender.SetSubject("S"), sender.SetOriginatorName("Jane"), sender.SetBody("B");
+    EXPECT_EQ(sender.Send(), MapiResult::kSuccess);
+
+    MimeMail mail;
+    mail.fromName = "8Jane", mail.from = "me@x.org", mail.to = {"a@y.org", "b@z.org"}, mail.subject = "8S";
+    mail.body = "8B", mail.attachments = {{"8Report.jpg", report}, {"8empty.txt", ""}};
+    mail.date = "D", mail.messageId = "<T1@x.org>", mail.boundary = "=_T2";
+    const std::string expected = "connect mx.x.org:25\n<tls>\nEHLO pc\r\nAUTH PLAIN " + Base64(std::string("\0" "8me\0pw", 7)) +
+                                 "\r\nMAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nRCPT TO:<b@z.org>\r\nDATA\r\n" +
+                                 DotStuff(BuildMimeMessage(mail)) + "QUIT\r\n";
+    const auto differs = std::mismatch(expected.begin(), expected.end(), server.transcript.begin(), server.transcript.end());
+    EXPECT_EQ(server.transcript.size(), expected.size());
+    EXPECT_EQ(server.transcript.substr(differs.second - server.transcript.begin(), 80),
+              expected.substr(differs.first - expected.begin(), 80));
+    EXPECT_EQ(sender.LastReport().logText, "sent: 250 queued");
+
+    // A filling is sent once; without a connection nothing is.
+    connects = false;
+    EXPECT_EQ(sender.Send(), MapiResult::kFailure);
+    EXPECT_EQ(sender.LastReport().logText, "not sent: server unreachable: no network");
+
+    const std::string largest = dir.path("largest.jpg");
+    std::ofstream(largest, std::ios::binary).put('x');
+    for (const long long size : {kLargestAttachmentBytes, kLargestAttachmentBytes + 1}) {
+        std::filesystem::resize_file(largest, static_cast<std::uintmax_t>(size));
+        EXPECT_EQ(sender.AddAttachment(largest, ""), size == kLargestAttachmentBytes) << size;
     }
 }
 

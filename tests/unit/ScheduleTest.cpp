@@ -120,16 +120,82 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
         service.running = c.running, service.creates = c.creates, service.activates = c.activates;
         const ScheduleRecord record{"J.ini", "j@d", 13, 30, "PM", 1};
         dir.Write("task.dtr", "old");
-        EXPECT_EQ(SaveSchedule(record, dir.path(c.where + std::string("task.dtr")), service, {}).message, c.message);
+        const ScheduleSaveResult result = SaveSchedule(record, dir.path(c.where + std::string("task.dtr")), service, {});
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_FALSE(result.saved) << c.message;
         EXPECT_EQ(service.calls, c.calls);
         EXPECT_EQ(dir.Read("task.dtr"), "old");
     }
+    TempDir dir;
+    FakeService service;
+    for (const int type : {ReportType::plainText, ReportType::fullColours}) {
+        const ScheduleSaveResult result = SaveSchedule({"C:\\x\\J.ini", "j@d", 23, 59, "PM", type}, dir.path("task.dtr"), service, {});
+        EXPECT_TRUE(result.saved);
+        EXPECT_EQ(result.message, "Daily Analysis Report was scheduled successfully.     \nProfile: J.ini    \nEmail To: j@d     \nDeliver report in " +
+                                      std::string(type ? "full colors" : "plain text") + ".     ");
+    }
+    EXPECT_EQ(dir.Read("task.dtr"), "Profile:C:\\x\\J.ini\nEmail:j@d\nTime:23:59PM\nType:1\n");
     // Change starts from what is scheduled; midnight cannot be offered.
     ScheduleDialogModel model("J.ini");
     model.TakeCurrent({"J.ini", "j@d", "0:15AM", "", ReportType::fullColours, true});
     EXPECT_EQ(model.address + " " + std::to_string(model.hour) + ":" + std::to_string(model.minute), "j@d 7:0");
     model.TakeCurrent({"J.ini", "k@d", "14:3PM", "", ReportType::plainText, true});
     EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
+}
+
+// The lists offer each entry once and in order, and the entry picked is the
+// time and form saved; nothing selected changes nothing.
+TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
+{
+    std::string hours, minutes;
+    for (const std::string& entry : HourEntries())
+        hours += entry + " ";
+    for (const std::string& entry : MinuteEntries())
+        minutes += entry;
+    EXPECT_EQ(hours, "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 ");
+    EXPECT_EQ(minutes.size(), 120u);
+    EXPECT_EQ(minutes.substr(0, 6) + minutes.substr(114), "000102575859");
+    EXPECT_EQ(ReportTypeEntries(), (std::vector<std::string>{"deliver report in plain text", "deliver report in full colors"}));
+
+    ScheduleDialogModel model("J.ini");
+    EXPECT_EQ(model.Record("a@b").hour * 100 + model.Record("a@b").minute, 700);
+    const struct { int hour, minute, type; const char* time; int shownType; } picks[] = {
+        {0, 0, 0, "1:0AM", 0}, {10, 59, 1, "11:59AM", 1}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0},
+        {-1, -1, -1, "23:30PM", 0},
+    };
+    for (const auto& p : picks) {
+        model.HourSelected(p.hour), model.MinuteSelected(p.minute), model.TypeSelected(p.type);
+        EXPECT_EQ(FormatScheduleRecord(model.Record("a@b")),
+                  "Profile:J.ini\nEmail:a@b\nTime:" + std::string(p.time) + "\nType:" + std::to_string(p.shownType) + "\n");
+    }
+    model.address = "x@y";
+    model.Reset();
+    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:\nTime:7:0AM\nType:0\n");
+}
+
+// Deleting the scheduled profile asks first; Yes ends the job and the
+// record, No keeps all; another profile's deletion asks nothing.
+TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
+{
+    const struct { const char* profile; bool running, yes, goesOn; const char* calls; bool recordStays; } cases[] = {
+        {"C:\\y\\Ann.ini", true, true, true, "", true},
+        {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
+        {"C:\\y\\Jane.ini", true, true, true, "asked run delete ", false},
+        {"C:\\y\\Jane.ini", false, true, true, "asked run ", false},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string record = dir.Write("task.dtr", "Profile:C:\\x\\Jane.ini\nEmail:j@d\n");
+        FakeService service;
+        service.running = c.running;
+        const bool goesOn = EndScheduleOfDeletedProfile(record, c.profile, service, [&](const std::string& question) {
+            service.calls += question == kScheduledProfileQuestion ? "asked " : "other ";
+            return c.yes;
+        });
+        EXPECT_EQ(goesOn, c.goesOn) << c.calls;
+        EXPECT_EQ(service.calls, c.calls);
+        EXPECT_EQ(dir.EntryCount(), c.recordStays ? 1 : 0) << c.calls;
+    }
 }
 
 // The whole command line: the record alone (Wine's scheduler passes the
