@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <deque>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -304,6 +305,41 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
         std::filesystem::resize_file(largest, static_cast<std::uintmax_t>(size));
         EXPECT_EQ(sender.AddAttachment(largest, ""), size == kLargestAttachmentBytes) << size;
     }
+}
+
+// What is saved comes back as it was, through the file and through the
+// dialog opened on it; a port out of range falls back to the security's own.
+TEST(MailSettings, ValuesComeBackAsSaved)
+{
+    TempDir dir;
+    const struct { const char *file, *read; } files[] = {
+        {"Method:SMTP\nUser:John Smith\nPort:0\nFrom:~!@b\n", "Method:SMTP\nServer:\nPort:587\nSecurity:STARTTLS\nUser:John Smith\nFrom:~!@b\n"},
+        {"Security:TLS\nPort:65535\nServer:mx\n", "Method:MAPI\nServer:mx\nPort:65535\nSecurity:TLS\nUser:\nFrom:\n"},
+        {"Security:TLS\nPort:65536\n", "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:\n"},
+        {"Port:1\nSecurity:STARTTLS\n", "Method:MAPI\nServer:\nPort:1\nSecurity:STARTTLS\nUser:\nFrom:\n"},
+    };
+    for (const auto& f : files) {
+        MailSettings read;
+        ASSERT_TRUE(ReadMailSettings(dir.Write("mail.ini", f.file), read));
+        EXPECT_EQ(FormatMailSettings(read), f.read) << f.file;
+        EXPECT_EQ(FormatMailSettings(MailSettingsModel(read, "").Settings()), f.read) << f.file;
+    }
+    MailSettingsModel model({MailMethod::smtp, "mx", 465, MailSecurity::tls, "me", "a@b"}, "");
+    for (const auto& [index, port, security] : {std::tuple{2, "465", "TLS"}, {-1, "465", "TLS"}, {0, "587", "STARTTLS"},
+                                                  {1, "465", "TLS"}, {0, "587", "STARTTLS"}}) {
+        model.SecuritySelected(index);
+        EXPECT_EQ(FormatMailSettings(model.Settings()),
+                  "Method:SMTP\nServer:mx\nPort:" + std::string(port) + "\nSecurity:" + security + "\nUser:me\nFrom:a@b\n") << index;
+    }
+    model.portText = "0";
+    EXPECT_EQ(model.Settings().port, 587);
+
+    const struct { std::string address; bool valid; } addresses[] = {
+        {"a@b", true}, {"~!@b", true}, {std::string(252, 'a') + "@b", true}, {"@x.org", false}, {"a@", false},
+        {"a@b@c", false}, {"a b@c", false}, {"a\x7f@b", false}, {"a<@b", false}, {std::string(253, 'a') + "@b", false},
+    };
+    for (const auto& a : addresses)
+        EXPECT_EQ(IsMailboxAddress(a.address), a.valid) << a.address;
 }
 
 TEST(MailSettings, FileAndDialogChecks)
