@@ -423,9 +423,22 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     };
     for (const auto& c : cases)
         EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
+    // January's runs count too.
+    EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven,
+                                 {{2027, 1, 2}, 7, 59}), "");
     // The grace runs past midnight.
-    EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, 30}, {{2026, 12, 6}, 0, 29}), "");
-    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-02-29 07:00", "garbage", "2026-12-05 24:00"})
+    const struct { int minute; LocalMinute before; const char* due; } lateInTheDay[] = {
+        {0, {{2026, 12, 5}, 23, 59}, "23:00"}, {23, {{2026, 12, 6}, 0, 22}, "23:23"}, {59, {{2026, 12, 6}, 0, 58}, "23:59"},
+    };
+    for (const auto& c : lateInTheDay) {
+        EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, c.before), "") << c.due;
+        EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, {{2026, 12, 6}, 0, c.minute}),
+                  "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 " +
+                      std::string(c.due) + " did not run.");
+    }
+    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00",
+                                 "2026-02-29 07:00", "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00",
+                                 "2026-12-05 07:-1"})
         EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
 }
 
