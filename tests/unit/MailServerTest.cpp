@@ -177,6 +177,10 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
                              "535 5.7.8 bad credentials\r\n", kBye},
          TlsResult::secure, true, "not sent: sign-in refused: 535 5.7.8 bad credentials",
          "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\nQUIT\r\n"},
+        {MailSecurity::tls, {kGreet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
+                             "235 2.7.0 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
+         TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
+         "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\n" + kEnvelope + kMessage + ".\r\nQUIT\r\n"},
         // No STARTTLS offered, or refused: the password never leaves.
         {MailSecurity::startTls, {kGreet, "250-mx\r\n250 AUTH PLAIN\r\n", kBye}, TlsResult::secure, true,
          "not sent: TLS refused: the server does not offer STARTTLS", "EHLO pc\r\nQUIT\r\n"},

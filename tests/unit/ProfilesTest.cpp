@@ -92,6 +92,14 @@ TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
     EXPECT_EQ(full.description + full.fullName, "InsideSam");
     EXPECT_TRUE(full.useMotherBirthday);
     EXPECT_EQ(LoadProfile(dir.path("Work.ini")).description, "");
+    // Only a group's first key, with a value, turns the group on.
+    for (const auto& [line, on] : {std::pair{"MotherMonth:5", "M"}, {"MotherDate:5", ""}, {"MotherYear:1950", ""},
+                                   {"FatherMonth:5", "F"}, {"FatherDate:5", ""}, {"FatherYear:1950", ""},
+                                   {"BadMonth:5", "C"}, {"BadMonth:", ""}, {"BadDate:5", ""}, {"BadYear:1950", ""},
+                                   {"GoodMonth:5", ""}, {"GoodDate:5", ""}, {"GoodYear:1950", ""}}) {
+        const Profile p = LoadProfile(dir.Write("g.ini", line + "\n"s));
+        EXPECT_EQ(std::string(p.useMotherBirthday ? "M" : "") + (p.useFatherBirthday ? "F" : "") + (p.manualCalibration ? "C" : ""), on) << line;
+    }
 
     std::string name = "kept";
     CivilDate born{1933, 11, 22};
@@ -232,6 +240,7 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
         {"added beside another session's row", {ann, bo}, {{Kind::put, cy}}, "[Ann|Home|Automatic][Bo|Work|Manual][Cy|Play|Manual]"},
         {"replaced in place, whatever the case", {ann, bo, cy}, {{Kind::put, boAgain}},
          "[Ann|Home|Automatic][Bo|WORK|Automatic][Cy|Play|Manual]"},
+        {"the first row replaced in place", {ann, bo}, {{Kind::put, {"Di", "home", "Manual"}}}, "[Di|home|Manual][Bo|Work|Manual]"},
         {"deleted with every row of its file", {bo, ann, boAgain}, {{Kind::remove, {"", "work", ""}}}, "[Ann|Home|Automatic]"},
         {"deleted elsewhere already", {ann}, {{Kind::remove, bo}}, "[Ann|Home|Automatic]"},
         {"no index yet, changes in order", {}, {{Kind::put, ann}, {Kind::put, bo}, {Kind::remove, ann}}, "[Bo|Work|Manual]"},
