@@ -1,4 +1,5 @@
 #include "pages/DreamPage.h"
+#include "pages/PageUrl.h"
 #include "pages/HelpPage.h"
 #include "pages/IntroductionPage.h"
 #include "pages/NavigationFilter.h"
@@ -123,6 +124,9 @@ TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
                                  c.reading + ". This is " + (c.high ? "" : "not ") + "a day of high emotion";
         EXPECT_NE(dir.Read("dream_r.htm").find(said), std::string::npos) << c.day;
     }
+    for (const int emotional : {69, 70})
+        EXPECT_EQ(DreamContent(emotional, {2005, 9, 2}).find(std::to_string(emotional) + "%. This is a day of high") != std::string::npos,
+                  emotional == kDreamEmotionalThreshold) << emotional;
 }
 
 TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
@@ -144,6 +148,21 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
     };
     for (const auto& c : cases)
         EXPECT_EQ(NavigationAllowed(c.first, "C:\\Program Files\\Oracline\\"), c.second) << '"' << c.first << '"';
+}
+
+// Every escape of a byte, in either case, is that byte; a broken one refuses
+// the address.
+TEST(PageUrl, EscapesAreTheirBytes)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"file:///C:/a%5B1%5d%20%7e%7E%41%61%09%2F%af%FA.htm", "C:\\a[1] ~~Aa\t\\\xaf\xfa.htm"},
+        {"file://C:\\b%30%39.htm", "C:\\b09.htm"},
+        {"FILE:///C:/x.htm", "C:\\x.htm"},
+        {"file:///C:/x%g0.htm", ""}, {"file:///C:/x%0g.htm", ""}, {"file:///C:/x%4", ""}, {"file:///C:/x%", ""},
+        {"C:/x.htm", "C:/x.htm"}, {"C:x.htm", ""}, {"x.htm", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LocalPathOfUrl(c.first), c.second) << c.first;
 }
 
 // The built-in page view's reading and layout of the pages the program
