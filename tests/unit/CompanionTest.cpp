@@ -93,6 +93,9 @@ TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
         DrawCompanionScreen(screen, result, height);
         listing += "h " + std::to_string(height) + "\n" + screen.Listing();
     }
+    // From the height whose centred top is 62 on, the lines move 25 up.
+    for (const auto& [height, top] : {std::pair{0, 36.0f}, {202, 36.0f}, {204, 1.0f}, {325, 61.5f}, {326, 37.0f}, {400, 74.0f}})
+        EXPECT_EQ(CompanionTop(height), top) << height;
     RecordingCanvas paper;
     DrawCompanionPaper(paper, result, 0.25f, 0.2f);
     ExpectGolden("companion.txt", listing + "paper\n" + paper.Listing());
