@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <tuple>
 
+using namespace std::string_literals;
+
 namespace {
 
 TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
@@ -114,6 +116,7 @@ class ScriptedServer : public SmtpConnection {
 public:
     ScriptedServer(std::deque<Chunk> chunks, TlsResult tls = TlsResult::secure, bool reachable = true)
         : chunks(std::move(chunks)), tls(tls), reachable(reachable) {}
+    ~ScriptedServer() override { if (kept) *kept = transcript; }
 
     bool Connect(const std::string& server, int port, std::chrono::milliseconds, std::string& detail) override
     {
@@ -141,7 +144,7 @@ public:
     std::deque<Chunk> chunks;
     TlsResult tls;
     bool reachable;
-    std::string transcript;
+    std::string transcript, *kept = nullptr;  // where the transcript goes when the server does
     std::chrono::steady_clock::time_point now;
 };
 
@@ -249,16 +252,6 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     }
 }
 
-// Lends a scripted server to the sender, which owns its connection.
-struct Lent : SmtpConnection {
-    explicit Lent(SmtpConnection& real) : real(real) {}
-    bool Connect(const std::string& s, int p, std::chrono::milliseconds l, std::string& d) override { return real.Connect(s, p, l, d); }
-    TlsResult StartTls(const std::string& s, std::chrono::milliseconds l, std::string& d) override { return real.StartTls(s, l, d); }
-    bool Send(const std::string& bytes, std::chrono::milliseconds l) override { return real.Send(bytes, l); }
-    Received Receive(std::string& bytes, std::chrono::milliseconds l) override { return real.Receive(bytes, l); }
-    SmtpConnection& real;
-};
-
 // The sender assembles the mail from what it was given, every text through
 // the platform's UTF-8 and both tokens fresh, and reads each attachment
 // whole: longer than one read, empty, or exactly as large as it may be.
@@ -269,10 +262,15 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
     for (int i = 0; i < 70000; ++i)
         report += static_cast<char>(i * 7 % 251);
     const std::string path = dir.Write("day.jpg", report), empty = dir.Write("Reports\\empty.txt", "");
-    ScriptedServer server({kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, kOk, "354 go\r\n", "250 queued\r\n", kBye});
+    std::string transcript;
     int tokens = 0;
     bool connects = true;
-    ServerMailTools tools{[&]() -> std::unique_ptr<SmtpConnection> { return connects ? std::make_unique<Lent>(server) : nullptr; },
+    ServerMailTools tools{[&]() -> std::unique_ptr<SmtpConnection> {
+                              auto server = std::make_unique<ScriptedServer>(std::deque<Chunk>{
+                                  kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, kOk, "354 go\r\n", "250 queued\r\n", kBye});
+                              server->kept = &transcript;
+                              return connects ? std::move(server) : nullptr;
+                          },
                           [](const std::string& text) { return "8" + text; }, [] { return std::string("D"); },
                           [&] { return "T" + std::to_string(++tokens); }, "pc"};
     const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, MailSecurity::tls, "me", "me@x.org"};
@@ -292,9 +290,9 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
     const std::string expected = "connect mx.x.org:25\n<tls>\nEHLO pc\r\nAUTH PLAIN " + Base64(std::string("\0" "8me\0pw", 7)) +
                                  "\r\nMAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nRCPT TO:<b@z.org>\r\nDATA\r\n" +
                                  DotStuff(BuildMimeMessage(mail)) + "QUIT\r\n";
-    const auto differs = std::mismatch(expected.begin(), expected.end(), server.transcript.begin(), server.transcript.end());
-    EXPECT_EQ(server.transcript.size(), expected.size());
-    EXPECT_EQ(server.transcript.substr(differs.second - server.transcript.begin(), 80),
+    const auto differs = std::mismatch(expected.begin(), expected.end(), transcript.begin(), transcript.end());
+    EXPECT_EQ(transcript.size(), expected.size());
+    EXPECT_EQ(transcript.substr(differs.second - transcript.begin(), 80),
               expected.substr(differs.first - expected.begin(), 80));
     EXPECT_EQ(sender.LastReport().logText, "sent: 250 queued");
 
@@ -316,14 +314,19 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
 TEST(MailSettings, ValuesComeBackAsSaved)
 {
     TempDir dir;
+    MailSettings read;
+    EXPECT_FALSE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
+    ASSERT_TRUE(WriteMailSettings(dir.path(kMailSettingsFileName), {MailMethod::smtp, "mx", 465, MailSecurity::tls, "me", "a@b"}));
+    EXPECT_EQ(dir.Read(kMailSettingsFileName), "Method:SMTP\nServer:mx\nPort:465\nSecurity:TLS\nUser:me\nFrom:a@b\n");
+    // Whatever the file holds, what comes back can be used.
     const struct { const char *file, *read; } files[] = {
+        {"Method:smtp\r\nPort:70000\r\nSecurity:TLS\r\nServer:a\tb\r\nFrom:x@y\r\n", "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:x@y\n"},
         {"Method:SMTP\nUser:John Smith\nPort:0\nFrom:~!@b\n", "Method:SMTP\nServer:\nPort:587\nSecurity:STARTTLS\nUser:John Smith\nFrom:~!@b\n"},
         {"Security:TLS\nPort:65535\nServer:mx\n", "Method:MAPI\nServer:mx\nPort:65535\nSecurity:TLS\nUser:\nFrom:\n"},
         {"Security:TLS\nPort:65536\n", "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:\n"},
         {"Port:1\nSecurity:STARTTLS\n", "Method:MAPI\nServer:\nPort:1\nSecurity:STARTTLS\nUser:\nFrom:\n"},
     };
     for (const auto& f : files) {
-        MailSettings read;
         ASSERT_TRUE(ReadMailSettings(dir.Write("mail.ini", f.file), read));
         EXPECT_EQ(FormatMailSettings(read), f.read) << f.file;
         EXPECT_EQ(FormatMailSettings(MailSettingsModel(read, "").Settings()), f.read) << f.file;
@@ -338,34 +341,16 @@ TEST(MailSettings, ValuesComeBackAsSaved)
     model.portText = "0";
     EXPECT_EQ(model.Settings().port, 587);
 
-    const struct { std::string address; bool valid; } addresses[] = {
-        {"a@b", true}, {"~!@b", true}, {std::string(252, 'a') + "@b", true}, {"@x.org", false}, {"a@", false},
-        {"a@b@c", false}, {"a b@c", false}, {"a\x7f@b", false}, {"a<@b", false}, {std::string(253, 'a') + "@b", false},
-    };
-    for (const auto& a : addresses)
-        EXPECT_EQ(IsMailboxAddress(a.address), a.valid) << a.address;
+    for (const auto& [address, valid] : {std::pair{"a@b"s, true}, {"~!@b", true}, {std::string(252, 'a') + "@b", true},
+                                         {"@x.org", false}, {"a@", false}, {"a@b@c", false}, {"a b@c", false},
+                                         {"a\x7f@b", false}, {"a<@b", false}, {std::string(253, 'a') + "@b", false}})
+        EXPECT_EQ(IsMailboxAddress(address), valid) << address;
 }
 
 TEST(MailSettings, FileAndDialogChecks)
 {
-    TempDir dir;
-    MailSettings read;
-    EXPECT_FALSE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
-    const MailSettings written{MailMethod::smtp, "smtp.x.org", 465, MailSecurity::tls, "me", "me@x.org"};
-    ASSERT_TRUE(WriteMailSettings(dir.path(kMailSettingsFileName), written));
-    EXPECT_EQ(dir.Read(kMailSettingsFileName),
-              "Method:SMTP\nServer:smtp.x.org\nPort:465\nSecurity:TLS\nUser:me\nFrom:me@x.org\n");
-    ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
-    EXPECT_EQ(FormatMailSettings(read), FormatMailSettings(written));
-    // Whatever the file holds, what comes back can be used.
-    dir.Write(kMailSettingsFileName, "Method:smtp\r\nPort:70000\r\nSecurity:TLS\r\nServer:a\tb\r\nFrom:x@y\r\n");
-    ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
-    EXPECT_EQ(FormatMailSettings(read), "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:x@y\n");
-
     MailSettingsModel model(MailSettings{}, "");
     model.method = MailMethod::smtp;
-    model.SecuritySelected(1);
-    EXPECT_EQ(model.portText, "465");
     model.portText = "2525";
     model.SecuritySelected(0);
     EXPECT_EQ(model.portText, "2525");

@@ -153,12 +153,10 @@ TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
     for (const std::string& entry : MinuteEntries())
         minutes += entry;
     EXPECT_EQ(hours, "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 ");
-    EXPECT_EQ(minutes.size(), 120u);
-    EXPECT_EQ(minutes.substr(0, 6) + minutes.substr(114), "000102575859");
+    EXPECT_EQ(std::to_string(minutes.size()) + minutes.substr(0, 6) + minutes.substr(114), "120000102575859");
     EXPECT_EQ(ReportTypeEntries(), (std::vector<std::string>{"deliver report in plain text", "deliver report in full colors"}));
 
     ScheduleDialogModel model("J.ini");
-    EXPECT_EQ(model.Record("a@b").hour * 100 + model.Record("a@b").minute, 700);
     const struct { int hour, minute, type; const char* time; int shownType; } picks[] = {
         {0, 0, 0, "1:0AM", 0}, {10, 59, 1, "11:59AM", 1}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0},
         {-1, -1, -1, "23:30PM", 0},
