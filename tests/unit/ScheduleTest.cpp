@@ -13,15 +13,16 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
 // Records the calls in order; each operation answers what the test set.
 struct FakeService : ScheduleService {
-    bool running = true, creates = true, activates = true;
+    bool running = true, creates = true, activates = true, scheduled = true;
     std::string calls;
     bool EnsureRunning() override { return calls += "run ", running; }
-    bool IsJobScheduled() override { return true; }
+    bool IsJobScheduled() override { return scheduled; }
     bool DeleteJob() override { return calls += "delete ", true; }
     bool CreateJob() override { return calls += "create ", creates; }
     bool ActivateJob(CivilDate, int hour, int minute) override
@@ -139,8 +140,16 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
     ScheduleDialogModel model("J.ini");
     model.TakeCurrent({"J.ini", "j@d", "0:15AM", "", ReportType::fullColours, true});
     EXPECT_EQ(model.address + " " + std::to_string(model.hour) + ":" + std::to_string(model.minute), "j@d 7:0");
-    model.TakeCurrent({"J.ini", "k@d", "14:3PM", "", ReportType::plainText, true});
-    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
+    model.TakeCurrent({"J.ini", "k@d", "1:3AM", "", ReportType::plainText, true});
+    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:1:3AM\nType:0\n");
+    // Currently Scheduled opens first only for a record with its job.
+    for (const auto& [record, running, scheduled, first] : {std::tuple{true, true, true, ScheduleEntry::CurrentlyScheduled},
+             {false, true, true, ScheduleEntry::ScheduleDialog}, {true, false, true, ScheduleEntry::ScheduleDialog},
+             {true, true, false, ScheduleEntry::ScheduleDialog}}) {
+        FakeService scheduler;
+        scheduler.running = running, scheduler.scheduled = scheduled;
+        EXPECT_EQ(ChooseScheduleEntry(record ? dir.path("task.dtr") : dir.path("none.dtr"), scheduler), first);
+    }
 }
 
 // The lists offer each entry once and in order, and the entry picked is the
