@@ -167,7 +167,7 @@ TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
 
     ScheduleDialogModel model("J.ini");
     const struct { int hour, minute, type; const char* time; int shownType; } picks[] = {
-        {0, 0, 0, "1:0AM", 0}, {10, 59, 1, "11:59AM", 1}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0},
+        {10, 59, 1, "11:59AM", 1}, {0, 0, 0, "1:0AM", 0}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0},
         {-1, -1, -1, "23:30PM", 0},
     };
     for (const auto& p : picks) {
