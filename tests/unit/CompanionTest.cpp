@@ -42,7 +42,8 @@ TEST(CompanionMatch, PairsWorkedByHand)
     const std::pair<CompanionPerson, CompanionPerson> cases[] = {
         {{"", Sign::Aries, 3}, {"", Sign::Leo, 4}},   {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6}},
         {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2}}, {{"", Sign::Libra, 7}, {"", Sign::Aries, 9}},
-        {{"", Sign::None, 10}, {"", Sign::Leo, 10}},
+        {{"", Sign::None, 10}, {"", Sign::Leo, 10}},  {{"", Sign::Taurus, 2}, {"", Sign::Virgo, 5}},
+        {{"", Sign::Gemini, 2}, {"", Sign::Aquarius, 5}}, {{"", Sign::Pisces, 2}, {"", Sign::Cancer, 5}},
     };
     std::string listing;
     for (const auto& c : cases) {
