@@ -1,26 +1,36 @@
 #!/usr/bin/env python3
-"""Mutation check of the engine and the calendars, run by hand.
+"""Mutation check of the portable core, run by hand.
 
 Changes every number, character and truth constant (one up, one down),
 comparison, arithmetic operator, logical operator and negation in the files
 below, one at a time, rebuilds the native unit tests and oracline-cli against
 each change and runs them with the command-line checks. A change the tests
-still pass "survives": some rule can change without a test noticing. Survivors listed in tools/mutate-equivalents.txt, with
-the reason no input can tell them apart, are counted as equivalent.
+still pass "survives": some rule can change without a test noticing.
+Survivors listed in tools/mutate-equivalents.txt, with the reason no input
+can tell them apart, are counted as equivalent; those that differ only on
+input the program never produces are listed there as latent, apart from both.
 
-    tools/mutate.py                       every file below
+    tools/mutate.py                       the engine and the calendars
+    tools/mutate.py --all                 every portable folder (outside win/)
+    tools/mutate.py src/mail              one folder's portable files
     tools/mutate.py src/base/Calendar.cpp only these files
     tools/mutate.py --list                the changes, without building
+
+Each verdict is kept in build/mutate/verdicts/, under a fingerprint of the
+sources and tests: a run started again on the same tree skips what was
+judged already, so a whole run can span sittings (--fresh judges anew).
 
 It works on a copy of the sources in build/mutate/ (its own build folder with
 the native preset and ccache), so the checkout and its other build folders are
 never touched and work can go on meanwhile. The copy is brought up to date at
 every start and each change is undone after its run, also when interrupted.
-A whole run takes one to two hours; the header changes rebuild the most.
+The engine and the calendars take one to two hours; the header changes
+rebuild the most.
 """
 
 import argparse
 import fcntl
+import hashlib
 import os
 import re
 import shutil
@@ -37,6 +47,7 @@ BUILD = os.path.join(WORK, "build")
 # UndefinedBehaviorSanitizer: a read past a table is no rule of its own.
 SANITIZE = os.path.join(WORK, "sanitize")
 EQUIVALENTS = os.path.join(ROOT, "tools", "mutate-equivalents.txt")
+VERDICTS = os.path.join(WORK, "verdicts")
 
 # What the copy needs to configure and build the unit tests.
 COPIED = ["CMakeLists.txt", "CMakePresets.json", "cmake", "src", "tests", "tools/cli"]
@@ -48,6 +59,24 @@ DEFAULT_FILES = sorted(
 ) + ["src/base/Calendar.cpp"] + sorted(
     ["src/engine/" + f for f in os.listdir(os.path.join(ROOT, "src/engine")) if f.endswith(".h")]
 ) + ["src/base/Calendar.h", "src/base/CivilDate.h", "src/base/Int32.h"]
+
+# src/res holds the windows' resources and their ids, which only win/ code
+# reads.
+NOT_PORTABLE = {"win", "res"}
+
+
+def portable_files(folder):
+    """The .cpp files of a folder outside win/, then its headers."""
+    found = []
+    for d, dirs, files in os.walk(os.path.join(ROOT, folder)):
+        dirs[:] = sorted(x for x in dirs if x not in NOT_PORTABLE)
+        found += [os.path.relpath(os.path.join(d, f), ROOT) for f in sorted(files)]
+    return [f for f in found if f.endswith(".cpp")] + [f for f in found if f.endswith(".h")]
+
+
+def whole_core():
+    folders = sorted(f for f in os.listdir(os.path.join(ROOT, "src")) if f not in NOT_PORTABLE)
+    return [f for folder in folders for f in portable_files(os.path.join("src", folder))]
 
 # Operators and their one replacement. Binary operators count only with blanks
 # on both sides, as the code is formatted, which leaves out template brackets,
@@ -152,24 +181,49 @@ def find_mutants(path):
 def read_equivalents():
     """Entries: lines "path: the changed line" as the check prints them, then
     an indented "why: ..." that may go on over further indented lines and
-    holds for every change listed since the last reason."""
-    entries, pending, explained = {}, [], []
+    holds for every change listed since the last reason. A line "[latent]"
+    starts the changes that differ only on input the program never produces;
+    "[equivalent]" goes back. Returns {key: (kind, reason)}."""
+    entries, pending, explained, kind = {}, [], [], "equivalent"
     if not os.path.exists(EQUIVALENTS):
         return entries
     for raw in open(EQUIVALENTS, encoding="utf-8"):
         line = raw.rstrip("\n")
         if not line.strip() or line.startswith("#"):
             continue
-        if line[0] not in " \t":
+        if line.strip() in ("[latent]", "[equivalent]"):
+            kind, pending = line.strip()[1:-1], []
+        elif line[0] not in " \t":
             pending.append(line.strip())
         elif line.strip().startswith("why:"):
             explained, pending = pending, []
             for key in explained:
-                entries[key] = line.strip()[4:].strip()
+                entries[key] = (kind, line.strip()[4:].strip())
         else:
             for key in explained:
-                entries[key] += " " + line.strip()
+                entries[key] = (entries[key][0], entries[key][1] + " " + line.strip())
     return entries
+
+
+def tree_fingerprint():
+    """Tells apart the trees a verdict was reached on: every file of the copy."""
+    digest = hashlib.sha1()
+    for d, dirs, files in sorted(os.walk(TREE)):
+        dirs.sort()
+        for f in sorted(files):
+            path = os.path.join(d, f)
+            digest.update(os.path.relpath(path, TREE).encode() + b"\0" + open(path, "rb").read() + b"\0")
+    return digest.hexdigest()[:16]
+
+
+def read_verdicts(path):
+    verdicts = {}
+    if os.path.exists(path):
+        for line in open(path, encoding="utf-8"):
+            verdict, _, key = line.rstrip("\n").partition("\t")
+            if key:
+                verdicts[key] = verdict
+    return verdicts
 
 
 def sync_tree():
@@ -264,14 +318,26 @@ def on_signal(signum, frame):
     raise Interrupted()
 
 
+def folder_of(path):
+    parts = path.split("/")
+    return parts[1] if len(parts) > 2 else parts[0]
+
+
 def main():
-    parser = argparse.ArgumentParser(description="Mutation check of the engine and the calendars.")
-    parser.add_argument("files", nargs="*", help="files to change (default: the engine and the calendars)")
+    parser = argparse.ArgumentParser(description="Mutation check of the portable core.")
+    parser.add_argument("files", nargs="*",
+                        help="files or folders to change (default: the engine and the calendars)")
+    parser.add_argument("--all", action="store_true", help="every portable folder of src/ (all but win/ and res/)")
     parser.add_argument("--list", action="store_true", help="list the changes and stop")
+    parser.add_argument("--fresh", action="store_true", help="judge every change anew, not only those not judged yet")
     args = parser.parse_args()
 
-    files = args.files or DEFAULT_FILES
-    mutants = [m for f in files for m in find_mutants(os.path.relpath(os.path.abspath(f), ROOT) if os.path.isabs(f) else f)]
+    files = whole_core() if args.all else []
+    for f in args.files:
+        rel = os.path.relpath(os.path.abspath(f), ROOT)
+        files += portable_files(rel) if os.path.isdir(os.path.join(ROOT, rel)) else [rel]
+    files = files or DEFAULT_FILES
+    mutants = [m for f in files for m in find_mutants(f)]
     if args.list:
         for m in mutants:
             print(m)
@@ -290,26 +356,37 @@ def main():
     env = environment()
     log = open(os.path.join(WORK, "build.log"), "w")
     sync_tree()
-    # Without debug information, which only slows each link down.
-    subprocess.run(["cmake", "--preset", "native", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
-                    "-DORACLINE_BENCHMARKS=OFF"], cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
-    subprocess.run(["cmake", "--preset", "sanitize", "-B", SANITIZE], cwd=TREE, stdout=log,
-                   stderr=subprocess.STDOUT, env=env, check=True)
-    phases = build(env, log) and baseline_phases(env)
-    if not phases or not sanitizer_passes(env, log, 1200):
-        print("the unit tests fail without any change: see %s" % log.name)
-        return 2
-    started = time.time()
-    if not run_tests(env, 600, phases, log):
-        print("the command-line checks fail without any change: see %s" % log.name)
-        return 2
-    timeout = max(60, 10 * (time.time() - started))
+    os.makedirs(VERDICTS, exist_ok=True)
+    verdicts_path = os.path.join(VERDICTS, tree_fingerprint() + ".tsv")
+    earlier = {} if args.fresh else read_verdicts(verdicts_path)
+    todo = [m for m in mutants if m.key() not in earlier]
+    if len(todo) < len(mutants):
+        print("%d of %d changes were judged on this tree before (%s); they are not run again"
+              % (len(mutants) - len(todo), len(mutants), verdicts_path), flush=True)
+    record = open(verdicts_path, "w" if args.fresh else "a", encoding="utf-8")
+    timeout = 60
+    if todo:
+        # Without debug information, which only slows each link down.
+        subprocess.run(["cmake", "--preset", "native", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
+                        "-DORACLINE_BENCHMARKS=OFF"], cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
+        subprocess.run(["cmake", "--preset", "sanitize", "-B", SANITIZE], cwd=TREE, stdout=log,
+                       stderr=subprocess.STDOUT, env=env, check=True)
+        phases = build(env, log) and baseline_phases(env)
+        if not phases or not sanitizer_passes(env, log, 1200):
+            print("the unit tests fail without any change: see %s" % log.name)
+            return 2
+        started = time.time()
+        if not run_tests(env, 600, phases, log):
+            print("the command-line checks fail without any change: see %s" % log.name)
+            return 2
+        timeout = max(60, 10 * (time.time() - started))
 
     equivalents = read_equivalents()
-    killed, survived, equivalent, unbuilt, sanitized, listed_killed = [], [], [], [], [], []
+    verdicts = {m.key(): earlier[m.key()] for m in mutants if m.key() in earlier}
     originals = {}
+    began = time.time()
     try:
-        for i, m in enumerate(mutants, 1):
+        for i, m in enumerate(todo, 1):
             target = os.path.join(TREE, m.path)
             if m.path not in originals:
                 originals[m.path] = open(target, encoding="latin-1").read()
@@ -317,47 +394,72 @@ def main():
                 with open(target, "w", encoding="latin-1") as out:
                     out.write(m.apply(originals[m.path]))
                 if not build(env, log):
-                    unbuilt.append(m)
-                    verdict = "does not build"
-                elif run_tests(env, timeout, phases, log):
-                    if m.key() in equivalents:
-                        equivalent.append(m)
-                        verdict = "equivalent"
-                    elif not sanitizer_passes(env, log, 10 * timeout):
-                        killed.append(m)
-                        sanitized.append(m)
-                        verdict = "killed (sanitizers)"
-                    else:
-                        survived.append(m)
-                        verdict = "SURVIVED"
-                else:
-                    killed.append(m)
-                    if m.key() in equivalents:
-                        listed_killed.append(m)
+                    verdict = "unbuilt"
+                elif not run_tests(env, timeout, phases, log):
                     verdict = "killed"
+                elif m.key() in equivalents:
+                    verdict = "passed"  # listed: judged by the list as it is when the figures are made
+                elif not sanitizer_passes(env, log, 10 * timeout):
+                    verdict = "sanitized"
+                else:
+                    verdict = "passed"
             finally:
                 with open(target, "w", encoding="latin-1") as out:
                     out.write(originals[m.path])
-            print("[%d/%d] %-14s %s" % (i, len(mutants), verdict, m), flush=True)
+            verdicts[m.key()] = verdict
+            record.write("%s\t%s\n" % (verdict, m.key()))
+            record.flush()
+            print("[%d/%d] %-10s %s" % (i, len(todo), verdict, m), flush=True)
     except Interrupted:
-        print("interrupted: the copy is restored; the figures below cover the changes run so far")
+        print("interrupted: the copy is restored; the verdicts so far are kept and the next run goes on from there")
     finally:
         for path, text in originals.items():
             with open(os.path.join(TREE, path), "w", encoding="latin-1") as out:
                 out.write(text)
+    print("%d changes run in %d s" % (len(verdicts) - len(earlier), time.time() - began))
+    return report(mutants, verdicts, equivalents, files)
 
-    tried = len(killed) + len(survived) + len(equivalent)
+
+def report(mutants, verdicts, equivalents, files):
+    """The figures per folder and in all, then every change to look at."""
+    rows, survived, sanitized, listed_killed, listed = {}, [], [], [], []
+    for m in mutants:
+        verdict = verdicts.get(m.key())
+        if verdict in (None, "unbuilt"):
+            continue
+        row = rows.setdefault(folder_of(m.path), {"tried": 0, "killed": 0, "equivalent": 0, "latent": 0, "survived": 0})
+        row["tried"] += 1
+        kind = equivalents.get(m.key(), (None, ""))[0]
+        if verdict in ("killed", "sanitized"):
+            row["killed"] += 1
+            sanitized += [m] if verdict == "sanitized" else []
+            listed_killed += [m] if kind else []
+        elif kind:
+            row[kind] += 1
+            listed.append(m)
+        else:
+            row["survived"] += 1
+            survived.append(m)
+    columns = ["tried", "killed", "equivalent", "latent", "survived"]
     print()
-    print("tried %d, killed %d (%d of them by the sanitizers), equivalent %d, survived %d (%d more did not build)"
-          % (tried, len(killed), len(sanitized), len(equivalent), len(survived), len(unbuilt)))
+    print("%-12s" % "folder" + "".join("%11s" % c for c in columns) + "   killed of the rest")
+    for name in sorted(rows) + ["all"]:
+        row = rows.get(name) or {c: sum(r[c] for r in rows.values()) for c in columns}
+        rest = row["killed"] + row["survived"]
+        print("%-12s" % name + "".join("%11d" % row[c] for c in columns) +
+              ("   %5.1f %%" % (100.0 * row["killed"] / rest) if rest else ""))
+    print("(%d more did not build; %d not judged yet)" % (
+        sum(1 for m in mutants if verdicts.get(m.key()) == "unbuilt"),
+        sum(1 for m in mutants if m.key() not in verdicts)))
     for m in survived:
         print("  survived: " + str(m))
     for m in sanitized:
         print("  killed by the sanitizers: " + str(m))
-    for m in equivalent:
-        print("  equivalent: %s\n      %s" % (m, equivalents[m.key()]))
+    for m in listed:
+        kind, why = equivalents[m.key()]
+        print("  %s: %s\n      %s" % (kind, m, why))
     for m in listed_killed:
-        print("  killed, yet listed as equivalent (tools/mutate-equivalents.txt): " + str(m))
+        print("  killed, yet listed as %s (tools/mutate-equivalents.txt): %s" % (equivalents[m.key()][0], m))
     stale = sorted(k for k in set(equivalents) - {m.key() for m in mutants} if k.split(": ")[0] in files)
     for key in stale:
         print("  no such change any more (tools/mutate-equivalents.txt): " + key)

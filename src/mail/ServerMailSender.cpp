@@ -4,32 +4,7 @@
 #include "mail/ComposedMail.h"
 #include "platform/FileOps.h"
 
-#include <cstdio>
 #include <utility>
-
-namespace {
-
-// The whole of a regular file of at most `limit` bytes, read from the handle
-// that was opened; false for anything else.
-bool ReadAttachment(const std::string& path, long long limit, std::string& bytes)
-{
-    long long size = 0;
-    if (!RegularFileSize(path, size) || size > limit)
-        return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    bytes.clear();
-    char block[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0 && static_cast<long long>(bytes.size()) <= limit)
-        bytes.append(block, got);
-    const bool whole = !std::ferror(file) && static_cast<long long>(bytes.size()) <= limit;
-    std::fclose(file);
-    return whole;
-}
-
-} // namespace
 
 ServerMailSender::ServerMailSender(MailSettings settings, std::string password, ServerMailTools tools)
     : settings_(std::move(settings)), password_(std::move(password)), tools_(std::move(tools))
@@ -48,7 +23,9 @@ bool ServerMailSender::AddAttachment(const std::string& fullPath, const std::str
 {
     MimeAttachment attachment;
     attachment.name = displayName.empty() ? FileNameOf(fullPath) : displayName;
-    if (!ReadAttachment(fullPath, kLargestAttachmentBytes, attachment.bytes))
+    // Read once from the handle that was checked: a file swapped in after a
+    // check by name is never what goes out.
+    if (!ReadRegularFile(fullPath, kLargestAttachmentBytes, attachment.bytes))
         return false;
     attachments_.push_back(std::move(attachment));
     return true;

@@ -42,7 +42,8 @@ TEST(CompanionMatch, PairsWorkedByHand)
     const std::pair<CompanionPerson, CompanionPerson> cases[] = {
         {{"", Sign::Aries, 3}, {"", Sign::Leo, 4}},   {{"", Sign::Aries, 1}, {"", Sign::Taurus, 6}},
         {{"", Sign::Aries, 1}, {"", Sign::Gemini, 2}}, {{"", Sign::Libra, 7}, {"", Sign::Aries, 9}},
-        {{"", Sign::None, 10}, {"", Sign::Leo, 10}},
+        {{"", Sign::None, 10}, {"", Sign::Leo, 10}},  {{"", Sign::Taurus, 2}, {"", Sign::Virgo, 5}},
+        {{"", Sign::Gemini, 2}, {"", Sign::Aquarius, 5}}, {{"", Sign::Pisces, 2}, {"", Sign::Cancer, 5}},
     };
     std::string listing;
     for (const auto& c : cases) {
@@ -83,12 +84,13 @@ TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthD
 }
 
 // The window's client height places the lines: unknown, no room, centred,
-// centred, and centred but drawn higher; then the lines on paper.
+// centred, and from a centred top of 62 on drawn 25 higher; then the lines
+// on paper.
 TEST(CompanionDrawing, FourLinesPlacedByTheWindowHeightAndBlackOnPaper)
 {
     const CompanionResult result{"Jane Doe", "John Smith", true, false, true};
     std::string listing;
-    for (int height : {0, 202, 264, 300, 400}) {
+    for (int height : {0, 202, 264, 300, 325, 326, 400}) {
         RecordingCanvas screen;
         DrawCompanionScreen(screen, result, height);
         listing += "h " + std::to_string(height) + "\n" + screen.Listing();

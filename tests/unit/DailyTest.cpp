@@ -187,6 +187,9 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
         {'P', 0, "4x6 75% @25 locked tile2@0 off 4x6"},  // the size is kept, and still what the list shows
         {'P', 0, "4x6 75% @25 tile2@0 off"},             // no tiling until the next Resize choice
         {'R', 25, "3.6x6 75% @25 tile2@0 on"},
+        {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
+        {'T', 0, "3.6x6 75% @25 tile2@0 on"},
+        {'T', 2, "3.6x6 75% @25 tile2@0 on"},
     };
     for (const auto& step : steps) {
         if (step.control == 'R')

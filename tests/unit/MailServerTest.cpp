@@ -1,11 +1,19 @@
 #include "mail/MailSettingsModel.h"
 #include "mail/MimeMessage.h"
+#include "mail/ServerMailSender.h"
 #include "mail/SmtpSession.h"
 #include "mail/SmtpReply.h"
 
 #include "TestSupport.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <deque>
+#include <filesystem>
+#include <tuple>
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -110,6 +118,7 @@ class ScriptedServer : public SmtpConnection {
 public:
     ScriptedServer(std::deque<Chunk> chunks, TlsResult tls = TlsResult::secure, bool reachable = true)
         : chunks(std::move(chunks)), tls(tls), reachable(reachable) {}
+    ~ScriptedServer() override { if (kept) *kept = transcript; }
 
     bool Connect(const std::string& server, int port, std::chrono::milliseconds, std::string& detail) override
     {
@@ -137,7 +146,7 @@ public:
     std::deque<Chunk> chunks;
     TlsResult tls;
     bool reachable;
-    std::string transcript;
+    std::string transcript, *kept = nullptr;  // where the transcript goes when the server does
     std::chrono::steady_clock::time_point now;
 };
 
@@ -173,6 +182,10 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
                              "535 5.7.8 bad credentials\r\n", kBye},
          TlsResult::secure, true, "not sent: sign-in refused: 535 5.7.8 bad credentials",
          "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\nQUIT\r\n"},
+        {MailSecurity::tls, {kGreet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
+                             "235 2.7.0 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
+         TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
+         "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\n" + kEnvelope + kMessage + ".\r\nQUIT\r\n"},
         // No STARTTLS offered, or refused: the password never leaves.
         {MailSecurity::startTls, {kGreet, "250-mx\r\n250 AUTH PLAIN\r\n", kBye}, TlsResult::secure, true,
          "not sent: TLS refused: the server does not offer STARTTLS", "EHLO pc\r\nQUIT\r\n"},
@@ -241,26 +254,107 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     }
 }
 
-TEST(MailSettings, FileAndDialogChecks)
+// The sender assembles the mail from what it was given, every text through
+// the platform's UTF-8 and both tokens fresh, and reads each attachment
+// whole: longer than one read, empty, or exactly as large as it may be.
+TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
+{
+    TempDir dir;
+    std::string report;
+    for (int i = 0; i < 65537; ++i)  // the last read takes one byte
+        report += static_cast<char>(i * 7 % 251);
+    const std::string path = dir.Write("day.jpg", report), empty = dir.Write("Reports\\empty.txt", "");
+    std::string transcript;
+    int tokens = 0;
+    bool connects = true;
+    ServerMailTools tools{[&]() -> std::unique_ptr<SmtpConnection> {
+                              auto server = std::make_unique<ScriptedServer>(std::deque<Chunk>{
+                                  kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, kOk, "354 go\r\n", "250 queued\r\n", kBye});
+                              server->kept = &transcript;
+                              return connects ? std::move(server) : nullptr;
+                          },
+                          [] { return std::string("D"); },
+                          [&] { return "T" + std::to_string(++tokens); }, "pc"};
+    const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, MailSecurity::tls, "me", "me@x.org"};
+    ServerMailSender sender(settings, "pw", tools);
+    EXPECT_TRUE(sender.AddRecipient("a@y.org") && sender.AddRecipient("b@z.org"));
+    EXPECT_TRUE(sender.AddAttachment(path, "Report.jpg"));
+    EXPECT_TRUE(sender.AddAttachment(empty, ""));
+    EXPECT_FALSE(sender.AddAttachment(dir.path("none.jpg"), "x"));
+    EXPECT_FALSE(sender.AddAttachment(dir.dir(), "x"));
+    ASSERT_EQ(mkfifo(dir.path("pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(sender.AddAttachment(dir.path("pipe"), "x"));  // never opened: it could block for ever
+    sender.SetSubject("S"), sender.SetOriginatorName("Jane"), sender.SetBody("B");
+    EXPECT_EQ(sender.Send(), MapiResult::kSuccess);
+
+    MimeMail mail;
+    mail.fromName = "Jane", mail.from = "me@x.org", mail.to = {"a@y.org", "b@z.org"}, mail.subject = "S";
+    mail.body = "B", mail.attachments = {{"Report.jpg", report}, {"empty.txt", ""}};
+    mail.date = "D", mail.messageId = "<T1@x.org>", mail.boundary = "=_T2";
+    const std::string expected = "connect mx.x.org:25\n<tls>\nEHLO pc\r\nAUTH PLAIN " + Base64(std::string("\0" "me\0pw", 6)) +
+                                 "\r\nMAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nRCPT TO:<b@z.org>\r\nDATA\r\n" +
+                                 DotStuff(BuildMimeMessage(mail)) + "QUIT\r\n";
+    const auto differs = std::mismatch(expected.begin(), expected.end(), transcript.begin(), transcript.end());
+    EXPECT_EQ(transcript.size(), expected.size());
+    EXPECT_EQ(transcript.substr(differs.second - transcript.begin(), 80),
+              expected.substr(differs.first - expected.begin(), 80));
+    EXPECT_EQ(sender.LastReport().logText, "sent: 250 queued");
+
+    // A filling is sent once; without a connection nothing is.
+    connects = false;
+    EXPECT_EQ(sender.Send(), MapiResult::kFailure);
+    EXPECT_EQ(sender.LastReport().logText, "not sent: server unreachable: no network");
+
+    const std::string largest = dir.path("largest.jpg");
+    std::ofstream(largest, std::ios::binary).put('x');
+    for (const long long size : {kLargestAttachmentBytes, kLargestAttachmentBytes + 1}) {
+        std::filesystem::resize_file(largest, static_cast<std::uintmax_t>(size));
+        EXPECT_EQ(sender.AddAttachment(largest, ""), size == kLargestAttachmentBytes) << size;
+    }
+}
+
+// What is saved comes back as it was, through the file and through the
+// dialog opened on it; a port out of range falls back to the security's own.
+TEST(MailSettings, ValuesComeBackAsSaved)
 {
     TempDir dir;
     MailSettings read;
     EXPECT_FALSE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
-    const MailSettings written{MailMethod::smtp, "smtp.x.org", 465, MailSecurity::tls, "me", "me@x.org"};
-    ASSERT_TRUE(WriteMailSettings(dir.path(kMailSettingsFileName), written));
-    EXPECT_EQ(dir.Read(kMailSettingsFileName),
-              "Method:SMTP\nServer:smtp.x.org\nPort:465\nSecurity:TLS\nUser:me\nFrom:me@x.org\n");
-    ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
-    EXPECT_EQ(FormatMailSettings(read), FormatMailSettings(written));
+    ASSERT_TRUE(WriteMailSettings(dir.path(kMailSettingsFileName), {MailMethod::smtp, "mx", 465, MailSecurity::tls, "me", "a@b"}));
+    EXPECT_EQ(dir.Read(kMailSettingsFileName), "Method:SMTP\nServer:mx\nPort:465\nSecurity:TLS\nUser:me\nFrom:a@b\n");
     // Whatever the file holds, what comes back can be used.
-    dir.Write(kMailSettingsFileName, "Method:smtp\r\nPort:70000\r\nSecurity:TLS\r\nServer:a\tb\r\nFrom:x@y\r\n");
-    ASSERT_TRUE(ReadMailSettings(dir.path(kMailSettingsFileName), read));
-    EXPECT_EQ(FormatMailSettings(read), "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:x@y\n");
+    const struct { const char *file, *read; } files[] = {
+        {"Method:smtp\r\nPort:70000\r\nSecurity:TLS\r\nServer:a\tb\r\nFrom:x@y\r\n", "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:x@y\n"},
+        {"Method:SMTP\nUser:John Smith\nPort:0\nFrom:~!@b\n", "Method:SMTP\nServer:\nPort:587\nSecurity:STARTTLS\nUser:John Smith\nFrom:~!@b\n"},
+        {"Security:TLS\nPort:65535\nServer:mx\n", "Method:MAPI\nServer:mx\nPort:65535\nSecurity:TLS\nUser:\nFrom:\n"},
+        {"Security:TLS\nPort:65536\n", "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:\n"},
+        {"Port:1\nSecurity:STARTTLS\n", "Method:MAPI\nServer:\nPort:1\nSecurity:STARTTLS\nUser:\nFrom:\n"},
+    };
+    for (const auto& f : files) {
+        ASSERT_TRUE(ReadMailSettings(dir.Write("mail.ini", f.file), read));
+        EXPECT_EQ(FormatMailSettings(read), f.read) << f.file;
+        EXPECT_EQ(FormatMailSettings(MailSettingsModel(read, "").Settings()), f.read) << f.file;
+    }
+    MailSettingsModel model({MailMethod::smtp, "mx", 465, MailSecurity::tls, "me", "a@b"}, "");
+    for (const auto& [index, port, security] : {std::tuple{2, "465", "TLS"}, {-1, "465", "TLS"}, {0, "587", "STARTTLS"},
+                                                  {1, "465", "TLS"}, {0, "587", "STARTTLS"}}) {
+        model.SecuritySelected(index);
+        EXPECT_EQ(FormatMailSettings(model.Settings()),
+                  "Method:SMTP\nServer:mx\nPort:" + std::string(port) + "\nSecurity:" + security + "\nUser:me\nFrom:a@b\n") << index;
+    }
+    model.portText = "0";
+    EXPECT_EQ(model.Settings().port, 587);
 
+    for (const auto& [address, valid] : {std::pair{"a@b"s, true}, {"~!@b", true}, {std::string(252, 'a') + "@b", true},
+                                         {"@x.org", false}, {"a@", false}, {"a@b@c", false}, {"a b@c", false},
+                                         {"a\x7f@b", false}, {"a<@b", false}, {std::string(253, 'a') + "@b", false}})
+        EXPECT_EQ(IsMailboxAddress(address), valid) << address;
+}
+
+TEST(MailSettings, FileAndDialogChecks)
+{
     MailSettingsModel model(MailSettings{}, "");
     model.method = MailMethod::smtp;
-    model.SecuritySelected(1);
-    EXPECT_EQ(model.portText, "465");
     model.portText = "2525";
     model.SecuritySelected(0);
     EXPECT_EQ(model.portText, "2525");

@@ -54,6 +54,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
         {"edited beside another's", ann, cy + ann, edit, true, cy + bo},
         {"edited what another deleted", ann, cy, edit, true, cy + bo},
         {"deleted beside another's", ann, ann + cy, remove, true, cy},
+        {"deleted beside a namesake", ann, "Name:Ann\nEmail:z@x\n" + ann, remove, true, "Name:Ann\nEmail:z@x\n"},
         {"added twice", ann, ann + bo, add, true, ann + bo},
         {"refused meanwhile", ann, refused, add, false, refused},
     };
@@ -137,11 +138,33 @@ TEST(Contacts, ChecksAndSelection)
     ContactList list;
     EXPECT_EQ(list.Add({"Ann", "a@x"}) + list.Add({"Other", "a@x"}) + list.Add({"Ann", "A@x"}),
               "a@x is already in your contacts.");
-    list.Clicked(1);
-    list.Delete();
-    list.Delete();
-    EXPECT_EQ(list.Selected(), -1);
-    EXPECT_FALSE(list.RowButtonsEnabled());
+    // Each step, then the rows, the remembered row and whether Edit, Delete
+    // and "<<----" can be used.
+    const std::function<void(ContactList&)> fill = [](ContactList& l) { l.Fill({{"Ann", "a@x"}, {"Bo", "b@x"}, {"Cy", "c@x"}}); };
+    const struct { std::function<void(ContactList&)> step; const char* after; } steps[] = {
+        {fill, "Ann Bo Cy 0 on"},
+        {[](ContactList& l) { l.Clicked(-1); }, "Ann Bo Cy 0 off"},
+        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"},
+        {[](ContactList& l) { l.Clicked(2); }, "Ann Bo Cy 2 on"},
+        {[](ContactList& l) { l.Delete(); }, "Ann Bo 1 on"},
+        {[](ContactList& l) { l.Edit({"Bob", "b@x"}); }, "Ann Bob 1 on"},
+        {[](ContactList& l) { l.Clicked(0), l.Delete(); }, "Bob 0 on"},
+        {[](ContactList& l) { l.Delete(); }, "-1 off"},
+        {[](ContactList& l) { l.Add({"Di", "d@x"}); }, "Di 0 on"},
+        {[](ContactList& l) { l.Add({"Ed", "e@x"}); }, "Di Ed 0 on"},
+    };
+    ContactList rows;
+    for (const auto& s : steps) {
+        s.step(rows);
+        std::string state;
+        for (const Contact& contact : rows.Rows())
+            state += contact.name + " ";
+        EXPECT_EQ(state + std::to_string(rows.Selected()) + (rows.RowButtonsEnabled() ? " on" : " off"), s.after);
+    }
+    // Each step after the fill was one change; a contact edited to itself is none.
+    rows.Edit({"Di", "d@x"});
+    EXPECT_EQ(rows.Changes().size(), 6u);
+
 
     // The composer finds a selected contact already in To: by a substring test.
     EmailComposer composer("day.jpg");

@@ -35,7 +35,8 @@ TEST(ProfileFile, KeyRules)
         // Only the month key of a group turns its flag on, and only with a value.
         {"MotherMonth:5\n", 1, 1, 1900, 1},      {"MotherDate:2\nMotherYear:1945\n", 1, 1, 1900, 0},
         {"MotherMonth:\n", 1, 1, 1900, 0},       {"FatherMonth:0\n", 1, 1, 1900, 2},
-        {"BadMonth:2\n", 1, 1, 1900, 4},         {"GoodMonth:2\nGoodDate:3\n", 1, 1, 1900, 0},
+        {"BadMonth:2\n", 1, 1, 1900, 4},         {"GoodMonth:2\nGoodDate:3\nGoodYear:4\n", 1, 1, 1900, 0},
+        {"BadDate:2\nBadYear:1950\n", 1, 1, 1900, 0}, {"FatherDate:2\nFatherYear:1945\n", 1, 1, 1900, 0},
     };
     TempDir dir;
     for (const auto& c : cases) {
@@ -232,6 +233,7 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
         {"added beside another session's row", {ann, bo}, {{Kind::put, cy}}, "[Ann|Home|Automatic][Bo|Work|Manual][Cy|Play|Manual]"},
         {"replaced in place, whatever the case", {ann, bo, cy}, {{Kind::put, boAgain}},
          "[Ann|Home|Automatic][Bo|WORK|Automatic][Cy|Play|Manual]"},
+        {"the first row replaced in place", {ann, bo}, {{Kind::put, {"Di", "home", "Manual"}}}, "[Di|home|Manual][Bo|Work|Manual]"},
         {"deleted with every row of its file", {bo, ann, boAgain}, {{Kind::remove, {"", "work", ""}}}, "[Ann|Home|Automatic]"},
         {"deleted elsewhere already", {ann}, {{Kind::remove, bo}}, "[Ann|Home|Automatic]"},
         {"no index yet, changes in order", {}, {{Kind::put, ann}, {Kind::put, bo}, {Kind::remove, ann}}, "[Bo|Work|Manual]"},

@@ -14,15 +14,16 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
 // Records the calls in order; each operation answers what the test set.
 struct FakeService : ScheduleService {
-    bool running = true, creates = true, activates = true;
+    bool running = true, creates = true, activates = true, scheduled = true;
     std::string calls;
     bool EnsureRunning() override { return calls += "run ", running; }
-    bool IsJobScheduled() override { return true; }
+    bool IsJobScheduled() override { return scheduled; }
     bool DeleteJob() override { return calls += "delete ", true; }
     bool CreateJob() override { return calls += "create ", creates; }
     bool ActivateJob(CivilDate, int hour, int minute) override
@@ -121,16 +122,88 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
         service.running = c.running, service.creates = c.creates, service.activates = c.activates;
         const ScheduleRecord record{"J.ini", "j@d", 13, 30, "PM", 1};
         dir.Write("task.dtr", "old");
-        EXPECT_EQ(SaveSchedule(record, dir.path(c.where + std::string("task.dtr")), service, {}).message, c.message);
+        const ScheduleSaveResult result = SaveSchedule(record, dir.path(c.where + std::string("task.dtr")), service, {});
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_FALSE(result.saved) << c.message;
         EXPECT_EQ(service.calls, c.calls);
         EXPECT_EQ(dir.Read("task.dtr"), "old");
     }
+    TempDir dir;
+    FakeService service;
+    for (const int type : {ReportType::plainText, ReportType::fullColours}) {
+        const ScheduleSaveResult result = SaveSchedule({"C:\\x\\J.ini", "j@d", 23, 59, "PM", type}, dir.path("task.dtr"), service, {});
+        EXPECT_TRUE(result.saved);
+        EXPECT_EQ(result.message, "Daily Analysis Report was scheduled successfully.     \nProfile: J.ini    \nEmail To: j@d     \nDeliver report in " +
+                                      std::string(type ? "full colors" : "plain text") + ".     ");
+    }
+    EXPECT_EQ(dir.Read("task.dtr"), "Profile:C:\\x\\J.ini\nEmail:j@d\nTime:23:59PM\nType:1\n");
     // Change starts from what is scheduled; midnight cannot be offered.
     ScheduleDialogModel model("J.ini");
     model.TakeCurrent({"J.ini", "j@d", "0:15AM", "", ReportType::fullColours, true});
     EXPECT_EQ(model.address + " " + std::to_string(model.hour) + ":" + std::to_string(model.minute), "j@d 7:0");
-    model.TakeCurrent({"J.ini", "k@d", "14:3PM", "", ReportType::plainText, true});
-    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:14:3PM\nType:0\n");
+    model.TakeCurrent({"J.ini", "k@d", "1:3AM", "", ReportType::plainText, true});
+    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:k@d\nTime:1:3AM\nType:0\n");
+    // Currently Scheduled opens first only for a record with its job.
+    for (const auto& [record, running, scheduled, first] : {std::tuple{true, true, true, ScheduleEntry::CurrentlyScheduled},
+             {false, true, true, ScheduleEntry::ScheduleDialog}, {true, false, true, ScheduleEntry::ScheduleDialog},
+             {true, true, false, ScheduleEntry::ScheduleDialog}}) {
+        FakeService scheduler;
+        scheduler.running = running, scheduler.scheduled = scheduled;
+        EXPECT_EQ(ChooseScheduleEntry(record ? dir.path("task.dtr") : dir.path("none.dtr"), scheduler), first);
+    }
+}
+
+// The lists offer each entry once and in order, and the entry picked is the
+// time and form saved; nothing selected changes nothing.
+TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
+{
+    std::string hours, minutes;
+    for (const std::string& entry : HourEntries())
+        hours += entry + " ";
+    for (const std::string& entry : MinuteEntries())
+        minutes += entry;
+    EXPECT_EQ(hours, "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 ");
+    EXPECT_EQ(std::to_string(minutes.size()) + minutes.substr(0, 6) + minutes.substr(114), "120000102575859");
+    EXPECT_EQ(ReportTypeEntries(), (std::vector<std::string>{"deliver report in plain text", "deliver report in full colors"}));
+
+    ScheduleDialogModel model("J.ini");
+    const struct { int hour, minute, type; const char* time; int shownType; } picks[] = {
+        {10, 59, 1, "11:59AM", 1}, {0, 0, 0, "1:0AM", 0}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0},
+        {-1, -1, -1, "23:30PM", 0},
+    };
+    for (const auto& p : picks) {
+        model.HourSelected(p.hour), model.MinuteSelected(p.minute), model.TypeSelected(p.type);
+        EXPECT_EQ(FormatScheduleRecord(model.Record("a@b")),
+                  "Profile:J.ini\nEmail:a@b\nTime:" + std::string(p.time) + "\nType:" + std::to_string(p.shownType) + "\n");
+    }
+    model.address = "x@y";
+    model.Reset();
+    EXPECT_EQ(FormatScheduleRecord(model.Record(model.address)), "Profile:J.ini\nEmail:\nTime:7:0AM\nType:0\n");
+}
+
+// Deleting the scheduled profile asks first; Yes ends the job and the
+// record, No keeps all; another profile's deletion asks nothing.
+TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
+{
+    const struct { const char* profile; bool running, yes, goesOn; const char* calls; bool recordStays; } cases[] = {
+        {"C:\\y\\Ann.ini", true, true, true, "", true},
+        {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
+        {"C:\\y\\Jane.ini", true, true, true, "asked run delete ", false},
+        {"C:\\y\\Jane.ini", false, true, true, "asked run ", false},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string record = dir.Write("task.dtr", "Profile:C:\\x\\Jane.ini\nEmail:j@d\n");
+        FakeService service;
+        service.running = c.running;
+        const bool goesOn = EndScheduleOfDeletedProfile(record, c.profile, service, [&](const std::string& question) {
+            service.calls += question == kScheduledProfileQuestion ? "asked " : "other ";
+            return c.yes;
+        });
+        EXPECT_EQ(goesOn, c.goesOn) << c.calls;
+        EXPECT_EQ(service.calls, c.calls);
+        EXPECT_EQ(dir.EntryCount(), c.recordStays ? 1 : 0) << c.calls;
+    }
 }
 
 // The whole command line: the record alone (Wine's scheduler passes the
@@ -360,9 +433,22 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     };
     for (const auto& c : cases)
         EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
+    // January's runs count too.
+    EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven,
+                                 {{2027, 1, 2}, 7, 59}), "");
     // The grace runs past midnight.
-    EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, 30}, {{2026, 12, 6}, 0, 29}), "");
-    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-02-29 07:00", "garbage", "2026-12-05 24:00"})
+    const struct { int minute; LocalMinute before; const char* due; } lateInTheDay[] = {
+        {0, {{2026, 12, 5}, 23, 59}, "23:00"}, {23, {{2026, 12, 6}, 0, 22}, "23:23"}, {59, {{2026, 12, 6}, 0, 58}, "23:59"},
+    };
+    for (const auto& c : lateInTheDay) {
+        EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, c.before), "") << c.due;
+        EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, {{2026, 12, 6}, 0, c.minute}),
+                  "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 " +
+                      std::string(c.due) + " did not run.");
+    }
+    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00",
+                                 "2026-02-29 07:00", "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00",
+                                 "2026-12-05 07:-1"})
         EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
 }
 
