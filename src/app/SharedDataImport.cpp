@@ -89,7 +89,7 @@ std::string ImportNoticeText(const DataFolders& folders)
 std::string CopiedScheduleText(const std::string& recordPath)
 {
     ScheduleRecord record;
-    if (!AwaitsConfirmation(recordPath) || !ReadScheduleRecordForDelivery(recordPath, record))
+    if (!ReadScheduleRecordForDelivery(recordPath, record) || !record.awaitsConfirmation)
         return "";
     const ScheduleDisplay shown = ReadScheduleRecordForDisplay(recordPath);
     const std::optional<ClockTime> time = ParseStoredTime(shown.storedTime);

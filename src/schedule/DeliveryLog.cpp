@@ -77,6 +77,11 @@ std::string LastDeliveryLogLine(const std::string& logPath)
     return last;
 }
 
+bool IsSentOutcome(const std::string& outcome)
+{
+    return outcome == "sent" || outcome.compare(0, 5, "sent:") == 0;
+}
+
 std::optional<DeliveryLogEntry> ParseDeliveryLogLine(const std::string& line)
 {
     std::string fields[5];
@@ -116,7 +121,7 @@ bool WasDeliveredOn(const std::string& logPath, CivilDate day, const std::string
         delivered = delivered ||
                     (entry && entry->when.compare(0, date.size(), date) == 0 && entry->when.size() == 16 &&
                      entry->profile == profile && entry->email == email &&
-                     (entry->outcome == "sent" || entry->outcome.compare(0, 5, "sent:") == 0));
+                     IsSentOutcome(entry->outcome));
     });
     return delivered;
 }

@@ -33,6 +33,13 @@ bool AppendDeliveryLog(const std::string& logPath, const std::string& line);
 // The newest line, or an empty text without a log.
 std::string LastDeliveryLogLine(const std::string& logPath);
 
+// The outcome of a run that found today's report already sent.
+inline constexpr const char* kAlreadyDeliveredOutcome = "already delivered today";
+
+// True for an outcome that says the mail went out: "sent", or a mail
+// server's "sent: 250 ...".
+bool IsSentOutcome(const std::string& outcome);
+
 // The fields of a line as FormatDeliveryLogLine writes them; nothing for a
 // line it could not have written (another field count, an unclosed quote).
 std::optional<DeliveryLogEntry> ParseDeliveryLogLine(const std::string& line);

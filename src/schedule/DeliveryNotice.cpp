@@ -13,8 +13,7 @@ const char* const kOpenQuestion = "\n\nDo you want to open Currently Scheduled?"
 bool IsDeliveryDone(const std::string& logLine)
 {
     const std::optional<DeliveryLogEntry> entry = ParseDeliveryLogLine(logLine);
-    return entry && (entry->outcome == "sent" || entry->outcome.compare(0, 5, "sent:") == 0 ||
-                     entry->outcome == "already delivered today");
+    return entry && (IsSentOutcome(entry->outcome) || entry->outcome == kAlreadyDeliveredOutcome);
 }
 
 std::optional<DeliveryNotice> DeliveryNoticeFor(const std::string& lastLine, const std::string& missed,

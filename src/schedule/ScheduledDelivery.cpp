@@ -179,7 +179,7 @@ DeliveryLogEntry RunScheduledDelivery(const std::string& recordPath, const std::
     // when another job falls due, and on time again; a missed run is
     // caught up once the user logs on): one mail a day is what was asked.
     if (WasDeliveredOn(dataDirectory + kDeliveryLogName, clock.Today(), entry.profile, entry.email)) {
-        entry.outcome = "already delivered today";
+        entry.outcome = kAlreadyDeliveredOutcome;
         return entry;
     }
     return DeliverScheduledReport(record, profile, clock, tools);

@@ -46,11 +46,16 @@ bool LegacyTaskJob::Delete()
     return SUCCEEDED(scheduler_->Delete(name_.c_str()));
 }
 
-bool LegacyTaskJob::Describe(const DailyJob& job)
+bool LegacyTaskJob::PointAt(const DailyJob& job)
 {
     return ready_ && SUCCEEDED(task_->SetApplicationName(WideText(job.program).c_str())) &&
            SUCCEEDED(task_->SetWorkingDirectory(WideText(job.workingDirectory).c_str())) &&
-           SUCCEEDED(task_->SetParameters(WideText(job.arguments).c_str())) && Save();
+           SUCCEEDED(task_->SetParameters(WideText(job.arguments).c_str()));
+}
+
+bool LegacyTaskJob::Describe(const DailyJob& job)
+{
+    return PointAt(job) && Save();
 }
 
 bool LegacyTaskJob::SetAccount(const JobAccount& account)
@@ -111,10 +116,8 @@ bool LegacyTaskJob::SaveAsHeldOff(const DailyJob& job, const std::wstring& name)
     DWORD flags = 0;
     // Whatever program the old job named (another account could have
     // written it), the job starts this one.
-    return ready_ && SUCCEEDED(task_->SetApplicationName(WideText(job.program).c_str())) &&
-           SUCCEEDED(task_->SetParameters(WideText(job.arguments).c_str())) &&
-           SUCCEEDED(task_->SetWorkingDirectory(WideText(job.workingDirectory).c_str())) &&
-           SUCCEEDED(task_->GetFlags(&flags)) && SUCCEEDED(task_->SetFlags(flags | TASK_FLAG_DISABLED)) &&
+    return PointAt(job) && SUCCEEDED(task_->GetFlags(&flags)) &&
+           SUCCEEDED(task_->SetFlags(flags | TASK_FLAG_DISABLED)) &&
            SUCCEEDED(scheduler_->AddWorkItem(name.c_str(), task_.Get()));
 }
 

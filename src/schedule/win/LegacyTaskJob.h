@@ -57,6 +57,8 @@ public:
     bool SaveAsHeldOff(const DailyJob& job, const std::wstring& name);
 
 private:
+    // Program, record and folder set, not yet saved.
+    bool PointAt(const DailyJob& job);
     bool Save();
 
     std::wstring name_;
