@@ -16,9 +16,13 @@ input the program never produces are listed there as latent, apart from both.
     tools/mutate.py src/base/Calendar.cpp only these files
     tools/mutate.py --list                the changes, without building
 
-Each verdict is kept in build/mutate/verdicts/, under a fingerprint of the
-sources and tests: a run started again on the same tree skips what was
-judged already, so a whole run can span sittings (--fresh judges anew).
+Each verdict is kept in build/mutate/verdicts.tsv beside a fingerprint of
+the changed file: while that file stays as it was, a change the tests killed
+is not run again, so a whole run can span sittings and other work can go on
+between them. A change that survived is always run again (a test may have
+been added since). A kill stays counted after the tests that made it are
+deleted: run with --fresh after removing tests, and for the figures of a
+closing note.
 
 It works on a copy of the sources in build/mutate/ (its own build folder with
 the native preset and ccache), so the checkout and its other build folders are
@@ -47,7 +51,7 @@ BUILD = os.path.join(WORK, "build")
 # UndefinedBehaviorSanitizer: a read past a table is no rule of its own.
 SANITIZE = os.path.join(WORK, "sanitize")
 EQUIVALENTS = os.path.join(ROOT, "tools", "mutate-equivalents.txt")
-VERDICTS = os.path.join(WORK, "verdicts")
+VERDICTS = os.path.join(WORK, "verdicts.tsv")
 
 # What the copy needs to configure and build the unit tests.
 COPIED = ["CMakeLists.txt", "CMakePresets.json", "cmake", "src", "tests", "tools/cli"]
@@ -205,23 +209,22 @@ def read_equivalents():
     return entries
 
 
-def tree_fingerprint():
-    """Tells apart the trees a verdict was reached on: every file of the copy."""
-    digest = hashlib.sha1()
-    for d, dirs, files in sorted(os.walk(TREE)):
-        dirs.sort()
-        for f in sorted(files):
-            path = os.path.join(d, f)
-            digest.update(os.path.relpath(path, TREE).encode() + b"\0" + open(path, "rb").read() + b"\0")
-    return digest.hexdigest()[:16]
+def file_fingerprint(path):
+    """Tells apart the versions of a changed file a verdict was reached on."""
+    return hashlib.sha1(open(os.path.join(ROOT, path), "rb").read()).hexdigest()[:16]
 
 
 def read_verdicts(path):
-    verdicts = {}
+    """The verdicts still standing: those reached on the file as it is now
+    (the last one of each change counts)."""
+    verdicts, fingerprints = {}, {}
     if os.path.exists(path):
         for line in open(path, encoding="utf-8"):
-            verdict, _, key = line.rstrip("\n").partition("\t")
-            if key:
+            verdict, fingerprint, key = (line.rstrip("\n").split("\t", 2) + ["", ""])[:3]
+            file = key.split(": ")[0]
+            if file not in fingerprints:
+                fingerprints[file] = file_fingerprint(file) if os.path.exists(os.path.join(ROOT, file)) else None
+            if key and fingerprint == fingerprints[file]:
                 verdicts[key] = verdict
     return verdicts
 
@@ -356,14 +359,14 @@ def main():
     env = environment()
     log = open(os.path.join(WORK, "build.log"), "w")
     sync_tree()
-    os.makedirs(VERDICTS, exist_ok=True)
-    verdicts_path = os.path.join(VERDICTS, tree_fingerprint() + ".tsv")
-    earlier = {} if args.fresh else read_verdicts(verdicts_path)
+    earlier = {} if args.fresh else {k: v for k, v in read_verdicts(VERDICTS).items()
+                                     if v in ("killed", "sanitized", "unbuilt")}
     todo = [m for m in mutants if m.key() not in earlier]
     if len(todo) < len(mutants):
-        print("%d of %d changes were judged on this tree before (%s); they are not run again"
-              % (len(mutants) - len(todo), len(mutants), verdicts_path), flush=True)
-    record = open(verdicts_path, "w" if args.fresh else "a", encoding="utf-8")
+        print("%d of %d changes were killed on these files before (%s); they are not run again"
+              % (len(mutants) - len(todo), len(mutants), VERDICTS), flush=True)
+    fingerprints = {f: file_fingerprint(f) for f in files}
+    record = open(VERDICTS, "a", encoding="utf-8")
     timeout = 60
     if todo:
         # Without debug information, which only slows each link down.
@@ -407,7 +410,7 @@ def main():
                 with open(target, "w", encoding="latin-1") as out:
                     out.write(originals[m.path])
             verdicts[m.key()] = verdict
-            record.write("%s\t%s\n" % (verdict, m.key()))
+            record.write("%s\t%s\t%s\n" % (verdict, fingerprints[m.path], m.key()))
             record.flush()
             print("[%d/%d] %-10s %s" % (i, len(todo), verdict, m), flush=True)
     except Interrupted:
