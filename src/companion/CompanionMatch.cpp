@@ -10,11 +10,11 @@ SignBond BondOf(Sign first, Sign second)
 {
     if (SameElement(first, second))
         return SignBond::SameElement;
-    // The sign pages list each other both ways; either listing counts, so the
-    // bond stays mutual should a page ever list one way only.
-    if (ListsAsLeastCompatible(first, second) || ListsAsLeastCompatible(second, first))
+    // The sign pages list each other both ways (the matching tests hold the
+    // result the same in either order), so one page's listing decides.
+    if (ListsAsLeastCompatible(first, second))
         return SignBond::Least;
-    if (ListsAsMostCompatible(first, second) || ListsAsMostCompatible(second, first))
+    if (ListsAsMostCompatible(first, second))
         return SignBond::Most;
     return SignBond::Neutral;
 }

@@ -9,8 +9,6 @@
 #include <string>
 
 inline constexpr const char* kCompanionExplanationTitle = " Companion Analysis";
-inline constexpr int kCompanionExplanationWidth = 680;
-inline constexpr int kCompanionExplanationHeight = 300;
 
 std::string CompanionExplanationContent(const CompanionMatch& match);
 

@@ -44,6 +44,5 @@ void CompanionWindow::Explain()
 {
     const std::string page = WriteCompanionExplanationPage(ProgramPageFolder(), match_);
     if (!page.empty())
-        ShowPageModal(Handle(), page, kCompanionExplanationTitle, kCompanionExplanationWidth,
-                      kCompanionExplanationHeight);
+        ShowPageModal(Handle(), page, kCompanionExplanationTitle, 680, 300);
 }
