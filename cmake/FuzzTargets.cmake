@@ -1,7 +1,7 @@
 # libFuzzer targets of the portable core (clang, with AddressSanitizer and
 # UndefinedBehaviorSanitizer). Each tests/fuzz/<Name>Fuzz.cpp becomes
 # fuzz_<Name>, seeded from tests/fuzz/corpus/<Name>/; CTest runs each for a
-# short while, longer runs are by hand (README).
+# short while, longer runs are by hand (docs/testing.md).
 set(ORACLINE_FUZZ_SECONDS 12 CACHE STRING "How long CTest lets each fuzz target run")
 # As large as the biggest file a reader accepts: libFuzzer's default of about
 # 4 KB never shows time or memory that grows faster than the input. Without
