@@ -67,18 +67,13 @@ HWND OpenPage(DailySession& session, int button, const std::string& caption)
 // One session for the suite: the last day of a 31-day month, so Next Day
 // crosses into the next month. The print dialog needs a printer to offer;
 // the test one never reaches paper.
-class DailyAnalysis : public testing::Test {
+class DailyAnalysis : public SharedSession<DailyAnalysis, DailySession> {
 protected:
     static void SetUpTestSuite()
     {
         printer_ = InstallTestPrinter();
         PrepareMailRecord();
         session_ = new DailySession(kJane, 2005, 8, 31);
-    }
-    static void TearDownTestSuite()
-    {
-        delete session_;
-        session_ = nullptr;
     }
     void SetUp() override
     {
@@ -93,12 +88,9 @@ protected:
         ASSERT_TRUE(WaitForCaption(window, session_->DailyTitle())) << TextOf(window);
     }
 
-    static DailySession* session_;
-    static std::string printer_;
+    static inline std::string printer_;
     HWND window = nullptr;
 };
-DailySession* DailyAnalysis::session_ = nullptr;
-std::string DailyAnalysis::printer_;
 
 } // namespace
 

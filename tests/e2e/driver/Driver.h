@@ -320,6 +320,20 @@ private:
     std::string dailyTitle_;
 };
 
+// A suite whose tests share one start of the program, made by the suite's
+// SetUpTestSuite and ended after its last test; CMake runs such a suite in
+// one process, its tests in the order written (each start costs seconds
+// under Wine). `Suite` is the suite's own class, so each has its own start.
+template <typename Suite, typename Session, typename Base = testing::Test> class SharedSession : public Base {
+protected:
+    static void TearDownTestSuite()
+    {
+        delete session_;
+        session_ = nullptr;
+    }
+    static inline Session* session_ = nullptr;
+};
+
 // A printer the tests can read back: Wine's PostScript driver with the
 // tests' own PPD (Letter, quarter-inch margins, 300 dpi), printing into a
 // plain file (a path rather than "FILE:", which would ask for a name).
