@@ -115,10 +115,7 @@ TEST_F(Accessibility, TheMonthlyOutlookReadsTheChosenDay)
 // Without a mail program Email opens Mail Settings once the report is saved.
 TEST_F(Accessibility, MailSettingsNamesEveryFieldByItsLabel)
 {
-    PressButton(daily, IDC_DAILY_EMAIL);
-    AnswerMessage(session_->ProcessId(), IDOK, 2000);
-    EnterFileName(WaitForDialog(session_->ProcessId(), "Save Report"), ReportsDirectory() + "day.jpg");
-    AnswerMessage(session_->ProcessId());
+    EmailSavingFirst(session_->ProcessId(), daily, ReportsDirectory() + "day.jpg");
     HWND settings = WaitForDialog(session_->ProcessId(), "Mail Settings");
     ASSERT_TRUE(settings);
     const std::pair<int, const char*> fields[] = {{IDC_MAIL_SERVER, "Server:"}, {IDC_MAIL_PORT, "Port:"},

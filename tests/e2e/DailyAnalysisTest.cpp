@@ -30,16 +30,6 @@ bool Colourful(COLORREF p)
     return p != CLR_INVALID && std::max({r, g, b}) - std::min({r, g, b}) > 48;
 }
 
-// Email on a report not saved yet: what the reminder said, then what saving
-// as `name` through the real Save As dialog said.
-std::string EmailSavingFirst(DailySession& session, const std::string& name)
-{
-    PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    const std::string reminder = AnswerMessage(session.ProcessId(), IDOK, 1000);
-    EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), ReportsDirectory() + name);
-    return reminder + "|" + AnswerMessage(session.ProcessId());
-}
-
 // Prev, noW, Next, the hourly E P B I F and S, pRint, eMail, Save, eXplain.
 std::string ButtonStates(HWND window)
 {
@@ -306,7 +296,7 @@ TEST_F(DailyAnalysis, SavingOverAHeldFileFailsAndEmailSavesFirst)
 
     // A failed save is no saved report: Email reminds and saves, a name typed
     // without an extension getting ".jpg", then goes on to the composer.
-    EXPECT_EQ(EmailSavingFirst(*session_, "day"),
+    EXPECT_EQ(EmailSavingFirst(session_->ProcessId(), window, ReportsDirectory() + "day"),
               "Please save Daily Report first.     |Your Daily Report was saved successfully.     ");
     const std::string report = ReportsDirectory() + "day.jpg";
     EXPECT_TRUE(IsJpeg(ReadFileBytes(report))) << report;

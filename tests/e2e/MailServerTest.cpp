@@ -87,6 +87,21 @@ std::string FailedSendThrough(DWORD processId, int port)
     return said;
 }
 
+// The scheduled run of Jane Doe's record through the server over TLS, with
+// the password stored for it; the run's log line, taken out of the log.
+std::string ScheduledRunThrough(const std::string& server, int port, bool colours)
+{
+    WriteFileBytes(DataDirectory() + "mail.ini", MailIni(port, "TLS", server));
+    SetStoredMailPassword(MailPassword(), server + ":" + std::to_string(port) + " tester");
+    WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() + "Jane Doe.ini\r\n"
+                   "Email:friend@example.org\r\nTime:7:0AM\r\nType:" + (colours ? "1\r\n" : "0\r\n"));
+    ProgramRun delivery(DataDirectory() + "task.dtr");
+    EXPECT_TRUE(delivery.WaitForExit(70000)) << server << ":" << port;
+    const std::string log = DataFile("delivery.log");
+    DeleteFileA((DataDirectory() + "delivery.log").c_str());
+    return log;
+}
+
 // Each test meets the servers smtp-server.py started, trusts the test
 // authority and finds no mail program (Wine's own hand-off is none).
 class MailServer : public testing::Test {
@@ -136,10 +151,7 @@ const std::string kReport = ReportsDirectory() + "day.jpg";
 // refusal names the field and puts the user back in it.
 TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
 {
-    PressButton(session_->Daily(), IDC_DAILY_EMAIL);
-    AnswerMessage(pid);
-    ASSERT_TRUE(EnterFileName(WaitForDialog(pid, "Save Report"), kReport));
-    AnswerMessage(pid);
+    EmailSavingFirst(pid, session_->Daily(), kReport);
     HWND settings = WaitForDialog(pid, "Mail Settings");
     ASSERT_TRUE(settings);
     EXPECT_EQ(ControlText(settings, IDC_MAIL_REASON),
@@ -253,25 +265,14 @@ TEST_F(MailServer, TheScheduledRunSendsOverTlsAndLogsAFailure)
     int before = 0;
     while (!ReceivedMail(before + 1).empty())
         ++before;
-    ResetDataDirectory();
-    CreateDirectoryA(DataDirectory().c_str(), nullptr);
-    for (const auto& [name, text] : DataFilesFor({kJane}))
-        ASSERT_TRUE(WriteFileBytes(DataDirectory() + name, text));
+    ResetDataDirectory(DataFilesFor({kJane}));
     // The certificate names localhost, not the address.
     const std::pair<const char*, std::string> runs[] = {
         {"localhost", "full colours, sent: 250 2.0.0 Ok: queued as M"},
         {"127.0.0.1", "plain text, not sent: certificate not trusted: it is issued for another name"}};
     for (const auto& [server, logged] : runs) {
-        const bool colours = &server == &runs[0].first;
-        WriteFileBytes(DataDirectory() + "mail.ini", MailIni(tls, "TLS", server));
-        SetStoredMailPassword(MailPassword(), std::string(server) + ":" + std::to_string(tls) + " tester");
-        WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() + "Jane Doe.ini\r\n"
-                       "Email:friend@example.org\r\nTime:7:0AM\r\nType:" + (colours ? "1\r\n" : "0\r\n"));
-        ProgramRun delivery(DataDirectory() + "task.dtr");
-        ASSERT_TRUE(delivery.WaitForExit(70000));
-        const std::string log = DataFile("delivery.log");
+        const std::string log = ScheduledRunThrough(server, tls, &server == &runs[0].first);
         EXPECT_NE(log.find(", Jane Doe.ini, friend@example.org, " + logged), std::string::npos) << log;
-        DeleteFileA((DataDirectory() + "delivery.log").c_str());
     }
     // The first run's mail is the only one that arrived.
     const std::string mail = ReceivedMail(before + 1);
@@ -292,10 +293,7 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
     int pipelined = 0, dripped = 0, refusing = 0, aia = 0;
     ASSERT_EQ(std::sscanf(ReadFileBytes(kServerFolder + "hostile-ports.txt").c_str(),
                           "pipelined %d dripped %d refusing %d aia %d", &pipelined, &dripped, &refusing, &aia), 4);
-    ResetDataDirectory();
-    CreateDirectoryA(DataDirectory().c_str(), nullptr);
-    for (const auto& [name, text] : DataFilesFor({kJane}))
-        ASSERT_TRUE(WriteFileBytes(DataDirectory() + name, text));
+    ResetDataDirectory(DataFilesFor({kJane}));
     const struct { const char* name; int port; std::string logged, serverSaw; DWORD fromMs, toMs; } cases[] = {
         {"pipelined", pipelined, "not sent: refused: the server answered the message before it was sent",
          "RCPT TO:<friend@example.org>\nDATA\n", 0, 15000},
@@ -306,15 +304,9 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
         {"aia", aia, "not sent: certificate not trusted: " + kUntrusted, "tls TLSv1", 0, 15000},
     };
     for (const auto& c : cases) {
-        WriteFileBytes(DataDirectory() + "mail.ini", MailIni(c.port, "TLS"));
-        SetStoredMailPassword(MailPassword(), "localhost:" + std::to_string(c.port) + " tester");
-        WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() +
-                       "Jane Doe.ini\r\nEmail:friend@example.org\r\nTime:7:0AM\r\nType:0\r\n");
         const ULONGLONG start = GetTickCount64();
-        ProgramRun delivery(DataDirectory() + "task.dtr");
-        ASSERT_TRUE(delivery.WaitForExit(70000)) << c.name;
+        const std::string log = ScheduledRunThrough("localhost", c.port, false);
         const DWORD took = static_cast<DWORD>(GetTickCount64() - start);
-        const std::string log = DataFile("delivery.log");
         EXPECT_NE(log.find(", Jane Doe.ini, friend@example.org, plain text, " + c.logged), std::string::npos)
             << c.name << ": " << log;
         EXPECT_GE(took, c.fromMs) << c.name;
@@ -322,8 +314,7 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
         const std::string saw = ReadFileBytes(kServerFolder + c.name + ".log");
         EXPECT_NE(saw.find(c.serverSaw), std::string::npos) << c.name << ": " << saw;
         EXPECT_EQ(saw.find("Subject:"), std::string::npos) << c.name << ": " << saw;
-        std::printf("%s: %u ms, %s", c.name, took, log.c_str());
-        DeleteFileA((DataDirectory() + "delivery.log").c_str());
+        std::printf("%s: %lu ms, %s", c.name, static_cast<unsigned long>(took), log.c_str());
     }
     EXPECT_EQ(ReadFileBytes(kServerFolder + "silent.log"), "");
 }

@@ -226,8 +226,9 @@ std::vector<std::string> EntriesOf(const std::string& directory);
 // out again.
 bool TakeFromRecycleBin(const std::string& bytes);
 // Starts every test from empty data and reports folders and a program folder
-// with nothing but the sign images.
-void ResetDataDirectory();
+// with nothing but the sign images; then puts `files` (by name) into the
+// data folder, when there are any.
+void ResetDataDirectory(const std::map<std::string, std::string>& files = {});
 
 // One profile as the tests prepare it: a row of "oc.ini" and its file.
 struct TestProfile {
@@ -293,6 +294,11 @@ struct CliDailySet {
     bool ok = false;
 };
 CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
+
+// Presses Email on a Daily Analysis whose report is not saved yet and saves
+// it as `path` through the Save As dialog the reminder leads to: what the
+// reminder said, "|", what the saving said.
+std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& path);
 
 // One profile analysed on one date: the main window and its Daily Analysis
 // window, from which the hourly windows and printing start.
