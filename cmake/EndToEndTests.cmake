@@ -33,23 +33,20 @@ include(GoogleTest)
 gtest_discover_tests(e2e_tests
   DISCOVERY_MODE PRE_TEST
   DISCOVERY_TIMEOUT 120
-  TEST_FILTER "-MailWithoutMapi.*:MailServer.*:FiredJob.*:DailyAnalysis.*"
+  TEST_FILTER "-MailServer*:FiredJob.*:DailyAnalysis.*:MainWindowTasks.*:CompanionHelpAndReports.*:FirstStart.*:Accessibility.*:Schedule.*"
   PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
-# The Daily Analysis tests share one start of the program, in one process;
-# each failure still names its own test.
-add_test(NAME DailyAnalysis COMMAND e2e_tests --gtest_filter=DailyAnalysis.*)
-set_tests_properties(DailyAnalysis PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
-# Without any mapi32: neither the recording library nor Wine's own loads.
-# The overrides are read when a program starts, so the run needs its own.
-add_test(NAME MailWithoutMapi COMMAND e2e_tests --gtest_filter=MailWithoutMapi.*)
-set_tests_properties(MailWithoutMapi PROPERTIES
-  ENVIRONMENT "${E2E_ENVIRONMENT};WINEDLLOVERRIDES=mscoree,mshtml,mapi32=" RUN_SERIAL TRUE TIMEOUT 150)
+# Each of these suites shares one start of the program, in one process; each
+# failure still names its own test.
+foreach(suite DailyAnalysis MainWindowTasks CompanionHelpAndReports FirstStart Accessibility Schedule)
+  add_test(NAME ${suite} COMMAND e2e_tests --gtest_filter=${suite}.*)
+  set_tests_properties(${suite} PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 150)
+endforeach()
 
 # Mail through a real SMTP server on loopback, which the script starts and
 # stops around the run; it then looks for the password in the prefix's files.
 if(CMAKE_CROSSCOMPILING)
   add_test(NAME MailServer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/smtp/run-with-server.sh ${WINE_PREFIX}
-                                   $<TARGET_FILE:e2e_tests> --gtest_filter=MailServer.*)
+                                   $<TARGET_FILE:e2e_tests> --gtest_filter=MailServer*)
   set_tests_properties(MailServer PROPERTIES ENVIRONMENT "${E2E_ENVIRONMENT}" RUN_SERIAL TRUE TIMEOUT 240)
   # The job the program registers, fired by Wine's Task Scheduler at its
   # minute; it installs with the setup first.

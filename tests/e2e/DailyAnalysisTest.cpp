@@ -30,16 +30,6 @@ bool Colourful(COLORREF p)
     return p != CLR_INVALID && std::max({r, g, b}) - std::min({r, g, b}) > 48;
 }
 
-// Email on a report not saved yet: what the reminder said, then what saving
-// as `name` through the real Save As dialog said.
-std::string EmailSavingFirst(DailySession& session, const std::string& name)
-{
-    PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    const std::string reminder = AnswerMessage(session.ProcessId(), IDOK, 1000);
-    EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), ReportsDirectory() + name);
-    return reminder + "|" + AnswerMessage(session.ProcessId());
-}
-
 // Prev, noW, Next, the hourly E P B I F and S, pRint, eMail, Save, eXplain.
 std::string ButtonStates(HWND window)
 {
@@ -67,18 +57,13 @@ HWND OpenPage(DailySession& session, int button, const std::string& caption)
 // One session for the suite: the last day of a 31-day month, so Next Day
 // crosses into the next month. The print dialog needs a printer to offer;
 // the test one never reaches paper.
-class DailyAnalysis : public testing::Test {
+class DailyAnalysis : public SharedSession<DailyAnalysis, DailySession> {
 protected:
     static void SetUpTestSuite()
     {
         printer_ = InstallTestPrinter();
         PrepareMailRecord();
         session_ = new DailySession(kJane, 2005, 8, 31);
-    }
-    static void TearDownTestSuite()
-    {
-        delete session_;
-        session_ = nullptr;
     }
     void SetUp() override
     {
@@ -93,12 +78,9 @@ protected:
         ASSERT_TRUE(WaitForCaption(window, session_->DailyTitle())) << TextOf(window);
     }
 
-    static DailySession* session_;
-    static std::string printer_;
+    static inline std::string printer_;
     HWND window = nullptr;
 };
-DailySession* DailyAnalysis::session_ = nullptr;
-std::string DailyAnalysis::printer_;
 
 } // namespace
 
@@ -314,7 +296,7 @@ TEST_F(DailyAnalysis, SavingOverAHeldFileFailsAndEmailSavesFirst)
 
     // A failed save is no saved report: Email reminds and saves, a name typed
     // without an extension getting ".jpg", then goes on to the composer.
-    EXPECT_EQ(EmailSavingFirst(*session_, "day"),
+    EXPECT_EQ(EmailSavingFirst(session_->ProcessId(), window, ReportsDirectory() + "day"),
               "Please save Daily Report first.     |Your Daily Report was saved successfully.     ");
     const std::string report = ReportsDirectory() + "day.jpg";
     EXPECT_TRUE(IsJpeg(ReadFileBytes(report))) << report;

@@ -116,10 +116,7 @@ TEST(EveryScript, TypedNamesSurviveARestartAndReachTheMailAsTyped)
         }
         Screenshot("every-script-daily");
         // The mail carries the names as typed, in its subject and its text.
-        PressButton(daily, IDC_DAILY_EMAIL);
-        AnswerMessage(again.ProcessId(), IDOK, 2000);
-        ASSERT_TRUE(EnterFileName(WaitForDialog(again.ProcessId(), "Save Report"), ReportsDirectory() + name));
-        AnswerMessage(again.ProcessId(), IDOK, 2000);
+        EmailSavingFirst(again.ProcessId(), daily, ReportsDirectory() + name);
         HWND composer = WaitForDialog(again.ProcessId(), "Email");
         ASSERT_TRUE(composer);
         std::string all;

@@ -87,6 +87,21 @@ std::string FailedSendThrough(DWORD processId, int port)
     return said;
 }
 
+// The scheduled run of Jane Doe's record through the server over TLS, with
+// the password stored for it; the run's log line, taken out of the log.
+std::string ScheduledRunThrough(const std::string& server, int port, bool colours)
+{
+    WriteFileBytes(DataDirectory() + "mail.ini", MailIni(port, "TLS", server));
+    SetStoredMailPassword(MailPassword(), server + ":" + std::to_string(port) + " tester");
+    WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() + "Jane Doe.ini\r\n"
+                   "Email:friend@example.org\r\nTime:7:0AM\r\nType:" + (colours ? "1\r\n" : "0\r\n"));
+    ProgramRun delivery(DataDirectory() + "task.dtr");
+    EXPECT_TRUE(delivery.WaitForExit(70000)) << server << ":" << port;
+    const std::string log = DataFile("delivery.log");
+    DeleteFileA((DataDirectory() + "delivery.log").c_str());
+    return log;
+}
+
 // Each test meets the servers smtp-server.py started, trusts the test
 // authority and finds no mail program (Wine's own hand-off is none).
 class MailServer : public testing::Test {
@@ -104,32 +119,50 @@ protected:
 
 } // namespace
 
-TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFails)
-{
-    CredDeleteW(kCredential, CRED_TYPE_GENERIC, 0);
-    DailySession session(kJane, 2005, 9, 12);
-    ASSERT_TRUE(session.Daily());
-    const DWORD pid = session.ProcessId();
-    PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    AnswerMessage(pid);
-    const std::string report = ReportsDirectory() + "day.jpg";
-    ASSERT_TRUE(EnterFileName(WaitForDialog(pid, "Save Report"), report));
-    AnswerMessage(pid);
+// The composer of one Daily Analysis, for the tests that follow, in this
+// order: the report is saved before the first mail, and no password is stored.
+class MailServerComposer : public SharedSession<MailServerComposer, DailySession, MailServer> {
+protected:
+    static void SetUpTestSuite()
+    {
+        CredDeleteW(kCredential, CRED_TYPE_GENERIC, 0);
+        RegisterTestMailProgram(false);
+        session_ = new DailySession(kJane, 2005, 9, 12);
+    }
+    void SetUp() override
+    {
+        MailServer::SetUp();
+        ASSERT_TRUE(session_->Daily());
+        pid = session_->ProcessId();
+    }
+    // Mail Settings as the composer's button opens it.
+    HWND OpenSettings(HWND composer) const
+    {
+        PressButton(composer, IDC_EMAIL_MAIL_SETTINGS);
+        return WaitForDialog(pid, "Mail Settings");
+    }
 
-    // No mail program and no settings: the server is asked for, and why.
+    DWORD pid = 0;
+};
+const std::string kReport = ReportsDirectory() + "day.jpg";
+
+// No mail program and no settings: the server is asked for, and why. Real
+// keys: the arrows go round the two choices, never into the fields; Enter's
+// refusal names the field and puts the user back in it.
+TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
+{
+    EmailSavingFirst(pid, session_->Daily(), kReport);
     HWND settings = WaitForDialog(pid, "Mail Settings");
     ASSERT_TRUE(settings);
     EXPECT_EQ(ControlText(settings, IDC_MAIL_REASON),
               "No mail program on this computer takes mail from Oracline: enter your mail server to send through it.");
     const auto chosen = [&](int choice) { return SendMessageA(Control(settings, choice), BM_GETCHECK, 0, 0) == BST_CHECKED; };
     EXPECT_TRUE(chosen(IDC_MAIL_USE_SERVER));
-    // Real keys: the arrows go round the two choices, never into the fields;
-    // Enter's refusal names the field and puts the user back in it.
     RealInput("key Down");
     EXPECT_TRUE(WaitUntil(2000, [&] { return chosen(IDC_MAIL_USE_MAPI); }));
     RealInput("key --delay 150 Down Return");
     EXPECT_EQ(AnswerMessage(pid), "Please enter your mail server first.    ");
-    EXPECT_TRUE(WaitUntil(2000, [&] { return session.Main().FocusedControlId() == IDC_MAIL_SERVER; }));
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_SERVER; }));
     SetControlText(settings, IDC_MAIL_SERVER, "localhost");
     SetControlText(settings, IDC_MAIL_PORT, std::to_string(startTls));
     SetControlText(settings, IDC_MAIL_USER, "tester");
@@ -146,9 +179,12 @@ TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFai
     PressButton(settings, IDOK);
     ASSERT_TRUE(WaitUntilGone(settings));
     EXPECT_EQ(DataFile("mail.ini"), MailIni(startTls, "STARTTLS"));
+}
 
-    // The composer's send, over STARTTLS: words beyond ASCII encoded, the
-    // report attached byte for byte under its name.
+// Over STARTTLS: words beyond ASCII encoded, the report attached byte for
+// byte under its name.
+TEST_F(MailServerComposer, TheSendArrivesWithItsHeadersAndTheReportWhole)
+{
     HWND composer = WaitForDialog(pid, "Email");
     ASSERT_TRUE(composer);
     SetControlText(composer, IDC_EMAIL_TO, "friend@example.org");
@@ -163,27 +199,26 @@ TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFai
     EXPECT_NE(mail.find("\nMessage-ID\t<"), std::string::npos) << mail;
     EXPECT_EQ(mail.find("Date\tNone"), std::string::npos) << mail;
     EXPECT_NE(mail.find("\nbody\tSee the report\nattachment\tday.jpg\timage/jpeg\n"), std::string::npos) << mail;
-    EXPECT_EQ(ReadFileBytes(kServerFolder + "2-1.bin"), ReadFileBytes(report));
+    EXPECT_EQ(ReadFileBytes(kServerFolder + "2-1.bin"), ReadFileBytes(kReport));
+}
 
-    // The stored password stays with its server, port and user name: another
-    // port (where the same server would take it) gets nothing until the
-    // password is typed again; Send Test Mail keeps nothing, Cancel neither.
+// Another port (where the same server would take it) gets nothing until the
+// password is typed again; Send Test Mail keeps nothing, Cancel neither.
+TEST_F(MailServerComposer, TheStoredPasswordStaysWithItsServerPortAndUser)
+{
     const std::string stored = MailPassword() + "|localhost:" + std::to_string(startTls) + " tester";
     EXPECT_EQ(StoredMailPassword(), stored);
-    PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    ASSERT_TRUE(composer = WaitForDialog(pid, "Email"));
-    PressButton(composer, IDC_EMAIL_MAIL_SETTINGS);
-    ASSERT_TRUE(settings = WaitForDialog(pid, "Mail Settings"));
+    PressButton(session_->Daily(), IDC_DAILY_EMAIL);
+    HWND composer = WaitForDialog(pid, "Email"), settings = nullptr;
+    ASSERT_TRUE(composer && (settings = OpenSettings(composer)));
     EXPECT_EQ(ControlText(settings, IDC_MAIL_PASSWORD_HINT), "A password is stored; leave empty to keep it.");
     SetControlText(settings, IDC_MAIL_PORT, std::to_string(tls));
-    SendMessageA(Control(settings, IDC_MAIL_SECURITY), CB_SETCURSEL, 1, 0);
-    SendMessageA(settings, WM_COMMAND, MAKEWPARAM(IDC_MAIL_SECURITY, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Control(settings, IDC_MAIL_SECURITY)));
+    ComboDriver(settings, IDC_MAIL_SECURITY).Choose(1);
     EXPECT_EQ(ControlText(settings, IDC_MAIL_PASSWORD_HINT), "Enter the password for this server, port and user name.");
     PressButton(settings, IDC_MAIL_TEST);
     EXPECT_EQ(AnswerMessage(pid), "Please enter the password again: the stored one is kept only for the server, "
                                   "port and user name it was entered with.    ");
-    EXPECT_TRUE(WaitUntil(2000, [&] { return session.Main().FocusedControlId() == IDC_MAIL_PASSWORD; }));
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_PASSWORD; }));
     EXPECT_TRUE(ReceivedMail(3).empty());
     SetControlText(settings, IDC_MAIL_PASSWORD, MailPassword());
     PressButton(settings, IDC_MAIL_TEST);
@@ -195,10 +230,14 @@ TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFai
     EXPECT_EQ(StoredMailPassword(), stored);
     EXPECT_EQ(DataFile("mail.ini"), MailIni(startTls, "STARTTLS"));
     ASSERT_TRUE(CloseAndWait(composer));
+}
 
-    // Each failure says what happened; the composer comes back with the mail.
-    PressButton(session.Daily(), IDC_DAILY_EMAIL);
-    ASSERT_TRUE(composer = WaitForDialog(pid, "Email"));
+// Each failure says what happened; the composer comes back with the mail.
+TEST_F(MailServerComposer, EachFailureNamesTheServersAnswerAndKeepsTheMail)
+{
+    PressButton(session_->Daily(), IDC_DAILY_EMAIL);
+    HWND composer = WaitForDialog(pid, "Email");
+    ASSERT_TRUE(composer);
     SetControlText(composer, IDC_EMAIL_TO, "nobody@example.org");
     SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
     SetControlText(composer, IDC_EMAIL_MESSAGE, "Hi");
@@ -213,8 +252,8 @@ TEST_F(MailServer, TheComposerAsksForTheServerSendsAndKeepsTheMailWhenSendingFai
     }
     EXPECT_TRUE(ReceivedMail(4).empty());
     ASSERT_TRUE(CloseAndWait(WaitForDialog(pid, "Email")));
-    EXPECT_TRUE(CloseAndWait(session.Daily()));
-    EXPECT_TRUE(session.Main().Close());
+    EXPECT_TRUE(CloseAndWait(session_->Daily()));
+    EXPECT_TRUE(session_->Main().Close());
 }
 
 // The scheduled run sends with the stored password over TLS from the start,
@@ -226,25 +265,14 @@ TEST_F(MailServer, TheScheduledRunSendsOverTlsAndLogsAFailure)
     int before = 0;
     while (!ReceivedMail(before + 1).empty())
         ++before;
-    ResetDataDirectory();
-    CreateDirectoryA(DataDirectory().c_str(), nullptr);
-    for (const auto& [name, text] : DataFilesFor({kJane}))
-        ASSERT_TRUE(WriteFileBytes(DataDirectory() + name, text));
+    ResetDataDirectory(DataFilesFor({kJane}));
     // The certificate names localhost, not the address.
     const std::pair<const char*, std::string> runs[] = {
         {"localhost", "full colours, sent: 250 2.0.0 Ok: queued as M"},
         {"127.0.0.1", "plain text, not sent: certificate not trusted: it is issued for another name"}};
     for (const auto& [server, logged] : runs) {
-        const bool colours = &server == &runs[0].first;
-        WriteFileBytes(DataDirectory() + "mail.ini", MailIni(tls, "TLS", server));
-        SetStoredMailPassword(MailPassword(), std::string(server) + ":" + std::to_string(tls) + " tester");
-        WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() + "Jane Doe.ini\r\n"
-                       "Email:friend@example.org\r\nTime:7:0AM\r\nType:" + (colours ? "1\r\n" : "0\r\n"));
-        ProgramRun delivery(DataDirectory() + "task.dtr");
-        ASSERT_TRUE(delivery.WaitForExit(70000));
-        const std::string log = DataFile("delivery.log");
+        const std::string log = ScheduledRunThrough(server, tls, &server == &runs[0].first);
         EXPECT_NE(log.find(", Jane Doe.ini, friend@example.org, " + logged), std::string::npos) << log;
-        DeleteFileA((DataDirectory() + "delivery.log").c_str());
     }
     // The first run's mail is the only one that arrived.
     const std::string mail = ReceivedMail(before + 1);
@@ -265,10 +293,7 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
     int pipelined = 0, dripped = 0, refusing = 0, aia = 0;
     ASSERT_EQ(std::sscanf(ReadFileBytes(kServerFolder + "hostile-ports.txt").c_str(),
                           "pipelined %d dripped %d refusing %d aia %d", &pipelined, &dripped, &refusing, &aia), 4);
-    ResetDataDirectory();
-    CreateDirectoryA(DataDirectory().c_str(), nullptr);
-    for (const auto& [name, text] : DataFilesFor({kJane}))
-        ASSERT_TRUE(WriteFileBytes(DataDirectory() + name, text));
+    ResetDataDirectory(DataFilesFor({kJane}));
     const struct { const char* name; int port; std::string logged, serverSaw; DWORD fromMs, toMs; } cases[] = {
         {"pipelined", pipelined, "not sent: refused: the server answered the message before it was sent",
          "RCPT TO:<friend@example.org>\nDATA\n", 0, 15000},
@@ -279,15 +304,9 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
         {"aia", aia, "not sent: certificate not trusted: " + kUntrusted, "tls TLSv1", 0, 15000},
     };
     for (const auto& c : cases) {
-        WriteFileBytes(DataDirectory() + "mail.ini", MailIni(c.port, "TLS"));
-        SetStoredMailPassword(MailPassword(), "localhost:" + std::to_string(c.port) + " tester");
-        WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() +
-                       "Jane Doe.ini\r\nEmail:friend@example.org\r\nTime:7:0AM\r\nType:0\r\n");
         const ULONGLONG start = GetTickCount64();
-        ProgramRun delivery(DataDirectory() + "task.dtr");
-        ASSERT_TRUE(delivery.WaitForExit(70000)) << c.name;
+        const std::string log = ScheduledRunThrough("localhost", c.port, false);
         const DWORD took = static_cast<DWORD>(GetTickCount64() - start);
-        const std::string log = DataFile("delivery.log");
         EXPECT_NE(log.find(", Jane Doe.ini, friend@example.org, plain text, " + c.logged), std::string::npos)
             << c.name << ": " << log;
         EXPECT_GE(took, c.fromMs) << c.name;
@@ -295,8 +314,7 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
         const std::string saw = ReadFileBytes(kServerFolder + c.name + ".log");
         EXPECT_NE(saw.find(c.serverSaw), std::string::npos) << c.name << ": " << saw;
         EXPECT_EQ(saw.find("Subject:"), std::string::npos) << c.name << ": " << saw;
-        std::printf("%s: %u ms, %s", c.name, took, log.c_str());
-        DeleteFileA((DataDirectory() + "delivery.log").c_str());
+        std::printf("%s: %lu ms, %s", c.name, static_cast<unsigned long>(took), log.c_str());
     }
     EXPECT_EQ(ReadFileBytes(kServerFolder + "silent.log"), "");
 }

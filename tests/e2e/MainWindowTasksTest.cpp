@@ -69,43 +69,58 @@ int InkBands(const Picture& page)
 
 } // namespace
 
-// The selection the buttons act on is the one the list shows, however it
-// was made; the keyboard changes the tip but leaves the focus where it is.
-// Only the account's record path means an unattended run (that run itself
-// is in ScheduleTest): any other spelling, this one's or the later starts',
-// is a person starting the program.
-TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDeletingAndClosing)
+// One start for the suite, by a command line that only looks like the
+// unattended run: only the account's record path means one (that run itself
+// is in ScheduleTest), any other spelling is a person starting the program.
+// CMake runs the suite in one process, in this order.
+class MainWindowTasks : public SharedSession<MainWindowTasks, MainWindowSession> {
+protected:
+    static void SetUpTestSuite()
+    {
+        files_ = DataFilesFor({kJane, kJohn, kAnn});
+        // What an ended run left in the pages folder goes at the next start,
+        // read-only or not.
+        CreateDirectoryA(PagesDirectory().c_str(), nullptr);
+        WriteFileBytes(PagesDirectory() + "LEFT.HTM", "x");
+        SetFileAttributesA((PagesDirectory() + "LEFT.HTM").c_str(), FILE_ATTRIBUTE_READONLY);
+        // A line no reader knows makes this run's file unlike any other in the bin.
+        files_["Work.ini"] += "Run:" + std::to_string(GetTickCount()) + "\r\n";
+        files_["task.dtr"] = "Profile:" + DataDirectory() + "Nobody.ini\r\nEmail:me@example.com\r\nTime:7:5AM\r\nType:0\r\n";
+        KeepBrowserKeys("SC");
+        session_ = new MainWindowSession(files_, "c:\\program files\\oracline\\task.dtr");
+    }
+    void SetUp() override { ASSERT_TRUE(session_->Window()); }
+    std::string Shown(int listId) const { return ComboDriver(session_->Window(), listId).SelectedText(); }
+    // A key as the user gives it: the control has the focus first.
+    void Key(int controlId, int virtualKey) const
+    {
+        HWND control = Control(session_->Window(), controlId);
+        PostMessageA(session_->Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+        PressKey(control, virtualKey);
+        session_->Settle();
+    }
+
+    static inline std::map<std::string, std::string> files_;
+};
+
+TEST_F(MainWindowTasks, TheStartClearsOldPagesSetsTheTextSizeAndShowsTheIndexAndToday)
 {
-    std::map<std::string, std::string> files = DataFilesFor({kJane, kJohn, kAnn});
-    // What an ended run left in the pages folder goes at the next start,
-    // read-only or not.
-    CreateDirectoryA(PagesDirectory().c_str(), nullptr);
-    WriteFileBytes(PagesDirectory() + "LEFT.HTM", "x");
-    SetFileAttributesA((PagesDirectory() + "LEFT.HTM").c_str(), FILE_ATTRIBUTE_READONLY);
-    // A line no reader knows makes this run's file unlike any other in the bin.
-    files["Work.ini"] += "Run:" + std::to_string(GetTickCount()) + "\r\n";
-    files["task.dtr"] = "Profile:" + DataDirectory() + "Nobody.ini\r\nEmail:me@example.com\r\nTime:7:5AM\r\nType:0\r\n";
-    KeepBrowserKeys("SC");
-    MainWindowSession session(files, "c:\\program files\\oracline\\task.dtr");
-    ASSERT_TRUE(session.Window());
     EXPECT_FALSE(FileExists(PagesDirectory() + "LEFT.HTM"));
     EXPECT_EQ(BrowserTextSizes(), "M-");
-    ListViewDriver list = session.List();
+    ListViewDriver list = session_->List();
     ASSERT_EQ(list.RowCount(), 3);
     EXPECT_EQ(list.CellText(1, 0) + "|" + list.CellText(1, 1) + "|" + list.CellText(1, 2), "John Smith|Work|Manual");
     SYSTEMTIME today{};
     GetLocalTime(&today);
-    auto shown = [&](int listId) { return ComboDriver(session.Window(), listId).SelectedText(); };
-    EXPECT_EQ(shown(IDC_YEAR) + "-" + shown(IDC_MONTH) + "-" + shown(IDC_DAY),
+    EXPECT_EQ(Shown(IDC_YEAR) + "-" + Shown(IDC_MONTH) + "-" + Shown(IDC_DAY),
               std::to_string(today.wYear) + "-" + std::to_string(today.wMonth) + "-" + std::to_string(today.wDay));
+}
 
-    // A key as the user gives it: the control has the focus first.
-    auto key = [&](int controlId, int virtualKey) {
-        HWND control = Control(session.Window(), controlId);
-        PostMessageA(session.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-        PressKey(control, virtualKey);
-        session.Settle();
-    };
+// The selection the buttons act on is the one the list shows, however it
+// was made; the keyboard changes the tip but leaves the focus where it is.
+TEST_F(MainWindowTasks, TheSelectionAsMouseAndKeysMakeItDecidesButtonsTipAndFocus)
+{
+    ListViewDriver list = session_->List();
     const struct { const char* what; std::function<void()> act; std::vector<int> selected;
                    const char *buttons, *tip; int focus; } steps[] = {
         // A click leaves the focus in the list, so the arrows go on from there.
@@ -113,48 +128,61 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
         // A plain click leaves one row, and the buttons say so.
         {"plain click on the second", [&] { list.ClickRow(1); }, {1}, "AEDYSO-RH", kDreamsTip, IDC_PROFILE_LIST},
         {"empty space keeps it", [&] { list.ClickEmptySpace(); }, {1}, "AEDYSO-RH", kDreamsTip, 0},
-        {"Down in the list", [&] { key(IDC_PROFILE_LIST, VK_DOWN); }, {2}, "AEDYSO-RH", kDreamsTip, IDC_PROFILE_LIST},
+        {"Down in the list", [&] { Key(IDC_PROFILE_LIST, VK_DOWN); }, {2}, "AEDYSO-RH", kDreamsTip, IDC_PROFILE_LIST},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.what);
         step.act();
-        session.Settle();
+        session_->Settle();
         EXPECT_EQ(list.SelectedRows(), step.selected);
-        EXPECT_EQ(session.EnabledButtons(), step.buttons);
-        EXPECT_TRUE(session.TipSays(step.tip)) << PageFile("tip_e.htm");
-        EXPECT_EQ(step.focus ? session.FocusedControlId() : 0, step.focus);
+        EXPECT_EQ(session_->EnabledButtons(), step.buttons);
+        EXPECT_TRUE(session_->TipSays(step.tip)) << PageFile("tip_e.htm");
+        EXPECT_EQ(step.focus ? session_->FocusedControlId() : 0, step.focus);
     }
-    // Delete removes the row the list shows, without asking. Held open
-    // without sharing, the index cannot be replaced: the user is told, and
-    // the row, the index and the profile's file all stay. Once the index is
-    // free the row and the file go together.
+}
+
+// Delete removes the row the list shows, without asking. Held open without
+// sharing, the index cannot be replaced: the user is told, and the row, the
+// index and the profile's file all stay. Once the index is free the row and
+// the file go together.
+TEST_F(MainWindowTasks, DeleteKeepsRowAndFileWhileTheIndexCannotBeWritten)
+{
+    ListViewDriver list = session_->List();
+    ASSERT_EQ(list.SelectedRows(), std::vector<int>{2});
     HANDLE held = CreateFileA((DataDirectory() + "oc.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    session.Press(IDC_DELETE_PROFILE);
-    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Unable to save profile.    ");
+    session_->Press(IDC_DELETE_PROFILE);
+    EXPECT_EQ(AnswerMessage(session_->ProcessId()), "Unable to save profile.    ");
     CloseHandle(held);
-    EXPECT_EQ(DataFile("oc.ini"), files.at("oc.ini"));
+    EXPECT_EQ(DataFile("oc.ini"), files_.at("oc.ini"));
     EXPECT_EQ(list.RowCount(), 3);
     EXPECT_TRUE(FileExists(DataDirectory() + "Friend.ini"));
-    session.Press(IDC_DELETE_PROFILE);
-    session.Settle();
+    session_->Press(IDC_DELETE_PROFILE);
+    session_->Settle();
     EXPECT_EQ(list.RowCount(), 2);
     EXPECT_FALSE(FileExists(DataDirectory() + "Friend.ini"));
     EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kAnn)));
     EXPECT_TRUE(FileExists(DataDirectory() + "Work.ini"));
+}
 
-    // A date list worked with the keyboard keeps the focus too.
-    key(IDC_YEAR, VK_UP);
-    EXPECT_EQ(shown(IDC_YEAR), std::to_string(today.wYear + 1));
-    EXPECT_EQ(session.EnabledButtons(), "AEDYSO--H");
-    EXPECT_EQ(session.FocusedControlId(), IDC_YEAR);
+// A date list worked with the keyboard keeps the focus; with the mouse the
+// tip's button takes it.
+TEST_F(MainWindowTasks, ADateListKeepsTheFocusForKeysAndHandsItToTheTipsButtonAfterAClick)
+{
+    SYSTEMTIME today{};
+    GetLocalTime(&today);
+    Key(IDC_YEAR, VK_UP);
+    EXPECT_EQ(Shown(IDC_YEAR), std::to_string(today.wYear + 1));
+    EXPECT_EQ(session_->EnabledButtons(), "AEDYSO--H");
+    EXPECT_EQ(session_->FocusedControlId(), IDC_YEAR);
+    session_->List().ClickRow(0);
+    ASSERT_TRUE(session_->ChooseDate(2004, 4, 30));
+    EXPECT_EQ(session_->FocusedControlId(), IDC_DREAMS);
+}
 
-    // With the mouse the tip's button takes the focus.
-    list.ClickRow(0);
-    ASSERT_TRUE(session.ChooseDate(2004, 4, 30));
-    EXPECT_EQ(session.FocusedControlId(), IDC_DREAMS);
-
-    // A second start brings this window to the front and ends.
+// The browser's text size goes only into a key that is there.
+TEST_F(MainWindowTasks, ASecondStartBringsThisWindowToTheFrontAndEnds)
+{
     std::string lowerCase = kRecordPath;
     CharLowerA(&lowerCase[0]);
     const struct { std::string commandLine; const char *keys, *sizes; } later[] = {
@@ -162,122 +190,166 @@ TEST(MainWindowTasks, SelectionLaterStartsBirthDateDreamsAboutQuickTipEditingDel
     for (const auto& start : later) {
         SCOPED_TRACE(start.commandLine);
         KeepBrowserKeys(start.keys);
-        ShowWindow(session.Window(), SW_MINIMIZE);
-        ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session.Window()) != 0; }));
+        ShowWindow(session_->Window(), SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session_->Window()) != 0; }));
         ProgramRun second(start.commandLine);
         ASSERT_TRUE(second.WaitForExit()) << "a second main window opened";
-        EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session.Window()); }));
+        EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session_->Window()); }));
         DWORD foregroundProcess = 0;
         GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
-        EXPECT_EQ(foregroundProcess, session.ProcessId());
+        EXPECT_EQ(foregroundProcess, session_->ProcessId());
         EXPECT_EQ(BrowserTextSizes(), start.sizes);
     }
-    ASSERT_TRUE(session.ChooseDate(1990, 5, 3));
-    session.Press(IDOK);
-    EXPECT_EQ(AnswerMessage(session.ProcessId()), "You can't analyze a date before your birth date.     ");
+}
+
+TEST_F(MainWindowTasks, TheTasksTakeTheDayTheListsShowAndNoneBeforeTheBirthDate)
+{
+    ASSERT_EQ(session_->List().SelectedRows(), std::vector<int>{0});
+    ASSERT_TRUE(session_->ChooseDate(1990, 5, 3));
+    session_->Press(IDOK);
+    EXPECT_EQ(AnswerMessage(session_->ProcessId()), "You can't analyze a date before your birth date.     ");
     // Day 31, then a month of 30: the lists show, and the tasks take, its last day.
-    ASSERT_TRUE(session.ChooseDate(1990, 5, 31) && ComboDriver(session.Window(), IDC_MONTH).ChooseText("6"));
-    EXPECT_EQ(shown(IDC_DAY), "30");
+    ASSERT_TRUE(session_->ChooseDate(1990, 5, 31) && ComboDriver(session_->Window(), IDC_MONTH).ChooseText("6"));
+    EXPECT_EQ(Shown(IDC_DAY), "30");
     const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "},
                                                  {IDC_DREAMS, " Dream Interpretation"}};
     for (const auto& task : tasks) {
-        session.Press(task.first);
-        HWND opened = WaitForDialogWhere(session.ProcessId(),
+        session_->Press(task.first);
+        HWND opened = WaitForDialogWhere(session_->ProcessId(),
                                          [&](HWND window) { return TextOf(window).rfind(task.second, 0) == 0; });
         ASSERT_TRUE(opened) << task.second;
         ASSERT_TRUE(CloseAndWait(opened));
     }
     EXPECT_TRUE(FileExists(PagesDirectory() + "dream_r.htm"));
+}
 
-    PostMessageA(session.Window(), WM_SYSCOMMAND, IDM_ABOUT, 0);
-    HWND about = WaitForDialog(session.ProcessId(), "About Oracline 2005");
+TEST_F(MainWindowTasks, TheSystemMenuOpensTheAboutBox)
+{
+    PostMessageA(session_->Window(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+    HWND about = WaitForDialog(session_->ProcessId(), "About Oracline 2005");
     ASSERT_TRUE(about);
     EXPECT_NE(ControlText(about, IDC_ABOUT_TEXT).find("Oracline 2005"), std::string::npos);
     EXPECT_TRUE(CloseAndWait(about));
+}
 
-    // The Quick Tip strip sits under the window and refuses Escape.
-    HWND tip = WaitForDialog(session.ProcessId(), "Quick Tip");
+TEST_F(MainWindowTasks, TheQuickTipStripSitsUnderTheWindowAndRefusesEscape)
+{
+    HWND tip = WaitForDialog(session_->ProcessId(), "Quick Tip");
     ASSERT_TRUE(tip);
-    const RECT main = FrameOf(session.Window()), strip = FrameOf(tip);
+    const RECT main = FrameOf(session_->Window()), strip = FrameOf(tip);
     EXPECT_EQ(std::vector<LONG>({strip.left, strip.top, strip.right, strip.bottom - strip.top}),
               std::vector<LONG>({main.left, main.bottom, main.right, 85}));
     PressKey(tip, VK_ESCAPE);
-    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Quick Tip dialog must remain open.       ");
+    EXPECT_EQ(AnswerMessage(session_->ProcessId()), "Quick Tip dialog must remain open.       ");
     EXPECT_TRUE(IsWindow(tip) && IsWindowVisible(tip));
+}
 
-    session.List().ClickRow(1, false, true);
-    HWND editor = WaitForDialog(session.ProcessId(), "Profile");
+TEST_F(MainWindowTasks, ADoubleClickOpensTheEditorOnThatRow)
+{
+    session_->List().ClickRow(1, false, true);
+    HWND editor = WaitForDialog(session_->ProcessId(), "Profile");
     ASSERT_TRUE(editor) << "no profile editor";
     EXPECT_EQ(ControlText(editor, IDC_DESCRIPTION), "Work");
-    EXPECT_TRUE(session.TipSays("Use Personal Data for calculation if you want to try manual calibration."));
+    EXPECT_TRUE(session_->TipSays("Use Personal Data for calculation if you want to try manual calibration."));
     ASSERT_TRUE(CloseAndWait(editor));
+}
 
-    // The row above takes the selection, and the index is written at once.
+// The row above takes the selection, and the index is written at once; every
+// page file goes at closing.
+TEST_F(MainWindowTasks, DeletingEveryRowThenClosingLeavesNoPage)
+{
+    ListViewDriver list = session_->List();
     for (int left : {1, 0}) {
-        session.Press(IDC_DELETE_PROFILE);
-        session.Settle();
+        session_->Press(IDC_DELETE_PROFILE);
+        session_->Settle();
         EXPECT_EQ(list.RowCount(), left);
         EXPECT_EQ(list.SelectedRows(), std::vector<int>(left, 0));
         EXPECT_EQ(DataFile("oc.ini"), left ? IndexFileText({kJane}) : "");
     }
     EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
-    EXPECT_TRUE(TakeFromRecycleBin(files["Work.ini"]));
+    EXPECT_TRUE(TakeFromRecycleBin(files_["Work.ini"]));
     TakeFromRecycleBin(ProfileFileText(kJane));
-    EXPECT_EQ(session.EnabledButtons(), "A----O--H");
-    EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
-
-    ASSERT_TRUE(session.Close());
-    // Every page file goes at closing.
+    EXPECT_EQ(session_->EnabledButtons(), "A----O--H");
+    EXPECT_EQ(session_->FocusedControlId(), IDC_ADD_PROFILE);
+    ASSERT_TRUE(session_->Close());
     for (const char* gone : {"tip_e.htm", "dream_r.htm"})
         EXPECT_FALSE(FileExists(PagesDirectory() + gone)) << gone;
 }
 
-TEST(MainWindowTasks, CompanionHelpAndSavedReports)
+// The windows the main window opens on pages and pictures, in one start
+// whose third profile has lost its file; the print dialog needs a printer to
+// offer, the test one never reaches paper.
+class CompanionHelpAndReports : public SharedSession<CompanionHelpAndReports, MainWindowSession> {
+protected:
+    static void SetUpTestSuite()
+    {
+        printer_ = InstallTestPrinter();
+        std::map<std::string, std::string> files =
+            DataFilesFor({kJane, {"John Smith", "Work", 11, 30, 1965}, {"Nobody Here", "Ghost", 1, 1, 1980}});
+        files.erase("Ghost.ini");
+        session_ = new MainWindowSession(files);
+    }
+    void SetUp() override
+    {
+        ASSERT_EQ(printer_, "");
+        ASSERT_TRUE(session_->Window());
+    }
+    void OpenCompanion(int secondRow) const
+    {
+        session_->List().ClickRow(0);
+        session_->List().ClickRow(secondRow, true);
+        session_->Settle();
+        session_->Press(IDC_COMPANION);
+    }
+    HWND OpenReport(const char* name) const
+    {
+        session_->Press(IDC_OPEN_REPORT);
+        HWND dialog = WaitForDialog(session_->ProcessId(), "Select Daily Report");
+        EXPECT_TRUE(session_->TipSays("Select and view any Daily Analysis Report you previously saved."));
+        EXPECT_TRUE(EnterFileName(dialog, name)) << "no file dialog";
+        return WaitForDialog(session_->ProcessId(), kViewerCaption);
+    }
+
+    static inline std::string printer_;
+};
+
+// A profile without its file: a stop saying why, and no window. (Which pairs
+// are one person twice is the unit tests' business.) Two that read open the
+// window, whose page and printout are of those two.
+TEST_F(CompanionHelpAndReports, TheCompanionNeedsBothFilesThenExplainsAndPrintsFourLines)
 {
-    ASSERT_EQ(InstallTestPrinter(), "");
-    std::map<std::string, std::string> files =
-        DataFilesFor({kJane, {"John Smith", "Work", 11, 30, 1965}, {"Nobody Here", "Ghost", 1, 1, 1980}});
-    files.erase("Ghost.ini");
-    MainWindowSession session(files);
-    ASSERT_TRUE(session.Window());
-    auto openCompanion = [&](int secondRow) {
-        session.List().ClickRow(0);
-        session.List().ClickRow(secondRow, true);
-        session.Settle();
-        session.Press(IDC_COMPANION);
-    };
-
-    // A profile without its file: a stop saying why, and no window. (Which
-    // pairs are one person twice is the unit tests' business.)
-    openCompanion(2);
-    EXPECT_EQ(AnswerMessage(session.ProcessId()),
+    OpenCompanion(2);
+    EXPECT_EQ(AnswerMessage(session_->ProcessId()),
               "Unable to read profile \"Ghost\".     \nCompanion analysis needs both profiles.     ");
-    EXPECT_FALSE(WaitForDialog(session.ProcessId(), "Companion Analysis", 300));
+    EXPECT_FALSE(WaitForDialog(session_->ProcessId(), "Companion Analysis", 300));
 
-    openCompanion(1);
-    HWND companion = WaitForDialog(session.ProcessId(), "Companion Analysis", 3000);
+    OpenCompanion(1);
+    HWND companion = WaitForDialog(session_->ProcessId(), "Companion Analysis", 3000);
     ASSERT_TRUE(companion) << "no Companion Analysis window";
     PressButton(companion, IDC_COMPANION_EXPLAIN);
-    HWND page = WaitForDialog(session.ProcessId(), " Companion Analysis");
+    HWND page = WaitForDialog(session_->ProcessId(), " Companion Analysis");
     ASSERT_TRUE(page) << "no explanation page";
     // Written for the two profiles chosen, not a page left from before.
     EXPECT_NE(PageFile("reading.htm").find("Taurus and Sagittarius"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(page));
     PressButton(companion, IDOK);
     ASSERT_TRUE(WaitUntilGone(companion));
-    ASSERT_TRUE(AnswerPrintDialog(session.ProcessId()));
+    ASSERT_TRUE(AnswerPrintDialog(session_->ProcessId()));
     const Picture printed = PrintedPage();
     ASSERT_TRUE(printed.Loaded()) << "no printed page came back";
     EXPECT_EQ(InkBands(printed), 4);
+}
 
-    // The first topic is there at once; choosing a topic, even the same one
-    // again, writes its page anew. A link planted at a page's name is
-    // replaced by a fresh page, never written through.
+// The first topic is there at once; choosing a topic, even the same one
+// again, writes its page anew. A link planted at a page's name is replaced by
+// a fresh page, never written through.
+TEST_F(CompanionHelpAndReports, EachHelpTopicIsWrittenAnewNeverThroughALink)
+{
     const std::string linked = DataDirectory() + "linked.txt";
     ASSERT_TRUE(WriteFileBytes(linked, "not a page"));
     ASSERT_TRUE(CreateHardLinkA((PagesDirectory() + "help.htm").c_str(), linked.c_str(), nullptr));
-    session.Press(IDC_HELP_BUTTON);
-    HWND wizard = WaitForDialog(session.ProcessId(), "Help Wizard");
+    session_->Press(IDC_HELP_BUTTON);
+    HWND wizard = WaitForDialog(session_->ProcessId(), "Help Wizard");
     ASSERT_TRUE(wizard);
     ComboDriver topics(wizard, IDC_HELP_TOPICS);
     EXPECT_EQ(topics.Count(), 9);
@@ -290,45 +362,46 @@ TEST(MainWindowTasks, CompanionHelpAndSavedReports)
         EXPECT_NE(PageFile("help.htm").find(faq), std::string::npos) << again;
     }
     ASSERT_TRUE(CloseAndWait(wizard));
+}
 
-    auto openReport = [&](const char* name) {
-        session.Press(IDC_OPEN_REPORT);
-        HWND dialog = WaitForDialog(session.ProcessId(), "Select Daily Report");
-        EXPECT_TRUE(session.TipSays("Select and view any Daily Analysis Report you previously saved."));
-        EXPECT_TRUE(EnterFileName(dialog, name)) << "no file dialog";
-        return WaitForDialog(session.ProcessId(), kViewerCaption);
-    };
-    // No picture in it: the viewer stays empty and says nothing.
+// No picture in the file: the viewer stays empty and says nothing.
+TEST_F(CompanionHelpAndReports, AReportWithoutAPictureOpensAnEmptyViewer)
+{
     WriteFileBytes(ReportsDirectory() + "saved.jpg", "not really a picture");
-    HWND viewer = openReport("saved.jpg");
+    HWND viewer = OpenReport("saved.jpg");
     ASSERT_TRUE(viewer) << "no report viewer";
-    EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 500));
+    EXPECT_FALSE(WaitForMessageBox(session_->ProcessId(), 500));
     ASSERT_TRUE(CloseAndWait(viewer));
-    session.Settle();
-    EXPECT_TRUE(session.TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
+    session_->Settle();
+    EXPECT_TRUE(session_->TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
+}
 
+// Fitted into 800 x 600; F2 prints it, again and again, fitted to the page's
+// width, in colour.
+TEST_F(CompanionHelpAndReports, ASavedReportIsShownFittedAndF2PrintsItInColour)
+{
     ASSERT_TRUE(WriteFileBytes(ReportsDirectory() + "today.jpg", PlainBitmap(600, 400, kReportColour)));
-    ASSERT_TRUE(viewer = openReport("today.jpg"));
+    HWND viewer = OpenReport("today.jpg");
+    ASSERT_TRUE(viewer) << "no report viewer";
     const RECT frame = FrameOf(viewer);
     EXPECT_EQ(std::make_pair(frame.right - frame.left, frame.bottom - frame.top), std::make_pair(800L, 600L));
-    session.Settle();
+    session_->Settle();
     // 600 x 400 is drawn at (97, 85) of the client area.
     const Picture shot = CaptureClient(viewer);
     EXPECT_TRUE(Near(shot.Pixel(97 + 1, 85 + 1), kReportColour, 16));
     EXPECT_FALSE(Near(shot.Pixel(97 - 2, 85 - 2), kReportColour, 60));
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE(press);
-            PressKey(viewer, VK_F2);
-        ASSERT_TRUE(AnswerPrintDialog(session.ProcessId())) << "F2 did not print";
-        HWND options = WaitForDialog(session.ProcessId(), "Print: today.jpg");
+        PressKey(viewer, VK_F2);
+        ASSERT_TRUE(AnswerPrintDialog(session_->ProcessId())) << "F2 did not print";
+        HWND options = WaitForDialog(session_->ProcessId(), "Print: today.jpg");
         ASSERT_TRUE(options);
         PressButton(options, IDOK);
         const Picture page = PrintedPage();
         ASSERT_TRUE(page.Loaded()) << "no printed page came back";
-        // Fitted to the page's width, in colour.
         EXPECT_TRUE(Near(page.Pixel(page.Width() / 2, 50 + 200), kReportColour, 40));
         EXPECT_TRUE(IsWindowVisible(viewer));
     }
     ASSERT_TRUE(CloseAndWait(viewer));
-    ASSERT_TRUE(session.Close());
+    ASSERT_TRUE(session_->Close());
 }

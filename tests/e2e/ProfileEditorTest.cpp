@@ -43,19 +43,28 @@ std::string Save(const MainWindowSession& session, HWND editor, int answer, DWOR
 
 void ClickCheckBox(HWND editor, int controlId) { SendMessageA(Control(editor, controlId), BM_CLICK, 0, 0); }
 
-TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsciiProfile)
+// The first start, on an empty data folder, for the suite; CMake runs it in
+// one process, in this order.
+class FirstStart : public SharedSession<FirstStart, MainWindowSession> {
+protected:
+    static void SetUpTestSuite() { session_ = new MainWindowSession({}, "", false); }
+    void SetUp() override { ASSERT_TRUE(session_->Run().Started()); }
+
+    // The editor a new profile opens, and its sign panel.
+    static inline HWND editor_ = nullptr, panel_ = nullptr;
+};
+
+// Shown pages are held: another process may read them, not replace them.
+// Wine has no HTML engine: the page is the program's own view, yellow
+// headings and black text on grey, and it scrolls with the keys.
+TEST_F(FirstStart, TheIntroductionComesFirstInTheProgramsOwnPageView)
 {
-    MainWindowSession session({}, "", false);
-    HWND intro = WaitForDialog(session.ProcessId(), kIntroductionCaption);
+    HWND intro = WaitForDialog(session_->ProcessId(), kIntroductionCaption);
     ASSERT_TRUE(intro) << "no introduction page";
-    // Shown pages are held: another process may read them, not replace them.
     for (const char* page : {"effects.htm", "reading.htm"})
         EXPECT_TRUE(IsHeldReadOnly(PagesDirectory() + page)) << page;
     // The main window waits until the introduction is closed.
-    EXPECT_FALSE(WaitForDialog(session.ProcessId(), kMainWindowCaption, 500));
-
-    // Wine has no HTML engine: the page is the program's own view, yellow
-    // headings and black text on grey, and it scrolls with the keys.
+    EXPECT_FALSE(WaitForDialog(session_->ProcessId(), kMainWindowCaption, 500));
     HWND view = GetWindow(Control(intro, 1003), GW_CHILD);
     ASSERT_TRUE(view);
     Picture shot;
@@ -70,58 +79,70 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     // Escape in the page reaches the dialog.
     PostMessageA(view, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitUntilGone(intro, 5000));
+}
 
-    ASSERT_TRUE(session.WaitForMainWindow());
+TEST_F(FirstStart, TheEmptyMainWindowFollowsWithItsQuickTipAndAddFocused)
+{
+    ASSERT_TRUE(session_->WaitForMainWindow());
     EXPECT_TRUE(DirectoryExists(ReportsDirectory()));
-    EXPECT_EQ(session.List().RowCount(), 0);
-    EXPECT_EQ(session.FocusedControlId(), IDC_ADD_PROFILE);
-    EXPECT_TRUE(WaitForDialog(session.ProcessId(), "Quick Tip", 2000));
+    EXPECT_EQ(session_->List().RowCount(), 0);
+    EXPECT_EQ(session_->FocusedControlId(), IDC_ADD_PROFILE);
+    EXPECT_TRUE(WaitForDialog(session_->ProcessId(), "Quick Tip", 2000));
+}
 
-    HWND editor = OpenEditor(session, IDC_ADD_PROFILE);
-    ASSERT_TRUE(editor);
-    // A new profile starts in its description.
-    EXPECT_TRUE(WaitUntil(2000, [&] { return session.FocusedControlId() == IDC_DESCRIPTION; }));
-    HWND panel = WaitForDialog(session.ProcessId(), " ");
-    ASSERT_TRUE(panel);
-    const RECT editorFrame = FrameOf(editor), panelFrame = FrameOf(panel);
+TEST_F(FirstStart, ANewProfileStartsInItsDescriptionWithTheSignPanelAtItsSide)
+{
+    ASSERT_TRUE(editor_ = OpenEditor(*session_, IDC_ADD_PROFILE));
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session_->FocusedControlId() == IDC_DESCRIPTION; }));
+    ASSERT_TRUE(panel_ = WaitForDialog(session_->ProcessId(), " "));
+    const RECT editorFrame = FrameOf(editor_), panelFrame = FrameOf(panel_);
     EXPECT_EQ(std::vector<LONG>({panelFrame.left, panelFrame.top, panelFrame.right - panelFrame.left, panelFrame.bottom}),
               std::vector<LONG>({editorFrame.right, editorFrame.top, 60, editorFrame.bottom}));
+}
 
-    // Real keys, as a keyboard user presses them: a change made from the
-    // keyboard in a list leaves the focus in the list (so the list stays
-    // open and Enter only closes it), even when the sign panel follows
-    // February's change of sign on the way.
-    // Each key waits for what the last one did, as a user watching the
-    // list would: a busy machine must not merge or lose the presses.
-    HWND months = Control(editor, IDC_YOUR_MONTH);
+// Real keys, as a keyboard user presses them: a change made from the
+// keyboard in a list leaves the focus in the list (so the list stays open and
+// Enter only closes it), even when the sign panel follows February's change
+// of sign on the way. Each key waits for what the last one did, as a user
+// watching the list would: a busy machine must not merge or lose the presses.
+TEST_F(FirstStart, KeysInTheEditorsListsKeepTheFocusAndARefusalGivesItBack)
+{
+    ASSERT_TRUE(editor_ && panel_);
+    HWND months = Control(editor_, IDC_YOUR_MONTH);
     RealClick(months);
     ASSERT_TRUE(WaitUntil(3000, [&] { return SendMessageA(months, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
     for (const char* shown : {"2/1/1900", "3/1/1900"}) {
         RealInput("key Down");
-        EXPECT_TRUE(WaitUntil(3000, [&] { return ShownDate(editor, IDC_YOUR_MONTH) == shown; })) << shown;
+        EXPECT_TRUE(WaitUntil(3000, [&] { return ShownDate(editor_, IDC_YOUR_MONTH) == shown; })) << shown;
     }
     RealInput("key Return");
-    session.Settle();
-    EXPECT_FALSE(WaitForMessageBox(session.ProcessId(), 300));
-    EXPECT_TRUE(IsWindowVisible(editor));
-    EXPECT_EQ(ShownDate(editor, IDC_YOUR_MONTH), "3/1/1900");
-    EXPECT_EQ(session.FocusedControlId(), IDC_YOUR_MONTH);
+    session_->Settle();
+    EXPECT_FALSE(WaitForMessageBox(session_->ProcessId(), 300));
+    EXPECT_TRUE(IsWindowVisible(editor_));
+    EXPECT_EQ(ShownDate(editor_, IDC_YOUR_MONTH), "3/1/1900");
+    EXPECT_EQ(session_->FocusedControlId(), IDC_YOUR_MONTH);
     // Up to the description, where Enter saves and is refused (which check
     // refuses what is the unit tests' business); after the refusal the keys
     // reach the field again.
     RealInput("key --delay 150 shift+Tab shift+Tab Return");
-    MessageBoxSeen box = WaitForMessageBox(session.ProcessId());
+    MessageBoxSeen box = WaitForMessageBox(session_->ProcessId());
     EXPECT_EQ(box.text, "Please enter Profile Description first.    ");
     // Closed with a real click on OK: whether the box itself takes keys is
     // up to the window manager, which these screens do not have.
     RealClick(Control(box.window, IDOK));
     ASSERT_TRUE(WaitUntilGone(box.window));
     RealInput("type --delay 100 Work");
-    EXPECT_TRUE(WaitUntil(3000, [&] { return ControlText(editor, IDC_DESCRIPTION) == "Work"; }))
-        << ControlText(editor, IDC_DESCRIPTION);
+    EXPECT_TRUE(WaitUntil(3000, [&] { return ControlText(editor_, IDC_DESCRIPTION) == "Work"; }))
+        << ControlText(editor_, IDC_DESCRIPTION);
+}
 
-    // The sign page follows the birthday, written again only when the sign
-    // changes (while shown it is held, so it cannot be deleted).
+// The sign page follows the birthday, written again only when the sign
+// changes (while shown it is held, so it cannot be deleted). Closed by the
+// user with Escape, the panel stays away for this editor; the information
+// pages are built from the birthday the lists show.
+TEST_F(FirstStart, TheSignPanelFollowsTheSignUntilEscapeAndTheSignPageTheBirthday)
+{
+    ASSERT_TRUE(editor_ && panel_);
     const std::string page = PagesDirectory() + "sign_r.htm";
     const auto written = [&] {
         WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -130,34 +151,39 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
     };
     const ULONGLONG before = written();
     Sleep(50);
-    Choose(editor, IDC_YOUR_DATE, "20");
+    Choose(editor_, IDC_YOUR_DATE, "20");
     EXPECT_EQ(written(), before);
-    Choose(editor, IDC_YOUR_DATE, "21");
+    Choose(editor_, IDC_YOUR_DATE, "21");
     EXPECT_NE(PageFile("sign_r.htm").find("aries.gif"), std::string::npos);
-    // Closed by the user with Escape, the panel stays away for this editor.
-    PressKey(panel, VK_ESCAPE);
-    ASSERT_TRUE(WaitUntilGone(panel));
-    session.Settle();
+    PressKey(panel_, VK_ESCAPE);
+    ASSERT_TRUE(WaitUntilGone(panel_));
+    session_->Settle();
     DeleteFileA(page.c_str());
-    Choose(editor, IDC_YOUR_DATE, "19");
+    Choose(editor_, IDC_YOUR_DATE, "19");
     EXPECT_FALSE(FileExists(page));
-    EXPECT_FALSE(WaitForDialog(session.ProcessId(), " ", 500));
-    // The information pages are built from the birthday the lists show.
-    PressButton(editor, IDC_SIGN_PAGE);
-    HWND signPage = WaitForDialog(session.ProcessId(), " Astrology: Zodiac Sign");
+    EXPECT_FALSE(WaitForDialog(session_->ProcessId(), " ", 500));
+    PressButton(editor_, IDC_SIGN_PAGE);
+    HWND signPage = WaitForDialog(session_->ProcessId(), " Astrology: Zodiac Sign");
     ASSERT_TRUE(signPage);
     EXPECT_NE(PageFile("reading.htm").find("Pisces"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(signPage));
+}
 
-    // Close writes nothing.
-    SetControlText(editor, IDC_FULL_NAME, "Sam Example");
-    ASSERT_TRUE(CloseAndWait(editor));
+TEST_F(FirstStart, ClosingTheEditorWritesNothing)
+{
+    ASSERT_TRUE(editor_);
+    SetControlText(editor_, IDC_FULL_NAME, "Sam Example");
+    ASSERT_TRUE(CloseAndWait(editor_));
     EXPECT_FALSE(FileExists(DataDirectory() + "Work.ini"));
-    EXPECT_EQ(session.List().RowCount(), 0);
+    EXPECT_EQ(session_->List().RowCount(), 0);
+}
 
-    // Letters beyond ASCII travel in UTF-8 into the file name, both files
-    // and the list.
-    ASSERT_TRUE(editor = OpenEditor(session, IDC_ADD_PROFILE));
+// Letters beyond ASCII travel in UTF-8 into the file name, both files and the
+// list; ended without closing, as by a crash, the index was written at once.
+TEST_F(FirstStart, ANonAsciiProfileIsSavedAtOnceUnderItsOwnName)
+{
+    HWND editor = OpenEditor(*session_, IDC_ADD_PROFILE);
+    ASSERT_TRUE(editor);
     EXPECT_EQ(ShownDate(editor, IDC_YOUR_MONTH), "1/1/1900");
     EXPECT_FALSE(ControlEnabled(editor, IDC_MOTHER_MONTH));
     const std::string description = "Caf\u00E9", name = "Zo\u00EB M\u00FCller";
@@ -168,14 +194,13 @@ TEST(ProfileEditor, FirstStartThenKeysSignPanelAndCloseWithoutSavingThenANonAsci
         {IDC_YOUR_YEAR, "1950"}, {IDC_MOTHER_MONTH, "5"}, {IDC_MOTHER_YEAR, "1940"}, {IDC_MOTHER_DATE, "2"}};
     for (const auto& pick : picks)
         ASSERT_TRUE(Choose(editor, pick.first, pick.second)) << pick.second;
-    EXPECT_EQ(Save(session, editor, IDOK, 1000), "");
+    EXPECT_EQ(Save(*session_, editor, IDOK, 1000), "");
     ASSERT_TRUE(WaitUntilGone(editor));
     EXPECT_EQ(DataFile(description + ".ini"),
               "Profile:" + description + "\r\nName:" + name + "\r\nYourMonth:1\r\nYourDate:1\r\n"
               "YourYear:1950\r\nMotherMonth:5\r\nMotherDate:2\r\nMotherYear:1940\r\n");
-    EXPECT_EQ(session.List().CellText(0, 0) + "|" + session.List().CellText(0, 1), name + "|" + description);
-    // Ended without closing, as by a crash: the index was written at once.
-    session.Run().Kill();
+    EXPECT_EQ(session_->List().CellText(0, 0) + "|" + session_->List().CellText(0, 1), name + "|" + description);
+    session_->Run().Kill();
     EXPECT_EQ(DataFile("oc.ini"), "Profile:" + name + "\r\nDescription:" + description + "\r\nAdjustment:Automatic\r\n");
     // The program folder holds what the setup put there, and nothing more.
     for (const std::string& name : EntriesOf(ProgramDirectory()))

@@ -24,48 +24,64 @@ std::string TodayIso()
 
 } // namespace
 
-TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
+// One start for the suite, beside another account's job, which nothing here
+// may touch; the tests follow one schedule from saving to its profile's
+// deletion, in this order.
+class Schedule : public SharedSession<Schedule, MainWindowSession> {
+protected:
+    static void SetUpTestSuite()
+    {
+        RemoveScheduledJobs();
+        CreateJob("Daily Analysis Report (S-1-5-21-1-2-3-1001)", "C:\\Program Files\\Oracline\\Oracline.exe",
+                  "C:\\Users\\other", "C:\\Users\\other\\task.dtr", 6, 0);
+        others_ = ScheduledJobs();
+        PrepareMailRecord();
+        session_ = new MainWindowSession(DataFilesFor({kJane}));
+    }
+    void SetUp() override
+    {
+        ASSERT_EQ(others_.size(), 1u);
+        ASSERT_TRUE(session_->Window());
+    }
+
+    static inline std::vector<std::string> others_, jobs_;
+    const std::string recordPath = DataDirectory() + "task.dtr";
+    const std::string record = "Profile:" + DataDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
+                               "Time:13:30PM\r\nType:1\r\n";
+};
+
+// The account's own job, started in the account's own folder. Wine's 2.0
+// store reads the definition back without its action, so the 1.0 job holds
+// the schedule and no 2.0 task is left to run twice.
+TEST_F(Schedule, SavingWritesTheRecordAndRegistersTheAccountsOwnJob)
 {
-    // Another account's job, which nothing here may touch.
-    RemoveScheduledJobs();
-    const std::string otherJob = "Daily Analysis Report (S-1-5-21-1-2-3-1001)";
-    ASSERT_TRUE(CreateJob(otherJob, "C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\other",
-                          "C:\\Users\\other\\task.dtr", 6, 0));
-    const std::vector<std::string> others = ScheduledJobs();
-    PrepareMailRecord();
-    MainWindowSession session(DataFilesFor({kJane}));
-    ASSERT_TRUE(session.Window());
-    session.Press(IDC_SCHEDULE);
-    HWND dialog = WaitForDialog(session.ProcessId(), kScheduleCaption);
+    session_->Press(IDC_SCHEDULE);
+    HWND dialog = WaitForDialog(session_->ProcessId(), kScheduleCaption);
     ASSERT_TRUE(dialog);
     SetControlText(dialog, IDC_SCHEDULE_EMAIL, "jane@example.com");
     ComboDriver(dialog, IDC_SCHEDULE_HOUR).ChooseText("13");
     ComboDriver(dialog, IDC_SCHEDULE_MINUTE).ChooseText("30");
     ComboDriver(dialog, IDC_SCHEDULE_TYPE).Choose(1);
     PressButton(dialog, IDOK);
-    EXPECT_EQ(AnswerMessage(session.ProcessId()), "Daily Analysis Report was scheduled successfully.     \n"
+    EXPECT_EQ(AnswerMessage(session_->ProcessId()), "Daily Analysis Report was scheduled successfully.     \n"
               "Profile: Jane Doe.ini    \nEmail To: jane@example.com     \nDeliver report in full colors.     ");
-    const std::string record = "Profile:" + DataDirectory() + "Jane Doe.ini\r\nEmail:jane@example.com\r\n"
-                               "Time:13:30PM\r\nType:1\r\n";
     EXPECT_EQ(DataFile("task.dtr"), record);
-
-    // The account's own job, started in the account's own folder.
-    const std::vector<std::string> jobs = ScheduledJobs();
-    const std::string recordPath = DataDirectory() + "task.dtr";
+    jobs_ = ScheduledJobs();
     const std::string job = AccountJobName() + "|C:\\Program Files\\Oracline\\Oracline.exe|" +
                             DataDirectory().substr(0, DataDirectory().size() - 1) + "|" + recordPath + "|logged on|" +
                             TodayIso() + " type 1 every 1 at 13:30;";
-    ASSERT_EQ(jobs.size(), 2u);
-    // Wine's 2.0 store read the definition back without its action, so the
-    // 1.0 job holds the schedule and no 2.0 task is left to run twice.
+    ASSERT_EQ(jobs_.size(), 2u);
     EXPECT_EQ(TaskServiceJobs(), std::vector<std::string>());
-    EXPECT_NE(std::find(jobs.begin(), jobs.end(), job), jobs.end()) << jobs[0] << "\n" << jobs[1];
+    EXPECT_NE(std::find(jobs_.begin(), jobs_.end(), job), jobs_.end()) << jobs_[0] << "\n" << jobs_[1];
+}
 
-    // The job's command line as Windows passes it (after the program), with
-    // the window open. The run's branches are unit-tested, the scheduler's
-    // own start is FiredJob's: this proves the real exe takes the record the
-    // dialog wrote, draws the report, mails it from a private file and logs
-    // in the account's folder.
+// The job's command line as Windows passes it (after the program), with the
+// window open. The run's branches are unit-tested, the scheduler's own start
+// is FiredJob's: this proves the real exe takes the record the dialog wrote,
+// draws the report, mails it from a private file and logs in the account's
+// folder.
+TEST_F(Schedule, TheJobsRunMailsTheReportFromAPrivateFileAndLogsIt)
+{
     ProgramRun run(recordPath);
     ASSERT_TRUE(run.WaitForExit());
     const std::vector<std::string> mails = ReadMailRecord();
@@ -84,14 +100,17 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     EXPECT_FALSE(FileExists(path)) << path;
     EXPECT_FALSE(FileExists(ReportsDirectory() + "report.jpg"));
     EXPECT_TRUE(DecodeImage(AttachmentCopy(1)).Loaded());
+}
 
-    // The next press shows the schedule and that delivery; Change then Close
-    // keeps it whole.
-    session.Press(IDC_SCHEDULE);
-    HWND current = WaitForDialog(session.ProcessId(), "Currently Scheduled Daily Report");
+// The next press shows the schedule, with the time as the system's clock
+// format shows 13:30 (not as stored), and that delivery; Change then Close
+// keeps it whole.
+TEST_F(Schedule, TheNextPressShowsTheScheduleAndTheLastDelivery)
+{
+    session_->Press(IDC_SCHEDULE);
+    HWND current = WaitForDialog(session_->ProcessId(), "Currently Scheduled Daily Report");
     ASSERT_TRUE(current);
     EXPECT_EQ(ControlText(current, IDC_CURRENT_PROFILE), "Jane Doe.ini");
-    // The time as the system's clock format shows 13:30, not as stored.
     SYSTEMTIME halfPastOne{2000, 1, 0, 1, 13, 30, 0, 0};
     char clock[64] = {};
     GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &halfPastOne, nullptr, clock, sizeof clock);
@@ -100,21 +119,25 @@ TEST(Schedule, SaveRunShowChangeCloseAndDeleteTheScheduledProfile)
     EXPECT_EQ(last.rfind("Last delivery: " + TodayIso() + " ", 0), 0u) << last;
     EXPECT_NE(last.find(", Jane Doe.ini, jane@example.com, full colours, sent"), std::string::npos) << last;
     PressButton(current, IDOK);
-    ASSERT_TRUE(CloseAndWait(WaitForDialog(session.ProcessId(), kScheduleCaption)));
-    EXPECT_EQ(ScheduledJobs(), jobs);
+    ASSERT_TRUE(CloseAndWait(WaitForDialog(session_->ProcessId(), kScheduleCaption)));
+    EXPECT_EQ(ScheduledJobs(), jobs_);
     EXPECT_EQ(DataFile("task.dtr"), record);
+}
 
-    // Deleting the scheduled profile asks first; No keeps everything.
+// Deleting the scheduled profile asks first; No keeps everything, Yes ends
+// this account's job and record only.
+TEST_F(Schedule, DeletingTheScheduledProfileAsksThenEndsOnlyThisAccountsJob)
+{
     for (int answer : {IDNO, IDYES}) {
-        session.Press(IDC_DELETE_PROFILE);
-        EXPECT_EQ(AnswerMessage(session.ProcessId(), answer), "This profile is used for daily email delivery.    \n"
+        session_->Press(IDC_DELETE_PROFILE);
+        EXPECT_EQ(AnswerMessage(session_->ProcessId(), answer), "This profile is used for daily email delivery.    \n"
                   "If you delete it, daily email delivery will end too.    \n\nDo you want to continue?    ");
-        session.Settle();
+        session_->Settle();
         const bool kept = answer == IDNO;
-        EXPECT_EQ(ScheduledJobs(), kept ? jobs : others);
+        EXPECT_EQ(ScheduledJobs(), kept ? jobs_ : others_);
         EXPECT_EQ(FileExists(DataDirectory() + "task.dtr"), kept);
         EXPECT_EQ(FileExists(DataDirectory() + "Jane Doe.ini"), kept);
     }
     EXPECT_TRUE(TakeFromRecycleBin(ProfileFileText(kJane)));
-    ASSERT_TRUE(session.Close());
+    ASSERT_TRUE(session_->Close());
 }

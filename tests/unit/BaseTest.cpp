@@ -22,7 +22,10 @@ namespace {
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
-TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
+// Pieces as a 500-byte fgets buffer cuts them; a file that is not UTF-8 is
+// read in the system code page (Windows-1252 off Windows), decided for the
+// whole of it, the pieces cut from its bytes.
+TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
 {
     const std::string j498(498, 'j'), j499(499, 'j'), j500(500, 'j');
     const std::pair<std::string, Lines> cases[] = {
@@ -34,22 +37,6 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBuffer)
         {j498 + "\r\nk\r\n", {j498, "k"}},  // CR LF counts as one character
         {j500 + "\n", {j499, "j"}},
         {"ab\0cd\nef\n"s, {"ab", "ef"}},  // a line ends at its first NUL
-    };
-    for (const auto& c : cases) {
-        TempDir dir;
-        Lines lines;
-        EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
-        EXPECT_EQ(lines, c.second) << c.first;
-    }
-}
-
-TEST(TextLines, AFileThatIsNotUtf8IsReadInTheSystemCodePage)
-{
-    // Windows-1252 is the system code page off Windows. Whether a file is
-    // UTF-8 is decided for the whole of it; the pieces are cut from its bytes.
-    const std::string j498(498, 'j');
-    const std::pair<std::string, Lines> cases[] = {
-        {"plain ASCII\n", {"plain ASCII"}},
         {"Zo\u00EB\n\u0414\u043C\n\u738B\u4F1F\n\U0001F600\n", {"Zo\u00EB", "\u0414\u043C", "\u738B\u4F1F", "\U0001F600"}},
         {"Zo\xEB N\xFA\xF1" "ez\n", {"Zo\u00EB N\u00FA\u00F1ez"}},
         {"\x80\x8A\x9F\x81\n", {"\u20AC\u0160\u0178\u0081"}},  // its letters in 0x80-0x9F

@@ -3,6 +3,8 @@
 // the children it reports, each with role, name and value.
 #include "driver/Driver.h"
 
+#include "win/WideText.h"
+
 #include <oleacc.h>
 
 namespace e2e {
@@ -15,15 +17,17 @@ const IID kAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x
 
 std::string Narrow(BSTR text)
 {
-    if (!text)
-        return "";
-    const int length = static_cast<int>(SysStringLen(text));
-    std::string narrow(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr)), '\0');
-    if (!narrow.empty())
-        WideCharToMultiByte(CP_UTF8, 0, text, length, &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
+    const std::string narrow = text ? NarrowText(text, SysStringLen(text)) : "";
     SysFreeString(text);
     return narrow;
 }
+
+const VARIANT kSelf = [] {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}();
 
 void Describe(IAccessible* object, VARIANT child, int depth, std::vector<AccessibleNode>& out)
 {
@@ -52,10 +56,7 @@ void Describe(IAccessible* object, VARIANT child, int depth, std::vector<Accessi
 // The object and, for an object rather than a simple element, its children.
 void Walk(IAccessible* object, int depth, std::vector<AccessibleNode>& out)
 {
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    Describe(object, self, depth, out);
+    Describe(object, kSelf, depth, out);
     LONG count = 0;
     if (FAILED(object->get_accChildCount(&count)) || count <= 0 || count > 200)
         return;
@@ -87,10 +88,7 @@ std::vector<AccessibleNode> AccessibleTree(HWND window)
     IAccessible* object = nullptr;
     if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
                                              reinterpret_cast<void**>(&object)))) {
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        Describe(object, self, 0, tree);
+        Describe(object, kSelf, 0, tree);
         object->Release();
     }
     // Wine's window object lists its child windows as bare numbers with

@@ -430,7 +430,7 @@ std::vector<std::string> EntriesOf(const std::string& directory)
     return names;
 }
 
-void ResetDataDirectory()
+void ResetDataDirectory(const std::map<std::string, std::string>& files)
 {
     RemoveTree(DataDirectory());
     RemoveTree(ReportsDirectory());
@@ -443,6 +443,10 @@ void ResetDataDirectory()
         else if (name.size() < 4 || name.substr(name.size() - 4) != ".gif")
             DeleteFileA(full.c_str());
     });
+    if (!files.empty())
+        CreateDirectoryA(DataDirectory().c_str(), nullptr);
+    for (const auto& [name, bytes] : files)
+        WriteFileBytes(DataDirectory() + name, bytes);
 }
 
 bool IsHeldReadOnly(const std::string& path)

@@ -226,8 +226,9 @@ std::vector<std::string> EntriesOf(const std::string& directory);
 // out again.
 bool TakeFromRecycleBin(const std::string& bytes);
 // Starts every test from empty data and reports folders and a program folder
-// with nothing but the sign images.
-void ResetDataDirectory();
+// with nothing but the sign images; then puts `files` (by name) into the
+// data folder, when there are any.
+void ResetDataDirectory(const std::map<std::string, std::string>& files = {});
 
 // One profile as the tests prepare it: a row of "oc.ini" and its file.
 struct TestProfile {
@@ -294,6 +295,11 @@ struct CliDailySet {
 };
 CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
 
+// Presses Email on a Daily Analysis whose report is not saved yet and saves
+// it as `path` through the Save As dialog the reminder leads to: what the
+// reminder said, "|", what the saving said.
+std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& path);
+
 // One profile analysed on one date: the main window and its Daily Analysis
 // window, from which the hourly windows and printing start.
 class DailySession {
@@ -318,6 +324,20 @@ private:
     std::string isoDate_;
     HWND daily_ = nullptr;
     std::string dailyTitle_;
+};
+
+// A suite whose tests share one start of the program, made by the suite's
+// SetUpTestSuite and ended after its last test; CMake runs such a suite in
+// one process, its tests in the order written (each start costs seconds
+// under Wine). `Suite` is the suite's own class, so each has its own start.
+template <typename Suite, typename Session, typename Base = testing::Test> class SharedSession : public Base {
+protected:
+    static void TearDownTestSuite()
+    {
+        delete session_;
+        session_ = nullptr;
+    }
+    static inline Session* session_ = nullptr;
 };
 
 // A printer the tests can read back: Wine's PostScript driver with the

@@ -80,15 +80,20 @@ template <typename Use> void WithScheduler(Use use)
     CoUninitialize();
 }
 
-std::vector<std::string> JobNames()
+// The names in `folder` that begin with the job's name and end in `suffix`,
+// without the suffix, sorted.
+std::vector<std::string> JobFiles(const std::string& folder, const std::string& suffix)
 {
     std::vector<std::string> names;
-    for (const std::string& name : EntriesOf(kTasks))
-        if (name.rfind(kJobName, 0) == 0 && name.size() > 4 && name.substr(name.size() - 4) == ".job")
-            names.push_back(name.substr(0, name.size() - 4));
+    for (const std::string& name : EntriesOf(folder))
+        if (name.rfind(kJobName, 0) == 0 && name.size() >= suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+            names.push_back(name.substr(0, name.size() - suffix.size()));
     std::sort(names.begin(), names.end());
     return names;
 }
+
+std::vector<std::string> JobNames() { return JobFiles(kTasks, ".job"); }
 
 } // namespace
 
@@ -268,20 +273,7 @@ void RemoveScheduledJobs()
         DeleteFileA((kTaskServiceStore + name).c_str());
 }
 
-std::vector<std::string> TaskServiceJobs()
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((kTaskServiceStore + kJobName + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
+std::vector<std::string> TaskServiceJobs() { return JobFiles(kTaskServiceStore, ""); }
 
 bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
                const std::string& parameters, int hour, int minute)

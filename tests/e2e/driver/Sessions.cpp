@@ -148,10 +148,8 @@ std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& 
 MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& files,
                                      const std::string& commandLine, bool waitForMainWindow)
 {
-    ResetDataDirectory();
+    ResetDataDirectory(files);
     CreateDirectoryA(DataDirectory().c_str(), nullptr);
-    for (const auto& file : files)
-        WriteFileBytes(DataDirectory() + file.first, file.second);
     run_ = std::make_unique<ProgramRun>(commandLine);
     if (waitForMainWindow)
         WaitForMainWindow();
@@ -228,6 +226,14 @@ CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate)
     }
     set.ok = true;
     return set;
+}
+
+std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& path)
+{
+    PressButton(daily, IDC_DAILY_EMAIL);
+    const std::string reminder = AnswerMessage(processId, IDOK, 2000);
+    EnterFileName(WaitForDialog(processId, "Save Report"), path);
+    return reminder + "|" + AnswerMessage(processId);
 }
 
 DailySession::DailySession(const TestProfile& profile, int year, int month, int day)
