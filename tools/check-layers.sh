@@ -23,15 +23,16 @@ declare -A allowed=(
   [month]="base platform engine pages printing profiles"
   [companion]="base platform engine pages printing profiles"
   [mail]="base platform engine pages"
+  [composer]="base platform engine pages mail"
   [schedule]="base platform engine pages printing profiles daily mail"
-  [app]="base platform engine pages printing profiles daily hourly month companion mail schedule"
+  [app]="base platform engine pages printing profiles daily hourly month companion mail composer schedule"
   [win]="base platform"
   [res]=""
 )
 # Windows that open each other's windows; the page view prints its page
 # through the print job.
 declare -A extraWin=(
-  [daily]="hourly month mail"
+  [daily]="hourly month composer"
   [pages]="printing"
 )
 
