@@ -7,7 +7,9 @@
 # printing sit under the others because every window writes pages and
 # prints). A folder's win/ part may use its own folder, anything its folder
 # may use, the win/ parts of those, and the framework in src/win/, which
-# itself rests on the basics only.
+# itself rests on the basics only. The mail transport (mail) sits under the
+# composer and its contacts (composer); the scheduled run sends through the
+# transport alone. tests/layers/plant-and-fail.sh checks that such edges fail.
 set -u
 cd "$(dirname "$0")/../src"
 
