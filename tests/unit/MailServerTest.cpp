@@ -1,5 +1,4 @@
 #include "mail/MailSettingsModel.h"
-#include "mail/MapiResult.h"
 #include "mail/MimeMessage.h"
 #include "mail/ServerMailSender.h"
 #include "mail/SmtpSession.h"
@@ -279,8 +278,7 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
     const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, MailSecurity::tls, "me", "me@x.org"};
     ServerMailSender sender(settings, "pw", tools);
     const OutgoingMail given{{"a@y.org", "b@z.org"}, "Jane", "S", "B", {{path, "Report.jpg"}, {empty, ""}}};
-    // A file that cannot be read whole keeps the whole mail back; a pipe is
-    // never opened: it could block for ever.
+    // A file that cannot be read keeps the mail back; a pipe, which could block, is never opened.
     ASSERT_EQ(mkfifo(dir.path("pipe").c_str(), 0600), 0);
     for (const std::string& unread : {dir.path("none.jpg"), dir.dir(), dir.path("pipe")}) {
         OutgoingMail lacking = given;
@@ -300,13 +298,13 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
     EXPECT_EQ(transcript.size(), expected.size());
     EXPECT_EQ(transcript.substr(differs.second - transcript.begin(), 80),
               expected.substr(differs.first - expected.begin(), 80));
-    EXPECT_EQ(std::tie(sent.outcome, sent.logText), std::make_tuple(SendOutcome::sent, "sent: 250 queued"s));
+    EXPECT_EQ(sent.logText, "sent: 250 queued");
 
     // Without a connection nothing is sent.
     connects = false;
     const SendReport lost = sender.Send(given);
-    EXPECT_EQ(std::tie(lost.outcome, lost.logText),
-              std::make_tuple(SendOutcome::failed, "not sent: server unreachable: no network"s));
+    EXPECT_EQ(lost.logText, "not sent: server unreachable: no network");
+    EXPECT_TRUE(sent.outcome == SendOutcome::sent && lost.outcome == SendOutcome::failed);
 
     const std::string largest = dir.path("largest.jpg");
     std::ofstream(largest, std::ios::binary).put('x');
@@ -314,21 +312,6 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
         std::filesystem::resize_file(largest, static_cast<std::uintmax_t>(size));
         EXPECT_EQ(sender.Send({{"a@y.org"}, "", "S", "B", {{largest, ""}}}).outcome == SendOutcome::notFilled,
                   size > kLargestAttachmentBytes) << size;
-    }
-}
-
-// The mail program's answer: the user's cancel is no failure, and the log
-// keeps every other code as it came.
-TEST(MailSender, MapiAnswersAsOutcomes)
-{
-    const struct { unsigned long code; SendOutcome outcome; const char* logged; } cases[] = {
-        {0, SendOutcome::sent, "sent"}, {1, SendOutcome::cancelled, "MAPI result 1"},
-        {2, SendOutcome::failed, "MAPI result 2"}, {3, SendOutcome::failed, "MAPI result 3"},
-    };
-    for (const auto& c : cases) {
-        const SendReport report = MapiSendReport(c.code);
-        EXPECT_EQ(std::tie(report.outcome, report.logText, report.message),
-                  std::make_tuple(c.outcome, std::string(c.logged), ""s)) << c.code;
     }
 }
 

@@ -194,8 +194,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
         {"a", "Hi", MapiSendReport(3), mapped, kNoMapiClientMessage},
         {"a", "Hi", NotFilledReport(), mapped, kNoMapiClientMessage},
         {"a", "Hi", NoMailLibraryReport(), mapped, kNoMapiClientMessage},
-        // A mail server's refusal is said in its own words.
-        {"a", "Hi", {SendOutcome::failed, "not sent: ...", "The server said no."}, mapped, "The server said no."},
+        {"a", "Hi", {SendOutcome::failed, "not sent: 535 no", "The server refused."}, mapped, "The server refused."},
     };
     for (const auto& c : cases) {
         composer.toText = c.to, composer.message = c.message;

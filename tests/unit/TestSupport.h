@@ -14,7 +14,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 // A scratch directory, removed with everything in it afterwards.
 class TempDir {
@@ -103,16 +102,13 @@ private:
 class FakeSender : public MailSender {
 public:
     explicit FakeSender(std::string* record = nullptr, SendReport answer = MapiSendReport(MapiResult::kSuccess))
-        : answer(std::move(answer)), sent(record ? *record : own) {}
+        : answer(answer), sent(record ? *record : own) {}
 
     SendReport Send(const OutgoingMail& mail) override
     {
-        for (const std::string& to : mail.recipients)
-            sent += "to:" + to + "\n";
-        for (const OutgoingAttachment& file : mail.attachments)
-            sent += "file:" + file.path + " as " + file.displayName + "\n";
-        if (!mail.originator.empty())
-            sent += "from:" + mail.originator + "\n";
+        for (const std::string& to : mail.recipients) sent += "to:" + to + "\n";
+        for (const OutgoingAttachment& file : mail.attachments) sent += "file:" + file.path + " as " + file.displayName + "\n";
+        if (!mail.originator.empty()) sent += "from:" + mail.originator + "\n";
         return sent += "subject:" + mail.subject + "\nbody:" + mail.body + "\nsend", answer;
     }
 
