@@ -146,8 +146,8 @@ public:
             if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
                 return NotFilledReport();
         }
-        // The copies below are the only allocations: without memory for them
-        // the mail stays unsent, as one missing a part.
+        // Without memory for the copies Simple MAPI is handed, the mail stays
+        // unsent, as one missing a part.
         try {
             return HandOver(mail);
         } catch (const std::bad_alloc&) {
