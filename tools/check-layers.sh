@@ -7,7 +7,9 @@
 # printing sit under the others because every window writes pages and
 # prints). A folder's win/ part may use its own folder, anything its folder
 # may use, the win/ parts of those, and the framework in src/win/, which
-# itself rests on the basics only.
+# itself rests on the basics only. The mail transport (mail) sits under the
+# composer and its contacts (composer); the scheduled run sends through the
+# transport alone. tests/layers/plant-and-fail.sh checks that such edges fail.
 set -u
 cd "$(dirname "$0")/../src"
 
@@ -23,15 +25,16 @@ declare -A allowed=(
   [month]="base platform engine pages printing profiles"
   [companion]="base platform engine pages printing profiles"
   [mail]="base platform engine pages"
+  [composer]="base platform engine pages mail"
   [schedule]="base platform engine pages printing profiles daily mail"
-  [app]="base platform engine pages printing profiles daily hourly month companion mail schedule"
+  [app]="base platform engine pages printing profiles daily hourly month companion mail composer schedule"
   [win]="base platform"
   [res]=""
 )
 # Windows that open each other's windows; the page view prints its page
 # through the print job.
 declare -A extraWin=(
-  [daily]="hourly month mail"
+  [daily]="hourly month composer"
   [pages]="printing"
 )
 

@@ -4,7 +4,7 @@
 #include "base/DataPaths.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
-#include "mail/Contacts.h"
+#include "composer/Contacts.h"
 #include "platform/FileOps.h"
 #include "profiles/ProfileFile.h"
 #include "profiles/ProfileIndex.h"

@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 struct ServerMailTools {
     std::function<std::unique_ptr<SmtpConnection>()> openConnection;
@@ -35,16 +34,10 @@ public:
     ServerMailSender(const ServerMailSender&) = delete;
     ServerMailSender& operator=(const ServerMailSender&) = delete;
 
-    bool HasMailLibrary() const override { return true; }
-    bool AddRecipient(const std::string& text) override;
-    // The file is read at once, so a message never goes out without it.
-    bool AddAttachment(const std::string& fullPath, const std::string& displayName) override;
-    void SetSubject(const std::string& text) override { subject_ = text; }
-    void SetOriginatorName(const std::string& text) override { originatorName_ = text; }
-    void SetBody(const std::string& text) override { body_ = text; }
-    // The password is wiped once the server had it: a sender sends once.
-    unsigned long Send() override;
-    Report LastReport() const override { return report_; }
+    // Each attachment is read whole before anything is sent, so a mail never
+    // goes out without one. The password is wiped once the server had it: a
+    // sender sends once.
+    SendReport Send(const OutgoingMail& mail) override;
 
     const SmtpOutcome& Outcome() const { return outcome_; }
 
@@ -52,11 +45,5 @@ private:
     MailSettings settings_;
     std::string password_;
     ServerMailTools tools_;
-    std::vector<std::string> recipients_;
-    std::vector<MimeAttachment> attachments_;
-    std::string subject_;
-    std::string originatorName_;
-    std::string body_;
     SmtpOutcome outcome_;
-    Report report_;
 };

@@ -6,7 +6,7 @@
 #include "engine/DailyReadingSet.h"
 #include "engine/PersonalNumbers.h"
 #include "mail/MailSettings.h"
-#include "mail/SendMail.h"
+#include "mail/MailSender.h"
 #include "platform/FileOps.h"
 #include "profiles/DescriptionRules.h"
 #include "profiles/ProfileFile.h"
@@ -27,7 +27,7 @@ std::string Send(const DeliveryTools& tools, const std::string& email, const std
 {
     std::unique_ptr<MailSender> sender = tools.createSender ? tools.createSender() : nullptr;
     if (!sender)
-        return SendResultText({SendResult::noMailLibrary, 0, {}});
+        return NoMailLibraryReport().logText;
     OutgoingMail mail;
     mail.recipients = {email};
     mail.originator = kDeliveryOriginator;
@@ -35,7 +35,7 @@ std::string Send(const DeliveryTools& tools, const std::string& email, const std
     mail.body = body;
     if (!attachment.empty())
         mail.attachments.push_back({attachment, kMailedReportName});
-    return SendResultText(SendMail(*sender, mail));
+    return sender->Send(mail).logText;
 }
 
 bool IsSingleAddress(const std::string& address)

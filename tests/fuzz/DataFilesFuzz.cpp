@@ -4,7 +4,7 @@
 #include "FuzzInput.h"
 
 #include "base/TextLines.h"
-#include "mail/Contacts.h"
+#include "composer/Contacts.h"
 #include "platform/FileOps.h"
 #include "profiles/DescriptionRules.h"
 #include "profiles/ProfileFile.h"

@@ -277,15 +277,15 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
                           [&] { return "T" + std::to_string(++tokens); }, "pc"};
     const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, MailSecurity::tls, "me", "me@x.org"};
     ServerMailSender sender(settings, "pw", tools);
-    EXPECT_TRUE(sender.AddRecipient("a@y.org") && sender.AddRecipient("b@z.org"));
-    EXPECT_TRUE(sender.AddAttachment(path, "Report.jpg"));
-    EXPECT_TRUE(sender.AddAttachment(empty, ""));
-    EXPECT_FALSE(sender.AddAttachment(dir.path("none.jpg"), "x"));
-    EXPECT_FALSE(sender.AddAttachment(dir.dir(), "x"));
+    const OutgoingMail given{{"a@y.org", "b@z.org"}, "Jane", "S", "B", {{path, "Report.jpg"}, {empty, ""}}};
+    // A file that cannot be read keeps the mail back; a pipe, which could block, is never opened.
     ASSERT_EQ(mkfifo(dir.path("pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(sender.AddAttachment(dir.path("pipe"), "x"));  // never opened: it could block for ever
-    sender.SetSubject("S"), sender.SetOriginatorName("Jane"), sender.SetBody("B");
-    EXPECT_EQ(sender.Send(), MapiResult::kSuccess);
+    for (const std::string& unread : {dir.path("none.jpg"), dir.dir(), dir.path("pipe")}) {
+        OutgoingMail lacking = given;
+        lacking.attachments.push_back({unread, "x"});
+        EXPECT_EQ(sender.Send(lacking).logText, NotFilledReport().logText) << unread;
+    }
+    const SendReport sent = sender.Send(given);
 
     MimeMail mail;
     mail.fromName = "Jane", mail.from = "me@x.org", mail.to = {"a@y.org", "b@z.org"}, mail.subject = "S";
@@ -298,18 +298,20 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
     EXPECT_EQ(transcript.size(), expected.size());
     EXPECT_EQ(transcript.substr(differs.second - transcript.begin(), 80),
               expected.substr(differs.first - expected.begin(), 80));
-    EXPECT_EQ(sender.LastReport().logText, "sent: 250 queued");
+    EXPECT_EQ(sent.logText, "sent: 250 queued");
 
-    // A filling is sent once; without a connection nothing is.
+    // Without a connection nothing is sent.
     connects = false;
-    EXPECT_EQ(sender.Send(), MapiResult::kFailure);
-    EXPECT_EQ(sender.LastReport().logText, "not sent: server unreachable: no network");
+    const SendReport lost = sender.Send(given);
+    EXPECT_EQ(lost.logText, "not sent: server unreachable: no network");
+    EXPECT_TRUE(sent.outcome == SendOutcome::sent && lost.outcome == SendOutcome::failed);
 
     const std::string largest = dir.path("largest.jpg");
     std::ofstream(largest, std::ios::binary).put('x');
     for (const long long size : {kLargestAttachmentBytes, kLargestAttachmentBytes + 1}) {
         std::filesystem::resize_file(largest, static_cast<std::uintmax_t>(size));
-        EXPECT_EQ(sender.AddAttachment(largest, ""), size == kLargestAttachmentBytes) << size;
+        EXPECT_EQ(sender.Send({{"a@y.org"}, "", "S", "B", {{largest, ""}}}).outcome == SendOutcome::notFilled,
+                  size > kLargestAttachmentBytes) << size;
     }
 }
 

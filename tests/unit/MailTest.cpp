@@ -1,5 +1,5 @@
-#include "mail/ComposedMail.h"
-#include "mail/QuickResizeModel.h"
+#include "composer/ComposedMail.h"
+#include "composer/QuickResizeModel.h"
 #include "base/TextLines.h"
 
 #include "TestSupport.h"
@@ -186,18 +186,19 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
     EmailComposer composer("C:\\R\\day.jpg");
     composer.subject = "S";
     const std::string file = "file:C:\\R\\day.jpg as day.jpg\n";
-    const struct { const char* to; const char* message; bool library, attaches; unsigned long result; std::string sent, said; } cases[] = {
-        {"a@b.org;c@d", "", true, true, 0, "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" +
+    const std::string mapped = "to:a\n" + file + "subject:S\nbody:Hi\nsend";
+    const struct { const char* to; const char* message; SendReport answer; std::string sent, said; } cases[] = {
+        {"a@b.org;c@d", "", MapiSendReport(0), "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" +
          std::string(kEmptyMessageBody) + "\nsend", ""},
-        {";; a@b.org ; ;", "Hi", true, true, MapiResult::kUserAbort, "to:a@b.org\n" + file + "subject:S\nbody:Hi\nsend", ""},
-        {"a", "Hi", true, true, MapiResult::kLoginFailure, "to:a\n" + file + "subject:S\nbody:Hi\nsend", kNoMapiClientMessage},
-        // A mail that lost a part is not sent at all.
-        {"a", "Hi", true, false, 0, "to:a\n" + file, kNoMapiClientMessage},
-        {"a", "Hi", false, true, 0, "", kNoMapiClientMessage},
+        {";; a@b.org ; ;", "Hi", MapiSendReport(1), "to:a@b.org\n" + file + "subject:S\nbody:Hi\nsend", ""},
+        {"a", "Hi", MapiSendReport(3), mapped, kNoMapiClientMessage},
+        {"a", "Hi", NotFilledReport(), mapped, kNoMapiClientMessage},
+        {"a", "Hi", NoMailLibraryReport(), mapped, kNoMapiClientMessage},
+        {"a", "Hi", {SendOutcome::failed, "not sent: 535 no", "The server refused."}, mapped, "The server refused."},
     };
     for (const auto& c : cases) {
         composer.toText = c.to, composer.message = c.message;
-        FakeSender sender(nullptr, c.library, c.attaches, c.result);
+        FakeSender sender(nullptr, c.answer);
         EXPECT_EQ(SendComposedMail(sender, composer), c.said) << c.to;
         EXPECT_EQ(sender.sent, c.sent) << c.to;
     }

@@ -262,18 +262,19 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
     const std::string image = dir.path("private.jpg"), to = "to:j@x.org\n", file = "file:" + image + " as report.jpg\n",
                       head = "from:Oracline\nsubject:Daily Report\nbody:", colours = to + file + head + "Daily Report\nsend",
                       plain = to + head + ComposeDailyText(profile, clock) + "\nsend";
-    const struct { const char* record; bool library, makesImage, renders, attaches; unsigned long result; const char* logged;
+    const SendReport ok = MapiSendReport(0);
+    const struct { const char* record; bool makesImage, renders; SendReport answer; const char* logged;
                    std::string sent; } cases[] = {
-        {"Type:1", true, true, true, true, 0, "j@x.org, full colours, sent", colours},
-        {"Type:0", true, true, true, true, 0, "j@x.org, plain text, sent", plain},
-        {"Type:7", true, true, true, true, 3, "j@x.org, plain text, MAPI result 3", plain},
-        {"Type:1", true, true, false, true, 0, "j@x.org, plain text (report image failed), sent", plain},
-        {"Type:1", true, false, true, true, 0, "j@x.org, plain text (report image failed), sent", plain},
-        {"Type:1", true, true, true, false, 0,
-         "j@x.org, full colours, not sent: a recipient or the attachment could not be added", to + file},
-        {"Type:1", false, true, true, true, 0, "j@x.org, full colours, no mail library", ""},
+        {"Type:1", true, true, ok, "j@x.org, full colours, sent", colours},
+        {"Type:0", true, true, ok, "j@x.org, plain text, sent", plain},
+        {"Type:7", true, true, MapiSendReport(3), "j@x.org, plain text, MAPI result 3", plain},
+        {"Type:1", true, false, ok, "j@x.org, plain text (report image failed), sent", plain},
+        {"Type:1", false, true, ok, "j@x.org, plain text (report image failed), sent", plain},
+        {"Type:1", true, true, NotFilledReport(),
+         "j@x.org, full colours, not sent: a recipient or the attachment could not be added", colours},
+        {"Type:1", true, true, NoMailLibraryReport(), "j@x.org, full colours, no mail library", colours},
         // The log line cannot be split by what the record holds.
-        {"Email:j@x.org\rBcc:k@x.org", true, true, true, true, 0,
+        {"Email:j@x.org\rBcc:k@x.org", true, true, ok,
          "j@x.org?Bcc:k@x.org, nothing sent, record refused: the address is not a single e-mail address", ""},
     };
     for (const auto& c : cases) {
@@ -281,7 +282,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         const std::string record = dir.Write("task.dtr", "Profile:" + profile + "\nEmail:j@x.org\n" + c.record + "\n");
         std::string sent;
         DeliveryTools tools;
-        tools.createSender = [&] { return std::make_unique<FakeSender>(&sent, c.library, c.attaches, c.result); };
+        tools.createSender = [&] { return std::make_unique<FakeSender>(&sent, c.answer); };
         tools.createImageFile = [&] { return c.makesImage ? dir.Write("private.jpg", "") : ""; };
         tools.renderImage = [&](const std::string& path, const ReportInput& report) {
             return path == image && !report.title.empty() && c.renders;

@@ -3,7 +3,7 @@
 // whole with checked-in files, a canvas that lists what is drawn on it, and a
 // mail sender that writes down what it was given.
 #include "base/Canvas.h"
-#include "mail/MailSender.h"
+#include "mail/MapiResult.h"
 
 #include <gtest/gtest.h>
 
@@ -97,26 +97,22 @@ private:
     std::ostringstream out_;
 };
 
-// One item a line, answering as the test chose; `record` outlives the
-// sender when the code under test destroys it.
+// Writes down the mail it is given, one item a line, and answers as the test
+// chose; `record` outlives the sender when the code under test destroys it.
 class FakeSender : public MailSender {
 public:
-    explicit FakeSender(std::string* record = nullptr, bool library = true, bool attaches = true, unsigned long result = 0)
-        : library(library), attaches(attaches), result(result), sent(record ? *record : own) {}
+    explicit FakeSender(std::string* record = nullptr, SendReport answer = MapiSendReport(MapiResult::kSuccess))
+        : answer(answer), sent(record ? *record : own) {}
 
-    bool HasMailLibrary() const override { return library; }
-    bool AddRecipient(const std::string& text) override { return sent += "to:" + text + "\n", true; }
-    bool AddAttachment(const std::string& path, const std::string& name) override
+    SendReport Send(const OutgoingMail& mail) override
     {
-        return sent += "file:" + path + " as " + name + "\n", attaches;
+        for (const std::string& to : mail.recipients) sent += "to:" + to + "\n";
+        for (const OutgoingAttachment& file : mail.attachments) sent += "file:" + file.path + " as " + file.displayName + "\n";
+        if (!mail.originator.empty()) sent += "from:" + mail.originator + "\n";
+        return sent += "subject:" + mail.subject + "\nbody:" + mail.body + "\nsend", answer;
     }
-    void SetSubject(const std::string& text) override { sent += "subject:" + text + "\n"; }
-    void SetOriginatorName(const std::string& text) override { sent += "from:" + text + "\n"; }
-    void SetBody(const std::string& text) override { sent += "body:" + text + "\n"; }
-    unsigned long Send() override { return sent += "send", result; }
 
-    bool library, attaches;
-    unsigned long result;
+    SendReport answer;
     std::string own;
     std::string& sent;
 };

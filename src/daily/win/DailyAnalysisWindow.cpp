@@ -6,7 +6,7 @@
 #include "daily/win/PrintDailyReport.h"
 #include "base/ReportTiming.h"
 #include "daily/win/SaveDailyReport.h"
-#include "mail/win/ComposerRun.h"
+#include "composer/win/ComposerRun.h"
 #include "hourly/Superstitions.h"
 #include "hourly/win/HourlyAnalysisRun.h"
 #include "month/win/MonthlyOutlookWindow.h"

@@ -72,6 +72,12 @@ MailSettings ReadAccountMailSettings()
 
 bool NeedsMailSettings() { return ChooseMailWay(ReadAccountMailSettings(), HasMailProgram()) == MailWay::none; }
 
+bool CanSendMail()
+{
+    const MailSettings settings = ReadAccountMailSettings();
+    return settings.method == MailMethod::smtp ? SendsThroughServer(settings) : CanSendThroughMailProgram();
+}
+
 std::unique_ptr<ServerMailSender> CreateServerSender(const MailSettings& settings, const std::string& password)
 {
     ServerMailTools tools;

@@ -19,5 +19,9 @@ std::unique_ptr<ServerMailSender> CreateServerSender(const MailSettings& setting
 MailSettings ReadAccountMailSettings();
 std::string AccountMailSettingsPath();
 
+// Whether the sender the settings choose could send now: asked before the
+// user fills a mail.
+bool CanSendMail();
+
 // True when mail has no way out: no server chosen and no mail program.
 bool NeedsMailSettings();

@@ -186,11 +186,12 @@ void MailSettingsDialog::SendTestMail()
     std::unique_ptr<ServerMailSender> sender = CreateServerSender(settings, password.Text());
     {
         WaitCursor wait;
-        sender->AddRecipient(settings.from);
-        sender->SetOriginatorName("Oracline");
-        sender->SetSubject(kTestMailSubject);
-        sender->SetBody(kTestMailBody);
-        sender->Send();
+        OutgoingMail mail;
+        mail.recipients = {settings.from};
+        mail.originator = "Oracline";
+        mail.subject = kTestMailSubject;
+        mail.body = kTestMailBody;
+        sender->Send(mail);
     }
     const SmtpOutcome& outcome = sender->Outcome();
     ShowMessage(TestMailAnswer(outcome, settings),

@@ -1,6 +1,7 @@
 #include "mail/win/SimpleMapiSender.h"
 
 #include "base/AsciiText.h"
+#include "mail/MapiResult.h"
 #include "win/SystemFolder.h"
 
 #include <windows.h>
@@ -56,11 +57,6 @@ bool HasMapiLibraryValue(HKEY root, const std::string& program)
     }
     return false;
 }
-
-struct Attachment {
-    std::string path;
-    std::string displayName;
-};
 
 // The windows of this thread that MAPISendMail must not let the user reach
 // while it blocks: every enabled top-level window, and among them the active
@@ -135,75 +131,72 @@ public:
         }
     }
 
-    bool HasMailLibrary() const override { return sendMail_ != nullptr && HasMailProgram(); }
+    // Whether the library and both entry points were found and a mail
+    // program takes mail.
+    bool CanSend() const { return sendMail_ != nullptr && HasMailProgram(); }
 
-    bool AddRecipient(const std::string& text) override
+    SendReport Send(const OutgoingMail& mail) override
     {
-        try {
-            recipients_.push_back(text);
-            return true;
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
-    }
-
-    void SetSubject(const std::string& text) override { subject_ = text; }
-
-    bool AddAttachment(const std::string& fullPath, const std::string& displayName) override
-    {
+        if (!CanSend())
+            return NoMailLibraryReport();
         // A path to nothing would make most clients fail the whole message
         // without saying why.
-        const DWORD attributes = GetFileAttributesA(fullPath.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            return false;
+        for (const OutgoingAttachment& attachment : mail.attachments) {
+            const DWORD attributes = GetFileAttributesA(attachment.path.c_str());
+            if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                return NotFilledReport();
+        }
+        // Without memory for the copies Simple MAPI is handed, the mail stays
+        // unsent, as one missing a part.
         try {
-            attachments_.push_back({fullPath, displayName});
-            return true;
+            return HandOver(mail);
         } catch (const std::bad_alloc&) {
-            return false;
+            return NotFilledReport();
         }
     }
 
-    void SetOriginatorName(const std::string& text) override { originatorName_ = text; }
-    void SetBody(const std::string& text) override { body_ = text; }
-
-    unsigned long Send() override
+private:
+    SendReport HandOver(const OutgoingMail& mail)
     {
-        if (!sendMail_)
-            return MAPI_E_FAILURE;
+        // Simple MAPI's structures point into writable copies of the texts.
+        std::vector<std::string> names = mail.recipients;
+        std::vector<OutgoingAttachment> attachments = mail.attachments;
+        std::string subject = mail.subject;
+        std::string originatorName = mail.originator;
         // Simple MAPI puts each attachment at a character of the note; one
         // blank per attachment after the text gives each a place of its own.
-        const std::size_t textLength = body_.size();
-        body_.append(attachments_.size(), ' ');
+        std::string body = mail.body;
+        const std::size_t textLength = body.size();
+        body.append(attachments.size(), ' ');
 
-        std::vector<MapiRecipDesc> recipients(recipients_.size());
+        std::vector<MapiRecipDesc> recipients(names.size());
         std::vector<std::string> addresses;
-        for (const std::string& recipient : recipients_)
+        for (const std::string& recipient : names)
             addresses.push_back("SMTP:" + recipient);
-        for (std::size_t i = 0; i < recipients_.size(); ++i) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
             recipients[i] = MapiRecipDesc{};
             recipients[i].ulRecipClass = MAPI_TO;
             // An address of its own: a mail client resolves a bare name
             // against its address book, which may turn it into another
             // address or a whole list.
-            recipients[i].lpszName = &recipients_[i][0];
+            recipients[i].lpszName = &names[i][0];
             recipients[i].lpszAddress = &addresses[i][0];
         }
-        std::vector<MapiFileDesc> files(attachments_.size());
-        for (std::size_t i = 0; i < attachments_.size(); ++i) {
+        std::vector<MapiFileDesc> files(attachments.size());
+        for (std::size_t i = 0; i < attachments.size(); ++i) {
             files[i] = MapiFileDesc{};
             files[i].nPosition = static_cast<ULONG>(textLength + i);
-            files[i].lpszPathName = &attachments_[i].path[0];
-            if (!attachments_[i].displayName.empty())
-                files[i].lpszFileName = &attachments_[i].displayName[0];
+            files[i].lpszPathName = &attachments[i].path[0];
+            if (!attachments[i].displayName.empty())
+                files[i].lpszFileName = &attachments[i].displayName[0];
         }
         MapiRecipDesc originator{};
         originator.ulRecipClass = MAPI_ORIG;
-        if (!originatorName_.empty())
-            originator.lpszName = &originatorName_[0];
+        if (!originatorName.empty())
+            originator.lpszName = &originatorName[0];
         MapiMessage message{};
-        message.lpszSubject = &subject_[0];
-        message.lpszNoteText = &body_[0];
+        message.lpszSubject = &subject[0];
+        message.lpszNoteText = &body[0];
         message.lpOriginator = &originator;
         message.nRecipCount = static_cast<ULONG>(recipients.size());
         message.lpRecips = recipients.empty() ? nullptr : recipients.data();
@@ -220,21 +213,12 @@ public:
             result = sendMail_(0, reinterpret_cast<ULONG_PTR>(freeze ? freeze->Owner() : nullptr), &message,
                                MAPI_LOGON_UI, 0);
         }
-        recipients_.clear();
-        attachments_.clear();
-        return result;
+        return MapiSendReport(result);
     }
 
-private:
     const MailWindows windows_;
     LPMAPISENDMAIL sendMail_ = nullptr;
-    std::vector<std::string> recipients_;
-    std::vector<Attachment> attachments_;
-    std::string subject_;
-    std::string originatorName_;
-    std::string body_;
 };
-
 } // namespace
 
 bool HasMailProgram()
@@ -252,3 +236,5 @@ bool HasMailProgram()
 }
 
 std::unique_ptr<MailSender> CreateMailSender(MailWindows windows) { return std::make_unique<SimpleMapiSender>(windows); }
+
+bool CanSendThroughMailProgram() { return SimpleMapiSender(MailWindows::none).CanSend(); }

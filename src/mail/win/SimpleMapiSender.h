@@ -9,9 +9,11 @@
 // mail: a run without windows has none to protect.
 enum class MailWindows { freeze, none };
 
-// A sender for one message; HasMailLibrary tells whether a mail program
-// takes mail, and the library and both entry points were found.
+// A sender for one message; without the library, its entry points or a mail
+// program it answers "no mail library".
 std::unique_ptr<MailSender> CreateMailSender(MailWindows windows);
+// Whether such a sender could send now: asked before the user fills a mail.
+bool CanSendThroughMailProgram();
 
 // True when a mail program is registered as the account's or the machine's
 // default with a Simple MAPI library of its own. The System32 library only

@@ -1,6 +1,6 @@
-#include "mail/EmailComposer.h"
+#include "composer/EmailComposer.h"
 
-#include "mail/ComposedMail.h"
+#include "composer/ComposedMail.h"
 #include "base/Utf8Text.h"
 #include "base/AsciiText.h"
 

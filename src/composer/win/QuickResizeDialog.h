@@ -2,7 +2,7 @@
 // The Quick Resize dialog (resource 126): a scaled copy of a report image in
 // a private file of the user's own (mailed as "_T_" and the report's name),
 // with the new size shown in a small browser pane.
-#include "mail/QuickResizeModel.h"
+#include "composer/QuickResizeModel.h"
 #include "win/Dialog.h"
 
 #include <memory>

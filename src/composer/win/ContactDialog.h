@@ -1,7 +1,7 @@
 #pragma once
 // The Contact Information dialog (resource 128): one contact's name and
 // address, for Add (empty) and Edit (preset).
-#include "mail/Contacts.h"
+#include "composer/Contacts.h"
 #include "win/Dialog.h"
 
 class ContactDialog : public Dialog {

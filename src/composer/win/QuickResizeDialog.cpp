@@ -1,9 +1,9 @@
-#include "mail/win/QuickResizeDialog.h"
+#include "composer/win/QuickResizeDialog.h"
 
 #include "QuickResizeIds.h"
-#include "mail/EmailComposer.h"
+#include "composer/EmailComposer.h"
 #include "win/PrivateTempFile.h"
-#include "mail/win/ScaleImage.h"
+#include "composer/win/ScaleImage.h"
 #include "pages/SizePage.h"
 #include "pages/win/BrowserControl.h"
 #include "pages/win/PageFolder.h"

@@ -1,4 +1,4 @@
-#include "mail/Contacts.h"
+#include "composer/Contacts.h"
 
 #include "base/Utf8Text.h"
 #include "base/SafeFileWriter.h"

@@ -1,4 +1,4 @@
-#include "mail/ContactList.h"
+#include "composer/ContactList.h"
 
 #include <utility>
 

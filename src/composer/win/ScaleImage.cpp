@@ -1,6 +1,6 @@
-#include "mail/win/ScaleImage.h"
+#include "composer/win/ScaleImage.h"
 
-#include "mail/QuickResizeModel.h"
+#include "composer/QuickResizeModel.h"
 #include "win/ImageFiles.h"
 #include "win/WaitCursor.h"
 #include "win/WideText.h"

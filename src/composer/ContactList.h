@@ -3,7 +3,7 @@
 // remembered selection and whether Edit, Delete and "<<----" are usable. The
 // dialog copies the rows and the selection onto the list view after each
 // operation.
-#include "mail/Contacts.h"
+#include "composer/Contacts.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 // Handing what the composer holds to a mail sender, and what the user is told
 // afterwards.
-#include "mail/EmailComposer.h"
-#include "mail/SendMail.h"
+#include "composer/EmailComposer.h"
+#include "mail/MailSender.h"
 
 #include <string>
 #include <vector>

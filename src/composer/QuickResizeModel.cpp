@@ -1,4 +1,4 @@
-#include "mail/QuickResizeModel.h"
+#include "composer/QuickResizeModel.h"
 
 #include "base/AsciiText.h"
 

@@ -1,4 +1,4 @@
-#include "mail/win/ContactDialog.h"
+#include "composer/win/ContactDialog.h"
 
 #include "ContactDialogIds.h"
 #include "win/Controls.h"

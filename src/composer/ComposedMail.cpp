@@ -1,4 +1,4 @@
-#include "mail/ComposedMail.h"
+#include "composer/ComposedMail.h"
 
 #include "platform/FileOps.h"
 
@@ -28,14 +28,12 @@ std::string SendComposedMail(MailSender& sender, const EmailComposer& composer)
     mail.body = MailBody(composer.message);
     if (!composer.attachmentPath.empty())
         mail.attachments.push_back({composer.attachmentPath, composer.fileName});
-    const SendResult result = SendMail(sender, mail);
+    const SendReport report = sender.Send(mail);
     // Cancelled by the user in the mail client is the user's choice, not a
     // failure to report.
-    const bool done = result.outcome == SendResult::sent ||
-                      (result.outcome == SendResult::refused && result.code == MapiResult::kUserAbort);
-    if (done)
+    if (report.outcome == SendOutcome::sent || report.outcome == SendOutcome::cancelled)
         return "";
-    return result.report.message.empty() ? kNoMapiClientMessage : result.report.message;
+    return report.message.empty() ? kNoMapiClientMessage : report.message;
 }
 
 void RemoveResizedCopy(const EmailComposer& composer)

@@ -1,8 +1,8 @@
-#include "mail/win/ComposerRun.h"
+#include "composer/win/ComposerRun.h"
 
 #include "win/AccountFolders.h"
-#include "mail/ComposedMail.h"
-#include "mail/win/EmailDialog.h"
+#include "composer/ComposedMail.h"
+#include "composer/win/EmailDialog.h"
 #include "mail/win/MailSenders.h"
 #include "mail/win/MailSettingsDialog.h"
 #include "win/WaitCursor.h"
@@ -16,7 +16,7 @@ void RunEmailComposer(HWND owner, const std::string& reportPath)
     if (NeedsMailSettings())
         RunMailSettings(owner, kNoMailProgramReason);
     // Without a mail library the user learns it before typing anything.
-    std::string failure = CreateConfiguredSender()->HasMailLibrary() ? "" : kNoMapiClientMessage;
+    std::string failure = CanSendMail() ? "" : kNoMapiClientMessage;
     // A failed send opens the composer again with everything still in it and
     // the failure over it; Cancel there discards the mail. The sender is made
     // for each send: the settings may have changed in between.
@@ -26,7 +26,8 @@ void RunEmailComposer(HWND owner, const std::string& reportPath)
             break;
         WaitCursor wait;
         std::unique_ptr<MailSender> sender = CreateConfiguredSender();
-        failure = SendComposedMail(*sender, composer);
+        // Settings that choose a server they do not name give no sender.
+        failure = sender ? SendComposedMail(*sender, composer) : kNoMapiClientMessage;
         if (failure.empty())
             break;
     }

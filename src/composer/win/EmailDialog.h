@@ -2,7 +2,7 @@
 // The e-mail composer (resource 127): recipients, subject, message, the
 // attached report and the contact list. The model holds every value and
 // decision; the dialog copies between it and the controls.
-#include "mail/EmailComposer.h"
+#include "composer/EmailComposer.h"
 #include "win/Dialog.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 // three text fields, the attachment's description, the contact list and the
 // checks before sending. The dialog reads the text fields into the model
 // before each handler and shows the model's values afterwards.
-#include "mail/ContactList.h"
+#include "composer/ContactList.h"
 
 #include <cstdint>
 #include <functional>
