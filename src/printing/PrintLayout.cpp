@@ -50,7 +50,7 @@ PrintSize FitToPage(int imageWidth, int imageHeight, float pageWidth, float page
 
 float ResizeFactor(int resizePercent)
 {
-    return resizePercent == 100 ? 1.0f : static_cast<float>(resizePercent) * 0.01f;
+    return static_cast<float>(resizePercent) * 0.01f;
 }
 
 std::vector<PrintRect> TiledCopies(const PageMeasures& page, float width, float height)

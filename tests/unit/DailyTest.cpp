@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 
+#include <cmath>
 #include <sstream>
 #include <string>
 
@@ -132,7 +133,8 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     }
 
     // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
-    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f}, {1.6f, 3.75f}};
+    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {1.502f, 3.99f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f},
+                                              {1.6f, 3.75f}};
     for (const auto& c : photos) {
         const PrintRect r = PhotoKeepingRatio(c.first);
         EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
@@ -149,13 +151,29 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     const struct { float w, h; size_t count; } sizes[] = {
         {8.1f, 1.0f, 1},  // wider than the page: the first copy only, though more rows would fit
         {1.0f, 6.0f, 7},  // too tall for a second row: one row only
-        {0.0f, 1.0f, 1},  {-0.03f, -0.03f, 1},  // a degenerate size cannot run away
+        {2.0f, 0.5f, 3 * 19},  // thinner than an inch still tiles
+        {0.0f, 1.0f, 1},  {1.0f, 0.0f, 1},  {-0.03f, -0.03f, 1},  // a degenerate size cannot run away
+        {1.0f, INFINITY, 1},  {INFINITY, 1.0f, 1},
     };
     for (const auto& c : sizes) {
         const std::vector<PrintRect> tiles = TiledCopies(kLetter, c.w, c.h);
         ASSERT_EQ(tiles.size(), c.count) << c.w << " x " << c.h;
-        expectRect(tiles[0], 0, 0, c.w, c.h);
+        EXPECT_EQ(std::vector<float>({tiles[0].x, tiles[0].y, tiles[0].width, tiles[0].height}),
+                  std::vector<float>({0, 0, c.w, c.h}));
     }
+    // A copy that meets the printable area's edge exactly still fits.
+    PageMeasures edge;
+    edge.pageWidth = edge.pageHeight = (1.0f + 0.03f) + 1.0f;
+    EXPECT_EQ(TiledCopies(edge, 1.0f, 1.0f).size(), 4u);
+    // A device without a resolution measures nothing rather than infinity;
+    // at one dot an inch, dots are inches.
+    const PageMeasures noDpi = MeasurePage(0, 0, 75, 75, 2400, 3150), oneDpi = MeasurePage(1, 1, 7, 5, 80, 100);
+    EXPECT_EQ(std::vector<float>({noDpi.ox, noDpi.oy, noDpi.pageWidth, noDpi.pageHeight}), std::vector<float>(4, 0.0f));
+    EXPECT_EQ(std::vector<float>({oneDpi.ox, oneDpi.oy, oneDpi.pageWidth, oneDpi.pageHeight}),
+              std::vector<float>({7, 5, 80, 100}));
+    for (int percent = 1; percent <= 100; ++percent)
+        ASSERT_FLOAT_EQ(ResizeFactor(percent), percent / 100.0f) << percent;
+    EXPECT_EQ(ResizeFactor(100), 1.0f);
 }
 
 // The hourly chart fitted to 8 inches: 8.0 x 4.8, clicked through.
