@@ -19,9 +19,6 @@ std::string LocalPathOfUrl(const std::string& url);
 // scheme) beside `page`; empty otherwise.
 std::string PageTarget(const std::string& url, const std::string& page);
 
-// The folder of a file's path, ending in its separator; empty when none.
-std::string FolderOf(const std::string& path);
-
 // True for a ".htm" file directly inside `folder` (which ends in its
 // separator): nothing after the folder but a plain name, compared without
 // regard to case.

@@ -112,7 +112,7 @@ void DailyAnalysisWindow::PressLetterButton(int button)
 // the caption, as they were.
 void DailyAnalysisWindow::Compute()
 {
-    ComputeDailySet(profilePath_, navigation_.ShownDate(), set_);
+    ComputeDailySetOfFile(profilePath_, navigation_.ShownDate(), set_);
     if (!set_.Title.empty())
         SetWindowTextA(Handle(), set_.Title.c_str());
 }
