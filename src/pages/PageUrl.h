@@ -1,6 +1,6 @@
 #pragma once
 // What a page URL names, decided in one place: the navigation filter, the
-// browser host, the page reader and the built-in view all ask here, so a
+// page host, the page reader and the built-in view all ask here, so a
 // rule mended for one of them holds for all.
 #include <string>
 

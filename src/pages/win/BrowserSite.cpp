@@ -42,7 +42,7 @@ std::string UrlOf(const VARIANT& argument)
 
 // The container side of the browser: client site, in-place site and frame,
 // and the sink of its DWebBrowserEvents2. Reference counted, because the
-// control holds on to it; the BrowserControl drops its own reference in
+// control holds on to it; the PageHost drops its own reference in
 // Detach after cutting every link the control has back to it.
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,

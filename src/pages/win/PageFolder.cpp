@@ -2,6 +2,7 @@
 
 #include "base/AsciiText.h"
 #include "win/KnownFolders.h"
+#include "win/ScopedHandle.h"
 
 #include <windows.h>
 
@@ -43,21 +44,19 @@ bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMAT
 // the same handle. False when the name is still there.
 bool RemoveName(const std::string& path)
 {
-    HANDLE entry = CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (entry == INVALID_HANDLE_VALUE)
+    const FileHandle entry(CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!entry)
         return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
     FILE_BASIC_INFO basic{};
-    if (GetFileInformationByHandleEx(entry, FileBasicInfo, &basic, sizeof(basic)) &&
+    if (GetFileInformationByHandleEx(entry.Get(), FileBasicInfo, &basic, sizeof(basic)) &&
         (basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
         basic.FileAttributes &= ~FILE_ATTRIBUTE_READONLY;
-        SetFileInformationByHandle(entry, FileBasicInfo, &basic, sizeof(basic));
+        SetFileInformationByHandle(entry.Get(), FileBasicInfo, &basic, sizeof(basic));
     }
     FILE_DISPOSITION_INFO disposition{TRUE};
-    const bool marked = SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
-    CloseHandle(entry);
-    return marked;
+    return SetFileInformationByHandle(entry.Get(), FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
 }
 
 // Writes `text` into a file created anew at `path`, which nobody else may
@@ -69,26 +68,25 @@ HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
     // A link at the name goes, not what it points to; whatever cannot go
     // keeps the name taken, and CREATE_NEW then refuses it.
     RemoveName(path);
-    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (writer == INVALID_HANDLE_VALUE)
+    FileHandle writer(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!writer)
         return INVALID_HANDLE_VALUE;
     BY_HANDLE_FILE_INFORMATION written{};
     DWORD count = 0;
-    bool whole = WriteFile(writer, text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
-                 count == text.size() && IsPlainFile(writer, written);
-    CloseHandle(writer);
+    bool whole = WriteFile(writer.Get(), text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
+                 count == text.size() && IsPlainFile(writer.Get(), written);
+    writer.Reset();
     // Readers open pages sharing reading only, which a writing handle would
     // refuse: the hold is a reading handle, opened again without following
     // a link and checked to be the very file written.
-    HANDLE held = whole ? CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
-                        : INVALID_HANDLE_VALUE;
+    FileHandle held(whole ? CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
+                          : INVALID_HANDLE_VALUE);
     BY_HANDLE_FILE_INFORMATION reopened{};
-    if (held != INVALID_HANDLE_VALUE && IsPlainFile(held, reopened) && SameFile(written, reopened))
-        return held;
-    if (held != INVALID_HANDLE_VALUE)
-        CloseHandle(held);
+    if (held && IsPlainFile(held.Get(), reopened) && SameFile(written, reopened))
+        return held.Release();
+    held.Reset();
     RemoveName(path);
     return INVALID_HANDLE_VALUE;
 }
@@ -176,14 +174,13 @@ void PageFolder::RemovePages()
     // Nothing but the program's own transient files lives here. A link goes
     // itself, never what it points to.
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const FileSearch search(FindFirstFileA((folder_ + "*").c_str(), &found));
+    if (!search)
         return;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             RemoveName(folder_ + found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
 }
 
 PageFolder& ProgramPageFolder()

@@ -36,11 +36,6 @@ public:
     // closes, this run's pages.
     void RemovePages();
 
-    // Once the web browser failed to show a page, the built-in page view
-    // shows every page for the rest of the run.
-    bool ShownByBuiltInView() const { return builtInView_; }
-    void UseBuiltInView() { builtInView_ = true; }
-
 private:
     struct Hold {
         void* file = nullptr;
@@ -54,7 +49,6 @@ private:
     std::string folder_;
     std::map<std::string, Hold> holds_;  // by lower-case name
     unsigned writings_ = 0;
-    bool builtInView_ = false;
 };
 
 // The folder of this run, made (with its parent) on first use; its path is
