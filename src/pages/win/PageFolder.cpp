@@ -61,9 +61,9 @@ bool RemoveName(const std::string& path)
 
 // Writes `text` into a file created anew at `path`, which nobody else may
 // write meanwhile, and returns it held for reading: others may read it, not
-// write, rename or delete it. INVALID_HANDLE_VALUE when any step fails; a
-// file this created and could not hold is removed again.
-HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
+// write, rename or delete it. Nothing held when any step fails; a file this
+// created and could not hold is removed again.
+FileHandle WriteFreshAndHold(const std::string& path, const std::string& text)
 {
     // A link at the name goes, not what it points to; whatever cannot go
     // keeps the name taken, and CREATE_NEW then refuses it.
@@ -71,7 +71,7 @@ HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
     FileHandle writer(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!writer)
-        return INVALID_HANDLE_VALUE;
+        return FileHandle();
     BY_HANDLE_FILE_INFORMATION written{};
     DWORD count = 0;
     bool whole = WriteFile(writer.Get(), text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
@@ -85,10 +85,10 @@ HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
                           : INVALID_HANDLE_VALUE);
     BY_HANDLE_FILE_INFORMATION reopened{};
     if (held && IsPlainFile(held.Get(), reopened) && SameFile(written, reopened))
-        return held.Release();
+        return held;
     held.Reset();
     RemoveName(path);
-    return INVALID_HANDLE_VALUE;
+    return FileHandle();
 }
 
 bool IsLink(const std::string& folder)
@@ -115,18 +115,7 @@ std::string AccountPagesFolder()
 
 PageFolder::PageFolder(std::string folder) : folder_(std::move(folder)) {}
 
-PageFolder::~PageFolder()
-{
-    for (auto& entry : holds_)
-        Let(entry.second);
-}
-
-void PageFolder::Let(Hold& hold)
-{
-    if (hold.file)
-        CloseHandle(static_cast<HANDLE>(hold.file));
-    hold.file = nullptr;
-}
+PageFolder::~PageFolder() = default;
 
 bool PageFolder::Write(const std::string& name, const std::string& bytes)
 {
@@ -134,11 +123,10 @@ bool PageFolder::Write(const std::string& name, const std::string& bytes)
         return false;
     Hold& hold = holds_[KeyOf(folder_ + name)];
     // Our own hold on an older writing would keep the name taken.
-    Let(hold);
-    HANDLE file = WriteFreshAndHold(folder_ + name, WithCrLf(bytes));
-    if (file == INVALID_HANDLE_VALUE)
+    hold.file.Reset();
+    hold.file = WriteFreshAndHold(folder_ + name, WithCrLf(bytes));
+    if (!hold.file)
         return false;
-    hold.file = file;
     hold.writing = ++writings_;
     return true;
 }
@@ -161,13 +149,11 @@ void PageFolder::Release(const std::string& path, unsigned writing)
 {
     const auto found = holds_.find(KeyOf(path));
     if (found != holds_.end() && found->second.writing == writing)
-        Let(found->second);
+        found->second.file.Reset();
 }
 
 void PageFolder::RemovePages()
 {
-    for (auto& entry : holds_)
-        Let(entry.second);
     holds_.clear();
     if (folder_.empty())
         return;

@@ -11,6 +11,7 @@
 // or delete it, until the window that shows it lets it go: a page can never
 // be swapped between its writing and its showing.
 #include "pages/PageSink.h"
+#include "win/ScopedHandle.h"
 
 #include <map>
 #include <string>
@@ -38,10 +39,9 @@ public:
 
 private:
     struct Hold {
-        void* file = nullptr;
+        FileHandle file;
         unsigned writing = 0;
     };
-    void Let(Hold& hold);
     // The name of a page of this folder, in lower case, by its full path;
     // empty for any other path.
     std::string KeyOf(const std::string& path) const;
