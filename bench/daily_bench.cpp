@@ -47,7 +47,7 @@ void BM_ComputeDailySet(benchmark::State& state)
     const std::string& path = TheProfile().path();
     DailyReadingSet set;
     for (auto _ : state) {
-        ComputeDailySet(path, CivilDate{2005, 9, 9}, set);
+        ComputeDailySetOfFile(path, CivilDate{2005, 9, 9}, set);
         benchmark::DoNotOptimize(set);
     }
 }

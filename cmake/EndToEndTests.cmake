@@ -114,7 +114,7 @@ add_executable(framework_tests ${CMAKE_SOURCE_DIR}/tests/win/FrameworkTest.cpp $
   ${CMAKE_SOURCE_DIR}/src/win/FontFamilies.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
   ${CMAKE_SOURCE_DIR}/src/base/ScaledCanvas.cpp ${CMAKE_SOURCE_DIR}/src/base/ContrastCanvas.cpp
   ${CMAKE_SOURCE_DIR}/src/win/ListView.cpp ${CMAKE_SOURCE_DIR}/src/win/InstanceClaim.cpp
-  ${CMAKE_SOURCE_DIR}/src/win/Accessibility.cpp)
+  ${CMAKE_SOURCE_DIR}/src/win/Accessibility.cpp ${CMAKE_SOURCE_DIR}/src/win/Controls.cpp)
 target_include_directories(framework_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/res)
 target_link_libraries(framework_tests PRIVATE gtest_main comctl32 gdi32 gdiplus user32 advapi32 oleacc ole32 oleaut32 uuid)
 add_test(NAME framework COMMAND framework_tests)

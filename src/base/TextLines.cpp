@@ -4,11 +4,9 @@
 #include "platform/FileOps.h"
 #include "platform/SystemCodePage.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace {
 
@@ -77,12 +75,6 @@ bool ReadSmallFile(const std::string& path, std::string& bytes)
 std::string TextAsUtf8(const std::string& bytes)
 {
     return IsValidUtf8(bytes) ? bytes : Utf8FromSystemCodePage(bytes);
-}
-
-bool IsMissingFile(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) != 0 && errno == ENOENT;
 }
 
 std::size_t TextFileBytes(const std::string& text)

@@ -43,10 +43,6 @@ bool ReadSmallFile(const std::string& path, std::string& bytes);
 // the system's code page (the pages are written in Windows-1252).
 std::string TextAsUtf8(const std::string& bytes);
 
-// True when nothing at all is named `path`: a reader that found nothing may
-// then start a new file, where one that could not read a file must leave it.
-bool IsMissingFile(const std::string& path);
-
 // What a data file takes on the disk once written in text mode, every line
 // feed a CR LF as on Windows.
 std::size_t TextFileBytes(const std::string& text);

@@ -3,6 +3,7 @@
 #include "base/Utf8Text.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
+#include "platform/FileOps.h"
 
 #include <algorithm>
 #include <utility>

@@ -3,8 +3,7 @@
 #include "composer/ComposedMail.h"
 #include "base/Utf8Text.h"
 #include "base/AsciiText.h"
-
-#include <sys/stat.h>
+#include "platform/FileOps.h"
 
 #include <cctype>
 #include <utility>
@@ -16,14 +15,6 @@ std::string SizeText(std::optional<std::uint64_t> bytes)
     if (*bytes < 1024)
         return std::to_string(*bytes) + "B";
     return std::to_string(*bytes / 1024) + "KB";
-}
-
-std::optional<std::uint64_t> RegularFileSize(const std::string& path)
-{
-    struct stat status;
-    if (path.empty() || stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    return static_cast<std::uint64_t>(status.st_size);
 }
 
 bool HasImageExtension(const std::string& path)
@@ -50,7 +41,9 @@ EmailComposer::EmailComposer(std::string reportPath)
 
 void EmailComposer::DescribeAttachment(const ImageSizeReader& readImageSize)
 {
-    const std::optional<std::uint64_t> size = RegularFileSize(attachmentPath);
+    long long bytes = 0;
+    const std::optional<std::uint64_t> size =
+        RegularFileSize(attachmentPath, bytes) ? std::optional<std::uint64_t>(bytes) : std::nullopt;
     attachmentFound = size.has_value();
     sizeText = SizeText(size);
     imageWidth = 0;

@@ -24,8 +24,6 @@ using ImageSizeReader = std::function<bool(const std::string& path, int& width, 
 
 // "unknown" without a size, "1023B", "1KB" (whole kilobytes, rounded down).
 std::string SizeText(std::optional<std::uint64_t> bytes);
-// The size of a regular file, or nothing when there is no such file.
-std::optional<std::uint64_t> RegularFileSize(const std::string& path);
 // True when the path ends in .jpg, .gif, .bmp, .png or .tif, in any case.
 bool HasImageExtension(const std::string& path);
 // The text after the last backslash (the whole text when it has none).

@@ -67,13 +67,20 @@ std::string AnalysisTitle(const std::string& heading, const Profile& profile, co
 
 void ComputeDailySet(Profile profile, const CivilDate& date, DailyReadingSet& set)
 {
+    ComputeUnclampedDailySet(profile, date, set);
+    for (int* reading : {&set.Emotional, &set.Physical, &set.Intellectual, &set.Intuition, &set.Fortune})
+        *reading = ClampForDisplay(*reading);
+}
+
+void ComputeUnclampedDailySet(Profile profile, const CivilDate& date, DailyReadingSet& set)
+{
     ForDate(profile, date);
     set.Title = AnalysisTitle("Daily Analysis - ", profile, date);
-    set.Emotional = ClampForDisplay(EmotionalReading(profile));
-    set.Physical = ClampForDisplay(PhysicalReading(profile));
-    set.Intellectual = ClampForDisplay(IntellectualReading(profile));
-    set.Intuition = ClampForDisplay(IntuitionReading(profile));
-    set.Fortune = ClampForDisplay(FortuneReading(profile));
+    set.Emotional = EmotionalReading(profile);
+    set.Physical = PhysicalReading(profile);
+    set.Intellectual = IntellectualReading(profile);
+    set.Intuition = IntuitionReading(profile);
+    set.Fortune = FortuneReading(profile);
     set.DayReadingLine = DayReading(profile);
     set.EvilEyeLine = EvilEyeReading(profile);
     set.LotteryLine = LotteryNumbers(profile);
@@ -97,16 +104,16 @@ int ComputeSingleReading(int kind, Profile profile, const CivilDate& date, const
 
 std::string ComposeDailyText(Profile profile, const CivilDate& date)
 {
-    ForDate(profile, date);
-    // Unlike the chart, the text gives the readings as computed (1 to 100).
-    std::string text = AnalysisTitle("Daily Analysis - ", profile, date) + "\n";
-    text += "Emotional Reading: " + std::to_string(EmotionalReading(profile)) + "%\n";
-    text += "Physical Reading: " + std::to_string(PhysicalReading(profile)) + "%\n";
-    text += "Intellectual Reading: " + std::to_string(IntellectualReading(profile)) + "%\n";
-    text += "Intuition Reading: " + std::to_string(IntuitionReading(profile)) + "%\n";
-    text += "Fortune Reading: " + std::to_string(FortuneReading(profile)) + "%\n";
-    text += DayReading(profile) + "\n";
-    text += EvilEyeReading(profile) + "\n";
-    text += LotteryNumbers(profile) + "\n";
+    DailyReadingSet set;
+    ComputeUnclampedDailySet(profile, date, set);
+    std::string text = set.Title + "\n";
+    text += "Emotional Reading: " + std::to_string(set.Emotional) + "%\n";
+    text += "Physical Reading: " + std::to_string(set.Physical) + "%\n";
+    text += "Intellectual Reading: " + std::to_string(set.Intellectual) + "%\n";
+    text += "Intuition Reading: " + std::to_string(set.Intuition) + "%\n";
+    text += "Fortune Reading: " + std::to_string(set.Fortune) + "%\n";
+    text += set.DayReadingLine + "\n";
+    text += set.EvilEyeLine + "\n";
+    text += set.LotteryLine + "\n";
     return text;
 }

@@ -48,6 +48,10 @@ std::string AnalysisTitle(const std::string& heading, const Profile& profile, co
 // readings and the five lines.
 void ComputeDailySet(Profile profile, const CivilDate& date, DailyReadingSet& set);
 
+// The same set with the five readings as computed (1 to 100), not clamped as
+// the window shows them: what the mailed report gives, image or text.
+void ComputeUnclampedDailySet(Profile profile, const CivilDate& date, DailyReadingSet& set);
+
 // One reading of `kind` on `date`, for the hourly curve. The hourly title is
 // written into `title` and names `shownDate` (the day the Daily Analysis
 // window is on), not the date of the value. Values of 0 or less become 3;

@@ -1,5 +1,6 @@
 #include "pages/PageParser.h"
 
+#include "base/PathText.h"
 #include "base/TextLines.h"
 #include "pages/HtmlTokens.h"
 #include "pages/PageUrl.h"
@@ -544,7 +545,7 @@ bool LoadPageFile(const std::string& path, PageDocument& page, std::string& show
     // transition to show, so it goes at once. A page file edited to redirect
     // elsewhere (another folder, a share) is shown, not followed.
     const std::string next = PageTarget(page.refreshTarget, path);
-    if (IsPageFileIn(next, FolderOf(path)) && ReadSmallFile(next, html)) {
+    if (IsPageFileIn(next, FolderOf(path, PathSeparators::either)) && ReadSmallFile(next, html)) {
         page = ParsePage(TextAsUtf8(html));
         page.refreshTarget.clear();
         shownPath = next;

@@ -1,6 +1,7 @@
 #include "pages/PageUrl.h"
 
 #include "base/AsciiText.h"
+#include "base/PathText.h"
 
 namespace {
 
@@ -55,14 +56,8 @@ std::string PageTarget(const std::string& url, const std::string& page)
         return url;
     if (url.empty() || url.find_first_of("\\/:") != std::string::npos)
         return std::string();
-    const std::string folder = FolderOf(page);
+    const std::string folder = FolderOf(page, PathSeparators::either);
     return folder.empty() ? std::string() : folder + url;
-}
-
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 bool IsPageFileIn(const std::string& path, const std::string& folderPath)

@@ -1,6 +1,6 @@
 #pragma once
 // What a page URL names, decided in one place: the navigation filter, the
-// browser host, the page reader and the built-in view all ask here, so a
+// page host, the page reader and the built-in view all ask here, so a
 // rule mended for one of them holds for all.
 #include <string>
 
@@ -18,9 +18,6 @@ std::string LocalPathOfUrl(const std::string& url);
 // it, a path from the root as written, or a plain name (no folder, drive or
 // scheme) beside `page`; empty otherwise.
 std::string PageTarget(const std::string& url, const std::string& page);
-
-// The folder of a file's path, ending in its separator; empty when none.
-std::string FolderOf(const std::string& path);
 
 // True for a ".htm" file directly inside `folder` (which ends in its
 // separator): nothing after the folder but a plain name, compared without

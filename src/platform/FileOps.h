@@ -48,6 +48,10 @@ bool IsReadOnlyFile(const std::string& path);
 // Devices, pipes and directories give false: reading them may never end.
 bool RegularFileSize(const std::string& path, long long& bytes);
 
+// True when nothing at all is named `path`: a reader that found nothing may
+// then start a new file, where one that could not read a file must leave it.
+bool IsMissingFile(const std::string& path);
+
 // True when something of that name exists: a file, a folder, a device.
 bool PathExists(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "printing/PrintOptionsModel.h"
 
+#include "base/PathText.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -12,12 +14,6 @@ std::vector<std::string> ResizeEntries()
     for (int percent = kResizeEntryCount; percent >= 1; --percent)
         entries.push_back(std::to_string(percent) + "%");
     return entries;
-}
-
-std::string FileNamePart(const std::string& path)
-{
-    const std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 float RoundToHundredths(float value)
@@ -59,7 +55,7 @@ PrintOptionsModel::PrintOptionsModel(const std::string& imagePath, int dpiX, int
 
 std::string PrintOptionsModel::Caption() const
 {
-    return "Print: " + FileNamePart(imagePath_);
+    return "Print: " + FileNameOf(imagePath_, PathSeparators::backslash);
 }
 
 std::string PrintOptionsModel::ResolutionText() const

@@ -18,9 +18,6 @@ inline constexpr float kMaximumPrintSize = 10000.0f;
 // "100%", "99%", ... "1%", in list order.
 std::vector<std::string> ResizeEntries();
 
-// The text after the last backslash (the whole text when it has none).
-std::string FileNamePart(const std::string& path);
-
 // `value` printed with "%.2f" and read back: what the edits show is what the
 // fields hold.
 float RoundToHundredths(float value);

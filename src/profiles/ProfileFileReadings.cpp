@@ -9,7 +9,7 @@ Profile LoadProfile(const std::string& path)
     return profile;
 }
 
-void ComputeDailySet(const std::string& path, const CivilDate& date, DailyReadingSet& set)
+void ComputeDailySetOfFile(const std::string& path, const CivilDate& date, DailyReadingSet& set)
 {
     if (!path.empty())
         ComputeDailySet(LoadProfile(path), date, set);

@@ -11,7 +11,7 @@
 Profile LoadProfile(const std::string& path);
 
 // With an empty path nothing happens: the set keeps what it had.
-void ComputeDailySet(const std::string& path, const CivilDate& date, DailyReadingSet& set);
+void ComputeDailySetOfFile(const std::string& path, const CivilDate& date, DailyReadingSet& set);
 
 // An empty path returns 3 and leaves `title` untouched.
 int ComputeSingleReading(int kind, const std::string& path, const CivilDate& date, const CivilDate& shownDate,

@@ -4,6 +4,7 @@
 #include "base/SafeFileWriter.h"
 #include "profiles/DescriptionRules.h"
 #include "base/TextLines.h"
+#include "platform/FileOps.h"
 
 #include <cstring>
 

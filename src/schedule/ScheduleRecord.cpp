@@ -1,5 +1,6 @@
 #include "schedule/ScheduleRecord.h"
 
+#include "base/PathText.h"
 #include "base/SafeFileWriter.h"
 #include "base/TextLines.h"
 #include "platform/FileOps.h"
@@ -69,8 +70,7 @@ std::string ScheduledFileName(const std::string& path)
         return "";
     if (n >= 4 && path[n - 4] != '.' && path[n - 3] != '.' && path[n - 2] != '.')
         return "";
-    const size_t slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    return FileNameOf(path, PathSeparators::backslash);
 }
 
 bool ReadScheduleRecordForDelivery(const std::string& recordPath, ScheduleRecord& record)

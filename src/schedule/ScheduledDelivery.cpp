@@ -2,9 +2,7 @@
 
 #include "base/AsciiText.h"
 #include "base/TextLines.h"
-#include "engine/Cycles.h"
 #include "engine/DailyReadingSet.h"
-#include "engine/PersonalNumbers.h"
 #include "mail/MailSettings.h"
 #include "mail/MailSender.h"
 #include "platform/FileOps.h"
@@ -84,16 +82,8 @@ bool IsScheduledRunCommandLine(const std::string& commandLine, const std::string
 ReportInput MailedReportInput(const Profile& recorded, CivilDate today)
 {
     ReportInput report;
-    Profile profile = recorded;
-    ComputeDailySet(profile, today, report.set);
+    ComputeUnclampedDailySet(recorded, today, report.set);
     report.title = report.set.Title;
-    profile.SetAnalysisDate(today);
-    ComputeNumbers(profile);
-    report.set.Emotional = EmotionalReading(profile);
-    report.set.Physical = PhysicalReading(profile);
-    report.set.Intellectual = IntellectualReading(profile);
-    report.set.Intuition = IntuitionReading(profile);
-    report.set.Fortune = FortuneReading(profile);
     return report;
 }
 

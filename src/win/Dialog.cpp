@@ -1,6 +1,7 @@
 #include "win/Dialog.h"
 
 #include "win/Accessibility.h"
+#include "win/Controls.h"
 #include "win/DialogFont.h"
 #include "win/DisplayScale.h"
 #include "win/ListView.h"
@@ -31,6 +32,51 @@ INT_PTR Dialog::RunModal(HWND owner)
 {
     modal_ = true;
     return RunScalableDialog(resourceId_, owner, DialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
+std::string Dialog::Caption() const
+{
+    return Controls::WindowText(window_);
+}
+
+void Dialog::SetCaption(const std::string& text)
+{
+    SetWindowTextA(window_, text.c_str());
+}
+
+std::string Dialog::ItemText(int controlId) const
+{
+    return Controls::Text(window_, controlId);
+}
+
+void Dialog::SetItemText(int controlId, const std::string& text)
+{
+    Controls::SetText(window_, controlId, text);
+}
+
+void Dialog::EnableItem(int controlId, bool on)
+{
+    Controls::Enable(window_, controlId, on);
+}
+
+bool Dialog::IsItemChecked(int controlId) const
+{
+    return Controls::IsChecked(window_, controlId);
+}
+
+void Dialog::CheckItem(int controlId, bool on)
+{
+    Controls::SetChecked(window_, controlId, on);
+}
+
+void Dialog::FocusItem(int controlId)
+{
+    Controls::Focus(window_, controlId);
+}
+
+void Dialog::LimitItemText(int controlId, int characters)
+{
+    Controls::LimitText(window_, controlId, characters);
 }
 
 HWND Dialog::CreateModeless(HWND parent)

@@ -48,6 +48,18 @@ public:
     HWND Handle() const { return window_; }
     HWND Item(int controlId) const { return GetDlgItem(window_, controlId); }
 
+    // The dialog's own caption and controls, by id.
+    std::string Caption() const;
+    void SetCaption(const std::string& text);
+    std::string ItemText(int controlId) const;
+    void SetItemText(int controlId, const std::string& text);
+    void EnableItem(int controlId, bool on);
+    bool IsItemChecked(int controlId) const;
+    void CheckItem(int controlId, bool on);
+    // Moves the focus the way the dialog manager does (WM_NEXTDLGCTL).
+    void FocusItem(int controlId);
+    void LimitItemText(int controlId, int characters);
+
 protected:
     using CommandHandler = std::function<void()>;
     using NotifyHandler = std::function<void(NMHDR*)>;

@@ -1,5 +1,6 @@
 #include "win/DialogFont.h"
 
+#include "win/ScopedHandle.h"
 #include "win/Theme.h"
 
 #include <cstring>
@@ -16,10 +17,8 @@ const wchar_t* const kGrowingFaces[] = {L"Microsoft Sans Serif", L"Tahoma", L"Se
 
 int ScreenDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const ScreenDc screen(GetDC(nullptr));
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -32,21 +31,14 @@ bool ReachesScale(const std::wstring& face, int points, int dpi)
     wanted.lfHeight = -height;
     wanted.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    HFONT font = CreateFontIndirectW(&wanted);
-    HDC screen = GetDC(nullptr);
-    if (!font || !screen) {
-        if (font)
-            DeleteObject(font);
-        if (screen)
-            ReleaseDC(nullptr, screen);
+    const GdiObject font(CreateFontIndirectW(&wanted));
+    const ScreenDc screen(GetDC(nullptr));
+    if (!font || !screen)
         return true;
-    }
-    const HGDIOBJ before = SelectObject(screen, font);
+    const HGDIOBJ before = SelectObject(screen.Get(), font.Get());
     TEXTMETRICW metrics{};
-    const bool measured = GetTextMetricsW(screen, &metrics) != 0;
-    SelectObject(screen, before);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
+    const bool measured = GetTextMetricsW(screen.Get(), &metrics) != 0;
+    SelectObject(screen.Get(), before);
     return !measured || (metrics.tmHeight - metrics.tmInternalLeading) * 100 >= height * 95;
 }
 
@@ -63,11 +55,10 @@ bool IsTrueTypeInstalled(const wchar_t* face)
     wanted.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
     bool found = false;
-    HDC screen = GetDC(nullptr);
+    const ScreenDc screen(GetDC(nullptr));
     if (!screen)
         return false;
-    EnumFontFamiliesExW(screen, &wanted, NoteTrueType, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    EnumFontFamiliesExW(screen.Get(), &wanted, NoteTrueType, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 

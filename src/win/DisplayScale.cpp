@@ -1,6 +1,7 @@
 #include "win/DisplayScale.h"
 
 #include "ArtworkIds.h"
+#include "win/ScopedHandle.h"
 #include "win/Theme.h"
 
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
@@ -83,10 +84,8 @@ UINT WindowDpi(HWND window)
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
     UINT dpi = dpiForWindow && window ? dpiForWindow(window) : 0;
     if (dpi == 0) {
-        HDC screen = GetDC(nullptr);
-        dpi = screen ? static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY)) : 0;
-        if (screen)
-            ReleaseDC(nullptr, screen);
+        const ScreenDc screen(GetDC(nullptr));
+        dpi = screen ? static_cast<UINT>(GetDeviceCaps(screen.Get(), LOGPIXELSY)) : 0;
     }
     return dpi > 0 ? dpi : 96;
 }

@@ -3,6 +3,7 @@
 #include "win/WideText.h"
 #include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
+#include "win/ScopedHandle.h"
 #include "win/Theme.h"
 #include "win/DisplayScale.h"
 
@@ -170,15 +171,17 @@ void Paint(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen
     GetClientRect(window, &area);
     if (dc && area.right > 0 && area.bottom > 0) {
         HDC target = dc;
-        HDC memory = nullptr;
-        HBITMAP bitmap = nullptr;
+        // Freed in this order as the block ends: the bitmap, then its DC.
+        MemoryDc memory;
+        GdiObject bitmap;
         HGDIOBJ old = nullptr;
         if (offScreen) {
-            memory = CreateCompatibleDC(dc);
-            bitmap = memory ? CreateCompatibleBitmap(dc, area.right, area.bottom) : nullptr;
+            memory.Reset(CreateCompatibleDC(dc));
+            if (memory)
+                bitmap.Reset(CreateCompatibleBitmap(dc, area.right, area.bottom));
             if (bitmap) {
-                old = SelectObject(memory, bitmap);
-                target = memory;
+                old = SelectObject(memory.Get(), bitmap.Get());
+                target = memory.Get();
             }
         }
         {
@@ -197,14 +200,10 @@ void Paint(HWND window, const std::function<void(Canvas&)>& draw, bool offScreen
                 draw(scaled);
             }
         }
-        if (target == memory) {
-            BitBlt(dc, 0, 0, area.right, area.bottom, memory, 0, 0, SRCCOPY);
-            SelectObject(memory, old);
+        if (target == memory.Get()) {
+            BitBlt(dc, 0, 0, area.right, area.bottom, memory.Get(), 0, 0, SRCCOPY);
+            SelectObject(memory.Get(), old);
         }
-        if (bitmap)
-            DeleteObject(bitmap);
-        if (memory)
-            DeleteDC(memory);
     }
     EndPaint(window, &paint);
 }

@@ -10,15 +10,14 @@ namespace {
 // The TOKEN_USER of this process, or empty.
 std::vector<BYTE> ProcessUser()
 {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    KernelHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return {};
     DWORD size = 0;
-    GetTokenInformation(token, ::TokenUser, nullptr, 0, &size);
+    GetTokenInformation(token.Get(), ::TokenUser, nullptr, 0, &size);
     std::vector<BYTE> user(size);
-    if (!size || !GetTokenInformation(token, ::TokenUser, user.data(), size, &size))
+    if (!size || !GetTokenInformation(token.Get(), ::TokenUser, user.data(), size, &size))
         user.clear();
-    CloseHandle(token);
     return user;
 }
 
@@ -77,16 +76,9 @@ InstanceClaim::InstanceClaim(const char* name)
         !SetSecurityDescriptorOwner(&descriptor, sid, FALSE) || !SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE))
         return;
     SECURITY_ATTRIBUTES attributes{sizeof(attributes), &descriptor, FALSE};
-    mutex_ = CreateMutexA(&attributes, FALSE, full.c_str());
+    mutex_.Reset(CreateMutexA(&attributes, FALSE, full.c_str()));
     if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
-        held_ = !OwnedBy(mutex_, sid);
-        CloseHandle(mutex_);
-        mutex_ = nullptr;
+        held_ = !OwnedBy(mutex_.Get(), sid);
+        mutex_.Reset();
     }
-}
-
-InstanceClaim::~InstanceClaim()
-{
-    if (mutex_)
-        CloseHandle(mutex_);
 }

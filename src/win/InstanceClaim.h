@@ -4,6 +4,8 @@
 // session of that account; every later one of that account finds it taken
 // until the holder's object goes (or the holder ends). Another account can
 // neither take the claim nor keep one from being made.
+#include "win/ScopedHandle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,7 +16,6 @@ public:
     // the namespace all sessions share, owned by the account and open to it
     // alone.
     explicit InstanceClaim(const char* name);
-    ~InstanceClaim();
     InstanceClaim(const InstanceClaim&) = delete;
     InstanceClaim& operator=(const InstanceClaim&) = delete;
 
@@ -28,6 +29,6 @@ public:
     static std::string AccountName(const char* name);
 
 private:
-    HANDLE mutex_ = nullptr;
+    KernelHandle mutex_;
     bool held_ = true;
 };

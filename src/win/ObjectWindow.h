@@ -8,7 +8,7 @@
 bool RegisterObjectWindowClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background);
 
 // The class's window procedure: hands every message to the object's
-// Handle(message, wParam, lParam). Nothing may unwind through the system's
+// OnMessage(message, wParam, lParam). Nothing may unwind through the system's
 // code; a window without its object, or an object that fails, gets the
 // default handling.
 template <typename T>
@@ -18,7 +18,7 @@ LRESULT CALLBACK ObjectWindowProcedure(HWND window, UINT message, WPARAM wParam,
     if (!self)
         return DefWindowProcA(window, message, wParam, lParam);
     try {
-        return self->Handle(message, wParam, lParam);
+        return self->OnMessage(message, wParam, lParam);
     } catch (...) {
         return DefWindowProcA(window, message, wParam, lParam);
     }

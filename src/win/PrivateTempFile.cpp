@@ -1,5 +1,7 @@
 #include "win/PrivateTempFile.h"
 
+#include "win/ScopedHandle.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -16,11 +18,8 @@ std::string CreatePrivateTempFile(const std::string& extension)
         std::snprintf(name, sizeof name, "Oracline-%lx-%lx-%x", static_cast<unsigned long>(GetCurrentProcessId()),
                       static_cast<unsigned long>(GetTickCount()), ++counter);
         const std::string path = folder + std::string(name) + extension;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            CloseHandle(file);
+        if (FileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)))
             return path;
-        }
         if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
             return "";
     }

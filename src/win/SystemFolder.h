@@ -1,6 +1,7 @@
 #pragma once
 // Programs and libraries of Windows are named by their full path: a bare name
-// is looked up beside the exe first, in the folder every account can write to.
+// is looked up beside the exe, in the current folder and along the PATH,
+// where others may be able to write.
 #include <string>
 
 // `name` in the system folder (System32), or an empty text when the folder

@@ -1,5 +1,7 @@
 #include "win/Theme.h"
 
+#include "win/ScopedHandle.h"
+
 #include <cstdlib>
 #include <map>
 
@@ -27,15 +29,14 @@ bool AskHighContrast()
         return true;
     char flags[16] = {};
     DWORD size = sizeof flags - 1;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS)
+    RegistryKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE,
+                      key.Receive()) != ERROR_SUCCESS)
         return false;
     DWORD type = 0;
-    const bool read = RegQueryValueExA(key, "Flags", nullptr, &type, reinterpret_cast<BYTE*>(flags), &size) ==
+    const bool read = RegQueryValueExA(key.Get(), "Flags", nullptr, &type, reinterpret_cast<BYTE*>(flags), &size) ==
                           ERROR_SUCCESS &&
                       type == REG_SZ;
-    RegCloseKey(key);
     return read && (std::strtoul(flags, nullptr, 10) & HCF_HIGHCONTRASTON);
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plants one forbidden include at a time in a copy of the tree and expects
-# tools/check-layers.sh to name it; the copy as it is must pass.
+# Plants one forbidden include at a time, then a file-facts call outside
+# platform/, in a copy of the tree and expects tools/check-layers.sh to name
+# each; the copy as it is must pass.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 copy=$(mktemp -d)
@@ -30,5 +31,11 @@ schedule/win/ScheduleDialog.cpp|composer/win/ComposerRun.h
 composer/ComposedMail.cpp|schedule/ScheduledDelivery.h
 composer/EmailComposer.cpp|mail/win/MailSenders.h
 PLANTS
+cp "$root/src/base/Clock.cpp" "$copy/src/base/Clock.cpp"
+echo 'int PlantedSize(const char* path) { struct stat s; return stat(path, &s); }' >>"$copy/src/base/Clock.cpp"
+if "$copy/tools/check-layers.sh" >"$copy/said" 2>&1 || ! grep -q '^base/Clock.cpp:.*file facts outside platform/' "$copy/said"; then
+  echo "not caught: a stat call in base/"; bad=1
+fi
+
 [ "$bad" -eq 0 ] && echo ok
 exit "$bad"

@@ -1,5 +1,6 @@
 #include "base/Calendar.h"
 #include "base/DateLists.h"
+#include "base/PathText.h"
 #include "base/SafeFileWriter.h"
 #include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
@@ -21,6 +22,33 @@ namespace {
 
 using namespace std::string_literals;
 using Lines = std::vector<std::string>;
+
+TEST(PathText, NameFolderAndExtensionByEachSeparatorRule)
+{
+    using S = PathSeparators;
+    const struct {
+        const char* path;
+        PathSeparators separators;
+        const char* name;
+        const char* folder;
+        const char* extension;
+    } cases[] = {
+        {"C:\\Data\\Jane.ini", S::backslash, "Jane.ini", "C:\\Data\\", ".ini"},
+        {"C:\\Data/Jane.ini", S::backslash, "Data/Jane.ini", "C:\\", ".ini"},  // a slash is a name's
+        {"C:\\Data/Jane.ini", S::either, "Jane.ini", "C:\\Data/", ".ini"},
+        {"/tmp/a\\b.ini", S::slash, "a\\b.ini", "/tmp/", ".ini"},
+        {"Jane.ini", S::either, "Jane.ini", "", ".ini"},
+        {"C:\\Data.d\\Jane", S::backslash, "Jane", "C:\\Data.d\\", ""},  // a folder's dot is not the file's
+        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""},
+        {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
+        {"", S::either, "", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileNameOf(c.path, c.separators), c.name) << c.path;
+        EXPECT_EQ(FolderOf(c.path, c.separators), c.folder) << c.path;
+        EXPECT_EQ(ExtensionOf(c.path, c.separators), c.extension) << c.path;
+    }
+}
 
 // Pieces as a 500-byte fgets buffer cuts them; a file that is not UTF-8 is
 // read in the system code page (Windows-1252 off Windows), decided for the

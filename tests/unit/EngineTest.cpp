@@ -229,9 +229,9 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
 
     // A missing file is the default person; an empty path changes nothing.
     TempDir dir;
-    ComputeDailySet(dir.path("missing.ini"), {1999, 12, 31}, set);
+    ComputeDailySetOfFile(dir.path("missing.ini"), {1999, 12, 31}, set);
     EXPECT_EQ(set.Title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibration");
-    ComputeDailySet("", kNinth, set);
+    ComputeDailySetOfFile("", kNinth, set);
     std::string title = "keep";
     EXPECT_EQ(ComputeSingleReading(2, "", kNinth, kNinth, title), 3);
     EXPECT_EQ(set.Title + title, "Daily Analysis - December 31, 1999  -  -  Automatic Calibrationkeep");

@@ -3,7 +3,7 @@
 #include "HelpWizardIds.h"
 #include "app/HelpTopics.h"
 #include "pages/HelpPage.h"
-#include "pages/win/BrowserControl.h"
+#include "pages/win/PageHost.h"
 #include "pages/win/PageFolder.h"
 #include "win/ComboBox.h"
 #include "win/WaitCursor.h"
@@ -15,13 +15,13 @@ HelpWizard::HelpWizard() : Dialog(IDD_HELP_WIZARD)
     OnCommand(IDC_HELP_TOPICS, CBN_SELCHANGE, [this] { ShowTopic(); });
 }
 
-// Out of line, where BrowserControl is complete.
+// Out of line, where PageHost is complete.
 HelpWizard::~HelpWizard() = default;
 
 void HelpWizard::OnInitDialog()
 {
     UseBoldFont({IDC_HELP_TOPICS});
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_HELP_BROWSER, ProgramPageFolder());
+    pageHost_ = std::make_unique<PageHost>(Handle(), IDC_HELP_BROWSER, ProgramPageFolder());
     ComboBox topics(Handle(), IDC_HELP_TOPICS);
     topics.Clear();
     for (int topic = 0; topic < kHelpTopicCount; ++topic)
@@ -33,8 +33,8 @@ void HelpWizard::OnInitDialog()
 void HelpWizard::ShowTopic()
 {
     const int topic = ComboBox(Handle(), IDC_HELP_TOPICS).Selection();
-    if (topic < 0 || !browser_)
+    if (topic < 0 || !pageHost_)
         return;
     WaitCursor wait;
-    browser_->Navigate(WriteHelpPage(ProgramPageFolder(), HelpTopicText(topic)));
+    pageHost_->Navigate(WriteHelpPage(ProgramPageFolder(), HelpTopicText(topic)));
 }

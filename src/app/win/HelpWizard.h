@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-class BrowserControl;
+class PageHost;
 
 class HelpWizard : public Dialog {
 public:
@@ -20,5 +20,5 @@ protected:
 private:
     void ShowTopic();
 
-    std::unique_ptr<BrowserControl> browser_;
+    std::unique_ptr<PageHost> pageHost_;
 };

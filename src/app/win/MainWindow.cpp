@@ -20,7 +20,6 @@
 #include "profiles/win/ProfileEditor.h"
 #include "schedule/win/ScheduleDialogs.h"
 #include "win/AccountFolders.h"
-#include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/JpegFileDialog.h"
 #include "win/ListView.h"
@@ -88,7 +87,7 @@ MainWindow::MainWindow(const Clock& clock)
         if (pendingTip_)
             ShowTip(*std::exchange(pendingTip_, std::nullopt), false);
         if (pendingFocus_)
-            Controls::Focus(Handle(), pendingFocus_);
+            FocusItem(pendingFocus_);
         pendingFocus_ = 0;
         PostMessageA(Handle(), kDeliveryNoticeMessage, 0, 0);
         return 0;
@@ -167,14 +166,14 @@ void MainWindow::OnInitDialog()
     initialised_ = true;
     ApplySelection();
 
-    Controls::LimitText(Handle(), IDC_DATE_LABEL, 50);
-    Controls::LimitText(Handle(), IDC_DATE_HINT, 100);
+    LimitItemText(IDC_DATE_LABEL, 50);
+    LimitItemText(IDC_DATE_HINT, 100);
     // The labels are sized to their texts in the bold font; the edit
     // controls' own inner margins would clip the last letters.
     for (int label : {IDC_DATE_LABEL, IDC_DATE_HINT})
         SendDlgItemMessageA(Handle(), label, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    Controls::SetText(Handle(), IDC_DATE_LABEL, kDateLabel);
-    Controls::SetText(Handle(), IDC_DATE_HINT, kDateHint);
+    SetItemText(IDC_DATE_LABEL, kDateLabel);
+    SetItemText(IDC_DATE_HINT, kDateHint);
     SetLabelColour(IDC_DATE_LABEL, kBlue);
     SetLabelColour(IDC_DATE_HINT, kWhite);
     SetUpToolTips();
@@ -278,15 +277,14 @@ void MainWindow::ApplySelection(bool moveFocus)
 {
     ButtonStates states = SelectionRules(SelectedCount(), static_cast<int>(rows_.size()),
                                          selectedDate_, today_);
-    HWND window = Handle();
-    Controls::Enable(window, IDC_EDIT_PROFILE, states.editProfile);
-    Controls::Enable(window, IDC_DELETE_PROFILE, states.deleteProfile);
-    Controls::Enable(window, IDOK, states.analyzeDay);
-    Controls::Enable(window, IDC_COMPANION, states.companion);
-    Controls::Enable(window, IDC_SCHEDULE, states.schedule);
-    Controls::Enable(window, IDC_DREAMS, states.dreams);
+    EnableItem(IDC_EDIT_PROFILE, states.editProfile);
+    EnableItem(IDC_DELETE_PROFILE, states.deleteProfile);
+    EnableItem(IDOK, states.analyzeDay);
+    EnableItem(IDC_COMPANION, states.companion);
+    EnableItem(IDC_SCHEDULE, states.schedule);
+    EnableItem(IDC_DREAMS, states.dreams);
     if (states.openReport)
-        Controls::Enable(window, IDC_OPEN_REPORT, *states.openReport);
+        EnableItem(IDC_OPEN_REPORT, *states.openReport);
     ShowTip(states.tip, moveFocus);
 }
 
@@ -516,7 +514,7 @@ void MainWindow::FocusButton(TipFocus focus)
         pendingFocus_ = button;
         return;
     }
-    Controls::Focus(Handle(), button);
+    FocusItem(button);
 }
 
 void MainWindow::OnCancel()

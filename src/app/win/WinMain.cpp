@@ -1,15 +1,16 @@
-#include "app/win/OraclineApp.h"
+#include "app/win/RunOracline.h"
 
 #include <windows.h>
 
 namespace {
 
-// The program folder is writable by every account, so a library found there
-// by name would run inside whoever starts the program, the scheduled job's
-// account included. From here on, libraries loaded by name (by the program,
-// its delay-loaded imports or Windows components on its behalf) come from
-// System32 alone. Looked up at run time: a system without the call still
-// starts, with its old search order.
+// By name, a library is looked up beside the program, in the current folder
+// and along the PATH, any of which another program or account may be able
+// to write to; one planted there would run inside whoever starts the
+// program, the scheduled job's account included. From here on, libraries
+// loaded by name (by the program, its delay-loaded imports or Windows
+// components on its behalf) come from System32 alone. Looked up at run time:
+// a system without the call still starts, with its old search order.
 void LoadLibrariesFromSystem32Only()
 {
     using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
@@ -29,6 +30,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // that starts the program with its parameters alone (Wine's) would have
     // the record path taken for the program's name.
     const char* commandLine = GetCommandLineA();
-    OraclineApp().InitInstance(commandLine ? commandLine : "");
+    RunOracline(commandLine ? commandLine : "");
     return 0;
 }

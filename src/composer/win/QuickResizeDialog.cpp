@@ -5,7 +5,7 @@
 #include "win/PrivateTempFile.h"
 #include "composer/win/ScaleImage.h"
 #include "pages/SizePage.h"
-#include "pages/win/BrowserControl.h"
+#include "pages/win/PageHost.h"
 #include "pages/win/PageFolder.h"
 #include "platform/FileOps.h"
 #include "win/ComboBox.h"
@@ -27,7 +27,7 @@ QuickResizeDialog::QuickResizeDialog(std::string sourcePath)
     OnCommand(IDC_QUICK_RESIZE_SCALE, CBN_SELCHANGE, [this] { ScaleChanged(); });
 }
 
-// Out of line, where BrowserControl is complete.
+// Out of line, where PageHost is complete.
 QuickResizeDialog::~QuickResizeDialog() = default;
 
 void QuickResizeDialog::OnInitDialog()
@@ -46,7 +46,7 @@ void QuickResizeDialog::OnInitDialog()
     for (int percent = 100; percent >= 1; --percent)
         scale.Add(std::to_string(percent) + "%");
     SetWindowTextA(Handle(), ("Quick Resize: " + FileNameOf(sourcePath_)).c_str());
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_QUICK_RESIZE_BROWSER, ProgramPageFolder());
+    browser_ = std::make_unique<PageHost>(Handle(), IDC_QUICK_RESIZE_BROWSER, ProgramPageFolder());
     ShowSizePage();
     PushValues();
 }

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-class BrowserControl;
+class PageHost;
 
 class QuickResizeDialog : public Dialog {
 public:
@@ -34,5 +34,5 @@ private:
     std::string outputPath_;
     QuickResizeModel model_{{}};
     bool resized_ = false;
-    std::unique_ptr<BrowserControl> browser_;
+    std::unique_ptr<PageHost> browser_;
 };

@@ -14,7 +14,6 @@
 #include "pages/win/PageWindow.h"
 #include "profiles/ProfileFileReadings.h"
 #include "res/DailyAnalysisWindowIds.h"
-#include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
@@ -112,20 +111,19 @@ void DailyAnalysisWindow::PressLetterButton(int button)
 // the caption, as they were.
 void DailyAnalysisWindow::Compute()
 {
-    ComputeDailySet(profilePath_, navigation_.ShownDate(), set_);
+    ComputeDailySetOfFile(profilePath_, navigation_.ShownDate(), set_);
     if (!set_.Title.empty())
-        SetWindowTextA(Handle(), set_.Title.c_str());
+        SetCaption(set_.Title);
 }
 
 void DailyAnalysisWindow::ApplyButtons()
 {
     const DailyButtons& buttons = navigation_.Buttons();
-    HWND window = Handle();
-    Controls::Enable(window, IDC_DAILY_PREV_DAY, buttons.prevDay);
-    Controls::Enable(window, IDC_DAILY_NEXT_DAY, buttons.nextDay);
-    Controls::Enable(window, IDC_DAILY_NOW, buttons.now);
+    EnableItem(IDC_DAILY_PREV_DAY, buttons.prevDay);
+    EnableItem(IDC_DAILY_NEXT_DAY, buttons.nextDay);
+    EnableItem(IDC_DAILY_NOW, buttons.now);
     for (int id : kHourlyButtons)
-        Controls::Enable(window, id, buttons.hourly);
+        EnableItem(id, buttons.hourly);
 }
 
 // The whole window, not the chart's place at 96 dpi: at any other scale the
@@ -151,7 +149,7 @@ void DailyAnalysisWindow::Paint()
 ReportInput DailyAnalysisWindow::Report() const
 {
     ReportInput report;
-    report.title = Controls::WindowText(Handle());
+    report.title = Caption();
     report.set = set_;
     report.fontFamily = chartFontName_;
     return report;
@@ -203,7 +201,7 @@ void DailyAnalysisWindow::OpenHourly(int kind)
 void DailyAnalysisWindow::OpenMonthly()
 {
     CivilDate chosen;
-    if (OpenMonthlyOutlook(Handle(), profilePath_, navigation_.ShownDate(), Controls::WindowText(Handle()), chosen))
+    if (OpenMonthlyOutlook(Handle(), profilePath_, navigation_.ShownDate(), Caption(), chosen))
         ShowStep(navigation_.ShowDay(chosen));
 }
 

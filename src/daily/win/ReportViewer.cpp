@@ -33,7 +33,7 @@ void ReportViewer::OnInitDialog()
     const int height = ScreenPixels(Handle(), kViewerHeight);
     SetWindowPos(Handle(), HWND_TOP, CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width),
                  CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height), width, height, SWP_SHOWWINDOW);
-    SetWindowTextA(Handle(), kViewerCaption);
+    SetCaption(kViewerCaption);
     // DialogBox runs its own message loop, so F2 can only be caught on its
     // way through that loop.
     CatchKey(VK_F2, [this] { PrintImageFile(reportPath_); });

@@ -50,7 +50,7 @@ std::string HourlyWindow::HourlyImagePath()
 void HourlyWindow::OnInitDialog()
 {
     UseBoldFont({IDC_HOURLY_PRINT});
-    SetWindowTextA(Handle(), chart_.title.c_str());
+    SetCaption(chart_.title);
     RECT outer{};
     if (GetWindowRect(Handle(), &outer))
         windowHeight_ = LayoutHeight(Handle(), outer.bottom - outer.top);

@@ -14,10 +14,57 @@
 #include <security.h>
 #include <wincrypt.h>
 
+#include "win/ScopedHandle.h"
+
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace {
+
+inline SOCKET NoSocket() { return INVALID_SOCKET; }
+inline void CloseSocket(SOCKET socket) { closesocket(socket); }
+inline PCCERT_CONTEXT NoCertificate() { return nullptr; }
+inline void FreeCertificate(PCCERT_CONTEXT certificate) { CertFreeCertificateContext(certificate); }
+inline PCCERT_CHAIN_CONTEXT NoChain() { return nullptr; }
+inline void FreeChain(PCCERT_CHAIN_CONTEXT chain) { CertFreeCertificateChain(chain); }
+
+using Socket = ScopedHandle<PlainHandleKind<SOCKET, NoSocket, CloseSocket>>;
+using Certificate = ScopedHandle<PlainHandleKind<PCCERT_CONTEXT, NoCertificate, FreeCertificate>>;
+using CertificateChain = ScopedHandle<PlainHandleKind<PCCERT_CHAIN_CONTEXT, NoChain, FreeChain>>;
+
+// SSPI's handles are pairs of values, both -1 while they hold nothing.
+template <typename H, SECURITY_STATUS(SEC_ENTRY* release)(H*)>
+struct SspiHandleKind {
+    using Handle = H;
+    static Handle Invalid()
+    {
+        Handle handle;
+        SecInvalidateHandle(&handle);
+        return handle;
+    }
+    static bool IsValid(const Handle& handle) { return SecIsValidHandle(&handle); }
+    static void Free(Handle& handle) { release(&handle); }
+};
+
+using Credentials = ScopedHandle<SspiHandleKind<CredHandle, FreeCredentialsHandle>>;
+using SecurityContext = ScopedHandle<SspiHandleKind<CtxtHandle, DeleteSecurityContext>>;
+
+// Winsock for the life of the connection: started before its socket is made
+// and cleaned up after the socket is closed.
+struct WinsockSession {
+    WinsockSession() { started = WSAStartup(MAKEWORD(2, 2), &data) == 0; }
+    ~WinsockSession()
+    {
+        if (started)
+            WSACleanup();
+    }
+    WinsockSession(const WinsockSession&) = delete;
+    WinsockSession& operator=(const WinsockSession&) = delete;
+
+    WSADATA data{};
+    bool started = false;
+};
 
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
@@ -44,19 +91,9 @@ std::string CertificateProblem(DWORD error)
 
 class SchannelConnection final : public SmtpConnection {
 public:
-    SchannelConnection() { started_ = WSAStartup(MAKEWORD(2, 2), &winsock_) == 0; }
-
-    ~SchannelConnection() override
-    {
-        if (haveContext_)
-            DeleteSecurityContext(&context_);
-        if (haveCredentials_)
-            FreeCredentialsHandle(&credentials_);
-        if (socket_ != INVALID_SOCKET)
-            closesocket(socket_);
-        if (started_)
-            WSACleanup();
-    }
+    // The members go in reverse order: the context, the credentials, the
+    // socket, and Winsock last.
+    ~SchannelConnection() override = default;
 
     bool Connect(const std::string& server, int port, milliseconds limit, std::string& detail) override
     {
@@ -66,25 +103,24 @@ public:
         hints.ai_socktype = SOCK_STREAM;
         hints.ai_protocol = IPPROTO_TCP;
         addrinfo* addresses = nullptr;
-        if (!started_ || getaddrinfo(server.c_str(), std::to_string(port).c_str(), &hints, &addresses) != 0) {
+        if (!winsock_.started || getaddrinfo(server.c_str(), std::to_string(port).c_str(), &hints, &addresses) != 0) {
             detail = "the name " + server + " is not known";
             return false;
         }
         detail = "no answer in time";
-        for (addrinfo* address = addresses; address && socket_ == INVALID_SOCKET; address = address->ai_next) {
-            SOCKET candidate = socket(address->ai_family, address->ai_socktype, address->ai_protocol);
-            if (candidate == INVALID_SOCKET)
+        for (addrinfo* address = addresses; address && !socket_; address = address->ai_next) {
+            Socket candidate(socket(address->ai_family, address->ai_socktype, address->ai_protocol));
+            if (!candidate)
                 continue;
             u_long nonBlocking = 1;
-            ioctlsocket(candidate, FIONBIO, &nonBlocking);
-            if (connect(candidate, address->ai_addr, static_cast<int>(address->ai_addrlen)) == 0 ||
-                (WSAGetLastError() == WSAEWOULDBLOCK && Wait(candidate, false, end) && !SocketError(candidate, detail)))
-                socket_ = candidate;
-            else
-                closesocket(candidate);
+            ioctlsocket(candidate.Get(), FIONBIO, &nonBlocking);
+            if (connect(candidate.Get(), address->ai_addr, static_cast<int>(address->ai_addrlen)) == 0 ||
+                (WSAGetLastError() == WSAEWOULDBLOCK && Wait(candidate.Get(), false, end) &&
+                 !SocketError(candidate.Get(), detail)))
+                socket_ = std::move(candidate);
         }
         freeaddrinfo(addresses);
-        return socket_ != INVALID_SOCKET;
+        return static_cast<bool>(socket_);
     }
 
     TlsResult StartTls(const std::string& server, milliseconds limit, std::string& detail) override
@@ -97,7 +133,7 @@ public:
         target_ = WideText(server);
         if (!Handshake(end, detail))
             return TlsResult::refused;
-        if (QueryContextAttributesW(&context_, SECPKG_ATTR_STREAM_SIZES, &sizes_) != SEC_E_OK) {
+        if (QueryContextAttributesW(context_.Address(), SECPKG_ATTR_STREAM_SIZES, &sizes_) != SEC_E_OK) {
             detail = "the TLS connection has no usable sizes";
             return TlsResult::refused;
         }
@@ -119,7 +155,7 @@ public:
                                     {sizes_.cbTrailer, SECBUFFER_STREAM_TRAILER, record.data() + sizes_.cbHeader + size},
                                     {0, SECBUFFER_EMPTY, nullptr}};
             SecBufferDesc message{SECBUFFER_VERSION, 4, buffers};
-            if (EncryptMessage(&context_, 0, &message, 0) != SEC_E_OK ||
+            if (EncryptMessage(context_.Address(), 0, &message, 0) != SEC_E_OK ||
                 !SendRaw(record.data(), buffers[0].cbBuffer + buffers[1].cbBuffer + buffers[2].cbBuffer, end))
                 return false;
             done += size;
@@ -180,11 +216,11 @@ private:
     bool SendRaw(const char* data, std::size_t size, Clock::time_point end)
     {
         while (size > 0) {
-            const int sent = send(socket_, data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)), 0);
+            const int sent = send(socket_.Get(), data, static_cast<int>(std::min<std::size_t>(size, 1 << 20)), 0);
             if (sent > 0) {
                 data += sent;
                 size -= static_cast<std::size_t>(sent);
-            } else if (WSAGetLastError() != WSAEWOULDBLOCK || !Wait(socket_, false, end)) {
+            } else if (WSAGetLastError() != WSAEWOULDBLOCK || !Wait(socket_.Get(), false, end)) {
                 return false;
             }
         }
@@ -195,14 +231,14 @@ private:
     {
         char block[16384];
         for (;;) {
-            const int got = recv(socket_, block, sizeof block, 0);
+            const int got = recv(socket_.Get(), block, sizeof block, 0);
             if (got > 0) {
                 bytes.append(block, static_cast<std::size_t>(got));
                 return Received::data;
             }
             if (got == 0 || WSAGetLastError() != WSAEWOULDBLOCK)
                 return Received::closed;
-            if (!Wait(socket_, true, end))
+            if (!Wait(socket_.Get(), true, end))
                 return Clock::now() >= end ? Received::timedOut : Received::closed;
         }
     }
@@ -225,14 +261,19 @@ private:
         newer.cTlsParameters = 1;
         newer.pTlsParameters = &tls;
         if (AcquireCredentialsHandleW(nullptr, package, SECPKG_CRED_OUTBOUND, nullptr, &newer, nullptr, nullptr,
-                                      &credentials_, &expiry) == SEC_E_OK)
-            return haveCredentials_ = true;
+                                      credentials_.Receive(), &expiry) == SEC_E_OK)
+            return true;
+        // A refusal leaves no handle to free, whatever it left in the place.
+        credentials_.Release();
         SCHANNEL_CRED older{};
         older.dwVersion = SCHANNEL_CRED_VERSION;
         older.dwFlags = flags;
         older.grbitEnabledProtocols = SP_PROT_TLS1_2_CLIENT;
-        return haveCredentials_ = AcquireCredentialsHandleW(nullptr, package, SECPKG_CRED_OUTBOUND, nullptr, &older,
-                                                            nullptr, nullptr, &credentials_, &expiry) == SEC_E_OK;
+        if (AcquireCredentialsHandleW(nullptr, package, SECPKG_CRED_OUTBOUND, nullptr, &older, nullptr, nullptr,
+                                      credentials_.Receive(), &expiry) == SEC_E_OK)
+            return true;
+        credentials_.Release();
+        return false;
     }
 
     // The TLS handshake, from the first message or (after a renegotiation
@@ -242,7 +283,7 @@ private:
         const ULONG wanted = ISC_REQ_SEQUENCE_DETECT | ISC_REQ_REPLAY_DETECT | ISC_REQ_CONFIDENTIALITY |
                              ISC_REQ_EXTENDED_ERROR | ISC_REQ_ALLOCATE_MEMORY | ISC_REQ_STREAM |
                              ISC_REQ_MANUAL_CRED_VALIDATION;
-        bool readFirst = haveContext_ && encrypted_.empty();
+        bool readFirst = context_ && encrypted_.empty();
         for (;;) {
             if (readFirst) {
                 const Received got = ReceiveRaw(encrypted_, end);
@@ -259,10 +300,11 @@ private:
             SecBuffer out[1] = {{0, SECBUFFER_TOKEN, nullptr}};
             SecBufferDesc outDesc{SECBUFFER_VERSION, 1, out};
             ULONG granted = 0;
+            // The first call makes the context, the later ones carry it on.
+            const bool first = !context_;
             const SECURITY_STATUS status = InitializeSecurityContextW(
-                &credentials_, haveContext_ ? &context_ : nullptr, &target_[0], wanted, 0, 0,
-                haveContext_ ? &inDesc : nullptr, 0, haveContext_ ? nullptr : &context_, &outDesc, &granted, nullptr);
-            haveContext_ = true;
+                credentials_.Address(), first ? nullptr : context_.Address(), &target_[0], wanted, 0, 0,
+                first ? nullptr : &inDesc, 0, first ? context_.Receive() : nullptr, &outDesc, &granted, nullptr);
             if (out[0].pvBuffer) {
                 const bool sent = out[0].cbBuffer == 0 ||
                                   SendRaw(static_cast<const char*>(out[0].pvBuffer), out[0].cbBuffer, end);
@@ -299,7 +341,7 @@ private:
                                 {0, SECBUFFER_EMPTY, nullptr},
                                 {0, SECBUFFER_EMPTY, nullptr}};
         SecBufferDesc message{SECBUFFER_VERSION, 4, buffers};
-        const SECURITY_STATUS status = DecryptMessage(&context_, &message, 0, nullptr);
+        const SECURITY_STATUS status = DecryptMessage(context_.Address(), &message, 0, nullptr);
         if (status != SEC_E_OK && status != SEC_I_RENEGOTIATE)
             return status;
         std::string extra;
@@ -322,8 +364,9 @@ private:
 
     bool CheckCertificate(std::string& detail)
     {
-        PCCERT_CONTEXT certificate = nullptr;
-        if (QueryContextAttributesW(&context_, SECPKG_ATTR_REMOTE_CERT_CONTEXT, &certificate) != SEC_E_OK ||
+        Certificate certificate;
+        if (QueryContextAttributesW(context_.Address(), SECPKG_ATTR_REMOTE_CERT_CONTEXT, certificate.Receive()) !=
+                SEC_E_OK ||
             !certificate) {
             detail = "it did not send one";
             return false;
@@ -335,24 +378,24 @@ private:
         chainPara.RequestedUsage.dwType = USAGE_MATCH_TYPE_OR;
         chainPara.RequestedUsage.Usage.cUsageIdentifier = 1;
         chainPara.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
-        PCCERT_CHAIN_CONTEXT chain = nullptr;
+        CertificateChain chain;
         // Nothing is fetched from the network: not revocation lists, and not
         // issuers named in the certificate (a server that sends its chain
         // needs none). An address that never answers would hold the send
         // past its limit, and Windows' own time-out for such a fetch holds
         // for each address, not for the chain.
-        const BOOL built = CertGetCertificateChain(nullptr, certificate, nullptr, certificate->hCertStore, &chainPara,
-                                                   CERT_CHAIN_CACHE_ONLY_URL_RETRIEVAL, nullptr, &chain);
-        CertFreeCertificateContext(certificate);
+        const BOOL built =
+            CertGetCertificateChain(nullptr, certificate.Get(), nullptr, certificate.Get()->hCertStore, &chainPara,
+                                    CERT_CHAIN_CACHE_ONLY_URL_RETRIEVAL, nullptr, chain.Receive());
+        certificate.Reset();
         if (!built || !chain) {
             detail = "it cannot be verified";
             return false;
         }
         // The chain's own verdict first: not every policy check looks at a
         // chain that ends in no root at all.
-        const DWORD chainErrors = chain->TrustStatus.dwErrorStatus;
+        const DWORD chainErrors = chain.Get()->TrustStatus.dwErrorStatus;
         if (chainErrors != CERT_TRUST_NO_ERROR) {
-            CertFreeCertificateChain(chain);
             detail = CertificateProblem(
                 chainErrors & (CERT_TRUST_IS_UNTRUSTED_ROOT | CERT_TRUST_IS_PARTIAL_CHAIN) ? static_cast<DWORD>(CERT_E_UNTRUSTEDROOT)
                 : chainErrors & CERT_TRUST_IS_NOT_TIME_VALID                             ? static_cast<DWORD>(CERT_E_EXPIRED)
@@ -370,21 +413,18 @@ private:
         policy.pvExtraPolicyPara = &ssl;
         CERT_CHAIN_POLICY_STATUS status{};
         status.cbSize = sizeof status;
-        const BOOL checked = CertVerifyCertificateChainPolicy(CERT_CHAIN_POLICY_SSL, chain, &policy, &status);
-        CertFreeCertificateChain(chain);
+        const BOOL checked = CertVerifyCertificateChainPolicy(CERT_CHAIN_POLICY_SSL, chain.Get(), &policy, &status);
+        chain.Reset();
         if (checked && status.dwError == 0)
             return true;
         detail = CertificateProblem(checked ? status.dwError : static_cast<DWORD>(CERT_E_CHAINING));
         return false;
     }
 
-    WSADATA winsock_{};
-    bool started_ = false;
-    SOCKET socket_ = INVALID_SOCKET;
-    CredHandle credentials_{};
-    bool haveCredentials_ = false;
-    CtxtHandle context_{};
-    bool haveContext_ = false;
+    WinsockSession winsock_;
+    Socket socket_;
+    Credentials credentials_;
+    SecurityContext context_;
     std::wstring target_;
     SecPkgContext_StreamSizes sizes_{};
     bool secure_ = false;

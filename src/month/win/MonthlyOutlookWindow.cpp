@@ -64,7 +64,7 @@ const CivilDate& MonthlyOutlookWindow::SelectedDate() const
 void MonthlyOutlookWindow::OnInitDialog()
 {
     UseBoldFont({IDC_MONTHLY_SAVE, IDC_MONTHLY_PRINT});
-    SetWindowTextA(Handle(), chart_.title.c_str());
+    SetCaption(chart_.title);
     // The chart is laid out in 96-dpi pixels, so the client area is made to
     // fit it at the window's scale rather than left to the dialog units.
     RECT frame{0, 0, ScreenPixels(Handle(), kMonthlyImageWidth), ScreenPixels(Handle(), kMonthlyImageHeight)};

@@ -1,6 +1,7 @@
 #include "pages/win/BrowserSite.h"
 
 #include "pages/PageUrl.h"
+#include "platform/FileOps.h"
 #include "win/ComRef.h"
 #include "win/WideText.h"
 
@@ -20,8 +21,8 @@ namespace {
 bool IsUnshownLocalPage(const std::string& url)
 {
     const std::string path = LocalPathOfUrl(url);
-    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    long long bytes = 0;
+    return !path.empty() && RegularFileSize(path, bytes);
 }
 
 // The URL argument of BeforeNavigate2 arrives as a VARIANT by reference
@@ -42,7 +43,7 @@ std::string UrlOf(const VARIANT& argument)
 
 // The container side of the browser: client site, in-place site and frame,
 // and the sink of its DWebBrowserEvents2. Reference counted, because the
-// control holds on to it; the BrowserControl drops its own reference in
+// control holds on to it; the PageHost drops its own reference in
 // Detach after cutting every link the control has back to it.
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,

@@ -1,5 +1,5 @@
 #pragma once
-// What shows pages inside the browser host's window: the web-browser control
+// What shows pages inside the page host's window: the web-browser control
 // or the built-in page view. The host holds one and talks to it only here.
 #include <windows.h>
 

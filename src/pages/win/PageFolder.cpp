@@ -2,6 +2,7 @@
 
 #include "base/AsciiText.h"
 #include "win/KnownFolders.h"
+#include "win/ScopedHandle.h"
 
 #include <windows.h>
 
@@ -43,54 +44,51 @@ bool SameFile(const BY_HANDLE_FILE_INFORMATION& a, const BY_HANDLE_FILE_INFORMAT
 // the same handle. False when the name is still there.
 bool RemoveName(const std::string& path)
 {
-    HANDLE entry = CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (entry == INVALID_HANDLE_VALUE)
+    const FileHandle entry(CreateFileA(path.c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!entry)
         return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
     FILE_BASIC_INFO basic{};
-    if (GetFileInformationByHandleEx(entry, FileBasicInfo, &basic, sizeof(basic)) &&
+    if (GetFileInformationByHandleEx(entry.Get(), FileBasicInfo, &basic, sizeof(basic)) &&
         (basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
         basic.FileAttributes &= ~FILE_ATTRIBUTE_READONLY;
-        SetFileInformationByHandle(entry, FileBasicInfo, &basic, sizeof(basic));
+        SetFileInformationByHandle(entry.Get(), FileBasicInfo, &basic, sizeof(basic));
     }
     FILE_DISPOSITION_INFO disposition{TRUE};
-    const bool marked = SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
-    CloseHandle(entry);
-    return marked;
+    return SetFileInformationByHandle(entry.Get(), FileDispositionInfo, &disposition, sizeof(disposition)) != FALSE;
 }
 
 // Writes `text` into a file created anew at `path`, which nobody else may
 // write meanwhile, and returns it held for reading: others may read it, not
-// write, rename or delete it. INVALID_HANDLE_VALUE when any step fails; a
-// file this created and could not hold is removed again.
-HANDLE WriteFreshAndHold(const std::string& path, const std::string& text)
+// write, rename or delete it. Nothing held when any step fails; a file this
+// created and could not hold is removed again.
+FileHandle WriteFreshAndHold(const std::string& path, const std::string& text)
 {
     // A link at the name goes, not what it points to; whatever cannot go
     // keeps the name taken, and CREATE_NEW then refuses it.
     RemoveName(path);
-    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (writer == INVALID_HANDLE_VALUE)
-        return INVALID_HANDLE_VALUE;
+    FileHandle writer(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!writer)
+        return FileHandle();
     BY_HANDLE_FILE_INFORMATION written{};
     DWORD count = 0;
-    bool whole = WriteFile(writer, text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
-                 count == text.size() && IsPlainFile(writer, written);
-    CloseHandle(writer);
+    bool whole = WriteFile(writer.Get(), text.data(), static_cast<DWORD>(text.size()), &count, nullptr) &&
+                 count == text.size() && IsPlainFile(writer.Get(), written);
+    writer.Reset();
     // Readers open pages sharing reading only, which a writing handle would
     // refuse: the hold is a reading handle, opened again without following
     // a link and checked to be the very file written.
-    HANDLE held = whole ? CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
-                        : INVALID_HANDLE_VALUE;
+    FileHandle held(whole ? CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
+                          : INVALID_HANDLE_VALUE);
     BY_HANDLE_FILE_INFORMATION reopened{};
-    if (held != INVALID_HANDLE_VALUE && IsPlainFile(held, reopened) && SameFile(written, reopened))
+    if (held && IsPlainFile(held.Get(), reopened) && SameFile(written, reopened))
         return held;
-    if (held != INVALID_HANDLE_VALUE)
-        CloseHandle(held);
+    held.Reset();
     RemoveName(path);
-    return INVALID_HANDLE_VALUE;
+    return FileHandle();
 }
 
 bool IsLink(const std::string& folder)
@@ -117,18 +115,7 @@ std::string AccountPagesFolder()
 
 PageFolder::PageFolder(std::string folder) : folder_(std::move(folder)) {}
 
-PageFolder::~PageFolder()
-{
-    for (auto& entry : holds_)
-        Let(entry.second);
-}
-
-void PageFolder::Let(Hold& hold)
-{
-    if (hold.file)
-        CloseHandle(static_cast<HANDLE>(hold.file));
-    hold.file = nullptr;
-}
+PageFolder::~PageFolder() = default;
 
 bool PageFolder::Write(const std::string& name, const std::string& bytes)
 {
@@ -136,11 +123,10 @@ bool PageFolder::Write(const std::string& name, const std::string& bytes)
         return false;
     Hold& hold = holds_[KeyOf(folder_ + name)];
     // Our own hold on an older writing would keep the name taken.
-    Let(hold);
-    HANDLE file = WriteFreshAndHold(folder_ + name, WithCrLf(bytes));
-    if (file == INVALID_HANDLE_VALUE)
+    hold.file.Reset();
+    hold.file = WriteFreshAndHold(folder_ + name, WithCrLf(bytes));
+    if (!hold.file)
         return false;
-    hold.file = file;
     hold.writing = ++writings_;
     return true;
 }
@@ -163,27 +149,24 @@ void PageFolder::Release(const std::string& path, unsigned writing)
 {
     const auto found = holds_.find(KeyOf(path));
     if (found != holds_.end() && found->second.writing == writing)
-        Let(found->second);
+        found->second.file.Reset();
 }
 
 void PageFolder::RemovePages()
 {
-    for (auto& entry : holds_)
-        Let(entry.second);
     holds_.clear();
     if (folder_.empty())
         return;
     // Nothing but the program's own transient files lives here. A link goes
     // itself, never what it points to.
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const FileSearch search(FindFirstFileA((folder_ + "*").c_str(), &found));
+    if (!search)
         return;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             RemoveName(folder_ + found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
 }
 
 PageFolder& ProgramPageFolder()

@@ -11,6 +11,7 @@
 // or delete it, until the window that shows it lets it go: a page can never
 // be swapped between its writing and its showing.
 #include "pages/PageSink.h"
+#include "win/ScopedHandle.h"
 
 #include <map>
 #include <string>
@@ -36,17 +37,11 @@ public:
     // closes, this run's pages.
     void RemovePages();
 
-    // Once the web browser failed to show a page, the built-in page view
-    // shows every page for the rest of the run.
-    bool ShownByBuiltInView() const { return builtInView_; }
-    void UseBuiltInView() { builtInView_ = true; }
-
 private:
     struct Hold {
-        void* file = nullptr;
+        FileHandle file;
         unsigned writing = 0;
     };
-    void Let(Hold& hold);
     // The name of a page of this folder, in lower case, by its full path;
     // empty for any other path.
     std::string KeyOf(const std::string& path) const;
@@ -54,7 +49,6 @@ private:
     std::string folder_;
     std::map<std::string, Hold> holds_;  // by lower-case name
     unsigned writings_ = 0;
-    bool builtInView_ = false;
 };
 
 // The folder of this run, made (with its parent) on first use; its path is

@@ -256,7 +256,7 @@ void PageView::Print()
     job.Finish();
 }
 
-LRESULT PageView::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT PageView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_PAINT:

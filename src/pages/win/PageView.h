@@ -27,7 +27,7 @@ public:
     void Resize(int width, int height) override;
     HWND KeyWindow() const override { return window_; }
     // The view window's messages.
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void LayOut();

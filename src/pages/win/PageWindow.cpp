@@ -2,7 +2,7 @@
 
 #include "PageWindowIds.h"
 #include "base/ScreenPlacement.h"
-#include "pages/win/BrowserControl.h"
+#include "pages/win/PageHost.h"
 #include "pages/win/PageFolder.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/MessageBoxes.h"
@@ -20,7 +20,7 @@ PageWindow::PageWindow()
 {
 }
 
-// Out of line, where BrowserControl is complete.
+// Out of line, where PageHost is complete.
 PageWindow::~PageWindow() = default;
 
 void PageWindow::OnInitDialog()
@@ -29,23 +29,23 @@ void PageWindow::OnInitDialog()
     // the owner to IsDialogMessage: Escape and the dialog keys would never
     // reach the page without the filter.
     AddMessageFilter([this](MSG& message) { return TakeKey(message); });
-    SetWindowTextA(Handle(), title_.c_str());
-    browser_ = std::make_unique<BrowserControl>(Handle(), IDC_BROWSER, ProgramPageFolder());
+    SetCaption(title_);
+    pageHost_ = std::make_unique<PageHost>(Handle(), IDC_BROWSER, ProgramPageFolder());
     SetWindowPos(Handle(), HWND_TOP, x_, y_, width_, height_, SWP_SHOWWINDOW);
     // The page fills what lies inside the frame, caption and borders not.
     RECT client{};
     GetClientRect(Handle(), &client);
-    browser_->MoveTo(0, 0, client.right - client.left, client.bottom - client.top);
-    browser_->Focus();
+    pageHost_->MoveTo(0, 0, client.right - client.left, client.bottom - client.top);
+    pageHost_->Focus();
     if (!url_.empty())
-        browser_->Navigate(url_);
+        pageHost_->Navigate(url_);
 }
 
 void PageWindow::Navigate(const std::string& url)
 {
     url_ = url;
-    if (browser_)
-        browser_->Navigate(url);
+    if (pageHost_)
+        pageHost_->Navigate(url);
 }
 
 void PageWindow::OnCancel()

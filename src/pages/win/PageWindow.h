@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-class BrowserControl;
+class PageHost;
 
 // Posted to the owner when the user closes a panel with notifyOnClose.
 constexpr UINT kPageClosingMessage = WM_USER + 4;
@@ -42,7 +42,7 @@ private:
     int y_;
     bool mustStayOpen_ = false;
     bool notifyOnClose_ = false;
-    std::unique_ptr<BrowserControl> browser_;
+    std::unique_ptr<PageHost> pageHost_;
 };
 
 // Shows a catalogue page modally, centred on the screen, and returns when the

@@ -1,5 +1,7 @@
 #include "platform/FileOps.h"
 
+#include "base/PathText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -27,8 +29,9 @@ bool WriteAll(int fd, const std::string& text)
 // A rename is only durable once the folder that holds both names is synced.
 bool SyncFolderOf(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    std::string folder = FolderOf(path, PathSeparators::slash);
+    if (folder.empty())
+        folder = ".";
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -104,6 +107,12 @@ bool RegularFileSize(const std::string& path, long long& bytes)
         return false;
     bytes = static_cast<long long>(st.st_size);
     return true;
+}
+
+bool IsMissingFile(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) != 0 && errno == ENOENT;
 }
 
 bool PathExists(const std::string& path)

@@ -111,6 +111,14 @@ bool RegularFileSize(const std::string& path, long long& bytes)
     return regular;
 }
 
+// The C runtime's answer, which names every way Windows says "no such
+// file or folder" ENOENT.
+bool IsMissingFile(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) != 0 && errno == ENOENT;
+}
+
 // Devices (NUL, CON) have no attributes; opening them without access tells.
 bool PathExists(const std::string& path)
 {

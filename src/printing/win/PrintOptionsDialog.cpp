@@ -2,7 +2,6 @@
 
 #include "PrintOptionsIds.h"
 #include "win/ComboBox.h"
-#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 
@@ -30,13 +29,13 @@ void PrintOptionsDialog::OnInitDialog()
 {
     UseBoldFont({IDC_PRINT_HEIGHT, IDC_PRINT_WIDTH, IDC_PRINT_RESOLUTION, IDC_PRINT_PHOTO_4X6, IDOK, IDC_PRINT_TILE,
                  IDC_PRINT_RESIZE});
-    Controls::LimitText(Handle(), IDC_PRINT_RESOLUTION, 50);
+    LimitItemText(IDC_PRINT_RESOLUTION, 50);
     ComboBox resize(Handle(), IDC_PRINT_RESIZE);
     resize.Clear();
     for (const std::string& entry : ResizeEntries())
         resize.Add(entry);
-    SetWindowTextA(Handle(), model_.Caption().c_str());
-    Controls::SetText(Handle(), IDC_PRINT_RESOLUTION, model_.ResolutionText());
+    SetCaption(model_.Caption());
+    SetItemText(IDC_PRINT_RESOLUTION, model_.ResolutionText());
     PushValues();
 
     ToolTips& tips = Tips();
@@ -60,11 +59,11 @@ bool PrintOptionsDialog::ReadSizes()
     float* fields[] = {&model_.height, &model_.width};
     for (int i = 0; i < 2; ++i) {
         float value = 0;
-        const SizeCheck check = ReadSizeText(Controls::Text(Handle(), edits[i]), value);
+        const SizeCheck check = ReadSizeText(ItemText(edits[i]), value);
         if (check != SizeCheck::Valid) {
             ShowMessage(check == SizeCheck::NotANumber ? kSizeNotANumberMessage : kSizeOutOfRangeMessage,
                         MessageKind::Error);
-            Controls::Focus(Handle(), edits[i]);
+            FocusItem(edits[i]);
             SendDlgItemMessageA(Handle(), edits[i], EM_SETSEL, 0, -1);
             return false;
         }
@@ -94,7 +93,7 @@ void PrintOptionsDialog::TileChanged()
 void PrintOptionsDialog::PhotoClicked()
 {
     if (!model_.photo4x6 && !ReadSizes()) {
-        Controls::SetChecked(Handle(), IDC_PRINT_PHOTO_4X6, false);
+        CheckItem(IDC_PRINT_PHOTO_4X6, false);
         return;
     }
     model_.PhotoClicked();
@@ -103,17 +102,17 @@ void PrintOptionsDialog::PhotoClicked()
 
 void PrintOptionsDialog::PushValues()
 {
-    Controls::SetText(Handle(), IDC_PRINT_HEIGHT, SizeText(model_.height));
-    Controls::SetText(Handle(), IDC_PRINT_WIDTH, SizeText(model_.width));
-    Controls::SetChecked(Handle(), IDC_PRINT_PHOTO_4X6, model_.photo4x6);
+    SetItemText(IDC_PRINT_HEIGHT, SizeText(model_.height));
+    SetItemText(IDC_PRINT_WIDTH, SizeText(model_.width));
+    CheckItem(IDC_PRINT_PHOTO_4X6, model_.photo4x6);
 
     ComboBox(Handle(), IDC_PRINT_RESIZE).Select(model_.resizeSelection);
-    Controls::Enable(Handle(), IDC_PRINT_RESIZE, model_.resizeEnabled);
+    EnableItem(IDC_PRINT_RESIZE, model_.resizeEnabled);
 
     ComboBox tile(Handle(), IDC_PRINT_TILE);
     tile.Clear();
     for (const std::string& entry : model_.tileEntries)
         tile.Add(entry);
     tile.Select(model_.tileSelection);
-    Controls::Enable(Handle(), IDC_PRINT_TILE, model_.tileEnabled);
+    EnableItem(IDC_PRINT_TILE, model_.tileEnabled);
 }

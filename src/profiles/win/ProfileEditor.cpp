@@ -10,7 +10,6 @@
 #include "profiles/ProfileFile.h"
 #include "profiles/SignImage.h"
 #include "win/AccountFolders.h"
-#include "win/Controls.h"
 #include "win/GdiPlusCanvas.h"
 #include "win/InputWatch.h"
 #include "win/MessageBoxes.h"
@@ -129,15 +128,15 @@ void ProfileEditor::OnInitDialog()
     for (const Optional& item : optional) {
         if (!item.on)
             continue;
-        Controls::SetChecked(dialog, item.checkBox, true);
+        CheckItem(item.checkBox, true);
         for (const DateGroup* group : item.groups)
             if (group)
                 ShowStoredDate(*group);
     }
 
     if (lockIdentity_) {
-        Controls::Enable(dialog, IDC_DESCRIPTION, false);
-        Controls::Enable(dialog, IDC_FULL_NAME, false);
+        EnableItem(IDC_DESCRIPTION, false);
+        EnableItem(IDC_FULL_NAME, false);
     }
 
     PlaceBesideSignPanel();
@@ -146,10 +145,10 @@ void ProfileEditor::OnInitDialog()
     signImagePath_ = SignImagePath(DataPaths::programDirectory, profile_.yourMonth, profile_.yourDate);
     ShowSignPanel();
 
-    Controls::SetText(dialog, IDC_DESCRIPTION, profile_.description);
-    Controls::SetText(dialog, IDC_FULL_NAME, profile_.fullName);
-    Controls::LimitText(dialog, IDC_DESCRIPTION, static_cast<int>(kMaxProfileText));
-    Controls::LimitText(dialog, IDC_FULL_NAME, static_cast<int>(kMaxProfileText));
+    SetItemText(IDC_DESCRIPTION, profile_.description);
+    SetItemText(IDC_FULL_NAME, profile_.fullName);
+    LimitItemText(IDC_DESCRIPTION, static_cast<int>(kMaxProfileText));
+    LimitItemText(IDC_FULL_NAME, static_cast<int>(kMaxProfileText));
 
     Tips().Add(IDC_DESCRIPTION, "profile description");
     Tips().Add(IDC_FULL_NAME, "full name");
@@ -216,7 +215,7 @@ void ProfileEditor::ReadDateGroup(const DateGroup& group)
 // start for the date; the stored month and year stay until a list changes.
 void ProfileEditor::GroupSwitched(int checkBoxId, bool Profile::*flag)
 {
-    bool on = Controls::IsChecked(Handle(), checkBoxId);
+    bool on = IsItemChecked(checkBoxId);
     profile_.*flag = on;
     const DateGroup* groups[2] = {nullptr, nullptr};
     if (checkBoxId == IDC_USE_MOTHER)
@@ -263,9 +262,8 @@ void ProfileEditor::OnOK()
 
 bool ProfileEditor::PassesChecks()
 {
-    HWND dialog = Handle();
-    profile_.description = Controls::Text(dialog, IDC_DESCRIPTION);
-    profile_.fullName = Controls::Text(dialog, IDC_FULL_NAME);
+    profile_.description = ItemText(IDC_DESCRIPTION);
+    profile_.fullName = ItemText(IDC_FULL_NAME);
     std::string problem = FirstInputProblem(profile_);
     if (!problem.empty()) {
         ShowMessage(problem, MessageKind::Error);
@@ -275,8 +273,8 @@ bool ProfileEditor::PassesChecks()
     if (ProfileFileExists(dataDirectory_, profile_.description) &&
         !AskQuestion(EditorMessages::kReplaceQuestion))
         return false;
-    Controls::SetText(dialog, IDC_DESCRIPTION, profile_.description);
-    Controls::SetText(dialog, IDC_FULL_NAME, profile_.fullName);
+    SetItemText(IDC_DESCRIPTION, profile_.description);
+    SetItemText(IDC_FULL_NAME, profile_.fullName);
     return true;
 }
 
@@ -296,7 +294,7 @@ void ProfileEditor::UpdateSignImage()
     signImagePath_ = path;
     ShowSignPanel();
     if (inputWatch_.MayMoveFocus())
-        Controls::Focus(Handle(), IDCANCEL);
+        FocusItem(IDCANCEL);
 }
 
 // A panel window that is gone while the editor still holds it was closed by

@@ -3,7 +3,6 @@
 #include "ScheduleIds.h"
 #include "schedule/DeliveryLog.h"
 #include "schedule/MissedDelivery.h"
-#include "win/Controls.h"
 
 #include <utility>
 
@@ -101,16 +100,16 @@ void CurrentlyScheduledDialog::OnInitDialog()
     SetLabelColour(IDC_CURRENT_LAST_DELIVERY, RGB(0, 0, 0));
 
     const ScheduleDisplay& shown = shown_;
-    Controls::SetText(Handle(), IDC_CURRENT_PROFILE_LABEL, "Profile:");
-    Controls::SetText(Handle(), IDC_CURRENT_EMAIL_LABEL, "Email To:");
-    Controls::SetText(Handle(), IDC_CURRENT_PROFILE, shown.profile);
-    Controls::SetText(Handle(), IDC_CURRENT_EMAIL, shown.email);
-    Controls::SetText(Handle(), IDC_CURRENT_TIME, kDeliverAtLabel + ShownTime(shown.storedTime));
-    Controls::SetText(Handle(), IDC_CURRENT_TYPE, shown.typeText);
+    SetItemText(IDC_CURRENT_PROFILE_LABEL, "Profile:");
+    SetItemText(IDC_CURRENT_EMAIL_LABEL, "Email To:");
+    SetItemText(IDC_CURRENT_PROFILE, shown.profile);
+    SetItemText(IDC_CURRENT_EMAIL, shown.email);
+    SetItemText(IDC_CURRENT_TIME, kDeliverAtLabel + ShownTime(shown.storedTime));
+    SetItemText(IDC_CURRENT_TYPE, shown.typeText);
     const std::string last = LastDeliveryLogLine(logPath_);
     const std::string missed = MissedText(recordPath_, last, shown.storedTime);
     const std::string lastText = last.empty() ? "" : "Last delivery: " + last;
-    Controls::SetText(Handle(), IDC_CURRENT_LAST_DELIVERY, missed.empty() ? lastText : missed + "\r\n" + lastText);
+    SetItemText(IDC_CURRENT_LAST_DELIVERY, missed.empty() ? lastText : missed + "\r\n" + lastText);
     if (!FitsWithoutScrolling(Item(IDC_CURRENT_LAST_DELIVERY)))
         PostMessageA(Handle(), kTabIntoLastDelivery, 0, 0);
     if (!missed.empty())

@@ -7,7 +7,6 @@
 #include "pages/win/PageWindow.h"
 #include "schedule/EmailHelpPage.h"
 #include "win/ComboBox.h"
-#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 
 namespace {
@@ -51,26 +50,26 @@ void ScheduleDialog::OnInitDialog()
     Fill(Handle(), IDC_SCHEDULE_HOUR, HourEntries(), model_.hour - 1);
     Fill(Handle(), IDC_SCHEDULE_MINUTE, MinuteEntries(), model_.minute);
     Fill(Handle(), IDC_SCHEDULE_TYPE, ReportTypeEntries(), model_.reportType);
-    Controls::LimitText(Handle(), IDC_SCHEDULE_EMAIL, kLongestAddress);
+    LimitItemText(IDC_SCHEDULE_EMAIL, kLongestAddress);
 
-    Controls::SetText(Handle(), IDC_SCHEDULE_AT_LABEL, "Schedule to email report at: ");
-    Controls::SetText(Handle(), IDC_SCHEDULE_PROFILE_LABEL, "Profile:");
-    Controls::SetText(Handle(), IDC_SCHEDULE_EMAIL_LABEL, "Email To:");
-    Controls::SetText(Handle(), IDC_SCHEDULE_TYPE_LABEL, "Report Type:");
-    Controls::SetText(Handle(), IDC_SCHEDULE_PROFILE, model_.profilePath);
-    Controls::SetText(Handle(), IDC_SCHEDULE_EMAIL, model_.address);
-    Controls::SetText(Handle(), IDC_SCHEDULE_DAY_HALF, model_.DayHalf());
+    SetItemText(IDC_SCHEDULE_AT_LABEL, "Schedule to email report at: ");
+    SetItemText(IDC_SCHEDULE_PROFILE_LABEL, "Profile:");
+    SetItemText(IDC_SCHEDULE_EMAIL_LABEL, "Email To:");
+    SetItemText(IDC_SCHEDULE_TYPE_LABEL, "Report Type:");
+    SetItemText(IDC_SCHEDULE_PROFILE, model_.profilePath);
+    SetItemText(IDC_SCHEDULE_EMAIL, model_.address);
+    SetItemText(IDC_SCHEDULE_DAY_HALF, model_.DayHalf());
 }
 
 void ScheduleDialog::HourChanged()
 {
     model_.HourSelected(ComboBox(Handle(), IDC_SCHEDULE_HOUR).Selection());
-    Controls::SetText(Handle(), IDC_SCHEDULE_DAY_HALF, model_.DayHalf());
+    SetItemText(IDC_SCHEDULE_DAY_HALF, model_.DayHalf());
 }
 
 void ScheduleDialog::OnOK()
 {
-    const std::string address = Controls::Text(Handle(), IDC_SCHEDULE_EMAIL);
+    const std::string address = ItemText(IDC_SCHEDULE_EMAIL);
     const std::string refusal = CheckAddress(address);
     if (!refusal.empty()) {
         ShowMessage(refusal, MessageKind::Error);

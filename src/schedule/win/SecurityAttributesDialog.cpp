@@ -2,7 +2,6 @@
 
 #include "ScheduleIds.h"
 #include "schedule/AccountChecks.h"
-#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 
 #include <vector>
@@ -22,24 +21,24 @@ void SecurityAttributesDialog::OnInitDialog()
     SetLabelColour(IDC_ACCOUNT_USER_LABEL, RGB(0, 255, 0));
     SetLabelColour(IDC_ACCOUNT_PASSWORD_LABEL, RGB(255, 255, 0));
     SetLabelColour(IDC_ACCOUNT_HINT, RGB(255, 255, 255));
-    Controls::SetText(Handle(), IDC_ACCOUNT_USER_LABEL, "Your Login User ID:");
-    Controls::SetText(Handle(), IDC_ACCOUNT_PASSWORD_LABEL, "Your Login Password:");
-    Controls::SetText(Handle(), IDC_ACCOUNT_HINT, "Enter Password and click on the Use My Account");
+    SetItemText(IDC_ACCOUNT_USER_LABEL, "Your Login User ID:");
+    SetItemText(IDC_ACCOUNT_PASSWORD_LABEL, "Your Login Password:");
+    SetItemText(IDC_ACCOUNT_HINT, "Enter Password and click on the Use My Account");
 
     // The job can only run as the person logged on; the name is not theirs
     // to change.
     std::vector<char> name(32767, '\0');
     DWORD size = static_cast<DWORD>(name.size());
     if (GetUserNameA(name.data(), &size)) {
-        Controls::SetText(Handle(), IDC_ACCOUNT_USER, name.data());
-        Controls::Enable(Handle(), IDC_ACCOUNT_USER, false);
+        SetItemText(IDC_ACCOUNT_USER, name.data());
+        EnableItem(IDC_ACCOUNT_USER, false);
     }
 }
 
 void SecurityAttributesDialog::OnOK()
 {
-    const std::string userId = Controls::Text(Handle(), IDC_ACCOUNT_USER);
-    const std::string password = Controls::Text(Handle(), IDC_ACCOUNT_PASSWORD);
+    const std::string userId = ItemText(IDC_ACCOUNT_USER);
+    const std::string password = ItemText(IDC_ACCOUNT_PASSWORD);
     const std::string refusal = CheckAccount(userId, password);
     if (!refusal.empty()) {
         ShowMessage(refusal, MessageKind::Error);

@@ -5,6 +5,7 @@
 #include "schedule/win/TaskServiceJob.h"
 #include "win/AccountFolders.h"
 #include "win/MessageBoxes.h"
+#include "win/ScopedHandle.h"
 #include "win/WideText.h"
 #include "win/WindowsVersion.h"
 
@@ -21,20 +22,19 @@ constexpr int kServicePollMs = 100;
 // The running account's security identifier ("S-1-5-21-..."), or empty.
 std::string AccountSid()
 {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+    KernelHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Receive()))
         return "";
     std::string sid;
     DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    GetTokenInformation(token.Get(), TokenUser, nullptr, 0, &size);
     std::vector<BYTE> user(size ? size : 1);
     LPSTR text = nullptr;
-    if (size && GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+    if (size && GetTokenInformation(token.Get(), TokenUser, user.data(), size, &size) &&
         ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text)) {
         sid = text;
         LocalFree(text);
     }
-    CloseHandle(token);
     return sid;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The browser host: a child window in place of a dialog's placeholder control
+// The page host: a child window in place of a dialog's placeholder control
 // that shows the program's pages. It owns what shows them (the web-browser
 // control, or the built-in page view where the control cannot show pages)
 // and takes it apart when its window is destroyed, with the dialog or on its
@@ -18,14 +18,14 @@
 class PageArea;
 class PageFolder;
 
-class BrowserControl {
+class PageHost {
 public:
     // Replaces the placeholder control `controlId` of `dialog` with the host
     // window, of the same id and rectangle, showing pages of `pages`.
-    BrowserControl(HWND dialog, int controlId, PageFolder& pages);
-    ~BrowserControl();
-    BrowserControl(const BrowserControl&) = delete;
-    BrowserControl& operator=(const BrowserControl&) = delete;
+    PageHost(HWND dialog, int controlId, PageFolder& pages);
+    ~PageHost();
+    PageHost(const PageHost&) = delete;
+    PageHost& operator=(const PageHost&) = delete;
 
     // Loads a file given by its full path; false when it was refused or
     // cannot be shown. An empty path is a page that could not be written.
@@ -35,8 +35,8 @@ public:
     void MoveTo(int x, int y, int width, int height);
     void Focus();
 
-    // The host window's messages.
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // The host window's procedure.
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     // The filter of both page areas: allowed pages are held.

@@ -1,4 +1,4 @@
-#include "pages/win/BrowserControl.h"
+#include "pages/win/PageHost.h"
 
 #include "pages/NavigationFilter.h"
 #include "pages/PageUrl.h"
@@ -11,9 +11,13 @@ namespace {
 
 const char* const kHostClass = "OraclineBrowserHost";
 
+// Once the web browser failed to show a page, the built-in page view shows
+// every page for the rest of the run, in every host.
+bool builtInViewForRun = false;
+
 } // namespace
 
-BrowserControl::BrowserControl(HWND dialog, int controlId, PageFolder& pages) : pages_(pages)
+PageHost::PageHost(HWND dialog, int controlId, PageFolder& pages) : pages_(pages)
 {
     RECT area{0, 0, 0, 0};
     if (HWND placeholder = GetDlgItem(dialog, controlId)) {
@@ -21,7 +25,7 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, PageFolder& pages) : 
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&area), 2);
         DestroyWindow(placeholder);
     }
-    if (!RegisterObjectWindowClass(kHostClass, ObjectWindowProcedure<BrowserControl>, 0,
+    if (!RegisterObjectWindowClass(kHostClass, ObjectWindowProcedure<PageHost>, 0,
                                    static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))))
         return;
     host_ = CreateWindowExA(0, kHostClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN,
@@ -31,13 +35,13 @@ BrowserControl::BrowserControl(HWND dialog, int controlId, PageFolder& pages) : 
     if (!host_)
         return;
     SetWindowLongPtrA(host_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    if (!pages_.ShownByBuiltInView())
+    if (!builtInViewForRun)
         area_ = EmbedWebBrowser(host_, [this](const std::string& url) { return Allow(url); });
     if (!area_)
         UseBuiltInView();
 }
 
-BrowserControl::~BrowserControl()
+PageHost::~PageHost()
 {
     // Destroying the window takes everything apart (TearDown).
     if (host_ && IsWindow(host_))
@@ -45,7 +49,7 @@ BrowserControl::~BrowserControl()
     TearDown();
 }
 
-void BrowserControl::TearDown()
+void PageHost::TearDown()
 {
     // The page area goes while the host window still exists.
     area_.reset();
@@ -55,7 +59,7 @@ void BrowserControl::TearDown()
     host_ = nullptr;
 }
 
-bool BrowserControl::Allow(const std::string& url)
+bool PageHost::Allow(const std::string& url)
 {
     const bool allowed = NavigationAllowed(url, pages_.Folder());
     // A redirect's target is held from here on, like the page first asked for.
@@ -64,13 +68,13 @@ bool BrowserControl::Allow(const std::string& url)
     return allowed;
 }
 
-void BrowserControl::Hold(const std::string& path)
+void PageHost::Hold(const std::string& path)
 {
     if (const unsigned writing = path.empty() ? 0 : pages_.HeldWriting(path))
         held_.emplace_back(path, writing);
 }
 
-void BrowserControl::UseBuiltInView()
+void PageHost::UseBuiltInView()
 {
     if (builtIn_ || !host_)
         return;
@@ -86,7 +90,7 @@ void BrowserControl::UseBuiltInView()
             SetFocus(keys);
 }
 
-bool BrowserControl::Navigate(const std::string& fullPath)
+bool PageHost::Navigate(const std::string& fullPath)
 {
     ReleaseHolds();
     shownPath_ = fullPath;
@@ -97,26 +101,26 @@ bool BrowserControl::Navigate(const std::string& fullPath)
     return area_ && area_->Show(fullPath);
 }
 
-void BrowserControl::ReleaseHolds()
+void PageHost::ReleaseHolds()
 {
     for (const auto& page : held_)
         pages_.Release(page.first, page.second);
     held_.clear();
 }
 
-void BrowserControl::MoveTo(int x, int y, int width, int height)
+void PageHost::MoveTo(int x, int y, int width, int height)
 {
     if (host_)
         MoveWindow(host_, x, y, width, height, TRUE);
 }
 
-void BrowserControl::Focus()
+void PageHost::Focus()
 {
     if (host_)
         SetFocus(host_);
 }
 
-LRESULT BrowserControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT PageHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SIZE:
@@ -132,7 +136,7 @@ LRESULT BrowserControl::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case kBrowserCannotShowPages:
         // Posted: the switch cannot happen inside the control's own event.
-        pages_.UseBuiltInView();
+        builtInViewForRun = true;
         UseBuiltInView();
         return 0;
     case WM_DESTROY: {

@@ -1,4 +1,4 @@
-#include "app/win/OraclineApp.h"
+#include "app/win/RunOracline.h"
 
 #include "base/SafeFileWriter.h"
 #include "app/OperatingSystemName.h"
@@ -12,6 +12,7 @@
 #include "win/ComScope.h"
 #include "win/GdiPlusSession.h"
 #include "win/InstanceClaim.h"
+#include "win/ScopedHandle.h"
 #include "win/MessageBoxes.h"
 #include "win/WindowsVersion.h"
 #include "win/SystemFolder.h"
@@ -41,9 +42,78 @@ bool NamesAScheduleRecord(const std::string& commandLine)
     return false;
 }
 
+void BringRunningInstanceToFront()
+{
+    // Before its main window opens the other Oracline shows the introduction
+    // page, which comes to the front by itself.
+    HWND main = FindWindowA("#32770", kMainWindowCaption);
+    if (!main)
+        return;
+    if (IsIconic(main))
+        ShowWindow(main, SW_RESTORE);
+    // The editor or a message box open over the main window comes first.
+    SetForegroundWindow(GetLastActivePopup(main));
+}
+
+std::string CurrentOperatingSystemName()
+{
+    const WindowsVersion version = CurrentWindowsVersion();
+    return version.platformId < 0 ? "" : OperatingSystemName(version.platformId, version.major, version.minor);
+}
+
+bool DisplayIsSufficient()
+{
+    if (GetSystemMetrics(SM_CXSCREEN) < 800)
+        return false;
+    const MemoryDc memory(CreateCompatibleDC(nullptr));
+    return !memory || (GetDeviceCaps(memory.Get(), RASTERCAPS) & RC_PALETTE) == 0;
+}
+
+void SetBrowserFontSize()
+{
+    static const char* const candidates[] = {
+        "SOFTWARE\\Microsoft\\Internet Explorer\\International\\Scripts\\3",
+        "SOFTWARE\\Microsoft\\Internet Explorer\\International\\1252",
+    };
+    for (const char* subKey : candidates) {
+        RegistryKey probe;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, KEY_READ, probe.Receive()) != ERROR_SUCCESS)
+            continue;
+        probe.Reset();
+        RegistryKey key;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_WRITE, nullptr, key.Receive(), nullptr) == ERROR_SUCCESS) {
+            // Medium text size, so the pages lay out as designed.
+            const BYTE medium[4] = {2, 0, 0, 0};
+            RegSetValueExA(key.Get(), "IEFontSize", 0, REG_BINARY, medium, sizeof(medium));
+        }
+        return;
+    }
+}
+
+bool RunControlPanel(const std::string& argument)
+{
+    const std::string program = SystemFilePath("CONTROL.EXE");
+    if (program.empty())
+        return false;
+    std::string commandLine = "\"" + program + "\" " + argument;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &process))
+        return false;
+    // Nothing waits for the control panel: its handles go at once.
+    const KernelHandle thread(process.hThread);
+    const KernelHandle child(process.hProcess);
+    return true;
+}
+
 } // namespace
 
-void OraclineApp::InitInstance(const std::string& commandLine)
+void RunOracline(const std::string& commandLine)
 {
     const bool haveDataFolder = CreateAccountFolders();
 
@@ -99,77 +169,4 @@ void OraclineApp::InitInstance(const std::string& commandLine)
     RemoveStaleTemporaryFiles(AccountDataDirectory());
     ProgramPageFolder().RemovePages();
     RunInteractiveMode();
-}
-
-void OraclineApp::BringRunningInstanceToFront()
-{
-    // Before its main window opens the other Oracline shows the introduction
-    // page, which comes to the front by itself.
-    HWND main = FindWindowA("#32770", kMainWindowCaption);
-    if (!main)
-        return;
-    if (IsIconic(main))
-        ShowWindow(main, SW_RESTORE);
-    // The editor or a message box open over the main window comes first.
-    SetForegroundWindow(GetLastActivePopup(main));
-}
-
-std::string OraclineApp::CurrentOperatingSystemName()
-{
-    const WindowsVersion version = CurrentWindowsVersion();
-    return version.platformId < 0 ? "" : OperatingSystemName(version.platformId, version.major, version.minor);
-}
-
-bool OraclineApp::DisplayIsSufficient()
-{
-    if (GetSystemMetrics(SM_CXSCREEN) < 800)
-        return false;
-    HDC memory = CreateCompatibleDC(nullptr);
-    if (!memory)
-        return true;
-    bool palette = (GetDeviceCaps(memory, RASTERCAPS) & RC_PALETTE) != 0;
-    DeleteDC(memory);
-    return !palette;
-}
-
-void OraclineApp::SetBrowserFontSize()
-{
-    static const char* const candidates[] = {
-        "SOFTWARE\\Microsoft\\Internet Explorer\\International\\Scripts\\3",
-        "SOFTWARE\\Microsoft\\Internet Explorer\\International\\1252",
-    };
-    for (const char* subKey : candidates) {
-        HKEY probe = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &probe) != ERROR_SUCCESS)
-            continue;
-        RegCloseKey(probe);
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
-            // Medium text size, so the pages lay out as designed.
-            const BYTE medium[4] = {2, 0, 0, 0};
-            RegSetValueExA(key, "IEFontSize", 0, REG_BINARY, medium, sizeof(medium));
-            RegCloseKey(key);
-        }
-        return;
-    }
-}
-
-bool OraclineApp::RunControlPanel(const std::string& argument)
-{
-    const std::string program = SystemFilePath("CONTROL.EXE");
-    if (program.empty())
-        return false;
-    std::string commandLine = "\"" + program + "\" " + argument;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                        nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
 }
