@@ -3,6 +3,7 @@
 #include "composer/ComposedMail.h"
 #include "base/Utf8Text.h"
 #include "base/AsciiText.h"
+#include "base/PathText.h"
 #include "platform/FileOps.h"
 
 #include <cctype>
@@ -28,14 +29,8 @@ bool HasImageExtension(const std::string& path)
     return false;
 }
 
-std::string FileNameOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 EmailComposer::EmailComposer(std::string reportPath)
-    : attachmentPath(std::move(reportPath)), fileName(FileNameOf(attachmentPath))
+    : attachmentPath(std::move(reportPath)), fileName(FileNameOf(attachmentPath, PathSeparators::backslash))
 {
 }
 

@@ -26,8 +26,6 @@ using ImageSizeReader = std::function<bool(const std::string& path, int& width, 
 std::string SizeText(std::optional<std::uint64_t> bytes);
 // True when the path ends in .jpg, .gif, .bmp, .png or .tif, in any case.
 bool HasImageExtension(const std::string& path);
-// The text after the last backslash (the whole text when it has none).
-std::string FileNameOf(const std::string& path);
 
 class EmailComposer {
 public:

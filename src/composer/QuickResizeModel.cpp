@@ -1,6 +1,7 @@
 #include "composer/QuickResizeModel.h"
 
 #include "base/AsciiText.h"
+#include "base/PathText.h"
 
 PixelSize ScaledSize(PixelSize source, int index)
 {
@@ -12,15 +13,7 @@ PixelSize ScaledSize(PixelSize source, int index)
 
 std::string ResizedCopyName(const std::string& sourcePath)
 {
-    const std::size_t slash = sourcePath.find_last_of('\\');
-    return kResizedCopyPrefix + (slash == std::string::npos ? sourcePath : sourcePath.substr(slash + 1));
-}
-
-std::string ExtensionOf(const std::string& sourcePath)
-{
-    const std::size_t dot = sourcePath.find_last_of('.');
-    const std::size_t slash = sourcePath.find_last_of('\\');
-    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : sourcePath.substr(dot);
+    return kResizedCopyPrefix + FileNameOf(sourcePath, PathSeparators::backslash);
 }
 
 const wchar_t* EncoderMimeType(const std::string& sourcePath)

@@ -19,9 +19,6 @@ PixelSize ScaledSize(PixelSize source, int index);
 // name of the source.
 std::string ResizedCopyName(const std::string& sourcePath);
 
-// The source's extension with its dot (".jpg"), for the copy's private file;
-// empty when its file name has none.
-std::string ExtensionOf(const std::string& sourcePath);
 
 // The MIME type of the encoder for the copy, chosen by the source's last four
 // characters in any case; JPEG for anything unknown.

@@ -1,6 +1,7 @@
 #include "mail/MimeMessage.h"
 
 #include "base/AsciiText.h"
+#include "base/PathText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -204,8 +205,7 @@ std::string FormatMailDate(CivilDate date, int weekday, int hour, int minute, in
 
 const char* AttachmentType(const std::string& name)
 {
-    const std::size_t dot = name.rfind('.');
-    const std::string ending = dot == std::string::npos ? "" : LowerAscii(name.substr(dot));
+    const std::string ending = LowerAscii(ExtensionOf(name, PathSeparators::either));
     static const struct {
         const char* ending;
         const char* type;

@@ -1,21 +1,10 @@
 #include "mail/ServerMailSender.h"
 
+#include "base/PathText.h"
 #include "base/WipedText.h"
 #include "platform/FileOps.h"
 
 #include <utility>
-
-namespace {
-
-// An attachment without a display name is shown by the text after the
-// path's last backslash.
-std::string FileNameOf(const std::string& path)
-{
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-} // namespace
 
 ServerMailSender::ServerMailSender(MailSettings settings, std::string password, ServerMailTools tools)
     : settings_(std::move(settings)), password_(std::move(password)), tools_(std::move(tools))
@@ -29,7 +18,7 @@ SendReport ServerMailSender::Send(const OutgoingMail& outgoing)
     MimeMail mail;
     for (const OutgoingAttachment& file : outgoing.attachments) {
         MimeAttachment attachment;
-        attachment.name = file.displayName.empty() ? FileNameOf(file.path) : file.displayName;
+        attachment.name = file.displayName.empty() ? FileNameOf(file.path, PathSeparators::backslash) : file.displayName;
         // Read once from the handle that was checked: a file swapped in after a
         // check by name is never what goes out.
         if (!ReadRegularFile(file.path, kLargestAttachmentBytes, attachment.bytes))

@@ -1,7 +1,6 @@
 #include "composer/win/ContactDialog.h"
 
 #include "ContactDialogIds.h"
-#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 
 #include <utility>
@@ -14,17 +13,17 @@ void ContactDialog::OnInitDialog()
                  IDCANCEL});
     SetLabelColour(IDC_CONTACT_NAME_LABEL, RGB(0, 255, 0));
     SetLabelColour(IDC_CONTACT_EMAIL_LABEL, RGB(255, 255, 0));
-    Controls::LimitText(Handle(), IDC_CONTACT_NAME, static_cast<int>(kContactTextLimit));
-    Controls::LimitText(Handle(), IDC_CONTACT_EMAIL, static_cast<int>(kContactTextLimit));
-    Controls::SetText(Handle(), IDC_CONTACT_NAME, contact_.name);
-    Controls::SetText(Handle(), IDC_CONTACT_EMAIL, contact_.address);
-    Controls::Focus(Handle(), IDC_CONTACT_NAME);
+    LimitItemText(IDC_CONTACT_NAME, static_cast<int>(kContactTextLimit));
+    LimitItemText(IDC_CONTACT_EMAIL, static_cast<int>(kContactTextLimit));
+    SetItemText(IDC_CONTACT_NAME, contact_.name);
+    SetItemText(IDC_CONTACT_EMAIL, contact_.address);
+    FocusItem(IDC_CONTACT_NAME);
 }
 
 void ContactDialog::OnOK()
 {
-    contact_.name = Controls::Text(Handle(), IDC_CONTACT_NAME);
-    contact_.address = Controls::Text(Handle(), IDC_CONTACT_EMAIL);
+    contact_.name = ItemText(IDC_CONTACT_NAME);
+    contact_.address = ItemText(IDC_CONTACT_EMAIL);
     const std::string refusal = ContactRefusal(contact_.name, contact_.address);
     if (!refusal.empty()) {
         ShowMessage(refusal, MessageKind::Error);

@@ -5,7 +5,6 @@
 #include "mail/win/MailSettingsDialog.h"
 #include "composer/win/QuickResizeDialog.h"
 #include "composer/win/ScaleImage.h"
-#include "win/Controls.h"
 #include "win/ListView.h"
 #include "win/MessageBoxes.h"
 #include "win/Theme.h"
@@ -88,9 +87,9 @@ void EmailDialog::OnInitDialog()
     for (int label : {IDC_EMAIL_NAME_LABEL, IDC_EMAIL_SIZE_LABEL, IDC_EMAIL_RESOLUTION_LABEL})
         SetLabelColour(label, kYellow);
     SetLabelColour(IDC_EMAIL_RESIZE_REPORT, kBlue);
-    Controls::LimitText(Handle(), IDC_EMAIL_TO, static_cast<int>(kToTextLimit));
-    Controls::LimitText(Handle(), IDC_EMAIL_SUBJECT, static_cast<int>(kSubjectLimit));
-    Controls::LimitText(Handle(), IDC_EMAIL_MESSAGE, static_cast<int>(kMessageLimit));
+    LimitItemText(IDC_EMAIL_TO, static_cast<int>(kToTextLimit));
+    LimitItemText(IDC_EMAIL_SUBJECT, static_cast<int>(kSubjectLimit));
+    LimitItemText(IDC_EMAIL_MESSAGE, static_cast<int>(kMessageLimit));
 
     ListView list(Handle(), IDC_EMAIL_CONTACT_LIST);
     list.AddColumn(0, "Name", 110);
@@ -112,27 +111,26 @@ void EmailDialog::OnInitDialog()
 
 void EmailDialog::ReadFields()
 {
-    composer_.toText = Controls::Text(Handle(), IDC_EMAIL_TO);
-    composer_.subject = Controls::Text(Handle(), IDC_EMAIL_SUBJECT);
-    composer_.message = Controls::Text(Handle(), IDC_EMAIL_MESSAGE);
+    composer_.toText = ItemText(IDC_EMAIL_TO);
+    composer_.subject = ItemText(IDC_EMAIL_SUBJECT);
+    composer_.message = ItemText(IDC_EMAIL_MESSAGE);
 }
 
 void EmailDialog::PushValues()
 {
-    HWND window = Handle();
-    Controls::SetText(window, IDC_EMAIL_TO, composer_.toText);
-    Controls::SetText(window, IDC_EMAIL_SUBJECT, composer_.subject);
-    Controls::SetText(window, IDC_EMAIL_MESSAGE, composer_.message);
-    Controls::SetText(window, IDC_EMAIL_FILE_NAME, composer_.fileName);
-    Controls::SetText(window, IDC_EMAIL_SIZE, composer_.sizeText);
-    Controls::SetText(window, IDC_EMAIL_RESOLUTION, composer_.resolutionText);
-    Controls::Enable(window, IDC_EMAIL_RESIZE_REPORT, composer_.resizeCheckEnabled);
-    Controls::SetChecked(window, IDC_EMAIL_RESIZE_REPORT, composer_.resizeButtonShown);
-    Controls::Enable(window, IDC_EMAIL_RESIZE, composer_.resizeButtonEnabled);
+    SetItemText(IDC_EMAIL_TO, composer_.toText);
+    SetItemText(IDC_EMAIL_SUBJECT, composer_.subject);
+    SetItemText(IDC_EMAIL_MESSAGE, composer_.message);
+    SetItemText(IDC_EMAIL_FILE_NAME, composer_.fileName);
+    SetItemText(IDC_EMAIL_SIZE, composer_.sizeText);
+    SetItemText(IDC_EMAIL_RESOLUTION, composer_.resolutionText);
+    EnableItem(IDC_EMAIL_RESIZE_REPORT, composer_.resizeCheckEnabled);
+    CheckItem(IDC_EMAIL_RESIZE_REPORT, composer_.resizeButtonShown);
+    EnableItem(IDC_EMAIL_RESIZE, composer_.resizeButtonEnabled);
     ShowWindow(Item(IDC_EMAIL_RESIZE), composer_.resizeButtonShown ? SW_SHOW : SW_HIDE);
     const bool rowButtons = composer_.contacts.RowButtonsEnabled();
     for (int button : {IDC_EMAIL_EDIT_CONTACT, IDC_EMAIL_DELETE_CONTACT, IDC_EMAIL_ADD_TO})
-        Controls::Enable(window, button, rowButtons);
+        EnableItem(button, rowButtons);
 }
 
 void EmailDialog::PushContacts()

@@ -1,6 +1,7 @@
 #include "composer/win/QuickResizeDialog.h"
 
 #include "QuickResizeIds.h"
+#include "base/PathText.h"
 #include "composer/EmailComposer.h"
 #include "win/PrivateTempFile.h"
 #include "composer/win/ScaleImage.h"
@@ -9,7 +10,6 @@
 #include "pages/win/PageFolder.h"
 #include "platform/FileOps.h"
 #include "win/ComboBox.h"
-#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 
 #include <utility>
@@ -40,12 +40,12 @@ void QuickResizeDialog::OnInitDialog()
         source = {};
     model_ = QuickResizeModel(source);
     if (!model_.SourceLoaded())
-        ShowMessage("Unable to open: " + FileNameOf(sourcePath_), MessageKind::Error);
+        ShowMessage("Unable to open: " + FileNameOf(sourcePath_, PathSeparators::backslash), MessageKind::Error);
 
     ComboBox scale(Handle(), IDC_QUICK_RESIZE_SCALE);
     for (int percent = 100; percent >= 1; --percent)
         scale.Add(std::to_string(percent) + "%");
-    SetWindowTextA(Handle(), ("Quick Resize: " + FileNameOf(sourcePath_)).c_str());
+    SetWindowTextA(Handle(), ("Quick Resize: " + FileNameOf(sourcePath_, PathSeparators::backslash)).c_str());
     browser_ = std::make_unique<PageHost>(Handle(), IDC_QUICK_RESIZE_BROWSER, ProgramPageFolder());
     ShowSizePage();
     PushValues();
@@ -73,17 +73,17 @@ void QuickResizeDialog::ShowSizePage()
 
 void QuickResizeDialog::PushValues()
 {
-    Controls::SetChecked(Handle(), IDC_QUICK_RESIZE_SWITCH, model_.switchedOn);
-    Controls::Enable(Handle(), IDC_QUICK_RESIZE_SWITCH, model_.checkEnabled);
+    CheckItem(IDC_QUICK_RESIZE_SWITCH, model_.switchedOn);
+    EnableItem(IDC_QUICK_RESIZE_SWITCH, model_.checkEnabled);
     ShowWindow(Item(IDC_QUICK_RESIZE_SCALE), model_.scaleListShown ? SW_SHOW : SW_HIDE);
     ComboBox(Handle(), IDC_QUICK_RESIZE_SCALE).Select(model_.selection);
-    Controls::Enable(Handle(), IDOK, model_.saveEnabled);
+    EnableItem(IDOK, model_.saveEnabled);
 }
 
 void QuickResizeDialog::OnOK()
 {
     if (model_.saveEnabled) {
-        outputPath_ = CreatePrivateTempFile(ExtensionOf(sourcePath_));
+        outputPath_ = CreatePrivateTempFile(ExtensionOf(sourcePath_, PathSeparators::backslash));
         resized_ = !outputPath_.empty() && ScaleImage(sourcePath_, outputPath_, model_.selection);
         if (!resized_) {
             ShowMessage(kResizeFailedMessage, MessageKind::Error);

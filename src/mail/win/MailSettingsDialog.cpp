@@ -8,7 +8,6 @@
 #include "pages/win/PageFolder.h"
 #include "pages/win/PageWindow.h"
 #include "win/ComboBox.h"
-#include "win/Controls.h"
 #include "win/MessageBoxes.h"
 #include "win/ToolTips.h"
 #include "win/WaitCursor.h"
@@ -60,7 +59,7 @@ void MailSettingsDialog::OnInitDialog()
                  IDC_MAIL_USER, IDC_MAIL_PASSWORD_LABEL, IDC_MAIL_PASSWORD, IDC_MAIL_FROM_LABEL, IDC_MAIL_FROM,
                  IDC_MAIL_TEST, IDOK, IDCANCEL});
     for (const auto& label : kLabels) {
-        Controls::SetText(Handle(), label.controlId, label.text);
+        SetItemText(label.controlId, label.text);
         SetLabelColour(label.controlId, kWhite);
     }
     for (int choice : {IDC_MAIL_USE_MAPI, IDC_MAIL_USE_SERVER})
@@ -68,12 +67,12 @@ void MailSettingsDialog::OnInitDialog()
     SetLabelColour(IDC_MAIL_REASON, kYellow);
     SetLabelColour(IDC_MAIL_PASSWORD_HINT, kWhite);
     for (int field : {IDC_MAIL_SERVER, IDC_MAIL_USER, IDC_MAIL_PASSWORD, IDC_MAIL_FROM})
-        Controls::LimitText(Handle(), field, static_cast<int>(kMailFieldLimit));
-    Controls::LimitText(Handle(), IDC_MAIL_PORT, 5);
+        LimitItemText(field, static_cast<int>(kMailFieldLimit));
+    LimitItemText(IDC_MAIL_PORT, 5);
     ComboBox security(Handle(), IDC_MAIL_SECURITY);
     for (const std::string& entry : SecurityEntries())
         security.Add(entry);
-    Controls::SetText(Handle(), IDC_MAIL_REASON, model_.reason);
+    SetItemText(IDC_MAIL_REASON, model_.reason);
     if (model_.reason.empty())
         CloseUpOverReason();
     PushValues();
@@ -106,12 +105,12 @@ void MailSettingsDialog::CloseUpOverReason()
 
 void MailSettingsDialog::ReadFields()
 {
-    model_.server = Controls::Text(Handle(), IDC_MAIL_SERVER);
-    model_.portText = Controls::Text(Handle(), IDC_MAIL_PORT);
-    model_.user = Controls::Text(Handle(), IDC_MAIL_USER);
+    model_.server = ItemText(IDC_MAIL_SERVER);
+    model_.portText = ItemText(IDC_MAIL_PORT);
+    model_.user = ItemText(IDC_MAIL_USER);
     WipeText(model_.password);
-    model_.password = Controls::Text(Handle(), IDC_MAIL_PASSWORD);
-    model_.from = Controls::Text(Handle(), IDC_MAIL_FROM);
+    model_.password = ItemText(IDC_MAIL_PASSWORD);
+    model_.from = ItemText(IDC_MAIL_FROM);
 }
 
 // The stored password follows its server, port and user name: the hint says
@@ -121,25 +120,24 @@ void MailSettingsDialog::ShowPasswordHint()
     // The fields' own changes while they are filled are not the user's.
     if (pushing_)
         return;
-    model_.server = Controls::Text(Handle(), IDC_MAIL_SERVER);
-    model_.portText = Controls::Text(Handle(), IDC_MAIL_PORT);
-    model_.user = Controls::Text(Handle(), IDC_MAIL_USER);
-    Controls::SetText(Handle(), IDC_MAIL_PASSWORD_HINT, model_.PasswordHint());
+    model_.server = ItemText(IDC_MAIL_SERVER);
+    model_.portText = ItemText(IDC_MAIL_PORT);
+    model_.user = ItemText(IDC_MAIL_USER);
+    SetItemText(IDC_MAIL_PASSWORD_HINT, model_.PasswordHint());
 }
 
 void MailSettingsDialog::PushValues()
 {
-    HWND window = Handle();
     pushing_ = true;
-    Controls::SetChecked(window, IDC_MAIL_USE_MAPI, model_.method == MailMethod::mapi);
-    Controls::SetChecked(window, IDC_MAIL_USE_SERVER, model_.method == MailMethod::smtp);
-    Controls::SetText(window, IDC_MAIL_SERVER, model_.server);
-    Controls::SetText(window, IDC_MAIL_PORT, model_.portText);
-    ComboBox(window, IDC_MAIL_SECURITY).Select(model_.securityIndex);
-    Controls::SetText(window, IDC_MAIL_USER, model_.user);
-    Controls::SetText(window, IDC_MAIL_FROM, model_.from);
+    CheckItem(IDC_MAIL_USE_MAPI, model_.method == MailMethod::mapi);
+    CheckItem(IDC_MAIL_USE_SERVER, model_.method == MailMethod::smtp);
+    SetItemText(IDC_MAIL_SERVER, model_.server);
+    SetItemText(IDC_MAIL_PORT, model_.portText);
+    ComboBox(Handle(), IDC_MAIL_SECURITY).Select(model_.securityIndex);
+    SetItemText(IDC_MAIL_USER, model_.user);
+    SetItemText(IDC_MAIL_FROM, model_.from);
     for (int field : kServerFields)
-        Controls::Enable(window, field, model_.ServerFieldsEnabled());
+        EnableItem(field, model_.ServerFieldsEnabled());
     pushing_ = false;
 }
 
@@ -168,7 +166,7 @@ bool MailSettingsDialog::ReadAndCheck()
     // the user goes on in the field that was refused, its text selected.
     for (const auto& entry : kFieldControls)
         if (entry.field == refusal.field)
-            Controls::Focus(Handle(), entry.controlId);
+            FocusItem(entry.controlId);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "mail/win/SimpleMapiSender.h"
 
 #include "base/AsciiText.h"
+#include "base/PathText.h"
 #include "mail/MapiResult.h"
 #include "win/SystemFolder.h"
 
@@ -39,7 +40,7 @@ HMODULE LoadMailLibrary()
 // link or a browser and answers success, with no mail program behind it.
 bool IsWineMailHandOff(const std::string& libraryPath)
 {
-    const std::string name = LowerAscii(libraryPath.substr(libraryPath.find_last_of("\\/") + 1));
+    const std::string name = LowerAscii(FileNameOf(libraryPath, PathSeparators::either));
     return name == "winemapi.dll";
 }
 
