@@ -125,6 +125,9 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
         {{true, true, 50, false}, 0.17f, 0.17f, 6.0f, 3.6f},
         {{true, false, 50, true}, 0, 0, 6.0f, 4.0f},  // exactly 6 x 4, ratio lost
     };
+    // The photo's ratio is the fitted size's; a size without height has none.
+    expectRect(ImageRectangles({true, true, 50, false}, {1.5f, 1.0f}, kLetter)[0], 0.17f, 0.17f, 6.0f, 4.0f);
+    expectRect(ImageRectangles({true, true, 50, false}, {5.0f, 0.0f}, kLetter)[0], 0.17f, 0.17f, 0.0f, 4.0f);
     for (const auto& c : cases) {
         const std::vector<PrintRect> rects = ImageRectangles(c.choice, chart, kLetter);
         ASSERT_EQ(rects.size(), 1u);
@@ -134,7 +137,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
 
     // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
     const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {1.502f, 3.99f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f},
-                                              {1.6f, 3.75f}};
+                                              {1.6f, 3.75f}, {1000.0f, 0.0f}};
     for (const auto& c : photos) {
         const PrintRect r = PhotoKeepingRatio(c.first);
         EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
