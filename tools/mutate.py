@@ -15,6 +15,7 @@ input the program never produces are listed there as latent, apart from both.
     tools/mutate.py src/mail              one folder's portable files
     tools/mutate.py src/base/Calendar.cpp only these files
     tools/mutate.py --list                the changes, without building
+    tools/mutate.py --worker 1 src/mail   beside a running check, on other files
 
 Each verdict is kept in build/mutate/verdicts.tsv beside a fingerprint of
 the changed file: while that file stays as it was, a change the tests killed
@@ -333,7 +334,14 @@ def main():
     parser.add_argument("--all", action="store_true", help="every portable folder of src/ (all but win/ and res/)")
     parser.add_argument("--list", action="store_true", help="list the changes and stop")
     parser.add_argument("--fresh", action="store_true", help="judge every change anew, not only those not judged yet")
+    parser.add_argument("--worker", type=int, default=0,
+                        help="run beside another check: its own copy and builds in build/mutate/worker-N, "
+                             "the verdicts shared (give each worker other files)")
     args = parser.parse_args()
+    if args.worker:
+        global WORK, TREE, BUILD, SANITIZE
+        WORK = os.path.join(ROOT, "build", "mutate", "worker-%d" % args.worker)
+        TREE, BUILD, SANITIZE = (os.path.join(WORK, d) for d in ("tree", "build", "sanitize"))
 
     files = whole_core() if args.all else []
     for f in args.files:
@@ -350,6 +358,7 @@ def main():
     for s in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(s, on_signal)
     os.makedirs(WORK, exist_ok=True)
+    os.makedirs(os.path.dirname(VERDICTS), exist_ok=True)
     lock = open(os.path.join(WORK, "lock"), "w")
     try:
         fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
