@@ -260,8 +260,8 @@ def environment():
     return env
 
 
-def build(env, log, target="unit_tests", folder=BUILD):
-    result = subprocess.run(["cmake", "--build", folder, "--target", target, "-j2"],
+def build(env, log, target="unit_tests", folder=None):
+    result = subprocess.run(["cmake", "--build", folder or BUILD, "--target", target, "-j2"],
                             stdout=log, stderr=subprocess.STDOUT, env=env)
     return result.returncode == 0
 
