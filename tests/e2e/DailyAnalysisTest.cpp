@@ -14,6 +14,7 @@
 #include "res/PageWindowIds.h"
 #include "res/PrintOptionsIds.h"
 #include "res/QuickResizeIds.h"
+#include "win/SystemFolder.h"
 
 #include <algorithm>
 
@@ -312,7 +313,7 @@ TEST_F(DailyAnalysis, MailGoesThroughSystemMapiAndALargeReportAsAResizedCopy)
     // From the System32 library, not the one beside Oracline.exe; a logon
     // allowed, no compose window; a place for the attachment after the text.
     ASSERT_TRUE(FileExists(BesideTestExe("mapi32.dll")));
-    EXPECT_EQ(mails[0], "library\t" + SystemMailLibrary() +
+    EXPECT_EQ(mails[0], "library\t" + SystemFilePath("mapi32.dll") +
                             "\nflags\t1\nowner\tyes\nsubject\tToday\nnote\tDaily Report \noriginator\t0\t(null)\t(null)\n"
                             "recipient\t1\ta@b.org\tSMTP:a@b.org\nrecipient\t1\tc@d\tSMTP:c@d\nrecipient\t1\tann@x.org\tSMTP:ann@x.org\n"
                             "attachment\t" + report + "\tday.jpg\t12\n");

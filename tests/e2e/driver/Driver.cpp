@@ -1,5 +1,6 @@
 #include "driver/Driver.h"
 
+#include "win/GdiPlusSession.h"
 #include "win/KnownFolders.h"
 
 #include <dlgs.h>
@@ -289,14 +290,10 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
 
 Picture DecodeImage(const std::string& path)
 {
-    static const bool started = [] {
-        ULONG_PTR token = 0;
-        Gdiplus::GdiplusStartupInput input;
-        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    }();
+    static const GdiPlusSession gdiPlus;
     Picture picture;
     Gdiplus::Bitmap bitmap(std::wstring(path.begin(), path.end()).c_str());
-    if (!started || bitmap.GetLastStatus() != Gdiplus::Ok)
+    if (bitmap.GetLastStatus() != Gdiplus::Ok)
         return picture;
     for (UINT y = 0; y < bitmap.GetHeight(); ++y)
         for (UINT x = 0; x < bitmap.GetWidth(); ++x) {

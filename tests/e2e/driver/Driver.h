@@ -360,8 +360,6 @@ bool AnswerPrintDialog(DWORD processId, int button = IDOK);
 // per call of MAPISendMail; wine-run.sh sets WINEDLLOVERRIDES to
 // "mapi32=n,b" so that it is loaded.
 constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
-// Where the program must take its mail library from.
-std::string SystemMailLibrary();
 // Every call recorded, oldest first, each as the lines the library wrote for
 // it after "MAPISendMail".
 std::vector<std::string> ReadMailRecord();
@@ -371,7 +369,7 @@ std::string MailItem(const std::string& mail, const std::string& item);
 // The library's copy of the n-th file attached, counting over all calls from 1.
 inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::to_string(n)); }
 // Removes the record and its copies, and puts the recording library into the
-// prefix's System32, the only place the program loads it from (the build
+// prefix's System32 (SystemFilePath), the only place the program loads it from (the build
 // folder's copy beside Oracline.exe stands for a planted one).
 void PrepareMailRecord();
 // Registers the recording library as the default mail program's Simple MAPI
@@ -411,13 +409,12 @@ bool CreateJob(const std::string& name, const std::string& application, const st
 // through the system's accessibility interface from another process.
 struct AccessibleNode {
     int depth = 0;
-    std::string role;
     std::string name;
     std::string value;
     bool invisible = false;
 };
 std::vector<AccessibleNode> AccessibleTree(HWND window);
-// One line per element, indented by depth: role "name" = "value".
+// One line per element, indented by depth: "name" = "value".
 std::string TreeText(const std::vector<AccessibleNode>& tree);
 
 } // namespace e2e

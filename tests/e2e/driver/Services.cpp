@@ -3,6 +3,7 @@
 // Scheduler's jobs "Daily Analysis Report...".
 #include "driver/Driver.h"
 
+#include "win/SystemFolder.h"
 #include "win/WideText.h"
 
 #include <mstask.h>
@@ -92,8 +93,6 @@ std::vector<std::string> JobFiles(const std::string& folder, const std::string& 
     std::sort(names.begin(), names.end());
     return names;
 }
-
-std::vector<std::string> JobNames() { return JobFiles(kTasks, ".job"); }
 
 } // namespace
 
@@ -195,26 +194,19 @@ std::string MailItem(const std::string& mail, const std::string& item)
     return mail.substr(start, mail.find('\n', start) - start);
 }
 
-std::string SystemMailLibrary()
-{
-    char system[MAX_PATH] = {};
-    GetSystemDirectoryA(system, MAX_PATH);
-    return std::string(system) + "\\mapi32.dll";
-}
-
 void RegisterTestMailProgram(bool registered)
 {
     const std::string program = registered ? "Oracline Test Mail" : "Native Mail Client";
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(),
                     static_cast<DWORD>(program.size() + 1));
-    const std::string library = SystemMailLibrary();
+    const std::string library = SystemFilePath("mapi32.dll");
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail\\Oracline Test Mail", "DLLPath", REG_SZ,
                     library.c_str(), static_cast<DWORD>(library.size() + 1));
 }
 
 void PrepareMailRecord()
 {
-    CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
+    CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemFilePath("mapi32.dll").c_str(), FALSE);
     RegisterTestMailProgram(true);
     DeleteFileA(kMailRecordPath);
     for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {}
@@ -236,7 +228,7 @@ std::vector<std::string> ScheduledJobs()
 {
     std::vector<std::string> jobs;
     WithScheduler([&](ITaskScheduler& scheduler) {
-        for (const std::string& name : JobNames()) {
+        for (const std::string& name : JobFiles(kTasks, ".job")) {
             ITask* task = nullptr;
             if (FAILED(scheduler.Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(&task))))
                 continue;
@@ -267,7 +259,7 @@ std::string AccountJobName()
 
 void RemoveScheduledJobs()
 {
-    for (const std::string& name : JobNames())
+    for (const std::string& name : JobFiles(kTasks, ".job"))
         DeleteFileA((kTasks + name + ".job").c_str());
     for (const std::string& name : TaskServiceJobs())
         DeleteFileA((kTaskServiceStore + name).c_str());
