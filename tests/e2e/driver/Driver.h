@@ -369,7 +369,7 @@ std::string MailItem(const std::string& mail, const std::string& item);
 // The library's copy of the n-th file attached, counting over all calls from 1.
 inline std::string AttachmentCopy(int n) { return kMailRecordPath + ("." + std::to_string(n)); }
 // Removes the record and its copies, and puts the recording library into the
-// prefix's System32 (SystemFilePath), the only place the program loads it from (the build
+// prefix's System32, the only place the program loads it from (the build
 // folder's copy beside Oracline.exe stands for a planted one).
 void PrepareMailRecord();
 // Registers the recording library as the default mail program's Simple MAPI

@@ -3,6 +3,7 @@
 // Scheduler's jobs "Daily Analysis Report...".
 #include "driver/Driver.h"
 
+#include "schedule/win/LegacyTaskJob.h"
 #include "win/SystemFolder.h"
 #include "win/WideText.h"
 
@@ -53,32 +54,17 @@ std::string TriggersOf(ITask* task)
     WORD count = 0;
     task->GetTriggerCount(&count);
     for (WORD i = 0; i < count; ++i) {
-        ITaskTrigger* trigger = nullptr;
+        ComRef<ITaskTrigger> trigger;
         TASK_TRIGGER t{};
         t.cbTriggerSize = sizeof t;
-        if (FAILED(task->GetTrigger(i, &trigger)))
+        if (FAILED(task->GetTrigger(i, trigger.Out())) || FAILED(trigger->GetTrigger(&t)))
             continue;
-        trigger->GetTrigger(&t);
-        trigger->Release();
         char line[96];
         std::snprintf(line, sizeof line, "%04d-%02d-%02d type %d every %d at %d:%02d;", t.wBeginYear, t.wBeginMonth,
                       t.wBeginDay, t.TriggerType, t.Type.Daily.DaysInterval, t.wStartHour, t.wStartMinute);
         text += line;
     }
     return text;
-}
-
-// Calls `use` with the scheduler, inside COM.
-template <typename Use> void WithScheduler(Use use)
-{
-    CoInitialize(nullptr);
-    ITaskScheduler* scheduler = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                   reinterpret_cast<void**>(&scheduler)))) {
-        use(*scheduler);
-        scheduler->Release();
-    }
-    CoUninitialize();
 }
 
 // The names in `folder` that begin with the job's name and end in `suffix`,
@@ -227,17 +213,20 @@ std::string FlagsOf(ITask* task)
 std::vector<std::string> ScheduledJobs()
 {
     std::vector<std::string> jobs;
-    WithScheduler([&](ITaskScheduler& scheduler) {
-        for (const std::string& name : JobFiles(kTasks, ".job")) {
-            ITask* task = nullptr;
-            if (FAILED(scheduler.Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(&task))))
-                continue;
-            jobs.push_back(name + "|" + TaskText(task, &ITask::GetApplicationName) + "|" +
-                           TaskText(task, &ITask::GetWorkingDirectory) + "|" + TaskText(task, &ITask::GetParameters) +
-                           "|" + FlagsOf(task) + "|" + TriggersOf(task));
-            task->Release();
-        }
-    });
+    const ComScope com;
+    ComRef<ITaskScheduler> scheduler;
+    if (FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                scheduler.OutVoid())))
+        return jobs;
+    for (const std::string& name : JobFiles(kTasks, ".job")) {
+        ComRef<ITask> task;
+        if (FAILED(scheduler->Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(task.Out()))))
+            continue;
+        jobs.push_back(name + "|" + TaskText(task.Get(), &ITask::GetApplicationName) + "|" +
+                       TaskText(task.Get(), &ITask::GetWorkingDirectory) + "|" +
+                       TaskText(task.Get(), &ITask::GetParameters) + "|" + FlagsOf(task.Get()) + "|" +
+                       TriggersOf(task.Get()));
+    }
     return jobs;
 }
 
@@ -270,33 +259,10 @@ std::vector<std::string> TaskServiceJobs() { return JobFiles(kTaskServiceStore, 
 bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
                const std::string& parameters, int hour, int minute)
 {
-    bool saved = false;
-    WithScheduler([&](ITaskScheduler& scheduler) {
-        ITask* task = nullptr;
-        if (FAILED(scheduler.NewWorkItem(WideText(name).c_str(), CLSID_CTask, IID_ITask,
-                                         reinterpret_cast<IUnknown**>(&task))))
-            return;
-        task->SetApplicationName(WideText(application).c_str());
-        task->SetWorkingDirectory(WideText(workingDirectory).c_str());
-        task->SetParameters(WideText(parameters).c_str());
-        WORD index = 0;
-        ITaskTrigger* trigger = nullptr;
-        if (SUCCEEDED(task->CreateTrigger(&index, &trigger))) {
-            TASK_TRIGGER daily{};
-            daily.cbTriggerSize = sizeof daily, daily.wBeginYear = 2020, daily.wBeginMonth = daily.wBeginDay = 1;
-            daily.wStartHour = static_cast<WORD>(hour), daily.wStartMinute = static_cast<WORD>(minute);
-            daily.TriggerType = TASK_TIME_TRIGGER_DAILY, daily.Type.Daily.DaysInterval = 1;
-            trigger->SetTrigger(&daily);
-            trigger->Release();
-        }
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(task->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            saved = SUCCEEDED(file->Save(nullptr, TRUE));
-            file->Release();
-        }
-        task->Release();
-    });
-    return saved;
+    // Saved through the program's own 1.0 job, as earlier versions saved theirs.
+    const DailyJob job{application, parameters, workingDirectory, {2020, 1, 1}, hour, minute};
+    LegacyTaskJob task(LegacyTaskJob::Job::New, WideText(name));
+    return task.Describe(job) && task.SetDailyTrigger(job);
 }
 
 bool TrustTestAuthority()
