@@ -5,12 +5,14 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-# The driver finds the account's folders, the system folder and GDI+ through the
-# program's own code, and saves an earlier version's job through its 1.0 job.
+# The driver finds the account's folders, the system folder, GDI+ and its JPEG
+# encoder through the program's own code, and saves an earlier version's job
+# through its 1.0 job.
 add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES}
   ${CMAKE_SOURCE_DIR}/src/win/KnownFolders.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
   ${CMAKE_SOURCE_DIR}/src/win/SystemFolder.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
-  ${CMAKE_SOURCE_DIR}/src/win/ComScope.cpp ${CMAKE_SOURCE_DIR}/src/schedule/win/LegacyTaskJob.cpp)
+  ${CMAKE_SOURCE_DIR}/src/win/ComScope.cpp ${CMAKE_SOURCE_DIR}/src/schedule/win/LegacyTaskJob.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/ImageFiles.cpp)
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 oleaut32 oleacc uuid shell32 crypt32)
 

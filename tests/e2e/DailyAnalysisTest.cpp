@@ -320,7 +320,7 @@ TEST_F(DailyAnalysis, MailGoesThroughSystemMapiAndALargeReportAsAResizedCopy)
 
     // A large report (the composer reads its size afresh and asks) is sent as
     // a private half-size copy, named after it and removed after sending.
-    ASSERT_TRUE(WriteFileBytes(report, PlainBitmap(1026, 20, RGB(128, 128, 128))));
+    ASSERT_TRUE(WritePlainJpeg(report, 1026, 20, RGB(128, 128, 128)));
     PressButton(window, IDC_DAILY_EMAIL);
     ASSERT_TRUE(composer = WaitForDialog(session_->ProcessId(), "Email"));
     SetControlText(composer, IDC_EMAIL_TO, "a@b.org");

@@ -146,8 +146,8 @@ protected:
 };
 const std::string kReport = ReportsDirectory() + "day.jpg";
 
-// No mail program and no settings: the server is asked for, and why. Real
-// keys: the arrows go round the two choices, never into the fields; Enter's
+// No mail program and no settings: the server is asked for, and why, each
+// field named for a screen reader by its label. Real keys: the arrows go round the two choices, never into the fields; Enter's
 // refusal names the field and puts the user back in it.
 TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
 {
@@ -158,6 +158,14 @@ TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
               "No mail program on this computer takes mail from Oracline: enter your mail server to send through it.");
     const auto chosen = [&](int choice) { return SendMessageA(Control(settings, choice), BM_GETCHECK, 0, 0) == BST_CHECKED; };
     EXPECT_TRUE(chosen(IDC_MAIL_USE_SERVER));
+    // A screen reader names every field by its label.
+    const std::pair<int, const char*> fields[] = {{IDC_MAIL_SERVER, "Server:"}, {IDC_MAIL_PORT, "Port:"},
+                                                  {IDC_MAIL_SECURITY, "Security:"}, {IDC_MAIL_USER, "User name:"},
+                                                  {IDC_MAIL_PASSWORD, "Password:"}, {IDC_MAIL_FROM, "Sender:"}};
+    for (const auto& field : fields) {
+        const std::vector<AccessibleNode> own = AccessibleTree(Control(settings, field.first));
+        EXPECT_EQ(own.empty() ? "" : own.front().name, field.second);
+    }
     RealInput("key Down");
     EXPECT_TRUE(WaitUntil(2000, [&] { return chosen(IDC_MAIL_USE_MAPI); }));
     RealInput("key --delay 150 Down Return");

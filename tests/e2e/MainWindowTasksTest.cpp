@@ -366,7 +366,7 @@ TEST_F(CompanionHelpAndReports, AReportWithoutAPictureOpensAnEmptyViewer)
 // width, in colour.
 TEST_F(CompanionHelpAndReports, ASavedReportIsShownFittedAndF2PrintsItInColour)
 {
-    ASSERT_TRUE(WriteFileBytes(ReportsDirectory() + "today.jpg", PlainBitmap(600, 400, kReportColour)));
+    ASSERT_TRUE(WritePlainJpeg(ReportsDirectory() + "today.jpg", 600, 400, kReportColour));
     HWND viewer = OpenReport("today.jpg");
     ASSERT_TRUE(viewer) << "no report viewer";
     const RECT frame = FrameOf(viewer);

@@ -152,9 +152,8 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
 // True when each channel is within `tolerance` of the colour.
 bool Near(COLORREF pixel, COLORREF colour, int tolerance);
 inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }
-// A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
-// its name says.
-std::string PlainBitmap(int width, int height, COLORREF colour);
+// Saves a JPEG of one colour through the program's own encoder lookup.
+bool WritePlainJpeg(const std::string& path, int width, int height, COLORREF colour);
 
 // The controls of a dialog (buttons, pictures, lists) that lie over what the
 // dialog draws on itself, by control id; none when the layout holds. The
