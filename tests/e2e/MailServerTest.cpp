@@ -285,8 +285,6 @@ TEST_F(MailServer, TheScheduledRunSendsOverTlsAndLogsAFailure)
     // The first run's mail is the only one that arrived.
     const std::string mail = ReceivedMail(before + 1);
     EXPECT_TRUE(ReceivedMail(before + 2).empty());
-    EXPECT_NE(mail.find("envelope\tme@example.com\tfriend@example.org\nFrom\tOracline <me@example.com>\n"
-                        "To\tfriend@example.org\nSubject\tDaily Report\n"), std::string::npos) << mail;
     EXPECT_NE(mail.find("\nattachment\treport.jpg\timage/jpeg\n"), std::string::npos) << mail;
 }
 

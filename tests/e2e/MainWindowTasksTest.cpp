@@ -23,8 +23,6 @@ const char* const kDreamsTip = "Click on the Analyze Day button or click on the 
 const char* const kCompanionTip =
     "Click on the Companion button to get full Companion Analysis: business, friendship and love.";
 
-const std::string kRecordPath = DataDirectory() + "task.dtr";
-
 // The browser's text size goes into the first of these keys that exists, and
 // never into one made for it.
 const std::string kBrowserKeys[] = {"SOFTWARE\\Microsoft\\Internet Explorer\\International\\Scripts\\3",
@@ -58,9 +56,8 @@ const COLORREF kReportColour = RGB(200, 60, 20);
 } // namespace
 
 // One start for the suite, by a command line that only looks like the
-// unattended run: only the account's record path means one (that run itself
-// is in ScheduleTest), any other spelling is a person starting the program.
-// CMake runs the suite in one process, in this order.
+// unattended run (which spellings mean one is the unit tests'; the run itself
+// is in ScheduleTest). CMake runs the suite in one process, in this order.
 class MainWindowTasks : public SharedSession<MainWindowTasks, MainWindowSession> {
 protected:
     static void SetUpTestSuite()
@@ -168,16 +165,13 @@ TEST_F(MainWindowTasks, ADateListKeepsTheFocusForKeysAndHandsItToTheTipsButtonAf
 // The browser's text size goes only into a key that is there.
 TEST_F(MainWindowTasks, ASecondStartBringsThisWindowToTheFrontAndEnds)
 {
-    std::string lowerCase = kRecordPath;
-    CharLowerA(&lowerCase[0]);
-    const struct { std::string commandLine; const char *keys, *sizes; } later[] = {
-        {lowerCase, "C", "-M"}, {kRecordPath + " ", "", "--"}};
+    const struct { const char *keys, *sizes; } later[] = {{"C", "-M"}, {"", "--"}};
     for (const auto& start : later) {
-        SCOPED_TRACE(start.commandLine);
+        SCOPED_TRACE(start.keys);
         KeepBrowserKeys(start.keys);
         ShowWindow(session_->Window(), SW_MINIMIZE);
         ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return IsIconic(session_->Window()) != 0; }));
-        ProgramRun second(start.commandLine);
+        ProgramRun second;
         ASSERT_TRUE(second.WaitForExit()) << "a second main window opened";
         EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return !IsIconic(session_->Window()); }));
         DWORD foregroundProcess = 0;
