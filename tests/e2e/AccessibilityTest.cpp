@@ -42,10 +42,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(daily = session_->Daily());
-        ASSERT_TRUE(cli.ok);
     }
     HWND daily = nullptr;
-    const CliDailySet cli = CliDaily(session_->ProfilePath(), "2005-09-12");
+    const DailyReadingSet set = DailySetOf(session_->ProfilePath(), 2005, 9, 12);
 };
 
 // The window's own title and a reading with the value the bars show (the
@@ -56,7 +55,7 @@ TEST_F(Accessibility, TheReportReadsItsTitleReadingsAndLinesAndFollowsTheDay)
     const std::vector<AccessibleNode> tree = AccessibleTree(daily);
     SCOPED_TRACE(TreeText(tree));
     EXPECT_TRUE(Holds(tree, session_->DailyTitle()));
-    EXPECT_EQ(ValuesOf(tree, "Physical"), std::vector<std::string>{std::to_string(cli.readings[1]) + "%"});
+    EXPECT_EQ(ValuesOf(tree, "Physical"), std::vector<std::string>{std::to_string(set.Physical) + "%"});
     for (const char* sign : {"Aries", "Leo", "Pisces"})
         EXPECT_TRUE(Holds(tree, sign)) << sign;
     EXPECT_EQ(std::count_if(tree.begin(), tree.end(), [](const AccessibleNode& node) {

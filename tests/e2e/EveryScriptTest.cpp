@@ -83,7 +83,7 @@ TEST(EveryScript, TypedNamesNameTheFilesTheCaptionsAndReachTheMailAsTyped)
         first.List().ClickRow(row);
         first.Settle();
         first.Press(IDOK);
-        const std::string caption = CliDaily(DataDirectory() + description + ".ini", "2026-03-01").title;
+        const std::string caption = DailySetOf(DataDirectory() + description + ".ini", 2026, 3, 1).Title;
         EXPECT_NE(caption.find("  - " + name + " -  "), std::string::npos) << caption;
         HWND daily = WaitForDialog(first.ProcessId(), caption);
         ASSERT_TRUE(daily) << caption;

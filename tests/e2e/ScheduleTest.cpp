@@ -7,6 +7,7 @@
 #include "res/ScheduleIds.h"
 
 #include <algorithm>
+#include <cstdio>
 
 using namespace e2e;
 
@@ -19,7 +20,9 @@ std::string TodayIso()
 {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return IsoDate(now.wYear, now.wMonth, now.wDay);
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", now.wYear, now.wMonth, now.wDay);
+    return iso;
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "profiles/ProfileFileReadings.h"
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -20,7 +22,7 @@ constexpr DWORD kWaitMs = 15000;  // how long a step may take before a test give
 extern const char* const kMainWindowCaption;
 extern const char* const kIntroductionCaption;
 
-// A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
+// A file in the test executable's folder (Oracline.exe, the setup).
 std::string BesideTestExe(const std::string& name);
 // The program folder, where the setup puts the programs and the sign images
 // and where earlier versions kept every account's data.
@@ -283,16 +285,14 @@ private:
     HWND window_ = nullptr;
 };
 
-// "YYYY-MM-DD".
-std::string IsoDate(int year, int month, int day);
-// The daily set as `oracline-cli daily` prints it; `ok` is false when the
-// tool printed nothing usable.
-struct CliDailySet {
-    std::string title;
-    int readings[5] = {};  // Emotional, Physical, Intellectual, Intuition, Fortune, raw
-    bool ok = false;
-};
-CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
+// The daily set the program's engine computes from the profile file on the
+// day: the caption and readings a window must show.
+inline DailyReadingSet DailySetOf(const std::string& profilePath, int year, int month, int day)
+{
+    DailyReadingSet set;
+    ComputeDailySet(profilePath, CivilDate{year, month, day}, set);
+    return set;
+}
 
 // Presses Email on a Daily Analysis whose report is not saved yet and saves
 // it as `path` through the Save As dialog the reminder leads to: what the
@@ -307,20 +307,20 @@ public:
 
     MainWindowSession& Main() { return main_; }
     DWORD ProcessId() const { return main_.ProcessId(); }
-    // Null when the window did not open with the caption oracline-cli gives.
+    // Null when the window did not open with the caption the engine gives.
     HWND Daily() const { return daily_; }
     const std::string& DailyTitle() const { return dailyTitle_; }
     const std::string& ProfilePath() const { return profilePath_; }
     // Presses E, P, B, I or F (kind 1 to 5) and waits for the hourly window
-    // with the title oracline-cli gives; null when it does not appear.
+    // with the title the engine gives; null when it does not appear.
     HWND OpenHourly(int kind);
-    // The caption oracline-cli gives the profile on another day.
-    std::string TitleOn(int year, int month, int day) const;
+    // The caption the engine gives the profile on another day.
+    std::string TitleOn(int year, int month, int day) const { return DailySetOf(profilePath_, year, month, day).Title; }
 
 private:
     MainWindowSession main_;
     std::string profilePath_;
-    std::string isoDate_;
+    CivilDate date_;
     HWND daily_ = nullptr;
     std::string dailyTitle_;
 };
