@@ -5,11 +5,16 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB E2E_DRIVER_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/driver/*.cpp)
-# The driver finds the account's folders through the program's own lookup.
+# The driver finds the account's folders, the system folder, GDI+ and its JPEG
+# encoder through the program's own code, saves an earlier version's job
+# through its 1.0 job, and has the engine say what a window must show.
 add_library(e2e_driver STATIC ${E2E_DRIVER_SOURCES}
-  ${CMAKE_SOURCE_DIR}/src/win/KnownFolders.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp)
+  ${CMAKE_SOURCE_DIR}/src/win/KnownFolders.cpp ${CMAKE_SOURCE_DIR}/src/win/WideText.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/SystemFolder.cpp ${CMAKE_SOURCE_DIR}/src/win/GdiPlusSession.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/ComScope.cpp ${CMAKE_SOURCE_DIR}/src/schedule/win/LegacyTaskJob.cpp
+  ${CMAKE_SOURCE_DIR}/src/win/ImageFiles.cpp)
 target_include_directories(e2e_driver PUBLIC ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(e2e_driver PUBLIC gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 oleaut32 oleacc uuid shell32 crypt32)
+target_link_libraries(e2e_driver PUBLIC oracline_core gtest advapi32 user32 gdi32 gdiplus winspool mstask ole32 oleaut32 oleacc uuid shell32 crypt32)
 
 # The recording mapi32.dll. The driver copies it into the prefix's System32,
 # where runs whose WINEDLLOVERRIDES hold "mapi32=n,b" (the test wrapper's) load
@@ -28,7 +33,7 @@ set(E2E_ENVIRONMENT "WINEPREFIX=${WINE_PREFIX}")
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*Test.cpp)
 add_executable(e2e_tests ${E2E_SOURCES} ${UTF8_PROCESS_RESOURCE})
 target_link_libraries(e2e_tests PRIVATE e2e_driver gtest_main)
-add_dependencies(e2e_tests Oracline oracline-cli mapi32_recording)
+add_dependencies(e2e_tests Oracline mapi32_recording)
 include(GoogleTest)
 gtest_discover_tests(e2e_tests
   DISCOVERY_MODE PRE_TEST

@@ -1,6 +1,6 @@
 // The accessibility tree of another process's window, as a screen reader
 // walks it: the window's object, then each child window's own object with
-// the children it reports, each with role, name and value.
+// the children it reports, each with name and value.
 #include "driver/Driver.h"
 
 #include "win/WideText.h"
@@ -39,13 +39,6 @@ void Describe(IAccessible* object, VARIANT child, int depth, std::vector<Accessi
     text = nullptr;
     if (object->get_accValue(child, &text) == S_OK)
         node.value = Narrow(text);
-    VARIANT role{};
-    if (object->get_accRole(child, &role) == S_OK && role.vt == VT_I4) {
-        char roleText[64] = "";
-        GetRoleTextA(static_cast<DWORD>(role.lVal), roleText, sizeof roleText);
-        node.role = roleText;
-    }
-    VariantClear(&role);
     VARIANT state{};
     if (object->get_accState(child, &state) == S_OK && state.vt == VT_I4)
         node.invisible = (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
@@ -110,7 +103,7 @@ std::string TreeText(const std::vector<AccessibleNode>& tree)
 {
     std::string text;
     for (const AccessibleNode& node : tree) {
-        text += std::string(static_cast<std::size_t>(node.depth) * 2, ' ') + node.role + " \"" + node.name + "\"";
+        text += std::string(static_cast<std::size_t>(node.depth) * 2, ' ') + "\"" + node.name + "\"";
         if (!node.value.empty())
             text += " = \"" + node.value + "\"";
         if (node.invisible)

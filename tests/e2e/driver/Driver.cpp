@@ -1,6 +1,9 @@
 #include "driver/Driver.h"
 
+#include "win/GdiPlusSession.h"
+#include "win/ImageFiles.h"
 #include "win/KnownFolders.h"
+#include "win/WideText.h"
 
 #include <dlgs.h>
 // gdiplus.h needs the COM property types that WIN32_LEAN_AND_MEAN leaves out.
@@ -289,14 +292,10 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
 
 Picture DecodeImage(const std::string& path)
 {
-    static const bool started = [] {
-        ULONG_PTR token = 0;
-        Gdiplus::GdiplusStartupInput input;
-        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    }();
+    static const GdiPlusSession gdiPlus;
     Picture picture;
     Gdiplus::Bitmap bitmap(std::wstring(path.begin(), path.end()).c_str());
-    if (!started || bitmap.GetLastStatus() != Gdiplus::Ok)
+    if (bitmap.GetLastStatus() != Gdiplus::Ok)
         return picture;
     for (UINT y = 0; y < bitmap.GetHeight(); ++y)
         for (UINT x = 0; x < bitmap.GetWidth(); ++x) {
@@ -315,18 +314,13 @@ bool Near(COLORREF pixel, COLORREF colour, int tolerance)
            std::abs(GetBValue(pixel) - GetBValue(colour)) <= tolerance;
 }
 
-std::string PlainBitmap(int width, int height, COLORREF colour)
+bool WritePlainJpeg(const std::string& path, int width, int height, COLORREF colour)
 {
-    const int row = (width * 3 + 3) / 4 * 4;
-    BITMAPFILEHEADER file{0x4D42, DWORD(54 + row * height), 0, 0, 54};
-    BITMAPINFOHEADER info{40, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const char bgr[3] = {char(GetBValue(colour)), char(GetGValue(colour)), char(GetRValue(colour))};
-    std::string pixels(row * height, '\0');
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.replace(y * row + x * 3, 3, bgr, 3);
-    return std::string(reinterpret_cast<char*>(&file), sizeof file) +
-           std::string(reinterpret_cast<char*>(&info), sizeof info) + pixels;
+    static const GdiPlusSession gdiPlus;
+    Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
+    Gdiplus::Graphics(&bitmap).Clear(Gdiplus::Color(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+    CLSID jpeg{};
+    return FindEncoder(L"image/jpeg", &jpeg) && SaveWithQuality100(bitmap, WideText(path), jpeg);
 }
 
 std::vector<int> ControlsOverDrawing(HWND dialog)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "profiles/ProfileFileReadings.h"
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -20,7 +22,7 @@ constexpr DWORD kWaitMs = 15000;  // how long a step may take before a test give
 extern const char* const kMainWindowCaption;
 extern const char* const kIntroductionCaption;
 
-// A file in the test executable's folder (Oracline.exe, oracline-cli.exe).
+// A file in the test executable's folder (Oracline.exe, the setup).
 std::string BesideTestExe(const std::string& name);
 // The program folder, where the setup puts the programs and the sign images
 // and where earlier versions kept every account's data.
@@ -152,9 +154,8 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted);
 // True when each channel is within `tolerance` of the colour.
 bool Near(COLORREF pixel, COLORREF colour, int tolerance);
 inline bool IsJpeg(const std::string& bytes) { return bytes.compare(0, 3, "\xFF\xD8\xFF") == 0; }
-// A 24-bit BMP of one colour; GDI+ reads a picture by its content, whatever
-// its name says.
-std::string PlainBitmap(int width, int height, COLORREF colour);
+// Saves a JPEG of one colour through the program's own encoder lookup.
+bool WritePlainJpeg(const std::string& path, int width, int height, COLORREF colour);
 
 // The controls of a dialog (buttons, pictures, lists) that lie over what the
 // dialog draws on itself, by control id; none when the layout holds. The
@@ -284,16 +285,14 @@ private:
     HWND window_ = nullptr;
 };
 
-// "YYYY-MM-DD".
-std::string IsoDate(int year, int month, int day);
-// The daily set as `oracline-cli daily` prints it; `ok` is false when the
-// tool printed nothing usable.
-struct CliDailySet {
-    std::string title;
-    int readings[5] = {};  // Emotional, Physical, Intellectual, Intuition, Fortune, raw
-    bool ok = false;
-};
-CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate);
+// The daily set the program's engine computes from the profile file on the
+// day: the caption and readings a window must show.
+inline DailyReadingSet DailySetOf(const std::string& profilePath, int year, int month, int day)
+{
+    DailyReadingSet set;
+    ComputeDailySet(profilePath, CivilDate{year, month, day}, set);
+    return set;
+}
 
 // Presses Email on a Daily Analysis whose report is not saved yet and saves
 // it as `path` through the Save As dialog the reminder leads to: what the
@@ -308,20 +307,20 @@ public:
 
     MainWindowSession& Main() { return main_; }
     DWORD ProcessId() const { return main_.ProcessId(); }
-    // Null when the window did not open with the caption oracline-cli gives.
+    // Null when the window did not open with the caption the engine gives.
     HWND Daily() const { return daily_; }
     const std::string& DailyTitle() const { return dailyTitle_; }
     const std::string& ProfilePath() const { return profilePath_; }
     // Presses E, P, B, I or F (kind 1 to 5) and waits for the hourly window
-    // with the title oracline-cli gives; null when it does not appear.
+    // with the title the engine gives; null when it does not appear.
     HWND OpenHourly(int kind);
-    // The caption oracline-cli gives the profile on another day.
-    std::string TitleOn(int year, int month, int day) const;
+    // The caption the engine gives the profile on another day.
+    std::string TitleOn(int year, int month, int day) const { return DailySetOf(profilePath_, year, month, day).Title; }
 
 private:
     MainWindowSession main_;
     std::string profilePath_;
-    std::string isoDate_;
+    CivilDate date_;
     HWND daily_ = nullptr;
     std::string dailyTitle_;
 };
@@ -360,8 +359,6 @@ bool AnswerPrintDialog(DWORD processId, int button = IDOK);
 // per call of MAPISendMail; wine-run.sh sets WINEDLLOVERRIDES to
 // "mapi32=n,b" so that it is loaded.
 constexpr const char* kMailRecordPath = "C:\\oracline-mail.txt";
-// Where the program must take its mail library from.
-std::string SystemMailLibrary();
 // Every call recorded, oldest first, each as the lines the library wrote for
 // it after "MAPISendMail".
 std::vector<std::string> ReadMailRecord();
@@ -411,13 +408,12 @@ bool CreateJob(const std::string& name, const std::string& application, const st
 // through the system's accessibility interface from another process.
 struct AccessibleNode {
     int depth = 0;
-    std::string role;
     std::string name;
     std::string value;
     bool invisible = false;
 };
 std::vector<AccessibleNode> AccessibleTree(HWND window);
-// One line per element, indented by depth: role "name" = "value".
+// One line per element, indented by depth: "name" = "value".
 std::string TreeText(const std::vector<AccessibleNode>& tree);
 
 } // namespace e2e

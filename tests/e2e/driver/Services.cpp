@@ -3,6 +3,8 @@
 // Scheduler's jobs "Daily Analysis Report...".
 #include "driver/Driver.h"
 
+#include "schedule/win/LegacyTaskJob.h"
+#include "win/SystemFolder.h"
 #include "win/WideText.h"
 
 #include <mstask.h>
@@ -52,32 +54,17 @@ std::string TriggersOf(ITask* task)
     WORD count = 0;
     task->GetTriggerCount(&count);
     for (WORD i = 0; i < count; ++i) {
-        ITaskTrigger* trigger = nullptr;
+        ComRef<ITaskTrigger> trigger;
         TASK_TRIGGER t{};
         t.cbTriggerSize = sizeof t;
-        if (FAILED(task->GetTrigger(i, &trigger)))
+        if (FAILED(task->GetTrigger(i, trigger.Out())) || FAILED(trigger->GetTrigger(&t)))
             continue;
-        trigger->GetTrigger(&t);
-        trigger->Release();
         char line[96];
         std::snprintf(line, sizeof line, "%04d-%02d-%02d type %d every %d at %d:%02d;", t.wBeginYear, t.wBeginMonth,
                       t.wBeginDay, t.TriggerType, t.Type.Daily.DaysInterval, t.wStartHour, t.wStartMinute);
         text += line;
     }
     return text;
-}
-
-// Calls `use` with the scheduler, inside COM.
-template <typename Use> void WithScheduler(Use use)
-{
-    CoInitialize(nullptr);
-    ITaskScheduler* scheduler = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                   reinterpret_cast<void**>(&scheduler)))) {
-        use(*scheduler);
-        scheduler->Release();
-    }
-    CoUninitialize();
 }
 
 // The names in `folder` that begin with the job's name and end in `suffix`,
@@ -92,8 +79,6 @@ std::vector<std::string> JobFiles(const std::string& folder, const std::string& 
     std::sort(names.begin(), names.end());
     return names;
 }
-
-std::vector<std::string> JobNames() { return JobFiles(kTasks, ".job"); }
 
 } // namespace
 
@@ -195,26 +180,19 @@ std::string MailItem(const std::string& mail, const std::string& item)
     return mail.substr(start, mail.find('\n', start) - start);
 }
 
-std::string SystemMailLibrary()
-{
-    char system[MAX_PATH] = {};
-    GetSystemDirectoryA(system, MAX_PATH);
-    return std::string(system) + "\\mapi32.dll";
-}
-
 void RegisterTestMailProgram(bool registered)
 {
     const std::string program = registered ? "Oracline Test Mail" : "Native Mail Client";
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(),
                     static_cast<DWORD>(program.size() + 1));
-    const std::string library = SystemMailLibrary();
+    const std::string library = SystemFilePath("mapi32.dll");
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail\\Oracline Test Mail", "DLLPath", REG_SZ,
                     library.c_str(), static_cast<DWORD>(library.size() + 1));
 }
 
 void PrepareMailRecord()
 {
-    CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemMailLibrary().c_str(), FALSE);
+    CopyFileA(BesideTestExe("mapi32.dll").c_str(), SystemFilePath("mapi32.dll").c_str(), FALSE);
     RegisterTestMailProgram(true);
     DeleteFileA(kMailRecordPath);
     for (int i = 1; DeleteFileA(AttachmentCopy(i).c_str()); ++i) {}
@@ -235,17 +213,20 @@ std::string FlagsOf(ITask* task)
 std::vector<std::string> ScheduledJobs()
 {
     std::vector<std::string> jobs;
-    WithScheduler([&](ITaskScheduler& scheduler) {
-        for (const std::string& name : JobNames()) {
-            ITask* task = nullptr;
-            if (FAILED(scheduler.Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(&task))))
-                continue;
-            jobs.push_back(name + "|" + TaskText(task, &ITask::GetApplicationName) + "|" +
-                           TaskText(task, &ITask::GetWorkingDirectory) + "|" + TaskText(task, &ITask::GetParameters) +
-                           "|" + FlagsOf(task) + "|" + TriggersOf(task));
-            task->Release();
-        }
-    });
+    const ComScope com;
+    ComRef<ITaskScheduler> scheduler;
+    if (FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                scheduler.OutVoid())))
+        return jobs;
+    for (const std::string& name : JobFiles(kTasks, ".job")) {
+        ComRef<ITask> task;
+        if (FAILED(scheduler->Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(task.Out()))))
+            continue;
+        jobs.push_back(name + "|" + TaskText(task.Get(), &ITask::GetApplicationName) + "|" +
+                       TaskText(task.Get(), &ITask::GetWorkingDirectory) + "|" +
+                       TaskText(task.Get(), &ITask::GetParameters) + "|" + FlagsOf(task.Get()) + "|" +
+                       TriggersOf(task.Get()));
+    }
     return jobs;
 }
 
@@ -267,7 +248,7 @@ std::string AccountJobName()
 
 void RemoveScheduledJobs()
 {
-    for (const std::string& name : JobNames())
+    for (const std::string& name : JobFiles(kTasks, ".job"))
         DeleteFileA((kTasks + name + ".job").c_str());
     for (const std::string& name : TaskServiceJobs())
         DeleteFileA((kTaskServiceStore + name).c_str());
@@ -278,33 +259,10 @@ std::vector<std::string> TaskServiceJobs() { return JobFiles(kTaskServiceStore, 
 bool CreateJob(const std::string& name, const std::string& application, const std::string& workingDirectory,
                const std::string& parameters, int hour, int minute)
 {
-    bool saved = false;
-    WithScheduler([&](ITaskScheduler& scheduler) {
-        ITask* task = nullptr;
-        if (FAILED(scheduler.NewWorkItem(WideText(name).c_str(), CLSID_CTask, IID_ITask,
-                                         reinterpret_cast<IUnknown**>(&task))))
-            return;
-        task->SetApplicationName(WideText(application).c_str());
-        task->SetWorkingDirectory(WideText(workingDirectory).c_str());
-        task->SetParameters(WideText(parameters).c_str());
-        WORD index = 0;
-        ITaskTrigger* trigger = nullptr;
-        if (SUCCEEDED(task->CreateTrigger(&index, &trigger))) {
-            TASK_TRIGGER daily{};
-            daily.cbTriggerSize = sizeof daily, daily.wBeginYear = 2020, daily.wBeginMonth = daily.wBeginDay = 1;
-            daily.wStartHour = static_cast<WORD>(hour), daily.wStartMinute = static_cast<WORD>(minute);
-            daily.TriggerType = TASK_TIME_TRIGGER_DAILY, daily.Type.Daily.DaysInterval = 1;
-            trigger->SetTrigger(&daily);
-            trigger->Release();
-        }
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(task->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            saved = SUCCEEDED(file->Save(nullptr, TRUE));
-            file->Release();
-        }
-        task->Release();
-    });
-    return saved;
+    // Saved through the program's own 1.0 job, as earlier versions saved theirs.
+    const DailyJob job{application, parameters, workingDirectory, {2020, 1, 1}, hour, minute};
+    LegacyTaskJob task(LegacyTaskJob::Job::New, WideText(name));
+    return task.Describe(job) && task.SetDailyTrigger(job);
 }
 
 bool TrustTestAuthority()

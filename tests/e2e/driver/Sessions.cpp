@@ -1,5 +1,5 @@
 // The program's own windows as the tests drive them: the main window and its
-// profile list, the Daily Analysis and hourly windows, and what oracline-cli
+// profile list, the Daily Analysis and hourly windows, and what the engine
 // says they should show.
 #include "driver/Driver.h"
 
@@ -8,10 +8,7 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 namespace e2e {
 
@@ -62,16 +59,6 @@ void Click(HWND list, LPARAM position, WPARAM keys = 0)
 {
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, position);
     PostMessageA(list, WM_LBUTTONUP, keys, position);
-}
-
-// The lines oracline-cli printed, without their CRs.
-std::vector<std::string> CliLines(const std::string& arguments)
-{
-    std::istringstream output(OutputOf("\"" + BesideTestExe("oracline-cli.exe") + "\" " + arguments));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(output, line);)
-        lines.push_back(!line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line);
-    return lines;
 }
 
 } // namespace
@@ -204,30 +191,6 @@ bool MainWindowSession::Close()
     return run_->WaitForExit();
 }
 
-std::string IsoDate(int year, int month, int day)
-{
-    char iso[16];
-    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, day);
-    return iso;
-}
-
-CliDailySet CliDaily(const std::string& profilePath, const std::string& isoDate)
-{
-    CliDailySet set;
-    const std::vector<std::string> lines = CliLines("daily \"" + profilePath + "\" " + isoDate);
-    if (lines.size() < 6)
-        return set;
-    set.title = lines[0];
-    for (int i = 0; i < 5; ++i) {
-        const size_t colon = lines[i + 1].find(": ");
-        if (colon == std::string::npos)
-            return set;
-        set.readings[i] = std::atoi(lines[i + 1].c_str() + colon + 2);
-    }
-    set.ok = true;
-    return set;
-}
-
 std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& path)
 {
     PressButton(daily, IDC_DAILY_EMAIL);
@@ -238,7 +201,7 @@ std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& pat
 
 DailySession::DailySession(const TestProfile& profile, int year, int month, int day)
     : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"),
-      isoDate_(e2e::IsoDate(year, month, day))
+      date_{year, month, day}
 {
     // Analyze Day on the first row, with the date chosen in the main window.
     const std::string caption = TitleOn(year, month, day);
@@ -255,20 +218,14 @@ DailySession::DailySession(const TestProfile& profile, int year, int month, int 
     main_.Settle();
 }
 
-std::string DailySession::TitleOn(int year, int month, int day) const
-{
-    return CliDaily(profilePath_, e2e::IsoDate(year, month, day)).title;
-}
-
 HWND DailySession::OpenHourly(int kind)
 {
-    // `oracline-cli single` prints the reading, then the hourly window's title.
-    const std::vector<std::string> lines =
-        CliLines("single \"" + profilePath_ + "\" " + std::to_string(kind) + " " + isoDate_);
-    if (!daily_ || lines.size() < 2)
+    std::string title;
+    ComputeSingleReading(kind, profilePath_, date_, date_, title);
+    if (!daily_)
         return nullptr;
     PressButton(daily_, IDC_DAILY_EMOTIONAL - 1 + kind);
-    return WaitForDialog(ProcessId(), lines[1]);
+    return WaitForDialog(ProcessId(), title);
 }
 
 } // namespace e2e

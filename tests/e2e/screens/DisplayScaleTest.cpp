@@ -49,7 +49,7 @@ const int kBarCentres[5] = {185, 290, 400, 506, 620};
 // bars' base to its top): right at any scale. Every bar runs up from the base
 // of the Physical bar, the only red; texts above a bar may share its colour
 // but not its run.
-void ExpectBarsShow(HWND daily, const CliDailySet& day)
+void ExpectBarsShow(HWND daily, const DailyReadingSet& day)
 {
     const Picture shot = CaptureClient(daily);
     const RECT red = BoxOf(shot, [](COLORREF p) { return p == RGB(255, 0, 0); });
@@ -61,10 +61,11 @@ void ExpectBarsShow(HWND daily, const CliDailySet& day)
         return red.bottom + 1 - top;
     };
     const double down = runUp(static_cast<int>(130 * across), RGB(0, 0, 0)) / 298.0;
+    const int readings[5] = {day.Emotional, day.Physical, day.Intellectual, day.Intuition, day.Fortune};
     for (int bar = 0; bar < 5; ++bar)
         EXPECT_NEAR(runUp(static_cast<int>(kBarCentres[bar] * across), kBarColours[bar]),
-                    3 * day.readings[bar] * down, 2.5)
-            << "bar " << bar << " of " << day.title << ", scale " << across << " by " << down;
+                    3 * readings[bar] * down, 2.5)
+            << "bar " << bar << " of " << day.Title << ", scale " << across << " by " << down;
 }
 
 } // namespace
@@ -130,8 +131,8 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
                                                               {IDC_DAILY_NOW, 2005, 8, 31}};
     for (const auto& step : steps) {
         RealClick(Control(daily, step.button));
-        const CliDailySet shown = CliDaily(session.ProfilePath(), IsoDate(step.year, step.month, step.day));
-        ASSERT_TRUE(WaitForCaption(daily, shown.title));
+        const DailyReadingSet shown = DailySetOf(session.ProfilePath(), step.year, step.month, step.day);
+        ASSERT_TRUE(WaitForCaption(daily, shown.Title));
         ExpectBarsShow(daily, shown);
         if (step.button != IDC_DAILY_PREV_DAY)
             continue;

@@ -70,13 +70,12 @@ TEST(HighContrastOnScreen_1024x768x24, WindowsTakeTheSystemColoursAndTheListHead
         standing += std::abs(Brightness(p) - Brightness(face)) > 300;
     EXPECT_GT(standing, 20) << "header titles do not stand out from its face " << std::hex << face;
 
-    // The windows' ground is the system's (the pictures keep theirs); the
-    // report's text is the system's, its bars keep their hues.
+    // The windows' ground is the system's (the pictures keep theirs) and the
+    // report's bars keep their hues (which ink goes where is the contrast
+    // canvas's unit test).
     const Picture list = CaptureClient(Control(main, IDC_PROFILE_LIST));
     EXPECT_EQ(list.Pixel(list.Width() - 3, list.Height() - 3), RGB(0, 0, 0));
     const Picture report = CaptureClient(session.Daily());
     EXPECT_EQ(report.Pixel(2, 2), RGB(0, 0, 0));
-    EXPECT_GT(report.Count(RGB(255, 255, 255)), 500);
     EXPECT_GT(report.Count(RGB(255, 0, 0)), 500);
-    EXPECT_GT(report.Count(RGB(0, 0, 0)), report.Width() * report.Height() / 2);
 }
