@@ -37,14 +37,14 @@ class Accessibility : public SharedSession<Accessibility, DailySession> {
 protected:
     static void SetUpTestSuite()
     {
-        session_ = new DailySession(kJane, 2005, 9, 12);
+        session_ = new DailySession(kJane, {2005, 9, 12});
     }
     void SetUp() override
     {
         ASSERT_TRUE(daily = session_->Daily());
     }
     HWND daily = nullptr;
-    const DailyReadingSet set = DailySetOf(session_->ProfilePath(), 2005, 9, 12);
+    const DailyReadingSet set = DailySetOf(session_->ProfilePath(), {2005, 9, 12});
 };
 
 // The window's own title and a reading with the value the bars show (the
@@ -62,8 +62,8 @@ TEST_F(Accessibility, TheReportReadsItsTitleReadingsAndLinesAndFollowsTheDay)
         return node.invisible && node.name.empty();
     }), 10);
     PressButton(daily, IDC_DAILY_NEXT_DAY);
-    ASSERT_TRUE(WaitForCaption(daily, session_->TitleOn(2005, 9, 13)));
-    EXPECT_TRUE(Holds(AccessibleTree(daily), session_->TitleOn(2005, 9, 13)));
+    ASSERT_TRUE(WaitForCaption(daily, session_->TitleOn({2005, 9, 13})));
+    EXPECT_TRUE(Holds(AccessibleTree(daily), session_->TitleOn({2005, 9, 13})));
     PressButton(daily, IDC_DAILY_NOW);
     ASSERT_TRUE(WaitForCaption(daily, session_->DailyTitle()));
 }

@@ -64,7 +64,7 @@ protected:
     {
         printer_ = InstallTestPrinter();
         PrepareMailRecord();
-        session_ = new DailySession(kJane, 2005, 8, 31);
+        session_ = new DailySession(kJane, {2005, 8, 31});
     }
     void SetUp() override
     {
@@ -89,7 +89,7 @@ TEST_F(DailyAnalysis, TheSuperstitionFollowsTheDayAndItsPrintLinkTakesTheKeys)
 {
     ShowOpeningDay();
     PressButton(window, IDC_DAILY_NEXT_DAY);
-    ASSERT_TRUE(WaitForCaption(window, session_->TitleOn(2005, 9, 1))) << TextOf(window);
+    ASSERT_TRUE(WaitForCaption(window, session_->TitleOn({2005, 9, 1}))) << TextOf(window);
     // The window shows what the navigation rules (unit-tested) decide.
     EXPECT_EQ(ButtonStates(window), "pw------Srmsx");
     // The superstition follows the day shown: September 1 has the kiss saying.
@@ -244,7 +244,7 @@ TEST_F(DailyAnalysis, TheMonthlyOutlookDrawsSavesAndChoosesADay)
     PressKey(outlook, VK_RIGHT);
     PressKey(outlook, VK_RETURN);
     EXPECT_TRUE(WaitUntilGone(outlook));
-    EXPECT_TRUE(WaitForCaption(window, session_->TitleOn(2005, 9, 1))) << TextOf(window);
+    EXPECT_TRUE(WaitForCaption(window, session_->TitleOn({2005, 9, 1}))) << TextOf(window);
 }
 
 TEST_F(DailyAnalysis, SavingOverAHeldFileFailsAndEmailSavesFirst)

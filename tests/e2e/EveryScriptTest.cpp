@@ -77,13 +77,13 @@ TEST(EveryScript, TypedNamesNameTheFilesTheCaptionsAndReachTheMailAsTyped)
         rows += "[" + name + "|" + name + "]";
     }
     EXPECT_EQ(Rows(first.List()), rows);
-    ASSERT_TRUE(first.ChooseDate(2026, 3, 1));
+    ASSERT_TRUE(first.ChooseDate({2026, 3, 1}));
     for (int row = 0; row <= 4; ++row) {
         const std::string name = first.List().CellText(row, 0), description = first.List().CellText(row, 1);
         first.List().ClickRow(row);
         first.Settle();
         first.Press(IDOK);
-        const std::string caption = DailySetOf(DataDirectory() + description + ".ini", 2026, 3, 1).Title;
+        const std::string caption = DailySetOf(DataDirectory() + description + ".ini", {2026, 3, 1}).Title;
         EXPECT_NE(caption.find("  - " + name + " -  "), std::string::npos) << caption;
         HWND daily = WaitForDialog(first.ProcessId(), caption);
         ASSERT_TRUE(daily) << caption;

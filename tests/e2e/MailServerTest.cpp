@@ -127,7 +127,7 @@ protected:
     {
         CredDeleteW(kCredential, CRED_TYPE_GENERIC, 0);
         RegisterTestMailProgram(false);
-        session_ = new DailySession(kJane, 2005, 9, 12);
+        session_ = new DailySession(kJane, {2005, 9, 12});
     }
     void SetUp() override
     {

@@ -158,7 +158,7 @@ TEST_F(MainWindowTasks, ADateListKeepsTheFocusForKeysAndHandsItToTheTipsButtonAf
     EXPECT_EQ(Shown(IDC_YEAR), std::to_string(today.wYear + 1));
     EXPECT_EQ(session_->FocusedControlId(), IDC_YEAR);
     session_->List().ClickRow(0);
-    ASSERT_TRUE(session_->ChooseDate(2004, 4, 30));
+    ASSERT_TRUE(session_->ChooseDate({2004, 4, 30}));
     EXPECT_EQ(session_->FocusedControlId(), IDC_DREAMS);
 }
 
@@ -184,11 +184,11 @@ TEST_F(MainWindowTasks, ASecondStartBringsThisWindowToTheFrontAndEnds)
 TEST_F(MainWindowTasks, TheTasksTakeTheDayTheListsShowAndNoneBeforeTheBirthDate)
 {
     ASSERT_EQ(session_->List().SelectedRows(), std::vector<int>{0});
-    ASSERT_TRUE(session_->ChooseDate(1990, 5, 3));
+    ASSERT_TRUE(session_->ChooseDate({1990, 5, 3}));
     session_->Press(IDOK);
     EXPECT_EQ(AnswerMessage(session_->ProcessId()), "You can't analyze a date before your birth date.     ");
     // Day 31, then a month of 30: the lists show, and the tasks take, its last day.
-    ASSERT_TRUE(session_->ChooseDate(1990, 5, 31) && ComboDriver(session_->Window(), IDC_MONTH).ChooseText("6"));
+    ASSERT_TRUE(session_->ChooseDate({1990, 5, 31}) && ComboDriver(session_->Window(), IDC_MONTH).ChooseText("6"));
     EXPECT_EQ(Shown(IDC_DAY), "30");
     const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "},
                                                  {IDC_DREAMS, " Dream Interpretation"}};

@@ -265,7 +265,7 @@ public:
 
     ListViewDriver List() const;
     // Chooses the date in the three lists, year first; false when one lacks it.
-    bool ChooseDate(int year, int month, int day) const;
+    bool ChooseDate(const CivilDate& date) const;
     void Press(int controlId) const { PressButton(window_, controlId); }
     // One letter per task button that acts, in window order: Add, Edit,
     // Delete, analYze, Schedule, Open report, Companion, dReams, Help;
@@ -287,10 +287,10 @@ private:
 
 // The daily set the program's engine computes from the profile file on the
 // day: the caption and readings a window must show.
-inline DailyReadingSet DailySetOf(const std::string& profilePath, int year, int month, int day)
+inline DailyReadingSet DailySetOf(const std::string& profilePath, const CivilDate& date)
 {
     DailyReadingSet set;
-    ComputeDailySet(profilePath, CivilDate{year, month, day}, set);
+    ComputeDailySetOfFile(profilePath, date, set);
     return set;
 }
 
@@ -303,7 +303,7 @@ std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& pat
 // window, from which the hourly windows and printing start.
 class DailySession {
 public:
-    DailySession(const TestProfile& profile, int year, int month, int day);
+    DailySession(const TestProfile& profile, const CivilDate& date);
 
     MainWindowSession& Main() { return main_; }
     DWORD ProcessId() const { return main_.ProcessId(); }
@@ -315,7 +315,7 @@ public:
     // with the title the engine gives; null when it does not appear.
     HWND OpenHourly(int kind);
     // The caption the engine gives the profile on another day.
-    std::string TitleOn(int year, int month, int day) const { return DailySetOf(profilePath_, year, month, day).Title; }
+    std::string TitleOn(const CivilDate& date) const { return DailySetOf(profilePath_, date).Title; }
 
 private:
     MainWindowSession main_;

@@ -153,11 +153,11 @@ HWND MainWindowSession::WaitForMainWindow()
 
 ListViewDriver MainWindowSession::List() const { return ListViewDriver(GetDlgItem(window_, IDC_PROFILE_LIST)); }
 
-bool MainWindowSession::ChooseDate(int year, int month, int day) const
+bool MainWindowSession::ChooseDate(const CivilDate& date) const
 {
-    return ComboDriver(window_, IDC_YEAR).ChooseText(std::to_string(year)) &&
-           ComboDriver(window_, IDC_MONTH).ChooseText(std::to_string(month)) &&
-           ComboDriver(window_, IDC_DAY).ChooseText(std::to_string(day));
+    return ComboDriver(window_, IDC_YEAR).ChooseText(std::to_string(date.year)) &&
+           ComboDriver(window_, IDC_MONTH).ChooseText(std::to_string(date.month)) &&
+           ComboDriver(window_, IDC_DAY).ChooseText(std::to_string(date.day));
 }
 
 std::string MainWindowSession::EnabledButtons() const
@@ -199,17 +199,16 @@ std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& pat
     return reminder + "|" + AnswerMessage(processId);
 }
 
-DailySession::DailySession(const TestProfile& profile, int year, int month, int day)
-    : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"),
-      date_{year, month, day}
+DailySession::DailySession(const TestProfile& profile, const CivilDate& date)
+    : main_(DataFilesFor({profile})), profilePath_(DataDirectory() + profile.description + ".ini"), date_(date)
 {
     // Analyze Day on the first row, with the date chosen in the main window.
-    const std::string caption = TitleOn(year, month, day);
+    const std::string caption = TitleOn(date);
     if (!main_.Window() || caption.empty())
         return;
     main_.List().ClickRow(0);
     main_.Settle();
-    if (!main_.ChooseDate(year, month, day))
+    if (!main_.ChooseDate(date))
         return;
     main_.Press(IDOK);
     daily_ = WaitForDialog(ProcessId(), caption);

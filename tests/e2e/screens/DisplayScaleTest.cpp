@@ -77,7 +77,7 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
 
-    DailySession session(kJane, 2005, 8, 31);
+    DailySession session(kJane, {2005, 8, 31});
     HWND daily = session.Daily();
     ASSERT_TRUE(daily);
     std::vector<long> now;
@@ -127,11 +127,11 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
     }
 
     // Prev Day and Now each disable themselves once pressed.
-    const struct { int button, year, month, day; } steps[] = {{IDC_DAILY_PREV_DAY, 2005, 8, 30},
-                                                              {IDC_DAILY_NOW, 2005, 8, 31}};
+    const struct { int button; CivilDate day; } steps[] = {{IDC_DAILY_PREV_DAY, {2005, 8, 30}},
+                                                           {IDC_DAILY_NOW, {2005, 8, 31}}};
     for (const auto& step : steps) {
         RealClick(Control(daily, step.button));
-        const DailyReadingSet shown = DailySetOf(session.ProfilePath(), step.year, step.month, step.day);
+        const DailyReadingSet shown = DailySetOf(session.ProfilePath(), step.day);
         ASSERT_TRUE(WaitForCaption(daily, shown.Title));
         ExpectBarsShow(daily, shown);
         if (step.button != IDC_DAILY_PREV_DAY)

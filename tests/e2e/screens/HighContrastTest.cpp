@@ -55,7 +55,7 @@ TEST(HighContrastOnScreen_1024x768x24, WindowsTakeTheSystemColoursAndTheListHead
 {
     HighContrastBlack contrast;
 
-    DailySession session(kJane, 2005, 8, 31);
+    DailySession session(kJane, {2005, 8, 31});
     HWND main = session.Main().Window();
     ASSERT_TRUE(main);
     HWND header = reinterpret_cast<HWND>(SendMessageA(Control(main, IDC_PROFILE_LIST), LVM_GETHEADER, 0, 0));

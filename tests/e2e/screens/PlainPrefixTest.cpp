@@ -23,7 +23,7 @@ TEST(PlainPrefix, ClosingTheIntroductionLeavesTheMainWindowWithItsQuickTip)
 
 TEST(PlainPrefix, NoControlLiesOverTheDailyReport)
 {
-    DailySession session({"Jane Doe", "Me", 3, 2, 1950}, 2005, 8, 31);
+    DailySession session({"Jane Doe", "Me", 3, 2, 1950}, {2005, 8, 31});
     ASSERT_TRUE(session.Daily());
     EXPECT_EQ(ControlsOverDrawing(session.Daily()), std::vector<int>{});
 }
