@@ -15,10 +15,12 @@ input the program never produces are listed there as latent, apart from both.
     tools/mutate.py src/mail              one folder's portable files
     tools/mutate.py src/base/Calendar.cpp only these files
     tools/mutate.py --list                the changes, without building
+    tools/mutate.py --all --report        the table so far, without building
     tools/mutate.py --worker 1 src/mail   beside a running check, on other files
 
 Each verdict is kept in build/mutate/verdicts.tsv beside a fingerprint of
-the changed file: while that file stays as it was, a change the tests killed
+the changed file's code (its comments and blank lines left out): while that
+code stays as it was, a change the tests killed
 is not run again, so a whole run can span sittings and other work can go on
 between them. A change that survived is always run again (a test may have
 been added since). A kill stays counted after the tests that made it are
@@ -211,8 +213,11 @@ def read_equivalents():
 
 
 def file_fingerprint(path):
-    """Tells apart the versions of a changed file a verdict was reached on."""
-    return hashlib.sha1(open(os.path.join(ROOT, path), "rb").read()).hexdigest()[:16]
+    """Tells apart the versions of a changed file a verdict was reached on;
+    a comment or blank changed alone keeps them."""
+    text = open(os.path.join(ROOT, path), "rb").read()
+    code = b"\n".join(re.sub(rb"(^|\s)//.*", b"", line).strip() for line in text.splitlines())
+    return hashlib.sha1(re.sub(rb"\n+", b"\n", code)).hexdigest()[:16]
 
 
 def read_verdicts(path):
@@ -333,6 +338,8 @@ def main():
                         help="files or folders to change (default: the engine and the calendars)")
     parser.add_argument("--all", action="store_true", help="every portable folder of src/ (all but win/ and res/)")
     parser.add_argument("--list", action="store_true", help="list the changes and stop")
+    parser.add_argument("--report", action="store_true",
+                        help="the table from the verdicts kept for the files as they are, without running")
     parser.add_argument("--fresh", action="store_true", help="judge every change anew, not only those not judged yet")
     parser.add_argument("--worker", type=int, default=0,
                         help="run beside another check: its own copy and builds in build/mutate/worker-N, "
@@ -354,6 +361,8 @@ def main():
             print(m)
         print("%d changes" % len(mutants))
         return 0
+    if args.report:
+        return report(mutants, read_verdicts(VERDICTS), read_equivalents(), files)
 
     for s in (signal.SIGINT, signal.SIGTERM, signal.SIGHUP):
         signal.signal(s, on_signal)

@@ -43,7 +43,7 @@ struct PrintSize {
 // the aspect ratio. The image must be at least 1 x 1.
 PrintSize FitToPage(int imageWidth, int imageHeight, float pageWidth, float pageHeight);
 
-// 1.0 at 100 percent, else percent x 0.01.
+// percent x 0.01, which is exactly 1 at 100 percent.
 float ResizeFactor(int resizePercent);
 
 // Copies of width x height laid over the printable area 0.03 inch apart, in
