@@ -260,6 +260,11 @@ Picture CaptureClient(HWND window)
     POINT origin{0, 0};
     if (!GetClientRect(window, &area) || area.right <= 0 || area.bottom <= 0 || !ClientToScreen(window, &origin))
         return shot;
+    // What the program has yet to paint would be read from whatever lies
+    // beneath: let it finish the message at hand, then paint what it made
+    // invalid.
+    SendWithin(window, WM_NULL, 0, 0);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
