@@ -400,6 +400,8 @@ TEST(DeliveryLog, FieldsStayFields)
         ASSERT_TRUE(read) << c.line;
         EXPECT_EQ(FormatDeliveryLogLine(*read), c.line);
     }
+    // Kept below the 499 characters the line reader would cut.
+    EXPECT_EQ(FormatDeliveryLogLine({"t", "J.ini", "j@x.org", "f", std::string(600, 'x')}).size(), 498u);
     for (const char* unwritten : {"a, b, c, d", "a, b, c, d, e, f", "a, \"b, c, d, e", "a, \"b\"x, c, d, e", ""})
         EXPECT_FALSE(ParseDeliveryLogLine(unwritten)) << unwritten;
 }
