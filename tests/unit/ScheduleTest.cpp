@@ -496,4 +496,6 @@ TEST(DeliveryNotice, FailedOrMissedOnceWithTheReason)
     ASSERT_TRUE(WriteReportedDelivery(data.dir(), refused));
     EXPECT_EQ(ReadReportedDelivery(data.dir()), refused);
     EXPECT_FALSE(DeliveryNoticeFor(refused, "", ReadReportedDelivery(data.dir())));
+    data.Write("reported.txt", "first\nsecond\n");  // only the first line is the key
+    EXPECT_EQ(ReadReportedDelivery(data.dir()), "first");
 }
