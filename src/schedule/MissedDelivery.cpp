@@ -30,9 +30,8 @@ bool operator<(const LocalMinute& a, const LocalMinute& b)
 std::optional<LocalMinute> ParseLogTime(const std::string& line)
 {
     LocalMinute time;
-    char after = 0;
-    if (std::sscanf(line.c_str(), "%4d-%2d-%2d %2d:%2d%c", &time.date.year, &time.date.month, &time.date.day,
-                    &time.hour, &time.minute, &after) < 5 ||
+    if (std::sscanf(line.c_str(), "%4d-%2d-%2d %2d:%2d", &time.date.year, &time.date.month, &time.date.day,
+                    &time.hour, &time.minute) < 5 ||
         time.date.month < 1 || time.date.month > 12 || time.date.day < 1 ||
         time.date.day > RealDaysInMonth(time.date.month, time.date.year) || time.hour > 23 || time.minute > 59 ||
         time.hour < 0 || time.minute < 0)

@@ -439,6 +439,9 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     // January's runs count too.
     EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven,
                                  {{2027, 1, 2}, 7, 59}), "");
+    // A delivery due late in the evening is missed that evening.
+    EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {22, 40}, {{2026, 12, 5}, 23, 39}), "");
+    EXPECT_NE(MissedDeliveryText(std::nullopt, saved, {22, 40}, {{2026, 12, 5}, 23, 40}), "");
     // The grace runs past midnight.
     const struct { int minute; LocalMinute before; const char* due; } lateInTheDay[] = {
         {0, {{2026, 12, 5}, 23, 59}, "23:00"}, {23, {{2026, 12, 6}, 0, 22}, "23:23"}, {59, {{2026, 12, 6}, 0, 58}, "23:59"},
