@@ -454,8 +454,10 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     }
     for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00",
                                  "2026-02-29 07:00", "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00",
-                                 "2026-12-05 07:-1"})
+                                 "2026-12-05 07:-1", "2026-12-05 07"})
         EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
+    for (const char* time : {"2026-12-05 23:59", "2024-02-29 00:00, J.ini, j@x.org, plain text, sent"})
+        EXPECT_TRUE(ParseLogTime(time)) << time;
 }
 
 } // namespace
