@@ -24,7 +24,7 @@ bool IsDeviceName(const std::string& description)
         return false;
     // The superscripts one, two and three count as digits here.
     const std::string digit = base.substr(3);
-    return (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') || digit == "\u00B9" || digit == "\u00B2" ||
+    return (digit.size() == 1 && digit >= "1" && digit <= "9") || digit == "\u00B9" || digit == "\u00B2" ||
            digit == "\u00B3";
 }
 

@@ -396,7 +396,7 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
     // Devices (with the superscript digits), the program's own files in any
     // letter case, and what passes: letters of any script among them.
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {
-        {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM\u00B9", "lpt\u00B2", "Com\u00B3.txt", "CONIN$", "conout$.x"}},
+        {kDescriptionDevice, {"con", "COM1", "lpt1.x", "nul ", "COM9", "LPT9", "COM\u00B9", "lpt\u00B2", "Com\u00B3.txt", "CONIN$", "conout$.x"}},
         {kDescriptionOwnFile, {"oc", "OC", "Contacts", "CONTACTS", "Mail"}},
         {"", {"My Work", " padded ", "CONsole", "M\u00FCller", "a.b", "NULL", "COM0", "COM\u00B4", "COM\u00B9\u00B9", "oc ",
               "oc.ini", "contacts list", "CONIN", "Zo\u00EB N\u00FA\u00F1ez", "\u0141ukasz \u017B\u00F3\u0142\u0107",

@@ -70,6 +70,11 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     };
     for (const auto& c : named)
         EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
+    // The file name counts only when a dot stands among its last four places.
+    const std::pair<const char*, const char*> names[] = {{"C:\\x\\J.ini", "J.ini"}, {"C:\\x\\J.ab", "J.ab"},
+        {"C:\\x\\J.a", "J.a"}, {"C:\\x\\Jane", ""}, {"a.bc", "a.bc"}, {"abcd", ""}, {"abc", "abc"}, {"", ""}};
+    for (const auto& [path, name] : names)
+        EXPECT_EQ(ScheduledFileName(path), name) << path;
 }
 
 TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
