@@ -66,8 +66,6 @@ void RemoveScheduleRecord(const std::string& recordPath)
 std::string ScheduledFileName(const std::string& path)
 {
     const size_t n = path.size();
-    if (n == 0)
-        return "";
     if (n >= 4 && path[n - 4] != '.' && path[n - 3] != '.' && path[n - 2] != '.')
         return "";
     return FileNameOf(path, PathSeparators::backslash);

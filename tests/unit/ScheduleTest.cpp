@@ -70,9 +70,12 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     };
     for (const auto& c : named)
         EXPECT_EQ(IsProfileScheduled(dir.Write("task.dtr", c.file), c.profile), c.scheduled) << c.file;
+    // A last line ended by a lone CR, as a record cut short on Windows.
+    EXPECT_TRUE(ReadScheduleRecordForDelivery(dir.Write("task.dtr", "Profile:C:\\x\\J.ini\nEmail:j@d\r"), record));
+    EXPECT_EQ(record.email, "j@d");
     // The file name counts only when a dot stands among its last four places.
     const std::pair<const char*, const char*> names[] = {{"C:\\x\\J.ini", "J.ini"}, {"C:\\x\\J.ab", "J.ab"},
-        {"C:\\x\\J.a", "J.a"}, {"C:\\x\\Jane", ""}, {"a.bc", "a.bc"}, {"abcd", ""}, {"abc", "abc"}, {"", ""}};
+        {"C:\\x\\J.a", "J.a"}, {"C:\\x\\Jane", ""}, {"a.bc", "a.bc"}, {"abcd", ""}, {"abc", "abc"}, {"a", "a"}, {"", ""}};
     for (const auto& [path, name] : names)
         EXPECT_EQ(ScheduledFileName(path), name) << path;
 }
