@@ -23,7 +23,7 @@ the changed file's code (its comments and blank lines left out): while that
 code stays as it was, a change the tests killed
 is not run again, so a whole run can span sittings and other work can go on
 between them. A change that survived is always run again (a test may have
-been added since). A kill stays counted after the tests that made it are
+been added since), unless tools/mutate-equivalents.txt lists it. A kill stays counted after the tests that made it are
 deleted: run with --fresh after removing tests, and for the figures of a
 closing note.
 
@@ -377,11 +377,14 @@ def main():
     env = environment()
     log = open(os.path.join(WORK, "build.log"), "w")
     sync_tree()
+    # A change that passed and is listed with its reason is not run again
+    # either: no test can tell it apart, so a rerun only costs time.
+    listed = read_equivalents()
     earlier = {} if args.fresh else {k: v for k, v in read_verdicts(VERDICTS).items()
-                                     if v in ("killed", "sanitized", "unbuilt")}
+                                     if v in ("killed", "sanitized", "unbuilt") or (v == "passed" and k in listed)}
     todo = [m for m in mutants if m.key() not in earlier]
     if len(todo) < len(mutants):
-        print("%d of %d changes were killed on these files before (%s); they are not run again"
+        print("%d of %d changes were killed or listed on these files before (%s); they are not run again"
               % (len(mutants) - len(todo), len(mutants), VERDICTS), flush=True)
     fingerprints = {f: file_fingerprint(f) for f in files}
     record = open(VERDICTS, "a", encoding="utf-8")

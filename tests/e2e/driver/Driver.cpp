@@ -253,18 +253,15 @@ void RealClick(HWND window)
               std::to_string((frame.top + frame.bottom) / 2) + " click 1");
 }
 
-Picture CaptureClient(HWND window)
+namespace {
+
+Picture ReadScreenUnder(HWND window)
 {
     Picture shot;
     RECT area{};
     POINT origin{0, 0};
     if (!GetClientRect(window, &area) || area.right <= 0 || area.bottom <= 0 || !ClientToScreen(window, &origin))
         return shot;
-    // What the program has yet to paint would be read from whatever lies
-    // beneath: let it finish the message at hand, then paint what it made
-    // invalid.
-    SendWithin(window, WM_NULL, 0, 0);
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
@@ -281,6 +278,28 @@ Picture CaptureClient(HWND window)
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return shot;
+}
+
+} // namespace
+
+Picture CaptureClient(HWND window)
+{
+    // What the program has yet to paint would be read from whatever lies
+    // beneath: let it finish the message at hand and paint what it made
+    // invalid. Wine hands a painted window to the X server only once the
+    // program's thread is idle again, which on a busy machine can take a
+    // while: the screen is read until it holds still.
+    SendWithin(window, WM_NULL, 0, 0);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Picture shot = ReadScreenUnder(window);
+    for (int look = 0; look < 20; ++look) {
+        Sleep(150);
+        Picture again = ReadScreenUnder(window);
+        if (again.width == shot.width && again.pixels == shot.pixels)
+            break;
+        shot = std::move(again);
+    }
     return shot;
 }
 
