@@ -52,6 +52,10 @@ int DayCount(const CivilDate& from, const CivilDate& to)
 int RealDaysInMonth(int month, int year)
 {
     static const int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // Months come from files too (the delivery log); no day fits one that
+    // no calendar has.
+    if (month < 1 || month > 12)
+        return 0;
     const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
     return month == 2 && leapYear ? 29 : kLengths[month - 1];
 }

@@ -23,7 +23,7 @@ int DayCount(const CivilDate& from, const CivilDate& to);
 int DaysInMonth(int month, int year);
 
 // Days of a month (1 to 12) in the real calendar: of the century years only
-// every fourth is a leap year.
+// every fourth is a leap year. 0 for any other month.
 int RealDaysInMonth(int month, int year);
 
 // The real calendar's neighbours of a date. A day past the month's end (the

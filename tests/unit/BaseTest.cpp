@@ -161,6 +161,7 @@ TEST(DaysInMonth, AppliesTheMonthRuleToEveryYearFrom1900)
     for (int month = 1; month <= 12; ++month)
         EXPECT_EQ(std::make_pair(DaysInMonth(month, 2023), RealDaysInMonth(month, 2023)),
                   std::make_pair(lengths[month - 1], lengths[month - 1])) << month;
+    EXPECT_EQ(std::make_pair(RealDaysInMonth(0, 2023), RealDaysInMonth(13, 2024)), std::make_pair(0, 0));
 }
 
 // Stepping the shown day follows the wall calendar, century rule included,

@@ -385,7 +385,7 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
     const struct { std::string description, named; } characters[] = {
         {"a\\b", "\\"}, {"a:b", ":"}, {"a\"b", "\""}, {"a|b", "|"}, {"BOBSMI~1", "~"}, {"~", "~"},
         {"\u0414\u043C\u0438\u0442\u0440\u0438\u0439?", "?"}, {"\u738B/\u4F1F", "/"}, {"\u0141<", "<"},
-        {"tab\there", "a control character"}, {"line\nbreak", "a control character"}, {"del\x7f", "a control character"},
+        {"tab\there", "a control character"}, {"unit\x1f/", "a control character"}, {"del\x7f/", "a control character"},
         {"Zo\xEB", "a byte that is not a character"}, {"\xE7\x8E", "a byte that is not a character"},
     };
     for (const auto& c : characters)
