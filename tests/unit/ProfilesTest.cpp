@@ -406,7 +406,7 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
     for (const auto& refusal : refusals)
         for (const std::string& description : refusal.descriptions)
             EXPECT_EQ(Problem(description, "Sam"), refusal.message) << description;
-    for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe", "Zo\xEB"})
+    for (const char* bad : {"Jane Doe\nProfile:Bob", "Jane\rDoe", "Jane\tDoe", "Jane\x1f", "Jane\x7f", "Zo\xEB"})
         EXPECT_EQ(Problem("Work", bad), kNameNotStorable) << bad;
 }
 

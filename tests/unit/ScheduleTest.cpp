@@ -73,6 +73,11 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     // A last line ended by a lone CR, as a record cut short on Windows.
     EXPECT_TRUE(ReadScheduleRecordForDelivery(dir.Write("task.dtr", "Profile:C:\\x\\J.ini\nEmail:j@d\r"), record));
     EXPECT_EQ(record.email, "j@d");
+    // Only a record copied from an earlier version waits for Save.
+    EXPECT_EQ(std::make_tuple(AwaitsConfirmation(dir.Write("task.dtr", "Copied:C:\\old\nProfile:C:\\x\\J.ini\n")),
+                              AwaitsConfirmation(dir.Write("task.dtr", "Profile:C:\\x\\J.ini\n")),
+                              AwaitsConfirmation(dir.path("none.dtr"))),
+              std::make_tuple(true, false, false));
     // The file name counts only when a dot stands among its last four places.
     const std::pair<const char*, const char*> names[] = {{"C:\\x\\J.ini", "J.ini"}, {"C:\\x\\J.ab", "J.ab"},
         {"C:\\x\\J.a", "J.a"}, {"C:\\x\\Jane", ""}, {"a.bc", "a.bc"}, {"abcd", ""}, {"abc", "abc"}, {"a", "a"}, {"", ""}};
