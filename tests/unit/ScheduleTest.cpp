@@ -92,7 +92,7 @@ TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
     const struct { const char *stored, *shown; bool written = false; } cases[] = {
         {"7:5AM", "07:05", true}, {"14:3PM", "14:03", true}, {"12:0PM", "12:00", true}, {"11:59AM", "11:59", true},
         {"23:59PM", "23:59", true}, {"1:30 PM", "13:30"}, {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
-        {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"},
+        {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"}, {"007:05", "-"}, {"7:005AM", "-"}, {"/7:05", "-"},
     };
     for (const auto& c : cases) {
         const std::optional<ClockTime> time = ParseStoredTime(c.stored);
