@@ -267,6 +267,25 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     EXPECT_TRUE(WriteProfileIndex(dir.dir(), longest));
     longest.push_back(longest.back());
     EXPECT_FALSE(WriteProfileIndex(dir.dir(), longest));
+
+    // Rows that inherit a 100-letter name count in full, 143 bytes and their
+    // description each: a list of exactly 1 MiB is read whole, one byte more
+    // loses its last row.
+    for (const std::size_t over : {0, 1}) {
+        std::string file = "Profile:" + std::string(100, 'n') + "\n";
+        std::size_t rows = 0, left = kMaxDataFileBytes;
+        auto add = [&](const std::string& description) {
+            file += "Description:" + description + "\nAdjustment:Automatic\n";
+            left -= 143 + description.size(), ++rows;
+        };
+        while (left >= 2 * 144 + 150)
+            add("D" + std::to_string(rows));
+        const std::size_t rest = left - 2 * 144 + over;
+        add("X" + std::string(rest - std::min<std::size_t>(rest, 98), 'x'));
+        add("Y" + std::string(std::min<std::size_t>(rest, 98), 'y'));
+        dir.Write("oc.ini", file);
+        EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows - over) << over;
+    }
 }
 
 // A list read from the disk can always lose a profile, whatever its line

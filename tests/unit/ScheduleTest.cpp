@@ -91,7 +91,7 @@ TEST(ScheduleRecord, StoredTimesReadAsAClockShowsThem)
     // forms, and what is no time.
     const struct { const char *stored, *shown; bool written = false; } cases[] = {
         {"7:5AM", "07:05", true}, {"14:3PM", "14:03", true}, {"12:0PM", "12:00", true}, {"11:59AM", "11:59", true},
-        {"23:59PM", "23:59", true}, {"1:30 PM", "13:30"}, {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
+        {"23:59PM", "23:59", true}, {"1:30 PM", "13:30"}, {"11:5PM", "23:05"}, {"12:15AM", "00:15"}, {"07:05", "07:05"}, {"13:30PM", "13:30"},
         {"", "-"}, {"7", "-"}, {"7:", "-"}, {":5AM", "-"}, {"24:0PM", "-"}, {"7:60AM", "-"}, {"7:5XM", "-"}, {"123:4AM", "-"}, {"007:05", "-"}, {"7:005AM", "-"}, {"/7:05", "-"},
     };
     for (const auto& c : cases) {
@@ -263,7 +263,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
         {dir.path("Nameless.ini"), "j@x.org", nameless},
-        {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
+        {profile, "Jane Doe <j@x.org>", ""}, {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
     };
     for (const auto& c : refused) {
         Profile read;
