@@ -221,6 +221,23 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
     EXPECT_EQ(IndexEntryOf(saved).calibration, "Manual");
 }
 
+// Index rows named by 100 letters whose lines take exactly `bytes`, each
+// row `fixed` bytes besides its description.
+std::vector<ProfileIndexEntry> RowsTaking(std::size_t bytes, std::size_t fixed)
+{
+    std::vector<ProfileIndexEntry> rows;
+    auto add = [&](const std::string& description) {
+        rows.push_back({std::string(100, 'n'), description, "Automatic"});
+        bytes -= fixed + description.size();
+    };
+    while (bytes >= 2 * (fixed + 1) + 150)
+        add("D" + std::to_string(rows.size()));
+    const std::size_t rest = bytes - 2 * (fixed + 1);
+    add("X" + std::string(rest - std::min<std::size_t>(rest, 98), 'x'));
+    add("Y" + std::string(std::min<std::size_t>(rest, 98), 'y'));
+    return rows;
+}
+
 // Two sessions of one account: each applies only its own changes to the
 // index as it is when it writes, and an index it cannot read stays whole.
 TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
@@ -268,23 +285,18 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     longest.push_back(longest.back());
     EXPECT_FALSE(WriteProfileIndex(dir.dir(), longest));
 
-    // Rows that inherit a 100-letter name count in full, 143 bytes and their
-    // description each: a list of exactly 1 MiB is read whole, one byte more
-    // loses its last row.
+    // Rows that inherit a 100-letter name count in full (143 bytes and their
+    // description each, line feeds alone): a list of exactly 1 MiB is read
+    // whole, one byte more loses its last row. Room is left while the
+    // longest row still fits with CR LF (146 bytes each here).
     for (const std::size_t over : {0, 1}) {
         std::string file = "Profile:" + std::string(100, 'n') + "\n";
-        std::size_t rows = 0, left = kMaxDataFileBytes;
-        auto add = [&](const std::string& description) {
-            file += "Description:" + description + "\nAdjustment:Automatic\n";
-            left -= 143 + description.size(), ++rows;
-        };
-        while (left >= 2 * 144 + 150)
-            add("D" + std::to_string(rows));
-        const std::size_t rest = left - 2 * 144 + over;
-        add("X" + std::string(rest - std::min<std::size_t>(rest, 98), 'x'));
-        add("Y" + std::string(std::min<std::size_t>(rest, 98), 'y'));
+        const std::vector<ProfileIndexEntry> rows = RowsTaking(kMaxDataFileBytes + over, 143);
+        for (const ProfileIndexEntry& row : rows)
+            file += "Description:" + row.description + "\nAdjustment:Automatic\n";
         dir.Write("oc.ini", file);
-        EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows - over) << over;
+        EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows.size() - over) << over;
+        EXPECT_EQ(IndexHasRoom(RowsTaking(kMaxDataFileBytes - 846 + over, 146)), over == 0) << over;
     }
 }
 

@@ -263,7 +263,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
         {dir.path("Nameless.ini"), "j@x.org", nameless},
-        {profile, "Jane Doe <j@x.org>", ""}, {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "", address},
+        {profile, "Jane Doe <j@x.org>", ""}, {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "j@x.org,k@x.org", address}, {profile, "", address},
     };
     for (const auto& c : refused) {
         Profile read;
