@@ -5,9 +5,11 @@
 // scheduled run's send, and each failure the user meets, with the message
 // the composer shows.
 #include "driver/Driver.h"
+#include "mail/win/MailCredential.h"
 #include "res/DailyAnalysisWindowIds.h"
 #include "res/EmailDialogIds.h"
 #include "res/MailSettingsIds.h"
+#include "win/WideText.h"
 
 #include <wincred.h>
 #include <wincrypt.h>
@@ -19,8 +21,6 @@ using namespace e2e;
 
 namespace {
 
-const wchar_t* const kCredential = L"Oracline Mail";
-
 // The password the server takes, from the script, so that it can look for
 // it in the prefix's files afterwards.
 std::string MailPassword()
@@ -29,31 +29,21 @@ std::string MailPassword()
     return password ? password : "";
 }
 
-// The credential as Save leaves it: the password, and beside it the server,
-// port and user name it is kept for.
-void SetStoredMailPassword(const std::string& password, const std::string& binding)
+// The account's settings for a server and port, which the stored password
+// is kept for.
+MailSettings Account(const std::string& server, int port)
 {
-    std::wstring secret(password.begin(), password.end());
-    std::wstring comment(binding.begin(), binding.end());
-    CREDENTIALW credential{};
-    credential.Type = CRED_TYPE_GENERIC, credential.TargetName = const_cast<wchar_t*>(kCredential);
-    credential.Comment = &comment[0];
-    credential.CredentialBlobSize = static_cast<DWORD>(secret.size() * sizeof(wchar_t));
-    credential.CredentialBlob = reinterpret_cast<BYTE*>(&secret[0]), credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
-    CredWriteW(&credential, 0);
+    MailSettings settings;
+    settings.server = server, settings.port = port, settings.user = "tester";
+    return settings;
 }
 
-// "password|binding" of the stored credential; empty when there is none.
-std::string StoredMailPassword()
+// "password|binding" of the stored credential, read for the server and port.
+std::string StoredMailPassword(int port)
 {
-    PCREDENTIALW credential = nullptr;
-    if (!CredReadW(kCredential, CRED_TYPE_GENERIC, 0, &credential))
-        return "";
-    const std::wstring secret(reinterpret_cast<const wchar_t*>(credential->CredentialBlob),
-                              credential->CredentialBlobSize / sizeof(wchar_t));
-    const std::wstring comment = credential->Comment ? credential->Comment : L"";
-    CredFree(credential);
-    return std::string(secret.begin(), secret.end()) + "|" + std::string(comment.begin(), comment.end());
+    std::string password;
+    ReadMailPassword(Account("localhost", port), password);
+    return password + "|" + StoredMailPasswordBinding();
 }
 
 const TestProfile kJane{"Jane Doe", "Jane Doe", 3, 2, 1950};
@@ -92,7 +82,7 @@ std::string FailedSendThrough(DWORD processId, int port)
 std::string ScheduledRunThrough(const std::string& server, int port, bool colours)
 {
     WriteFileBytes(DataDirectory() + "mail.ini", MailIni(port, "TLS", server));
-    SetStoredMailPassword(MailPassword(), server + ":" + std::to_string(port) + " tester");
+    StoreMailPassword(Account(server, port), MailPassword());
     WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() + "Jane Doe.ini\r\n"
                    "Email:friend@example.org\r\nTime:7:0AM\r\nType:" + (colours ? "1\r\n" : "0\r\n"));
     ProgramRun delivery(DataDirectory() + "task.dtr");
@@ -125,7 +115,7 @@ class MailServerComposer : public SharedSession<MailServerComposer, DailySession
 protected:
     static void SetUpTestSuite()
     {
-        CredDeleteW(kCredential, CRED_TYPE_GENERIC, 0);
+        CredDeleteW(WideText(kMailCredentialName).c_str(), CRED_TYPE_GENERIC, 0);
         RegisterTestMailProgram(false);
         session_ = new DailySession(kJane, {2005, 9, 12});
     }
@@ -216,7 +206,7 @@ TEST_F(MailServerComposer, TheSendArrivesWithItsHeadersAndTheReportWhole)
 TEST_F(MailServerComposer, TheStoredPasswordStaysWithItsServerPortAndUser)
 {
     const std::string stored = MailPassword() + "|localhost:" + std::to_string(startTls) + " tester";
-    EXPECT_EQ(StoredMailPassword(), stored);
+    EXPECT_EQ(StoredMailPassword(startTls), stored);
     PressButton(session_->Daily(), IDC_DAILY_EMAIL);
     HWND composer = WaitForDialog(pid, "Email"), settings = nullptr;
     ASSERT_TRUE(composer && (settings = OpenSettings(composer)));
@@ -234,7 +224,7 @@ TEST_F(MailServerComposer, TheStoredPasswordStaysWithItsServerPortAndUser)
     SetControlText(settings, IDC_MAIL_PASSWORD, "Another-Secret-2");
     PressButton(settings, IDCANCEL);
     ASSERT_TRUE(WaitUntilGone(settings));
-    EXPECT_EQ(StoredMailPassword(), stored);
+    EXPECT_EQ(StoredMailPassword(startTls), stored);
     EXPECT_EQ(DataFile("mail.ini"), MailIni(startTls, "STARTTLS"));
     ASSERT_TRUE(CloseAndWait(composer));
 }

@@ -229,7 +229,6 @@ TEST_F(MainWindowTasks, ADoubleClickOpensTheEditorOnThatRow)
     HWND editor = WaitForDialog(session_->ProcessId(), "Profile");
     ASSERT_TRUE(editor) << "no profile editor";
     EXPECT_EQ(ControlText(editor, IDC_DESCRIPTION), "Work");
-    EXPECT_TRUE(session_->TipSays("Use Personal Data for calculation if you want to try manual calibration."));
     ASSERT_TRUE(CloseAndWait(editor));
 }
 
@@ -352,8 +351,6 @@ TEST_F(CompanionHelpAndReports, AReportWithoutAPictureOpensAnEmptyViewer)
     ASSERT_TRUE(viewer) << "no report viewer";
     EXPECT_FALSE(WaitForMessageBox(session_->ProcessId(), 500));
     ASSERT_TRUE(CloseAndWait(viewer));
-    session_->Settle();
-    EXPECT_TRUE(session_->TipSays("Select any profile and click on the Analyze Day button to get your full Daily Analysis."));
 }
 
 // Fitted into 800 x 600; F2 prints it, again and again, fitted to the page's
