@@ -318,8 +318,7 @@ TEST_F(DailyAnalysis, SavingOverAHeldFileFailsAndEmailSavesFirst)
     PressButton(composer, IDC_EMAIL_ADD_CONTACT);
     HWND contact = WaitForDialog(session_->ProcessId(), "Contact Information");
     ASSERT_TRUE(contact);
-    SetControlText(contact, IDC_CONTACT_NAME, "Ann");
-    SetControlText(contact, IDC_CONTACT_EMAIL, "ann@x.org");
+    SetControlTexts(contact, {{IDC_CONTACT_NAME, "Ann"}, {IDC_CONTACT_EMAIL, "ann@x.org"}});
     PressButton(contact, IDOK);
     ASSERT_TRUE(WaitUntilGone(contact));
     ASSERT_TRUE(CloseAndWait(composer));
@@ -337,8 +336,7 @@ TEST_F(DailyAnalysis, MailGoesThroughSystemMapiAndALargeReportAsAResizedCopy)
     SetControlText(composer, IDC_EMAIL_TO, "a@b.org;c@d");
     PressButton(composer, IDC_EMAIL_ADD_TO);
     ASSERT_TRUE(WaitUntil(kWaitMs, [&] { return ControlText(composer, IDC_EMAIL_TO) == "a@b.org;c@d;ann@x.org"; }));
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
-    SetControlText(composer, IDC_EMAIL_MESSAGE, "Daily Report");
+    SetControlTexts(composer, {{IDC_EMAIL_SUBJECT, "Today"}, {IDC_EMAIL_MESSAGE, "Daily Report"}});
     PressButton(composer, IDOK);
     EXPECT_TRUE(WaitUntilGone(composer));
     EXPECT_EQ(AnswerMessage(session_->ProcessId(), IDOK, 1000), "");
@@ -357,8 +355,7 @@ TEST_F(DailyAnalysis, MailGoesThroughSystemMapiAndALargeReportAsAResizedCopy)
     ASSERT_TRUE(WritePlainJpeg(report, 1026, 20, RGB(128, 128, 128)));
     PressButton(window, IDC_DAILY_EMAIL);
     ASSERT_TRUE(composer = WaitForDialog(session_->ProcessId(), "Email"));
-    SetControlText(composer, IDC_EMAIL_TO, "a@b.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Big");
+    SetControlTexts(composer, {{IDC_EMAIL_TO, "a@b.org"}, {IDC_EMAIL_SUBJECT, "Big"}});
     PressButton(composer, IDOK);
     const MessageBoxSeen question = WaitForMessageBox(session_->ProcessId());
     ASSERT_TRUE(question.hasYesNo);

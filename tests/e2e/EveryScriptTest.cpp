@@ -94,9 +94,7 @@ TEST(EveryScript, TypedNamesNameTheFilesTheCaptionsAndReachTheMailAsTyped)
     std::string all;
     for (const std::string typed : kNames)
         all += (all.empty() ? "" : " ") + typed;
-    SetControlText(composer, IDC_EMAIL_TO, "a@b.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, all);
-    SetControlText(composer, IDC_EMAIL_MESSAGE, name);
+    SetControlTexts(composer, {{IDC_EMAIL_TO, "a@b.org"}, {IDC_EMAIL_SUBJECT, all}, {IDC_EMAIL_MESSAGE, name}});
     PressButton(composer, IDOK);
     EXPECT_EQ(AnswerMessage(first.ProcessId(), IDOK, 1000), "");
     const std::vector<std::string> mails = ReadMailRecord();

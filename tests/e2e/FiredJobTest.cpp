@@ -67,12 +67,10 @@ TEST(FiredJob, TheSchedulerStartsTheRunWhichMailsTheDayOnce)
     session.Press(IDC_SCHEDULE);
     HWND settings = WaitForDialog(session.ProcessId(), "Mail Settings");
     ASSERT_TRUE(settings);
-    SetControlText(settings, IDC_MAIL_SERVER, "localhost");
-    SetControlText(settings, IDC_MAIL_PORT, std::to_string(startTls));
-    SetControlText(settings, IDC_MAIL_USER, "tester");
     const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
-    SetControlText(settings, IDC_MAIL_PASSWORD, password ? password : "");
-    SetControlText(settings, IDC_MAIL_FROM, "me@example.com");
+    SetControlTexts(settings, {{IDC_MAIL_SERVER, "localhost"}, {IDC_MAIL_PORT, std::to_string(startTls)},
+                               {IDC_MAIL_USER, "tester"}, {IDC_MAIL_PASSWORD, password ? password : ""},
+                               {IDC_MAIL_FROM, "me@example.com"}});
     PressButton(settings, IDOK);
     ASSERT_TRUE(WaitUntilGone(settings));
 

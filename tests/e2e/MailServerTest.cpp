@@ -65,8 +65,7 @@ std::string FailedSendThrough(DWORD processId, int port)
     HWND composer = WaitForDialog(processId, "Email");
     PressButton(composer, IDC_EMAIL_MAIL_SETTINGS);
     HWND settings = WaitForDialog(processId, "Mail Settings");
-    SetControlText(settings, IDC_MAIL_PORT, std::to_string(port));
-    SetControlText(settings, IDC_MAIL_PASSWORD, MailPassword());
+    SetControlTexts(settings, {{IDC_MAIL_PORT, std::to_string(port)}, {IDC_MAIL_PASSWORD, MailPassword()}});
     PressButton(settings, IDOK);
     EXPECT_TRUE(WaitUntilGone(settings));
     PressButton(composer, IDOK);
@@ -161,11 +160,9 @@ TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
     RealInput("key --delay 150 Down Return");
     EXPECT_EQ(AnswerMessage(pid), "Please enter your mail server first.    ");
     EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_SERVER; }));
-    SetControlText(settings, IDC_MAIL_SERVER, "localhost");
-    SetControlText(settings, IDC_MAIL_PORT, std::to_string(startTls));
-    SetControlText(settings, IDC_MAIL_USER, "tester");
-    SetControlText(settings, IDC_MAIL_PASSWORD, "Wrong-Secret-1");
-    SetControlText(settings, IDC_MAIL_FROM, "me@example.com");
+    SetControlTexts(settings, {{IDC_MAIL_SERVER, "localhost"}, {IDC_MAIL_PORT, std::to_string(startTls)},
+                               {IDC_MAIL_USER, "tester"}, {IDC_MAIL_PASSWORD, "Wrong-Secret-1"},
+                               {IDC_MAIL_FROM, "me@example.com"}});
     PressButton(settings, IDC_MAIL_TEST);
     EXPECT_EQ(AnswerMessage(pid, IDOK, 30000),
               "Unable to send email. The mail server localhost refused the sign-in:\n" + kSignInRefused + "    ");
@@ -185,9 +182,8 @@ TEST_F(MailServerComposer, TheSendArrivesWithItsHeadersAndTheReportWhole)
 {
     HWND composer = WaitForDialog(pid, "Email");
     ASSERT_TRUE(composer);
-    SetControlText(composer, IDC_EMAIL_TO, "friend@example.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Gr\u00FC\u00DF" "e aus K\u00F6ln");
-    SetControlText(composer, IDC_EMAIL_MESSAGE, "See the report");
+    SetControlTexts(composer, {{IDC_EMAIL_TO, "friend@example.org"},
+                               {IDC_EMAIL_SUBJECT, "Gr\u00FC\u00DF" "e aus K\u00F6ln"}, {IDC_EMAIL_MESSAGE, "See the report"}});
     PressButton(composer, IDOK);
     ASSERT_TRUE(WaitUntil(30000, [] { return !ReceivedMail(2).empty(); }));
     const std::string mail = ReceivedMail(2);
@@ -235,9 +231,7 @@ TEST_F(MailServerComposer, EachFailureNamesTheServersAnswerAndKeepsTheMail)
     PressButton(session_->Daily(), IDC_DAILY_EMAIL);
     HWND composer = WaitForDialog(pid, "Email");
     ASSERT_TRUE(composer);
-    SetControlText(composer, IDC_EMAIL_TO, "nobody@example.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
-    SetControlText(composer, IDC_EMAIL_MESSAGE, "Hi");
+    SetControlTexts(composer, {{IDC_EMAIL_TO, "nobody@example.org"}, {IDC_EMAIL_SUBJECT, "Today"}, {IDC_EMAIL_MESSAGE, "Hi"}});
     const std::pair<int, std::string> failures[] = {
         {startTls, "refused the recipient nobody@example.org:\n" + kRefusedRecipient},
         {stopped, "(port " + std::to_string(stopped) + ") cannot be reached:\nthe connection was refused"},

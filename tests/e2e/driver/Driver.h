@@ -106,6 +106,11 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 // WM_SETTEXT passes an edit's length limit, so a test can offer texts the
 // keyboard could not.
 void SetControlText(HWND dialog, int controlId, const std::string& text);
+inline void SetControlTexts(HWND dialog, const std::vector<std::pair<int, std::string>>& texts)
+{
+    for (const auto& [controlId, text] : texts)
+        SetControlText(dialog, controlId, text);
+}
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
 inline void PressButton(HWND dialog, int controlId)
@@ -407,13 +412,12 @@ bool CreateJob(const std::string& name, const std::string& application, const st
 // One element of a window's accessibility tree, as a screen reader gets it
 // through the system's accessibility interface from another process.
 struct AccessibleNode {
-    int depth = 0;
     std::string name;
     std::string value;
     bool invisible = false;
 };
 std::vector<AccessibleNode> AccessibleTree(HWND window);
-// One line per element, indented by depth: "name" = "value".
+// One line per element: "name" = "value".
 std::string TreeText(const std::vector<AccessibleNode>& tree);
 
 } // namespace e2e
