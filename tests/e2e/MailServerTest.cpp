@@ -12,22 +12,12 @@
 #include "win/WideText.h"
 
 #include <wincred.h>
-#include <wincrypt.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 using namespace e2e;
 
 namespace {
-
-// The password the server takes, from the script, so that it can look for
-// it in the prefix's files afterwards.
-std::string MailPassword()
-{
-    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
-    return password ? password : "";
-}
 
 // The account's settings for a server and port, which the stored password
 // is kept for.
@@ -253,9 +243,7 @@ TEST_F(MailServerComposer, EachFailureNamesTheServersAnswerAndKeepsTheMail)
 // composer's above.)
 TEST_F(MailServer, TheScheduledRunSendsOverTlsAndLogsAFailure)
 {
-    int before = 0;
-    while (!ReceivedMail(before + 1).empty())
-        ++before;
+    const int before = ReceivedMailCount();
     ResetDataDirectory(DataFilesFor({kJane}));
     // The certificate names localhost, not the address.
     const std::pair<const char*, std::string> runs[] = {

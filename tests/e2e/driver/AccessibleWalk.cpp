@@ -1,6 +1,6 @@
 // The accessibility tree of another process's window, as a screen reader
 // walks it: the window's object, then each child window's own object with
-// the children it reports, each with name and value.
+// the elements it reports, each with name and value.
 #include "driver/Driver.h"
 
 #include "win/WideText.h"

@@ -10,6 +10,7 @@
 #include "profiles/ProfileFileReadings.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -389,6 +390,20 @@ bool TrustTestAuthority();
 // The n-th mail the server received, as smtp-server.py notes it (empty
 // until it came); its attachments are N-K.bin.
 inline std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
+inline int ReceivedMailCount()
+{
+    int count = 0;
+    while (!ReceivedMail(count + 1).empty())
+        ++count;
+    return count;
+}
+// The password the server takes, from the script, which looks for it in the
+// prefix's files afterwards.
+inline std::string MailPassword()
+{
+    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
+    return password ? password : "";
+}
 
 // Each job whose name begins with "Daily Analysis Report", in name order, as
 // "name|application|working directory|parameters|flags|" ("logged on", "off")
