@@ -12,19 +12,10 @@
 #include "res/ScheduleIds.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 using namespace e2e;
 
 namespace {
-
-int ReceivedMailCount()
-{
-    int count = 0;
-    while (!ReceivedMail(count + 1).empty())
-        ++count;
-    return count;
-}
 
 // Runs the setup beside the test programs silently, as an administrator
 // installs Oracline; true when it ended with success.
@@ -67,12 +58,9 @@ TEST(FiredJob, TheSchedulerStartsTheRunWhichMailsTheDayOnce)
     session.Press(IDC_SCHEDULE);
     HWND settings = WaitForDialog(session.ProcessId(), "Mail Settings");
     ASSERT_TRUE(settings);
-    SetControlText(settings, IDC_MAIL_SERVER, "localhost");
-    SetControlText(settings, IDC_MAIL_PORT, std::to_string(startTls));
-    SetControlText(settings, IDC_MAIL_USER, "tester");
-    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
-    SetControlText(settings, IDC_MAIL_PASSWORD, password ? password : "");
-    SetControlText(settings, IDC_MAIL_FROM, "me@example.com");
+    SetControlTexts(settings, {{IDC_MAIL_SERVER, "localhost"}, {IDC_MAIL_PORT, std::to_string(startTls)},
+                               {IDC_MAIL_USER, "tester"}, {IDC_MAIL_PASSWORD, MailPassword()},
+                               {IDC_MAIL_FROM, "me@example.com"}});
     PressButton(settings, IDOK);
     ASSERT_TRUE(WaitUntilGone(settings));
 

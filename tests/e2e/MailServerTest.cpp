@@ -5,55 +5,35 @@
 // scheduled run's send, and each failure the user meets, with the message
 // the composer shows.
 #include "driver/Driver.h"
+#include "mail/win/MailCredential.h"
 #include "res/DailyAnalysisWindowIds.h"
 #include "res/EmailDialogIds.h"
 #include "res/MailSettingsIds.h"
+#include "win/WideText.h"
 
 #include <wincred.h>
-#include <wincrypt.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 using namespace e2e;
 
 namespace {
 
-const wchar_t* const kCredential = L"Oracline Mail";
-
-// The password the server takes, from the script, so that it can look for
-// it in the prefix's files afterwards.
-std::string MailPassword()
+// The account's settings for a server and port, which the stored password
+// is kept for.
+MailSettings Account(const std::string& server, int port)
 {
-    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
-    return password ? password : "";
+    MailSettings settings;
+    settings.server = server, settings.port = port, settings.user = "tester";
+    return settings;
 }
 
-// The credential as Save leaves it: the password, and beside it the server,
-// port and user name it is kept for.
-void SetStoredMailPassword(const std::string& password, const std::string& binding)
+// "password|binding" of the stored credential, read for the server and port.
+std::string StoredMailPassword(int port)
 {
-    std::wstring secret(password.begin(), password.end());
-    std::wstring comment(binding.begin(), binding.end());
-    CREDENTIALW credential{};
-    credential.Type = CRED_TYPE_GENERIC, credential.TargetName = const_cast<wchar_t*>(kCredential);
-    credential.Comment = &comment[0];
-    credential.CredentialBlobSize = static_cast<DWORD>(secret.size() * sizeof(wchar_t));
-    credential.CredentialBlob = reinterpret_cast<BYTE*>(&secret[0]), credential.Persist = CRED_PERSIST_LOCAL_MACHINE;
-    CredWriteW(&credential, 0);
-}
-
-// "password|binding" of the stored credential; empty when there is none.
-std::string StoredMailPassword()
-{
-    PCREDENTIALW credential = nullptr;
-    if (!CredReadW(kCredential, CRED_TYPE_GENERIC, 0, &credential))
-        return "";
-    const std::wstring secret(reinterpret_cast<const wchar_t*>(credential->CredentialBlob),
-                              credential->CredentialBlobSize / sizeof(wchar_t));
-    const std::wstring comment = credential->Comment ? credential->Comment : L"";
-    CredFree(credential);
-    return std::string(secret.begin(), secret.end()) + "|" + std::string(comment.begin(), comment.end());
+    std::string password;
+    ReadMailPassword(Account("localhost", port), password);
+    return password + "|" + StoredMailPasswordBinding();
 }
 
 const TestProfile kJane{"Jane Doe", "Jane Doe", 3, 2, 1950};
@@ -75,8 +55,7 @@ std::string FailedSendThrough(DWORD processId, int port)
     HWND composer = WaitForDialog(processId, "Email");
     PressButton(composer, IDC_EMAIL_MAIL_SETTINGS);
     HWND settings = WaitForDialog(processId, "Mail Settings");
-    SetControlText(settings, IDC_MAIL_PORT, std::to_string(port));
-    SetControlText(settings, IDC_MAIL_PASSWORD, MailPassword());
+    SetControlTexts(settings, {{IDC_MAIL_PORT, std::to_string(port)}, {IDC_MAIL_PASSWORD, MailPassword()}});
     PressButton(settings, IDOK);
     EXPECT_TRUE(WaitUntilGone(settings));
     PressButton(composer, IDOK);
@@ -92,7 +71,7 @@ std::string FailedSendThrough(DWORD processId, int port)
 std::string ScheduledRunThrough(const std::string& server, int port, bool colours)
 {
     WriteFileBytes(DataDirectory() + "mail.ini", MailIni(port, "TLS", server));
-    SetStoredMailPassword(MailPassword(), server + ":" + std::to_string(port) + " tester");
+    StoreMailPassword(Account(server, port), MailPassword());
     WriteFileBytes(DataDirectory() + "task.dtr", "Profile:" + DataDirectory() + "Jane Doe.ini\r\n"
                    "Email:friend@example.org\r\nTime:7:0AM\r\nType:" + (colours ? "1\r\n" : "0\r\n"));
     ProgramRun delivery(DataDirectory() + "task.dtr");
@@ -125,7 +104,7 @@ class MailServerComposer : public SharedSession<MailServerComposer, DailySession
 protected:
     static void SetUpTestSuite()
     {
-        CredDeleteW(kCredential, CRED_TYPE_GENERIC, 0);
+        CredDeleteW(WideText(kMailCredentialName).c_str(), CRED_TYPE_GENERIC, 0);
         RegisterTestMailProgram(false);
         session_ = new DailySession(kJane, {2005, 9, 12});
     }
@@ -171,11 +150,9 @@ TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
     RealInput("key --delay 150 Down Return");
     EXPECT_EQ(AnswerMessage(pid), "Please enter your mail server first.    ");
     EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_SERVER; }));
-    SetControlText(settings, IDC_MAIL_SERVER, "localhost");
-    SetControlText(settings, IDC_MAIL_PORT, std::to_string(startTls));
-    SetControlText(settings, IDC_MAIL_USER, "tester");
-    SetControlText(settings, IDC_MAIL_PASSWORD, "Wrong-Secret-1");
-    SetControlText(settings, IDC_MAIL_FROM, "me@example.com");
+    SetControlTexts(settings, {{IDC_MAIL_SERVER, "localhost"}, {IDC_MAIL_PORT, std::to_string(startTls)},
+                               {IDC_MAIL_USER, "tester"}, {IDC_MAIL_PASSWORD, "Wrong-Secret-1"},
+                               {IDC_MAIL_FROM, "me@example.com"}});
     PressButton(settings, IDC_MAIL_TEST);
     EXPECT_EQ(AnswerMessage(pid, IDOK, 30000),
               "Unable to send email. The mail server localhost refused the sign-in:\n" + kSignInRefused + "    ");
@@ -195,9 +172,8 @@ TEST_F(MailServerComposer, TheSendArrivesWithItsHeadersAndTheReportWhole)
 {
     HWND composer = WaitForDialog(pid, "Email");
     ASSERT_TRUE(composer);
-    SetControlText(composer, IDC_EMAIL_TO, "friend@example.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Gr\u00FC\u00DF" "e aus K\u00F6ln");
-    SetControlText(composer, IDC_EMAIL_MESSAGE, "See the report");
+    SetControlTexts(composer, {{IDC_EMAIL_TO, "friend@example.org"},
+                               {IDC_EMAIL_SUBJECT, "Gr\u00FC\u00DF" "e aus K\u00F6ln"}, {IDC_EMAIL_MESSAGE, "See the report"}});
     PressButton(composer, IDOK);
     ASSERT_TRUE(WaitUntil(30000, [] { return !ReceivedMail(2).empty(); }));
     const std::string mail = ReceivedMail(2);
@@ -216,7 +192,7 @@ TEST_F(MailServerComposer, TheSendArrivesWithItsHeadersAndTheReportWhole)
 TEST_F(MailServerComposer, TheStoredPasswordStaysWithItsServerPortAndUser)
 {
     const std::string stored = MailPassword() + "|localhost:" + std::to_string(startTls) + " tester";
-    EXPECT_EQ(StoredMailPassword(), stored);
+    EXPECT_EQ(StoredMailPassword(startTls), stored);
     PressButton(session_->Daily(), IDC_DAILY_EMAIL);
     HWND composer = WaitForDialog(pid, "Email"), settings = nullptr;
     ASSERT_TRUE(composer && (settings = OpenSettings(composer)));
@@ -234,7 +210,7 @@ TEST_F(MailServerComposer, TheStoredPasswordStaysWithItsServerPortAndUser)
     SetControlText(settings, IDC_MAIL_PASSWORD, "Another-Secret-2");
     PressButton(settings, IDCANCEL);
     ASSERT_TRUE(WaitUntilGone(settings));
-    EXPECT_EQ(StoredMailPassword(), stored);
+    EXPECT_EQ(StoredMailPassword(startTls), stored);
     EXPECT_EQ(DataFile("mail.ini"), MailIni(startTls, "STARTTLS"));
     ASSERT_TRUE(CloseAndWait(composer));
 }
@@ -245,9 +221,7 @@ TEST_F(MailServerComposer, EachFailureNamesTheServersAnswerAndKeepsTheMail)
     PressButton(session_->Daily(), IDC_DAILY_EMAIL);
     HWND composer = WaitForDialog(pid, "Email");
     ASSERT_TRUE(composer);
-    SetControlText(composer, IDC_EMAIL_TO, "nobody@example.org");
-    SetControlText(composer, IDC_EMAIL_SUBJECT, "Today");
-    SetControlText(composer, IDC_EMAIL_MESSAGE, "Hi");
+    SetControlTexts(composer, {{IDC_EMAIL_TO, "nobody@example.org"}, {IDC_EMAIL_SUBJECT, "Today"}, {IDC_EMAIL_MESSAGE, "Hi"}});
     const std::pair<int, std::string> failures[] = {
         {startTls, "refused the recipient nobody@example.org:\n" + kRefusedRecipient},
         {stopped, "(port " + std::to_string(stopped) + ") cannot be reached:\nthe connection was refused"},
@@ -269,9 +243,7 @@ TEST_F(MailServerComposer, EachFailureNamesTheServersAnswerAndKeepsTheMail)
 // composer's above.)
 TEST_F(MailServer, TheScheduledRunSendsOverTlsAndLogsAFailure)
 {
-    int before = 0;
-    while (!ReceivedMail(before + 1).empty())
-        ++before;
+    const int before = ReceivedMailCount();
     ResetDataDirectory(DataFilesFor({kJane}));
     // The certificate names localhost, not the address.
     const std::pair<const char*, std::string> runs[] = {

@@ -1,6 +1,6 @@
 // The accessibility tree of another process's window, as a screen reader
 // walks it: the window's object, then each child window's own object with
-// the children it reports, each with name and value.
+// the elements it reports, each with name and value.
 #include "driver/Driver.h"
 
 #include "win/WideText.h"
@@ -29,10 +29,9 @@ const VARIANT kSelf = [] {
     return self;
 }();
 
-void Describe(IAccessible* object, VARIANT child, int depth, std::vector<AccessibleNode>& out)
+void Describe(IAccessible* object, VARIANT child, std::vector<AccessibleNode>& out)
 {
     AccessibleNode node;
-    node.depth = depth;
     BSTR text = nullptr;
     if (object->get_accName(child, &text) == S_OK)
         node.name = Narrow(text);
@@ -46,10 +45,11 @@ void Describe(IAccessible* object, VARIANT child, int depth, std::vector<Accessi
     out.push_back(node);
 }
 
-// The object and, for an object rather than a simple element, its children.
-void Walk(IAccessible* object, int depth, std::vector<AccessibleNode>& out)
+// The object and the simple elements it holds (the program's own objects
+// hold no objects).
+void Walk(IAccessible* object, std::vector<AccessibleNode>& out)
 {
-    Describe(object, kSelf, depth, out);
+    Describe(object, kSelf, out);
     LONG count = 0;
     if (FAILED(object->get_accChildCount(&count)) || count <= 0 || count > 200)
         return;
@@ -58,17 +58,9 @@ void Walk(IAccessible* object, int depth, std::vector<AccessibleNode>& out)
     if (FAILED(AccessibleChildren(object, 0, count, children.data(), &got)))
         return;
     for (LONG i = 0; i < got; ++i) {
-        VARIANT& child = children[static_cast<std::size_t>(i)];
-        if (child.vt == VT_DISPATCH && child.pdispVal) {
-            IAccessible* inner = nullptr;
-            if (SUCCEEDED(child.pdispVal->QueryInterface(kAccessible, reinterpret_cast<void**>(&inner)))) {
-                Walk(inner, depth + 1, out);
-                inner->Release();
-            }
-        } else if (child.vt == VT_I4) {
-            Describe(object, child, depth + 1, out);
-        }
-        VariantClear(&child);
+        if (children[static_cast<std::size_t>(i)].vt == VT_I4)
+            Describe(object, children[static_cast<std::size_t>(i)], out);
+        VariantClear(&children[static_cast<std::size_t>(i)]);
     }
 }
 
@@ -81,7 +73,7 @@ std::vector<AccessibleNode> AccessibleTree(HWND window)
     IAccessible* object = nullptr;
     if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
                                              reinterpret_cast<void**>(&object)))) {
-        Describe(object, kSelf, 0, tree);
+        Describe(object, kSelf, tree);
         object->Release();
     }
     // Wine's window object lists its child windows as bare numbers with
@@ -91,7 +83,7 @@ std::vector<AccessibleNode> AccessibleTree(HWND window)
         if (FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
                                               reinterpret_cast<void**>(&inner))))
             continue;
-        Walk(inner, 1, tree);
+        Walk(inner, tree);
         inner->Release();
     }
     if (SUCCEEDED(com))
@@ -102,14 +94,8 @@ std::vector<AccessibleNode> AccessibleTree(HWND window)
 std::string TreeText(const std::vector<AccessibleNode>& tree)
 {
     std::string text;
-    for (const AccessibleNode& node : tree) {
-        text += std::string(static_cast<std::size_t>(node.depth) * 2, ' ') + "\"" + node.name + "\"";
-        if (!node.value.empty())
-            text += " = \"" + node.value + "\"";
-        if (node.invisible)
-            text += " (invisible)";
-        text += "\n";
-    }
+    for (const AccessibleNode& node : tree)
+        text += "\"" + node.name + "\" = \"" + node.value + (node.invisible ? "\" (invisible)\n" : "\"\n");
     return text;
 }
 

@@ -19,29 +19,6 @@ namespace e2e {
 
 namespace {
 
-bool HasClass(HWND window, const char* name)
-{
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof(className));
-    return lstrcmpiA(className, name) == 0;
-}
-
-// Explorer-style dialogs hold the name in edt1, or in the edit of the combo
-// box cmb13; both may sit below an inner dialog.
-BOOL CALLBACK FindNameField(HWND window, LPARAM parameter)
-{
-    auto* found = reinterpret_cast<std::pair<HWND, HWND>*>(parameter);
-    if (!HasClass(window, "Edit"))
-        return TRUE;
-    if (GetDlgCtrlID(window) == edt1 || GetDlgCtrlID(GetParent(window)) == cmb13) {
-        found->first = window;
-        return FALSE;
-    }
-    if (!found->second && IsWindowVisible(window))
-        found->second = window;
-    return TRUE;
-}
-
 // SendMessageTimeout with the driver's patience; false when the window hung.
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr)
 {
@@ -175,24 +152,17 @@ void ProgramRun::Kill()
 
 HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matches, DWORD timeoutMs)
 {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>& matches;
-        HWND found;
-    } search{processId, matches, nullptr};
+    HWND found = nullptr;
     WaitUntil(timeoutMs, [&] {
-        EnumWindows([](HWND window, LPARAM parameter) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(parameter);
+        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w && !found;
+             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
             DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search->processId && IsWindowVisible(window) && HasClass(window, "#32770") &&
-                search->matches(window))
-                search->found = window;
-            return !search->found;
-        }, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
+            GetWindowThreadProcessId(w, &owner);
+            found = owner == processId && IsWindowVisible(w) && matches(w) ? w : nullptr;
+        }
+        return found != nullptr;
     });
-    return search.found;
+    return found;
 }
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
@@ -403,10 +373,9 @@ bool ComboDriver::ChooseText(const std::string& text) const
 
 bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs)
 {
-    std::pair<HWND, HWND> field{nullptr, nullptr};
-    EnumChildWindows(fileDialog, FindNameField, reinterpret_cast<LPARAM>(&field));
-    HWND edit = field.first ? field.first : field.second;
-    if (!fileDialog || !edit || !SendWithin(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())))
+    // Explorer-style dialogs hold the name in the combo box cmb13, older ones in edt1.
+    HWND field = GetDlgItem(fileDialog, cmb13) ? GetDlgItem(fileDialog, cmb13) : GetDlgItem(fileDialog, edt1);
+    if (!fileDialog || !field || !SendWithin(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str())))
         return false;
     PressButton(fileDialog, IDOK);
     return WaitUntilGone(fileDialog, timeoutMs);

@@ -10,6 +10,7 @@
 #include "profiles/ProfileFileReadings.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -106,6 +107,11 @@ std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>&
 // WM_SETTEXT passes an edit's length limit, so a test can offer texts the
 // keyboard could not.
 void SetControlText(HWND dialog, int controlId, const std::string& text);
+inline void SetControlTexts(HWND dialog, const std::vector<std::pair<int, std::string>>& texts)
+{
+    for (const auto& [controlId, text] : texts)
+        SetControlText(dialog, controlId, text);
+}
 // Presses a button without waiting for what it opens (a modal box would
 // otherwise block the sender).
 inline void PressButton(HWND dialog, int controlId)
@@ -384,6 +390,20 @@ bool TrustTestAuthority();
 // The n-th mail the server received, as smtp-server.py notes it (empty
 // until it came); its attachments are N-K.bin.
 inline std::string ReceivedMail(int n) { return ReadFileBytes(kServerFolder + std::to_string(n) + ".txt"); }
+inline int ReceivedMailCount()
+{
+    int count = 0;
+    while (!ReceivedMail(count + 1).empty())
+        ++count;
+    return count;
+}
+// The password the server takes, from the script, which looks for it in the
+// prefix's files afterwards.
+inline std::string MailPassword()
+{
+    const char* password = std::getenv("ORACLINE_MAIL_PASSWORD");
+    return password ? password : "";
+}
 
 // Each job whose name begins with "Daily Analysis Report", in name order, as
 // "name|application|working directory|parameters|flags|" ("logged on", "off")
@@ -407,13 +427,12 @@ bool CreateJob(const std::string& name, const std::string& application, const st
 // One element of a window's accessibility tree, as a screen reader gets it
 // through the system's accessibility interface from another process.
 struct AccessibleNode {
-    int depth = 0;
     std::string name;
     std::string value;
     bool invisible = false;
 };
 std::vector<AccessibleNode> AccessibleTree(HWND window);
-// One line per element, indented by depth: "name" = "value".
+// One line per element: "name" = "value".
 std::string TreeText(const std::vector<AccessibleNode>& tree);
 
 } // namespace e2e

@@ -25,16 +25,6 @@ const char* const kPpdName = "oracline-test.ppd";
 // Where the test printer writes each job.
 const char* const kPrintOutput = "C:\\oracline-print.ps";
 
-// The PPD lives beside this source file; a Linux path is reached under Wine
-// through drive Z:.
-std::string SourcePpd()
-{
-    std::string path = __FILE__;
-    path = path.substr(0, path.find_last_of("\\/")) + "\\..\\" + kPpdName;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path[0] == '\\' ? "Z:" + path : path;
-}
-
 const char* const kTasks = "C:\\windows\\tasks\\";
 const char* const kJobName = "Daily Analysis Report";
 // Where Wine's Task Scheduler 2.0 keeps its tasks, one file each.
@@ -94,8 +84,9 @@ std::string InstallTestPrinter()
     if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<LPBYTE>(folder), sizeof folder, &needed))
         return fail("GetPrinterDriverDirectoryA");
     std::string ppd = std::string(folder) + "\\3\\" + kPpdName;
-    if (!FileExists(ppd) && !CopyFileA(SourcePpd().c_str(), ppd.c_str(), FALSE))
-        return fail("copying " + SourcePpd() + " to " + ppd);
+    // The build puts the PPD beside the test programs.
+    if (!FileExists(ppd) && !CopyFileA(BesideTestExe(kPpdName).c_str(), ppd.c_str(), FALSE))
+        return fail("copying " + BesideTestExe(kPpdName) + " to " + ppd);
 
     std::string printerName = kPrinterName;
     HANDLE printer = nullptr;

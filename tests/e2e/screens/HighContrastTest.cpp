@@ -35,13 +35,9 @@ private:
     // answers SPI_GETHIGHCONTRAST with no flags whatever is set.
     static void Switch(bool on)
     {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", 0, nullptr, 0,
-                                  KEY_SET_VALUE, nullptr, &key, nullptr),
+        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", "Flags", REG_SZ,
+                                  on ? "127" : "126", 4),
                   ERROR_SUCCESS);
-        const char* flags = on ? "127" : "126";
-        RegSetValueExA(key, "Flags", 0, REG_SZ, reinterpret_cast<const BYTE*>(flags), 4);
-        RegCloseKey(key);
     }
     static constexpr int kElements[4] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
     COLORREF saved_[4] = {};
