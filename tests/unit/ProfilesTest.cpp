@@ -298,6 +298,10 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
         EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), rows.size() - over) << over;
         EXPECT_EQ(IndexHasRoom(RowsTaking(kMaxDataFileBytes - 846 + over, 146)), over == 0) << over;
     }
+    std::vector<ProfileIndexEntry> most(kMaxIndexRows - 1, {"A", "B", "Automatic"});
+    EXPECT_TRUE(IndexHasRoom(most));
+    most.push_back(most.back());
+    EXPECT_FALSE(IndexHasRoom(most));
 }
 
 // A list read from the disk can always lose a profile, whatever its line
