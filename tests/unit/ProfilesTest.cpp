@@ -15,6 +15,7 @@
 #include "TestSupport.h"
 
 #include <climits>
+#include <set>
 #include <sys/stat.h>
 #include <vector>
 
@@ -476,6 +477,16 @@ TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
         p.yourMonth = month;
         EXPECT_EQ(ZodiacSign(p), "");
     }
+
+    // Every soul number a birthday can have has its text.
+    std::set<char> numbers;
+    for (int day = 1; day <= 31; ++day) {
+        const std::string page = NumberPageContent({2000, 1, day});
+        const std::size_t at = page.find("Number ");
+        ASSERT_NE(at, std::string::npos) << day;
+        numbers.insert(page[at + 7]);
+    }
+    EXPECT_EQ(numbers.size(), 9u);
 
     const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
                                                  {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};

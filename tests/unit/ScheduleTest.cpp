@@ -230,7 +230,7 @@ TEST(ScheduledDelivery, RecognisesTheRunHoweverTheSchedulerStartsIt)
         {record, true}, {'"' + record + '"', true},
         {'"' + program + "\" " + record, true}, {'"' + program + "\" \"" + record + '"', true},
         {"Oracline.exe " + record, true}, {"Oracline.exe\t\t\"" + record + '"', true},
-        {program + " " + record, true}, {"\"x\"  " + record, true},
+        {program + " " + record, true}, {"\"x\"  " + record, true}, {" .exe " + record, true},
         {"", false}, {'"' + program + '"', false}, {record + " ", false}, {'"' + record, false},
         {"\"\"" + record + "\"\"", false}, {"c" + record.substr(1), false},
         {"C:\\Program Files\\Oracline\\task.dtr", false}, {'"' + program + "\"" + record, false},
@@ -262,7 +262,8 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
-        {dir.path("Nameless.ini"), "j@x.org", nameless},
+        {dir.path("Nameless.ini"), "j@x.org", nameless}, {dir.path("oc.ini"), "j@x.org", elsewhere},
+        {"X" + profile.substr(1), "j@x.org", elsewhere},
         {profile, "Jane Doe <j@x.org>", ""}, {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "j@x.org,k@x.org", address}, {profile, "", address},
     };
     for (const auto& c : refused) {
