@@ -67,11 +67,8 @@ void ProfileReaders(const std::string& text)
 std::string WithCrLf(const std::string& text)
 {
     std::string converted;
-    for (char c : text) {
-        if (c == '\n')
-            converted += '\r';
-        converted += c;
-    }
+    for (char c : text)
+        converted += c == '\n' ? "\r\n" : std::string(1, c);
     return converted;
 }
 
@@ -113,8 +110,7 @@ void DescriptionRules(const std::string& description)
         FUZZ_CHECK(static_cast<unsigned char>(c) >= 32 && !std::strchr("<>:\"/\\|?*~", c));
 
     Profile profile;
-    profile.description = description;
-    profile.fullName = "Fuzz";
+    profile.description = description, profile.fullName = "Fuzz";
     // A folder of its own: the other readers leave their files in the scratch one.
     static const std::string dir = fuzz::ScratchDirectory() + "names/";
     std::filesystem::create_directory(dir);

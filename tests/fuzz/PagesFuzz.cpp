@@ -12,16 +12,11 @@
 namespace {
 
 struct FuzzedMeasurer : PageMeasurer {
-    float TextWidth(const std::string& text, const FontSpec& font) const override
-    {
-        return static_cast<float>(text.size()) * font.size * charWidth;
-    }
+    float TextWidth(const std::string& text, const FontSpec& font) const override { return static_cast<float>(text.size()) * font.size * charWidth; }
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
-        width = imageWidth;
-        height = imageHeight;
-        return !path.empty();
+        return width = imageWidth, height = imageHeight, !path.empty();
     }
     float charWidth = 0, imageWidth = 0, imageHeight = 0;
 };

@@ -80,7 +80,7 @@ TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
 // never changes the originals or what the account has already.
 TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
 {
-    TempDir shared, sharedReports, data, reports;
+    TempDir shared, sharedReports, data, reports, scratch;
     const DataFolders folders{shared.dir(), sharedReports.dir(), data.dir(), reports.dir()};
     EXPECT_EQ(ImportSharedData(folders), SharedDataImport::nothingToCopy);
     const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\n"
@@ -99,17 +99,12 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     // Held until the user confirms it, and said so at the next start.
     EXPECT_EQ(data.Read("task.dtr"),
               "Copied:" + shared.dir() + "\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
-    EXPECT_EQ(CopiedScheduleText(data.path("task.dtr")),
-              "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")) + " in full colors to bo@x.org stays off until you confirm it with Save in "
-              "the Schedule dialog.    ");
-    data.Write("confirmed.dtr", "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n");
-    EXPECT_EQ(CopiedScheduleText(data.path("confirmed.dtr")), "");
-    data.Write("copied.dtr", "Copied:x\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n");
-    EXPECT_EQ(CopiedScheduleText(data.path("copied.dtr")),
-              "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")) + " in plain text to bo@x.org at 13:05 stays off until you confirm it with "
-              "Save in the Schedule dialog.    ");
-    std::filesystem::remove(data.path("confirmed.dtr"));
-    std::filesystem::remove(data.path("copied.dtr"));
+    const std::string work = "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")),
+                      stays = " stays off until you confirm it with Save in the Schedule dialog.    ";
+    EXPECT_EQ(CopiedScheduleText(data.path("task.dtr")), work + " in full colors to bo@x.org" + stays);
+    const std::string confirmed = "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n";
+    EXPECT_EQ(CopiedScheduleText(scratch.Write("confirmed.dtr", confirmed)), "");
+    EXPECT_EQ(CopiedScheduleText(scratch.Write("copied.dtr", "Copied:x\n" + confirmed)), work + " in plain text to bo@x.org at 13:05" + stays);
     EXPECT_EQ(reports.Read("March.JPG"), "shared March.JPG");
     EXPECT_EQ(data.EntryCount() + reports.EntryCount(), 7);  // the notice too, and nothing else
     for (const auto& f : files)

@@ -26,13 +26,7 @@ using Lines = std::vector<std::string>;
 TEST(PathText, NameFolderAndExtensionByEachSeparatorRule)
 {
     using S = PathSeparators;
-    const struct {
-        const char* path;
-        PathSeparators separators;
-        const char* name;
-        const char* folder;
-        const char* extension;
-    } cases[] = {
+    const struct { const char* path; PathSeparators separators; const char *name, *folder, *extension; } cases[] = {
         {"C:\\Data\\Jane.ini", S::backslash, "Jane.ini", "C:\\Data\\", ".ini"},
         {"C:\\Data/Jane.ini", S::backslash, "Data/Jane.ini", "C:\\", ".ini"},  // a slash is a name's
         {"C:\\Data/Jane.ini", S::either, "Jane.ini", "C:\\Data/", ".ini"},
@@ -355,20 +349,5 @@ TEST(ContrastCanvas, InkAndGroundsTakeTheSystemColoursBarsKeepTheirHues)
     canvas.DrawLine(185, 458, 185, 398, Colours::white, 40);
     canvas.DrawLineI(290, 458, 290, 458, Colours::red, 40);
     canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 2);
-    const std::string expected =
-        "Text (1, 2, 0, 0) rgb(255,255,0) \"Emotional\" Verdana 12 bold\n"
-        "Fill (0, 0, 800, 480) rgb(0,0,0) width 0\n"
-        "Fill (5, 6, 10, 10) rgb(0,255,0) width 0\n"
-        "Frame (5, 6, 10, 10) rgb(255,255,0) width 1\n"
-        "Frame (1, 1, 20, 30) rgb(255,255,0) width 2\n"
-        "Line (130, 10, 130, 300) rgb(255,255,0) width 4\n"
-        "Line (0, 0, 10, 5) rgb(0,0,255) width 2\n"
-        "Line (185, 458, 185, 398) rgb(255,255,255) width 40\n"
-        "Line (205, 458, 205, 398) rgb(255,255,0) width 1\n"
-        "Line (205, 398, 165, 398) rgb(255,255,0) width 1\n"
-        "Line (165, 398, 165, 458) rgb(255,255,0) width 1\n"
-        "Line (165, 458, 205, 458) rgb(255,255,0) width 1\n"
-        "LineI (290, 458, 290, 458) rgb(255,0,0) width 40\n"
-        "LineI (1, 2, 3, 4) rgb(255,255,0) width 2\n";
-    EXPECT_EQ(out.Listing(), expected);
+    ExpectGolden("contrast-canvas.txt", out.Listing());
 }

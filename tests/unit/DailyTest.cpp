@@ -95,10 +95,8 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     for (int bit : {0x0001, 0x0004, 0x0008, 0x0080, 0x0100, 0x0200, 0x0800, 0x2000})
         EXPECT_TRUE(PrintsGraphics(bit)) << std::hex << bit;
     const auto expectRect = [](const PrintRect& r, float x, float y, float w, float h) {
-        EXPECT_NEAR(r.x, x, 1e-4);
-        EXPECT_NEAR(r.y, y, 1e-4);
-        EXPECT_NEAR(r.width, w, 1e-4);
-        EXPECT_NEAR(r.height, h, 1e-4);
+        for (const auto& [got, want] : {std::pair{r.x, x}, {r.y, y}, {r.width, w}, {r.height, h}})
+            EXPECT_NEAR(got, want, 1e-4);
     };
     const struct { int iw, ih; float pageW, pageH, width, height; } fits[] = {
         {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
@@ -273,20 +271,12 @@ TEST(SpokenDailyReport, LinesTopDownThenEachBarWithItsValue)
 {
     ReportInput report;
     report.title = "Daily Analysis - caption";
-    report.set.ZodiacLine = "z";
-    report.set.SoulNumberLine = "s";
-    report.set.DayReadingLine = "d";
-    report.set.EvilEyeLine = "e";
-    report.set.LotteryLine = "l";
-    report.set.Emotional = 1;
-    report.set.Physical = 2;
-    report.set.Intellectual = 3;
-    report.set.Intuition = 4;
-    report.set.Fortune = 99;
+    DailyReadingSet& set = report.set;
+    set.ZodiacLine = "z", set.SoulNumberLine = "s", set.DayReadingLine = "d", set.EvilEyeLine = "e", set.LotteryLine = "l";
+    set.Emotional = 1, set.Physical = 2, set.Intellectual = 3, set.Intuition = 4, set.Fortune = 99;
     const SpokenDrawing spoken = SpokenDailyReport(report);
-    EXPECT_EQ(spoken.name, "Daily Analysis - caption");
-    std::string heard;
+    std::string heard = spoken.name + ":";
     for (const SpokenItem& item : spoken.items)
         heard += item.name + "=" + item.value + ";";
-    EXPECT_EQ(heard, "z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
+    EXPECT_EQ(heard, "Daily Analysis - caption:z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
 }

@@ -25,11 +25,7 @@ TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
         {"Intellectual", IntellectualReading, 396}};
     std::string runs;
     for (const auto& c : cycles) {
-        const auto at = [&](int hourCount) {
-            Profile p;
-            p.hourCount = hourCount;
-            return c.reading(p);
-        };
+        const auto at = [&](int hourCount) { Profile p; return p.hourCount = hourCount, c.reading(p); };
         runs += std::string(c.name) + "\n";
         const int last = 3 * c.halfPeriod;
         for (int from = -2, to = from; from <= last; from = ++to) {
@@ -161,14 +157,11 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
         for (int group = 0; group < 5; ++group)
             for (int k = 0; k < 3 && c.dates[group][0] != 0; ++k)
                 p.*fields[group][k] = c.dates[group][k];
-        p.useMotherBirthday = c.dates[1][0] != 0;
-        p.useFatherBirthday = c.dates[2][0] != 0;
-        p.manualCalibration = c.dates[3][0] != 0;
+        p.useMotherBirthday = c.dates[1][0] != 0, p.useFatherBirthday = c.dates[2][0] != 0, p.manualCalibration = c.dates[3][0] != 0;
         p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = 9;
         ComputeNumbers(p);
         EXPECT_EQ(std::vector<int>({p.ownNumber, p.motherNumber, p.fatherNumber, p.goodNumber, p.badNumber}),
-                  std::vector<int>(c.numbers, c.numbers + 5))
-            << c.what;
+                  std::vector<int>(c.numbers, c.numbers + 5)) << c.what;
     }
 }
 

@@ -111,15 +111,6 @@ TEST(Contacts, ADeletionIsNeverRefusedForSize)
 TEST(Contacts, ChecksAndSelection)
 {
     const std::string n100(100, 'n');
-    const auto repeated = [](const char* character) {
-        return [character](int times) {
-            std::string text;
-            for (int i = 0; i < times; ++i)
-                text += character;
-            return text;
-        };
-    };
-    const auto chinese = repeated("\u738B"), emoji = repeated("\U0001F600");
     const struct { std::string name, address, refusal; } cases[] = {
         {"", "", "Please enter Contact's Name first.    "},
         {n100 + "n", "", "Contact's Name is too long. Maximum size is 100 characters.    "},
@@ -127,10 +118,10 @@ TEST(Contacts, ChecksAndSelection)
         {"A", n100 + "@", "Contact's Email is too long. Maximum size is 100 characters.    "},
         {"A", "a.example.org", "Contact's Email is not valid.     "},
         {n100, n100.substr(1) + "@", ""},
-        {chinese(100), "a@b", ""},
-        {chinese(101), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
-        {emoji(75), "a@b", ""},  // four bytes each: a line holds no more
-        {emoji(76), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
+        {Repeated("\u738B", 100), "a@b", ""},
+        {Repeated("\u738B", 101), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
+        {Repeated("\U0001F600", 75), "a@b", ""},  // four bytes each: a line holds no more
+        {Repeated("\U0001F600", 76), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ContactRefusal(c.name, c.address), c.refusal) << c.name.size() << " " << c.address;
@@ -216,12 +207,6 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
     std::string longestTo;
     for (int i = 0; i < 5; ++i)
         longestTo += (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b";
-    const auto cyrillic = [](int letters) {
-        std::string text;
-        for (int i = 0; i < letters; ++i)
-            text += "\u0414";
-        return text;
-    };
     const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } cases[] = {
         {"", "", std::string(201, 'm'), report, 0, 0, "Please enter To Address first.    ", false},
         {std::string(501, 't'), "", "", report, 0, 0, "To Address is too long. Maximum size is 500 characters.    ", false},
@@ -232,8 +217,8 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         {"t@", "s", "", dir.path("gone.jpg"), 1025, 0, "The attached Daily Report cannot be found. Please save it again.    ", false},
         {"t@", std::string(50, 's'), std::string(200, 'm'), report, 1024, 1024, "", false},
         // Limits count characters: 50 and 200 of two bytes each pass.
-        {"t@", cyrillic(50), cyrillic(200), report, 1024, 1024, "", false},
-        {"t@", cyrillic(51), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
+        {"t@", Repeated("\u0414", 50), Repeated("\u0414", 200), report, 1024, 1024, "", false},
+        {"t@", Repeated("\u0414", 51), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
         {"t@", "s", "", report, 1025, 10, "", true},
         {"t@", "s", "", report, 10, 1025, "", true},
     };

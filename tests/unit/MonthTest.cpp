@@ -44,9 +44,7 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
     // Columns 24 pixels wide from x = 52, between the level of 100 and the
     // selection line.
     const struct { int x, y, day; } points[] = {
-        {52, 60, 0}, {75, 200, 0}, {76, 200, 1}, {147, 415, 3}, {148, 200, -1}, {51, 200, -1}, {60, 59, -1},
-        {60, 416, -1},
-    };
+        {52, 60, 0}, {75, 200, 0}, {76, 200, 1}, {147, 415, 3}, {148, 200, -1}, {51, 200, -1}, {60, 59, -1}, {60, 416, -1}};
     for (const auto& p : points)
         EXPECT_EQ(chart.DayAt(p.x, p.y), p.day) << p.x << "," << p.y;
 }
@@ -80,9 +78,7 @@ TEST(MonthlyChartSpoken, TheChosenDayFollowsTheSelection)
     MonthlyChart chart;
     chart.title = "Monthly Outlook - x";
     EXPECT_TRUE(chart.Spoken().items.empty());
-    SeriesDay first{CivilDate{2026, 12, 7}, {21, 30, 86, 10, 10}, "Normal Day"};
-    SeriesDay second{CivilDate{2026, 12, 8}, {22, 31, 87, 11, 12}, "Good Day"};
-    chart.days = {first, second};
+    chart.days = {{{2026, 12, 7}, {21, 30, 86, 10, 10}, "Normal Day"}, {{2026, 12, 8}, {22, 31, 87, 11, 12}, "Good Day"}};
     chart.Select(1);
     std::string heard;
     for (const SpokenItem& item : chart.Spoken().items)

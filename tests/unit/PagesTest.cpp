@@ -46,8 +46,7 @@ private:
 Profile BornOnSecond()
 {
     Profile p;
-    p.fullName = "Jane Doe", p.yourMonth = 9, p.yourDate = 2, p.yourYear = 2005;
-    return p;
+    return p.fullName = "Jane Doe", p.yourMonth = 9, p.yourDate = 2, p.yourYear = 2005, p;
 }
 
 using Writer = std::function<std::string(PageSink&)>;
@@ -155,16 +154,11 @@ TEST(PageUrl, EscapesAreTheirBytes)
 // The built-in page view's reading and layout of the pages the program
 // writes, with a measurer whose every character is half the font size wide.
 struct FixedWidthMeasurer : PageMeasurer {
-    float TextWidth(const std::string& text, const FontSpec& font) const override
-    {
-        return static_cast<float>(text.size()) * font.size / 2;
-    }
+    float TextWidth(const std::string& text, const FontSpec& font) const override { return static_cast<float>(text.size()) * font.size / 2; }
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
-        width = 28;
-        height = path == "tall" ? 1 << 30 : 28;
-        return true;
+        return width = 28, height = path == "tall" ? 1 << 30 : 28, true;
     }
 };
 

@@ -57,6 +57,7 @@ TEST(ProfileFile, KeyRules)
     // pieces), whatever the editor would write; the title shows it on one
     // line and cut, while the readings are the whole name's.
     const std::string x100(100, 'x'), xy = x100 + "yyyyy";
+    const auto daily = [](const Profile& p) { DailyReadingSet set; return ComputeDailySet(p, {2026, 12, 7}, set), set; };
     const struct { std::string written, read, titled; } names[] = {
         {"  Jane Doe ", "  Jane Doe ", "  Jane Doe "}, {x100, x100, x100}, {xy, xy, x100 + "..."},
         {std::string(600, 'x'), std::string(494, 'x'), x100 + "..."}, {"A\tB\x7f", "A\tB\x7f", "A B "},
@@ -64,16 +65,11 @@ TEST(ProfileFile, KeyRules)
     for (const auto& n : names) {
         const Profile read = LoadProfile(dir.Write("p.ini", "Name:" + n.written + "\r\nYourMonth:5\r\n"));
         EXPECT_EQ(read.fullName, n.read) << n.written;
-        DailyReadingSet set;
-        ComputeDailySet(read, {2026, 12, 7}, set);
-        EXPECT_EQ(set.Title, "Daily Analysis - December 7, 2026  - " + n.titled + " -  Automatic Calibration");
+        EXPECT_EQ(daily(read).Title, "Daily Analysis - December 7, 2026  - " + n.titled + " -  Automatic Calibration");
     }
     Profile whole = LoadProfile(dir.Write("p.ini", "Name:" + xy + "\r\n")), cut = whole;
     cut.fullName = x100;
-    DailyReadingSet wholeSet, cutSet;
-    ComputeDailySet(whole, {2026, 12, 7}, wholeSet);
-    ComputeDailySet(cut, {2026, 12, 7}, cutSet);
-    EXPECT_NE(wholeSet.LotteryLine, cutSet.LotteryLine);  // the numbers count every letter of the name
+    EXPECT_NE(daily(whole).LotteryLine, daily(cut).LotteryLine);  // the numbers count every letter of the name
 
     // Nothing to read leaves the defaults (bytes of any kind are the fuzz target's).
     for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir()}) {
@@ -254,9 +250,7 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     // bytes each on the disk with CR LF: room is left while one more still
     // fits so, all of them are read back; the writer refuses rows only where
     // line feeds alone would not fit.
-    std::string widest;
-    for (int i = 0; i < 100; ++i)
-        widest += "\U0001F600";
+    const std::string widest = Repeated("\U0001F600", 100);
     std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 846 - 1, {widest, widest, "Automatic"});
     EXPECT_TRUE(IndexHasRoom(longest));
     longest.push_back(longest.back());
@@ -345,9 +339,7 @@ std::string Problem(const std::string& description, const std::string& name, int
 TEST(ProfileEditorChecks, FirstFailingCheckDecides)
 {
     const std::string d100(100, 'd'), n100(100, 'n'), slash = DescriptionCharacterMessage("/");
-    std::string cyrillic100, chinese100, polish100;
-    for (int i = 0; i < 100; ++i)
-        cyrillic100 += "\u0414", chinese100 += "\u738B", polish100 += "\u017B";
+    const std::string cyrillic100 = Repeated("\u0414", 100), chinese100 = Repeated("\u738B", 100), polish100 = Repeated("\u017B", 100);
     const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
         {"valid, parents switched off", "Work", "Sam", 0, 0, ""},
         {"everything blank", "", "", 0, 0, kDescriptionEmpty},

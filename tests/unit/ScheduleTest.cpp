@@ -247,9 +247,8 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
     dir.Write("Nameless.ini", "YourMonth:5\n");
-    const std::string elsewhere = "the profile is not a profile file of the data folder",
+    const std::string elsewhere = "the profile is not a profile file of the data folder", nameless = "the profile holds no name",
                       unread = "the profile is missing or not a regular file of at most 1 MiB",
-                      nameless = "the profile holds no name",
                       address = "the address is not a single e-mail address";
     const struct { std::string profile, email, refusal; } refused[] = {
         {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
@@ -278,8 +277,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"Type:7", true, true, MapiSendReport(3), "j@x.org, plain text, MAPI result 3", plain},
         {"Type:1", true, false, ok, "j@x.org, plain text (report image failed), sent", plain},
         {"Type:1", false, true, ok, "j@x.org, plain text (report image failed), sent", plain},
-        {"Type:1", true, true, NotFilledReport(),
-         "j@x.org, full colours, not sent: a recipient or the attachment could not be added", colours},
+        {"Type:1", true, true, NotFilledReport(), "j@x.org, full colours, not sent: a recipient or the attachment could not be added", colours},
         {"Type:1", true, true, NoMailLibraryReport(), "j@x.org, full colours, no mail library", colours},
         // The log line cannot be split by what the record holds.
         {"Email:j@x.org\rBcc:k@x.org", true, true, ok,
@@ -316,7 +314,8 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
     const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
     const std::string smtp = "Method:SMTP\nServer:mail.example.org\nPort:587\nUser:jane\n";
     const std::string name = ScheduledFileName(profile), today = "2026-12-07 07:00, " + name + ", j@x.org, plain text, ";
-    const std::string skipped = "nothing sent, already delivered today";
+    const std::string skipped = "nothing sent, already delivered today",
+                      unusableFrom = "nothing sent, mail settings refused: From: in mail.ini is missing or unusable";
     const struct { const char* copied; std::string mailIni, log, logged; } cases[] = {
         {"", "", "", "plain text, sent"},
         {"Copied:C:\\Program Files\\Oracline\\\n", "", "",
@@ -324,15 +323,11 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
         {"", smtp + "From:jane@example.org\n", "", "plain text, sent"},
         {"", "Method:SMTP\nPort:587\nFrom:jane@example.org\n", "",
          "nothing sent, mail settings refused: Server: in mail.ini is missing or unusable"},
-        {"", smtp + "From:jane\n", "", "nothing sent, mail settings refused: From: in mail.ini is missing or unusable"},
-        {"", smtp + "From:jane@x.org\x01\n", "",
-         "nothing sent, mail settings refused: From: in mail.ini is missing or unusable"},
+        {"", smtp + "From:jane\n", "", unusableFrom}, {"", smtp + "From:jane@x.org\x01\n", "", unusableFrom},
         {"", "Method:MAPI\nFrom:jane\n", "", "plain text, sent"},
-        {"", "", today + "sent\n", skipped},
-        {"", "", "x\n" + today + "sent: 250 2.0.0 queued as 1\r\n", skipped},
+        {"", "", today + "sent\n", skipped}, {"", "", "x\n" + today + "sent: 250 2.0.0 queued as 1\r\n", skipped},
         {"", "", "2026-12-07 23:59, \"" + name + "\", \"j@x.org\", plain text, sent\n", skipped},
-        {"", "", today + "not sent: sign-in refused: 535 no\n", "plain text, sent"},
-        {"", "", today + "MAPI result 3\n", "plain text, sent"},
+        {"", "", today + "not sent: sign-in refused: 535 no\n", "plain text, sent"}, {"", "", today + "MAPI result 3\n", "plain text, sent"},
         {"", "", "2026-12-06 07:00, " + name + ", j@x.org, plain text, sent\n", "plain text, sent"},
         {"", "", "2026-12-07 07:00, " + name + ", k@x.org, plain text, sent\n", "plain text, sent"},
         {"", "", "2026-12-07 07:00, June.ini, j@x.org, plain text, sent\n", "plain text, sent"},
@@ -364,8 +359,7 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
 // action) makes the program register the 1.0 job instead.
 TEST(DailyJob, ReadBackHoldsTheJobOnlyWhenWhole)
 {
-    const DailyJob job{"C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\Jo\\task.dtr", "C:\\Users\\Jo",
-                       {2026, 12, 8}, 7, 5};
+    const DailyJob job{"C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\Jo\\task.dtr", "C:\\Users\\Jo", {2026, 12, 8}, 7, 5};
     EXPECT_EQ(StartBoundary(job.firstDay, job.hour, job.minute), "2026-12-08T07:05:00");
     const JobReadBack whole{1, true, 1, "2026-12-08T07:05:00", 1, "c:\\program files\\oracline\\ORACLINE.EXE",
                             "C:\\Users\\Jo\\task.dtr", "c:\\users\\jo"};
@@ -445,8 +439,7 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     for (const auto& c : cases)
         EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
     // January's runs count too.
-    EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven,
-                                 {{2027, 1, 2}, 7, 59}), "");
+    EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven, {{2027, 1, 2}, 7, 59}), "");
     // A delivery due late in the evening is missed that evening.
     EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {22, 40}, {{2026, 12, 5}, 23, 39}), "");
     EXPECT_NE(MissedDeliveryText(std::nullopt, saved, {22, 40}, {{2026, 12, 5}, 23, 40}), "");
@@ -486,15 +479,9 @@ TEST(DeliveryNotice, FailedOrMissedOnceWithTheReason)
     const std::string told =
         "The daily e-mail of 2026-12-07 07:05 was not sent: sign-in refused: 535 5.7.8 Bad, sorry";
     const struct { std::string last, missed, reported, key, text; } cases[] = {
-        {"", "", "", "", ""},
-        {sent, "", "", "", ""},
-        {served, "", "", "", ""},
-        {again, "", "", "", ""},
-        {refused, "", "", refused, told + ask},
-        {refused, "", refused, "", ""},
-        {refused, "", sent, refused, told + ask},
-        {sent, missed, "", missed, missed + ask},
-        {sent, missed, missed, "", ""},
+        {"", "", "", "", ""}, {sent, "", "", "", ""}, {served, "", "", "", ""}, {again, "", "", "", ""},
+        {refused, "", "", refused, told + ask}, {refused, "", refused, "", ""}, {refused, "", sent, refused, told + ask},
+        {sent, missed, "", missed, missed + ask}, {sent, missed, missed, "", ""},
         {refused, missed, refused, missed, missed + "\n" + told + ask},
         {"garbage", "", "", "garbage", "The daily e-mail of the last run was not sent: garbage" + ask},
     };

@@ -15,6 +15,22 @@
 #include <stdexcept>
 #include <string>
 
+// The bytes of a file; none when it cannot be read.
+inline std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// `piece` `times` times over.
+inline std::string Repeated(const std::string& piece, int times)
+{
+    std::string text;
+    while (times-- > 0)
+        text += piece;
+    return text;
+}
+
 // A scratch directory, removed with everything in it afterwards.
 class TempDir {
 public:
@@ -34,14 +50,9 @@ public:
     std::string path(const std::string& name) const { return dir() + name; }
     std::string Write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-        return path(name);
+        return std::ofstream(path(name), std::ios::binary) << bytes, path(name);
     }
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream in(path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Read(const std::string& name) const { return ReadWholeFile(path(name)); }
     std::ptrdiff_t EntryCount() const
     {
         return std::distance(std::filesystem::directory_iterator(root_), std::filesystem::directory_iterator());
@@ -61,9 +72,8 @@ inline void ExpectGolden(const std::string& name, const std::string& actual)
         std::ofstream(path, std::ios::binary) << actual;
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << "no golden file " << path;
-    EXPECT_EQ(actual, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())) << name;
+    ASSERT_TRUE(std::filesystem::is_regular_file(path)) << "no golden file " << path;
+    EXPECT_EQ(actual, ReadWholeFile(path)) << name;
 }
 
 // Draws nothing and lists every call, one a line, in order, with its

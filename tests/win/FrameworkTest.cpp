@@ -122,10 +122,6 @@ TEST(GdiPlusCanvas, AWholeBitmapFillColoursEveryPixelInItsChannelsAndKeepsToTheC
     EXPECT_EQ(PixelAt(bitmap, 30, 5), first);
 }
 
-}  // namespace
-
-namespace {
-
 // One instance per account, in every session. The session's own name, which
 // any account's process in the session may take, and the account's name
 // taken first by another account keep no one out.
