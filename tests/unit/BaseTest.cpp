@@ -98,9 +98,7 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
     EXPECT_EQ(whole.size(), static_cast<std::size_t>(kMaxDataFileBytes));
 
     // Larger than any buffer the reader might hold at once.
-    std::string bytes;
-    for (int i = 0; i < 1400; ++i)
-        bytes += std::string(700, static_cast<char>(i)) + "\n";
+    const std::string bytes = Rows([](int i) { return std::string(700, static_cast<char>(i)) + "\n"; }, 1400);
     std::string last;
     ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
     EXPECT_EQ(last, "last");

@@ -248,9 +248,8 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
 TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
 {
     TempDir dir;
-    std::string report;
-    for (int i = 0; i < 65537; ++i)  // the last read takes one byte
-        report += static_cast<char>(i * 7 % 251);
+    // The last read takes one byte.
+    const std::string report = Rows([](int i) { return std::string(1, static_cast<char>(i * 7 % 251)); }, 65537);
     const std::string path = dir.Write("day.jpg", report), empty = dir.Write("Reports\\empty.txt", "");
     std::string transcript;
     int tokens = 0;

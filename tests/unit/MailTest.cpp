@@ -82,17 +82,11 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
 // address repeats.
 TEST(Contacts, ADeletionIsNeverRefusedForSize)
 {
-    std::string lineFeeds;
-    for (int i = 0;; ++i) {
-        const std::string row = "Name:" + std::string(90, 'n') + "\nEmail:a" + std::to_string(i) + "@x\n";
-        if (lineFeeds.size() + row.size() > static_cast<std::size_t>(kMaxDataFileBytes))
-            break;
-        lineFeeds += row;
-    }
+    const auto address = [](int i) { return "Email:a" + std::to_string(i) + "@x\n"; };
+    const std::string lineFeeds =
+        Rows([&](int i) { return "Name:" + std::string(90, 'n') + "\n" + address(i); }, INT_MAX, kMaxDataFileBytes);
     ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
-    std::string repeated = "Name:" + std::string(323, 'n') + "\n";
-    for (int i = 0; i < 9000; ++i)
-        repeated += "Email:a" + std::to_string(i) + "@x\n";
+    const std::string repeated = "Name:" + std::string(323, 'n') + "\n" + Rows(address, 9000);
     for (const std::string& file : {lineFeeds, repeated}) {
         TempDir dir;
         const std::string path = dir.Write(kContactsFileName, file);
@@ -204,9 +198,7 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         EXPECT_EQ(composer.sizeText + " " + composer.resolutionText, c.second + std::string(" 780 x 550"));
     }
     const std::string report = dir.Write("day.jpg", "x");
-    std::string longestTo;
-    for (int i = 0; i < 5; ++i)
-        longestTo += (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b";
+    const std::string longestTo = Rows([](int i) { return (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b"; }, 5);
     const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } cases[] = {
         {"", "", std::string(201, 'm'), report, 0, 0, "Please enter To Address first.    ", false},
         {std::string(501, 't'), "", "", report, 0, 0, "To Address is too long. Maximum size is 500 characters.    ", false},

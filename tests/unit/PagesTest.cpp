@@ -240,10 +240,7 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
 
 std::string Repeat(const std::string& piece, size_t bytes)
 {
-    std::string out;
-    while (out.size() + piece.size() <= bytes)
-        out += piece;
-    return out;
+    return Repeated(piece, static_cast<int>(bytes / piece.size()));
 }
 
 // A long page is laid out whole, and cut for paper between its lines. Page

@@ -193,10 +193,7 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
         EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.second) << c.first;
     }
 
-    std::string many = "Profile:P\n";
-    for (int i = 0; i <= 10000; ++i)
-        many += "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n";
-    dir.Write("oc.ini", many);
+    dir.Write("oc.ini", "Profile:P\n" + Rows([](int i) { return "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n"; }, 10001));
     const std::vector<ProfileIndexEntry> rows = ReadProfileIndex(dir.dir());
     ASSERT_EQ(rows.size(), 10000u);
     EXPECT_EQ(rows.back().description, "D9999");
@@ -272,21 +269,14 @@ TEST(ProfileIndex, ADeletionIsNeverRefusedForSizeAndKeepsRowAndFileTogether)
     // Valid rows with line feeds alone, just under 1 MiB: with CR LF they
     // would not fit.
     const std::string padding(80, 'p');
-    std::string lineFeeds;
-    for (int i = 0;; ++i) {
-        const std::string row = "Profile:" + padding + std::to_string(i) + "\nDescription:P" + std::to_string(i) +
-                                "\nAdjustment:Automatic\n";
-        if (lineFeeds.size() + row.size() > static_cast<std::size_t>(kMaxDataFileBytes))
-            break;
-        lineFeeds += row;
-    }
+    const std::string lineFeeds = Rows([&](int i) {
+        return "Profile:" + padding + std::to_string(i) + "\nDescription:P" + std::to_string(i) + "\nAdjustment:Automatic\n";
+    }, INT_MAX, kMaxDataFileBytes);
     ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
     ASSERT_GT(kMaxDataFileBytes - lineFeeds.size(), 0u);
     // Rows that all name one profile, each written out in full again.
     const std::string full = "Profile:" + std::string(100, 'n') + "\nDescription:P0\nAdjustment:Manual\n";
-    std::string repeated = "Profile:Other\nDescription:Other\nAdjustment:Manual\n" + full;
-    for (int i = 0; i < 9000; ++i)
-        repeated += "Adjustment:Manual\n";
+    const std::string repeated = "Profile:Other\nDescription:Other\nAdjustment:Manual\n" + full + Repeated("Adjustment:Manual\n", 9000);
 
     const ProfileIndexEntry p0{padding + "0", "P0", "Automatic"}, other{"Other", "Other", "Manual"},
                             added{"Ann", "Home", "Automatic"};

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -22,14 +25,16 @@ inline std::string ReadWholeFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// `piece` `times` times over.
-inline std::string Repeated(const std::string& piece, int times)
+// row(0) + row(1) + ... up to `count` rows, and no more than fit in `bytes`.
+inline std::string Rows(const std::function<std::string(int)>& row, int count, std::size_t bytes = SIZE_MAX)
 {
     std::string text;
-    while (times-- > 0)
-        text += piece;
+    for (int i = 0; i < count && text.size() + row(i).size() <= bytes; ++i)
+        text += row(i);
     return text;
 }
+
+inline std::string Repeated(const std::string& piece, int times) { return Rows([&](int) { return piece; }, times); }
 
 // A scratch directory, removed with everything in it afterwards.
 class TempDir {
