@@ -30,11 +30,9 @@ TEST(PathText, NameFolderAndExtensionByEachSeparatorRule)
         {"C:\\Data\\Jane.ini", S::backslash, "Jane.ini", "C:\\Data\\", ".ini"},
         {"C:\\Data/Jane.ini", S::backslash, "Data/Jane.ini", "C:\\", ".ini"},  // a slash is a name's
         {"C:\\Data/Jane.ini", S::either, "Jane.ini", "C:\\Data/", ".ini"},
-        {"/tmp/a\\b.ini", S::slash, "a\\b.ini", "/tmp/", ".ini"},
-        {"Jane.ini", S::either, "Jane.ini", "", ".ini"},
+        {"/tmp/a\\b.ini", S::slash, "a\\b.ini", "/tmp/", ".ini"}, {"Jane.ini", S::either, "Jane.ini", "", ".ini"},
         {"C:\\Data.d\\Jane", S::backslash, "Jane", "C:\\Data.d\\", ""},  // a folder's dot is not the file's
-        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""},
-        {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
+        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""}, {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
         {"", S::either, "", "", ""},
     };
     for (const auto& c : cases) {

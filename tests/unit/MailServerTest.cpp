@@ -352,12 +352,9 @@ TEST(MailSettings, FileAndDialogChecks)
         {"", "587", "", "", "a@b", MailField::server, "Please enter your mail server first.    "},
         {"smtp x", "587", "", "", "a@b", MailField::server,
          "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
-        {"127.0.0.1", "587", "", "", "a@b", MailField::server, kByName},
-        {"::1", "587", "", "", "a@b", MailField::server, kByName},
-        {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName},
-        {"10.1", "587", "", "", "a@b", MailField::server, kByName},
-        {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""},
-        {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
+        {"127.0.0.1", "587", "", "", "a@b", MailField::server, kByName}, {"::1", "587", "", "", "a@b", MailField::server, kByName},
+        {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName}, {"10.1", "587", "", "", "a@b", MailField::server, kByName},
+        {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""}, {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
         {"mx", "25", "me", "p\nw", "a@b", MailField::password,
@@ -367,8 +364,7 @@ TEST(MailSettings, FileAndDialogChecks)
         {"mx", "65535", "me", "pw", "a@b", MailField::none, ""},
     };
     for (const auto& c : checks) {
-        model.server = c.server, model.portText = c.port, model.user = c.user, model.password = c.password;
-        model.from = c.from;
+        model.server = c.server, model.portText = c.port, model.user = c.user, model.password = c.password, model.from = c.from;
         const MailRefusal refusal = model.CheckForSave();
         EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user << c.from;
         EXPECT_EQ(refusal.field, c.field) << c.refusal;

@@ -48,15 +48,13 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
                                             remove = [](ContactList& l) { l.Delete(); };
     const struct { const char* what; std::string file, meanwhile; std::function<void(ContactList&)> change; bool saved;
                    std::string after; } saves[] = {
-        {"missing, added", "", "", add, true, bo},
-        {"unchanged", ann, cy, none, true, cy},
+        {"missing, added", "", "", add, true, bo}, {"unchanged", ann, cy, none, true, cy},
         {"added beside another's", ann, ann + cy, add, true, ann + cy + bo},
         {"edited beside another's", ann, cy + ann, edit, true, cy + bo},
         {"edited what another deleted", ann, cy, edit, true, cy + bo},
         {"deleted beside another's", ann, ann + cy, remove, true, cy},
         {"deleted beside a namesake", ann, "Name:Ann\nEmail:z@x\n" + ann, remove, true, "Name:Ann\nEmail:z@x\n"},
-        {"added twice", ann, ann + bo, add, true, ann + bo},
-        {"refused meanwhile", ann, refused, add, false, refused},
+        {"added twice", ann, ann + bo, add, true, ann + bo}, {"refused meanwhile", ann, refused, add, false, refused},
     };
     for (const auto& c : saves) {
         TempDir own;
@@ -127,16 +125,11 @@ TEST(Contacts, ChecksAndSelection)
     // and "<<----" can be used.
     const std::function<void(ContactList&)> fill = [](ContactList& l) { l.Fill({{"Ann", "a@x"}, {"Bo", "b@x"}, {"Cy", "c@x"}}); };
     const struct { std::function<void(ContactList&)> step; const char* after; } steps[] = {
-        {fill, "Ann Bo Cy 0 on"},
-        {[](ContactList& l) { l.Clicked(-1); }, "Ann Bo Cy 0 off"},
-        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"},
-        {[](ContactList& l) { l.Clicked(2); }, "Ann Bo Cy 2 on"},
-        {[](ContactList& l) { l.Delete(); }, "Ann Bo 1 on"},
-        {[](ContactList& l) { l.Edit({"Bob", "b@x"}); }, "Ann Bob 1 on"},
-        {[](ContactList& l) { l.Clicked(0), l.Delete(); }, "Bob 0 on"},
-        {[](ContactList& l) { l.Delete(); }, "-1 off"},
-        {[](ContactList& l) { l.Add({"Di", "d@x"}); }, "Di 0 on"},
-        {[](ContactList& l) { l.Add({"Ed", "e@x"}); }, "Di Ed 0 on"},
+        {fill, "Ann Bo Cy 0 on"}, {[](ContactList& l) { l.Clicked(-1); }, "Ann Bo Cy 0 off"},
+        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"}, {[](ContactList& l) { l.Clicked(2); }, "Ann Bo Cy 2 on"},
+        {[](ContactList& l) { l.Delete(); }, "Ann Bo 1 on"}, {[](ContactList& l) { l.Edit({"Bob", "b@x"}); }, "Ann Bob 1 on"},
+        {[](ContactList& l) { l.Clicked(0), l.Delete(); }, "Bob 0 on"}, {[](ContactList& l) { l.Delete(); }, "-1 off"},
+        {[](ContactList& l) { l.Add({"Di", "d@x"}); }, "Di 0 on"}, {[](ContactList& l) { l.Add({"Ed", "e@x"}); }, "Di Ed 0 on"},
     };
     ContactList rows;
     for (const auto& s : steps) {

@@ -18,10 +18,8 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
     MonthlyChart chart;
     chart.title = "Monthly Outlook - March 30, 2026  - Jane Doe -  Automatic Calibration";
     chart.days = {
-        {{2026, 3, 30}, {3, 50, 99, 10, 10}, "Normal Day"},
-        {{2026, 3, 31}, {20, 60, 90, 40, 60}, "Good Day"},
-        {{2026, 4, 1}, {40, 70, 80, 90, 30}, "Bad Day"},
-        {{2026, 4, 2}, {60, 80, 70, 10, 10}, "Normal Day"},
+        {{2026, 3, 30}, {3, 50, 99, 10, 10}, "Normal Day"}, {{2026, 3, 31}, {20, 60, 90, 40, 60}, "Good Day"},
+        {{2026, 4, 1}, {40, 70, 80, 90, 30}, "Bad Day"}, {{2026, 4, 2}, {60, 80, 70, 10, 10}, "Normal Day"},
     };
     chart.Select(2);
 

@@ -125,15 +125,12 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
     const std::pair<std::string, bool> cases[] = {
         {"", true}, {"C:\\Program Files\\Oracline\\reading.htm", true}, {"c:\\program files\\oracline\\x.HtM", true},
         {"file:///C:/Program%20Files/Oracline/effects.htm", true}, {"file://C:\\Program Files\\Oracline\\a.htm", true},
-        {"javascript:window.print()", true},
-        {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
+        {"javascript:window.print()", true}, {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
         {"C:\\Program Files\\Oracline\\reading.htm#top", false}, {"C:\\Program Files\\Oracline\\a#b.htm", false},
-        {"C:\\Program Files\\Oracline\\aries.gif", false},
-        {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
+        {"C:\\Program Files\\Oracline\\aries.gif", false}, {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
         // Other hosts, folders and schemes that merely end in ".htm".
         {"http://x/a.htm", false}, {"\\\\host\\share\\a.htm", false}, {"javascript:alert(1)//.htm", false},
-        {"C:\\Program Files\\Oracline\\..\\..\\Windows\\a.htm", false},
-        {"C:\\Program Files\\Oracline\\Reports\\a.htm", false},
+        {"C:\\Program Files\\Oracline\\..\\..\\Windows\\a.htm", false}, {"C:\\Program Files\\Oracline\\Reports\\a.htm", false},
         {"file:///C:/Program%20Files/Oracline/..%5c..%5ca.htm", false}, {"file:///C:/Program%20Files/Oracline/%zz.htm", false},
         {"file://host/C:/Program%20Files/Oracline/a.htm", false}, {"C:\\Program Files\\OraclineX\\a.htm", false},
     };

@@ -64,8 +64,7 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     // names without an extension are empty on both sides and match.
     const struct { const char *file, *profile; bool scheduled; } named[] = {
         {"Profile:D:\\elsewhere\\Jane Doe.ini\n", "C:\\x\\Jane Doe.ini", true},
-        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false},
-        {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
+        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false}, {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
         {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
     };
     for (const auto& c : named)
@@ -194,8 +193,7 @@ TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
 TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
 {
     const struct { const char* profile; bool running, yes, goesOn; const char* calls; bool recordStays; } cases[] = {
-        {"C:\\y\\Ann.ini", true, true, true, "", true},
-        {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
+        {"C:\\y\\Ann.ini", true, true, true, "", true}, {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
         {"C:\\y\\Jane.ini", true, true, true, "asked run delete ", false},
         {"C:\\y\\Jane.ini", false, true, true, "asked run ", false},
     };
