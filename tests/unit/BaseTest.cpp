@@ -35,11 +35,9 @@ TEST(PathText, NameFolderAndExtensionByEachSeparatorRule)
         {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""}, {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
         {"", S::either, "", "", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FileNameOf(c.path, c.separators), c.name) << c.path;
-        EXPECT_EQ(FolderOf(c.path, c.separators), c.folder) << c.path;
-        EXPECT_EQ(ExtensionOf(c.path, c.separators), c.extension) << c.path;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Lines({FileNameOf(c.path, c.separators), FolderOf(c.path, c.separators), ExtensionOf(c.path, c.separators)}),
+                  Lines({c.name, c.folder, c.extension})) << c.path;
 }
 
 // Pieces as a 500-byte fgets buffer cuts them; a file that is not UTF-8 is
@@ -206,8 +204,8 @@ TEST(DateLists, YearMonthAndDayLists)
     EXPECT_EQ(mainYears.IndexOf(1899) + mainYears.IndexOf(2037), -2);
     EXPECT_EQ(mainYears.YearAt(-1) + mainYears.YearAt(137), 0);
     // A clock that went wrong still offers 1900.
-    EXPECT_EQ(DateListRange::ForEditor(1850).Years().Count(), 1);
-    EXPECT_EQ(DateListRange::ForEditor(1850).Years().YearAt(0), 1900);
+    const DateListRange wrongClock = DateListRange::ForEditor(1850);
+    EXPECT_EQ(std::make_pair(wrongClock.Years().Count(), wrongClock.Years().YearAt(0)), std::make_pair(1, 1900));
 
     EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}),
               std::vector<int>({-1, -1, 12}));

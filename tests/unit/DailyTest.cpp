@@ -203,15 +203,12 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
         {'R', -1, "2.4x4 50% @50 tile2@1 on copies"},  // no selection, or none of the list: nothing changes
         {'R', 100, "2.4x4 50% @50 tile2@1 on copies"},  {'T', -1, "2.4x4 50% @50 tile2@1 on copies"},
         {'R', 66, "1.63x2.72 34% @66 tile2@0 on"},     // 1.632 x 2.72, as the edits show them
-        {'R', 0, "4.8x8 100% @0 tile0@-1 off"},
-        {'R', 25, "3.6x6 75% @25 tile2@0 on"},
+        {'R', 0, "4.8x8 100% @0 tile0@-1 off"}, {'R', 25, "3.6x6 75% @25 tile2@0 on"},
         {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
         {'P', 0, "4x6 75% @25 locked tile2@0 off 4x6"},  // the size is kept, and still what the list shows
         {'P', 0, "4x6 75% @25 tile2@0 off"},             // no tiling until the next Resize choice
-        {'R', 25, "3.6x6 75% @25 tile2@0 on"},
-        {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
-        {'T', 0, "3.6x6 75% @25 tile2@0 on"},
-        {'T', 2, "3.6x6 75% @25 tile2@0 on"},
+        {'R', 25, "3.6x6 75% @25 tile2@0 on"}, {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
+        {'T', 0, "3.6x6 75% @25 tile2@0 on"}, {'T', 2, "3.6x6 75% @25 tile2@0 on"},
     };
     for (const auto& step : steps) {
         if (step.control == 'R')
@@ -260,8 +257,7 @@ TEST(ReportFit, SavedReportsAreFittedAndPlaced)
     };
     for (const auto& c : cases) {
         const ShownImage got = FitSavedReport(c[0], c[1]);
-        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6))
-            << c[0] << " x " << c[1];
+        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6)) << c[0] << " x " << c[1];
     }
 }
 

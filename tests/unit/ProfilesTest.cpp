@@ -331,19 +331,16 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
     const std::string d100(100, 'd'), n100(100, 'n'), slash = DescriptionCharacterMessage("/");
     const std::string cyrillic100 = Repeated("\u0414", 100), chinese100 = Repeated("\u738B", 100), polish100 = Repeated("\u017B", 100);
     const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
-        {"valid, parents switched off", "Work", "Sam", 0, 0, ""},
-        {"everything blank", "", "", 0, 0, kDescriptionEmpty},
+        {"valid, parents switched off", "Work", "Sam", 0, 0, ""}, {"everything blank", "", "", 0, 0, kDescriptionEmpty},
         {"101-character description and no name", d100 + "d", "", 0, 0, kDescriptionTooLong},
-        {"100-character description", d100, "Sam", 0, 0, ""},
-        {"slash and no name", "a/b", "", 0, 0, slash.c_str()},
+        {"100-character description", d100, "Sam", 0, 0, ""}, {"slash and no name", "a/b", "", 0, 0, slash.c_str()},
         {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
         // Lengths count characters, not the bytes of their UTF-8.
         {"100 Cyrillic letters", cyrillic100, "Sam", 0, 0, ""},
         {"101 Chinese characters", chinese100 + "\u4F1F", "Sam", 0, 0, kDescriptionTooLong},
         {"100-character Chinese name", "Work", chinese100, 0, 0, ""},
         {"101-character Polish name", "Work", polish100 + "\u0141", 0, 0, kNameTooLong},
-        {"no name", "Work", "", 0, 0, kNameEmpty},
-        {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
+        {"no name", "Work", "", 0, 0, kNameEmpty}, {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
         {"100-character name", "Work", n100, 0, 0, ""},
         {"long name before mother", "Work", n100 + "n", 1990, 0, kNameTooLong},
         {"mother before father", "Work", "Sam", 1975, 1980, kOlderThanMother},
@@ -352,8 +349,7 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         {"mother born after", "Work", "Sam", 1971, 0, kOlderThanMother},
         {"mother born that year", "Work", "Sam", 1970, 0, kMotherTooYoung},
         {"mother 9 years older", "Work", "Sam", 1961, 0, kMotherTooYoung},
-        {"mother 10 years older", "Work", "Sam", 1960, 0, ""},
-        {"mother at INT_MIN", "Work", "Sam", INT_MIN, 0, ""},
+        {"mother 10 years older", "Work", "Sam", 1960, 0, ""}, {"mother at INT_MIN", "Work", "Sam", INT_MIN, 0, ""},
         {"father at INT_MAX", "Work", "Sam", 0, INT_MAX, kOlderThanFather},
     };
     for (const auto& c : cases)
