@@ -147,8 +147,7 @@ void ContactsRoundTrip(const std::string& text)
     for (const Contact& c : contacts) {
         FUZZ_CHECK(c.name.size() <= 324 && c.address.size() <= 323);
         FUZZ_CHECK((c.name + c.address).find('\n') == std::string::npos);
-        endsInCr = endsInCr || (!c.name.empty() && c.name.back() == '\r') ||
-                   (!c.address.empty() && c.address.back() == '\r');
+        endsInCr = endsInCr || (!c.name.empty() && c.name.back() == '\r') || (!c.address.empty() && c.address.back() == '\r');
     }
     FUZZ_CHECK(SaveContacts(path, contacts));
     std::vector<Contact> again;

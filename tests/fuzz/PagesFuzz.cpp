@@ -60,8 +60,7 @@ void Layout(const std::string& input)
     measurer.charWidth = values.ConsumeFloatingPointInRange<float>(0, 2);
     measurer.imageWidth = values.ConsumeFloatingPointInRange<float>(0, 2000);
     measurer.imageHeight = values.ConsumeFloatingPointInRange<float>(0, 2000);
-    const PageLayout layout =
-        LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, viewHeight, measurer);
+    const PageLayout layout = LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, viewHeight, measurer);
     for (const LineBox& line : layout.lines)
         FUZZ_CHECK(line.top >= 0 && line.top <= line.bottom && line.bottom <= layout.height);
     for (const PagePiece& piece : layout.pieces)
@@ -120,8 +119,7 @@ void Loader(const std::string& input)
     // lies outside it. Judged by the files themselves, not by their names.
     const std::string secondPath = fuzz::ScratchDirectory() + "b.htm";
     std::error_code error;
-    FUZZ_CHECK(std::filesystem::equivalent(shown, firstPath, error) ||
-               std::filesystem::equivalent(shown, secondPath, error));
+    FUZZ_CHECK(std::filesystem::equivalent(shown, firstPath, error) || std::filesystem::equivalent(shown, secondPath, error));
 }
 
 } // namespace

@@ -64,8 +64,7 @@ TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
         {2, 3, 51, "NT"}, {2, 5, 2, "XP"}, {2, 6, 1, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name)
-            << c.platform << " " << c.major << "." << c.minor;
+        EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name) << c.platform << " " << c.major << "." << c.minor;
 }
 
 TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
@@ -97,8 +96,7 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     EXPECT_EQ(data.Read("oc.ini") + data.Read("Home.ini") + data.Read("Work.ini") + data.Read("contacts.ini"),
               index + "shared Home.ini" + "the account's own" + "shared contacts.ini");
     // Held until the user confirms it, and said so at the next start.
-    EXPECT_EQ(data.Read("task.dtr"),
-              "Copied:" + shared.dir() + "\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
+    EXPECT_EQ(data.Read("task.dtr"), "Copied:" + shared.dir() + "\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
     const std::string work = "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")),
                       stays = " stays off until you confirm it with Save in the Schedule dialog.    ";
     EXPECT_EQ(CopiedScheduleText(data.path("task.dtr")), work + " in full colors to bo@x.org" + stays);
@@ -123,8 +121,7 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
         {"Profile:" + from + "sub\\Jo.ini", "Profile:" + from + "sub\\Jo.ini"},
         {"Profile:C:\\Other\\Jo.ini", "Profile:C:\\Other\\Jo.ini"}, {"Profile:" + from, "Profile:" + from}};
     for (const auto& r : records)
-        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}),
-                  "Copied:" + from + "\n" + r.second + "\nTime:7:0AM\n");
+        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}), "Copied:" + from + "\n" + r.second + "\nTime:7:0AM\n");
 }
 
 }  // namespace

@@ -180,8 +180,7 @@ TEST(Calendar, RealNeighboursOfADay)
     };
     for (const auto& o : orders) {
         std::string relations;  // a < b, <=, ==, !=, >=, >, then b < a, <=, >=, >
-        for (bool holds : {o.a < o.b, o.a <= o.b, o.a == o.b, o.a != o.b, o.a >= o.b, o.a > o.b, o.b < o.a,
-                           o.b <= o.a, o.b >= o.a, o.b > o.a})
+        for (bool holds : {o.a < o.b, o.a <= o.b, o.a == o.b, o.a != o.b, o.a >= o.b, o.a > o.b, o.b < o.a, o.b <= o.a, o.b >= o.a, o.b > o.a})
             relations += holds ? '1' : '0';
         EXPECT_EQ(relations, o.same ? "0110100110" : "1101000011")
             << o.a.year << "-" << o.a.month << "-" << o.a.day << " " << o.b.year << "-" << o.b.month << "-" << o.b.day;
@@ -207,8 +206,7 @@ TEST(DateLists, YearMonthAndDayLists)
     const DateListRange wrongClock = DateListRange::ForEditor(1850);
     EXPECT_EQ(std::make_pair(wrongClock.Years().Count(), wrongClock.Years().YearAt(0)), std::make_pair(1, 1900));
 
-    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}),
-              std::vector<int>({-1, -1, 12}));
+    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}), std::vector<int>({-1, -1, 12}));
 
     // A stored day past the month's end selects the last entry.
     const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};
@@ -221,8 +219,7 @@ TEST(DateLists, YearMonthAndDayLists)
                               {2, 2023, 28, 28}, {4, 1900, 30, 30}, {12, 1900, 31, 31}, {0, 1900, 31, 31},
                               {13, 2000, 31, 31}};
     for (const auto& c : lengths)
-        EXPECT_EQ(std::make_pair(main.DayEntries(c[0], c[1]), editor.DayEntries(c[0], c[1])),
-                  std::make_pair(c[2], c[3])) << c[0] << "/" << c[1];
+        EXPECT_EQ(std::make_pair(main.DayEntries(c[0], c[1]), editor.DayEntries(c[0], c[1])), std::make_pair(c[2], c[3])) << c[0] << "/" << c[1];
 }
 
 // A drawing laid out at 96 dpi drawn at 1.5 times: rectangles by their

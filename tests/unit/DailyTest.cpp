@@ -65,8 +65,7 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
 // 39, under a grey ground, a frame and the title.
 TEST(ReportDrawing, TopOffsetThenScreenPaperAndImageLayouts)
 {
-    const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
-                                           {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
+    const std::pair<int, float> cases[] = {{0, 12}, {-5, 12}, {576, 12}, {577, 0.5f}, {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
     for (const auto& c : cases)
         EXPECT_FLOAT_EQ(TopOffset(c.first), c.second) << "window height " << c.first;
     ReportInput report;
@@ -134,8 +133,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     }
 
     // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
-    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {1.502f, 3.99f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f},
-                                              {1.6f, 3.75f}, {1000.0f, 0.0f}};
+    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {1.502f, 3.99f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f}, {1.6f, 3.75f}, {1000.0f, 0.0f}};
     for (const auto& c : photos) {
         const PrintRect r = PhotoKeepingRatio(c.first);
         EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
@@ -159,8 +157,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     for (const auto& c : sizes) {
         const std::vector<PrintRect> tiles = TiledCopies(kLetter, c.w, c.h);
         ASSERT_EQ(tiles.size(), c.count) << c.w << " x " << c.h;
-        EXPECT_EQ(std::vector<float>({tiles[0].x, tiles[0].y, tiles[0].width, tiles[0].height}),
-                  std::vector<float>({0, 0, c.w, c.h}));
+        EXPECT_EQ(std::vector<float>({tiles[0].x, tiles[0].y, tiles[0].width, tiles[0].height}), std::vector<float>({0, 0, c.w, c.h}));
     }
     // A copy that meets the printable area's edge exactly still fits.
     PageMeasures edge;
@@ -170,8 +167,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     // at one dot an inch, dots are inches.
     const PageMeasures noDpi = MeasurePage(0, 0, 75, 75, 2400, 3150), oneDpi = MeasurePage(1, 1, 7, 5, 80, 100);
     EXPECT_EQ(std::vector<float>({noDpi.ox, noDpi.oy, noDpi.pageWidth, noDpi.pageHeight}), std::vector<float>(4, 0.0f));
-    EXPECT_EQ(std::vector<float>({oneDpi.ox, oneDpi.oy, oneDpi.pageWidth, oneDpi.pageHeight}),
-              std::vector<float>({7, 5, 80, 100}));
+    EXPECT_EQ(std::vector<float>({oneDpi.ox, oneDpi.oy, oneDpi.pageWidth, oneDpi.pageHeight}), std::vector<float>({7, 5, 80, 100}));
     for (int percent = 1; percent <= 100; ++percent)
         ASSERT_FLOAT_EQ(ResizeFactor(percent), percent / 100.0f) << percent;
     EXPECT_EQ(ResizeFactor(100), 1.0f);

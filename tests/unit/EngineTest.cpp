@@ -31,8 +31,7 @@ TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
         for (int from = -2, to = from; from <= last; from = ++to) {
             while (to < last && at(to + 1) == at(from))
                 ++to;
-            runs += std::to_string(from) + (to > from ? ".." + std::to_string(to) : "") + " " +
-                    std::to_string(at(from)) + "\n";
+            runs += std::to_string(from) + (to > from ? ".." + std::to_string(to) : "") + " " + std::to_string(at(from)) + "\n";
         }
         runs += "INT_MIN " + std::to_string(at(INT_MIN)) + ", INT_MAX " + std::to_string(at(INT_MAX)) + "\n";
     }
@@ -78,8 +77,7 @@ TEST(PersonalReadings, NameValueDayBonusFoldSoulNumberAndMonthName)
         EXPECT_EQ(NameValue(c.first), c.second) << c.first;
 
     // Days of the month 0 to 32.
-    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0,
-                         0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
+    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0, 0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
     for (int day = 0; day < 33; ++day)
         EXPECT_EQ(DayBonus(day), bonus[day]) << day;
 
@@ -109,8 +107,7 @@ TEST(DigitRules, Reductions)
     for (const auto& c : reduce)
         EXPECT_EQ(ReduceNumber(c[0]), c[1]) << c[0];
 
-    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7},
-                           {1999, 9}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
+    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7}, {1999, 9}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
     for (const auto& c : year)
         EXPECT_EQ(YearDigit(c[0]), c[1]) << c[0];
 
@@ -121,8 +118,7 @@ TEST(DigitRules, Reductions)
     for (const auto& c : triple)
         EXPECT_EQ(TripleNumber(c[0], c[1], c[2]), c[3]) << c[0] << "+" << c[1] << "+" << c[2];
 
-    const int day[][4] = {{9, 9, 2005, 5},   {1, 1, 1900, 3},    {31, 12, 2099, 7},
-                          {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
+    const int day[][4] = {{9, 9, 2005, 5}, {1, 1, 1900, 3}, {31, 12, 2099, 7}, {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
     for (const auto& c : day)
         EXPECT_EQ(DayNumber({c[2], c[1], c[0]}), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
 }
@@ -246,8 +242,7 @@ TEST(DailySeries, RealDaysWithTheirDailySets)
         std::string dates;
         for (const SeriesDay& day : ComputeDailySeries(JaneDoe(), c.start, c.days)) {
             const CivilDate& d = day.date;
-            dates += (dates.empty() ? "" : " ") + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
-                     std::to_string(d.day);
+            dates += (dates.empty() ? "" : " ") + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
             DailyReadingSet set;
             ComputeDailySet(JaneDoe(), d, set);
             EXPECT_EQ(std::vector<int>(day.readings, day.readings + 5),

@@ -122,8 +122,7 @@ public:
     bool Send(const std::string& bytes, std::chrono::milliseconds) override { return transcript += bytes, true; }
     Received Receive(std::string& bytes, std::chrono::milliseconds limit) override
     {
-        const bool arrives = !chunks.empty() && chunks.front().after <= limit &&
-                             (limit.count() > 0 || chunks.front().unasked);
+        const bool arrives = !chunks.empty() && chunks.front().after <= limit && (limit.count() > 0 || chunks.front().unasked);
         if (!arrives)
             return now += limit, Received::timedOut;
         now += chunks.front().after, bytes += chunks.front().bytes;
@@ -191,8 +190,7 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
          TlsResult::secure, true, "not sent: recipient refused: a@y.org: 550 5.1.1 no such user",
          "<tls>\nEHLO pc\r\n" + kPlain + "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nQUIT\r\n"},
         {MailSecurity::tls, {kGreet}, TlsResult::secure, true, "not sent: no answer in time", "<tls>\nEHLO pc\r\n"},
-        {MailSecurity::tls, {"HTTP/1.1 400\r\n"}, TlsResult::secure, true,
-         "not sent: the server's answer is not SMTP", "<tls>\n"},
+        {MailSecurity::tls, {"HTTP/1.1 400\r\n"}, TlsResult::secure, true, "not sent: the server's answer is not SMTP", "<tls>\n"},
     };
     for (const auto& c : cases) {
         ScriptedServer server(c.script, c.tls, c.reachable);
@@ -230,8 +228,7 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
          "pw", "not sent: no answer in time", "<tls>\nEHLO pc\r\n" + kPlain, 60},
         {"a refused sign-in followed by QUIT", {kGreet, kTlsHello, "535 5.7.8 bad credentials\r\n"}, "pw",
          "not sent: sign-in refused: 535 5.7.8 bad credentials", "<tls>\nEHLO pc\r\n" + kPlain + "QUIT\r\n", 2},
-        {"a changed server without its password", {kGreet}, "",
-         "not sent: no password is kept for this server, port and user name", "", 0},
+        {"a changed server without its password", {kGreet}, "", "not sent: no password is kept for this server, port and user name", "", 0},
     };
     for (const auto& c : cases) {
         ScriptedServer server(c.script);
@@ -350,15 +347,13 @@ TEST(MailSettings, FileAndDialogChecks)
     // Each refusal names the field the dialog puts the user back in.
     const struct { const char *server, *port, *user, *password, *from; MailField field; const char* refusal; } checks[] = {
         {"", "587", "", "", "a@b", MailField::server, "Please enter your mail server first.    "},
-        {"smtp x", "587", "", "", "a@b", MailField::server,
-         "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
+        {"smtp x", "587", "", "", "a@b", MailField::server, "The mail server is not valid. Enter its name only, such as smtp.example.com.    "},
         {"127.0.0.1", "587", "", "", "a@b", MailField::server, kByName}, {"::1", "587", "", "", "a@b", MailField::server, kByName},
         {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName}, {"10.1", "587", "", "", "a@b", MailField::server, kByName},
         {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""}, {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
-        {"mx", "25", "me", "p\nw", "a@b", MailField::password,
-         "The user name and the password cannot hold control characters.    "},
+        {"mx", "25", "me", "p\nw", "a@b", MailField::password, "The user name and the password cannot hold control characters.    "},
         {"mx", "25", "", "", "", MailField::from, "Please enter your sender address first.    "},
         {"mx", "25", "", "", "a b@c", MailField::from, "The sender address is not valid.    "},
         {"mx", "65535", "me", "pw", "a@b", MailField::none, ""},

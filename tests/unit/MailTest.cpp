@@ -81,8 +81,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
 TEST(Contacts, ADeletionIsNeverRefusedForSize)
 {
     const auto address = [](int i) { return "Email:a" + std::to_string(i) + "@x\n"; };
-    const std::string lineFeeds =
-        Rows([&](int i) { return "Name:" + std::string(90, 'n') + "\n" + address(i); }, INT_MAX, kMaxDataFileBytes);
+    const std::string lineFeeds = Rows([&](int i) { return "Name:" + std::string(90, 'n') + "\n" + address(i); }, INT_MAX, kMaxDataFileBytes);
     ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
     const std::string repeated = "Name:" + std::string(323, 'n') + "\n" + Rows(address, 9000);
     for (const std::string& file : {lineFeeds, repeated}) {
@@ -119,8 +118,7 @@ TEST(Contacts, ChecksAndSelection)
         EXPECT_EQ(ContactRefusal(c.name, c.address), c.refusal) << c.name.size() << " " << c.address;
 
     ContactList list;
-    EXPECT_EQ(list.Add({"Ann", "a@x"}) + list.Add({"Other", "a@x"}) + list.Add({"Ann", "A@x"}),
-              "a@x is already in your contacts.");
+    EXPECT_EQ(list.Add({"Ann", "a@x"}) + list.Add({"Other", "a@x"}) + list.Add({"Ann", "A@x"}), "a@x is already in your contacts.");
     // Each step, then the rows, the remembered row and whether Edit, Delete
     // and "<<----" can be used.
     const std::function<void(ContactList&)> fill = [](ContactList& l) { l.Fill({{"Ann", "a@x"}, {"Bo", "b@x"}, {"Cy", "c@x"}}); };
@@ -222,8 +220,7 @@ TEST(QuickResize, SizesFormatsAndSave)
     const struct { PixelSize source; int index, width, height; } sizes[] = {
         {{780, 550}, 50, 390, 275}, {{780, 550}, 67, 257, 181}, {{780, 550}, 99, 7, 5}, {{60, 40}, 99, 1, 1}};
     for (const auto& c : sizes)
-        EXPECT_EQ(std::make_pair(ScaledSize(c.source, c.index).width, ScaledSize(c.source, c.index).height),
-                  std::make_pair(c.width, c.height));
+        EXPECT_EQ(std::make_pair(ScaledSize(c.source, c.index).width, ScaledSize(c.source, c.index).height), std::make_pair(c.width, c.height));
     for (const auto& c : {std::pair<const char*, const wchar_t*>{"a.jpeg", L"image/jpeg"}, {"a.tiff", L"image/jpeg"},
                           {"a.TIF", L"image/tiff"}, {"a.Bmp", L"image/bmp"}})
         EXPECT_EQ(std::wstring(EncoderMimeType(c.first)), c.second) << c.first;

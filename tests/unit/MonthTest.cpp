@@ -81,6 +81,5 @@ TEST(MonthlyChartSpoken, TheChosenDayFollowsTheSelection)
     std::string heard;
     for (const SpokenItem& item : chart.Spoken().items)
         heard += item.name + "=" + item.value + ";";
-    EXPECT_EQ(heard, "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;"
-                     "Day Reading=Good Day;");
+    EXPECT_EQ(heard, "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;Day Reading=Good Day;");
 }

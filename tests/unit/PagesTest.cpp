@@ -60,21 +60,17 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
         {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"},
         {"mail-setup", WriteMailSetupPage, "mail_e.htm", "mail_r.htm"},
-        {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
-         "sign_e.htm", "sign_r.htm"},
+        {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); }, "sign_e.htm", "sign_r.htm"},
         {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
         {"help-title", [](PageSink& d) { return WriteHelpPage(d, ""); }, "help.htm", nullptr},
-        {"tip", [](PageSink& d) { return WriteQuickTipPage(d, "In most cases you should <font "
-                                                                      "color=\"white\">NOT"); },
-         "tip_e.htm", nullptr},
+        {"tip", [](PageSink& d) { return WriteQuickTipPage(d, "In most cases you should <font color=\"white\">NOT"); }, "tip_e.htm", nullptr},
         {"introduction", WriteIntroductionPage, "effects.htm", "reading.htm"},
         {"daily-explanation", WriteDailyExplanationPage, "effects.htm", "reading.htm"},
         {"superstition", [](PageSink& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm", "super_r.htm"},
         {"sign", [](PageSink& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm"},
         {"number", [](PageSink& d) { return WriteNumberPage(d, {1970, 7, 15}); }, "effects.htm", "reading.htm"},
         {"year", [](PageSink& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
-        {"dream", [](PageSink& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm",
-         "dream_r.htm"},
+        {"dream", [](PageSink& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm", "dream_r.htm"},
         {"size", [](PageSink& d) { return WriteSizePage(d, 390, 275); }, "message.htm", nullptr},
         {"companion", [](PageSink& d) {
              return WriteCompanionExplanationPage(d, MatchCompanions({"", Sign::Aries, 3}, {"", Sign::Gemini, 5}));

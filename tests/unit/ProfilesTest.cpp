@@ -43,8 +43,7 @@ TEST(ProfileFile, KeyRules)
         const Profile p = LoadProfile(dir.Write("p.ini", c.bytes));
         EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear,
                                     p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration}),
-                  std::vector<int>({c.month, c.day, c.year, c.flags}))
-            << c.bytes;
+                  std::vector<int>({c.month, c.day, c.year, c.flags})) << c.bytes;
     }
     // A group turned on by its month alone keeps January 1, 1900 for the rest;
     // a missing good day is that day too.
@@ -94,8 +93,7 @@ TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
     CivilDate born{1933, 11, 22};
     auto read = [&](const char* profile) {
         ReadNameAndBirthDate(dir.dir(), profile, name, born);
-        return name + " " + std::to_string(born.month) + "/" + std::to_string(born.day) + "/" +
-               std::to_string(born.year);
+        return name + " " + std::to_string(born.month) + "/" + std::to_string(born.day) + "/" + std::to_string(born.year);
     };
     EXPECT_EQ(read("Missing"), "kept 11/22/1933");
     dir.Write("Partial.ini", "YourYear:1950\nMotherMonth:5\n");
@@ -118,8 +116,7 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
                                       "GoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
     p.useFatherBirthday = true;
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
-    EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"),
-              std::string::npos);
+    EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"), std::string::npos);
     EXPECT_EQ(dir.EntryCount(), 1);  // replaced in place, no temporary file left behind
 
     // A group the editor switches on starts at a new record's January 1, 1900,
@@ -367,10 +364,8 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
         {"Zo\xEB", "a byte that is not a character"}, {"\xE7\x8E", "a byte that is not a character"},
     };
     for (const auto& c : characters)
-        EXPECT_EQ(Problem(c.description, "Sam"),
-                  "Profile Description contains a character that file names cannot hold: " + c.named +
-                      "    \nPlease correct it and then try again.    ")
-            << c.description;
+        EXPECT_EQ(Problem(c.description, "Sam"), "Profile Description contains a character that file names cannot hold: " + c.named +
+                      "    \nPlease correct it and then try again.    ") << c.description;
     // Devices (with the superscript digits), the program's own files in any
     // letter case, and what passes: letters of any script among them.
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {

@@ -41,8 +41,7 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     const struct { const char* file; std::string delivery, display; } cases[] = {
         {"Profile:C:\\x\\Jane Doe.ini\r\nEmail:j@d\r\nTime:7:0AM\r\nType:7\r\n", "C:\\x\\Jane Doe.ini|j@d|0",
          "Jane Doe.ini|j@d|7:0AM" + colours + "valid"},
-        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:1\nType:\nTime:1:2AM\nTime:3:4PM\n", "C:\\x\\Jane|j@d|1",
-         "|j@d|3:4PM" + colours},
+        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:1\nType:\nTime:1:2AM\nTime:3:4PM\n", "C:\\x\\Jane|j@d|1", "|j@d|3:4PM" + colours},
         {"Profile:C:\\x\\Jane.ini\nEmail:j@d\nType:x\n", "C:\\x\\Jane.ini|j@d|0", "Jane.ini|j@d|" + plain + "valid"},
         {"profile:C:\\a.ini\nProfile:C:\\b.ini\nemail:no\nEMAIL:e@x\nEmail:\nType:\n", "C:\\b.ini||0", "b.ini||||"},
     };
@@ -341,8 +340,7 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
             dir.Write("mail.ini", c.mailIni);
         if (!c.log.empty())
             dir.Write("delivery.log", c.log);
-        const std::string record =
-            dir.Write("task.dtr", c.copied + ("Profile:" + profile + "\nEmail:j@x.org\nType:0\n"));
+        const std::string record = dir.Write("task.dtr", c.copied + ("Profile:" + profile + "\nEmail:j@x.org\nType:0\n"));
         std::string sent;
         DeliveryTools tools;
         tools.createSender = [&] { return std::make_unique<FakeSender>(&sent); };
@@ -470,12 +468,10 @@ TEST(DeliveryNotice, FailedOrMissedOnceWithTheReason)
     const std::string sent = "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, sent";
     const std::string served = "2026-12-07 07:05, Jane Doe.ini, j@d.org, plain text, sent: 250 2.0.0 Ok";
     const std::string again = "2026-12-07 07:06, Jane Doe.ini, j@d.org, nothing sent, already delivered today";
-    const std::string refused =
-        "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, \"sign-in refused: 535 5.7.8 Bad, sorry\"";
+    const std::string refused = "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, \"sign-in refused: 535 5.7.8 Bad, sorry\"";
     const std::string missed = "No delivery since 2026-12-07 07:05: the delivery due 2026-12-08 07:05 did not run.";
     const std::string ask = "\n\nDo you want to open Currently Scheduled?";
-    const std::string told =
-        "The daily e-mail of 2026-12-07 07:05 was not sent: sign-in refused: 535 5.7.8 Bad, sorry";
+    const std::string told = "The daily e-mail of 2026-12-07 07:05 was not sent: sign-in refused: 535 5.7.8 Bad, sorry";
     const struct { std::string last, missed, reported, key, text; } cases[] = {
         {"", "", "", "", ""}, {sent, "", "", "", ""}, {served, "", "", "", ""}, {again, "", "", "", ""},
         {refused, "", "", refused, told + ask}, {refused, "", refused, "", ""}, {refused, "", sent, refused, told + ask},

@@ -94,8 +94,7 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2, Colour c, float w) override { Shape("Line", x1, y1, x2, y2, c, w); }
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
     {
-        Start("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size
-                                          << (font.bold ? " bold\n" : " regular\n");
+        Start("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size << (font.bold ? " bold\n" : " regular\n");
     }
 
 private:
