@@ -82,8 +82,7 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     TempDir shared, sharedReports, data, reports, scratch;
     const DataFolders folders{shared.dir(), sharedReports.dir(), data.dir(), reports.dir()};
     EXPECT_EQ(ImportSharedData(folders), SharedDataImport::nothingToCopy);
-    const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\n"
-                              "Profile:Bo\r\nDescription:Work\r\nAdjustment:Manual\r\n";
+    const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\nProfile:Bo\r\nDescription:Work\r\nAdjustment:Manual\r\n";
     const std::pair<const TempDir*, std::string> files[] = {
         {&shared, "oc.ini"}, {&shared, "Home.ini"}, {&shared, "Work.ini"}, {&shared, "Extra.ini"},
         {&shared, "contacts.ini"}, {&sharedReports, "March.JPG"}, {&sharedReports, "notes.txt"}};

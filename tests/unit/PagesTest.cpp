@@ -28,8 +28,7 @@ namespace {
 using namespace std::string_literals;
 
 // Pages written with the C library into a test's folder, to be read back.
-class ScratchPages final : public PageSink {
-public:
+struct ScratchPages final : PageSink {
     explicit ScratchPages(std::string folder) : folder_(std::move(folder)) {}
     const std::string& Folder() const override { return folder_; }
     bool Write(const std::string& name, const std::string& bytes) override
@@ -38,9 +37,7 @@ public:
         const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
         return file && std::fclose(file) == 0 && written;
     }
-
-private:
-    std::string folder_;
+    const std::string folder_;
 };
 
 Profile BornOnSecond()

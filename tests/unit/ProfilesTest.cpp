@@ -111,8 +111,7 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
     p.fatherYear = 1920;  // group off: not written
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
     EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
-                                      "MotherMonth:5\nMotherDate:2\nMotherYear:1945\n"
-                                      "BadMonth:-4\nBadDate:1\nBadYear:1900\n"
+                                      "MotherMonth:5\nMotherDate:2\nMotherYear:1945\nBadMonth:-4\nBadDate:1\nBadYear:1900\n"
                                       "GoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
     p.useFatherBirthday = true;
     ASSERT_TRUE(WriteProfile(dir.dir(), p));

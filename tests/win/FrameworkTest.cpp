@@ -53,10 +53,7 @@ TEST(MessageFilters, NewestFirstNeverReenteredAndChangesWaitForTheNextMessage)
     EXPECT_EQ(asked, "so" "soo" "ao");
 }
 
-struct Trace {
-    bool handlerDone = false, deletedAfterHandler = false, deleted = false;
-    int filtered = 0;
-};
+struct Trace { bool handlerDone = false, deletedAfterHandler = false, deleted = false; int filtered = 0; };
 
 class OwnedDialog : public Dialog {
 public:
