@@ -267,8 +267,6 @@ TEST(SpokenDailyReport, LinesTopDownThenEachBarWithItsValue)
     set.ZodiacLine = "z", set.SoulNumberLine = "s", set.DayReadingLine = "d", set.EvilEyeLine = "e", set.LotteryLine = "l";
     set.Emotional = 1, set.Physical = 2, set.Intellectual = 3, set.Intuition = 4, set.Fortune = 99;
     const SpokenDrawing spoken = SpokenDailyReport(report);
-    std::string heard = spoken.name + ":";
-    for (const SpokenItem& item : spoken.items)
-        heard += item.name + "=" + item.value + ";";
-    EXPECT_EQ(heard, "Daily Analysis - caption:z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
+    EXPECT_EQ(spoken.name + ":" + Heard(spoken),
+              "Daily Analysis - caption:z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
 }

@@ -78,12 +78,8 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
         for (char b : c.input)
             reader.Add(std::string(1, b));
         std::string replies;
-        for (SmtpReply reply; reader.Next(reply);) {
-            replies += "[" + std::to_string(reply.code);
-            for (const std::string& line : reply.lines)
-                replies += "|" + line;
-            replies += "]";
-        }
+        for (SmtpReply reply; reader.Next(reply);)
+            replies += "[" + std::to_string(reply.code) + Joined(reply.lines, [](const std::string& line) { return "|" + line; }) + "]";
         EXPECT_EQ(replies, c.replies) << c.input;
         EXPECT_EQ(reader.Malformed(), c.malformed) << c.input;
     }

@@ -23,10 +23,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
     std::vector<Contact> contacts;
     for (const auto& c : cases) {
         EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, c.file), contacts), ContactsFile::read);
-        std::string rows;
-        for (const Contact& contact : contacts)
-            rows += "[" + contact.name + "|" + contact.address + "]";
-        EXPECT_EQ(rows, c.rows) << c.file;
+        EXPECT_EQ(Joined(contacts, [](const Contact& row) { return "[" + row.name + "|" + row.address + "]"; }), c.rows) << c.file;
     }
     EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
     EXPECT_TRUE(contacts.empty());
@@ -132,9 +129,7 @@ TEST(Contacts, ChecksAndSelection)
     ContactList rows;
     for (const auto& s : steps) {
         s.step(rows);
-        std::string state;
-        for (const Contact& contact : rows.Rows())
-            state += contact.name + " ";
+        const std::string state = Joined(rows.Rows(), [](const Contact& row) { return row.name + " "; });
         EXPECT_EQ(state + std::to_string(rows.Selected()) + (rows.RowButtonsEnabled() ? " on" : " off"), s.after);
     }
     // Each step after the fill was one change; a contact edited to itself is none.

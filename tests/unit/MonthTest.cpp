@@ -78,8 +78,5 @@ TEST(MonthlyChartSpoken, TheChosenDayFollowsTheSelection)
     EXPECT_TRUE(chart.Spoken().items.empty());
     chart.days = {{{2026, 12, 7}, {21, 30, 86, 10, 10}, "Normal Day"}, {{2026, 12, 8}, {22, 31, 87, 11, 12}, "Good Day"}};
     chart.Select(1);
-    std::string heard;
-    for (const SpokenItem& item : chart.Spoken().items)
-        heard += item.name + "=" + item.value + ";";
-    EXPECT_EQ(heard, "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;Day Reading=Good Day;");
+    EXPECT_EQ(Heard(chart.Spoken()), "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;Day Reading=Good Day;");
 }

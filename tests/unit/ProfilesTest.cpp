@@ -161,10 +161,7 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
 
 std::string Describe(const std::vector<ProfileIndexEntry>& entries)
 {
-    std::string text;
-    for (const ProfileIndexEntry& e : entries)
-        text += "[" + e.fullName + "|" + e.description + "|" + e.calibration + "]";
-    return text;
+    return Joined(entries, [](const ProfileIndexEntry& e) { return "[" + e.fullName + "|" + e.description + "|" + e.calibration + "]"; });
 }
 
 TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)

@@ -163,11 +163,8 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
 // time and form saved; nothing selected changes nothing.
 TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
 {
-    std::string hours, minutes;
-    for (const std::string& entry : HourEntries())
-        hours += entry + " ";
-    for (const std::string& entry : MinuteEntries())
-        minutes += entry;
+    const std::string hours = Joined(HourEntries(), [](const std::string& entry) { return entry + " "; }),
+                      minutes = Joined(MinuteEntries(), [](const std::string& entry) { return entry; });
     EXPECT_EQ(hours, "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 ");
     EXPECT_EQ(std::to_string(minutes.size()) + minutes.substr(0, 6) + minutes.substr(114), "120000102575859");
     EXPECT_EQ(ReportTypeEntries(), (std::vector<std::string>{"deliver report in plain text", "deliver report in full colors"}));

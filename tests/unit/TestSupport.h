@@ -1,8 +1,10 @@
 #pragma once
 // What the unit tests share: a scratch directory per test, outputs compared
-// whole with checked-in files, a canvas that lists what is drawn on it, and a
-// mail sender that writes down what it was given.
+// whole with checked-in files, texts made of lists and repeated pieces, a
+// canvas that lists what is drawn on it, and a mail sender that writes down
+// what it was given.
 #include "base/Canvas.h"
+#include "base/SpokenText.h"
 #include "mail/MapiResult.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +34,22 @@ inline std::string Rows(const std::function<std::string(int)>& row, int count, s
     for (int i = 0; i < count && text.size() + row(i).size() <= bytes; ++i)
         text += row(i);
     return text;
+}
+
+// Each item of `list` as `shown` gives it, one after another.
+template <class List, class Shown>
+std::string Joined(const List& list, Shown shown)
+{
+    std::string text;
+    for (const auto& item : list)
+        text += shown(item);
+    return text;
+}
+
+// Each spoken item as "name=value;".
+inline std::string Heard(const SpokenDrawing& spoken)
+{
+    return Joined(spoken.items, [](const SpokenItem& item) { return item.name + "=" + item.value + ";"; });
 }
 
 inline std::string Repeated(const std::string& piece, int times) { return Rows([&](int) { return piece; }, times); }
