@@ -86,10 +86,8 @@ void Layout(const std::string& input)
         }
         // The moving picture rests above the view's bottom, which may lie
         // below the content: paper ends with the content.
-        FUZZ_CHECK(paper.drawn == static_cast<std::size_t>(std::count_if(
-                                      layout.pieces.begin(), layout.pieces.end(), [&](const PagePiece& piece) {
-                                          return piece.kind != PagePiece::Fill && piece.y < layout.height;
-                                      })));
+        const auto printed = [&](const PagePiece& piece) { return piece.kind != PagePiece::Fill && piece.y < layout.height; };
+        FUZZ_CHECK(paper.drawn == static_cast<std::size_t>(std::count_if(layout.pieces.begin(), layout.pieces.end(), printed)));
     }
     CountingCanvas screen;
     DrawPage(layout, screen, scrolledShare * layout.height, viewHeight, false);

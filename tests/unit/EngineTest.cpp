@@ -164,8 +164,7 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
 Profile JaneDoe()
 {
     Profile p;
-    p.fullName = "Jane Doe", p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970;
-    return p;
+    return p.fullName = "Jane Doe", p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970, p;
 }
 
 const CivilDate kNinth{2005, 9, 9};

@@ -8,8 +8,7 @@ namespace {
 HourlyChart Chart(int previous, int current, int next)
 {
     HourlyChart chart;
-    chart.previousValue = previous, chart.currentValue = current, chart.nextValue = next;
-    return chart;
+    return chart.previousValue = previous, chart.currentValue = current, chart.nextValue = next, chart;
 }
 
 TEST(HourlyChart, ScaleCaptionsAndTopOffset)

@@ -90,9 +90,8 @@ TEST(Contacts, ADeletionIsNeverRefusedForSize)
         ASSERT_EQ(LoadContacts(path, after), ContactsFile::read);
         before.erase(before.begin());
         ASSERT_EQ(after.size(), before.size());
-        EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin(), [](const Contact& a, const Contact& b) {
-            return a.name == b.name && a.address == b.address;
-        }));
+        EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin(),
+                               [](const Contact& a, const Contact& b) { return a.name == b.name && a.address == b.address; }));
     }
 }
 

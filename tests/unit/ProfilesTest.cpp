@@ -41,17 +41,15 @@ TEST(ProfileFile, KeyRules)
     TempDir dir;
     for (const auto& c : cases) {
         const Profile p = LoadProfile(dir.Write("p.ini", c.bytes));
-        EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear,
-                                    p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration}),
-                  std::vector<int>({c.month, c.day, c.year, c.flags})) << c.bytes;
+        const int flags = p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration;
+        EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear, flags}), std::vector<int>({c.month, c.day, c.year, c.flags})) << c.bytes;
     }
     // A group turned on by its month alone keeps January 1, 1900 for the rest;
     // a missing good day is that day too.
     const Profile months = LoadProfile(dir.Write("p.ini", "MotherMonth:5\nFatherMonth:6\nBadMonth:7\n"));
-    EXPECT_EQ(std::vector<int>({months.motherMonth, months.motherDate, months.motherYear, months.fatherMonth,
-                                months.fatherDate, months.fatherYear, months.goodMonth, months.goodDate,
-                                months.goodYear, months.badMonth, months.badDate, months.badYear}),
-              std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
+    EXPECT_EQ(std::vector<int>({months.motherMonth, months.motherDate, months.motherYear, months.fatherMonth, months.fatherDate,
+                                months.fatherYear, months.goodMonth, months.goodDate, months.goodYear, months.badMonth,
+                                months.badDate, months.badYear}), std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
     // A name is read as the file holds it (in the reader's 499-character
     // pieces), whatever the editor would write; the title shows it on one
     // line and cut, while the readings are the whole name's.
@@ -110,9 +108,8 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
     p.motherMonth = 5, p.motherDate = 2, p.motherYear = 1945, p.badMonth = -4, p.goodDate = 31;
     p.fatherYear = 1920;  // group off: not written
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
-    EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
-                                      "MotherMonth:5\nMotherDate:2\nMotherYear:1945\nBadMonth:-4\nBadDate:1\nBadYear:1900\n"
-                                      "GoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
+    EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\nMotherMonth:5\n"
+                                      "MotherDate:2\nMotherYear:1945\nBadMonth:-4\nBadDate:1\nBadYear:1900\nGoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
     p.useFatherBirthday = true;
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
     EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"), std::string::npos);
@@ -411,8 +408,7 @@ TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
         EXPECT_EQ(ZodiacSign(p), "");
     }
 
-    const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
-                                                 {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
+    const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"}, {1911, "Pig"}, {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
     for (const auto& c : years) {
         const std::string head = yellow + "<font color=\"yellow\">" + std::to_string(c.first) + " - ";
         if (*c.second)

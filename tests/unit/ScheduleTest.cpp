@@ -199,8 +199,7 @@ TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
         FakeService service;
         service.running = c.running;
         const bool goesOn = EndScheduleOfDeletedProfile(record, c.profile, service, [&](const std::string& question) {
-            service.calls += question == kScheduledProfileQuestion ? "asked " : "other ";
-            return c.yes;
+            return service.calls += question == kScheduledProfileQuestion ? "asked " : "other ", c.yes;
         });
         EXPECT_EQ(goesOn, c.goesOn) << c.calls;
         EXPECT_EQ(service.calls, c.calls);
@@ -443,12 +442,10 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     for (const auto& c : lateInTheDay) {
         EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, c.before), "") << c.due;
         EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, {{2026, 12, 6}, 0, c.minute}),
-                  "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 " +
-                      std::string(c.due) + " did not run.");
+                  "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 " + std::string(c.due) + " did not run.");
     }
-    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00",
-                                 "2026-02-29 07:00", "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00",
-                                 "2026-12-05 07:-1", "2026-12-05 07"})
+    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00", "2026-02-29 07:00",
+                                 "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00", "2026-12-05 07:-1", "2026-12-05 07"})
         EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
     for (const char* time : {"2026-12-05 23:59", "2024-02-29 00:00, J.ini, j@x.org, plain text, sent"})
         EXPECT_TRUE(ParseLogTime(time)) << time;
