@@ -15,10 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider values(data, size);
     Profile profile;
-    for (int* field : {&profile.yourMonth, &profile.yourDate, &profile.yourYear, &profile.motherMonth,
-                       &profile.motherDate, &profile.motherYear, &profile.fatherMonth, &profile.fatherDate,
-                       &profile.fatherYear, &profile.badMonth, &profile.badDate, &profile.badYear,
-                       &profile.goodMonth, &profile.goodDate, &profile.goodYear})
+    for (int* field : {&profile.yourMonth, &profile.yourDate, &profile.yourYear, &profile.motherMonth, &profile.motherDate,
+                       &profile.motherYear, &profile.fatherMonth, &profile.fatherDate, &profile.fatherYear, &profile.badMonth,
+                       &profile.badDate, &profile.badYear, &profile.goodMonth, &profile.goodDate, &profile.goodYear})
         *field = values.ConsumeIntegral<int>();
     const int flags = values.ConsumeIntegral<int>();
     profile.useMotherBirthday = flags & 1, profile.useFatherBirthday = flags & 2, profile.manualCalibration = flags & 4;

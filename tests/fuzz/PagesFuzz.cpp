@@ -12,16 +12,11 @@
 namespace {
 
 struct FuzzedMeasurer : PageMeasurer {
-    float TextWidth(const std::string& text, const FontSpec& font) const override
-    {
-        return static_cast<float>(text.size()) * font.size * charWidth;
-    }
+    float TextWidth(const std::string& text, const FontSpec& font) const override { return static_cast<float>(text.size()) * font.size * charWidth; }
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
-        width = imageWidth;
-        height = imageHeight;
-        return !path.empty();
+        return width = imageWidth, height = imageHeight, !path.empty();
     }
     float charWidth = 0, imageWidth = 0, imageHeight = 0;
 };
@@ -65,8 +60,7 @@ void Layout(const std::string& input)
     measurer.charWidth = values.ConsumeFloatingPointInRange<float>(0, 2);
     measurer.imageWidth = values.ConsumeFloatingPointInRange<float>(0, 2000);
     measurer.imageHeight = values.ConsumeFloatingPointInRange<float>(0, 2000);
-    const PageLayout layout =
-        LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, viewHeight, measurer);
+    const PageLayout layout = LayOutPage(ParsePage(values.ConsumeRemainingBytesAsString()), width, viewHeight, measurer);
     for (const LineBox& line : layout.lines)
         FUZZ_CHECK(line.top >= 0 && line.top <= line.bottom && line.bottom <= layout.height);
     for (const PagePiece& piece : layout.pieces)
@@ -92,10 +86,8 @@ void Layout(const std::string& input)
         }
         // The moving picture rests above the view's bottom, which may lie
         // below the content: paper ends with the content.
-        FUZZ_CHECK(paper.drawn == static_cast<std::size_t>(std::count_if(
-                                      layout.pieces.begin(), layout.pieces.end(), [&](const PagePiece& piece) {
-                                          return piece.kind != PagePiece::Fill && piece.y < layout.height;
-                                      })));
+        const auto printed = [&](const PagePiece& piece) { return piece.kind != PagePiece::Fill && piece.y < layout.height; };
+        FUZZ_CHECK(paper.drawn == static_cast<std::size_t>(std::count_if(layout.pieces.begin(), layout.pieces.end(), printed)));
     }
     CountingCanvas screen;
     DrawPage(layout, screen, scrolledShare * layout.height, viewHeight, false);
@@ -125,8 +117,7 @@ void Loader(const std::string& input)
     // lies outside it. Judged by the files themselves, not by their names.
     const std::string secondPath = fuzz::ScratchDirectory() + "b.htm";
     std::error_code error;
-    FUZZ_CHECK(std::filesystem::equivalent(shown, firstPath, error) ||
-               std::filesystem::equivalent(shown, secondPath, error));
+    FUZZ_CHECK(std::filesystem::equivalent(shown, firstPath, error) || std::filesystem::equivalent(shown, secondPath, error));
 }
 
 } // namespace

@@ -64,8 +64,7 @@ TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
         {2, 3, 51, "NT"}, {2, 5, 2, "XP"}, {2, 6, 1, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name)
-            << c.platform << " " << c.major << "." << c.minor;
+        EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name) << c.platform << " " << c.major << "." << c.minor;
 }
 
 TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
@@ -80,11 +79,10 @@ TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
 // never changes the originals or what the account has already.
 TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
 {
-    TempDir shared, sharedReports, data, reports;
+    TempDir shared, sharedReports, data, reports, scratch;
     const DataFolders folders{shared.dir(), sharedReports.dir(), data.dir(), reports.dir()};
     EXPECT_EQ(ImportSharedData(folders), SharedDataImport::nothingToCopy);
-    const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\n"
-                              "Profile:Bo\r\nDescription:Work\r\nAdjustment:Manual\r\n";
+    const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\nProfile:Bo\r\nDescription:Work\r\nAdjustment:Manual\r\n";
     const std::pair<const TempDir*, std::string> files[] = {
         {&shared, "oc.ini"}, {&shared, "Home.ini"}, {&shared, "Work.ini"}, {&shared, "Extra.ini"},
         {&shared, "contacts.ini"}, {&sharedReports, "March.JPG"}, {&sharedReports, "notes.txt"}};
@@ -97,19 +95,13 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     EXPECT_EQ(data.Read("oc.ini") + data.Read("Home.ini") + data.Read("Work.ini") + data.Read("contacts.ini"),
               index + "shared Home.ini" + "the account's own" + "shared contacts.ini");
     // Held until the user confirms it, and said so at the next start.
-    EXPECT_EQ(data.Read("task.dtr"),
-              "Copied:" + shared.dir() + "\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
-    EXPECT_EQ(CopiedScheduleText(data.path("task.dtr")),
-              "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")) + " in full colors to bo@x.org stays off until you confirm it with Save in "
-              "the Schedule dialog.    ");
-    data.Write("confirmed.dtr", "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n");
-    EXPECT_EQ(CopiedScheduleText(data.path("confirmed.dtr")), "");
-    data.Write("copied.dtr", "Copied:x\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n");
-    EXPECT_EQ(CopiedScheduleText(data.path("copied.dtr")),
-              "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")) + " in plain text to bo@x.org at 13:05 stays off until you confirm it with "
-              "Save in the Schedule dialog.    ");
-    std::filesystem::remove(data.path("confirmed.dtr"));
-    std::filesystem::remove(data.path("copied.dtr"));
+    EXPECT_EQ(data.Read("task.dtr"), "Copied:" + shared.dir() + "\nProfile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nType:1\n");
+    const std::string work = "\n\nThe daily report of " + ScheduledFileName(data.path("Work.ini")),
+                      stays = " stays off until you confirm it with Save in the Schedule dialog.    ";
+    EXPECT_EQ(CopiedScheduleText(data.path("task.dtr")), work + " in full colors to bo@x.org" + stays);
+    const std::string confirmed = "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n";
+    EXPECT_EQ(CopiedScheduleText(scratch.Write("confirmed.dtr", confirmed)), "");
+    EXPECT_EQ(CopiedScheduleText(scratch.Write("copied.dtr", "Copied:x\n" + confirmed)), work + " in plain text to bo@x.org at 13:05" + stays);
     EXPECT_EQ(reports.Read("March.JPG"), "shared March.JPG");
     EXPECT_EQ(data.EntryCount() + reports.EntryCount(), 7);  // the notice too, and nothing else
     for (const auto& f : files)
@@ -128,8 +120,7 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
         {"Profile:" + from + "sub\\Jo.ini", "Profile:" + from + "sub\\Jo.ini"},
         {"Profile:C:\\Other\\Jo.ini", "Profile:C:\\Other\\Jo.ini"}, {"Profile:" + from, "Profile:" + from}};
     for (const auto& r : records)
-        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}),
-                  "Copied:" + from + "\n" + r.second + "\nTime:7:0AM\n");
+        EXPECT_EQ(RepointScheduleRecord(r.first + "\nTime:7:0AM", {from, "", to, ""}), "Copied:" + from + "\n" + r.second + "\nTime:7:0AM\n");
 }
 
 }  // namespace

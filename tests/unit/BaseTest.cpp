@@ -26,28 +26,18 @@ using Lines = std::vector<std::string>;
 TEST(PathText, NameFolderAndExtensionByEachSeparatorRule)
 {
     using S = PathSeparators;
-    const struct {
-        const char* path;
-        PathSeparators separators;
-        const char* name;
-        const char* folder;
-        const char* extension;
-    } cases[] = {
+    const struct { const char* path; PathSeparators separators; const char *name, *folder, *extension; } cases[] = {
         {"C:\\Data\\Jane.ini", S::backslash, "Jane.ini", "C:\\Data\\", ".ini"},
         {"C:\\Data/Jane.ini", S::backslash, "Data/Jane.ini", "C:\\", ".ini"},  // a slash is a name's
         {"C:\\Data/Jane.ini", S::either, "Jane.ini", "C:\\Data/", ".ini"},
-        {"/tmp/a\\b.ini", S::slash, "a\\b.ini", "/tmp/", ".ini"},
-        {"Jane.ini", S::either, "Jane.ini", "", ".ini"},
+        {"/tmp/a\\b.ini", S::slash, "a\\b.ini", "/tmp/", ".ini"}, {"Jane.ini", S::either, "Jane.ini", "", ".ini"},
         {"C:\\Data.d\\Jane", S::backslash, "Jane", "C:\\Data.d\\", ""},  // a folder's dot is not the file's
-        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""},
-        {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
+        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""}, {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
         {"", S::either, "", "", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FileNameOf(c.path, c.separators), c.name) << c.path;
-        EXPECT_EQ(FolderOf(c.path, c.separators), c.folder) << c.path;
-        EXPECT_EQ(ExtensionOf(c.path, c.separators), c.extension) << c.path;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Lines({FileNameOf(c.path, c.separators), FolderOf(c.path, c.separators), ExtensionOf(c.path, c.separators)}),
+                  Lines({c.name, c.folder, c.extension})) << c.path;
 }
 
 // Pieces as a 500-byte fgets buffer cuts them; a file that is not UTF-8 is
@@ -104,9 +94,7 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
     EXPECT_EQ(whole.size(), static_cast<std::size_t>(kMaxDataFileBytes));
 
     // Larger than any buffer the reader might hold at once.
-    std::string bytes;
-    for (int i = 0; i < 1400; ++i)
-        bytes += std::string(700, static_cast<char>(i)) + "\n";
+    const std::string bytes = Rows([](int i) { return std::string(700, static_cast<char>(i)) + "\n"; }, 1400);
     std::string last;
     ForEachLine(dir.Write("big", bytes + "last"), [&](const std::string& l) { last = l; });
     EXPECT_EQ(last, "last");
@@ -193,8 +181,7 @@ TEST(Calendar, RealNeighboursOfADay)
     };
     for (const auto& o : orders) {
         std::string relations;  // a < b, <=, ==, !=, >=, >, then b < a, <=, >=, >
-        for (bool holds : {o.a < o.b, o.a <= o.b, o.a == o.b, o.a != o.b, o.a >= o.b, o.a > o.b, o.b < o.a,
-                           o.b <= o.a, o.b >= o.a, o.b > o.a})
+        for (bool holds : {o.a < o.b, o.a <= o.b, o.a == o.b, o.a != o.b, o.a >= o.b, o.a > o.b, o.b < o.a, o.b <= o.a, o.b >= o.a, o.b > o.a})
             relations += holds ? '1' : '0';
         EXPECT_EQ(relations, o.same ? "0110100110" : "1101000011")
             << o.a.year << "-" << o.a.month << "-" << o.a.day << " " << o.b.year << "-" << o.b.month << "-" << o.b.day;
@@ -217,11 +204,10 @@ TEST(DateLists, YearMonthAndDayLists)
     EXPECT_EQ(mainYears.IndexOf(1899) + mainYears.IndexOf(2037), -2);
     EXPECT_EQ(mainYears.YearAt(-1) + mainYears.YearAt(137), 0);
     // A clock that went wrong still offers 1900.
-    EXPECT_EQ(DateListRange::ForEditor(1850).Years().Count(), 1);
-    EXPECT_EQ(DateListRange::ForEditor(1850).Years().YearAt(0), 1900);
+    const DateListRange wrongClock = DateListRange::ForEditor(1850);
+    EXPECT_EQ(std::make_pair(wrongClock.Years().Count(), wrongClock.Years().YearAt(0)), std::make_pair(1, 1900));
 
-    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}),
-              std::vector<int>({-1, -1, 12}));
+    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}), std::vector<int>({-1, -1, 12}));
 
     // A stored day past the month's end selects the last entry.
     const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};
@@ -234,8 +220,7 @@ TEST(DateLists, YearMonthAndDayLists)
                               {2, 2023, 28, 28}, {4, 1900, 30, 30}, {12, 1900, 31, 31}, {0, 1900, 31, 31},
                               {13, 2000, 31, 31}};
     for (const auto& c : lengths)
-        EXPECT_EQ(std::make_pair(main.DayEntries(c[0], c[1]), editor.DayEntries(c[0], c[1])),
-                  std::make_pair(c[2], c[3])) << c[0] << "/" << c[1];
+        EXPECT_EQ(std::make_pair(main.DayEntries(c[0], c[1]), editor.DayEntries(c[0], c[1])), std::make_pair(c[2], c[3])) << c[0] << "/" << c[1];
 }
 
 // A drawing laid out at 96 dpi drawn at 1.5 times: rectangles by their
@@ -356,20 +341,5 @@ TEST(ContrastCanvas, InkAndGroundsTakeTheSystemColoursBarsKeepTheirHues)
     canvas.DrawLine(185, 458, 185, 398, Colours::white, 40);
     canvas.DrawLineI(290, 458, 290, 458, Colours::red, 40);
     canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 2);
-    const std::string expected =
-        "Text (1, 2, 0, 0) rgb(255,255,0) \"Emotional\" Verdana 12 bold\n"
-        "Fill (0, 0, 800, 480) rgb(0,0,0) width 0\n"
-        "Fill (5, 6, 10, 10) rgb(0,255,0) width 0\n"
-        "Frame (5, 6, 10, 10) rgb(255,255,0) width 1\n"
-        "Frame (1, 1, 20, 30) rgb(255,255,0) width 2\n"
-        "Line (130, 10, 130, 300) rgb(255,255,0) width 4\n"
-        "Line (0, 0, 10, 5) rgb(0,0,255) width 2\n"
-        "Line (185, 458, 185, 398) rgb(255,255,255) width 40\n"
-        "Line (205, 458, 205, 398) rgb(255,255,0) width 1\n"
-        "Line (205, 398, 165, 398) rgb(255,255,0) width 1\n"
-        "Line (165, 398, 165, 458) rgb(255,255,0) width 1\n"
-        "Line (165, 458, 205, 458) rgb(255,255,0) width 1\n"
-        "LineI (290, 458, 290, 458) rgb(255,0,0) width 40\n"
-        "LineI (1, 2, 3, 4) rgb(255,255,0) width 2\n";
-    EXPECT_EQ(out.Listing(), expected);
+    ExpectGolden("contrast-canvas.txt", out.Listing());
 }

@@ -65,8 +65,7 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
 // 39, under a grey ground, a frame and the title.
 TEST(ReportDrawing, TopOffsetThenScreenPaperAndImageLayouts)
 {
-    const std::pair<int, float> cases[] = {{0, 12},  {-5, 12},      {576, 12}, {577, 0.5f},
-                                           {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
+    const std::pair<int, float> cases[] = {{0, 12}, {-5, 12}, {576, 12}, {577, 0.5f}, {590, 7}, {599, 11.5f}, {600, 12}, {700, 62}};
     for (const auto& c : cases)
         EXPECT_FLOAT_EQ(TopOffset(c.first), c.second) << "window height " << c.first;
     ReportInput report;
@@ -95,10 +94,8 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     for (int bit : {0x0001, 0x0004, 0x0008, 0x0080, 0x0100, 0x0200, 0x0800, 0x2000})
         EXPECT_TRUE(PrintsGraphics(bit)) << std::hex << bit;
     const auto expectRect = [](const PrintRect& r, float x, float y, float w, float h) {
-        EXPECT_NEAR(r.x, x, 1e-4);
-        EXPECT_NEAR(r.y, y, 1e-4);
-        EXPECT_NEAR(r.width, w, 1e-4);
-        EXPECT_NEAR(r.height, h, 1e-4);
+        for (const auto& [got, want] : {std::pair{r.x, x}, {r.y, y}, {r.width, w}, {r.height, h}})
+            EXPECT_NEAR(got, want, 1e-4);
     };
     const struct { int iw, ih; float pageW, pageH, width, height; } fits[] = {
         {800, 480, 8.0f, 10.5f, 8.0f, 4.8f},  // the hourly chart on a portrait page
@@ -136,8 +133,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     }
 
     // Aspect 1.5 is already 6 wide: no step; the hourly chart takes 40 steps, not 41.
-    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {1.502f, 3.99f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f},
-                                              {1.6f, 3.75f}, {1000.0f, 0.0f}};
+    const std::pair<float, float> photos[] = {{1.5f, 4.0f}, {1.502f, 3.99f}, {8.0f / 4.8f, 3.6f}, {2.0f, 3.0f}, {1.6f, 3.75f}, {1000.0f, 0.0f}};
     for (const auto& c : photos) {
         const PrintRect r = PhotoKeepingRatio(c.first);
         EXPECT_NEAR(r.height, c.second, 1e-5) << "aspect " << c.first;
@@ -161,8 +157,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     for (const auto& c : sizes) {
         const std::vector<PrintRect> tiles = TiledCopies(kLetter, c.w, c.h);
         ASSERT_EQ(tiles.size(), c.count) << c.w << " x " << c.h;
-        EXPECT_EQ(std::vector<float>({tiles[0].x, tiles[0].y, tiles[0].width, tiles[0].height}),
-                  std::vector<float>({0, 0, c.w, c.h}));
+        EXPECT_EQ(std::vector<float>({tiles[0].x, tiles[0].y, tiles[0].width, tiles[0].height}), std::vector<float>({0, 0, c.w, c.h}));
     }
     // A copy that meets the printable area's edge exactly still fits.
     PageMeasures edge;
@@ -172,8 +167,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     // at one dot an inch, dots are inches.
     const PageMeasures noDpi = MeasurePage(0, 0, 75, 75, 2400, 3150), oneDpi = MeasurePage(1, 1, 7, 5, 80, 100);
     EXPECT_EQ(std::vector<float>({noDpi.ox, noDpi.oy, noDpi.pageWidth, noDpi.pageHeight}), std::vector<float>(4, 0.0f));
-    EXPECT_EQ(std::vector<float>({oneDpi.ox, oneDpi.oy, oneDpi.pageWidth, oneDpi.pageHeight}),
-              std::vector<float>({7, 5, 80, 100}));
+    EXPECT_EQ(std::vector<float>({oneDpi.ox, oneDpi.oy, oneDpi.pageWidth, oneDpi.pageHeight}), std::vector<float>({7, 5, 80, 100}));
     for (int percent = 1; percent <= 100; ++percent)
         ASSERT_FLOAT_EQ(ResizeFactor(percent), percent / 100.0f) << percent;
     EXPECT_EQ(ResizeFactor(100), 1.0f);
@@ -205,15 +199,12 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
         {'R', -1, "2.4x4 50% @50 tile2@1 on copies"},  // no selection, or none of the list: nothing changes
         {'R', 100, "2.4x4 50% @50 tile2@1 on copies"},  {'T', -1, "2.4x4 50% @50 tile2@1 on copies"},
         {'R', 66, "1.63x2.72 34% @66 tile2@0 on"},     // 1.632 x 2.72, as the edits show them
-        {'R', 0, "4.8x8 100% @0 tile0@-1 off"},
-        {'R', 25, "3.6x6 75% @25 tile2@0 on"},
+        {'R', 0, "4.8x8 100% @0 tile0@-1 off"}, {'R', 25, "3.6x6 75% @25 tile2@0 on"},
         {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
         {'P', 0, "4x6 75% @25 locked tile2@0 off 4x6"},  // the size is kept, and still what the list shows
         {'P', 0, "4x6 75% @25 tile2@0 off"},             // no tiling until the next Resize choice
-        {'R', 25, "3.6x6 75% @25 tile2@0 on"},
-        {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
-        {'T', 0, "3.6x6 75% @25 tile2@0 on"},
-        {'T', 2, "3.6x6 75% @25 tile2@0 on"},
+        {'R', 25, "3.6x6 75% @25 tile2@0 on"}, {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
+        {'T', 0, "3.6x6 75% @25 tile2@0 on"}, {'T', 2, "3.6x6 75% @25 tile2@0 on"},
     };
     for (const auto& step : steps) {
         if (step.control == 'R')
@@ -262,8 +253,7 @@ TEST(ReportFit, SavedReportsAreFittedAndPlaced)
     };
     for (const auto& c : cases) {
         const ShownImage got = FitSavedReport(c[0], c[1]);
-        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6))
-            << c[0] << " x " << c[1];
+        EXPECT_EQ(std::vector<int>({got.width, got.height, got.x, got.y}), std::vector<int>(c + 2, c + 6)) << c[0] << " x " << c[1];
     }
 }
 
@@ -273,20 +263,10 @@ TEST(SpokenDailyReport, LinesTopDownThenEachBarWithItsValue)
 {
     ReportInput report;
     report.title = "Daily Analysis - caption";
-    report.set.ZodiacLine = "z";
-    report.set.SoulNumberLine = "s";
-    report.set.DayReadingLine = "d";
-    report.set.EvilEyeLine = "e";
-    report.set.LotteryLine = "l";
-    report.set.Emotional = 1;
-    report.set.Physical = 2;
-    report.set.Intellectual = 3;
-    report.set.Intuition = 4;
-    report.set.Fortune = 99;
+    DailyReadingSet& set = report.set;
+    set.ZodiacLine = "z", set.SoulNumberLine = "s", set.DayReadingLine = "d", set.EvilEyeLine = "e", set.LotteryLine = "l";
+    set.Emotional = 1, set.Physical = 2, set.Intellectual = 3, set.Intuition = 4, set.Fortune = 99;
     const SpokenDrawing spoken = SpokenDailyReport(report);
-    EXPECT_EQ(spoken.name, "Daily Analysis - caption");
-    std::string heard;
-    for (const SpokenItem& item : spoken.items)
-        heard += item.name + "=" + item.value + ";";
-    EXPECT_EQ(heard, "z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
+    EXPECT_EQ(spoken.name + ":" + Heard(spoken),
+              "Daily Analysis - caption:z=;s=;d=;e=;l=;Emotional=1%;Physical=2%;Intellectual=3%;Intuition=4%;Fortune=99%;");
 }

@@ -25,18 +25,13 @@ TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
         {"Intellectual", IntellectualReading, 396}};
     std::string runs;
     for (const auto& c : cycles) {
-        const auto at = [&](int hourCount) {
-            Profile p;
-            p.hourCount = hourCount;
-            return c.reading(p);
-        };
+        const auto at = [&](int hourCount) { Profile p; return p.hourCount = hourCount, c.reading(p); };
         runs += std::string(c.name) + "\n";
         const int last = 3 * c.halfPeriod;
         for (int from = -2, to = from; from <= last; from = ++to) {
             while (to < last && at(to + 1) == at(from))
                 ++to;
-            runs += std::to_string(from) + (to > from ? ".." + std::to_string(to) : "") + " " +
-                    std::to_string(at(from)) + "\n";
+            runs += std::to_string(from) + (to > from ? ".." + std::to_string(to) : "") + " " + std::to_string(at(from)) + "\n";
         }
         runs += "INT_MIN " + std::to_string(at(INT_MIN)) + ", INT_MAX " + std::to_string(at(INT_MAX)) + "\n";
     }
@@ -82,8 +77,7 @@ TEST(PersonalReadings, NameValueDayBonusFoldSoulNumberAndMonthName)
         EXPECT_EQ(NameValue(c.first), c.second) << c.first;
 
     // Days of the month 0 to 32.
-    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0,
-                         0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
+    const int bonus[] = {0, 2, 0, 0, 1, 8, 0, 5, 0, 0, 0, 3, 0, 0, 4, 0, 0, 0, 3, 1, 0, 0, 0, 9, 7, 0, 0, 0, 4, 0, 5, 7, 0};
     for (int day = 0; day < 33; ++day)
         EXPECT_EQ(DayBonus(day), bonus[day]) << day;
 
@@ -113,8 +107,7 @@ TEST(DigitRules, Reductions)
     for (const auto& c : reduce)
         EXPECT_EQ(ReduceNumber(c[0]), c[1]) << c[0];
 
-    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7},
-                           {1999, 9}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
+    const int year[][2] = {{1899, 1}, {1900, 1}, {1909, 9}, {1910, 1}, {1970, 7}, {1999, 9}, {2005, 5}, {2100, 1}, {INT_MIN, 1}};
     for (const auto& c : year)
         EXPECT_EQ(YearDigit(c[0]), c[1]) << c[0];
 
@@ -125,8 +118,7 @@ TEST(DigitRules, Reductions)
     for (const auto& c : triple)
         EXPECT_EQ(TripleNumber(c[0], c[1], c[2]), c[3]) << c[0] << "+" << c[1] << "+" << c[2];
 
-    const int day[][4] = {{9, 9, 2005, 5},   {1, 1, 1900, 3},    {31, 12, 2099, 7},
-                          {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
+    const int day[][4] = {{9, 9, 2005, 5}, {1, 1, 1900, 3}, {31, 12, 2099, 7}, {40, 13, 2000, 45}, {INT_MAX, 9, 2005, INT_MIN + 13}};
     for (const auto& c : day)
         EXPECT_EQ(DayNumber({c[2], c[1], c[0]}), c[3]) << c[0] << "/" << c[1] << "/" << c[2];
 }
@@ -161,22 +153,18 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
         for (int group = 0; group < 5; ++group)
             for (int k = 0; k < 3 && c.dates[group][0] != 0; ++k)
                 p.*fields[group][k] = c.dates[group][k];
-        p.useMotherBirthday = c.dates[1][0] != 0;
-        p.useFatherBirthday = c.dates[2][0] != 0;
-        p.manualCalibration = c.dates[3][0] != 0;
+        p.useMotherBirthday = c.dates[1][0] != 0, p.useFatherBirthday = c.dates[2][0] != 0, p.manualCalibration = c.dates[3][0] != 0;
         p.analysisYear = 2005, p.analysisMonth = 9, p.analysisDay = 9;
         ComputeNumbers(p);
         EXPECT_EQ(std::vector<int>({p.ownNumber, p.motherNumber, p.fatherNumber, p.goodNumber, p.badNumber}),
-                  std::vector<int>(c.numbers, c.numbers + 5))
-            << c.what;
+                  std::vector<int>(c.numbers, c.numbers + 5)) << c.what;
     }
 }
 
 Profile JaneDoe()
 {
     Profile p;
-    p.fullName = "Jane Doe", p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970;
-    return p;
+    return p.fullName = "Jane Doe", p.yourMonth = 7, p.yourDate = 15, p.yourYear = 1970, p;
 }
 
 const CivilDate kNinth{2005, 9, 9};
@@ -245,19 +233,15 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
 TEST(DailySeries, RealDaysWithTheirDailySets)
 {
     const struct { CivilDate start; int days; const char* dates; } cases[] = {
-        {{2024, 2, 27}, 4, "2024-2-27 2024-2-28 2024-2-29 2024-3-1"},
-        {{2100, 2, 28}, 2, "2100-2-28 2100-3-1"},
-        {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"},
-        {{2026, 12, 30}, 1, "2026-12-30"},
-        {{2026, 12, 30}, 0, ""},
+        {{2024, 2, 27}, 4, "2024-2-27 2024-2-28 2024-2-29 2024-3-1"}, {{2100, 2, 28}, 2, "2100-2-28 2100-3-1"},
+        {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"}, {{2026, 12, 30}, 1, "2026-12-30"}, {{2026, 12, 30}, 0, ""},
         {{2026, 12, 30}, 367, ""},
     };
     for (const auto& c : cases) {
         std::string dates;
         for (const SeriesDay& day : ComputeDailySeries(JaneDoe(), c.start, c.days)) {
             const CivilDate& d = day.date;
-            dates += (dates.empty() ? "" : " ") + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" +
-                     std::to_string(d.day);
+            dates += (dates.empty() ? "" : " ") + std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
             DailyReadingSet set;
             ComputeDailySet(JaneDoe(), d, set);
             EXPECT_EQ(std::vector<int>(day.readings, day.readings + 5),

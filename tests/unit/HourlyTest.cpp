@@ -8,8 +8,7 @@ namespace {
 HourlyChart Chart(int previous, int current, int next)
 {
     HourlyChart chart;
-    chart.previousValue = previous, chart.currentValue = current, chart.nextValue = next;
-    return chart;
+    return chart.previousValue = previous, chart.currentValue = current, chart.nextValue = next, chart;
 }
 
 TEST(HourlyChart, ScaleCaptionsAndTopOffset)
@@ -42,11 +41,8 @@ TEST(HourlyChart, ScreenAndImageLayouts)
 // or rises by 0.11 per hour after a raise when its ends are equal.
 TEST(HourlyChart, BarHeightsAndStoredRaises)
 {
-    const struct {
-        int previous, current, next, storedCurrent, storedNext;
-        float firstStep, secondStep;
-        const char *firstPhase, *secondPhase;
-    } cases[] = {
+    const struct { int previous, current, next, storedCurrent, storedNext; float firstStep, secondStep;
+                   const char *firstPhase, *secondPhase; } cases[] = {
         {40, 62, 51, 62, 51, 2, 1, " Rising ", " Falling "},
         {50, 50, 50, 51, 52, 0.11f, 0.11f, " Rising ", " Rising "},  // both halves flat
         {51, 51, 52, 52, 53, 0.11f, 1 / 11.0f, " Rising ", " Rising "},  // first flat; the raise ends the second
@@ -94,28 +90,21 @@ TEST(Superstitions, EveryDaysEntries)
 // leaves the chart's stored values alone.
 TEST(HourlyChartSpoken, EachHourAsDrawnAndThePhases)
 {
-    struct Case {
-        int previous, current, next;
-        const char *hour0, *hour12, *hour24, *first, *second;
-    } cases[] = {
-        {10, 21, 0, "10", "21", "3", "Rising", "Falling"},
-        {30, 30, 30, "30", "31", "32", "Rising", "Rising"},
+    const struct { int previous, current, next; const char* heard; } cases[] = {
+        {10, 21, 0, "00=10 12=21 24=3 Rising Falling"},
+        {30, 30, 30, "00=30 12=31 24=32 Rising Rising"},
     };
-    for (const Case& c : cases) {
-        HourlyChart chart;
+    for (const auto& c : cases) {
+        HourlyChart chart = Chart(c.previous, c.current, c.next);
         chart.title = "Hourly";
-        chart.previousValue = c.previous;
-        chart.currentValue = c.current;
-        chart.nextValue = c.next;
         const SpokenDrawing spoken = chart.Spoken();
         EXPECT_EQ(chart.currentValue, c.current);
         ASSERT_EQ(spoken.items.size(), 3u + 25u + 2u);
         EXPECT_EQ(spoken.name, "Hourly");
         EXPECT_EQ(spoken.items[0].name, chart.scaleCaption);
-        EXPECT_EQ(spoken.items[3].name + "=" + spoken.items[3].value, std::string("00=") + c.hour0);
-        EXPECT_EQ(spoken.items[15].name + "=" + spoken.items[15].value, std::string("12=") + c.hour12);
-        EXPECT_EQ(spoken.items[27].name + "=" + spoken.items[27].value, std::string("24=") + c.hour24);
-        EXPECT_EQ(spoken.items[28].value, c.first);
-        EXPECT_EQ(spoken.items[29].value, c.second);
+        std::string heard;
+        for (const int at : {3, 15, 27})
+            heard += spoken.items[at].name + "=" + spoken.items[at].value + " ";
+        EXPECT_EQ(heard + spoken.items[28].value + " " + spoken.items[29].value, c.heard);
     }
 }

@@ -23,10 +23,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
     std::vector<Contact> contacts;
     for (const auto& c : cases) {
         EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, c.file), contacts), ContactsFile::read);
-        std::string rows;
-        for (const Contact& contact : contacts)
-            rows += "[" + contact.name + "|" + contact.address + "]";
-        EXPECT_EQ(rows, c.rows) << c.file;
+        EXPECT_EQ(Joined(contacts, [](const Contact& row) { return "[" + row.name + "|" + row.address + "]"; }), c.rows) << c.file;
     }
     EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
     EXPECT_TRUE(contacts.empty());
@@ -48,15 +45,13 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
                                             remove = [](ContactList& l) { l.Delete(); };
     const struct { const char* what; std::string file, meanwhile; std::function<void(ContactList&)> change; bool saved;
                    std::string after; } saves[] = {
-        {"missing, added", "", "", add, true, bo},
-        {"unchanged", ann, cy, none, true, cy},
+        {"missing, added", "", "", add, true, bo}, {"unchanged", ann, cy, none, true, cy},
         {"added beside another's", ann, ann + cy, add, true, ann + cy + bo},
         {"edited beside another's", ann, cy + ann, edit, true, cy + bo},
         {"edited what another deleted", ann, cy, edit, true, cy + bo},
         {"deleted beside another's", ann, ann + cy, remove, true, cy},
         {"deleted beside a namesake", ann, "Name:Ann\nEmail:z@x\n" + ann, remove, true, "Name:Ann\nEmail:z@x\n"},
-        {"added twice", ann, ann + bo, add, true, ann + bo},
-        {"refused meanwhile", ann, refused, add, false, refused},
+        {"added twice", ann, ann + bo, add, true, ann + bo}, {"refused meanwhile", ann, refused, add, false, refused},
     };
     for (const auto& c : saves) {
         TempDir own;
@@ -82,17 +77,10 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
 // address repeats.
 TEST(Contacts, ADeletionIsNeverRefusedForSize)
 {
-    std::string lineFeeds;
-    for (int i = 0;; ++i) {
-        const std::string row = "Name:" + std::string(90, 'n') + "\nEmail:a" + std::to_string(i) + "@x\n";
-        if (lineFeeds.size() + row.size() > static_cast<std::size_t>(kMaxDataFileBytes))
-            break;
-        lineFeeds += row;
-    }
+    const auto address = [](int i) { return "Email:a" + std::to_string(i) + "@x\n"; };
+    const std::string lineFeeds = Rows([&](int i) { return "Name:" + std::string(90, 'n') + "\n" + address(i); }, INT_MAX, kMaxDataFileBytes);
     ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
-    std::string repeated = "Name:" + std::string(323, 'n') + "\n";
-    for (int i = 0; i < 9000; ++i)
-        repeated += "Email:a" + std::to_string(i) + "@x\n";
+    const std::string repeated = "Name:" + std::string(323, 'n') + "\n" + Rows(address, 9000);
     for (const std::string& file : {lineFeeds, repeated}) {
         TempDir dir;
         const std::string path = dir.Write(kContactsFileName, file);
@@ -102,24 +90,14 @@ TEST(Contacts, ADeletionIsNeverRefusedForSize)
         ASSERT_EQ(LoadContacts(path, after), ContactsFile::read);
         before.erase(before.begin());
         ASSERT_EQ(after.size(), before.size());
-        EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin(), [](const Contact& a, const Contact& b) {
-            return a.name == b.name && a.address == b.address;
-        }));
+        EXPECT_TRUE(std::equal(after.begin(), after.end(), before.begin(),
+                               [](const Contact& a, const Contact& b) { return a.name == b.name && a.address == b.address; }));
     }
 }
 
 TEST(Contacts, ChecksAndSelection)
 {
     const std::string n100(100, 'n');
-    const auto repeated = [](const char* character) {
-        return [character](int times) {
-            std::string text;
-            for (int i = 0; i < times; ++i)
-                text += character;
-            return text;
-        };
-    };
-    const auto chinese = repeated("\u738B"), emoji = repeated("\U0001F600");
     const struct { std::string name, address, refusal; } cases[] = {
         {"", "", "Please enter Contact's Name first.    "},
         {n100 + "n", "", "Contact's Name is too long. Maximum size is 100 characters.    "},
@@ -127,38 +105,30 @@ TEST(Contacts, ChecksAndSelection)
         {"A", n100 + "@", "Contact's Email is too long. Maximum size is 100 characters.    "},
         {"A", "a.example.org", "Contact's Email is not valid.     "},
         {n100, n100.substr(1) + "@", ""},
-        {chinese(100), "a@b", ""},
-        {chinese(101), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
-        {emoji(75), "a@b", ""},  // four bytes each: a line holds no more
-        {emoji(76), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
+        {Repeated("\u738B", 100), "a@b", ""},
+        {Repeated("\u738B", 101), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
+        {Repeated("\U0001F600", 75), "a@b", ""},  // four bytes each: a line holds no more
+        {Repeated("\U0001F600", 76), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ContactRefusal(c.name, c.address), c.refusal) << c.name.size() << " " << c.address;
 
     ContactList list;
-    EXPECT_EQ(list.Add({"Ann", "a@x"}) + list.Add({"Other", "a@x"}) + list.Add({"Ann", "A@x"}),
-              "a@x is already in your contacts.");
+    EXPECT_EQ(list.Add({"Ann", "a@x"}) + list.Add({"Other", "a@x"}) + list.Add({"Ann", "A@x"}), "a@x is already in your contacts.");
     // Each step, then the rows, the remembered row and whether Edit, Delete
     // and "<<----" can be used.
     const std::function<void(ContactList&)> fill = [](ContactList& l) { l.Fill({{"Ann", "a@x"}, {"Bo", "b@x"}, {"Cy", "c@x"}}); };
     const struct { std::function<void(ContactList&)> step; const char* after; } steps[] = {
-        {fill, "Ann Bo Cy 0 on"},
-        {[](ContactList& l) { l.Clicked(-1); }, "Ann Bo Cy 0 off"},
-        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"},
-        {[](ContactList& l) { l.Clicked(2); }, "Ann Bo Cy 2 on"},
-        {[](ContactList& l) { l.Delete(); }, "Ann Bo 1 on"},
-        {[](ContactList& l) { l.Edit({"Bob", "b@x"}); }, "Ann Bob 1 on"},
-        {[](ContactList& l) { l.Clicked(0), l.Delete(); }, "Bob 0 on"},
-        {[](ContactList& l) { l.Delete(); }, "-1 off"},
-        {[](ContactList& l) { l.Add({"Di", "d@x"}); }, "Di 0 on"},
-        {[](ContactList& l) { l.Add({"Ed", "e@x"}); }, "Di Ed 0 on"},
+        {fill, "Ann Bo Cy 0 on"}, {[](ContactList& l) { l.Clicked(-1); }, "Ann Bo Cy 0 off"},
+        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"}, {[](ContactList& l) { l.Clicked(2); }, "Ann Bo Cy 2 on"},
+        {[](ContactList& l) { l.Delete(); }, "Ann Bo 1 on"}, {[](ContactList& l) { l.Edit({"Bob", "b@x"}); }, "Ann Bob 1 on"},
+        {[](ContactList& l) { l.Clicked(0), l.Delete(); }, "Bob 0 on"}, {[](ContactList& l) { l.Delete(); }, "-1 off"},
+        {[](ContactList& l) { l.Add({"Di", "d@x"}); }, "Di 0 on"}, {[](ContactList& l) { l.Add({"Ed", "e@x"}); }, "Di Ed 0 on"},
     };
     ContactList rows;
     for (const auto& s : steps) {
         s.step(rows);
-        std::string state;
-        for (const Contact& contact : rows.Rows())
-            state += contact.name + " ";
+        const std::string state = Joined(rows.Rows(), [](const Contact& row) { return row.name + " "; });
         EXPECT_EQ(state + std::to_string(rows.Selected()) + (rows.RowButtonsEnabled() ? " on" : " off"), s.after);
     }
     // Each step after the fill was one change; a contact edited to itself is none.
@@ -213,15 +183,7 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         EXPECT_EQ(composer.sizeText + " " + composer.resolutionText, c.second + std::string(" 780 x 550"));
     }
     const std::string report = dir.Write("day.jpg", "x");
-    std::string longestTo;
-    for (int i = 0; i < 5; ++i)
-        longestTo += (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b";
-    const auto cyrillic = [](int letters) {
-        std::string text;
-        for (int i = 0; i < letters; ++i)
-            text += "\u0414";
-        return text;
-    };
+    const std::string longestTo = Rows([](int i) { return (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b"; }, 5);
     const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } cases[] = {
         {"", "", std::string(201, 'm'), report, 0, 0, "Please enter To Address first.    ", false},
         {std::string(501, 't'), "", "", report, 0, 0, "To Address is too long. Maximum size is 500 characters.    ", false},
@@ -232,8 +194,8 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         {"t@", "s", "", dir.path("gone.jpg"), 1025, 0, "The attached Daily Report cannot be found. Please save it again.    ", false},
         {"t@", std::string(50, 's'), std::string(200, 'm'), report, 1024, 1024, "", false},
         // Limits count characters: 50 and 200 of two bytes each pass.
-        {"t@", cyrillic(50), cyrillic(200), report, 1024, 1024, "", false},
-        {"t@", cyrillic(51), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
+        {"t@", Repeated("\u0414", 50), Repeated("\u0414", 200), report, 1024, 1024, "", false},
+        {"t@", Repeated("\u0414", 51), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
         {"t@", "s", "", report, 1025, 10, "", true},
         {"t@", "s", "", report, 10, 1025, "", true},
     };
@@ -252,8 +214,7 @@ TEST(QuickResize, SizesFormatsAndSave)
     const struct { PixelSize source; int index, width, height; } sizes[] = {
         {{780, 550}, 50, 390, 275}, {{780, 550}, 67, 257, 181}, {{780, 550}, 99, 7, 5}, {{60, 40}, 99, 1, 1}};
     for (const auto& c : sizes)
-        EXPECT_EQ(std::make_pair(ScaledSize(c.source, c.index).width, ScaledSize(c.source, c.index).height),
-                  std::make_pair(c.width, c.height));
+        EXPECT_EQ(std::make_pair(ScaledSize(c.source, c.index).width, ScaledSize(c.source, c.index).height), std::make_pair(c.width, c.height));
     for (const auto& c : {std::pair<const char*, const wchar_t*>{"a.jpeg", L"image/jpeg"}, {"a.tiff", L"image/jpeg"},
                           {"a.TIF", L"image/tiff"}, {"a.Bmp", L"image/bmp"}})
         EXPECT_EQ(std::wstring(EncoderMimeType(c.first)), c.second) << c.first;

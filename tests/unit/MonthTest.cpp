@@ -18,10 +18,8 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
     MonthlyChart chart;
     chart.title = "Monthly Outlook - March 30, 2026  - Jane Doe -  Automatic Calibration";
     chart.days = {
-        {{2026, 3, 30}, {3, 50, 99, 10, 10}, "Normal Day"},
-        {{2026, 3, 31}, {20, 60, 90, 40, 60}, "Good Day"},
-        {{2026, 4, 1}, {40, 70, 80, 90, 30}, "Bad Day"},
-        {{2026, 4, 2}, {60, 80, 70, 10, 10}, "Normal Day"},
+        {{2026, 3, 30}, {3, 50, 99, 10, 10}, "Normal Day"}, {{2026, 3, 31}, {20, 60, 90, 40, 60}, "Good Day"},
+        {{2026, 4, 1}, {40, 70, 80, 90, 30}, "Bad Day"}, {{2026, 4, 2}, {60, 80, 70, 10, 10}, "Normal Day"},
     };
     chart.Select(2);
 
@@ -44,9 +42,7 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
     // Columns 24 pixels wide from x = 52, between the level of 100 and the
     // selection line.
     const struct { int x, y, day; } points[] = {
-        {52, 60, 0}, {75, 200, 0}, {76, 200, 1}, {147, 415, 3}, {148, 200, -1}, {51, 200, -1}, {60, 59, -1},
-        {60, 416, -1},
-    };
+        {52, 60, 0}, {75, 200, 0}, {76, 200, 1}, {147, 415, 3}, {148, 200, -1}, {51, 200, -1}, {60, 59, -1}, {60, 416, -1}};
     for (const auto& p : points)
         EXPECT_EQ(chart.DayAt(p.x, p.y), p.day) << p.x << "," << p.y;
 }
@@ -80,13 +76,7 @@ TEST(MonthlyChartSpoken, TheChosenDayFollowsTheSelection)
     MonthlyChart chart;
     chart.title = "Monthly Outlook - x";
     EXPECT_TRUE(chart.Spoken().items.empty());
-    SeriesDay first{CivilDate{2026, 12, 7}, {21, 30, 86, 10, 10}, "Normal Day"};
-    SeriesDay second{CivilDate{2026, 12, 8}, {22, 31, 87, 11, 12}, "Good Day"};
-    chart.days = {first, second};
+    chart.days = {{{2026, 12, 7}, {21, 30, 86, 10, 10}, "Normal Day"}, {{2026, 12, 8}, {22, 31, 87, 11, 12}, "Good Day"}};
     chart.Select(1);
-    std::string heard;
-    for (const SpokenItem& item : chart.Spoken().items)
-        heard += item.name + "=" + item.value + ";";
-    EXPECT_EQ(heard, "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;"
-                     "Day Reading=Good Day;");
+    EXPECT_EQ(Heard(chart.Spoken()), "December 8, 2026=;Emotional=22%;Physical=31%;Intellectual=87%;Intuition=11%;Fortune=12%;Day Reading=Good Day;");
 }

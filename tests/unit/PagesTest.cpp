@@ -28,8 +28,7 @@ namespace {
 using namespace std::string_literals;
 
 // Pages written with the C library into a test's folder, to be read back.
-class ScratchPages final : public PageSink {
-public:
+struct ScratchPages final : PageSink {
     explicit ScratchPages(std::string folder) : folder_(std::move(folder)) {}
     const std::string& Folder() const override { return folder_; }
     bool Write(const std::string& name, const std::string& bytes) override
@@ -38,16 +37,13 @@ public:
         const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
         return file && std::fclose(file) == 0 && written;
     }
-
-private:
-    std::string folder_;
+    const std::string folder_;
 };
 
 Profile BornOnSecond()
 {
     Profile p;
-    p.fullName = "Jane Doe", p.yourMonth = 9, p.yourDate = 2, p.yourYear = 2005;
-    return p;
+    return p.fullName = "Jane Doe", p.yourMonth = 9, p.yourDate = 2, p.yourYear = 2005, p;
 }
 
 using Writer = std::function<std::string(PageSink&)>;
@@ -61,21 +57,17 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
         {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"},
         {"mail-setup", WriteMailSetupPage, "mail_e.htm", "mail_r.htm"},
-        {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); },
-         "sign_e.htm", "sign_r.htm"},
+        {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); }, "sign_e.htm", "sign_r.htm"},
         {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
         {"help-title", [](PageSink& d) { return WriteHelpPage(d, ""); }, "help.htm", nullptr},
-        {"tip", [](PageSink& d) { return WriteQuickTipPage(d, "In most cases you should <font "
-                                                                      "color=\"white\">NOT"); },
-         "tip_e.htm", nullptr},
+        {"tip", [](PageSink& d) { return WriteQuickTipPage(d, "In most cases you should <font color=\"white\">NOT"); }, "tip_e.htm", nullptr},
         {"introduction", WriteIntroductionPage, "effects.htm", "reading.htm"},
         {"daily-explanation", WriteDailyExplanationPage, "effects.htm", "reading.htm"},
         {"superstition", [](PageSink& d) { return WriteSuperstitionPage(d, 1); }, "super_e.htm", "super_r.htm"},
         {"sign", [](PageSink& d) { return WriteSignPage(d, 1, 20); }, "effects.htm", "reading.htm"},
         {"number", [](PageSink& d) { return WriteNumberPage(d, {1970, 7, 15}); }, "effects.htm", "reading.htm"},
         {"year", [](PageSink& d) { return WriteYearPage(d, 2005); }, "effects.htm", "reading.htm"},
-        {"dream", [](PageSink& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm",
-         "dream_r.htm"},
+        {"dream", [](PageSink& d) { return WriteDreamPage(d, BornOnSecond(), {2005, 9, 9}); }, "dream_e.htm", "dream_r.htm"},
         {"size", [](PageSink& d) { return WriteSizePage(d, 390, 275); }, "message.htm", nullptr},
         {"companion", [](PageSink& d) {
              return WriteCompanionExplanationPage(d, MatchCompanions({"", Sign::Aries, 3}, {"", Sign::Gemini, 5}));
@@ -126,15 +118,12 @@ TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
     const std::pair<std::string, bool> cases[] = {
         {"", true}, {"C:\\Program Files\\Oracline\\reading.htm", true}, {"c:\\program files\\oracline\\x.HtM", true},
         {"file:///C:/Program%20Files/Oracline/effects.htm", true}, {"file://C:\\Program Files\\Oracline\\a.htm", true},
-        {"javascript:window.print()", true},
-        {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
+        {"javascript:window.print()", true}, {"x.htm", false}, {".htm", false}, {"C:\\Program Files\\Oracline\\.htm", false},
         {"C:\\Program Files\\Oracline\\reading.htm#top", false}, {"C:\\Program Files\\Oracline\\a#b.htm", false},
-        {"C:\\Program Files\\Oracline\\aries.gif", false},
-        {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
+        {"C:\\Program Files\\Oracline\\aries.gif", false}, {"JavaScript:window.print()", false}, {"javascript:window.print();", false},
         // Other hosts, folders and schemes that merely end in ".htm".
         {"http://x/a.htm", false}, {"\\\\host\\share\\a.htm", false}, {"javascript:alert(1)//.htm", false},
-        {"C:\\Program Files\\Oracline\\..\\..\\Windows\\a.htm", false},
-        {"C:\\Program Files\\Oracline\\Reports\\a.htm", false},
+        {"C:\\Program Files\\Oracline\\..\\..\\Windows\\a.htm", false}, {"C:\\Program Files\\Oracline\\Reports\\a.htm", false},
         {"file:///C:/Program%20Files/Oracline/..%5c..%5ca.htm", false}, {"file:///C:/Program%20Files/Oracline/%zz.htm", false},
         {"file://host/C:/Program%20Files/Oracline/a.htm", false}, {"C:\\Program Files\\OraclineX\\a.htm", false},
     };
@@ -155,16 +144,11 @@ TEST(PageUrl, EscapesAreTheirBytes)
 // The built-in page view's reading and layout of the pages the program
 // writes, with a measurer whose every character is half the font size wide.
 struct FixedWidthMeasurer : PageMeasurer {
-    float TextWidth(const std::string& text, const FontSpec& font) const override
-    {
-        return static_cast<float>(text.size()) * font.size / 2;
-    }
+    float TextWidth(const std::string& text, const FontSpec& font) const override { return static_cast<float>(text.size()) * font.size / 2; }
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
-        width = 28;
-        height = path == "tall" ? 1 << 30 : 28;
-        return true;
+        return width = 28, height = path == "tall" ? 1 << 30 : 28, true;
     }
 };
 
@@ -246,10 +230,7 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
 
 std::string Repeat(const std::string& piece, size_t bytes)
 {
-    std::string out;
-    while (out.size() + piece.size() <= bytes)
-        out += piece;
-    return out;
+    return Repeated(piece, static_cast<int>(bytes / piece.size()));
 }
 
 // A long page is laid out whole, and cut for paper between its lines. Page

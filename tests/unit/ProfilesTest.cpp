@@ -42,22 +42,20 @@ TEST(ProfileFile, KeyRules)
     TempDir dir;
     for (const auto& c : cases) {
         const Profile p = LoadProfile(dir.Write("p.ini", c.bytes));
-        EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear,
-                                    p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration}),
-                  std::vector<int>({c.month, c.day, c.year, c.flags}))
-            << c.bytes;
+        const int flags = p.useMotherBirthday + 2 * p.useFatherBirthday + 4 * p.manualCalibration;
+        EXPECT_EQ(std::vector<int>({p.yourMonth, p.yourDate, p.yourYear, flags}), std::vector<int>({c.month, c.day, c.year, c.flags})) << c.bytes;
     }
     // A group turned on by its month alone keeps January 1, 1900 for the rest;
     // a missing good day is that day too.
     const Profile months = LoadProfile(dir.Write("p.ini", "MotherMonth:5\nFatherMonth:6\nBadMonth:7\n"));
-    EXPECT_EQ(std::vector<int>({months.motherMonth, months.motherDate, months.motherYear, months.fatherMonth,
-                                months.fatherDate, months.fatherYear, months.goodMonth, months.goodDate,
-                                months.goodYear, months.badMonth, months.badDate, months.badYear}),
-              std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
+    EXPECT_EQ(std::vector<int>({months.motherMonth, months.motherDate, months.motherYear, months.fatherMonth, months.fatherDate,
+                                months.fatherYear, months.goodMonth, months.goodDate, months.goodYear, months.badMonth,
+                                months.badDate, months.badYear}), std::vector<int>({5, 1, 1900, 6, 1, 1900, 1, 1, 1900, 7, 1, 1900}));
     // A name is read as the file holds it (in the reader's 499-character
     // pieces), whatever the editor would write; the title shows it on one
     // line and cut, while the readings are the whole name's.
     const std::string x100(100, 'x'), xy = x100 + "yyyyy";
+    const auto daily = [](const Profile& p) { DailyReadingSet set; return ComputeDailySet(p, {2026, 12, 7}, set), set; };
     const struct { std::string written, read, titled; } names[] = {
         {"  Jane Doe ", "  Jane Doe ", "  Jane Doe "}, {x100, x100, x100}, {xy, xy, x100 + "..."},
         {std::string(600, 'x'), std::string(494, 'x'), x100 + "..."}, {"A\tB\x7f", "A\tB\x7f", "A B "},
@@ -65,16 +63,11 @@ TEST(ProfileFile, KeyRules)
     for (const auto& n : names) {
         const Profile read = LoadProfile(dir.Write("p.ini", "Name:" + n.written + "\r\nYourMonth:5\r\n"));
         EXPECT_EQ(read.fullName, n.read) << n.written;
-        DailyReadingSet set;
-        ComputeDailySet(read, {2026, 12, 7}, set);
-        EXPECT_EQ(set.Title, "Daily Analysis - December 7, 2026  - " + n.titled + " -  Automatic Calibration");
+        EXPECT_EQ(daily(read).Title, "Daily Analysis - December 7, 2026  - " + n.titled + " -  Automatic Calibration");
     }
     Profile whole = LoadProfile(dir.Write("p.ini", "Name:" + xy + "\r\n")), cut = whole;
     cut.fullName = x100;
-    DailyReadingSet wholeSet, cutSet;
-    ComputeDailySet(whole, {2026, 12, 7}, wholeSet);
-    ComputeDailySet(cut, {2026, 12, 7}, cutSet);
-    EXPECT_NE(wholeSet.LotteryLine, cutSet.LotteryLine);  // the numbers count every letter of the name
+    EXPECT_NE(daily(whole).LotteryLine, daily(cut).LotteryLine);  // the numbers count every letter of the name
 
     // Nothing to read leaves the defaults (bytes of any kind are the fuzz target's).
     for (const std::string& path : {std::string(), dir.path("missing.ini"), dir.dir()}) {
@@ -99,8 +92,7 @@ TEST(ProfileFile, ReadersTakeOnlyTheirKeys)
     CivilDate born{1933, 11, 22};
     auto read = [&](const char* profile) {
         ReadNameAndBirthDate(dir.dir(), profile, name, born);
-        return name + " " + std::to_string(born.month) + "/" + std::to_string(born.day) + "/" +
-               std::to_string(born.year);
+        return name + " " + std::to_string(born.month) + "/" + std::to_string(born.day) + "/" + std::to_string(born.year);
     };
     EXPECT_EQ(read("Missing"), "kept 11/22/1933");
     dir.Write("Partial.ini", "YourYear:1950\nMotherMonth:5\n");
@@ -117,14 +109,11 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
     p.motherMonth = 5, p.motherDate = 2, p.motherYear = 1945, p.badMonth = -4, p.goodDate = 31;
     p.fatherYear = 1920;  // group off: not written
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
-    EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\n"
-                                      "MotherMonth:5\nMotherDate:2\nMotherYear:1945\n"
-                                      "BadMonth:-4\nBadDate:1\nBadYear:1900\n"
-                                      "GoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
+    EXPECT_EQ(dir.Read(" Work .ini"), "Profile: Work \nName:Sam Example\nYourMonth:3\nYourDate:7\nYourYear:1970\nMotherMonth:5\n"
+                                      "MotherDate:2\nMotherYear:1945\nBadMonth:-4\nBadDate:1\nBadYear:1900\nGoodMonth:1\nGoodDate:31\nGoodYear:1900\n");
     p.useFatherBirthday = true;
     ASSERT_TRUE(WriteProfile(dir.dir(), p));
-    EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"),
-              std::string::npos);
+    EXPECT_NE(dir.Read(" Work .ini").find("MotherYear:1945\nFatherMonth:1\nFatherDate:1\nFatherYear:1920\nBad"), std::string::npos);
     EXPECT_EQ(dir.EntryCount(), 1);  // replaced in place, no temporary file left behind
 
     // A group the editor switches on starts at a new record's January 1, 1900,
@@ -170,10 +159,7 @@ TEST(ProfileFile, WriterProducesTheExactFormatAndNeverDamagesWhatIsThere)
 
 std::string Describe(const std::vector<ProfileIndexEntry>& entries)
 {
-    std::string text;
-    for (const ProfileIndexEntry& e : entries)
-        text += "[" + e.fullName + "|" + e.description + "|" + e.calibration + "]";
-    return text;
+    return Joined(entries, [](const ProfileIndexEntry& e) { return "[" + e.fullName + "|" + e.description + "|" + e.calibration + "]"; });
 }
 
 TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
@@ -198,10 +184,7 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
         EXPECT_EQ(Describe(ReadProfileIndex(dir.dir())), c.second) << c.first;
     }
 
-    std::string many = "Profile:P\n";
-    for (int i = 0; i <= 10000; ++i)
-        many += "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n";
-    dir.Write("oc.ini", many);
+    dir.Write("oc.ini", "Profile:P\n" + Rows([](int i) { return "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n"; }, 10001));
     const std::vector<ProfileIndexEntry> rows = ReadProfileIndex(dir.dir());
     ASSERT_EQ(rows.size(), 10000u);
     EXPECT_EQ(rows.back().description, "D9999");
@@ -272,9 +255,7 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     // bytes each on the disk with CR LF: room is left while one more still
     // fits so, all of them are read back; the writer refuses rows only where
     // line feeds alone would not fit.
-    std::string widest;
-    for (int i = 0; i < 100; ++i)
-        widest += "\U0001F600";
+    const std::string widest = Repeated("\U0001F600", 100);
     std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 846 - 1, {widest, widest, "Automatic"});
     EXPECT_TRUE(IndexHasRoom(longest));
     longest.push_back(longest.back());
@@ -314,21 +295,14 @@ TEST(ProfileIndex, ADeletionIsNeverRefusedForSizeAndKeepsRowAndFileTogether)
     // Valid rows with line feeds alone, just under 1 MiB: with CR LF they
     // would not fit.
     const std::string padding(80, 'p');
-    std::string lineFeeds;
-    for (int i = 0;; ++i) {
-        const std::string row = "Profile:" + padding + std::to_string(i) + "\nDescription:P" + std::to_string(i) +
-                                "\nAdjustment:Automatic\n";
-        if (lineFeeds.size() + row.size() > static_cast<std::size_t>(kMaxDataFileBytes))
-            break;
-        lineFeeds += row;
-    }
+    const std::string lineFeeds = Rows([&](int i) {
+        return "Profile:" + padding + std::to_string(i) + "\nDescription:P" + std::to_string(i) + "\nAdjustment:Automatic\n";
+    }, INT_MAX, kMaxDataFileBytes);
     ASSERT_GT(TextFileBytes(lineFeeds), static_cast<std::size_t>(kMaxDataFileBytes));
     ASSERT_GT(kMaxDataFileBytes - lineFeeds.size(), 0u);
     // Rows that all name one profile, each written out in full again.
     const std::string full = "Profile:" + std::string(100, 'n') + "\nDescription:P0\nAdjustment:Manual\n";
-    std::string repeated = "Profile:Other\nDescription:Other\nAdjustment:Manual\n" + full;
-    for (int i = 0; i < 9000; ++i)
-        repeated += "Adjustment:Manual\n";
+    const std::string repeated = "Profile:Other\nDescription:Other\nAdjustment:Manual\n" + full + Repeated("Adjustment:Manual\n", 9000);
 
     const ProfileIndexEntry p0{padding + "0", "P0", "Automatic"}, other{"Other", "Other", "Manual"},
                             added{"Ann", "Home", "Automatic"};
@@ -381,23 +355,18 @@ std::string Problem(const std::string& description, const std::string& name, int
 TEST(ProfileEditorChecks, FirstFailingCheckDecides)
 {
     const std::string d100(100, 'd'), n100(100, 'n'), slash = DescriptionCharacterMessage("/");
-    std::string cyrillic100, chinese100, polish100;
-    for (int i = 0; i < 100; ++i)
-        cyrillic100 += "\u0414", chinese100 += "\u738B", polish100 += "\u017B";
+    const std::string cyrillic100 = Repeated("\u0414", 100), chinese100 = Repeated("\u738B", 100), polish100 = Repeated("\u017B", 100);
     const struct { const char* what; std::string description, name; int mother, father; const char* message; } cases[] = {
-        {"valid, parents switched off", "Work", "Sam", 0, 0, ""},
-        {"everything blank", "", "", 0, 0, kDescriptionEmpty},
+        {"valid, parents switched off", "Work", "Sam", 0, 0, ""}, {"everything blank", "", "", 0, 0, kDescriptionEmpty},
         {"101-character description and no name", d100 + "d", "", 0, 0, kDescriptionTooLong},
-        {"100-character description", d100, "Sam", 0, 0, ""},
-        {"slash and no name", "a/b", "", 0, 0, slash.c_str()},
+        {"100-character description", d100, "Sam", 0, 0, ""}, {"slash and no name", "a/b", "", 0, 0, slash.c_str()},
         {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
         // Lengths count characters, not the bytes of their UTF-8.
         {"100 Cyrillic letters", cyrillic100, "Sam", 0, 0, ""},
         {"101 Chinese characters", chinese100 + "\u4F1F", "Sam", 0, 0, kDescriptionTooLong},
         {"100-character Chinese name", "Work", chinese100, 0, 0, ""},
         {"101-character Polish name", "Work", polish100 + "\u0141", 0, 0, kNameTooLong},
-        {"no name", "Work", "", 0, 0, kNameEmpty},
-        {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
+        {"no name", "Work", "", 0, 0, kNameEmpty}, {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
         {"100-character name", "Work", n100, 0, 0, ""},
         {"long name before mother", "Work", n100 + "n", 1990, 0, kNameTooLong},
         {"mother before father", "Work", "Sam", 1975, 1980, kOlderThanMother},
@@ -406,8 +375,7 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         {"mother born after", "Work", "Sam", 1971, 0, kOlderThanMother},
         {"mother born that year", "Work", "Sam", 1970, 0, kMotherTooYoung},
         {"mother 9 years older", "Work", "Sam", 1961, 0, kMotherTooYoung},
-        {"mother 10 years older", "Work", "Sam", 1960, 0, ""},
-        {"mother at INT_MIN", "Work", "Sam", INT_MIN, 0, ""},
+        {"mother 10 years older", "Work", "Sam", 1960, 0, ""}, {"mother at INT_MIN", "Work", "Sam", INT_MIN, 0, ""},
         {"father at INT_MAX", "Work", "Sam", 0, INT_MAX, kOlderThanFather},
     };
     for (const auto& c : cases)
@@ -425,10 +393,8 @@ TEST(ProfileEditorChecks, DescriptionsThatCannotNameAFileSayWhy)
         {"Zo\xEB", "a byte that is not a character"}, {"\xE7\x8E", "a byte that is not a character"},
     };
     for (const auto& c : characters)
-        EXPECT_EQ(Problem(c.description, "Sam"),
-                  "Profile Description contains a character that file names cannot hold: " + c.named +
-                      "    \nPlease correct it and then try again.    ")
-            << c.description;
+        EXPECT_EQ(Problem(c.description, "Sam"), "Profile Description contains a character that file names cannot hold: " + c.named +
+                      "    \nPlease correct it and then try again.    ") << c.description;
     // Devices (with the superscript digits), the program's own files in any
     // letter case, and what passes: letters of any script among them.
     const struct { const char* message; std::vector<std::string> descriptions; } refusals[] = {
@@ -488,8 +454,7 @@ TEST(InformationPages, SignBoundaryDaysAndYearAnimals)
     }
     EXPECT_EQ(numbers.size(), 9u);
 
-    const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"},     {1911, "Pig"},
-                                                 {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
+    const std::pair<int, const char*> years[] = {{1900, "Rat"}, {1901, "Ox"}, {1911, "Pig"}, {1912, "Rat"}, {2012, "Dragon"}, {1899, ""}, {2013, ""}};
     for (const auto& c : years) {
         const std::string head = yellow + "<font color=\"yellow\">" + std::to_string(c.first) + " - ";
         if (*c.second)

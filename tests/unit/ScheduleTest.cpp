@@ -41,8 +41,7 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     const struct { const char* file; std::string delivery, display; } cases[] = {
         {"Profile:C:\\x\\Jane Doe.ini\r\nEmail:j@d\r\nTime:7:0AM\r\nType:7\r\n", "C:\\x\\Jane Doe.ini|j@d|0",
          "Jane Doe.ini|j@d|7:0AM" + colours + "valid"},
-        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:1\nType:\nTime:1:2AM\nTime:3:4PM\n", "C:\\x\\Jane|j@d|1",
-         "|j@d|3:4PM" + colours},
+        {"Profile:C:\\x\\Jane\nEmail:j@d\nType:1\nType:\nTime:1:2AM\nTime:3:4PM\n", "C:\\x\\Jane|j@d|1", "|j@d|3:4PM" + colours},
         {"Profile:C:\\x\\Jane.ini\nEmail:j@d\nType:x\n", "C:\\x\\Jane.ini|j@d|0", "Jane.ini|j@d|" + plain + "valid"},
         {"profile:C:\\a.ini\nProfile:C:\\b.ini\nemail:no\nEMAIL:e@x\nEmail:\nType:\n", "C:\\b.ini||0", "b.ini||||"},
     };
@@ -64,8 +63,7 @@ TEST(ScheduleRecord, DeliveryAndDisplayReaders)
     // names without an extension are empty on both sides and match.
     const struct { const char *file, *profile; bool scheduled; } named[] = {
         {"Profile:D:\\elsewhere\\Jane Doe.ini\n", "C:\\x\\Jane Doe.ini", true},
-        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false},
-        {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
+        {"Profile:C:\\x\\jane doe.ini\n", "C:\\x\\Jane Doe.ini", false}, {"Profile:C:\\x\\Jane\n", "C:\\y\\John", true},
         {"Profile:C:\\x\\Jane\n", "C:\\y\\John.ini", false},
     };
     for (const auto& c : named)
@@ -170,11 +168,8 @@ TEST(ScheduleDialog, ChecksInOrderThenSaveKeepsTheOldRecordUntilTheNewJobIsCompl
 // time and form saved; nothing selected changes nothing.
 TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
 {
-    std::string hours, minutes;
-    for (const std::string& entry : HourEntries())
-        hours += entry + " ";
-    for (const std::string& entry : MinuteEntries())
-        minutes += entry;
+    const std::string hours = Joined(HourEntries(), [](const std::string& entry) { return entry + " "; }),
+                      minutes = Joined(MinuteEntries(), [](const std::string& entry) { return entry; });
     EXPECT_EQ(hours, "01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 18 19 20 21 22 23 ");
     EXPECT_EQ(std::to_string(minutes.size()) + minutes.substr(0, 6) + minutes.substr(114), "120000102575859");
     EXPECT_EQ(ReportTypeEntries(), (std::vector<std::string>{"deliver report in plain text", "deliver report in full colors"}));
@@ -199,8 +194,7 @@ TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
 TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
 {
     const struct { const char* profile; bool running, yes, goesOn; const char* calls; bool recordStays; } cases[] = {
-        {"C:\\y\\Ann.ini", true, true, true, "", true},
-        {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
+        {"C:\\y\\Ann.ini", true, true, true, "", true}, {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
         {"C:\\y\\Jane.ini", true, true, true, "asked run delete ", false},
         {"C:\\y\\Jane.ini", false, true, true, "asked run ", false},
     };
@@ -210,8 +204,7 @@ TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
         FakeService service;
         service.running = c.running;
         const bool goesOn = EndScheduleOfDeletedProfile(record, c.profile, service, [&](const std::string& question) {
-            service.calls += question == kScheduledProfileQuestion ? "asked " : "other ";
-            return c.yes;
+            return service.calls += question == kScheduledProfileQuestion ? "asked " : "other ", c.yes;
         });
         EXPECT_EQ(goesOn, c.goesOn) << c.calls;
         EXPECT_EQ(service.calls, c.calls);
@@ -252,9 +245,8 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
 
     dir.Write("Big.ini", std::string(kMaxDataFileBytes + 1, '\n'));
     dir.Write("Nameless.ini", "YourMonth:5\n");
-    const std::string elsewhere = "the profile is not a profile file of the data folder",
+    const std::string elsewhere = "the profile is not a profile file of the data folder", nameless = "the profile holds no name",
                       unread = "the profile is missing or not a regular file of at most 1 MiB",
-                      nameless = "the profile holds no name",
                       address = "the address is not a single e-mail address";
     const struct { std::string profile, email, refusal; } refused[] = {
         {profile, "j@x.org", ""}, {dir.path("..\\Jane.ini"), "j@x.org", elsewhere},
@@ -284,8 +276,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"Type:7", true, true, MapiSendReport(3), "j@x.org, plain text, MAPI result 3", plain},
         {"Type:1", true, false, ok, "j@x.org, plain text (report image failed), sent", plain},
         {"Type:1", false, true, ok, "j@x.org, plain text (report image failed), sent", plain},
-        {"Type:1", true, true, NotFilledReport(),
-         "j@x.org, full colours, not sent: a recipient or the attachment could not be added", colours},
+        {"Type:1", true, true, NotFilledReport(), "j@x.org, full colours, not sent: a recipient or the attachment could not be added", colours},
         {"Type:1", true, true, NoMailLibraryReport(), "j@x.org, full colours, no mail library", colours},
         // The log line cannot be split by what the record holds.
         {"Email:j@x.org\rBcc:k@x.org", true, true, ok,
@@ -322,7 +313,8 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
     const std::string profile = dir.Write("Jane.ini", "Name:Jane Doe\nYourMonth:5\nYourDate:4\nYourYear:1990\n");
     const std::string smtp = "Method:SMTP\nServer:mail.example.org\nPort:587\nUser:jane\n";
     const std::string name = ScheduledFileName(profile), today = "2026-12-07 07:00, " + name + ", j@x.org, plain text, ";
-    const std::string skipped = "nothing sent, already delivered today";
+    const std::string skipped = "nothing sent, already delivered today",
+                      unusableFrom = "nothing sent, mail settings refused: From: in mail.ini is missing or unusable";
     const struct { const char* copied; std::string mailIni, log, logged; } cases[] = {
         {"", "", "", "plain text, sent"},
         {"Copied:C:\\Program Files\\Oracline\\\n", "", "",
@@ -330,15 +322,11 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
         {"", smtp + "From:jane@example.org\n", "", "plain text, sent"},
         {"", "Method:SMTP\nPort:587\nFrom:jane@example.org\n", "",
          "nothing sent, mail settings refused: Server: in mail.ini is missing or unusable"},
-        {"", smtp + "From:jane\n", "", "nothing sent, mail settings refused: From: in mail.ini is missing or unusable"},
-        {"", smtp + "From:jane@x.org\x01\n", "",
-         "nothing sent, mail settings refused: From: in mail.ini is missing or unusable"},
+        {"", smtp + "From:jane\n", "", unusableFrom}, {"", smtp + "From:jane@x.org\x01\n", "", unusableFrom},
         {"", "Method:MAPI\nFrom:jane\n", "", "plain text, sent"},
-        {"", "", today + "sent\n", skipped},
-        {"", "", "x\n" + today + "sent: 250 2.0.0 queued as 1\r\n", skipped},
+        {"", "", today + "sent\n", skipped}, {"", "", "x\n" + today + "sent: 250 2.0.0 queued as 1\r\n", skipped},
         {"", "", "2026-12-07 23:59, \"" + name + "\", \"j@x.org\", plain text, sent\n", skipped},
-        {"", "", today + "not sent: sign-in refused: 535 no\n", "plain text, sent"},
-        {"", "", today + "MAPI result 3\n", "plain text, sent"},
+        {"", "", today + "not sent: sign-in refused: 535 no\n", "plain text, sent"}, {"", "", today + "MAPI result 3\n", "plain text, sent"},
         {"", "", "2026-12-06 07:00, " + name + ", j@x.org, plain text, sent\n", "plain text, sent"},
         {"", "", "2026-12-07 07:00, " + name + ", k@x.org, plain text, sent\n", "plain text, sent"},
         {"", "", "2026-12-07 07:00, June.ini, j@x.org, plain text, sent\n", "plain text, sent"},
@@ -354,8 +342,7 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
             dir.Write("mail.ini", c.mailIni);
         if (!c.log.empty())
             dir.Write("delivery.log", c.log);
-        const std::string record =
-            dir.Write("task.dtr", c.copied + ("Profile:" + profile + "\nEmail:j@x.org\nType:0\n"));
+        const std::string record = dir.Write("task.dtr", c.copied + ("Profile:" + profile + "\nEmail:j@x.org\nType:0\n"));
         std::string sent;
         DeliveryTools tools;
         tools.createSender = [&] { return std::make_unique<FakeSender>(&sent); };
@@ -370,8 +357,7 @@ TEST(ScheduledDelivery, ConfirmedRecordChosenRouteAndOneMailADay)
 // action) makes the program register the 1.0 job instead.
 TEST(DailyJob, ReadBackHoldsTheJobOnlyWhenWhole)
 {
-    const DailyJob job{"C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\Jo\\task.dtr", "C:\\Users\\Jo",
-                       {2026, 12, 8}, 7, 5};
+    const DailyJob job{"C:\\Program Files\\Oracline\\Oracline.exe", "C:\\Users\\Jo\\task.dtr", "C:\\Users\\Jo", {2026, 12, 8}, 7, 5};
     EXPECT_EQ(StartBoundary(job.firstDay, job.hour, job.minute), "2026-12-08T07:05:00");
     const JobReadBack whole{1, true, 1, "2026-12-08T07:05:00", 1, "c:\\program files\\oracline\\ORACLINE.EXE",
                             "C:\\Users\\Jo\\task.dtr", "c:\\users\\jo"};
@@ -451,8 +437,7 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     for (const auto& c : cases)
         EXPECT_EQ(MissedDeliveryText(c.lastRun, saved, seven, c.now), c.said) << c.now.hour << ":" << c.now.minute;
     // January's runs count too.
-    EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven,
-                                 {{2027, 1, 2}, 7, 59}), "");
+    EXPECT_EQ(MissedDeliveryText(ParseLogTime("2027-01-01 07:00, J.ini, j@x.org, plain text, sent"), saved, seven, {{2027, 1, 2}, 7, 59}), "");
     // A delivery due late in the evening is missed that evening.
     EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {22, 40}, {{2026, 12, 5}, 23, 39}), "");
     EXPECT_NE(MissedDeliveryText(std::nullopt, saved, {22, 40}, {{2026, 12, 5}, 23, 40}), "");
@@ -463,12 +448,10 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     for (const auto& c : lateInTheDay) {
         EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, c.before), "") << c.due;
         EXPECT_EQ(MissedDeliveryText(std::nullopt, saved, {23, c.minute}, {{2026, 12, 6}, 0, c.minute}),
-                  "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 " +
-                      std::string(c.due) + " did not run.");
+                  "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 " + std::string(c.due) + " did not run.");
     }
-    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00",
-                                 "2026-02-29 07:00", "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00",
-                                 "2026-12-05 07:-1", "2026-12-05 07"})
+    for (const char* notATime : {"", "2026-13-01 07:00, x", "2026-00-10 07:00", "2026-12-00 07:00", "2026-12-32 07:00", "2026-02-29 07:00",
+                                 "garbage", "2026-12-05 24:00", "2026-12-05 07:60", "2026-12-05 -1:00", "2026-12-05 07:-1", "2026-12-05 07"})
         EXPECT_FALSE(ParseLogTime(notATime)) << notATime;
     for (const char* time : {"2026-12-05 23:59", "2024-02-29 00:00, J.ini, j@x.org, plain text, sent"})
         EXPECT_TRUE(ParseLogTime(time)) << time;
@@ -485,22 +468,14 @@ TEST(DeliveryNotice, FailedOrMissedOnceWithTheReason)
     const std::string sent = "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, sent";
     const std::string served = "2026-12-07 07:05, Jane Doe.ini, j@d.org, plain text, sent: 250 2.0.0 Ok";
     const std::string again = "2026-12-07 07:06, Jane Doe.ini, j@d.org, nothing sent, already delivered today";
-    const std::string refused =
-        "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, \"sign-in refused: 535 5.7.8 Bad, sorry\"";
+    const std::string refused = "2026-12-07 07:05, Jane Doe.ini, j@d.org, full colours, \"sign-in refused: 535 5.7.8 Bad, sorry\"";
     const std::string missed = "No delivery since 2026-12-07 07:05: the delivery due 2026-12-08 07:05 did not run.";
     const std::string ask = "\n\nDo you want to open Currently Scheduled?";
-    const std::string told =
-        "The daily e-mail of 2026-12-07 07:05 was not sent: sign-in refused: 535 5.7.8 Bad, sorry";
+    const std::string told = "The daily e-mail of 2026-12-07 07:05 was not sent: sign-in refused: 535 5.7.8 Bad, sorry";
     const struct { std::string last, missed, reported, key, text; } cases[] = {
-        {"", "", "", "", ""},
-        {sent, "", "", "", ""},
-        {served, "", "", "", ""},
-        {again, "", "", "", ""},
-        {refused, "", "", refused, told + ask},
-        {refused, "", refused, "", ""},
-        {refused, "", sent, refused, told + ask},
-        {sent, missed, "", missed, missed + ask},
-        {sent, missed, missed, "", ""},
+        {"", "", "", "", ""}, {sent, "", "", "", ""}, {served, "", "", "", ""}, {again, "", "", "", ""},
+        {refused, "", "", refused, told + ask}, {refused, "", refused, "", ""}, {refused, "", sent, refused, told + ask},
+        {sent, missed, "", missed, missed + ask}, {sent, missed, missed, "", ""},
         {refused, missed, refused, missed, missed + "\n" + told + ask},
         {"garbage", "", "", "garbage", "The daily e-mail of the last run was not sent: garbage" + ask},
     };

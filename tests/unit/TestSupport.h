@@ -1,19 +1,58 @@
 #pragma once
 // What the unit tests share: a scratch directory per test, outputs compared
-// whole with checked-in files, a canvas that lists what is drawn on it, and a
-// mail sender that writes down what it was given.
+// whole with checked-in files, texts made of lists and repeated pieces, a
+// canvas that lists what is drawn on it, and a mail sender that writes down
+// what it was given.
 #include "base/Canvas.h"
+#include "base/SpokenText.h"
 #include "mail/MapiResult.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+
+// The bytes of a file; none when it cannot be read.
+inline std::string ReadWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// row(0) + row(1) + ... up to `count` rows, and no more than fit in `bytes`.
+inline std::string Rows(const std::function<std::string(int)>& row, int count, std::size_t bytes = SIZE_MAX)
+{
+    std::string text;
+    for (int i = 0; i < count && text.size() + row(i).size() <= bytes; ++i)
+        text += row(i);
+    return text;
+}
+
+// Each item of `list` as `shown` gives it, one after another.
+template <class List, class Shown>
+std::string Joined(const List& list, Shown shown)
+{
+    std::string text;
+    for (const auto& item : list)
+        text += shown(item);
+    return text;
+}
+
+// Each spoken item as "name=value;".
+inline std::string Heard(const SpokenDrawing& spoken)
+{
+    return Joined(spoken.items, [](const SpokenItem& item) { return item.name + "=" + item.value + ";"; });
+}
+
+inline std::string Repeated(const std::string& piece, int times) { return Rows([&](int) { return piece; }, times); }
 
 // A scratch directory, removed with everything in it afterwards.
 class TempDir {
@@ -34,14 +73,9 @@ public:
     std::string path(const std::string& name) const { return dir() + name; }
     std::string Write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(path(name), std::ios::binary) << bytes;
-        return path(name);
+        return std::ofstream(path(name), std::ios::binary) << bytes, path(name);
     }
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream in(path(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Read(const std::string& name) const { return ReadWholeFile(path(name)); }
     std::ptrdiff_t EntryCount() const
     {
         return std::distance(std::filesystem::directory_iterator(root_), std::filesystem::directory_iterator());
@@ -61,9 +95,8 @@ inline void ExpectGolden(const std::string& name, const std::string& actual)
         std::ofstream(path, std::ios::binary) << actual;
         return;
     }
-    std::ifstream in(path, std::ios::binary);
-    ASSERT_TRUE(in) << "no golden file " << path;
-    EXPECT_EQ(actual, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())) << name;
+    ASSERT_TRUE(std::filesystem::is_regular_file(path)) << "no golden file " << path;
+    EXPECT_EQ(actual, ReadWholeFile(path)) << name;
 }
 
 // Draws nothing and lists every call, one a line, in order, with its
@@ -79,8 +112,7 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2, Colour c, float w) override { Shape("Line", x1, y1, x2, y2, c, w); }
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
     {
-        Start("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size
-                                          << (font.bold ? " bold\n" : " regular\n");
+        Start("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size << (font.bold ? " bold\n" : " regular\n");
     }
 
 private:

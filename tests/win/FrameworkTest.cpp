@@ -53,10 +53,7 @@ TEST(MessageFilters, NewestFirstNeverReenteredAndChangesWaitForTheNextMessage)
     EXPECT_EQ(asked, "so" "soo" "ao");
 }
 
-struct Trace {
-    bool handlerDone = false, deletedAfterHandler = false, deleted = false;
-    int filtered = 0;
-};
+struct Trace { bool handlerDone = false, deletedAfterHandler = false, deleted = false; int filtered = 0; };
 
 class OwnedDialog : public Dialog {
 public:
@@ -121,10 +118,6 @@ TEST(GdiPlusCanvas, AWholeBitmapFillColoursEveryPixelInItsChannelsAndKeepsToTheC
     EXPECT_EQ(PixelAt(bitmap, 5, 5), second);
     EXPECT_EQ(PixelAt(bitmap, 30, 5), first);
 }
-
-}  // namespace
-
-namespace {
 
 // One instance per account, in every session. The session's own name, which
 // any account's process in the session may take, and the account's name
