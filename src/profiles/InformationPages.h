@@ -11,20 +11,9 @@
 #include <string>
 
 inline constexpr const char* kSignPageTitle = " Astrology: Zodiac Sign";
-inline constexpr int kSignPageWidth = 700;
-inline constexpr int kSignPageHeight = 400;
-
 inline constexpr const char* kNumberPageTitle = " Numerology: Soul Number";
-inline constexpr int kNumberPageWidth = 700;
-inline constexpr int kNumberPageHeight = 400;
-
 inline constexpr const char* kYearPageTitle = " Astrology: Year";
-inline constexpr int kYearPageWidth = 600;
-inline constexpr int kYearPageHeight = 250;
-
-// The panel is as high as the editor beside it.
 inline constexpr const char* kSignPanelTitle = " ";
-inline constexpr int kSignPanelWidth = 60;
 
 std::string SignPageContent(int month, int day);
 std::string NumberPageContent(const CivilDate& birthday);

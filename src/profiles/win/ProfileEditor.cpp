@@ -43,6 +43,13 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 
+// The page windows' sizes in 96-dpi pixels; the sign panel is as high as
+// the editor beside it.
+const int kSignPageWidth = 700, kSignPageHeight = 400;
+const int kNumberPageWidth = 700, kNumberPageHeight = 400;
+const int kYearPageWidth = 600, kYearPageHeight = 250;
+const int kSignPanelWidth = 60;
+
 const EditorDateGroup kOwn{{IDC_YOUR_MONTH, IDC_YOUR_DATE, IDC_YOUR_YEAR},
                            &Profile::yourMonth, &Profile::yourDate, &Profile::yourYear, true};
 const EditorDateGroup kMother{{IDC_MOTHER_MONTH, IDC_MOTHER_DATE, IDC_MOTHER_YEAR},
