@@ -22,7 +22,8 @@ const char* const kNames[] = {
 // Typed into the field under a real click, a character at a time as a
 // keyboard types it. xdotool lends each new letter a spare key and Wine may
 // see the key before it sees the new keymap: a letter that came out as
-// nothing, or as another, is typed first.
+// nothing, as another, or as a key that took the text with it is typed again
+// on what was typed before.
 void TypeInto(HWND editor, int controlId, const std::string& text)
 {
     RealClick(Control(editor, controlId));
@@ -33,8 +34,10 @@ void TypeInto(HWND editor, int controlId, const std::string& text)
             ++length;
         const std::string character = text.substr(at, length);
         for (int attempt = 0; attempt < 3 && ControlText(editor, controlId) != typed + character; ++attempt) {
-            if (ControlText(editor, controlId) != typed)
-                RealInput("key BackSpace");
+            if (ControlText(editor, controlId) != typed) {
+                SetControlText(editor, controlId, typed);
+                SendMessageA(Control(editor, controlId), EM_SETSEL, 0xFFFF, 0xFFFF);
+            }
             RealInput("type --delay 120 \"" + character + "\"");
             WaitUntil(1000, [&] { return ControlText(editor, controlId) != typed; });
         }
