@@ -49,12 +49,9 @@ TEST(MainWindowRules, Placement)
         {800, 714, 43, 0},  // exactly 85 left: no room, so not halved
         {800, 713, 43, 1}, {1024, 701, 161, 119},
     };
-    for (const auto& c : placements) {
-        EXPECT_EQ(CentredOrigin(c[0], c[1]), c[2]) << c[0] << " " << c[1];
-        EXPECT_EQ(MainWindowY(c[0], c[1]), c[3]) << c[0] << " " << c[1];
-    }
-    EXPECT_EQ(CentredOrigin(INT_MAX, INT_MIN), INT_MAX);
-    EXPECT_EQ(CentredOrigin(INT_MIN, INT_MAX), INT_MIN);
+    for (const auto& c : placements)
+        EXPECT_EQ(std::make_pair(CentredOrigin(c[0], c[1]), MainWindowY(c[0], c[1])), std::make_pair(c[2], c[3])) << c[0] << " " << c[1];
+    EXPECT_EQ(std::make_pair(CentredOrigin(INT_MAX, INT_MIN), CentredOrigin(INT_MIN, INT_MAX)), std::make_pair(INT_MAX, INT_MIN));
 }
 
 TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)

@@ -63,8 +63,7 @@ TEST(MonthlyChart, TheStartingMonthIsNamedToo)
         chart.DrawScreen(canvas);
         const std::string under = "Text (42, 386, 0, 0) rgb(128,0,0) ";
         const std::size_t at = canvas.Listing().find(under);
-        EXPECT_EQ(at == std::string::npos ? "" : canvas.Listing().substr(at + under.size(), strlen(start.second)),
-                  start.second) << start.first.day;
+        EXPECT_EQ(at == std::string::npos ? "" : canvas.Listing().substr(at + under.size(), strlen(start.second)), start.second) << start.first.day;
     }
 }
 
