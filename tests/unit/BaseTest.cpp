@@ -197,8 +197,7 @@ TEST(DateLists, YearMonthAndDayLists)
     EXPECT_EQ(std::vector<int>({editorYears.TopYear(), editorYears.Count(), editorYears.IndexOf(1970), editorYears.YearAt(56)}),
               std::vector<int>({2026, 127, 56, 1970}));
     // Outside the list nothing is selected and no year is made up.
-    EXPECT_EQ(mainYears.IndexOf(1899) + mainYears.IndexOf(2037), -2);
-    EXPECT_EQ(mainYears.YearAt(-1) + mainYears.YearAt(137), 0);
+    EXPECT_EQ(std::make_pair(mainYears.IndexOf(1899) + mainYears.IndexOf(2037), mainYears.YearAt(-1) + mainYears.YearAt(137)), std::make_pair(-2, 0));
     // A clock that went wrong still offers 1900.
     const DateListRange wrongClock = DateListRange::ForEditor(1850);
     EXPECT_EQ(std::make_pair(wrongClock.Years().Count(), wrongClock.Years().YearAt(0)), std::make_pair(1, 1900));
@@ -212,9 +211,8 @@ TEST(DateLists, YearMonthAndDayLists)
     EXPECT_EQ(DayAt(DayIndex(31, editor.DayEntries(4, 2001))), 30);
 
     // month, year, days in the main window's list, in the editor's
-    const int lengths[][4] = {{2, 1900, 29, 28}, {2, 2000, 29, 29}, {2, 2100, 29, 28}, {2, 2024, 29, 29},
-                              {2, 2023, 28, 28}, {4, 1900, 30, 30}, {12, 1900, 31, 31}, {0, 1900, 31, 31},
-                              {13, 2000, 31, 31}};
+    const int lengths[][4] = {{2, 1900, 29, 28}, {2, 2000, 29, 29}, {2, 2100, 29, 28}, {2, 2024, 29, 29}, {2, 2023, 28, 28},
+                              {4, 1900, 30, 30}, {12, 1900, 31, 31}, {0, 1900, 31, 31}, {13, 2000, 31, 31}};
     for (const auto& c : lengths)
         EXPECT_EQ(std::make_pair(main.DayEntries(c[0], c[1]), editor.DayEntries(c[0], c[1])), std::make_pair(c[2], c[3])) << c[0] << "/" << c[1];
 }
@@ -253,8 +251,7 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     ASSERT_EQ(symlink(outside.path("missing").c_str(), dir.path("dangling").c_str()), 0);
     for (const char* name : {"link", "dangling"})
         EXPECT_EQ(WriteNewFileDurably(dir.path(name), "new", ""), NewFile::NameTaken) << name;
-    EXPECT_EQ(outside.Read("victim"), "keep");
-    EXPECT_EQ(outside.EntryCount(), 1);
+    EXPECT_EQ(outside.Read("victim") + std::to_string(outside.EntryCount()), "keep1");
 
     chmod(dir.Write("private.ini", "old").c_str(), 0600);
     struct stat st;
