@@ -69,13 +69,11 @@ TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthD
     dir.Write("Again.ini", "Name:JANE doe\nYourMonth:5\nYourDate:4\nYourYear:1970\n");
     dir.Write("Twin.ini", "Name:JANE doe\nYourMonth:5\nYourDate:5\nYourYear:1970\n");
     const struct { const char *second, *message; bool isError; } pairs[] = {
-        {"Ghost", "Unable to read profile \"Ghost\".", true}, {"Again", "jane doe and jane doe -", false},
-        {"Twin", "", false}};
+        {"Ghost", "Unable to read profile \"Ghost\".", true}, {"Again", "jane doe and jane doe -", false}, {"Twin", "", false}};
     for (const auto& pair : pairs) {
         const PairRefusal refusal = RefusalOfPair(dir.dir(), "Me", pair.second);
-        EXPECT_EQ(refusal.message.substr(0, std::string(pair.message).size()), pair.message) << pair.second;
-        EXPECT_EQ(refusal.message.empty(), !*pair.message) << pair.second;
-        EXPECT_EQ(refusal.isError, pair.isError) << pair.second;
+        EXPECT_EQ(std::make_tuple(refusal.message.substr(0, std::string(pair.message).size()), refusal.message.empty(), refusal.isError),
+                  std::make_tuple(std::string(pair.message), !*pair.message, pair.isError)) << pair.second;
     }
 }
 

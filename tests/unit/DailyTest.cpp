@@ -217,8 +217,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
         }
         EXPECT_EQ(state(), step.state) << step.control << step.index;
     }
-    EXPECT_FALSE(model.Choice(false).keepRatio);
-    EXPECT_EQ(model.Choice(true).resizePercent, 75);
+    EXPECT_EQ(std::make_pair(model.Choice(false).keepRatio, model.Choice(true).resizePercent), std::make_pair(false, 75));
 }
 
 TEST(PrintOptionsModel, SizeTextsAndRounding)
@@ -235,9 +234,9 @@ TEST(PrintOptionsModel, SizeTextsAndRounding)
         EXPECT_EQ(value, c.value) << '"' << c.text << '"';
     }
 
-    EXPECT_EQ(RoundToHundredths(1.0f / 3), 0.33f);
-    EXPECT_EQ(RoundToHundredths(2.999f), 3.0f);
-    EXPECT_EQ(RoundToHundredths(1e30f), 1e30f);  // no overflow of the text
+    // The largest value does not overflow the text.
+    EXPECT_EQ(std::vector<float>({RoundToHundredths(1.0f / 3), RoundToHundredths(2.999f), RoundToHundredths(1e30f)}),
+              std::vector<float>({0.33f, 3.0f, 1e30f}));
 }
 
 }  // namespace

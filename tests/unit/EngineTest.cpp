@@ -21,8 +21,7 @@ namespace {
 TEST(Cycles, HourByHourFromBeforeBirthThroughOneAndAHalfPeriods)
 {
     const struct { const char* name; int (*reading)(const Profile&); int halfPeriod; } cycles[] = {
-        {"Emotional", EmotionalReading, 336}, {"Physical", PhysicalReading, 276},
-        {"Intellectual", IntellectualReading, 396}};
+        {"Emotional", EmotionalReading, 336}, {"Physical", PhysicalReading, 276}, {"Intellectual", IntellectualReading, 396}};
     std::string runs;
     for (const auto& c : cycles) {
         const auto at = [&](int hourCount) { Profile p; return p.hourCount = hourCount, c.reading(p); };
@@ -95,8 +94,7 @@ TEST(PersonalReadings, NameValueDayBonusFoldSoulNumberAndMonthName)
         EXPECT_EQ(SoulNumber(p), c.second) << c.first;
     }
 
-    const std::pair<int, const char*> months[] = {{1, "January "}, {11, "November "}, {12, "December "},
-                                                  {0, "December "}, {INT_MIN, "December "}};
+    const std::pair<int, const char*> months[] = {{1, "January "}, {11, "November "}, {12, "December "}, {0, "December "}, {INT_MIN, "December "}};
     for (const auto& c : months)
         EXPECT_EQ(MonthName(c.first), c.second) << c.first;
 }
@@ -178,8 +176,7 @@ TEST(DailyReadingSet, JaneDoeAndTheLotteryOnSeveralDays)
     std::string listing = set.Title + "\n";
     for (int reading : {set.Emotional, set.Physical, set.Intellectual, set.Intuition, set.Fortune})
         listing += std::to_string(reading) + " ";
-    for (const std::string& line :
-         {set.DayReadingLine, set.EvilEyeLine, set.LotteryLine, set.SoulNumberLine, set.ZodiacLine})
+    for (const std::string& line : {set.DayReadingLine, set.EvilEyeLine, set.LotteryLine, set.SoulNumberLine, set.ZodiacLine})
         listing += "\n" + line;
     // Lottery numbers on days that fold each number near its limit; a
     // nameless profile has small ones.

@@ -93,8 +93,7 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
 // arrives even while the client only looks whether anything came.
 struct Chunk {
     Chunk(const char* text) : bytes(text) {}
-    Chunk(std::string text, std::chrono::seconds wait = {}, bool early = false)
-        : bytes(std::move(text)), after(wait), unasked(early) {}
+    Chunk(std::string text, std::chrono::seconds wait = {}, bool early = false) : bytes(std::move(text)), after(wait), unasked(early) {}
     std::string bytes;
     std::chrono::milliseconds after{0};
     bool unasked = false;
@@ -156,18 +155,15 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
 {
     const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN\r\n";
     const std::string queued = "250 2.0.0 queued as 7\r\n";
-    const struct { MailSecurity security; std::deque<Chunk> script; TlsResult tls; bool reachable;
-                   std::string log, sent; } cases[] = {
+    const struct { MailSecurity security; std::deque<Chunk> script; TlsResult tls; bool reachable; std::string log, sent; } cases[] = {
         {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
          TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
          "EHLO pc\r\nSTARTTLS\r\n<tls>\nEHLO pc\r\n" + kPlain + kEnvelope + kMessage + ".\r\nQUIT\r\n"},
         {MailSecurity::tls, {kGreet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
-                             "535 5.7.8 bad credentials\r\n", kBye},
-         TlsResult::secure, true, "not sent: sign-in refused: 535 5.7.8 bad credentials",
+                             "535 5.7.8 bad credentials\r\n", kBye}, TlsResult::secure, true, "not sent: sign-in refused: 535 5.7.8 bad credentials",
          "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\nQUIT\r\n"},
         {MailSecurity::tls, {kGreet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
-                             "235 2.7.0 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
-         TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
+                             "235 2.7.0 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye}, TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
          "<tls>\nEHLO pc\r\nAUTH LOGIN\r\nbWU=\r\ncHc=\r\n" + kEnvelope + kMessage + ".\r\nQUIT\r\n"},
         // No STARTTLS offered, or refused: the password never leaves.
         {MailSecurity::startTls, {kGreet, "250-mx\r\n250 AUTH PLAIN\r\n", kBye}, TlsResult::secure, true,
@@ -209,8 +205,7 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     for (char c : std::string("250 the sender is fine but this answer comes one byte a second\r\n"))
         dripped.push_back(Chunk(std::string(1, c), std::chrono::seconds(1), true));
     const std::string upToMessage = "<tls>\nEHLO pc\r\n" + kPlain + kEnvelope;
-    const struct { const char* name; std::deque<Chunk> script; const char* password; std::string log, sent;
-                   long seconds; } cases[] = {
+    const struct { const char* name; std::deque<Chunk> script; const char* password; std::string log, sent; long seconds; } cases[] = {
         {"250 pipelined with 354", {kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, "354 go\r\n250 2.0.0 queued\r\n"},
          "pw", "not sent: refused: the server answered the message before it was sent", upToMessage, 0},
         {"250 while the message goes out",
@@ -219,8 +214,7 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
         {"an answer dripped a byte a second", dripped, "pw", "not sent: no answer in time",
          "<tls>\nEHLO pc\r\n" + kPlain + "MAIL FROM:<me@x.org>\r\n", 30},
         {"each answer late, all of them too late",
-         {Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)),
-          Chunk("235 ok\r\n", std::chrono::seconds(25))},
+         {Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)), Chunk("235 ok\r\n", std::chrono::seconds(25))},
          "pw", "not sent: no answer in time", "<tls>\nEHLO pc\r\n" + kPlain, 60},
         {"a refused sign-in followed by QUIT", {kGreet, kTlsHello, "535 5.7.8 bad credentials\r\n"}, "pw",
          "not sent: sign-in refused: 535 5.7.8 bad credentials", "<tls>\nEHLO pc\r\n" + kPlain + "QUIT\r\n", 2},
@@ -229,9 +223,9 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     for (const auto& c : cases) {
         ScriptedServer server(c.script);
         long seconds = -1;
-        EXPECT_EQ(SmtpOutcomeText(SendScripted(server, MailSecurity::tls, c.password, seconds)), c.log) << c.name;
-        EXPECT_EQ(server.transcript, (c.sent.empty() ? "" : "connect mx.x.org:25\n") + c.sent) << c.name;
-        EXPECT_EQ(seconds, c.seconds) << c.name;
+        const std::string log = SmtpOutcomeText(SendScripted(server, MailSecurity::tls, c.password, seconds));
+        EXPECT_EQ(log + "|" + server.transcript + "|" + std::to_string(seconds),
+                  c.log + "|" + (c.sent.empty() ? "" : "connect mx.x.org:25\n") + c.sent + "|" + std::to_string(c.seconds)) << c.name;
     }
 }
 
@@ -252,9 +246,7 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
                                   kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, kOk, "354 go\r\n", "250 queued\r\n", kBye});
                               server->kept = &transcript;
                               return connects ? std::move(server) : nullptr;
-                          },
-                          [] { return std::string("D"); },
-                          [&] { return "T" + std::to_string(++tokens); }, "pc"};
+                          }, [] { return std::string("D"); }, [&] { return "T" + std::to_string(++tokens); }, "pc"};
     const MailSettings settings{MailMethod::smtp, "mx.x.org", 25, MailSecurity::tls, "me", "me@x.org"};
     ServerMailSender sender(settings, "pw", tools);
     const OutgoingMail given{{"a@y.org", "b@z.org"}, "Jane", "S", "B", {{path, "Report.jpg"}, {empty, ""}}};
@@ -311,8 +303,7 @@ TEST(MailSettings, ValuesComeBackAsSaved)
     };
     for (const auto& f : files) {
         ASSERT_TRUE(ReadMailSettings(dir.Write("mail.ini", f.file), read));
-        EXPECT_EQ(FormatMailSettings(read), f.read) << f.file;
-        EXPECT_EQ(FormatMailSettings(MailSettingsModel(read, "").Settings()), f.read) << f.file;
+        EXPECT_EQ(FormatMailSettings(read) + FormatMailSettings(MailSettingsModel(read, "").Settings()), f.read + std::string(f.read)) << f.file;
     }
     MailSettingsModel model({MailMethod::smtp, "mx", 465, MailSecurity::tls, "me", "a@b"}, "");
     for (const auto& [index, port, security] : {std::tuple{2, "465", "TLS"}, {-1, "465", "TLS"}, {0, "587", "STARTTLS"},

@@ -27,10 +27,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
     }
     EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
     EXPECT_TRUE(contacts.empty());
-    std::string many;
-    for (std::size_t i = 0; i <= kMaxContacts; ++i)
-        many += "Email:a@x\n";
-    EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, many), contacts), ContactsFile::read);
+    EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, Repeated("Email:a@x\n", kMaxContacts + 1)), contacts), ContactsFile::read);
     EXPECT_EQ(contacts.size(), kMaxContacts);
     ASSERT_TRUE(SaveContacts(dir.path(kContactsFileName), {{"Ann", "a@x"}, {"", "e@x"}}));
     EXPECT_EQ(dir.Read(kContactsFileName), "Name:Ann\nEmail:a@x\nName:\nEmail:e@x\n");
@@ -38,13 +35,10 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
     // The composer applies its own changes to the file as another session of
     // the account may have left it meanwhile, and never replaces a file it
     // cannot read.
-    const std::string refused(kMaxDataFileBytes + 1, '\n'), ann = "Name:Ann\nEmail:a@x\n",
-                      cy = "Name:Cy\nEmail:c@x\n", bo = "Name:Bo\nEmail:b@x\n";
+    const std::string refused(kMaxDataFileBytes + 1, '\n'), ann = "Name:Ann\nEmail:a@x\n", cy = "Name:Cy\nEmail:c@x\n", bo = "Name:Bo\nEmail:b@x\n";
     const std::function<void(ContactList&)> none = [](ContactList&) {}, add = [](ContactList& l) { l.Add({"Bo", "b@x"}); },
-                                            edit = [](ContactList& l) { l.Edit({"Bo", "b@x"}); },
-                                            remove = [](ContactList& l) { l.Delete(); };
-    const struct { const char* what; std::string file, meanwhile; std::function<void(ContactList&)> change; bool saved;
-                   std::string after; } saves[] = {
+                                            edit = [](ContactList& l) { l.Edit({"Bo", "b@x"}); }, remove = [](ContactList& l) { l.Delete(); };
+    const struct { const char* what; std::string file, meanwhile; std::function<void(ContactList&)> change; bool saved; std::string after; } saves[] = {
         {"missing, added", "", "", add, true, bo}, {"unchanged", ann, cy, none, true, cy},
         {"added beside another's", ann, ann + cy, add, true, ann + cy + bo},
         {"edited beside another's", ann, cy + ann, edit, true, cy + bo},
@@ -158,8 +152,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
     const std::string file = "file:C:\\R\\day.jpg as day.jpg\n";
     const std::string mapped = "to:a\n" + file + "subject:S\nbody:Hi\nsend";
     const struct { const char* to; const char* message; SendReport answer; std::string sent, said; } cases[] = {
-        {"a@b.org;c@d", "", MapiSendReport(0), "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" +
-         std::string(kEmptyMessageBody) + "\nsend", ""},
+        {"a@b.org;c@d", "", MapiSendReport(0), "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" + std::string(kEmptyMessageBody) + "\nsend", ""},
         {";; a@b.org ; ;", "Hi", MapiSendReport(1), "to:a@b.org\n" + file + "subject:S\nbody:Hi\nsend", ""},
         {"a", "Hi", MapiSendReport(3), mapped, kNoMapiClientMessage},
         {"a", "Hi", NotFilledReport(), mapped, kNoMapiClientMessage},

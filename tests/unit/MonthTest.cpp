@@ -35,10 +35,8 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
                                    chart.title + "\" Verdana 12 bold\n" + screen.Listing());
 
     const struct { int select, selected; } moves[] = {{-1, 0}, {3, 3}, {4, 3}};
-    for (const auto& m : moves) {
-        chart.Select(m.select);
-        EXPECT_EQ(chart.selected, m.selected) << m.select;
-    }
+    for (const auto& m : moves)
+        EXPECT_EQ((chart.Select(m.select), chart.selected), m.selected) << m.select;
     // Columns 24 pixels wide from x = 52, between the level of 100 and the
     // selection line.
     const struct { int x, y, day; } points[] = {
@@ -53,8 +51,7 @@ TEST(MonthlyChart, CaptionLayoutsSelectionAndColumns)
 TEST(MonthlyChart, TheStartingMonthIsNamedToo)
 {
     const std::pair<CivilDate, const char*> starts[] = {
-        {{2026, 1, 10}, "\"January\""}, {{2026, 1, 28}, "\"January\""}, {{2026, 1, 29}, "\"Jan\""},
-        {{2026, 1, 31}, "\"Jan\""},     {{2026, 2, 1}, ""}};
+        {{2026, 1, 10}, "\"January\""}, {{2026, 1, 28}, "\"January\""}, {{2026, 1, 29}, "\"Jan\""}, {{2026, 1, 31}, "\"Jan\""}, {{2026, 2, 1}, ""}};
     for (const auto& start : starts) {
         MonthlyChart chart;
         for (CivilDate day = start.first; chart.days.size() < 30; day = DayAfter(day))
@@ -63,8 +60,7 @@ TEST(MonthlyChart, TheStartingMonthIsNamedToo)
         chart.DrawScreen(canvas);
         const std::string under = "Text (42, 386, 0, 0) rgb(128,0,0) ";
         const std::size_t at = canvas.Listing().find(under);
-        EXPECT_EQ(at == std::string::npos ? "" : canvas.Listing().substr(at + under.size(), strlen(start.second)),
-                  start.second) << start.first.day;
+        EXPECT_EQ(at == std::string::npos ? "" : canvas.Listing().substr(at + under.size(), strlen(start.second)), start.second) << start.first.day;
     }
 }
 

@@ -76,9 +76,7 @@ TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
     for (const auto& c : cases) {
         TempDir dir;
         SCOPED_TRACE(c.golden);
-        std::vector<std::string> names = {c.redirect};
-        if (c.content)
-            names.push_back(c.content);
+        const std::vector<std::string> names = c.content ? std::vector<std::string>{c.redirect, c.content} : std::vector<std::string>{c.redirect};
         for (const std::string& name : names)
             dir.Write(name, std::string(50000, '~'));
         ScratchPages pages(dir.dir());
@@ -199,9 +197,8 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     EXPECT_FALSE(LoadPageFile(dir.path("missing.htm"), page, shown));
 
     ASSERT_TRUE(LoadPageFile(WriteIntroductionPage(pages), page, shown));
-    EXPECT_EQ(shown, dir.path("reading.htm"));
+    EXPECT_EQ(shown + (page.scrolls ? " scrolls" : ""), dir.path("reading.htm") + " scrolls");
     EXPECT_EQ(page.background, Colours::grey);
-    EXPECT_TRUE(page.scrolls);
 
     ASSERT_TRUE(LoadPageFile(WriteQuickTipPage(pages, "Use Personal Data."), page, shown));
     EXPECT_FALSE(page.scrolls);
@@ -213,8 +210,7 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     const PageLayout layout = LayOutPage(page, 700, 300, FixedWidthMeasurer());
     const PagePiece& print = layout.pieces.back();
     ASSERT_EQ(print.text, "Print");
-    EXPECT_TRUE(LinkAt(layout, print.x + 1, print.y + 1));
-    EXPECT_FALSE(LinkAt(layout, print.x - 1, print.y + 1));
+    EXPECT_TRUE(LinkAt(layout, print.x + 1, print.y + 1) && !LinkAt(layout, print.x - 1, print.y + 1));
 
     // A redirect is followed once, and only within its folder: two pages
     // pointing at each other show the second, a page edited to point out of
@@ -222,10 +218,9 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     const auto redirect = [](const std::string& to) { return "<META HTTP-EQUIV=\"Refresh\" Content=\"1; URL=" + to + "\">"; };
     std::filesystem::create_directory(dir.path("in"));
     const std::string second = dir.Write("in/b.htm", redirect("a.htm"));
-    for (const std::string& to : {second, "..\\x.htm"s, "../x.htm"s, "\\\\host\\share\\x.htm"s, dir.Write("x.htm", "x")}) {
-        EXPECT_TRUE(LoadPageFile(dir.Write("in/a.htm", redirect(to)), page, shown));
-        EXPECT_EQ(shown, to == second ? second : dir.path("in/a.htm")) << to;
-    }
+    for (const std::string& to : {second, "..\\x.htm"s, "../x.htm"s, "\\\\host\\share\\x.htm"s, dir.Write("x.htm", "x")})
+        EXPECT_EQ(LoadPageFile(dir.Write("in/a.htm", redirect(to)), page, shown) ? shown : "unloaded",
+                  to == second ? second : dir.path("in/a.htm")) << to;
 }
 
 std::string Repeat(const std::string& piece, size_t bytes)
@@ -240,8 +235,7 @@ std::string Repeat(const std::string& piece, size_t bytes)
 // not stretch; sanitizer builds run several times slower.
 TEST(PageView, LongPagesBreakBetweenLinesAndHostileOnesAreShownAndPrintedWithinASecond)
 {
-    const std::string paragraph = "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>" +
-                                  Repeat("word1 word22 word333 ", 300) + "</b></font><p>";
+    const std::string paragraph = "<font color=\"black\" size=\"2\" face=\"Verdana\"><b>" + Repeat("word1 word22 word333 ", 300) + "</b></font><p>";
     const std::string html = "<body bgcolor=\"gray\"><center>" + std::string(kTable) + "<td>" + Repeat(paragraph, 100 * 1024);
     const long words = std::count(html.begin(), html.end(), 'w');
     const PageLayout page = LayOutPage(ParsePage(html), 700, 400, FixedWidthMeasurer());
