@@ -6,8 +6,6 @@
 #include <string>
 
 inline constexpr const char* kDailyExplanationTitle = " Daily Analysis - How To Use";
-inline constexpr int kDailyExplanationWidth = 700;
-inline constexpr int kDailyExplanationHeight = 480;
 
 // The page's content: a heading and five paragraphs.
 std::string DailyExplanationContent();

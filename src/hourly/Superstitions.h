@@ -8,8 +8,6 @@
 #include <string>
 
 inline constexpr const char* kSuperstitionTitle = " Daily Superstition";
-inline constexpr int kSuperstitionWidth = 730;
-inline constexpr int kSuperstitionHeight = 350;
 
 inline constexpr int kSuperstitionCount = 36;
 

@@ -7,8 +7,6 @@
 #include <string>
 
 inline constexpr const char* kMailSetupTitle = " Mail Settings Help";
-inline constexpr int kMailSetupWidth = 640;
-inline constexpr int kMailSetupHeight = 480;
 
 std::string MailSetupContent();
 

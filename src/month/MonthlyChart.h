@@ -17,13 +17,6 @@
 inline constexpr int kMonthlyImageWidth = 800;
 inline constexpr int kMonthlyImageHeight = 480;
 
-// The buttons' strip, client pixels: Save, then Print, right-aligned.
-inline constexpr int kMonthlyButtonTop = 446;
-inline constexpr int kMonthlyButtonWidth = 80;
-inline constexpr int kMonthlyButtonHeight = 24;
-inline constexpr int kMonthlySaveLeft = 620;
-inline constexpr int kMonthlyPrintLeft = 710;
-
 // "Monthly Outlook - " and what follows "Daily Analysis - " in the Daily
 // Analysis window's caption (all of it when the caption lacks that heading).
 std::string MonthlyCaption(const std::string& dailyCaption);

@@ -9,8 +9,6 @@
 #include <string>
 
 inline constexpr const char* kDreamTitle = " Dream Interpretation";
-inline constexpr int kDreamWidth = 700;
-inline constexpr int kDreamHeight = 350;
 
 // Emotional readings from this value up make a day on which a dream may mean
 // something.

@@ -6,8 +6,6 @@
 
 inline constexpr const char* kIntroductionTitle =
     " Oracline 2005 - Take full control of your past, present and future today.";
-inline constexpr int kIntroductionWidth = 730;
-inline constexpr int kIntroductionHeight = 320;
 
 // The page's content: what the program computes and how to begin.
 std::string IntroductionContent();

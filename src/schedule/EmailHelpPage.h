@@ -6,8 +6,6 @@
 #include <string>
 
 inline constexpr const char* kEmailHelpTitle = " E-mail: Outlook and Outlook Express";
-inline constexpr int kEmailHelpWidth = 720;
-inline constexpr int kEmailHelpHeight = 450;
 
 std::string EmailHelpContent();
 

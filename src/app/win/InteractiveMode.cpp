@@ -11,6 +11,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+namespace {
+
+// The introduction window's size in 96-dpi pixels.
+const int kIntroductionWidth = 730, kIntroductionHeight = 320;
+
+} // namespace
+
 void RunInteractiveMode()
 {
     if (!ProfileIndexExists(AccountDataDirectory())) {

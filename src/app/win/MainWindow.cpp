@@ -33,6 +33,9 @@
 
 namespace {
 
+// The dream page window's size in 96-dpi pixels.
+const int kDreamWidth = 700, kDreamHeight = 350;
+
 const char* const kBeforeBirthRefusal = "You can't analyze a date before your birth date.     ";
 const char* const kDateLabel = "Analyze Date:";
 const char* const kDateHint = "Select any date from your past, present or future.";

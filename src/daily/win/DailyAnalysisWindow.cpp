@@ -20,6 +20,10 @@
 
 namespace {
 
+// The page windows' sizes in 96-dpi pixels.
+const int kDailyExplanationWidth = 700, kDailyExplanationHeight = 480;
+const int kSuperstitionWidth = 730, kSuperstitionHeight = 350;
+
 const int kHourlyButtons[] = {IDC_DAILY_EMOTIONAL, IDC_DAILY_PHYSICAL, IDC_DAILY_INTELLECTUAL,
                               IDC_DAILY_INTUITION, IDC_DAILY_FORTUNE};
 

@@ -14,6 +14,9 @@
 
 namespace {
 
+// The set-up page window's size in 96-dpi pixels.
+const int kMailSetupWidth = 640, kMailSetupHeight = 480;
+
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kYellow = RGB(255, 255, 0);
 

@@ -17,6 +17,11 @@
 
 namespace {
 
+// The buttons' strip in 96-dpi client pixels: Save, then Print,
+// right-aligned under the chart.
+const int kMonthlyButtonTop = 446, kMonthlySaveLeft = 620, kMonthlyPrintLeft = 710;
+const int kMonthlyButtonWidth = 80, kMonthlyButtonHeight = 24;
+
 constexpr char kFilter[] = "Monthly Outlook (*.jpg)\0*.jpg\0";
 
 // Without a JPEG encoder nothing is written and nothing is said, as for the

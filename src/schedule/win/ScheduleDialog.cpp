@@ -11,6 +11,9 @@
 
 namespace {
 
+// The help page window's size in 96-dpi pixels.
+const int kEmailHelpWidth = 720, kEmailHelpHeight = 450;
+
 void Fill(HWND dialog, int controlId, const std::vector<std::string>& entries, int selection)
 {
     ComboBox list(dialog, controlId);
