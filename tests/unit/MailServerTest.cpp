@@ -300,6 +300,8 @@ TEST(MailSettings, ValuesComeBackAsSaved)
         {"Security:TLS\nPort:65535\nServer:mx\n", "Method:MAPI\nServer:mx\nPort:65535\nSecurity:TLS\nUser:\nFrom:\n"},
         {"Security:TLS\nPort:65536\n", "Method:MAPI\nServer:\nPort:465\nSecurity:TLS\nUser:\nFrom:\n"},
         {"Port:1\nSecurity:STARTTLS\n", "Method:MAPI\nServer:\nPort:1\nSecurity:STARTTLS\nUser:\nFrom:\n"},
+        // A last line cut short after its CR.
+        {"Method:SMTP\r\nServer:mx\r", "Method:SMTP\nServer:mx\nPort:587\nSecurity:STARTTLS\nUser:\nFrom:\n"},
     };
     for (const auto& f : files) {
         ASSERT_TRUE(ReadMailSettings(dir.Write("mail.ini", f.file), read));
