@@ -38,8 +38,7 @@ bool Colourful(COLORREF p)
 std::string ButtonStates(HWND window)
 {
     return EnabledLetters(window, {{IDC_DAILY_PREV_DAY, 'p'}, {IDC_DAILY_NOW, 'w'}, {IDC_DAILY_NEXT_DAY, 'n'},
-                                   {IDC_DAILY_EMOTIONAL, 'E'}, {IDC_DAILY_PHYSICAL, 'P'},
-                                   {IDC_DAILY_INTELLECTUAL, 'B'}, {IDC_DAILY_INTUITION, 'I'},
+                                   {IDC_DAILY_EMOTIONAL, 'E'}, {IDC_DAILY_PHYSICAL, 'P'}, {IDC_DAILY_INTELLECTUAL, 'B'}, {IDC_DAILY_INTUITION, 'I'},
                                    {IDC_DAILY_FORTUNE, 'F'}, {IDC_DAILY_SUPERSTITION, 'S'}, {IDOK, 'r'},
                                    {IDC_DAILY_EMAIL, 'm'}, {IDC_DAILY_SAVE, 's'}, {IDC_DAILY_EXPLAIN, 'x'}});
 }
@@ -52,8 +51,7 @@ HWND OpenPage(DailySession& session, int button, const std::string& caption)
     HWND page = WaitForDialog(session.ProcessId(), caption);
     EXPECT_TRUE(page) << "no page " << caption;
     const RECT client = ClientOf(page), browser = FrameOf(Control(page, IDC_BROWSER));
-    EXPECT_EQ(std::make_pair(browser.right - browser.left, browser.bottom - browser.top),
-              std::make_pair(client.right, client.bottom));
+    EXPECT_EQ(std::make_pair(browser.right - browser.left, browser.bottom - browser.top), std::make_pair(client.right, client.bottom));
     return page;
 }
 
@@ -112,8 +110,7 @@ TEST_F(DailyAnalysis, TheSuperstitionFollowsTheDayAndItsPrintLinkTakesTheKeys)
     const std::vector<AccessibleNode> tree = AccessibleTree(window);
     SCOPED_TRACE(TreeText(tree));
     EXPECT_TRUE(Holds(tree, session_->TitleOn({2005, 9, 1})));
-    EXPECT_EQ(ValuesOf(tree, "Physical"),
-              std::vector<std::string>{std::to_string(DailySetOf(session_->ProfilePath(), {2005, 9, 1}).Physical) + "%"});
+    EXPECT_EQ(ValuesOf(tree, "Physical"), std::vector<std::string>{std::to_string(DailySetOf(session_->ProfilePath(), {2005, 9, 1}).Physical) + "%"});
     for (const char* sign : {"Aries", "Leo", "Pisces"})
         EXPECT_TRUE(Holds(tree, sign)) << sign;
     EXPECT_EQ(std::count_if(tree.begin(), tree.end(), [](const AccessibleNode& node) {
@@ -147,8 +144,7 @@ TEST_F(DailyAnalysis, TheSuperstitionFollowsTheDayAndItsPrintLinkTakesTheKeys)
     const RECT rest = BoxOf(paper, Colourful);
     EXPECT_GT(ink.right - ink.left, 300) << "the superstition's text";
     EXPECT_LT(rest.right, rest.left) << "no colour on paper";
-    const auto grey = std::count_if(paper.pixels.begin(), paper.pixels.end(),
-                                    [](COLORREF p) { return Near(p, RGB(128, 128, 128), 6); });
+    const auto grey = std::count_if(paper.pixels.begin(), paper.pixels.end(), [](COLORREF p) { return Near(p, RGB(128, 128, 128), 6); });
     EXPECT_LT(grey, paper.Width() * paper.Height() / 100) << "no grey background on paper";
     EXPECT_TRUE(CloseAndWait(page));
 }
@@ -261,8 +257,7 @@ TEST_F(DailyAnalysis, TheMonthlyOutlookDrawsSavesAndChoosesADay)
     // every reading's colour in the plot.
     const std::string heading = "Daily Analysis - ";
     PressKey(window, 'M');
-    HWND outlook =
-        WaitForDialog(session_->ProcessId(), "Monthly Outlook - " + session_->DailyTitle().substr(heading.size()));
+    HWND outlook = WaitForDialog(session_->ProcessId(), "Monthly Outlook - " + session_->DailyTitle().substr(heading.size()));
     ASSERT_TRUE(outlook) << "no Monthly Outlook window with the daily caption";
     Picture shot;
     for (COLORREF colour : {RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 255, 0), RGB(255, 255, 0)})
@@ -313,8 +308,7 @@ TEST_F(DailyAnalysis, SavingOverAHeldFileFailsAndEmailSavesFirst)
     HWND composer = WaitForDialog(session_->ProcessId(), "Email");
     ASSERT_TRUE(composer);
     EXPECT_EQ(ControlText(composer, IDC_EMAIL_FILE_NAME) + " " + ControlText(composer, IDC_EMAIL_SIZE) + " " +
-                  ControlText(composer, IDC_EMAIL_RESOLUTION),
-              "day.jpg " + std::to_string(ReadFileBytes(report).size() / 1024) + "KB 780 x 550");
+                  ControlText(composer, IDC_EMAIL_RESOLUTION), "day.jpg " + std::to_string(ReadFileBytes(report).size() / 1024) + "KB 780 x 550");
     PressButton(composer, IDC_EMAIL_ADD_CONTACT);
     HWND contact = WaitForDialog(session_->ProcessId(), "Contact Information");
     ASSERT_TRUE(contact);

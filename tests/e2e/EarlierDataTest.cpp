@@ -33,8 +33,7 @@ TEST(EarlierData, TheSharedJobBecomesTheAccountsAndTheDataIsCopiedOnce)
                                                         ownRecord + "|off|2020-01-01 type 1 every 1 at 7:00;"});
     EXPECT_EQ(DataFile("Jane Doe.ini"), ProfileFileText(jane));
     EXPECT_EQ(ReadMailRecord().size(), 0u);
-    EXPECT_NE(DataFile("delivery.log").find(", Jane Doe.ini, jane@example.com, nothing sent, record refused: "),
-              std::string::npos);
+    EXPECT_NE(DataFile("delivery.log").find(", Jane Doe.ini, jane@example.com, nothing sent, record refused: "), std::string::npos);
 
     // The next start says once where the data is; later ones take nothing
     // more from the shared folder.
@@ -44,8 +43,7 @@ TEST(EarlierData, TheSharedJobBecomesTheAccountsAndTheDataIsCopiedOnce)
         const MessageBoxSeen notice = WaitForMessageBox(run.ProcessId(), first ? kWaitMs : 500);
         EXPECT_EQ(static_cast<bool>(notice), first);
         if (notice) {
-            EXPECT_NE(notice.text.find(DataDirectory() + " and your reports in " + ReportsDirectory()),
-                      std::string::npos) << notice.text;
+            EXPECT_NE(notice.text.find(DataDirectory() + " and your reports in " + ReportsDirectory()), std::string::npos) << notice.text;
             AnswerMessageBox(notice, IDOK);
         }
         HWND window = WaitForDialog(run.ProcessId(), kMainWindowCaption);

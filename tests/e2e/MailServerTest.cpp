@@ -37,8 +37,7 @@ std::string StoredMailPassword(int port)
 }
 
 const TestProfile kJane{"Jane Doe", "Jane Doe", 3, 2, 1950};
-const std::string kRefusedRecipient =
-    "550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown";
+const std::string kRefusedRecipient = "550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown";
 const std::string kSignInRefused = "535 5.7.8 Authentication credentials invalid";
 const std::string kUntrusted = "it is not issued by an authority this computer trusts";
 
@@ -151,11 +150,9 @@ TEST_F(MailServerComposer, WithoutAMailProgramTheServerIsAskedForTestedAndSaved)
     EXPECT_EQ(AnswerMessage(pid), "Please enter your mail server first.    ");
     EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_SERVER; }));
     SetControlTexts(settings, {{IDC_MAIL_SERVER, "localhost"}, {IDC_MAIL_PORT, std::to_string(startTls)},
-                               {IDC_MAIL_USER, "tester"}, {IDC_MAIL_PASSWORD, "Wrong-Secret-1"},
-                               {IDC_MAIL_FROM, "me@example.com"}});
+                               {IDC_MAIL_USER, "tester"}, {IDC_MAIL_PASSWORD, "Wrong-Secret-1"}, {IDC_MAIL_FROM, "me@example.com"}});
     PressButton(settings, IDC_MAIL_TEST);
-    EXPECT_EQ(AnswerMessage(pid, IDOK, 30000),
-              "Unable to send email. The mail server localhost refused the sign-in:\n" + kSignInRefused + "    ");
+    EXPECT_EQ(AnswerMessage(pid, IDOK, 30000), "Unable to send email. The mail server localhost refused the sign-in:\n" + kSignInRefused + "    ");
     SetControlText(settings, IDC_MAIL_PASSWORD, MailPassword());
     PressButton(settings, IDC_MAIL_TEST);
     EXPECT_EQ(AnswerMessage(pid, IDOK, 30000), "The test mail was sent to me@example.com.    \n"
@@ -282,8 +279,7 @@ TEST_F(MailServer, HostileServersGetNoMailAndEachRunIsLoggedInTime)
         const ULONGLONG start = GetTickCount64();
         const std::string log = ScheduledRunThrough("localhost", c.port, false);
         const DWORD took = static_cast<DWORD>(GetTickCount64() - start);
-        EXPECT_NE(log.find(", Jane Doe.ini, friend@example.org, plain text, " + c.logged), std::string::npos)
-            << c.name << ": " << log;
+        EXPECT_NE(log.find(", Jane Doe.ini, friend@example.org, plain text, " + c.logged), std::string::npos) << c.name << ": " << log;
         EXPECT_GE(took, c.fromMs) << c.name;
         EXPECT_LE(took, c.toMs) << c.name;
         const std::string saw = ReadFileBytes(kServerFolder + c.name + ".log");

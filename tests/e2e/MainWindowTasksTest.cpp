@@ -20,8 +20,7 @@ const TestProfile kJane{"Jane Doe", "Me", 5, 4, 1990};
 const TestProfile kJohn{"John Smith", "Work", 11, 30, 1965, true};
 const TestProfile kAnn{"Ann Lee", "Friend", 2, 29, 1984};
 const char* const kDreamsTip = "Click on the Analyze Day button or click on the Dreams button.";
-const char* const kCompanionTip =
-    "Click on the Companion button to get full Companion Analysis: business, friendship and love.";
+const char* const kCompanionTip = "Click on the Companion button to get full Companion Analysis: business, friendship and love.";
 
 // The browser's text size goes into the first of these keys that exists, and
 // never into one made for it.
@@ -212,12 +211,10 @@ TEST_F(MainWindowTasks, TheTasksTakeTheDayTheListsShowAndNoneBeforeTheBirthDate)
     // The tasks take the day the lists show (a day the month lacks is the
     // profile editor's test).
     ASSERT_TRUE(session_->ChooseDate({1990, 6, 30}));
-    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "},
-                                                 {IDC_DREAMS, " Dream Interpretation"}};
+    const std::pair<int, const char*> tasks[] = {{IDOK, "Daily Analysis - June 30, 1990 "}, {IDC_DREAMS, " Dream Interpretation"}};
     for (const auto& task : tasks) {
         session_->Press(task.first);
-        HWND opened = WaitForDialogWhere(session_->ProcessId(),
-                                         [&](HWND window) { return TextOf(window).rfind(task.second, 0) == 0; });
+        HWND opened = WaitForDialogWhere(session_->ProcessId(), [&](HWND window) { return TextOf(window).rfind(task.second, 0) == 0; });
         ASSERT_TRUE(opened) << task.second;
         ASSERT_TRUE(CloseAndWait(opened));
     }
@@ -262,8 +259,7 @@ TEST_F(MainWindowTasks, TheCompanionNeedsBothFilesThenExplainsAndPrints)
     const std::string work = DataDirectory() + "Work.ini";
     ASSERT_TRUE(DeleteFileA(work.c_str()));
     OpenCompanion();
-    EXPECT_EQ(AnswerMessage(session_->ProcessId()),
-              "Unable to read profile \"Work\".     \nCompanion analysis needs both profiles.     ");
+    EXPECT_EQ(AnswerMessage(session_->ProcessId()), "Unable to read profile \"Work\".     \nCompanion analysis needs both profiles.     ");
     EXPECT_FALSE(WaitForDialog(session_->ProcessId(), "Companion Analysis", 300));
 
     ASSERT_TRUE(WriteFileBytes(work, files_["Work.ini"]));

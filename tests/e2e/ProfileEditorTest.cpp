@@ -9,8 +9,7 @@
 namespace e2e {
 namespace {
 
-const char* const kReplaceQuestion =
-    "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
+const char* const kReplaceQuestion = "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
 
 // The editor ("Profile") a main-window button opens; null when none came.
 HWND OpenEditor(const MainWindowSession& session, int buttonId)
@@ -68,10 +67,7 @@ TEST_F(FirstStart, TheIntroductionComesFirstInTheProgramsOwnPageView)
     HWND view = GetWindow(Control(intro, 1003), GW_CHILD);
     ASSERT_TRUE(view);
     Picture shot;
-    EXPECT_TRUE(WaitUntil(kWaitMs, [&] {
-        shot = CaptureClient(view);
-        return shot.Count(RGB(255, 255, 0)) > 100;
-    }));
+    EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return (shot = CaptureClient(view)).Count(RGB(255, 255, 0)) > 100; }));
     PostMessageA(view, WM_KEYDOWN, VK_NEXT, 0);
     EXPECT_TRUE(WaitUntil(2000, [&] { return CaptureClient(view).pixels != shot.pixels; }));
     // Escape in the page reaches the dialog.
@@ -129,8 +125,7 @@ TEST_F(FirstStart, KeysInTheEditorsListsKeepTheFocusAndARefusalGivesItBack)
     RealClick(Control(box.window, IDOK));
     ASSERT_TRUE(WaitUntilGone(box.window));
     RealInput("type --delay 100 Work");
-    EXPECT_TRUE(WaitUntil(3000, [&] { return ControlText(editor_, IDC_DESCRIPTION) == "Work"; }))
-        << ControlText(editor_, IDC_DESCRIPTION);
+    EXPECT_TRUE(WaitUntil(3000, [&] { return ControlText(editor_, IDC_DESCRIPTION) == "Work"; })) << ControlText(editor_, IDC_DESCRIPTION);
 }
 
 // The sign page follows the birthday, written again only when the sign
@@ -185,8 +180,7 @@ TEST_F(FirstStart, ANonAsciiProfileIsSavedAtOnceUnderItsOwnName)
     const std::string description = "Caf\u00E9", name = "Zo\u00EB M\u00FCller";
     SetControlTexts(editor, {{IDC_DESCRIPTION, description}, {IDC_FULL_NAME, name}});
     ClickCheckBox(editor, IDC_USE_MOTHER);
-    const std::pair<int, const char*> picks[] = {
-        {IDC_YOUR_YEAR, "1950"}, {IDC_MOTHER_MONTH, "5"}, {IDC_MOTHER_YEAR, "1940"}, {IDC_MOTHER_DATE, "2"}};
+    const std::pair<int, const char*> picks[] = {{IDC_YOUR_YEAR, "1950"}, {IDC_MOTHER_MONTH, "5"}, {IDC_MOTHER_YEAR, "1940"}, {IDC_MOTHER_DATE, "2"}};
     for (const auto& pick : picks)
         ASSERT_TRUE(Choose(editor, pick.first, pick.second)) << pick.second;
     EXPECT_EQ(Save(*session_, editor, IDOK, 1000), "");

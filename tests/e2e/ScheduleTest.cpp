@@ -89,8 +89,7 @@ TEST_F(Schedule, TheJobsRunMailsTheReportFromAPrivateFileAndLogsIt)
     ASSERT_EQ(mails.size(), 1u);
     const std::string logged = DataFile("delivery.log"), line = ", Jane Doe.ini, jane@example.com, full colours, sent\r\n";
     EXPECT_EQ(logged.find(line), std::string("YYYY-MM-DD HH:MM").size()) << logged;
-    EXPECT_NE(MailItem(mails[0], "recipient").find("\tjane@example.com\tSMTP:jane@example.com"), std::string::npos)
-        << mails[0];
+    EXPECT_NE(MailItem(mails[0], "recipient").find("\tjane@example.com\tSMTP:jane@example.com"), std::string::npos) << mails[0];
     // Drawn outside the shared folder, gone once mailed, never in Reports.
     const std::string image = MailItem(mails[0], "attachment");
     ASSERT_NE(image.find("\treport.jpg\t"), std::string::npos) << mails[0];

@@ -71,8 +71,7 @@ std::vector<AccessibleNode> AccessibleTree(HWND window)
     std::vector<AccessibleNode> tree;
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     IAccessible* object = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
-                                             reinterpret_cast<void**>(&object)))) {
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kAccessible, reinterpret_cast<void**>(&object)))) {
         Describe(object, kSelf, tree);
         object->Release();
     }
@@ -80,8 +79,7 @@ std::vector<AccessibleNode> AccessibleTree(HWND window)
     // nothing to say: each child window is asked for its own object.
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         IAccessible* inner = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), kAccessible,
-                                              reinterpret_cast<void**>(&inner))))
+        if (FAILED(AccessibleObjectFromWindow(child, static_cast<DWORD>(OBJID_CLIENT), kAccessible, reinterpret_cast<void**>(&inner))))
             continue;
         Walk(inner, tree);
         inner->Release();

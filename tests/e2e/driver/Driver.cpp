@@ -81,6 +81,32 @@ HANDLE StartProcess(std::string commandLine, HANDLE output, DWORD* processId = n
     return process.hProcess;
 }
 
+Picture ReadScreenUnder(HWND window)
+{
+    Picture shot;
+    RECT area{};
+    POINT origin{0, 0};
+    if (!GetClientRect(window, &area) || area.right <= 0 || area.bottom <= 0 || !ClientToScreen(window, &origin))
+        return shot;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, area.right, area.bottom, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    std::vector<RGBQUAD> quads(static_cast<size_t>(area.right * area.bottom));
+    if (GetDIBits(memory, bitmap, 0, area.bottom, quads.data(), &info, DIB_RGB_COLORS) == area.bottom) {
+        shot.width = area.right;
+        for (const RGBQUAD& quad : quads)
+            shot.pixels.push_back(RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue));
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+}
+
 } // namespace
 
 std::string BesideTestExe(const std::string& name)
@@ -123,8 +149,7 @@ std::string OutputOf(const std::string& commandLine)
 
 ProgramRun::ProgramRun(const std::string& commandLine)
 {
-    process_ = StartProcess("\"" + BesideTestExe("Oracline.exe") + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr,
-                            &processId_);
+    process_ = StartProcess("\"" + BesideTestExe("Oracline.exe") + "\"" + (commandLine.empty() ? "" : " " + commandLine), nullptr, &processId_);
     if (process_)
         WaitForInputIdle(process_, 5000);
     else
@@ -134,11 +159,6 @@ ProgramRun::ProgramRun(const std::string& commandLine)
 ProgramRun::ProgramRun(const std::string& application, const std::string& commandLine)
 {
     process_ = StartProcess(commandLine, nullptr, &processId_, application.c_str());
-}
-
-bool ProgramRun::WaitForExit(DWORD timeoutMs)
-{
-    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
 void ProgramRun::Kill()
@@ -167,16 +187,12 @@ HWND WaitForDialogWhere(DWORD processId, const std::function<bool(HWND)>& matche
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs)
 {
-    return AsMessageBox(
-        WaitForDialogWhere(processId, [](HWND window) { return static_cast<bool>(AsMessageBox(window)); }, timeoutMs));
+    return AsMessageBox(WaitForDialogWhere(processId, [](HWND window) { return static_cast<bool>(AsMessageBox(window)); }, timeoutMs));
 }
 
 bool AnswerMessageBox(const MessageBoxSeen& box, int buttonId)
 {
-    if (!box.window)
-        return false;
-    PressButton(box.window, buttonId);
-    return WaitUntilGone(box.window);
+    return box.window && (PressButton(box.window, buttonId), WaitUntilGone(box.window));
 }
 
 std::string TextOf(HWND window)
@@ -184,8 +200,7 @@ std::string TextOf(HWND window)
     // Longer than any text the program shows.
     std::string text(1 << 16, '\0');
     DWORD_PTR copied = 0;
-    return SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied)
-               ? text.substr(0, static_cast<size_t>(copied))
+    return SendWithin(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), &copied) ? text.substr(0, static_cast<size_t>(copied))
                : "";
 }
 
@@ -219,39 +234,8 @@ void RealInput(const std::string& xdotoolArguments)
 void RealClick(HWND window)
 {
     const RECT frame = FrameOf(window);
-    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " +
-              std::to_string((frame.top + frame.bottom) / 2) + " click 1");
+    RealInput("mousemove " + std::to_string((frame.left + frame.right) / 2) + " " + std::to_string((frame.top + frame.bottom) / 2) + " click 1");
 }
-
-namespace {
-
-Picture ReadScreenUnder(HWND window)
-{
-    Picture shot;
-    RECT area{};
-    POINT origin{0, 0};
-    if (!GetClientRect(window, &area) || area.right <= 0 || area.bottom <= 0 || !ClientToScreen(window, &origin))
-        return shot;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, area.right, area.bottom, screen, origin.x, origin.y, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    std::vector<RGBQUAD> quads(static_cast<size_t>(area.right * area.bottom));
-    if (GetDIBits(memory, bitmap, 0, area.bottom, quads.data(), &info, DIB_RGB_COLORS) == area.bottom) {
-        shot.width = area.right;
-        for (const RGBQUAD& quad : quads)
-            shot.pixels.push_back(RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue));
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
-}
-
-} // namespace
 
 Picture CaptureClient(HWND window)
 {
@@ -279,8 +263,7 @@ RECT BoxOf(const Picture& picture, const std::function<bool(COLORREF)>& wanted)
     for (int y = 0; y < picture.Height(); ++y)
         for (int x = 0; x < picture.Width(); ++x)
             if (wanted(picture.Pixel(x, y)))
-                box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
-                           std::max<LONG>(box.bottom, y)};
+                box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
     return box;
 }
 
@@ -304,8 +287,7 @@ Picture DecodeImage(const std::string& path)
 bool Near(COLORREF pixel, COLORREF colour, int tolerance)
 {
     return pixel != CLR_INVALID && std::abs(GetRValue(pixel) - GetRValue(colour)) <= tolerance &&
-           std::abs(GetGValue(pixel) - GetGValue(colour)) <= tolerance &&
-           std::abs(GetBValue(pixel) - GetBValue(colour)) <= tolerance;
+           std::abs(GetGValue(pixel) - GetGValue(colour)) <= tolerance && std::abs(GetBValue(pixel) - GetBValue(colour)) <= tolerance;
 }
 
 bool WritePlainJpeg(const std::string& path, int width, int height, COLORREF colour)
@@ -349,9 +331,7 @@ std::string ComboDriver::ItemText(int index) const
     // are plain ASCII.
     const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     std::wstring wide(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
-    const LRESULT copied = length < 0 ? 0
-                                      : SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                                     reinterpret_cast<LPARAM>(&wide[0]));
+    const LRESULT copied = length < 0 ? 0 : SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&wide[0]));
     return std::string(wide.begin(), wide.begin() + (copied > 0 ? copied : 0));
 }
 

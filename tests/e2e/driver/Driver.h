@@ -55,7 +55,7 @@ public:
 
     bool Started() const { return process_ != nullptr; }
     DWORD ProcessId() const { return processId_; }
-    bool WaitForExit(DWORD timeoutMs = kWaitMs);
+    bool WaitForExit(DWORD timeoutMs = kWaitMs) { return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0; }
     void Kill();
 
 private:

@@ -63,8 +63,7 @@ std::vector<std::string> JobFiles(const std::string& folder, const std::string& 
 {
     std::vector<std::string> names;
     for (const std::string& name : EntriesOf(folder))
-        if (name.rfind(kJobName, 0) == 0 && name.size() >= suffix.size() &&
-            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        if (name.rfind(kJobName, 0) == 0 && name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
             names.push_back(name.substr(0, name.size() - suffix.size()));
     std::sort(names.begin(), names.end());
     return names;
@@ -174,8 +173,7 @@ std::string MailItem(const std::string& mail, const std::string& item)
 void RegisterTestMailProgram(bool registered)
 {
     const std::string program = registered ? "Oracline Test Mail" : "Native Mail Client";
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(),
-                    static_cast<DWORD>(program.size() + 1));
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", nullptr, REG_SZ, program.c_str(), static_cast<DWORD>(program.size() + 1));
     const std::string library = SystemFilePath("mapi32.dll");
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail\\Oracline Test Mail", "DLLPath", REG_SZ,
                     library.c_str(), static_cast<DWORD>(library.size() + 1));
@@ -206,17 +204,14 @@ std::vector<std::string> ScheduledJobs()
     std::vector<std::string> jobs;
     const ComScope com;
     ComRef<ITaskScheduler> scheduler;
-    if (FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                scheduler.OutVoid())))
+    if (FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler, scheduler.OutVoid())))
         return jobs;
     for (const std::string& name : JobFiles(kTasks, ".job")) {
         ComRef<ITask> task;
         if (FAILED(scheduler->Activate(WideText(name).c_str(), IID_ITask, reinterpret_cast<IUnknown**>(task.Out()))))
             continue;
-        jobs.push_back(name + "|" + TaskText(task.Get(), &ITask::GetApplicationName) + "|" +
-                       TaskText(task.Get(), &ITask::GetWorkingDirectory) + "|" +
-                       TaskText(task.Get(), &ITask::GetParameters) + "|" + FlagsOf(task.Get()) + "|" +
-                       TriggersOf(task.Get()));
+        jobs.push_back(name + "|" + TaskText(task.Get(), &ITask::GetApplicationName) + "|" + TaskText(task.Get(), &ITask::GetWorkingDirectory) + "|" +
+                       TaskText(task.Get(), &ITask::GetParameters) + "|" + FlagsOf(task.Get()) + "|" + TriggersOf(task.Get()));
     }
     return jobs;
 }
@@ -229,8 +224,7 @@ std::string AccountJobName()
     DWORD size = sizeof user;
     LPSTR sid = nullptr;
     std::string name = kJobName;
-    if (GetTokenInformation(token, TokenUser, user, size, &size) &&
-        ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &sid))
+    if (GetTokenInformation(token, TokenUser, user, size, &size) && ConvertSidToStringSidA(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, &sid))
         name += " (" + std::string(sid) + ")";
     LocalFree(sid);
     CloseHandle(token);
@@ -260,10 +254,9 @@ bool TrustTestAuthority()
 {
     const std::string der = ReadFileBytes(kServerFolder + "authority.der");
     HCERTSTORE roots = CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_LOCAL_MACHINE, L"Root");
-    const bool added = roots && !der.empty() &&
-                       CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
-                                                        static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING,
-                                                        nullptr);
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(der.data());
+    const bool added = roots && !der.empty() && CertAddEncodedCertificateToStore(roots, X509_ASN_ENCODING, bytes, static_cast<DWORD>(der.size()),
+                                                                                 CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
     if (roots)
         CertCloseStore(roots, 0);
     return added;

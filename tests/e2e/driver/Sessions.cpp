@@ -13,23 +13,19 @@
 namespace e2e {
 
 const char* const kMainWindowCaption = "Oracline 2005  -  For entertainment purposes only";
-const char* const kIntroductionCaption =
-    " Oracline 2005 - Take full control of your past, present and future today.";
+const char* const kIntroductionCaption = " Oracline 2005 - Take full control of your past, present and future today.";
 
 namespace {
 
 // Sends `message` with an lParam pointing to a copy of `bytes` made inside
 // the list's own process, and reads the copy back into `bytes`. `prepare`
 // may fill in pointers once the copy's address is known.
-LRESULT SendThroughProcess(HWND list, UINT message, WPARAM wParam, std::string& bytes,
-                           const std::function<void(char*)>& prepare = nullptr)
+LRESULT SendThroughProcess(HWND list, UINT message, WPARAM wParam, std::string& bytes, const std::function<void(char*)>& prepare = nullptr)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    auto* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, bytes.size(),
-                                                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
-                           : nullptr;
+    auto* remote = process ? static_cast<char*>(VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) : nullptr;
     LRESULT result = 0;
     if (remote) {
         if (prepare)
@@ -113,8 +109,7 @@ std::string IndexFileText(const std::vector<TestProfile>& profiles)
 {
     std::string text;
     for (const TestProfile& p : profiles)
-        text += "Profile:" + p.fullName + "\r\nDescription:" + p.description + "\r\nAdjustment:" +
-                (p.manual ? "Manual" : "Automatic") + "\r\n";
+        text += "Profile:" + p.fullName + "\r\nDescription:" + p.description + "\r\nAdjustment:" + (p.manual ? "Manual" : "Automatic") + "\r\n";
     return text;
 }
 
@@ -132,8 +127,7 @@ std::map<std::string, std::string> DataFilesFor(const std::vector<TestProfile>& 
     return files;
 }
 
-MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& files,
-                                     const std::string& commandLine, bool waitForMainWindow)
+MainWindowSession::MainWindowSession(const std::map<std::string, std::string>& files, const std::string& commandLine, bool waitForMainWindow)
 {
     ResetDataDirectory(files);
     CreateDirectoryA(DataDirectory().c_str(), nullptr);
@@ -171,9 +165,7 @@ int MainWindowSession::FocusedControlId() const
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) || !info.hwndFocus)
-        return 0;
-    return GetDlgCtrlID(info.hwndFocus);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info) && info.hwndFocus ? GetDlgCtrlID(info.hwndFocus) : 0;
 }
 
 void MainWindowSession::Settle() const
@@ -185,10 +177,7 @@ void MainWindowSession::Settle() const
 
 bool MainWindowSession::Close()
 {
-    if (!window_)
-        return false;
-    CloseDialog(window_);
-    return run_->WaitForExit();
+    return window_ && (CloseDialog(window_), run_->WaitForExit());
 }
 
 std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& path)

@@ -72,8 +72,7 @@ ULONG WINAPI MAPISendMail(LHANDLE, ULONG_PTR owner, lpMapiMessage message, FLAGS
         if (!CopyFileA(message->lpFiles[i].lpszPathName, copy.c_str(), FALSE))
             CloseHandle(CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     }
-    std::ofstream(path, std::ios::app | std::ios::binary)
-        << (message ? Describe(owner, *message, flags) : "MAPISendMail\n");
+    std::ofstream(path, std::ios::app | std::ios::binary) << (message ? Describe(owner, *message, flags) : "MAPISendMail\n");
     return SUCCESS_SUCCESS;
 }
 

@@ -40,8 +40,7 @@ void Measure(HWND window, HWND part, const std::function<bool(COLORREF)>& wanted
 }
 
 // The bars' colours, Emotional to Fortune, and their centres in 96-dpi pixels.
-const COLORREF kBarColours[5] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0),
-                                 RGB(255, 255, 0)};
+const COLORREF kBarColours[5] = {RGB(0, 0, 255), RGB(255, 0, 0), RGB(255, 255, 255), RGB(0, 255, 0), RGB(255, 255, 0)};
 const int kBarCentres[5] = {185, 290, 400, 506, 620};
 
 // Each bar's height on the screen against the reading's 3 pixels a point,
@@ -63,8 +62,7 @@ void ExpectBarsShow(HWND daily, const DailyReadingSet& day)
     const double down = runUp(static_cast<int>(130 * across), RGB(0, 0, 0)) / 298.0;
     const int readings[5] = {day.Emotional, day.Physical, day.Intellectual, day.Intuition, day.Fortune};
     for (int bar = 0; bar < 5; ++bar)
-        EXPECT_NEAR(runUp(static_cast<int>(kBarCentres[bar] * across), kBarColours[bar]),
-                    3 * readings[bar] * down, 2.5)
+        EXPECT_NEAR(runUp(static_cast<int>(kBarCentres[bar] * across), kBarColours[bar]), 3 * readings[bar] * down, 2.5)
             << "bar " << bar << " of " << day.Title << ", scale " << across << " by " << down;
 }
 
@@ -119,16 +117,14 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
         for (size_t i = 0; i < now.size(); ++i) {
             const size_t window = i - i % 4 + i % 2;
             const double expected = i % 4 < 2 ? then[i] * scale : then[i] * double(now[window]) / then[window];
-            EXPECT_NEAR(now[i], expected, i % 4 < 2 ? expected * 0.05 : 2.0)
-                << "measure " << i << " at " << dpi << " dpi: " << text.str();
+            EXPECT_NEAR(now[i], expected, i % 4 < 2 ? expected * 0.05 : 2.0) << "measure " << i << " at " << dpi << " dpi: " << text.str();
         }
         EXPECT_TRUE(ReadFileBytes(saved) == ReadFileBytes(Recorded("daily.jpg"))) << "saved report differs";
         EXPECT_TRUE(hourlyImage == ReadFileBytes(Recorded("hourly.jpg"))) << "hourly image differs";
     }
 
     // Prev Day and Now each disable themselves once pressed.
-    const struct { int button; CivilDate day; } steps[] = {{IDC_DAILY_PREV_DAY, {2005, 8, 30}},
-                                                           {IDC_DAILY_NOW, {2005, 8, 31}}};
+    const struct { int button; CivilDate day; } steps[] = {{IDC_DAILY_PREV_DAY, {2005, 8, 30}}, {IDC_DAILY_NOW, {2005, 8, 31}}};
     for (const auto& step : steps) {
         RealClick(Control(daily, step.button));
         const DailyReadingSet shown = DailySetOf(session.ProfilePath(), step.day);

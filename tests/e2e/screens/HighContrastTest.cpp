@@ -35,8 +35,7 @@ private:
     // answers SPI_GETHIGHCONTRAST with no flags whatever is set.
     static void Switch(bool on)
     {
-        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", "Flags", REG_SZ,
-                                  on ? "127" : "126", 4),
+        ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", "Flags", REG_SZ, on ? "127" : "126", 4),
                   ERROR_SUCCESS);
     }
     static constexpr int kElements[4] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};

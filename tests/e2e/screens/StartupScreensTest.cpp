@@ -13,8 +13,7 @@ void ExpectDisplayRefusal()
     ProgramRun run;
     ASSERT_TRUE(run.Started());
     const struct { const char* text; bool yesNo; int answer; } boxes[] = {
-        {"Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ", false,
-         IDOK},
+        {"Oracline Minimum Requirements\n\nScreen Resolution 800 x 600 or higher and Color Depth of 16 bits.    ", false, IDOK},
         {"Do you want to adjust your settings?    ", true, IDNO}};
     for (const auto& expected : boxes) {
         MessageBoxSeen box = WaitForMessageBox(run.ProcessId());
