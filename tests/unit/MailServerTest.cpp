@@ -339,6 +339,7 @@ TEST(MailSettings, FileAndDialogChecks)
         {"127.0.0.1", "587", "", "", "a@b", MailField::server, kByName}, {"::1", "587", "", "", "a@b", MailField::server, kByName},
         {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName}, {"10.1", "587", "", "", "a@b", MailField::server, kByName},
         {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""}, {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
+        {"10.0.0.1.", "587", "", "", "a@b", MailField::server, kByName}, {"10.0.0.1..", "587", "", "", "a@b", MailField::none, ""},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
         {"mx", "25", "me", "p\nw", "a@b", MailField::password, "The user name and the password cannot hold control characters.    "},
@@ -352,6 +353,9 @@ TEST(MailSettings, FileAndDialogChecks)
         EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user << c.from;
         EXPECT_EQ(refusal.field, c.field) << c.refusal;
     }
+    // A server name in mail.ini may be as long as a host name can be.
+    for (const auto& [length, refused] : {std::pair{253, false}, {254, true}})
+        EXPECT_EQ(UnusableServerSetting({MailMethod::smtp, std::string(length, 'm'), 25, MailSecurity::startTls, "", "a@b"}) != nullptr, refused);
     // A stored password stands for an empty field only for the server, port
     // and user name it was kept for; the mail program needs nothing.
     const MailSettings kept{MailMethod::smtp, "Mx.X.org", 25, MailSecurity::startTls, "me", "a@b"};
