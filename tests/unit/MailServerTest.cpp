@@ -340,6 +340,8 @@ TEST(MailSettings, FileAndDialogChecks)
         {"0x7f000001", "587", "", "", "a@b", MailField::server, kByName}, {"10.1", "587", "", "", "a@b", MailField::server, kByName},
         {"smtp.mail.", "587", "", "", "a@b", MailField::none, ""}, {"0xbeef.example", "587", "", "", "a@b", MailField::none, ""},
         {"10.0.0.1.", "587", "", "", "a@b", MailField::server, kByName}, {"10.0.0.1..", "587", "", "", "a@b", MailField::none, ""},
+        {"1.2.0x7f", "587", "", "", "a@b", MailField::server, kByName}, {"0xg", "587", "", "", "a@b", MailField::none, ""},
+        {"mx", "25x", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
         {"mx", "25", "me", "p\nw", "a@b", MailField::password, "The user name and the password cannot hold control characters.    "},
@@ -353,6 +355,23 @@ TEST(MailSettings, FileAndDialogChecks)
         EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user << c.from;
         EXPECT_EQ(refusal.field, c.field) << c.refusal;
     }
+    // The dialog's field holds 100 characters of a name.
+    model.portText = "25", model.user = model.password = "", model.from = "a@b";
+    for (const auto& [length, refused] : {std::pair{100, false}, {101, true}}) {
+        model.server = std::string(length, 'm');
+        EXPECT_EQ(model.CheckForSave().field == MailField::server, refused) << length;
+    }
+    EXPECT_EQ(MailSettingsModel({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", ""}, "").securityIndex, 0);
+    // The server when the settings name a usable one, the mail program when
+    // they leave the mail to one that is there, else the user is asked.
+    const MailSettings usable{MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", "a@b"},
+                       unusable{MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", ""},
+                       program{MailMethod::mapi, "mx", 25, MailSecurity::startTls, "", "a@b"};
+    EXPECT_EQ((std::vector<MailWay>{ChooseMailWay(usable, false), ChooseMailWay(unusable, true), ChooseMailWay(program, true),
+                                    ChooseMailWay(program, false)}),
+              (std::vector<MailWay>{MailWay::server, MailWay::none, MailWay::mailProgram, MailWay::none}));
+    EXPECT_EQ(std::make_tuple(SendsThroughServer(usable), SendsThroughServer(unusable), SendsThroughServer(program)),
+              std::make_tuple(true, false, false));
     // A server name in mail.ini may be as long as a host name can be.
     for (const auto& [length, refused] : {std::pair{253, false}, {254, true}})
         EXPECT_EQ(UnusableServerSetting({MailMethod::smtp, std::string(length, 'm'), 25, MailSecurity::startTls, "", "a@b"}) != nullptr, refused);
