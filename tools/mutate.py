@@ -20,12 +20,12 @@ input the program never produces are listed there as latent, apart from both.
 
 Each verdict is kept in build/mutate/verdicts.tsv beside a fingerprint of
 the changed file's code (its comments and blank lines left out): while that
-code stays as it was, a change the tests killed
-is not run again, so a whole run can span sittings and other work can go on
-between them. A change that survived is always run again (a test may have
-been added since), unless tools/mutate-equivalents.txt lists it. A kill stays counted after the tests that made it are
-deleted: run with --fresh after removing tests, and for the figures of a
-closing note.
+code stays as it was, a change the tests killed is not run again, so a whole
+run can span sittings and other work can go on between them. A change that
+survived is always run again (a test may have been added since), unless
+tools/mutate-equivalents.txt lists it. A kill stays counted after the tests
+that made it are deleted: run with --fresh after removing tests, and for the
+figures of a closing note.
 
 It works on a copy of the sources in build/mutate/ (its own build folder with
 the native preset and ccache), so the checkout and its other build folders are
@@ -379,9 +379,9 @@ def main():
     sync_tree()
     # A change that passed and is listed with its reason is not run again
     # either: no test can tell it apart, so a rerun only costs time.
-    listed = read_equivalents()
+    equivalents = read_equivalents()
     earlier = {} if args.fresh else {k: v for k, v in read_verdicts(VERDICTS).items()
-                                     if v in ("killed", "sanitized", "unbuilt") or (v == "passed" and k in listed)}
+                                     if v in ("killed", "sanitized", "unbuilt") or (v == "passed" and k in equivalents)}
     todo = [m for m in mutants if m.key() not in earlier]
     if len(todo) < len(mutants):
         print("%d of %d changes were killed or listed on these files before (%s); they are not run again"
@@ -412,7 +412,6 @@ def main():
             return 2
         timeout = max(60, 10 * (time.time() - started))
 
-    equivalents = read_equivalents()
     verdicts = {m.key(): earlier[m.key()] for m in mutants if m.key() in earlier}
     originals = {}
     began = time.time()
