@@ -24,7 +24,6 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
     for (const auto& c : base64)
         EXPECT_EQ(Base64(c.first), c.second);
 
-    const std::string longWord(50, '\xC3');
     const struct { std::string text, header; } headers[] = {
         {"Daily Report", "Daily Report"}, {"Bcc: x\r\nTo: y", "Bcc: x  To: y"},
         // Only the stretch of words beyond ASCII is encoded, blanks inside it too.
@@ -32,6 +31,8 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
         // 45 bytes a word, a two-byte character never cut in half.
         {"\xC3\xA9" + std::string(43, 'a') + "\xC3\xA9",
          "=?UTF-8?B?w6lhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFh?=\r\n =?UTF-8?B?w6k=?="},
+        // Bytes that only continue a character: the cut backs off to one byte, never to none.
+        {std::string(46, '\x80'), "=?UTF-8?B?gA==?=\r\n =?UTF-8?B?" + Repeated("gICA", 15) + "?="},
     };
     for (const auto& c : headers)
         EXPECT_EQ(EncodeHeaderText(c.text), c.header) << c.text;
@@ -40,6 +41,7 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
         {"Oracline", "Oracline"}, {"Jane Q. Doe", "\"Jane Q. Doe\""}, {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
         {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
         {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
+        {Repeated("\xC3\xA9", 23), "=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n =?UTF-8?B?w6k=?="},
     };
     for (const auto& c : names)
         EXPECT_EQ(EncodeDisplayName(c.first), c.second) << c.first;
@@ -54,13 +56,17 @@ TEST(Mime, MessageWithTextAndAttachment)
     MimeMail mail;
     mail.fromName = "Oracline", mail.from = "me@example.com", mail.to = {"a@x.org", "b@y.org"};
     mail.subject = "Daily Report", mail.body = "Line one\n.dot\n";
-    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF"}, {"T\xC3\xA4g.png", "abc"}};
+    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF" + std::string(57, 'x')}, {"T\xC3\xA4g.png", "abc"}};
     mail.date = "Mon, 07 Dec 2026 07:05:09 +0100", mail.messageId = "<t1@example.com>", mail.boundary = "=_b";
     const std::string both = BuildMimeMessage(mail);
     // Text beyond ASCII, or a line no server takes, travels as base64.
     mail.attachments.clear();
     mail.body = "\xC3\xA9";
     ExpectGolden("mime.txt", both + "== text beyond ASCII alone\r\n" + BuildMimeMessage(mail));
+    for (const auto& [length, encoding] : {std::pair{998, "7bit"}, {999, "base64"}}) {
+        mail.body = std::string(length, 'a');
+        EXPECT_NE(BuildMimeMessage(mail).find("Transfer-Encoding: "s + encoding), std::string::npos) << length;
+    }
 }
 
 TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
@@ -193,7 +199,9 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
     // An address that would end the command line never reaches the server.
     ScriptedServer server({});
     const SmtpOutcome outcome = SendThroughServer(server, {}, "", "pc", {"me@x.org", {"a@y.org>\r\nRSET"}, ""});
-    EXPECT_EQ(SmtpFailureMessage(outcome, {}), "Unable to send email. \"a@y.org>\r\nRSET\" is not an e-mail address the mail server can take.    ");
+    EXPECT_EQ(TestMailAnswer(outcome, {}), "Unable to send email. \"a@y.org>\r\nRSET\" is not an e-mail address the mail server can take.    ");
+    EXPECT_EQ(TestMailAnswer({SmtpOutcome::sent, "250 ok", ""}, {MailMethod::smtp, "mx", 25, MailSecurity::tls, "", "a@b"}),
+              "The test mail was sent to a@b.    \nThe mail server answered: 250 ok    ");
     EXPECT_EQ(server.transcript, "");
 }
 
@@ -314,8 +322,8 @@ TEST(MailSettings, ValuesComeBackAsSaved)
         EXPECT_EQ(FormatMailSettings(model.Settings()),
                   "Method:SMTP\nServer:mx\nPort:" + std::string(port) + "\nSecurity:" + security + "\nUser:me\nFrom:a@b\n") << index;
     }
-    model.portText = "0";
-    EXPECT_EQ(model.Settings().port, 587);
+    for (const char* port : {"0", "65536"})
+        EXPECT_EQ((model.portText = port, model.Settings().port), 587) << port;
 
     for (const auto& [address, valid] : {std::pair{"a@b"s, true}, {"~!@b", true}, {std::string(252, 'a') + "@b", true}, {"@x.org", false},
                                          {"a@", false}, {"a@b@c", false}, {"a b@c", false}, {"a\x7f@b", false}, {"a<@b", false},
@@ -343,6 +351,9 @@ TEST(MailSettings, FileAndDialogChecks)
         {"1.2.0x7f", "587", "", "", "a@b", MailField::server, kByName}, {"0xg", "587", "", "", "a@b", MailField::none, ""},
         {"mx", "25x", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
         {"mx", "0", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
+        {"mx", "65536", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
+        {"mx", "000001", "", "", "a@b", MailField::port, "Please enter a port between 1 and 65535.    "},
+        {"mx", "1", "John Smith", "p w", "a@b", MailField::none, ""},
         {"mx", "25", "me", "", "a@b", MailField::password, "Please enter your password first.    "},
         {"mx", "25", "me", "p\nw", "a@b", MailField::password, "The user name and the password cannot hold control characters.    "},
         {"mx", "25", "", "", "", MailField::from, "Please enter your sender address first.    "},
@@ -355,11 +366,14 @@ TEST(MailSettings, FileAndDialogChecks)
         EXPECT_EQ(refusal.text, c.refusal) << c.server << c.port << c.user << c.from;
         EXPECT_EQ(refusal.field, c.field) << c.refusal;
     }
-    // The dialog's field holds 100 characters of a name.
-    model.portText = "25", model.user = model.password = "", model.from = "a@b";
+    // The dialog's fields hold 100 characters.
     for (const auto& [length, refused] : {std::pair{100, false}, {101, true}}) {
-        model.server = std::string(length, 'm');
+        model.server = std::string(length, 'm'), model.portText = "25", model.user = model.password = "", model.from = "a@b";
         EXPECT_EQ(model.CheckForSave().field == MailField::server, refused) << length;
+        model.server = "mx", model.user = model.password = std::string(length, 'u');
+        EXPECT_EQ(model.CheckForSave().field == MailField::user, refused) << length;
+        model.user = model.password = "", model.from = std::string(length - 2, 'f') + "@b";
+        EXPECT_EQ(model.CheckForSave().field == MailField::from, refused) << length;
     }
     EXPECT_EQ(MailSettingsModel({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", ""}, "").securityIndex, 0);
     // The server when the settings name a usable one, the mail program when

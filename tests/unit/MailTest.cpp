@@ -59,11 +59,23 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
         EXPECT_TRUE(own.Read(kContactsFileName) == c.after) << c.what;
     }
 
-    // A list that could not be read back with one more contact refuses Add
-    // (that it is read back whole is the fuzz target's round trip).
-    ContactList full;
-    full.Fill(std::vector<Contact>(kMaxDataFileBytes / 215, {std::string(100, 'n'), std::string(100, 'a')}));
-    EXPECT_EQ(full.Add({"Bo", "b@x"}), kContactsFullMessage);
+    // A list that could not be read back with one more contact of 100 and 100
+    // characters refuses Add (that it is read back whole is the fuzz target's
+    // round trip); so does the 10,001st contact.
+    for (const auto& [last, refusal] : {std::pair{"a@xyz", std::string()}, {"a@xyzw", std::string(kContactsFullMessage)}}) {
+        ContactList list;
+        list.Fill(std::vector<Contact>(4876, {std::string(100, 'n'), std::string(100, 'a')}));
+        list.Add({"n", last});
+        EXPECT_EQ(list.Add({"Bo", "b@x"}), refusal) << last;
+    }
+    EXPECT_EQ(std::make_pair(ContactsHaveRoom(std::vector<Contact>(kMaxContacts - 1)), ContactsHaveRoom(std::vector<Contact>(kMaxContacts))),
+              std::make_pair(true, false));
+    // Reading stops before the first contact whose row would take the list
+    // past 1 MiB as the writer puts it back, the name repeated for each.
+    for (const auto& [extra, read] : {std::pair{"", 4096u}, {"z", 4095u}}) {
+        const std::string file = "Name:" + std::string(236, 'n') + "\n" + Rows([](int i) { return "Email:a" + std::to_string(1000 + i) + "@x\n"; }, 4095);
+        EXPECT_EQ((LoadContacts(dir.Write(kContactsFileName, file + "Email:a9999" + extra + "@x\n"), contacts), contacts.size()), read) << extra;
+    }
 }
 
 // A list read from the disk can always lose a contact: line feeds alone
@@ -114,9 +126,9 @@ TEST(Contacts, ChecksAndSelection)
     const std::function<void(ContactList&)> fill = [](ContactList& l) { l.Fill({{"Ann", "a@x"}, {"Bo", "b@x"}, {"Cy", "c@x"}}); };
     const struct { std::function<void(ContactList&)> step; const char* after; } steps[] = {
         {fill, "Ann Bo Cy 0 on"}, {[](ContactList& l) { l.Clicked(-1); }, "Ann Bo Cy 0 off"},
-        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"}, {[](ContactList& l) { l.Clicked(2); }, "Ann Bo Cy 2 on"},
-        {[](ContactList& l) { l.Delete(); }, "Ann Bo 1 on"}, {[](ContactList& l) { l.Edit({"Bob", "b@x"}); }, "Ann Bob 1 on"},
-        {[](ContactList& l) { l.Clicked(0), l.Delete(); }, "Bob 0 on"}, {[](ContactList& l) { l.Delete(); }, "-1 off"},
+        {[](ContactList& l) { l.Clicked(3); }, "Ann Bo Cy 0 off"}, {[](ContactList& l) { l.Clicked(1); }, "Ann Bo Cy 1 on"},
+        {[](ContactList& l) { l.Delete(); }, "Ann Cy 0 on"}, {[](ContactList& l) { l.Edit({"Al", "a@x"}); }, "Al Cy 0 on"},
+        {[](ContactList& l) { l.Delete(); }, "Cy 0 on"}, {[](ContactList& l) { l.Delete(); }, "-1 off"},
         {[](ContactList& l) { l.Add({"Di", "d@x"}); }, "Di 0 on"}, {[](ContactList& l) { l.Add({"Ed", "e@x"}); }, "Di Ed 0 on"},
     };
     ContactList rows;
@@ -128,6 +140,8 @@ TEST(Contacts, ChecksAndSelection)
     // Each step after the fill was one change; a contact edited to itself is none.
     rows.Edit({"Di", "d@x"});
     EXPECT_EQ(rows.Changes().size(), 6u);
+    rows.Clear();
+    EXPECT_EQ(std::make_pair(rows.Selected(), rows.SelectedContact()), std::make_pair(-1, static_cast<const Contact*>(nullptr)));
 
 
     // The composer finds a selected contact already in To: by a substring test.
