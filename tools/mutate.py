@@ -77,8 +77,9 @@ DEFAULT_FILES = sorted(
 ) + ["src/base/Calendar.h", "src/base/CivilDate.h", "src/base/Int32.h"]
 
 # src/res holds the windows' resources and their ids, which only win/ code
-# reads.
-NOT_PORTABLE = {"win", "res"}
+# reads. platform/posix/ is, like win/, code of one system: the file calls the
+# native tests and oracline-cli stand on, which the program never runs.
+NOT_PORTABLE = {"win", "res", "posix"}
 
 
 def portable_files(folder):
