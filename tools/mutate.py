@@ -311,7 +311,7 @@ def related_first(path, phases):
     folder = folder_of(path)
     suites = set()
     unit = os.path.join(TREE, "tests", "unit")
-    for name in os.listdir(unit):
+    for name in (n for n in os.listdir(unit) if n.endswith(".cpp")):
         text = open(os.path.join(unit, name), encoding="utf-8", errors="replace").read()
         if '#include "%s/' % folder in text:
             suites |= set(re.findall(r"^TEST(?:_F)?\((\w+),", text, re.M))
