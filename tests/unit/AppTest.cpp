@@ -1,3 +1,4 @@
+#include "app/HelpTopics.h"
 #include "app/MainWindowRules.h"
 #include "app/OperatingSystemName.h"
 #include "app/ReleaseDate.h"
@@ -8,6 +9,7 @@
 #include "TestSupport.h"
 
 #include <filesystem>
+#include <numeric>
 
 namespace {
 
@@ -51,6 +53,14 @@ TEST(MainWindowRules, Placement)
     for (const auto& c : placements)
         EXPECT_EQ(std::make_pair(CentredOrigin(c[0], c[1]), MainWindowY(c[0], c[1])), std::make_pair(c[2], c[3])) << c[0] << " " << c[1];
     EXPECT_EQ(std::make_pair(CentredOrigin(INT_MAX, INT_MIN), CentredOrigin(INT_MIN, INT_MAX)), std::make_pair(INT_MAX, INT_MIN));
+}
+
+// Every topic's name and page text; a number outside the list has neither.
+TEST(HelpTopics, EachTopicAndNoneOutsideTheList)
+{
+    std::vector<int> topics(kHelpTopicCount + 2);
+    std::iota(topics.begin(), topics.end(), -1);
+    ExpectGolden("help-topics.txt", Joined(topics, [](int t) { return HelpTopicName(t) + "\n" + HelpTopicText(t) + "\n"; }));
 }
 
 TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)

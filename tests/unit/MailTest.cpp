@@ -189,6 +189,8 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         composer.DescribeAttachment(PictureOf(780, 550));
         EXPECT_EQ(composer.sizeText + " " + composer.resolutionText, c.second + std::string(" 780 x 550"));
     }
+    for (const auto& [path, image] : {std::pair{"a.TIF", true}, {"a.png", true}, {".jpg", false}, {"a.jpgs", false}, {"a.txt", false}})
+        EXPECT_EQ(HasImageExtension(path), image) << path;
     const std::string report = dir.Write("day.jpg", "x");
     const std::string longestTo = Rows([](int i) { return (i ? ";" : "") + std::string(i < 4 ? 98 : 94, 'b') + "@b"; }, 5);
     const struct { std::string to, subject, message, file; int width, height; std::string refusal; bool ask; } cases[] = {
