@@ -20,14 +20,12 @@ const CivilDate kToday{2026, 12, 7};
 TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
 {
     const struct { int selected, rows; CivilDate date; const char* buttons; QuickTip tip; TipFocus focus; } cases[] = {
-        {0, 1, kToday, "------?", QuickTips::selectProfile, TipFocus::Help},
-        {0, 0, kToday, "------?", QuickTips::addProfile, TipFocus::AddProfile},
+        {0, 1, kToday, "------?", QuickTips::selectProfile, TipFocus::Help}, {0, 0, kToday, "------?", QuickTips::addProfile, TipFocus::AddProfile},
         {1, 1, kToday, "EDA-SRO", QuickTips::analyzeOrDreams, TipFocus::Dreams},
         {1, 1, {2026, 12, 8}, "EDA-S-O", QuickTips::analyzeDay, TipFocus::AnalyzeDay},
         {1, 1, {2026, 11, 30}, "EDA-SRO", QuickTips::analyzeOrDreams, TipFocus::Dreams},
         // Two rows are a companion pair, whatever the date.
-        {2, 2, {2030, 1, 1}, "---C---", QuickTips::companion, TipFocus::Companion},
-        {3, 5, kToday, "------?", QuickTips::onlyTwo, TipFocus::Help},
+        {2, 2, {2030, 1, 1}, "---C---", QuickTips::companion, TipFocus::Companion}, {3, 5, kToday, "------?", QuickTips::onlyTwo, TipFocus::Help},
     };
     for (const auto& c : cases) {
         const ButtonStates s = SelectionRules(c.selected, c.rows, c.date, kToday);

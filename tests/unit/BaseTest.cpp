@@ -32,8 +32,7 @@ TEST(PathText, NameFolderAndExtensionByEachSeparatorRule)
         {"C:\\Data/Jane.ini", S::either, "Jane.ini", "C:\\Data/", ".ini"},
         {"/tmp/a\\b.ini", S::slash, "a\\b.ini", "/tmp/", ".ini"}, {"Jane.ini", S::either, "Jane.ini", "", ".ini"},
         {"C:\\Data.d\\Jane", S::backslash, "Jane", "C:\\Data.d\\", ""},  // a folder's dot is not the file's
-        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""}, {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"},
-        {"", S::either, "", "", ""},
+        {"C:\\Data\\", S::backslash, "", "C:\\Data\\", ""}, {"a.tar.gz", S::either, "a.tar.gz", "", ".gz"}, {"", S::either, "", "", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Lines({FileNameOf(c.path, c.separators), FolderOf(c.path, c.separators), ExtensionOf(c.path, c.separators)}),
@@ -117,8 +116,7 @@ TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
         {1, 31, 2001, 2, 1, 2001, -2},
         {0, 5, 2001, 13, 5, 2001, 392},     // months beyond 1..12 keep the last correction
         // Extreme years: the exact value modulo 2^32, in constant time.
-        {1, 1, 1900, 1, 1, INT_MAX, -1611307076},
-        {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
+        {1, 1, 1900, 1, 1, INT_MAX, -1611307076}, {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
         {1, 1, 0, 1, 1, 4, 1462},   // years 0 and 4 counted
         // years -4 and 0 counted
         {1, 1, -7, 1, 1, 1, 2922},

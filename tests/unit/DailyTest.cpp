@@ -38,8 +38,7 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
         {'S', {2005, 12, 30}, "", "2005-12-30 -NW-"},  {'S', {2005, 12, 31}, "", "2005-12-31 PN-H"},
         {'O', {1970, 6, 15}, "", "1970-6-15 ----"},    {'P', {}, "Prev", "1970-6-15 ----"},
         {'N', {}, "Next", "1970-6-15 ----"},           {'S', {1970, 6, 20}, "Next", "1970-6-15 ----"},
-        {'W', {}, "", "1970-6-15 ----"},               {'O', {1971, 1, 1}, "", "1971-1-1 PN-H"},
-        {'P', {}, "", "1970-12-31 -NW-"},
+        {'W', {}, "", "1970-6-15 ----"},               {'O', {1971, 1, 1}, "", "1971-1-1 PN-H"}, {'P', {}, "", "1970-12-31 -NW-"},
     };
     const std::string before1971 = " Day button does not calculate dates before 1971.     ";
     DayNavigation nav({});
@@ -114,9 +113,7 @@ TEST(PrintLayout, RasterCapabilitiesThenLongerSideFitsShorterPageSideThenResized
     // Fitted and resized images start at the printable area's corner, which
     // is the drawing's origin: the physical offsets are not added again.
     const struct { PrintChoice choice; float x, y, w, h; } cases[] = {
-        {{false, true, 100, false}, 0, 0, 8.0f, 4.8f},
-        {{false, true, 50, false}, 0, 0, 4.0f, 2.4f},
-        {{false, true, 1, false}, 0, 0, 0.08f, 0.048f},
+        {{false, true, 100, false}, 0, 0, 8.0f, 4.8f}, {{false, true, 50, false}, 0, 0, 4.0f, 2.4f}, {{false, true, 1, false}, 0, 0, 0.08f, 0.048f},
         // 4 x 6 keeping the ratio comes down from 4.0 to exactly 3.60 x 6.00,
         // 0.17 inch from the paper's corner, whatever the size chosen.
         {{true, true, 50, false}, 0.17f, 0.17f, 6.0f, 3.6f},
@@ -199,8 +196,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
         {'R', -1, "2.4x4 50% @50 tile2@1 on copies"},  // no selection, or none of the list: nothing changes
         {'R', 100, "2.4x4 50% @50 tile2@1 on copies"},  {'T', -1, "2.4x4 50% @50 tile2@1 on copies"},
         {'R', 66, "1.63x2.72 34% @66 tile2@0 on"},     // 1.632 x 2.72, as the edits show them
-        {'R', 0, "4.8x8 100% @0 tile0@-1 off"}, {'R', 25, "3.6x6 75% @25 tile2@0 on"},
-        {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
+        {'R', 0, "4.8x8 100% @0 tile0@-1 off"}, {'R', 25, "3.6x6 75% @25 tile2@0 on"}, {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
         {'P', 0, "4x6 75% @25 locked tile2@0 off 4x6"},  // the size is kept, and still what the list shows
         {'P', 0, "4x6 75% @25 tile2@0 off"},             // no tiling until the next Resize choice
         {'R', 25, "3.6x6 75% @25 tile2@0 on"}, {'T', 1, "3.6x6 75% @25 tile2@1 on copies"},
@@ -245,8 +241,7 @@ TEST(ReportFit, SavedReportsAreFittedAndPlaced)
 {
     const int cases[][6] = {
         // image width and height; shown width, height, x and y
-        {600, 400, 600, 400, 97, 85}, {1600, 900, 800, 450, 0, 60}, {400, 1200, 200, 600, 297, 0},
-        {1, 1, 1, 1, 396, 284},
+        {600, 400, 600, 400, 97, 85}, {1600, 900, 800, 450, 0, 60}, {400, 1200, 200, 600, 297, 0}, {1, 1, 1, 1, 396, 284},
         // Too wide for even one pixel of height to keep the ratio.
         {10000, 10, 800, 1, 0, 284}, {1, 60000, 1, 600, 396, 0}, {2147483647, 1, 800, 1, 0, 284},
     };

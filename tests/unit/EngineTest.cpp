@@ -46,12 +46,10 @@ TEST(PersonalReadings, IntuitionFortuneAndDayByFirstMatchingNumber)
         // numbers equal to the day number, day of September 2005, intuition, fortune, day
         {Own, 9, 80, 20, 'G'},           {Mother, 12, 90, 30, 'G'},  {Good, 10, 60, 40, 'G'},
         {Good | Father | Bad, 12, 70, 50, 'G'},                      {Father, 9, 40, 60, 'N'},
-        {Father | Bad, 12, 50, 70, 'N'}, {Bad, 10, 20, 80, 'B'},     {Bad, 12, 30, 90, 'B'},
-        {0, 9, 10, 10, 'N'},
+        {Father | Bad, 12, 50, 70, 'N'}, {Bad, 10, 20, 80, 'B'},     {Bad, 12, 30, 90, 'B'}, {0, 9, 10, 10, 'N'},
     };
     const std::map<char, std::string> days = {
-        {'G', "Good Day / Evil Eye Reading: Not susceptible to the Evil Eye"},
-        {'N', "Normal Day / Evil Eye Reading: Susceptible to the Evil Eye"},
+        {'G', "Good Day / Evil Eye Reading: Not susceptible to the Evil Eye"}, {'N', "Normal Day / Evil Eye Reading: Susceptible to the Evil Eye"},
         {'B', "Bad Day / Evil Eye Reading: Someone put the Evil Eye on you"}};
     for (const auto& c : cases) {
         Profile p;
@@ -128,14 +126,12 @@ TEST(PersonalNumbers, AdjustmentsRunInOrder)
     // group that is off keeps 1/1/1900, whose number 1 differs from the
     // stand-ins 3 and 1 wherever it would matter.
     const struct { const char* what; int dates[5][3]; int numbers[5]; /* own, mother, father, good, bad */ } cases[] = {
-        {"July 15, 1970, automatic", {{7, 15, 1970}}, {2, 3, 1, 5, 1}},
-        {"all nines", {{9, 9, 1909}, {9, 9, 1909}, {9, 9, 1909}}, {9, 8, 7, 8, 2}},
+        {"July 15, 1970, automatic", {{7, 15, 1970}}, {2, 3, 1, 5, 1}}, {"all nines", {{9, 9, 1909}, {9, 9, 1909}, {9, 9, 1909}}, {9, 8, 7, 8, 2}},
         {"mother equal to own is doubled", {{7, 15, 1970}, {2, 2, 1907}}, {2, 4, 1, 6, 1}},
         // father 3 meets mother 3 -> 6; bad 2 meets own -> 4; father 6 then
         // meets good 6 -> 3, equal to the mother's number after all.
         {"manual, every clash", {{7, 15, 1970}, {}, {3, 3, 1906}, {6, 6, 1903}, {1, 1, 1909}}, {2, 3, 3, 6, 4}},
-        {"defaults", {{1, 1, 1900}}, {1, 3, 2, 4, 2}},
-        {"own nine alone keeps the mother's 3", {{9, 9, 1909}}, {9, 3, 1, 3, 8}},
+        {"defaults", {{1, 1, 1900}}, {1, 3, 2, 4, 2}}, {"own nine alone keeps the mother's 3", {{9, 9, 1909}}, {9, 3, 1, 3, 8}},
         {"own and father nine, mother not given", {{9, 9, 1909}, {}, {9, 9, 1909}}, {9, 3, 7, 3, 2}},
         // father 2 meets mother 2 -> 4, which meets own 4 -> 8; bad |4 - 4|.
         {"father doubled twice", {{1, 3, 1909}, {1, 1, 1909}, {1, 1, 1909}}, {4, 2, 8, 6, 0}},
@@ -190,8 +186,7 @@ TEST(DailyReadingSet, SingleReadingsAndTitlesNamingPersonAndCalibration)
 {
     const struct { int kind, day, value; const char* suffix; } cases[] = {
         {1, 9, 42, "   Reading - Emotional"},   {2, 9, 100, "   Reading - Physical"},  // no upper clamp
-        {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"},
-        {5, 9, 50, "   Reading - Fortune"},
+        {3, 9, 62, "   Reading -Intellectual"}, {4, 9, 70, "   Reading - Intuition"}, {5, 9, 50, "   Reading - Fortune"},
         {1, 15, 1, "   Reading - Emotional"},  // another day, titled with the shown one
         {0, 9, 3, ""},                          {6, 9, 3, ""},
     };
@@ -231,8 +226,7 @@ TEST(DailySeries, RealDaysWithTheirDailySets)
 {
     const struct { CivilDate start; int days; const char* dates; } cases[] = {
         {{2024, 2, 27}, 4, "2024-2-27 2024-2-28 2024-2-29 2024-3-1"}, {{2100, 2, 28}, 2, "2100-2-28 2100-3-1"},
-        {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"}, {{2026, 12, 30}, 1, "2026-12-30"}, {{2026, 12, 30}, 0, ""},
-        {{2026, 12, 30}, 367, ""},
+        {{2026, 12, 30}, 3, "2026-12-30 2026-12-31 2027-1-1"}, {{2026, 12, 30}, 1, "2026-12-30"}, {{2026, 12, 30}, 0, ""}, {{2026, 12, 30}, 367, ""},
     };
     for (const auto& c : cases) {
         std::string dates;

@@ -91,8 +91,7 @@ TEST(Superstitions, EveryDaysEntries)
 TEST(HourlyChartSpoken, EachHourAsDrawnAndThePhases)
 {
     const struct { int previous, current, next; const char* heard; } cases[] = {
-        {10, 21, 0, "00=10 12=21 24=3 Rising Falling"},
-        {30, 30, 30, "00=30 12=31 24=32 Rising Rising"},
+        {10, 21, 0, "00=10 12=21 24=3 Rising Falling"}, {30, 30, 30, "00=30 12=31 24=32 Rising Rising"},
     };
     for (const auto& c : cases) {
         HourlyChart chart = Chart(c.previous, c.current, c.next);

@@ -400,8 +400,7 @@ TEST(MailSettings, FileAndDialogChecks)
         {"mx.evil.org", "25", "me", "", again, "Enter the password for this server, port and user name."},
         {"mx.x.org", "2525", "me", "", again, "Enter the password for this server, port and user name."},
         {"mx.x.org", "25", "Me", "", again, "Enter the password for this server, port and user name."},
-        {"mx.evil.org", "25", "me", "typed", "", "Enter the password for this server, port and user name."},
-        {"mx.evil.org", "25", "", "", "", ""},
+        {"mx.evil.org", "25", "me", "typed", "", "Enter the password for this server, port and user name."}, {"mx.evil.org", "25", "", "", "", ""},
     };
     for (const auto& c : fits) {
         MailSettingsModel stored(kept, MailPasswordBinding(kept));

@@ -13,11 +13,9 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
 {
     const std::string n324(324, 'n');
     const struct { std::string file, rows; } cases[] = {
-        {"Name:Ann\nEmail:a@x\nEmail:b@x\n", "[Ann|a@x][Ann|b@x]"},
-        {"Email:e@x\r\nName:Bo\r\nname:Cy\r\nEmail:f@x", "[|e@x][Bo|f@x]"},
+        {"Name:Ann\nEmail:a@x\nEmail:b@x\n", "[Ann|a@x][Ann|b@x]"}, {"Email:e@x\r\nName:Bo\r\nname:Cy\r\nEmail:f@x", "[|e@x][Bo|f@x]"},
         // 329 characters per piece: the rest of a longer line is a line of its own.
-        {"Name:" + n324 + "Email:x@y\n", "[" + n324 + "|x@y]"},
-        {"Name:" + n324.substr(1) + "Email:x@y\n", ""},
+        {"Name:" + n324 + "Email:x@y\n", "[" + n324 + "|x@y]"}, {"Name:" + n324.substr(1) + "Email:x@y\n", ""},
     };
     TempDir dir;
     std::vector<Contact> contacts;
@@ -40,10 +38,8 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
                                             edit = [](ContactList& l) { l.Edit({"Bo", "b@x"}); }, remove = [](ContactList& l) { l.Delete(); };
     const struct { const char* what; std::string file, meanwhile; std::function<void(ContactList&)> change; bool saved; std::string after; } saves[] = {
         {"missing, added", "", "", add, true, bo}, {"unchanged", ann, cy, none, true, cy},
-        {"added beside another's", ann, ann + cy, add, true, ann + cy + bo},
-        {"edited beside another's", ann, cy + ann, edit, true, cy + bo},
-        {"edited what another deleted", ann, cy, edit, true, cy + bo},
-        {"deleted beside another's", ann, ann + cy, remove, true, cy},
+        {"added beside another's", ann, ann + cy, add, true, ann + cy + bo}, {"edited beside another's", ann, cy + ann, edit, true, cy + bo},
+        {"edited what another deleted", ann, cy, edit, true, cy + bo}, {"deleted beside another's", ann, ann + cy, remove, true, cy},
         {"deleted beside a namesake", ann, "Name:Ann\nEmail:z@x\n" + ann, remove, true, "Name:Ann\nEmail:z@x\n"},
         {"added twice", ann, ann + bo, add, true, ann + bo}, {"refused meanwhile", ann, refused, add, false, refused},
     };
@@ -105,13 +101,9 @@ TEST(Contacts, ChecksAndSelection)
 {
     const std::string n100(100, 'n');
     const struct { std::string name, address, refusal; } cases[] = {
-        {"", "", "Please enter Contact's Name first.    "},
-        {n100 + "n", "", "Contact's Name is too long. Maximum size is 100 characters.    "},
-        {"A", "", "Please enter Contact's Email first.     "},
-        {"A", n100 + "@", "Contact's Email is too long. Maximum size is 100 characters.    "},
-        {"A", "a.example.org", "Contact's Email is not valid.     "},
-        {n100, n100.substr(1) + "@", ""},
-        {Repeated("\u738B", 100), "a@b", ""},
+        {"", "", "Please enter Contact's Name first.    "}, {n100 + "n", "", "Contact's Name is too long. Maximum size is 100 characters.    "},
+        {"A", "", "Please enter Contact's Email first.     "}, {"A", n100 + "@", "Contact's Email is too long. Maximum size is 100 characters.    "},
+        {"A", "a.example.org", "Contact's Email is not valid.     "}, {n100, n100.substr(1) + "@", ""}, {Repeated("\u738B", 100), "a@b", ""},
         {Repeated("\u738B", 101), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
         {Repeated("\U0001F600", 75), "a@b", ""},  // four bytes each: a line holds no more
         {Repeated("\U0001F600", 76), "a@b", "Contact's Name is too long. Maximum size is 100 characters.    "},
@@ -168,8 +160,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
     const struct { const char* to; const char* message; SendReport answer; std::string sent, said; } cases[] = {
         {"a@b.org;c@d", "", MapiSendReport(0), "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" + std::string(kEmptyMessageBody) + "\nsend", ""},
         {";; a@b.org ; ;", "Hi", MapiSendReport(1), "to:a@b.org\n" + file + "subject:S\nbody:Hi\nsend", ""},
-        {"a", "Hi", MapiSendReport(3), mapped, kNoMapiClientMessage},
-        {"a", "Hi", NotFilledReport(), mapped, kNoMapiClientMessage},
+        {"a", "Hi", MapiSendReport(3), mapped, kNoMapiClientMessage}, {"a", "Hi", NotFilledReport(), mapped, kNoMapiClientMessage},
         {"a", "Hi", NoMailLibraryReport(), mapped, kNoMapiClientMessage},
         {"a", "Hi", {SendOutcome::failed, "not sent: 535 no", "The server refused."}, mapped, "The server refused."},
     };
@@ -205,8 +196,7 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         // Limits count characters: 50 and 200 of two bytes each pass.
         {"t@", Repeated("\u0414", 50), Repeated("\u0414", 200), report, 1024, 1024, "", false},
         {"t@", Repeated("\u0414", 51), "", report, 0, 0, "Email Subject is too long. Maximum size is 50 characters.    ", false},
-        {"t@", "s", "", report, 1025, 10, "", true},
-        {"t@", "s", "", report, 10, 1025, "", true},
+        {"t@", "s", "", report, 1025, 10, "", true}, {"t@", "s", "", report, 10, 1025, "", true},
     };
     for (const auto& c : cases) {
         EmailComposer composer(c.file);

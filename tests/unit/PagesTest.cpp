@@ -55,8 +55,7 @@ using Writer = std::function<std::string(PageSink&)>;
 TEST(PageWriter, EveryFrameAndEachOwnPageByteForByte)
 {
     const struct { const char* golden; Writer write; const char *redirect, *content; } cases[] = {
-        {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"},
-        {"mail-setup", WriteMailSetupPage, "mail_e.htm", "mail_r.htm"},
+        {"email-help", WriteEmailHelpPage, "email_e.htm", "email_r.htm"}, {"mail-setup", WriteMailSetupPage, "mail_e.htm", "mail_r.htm"},
         {"sign-panel", [](PageSink& d) { return WriteSignPanelPage(d, "C:\\Oracline\\leo.gif"); }, "sign_e.htm", "sign_r.htm"},
         {"help", [](PageSink& d) { return WriteHelpPage(d, "Tips <p>100% %s"); }, "help.htm", nullptr},
         {"help-title", [](PageSink& d) { return WriteHelpPage(d, ""); }, "help.htm", nullptr},
@@ -162,17 +161,14 @@ TEST(PageView, TextWrappedStyledAndAligned)
     const std::string cell = std::string(kTable) + "<td><font face=\"Verdana\" size=\"2\">aaaa bbbb cccc dddd";
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
     const std::pair<std::string, float> cases[] = {
-        {cell, 300}, {cell, 86}, {cell, 30},
-        {"<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Heading</b></font>", 1000},
+        {cell, 300}, {cell, 86}, {cell, 30}, {"<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Heading</b></font>", 1000},
         {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>", 1000},
         {"<font size=\"5\">Big</font> small", 1000},
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
-        {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000},
-        {"a <b", 1000}, {"<a href='x", 1000},
+        {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
-        {twoRows + " align=\"center\">ab</td></tr></table>", 116},
-        {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
+        {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
     };
     std::string listing;
     for (const auto& c : cases) {
@@ -258,13 +254,10 @@ TEST(PageView, LongPagesBreakBetweenLinesAndHostileOnesAreShownAndPrintedWithinA
     const size_t kMiB = 1 << 20;
     const std::string lines = Repeat(std::string(63, 'f') + "\n", 128 * 1024);
     const std::pair<const char*, std::string> cases[] = {
-        {"open tags", Repeat("<a", kMiB)},
-        {"ampersands", Repeat("&", kMiB)},
-        {"unbalanced blocks", Repeat("<center>", kMiB / 2) + Repeat("</div>", kMiB / 2)},
-        {"deep tables", Repeat("<table><tr><td>", kMiB)},
+        {"open tags", Repeat("<a", kMiB)}, {"ampersands", Repeat("&", kMiB)},
+        {"unbalanced blocks", Repeat("<center>", kMiB / 2) + Repeat("</div>", kMiB / 2)}, {"deep tables", Repeat("<table><tr><td>", kMiB)},
         {"long face", "<font face=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())},
-        {"long href", "<a href=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())},
-        {"paragraphs", Repeat("<p>x", kMiB)},
+        {"long href", "<a href=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())}, {"paragraphs", Repeat("<p>x", kMiB)},
         {"huge size", Repeat("<font size=\"+99999999999999999999\">x</font>", kMiB)},
         {"not a number", Repeat("<table cellpadding=nan cellspacing=inf><tr><td height=nan>x</td></tr></table>", kMiB)},
         {"tall table", "<table><tr><td>" + Repeat("<img src=tall>", kMiB)},

@@ -298,8 +298,7 @@ TEST(ProfileIndex, ADeletionIsNeverRefusedForSizeAndKeepsRowAndFileTogether)
 
     const ProfileIndexEntry p0{padding + "0", "P0", "Automatic"}, other{"Other", "Other", "Manual"}, added{"Ann", "Home", "Automatic"};
     const struct { const char* what; std::string index; ProfileIndexEntry deleted; bool readOnly, deletes; } cases[] = {
-        {"full list with line feeds", lineFeeds, p0, false, true},
-        {"the same, the index read-only", lineFeeds, p0, true, false},
+        {"full list with line feeds", lineFeeds, p0, false, true}, {"the same, the index read-only", lineFeeds, p0, true, false},
         {"rows repeating one profile", repeated, other, false, true},
     };
     for (const auto& c : cases) {
@@ -352,18 +351,14 @@ TEST(ProfileEditorChecks, FirstFailingCheckDecides)
         {"100-character description", d100, "Sam", 0, 0, ""}, {"slash and no name", "a/b", "", 0, 0, slash.c_str()},
         {"too long beats bad characters", std::string(101, '?'), "Sam", 0, 0, kDescriptionTooLong},
         // Lengths count characters, not the bytes of their UTF-8.
-        {"100 Cyrillic letters", cyrillic100, "Sam", 0, 0, ""},
-        {"101 Chinese characters", chinese100 + "\u4F1F", "Sam", 0, 0, kDescriptionTooLong},
-        {"100-character Chinese name", "Work", chinese100, 0, 0, ""},
-        {"101-character Polish name", "Work", polish100 + "\u0141", 0, 0, kNameTooLong},
+        {"100 Cyrillic letters", cyrillic100, "Sam", 0, 0, ""}, {"101 Chinese characters", chinese100 + "\u4F1F", "Sam", 0, 0, kDescriptionTooLong},
+        {"100-character Chinese name", "Work", chinese100, 0, 0, ""}, {"101-character Polish name", "Work", polish100 + "\u0141", 0, 0, kNameTooLong},
         {"no name", "Work", "", 0, 0, kNameEmpty}, {"101-character name", "Work", n100 + "n", 0, 0, kNameTooLong},
-        {"100-character name", "Work", n100, 0, 0, ""},
-        {"long name before mother", "Work", n100 + "n", 1990, 0, kNameTooLong},
+        {"100-character name", "Work", n100, 0, 0, ""}, {"long name before mother", "Work", n100 + "n", 1990, 0, kNameTooLong},
         {"mother before father", "Work", "Sam", 1975, 1980, kOlderThanMother},
         {"father checked when mother passes", "Work", "Sam", 1940, 1965, kFatherTooYoung},
         // Parents against the own year 1970; the father's rule is the mother's.
-        {"mother born after", "Work", "Sam", 1971, 0, kOlderThanMother},
-        {"mother born that year", "Work", "Sam", 1970, 0, kMotherTooYoung},
+        {"mother born after", "Work", "Sam", 1971, 0, kOlderThanMother}, {"mother born that year", "Work", "Sam", 1970, 0, kMotherTooYoung},
         {"mother 9 years older", "Work", "Sam", 1961, 0, kMotherTooYoung},
         {"mother 10 years older", "Work", "Sam", 1960, 0, ""}, {"mother at INT_MIN", "Work", "Sam", INT_MIN, 0, ""},
         {"father at INT_MAX", "Work", "Sam", 0, INT_MAX, kOlderThanFather},

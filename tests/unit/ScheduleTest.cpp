@@ -168,8 +168,7 @@ TEST(ScheduleDialog, ListEntriesAreTheTimeAndFormSaved)
 
     ScheduleDialogModel model("J.ini");
     const struct { int hour, minute, type; const char* time; int shownType; } picks[] = {
-        {10, 59, 1, "11:59AM", 1}, {0, 0, 0, "1:0AM", 0}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0},
-        {-1, -1, -1, "23:30PM", 0},
+        {10, 59, 1, "11:59AM", 1}, {0, 0, 0, "1:0AM", 0}, {11, 5, 1, "12:5PM", 1}, {22, 30, 0, "23:30PM", 0}, {-1, -1, -1, "23:30PM", 0},
     };
     for (const auto& p : picks) {
         model.HourSelected(p.hour), model.MinuteSelected(p.minute), model.TypeSelected(p.type);
@@ -187,8 +186,7 @@ TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
 {
     const struct { const char* profile; bool running, yes, goesOn; const char* calls; bool recordStays; } cases[] = {
         {"C:\\y\\Ann.ini", true, true, true, "", true}, {"C:\\y\\Jane.ini", true, false, false, "asked ", true},
-        {"C:\\y\\Jane.ini", true, true, true, "asked run delete ", false},
-        {"C:\\y\\Jane.ini", false, true, true, "asked run ", false},
+        {"C:\\y\\Jane.ini", true, true, true, "asked run delete ", false}, {"C:\\y\\Jane.ini", false, true, true, "asked run ", false},
     };
     for (const auto& c : cases) {
         TempDir dir;
@@ -210,8 +208,7 @@ TEST(ScheduledDelivery, RecognisesTheRunHoweverTheSchedulerStartsIt)
     const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr";
     const std::string program = "C:\\Program Files\\Oracline\\Oracline.exe";
     const struct { std::string line; bool scheduled; } cases[] = {
-        {record, true}, {'"' + record + '"', true},
-        {'"' + program + "\" " + record, true}, {'"' + program + "\" \"" + record + '"', true},
+        {record, true}, {'"' + record + '"', true}, {'"' + program + "\" " + record, true}, {'"' + program + "\" \"" + record + '"', true},
         {"Oracline.exe " + record, true}, {"Oracline.exe\t\t\"" + record + '"', true},
         {program + " " + record, true}, {"\"x\"  " + record, true}, {" .exe " + record, true},
         {"", false}, {'"' + program + '"', false}, {record + " ", false}, {'"' + record, false},
@@ -243,8 +240,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
         {"\\\\.\\pipe\\x", "j@x.org", elsewhere}, {dir.path("NUL.ini"), "j@x.org", elsewhere},
         {dir.path("a:b.ini"), "j@x.org", elsewhere}, {dir.path("Jane.txt"), "j@x.org", elsewhere},
         {dir.path("Gone.ini"), "j@x.org", unread}, {dir.path("Big.ini"), "j@x.org", unread},
-        {dir.path("Nameless.ini"), "j@x.org", nameless}, {dir.path("oc.ini"), "j@x.org", elsewhere},
-        {"X" + profile.substr(1), "j@x.org", elsewhere},
+        {dir.path("Nameless.ini"), "j@x.org", nameless}, {dir.path("oc.ini"), "j@x.org", elsewhere}, {"X" + profile.substr(1), "j@x.org", elsewhere},
         {profile, "Jane Doe <j@x.org>", ""}, {profile, "j@x.org\nBcc:k@x", address}, {profile, "j@x.org;k@x.org", address}, {profile, "j@x.org,k@x.org", address}, {profile, "", address},
     };
     for (const auto& c : refused) {
@@ -259,8 +255,7 @@ TEST(ScheduledDelivery, RecordChecksAndEveryBranch)
                       plain = to + head + ComposeDailyText(profile, clock) + "\nsend";
     const SendReport ok = MapiSendReport(0);
     const struct { const char* record; bool makesImage, renders; SendReport answer; const char* logged; std::string sent; } cases[] = {
-        {"Type:1", true, true, ok, "j@x.org, full colours, sent", colours},
-        {"Type:0", true, true, ok, "j@x.org, plain text, sent", plain},
+        {"Type:1", true, true, ok, "j@x.org, full colours, sent", colours}, {"Type:0", true, true, ok, "j@x.org, plain text, sent", plain},
         {"Type:7", true, true, MapiSendReport(3), "j@x.org, plain text, MAPI result 3", plain},
         {"Type:1", true, false, ok, "j@x.org, plain text (report image failed), sent", plain},
         {"Type:1", false, true, ok, "j@x.org, plain text (report image failed), sent", plain},
@@ -344,8 +339,7 @@ TEST(DailyJob, ReadBackHoldsTheJobOnlyWhenWhole)
                             "C:\\Users\\Jo\\task.dtr", "c:\\users\\jo"};
     const auto changed = [&whole](auto change) { JobReadBack r = whole; change(r); return r; };
     const struct { const char* what; JobReadBack readBack; bool action, daily; } cases[] = {
-        {"whole", whole, true, true},
-        {"as Wine keeps it", JobReadBack{}, false, false},
+        {"whole", whole, true, true}, {"as Wine keeps it", JobReadBack{}, false, false},
         {"no trigger", changed([](JobReadBack& r) { r.triggerCount = 0; }), true, false},
         {"two triggers", changed([](JobReadBack& r) { r.triggerCount = 2; }), true, false},
         {"weekly", changed([](JobReadBack& r) { r.dailyTrigger = false; }), true, false},
@@ -399,11 +393,9 @@ TEST(MissedDelivery, DueAfterTheLaterOfLastRunAndSavingAndAnHourOverdue)
     const LocalMinute saved{{2026, 12, 5}, 6, 0};
     const ClockTime seven{7, 0};
     const struct { std::optional<LocalMinute> lastRun; LocalMinute now; std::string said; } cases[] = {
-        {std::nullopt, {{2026, 12, 5}, 7, 59}, ""},
-        {std::nullopt, {{2026, 12, 5}, 8, 0},
+        {std::nullopt, {{2026, 12, 5}, 7, 59}, ""}, {std::nullopt, {{2026, 12, 5}, 8, 0},
          "No delivery since the schedule was saved on 2026-12-05 06:00: the delivery due 2026-12-05 07:00 did not run."},
-        {LocalMinute{{2026, 12, 5}, 7, 0}, {{2026, 12, 6}, 7, 59}, ""},
-        {LocalMinute{{2026, 12, 5}, 7, 1}, {{2026, 12, 7}, 9, 0},
+        {LocalMinute{{2026, 12, 5}, 7, 0}, {{2026, 12, 6}, 7, 59}, ""}, {LocalMinute{{2026, 12, 5}, 7, 1}, {{2026, 12, 7}, 9, 0},
          "No delivery since 2026-12-05 07:01: the delivery due 2026-12-06 07:00 did not run."},
         // A run of an older schedule says nothing about this one.
         {LocalMinute{{2026, 12, 1}, 7, 0}, {{2026, 12, 5}, 7, 30}, ""},
@@ -451,8 +443,7 @@ TEST(DeliveryNotice, FailedOrMissedOnceWithTheReason)
     const struct { std::string last, missed, reported, key, text; } cases[] = {
         {"", "", "", "", ""}, {sent, "", "", "", ""}, {served, "", "", "", ""}, {again, "", "", "", ""},
         {refused, "", "", refused, told + ask}, {refused, "", refused, "", ""}, {refused, "", sent, refused, told + ask},
-        {sent, missed, "", missed, missed + ask}, {sent, missed, missed, "", ""},
-        {refused, missed, refused, missed, missed + "\n" + told + ask},
+        {sent, missed, "", missed, missed + ask}, {sent, missed, missed, "", ""}, {refused, missed, refused, missed, missed + "\n" + told + ask},
         {"garbage", "", "", "garbage", "The daily e-mail of the last run was not sent: garbage" + ask},
     };
     for (const auto& c : cases) {
