@@ -65,6 +65,7 @@ TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
 {
     const struct { int platform, major, minor; const char* name; } cases[] = {
         {0, 3, 10, "32"}, {1, 4, 0, "95"}, {1, 4, 90, "ME"}, {1, 4, 3, ""}, {2, 3, 51, "NT"}, {2, 5, 2, "XP"}, {2, 6, 1, ""},
+        {1, 4, 10, "98"}, {1, 5, 10, ""}, {2, 4, 0, "NT"}, {2, 5, 0, "2000"}, {2, 6, 0, ""}, {2, 5, 1, "XP"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(OperatingSystemName(c.platform, c.major, c.minor), c.name) << c.platform << " " << c.major << "." << c.minor;
@@ -72,7 +73,8 @@ TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
 
 TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
 {
-    EXPECT_EQ(ReleaseDateText("Sep  1 2005") + " " + ReleaseDateText("Dec 17 2026") + " " + ReleaseDateText("Foo  1 2005"), "9/1/2005 12/17/2026 ");
+    EXPECT_EQ(ReleaseDateText("Sep  1 2005") + " " + ReleaseDateText("Dec 17 2026") + " " + ReleaseDateText("Jan  5 2026") + " " +
+              ReleaseDateText("Foo  1 2005"), "9/1/2005 12/17/2026 1/5/2026 ");
     EXPECT_FALSE(ReleaseDateText(__DATE__).empty());
 }
 
