@@ -17,6 +17,7 @@ input the program never produces are listed there as latent, apart from both.
     tools/mutate.py --list                the changes, without building
     tools/mutate.py --all --report        the table so far, without building
     tools/mutate.py --worker 1 src/mail   beside a running check, on other files
+    tools/mutate.py --survivors src/mail  only what survived, after new tests
 
 Each verdict is kept in build/mutate/verdicts.tsv beside a fingerprint of
 the changed file's code (its comments and blank lines left out): while that
@@ -372,6 +373,8 @@ def main():
     parser.add_argument("--report", action="store_true",
                         help="the table from the verdicts kept for the files as they are, without running")
     parser.add_argument("--fresh", action="store_true", help="judge every change anew, not only those not judged yet")
+    parser.add_argument("--survivors", action="store_true",
+                        help="only the changes that survived before, against the tests as they are now")
     parser.add_argument("--worker", type=int, default=0,
                         help="run beside another check: its own copy and builds in build/mutate/worker-N, "
                              "the verdicts shared (give each worker other files)")
@@ -415,6 +418,9 @@ def main():
     earlier = {} if args.fresh else {k: v for k, v in read_verdicts(VERDICTS).items()
                                      if v in ("killed", "sanitized", "unbuilt") or (v == "passed" and k in equivalents)}
     todo = [m for m in mutants if m.key() not in earlier]
+    if args.survivors:
+        judged = read_verdicts(VERDICTS)
+        todo = [m for m in todo if judged.get(m.key()) == "passed"]
     if len(todo) < len(mutants):
         print("%d of %d changes were killed or listed on these files before (%s); they are not run again"
               % (len(mutants) - len(todo), len(mutants), VERDICTS), flush=True)
