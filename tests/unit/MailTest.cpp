@@ -180,6 +180,19 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
         composer.DescribeAttachment(PictureOf(780, 550));
         EXPECT_EQ(composer.sizeText + " " + composer.resolutionText, c.second + std::string(" 780 x 550"));
     }
+    // What the composer shows of its attachment; a resized copy is not offered Quick Resize again.
+    const auto shown = [](const EmailComposer& c) {
+        return c.sizeText + " " + c.resolutionText + " " + std::to_string(c.imageWidth) + "x" + std::to_string(c.imageHeight) +
+               (c.resizeCheckEnabled ? " check" : "") + (c.resizeButtonEnabled ? " button" : "");
+    };
+    EmailComposer text(dir.Write("a.txt", "abc")), wide(dir.Write("w.jpg", "x")), tall(dir.Write("t.jpg", "x"));
+    text.DescribeAttachment(PictureOf(5, 5)), wide.DescribeAttachment(PictureOf(1, -5)), tall.DescribeAttachment(PictureOf(-5, 1));
+    EXPECT_EQ(shown(text) + "|" + shown(wide) + "|" + shown(tall), "3B n/a 0x0 button|1B 1 x 0 1x0 check button|1B 0 x 1 0x1 check button");
+    bool ask = true;
+    tall.toText = "t@", tall.subject = "s";
+    tall.UseResizedCopy(dir.path("t.jpg"), "t.jpg", PictureOf(2000, 2000));
+    EXPECT_EQ(shown(tall) + tall.CheckForEmail(ask), "1B 2000 x 2000 2000x2000");
+    EXPECT_FALSE(ask);
     for (const auto& [path, image] : {std::pair{"a.TIF", true}, {"a.png", true}, {".jpg", false}, {"a.jpgs", false}, {"a.txt", false}})
         EXPECT_EQ(HasImageExtension(path), image) << path;
     const std::string report = dir.Write("day.jpg", "x");
