@@ -74,7 +74,7 @@ TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)
 TEST(ReleaseDate, CompilerDateBecomesMonthDayYear)
 {
     for (const auto& [date, text] : {std::pair{"Sep  1 2005", "9/1/2005"}, {"Dec 17 2026", "12/17/2026"}, {"Jan 31 2026", "1/31/2026"},
-                                     {"Foo  1 2005", ""}, {"Jan  0 2005", ""}, {"Jan 32 2005", ""}, {"Jan  1 0000", ""}})
+                                     {"Foo  1 2005", ""}, {"Jan  0 2005", ""}, {"Jan 32 2005", ""}, {"Jan  1 0000", ""}, {"Jan  1 0001", "1/1/1"}})
         EXPECT_EQ(ReleaseDateText(date), text) << date;
     EXPECT_FALSE(ReleaseDateText(__DATE__).empty());
 }

@@ -228,7 +228,7 @@ TEST(QuickResize, SizesFormatsAndSave)
     for (const auto& c : sizes)
         EXPECT_EQ(std::make_pair(ScaledSize(c.source, c.index).width, ScaledSize(c.source, c.index).height), std::make_pair(c.width, c.height));
     for (const auto& c : {std::pair<const char*, const wchar_t*>{"a.jpeg", L"image/jpeg"}, {"a.tiff", L"image/jpeg"},
-                          {"a.TIF", L"image/tiff"}, {"a.Bmp", L"image/bmp"}, {".gif", L"image/gif"}})
+                          {"a.TIF", L"image/tiff"}, {"a.Bmp", L"image/bmp"}, {".gif", L"image/gif"}, {"gif", L"image/jpeg"}})
         EXPECT_EQ(std::wstring(EncoderMimeType(c.first)), c.second) << c.first;
 
     QuickResizeModel model({780, 550});
