@@ -89,9 +89,12 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     const std::string index = "Profile:Ann\r\nDescription:Home\r\nAdjustment:Automatic\r\nProfile:Bo\r\nDescription:Work\r\nAdjustment:Manual\r\n";
     const std::pair<const TempDir*, std::string> files[] = {
         {&shared, "oc.ini"}, {&shared, "Home.ini"}, {&shared, "Work.ini"}, {&shared, "Extra.ini"},
-        {&shared, "contacts.ini"}, {&sharedReports, "March.JPG"}, {&sharedReports, "notes.txt"}};
+        {&shared, "contacts.ini"}, {&sharedReports, "M.JPG"}, {&sharedReports, "notes.txt"}, {&sharedReports, ".jpg"}};
     for (const auto& f : files)
         f.first->Write(f.second, f.second == "oc.ini" ? index : "shared " + f.second);
+    // Reports up to 64 MiB are copied (the files are sparse: nothing is written for them).
+    for (const auto& [name, bytes] : {std::pair{"big.jpg", 64 << 20}, {"huge.jpg", (64 << 20) + 1}})
+        std::filesystem::resize_file(sharedReports.Write(name, ""), bytes);
     shared.Write("task.dtr", "Profile:" + shared.path("Work.ini") + "\r\nEmail:bo@x.org\r\nType:1\r\n");
     data.Write("Work.ini", "the account's own");
 
@@ -106,8 +109,8 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     const std::string confirmed = "Profile:" + data.path("Work.ini") + "\nEmail:bo@x.org\nTime:13:5PM\nType:0\n";
     EXPECT_EQ(CopiedScheduleText(scratch.Write("confirmed.dtr", confirmed)), "");
     EXPECT_EQ(CopiedScheduleText(scratch.Write("copied.dtr", "Copied:x\n" + confirmed)), work + " in plain text to bo@x.org at 13:05" + stays);
-    EXPECT_EQ(reports.Read("March.JPG"), "shared March.JPG");
-    EXPECT_EQ(data.EntryCount() + reports.EntryCount(), 7);  // the notice too, and nothing else
+    EXPECT_EQ(reports.Read("M.JPG") + std::to_string(std::filesystem::file_size(reports.path("big.jpg"))), "shared M.JPG" + std::to_string(64 << 20));
+    EXPECT_EQ(data.EntryCount() + reports.EntryCount(), 8);  // the notice too, and nothing else
     for (const auto& f : files)
         EXPECT_EQ(f.first->Read(f.second), f.second == "oc.ini" ? index : "shared " + f.second);
     EXPECT_TRUE(TakeImportNotice(data.dir()) && !TakeImportNotice(data.dir()));  // told once

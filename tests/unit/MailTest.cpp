@@ -134,6 +134,7 @@ TEST(Contacts, ChecksAndSelection)
     EXPECT_EQ(rows.Changes().size(), 6u);
     rows.Clear();
     EXPECT_EQ(std::make_pair(rows.Selected(), rows.SelectedContact()), std::make_pair(-1, static_cast<const Contact*>(nullptr)));
+    EXPECT_EQ(std::make_pair(ContactList().Selected(), ContactList().RowButtonsEnabled()), std::make_pair(-1, false));
 
 
     // The composer finds a selected contact already in To: by a substring test.
@@ -234,10 +235,15 @@ TEST(QuickResize, SizesFormatsAndSave)
     QuickResizeModel model({780, 550});
     model.CheckClicked();
     std::string save;
-    for (int index : {0, 50, 0, 50})
+    for (int index : {0, 50, -1, 0, 1, kScaleEntryCount})
         model.ScaleSelected(index), save += model.saveEnabled ? 'S' : '-';
+    save += std::to_string(model.PageSize().width);
     model.CheckClicked();
-    EXPECT_EQ(save + (model.saveEnabled ? 'S' : '-') + std::to_string(model.PageSize().width), "-S-S-780");
+    save += (model.saveEnabled ? 'S' : '-') + std::to_string(model.PageSize().width);
+    model.CheckClicked();
+    EXPECT_EQ(save + " " + std::to_string(model.PageSize().width), "-SS-SS772-780 780");
+    for (const auto& [width, height, enabled] : {std::tuple{1, 1, true}, {0, 1, false}, {1, 0, false}})
+        EXPECT_EQ(QuickResizeModel({width, height}).checkEnabled, enabled) << width << "x" << height;
 }
 
 } // namespace
