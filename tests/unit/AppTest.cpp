@@ -37,6 +37,8 @@ TEST(MainWindowRules, SelectionDecidesButtonsAndTip)
         EXPECT_EQ(buttons + (!s.openReport ? '?' : *s.openReport ? 'O' : '-'), c.buttons);
         EXPECT_EQ(std::make_pair(std::string(s.tip.text), s.tip.focus), std::make_pair(std::string(c.tip.text), c.focus));
     }
+    EXPECT_EQ(TipText(QuickTips::help) + "|" + TipText(QuickTips::newProfile), "Make sure that you read ALL help topics.|In most cases you should " +
+              ColourChange("white") + "NOT" + ColourChange("yellow") + " use \"Personal Data For Calculation\" right away.");
 }
 
 TEST(MainWindowRules, Placement)

@@ -64,7 +64,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
         list.Add({"n", last});
         EXPECT_EQ(list.Add({"Bo", "b@x"}), refusal) << last;
     }
-    EXPECT_EQ(std::make_pair(ContactsHaveRoom(std::vector<Contact>(kMaxContacts - 1)), ContactsHaveRoom(std::vector<Contact>(kMaxContacts))),
+    EXPECT_EQ(std::make_pair(ContactsHaveRoom(std::vector<Contact>(9999)), ContactsHaveRoom(std::vector<Contact>(10000))),
               std::make_pair(true, false));
     // Reading stops before the first contact whose row would take the list
     // past 1 MiB as the writer puts it back, the name repeated for each.
