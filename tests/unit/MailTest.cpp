@@ -189,6 +189,9 @@ TEST(EmailComposer, AttachmentAndChecksBeforeSending)
     EmailComposer text(dir.Write("a.txt", "abc")), wide(dir.Write("w.jpg", "x")), tall(dir.Write("t.jpg", "x"));
     text.DescribeAttachment(PictureOf(5, 5)), wide.DescribeAttachment(PictureOf(1, -5)), tall.DescribeAttachment(PictureOf(-5, 1));
     EXPECT_EQ(shown(text) + "|" + shown(wide) + "|" + shown(tall), "3B n/a 0x0 button|1B 1 x 0 1x0 check button|1B 0 x 1 0x1 check button");
+    EmailComposer fresh("x.jpg");  // Quick Resize's button starts hidden and usable; the check shows it
+    fresh.ToggleResizeButton();
+    EXPECT_EQ(std::make_tuple(fresh.resizeButtonShown, fresh.resizeButtonEnabled, fresh.resized), std::make_tuple(true, true, false));
     bool ask = true;
     tall.toText = "t@", tall.subject = "s";
     tall.UseResizedCopy(dir.path("t.jpg"), "t.jpg", PictureOf(2000, 2000));
