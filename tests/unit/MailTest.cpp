@@ -238,13 +238,13 @@ TEST(QuickResize, SizesFormatsAndSave)
     QuickResizeModel model({780, 550});
     model.CheckClicked();
     std::string save;
-    for (int index : {0, 50, -1, 0, 1, kScaleEntryCount})
+    for (int index : {0, 50, -1, 0, 99, 1, 100})
         model.ScaleSelected(index), save += model.saveEnabled ? 'S' : '-';
     save += std::to_string(model.PageSize().width);
     model.CheckClicked();
     save += (model.saveEnabled ? 'S' : '-') + std::to_string(model.PageSize().width);
     model.CheckClicked();
-    EXPECT_EQ(save + " " + std::to_string(model.PageSize().width), "-SS-SS772-780 780");
+    EXPECT_EQ(save + " " + std::to_string(model.PageSize().width), "-SS-SSS772-780 780");
     for (const auto& [width, height, enabled] : {std::tuple{1, 1, true}, {0, 1, false}, {1, 0, false}})
         EXPECT_EQ(QuickResizeModel({width, height}).checkEnabled, enabled) << width << "x" << height;
 }
