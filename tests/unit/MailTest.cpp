@@ -245,8 +245,11 @@ TEST(QuickResize, SizesFormatsAndSave)
     save += (model.saveEnabled ? 'S' : '-') + std::to_string(model.PageSize().width);
     model.CheckClicked();
     EXPECT_EQ(save + " " + std::to_string(model.PageSize().width), "-SS-SSS772-780 780");
-    for (const auto& [width, height, enabled] : {std::tuple{1, 1, true}, {0, 1, false}, {1, 0, false}})
-        EXPECT_EQ(QuickResizeModel({width, height}).checkEnabled, enabled) << width << "x" << height;
+    for (const auto& [width, height, loaded] : {std::tuple{1, 1, true}, {0, 1, false}, {1, 0, false}}) {
+        const QuickResizeModel fresh({width, height});
+        EXPECT_EQ(std::make_tuple(fresh.checkEnabled, fresh.SourceLoaded(), fresh.selection, fresh.scaleListShown, fresh.switchedOn, fresh.saveEnabled),
+                  std::make_tuple(loaded, loaded, 0, false, false, false)) << width << "x" << height;
+    }
 }
 
 } // namespace

@@ -65,8 +65,10 @@ TEST(MonthlyChart, TheStartingMonthIsNamedToo)
         EXPECT_EQ(at == std::string::npos ? "" : listing.substr(from, listing.find('"', from + 1) + 1 - from), start.second) << start.first.day;
     }
     RecordingCanvas empty;
-    MonthlyChart().DrawScreen(empty);
+    MonthlyChart none;
+    none.Select(3), none.DrawScreen(empty);
     EXPECT_TRUE(empty.Listing().find("rgb(160,160,160)") == std::string::npos && empty.Listing().find("Frame") == std::string::npos);
+    EXPECT_EQ(none.selected, 0);
 }
 
 }  // namespace
