@@ -68,7 +68,7 @@ TEST(MonthlyChart, TheStartingMonthIsNamedToo)
     MonthlyChart none;
     none.Select(3), none.DrawScreen(empty);
     EXPECT_TRUE(empty.Listing().find("rgb(160,160,160)") == std::string::npos && empty.Listing().find("Frame") == std::string::npos);
-    EXPECT_EQ(none.selected, 0);
+    EXPECT_EQ(std::make_pair(none.selected, MonthlyChart().selected), std::make_pair(0, 0));
 }
 
 }  // namespace
