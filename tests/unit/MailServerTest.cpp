@@ -41,7 +41,7 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
         {"Oracline", "Oracline"}, {"Jane Q. Doe", "\"Jane Q. Doe\""}, {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
         {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
         {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
-        {Repeated("\xC3\xA9", 23), "=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n =?UTF-8?B?w6k=?="},
+        {Repeated("\xC3\xA9", 46), Repeated("=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n ", 2) + "=?UTF-8?B?w6nDqQ==?="},
     };
     for (const auto& c : names)
         EXPECT_EQ(EncodeDisplayName(c.first), c.second) << c.first;
@@ -63,6 +63,9 @@ TEST(Mime, MessageWithTextAndAttachment)
     mail.attachments.clear();
     mail.body = "\xC3\xA9";
     ExpectGolden("mime.txt", both + "== text beyond ASCII alone\r\n" + BuildMimeMessage(mail));
+    mail.body = "\r\nx\r";  // every line end becomes CR LF, a CR LF at the start too
+    const std::string lines = BuildMimeMessage(mail);
+    EXPECT_EQ(lines.substr(lines.find("7bit")), "7bit\r\n\r\n\r\nx\r\n\r\n");
     for (const auto& [length, encoding] : {std::pair{998, "7bit"}, {999, "base64"}}) {
         mail.body = std::string(length, 'a');
         EXPECT_NE(BuildMimeMessage(mail).find("Transfer-Encoding: "s + encoding), std::string::npos) << length;
