@@ -56,7 +56,7 @@ TEST(Mime, MessageWithTextAndAttachment)
     MimeMail mail;
     mail.fromName = "Oracline", mail.from = "me@example.com", mail.to = {"a@x.org", "b@y.org"};
     mail.subject = "Daily Report", mail.body = "Line one\n.dot\n";
-    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF" + std::string(57, 'x')}, {"T\xC3\xA4g.png", "abc"}};
+    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF" + std::string(57, 'x')}, {"T\xC3\xA4g 0/9:.png", std::string(57, 'a')}};
     mail.date = "Mon, 07 Dec 2026 07:05:09 +0100", mail.messageId = "<t1@example.com>", mail.boundary = "=_b";
     const std::string both = BuildMimeMessage(mail);
     // Text beyond ASCII, or a line no server takes, travels as base64.
@@ -66,9 +66,11 @@ TEST(Mime, MessageWithTextAndAttachment)
     mail.body = "\r\nx\r";  // every line end becomes CR LF, a CR LF at the start too
     const std::string lines = BuildMimeMessage(mail);
     EXPECT_EQ(lines.substr(lines.find("7bit")), "7bit\r\n\r\n\r\nx\r\n\r\n");
-    for (const auto& [length, encoding] : {std::pair{998, "7bit"}, {999, "base64"}}) {
-        mail.body = std::string(length, 'a');
-        EXPECT_NE(BuildMimeMessage(mail).find("Transfer-Encoding: "s + encoding), std::string::npos) << length;
+    // No line of more than 998 characters travels as it is.
+    for (const auto& [body, encoding] : {std::pair{std::string(998, 'a'), "7bit"}, {std::string(999, 'a'), "base64"},
+                                         {"a\r" + std::string(998, 'a'), "7bit"}, {"a\n" + std::string(998, 'a') + "\n", "7bit"}}) {
+        mail.body = body;
+        EXPECT_NE(BuildMimeMessage(mail).find("Transfer-Encoding: "s + encoding), std::string::npos) << body.size();
     }
 }
 
