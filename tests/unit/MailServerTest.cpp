@@ -56,7 +56,7 @@ TEST(Mime, MessageWithTextAndAttachment)
     MimeMail mail;
     mail.fromName = "Oracline", mail.from = "me@example.com", mail.to = {"a@x.org", "b@y.org"};
     mail.subject = "Daily Report", mail.body = "Line one\n.dot\n";
-    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF" + std::string(57, 'x')}, {"T\xC3\xA4g 0/9:.png", std::string(57, 'a')}};
+    mail.attachments = {{"day \"1\".jpg", "\xFF\xD8\xFF" + std::string(57, 'x')}, {"T\xC3\xA4g 0/9:AZaz@[`{-_~.png", std::string(57, 'a')}};
     mail.date = "Mon, 07 Dec 2026 07:05:09 +0100", mail.messageId = "<t1@example.com>", mail.boundary = "=_b";
     const std::string both = BuildMimeMessage(mail);
     // Text beyond ASCII, or a line no server takes, travels as base64.
