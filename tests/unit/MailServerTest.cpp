@@ -32,14 +32,14 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
         {"\xC3\xA9" + std::string(43, 'a') + "\xC3\xA9",
          "=?UTF-8?B?w6lhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFhYWFh?=\r\n =?UTF-8?B?w6k=?="},
         // Bytes that only continue a character: the cut backs off to one byte, never to none.
-        {std::string(46, '\x80'), "=?UTF-8?B?gA==?=\r\n =?UTF-8?B?" + Repeated("gICA", 15) + "?="},
+        {std::string(46, '\x80'), "=?UTF-8?B?gA==?=\r\n =?UTF-8?B?" + Repeated("gICA", 15) + "?="}, {"\x80 abc", "=?UTF-8?B?gA==?= abc"},
     };
     for (const auto& c : headers)
         EXPECT_EQ(EncodeHeaderText(c.text), c.header) << c.text;
 
     const std::pair<std::string, std::string> names[] = {
         {"Oracline", "Oracline"}, {"Jane Q. Doe", "\"Jane Q. Doe\""}, {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
-        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
+        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {" Jo", "\" Jo\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
         {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
         {Repeated("\xC3\xA9", 46), Repeated("=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n ", 2) + "=?UTF-8?B?w6nDqQ==?="},
     };
