@@ -39,7 +39,7 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
 
     const std::pair<std::string, std::string> names[] = {
         {"Oracline", "Oracline"}, {"Jane Q. Doe", "\"Jane Q. Doe\""}, {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
-        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {" Jo", "\" Jo\""}, {"AZaz09", "AZaz09"}, {"a@[b]:", "\"a@[b]:\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
+        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {" Jo", "\" Jo\""}, {"AZaz09", "AZaz09"}, {"a[", "\"a[\""}, {"b:", "\"b:\""}, {"c@", "\"c@\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
         {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
         {Repeated("\xC3\xA9", 46), Repeated("=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n ", 2) + "=?UTF-8?B?w6nDqQ==?="},
     };
