@@ -96,8 +96,11 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
         EXPECT_EQ(replies, c.replies) << c.input;
         EXPECT_EQ(reader.Malformed(), c.malformed) << c.input;
     }
-    const std::string text = SmtpReply{550, {"5.1.1 <x@y>\tunknown", std::string(400, 'z')}}.Text();
-    EXPECT_EQ(text, "550 5.1.1 <x@y>?unknown " + std::string(273, 'z') + "...");
+    const std::string text = SmtpReply{550, {"5.1.1 <x@y>\t\x7Funknown", std::string(400, 'z')}}.Text();
+    EXPECT_EQ(text, "550 5.1.1 <x@y>??unknown " + std::string(272, 'z') + "...");
+    const SmtpReply ehlo{250, {"mx", "SIZE 100", "AUTH LOGIN PLAIN", "STARTTLS"}};
+    EXPECT_EQ(std::make_tuple(ehlo.Offers("size"), ehlo.Offers("AUTH LOGIN"), ehlo.Parameters("auth"), ehlo.Parameters("starttls"), SmtpReply{250, {std::string(296, 'a')}}.Text()),
+              std::make_tuple(true, false, "LOGIN PLAIN"s, ""s, "250 " + std::string(296, 'a')));
 }
 
 // A server that answers from a script, one chunk per read, and notes what
