@@ -39,7 +39,8 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
 
     const std::pair<std::string, std::string> names[] = {
         {"Oracline", "Oracline"}, {"Jane Q. Doe", "\"Jane Q. Doe\""}, {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
-        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {" Jo", "\" Jo\""}, {"AZaz09", "AZaz09"}, {"a[", "\"a[\""}, {"b:", "\"b:\""}, {"c@", "\"c@\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
+        {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {" Jo", "\" Jo\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
+        {"AZaz09", "AZaz09"}, {"a[", "\"a[\""}, {"b:", "\"b:\""}, {"c@", "\"c@\""},
         {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
         {Repeated("\xC3\xA9", 46), Repeated("=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n ", 2) + "=?UTF-8?B?w6nDqQ==?="},
     };
@@ -49,7 +50,7 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
     EXPECT_EQ(DotStuff(".a\nb\r\n..c\r."), "..a\r\nb\r\n...c\r\n..\r\n.\r\n");
     EXPECT_EQ(DotStuff("a\r\n"), "a\r\n.\r\n");
     EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -330) + FormatMailDate({2026, 1, 3}, 6, 23, 59, 0, -1) + FormatMailDate({2026, 1, 4}, 0, 0, 0, 0, 0),
-              "Mon, 07 Dec 2026 07:05:09 -0530Sat, 03 Jan 2026 23:59:00 -0001Sun, 04 Jan 2026 00:00:00 +0000");
+              "Mon, 07 Dec 2026 07:05:09 -0530" "Sat, 03 Jan 2026 23:59:00 -0001" "Sun, 04 Jan 2026 00:00:00 +0000");
 }
 
 TEST(Mime, MessageWithTextAndAttachment)
@@ -99,8 +100,9 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
     const std::string text = SmtpReply{550, {"5.1.1 <x@y>\t\x7Funknown", std::string(400, 'z')}}.Text();
     EXPECT_EQ(text, "550 5.1.1 <x@y>??unknown " + std::string(272, 'z') + "...");
     const SmtpReply ehlo{250, {"mx", "SIZE 100", "AUTH LOGIN PLAIN", "STARTTLS"}};
-    EXPECT_EQ(std::make_tuple(ehlo.Offers("size"), ehlo.Offers("AUTH LOGIN"), ehlo.Parameters("auth"), ehlo.Parameters("starttls"), SmtpReply{250, {std::string(296, 'a')}}.Text()),
-              std::make_tuple(true, false, "LOGIN PLAIN"s, ""s, "250 " + std::string(296, 'a')));
+    EXPECT_EQ(std::make_tuple(ehlo.Offers("size"), ehlo.Offers("AUTH LOGIN"), ehlo.Parameters("auth"), ehlo.Parameters("starttls")),
+              std::make_tuple(true, false, "LOGIN PLAIN"s, ""s));
+    EXPECT_EQ((SmtpReply{250, {std::string(296, 'a')}}.Text()), "250 " + std::string(296, 'a'));
 }
 
 // A server that answers from a script, one chunk per read, and notes what
