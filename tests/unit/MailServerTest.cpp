@@ -85,6 +85,9 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
         {"250-mail\r\n250 ST", "", false}, {"250-a\r\n251 b\r\n", "", true}, {"hello\r\n", "", true}, {"600 x\r\n", "", true},
         {"250x\r\n", "", true}, {"250 " + longLine, "", true}, {"209 ok\r\n554 no\r\n", "[209|ok][554|no]", false}, {"2/0 x\r\n", "", true},
         {"2:0 x\r\n", "", true}, {"199 x\r\n", "", true},
+        // The longest line, whole and still arriving.
+        {"250 " + std::string(kLongestReplyLine - 4, 'y') + "\r\n", "[250|" + std::string(kLongestReplyLine - 4, 'y') + "]", false},
+        {"250 " + std::string(kLongestReplyLine - 4, 'y'), "", false},
     };
     for (const auto& c : cases) {
         SmtpReplyReader reader;
