@@ -83,11 +83,12 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
         {"220 mail ready\r\n", "[220|mail ready]", false},
         {"250-mail\r\n250-AUTH PLAIN\n250 STARTTLS\r\n354\r\n", "[250|mail|AUTH PLAIN|STARTTLS][354|]", false},
         {"250-mail\r\n250 ST", "", false}, {"250-a\r\n251 b\r\n", "", true}, {"hello\r\n", "", true}, {"600 x\r\n", "", true},
-        {"250x\r\n", "", true}, {"250 " + longLine, "", true}, {"209 ok\r\n554 no\r\n", "[209|ok][554|no]", false}, {"2/0 x\r\n", "", true},
+        {"250x\r\n", "", true}, {"250 " + longLine, "", true}, {"209 k\r\n554 no\r\n", "[209|k][554|no]", false}, {"2/0 x\r\n", "", true},
         {"2:0 x\r\n", "", true}, {"199 x\r\n", "", true},
         // The longest line, whole and still arriving.
         {"250 " + std::string(kLongestReplyLine - 4, 'y') + "\r\n", "[250|" + std::string(kLongestReplyLine - 4, 'y') + "]", false},
         {"250 " + std::string(kLongestReplyLine - 4, 'y'), "", false},
+        {Repeated("250-a\r\n", 99) + "250 a\r\n", "[250" + Repeated("|a", 100) + "]", false}, {Repeated("250-a\r\n", 100) + "250 a\r\n", "", true},
     };
     for (const auto& c : cases) {
         SmtpReplyReader reader;
