@@ -99,7 +99,8 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
         for (SmtpReply reply; reader.Next(reply);)
             replies += "[" + std::to_string(reply.code) + Joined(reply.lines, [](const std::string& line) { return "|" + line; }) + "]";
         EXPECT_EQ(replies, c.replies) << c.input;
-        EXPECT_EQ(reader.Malformed(), c.malformed) << c.input;
+        SmtpReply again;  // a reader that stopped stays stopped
+        EXPECT_EQ(std::make_pair(reader.Malformed(), reader.Next(again)), std::make_pair(c.malformed, false)) << c.input;
     }
     const std::string text = SmtpReply{550, {"5.1.1 <x@y>\t\x7Funknown", std::string(400, 'z')}}.Text();
     EXPECT_EQ(text, "550 5.1.1 <x@y>??unknown " + std::string(272, 'z') + "...");
@@ -175,7 +176,7 @@ const std::string kMessage = "Subject: hi\r\n..dot\r\n";
 
 TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
 {
-    const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN\r\n";
+    const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN XOAUTH2\r\n";
     const std::string queued = "250 2.0.0 queued as 7\r\n";
     const struct { MailSecurity security; std::deque<Chunk> script; TlsResult tls; bool reachable; std::string log, sent; } cases[] = {
         {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
