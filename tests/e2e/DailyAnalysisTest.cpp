@@ -113,9 +113,7 @@ TEST_F(DailyAnalysis, TheSuperstitionFollowsTheDayAndItsPrintLinkTakesTheKeys)
     EXPECT_EQ(ValuesOf(tree, "Physical"), std::vector<std::string>{std::to_string(DailySetOf(session_->ProfilePath(), {2005, 9, 1}).Physical) + "%"});
     for (const char* sign : {"Aries", "Leo", "Pisces"})
         EXPECT_TRUE(Holds(tree, sign)) << sign;
-    EXPECT_EQ(std::count_if(tree.begin(), tree.end(), [](const AccessibleNode& node) {
-        return node.invisible && node.name.empty();
-    }), 10);
+    EXPECT_EQ(std::count_if(tree.begin(), tree.end(), [](const AccessibleNode& node) { return node.invisible && node.name.empty(); }), 10);
     // The superstition follows the day shown: September 1 has the kiss saying.
     HWND page = OpenPage(*session_, IDC_DAILY_SUPERSTITION, " Daily Superstition");
     ASSERT_TRUE(page);

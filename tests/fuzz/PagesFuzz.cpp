@@ -7,7 +7,6 @@
 #include "pages/PageParser.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -122,7 +121,4 @@ void Loader(const std::string& input)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    return fuzz::Dispatch(data, size, {Layout, Loader});
-}
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { return fuzz::Dispatch(data, size, {Layout, Loader}); }

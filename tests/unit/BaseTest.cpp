@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <climits>
-#include <cstdio>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>

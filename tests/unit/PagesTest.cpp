@@ -219,10 +219,7 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
                   to == second ? second : dir.path("in/a.htm")) << to;
 }
 
-std::string Repeat(const std::string& piece, size_t bytes)
-{
-    return Repeated(piece, static_cast<int>(bytes / piece.size()));
-}
+std::string Repeat(const std::string& piece, size_t bytes) { return Repeated(piece, static_cast<int>(bytes / piece.size())); }
 
 // A long page is laid out whole, and cut for paper between its lines. Page
 // files edited by hand, up to the size the reader accepts, are read, laid

@@ -97,10 +97,7 @@ inline std::string AnswerMessage(DWORD processId, int buttonId = IDOK, DWORD tim
 }
 
 inline HWND Control(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId); }
-inline std::string ControlText(HWND dialog, int controlId)
-{
-    return Control(dialog, controlId) ? TextOf(Control(dialog, controlId)) : std::string();
-}
+inline std::string ControlText(HWND dialog, int controlId) { return Control(dialog, controlId) ? TextOf(Control(dialog, controlId)) : std::string(); }
 inline bool ControlEnabled(HWND dialog, int controlId) { return IsWindowEnabled(Control(dialog, controlId)) != 0; }
 // One letter per button, '-' for a disabled one: which buttons act, at a glance.
 std::string EnabledLetters(HWND dialog, const std::vector<std::pair<int, char>>& buttons);
@@ -215,10 +212,7 @@ bool EnterFileName(HWND fileDialog, const std::string& name, DWORD timeoutMs = 5
 
 // INVALID_FILE_ATTRIBUTES has every bit set, the directory bit too.
 inline bool FileExists(const std::string& path) { return !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY); }
-inline bool DirectoryExists(const std::string& path)
-{
-    return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+inline bool DirectoryExists(const std::string& path) { return !FileExists(path) && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 std::string ReadFileBytes(const std::string& path);
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 inline std::string DataFile(const std::string& name) { return ReadFileBytes(DataDirectory() + name); }

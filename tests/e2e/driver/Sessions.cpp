@@ -175,10 +175,7 @@ void MainWindowSession::Settle() const
     SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
 
-bool MainWindowSession::Close()
-{
-    return window_ && (CloseDialog(window_), run_->WaitForExit());
-}
+bool MainWindowSession::Close() { return window_ && (CloseDialog(window_), run_->WaitForExit()); }
 
 std::string EmailSavingFirst(DWORD processId, HWND daily, const std::string& path)
 {
