@@ -57,10 +57,7 @@ TEST(MainWindowRules, Placement)
 // Every topic's name and page text; a number outside the list has neither.
 TEST(HelpTopics, EachTopicAndNoneOutsideTheList)
 {
-    std::string topics;
-    for (int t = -1; t <= kHelpTopicCount; ++t)
-        topics += HelpTopicName(t) + "\n" + HelpTopicText(t) + "\n";
-    ExpectGolden("help-topics.txt", topics);
+    ExpectGolden("help-topics.txt", Rows([](int i) { return HelpTopicName(i - 1) + "\n" + HelpTopicText(i - 1) + "\n"; }, kHelpTopicCount + 2));
 }
 
 TEST(OperatingSystemName, MapsKnownVersionsAndNothingElse)

@@ -40,7 +40,7 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
     const std::pair<std::string, std::string> names[] = {
         {"Oracline", "Oracline"}, {"Jane Q. Doe", "\"Jane Q. Doe\""}, {"Doe, Jane <x@evil.org>", "\"Doe, Jane <x@evil.org>\""},
         {"say \"hi\" \\o/", "\"say \\\"hi\\\" \\\\o/\""}, {"Jane  Doe", "\"Jane  Doe\""}, {" Jo", "\" Jo\""}, {"Bcc: x\r\n", "\"Bcc: x  \""},
-        {"AZaz09", "AZaz09"}, {"a[", "\"a[\""}, {"b:", "\"b:\""}, {"c@", "\"c@\""},
+        {"AZaz09", "AZaz09"}, {"a[", "\"a[\""}, {"b:", "\"b:\""}, {"c@", "\"c@\""}, {"Jo ", "\"Jo \""},
         {"M\xC3\xBCller, Hans", "=?UTF-8?B?TcO8bGxlciwgSGFucw==?="},
         {Repeated("\xC3\xA9", 46), Repeated("=?UTF-8?B?w6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6nDqcOpw6k=?=\r\n ", 2) + "=?UTF-8?B?w6nDqQ==?="},
     };
@@ -49,8 +49,9 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
 
     EXPECT_EQ(DotStuff(".a\nb\r\n..c\r."), "..a\r\nb\r\n...c\r\n..\r\n.\r\n");
     EXPECT_EQ(DotStuff("a\r\n"), "a\r\n.\r\n");
-    EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -330) + FormatMailDate({2026, 1, 3}, 6, 23, 59, 0, -1) + FormatMailDate({2026, 1, 4}, 0, 0, 0, 0, 0),
-              "Mon, 07 Dec 2026 07:05:09 -0530" "Sat, 03 Jan 2026 23:59:00 -0001" "Sun, 04 Jan 2026 00:00:00 +0000");
+    EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -354) + FormatMailDate({2026, 1, 3}, 6, 23, 59, 0, -1) + FormatMailDate({2026, 1, 4}, 0, 0, 0, 0, 0) +
+                  FormatMailDate({2026, 1, 4}, 0, 0, 0, 0, 300),
+              "Mon, 07 Dec 2026 07:05:09 -0554" "Sat, 03 Jan 2026 23:59:00 -0001" "Sun, 04 Jan 2026 00:00:00 +0000" "Sun, 04 Jan 2026 00:00:00 +0500");
 }
 
 TEST(Mime, MessageWithTextAndAttachment)
@@ -81,7 +82,7 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
         {"250-mail\r\n250-AUTH PLAIN\n250 STARTTLS\r\n354\r\n", "[250|mail|AUTH PLAIN|STARTTLS][354|]", false},
         {"250-mail\r\n250 ST", "", false}, {"250-a\r\n251 b\r\n", "", true}, {"hello\r\n", "", true}, {"600 x\r\n", "", true},
         {"250x\r\n", "", true}, {"250 " + longLine, "", true}, {"209 k\r\n554 no\r\n", "[209|k][554|no]", false}, {"2/0 x\r\n", "", true},
-        {"2:0 x\r\n", "", true}, {"199 x\r\n", "", true},
+        {"2:0 x\r\n", "", true}, {"199 x\r\n", "", true}, {"25: x\r\n", "", true},
         // The longest line, whole and still arriving.
         {"250 " + std::string(kLongestReplyLine - 4, 'y') + "\r\n", "[250|" + std::string(kLongestReplyLine - 4, 'y') + "]", false},
         {"250 " + std::string(kLongestReplyLine - 4, 'y'), "", false},
