@@ -62,6 +62,8 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
         EXPECT_EQ(std::vector<float>({bars.value[0], bars.value[12], bars.value[24]}),
                   std::vector<float>({float(c.previous), float(c.storedCurrent), float(c.storedNext)}));
         EXPECT_EQ(chart.FirstPhase() + chart.SecondPhase(), std::string(c.firstPhase) + c.secondPhase);
+        const float* v = bars.value;  // and each half runs towards its end
+        EXPECT_GT(std::min((v[6] - v[0]) * (v[12] - v[0]), (v[18] - v[12]) * (v[24] - v[12])), 0.0f);
     }
 }
 
@@ -91,7 +93,7 @@ TEST(Superstitions, EveryDaysEntries)
 TEST(HourlyChartSpoken, EachHourAsDrawnAndThePhases)
 {
     const struct { int previous, current, next; const char* heard; } cases[] = {
-        {10, 21, 0, "00=10 12=21 24=3 Rising Falling"}, {30, 30, 30, "00=30 12=31 24=32 Rising Rising"},
+        {10, 21, 0, "00=10 12=21 24=3 Rising Falling"}, {30, 30, 30, "00=30 12=31 24=32 Rising Rising"}, {1, 21, 1, "00=1 12=21 24=1 Rising Falling"},
     };
     for (const auto& c : cases) {
         HourlyChart chart = Chart(c.previous, c.current, c.next);
