@@ -305,20 +305,25 @@ def run_tests(env, timeout, phases, log):
     return result.returncode == 0
 
 
+FOLDER_SUITES = {}
+
+
 def related_first(path, phases):
     """The tests of the unit-test files that include the changed file's
     folder run first: they are the likeliest to fail, and a failure ends
     the run."""
     folder = folder_of(path)
-    suites = set()
-    unit = os.path.join(TREE, "tests", "unit")
-    for name in (n for n in os.listdir(unit) if n.endswith(".cpp")):
-        text = open(os.path.join(unit, name), encoding="utf-8", errors="replace").read()
-        if '#include "%s/' % folder in text:
-            suites |= set(re.findall(r"^TEST(?:_F)?\((\w+),", text, re.M))
-    if not suites:
+    if folder not in FOLDER_SUITES:
+        suites = set()
+        unit = os.path.join(TREE, "tests", "unit")
+        for name in (n for n in os.listdir(unit) if n.endswith(".cpp")):
+            text = open(os.path.join(unit, name), encoding="utf-8", errors="replace").read()
+            if '#include "%s/' % folder in text:
+                suites |= set(re.findall(r"^TEST(?:_F)?\((\w+),", text, re.M))
+        FOLDER_SUITES[folder] = ":".join(sorted(s + ".*" for s in suites))
+    first = FOLDER_SUITES[folder]
+    if not first:
         return phases
-    first = ":".join(sorted(s + ".*" for s in suites))
     return [first] + [p + (":" if "-" in p else "-") + first for p in phases]
 
 
@@ -428,11 +433,11 @@ def main():
     record = open(VERDICTS, "a", encoding="utf-8")
     timeout = 60
     if todo:
-        # Without debug information, which only slows each link down.
-        subprocess.run(["cmake", "--preset", "native", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release",
-                        "-DORACLINE_BENCHMARKS=OFF", "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"] + FAST_TOOLS, cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
-        subprocess.run(["cmake", "--preset", "sanitize", "-B", SANITIZE, "-DCMAKE_CXX_FLAGS_DEBUG=-O1"] + FAST_TOOLS, cwd=TREE, stdout=log,
-                       stderr=subprocess.STDOUT, env=env, check=True)
+        subprocess.run(["cmake", "--preset", "native", "-B", BUILD, "-DCMAKE_BUILD_TYPE=Release", "-DORACLINE_BENCHMARKS=OFF",
+                        "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -DNDEBUG"] + FAST_TOOLS,
+                       cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
+        subprocess.run(["cmake", "--preset", "sanitize", "-B", SANITIZE, "-DCMAKE_CXX_FLAGS_DEBUG=-O1"] + FAST_TOOLS,
+                       cwd=TREE, stdout=log, stderr=subprocess.STDOUT, env=env, check=True)
         phases = build(env, log) and baseline_phases(env)
         if not phases:
             # An interrupted run can leave an object built from a change
