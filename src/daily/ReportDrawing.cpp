@@ -1,5 +1,7 @@
 #include "daily/ReportDrawing.h"
 
+#include <array>
+
 namespace {
 
 constexpr int kReadings = 5;
@@ -37,20 +39,20 @@ struct ReportLayout {
     bool drawTitle = false;
     Point title{};
     FontSpec font;
-    Colour textColour[kReadings + 1];  // the five lines, then the title
-    Point line[kReadings]{};           // Zodiac, SoulNumber, DayReading, EvilEye, Lottery
-    Point heading{};                   // "Other Day Readings"
-    Point scale[kScaleLabels]{};
+    std::array<Colour, kReadings + 1> textColour;  // the five lines, then the title
+    std::array<Point, kReadings> line{};           // Zodiac, SoulNumber, DayReading, EvilEye, Lottery
+    Point heading{};                               // "Other Day Readings"
+    std::array<Point, kScaleLabels> scale{};
     Point verticalTop{}, verticalBottom{};
     Point horizontalLeft{}, horizontalRight{};
     float axisWidth = 0;
     float columnLabelY = 0;
-    float columnLabelX[kReadings]{};
+    std::array<float, kReadings> columnLabelX{};
     float barBase = 0;
     float barUnit = 0;  // bar length per reading point
     float barWidth = 0;
-    float barX[kReadings]{};
-    Colour barColour[kReadings];
+    std::array<float, kReadings> barX{};
+    std::array<Colour, kReadings> barColour;
     bool integerLines = false;
 };
 
