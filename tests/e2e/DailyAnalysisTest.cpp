@@ -207,15 +207,14 @@ TEST_F(DailyAnalysis, TheReportPrintsInBlackWithoutOptions)
 
 TEST_F(DailyAnalysis, TheHourlyImagePrintsThroughPrintOptions)
 {
-    HWND hourly = nullptr;
+    HWND hourly = nullptr, print = nullptr, options = nullptr;
     // The hourly image goes through the Print Options dialog. Spoiled between
     // its saving and its loading for the page, it prints as an empty page,
     // without options. (Before the other hourly jobs: under Wine a job after
     // one given up with AbortDoc may carry the tail of an older job.)
     ASSERT_TRUE(hourly = session_->OpenHourly(1));
     PressKey(hourly, VK_F2);
-    HWND print = WaitForDialog(session_->ProcessId(), "Print");
-    ASSERT_TRUE(print);
+    ASSERT_TRUE(print = WaitForDialog(session_->ProcessId(), "Print"));
     ASSERT_TRUE(WriteFileBytes(kHourlyImage, "not a picture"));
     PressButton(print, IDOK);
     ASSERT_TRUE(WaitUntilGone(print));
@@ -230,8 +229,7 @@ TEST_F(DailyAnalysis, TheHourlyImagePrintsThroughPrintOptions)
     // (the other placements are the layout's own arithmetic).
     PressButton(hourly, IDC_HOURLY_PRINT);
     ASSERT_TRUE(AnswerPrintDialog(session_->ProcessId(), IDOK));
-    HWND options = WaitForDialog(session_->ProcessId(), kOptionsCaption);
-    ASSERT_TRUE(options);
+    ASSERT_TRUE(options = WaitForDialog(session_->ProcessId(), kOptionsCaption));
     // The device's resolution reaches the dialog.
     EXPECT_EQ(ControlText(options, IDC_PRINT_RESOLUTION), "300 X 300");
     SendMessageA(Control(options, IDC_PRINT_PHOTO_4X6), BM_CLICK, 0, 0);

@@ -1,4 +1,5 @@
 #include "base/Calendar.h"
+#include "base/Clock.h"
 #include "base/DateLists.h"
 #include "base/PathText.h"
 #include "base/SafeFileWriter.h"
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <climits>
+#include <ctime>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -107,18 +109,14 @@ TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
 TEST(DayCount, FollowsTheFixedFormulaNotTheCalendar)
 {
     const int cases[][7] = {
-        {7, 15, 1970, 9, 9, 2005, 12839},
-        {9, 9, 2005, 7, 15, 1970, -12830},  // no leap days counted backwards
+        {7, 15, 1970, 9, 9, 2005, 12839}, {9, 9, 2005, 7, 15, 1970, -12830},  // no leap days counted backwards
         {1, 1, 1972, 1, 1, 1972, 1},        // a year divisible by 4 counts even within itself
         {1, 1, 1900, 1, 1, 1901, 366},      // no century rule
-        {2, 28, 2003, 3, 1, 2003, 3},       // a month step is 30 days plus a correction
-        {1, 31, 2001, 2, 1, 2001, -2},
+        {2, 28, 2003, 3, 1, 2003, 3}, {1, 31, 2001, 2, 1, 2001, -2},  // a month step is 30 days plus a correction
         {0, 5, 2001, 13, 5, 2001, 392},     // months beyond 1..12 keep the last correction
         // Extreme years: the exact value modulo 2^32, in constant time.
         {1, 1, 1900, 1, 1, INT_MAX, -1611307076}, {1, 1, INT_MIN, 12, 31, INT_MAX, 1073741821},
-        {1, 1, 0, 1, 1, 4, 1462},   // years 0 and 4 counted
-        // years -4 and 0 counted
-        {1, 1, -7, 1, 1, 1, 2922},
+        {1, 1, 0, 1, 1, 4, 1462}, {1, 1, -7, 1, 1, 1, 2922},  // years 0 and 4, then -4 and 0 counted
     };
     for (const auto& c : cases)
         EXPECT_EQ(DayCount({c[2], c[0], c[1]}, {c[5], c[3], c[4]}), c[6])
@@ -166,6 +164,11 @@ TEST(Calendar, RealNeighboursOfADay)
     for (const auto& c : cases)
         EXPECT_EQ(std::make_pair(DayBefore(c.day), DayAfter(c.day)), std::make_pair(c.before, c.after))
             << c.day.year << "-" << c.day.month << "-" << c.day.day;
+    // The machine's today lies within a day of the date in Greenwich.
+    const std::time_t now = std::time(nullptr);
+    const std::tm utc = *std::gmtime(&now);
+    const CivilDate greenwich{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday}, today = LocalClock().Today();
+    EXPECT_TRUE(today == greenwich || today == DayBefore(greenwich) || today == DayAfter(greenwich));
     // Dates order by year first, then month, then day; each pair is given
     // earlier first, or twice the same.
     const struct { CivilDate a, b; bool same; } orders[] = {
@@ -327,6 +330,7 @@ TEST(ContrastCanvas, InkAndGroundsTakeTheSystemColoursBarsKeepTheirHues)
     canvas.DrawLine(0, 0, 10, 5, Colours::blue, 2);
     canvas.DrawLine(185, 458, 185, 398, Colours::white, 40);
     canvas.DrawLineI(290, 458, 290, 458, Colours::red, 40);
-    canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 2);
+    canvas.DrawLine(0, 0, 0.6f, 0.8f, Colours::red, 5);  // a sloped bar of length 1
+    canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 4);
     ExpectGolden("contrast-canvas.txt", out.Listing());
 }

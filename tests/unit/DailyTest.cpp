@@ -191,8 +191,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
         {' ', 0, "4.8x8 100% @0 tile0@-1 off"},  // nothing to tile at full size
         {'P', 0, "4x6 100% @0 locked tile0@-1 off 4x6"},  // still nothing to tile
         {'P', 0, "4x6 100% @0 tile0@-1 off"},
-        {'R', 50, "2.4x4 50% @50 tile2@0 on"},   // the 51st entry
-        {'T', 1, "2.4x4 50% @50 tile2@1 on copies"},
+        {'R', 50, "2.4x4 50% @50 tile2@0 on"}, {'T', 1, "2.4x4 50% @50 tile2@1 on copies"},  // the 51st entry, then tiled
         {'R', -1, "2.4x4 50% @50 tile2@1 on copies"},  // no selection, or none of the list: nothing changes
         {'R', 100, "2.4x4 50% @50 tile2@1 on copies"},  {'T', -1, "2.4x4 50% @50 tile2@1 on copies"},
         {'R', 66, "1.63x2.72 34% @66 tile2@0 on"},     // 1.632 x 2.72, as the edits show them

@@ -43,11 +43,10 @@ TEST(HourlyChart, BarHeightsAndStoredRaises)
 {
     const struct { int previous, current, next, storedCurrent, storedNext; float firstStep, secondStep;
                    const char *firstPhase, *secondPhase; } cases[] = {
-        {40, 62, 51, 62, 51, 2, 1, " Rising ", " Falling "},
+        {40, 62, 51, 62, 51, 2, 1, " Rising ", " Falling "}, {3, 100, 3, 100, 3, 97 / 11.0f, 97 / 11.0f, " Rising ", " Falling "},
         {50, 50, 50, 51, 52, 0.11f, 0.11f, " Rising ", " Rising "},  // both halves flat
         {51, 51, 52, 52, 53, 0.11f, 1 / 11.0f, " Rising ", " Rising "},  // first flat; the raise ends the second
         {80, 30, 30, 30, 31, 50 / 11.0f, 0.11f, " Falling ", " Rising "},  // only the second half flat
-        {3, 100, 3, 100, 3, 97 / 11.0f, 97 / 11.0f, " Rising ", " Falling "},
     };
     for (const auto& c : cases) {
         HourlyChart chart = Chart(c.previous, c.current, c.next);

@@ -162,11 +162,12 @@ TEST(PageView, TextWrappedStyledAndAligned)
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
     const std::pair<std::string, float> cases[] = {
         {cell, 300}, {cell, 86}, {cell, 30}, {"<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Heading</b></font>", 1000},
-        {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>", 1000},
-        {"<font size=\"5\">Big</font> small", 1000},
+        {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print</b></font></A>", 1000}, {"<font size=\"5\">Big</font> small", 1000},
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
+        {"<style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000},
+        {"<a <b>a</b></a><z <b>z</b><A <b>A</b></a><Z <b>Z</b><` <b>`</b><{ <b>{</b><@ <b>@</b><[ <b>[</b>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
     };

@@ -29,9 +29,8 @@ TEST(ProfileFile, KeyRules)
     const struct { std::string bytes; int month, day, year, flags; } cases[] = {
         {"YourMonth:7\r\nYourDate:15\r\nYourYear:1970", 7, 15, 1970, 0},
         {"YourMonth:\nYourDate:\n", 1, 1, 1900, 0},  // an empty value keeps the default
-        {"YourMonth: 5\nYourDate:6abc\nYourYear:abc\n", 5, 6, 0, 0},
+        {"YourMonth: 5\nYourDate:6abc\nYourYear:abc\n", 5, 6, 0, 0}, {"YourMonth:3\nYourMonth:4\n", 4, 1, 1900, 0},
         {"yourmonth:5\n YourDate:6\n", 1, 1, 1900, 0},  // case-sensitive, at the line start only
-        {"YourMonth:3\nYourMonth:4\n", 4, 1, 1900, 0},
         {"YourMonth:\0" "7\nYourDate:4\0" "2\n"s, 1, 4, 1900, 0},  // a value ends at a NUL
         // Only the month key of a group turns its flag on, and only with a value.
         {"MotherMonth:5\n", 1, 1, 1900, 1},      {"MotherDate:2\nMotherYear:1945\n", 1, 1, 1900, 0},
