@@ -192,17 +192,17 @@ TEST(DateLists, YearMonthAndDayLists)
 {
     const DateListRange main = DateListRange::ForMainWindow(2026), editor = DateListRange::ForEditor(2026);
     const YearList &mainYears = main.Years(), &editorYears = editor.Years();
-    EXPECT_EQ(std::vector<int>({mainYears.TopYear(), mainYears.Count(), mainYears.IndexOf(2026), mainYears.YearAt(136)}),
-              std::vector<int>({2036, 137, 10, 1900}));
-    EXPECT_EQ(std::vector<int>({editorYears.TopYear(), editorYears.Count(), editorYears.IndexOf(1970), editorYears.YearAt(56)}),
-              std::vector<int>({2026, 127, 56, 1970}));
+    EXPECT_EQ(std::vector<int>({mainYears.TopYear(), mainYears.Count(), mainYears.IndexOf(2036), mainYears.YearAt(136)}),
+              std::vector<int>({2036, 137, 0, 1900}));
+    EXPECT_EQ(std::vector<int>({editorYears.TopYear(), editorYears.Count(), editorYears.IndexOf(1900), editorYears.YearAt(56)}),
+              std::vector<int>({2026, 127, 126, 1970}));
     // Outside the list nothing is selected and no year is made up.
     EXPECT_EQ(std::make_pair(mainYears.IndexOf(1899) + mainYears.IndexOf(2037), mainYears.YearAt(-1) + mainYears.YearAt(137)), std::make_pair(-2, 0));
     // A clock that went wrong still offers 1900.
     const DateListRange wrongClock = DateListRange::ForEditor(1850);
     EXPECT_EQ(std::make_pair(wrongClock.Years().Count(), wrongClock.Years().YearAt(0)), std::make_pair(1, 1900));
 
-    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthAt(MonthIndex(12))}), std::vector<int>({-1, -1, 12}));
+    EXPECT_EQ(std::vector<int>({MonthIndex(0), MonthIndex(13), MonthIndex(1), MonthAt(MonthIndex(12))}), std::vector<int>({-1, -1, 0, 12}));
 
     // A stored day past the month's end selects the last entry.
     const int days[][3] = {{31, 30, 29}, {1, 28, 0}, {28, 28, 27}, {0, 31, -1}};
