@@ -192,8 +192,17 @@ def find_mutants(path):
     for m in mutants:
         seen[m.key()] = seen.get(m.key(), 0) + 1
         if seen[m.key()] > 1:
-            m.repeat = "  (the %s such line)" % ["", "", "second", "third", "fourth"][min(seen[m.key()], 4)]
+            m.repeat = "  (the %s such line)" % ordinal(seen[m.key()])
     return mutants
+
+
+def ordinal(n):
+    """"second", "third", "fourth", then "5th", "6th"...: every repeat of a
+    line keeps a name of its own, so their verdicts never overwrite each
+    other."""
+    if n in (2, 3, 4):
+        return {2: "second", 3: "third", 4: "fourth"}[n]
+    return "%d%s" % (n, "th" if 10 <= n % 100 <= 20 else {1: "st", 2: "nd", 3: "rd"}.get(n % 10, "th"))
 
 
 def read_equivalents():
