@@ -46,6 +46,8 @@ std::uint64_t ProcessSeed()
     return seed;
 }
 
+} // namespace
+
 std::string FreshTempName(const std::string& target)
 {
     static std::atomic<std::uint64_t> counter{0};
@@ -74,14 +76,17 @@ bool IsTempName(const std::string& name)
     return true;
 }
 
-} // namespace
-
 DiskForm DiskFormOf(const std::string& text)
 {
     const auto limit = static_cast<std::size_t>(kMaxDataFileBytes);
     if (TextFileBytes(text) <= limit)
         return DiskForm::crLf;
     return text.size() <= limit ? DiskForm::lineFeed : DiskForm::tooLarge;
+}
+
+LineEnds LineEndsOf(DiskForm form)
+{
+    return form == DiskForm::crLf ? LineEnds::textMode : LineEnds::lineFeed;
 }
 
 bool WriteTextFileSafely(const std::string& target, const std::string& text)
@@ -92,7 +97,7 @@ bool WriteTextFileSafely(const std::string& target, const std::string& text)
     const DiskForm form = DiskFormOf(text);
     if (IsReadOnlyFile(target) || form == DiskForm::tooLarge)
         return false;
-    const LineEnds lineEnds = form == DiskForm::crLf ? LineEnds::textMode : LineEnds::lineFeed;
+    const LineEnds lineEnds = LineEndsOf(form);
 
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::string temp = FreshTempName(target);

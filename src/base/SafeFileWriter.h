@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/FileOps.h"
+
 #include <string>
 
 // Replaces the file `target` with `text`, written in the form DiskFormOf
@@ -31,9 +33,16 @@ bool WriteTextFileSafely(const std::string& target, const std::string& text);
 // always takes back a change that makes it no larger, a deletion above all.
 enum class DiskForm { crLf, lineFeed, tooLarge };
 DiskForm DiskFormOf(const std::string& text);
+// Text mode for the CR LF form, plain line feeds otherwise.
+LineEnds LineEndsOf(DiskForm form);
 
 // Removes the temporary files a crashed writer left in `directory` (ending in
 // its separator): regular files named like this writer's temporary names and
 // older than any write takes, so another process's write under way is never
 // disturbed. Everything else stays.
 void RemoveStaleTemporaryFiles(const std::string& directory);
+
+// A temporary name for `target`, fresh at every call, and whether a file
+// name is one of those names: the cleaner knows them by that alone.
+std::string FreshTempName(const std::string& target);
+bool IsTempName(const std::string& name);

@@ -2,6 +2,7 @@
 #include "base/Clock.h"
 #include "base/DateLists.h"
 #include "base/PathText.h"
+#include "base/ReportTiming.h"
 #include "base/SafeFileWriter.h"
 #include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
@@ -231,16 +232,16 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
     canvas.DrawLineI(1, 1, 3, 3, Colours::black, 1);
     canvas.DrawText("x", 10, 21, {"Verdana", 12, true}, Colours::black);
     ScaledCanvas(out, 0.2f).DrawLineI(0, 0, 10, 10, Colours::black, 1);
-    // Grown more across than down: each length its own way, a line's width
+    // Grown more down than across: each length its own way, a line's width
     // across it, text by the smaller scale.
     RecordingCanvas uneven;
-    ScaledCanvas wide(uneven, 2, 1.5f);
+    ScaledCanvas wide(uneven, 1.5f, 2);
     wide.FillRectangle(1, 1, 3, 3, Colours::red);
     wide.DrawLineI(10, 0, 10, 9, Colours::black, 4);
     wide.DrawLineI(0, 10, 9, 10, Colours::black, 4);
     wide.DrawLine(0, 0, 1, 1, Colours::black, 2);
     wide.DrawText("x", 10, 10, {"Verdana", 12, true}, Colours::black);
-    ExpectGolden("scaled-canvas.txt", "1.5\n" + out.Listing() + "2 x 1.5\n" + uneven.Listing());
+    ExpectGolden("scaled-canvas.txt", "1.5\n" + out.Listing() + "1.5 x 2\n" + uneven.Listing());
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
@@ -268,28 +269,53 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     for (const auto& f : forms)
         EXPECT_EQ(std::make_pair(DiskFormOf(f.text), WriteTextFileSafely(dir.path("big.ini"), f.text)),
                   std::make_pair(f.form, f.form != DiskForm::tooLarge)) << f.text.size();
+    EXPECT_EQ(std::make_pair(LineEndsOf(DiskForm::crLf), LineEndsOf(DiskForm::lineFeed)), std::make_pair(LineEnds::textMode, LineEnds::lineFeed));
+    // Where the file cannot be made, or cannot take the target's place,
+    // nothing is written and nothing is left.
+    TempDir spare;
+    EXPECT_FALSE(WriteTextFileSafely(spare.path("missing/x.ini"), "x") || WriteTextFileSafely(spare.dir(), "x"));
+    EXPECT_EQ(spare.EntryCount(), 0);
+    // Each temporary name is fresh, and the cleaner knows it.
+    const std::string temp = FreshTempName("oc.ini");
+    EXPECT_TRUE(IsTempName(temp) && temp.rfind("oc.ini.", 0) == 0 && temp != FreshTempName("oc.ini")) << temp;
 }
 
 TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
 {
     TempDir dir;
-    const struct { const char* name; bool old, removed; } files[] = {
-        {"oc.ini.0123456789ab.tmp", true, true},    {"Ann Smith.ini.ffffffffffff.tmp", true, true},
-        {"oc.ini.0123456789ab.tmp", false, false},  // a write under way in another process
-        {"oc.ini.0123456789AB.tmp", true, false},   {"oc.ini.0123456789a.tmp", true, false},
-        {"oc.ini.0123456789abc.tmp", true, false},  {"oc.ini-0123456789ab.tmp", true, false},
-        {".0123456789ab.tmp", true, false},         {"oc.ini.0123456789ab.tmp.jpg", true, false},
-        {"report.tmp", true, false},                {"oc.ini", true, false},
+    const long old = 100000000;  // seconds
+    const struct { const char* name; long age; bool removed; } files[] = {
+        {"oc.ini.0123456789ab.tmp", old, true},    {"Ann Smith.ini.ffffffffffff.tmp", old, true},
+        {"oc.ini.0123456789ab.tmp", 0, false},  // a write under way in another process
+        {"oc.ini.0123456789ab.tmp", 595, false}, {"oc.ini.0123456789ab.tmp", 605, true},  // stale after ten minutes
+        {"oc.ini.0123456789AB.tmp", old, false},   {"oc.ini.0123456789a.tmp", old, false},
+        {"oc.ini.0123456789abc.tmp", old, false},  {"oc.ini-0123456789ab.tmp", old, false},
+        {"oc.ini.g123456789ab.tmp", old, false}, {"oc.ini.0123456789a:.tmp", old, false}, {"oc.ini.`123456789ab.tmp", old, false},
+        {".0123456789ab.tmp", old, false},         {"oc.ini.0123456789ab.tmp.jpg", old, false},
+        {"report.tmp", old, false},                {"oc.ini", old, false},
     };
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);
         const std::string path = dir.Write(file.name, "x");
-        const utimbuf longAgo{1000000000, 1000000000};
-        ASSERT_TRUE(!file.old || utime(path.c_str(), &longAgo) == 0);
+        const utimbuf then{std::time(nullptr) - file.age, std::time(nullptr) - file.age};
+        ASSERT_TRUE(!file.age || utime(path.c_str(), &then) == 0);
         RemoveStaleTemporaryFiles(dir.dir());
         EXPECT_EQ(access(path.c_str(), F_OK) != 0, file.removed);
         std::remove(path.c_str());
     }
+}
+
+// Timing is written only where ORACLINE_TIMING names a file.
+TEST(ReportTiming, AppendsANamedLineOnlyWhenAsked)
+{
+    TempDir dir;
+    const std::string log = dir.path("t.log");
+    for (const char* file : {static_cast<const char*>(nullptr), log.c_str()}) {
+        file ? setenv("ORACLINE_TIMING", file, 1) : unsetenv("ORACLINE_TIMING");
+        ReportTiming timing(file ? "draw" : "none");
+    }
+    unsetenv("ORACLINE_TIMING");
+    EXPECT_EQ(dir.Read("t.log").substr(0, 5), "draw ");
 }
 
 TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)

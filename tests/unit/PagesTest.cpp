@@ -166,7 +166,7 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
-        {"<style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000},
+        {"<style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000}, {"a <b x", 1000}, {"a <b x=", 1000},
         {"<a <b>a</b></a><z <b>z</b><A <b>A</b></a><Z <b>Z</b><` <b>`</b><{ <b>{</b><@ <b>@</b><[ <b>[</b>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
