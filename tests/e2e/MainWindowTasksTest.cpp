@@ -264,11 +264,10 @@ TEST_F(MainWindowTasks, TheCompanionNeedsBothFilesThenExplainsAndPrints)
 
     ASSERT_TRUE(WriteFileBytes(work, files_["Work.ini"]));
     OpenCompanion();
-    HWND companion = WaitForDialog(session_->ProcessId(), "Companion Analysis", 3000);
-    ASSERT_TRUE(companion) << "no Companion Analysis window";
+    HWND companion = nullptr, page = nullptr;
+    ASSERT_TRUE(companion = WaitForDialog(session_->ProcessId(), "Companion Analysis", 3000)) << "no Companion Analysis window";
     PressButton(companion, IDC_COMPANION_EXPLAIN);
-    HWND page = WaitForDialog(session_->ProcessId(), " Companion Analysis");
-    ASSERT_TRUE(page) << "no explanation page";
+    ASSERT_TRUE(page = WaitForDialog(session_->ProcessId(), " Companion Analysis")) << "no explanation page";
     // Written for the two profiles chosen, not a page left from before.
     EXPECT_NE(PageFile("reading.htm").find("Taurus and Sagittarius"), std::string::npos);
     ASSERT_TRUE(CloseAndWait(page));

@@ -12,11 +12,7 @@ namespace {
 const char* const kReplaceQuestion = "A profile with the same description already exists.    \nDo you want to continue and replace it?     ";
 
 // The editor ("Profile") a main-window button opens; null when none came.
-HWND OpenEditor(const MainWindowSession& session, int buttonId)
-{
-    session.Press(buttonId);
-    return WaitForDialog(session.ProcessId(), "Profile");
-}
+HWND OpenEditor(const MainWindowSession& session, int buttonId) { return session.Press(buttonId), WaitForDialog(session.ProcessId(), "Profile"); }
 
 bool Choose(HWND editor, int listId, const std::string& text) { return ComboDriver(editor, listId).ChooseText(text); }
 
@@ -58,14 +54,13 @@ protected:
 // are its unit tests'), drawn with yellow headings, scrolling with the keys.
 TEST_F(FirstStart, TheIntroductionComesFirstInTheProgramsOwnPageView)
 {
-    HWND intro = WaitForDialog(session_->ProcessId(), kIntroductionCaption);
-    ASSERT_TRUE(intro) << "no introduction page";
+    HWND intro = nullptr, view = nullptr;
+    ASSERT_TRUE(intro = WaitForDialog(session_->ProcessId(), kIntroductionCaption)) << "no introduction page";
     for (const char* page : {"effects.htm", "reading.htm"})
         EXPECT_TRUE(IsHeldReadOnly(PagesDirectory() + page)) << page;
     // The main window waits until the introduction is closed.
     EXPECT_FALSE(WaitForDialog(session_->ProcessId(), kMainWindowCaption, 500));
-    HWND view = GetWindow(Control(intro, 1003), GW_CHILD);
-    ASSERT_TRUE(view);
+    ASSERT_TRUE(view = GetWindow(Control(intro, 1003), GW_CHILD));
     Picture shot;
     EXPECT_TRUE(WaitUntil(kWaitMs, [&] { return (shot = CaptureClient(view)).Count(RGB(255, 255, 0)) > 100; }));
     PostMessageA(view, WM_KEYDOWN, VK_NEXT, 0);

@@ -285,14 +285,12 @@ TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
     TempDir dir;
     const long old = 100000000;  // seconds
     const struct { const char* name; long age; bool removed; } files[] = {
-        {"oc.ini.0123456789ab.tmp", old, true},    {"Ann Smith.ini.ffffffffffff.tmp", old, true},
+        {"oc.ini.0123456789ab.tmp", old, true}, {"Ann Smith.ini.ffffffffffff.tmp", old, true}, {"report.tmp", old, false}, {"oc.ini", old, false},
         {"oc.ini.0123456789ab.tmp", 0, false},  // a write under way in another process
         {"oc.ini.0123456789ab.tmp", 595, false}, {"oc.ini.0123456789ab.tmp", 605, true},  // stale after ten minutes
-        {"oc.ini.0123456789AB.tmp", old, false},   {"oc.ini.0123456789a.tmp", old, false},
-        {"oc.ini.0123456789abc.tmp", old, false},  {"oc.ini-0123456789ab.tmp", old, false},
+        {"oc.ini.0123456789AB.tmp", old, false}, {"oc.ini.0123456789a.tmp", old, false}, {"oc.ini.0123456789abc.tmp", old, false},
         {"oc.ini.g123456789ab.tmp", old, false}, {"oc.ini.0123456789a:.tmp", old, false}, {"oc.ini.`123456789ab.tmp", old, false},
-        {".0123456789ab.tmp", old, false},         {"oc.ini.0123456789ab.tmp.jpg", old, false},
-        {"report.tmp", old, false},                {"oc.ini", old, false},
+        {"oc.ini-0123456789ab.tmp", old, false}, {".0123456789ab.tmp", old, false}, {"oc.ini.0123456789ab.tmp.jpg", old, false},
     };
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);
@@ -309,11 +307,10 @@ TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
 TEST(ReportTiming, AppendsANamedLineOnlyWhenAsked)
 {
     TempDir dir;
-    const std::string log = dir.path("t.log");
-    for (const char* file : {static_cast<const char*>(nullptr), log.c_str()}) {
-        file ? setenv("ORACLINE_TIMING", file, 1) : unsetenv("ORACLINE_TIMING");
-        ReportTiming timing(file ? "draw" : "none");
-    }
+    unsetenv("ORACLINE_TIMING");
+    { ReportTiming off("none"); }
+    setenv("ORACLINE_TIMING", dir.path("t.log").c_str(), 1);
+    { ReportTiming on("draw"); }
     unsetenv("ORACLINE_TIMING");
     EXPECT_EQ(dir.Read("t.log").substr(0, 5), "draw ");
 }

@@ -19,7 +19,6 @@
 #include "TestSupport.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ctime>
 #include <functional>
 
@@ -27,16 +26,11 @@ namespace {
 
 using namespace std::string_literals;
 
-// Pages written with the C library into a test's folder, to be read back.
+// Pages written into a test's folder, to be read back.
 struct ScratchPages final : PageSink {
     explicit ScratchPages(std::string folder) : folder_(std::move(folder)) {}
     const std::string& Folder() const override { return folder_; }
-    bool Write(const std::string& name, const std::string& bytes) override
-    {
-        std::FILE* file = std::fopen((folder_ + name).c_str(), "w");
-        const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-        return file && std::fclose(file) == 0 && written;
-    }
+    bool Write(const std::string& name, const std::string& bytes) override { return !!(std::ofstream(folder_ + name) << bytes); }
     const std::string folder_;
 };
 
@@ -107,7 +101,7 @@ TEST(PageContent, DreamTimingFollowsTheDaysEmotionalReading)
 {
     for (const int emotional : {69, 70})
         EXPECT_EQ(DreamContent(emotional, {2005, 9, 2}).find(std::to_string(emotional) + "%. This is a day of high") != std::string::npos,
-                  emotional == kDreamEmotionalThreshold) << emotional;
+                  emotional == 70) << emotional;
 }
 
 TEST(NavigationFilter, PageFilesAndThePrintLinkPassEverythingElseIsCancelled)
@@ -166,7 +160,10 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
-        {"<style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000}, {"a <b x", 1000}, {"a <b x=", 1000},
+        {"<style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000}, {"a <b x", 1000},
+        {Repeated("<b>", 99) + "<font color=red>x", 1000}, {Repeated("<b>", 100) + "<font color=red>x", 1000}, {"<table cellpadding=10000><tr><td>x", 1000},
+        {Repeated("<div>", 99) + "<center>x</center>y", 1000}, {Repeated("<div>", 100) + "<center>x</center>y", 1000}, {"<table cellpadding=10000.5><tr><td>x", 1000},
+        {"<font color=\" white \">w<font color=green>g<font color=gray face=\"" + std::string(31, 'F') + "\">y<p>z", 1000}, {"a <b x=", 1000}, {"a <b x=y", 1000},
         {"<a <b>a</b></a><z <b>z</b><A <b>A</b></a><Z <b>Z</b><` <b>`</b><{ <b>{</b><@ <b>@</b><[ <b>[</b>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},

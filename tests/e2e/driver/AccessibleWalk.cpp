@@ -22,12 +22,7 @@ std::string Narrow(BSTR text)
     return narrow;
 }
 
-const VARIANT kSelf = [] {
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}();
+const VARIANT kSelf = [] { VARIANT self{}; return self.vt = VT_I4, self.lVal = CHILDID_SELF, self; }();
 
 void Describe(IAccessible* object, VARIANT child, std::vector<AccessibleNode>& out)
 {
