@@ -276,8 +276,8 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     EXPECT_FALSE(WriteTextFileSafely(spare.path("missing/x.ini"), "x") || WriteTextFileSafely(spare.dir(), "x"));
     EXPECT_EQ(spare.EntryCount(), 0);
     // Each temporary name is fresh, and the cleaner knows it.
-    const std::string temp = FreshTempName("oc.ini");
-    EXPECT_TRUE(IsTempName(temp) && temp.rfind("oc.ini.", 0) == 0 && temp != FreshTempName("oc.ini")) << temp;
+    const std::string temp = FreshTempName("oc.ini"), second = FreshTempName("oc.ini"), third = FreshTempName("oc.ini");
+    EXPECT_TRUE(IsTempName(temp) && temp.rfind("oc.ini.", 0) == 0 && temp != second && second != third && temp != third) << temp;
 }
 
 TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
@@ -353,7 +353,7 @@ TEST(ContrastCanvas, InkAndGroundsTakeTheSystemColoursBarsKeepTheirHues)
     canvas.DrawLine(0, 0, 10, 5, Colours::blue, 2);
     canvas.DrawLine(185, 458, 185, 398, Colours::white, 40);
     canvas.DrawLineI(290, 458, 290, 458, Colours::red, 40);
-    canvas.DrawLine(0, 0, 0.6f, 0.8f, Colours::red, 5);  // a sloped bar of length 1
+    canvas.DrawLine(0, 0, 0.3f, 0.4f, Colours::red, 5);  // a sloped bar shorter than a pixel
     canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 4);
     ExpectGolden("contrast-canvas.txt", out.Listing());
 }
