@@ -160,10 +160,10 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
-        {"<style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000}, {"a <b x", 1000},
-        {Repeated("<b>", 99) + "<font color=red>x", 1000}, {Repeated("<b>", 100) + "<font color=red>x", 1000}, {"<table cellpadding=10000><tr><td>x", 1000},
-        {Repeated("<div>", 99) + "<center>x</center>y", 1000}, {Repeated("<div>", 100) + "<center>x</center>y", 1000}, {"<table cellpadding=10000.5><tr><td>x", 1000},
-        {"<font color=\" white \">w<font color=green>g<font color=gray face=\"" + std::string(31, 'F') + "\">y<p>z", 1000}, {"a <b x=", 1000}, {"a <b x=y", 1000},
+        {"<title>T</title><style>p{}</style>a<br/>b<br\t/>c<font\tsize=5\rcolor=red\nface=Arial\f>d</font><script>x", 1000}, {"a <b x", 1000},
+        {Repeated("<b>", 99) + "<font color=red>x", 1000}, {Repeated("<b>", 100) + "<font color=red>x", 1000}, {"<table cellpadding=10000 cellspacing=0><tr><td>x", 1000},
+        {Repeated("<div>", 99) + "<center>x</center>y", 1000}, {Repeated("<div>", 100) + "<center>x</center>y", 1000}, {"<table cellpadding=10000.5 cellspacing=-0.5><tr><td>x", 1000},
+        {"<font color=\" white \">w<font color=green>g<font color=gray face=\"" + std::string(31, 'F') + "\">y<p>z<img src=i>", 1000}, {"a <b x=", 1000}, {"a <b x=y", 1000},
         {"<a <b>a</b></a><z <b>z</b><A <b>A</b></a><Z <b>Z</b><` <b>`</b><{ <b>{</b><@ <b>@</b><[ <b>[</b>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
@@ -205,6 +205,8 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     const PagePiece& print = layout.pieces.back();
     ASSERT_EQ(print.text, "Print");
     EXPECT_TRUE(LinkAt(layout, print.x + 1, print.y + 1) && !LinkAt(layout, print.x - 1, print.y + 1));
+    const PageLayout linked = LayOutPage(ParsePage("<a href=\"javascript:window.print()\">y</a>z"), 700, 300, FixedWidthMeasurer());
+    EXPECT_TRUE(LinkAt(linked, 9, 9) && !LinkAt(linked, 17, 9));  // the link ends with its tag
 
     // A redirect is followed once, and only within its folder: two pages
     // pointing at each other show the second, a page edited to point out of

@@ -121,10 +121,7 @@ private:
         return out_ << kind << " (" << x1 << ", " << y1 << ", " << x2 << ", " << y2 << ") rgb(" << int(c.red) << ","
                     << int(c.green) << "," << int(c.blue) << ")";
     }
-    void Shape(const char* kind, float x1, float y1, float x2, float y2, Colour c, float width)
-    {
-        Start(kind, x1, y1, x2, y2, c) << " width " << width << "\n";
-    }
+    void Shape(const char* kind, float x1, float y1, float x2, float y2, Colour c, float w) { Start(kind, x1, y1, x2, y2, c) << " width " << w << "\n"; }
 
     std::ostringstream out_;
 };

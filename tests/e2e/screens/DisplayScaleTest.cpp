@@ -76,7 +76,7 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
     ReleaseDC(nullptr, screen);
 
     DailySession session(kJane, {2005, 8, 31});
-    HWND daily = session.Daily();
+    HWND daily = session.Daily(), hourly = nullptr;
     ASSERT_TRUE(daily);
     std::vector<long> now;
     HWND main = session.Main().Window();
@@ -89,8 +89,7 @@ TEST(DisplayScale, DrawingsGrowImagesStayTheSameAndAStepRepaintsEveryBar)
     PressButton(daily, IDC_DAILY_SAVE);
     ASSERT_TRUE(EnterFileName(WaitForDialog(session.ProcessId(), "Save Report"), saved));
     AnswerMessage(session.ProcessId());
-    HWND hourly = session.OpenHourly(1);
-    ASSERT_TRUE(hourly);
+    ASSERT_TRUE(hourly = session.OpenHourly(1));
     Measure(hourly, hourly, [](COLORREF p) { return p == RGB(0, 0, 255); }, now);
     PressKey(hourly, VK_F2);
     HWND print = WaitForDialog(session.ProcessId(), "Print");
