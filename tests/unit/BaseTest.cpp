@@ -240,6 +240,7 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
     wide.DrawLineI(10, 0, 10, 9, Colours::black, 4);
     wide.DrawLineI(0, 10, 9, 10, Colours::black, 4);
     wide.DrawLine(0, 0, 1, 1, Colours::black, 2);
+    wide.DrawImage("Image", 1, 2, 10, 20);
     wide.DrawText("x", 10, 10, {"Verdana", 12, true}, Colours::black);
     ExpectGolden("scaled-canvas.txt", "1.5\n" + out.Listing() + "1.5 x 2\n" + uneven.Listing());
 }

@@ -100,7 +100,7 @@ inline void ExpectGolden(const std::string& name, const std::string& actual)
 }
 
 // Draws nothing and lists every call, one a line, in order, with its
-// arguments; integer and float forms print alike. Rectangles give their
+// arguments; integer and float forms print alike. Rectangles and pictures (named by their path) give their
 // corner, then their width and height.
 class RecordingCanvas : public Canvas {
 public:
@@ -110,6 +110,7 @@ public:
     void DrawRectangle(int x, int y, int w, int h, Colour c, float pen) override { Shape("Frame", x, y, w, h, c, pen); }
     void DrawLineI(int x1, int y1, int x2, int y2, Colour c, int w) override { Shape("LineI", x1, y1, x2, y2, c, w); }
     void DrawLine(float x1, float y1, float x2, float y2, Colour c, float w) override { Shape("Line", x1, y1, x2, y2, c, w); }
+    void DrawImage(const std::string& path, float x, float y, float w, float h) override { Start(path.c_str(), x, y, w, h, {}) << "\n"; }
     void DrawText(const std::string& text, float x, float y, const FontSpec& font, Colour colour) override
     {
         Start("Text", x, y, 0, 0, colour) << " \"" << text << "\" " << font.family << " " << font.size << (font.bold ? " bold\n" : " regular\n");
