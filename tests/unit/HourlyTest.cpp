@@ -5,11 +5,7 @@
 
 namespace {
 
-HourlyChart Chart(int previous, int current, int next)
-{
-    HourlyChart chart;
-    return chart.previousValue = previous, chart.currentValue = current, chart.nextValue = next, chart;
-}
+HourlyChart Chart(int previous, int current, int next) { HourlyChart c; return c.previousValue = previous, c.currentValue = current, c.nextValue = next, c; }
 
 TEST(HourlyChart, ScaleCaptionsAndTopOffset)
 {
