@@ -4,6 +4,7 @@
 #include "base/PathText.h"
 #include "base/ReportTiming.h"
 #include "base/SafeFileWriter.h"
+#include "base/ShownText.h"
 #include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
 #include "base/TextLines.h"
@@ -48,7 +49,7 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
 {
     const std::string j498(498, 'j'), j499(499, 'j'), j500(500, 'j');
     const std::pair<std::string, Lines> cases[] = {
-        {"a\nb\n", {"a", "b"}}, {"a\r\nb\r\n", {"a", "b"}}, {"\n\n", {"", ""}},
+        {"a\nb\n", {"a", "b"}}, {"\r\na\r\nb\r\n", {"", "a", "b"}}, {"\n\n", {"", ""}},
         {"a\rb", {"a\rb"}},  // a lone CR stays, and no final line feed is needed
         {j499 + "\nk\n", {j499, "", "k"}},  // the piece is full before its line feed
         {j498 + "\r\nk\r\n", {j498, "k"}},  // CR LF counts as one character
@@ -101,7 +102,7 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
 TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
 {
     const std::pair<const char*, int> cases[] = {
-        {" 5", 5}, {"\t 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
+        {" 5", 5}, {"\t\n\v\f\r 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
         {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN}};
     for (const auto& c : cases)
         EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
@@ -302,6 +303,17 @@ TEST(SafeFileWriter, RemovesOnlyItsOwnStaleTemporaryFiles)
         EXPECT_EQ(access(path.c_str(), F_OK) != 0, file.removed);
         std::remove(path.c_str());
     }
+}
+
+// Control characters become blanks; a cut backs off to the start of a UTF-8
+// sequence, three bytes at most, and never past the text's start.
+TEST(ShownText, ControlsBlankedAndCutsKeepWholeCharacters)
+{
+    const std::tuple<std::string, std::size_t, std::string> cases[] = {
+        {"a\x01\x7F" "b", 9, "a  b"}, {"abcdef", 4, "abcd..."}, {"ab\xE2\x82\xAC", 4, "ab..."}, {"a\xF0\x9F\x98\x80" "b", 4, "a..."},
+        {"a\x80\x80\x80\x80\x80", 5, "a\x80..."}, {"\x80\x80\x80\x80\x80", 2, "..."}};
+    for (const auto& [text, longest, shown] : cases)
+        EXPECT_EQ(ShownText(text, longest), shown) << text;
 }
 
 // Timing is written only where ORACLINE_TIMING names a file.
