@@ -63,7 +63,7 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
         {"\xED\xA0\x80\n", {"\u00ED\u00A0\u20AC"}},                 // a surrogate
         {"\xF4\x90\x80\x80\n", {"\u00F4\u0090\u20AC\u20AC"}},      // past U+10FFFF
         {"\xE7\x8E", {"\u00E7\u017D"}},                                  // cut short at the end
-        {"\xB9\xAB", {"\u00B9\u00AB"}},                                  // a continuation without a lead
+        {"\x80", {"\u20AC"}},                                           // a continuation without a lead
         {j498 + "\xEB\xEB\n", {j498, "\u00EB"}},  // a piece grown past its length is cut again
     };
     for (const auto& c : cases) {
@@ -102,8 +102,8 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
 TEST(TextLines, LeadingIntegerReadsLikeAtoiWithoutOverflow)
 {
     const std::pair<const char*, int> cases[] = {
-        {" 5", 5}, {"\t\n\v\f\r 12", 12}, {"5abc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1 2", 1},
-        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN}};
+        {" 5", 5}, {"\t\n\v\f\r 12", 12}, {"5:bc", 5}, {"abc", 0}, {"", 0}, {"-3", -3}, {"+7", 7}, {"- 3", 0}, {"1/2", 1},
+        {"2147483648", INT_MAX}, {"-2147483648", INT_MIN}, {"99999999999999999999999", INT_MAX}, {"-99999999999999999999999", INT_MIN}, {"-2147483647", -INT_MAX}};
     for (const auto& c : cases)
         EXPECT_EQ(LeadingInteger(c.first), c.second) << '"' << c.first << '"';
 }
@@ -320,10 +320,8 @@ TEST(ShownText, ControlsBlankedAndCutsKeepWholeCharacters)
 TEST(ReportTiming, AppendsANamedLineOnlyWhenAsked)
 {
     TempDir dir;
-    unsetenv("ORACLINE_TIMING");
-    { ReportTiming off("none"); }
-    setenv("ORACLINE_TIMING", dir.path("t.log").c_str(), 1);
-    { ReportTiming on("draw"); }
+    { unsetenv("ORACLINE_TIMING"); ReportTiming off("none"); }
+    { setenv("ORACLINE_TIMING", dir.path("t.log").c_str(), 1); ReportTiming on("draw"); }
     unsetenv("ORACLINE_TIMING");
     EXPECT_EQ(dir.Read("t.log").substr(0, 5), "draw ");
 }
