@@ -55,7 +55,7 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
         {j498 + "\r\nk\r\n", {j498, "k"}},  // CR LF counts as one character
         {j500 + "\n", {j499, "j"}},
         {"ab\0cd\nef\n"s, {"ab", "ef"}},  // a line ends at its first NUL
-        {"Zo\u00EB\n\u0414\u043C\n\u738B\u4F1F\n\U0001F600\n", {"Zo\u00EB", "\u0414\u043C", "\u738B\u4F1F", "\U0001F600"}},
+        {"Zo\u00EB\n\u0414\u07FF\n\u0800\uFFFD\n\U0001F600\U0010FFFF\n", {"Zo\u00EB", "\u0414\u07FF", "\u0800\uFFFD", "\U0001F600\U0010FFFF"}},
         {"Zo\xEB N\xFA\xF1" "ez\n", {"Zo\u00EB N\u00FA\u00F1ez"}},
         {"\x80\x8A\x9F\x81\n", {"\u20AC\u0160\u0178\u0081"}},  // its letters in 0x80-0x9F
         {"Zo\u00EB\nZo\xEB\n", {"Zo\u00C3\u00AB", "Zo\u00EB"}},  // one stray byte decides for all
