@@ -166,6 +166,8 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<font color=\" white \">w<font color=green>g<font color=gray face=\"" + std::string(31, 'F') + "\">y<p>z<img src=i>", 1000}, {"a <b x=", 1000}, {"a <b x=y", 1000},
         {"<a <b>a</b></a><z <b>z</b><A <b>A</b></a><Z <b>Z</b><` <b>`</b><{ <b>{</b><@ <b>@</b><[ <b>[</b>", 1000},
         {std::string(kTable) + "<td>a</td> x <td>b</td></tr></table>", 1000}, {"a<center>b</center>c<div>d</div>e<p>f</p>g<div align=right>h</div>i", 1000},
+        {"<font color=red>" + std::string(kTable) + "<td bgcolor=gray height=40>a</td></tr></table>b", 1000}, {Repeated("<table><tr><td>", 9) + "x</table>y", 1000},
+        {"<div style=\"position:absolute\"><img src=p></div>x<img src=q>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116},
     };

@@ -22,21 +22,13 @@
 namespace {
 
 // What a modal loop does with each message: true when a filter took it.
-bool Offer(UINT message = WM_KEYDOWN)
-{
-    MSG msg{};
-    msg.message = message;
-    return CallMsgFilterA(&msg, MSGF_DIALOGBOX) != FALSE;
-}
+bool Offer(UINT message = WM_KEYDOWN) { MSG msg{}; return msg.message = message, CallMsgFilterA(&msg, MSGF_DIALOGBOX) != FALSE; }
 
 TEST(MessageFilters, NewestFirstNeverReenteredAndChangesWaitForTheNextMessage)
 {
     std::string asked;
     std::unique_ptr<MessageFilterRegistration> added, self;
-    auto older = std::make_unique<MessageFilterRegistration>([&](MSG& m) {
-        asked += "o";
-        return m.message == WM_CHAR;
-    });
+    auto older = std::make_unique<MessageFilterRegistration>([&](MSG& m) { return asked += "o", m.message == WM_CHAR; });
     self = std::make_unique<MessageFilterRegistration>([&](MSG& m) {
         asked += "s";
         if (m.message == WM_KEYUP) {
