@@ -8,6 +8,7 @@
 #include "base/ContrastCanvas.h"
 #include "base/ScaledCanvas.h"
 #include "base/TextLines.h"
+#include "base/Utf8Text.h"
 #include "platform/FileOps.h"
 
 #include "TestSupport.h"
@@ -64,6 +65,7 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
         {"\xF4\x90\x80\x80\n", {"\u00F4\u0090\u20AC\u20AC"}},      // past U+10FFFF
         {"\xE7\x8E", {"\u00E7\u017D"}},                                  // cut short at the end
         {"\x80", {"\u20AC"}},                                           // a continuation without a lead
+        {"\xE0\x80\x80", {"\u00E0\u20AC\u20AC"}}, {"\xC3" "A", {"\u00C3A"}}, {"\xE2\x82" "A", {"\u00E2\u201AA"}},  // overlong, cut short by a letter
         {j498 + "\xEB\xEB\n", {j498, "\u00EB"}},  // a piece grown past its length is cut again
     };
     for (const auto& c : cases) {
@@ -72,6 +74,8 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
         EXPECT_TRUE(ForEachLine(dir.Write("f", c.first), [&](const std::string& l) { lines.push_back(l); }));
         EXPECT_EQ(lines, c.second) << c.first;
     }
+    // A byte of no whole character is one stand-in, or one byte on its own.
+    EXPECT_EQ(Utf8Repaired("\xE2\x82" "A\xC3\xA9", '?') + Utf8CharacterAt("\x80" "A", 0), "??A\xC3\xA9\x80");
 }
 
 TEST(TextLines, OddFilesYieldNothingOrEverything)
