@@ -35,7 +35,7 @@ fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 expect() { "${@:2}" || fail "$1"; }
 # Every process of the prefix has ended (or is ended, when one hangs).
 finish() { timeout 60 wineserver -w >/dev/null 2>&1 || { wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; }; }
-window() { timeout 20 xdotool search --sync --name "$1" 2>/dev/null | head -n 1; }
+window() { timeout 60 xdotool search --sync --name "$1" 2>/dev/null | head -n 1; }
 # Where each entry of user_data lies.
 place() { case $1 in Program/*) echo "$dir/${1#Program/}" ;; "Oracline Reports"/*) echo "$pictures/$1" ;;
                      Pages/*) echo "$localappdata/Oracline/$1" ;; *) echo "$appdata/$1" ;; esac; }
