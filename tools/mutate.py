@@ -200,8 +200,9 @@ def ordinal(n):
     """"second", "third", "fourth", then "5th", "6th"...: every repeat of a
     line keeps a name of its own, so their verdicts never overwrite each
     other."""
-    if n in (2, 3, 4):
-        return {2: "second", 3: "third", 4: "fourth"}[n]
+    words = {2: "second", 3: "third", 4: "fourth"}
+    if n in words:
+        return words[n]
     return "%d%s" % (n, "th" if 10 <= n % 100 <= 20 else {1: "st", 2: "nd", 3: "rd"}.get(n % 10, "th"))
 
 
