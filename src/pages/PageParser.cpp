@@ -116,7 +116,7 @@ struct Frame {
     Flow* flow = nullptr;
     PageTable* table = nullptr;
     size_t styleBase = 0;
-    std::vector<OpenBlock> openBlocks;
+    std::vector<OpenBlock> openBlocks = {};
     int linkDepth = 0;
 };
 
@@ -124,7 +124,7 @@ class Builder {
 public:
     explicit Builder(PageDocument& page) : page_(page)
     {
-        frames_.push_back(Frame{Frame::Body, &page_.body, nullptr, 0, {}, 0});
+        frames_.push_back(Frame{Frame::Body, &page_.body});
     }
 
     void Take(const HtmlToken& token);
@@ -143,7 +143,7 @@ private:
     void PushStyle(StyleEntry entry);
     bool PopStyle(std::string_view tag);
     void Open(std::string_view tag, bool aligns, PageAlign align, float margin);
-    bool Close(std::string_view tag);
+    void Close(std::string_view tag);
     void StartTable(const HtmlToken& token);
     void StartCell(const HtmlToken& token);
     void CloseCell();
@@ -287,7 +287,7 @@ void Builder::Open(std::string_view tag, bool aligns, PageAlign align, float mar
         Current().openBlocks.push_back(OpenBlock{tag, aligns});
 }
 
-bool Builder::Close(std::string_view tag)
+void Builder::Close(std::string_view tag)
 {
     std::vector<OpenBlock>& blocks = Current().openBlocks;
     for (size_t i = blocks.size(); i > 0; --i) {
@@ -306,9 +306,8 @@ bool Builder::Close(std::string_view tag)
                 divPositioned_.pop_back();
             }
         }
-        return true;
+        return;
     }
-    return false;
 }
 
 void Builder::StartTable(const HtmlToken& token)
@@ -319,7 +318,7 @@ void Builder::StartTable(const HtmlToken& token)
     PageTable& table = page_.tables.emplace_back();
     table.padding = ParsePixels(token.Attribute("cellpadding"), 1);
     table.spacing = ParsePixels(token.Attribute("cellspacing"), 2);
-    frames_.push_back(Frame{Frame::Table, nullptr, &table, styles_.size(), {}, 0});
+    frames_.push_back(Frame{Frame::Table, nullptr, &table, styles_.size()});
 }
 
 void Builder::StartCell(const HtmlToken& token)
@@ -337,7 +336,7 @@ void Builder::StartCell(const HtmlToken& token)
         cell.background = *colour;
     }
     cell.height = ParsePixels(token.Attribute("height"), 0);
-    frames_.push_back(Frame{Frame::Cell, &cell.flow, nullptr, styles_.size(), {}, 0});
+    frames_.push_back(Frame{Frame::Cell, &cell.flow, nullptr, styles_.size()});
     StyleEntry reset;
     reset.tag = "td";
     reset.reset = true;
@@ -353,10 +352,9 @@ void Builder::CloseCell()
 {
     if (Current().kind != Frame::Cell)
         return;
+    // A print link left open ends here too: each cell is laid out on its own.
     while (!Current().openBlocks.empty())
         Close(Current().openBlocks.back().tag);
-    for (int i = 0; i < Current().linkDepth; ++i)
-        Current().flow->push_back(Styled(FlowItem::LinkEnd));
     styles_.resize(Current().styleBase);
     style_ = -1;
     frames_.pop_back();

@@ -75,7 +75,9 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
         EXPECT_EQ(lines, c.second) << c.first;
     }
     // A byte of no whole character is one stand-in, or one byte on its own.
-    EXPECT_EQ(Utf8Repaired("\xE2\x82" "A\xC3\xA9", '?') + Utf8CharacterAt("\x80" "A", 0), "??A\xC3\xA9\x80");
+    std::string odd = Utf8Repaired("\xE2\x82" "A\xC3\xA9", '?') + Utf8CharacterAt("\x80" "A", 0) + Utf8Prefix("\xFF" "ab", 1);
+    for (char32_t c : {0x80, 0x800}) AppendUtf8(odd += Utf8Prefix("\xC3\xA9", 1) + std::to_string(Utf8Length("\xFF" "a")), c);
+    EXPECT_EQ(odd, "??A\xC3\xA9\x80\xFF" "2\u0080" "2\u0800");
 }
 
 TEST(TextLines, OddFilesYieldNothingOrEverything)
