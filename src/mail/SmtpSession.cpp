@@ -58,7 +58,7 @@ public:
             if (reader_.Malformed())
                 return Outcome(SmtpOutcome::notSmtp);
             const milliseconds limit = Until(answerEnd);
-            if (limit.count() == 0)
+            if (limit.count() <= 0)
                 return Outcome(SmtpOutcome::timedOut);
             std::string bytes;
             const Received received = connection_.Receive(bytes, limit);
@@ -128,7 +128,6 @@ public:
         SmtpReply reply;
         if (sessionUp_ && limit.count() > 0 && connection_.Send("QUIT\r\n", limit))
             Read(reply, kQuitLimit);
-        sessionUp_ = false;
     }
 
 private:
@@ -215,9 +214,10 @@ std::optional<SmtpOutcome> Deliver(Dialogue& dialogue, SmtpConnection& connectio
             return failed;
     if (auto failed = dialogue.Read(reply, limits.reply))
         return failed;
+    // A server that refuses in its greeting still reads commands until QUIT.
+    dialogue.SessionUp(true);
     if (reply.code != 220)
         return Outcome(SmtpOutcome::refused, reply.Text());
-    dialogue.SessionUp(true);
     const std::string ehlo = "EHLO " + clientName + "\r\n";
     SmtpReply hello;
     if (auto failed = dialogue.Exchange(ehlo, hello, {250}, SmtpOutcome::refused))

@@ -269,8 +269,7 @@ TEST_F(DailyAnalysis, TheMonthlyOutlookDrawsSavesAndChoosesADay)
     PressKey(outlook, VK_RIGHT);
     EXPECT_TRUE(WaitUntil(3000, [&] { return Holds(AccessibleTree(outlook), "September 1, 2005"); }));
     PressKey(outlook, VK_RETURN);
-    EXPECT_TRUE(WaitUntilGone(outlook));
-    EXPECT_TRUE(WaitForCaption(window, session_->TitleOn({2005, 9, 1}))) << TextOf(window);
+    EXPECT_TRUE(WaitUntilGone(outlook) && WaitForCaption(window, session_->TitleOn({2005, 9, 1}))) << TextOf(window);
 }
 
 TEST_F(DailyAnalysis, SavingOverAHeldFileFailsAndEmailSavesFirst)

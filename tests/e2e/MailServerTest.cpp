@@ -198,8 +198,7 @@ TEST_F(MailServerComposer, TheStoredPasswordStaysWithItsServerPortAndUser)
     EXPECT_EQ(ControlText(settings, IDC_MAIL_PASSWORD_HINT), "Enter the password for this server, port and user name.");
     PressButton(settings, IDC_MAIL_TEST);
     EXPECT_NE(AnswerMessage(pid).find("Please enter the password again"), std::string::npos);
-    EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_PASSWORD; }));
-    EXPECT_TRUE(ReceivedMail(3).empty());
+    EXPECT_TRUE(WaitUntil(2000, [&] { return session_->Main().FocusedControlId() == IDC_MAIL_PASSWORD; }) && ReceivedMail(3).empty());
     SetControlText(settings, IDC_MAIL_PASSWORD, MailPassword());
     PressButton(settings, IDC_MAIL_TEST);
     EXPECT_EQ(AnswerMessage(pid, IDOK, 30000), "The test mail was sent to me@example.com.    \n"

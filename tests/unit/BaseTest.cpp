@@ -93,8 +93,7 @@ TEST(TextLines, OddFilesYieldNothingOrEverything)
     for (const std::string& odd : {dir.path("missing"), dir.dir(), dir.path("fifo"), "/dev/zero"s, tooBig})
         EXPECT_FALSE(ForEachLine(odd, count) || ReadSmallFile(odd, whole)) << odd;
     EXPECT_EQ(std::to_string(calls) + whole, "0");
-    EXPECT_FALSE(CanOpenForReading(dir.path("missing")) || CanOpenForReading(dir.dir()));
-    EXPECT_TRUE(CanOpenForReading(dir.Write("empty", "")));
+    EXPECT_FALSE(CanOpenForReading(dir.path("missing")) || CanOpenForReading(dir.dir()) || !CanOpenForReading(dir.Write("empty", "")));
     EXPECT_TRUE(ReadSmallFile(dir.Write("fits", std::string(kMaxDataFileBytes, 'y')), whole));
     EXPECT_EQ(whole.size(), static_cast<std::size_t>(kMaxDataFileBytes));
 

@@ -18,8 +18,7 @@ TEST(CompanionMatch, HoldsItsPromisesForEveryPairOfSignsAndNumbers)
         ASSERT_EQ(std::vector<bool>(goods, goods + 3), std::vector<bool>({ba.love.good, ba.friendship.good, ba.business.good}));
         // Lovers and business partners are friends; soul mates need completing numbers.
         ASSERT_TRUE(!ab.love.good || (ab.friendship.good && SoulNumbersComplete(m, n)));
-        ASSERT_TRUE(!ab.business.good || ab.friendship.good);
-        ASSERT_TRUE(!SameElement(s, t) || (ab.friendship.good && ab.business.good));
+        ASSERT_TRUE((!ab.business.good || ab.friendship.good) && (!SameElement(s, t) || (ab.friendship.good && ab.business.good)));
         ASSERT_TRUE(!ListsAsLeastCompatible(s, t) || !(ab.love.good || ab.friendship.good || ab.business.good));
         ASSERT_TRUE(s != t || m != n || ab.love.good);
         ASSERT_FALSE(ab.love.reason.empty() || ab.friendship.reason.empty() || ab.business.reason.empty());
@@ -55,8 +54,7 @@ TEST(CompanionPeople, OnePersonTwiceIsEqualNamesWhateverTheirCaseWithEqualBirthD
 {
     const CivilDate born{1970, 5, 4};
     EXPECT_TRUE(IsSamePerson("Jane DOE", born, "jane doe", born));
-    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}));
-    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane  Doe", born));
+    EXPECT_FALSE(IsSamePerson("Jane Doe", born, "Jane Doe", {1970, 5, 5}) || IsSamePerson("Jane Doe", born, "Jane  Doe", born));
     EXPECT_EQ(SamePersonMessage("Jane DOE", "JANE Doe"), "jane doe and jane doe - same name/birthdays.   \n"
               "Companion analysis is designed for two different people only.     ");
     // Bytes outside ASCII are left alone rather than mangled by a locale.

@@ -114,7 +114,7 @@ TEST(SmtpReplyReader, SplitsRepliesAndRefusesWhatIsNotSmtp)
 // arrives even while the client only looks whether anything came.
 struct Chunk {
     Chunk(const char* text) : bytes(text) {}
-    Chunk(std::string text, std::chrono::seconds wait = {}, bool early = false) : bytes(std::move(text)), after(wait), unasked(early) {}
+    Chunk(std::string text, std::chrono::milliseconds wait = {}, bool early = false) : bytes(std::move(text)), after(wait), unasked(early) {}
     std::string bytes;
     std::chrono::milliseconds after{0};
     bool unasked = false;
@@ -203,6 +203,8 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
          TlsResult::secure, true, "not sent: recipient refused: a@y.org: 550 5.1.1 no such user",
          "<tls>\nEHLO pc\r\n" + kPlain + "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nQUIT\r\n"},
         {MailSecurity::tls, {kGreet}, TlsResult::secure, true, "not sent: no answer in time", "<tls>\nEHLO pc\r\n"},
+        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", "554 no\r\n"}, TlsResult::secure, true, "not sent: refused: 554 no", "EHLO pc\r\nSTARTTLS\r\n<tls>\nEHLO pc\r\nQUIT\r\n"},
+        {MailSecurity::startTls, {"554 go away\r\n"}, TlsResult::secure, true, "not sent: refused: 554 go away", "QUIT\r\n"},  // it still reads commands
         {MailSecurity::tls, {"HTTP/1.1 400\r\n"}, TlsResult::secure, true, "not sent: the server's answer is not SMTP", "<tls>\n"},
     };
     for (const auto& c : cases) {
@@ -227,7 +229,12 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     std::deque<Chunk> dripped = {Chunk(kGreet), Chunk(kTlsHello), Chunk("235 ok\r\n")};
     for (char c : std::string("250 the sender is fine but this answer comes one byte a second\r\n"))
         dripped.push_back(Chunk(std::string(1, c), std::chrono::seconds(1), true));
-    const std::string upToMessage = "<tls>\nEHLO pc\r\n" + kPlain + kEnvelope;
+    const std::string upToMessage = "<tls>\nEHLO pc\r\n" + kPlain + kEnvelope, upToSignIn = "<tls>\nEHLO pc\r\n" + kPlain;
+    // The greeting and the hello take 50 of the send's 60 s; `answer` comes `ms` later, `rest` after it.
+    const auto lastSeconds = [](const char* answer, long ms, Chunk rest = Chunk("")) {
+        std::deque<Chunk> script = {Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)), Chunk(answer, std::chrono::milliseconds(ms))};
+        return rest.bytes.empty() ? script : (script.push_back(rest), script);
+    };
     const struct { const char* name; std::deque<Chunk> script; const char* password; std::string log, sent; long seconds; } cases[] = {
         {"250 pipelined with 354", {kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, "354 go\r\n250 2.0.0 queued\r\n"},
          "pw", "not sent: refused: the server answered the message before it was sent", upToMessage, 0},
@@ -236,9 +243,11 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
          "pw", "not sent: refused: the server answered the message before its end", upToMessage + kMessage, 0},
         {"an answer dripped a byte a second", dripped, "pw", "not sent: no answer in time",
          "<tls>\nEHLO pc\r\n" + kPlain + "MAIL FROM:<me@x.org>\r\n", 30},
-        {"each answer late, all of them too late",
-         {Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)), Chunk("235 ok\r\n", std::chrono::seconds(25))},
-         "pw", "not sent: no answer in time", "<tls>\nEHLO pc\r\n" + kPlain, 60},
+        {"signed in as the time ends", lastSeconds("235 ok\r\n", 10000), "pw", "not sent: no answer in time", upToSignIn, 60},
+        {"signed in a millisecond before", lastSeconds("235 ok\r\n", 9999), "pw", "not sent: no answer in time", upToSignIn + "MAIL FROM:<me@x.org>\r\n", 60},
+        {"refused as the time ends, the answer's end waiting", lastSeconds("535 no", 10000, Chunk("\r\n", {}, true)), "pw", "not sent: no answer in time", upToSignIn, 60},
+        {"refused a millisecond before", lastSeconds("535 no\r\n", 9999), "pw", "not sent: sign-in refused: 535 no", upToSignIn + "QUIT\r\n", 60},
+        {"refused in the last millisecond", lastSeconds("535", 9999, Chunk(" no\r\n", std::chrono::milliseconds(1))), "pw", "not sent: sign-in refused: 535 no", upToSignIn, 60},
         {"a refused sign-in followed by QUIT", {kGreet, kTlsHello, "535 5.7.8 bad credentials\r\n"}, "pw",
          "not sent: sign-in refused: 535 5.7.8 bad credentials", "<tls>\nEHLO pc\r\n" + kPlain + "QUIT\r\n", 2},
         {"a changed server without its password", {kGreet}, "", "not sent: no password is kept for this server, port and user name", "", 0},
