@@ -75,10 +75,11 @@ Widths FlowWidths(const Flow& flow, const Measures& measures)
         widths.least = std::max(widths.least, width);
         space = false;
     };
+    // A space counts only after something on the line, so a new line needs
+    // no reset of `space`: its first word clears it.
     auto endLine = [&] {
         widths.most = std::max(widths.most, line);
         line = 0;
-        space = false;
     };
     for (const FlowItem& item : flow) {
         switch (item.kind) {

@@ -47,8 +47,7 @@ TEST(Mime, Base64HeaderWordsAndDotStuffingAgainstKnownAnswers)
     for (const auto& c : names)
         EXPECT_EQ(EncodeDisplayName(c.first), c.second) << c.first;
 
-    EXPECT_EQ(DotStuff(".a\nb\r\n..c\r."), "..a\r\nb\r\n...c\r\n..\r\n.\r\n");
-    EXPECT_EQ(DotStuff("a\r\n"), "a\r\n.\r\n");
+    EXPECT_EQ(DotStuff(".a\nb\r\n..c\r.") + DotStuff("a\r\n"), "..a\r\nb\r\n...c\r\n..\r\n.\r\n" "a\r\n.\r\n");
     EXPECT_EQ(FormatMailDate({2026, 12, 7}, 1, 7, 5, 9, -354) + FormatMailDate({2026, 1, 3}, 6, 23, 59, 0, -1) + FormatMailDate({2026, 1, 4}, 0, 0, 0, 0, 0) +
                   FormatMailDate({2026, 1, 4}, 0, 0, 0, 0, 300),
               "Mon, 07 Dec 2026 07:05:09 -0554" "Sat, 03 Jan 2026 23:59:00 -0001" "Sun, 04 Jan 2026 00:00:00 +0000" "Sun, 04 Jan 2026 00:00:00 +0500");

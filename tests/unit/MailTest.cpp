@@ -23,8 +23,7 @@ TEST(Contacts, ReadWrittenAndChangesAppliedToWhatIsThere)
         EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, c.file), contacts), ContactsFile::read);
         EXPECT_EQ(Joined(contacts, [](const Contact& row) { return "[" + row.name + "|" + row.address + "]"; }), c.rows) << c.file;
     }
-    EXPECT_EQ(LoadContacts(dir.path("missing.ini"), contacts), ContactsFile::missing);
-    EXPECT_TRUE(contacts.empty());
+    EXPECT_TRUE(LoadContacts(dir.path("missing.ini"), contacts) == ContactsFile::missing && contacts.empty());
     EXPECT_EQ(LoadContacts(dir.Write(kContactsFileName, Repeated("Email:a@x\n", kMaxContacts + 1)), contacts), ContactsFile::read);
     EXPECT_EQ(contacts.size(), kMaxContacts);
     ASSERT_TRUE(SaveContacts(dir.path(kContactsFileName), {{"Ann", "a@x"}, {"", "e@x"}}));

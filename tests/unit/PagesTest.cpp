@@ -139,7 +139,8 @@ struct FixedWidthMeasurer : PageMeasurer {
     FontMetrics Metrics(const FontSpec& font) const override { return {font.size, font.size + 4}; }
     bool ImageSize(const std::string& path, float& width, float& height) const override
     {
-        return width = 28, height = path == "tall" ? 1 << 30 : 28, true;
+        // "WxH" is a picture of that size, "missing" none, any other 28 pixels square.
+        return width = height = 28, std::sscanf(path.c_str(), "%fx%f", &width, &height), path != "missing";
     }
 };
 
@@ -169,9 +170,11 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<font color=red>" + std::string(kTable) + "<td bgcolor=gray height=40>a</td></tr></table>b", 1000}, {Repeated("<table><tr><td>", 9) + "x</table>y", 1000},
         {"<div style=\"position:absolute\"><img src=p></div>x<img src=q>", 1000}, {"<table cellpadding=0 cellspacing=0><tr><td></td><td>b</td></tr></table>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
-        {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116}, {"a<!", 1000},
+        {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116}, {"a<!", 1000}, {"a\tb\rc<img src=missing><img src=0.0x0><img src=-0.5x28><img src=28x-0.5><img src=nanx28><img src=28xinf><img src=5x5>", 1000},
         {"<!---->a<!--->b-->c<!-- > -->d<?e=f>g</ <b>h</b>i<style><b></style>j<font size/color=red>k<font color = green>l</font><font color=\"navy\"size=\"5\">m<", 1000},
         {"x<font color=red>" + std::string(kTable) + "<td>a</td>b<td>c</td><a></a><td>d</td> <td>e</td></tr></table>y", 1000}, {"</b>ab</", 1000},
+        {"<table><tr><td bgcolor=red>a<br> b c</td></tr></table><table><tr><td bgcolor=red> c <b> d</b><img src=i><div style=position:absolute><img src=p></div></td></tr></table>", 1000},
+        {"<table cellpadding=0 cellspacing=0><tr><td bgcolor=red height=5></td></tr></table><table cellpadding=40><tr><td bgcolor=red></td></tr></table><table><tr><td bgcolor=red><table cellpadding=10><tr><td>aaaa bbbb", 60},
     };
     std::string listing;
     for (const auto& c : cases) {
@@ -259,7 +262,7 @@ TEST(PageView, LongPagesBreakBetweenLinesAndHostileOnesAreShownAndPrintedWithinA
         {"long href", "<a href=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())}, {"paragraphs", Repeat("<p>x", kMiB)},
         {"huge size", Repeat("<font size=\"+99999999999999999999\">x</font>", kMiB)},
         {"not a number", Repeat("<table cellpadding=nan cellspacing=inf><tr><td height=nan>x</td></tr></table>", kMiB)},
-        {"tall table", "<table><tr><td>" + Repeat("<img src=tall>", kMiB)},
+        {"tall table", "<table><tr><td>" + Repeat("<img src=28x1073741824>", kMiB)},
     };
     // A tag ends within 4096 bytes or is text; tables nest eight deep, a
     // deeper one is text.

@@ -180,8 +180,7 @@ TEST(ProfileIndex, EntriesEndAtAdjustmentLinesAndAreWrittenBackExactly)
 
     dir.Write("oc.ini", "Profile:P\n" + Rows([](int i) { return "Description:D" + std::to_string(i) + "\nAdjustment:Manual\n"; }, 10001));
     const std::vector<ProfileIndexEntry> rows = ReadProfileIndex(dir.dir());
-    ASSERT_EQ(rows.size(), 10000u);
-    EXPECT_EQ(rows.back().description, "D9999");
+    EXPECT_TRUE(rows.size() == 10000u && rows.back().description == "D9999") << rows.size();
 
     // Rows the reader would skip are not written.
     ASSERT_TRUE(WriteProfileIndex(dir.dir(), {{"Jane Doe", "Me", "Automatic"}, {"A\nB", "Me", "Manual"},
