@@ -147,14 +147,16 @@ private:
 };
 
 // A line made of the password is wiped once sent; the answer is all that is
-// kept of it.
+// kept of it. Such text is made at its full length and filled in, never
+// grown: a string that grows leaves its old bytes, unwiped, in freed memory.
 std::optional<SmtpOutcome> SendSecret(Dialogue& dialogue, const std::string& head, const std::string& secret,
                                       SmtpReply& reply, int expected)
 {
     WipedText encoded(Base64(secret));
-    WipedText line;
-    line.Text().reserve(head.size() + encoded.Text().size() + 2);
-    line.Text().append(head).append(encoded.Text()).append("\r\n");
+    WipedText line(std::string(head.size() + encoded.Text().size() + 2, '\n'));
+    std::copy(head.begin(), head.end(), line.Text().begin());
+    std::copy(encoded.Text().begin(), encoded.Text().end(), line.Text().begin() + head.size());
+    line.Text()[line.Text().size() - 2] = '\r';
     return dialogue.Exchange(line.Text(), reply, {expected}, SmtpOutcome::signInRefused);
 }
 
@@ -167,9 +169,9 @@ std::optional<SmtpOutcome> SignIn(Dialogue& dialogue, const SmtpReply& hello, co
     const std::string mechanisms = hello.Parameters("AUTH");
     SmtpReply reply;
     if (HasWord(mechanisms, "PLAIN")) {
-        WipedText plain;
-        plain.Text().reserve(user.size() + password.size() + 2);
-        plain.Text().append(1, '\0').append(user).append(1, '\0').append(password);
+        WipedText plain(std::string(user.size() + password.size() + 2, '\0'));
+        std::copy(user.begin(), user.end(), plain.Text().begin() + 1);
+        std::copy(password.begin(), password.end(), plain.Text().end() - password.size());
         return SendSecret(dialogue, "AUTH PLAIN ", plain.Text(), reply, 235);
     }
     if (!HasWord(mechanisms, "LOGIN"))
