@@ -247,8 +247,7 @@ TEST(ProfileIndex, ChangesApplyToTheIndexAsItIsNowAndAlwaysFitItsReader)
     std::vector<ProfileIndexEntry> longest(kMaxDataFileBytes / 846 - 1, {widest, widest, "Automatic"});
     EXPECT_TRUE(IndexHasRoom(longest));
     longest.push_back(longest.back());
-    EXPECT_FALSE(IndexHasRoom(longest));
-    ASSERT_TRUE(WriteProfileIndex(dir.dir(), longest));
+    ASSERT_TRUE(!IndexHasRoom(longest) && WriteProfileIndex(dir.dir(), longest));
     EXPECT_EQ(ReadProfileIndex(dir.dir()).size(), longest.size());
     longest.resize(kMaxDataFileBytes / 843, longest.back());
     EXPECT_TRUE(WriteProfileIndex(dir.dir(), longest));
