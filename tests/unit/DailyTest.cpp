@@ -179,8 +179,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
     EXPECT_EQ(model.Caption() + " " + model.ResolutionText(), "Print: hourly.jpg 300 X 600");
     EXPECT_EQ(PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: report.jpg");
     const std::vector<std::string> entries = ResizeEntries();
-    ASSERT_EQ(entries.size(), 100u);
-    EXPECT_EQ(entries.front() + entries[50] + entries.back(), "100%50%1%");
+    EXPECT_EQ(entries.size() == 100u ? entries.front() + entries[50] + entries.back() : "", "100%50%1%");
 
     const struct { char control; int index; const char* state; } steps[] = {
         {' ', 0, "4.8x8 100% @0 tile0@-1 off"},  // nothing to tile at full size

@@ -128,7 +128,7 @@ TEST(PageUrl, EscapesAreTheirBytes)
 {
     for (const auto& [url, path] : {std::pair{"file:///C:/a%5B1%5d%20%7e%7E%41%61%09%2F%af%FA.htm", "C:\\a[1] ~~Aa\t\\\xaf\xfa.htm"},
                                     {"FILE://C:\\b%30%39.htm", "C:\\b09.htm"}, {"file:///C:/x%g0.htm", ""}, {"file:///C:/x%0g", ""},
-                                    {"file:///C:/x%4", ""}, {"file:///C:/x%", ""}, {"C:/x.htm", "C:/x.htm"}, {"C:x.htm", ""}, {"file:///x%:0", ""}})
+                                    {"file:///C:/x%4", ""}, {"file:///C:/x%", ""}, {"C:/x.htm", "C:/x.htm"}, {"C:x.htm", ""}, {"file:///C:/x%:0", ""}})
         EXPECT_EQ(LocalPathOfUrl(url), path) << url;
 }
 
@@ -172,9 +172,11 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116}, {"a<!", 1000}, {"a\tb\rc<img src=missing><img src=0.0x0><img src=-0.5x28><img src=28x-0.5><img src=nanx28><img src=28xinf><img src=5x5>", 1000},
         {"<!---->a<!--->b-->c<!-- > -->d<?e=f>g</ <b>h</b>i<style><b></style>j<font size/color=red>k<font color = green>l</font><font color=\"navy\"size=\"5\">m<", 1000},
-        {"x<font color=red>" + std::string(kTable) + "<td>a</td>b<td>c</td><a></a><td>d</td> <td>e</td></tr></table>y", 1000}, {"</b>ab</", 1000},
+        {"x<font color=red>" + std::string(kTable) + "<td>a</td>b<td>c</td><a></a><td>d</td> <td>e<tr>f</td></tr></table>y", 1000}, {"</b>ab</", 1000},
         {"<table><tr><td bgcolor=red>a<br> b c</td></tr></table><table><tr><td bgcolor=red> c <b> d</b><img src=i><div style=position:absolute><img src=p></div></td></tr></table>", 1000},
-        {"<table cellpadding=0 cellspacing=0><tr><td bgcolor=red height=5></td></tr></table><table cellpadding=40><tr><td bgcolor=red></td></tr></table><table><tr><td bgcolor=red><table cellpadding=10><tr><td>aaaa bbbb", 60},
+        {"<div><img src=q></div><div style=absolute><img src=p></div><div style=\"position:absolute; left:0\"><img src=r></div><div><img src=0.0x0></div>x"
+         "<center>a<p>b</p></center><font face=\"Arial, Verdana\">f</font>", 1000},
+        {"<div align=right>wwwwwwwwww</div><table cellpadding=0 cellspacing=0><tr><td bgcolor=red height=5></td></tr></table><table cellpadding=40><tr><td bgcolor=red></td></tr></table><table><tr><td bgcolor=red><table cellpadding=10><tr><td>aaaa bbbb", 60},
     };
     std::string listing;
     for (const auto& c : cases) {
