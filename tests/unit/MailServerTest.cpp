@@ -231,8 +231,7 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     const std::string upToMessage = "<tls>\nEHLO pc\r\n" + kPlain + kEnvelope, upToSignIn = "<tls>\nEHLO pc\r\n" + kPlain;
     // The greeting and the hello take 50 of the send's 60 s; `answer` comes `ms` later, `rest` after it.
     const auto lastSeconds = [](const char* answer, long ms, Chunk rest = Chunk("")) {
-        std::deque<Chunk> script = {Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)), Chunk(answer, std::chrono::milliseconds(ms))};
-        return rest.bytes.empty() ? script : (script.push_back(rest), script);
+        return std::deque<Chunk>{Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)), Chunk(answer, std::chrono::milliseconds(ms)), rest};
     };
     const struct { const char* name; std::deque<Chunk> script; const char* password; std::string log, sent; long seconds; } cases[] = {
         {"250 pipelined with 354", {kGreet, kTlsHello, "235 ok\r\n", kOk, kOk, "354 go\r\n250 2.0.0 queued\r\n"},
