@@ -231,8 +231,9 @@ std::optional<SmtpOutcome> Deliver(Dialogue& dialogue, SmtpConnection& connectio
             return failed;
         dialogue.SessionUp(false);
         // Anything after the answer was sent in the clear, to be taken for
-        // what the encrypted server said.
-        if (dialogue.Early(false))
+        // what the encrypted server said: what is buffered, and what is
+        // already waiting on the connection.
+        if (dialogue.Early(true))
             return Outcome(SmtpOutcome::tlsRefused, "the server sent more than its answer to STARTTLS");
         if (auto failed = dialogue.StartTls(settings.server))
             return failed;

@@ -239,10 +239,8 @@ void FlowLayout::Word(const std::string& word, const FlowItem& item)
 {
     const float width = measures_.TextWidth(word, item.style);
     float space = space_ && !line_.pieces.empty() ? measures_.TextWidth(" ", spaceStyle_) : 0;
-    if (!line_.pieces.empty() && line_.width + space + width > width_ + 0.01f) {
-        EndLine();
-        space = 0;
-    }
+    if (!line_.pieces.empty() && line_.width + space + width > width_ + 0.01f)
+        EndLine();  // the space, if any, goes with it
     space_ = false;
     if (!line_.pieces.empty()) {
         PagePiece& last = line_.pieces.back();

@@ -176,7 +176,7 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
     const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN XOAUTH2\r\n";
     const std::string queued = "250 2.0.0 queued as 7\r\n";
     const struct { MailSecurity security; std::deque<Chunk> script; TlsResult tls; bool reachable; std::string log, sent; } cases[] = {
-        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", kOk, kOk, "354 go\r\n", queued, kBye},
+        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", kOk, "251 will forward\r\n", "354 go\r\n", queued, kBye},
          TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
          "EHLO pc\r\nSTARTTLS\r\n<tls>\nEHLO pc\r\n" + kPlain + kEnvelope + kMessage + ".\r\nQUIT\r\n"},
         {MailSecurity::tls, {kGreet, "250-mx\r\n250 AUTH LOGIN\r\n", "334 VXNlcm5hbWU6\r\n", "334 UGFzc3dvcmQ6\r\n",
@@ -192,7 +192,7 @@ TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
          "not sent: TLS refused: 454 4.7.0 TLS not available", "EHLO pc\r\nSTARTTLS\r\nQUIT\r\n"},
         // Bytes after the answer to STARTTLS were sent in the clear; the
         // server waits for a handshake, so no QUIT either.
-        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n250 forged\r\n"}, TlsResult::secure, true,
+        {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", Chunk("250 forged\r\n", {}, true)}, TlsResult::secure, true,
          "not sent: TLS refused: the server sent more than its answer to STARTTLS", "EHLO pc\r\nSTARTTLS\r\n"},
         {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n"}, TlsResult::untrusted, true,
          "not sent: certificate not trusted: unknown authority", "EHLO pc\r\nSTARTTLS\r\n<tls>\n"},
