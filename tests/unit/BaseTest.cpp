@@ -249,6 +249,8 @@ TEST(ScaledCanvas, RoundsEdgesAndScalesTheRestExactly)
     wide.DrawImage("Image", 1, 2, 10, 20);
     wide.DrawText("x", 10, 10, {"Verdana", 12, true}, Colours::black);
     ExpectGolden("scaled-canvas.txt", "1.5\n" + out.Listing() + "1.5 x 2\n" + uneven.Listing());
+    // A drawing is centred in the room beyond its height, when there is room.
+    for (auto [height, top] : {std::pair{576, 12.0f}, {578, 1.0f}, {577, 0.5f}, {0, 12.0f}}) EXPECT_EQ(CentredTop(height, 576, 12), top) << height;
 }
 
 TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
