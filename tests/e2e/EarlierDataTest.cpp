@@ -31,8 +31,7 @@ TEST(EarlierData, TheSharedJobBecomesTheAccountsAndTheDataIsCopiedOnce)
     EXPECT_EQ(ScheduledJobs(), std::vector<std::string>{AccountJobName() + "|" + program + "|" +
                                                         DataDirectory().substr(0, DataDirectory().size() - 1) + "|" +
                                                         ownRecord + "|off|2020-01-01 type 1 every 1 at 7:00;"});
-    EXPECT_EQ(DataFile("Jane Doe.ini"), ProfileFileText(jane));
-    EXPECT_EQ(ReadMailRecord().size(), 0u);
+    EXPECT_EQ(DataFile("Jane Doe.ini") + std::to_string(ReadMailRecord().size()), ProfileFileText(jane) + "0");
     EXPECT_NE(DataFile("delivery.log").find(", Jane Doe.ini, jane@example.com, nothing sent, record refused: "), std::string::npos);
 
     // The next start says once where the data is; later ones take nothing

@@ -46,8 +46,7 @@ TEST(FiredJob, TheSchedulerStartsTheRunWhichMailsTheDayOnce)
     // The session starts from empty folders, the program folder's included,
     // so the setup comes after it.
     MainWindowSession session(DataFilesFor({jane}));
-    ASSERT_TRUE(session.Window());
-    ASSERT_TRUE(InstallWithSetup());
+    ASSERT_TRUE(session.Window() && InstallWithSetup());
 
     // No mail program: Schedule asks for the mail server first.
     session.Press(IDC_SCHEDULE);
