@@ -264,9 +264,10 @@ void FlowLayout::Word(const std::string& word, const FlowItem& item)
     Inline(std::move(piece), metrics.ascent, metrics.lineHeight - metrics.ascent);
 }
 
+// A space met at a line's end is dropped with it: the next line's first
+// piece is put without one, and clears the space it finds.
 void FlowLayout::EndLine()
 {
-    space_ = false;
     if (line_.pieces.empty() && !line_.broken) {
         line_ = Line();
         return;

@@ -1,3 +1,4 @@
+#include "base/AsciiText.h"
 #include "base/Calendar.h"
 #include "base/Clock.h"
 #include "base/DateLists.h"
@@ -77,8 +78,8 @@ TEST(TextLines, SplitsLikeA500ByteFgetsBufferAndReadsNonUtf8InTheSystemCodePage)
     }
     // A byte of no whole character is one stand-in, or one byte on its own.
     std::string odd = Utf8Repaired("\xE2\x82" "A\xC3\xA9", '?') + Utf8CharacterAt("\x80" "A", 0) + Utf8Prefix("\xFF" "ab", 1);
-    for (char32_t c : {0x80, 0x800, 0x10000, 0x10FFFF}) AppendUtf8(odd += Utf8Prefix("\xC3\xA9", 1) + std::to_string(Utf8Length("\xFF" "a")), c);
-    EXPECT_EQ(odd, "??A\xC3\xA9\x80\xFF" "2\u0080" "2\u0800" "2\U00010000" "2\U0010FFFF");
+    for (char32_t c : {0x80, 0x800, 0x10000, 0x1F600, 0x10FFFF}) AppendUtf8(odd += Utf8Prefix("\xC3\xA9", 1) + std::to_string(Utf8Length("\xFF" "a")), c);
+    EXPECT_EQ(odd + LowerAscii("@AZ["), "??A\xC3\xA9\x80\xFF" "2\u0080" "2\u0800" "2\U00010000" "2\U0001F600" "2\U0010FFFF" "@az[");
     // A wiped secret leaves nothing in the memory the string keeps.
     EXPECT_EQ([] { std::string secret(40, 's'); WipeText(secret); return std::string(secret.data(), 40); }(), std::string(40, '\0'));
 }
