@@ -378,4 +378,5 @@ TEST(ContrastCanvas, InkAndGroundsTakeTheSystemColoursBarsKeepTheirHues)
     canvas.DrawLine(0, 0, 0.3f, 0.4f, Colours::red, 5);  // a sloped bar shorter than a pixel
     canvas.DrawLineI(1, 2, 3, 4, Colours::grey, 4);
     ExpectGolden("contrast-canvas.txt", out.Listing());
+    EXPECT_FALSE(Colours::black == Colours::red || Colours::black == Colours::blue);  // equal only in all three channels
 }
