@@ -47,7 +47,7 @@ TEST(MainWindowRules, Placement)
         // screen, window, x, y
         {1024, 730, 147, 104}, {1024, 1024, 0, -85}, {800, 815, -15, -100},
         {800, 714, 43, 0},  // exactly 85 left: no room, so not halved
-        {800, 713, 43, 1}, {1024, 701, 161, 119},
+        {800, 713, 43, 1}, {1024, 701, 161, 119}, {1025, 1024, 0, -84},  // half of one pixel rounds down
     };
     for (const auto& c : placements)
         EXPECT_EQ(std::make_pair(CentredOrigin(c[0], c[1]), MainWindowY(c[0], c[1])), std::make_pair(c[2], c[3])) << c[0] << " " << c[1];

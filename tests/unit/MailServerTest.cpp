@@ -398,7 +398,8 @@ TEST(MailSettings, FileAndDialogChecks)
         model.user = model.password = "", model.from = std::string(length - 2, 'f') + "@b";
         EXPECT_EQ(model.CheckForSave().field == MailField::from, refused) << length;
     }
-    EXPECT_EQ(MailSettingsModel({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", ""}, "").securityIndex, 0);
+    const MailSettingsModel fresh({MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", ""}, "");
+    EXPECT_TRUE(fresh.securityIndex == 0 && !fresh.HasNewPassword() && fresh.ServerFieldsEnabled());
     // The server when the settings name a usable one, the mail program when
     // they leave the mail to one that is there, else the user is asked.
     const MailSettings usable{MailMethod::smtp, "mx", 25, MailSecurity::startTls, "", "a@b"},

@@ -158,7 +158,7 @@ TEST(PageView, TextWrappedStyledAndAligned)
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
     const std::pair<std::string, float> cases[] = {
         {cell, 300}, {cell, 86}, {cell, 30}, {"<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Heading</b></font>", 1000},
-        {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print it</b></font></A>", 1000}, {"aaaa bbbb", 87.5f}, {"<font size=\"5\">Big</font> small", 1000},
+        {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print it</b></font></A>", 1000}, {"aaaa bbbb", 87.5f}, {"a<br><br>b", 1000},
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
@@ -169,7 +169,8 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<a <b>a</b></a><z <b>z</b><A <b>A</b></a><Z <b>Z</b><` <b>`</b><{ <b>{</b><@ <b>@</b><[ <b>[</b>", 1000}, {"<p><table><tr><td><table><tr><td>x", 1000},
         {std::string(kTable) + "<td>a</td> x <td>b</td></tr></table>", 1000}, {"a<center>b</center>c<div>d</div>e<p>f</p>g<div align=right>h</div>i", 1000},
         {"<font color=red>" + std::string(kTable) + "<td bgcolor=gray height=40>a</td></tr></table>b", 1000}, {Repeated("<table><tr><td>", 9) + "x</table>y</table>z", 1000},
-        {"<div style=\"position:absolute\"><img src=p></div>x<img src=q>", 1000}, {"<table cellpadding=0 cellspacing=0><tr><td></td><td>b</td></tr></table>", 1000},
+        {"<div style=\"position:absolute\"><img src=p></div>x<img src=q>", 1000}, {"<div style=position:absolute><img src=p></div><img src=1x400>", 1000},
+        {"<table cellpadding=0 cellspacing=0><tr><td></td><td>b</td></tr></table>", 1000}, {std::string(kTable) + "<td bgcolor=red>a<p>b</td></tr></table>", 1000},
         {"<center>ab</center>", 116}, {"<center>" + std::string(kTable) + "<td>ab</td></tr></table></center>", 116},
         {twoRows + " align=\"center\">ab</td></tr></table>", 116}, {"<center>" + twoRows + ">ab</td></tr></table></center>", 116}, {"a<!", 1000}, {"</title><title>T</title>x</meta></br></img>y", 1000}, {"a\tb\rc<img src=missing><img src=0.0x0><img src=-0.5x28><img src=28x-0.5><img src=nanx28><img src=28xinf><img src=5x5>", 1000},
         {"<!---->a<!--->b-->c<!-- > -->d<?e=f>g</ <b>h</b>i<style><b></style>j<font size/color=red>k<font color = green>l</font><font color=\"navy\"size=\"5\">m<", 1000},
@@ -177,7 +178,7 @@ TEST(PageView, TextWrappedStyledAndAligned)
         {"<table><tr><td bgcolor=red>a<br> b c</td></tr></table><table><tr><td bgcolor=red> c <b> d</b><img src=i><div style=position:absolute><img src=p></div></td></tr></table>", 1000},
         {"<div><img src=q></div><div style=absolute><img src=p></div><div style=\"position:absolute; left:0\"><img src=r></div><div><img src=0.0x0></div>x"
          "<center>a<p>b</p></center><font face=\"Arial, Verdana\">f</font>", 1000},
-        {"<div align=right>wwwwwwwwww</div><table cellpadding=0 cellspacing=0><tr><td bgcolor=red height=5></td></tr></table><table cellpadding=40><tr><td bgcolor=red></td></tr></table><table><tr><td bgcolor=red><table cellpadding=10><tr><td>aaaa bbbb", 60},
+        {"<img src=22.5x5><img src=22x5><div align=right>wwwwwwwwww</div><table cellpadding=0 cellspacing=0><tr><td bgcolor=red height=5></td></tr></table><table cellpadding=40><tr><td bgcolor=red></td></tr></table><table><tr><td bgcolor=red><table cellpadding=10><tr><td>aaaa bbbb", 60},
     };
     std::string listing;
     for (const auto& c : cases) {
