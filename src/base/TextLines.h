@@ -6,6 +6,9 @@
 // hold a few kilobytes; anything larger is not one of them.
 constexpr long long kMaxDataFileBytes = 1 << 20;
 
+// The fgets buffer the data files' lines are read through.
+constexpr std::size_t kLineBufferBytes = 500;
+
 // The line discipline shared by every text file of the data directory.
 //
 // Files are read as the original fgets loop with a 500-byte buffer saw them:
@@ -27,12 +30,12 @@ constexpr long long kMaxDataFileBytes = 1 << 20;
 // `bufferSize` - 1 as the piece length.
 bool ForEachLine(const std::string& path,
                  const std::function<void(const std::string& line)>& onLine,
-                 std::size_t bufferSize = 500);
+                 std::size_t bufferSize = kLineBufferBytes);
 
 // The same pieces, of bytes already read.
 void ForEachLineIn(const std::string& bytes,
                    const std::function<void(const std::string& line)>& onLine,
-                   std::size_t bufferSize = 500);
+                   std::size_t bufferSize = kLineBufferBytes);
 
 // The whole of a regular file of at most kMaxDataFileBytes, bytes as they
 // are, read through one handle; false (and `bytes` empty) for anything

@@ -158,7 +158,7 @@ TEST(PageView, TextWrappedStyledAndAligned)
     const std::string twoRows = std::string(kTable) + "<td>abcdef</td></tr><tr><td";
     const std::pair<std::string, float> cases[] = {
         {cell, 300}, {cell, 86}, {cell, 30}, {"<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>Heading</b></font>", 1000},
-        {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print it</b></font></A>", 1000}, {"aaaa bbbb", 87.5f}, {"a<br><br>b", 1000},
+        {"<A HREF=\"javascript:window.print()\"><font color=\"navy\" size=\"4\" face=\"Arial\"><b>Print it</b></font></A>", 1000}, {"aaaa bbbb", 87.5f}, {"a<br><br>b", 1000}, {"<img src=q>x<table><tr><td bgcolor=red><img src=1x3000000>", 1000},
         {"<font color=\"black\" size=\"2\" face=\"Verdana\"><b>is: <font color=\"yellow\">7</b></font>", 1000},
         {"<font size=\"+99999999999999999999\" color=\"#ff0000\" face=\"" + std::string(32, 'F') + "\">x</font>", 1000},
         {"<marquee>hi</marquee><!-- gone --><script>document.write('x')</script>", 1000}, {"a <b", 1000}, {"<a href='x", 1000},
