@@ -228,7 +228,7 @@ TEST(SmtpSession, HoldsAgainstAHostileServer)
     std::deque<Chunk> dripped = {Chunk(kGreet), Chunk(kTlsHello), Chunk("235 ok\r\n")};
     for (char c : std::string("250 the sender is fine but this answer comes one byte a second\r\n"))
         dripped.push_back(Chunk(std::string(1, c), std::chrono::seconds(1), true));
-    const std::string upToMessage = "<tls>\nEHLO pc\r\n" + kPlain + kEnvelope, upToSignIn = "<tls>\nEHLO pc\r\n" + kPlain;
+    const std::string upToSignIn = "<tls>\nEHLO pc\r\n" + kPlain, upToMessage = upToSignIn + kEnvelope;
     // The greeting and the hello take 50 of the send's 60 s; `answer` comes `ms` later, `rest` after it.
     const auto lastSeconds = [](const char* answer, long ms, Chunk rest = Chunk("")) {
         return std::deque<Chunk>{Chunk(kGreet, std::chrono::seconds(25)), Chunk(kTlsHello, std::chrono::seconds(25)), Chunk(answer, std::chrono::milliseconds(ms)), rest};
