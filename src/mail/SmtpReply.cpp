@@ -60,7 +60,8 @@ bool SmtpReplyReader::Next(SmtpReply& reply)
     while (!malformed_) {
         const std::size_t end = buffer_.find('\n', scanned_);
         if (end == std::string::npos) {
-            malformed_ = buffer_.size() - scanned_ > kLongestReplyLine;
+            // The longest line may be waiting for the LF after its CR.
+            malformed_ = buffer_.size() - scanned_ > kLongestReplyLine + 1;
             return false;
         }
         std::string line = buffer_.substr(scanned_, end - scanned_);

@@ -115,8 +115,7 @@ TEST(SharedDataImport, CopiesOnceAndKeepsEverythingThere)
     EXPECT_TRUE(TakeImportNotice(data.dir()) && !TakeImportNotice(data.dir()));  // told once
 
     shared.Write("oc.ini", "Profile:Cy\nDescription:Play\nAdjustment:Manual\n");
-    EXPECT_EQ(ImportSharedData(folders), SharedDataImport::nothingToCopy);
-    EXPECT_EQ(data.Read("oc.ini"), index);
+    EXPECT_TRUE(ImportSharedData(folders) == SharedDataImport::nothingToCopy && data.Read("oc.ini") == index);
 
     // Only a profile directly in the shared folder moves with the record.
     const std::string from = "C:\\Program Files\\Oracline\\", to = "C:\\Users\\Jo\\Oracline\\";

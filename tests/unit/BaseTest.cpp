@@ -286,8 +286,7 @@ TEST(SafeFileWriter, NeverFollowsWhatIsThereAndKeepsPermissions)
     // Where the file cannot be made, or cannot take the target's place,
     // nothing is written and nothing is left.
     TempDir spare;
-    EXPECT_FALSE(WriteTextFileSafely(spare.path("missing/x.ini"), "x") || WriteTextFileSafely(spare.dir(), "x"));
-    EXPECT_EQ(spare.EntryCount(), 0);
+    EXPECT_FALSE(WriteTextFileSafely(spare.path("missing/x.ini"), "x") || WriteTextFileSafely(spare.dir(), "x") || spare.EntryCount() != 0);
     // Each temporary name is fresh, and the cleaner knows it.
     const std::string temp = FreshTempName("oc.ini"), second = FreshTempName("oc.ini"), third = FreshTempName("oc.ini");
     EXPECT_TRUE(IsTempName(temp) && temp.rfind("oc.ini.", 0) == 0 && temp != second && second != third && temp != third) << temp;
@@ -353,8 +352,7 @@ TEST(SafeFileWriter, WritersAtOnceLeaveOneWholeVersion)
         seen = dir.Read("oc.ini");
     first.join();
     second.join();
-    EXPECT_EQ(failures, 0);
-    EXPECT_EQ(dir.EntryCount(), 1);  // no temporary file left behind
+    EXPECT_EQ(std::to_string(failures) + " failures, " + std::to_string(dir.EntryCount()) + " file", "0 failures, 1 file");  // no temporary file left behind
 }
 
 }  // namespace

@@ -176,8 +176,7 @@ TEST(PrintOptionsModel, ResizeTileAndPhotoSteps)
             << (m.tileEnabled ? " on" : " off") << (m.tileCopies ? " copies" : "") << (m.photo4x6 ? " 4x6" : "");
         return out.str();
     };
-    EXPECT_EQ(model.Caption() + " " + model.ResolutionText(), "Print: hourly.jpg 300 X 600");
-    EXPECT_EQ(PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: report.jpg");
+    EXPECT_EQ(model.Caption() + " " + model.ResolutionText() + "|" + PrintOptionsModel("report.jpg", 1, 1, {}).Caption(), "Print: hourly.jpg 300 X 600|Print: report.jpg");
     const std::vector<std::string> entries = ResizeEntries();
     EXPECT_EQ(entries.size() == 100u ? entries.front() + entries[50] + entries.back() : "", "100%50%1%");
 

@@ -73,8 +73,8 @@ TEST(Superstitions, EveryDaysEntries)
             entries += SuperstitionEntry(next++);
         EXPECT_EQ(DailySuperstition(day), entries) << "day " << day;
     }
-    EXPECT_EQ(next, kSuperstitionCount);  // every entry once, in order
-    EXPECT_EQ(SuperstitionEntry(-1) + SuperstitionEntry(kSuperstitionCount), "");
+    // Every entry once, in order, and none outside them.
+    EXPECT_EQ(SuperstitionEntry(-1) + SuperstitionEntry(kSuperstitionCount) + std::to_string(next), std::to_string(kSuperstitionCount));
     EXPECT_EQ(DailySuperstition(14), "<font color=\"yellow\" size=\"2\" face=\"Verdana\"><b>mirror<p>"
                                      "<font color=\"black\">Breaking a mirror brings bad luck for seven years.<p>");
     EXPECT_NE(DailySuperstition(29).find("you\x92ll have good luck"), std::string::npos);
