@@ -38,8 +38,7 @@ std::string StoredMailPassword(int port)
 
 const TestProfile kJane{"Jane Doe", "Jane Doe", 3, 2, 1950};
 const std::string kRefusedRecipient = "550 5.1.1 <nobody@example.org>: Recipient address rejected: User unknown";
-const std::string kSignInRefused = "535 5.7.8 Authentication credentials invalid";
-const std::string kUntrusted = "it is not issued by an authority this computer trusts";
+const std::string kSignInRefused = "535 5.7.8 Authentication credentials invalid", kUntrusted = "it is not issued by an authority this computer trusts";
 
 std::string MailIni(int port, const std::string& security, const std::string& server = "localhost")
 {

@@ -53,8 +53,7 @@ TEST(DayNavigation, StepsAlwaysStartFromTheOpeningDate)
             refusal = s.button == 'P' ? nav.PrevDay() : s.button == 'N' ? nav.NextDay() : nav.ShowDay(s.day);
         SCOPED_TRACE(std::string(1, s.button) + " " + s.shown);
         EXPECT_EQ(refusal ? refusal : "", *s.refusal ? "The " + std::string(s.refusal) + before1971 : "");
-        EXPECT_EQ(Shown(nav), s.shown);
-        EXPECT_TRUE(nav.BaseDate() == (s.button == 'O' ? s.day : base));
+        EXPECT_EQ(Shown(nav) + (nav.BaseDate() == (s.button == 'O' ? s.day : base) ? "" : " off its base date"), s.shown);
     }
 }
 

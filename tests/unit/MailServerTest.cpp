@@ -165,15 +165,12 @@ SmtpOutcome SendScripted(ScriptedServer& server, MailSecurity security, const st
 }
 
 const std::string kGreet = "220 mx ready\r\n", kOk = "250 ok\r\n", kBye = "221 bye\r\n";
-const std::string kTlsHello = "250-mx\r\n250 AUTH PLAIN\r\n";
-const std::string kPlain = "AUTH PLAIN " + Base64(std::string("\0me\0pw", 6)) + "\r\n";
-const std::string kEnvelope = "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nDATA\r\n";
-const std::string kMessage = "Subject: hi\r\n..dot\r\n";
+const std::string kTlsHello = "250-mx\r\n250 AUTH PLAIN\r\n", kPlain = "AUTH PLAIN " + Base64(std::string("\0me\0pw", 6)) + "\r\n";
+const std::string kEnvelope = "MAIL FROM:<me@x.org>\r\nRCPT TO:<a@y.org>\r\nDATA\r\n", kMessage = "Subject: hi\r\n..dot\r\n";
 
 TEST(SmtpSession, SignsInOnlyEncryptedAndSaysWhereItStopped)
 {
-    const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN XOAUTH2\r\n";
-    const std::string queued = "250 2.0.0 queued as 7\r\n";
+    const std::string ehlo = "250-mx\r\n250-STARTTLS\r\n250 AUTH LOGIN PLAIN XOAUTH2\r\n", queued = "250 2.0.0 queued as 7\r\n";
     const struct { MailSecurity security; std::deque<Chunk> script; TlsResult tls; bool reachable; std::string log, sent; } cases[] = {
         {MailSecurity::startTls, {kGreet, ehlo, "220 go\r\n", ehlo, "235 ok\r\n", kOk, "251 will forward\r\n", "354 go\r\n", queued, kBye},
          TlsResult::secure, true, "sent: 250 2.0.0 queued as 7",
@@ -298,8 +295,7 @@ TEST(ServerMailSender, SendsWhatItWasGivenWithEachFileWhole)
                                  DotStuff(BuildMimeMessage(mail)) + "QUIT\r\n";
     const std::string got = transcript.substr(transcript.find('\n') + 1);  // after the connection, timed on the real clock
     const auto differs = std::mismatch(expected.begin(), expected.end(), got.begin(), got.end()).first;
-    EXPECT_TRUE(got == expected) << "the transcript differs from byte " << differs - expected.begin();
-    EXPECT_EQ(sent.logText, "sent: 250 queued");
+    EXPECT_TRUE(got == expected && sent.logText == "sent: 250 queued") << sent.logText << "; the transcript differs from byte " << differs - expected.begin();
 
     // Without a connection nothing is sent.
     connects = false;

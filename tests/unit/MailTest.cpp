@@ -152,8 +152,7 @@ TEST(ComposedMail, WhatIsSentAndWhatIsSaid)
 {
     EmailComposer composer("C:\\R\\day.jpg");
     composer.subject = "S";
-    const std::string file = "file:C:\\R\\day.jpg as day.jpg\n";
-    const std::string mapped = "to:a\n" + file + "subject:S\nbody:Hi\nsend";
+    const std::string file = "file:C:\\R\\day.jpg as day.jpg\n", mapped = "to:a\n" + file + "subject:S\nbody:Hi\nsend";
     const struct { const char* to; const char* message; SendReport answer; std::string sent, said; } cases[] = {
         {"a@b.org;c@d", "", MapiSendReport(0), "to:a@b.org\nto:c@d\n" + file + "subject:S\nbody:" + std::string(kEmptyMessageBody) + "\nsend", ""},
         {";; a@b.org ; ;", "Hi", MapiSendReport(1), "to:a@b.org\n" + file + "subject:S\nbody:Hi\nsend", ""},

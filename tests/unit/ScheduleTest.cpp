@@ -204,8 +204,7 @@ TEST(ScheduleDialog, DeletingTheScheduledProfileEndsItsDelivery)
 // person starting the program.
 TEST(ScheduledDelivery, RecognisesTheRunHoweverTheSchedulerStartsIt)
 {
-    const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr";
-    const std::string program = "C:\\Program Files\\Oracline\\Oracline.exe";
+    const std::string record = "C:\\Users\\Jane Doe\\AppData\\Roaming\\Oracline\\task.dtr", program = "C:\\Program Files\\Oracline\\Oracline.exe";
     const struct { std::string line; bool scheduled; } cases[] = {
         {record, true}, {'"' + record + '"', true}, {'"' + program + "\" " + record, true}, {'"' + program + "\" \"" + record + '"', true},
         {"Oracline.exe " + record, true}, {"Oracline.exe\t\t\"" + record + '"', true},
