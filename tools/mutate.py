@@ -41,6 +41,7 @@ import fcntl
 import hashlib
 import os
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -292,6 +293,14 @@ def build(env, log, target="unit_tests", folder=None):
     return result.returncode == 0
 
 
+def bounded_memory():
+    """A change that makes a loop grow a list without end then fails on
+    memory within seconds, instead of filling the machine's memory until
+    its time is up. The sanitized build reserves far more address space than
+    it uses, so only the plain one is bounded."""
+    resource.setrlimit(resource.RLIMIT_AS, (4 << 30, 4 << 30))
+
+
 def run_tests(env, timeout, phases, log):
     """True when every unit test and the command-line checks pass within the
     time. The quick tests run first, so most changes fail before the slow
@@ -300,7 +309,7 @@ def run_tests(env, timeout, phases, log):
         try:
             result = subprocess.run([os.path.join(BUILD, "unit_tests"), "--gtest_fail_fast", "--gtest_brief=1",
                                      "--gtest_filter=" + test_filter], cwd=BUILD, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL, env=env, timeout=timeout)
+                                    stderr=subprocess.DEVNULL, env=env, timeout=timeout, preexec_fn=bounded_memory)
         except subprocess.TimeoutExpired:
             return False  # a change that makes the tests hang is caught too
         if result.returncode != 0:
