@@ -288,7 +288,7 @@ TEST(PageView, LongPagesAreLaidOutWholeAndHostileOnesShownAndPrintedWithinASecon
         {"open tags", Repeat("<a", kMiB)}, {"ampersands", Repeat("&", kMiB)},
         {"unbalanced blocks", Repeat("<center>", kMiB / 2) + Repeat("</div>", kMiB / 2)}, {"deep tables", Repeat("<table><tr><td>", kMiB)},
         {"long face", "<font face=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())},
-        {"long href", "<a href=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())}, {"paragraphs", Repeat("<p>x", kMiB)},
+        {"long href", "<a href=\"" + lines + "\">" + Repeat("x<br>", kMiB - lines.size())}, {"paragraphs", Repeat("<p>x", kMiB)}, {"lines of no height", Repeat("<div><img src=9x0></div>", kMiB)},
         {"huge size", Repeat("<font size=\"+99999999999999999999\">x</font>", kMiB)},
         {"not a number", Repeat("<table cellpadding=nan cellspacing=inf><tr><td height=nan>x</td></tr></table>", kMiB)},
         {"tall table", "<table><tr><td>" + Repeat("<img src=28x1073741824>", kMiB)},
