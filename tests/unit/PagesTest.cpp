@@ -238,11 +238,11 @@ TEST(PageView, WrittenPagesOpenAtTheirContent)
     const PagePiece& print = layout.pieces.back();
     ASSERT_EQ(print.text, "Print");
     EXPECT_TRUE(LinkAt(layout, print.x + 1, print.y + 1) && !LinkAt(layout, print.x - 1, print.y + 1));
-    const PageLayout linked = LayOutPage(ParsePage("<a href=\"javascript:window.print()\">y y</a>z"), 700, 300, FixedWidthMeasurer());
+    const std::string link = "<a href=\"javascript:window.print()\">";
+    const PageLayout linked = LayOutPage(ParsePage(link + "y y</a>z"), 700, 300, FixedWidthMeasurer());
     EXPECT_TRUE(LinkAt(linked, 8, 8) && LinkAt(linked, 31, 27) && !LinkAt(linked, 32, 9) && !LinkAt(linked, 9, 28));  // the link ends with its tag
     // A link around a picture without width or height has no area to find; half a pixel square is kept.
-    const std::string around = "<a href=\"javascript:window.print()\"><img src=";
-    const PageLayout areas = LayOutPage(ParsePage(around + "0.0x9></a><p>" + around + "9x0></a><p>" + around + "0.5x0.5></a>"), 700, 300, FixedWidthMeasurer());
+    const PageLayout areas = LayOutPage(ParsePage(link + "<img src=0.0x9></a><p>" + link + "<img src=9x0></a><p>" + link + "<img src=0.5x0.5></a>"), 700, 300, FixedWidthMeasurer());
     EXPECT_TRUE(areas.links.size() == 1 && areas.links[0].width == 0.5f && areas.links[0].height == 0.5f);
 
     // A redirect is followed once, and only within its folder: two pages
